@@ -1,0 +1,21 @@
+// The program: the menu is the first window; each project button opens its project.
+
+#include <QApplication>
+
+#include "platform/fonts.h"
+#include "shell/frmmenu.h"
+#include "app/projects.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Vantrel");
+  // The menu is hidden while a project is open; closing a project must not end the program.
+  QApplication::setQuitOnLastWindowClosed(false);
+  plat::installFontSubstitutions();
+
+  shell::frmMenu menu;
+  registerProjects(menu);
+  menu.Show();
+  if (menu.ended()) return 1;
+  return app.exec();
+}

@@ -1,0 +1,35 @@
+#include "platform/button.h"
+
+#include "platform/colours.h"
+
+namespace plat {
+
+CommandButton::CommandButton(QWidget* parent, const QString& caption) : QPushButton(caption, parent) {
+  setAutoDefault(false);
+  connect(this, &QPushButton::clicked, this, [this] {
+    if (onClick) onClick();
+  });
+}
+
+void CommandButton::setCaption(const QString& caption) {
+  setText(caption);
+  QString plain = caption;
+  setAccessibleName(plain.remove('&'));
+}
+
+void CommandButton::setPicture(const QPixmap& picture, const QString& accessibleCaption) {
+  setIcon(QIcon(picture));
+  setIconSize(picture.size());
+  if (!accessibleCaption.isEmpty()) {
+    setAccessibleName(accessibleCaption);
+    setToolTip(accessibleCaption);
+  }
+}
+
+void CommandButton::setForeColor(rt::Colour c) {
+  QPalette p = palette();
+  p.setColor(QPalette::ButtonText, toQColor(c));
+  setPalette(p);
+}
+
+}  // namespace plat

@@ -1,0 +1,25 @@
+#pragma once
+// A push button with a caption, a picture or both. Click fires on a press by mouse, by the
+// keyboard, by its access key, through the accessibility interface, or from code.
+
+#include <QPushButton>
+#include <functional>
+
+#include "runtime/colour.h"
+
+namespace plat {
+
+class CommandButton : public QPushButton {
+  Q_OBJECT
+ public:
+  explicit CommandButton(QWidget* parent, const QString& caption = QString());
+  void setCaption(const QString& caption);
+  QString caption() const { return text(); }
+  // A picture beside (or, with no caption, in place of) the caption; "name" also becomes
+  // the button's name for screen readers when it has no caption.
+  void setPicture(const QPixmap& picture, const QString& accessibleCaption = QString());
+  void setForeColor(rt::Colour c);
+  std::function<void()> onClick;
+};
+
+}  // namespace plat

@@ -1,0 +1,14 @@
+#pragma once
+// The program's folder and the files in it, whose names match without regard to case.
+
+#include <QString>
+
+namespace plat {
+
+// The program's folder followed by "/".
+QString programFolder();
+// The path of an existing file whose name equals the path's last part regardless of case;
+// the path itself when it exists or nothing matches.
+QString resolveFile(const QString& path);
+
+}  // namespace plat

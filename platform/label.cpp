@@ -1,0 +1,83 @@
+#include "platform/label.h"
+
+#include <QPainter>
+
+#include "platform/colours.h"
+
+namespace plat {
+
+Label::Label(QWidget* parent, const QString& caption) : QLabel(caption, parent) {
+  setAccessibleName(caption);
+  setTextFormat(Qt::PlainText);
+  setAlignment(Left);
+}
+
+void Label::setAlignment(Align a) {
+  Qt::Alignment h = a == Right ? Qt::AlignRight : a == Center ? Qt::AlignHCenter : Qt::AlignLeft;
+  QLabel::setAlignment(h | Qt::AlignTop);
+}
+
+void Label::setForeColor(rt::Colour c) {
+  QPalette p = palette();
+  p.setColor(QPalette::WindowText, toQColor(c));
+  setPalette(p);
+}
+
+void Label::setBackColor(rt::Colour c) {
+  QPalette p = palette();
+  p.setColor(QPalette::Window, toQColor(c));
+  setPalette(p);
+  setAutoFillBackground(true);
+}
+
+void Label::setTransparent() { setAutoFillBackground(false); }
+
+void Label::setBorder(bool single) {
+  setFrameStyle(single ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
+  setLineWidth(1);
+}
+
+Frame::Frame(QWidget* parent, const QString& caption) : QWidget(parent) { setCaption(caption); }
+
+void Frame::setCaption(const QString& caption) {
+  m_caption = caption;
+  setAccessibleName(QString(caption).remove('&'));
+  update();
+}
+
+void Frame::setForeColor(rt::Colour c) {
+  QPalette p = palette();
+  p.setColor(QPalette::WindowText, toQColor(c));
+  setPalette(p);
+  update();
+}
+
+void Frame::setBackColor(rt::Colour c) {
+  QPalette p = palette();
+  p.setColor(QPalette::Window, toQColor(c));
+  setPalette(p);
+  setAutoFillBackground(true);
+}
+
+void Frame::paintEvent(QPaintEvent*) {
+  // An etched rectangle whose top edge runs through the middle of the caption.
+  QPainter p(this);
+  QFontMetrics fm(font());
+  int top = m_caption.isEmpty() ? 0 : fm.height() / 2;
+  QRect r = rect().adjusted(0, top, -1, -1);
+  p.setPen(QColor(128, 128, 128));
+  p.drawRect(r.adjusted(0, 0, -1, -1));
+  p.setPen(Qt::white);
+  p.drawRect(r.adjusted(1, 1, 0, 0));
+  if (!m_caption.isEmpty()) {
+    QString shown = m_caption;
+    shown.remove('&');
+    int w = fm.horizontalAdvance(shown);
+    QRect textRect(8, 0, w + 4, fm.height());
+    p.fillRect(textRect, palette().color(QPalette::Window));
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(textRect, Qt::AlignCenter, shown);
+  }
+}
+
+}  // namespace plat

@@ -1,0 +1,55 @@
+#pragma once
+// A scroll bar with the value semantics the windows rely on:
+// - Change fires on every change of the value: by a click on an arrow or the track, at the
+//   end of a drag of the thumb, and when code sets the value or a range that moves it.
+// - Scroll fires for each move of the thumb while it is dragged; the value follows the thumb.
+// - Min may be greater than Max: the bar then runs from Min at its top or left end to Max.
+
+#include <QScrollBar>
+#include <functional>
+
+namespace plat {
+
+class ScrollBar : public QWidget {
+  Q_OBJECT
+ public:
+  ScrollBar(QWidget* parent, Qt::Orientation o);
+  int value() const { return m_value; }
+  void setValue(int v);
+  int min() const { return m_min; }
+  int max() const { return m_max; }
+  void setMin(int v) { setRange(v, m_max); }
+  void setMax(int v) { setRange(m_min, v); }
+  void setRange(int min, int max);
+  void setSmallChange(int s);
+  void setLargeChange(int l);
+  int smallChange() const { return m_small; }
+  int largeChange() const { return m_large; }
+  QScrollBar* bar() const { return m_bar; }
+
+  std::function<void()> onChange;
+  std::function<void()> onScroll;
+
+ protected:
+  void resizeEvent(QResizeEvent*) override;
+
+ private:
+  void applyRange();
+  int toBar(int v) const { return m_min <= m_max ? v : m_min + m_max - v; }
+  void fromBar(int barValue);
+  QScrollBar* m_bar;
+  int m_min = 0, m_max = 32767, m_value = 0, m_small = 1, m_large = 1;
+  bool m_syncing = false;
+  int m_dragStart = 0;
+};
+
+class HScrollBar : public ScrollBar {
+ public:
+  explicit HScrollBar(QWidget* parent) : ScrollBar(parent, Qt::Horizontal) {}
+};
+class VScrollBar : public ScrollBar {
+ public:
+  explicit VScrollBar(QWidget* parent) : ScrollBar(parent, Qt::Vertical) {}
+};
+
+}  // namespace plat

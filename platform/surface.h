@@ -1,0 +1,213 @@
+#pragma once
+// A drawing target in the classic model: a scale of the caller's choosing, a current point,
+// fore, back and fill colours, a fill style, a draw width in device pixels, a draw style,
+// a font, and drawing operations in scale units. Nothing is antialiased, so a shape drawn
+// again in the background colour leaves no trace.
+//
+// Kinds: an image surface (a window's picture or a hidden picture, backed by an image that
+// is kept, so covering a window loses nothing) and the printer page. Any surface can record
+// the operations made on it, so tests can read what was drawn.
+
+#include <QFont>
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "runtime/colour.h"
+
+class QPainter;
+class QPaintDevice;
+
+namespace plat {
+
+enum class ScaleMode { User = 0, Twips = 1, Pixels = 3 };
+
+enum FillStyle : int {
+  FillSolid = 0, FillTransparent = 1, FillHorizontal = 2, FillVertical = 3,
+  FillUpwardDiagonal = 4, FillDownwardDiagonal = 5, FillCross = 6, FillDiagonalCross = 7,
+};
+
+enum DrawStyle : int { DrawSolid = 0, DrawDash = 1, DrawDot = 2, DrawDashDot = 3, DrawDashDotDot = 4,
+                       DrawInvisible = 5, DrawInsideSolid = 6 };
+
+// How a block copy combines source and destination.
+enum class BlitOp { Copy, And, Or, Xor };
+
+// One drawing operation as the caller made it, in the caller's scale units.
+struct DrawOp {
+  std::string op;            // "line", "box", "fill", "pset", "circle", "polygon", "print", "cls", "blit"...
+  std::vector<double> args;  // coordinates and sizes as given
+  QString text;              // for "print"
+  rt::Colour colour = 0;     // the colour the operation drew in (fore, or as given)
+};
+
+class Surface {
+ public:
+  virtual ~Surface();
+
+  // -- scale ------------------------------------------------------------------
+  // A user scale: (x1, y1) is the top left corner, (x2, y2) the bottom right; y grows
+  // upwards when y2 < y1. The two axes may have different units.
+  void setScale(double x1, double y1, double x2, double y2);
+  void setScaleMode(ScaleMode m);
+  ScaleMode scaleMode() const { return m_mode; }
+  double scaleLeft() const { return m_left; }
+  double scaleTop() const { return m_top; }
+  double scaleWidth() const { return m_width; }
+  double scaleHeight() const { return m_height; }
+  // Device pixels of the drawing area.
+  virtual int deviceWidth() const = 0;
+  virtual int deviceHeight() const = 0;
+  // Scale units to device pixels and back.
+  double toDeviceX(double x) const { return (x - m_left) * deviceWidth() / m_width; }
+  double toDeviceY(double y) const { return (y - m_top) * deviceHeight() / m_height; }
+  QPoint toDevice(double x, double y) const;
+  double fromDeviceX(double px) const { return m_left + px * m_width / deviceWidth(); }
+  double fromDeviceY(double py) const { return m_top + py * m_height / deviceHeight(); }
+  // Lengths along an axis (always positive).
+  double unitsPerPixelX() const;
+  double unitsPerPixelY() const;
+
+  // -- state --------------------------------------------------------------------
+  rt::Colour foreColor() const { return m_fore; }
+  void setForeColor(rt::Colour c) { m_fore = c; }
+  rt::Colour backColor() const { return m_back; }
+  // Setting the back colour of a window's picture clears it, as on the classic platform.
+  void setBackColor(rt::Colour c);
+  rt::Colour fillColor() const { return m_fill; }
+  void setFillColor(rt::Colour c) { m_fill = c; }
+  int fillStyle() const { return m_fillStyle; }
+  void setFillStyle(int s) { m_fillStyle = s; }
+  int drawWidth() const { return m_drawWidth; }
+  void setDrawWidth(int w) { m_drawWidth = w < 1 ? 1 : w; }
+  int drawStyle() const { return m_drawStyle; }
+  void setDrawStyle(int s) { m_drawStyle = s; }
+  double currentX() const { return m_cx; }
+  double currentY() const { return m_cy; }
+  void setCurrentX(double x) { m_cx = x; }
+  void setCurrentY(double y) { m_cy = y; }
+  void moveTo(double x, double y) { m_cx = x; m_cy = y; }
+  // Fonts by name and point size; the size holds in points on any device.
+  void setFont(const QString& name, double points, bool bold = false, bool italic = false);
+  void setFontBold(bool b);
+  void setFontItalic(bool i);
+  void setFontUnderline(bool u);
+  void setFontSize(double points);
+  void setFontName(const QString& name);
+  QString fontName() const { return m_fontName; }
+  double fontSize() const { return m_fontPoints; }
+  bool fontBold() const { return m_bold; }
+  bool fontUnderline() const { return m_underline; }
+  // Text drawn with a filled background (off by default).
+  void setFontTransparent(bool t) { m_fontTransparent = t; }
+
+  // -- drawing ------------------------------------------------------------------
+  // A line from (x1, y1) to (x2, y2), in the fore colour or the given one; the end point
+  // becomes the current point.
+  void line(double x1, double y1, double x2, double y2, std::optional<rt::Colour> c = {});
+  // A line from the current point.
+  void lineTo(double x2, double y2, std::optional<rt::Colour> c = {});
+  // A rectangle between two corners: its outline in the given colour, its inside filled by
+  // the fill style and fill colour.
+  void box(double x1, double y1, double x2, double y2, std::optional<rt::Colour> c = {});
+  // A rectangle filled solid in the given colour (outline and inside).
+  void filledBox(double x1, double y1, double x2, double y2, std::optional<rt::Colour> c = {});
+  void pset(double x, double y, std::optional<rt::Colour> c = {});
+  // The colour of the pixel under a point; -1 outside the surface.
+  int64_t point(double x, double y) const;
+  // A circle of radius r in x units, round in pixels whatever the scale; filled by the fill
+  // style. With start and end angles (radians, counter-clockwise from 3 o'clock) an arc;
+  // a negative angle draws the radius to that end, closing a pie. aspect = height / width.
+  void circle(double x, double y, double r, std::optional<rt::Colour> c = {},
+              std::optional<double> start = {}, std::optional<double> end = {}, double aspect = 1.0);
+  // A polygon in device pixels: outline in the fore colour, inside in the fill colour by the
+  // fill style.
+  void polygon(const std::vector<QPoint>& devicePoints);
+  // Text at the current point (its top left corner). With newline the current point moves to
+  // the start of the next line (x back to the scale's left), else it moves to the text's end.
+  void print(const QString& text, bool newline = true);
+  double textWidth(const QString& text) const;
+  double textHeight(const QString& text = QStringLiteral("A")) const;
+  // Clears to the back colour; the current point goes to (0, 0).
+  void cls();
+
+  // -- recording ------------------------------------------------------------------
+  void setRecording(bool on) { m_recording = on; }
+  const std::vector<DrawOp>& ops() const { return m_ops; }
+  void clearOps() { m_ops.clear(); }
+  int countOps(const std::string& op) const;
+
+ protected:
+  Surface();
+  // The device to paint on; the painter is made per operation.
+  virtual QPaintDevice* paintDevice() = 0;
+  // How many twips one device pixel is (15 on screen, 1440 / dpi on paper).
+  virtual double twipsPerPixel() const { return 15.0; }
+  // Called after every drawing operation with the device rectangle it touched.
+  virtual void touched(const QRect&) {}
+  // A painter set up for aliased drawing on the device.
+  void beginPainter(QPainter& p);
+  void record(const std::string& op, std::vector<double> args, rt::Colour c, const QString& text = {});
+  // Re-applies the current scale mode after the device's size changed.
+  void rescale();
+  QFont makeFont() const;
+
+ private:
+  void applyPen(QPainter& p, rt::Colour c) const;
+  bool applyFillBrush(QPainter& p) const;
+  ScaleMode m_mode = ScaleMode::Twips;
+  double m_left = 0, m_top = 0, m_width = 1, m_height = 1;
+  rt::Colour m_fore = 0, m_back = 0xFFFFFF, m_fill = 0;
+  int m_fillStyle = FillTransparent, m_drawWidth = 1, m_drawStyle = DrawSolid;
+  double m_cx = 0, m_cy = 0;
+  QString m_fontName = QStringLiteral("MS Sans Serif");
+  double m_fontPoints = 8.25;
+  bool m_bold = true, m_italic = false, m_underline = false, m_fontTransparent = true;
+  bool m_recording = false;
+  std::vector<DrawOp> m_ops;
+};
+
+// A surface backed by an image of its own: a hidden picture, or the kept image behind a
+// picture on a window.
+class ImageSurface : public Surface {
+ public:
+  ImageSurface(int width, int height, rt::Colour back = 0xFFFFFF);
+  int deviceWidth() const override { return m_image.width(); }
+  int deviceHeight() const override { return m_image.height(); }
+  // New size in pixels; what was drawn stays at its place, new area in the back colour.
+  void resizeDevice(int width, int height);
+  const QImage& image() const { return m_image; }
+  QImage& image() { return m_image; }
+  rt::Colour pixel(int x, int y) const;
+  // Something to run whenever the image changed (a window schedules a repaint).
+  std::function<void(const QRect&)> onTouched;
+
+ protected:
+  friend void bitBlt(ImageSurface&, int, int, int, int, const ImageSurface&, int, int, BlitOp);
+  QPaintDevice* paintDevice() override { return &m_image; }
+  void touched(const QRect& r) override {
+    if (onTouched) onTouched(r);
+  }
+
+ private:
+  QImage m_image;
+};
+
+// An image surface that records every operation made on it: what tests draw on.
+class RecordingSurface : public ImageSurface {
+ public:
+  RecordingSurface(int width, int height, rt::Colour back = 0xFFFFFF) : ImageSurface(width, height, back) {
+    setRecording(true);
+  }
+};
+
+// Copies a rectangle of w x h device pixels from src at (sx, sy) to dst at (dx, dy),
+// combining the pixels by op. src and dst may be one surface, the rectangles overlapping.
+void bitBlt(ImageSurface& dst, int dx, int dy, int w, int h, const ImageSurface& src, int sx, int sy,
+            BlitOp op = BlitOp::Copy);
+
+}  // namespace plat

@@ -1,0 +1,47 @@
+#pragma once
+
+// Uniform random singles in [0, 1). Projects take a RandomSource so that tests
+// can script the sequence.
+
+#include <cstddef>
+#include <random>
+#include <vector>
+
+namespace rt {
+
+class RandomSource {
+public:
+    virtual ~RandomSource();
+    // A uniform single in [0, 1); never 1.
+    virtual float next() = 0;
+};
+
+// Mersenne twister seeded from the time of day, as the projects re-seed on start.
+class TimeSeededRandom : public RandomSource {
+public:
+    TimeSeededRandom();  // seeds from the current local time of day
+    explicit TimeSeededRandom(float secondsSinceMidnight);
+
+    void reseed(float secondsSinceMidnight);
+    void randomize(float seconds) { reseed(seconds); }
+    float next() override;
+
+private:
+    std::mt19937 engine_;
+};
+
+// Returns the given values in order, starting again after the last.
+// Throws std::invalid_argument for an empty list or a value outside [0, 1).
+class ScriptedRandom : public RandomSource {
+public:
+    explicit ScriptedRandom(std::vector<float> values);
+    float next() override;
+    // How many values have been drawn so far.
+    std::size_t drawn() const { return drawn_; }
+
+private:
+    std::vector<float> values_;
+    std::size_t drawn_ = 0;
+};
+
+} // namespace rt

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the window checks need,
+# but only those that are missing, so a prepared machine starts at once.
+set -euo pipefail
+pkgs=(g++ cmake ninja-build make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+      qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev
+      fonts-liberation fonts-comic-neue fonts-dejavu-core
+      xvfb xauth xdotool imagemagick poppler-utils dbus-x11 at-spi2-core python3-pyatspi
+      qt6-qpa-plugins libqt6svg6)
+missing=()
+for p in "${pkgs[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+echo "Installing: ${missing[*]}"
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq || true
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
