@@ -43,7 +43,7 @@ void Form::Unload() {
   m_unloading = true;
   Form_Unload();
   m_loaded = false;
-  close();
+  hide();
   m_unloading = false;
   if (!m_kept) deleteLater();
 }

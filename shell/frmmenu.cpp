@@ -86,7 +86,7 @@ void frmMenu::setProject(int index, ProjectFactory make) {
 }
 
 void frmMenu::Form_Load() {
-  setBasePath(QCoreApplication::applicationDirPath());
+  setBasePath(plat::programFolder());
   setHelp("vtrel.hlp", 0);
   centreOnScreen();
   if (!ReadSettingsFile()) {

@@ -1,0 +1,204 @@
+// The menu as a user meets it: start-up with and without a good settings file, the ten
+// project buttons, the round trip to a project and back, help, and the way out that writes
+// the settings file.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/projects.h"
+#include "platform/button.h"
+#include "platform/files.h"
+#include "platform/services.h"
+#include "shell/frmmenu.h"
+#include "shell/module1.h"
+#include "shell/placeholder.h"
+#include "shell/settings.h"
+
+namespace {
+
+QByteArray freshFile() {
+  QFile f(VANTREL_RESOURCES "/vtrel5.ini");
+  f.open(QIODevice::ReadOnly);
+  return f.readAll();
+}
+
+class MenuTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    services = plat::installTestServices();
+    ASSERT_TRUE(dir.isValid());
+    plat::setProgramFolder(dir.path());
+    shell::settings() = shell::SharedSettings{};
+  }
+  void TearDown() override {
+    if (menu) {
+      if (menu->openProject()) delete menu->openProject();
+      delete menu;
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    plat::setProgramFolder(QString());
+  }
+  void writeSettings(const QByteArray& bytes) {
+    QFile f(iniPath());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+  }
+  QByteArray readSettings() {
+    QFile f(iniPath());
+    if (!f.open(QIODevice::ReadOnly)) return "(missing)";
+    return f.readAll();
+  }
+  QString iniPath() const { return dir.filePath("vtrel5.ini"); }
+  void start() {
+    menu = new shell::frmMenu;
+    registerProjects(*menu);
+    menu->onEnd = [this](int code) { endCodes.push_back(code); };
+    menu->Show();
+  }
+
+  plat::TestServices services{};
+  QTemporaryDir dir;
+  QPointer<shell::frmMenu> menu;
+  std::vector<int> endCodes;
+};
+
+TEST_F(MenuTest, OpensWithTenProjectButtonsInTwoColumns) {
+  writeSettings(freshFile());
+  start();
+  ASSERT_TRUE(menu->isVisible());
+  EXPECT_EQ(menu->caption(), "Vantrel, Version 4.0");
+  EXPECT_EQ(menu->width(), 493);  // 7395 x 3945 twips
+  EXPECT_EQ(menu->height(), 263);
+  const char* captions[] = {"Levers", "Pendulum", "Water Wheel", "Moon Lander", "Weather Watch",
+                            "Circuits", "Robotics", "Trajectories", "Rocketry", "Probability"};
+  for (int i = 1; i <= 10; ++i) {
+    auto* b = menu->cmdChoice(i);
+    EXPECT_EQ(b->caption(), captions[i - 1]);
+    EXPECT_EQ(b->x(), i <= 5 ? 192 : 344) << i;  // 2880 and 5160 twips
+    EXPECT_EQ(b->y(), 16 + 48 * ((i - 1) % 5)) << i;
+    EXPECT_EQ(b->size(), QSize(145, 41));
+    EXPECT_TRUE(b->isEnabled());
+  }
+  EXPECT_EQ(menu->cmdExit()->accessibleName(), "Exit");
+  EXPECT_EQ(menu->cmdHelp()->caption(), "&Help");
+  EXPECT_TRUE(services.boxes->calls.empty());
+  EXPECT_TRUE(services.sound->calls.empty());  // no sound at start-up
+}
+
+TEST_F(MenuTest, ExitRewritesTheFreshFileByteForByte) {
+  writeSettings(freshFile());
+  start();
+  menu->cmdExit()->click();
+  EXPECT_EQ(readSettings(), freshFile());
+  EXPECT_EQ(readSettings().size(), 215);
+  EXPECT_EQ(endCodes, std::vector<int>{0});
+}
+
+TEST_F(MenuTest, ClosingTheMenuWindowSavesLikeExit) {
+  writeSettings(freshFile());
+  start();
+  shell::settings().NumFlips = 250;
+  menu->close();
+  EXPECT_EQ(endCodes, std::vector<int>{0});
+  EXPECT_NE(readSettings().indexOf("\r\n5,250\r\n"), -1);
+}
+
+TEST_F(MenuTest, MissingFileStopsBeforeTheMenuAndWritesNothing) {
+  start();
+  ASSERT_EQ(services.boxes->calls.size(), 1u);
+  EXPECT_EQ(services.boxes->calls[0].text, "File missing/incomplete - Reinstall program");
+  EXPECT_EQ(services.boxes->calls[0].style, plat::Msg::OkOnly | plat::Msg::Critical);
+  EXPECT_FALSE(menu->isVisible());
+  EXPECT_TRUE(menu->ended());
+  EXPECT_EQ(endCodes, std::vector<int>{1});
+  EXPECT_FALSE(QFile::exists(iniPath()));
+}
+
+TEST_F(MenuTest, IncompleteFileStopsAndIsLeftAsItWas) {
+  QByteArray cut = freshFile();
+  cut.chop(6);  // line 19 loses its last value
+  writeSettings(cut);
+  start();
+  ASSERT_EQ(services.boxes->calls.size(), 1u);
+  EXPECT_EQ(services.boxes->calls[0].text, "File missing/incomplete - Reinstall program");
+  EXPECT_FALSE(menu->isVisible());
+  EXPECT_EQ(readSettings(), cut);
+}
+
+TEST_F(MenuTest, ProjectRoundTripReadsTheFileOnce) {
+  writeSettings(freshFile());
+  start();
+  // The file on disk changes behind the program's back: it is not read again.
+  writeSettings(QByteArray(freshFile()).replace("5,500", "3,100"));
+
+  QTest::mouseClick(menu->cmdChoice(1), Qt::LeftButton);
+  EXPECT_FALSE(menu->isVisible());
+  QPointer<plat::Form> project = menu->openProject();
+  ASSERT_TRUE(project);
+  EXPECT_TRUE(project->isVisible());
+  EXPECT_EQ(project->caption(), "Levers");
+  shell::settings().NumRolls = 123;  // a value the project stores
+
+  // The title bar's close box goes back to the menu, as the project's Exit does.
+  project->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(project.isNull());
+  EXPECT_TRUE(menu->isVisible());
+  EXPECT_TRUE(endCodes.empty());
+
+  // Chosen again, the project is loaded anew.
+  QTest::mouseClick(menu->cmdChoice(10), Qt::LeftButton);
+  project = menu->openProject();
+  ASSERT_TRUE(project);
+  EXPECT_EQ(project->caption(), "Probability");
+  auto* placeholder = qobject_cast<shell::PlaceholderWindow*>(project.data());
+  ASSERT_NE(placeholder, nullptr);
+  placeholder->cmdExit()->click();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(menu->isVisible());
+
+  EXPECT_EQ(shell::settings().NumCoins, 5);  // not re-read from the changed file
+  menu->cmdExit()->click();
+  QByteArray written = readSettings();
+  EXPECT_NE(written.indexOf("\r\n5,500\r\n2,123\r\n"), -1);
+}
+
+TEST_F(MenuTest, HelpOpensTheContentsOfTheApplicationHelpFile) {
+  writeSettings(freshFile());
+  QFile help(dir.filePath("vtrel.hlp"));
+  ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+  help.write("VANTREL HELP 1\n=contents Test\n");
+  help.close();
+  start();
+  menu->cmdHelp()->click();
+  ASSERT_EQ(services.help->calls.size(), 1u);
+  EXPECT_EQ(services.help->calls[0].topic, 0);
+  EXPECT_EQ(services.help->calls[0].file, shell::BasePath + "vtrel.HLP");
+  // The upper-case name finds the file as it lies in the folder.
+  EXPECT_EQ(plat::resolveFile(services.help->calls[0].file), dir.filePath("vtrel.hlp"));
+}
+
+TEST_F(MenuTest, F1InAProjectOpensWhatItsHelpButtonOpens) {
+  writeSettings(freshFile());
+  start();
+  struct { int index; const char* file; int topic; } expected[] = {
+      {1, "vtrel.hlp", 1},     {2, "palorime.hlp", 13}, {3, "vtrel.hlp", 3},      {4, "vtrel.hlp", 4},
+      {5, "palorime.hlp", 15}, {6, "vtrel.hlp", 6},     {7, "vtrel.hlp", 7},      {8, "palorime.hlp", 16},
+      {9, "palorime.hlp", 18}, {10, "vtrel.hlp", 13}};
+  for (const auto& e : expected) {
+    menu->cmdChoice_Click(e.index);
+    QPointer<plat::Form> project = menu->openProject();
+    ASSERT_TRUE(project);
+    EXPECT_EQ(project->helpFile(), e.file) << e.index;
+    EXPECT_EQ(project->helpTopic(), e.topic) << e.index;
+    project->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(menu->isVisible());
+  }
+}
+
+}  // namespace
