@@ -1,11 +1,16 @@
 #include "platform/button.h"
 
+#include <QMouseEvent>
+
 #include "platform/colours.h"
+#include "platform/picturebox.h"
+#include "platform/twips.h"
 
 namespace plat {
 
 CommandButton::CommandButton(QWidget* parent, const QString& caption) : QPushButton(caption, parent) {
   setAutoDefault(false);
+  setMouseTracking(true);
   connect(this, &QPushButton::clicked, this, [this] {
     if (onClick) onClick();
   });
@@ -24,6 +29,13 @@ void CommandButton::setPicture(const QPixmap& picture, const QString& accessible
     setAccessibleName(accessibleCaption);
     setToolTip(accessibleCaption);
   }
+}
+
+void CommandButton::mouseMoveEvent(QMouseEvent* e) {
+  QPushButton::mouseMoveEvent(e);
+  if (onMouseMove)
+    onMouseMove(mouseButtonCode(e), mouseShiftCode(e), pixelsToTwips(e->position().x()),
+                pixelsToTwips(e->position().y()));
 }
 
 void CommandButton::setForeColor(rt::Colour c) {

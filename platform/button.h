@@ -20,6 +20,12 @@ class CommandButton : public QPushButton {
   void setPicture(const QPixmap& picture, const QString& accessibleCaption = QString());
   void setForeColor(rt::Colour c);
   std::function<void()> onClick;
+  // The mouse moving over the button: button and shift codes, the point in twips from the
+  // button's top left corner (tool bars show their tips from it).
+  std::function<void(int button, int shift, double x, double y)> onMouseMove;
+
+ protected:
+  void mouseMoveEvent(QMouseEvent* e) override;
 };
 
 }  // namespace plat

@@ -2,11 +2,13 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QShortcut>
 
 #include "platform/files.h"
 #include "platform/fonts.h"
+#include "platform/picturebox.h"
 #include "platform/services.h"
 #include "platform/twips.h"
 
@@ -16,6 +18,8 @@ Form::Form(QWidget* parent) : QWidget(parent, Qt::Window) {
   installFontSubstitutions();
   setFont(defaultFont());
   setBackColor(m_backColor);
+  // Moves over the window's own area reach Form_MouseMove with no button down.
+  setMouseTracking(true);
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
   f1->setContext(Qt::WindowShortcut);
   connect(f1, &QShortcut::activated, this, [this] {
@@ -59,6 +63,7 @@ void Form::closeEvent(QCloseEvent* e) {
 
 void Form::setBackColor(rt::Colour c) {
   m_backColor = c;
+  if (m_canvas) m_canvas->surface().setBackColor(c);
   QPalette p = palette();
   p.setColor(QPalette::Window, QColor(rt::redOf(c), rt::greenOf(c), rt::blueOf(c)));
   setPalette(p);
@@ -77,6 +82,93 @@ void Form::centreOnScreen() {
   if (!isVisible()) outer = size();
   move(screenRect.left() + (screenRect.width() - outer.width()) / 2,
        screenRect.top() + (screenRect.height() - outer.height()) / 2);
+}
+
+// ---------------------------------------------------------------- the window's own surface
+
+void Form::syncCanvas() {
+  if (m_canvas && m_canvas->geometry() != rect()) m_canvas->setGeometry(rect());
+}
+
+ImageSurface& Form::surface() {
+  if (!m_canvas) {
+    m_canvas = new PictureBox(this, m_backColor);
+    // The canvas only shows the drawing: the mouse reaches the window itself.
+    m_canvas->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_canvas->setGeometry(rect());
+    m_canvas->lower();
+    m_canvas->show();
+  }
+  syncCanvas();
+  return m_canvas->surface();
+}
+
+void Form::refresh() {
+  if (!m_canvas) return;
+  syncCanvas();
+  m_canvas->refresh();
+}
+
+void Form::requestPaint() {
+  if (m_inPaint) return;
+  m_inPaint = true;
+  Form_Paint();
+  m_inPaint = false;
+}
+
+void Form::schedulePaint() {
+  if (m_paintPending) return;
+  m_paintPending = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        m_paintPending = false;
+        if (isVisible() && m_loaded) requestPaint();
+      },
+      Qt::QueuedConnection);
+}
+
+void Form::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  syncCanvas();
+  schedulePaint();
+}
+
+void Form::resizeEvent(QResizeEvent* e) {
+  QWidget::resizeEvent(e);
+  bool grew = e->size().width() > e->oldSize().width() || e->size().height() > e->oldSize().height();
+  syncCanvas();
+  if (grew && isVisible()) schedulePaint();
+}
+
+bool Form::onOwnArea(QMouseEvent* e, double& x, double& y) {
+  QPoint at = e->position().toPoint();
+  // A control that let the event through (a label) is not the window's own area.
+  if (childAt(at) != nullptr) return false;
+  if (m_canvas) {
+    const ImageSurface& s = m_canvas->surface();
+    x = s.fromDeviceX(e->position().x());
+    y = s.fromDeviceY(e->position().y());
+  } else {
+    x = pixelsToTwips(e->position().x());
+    y = pixelsToTwips(e->position().y());
+  }
+  return true;
+}
+
+void Form::mousePressEvent(QMouseEvent* e) {
+  double x, y;
+  if (onOwnArea(e, x, y)) Form_MouseDown(mouseButtonCode(e), mouseShiftCode(e), x, y);
+}
+
+void Form::mouseMoveEvent(QMouseEvent* e) {
+  double x, y;
+  if (onOwnArea(e, x, y)) Form_MouseMove(mouseButtonCode(e), mouseShiftCode(e), x, y);
+}
+
+void Form::mouseReleaseEvent(QMouseEvent* e) {
+  double x, y;
+  if (onOwnArea(e, x, y)) Form_MouseUp(mouseButtonCode(e), mouseShiftCode(e), x, y);
 }
 
 void Form::setHelp(const QString& fileName, int topic) {

@@ -9,6 +9,9 @@
 
 namespace plat {
 
+class ImageSurface;
+class PictureBox;
+
 class Form : public QWidget {
   Q_OBJECT
  public:
@@ -21,6 +24,16 @@ class Form : public QWidget {
   bool isLoaded() const { return m_loaded; }
   // A kept window survives its unloading (its next Show loads it again).
   void setKeptAfterUnload(bool keep) { m_kept = keep; }
+
+  // The window's own drawing surface: its whole client area, behind the controls, with a
+  // kept image. Made on first use, in the window's back colour; setting the back colour
+  // clears it. Its scale starts in twips.
+  ImageSurface& surface();
+  bool hasSurface() const { return m_canvas != nullptr; }
+  // Runs the window's repaint step now (not inside itself).
+  void requestPaint();
+  // Shows what was drawn on the window at once, before the caller goes on.
+  void refresh();
 
   void setCaption(const QString& caption) { setWindowTitle(caption); }
   QString caption() const { return windowTitle(); }
@@ -38,13 +51,35 @@ class Form : public QWidget {
  protected:
   virtual void Form_Load() {}
   virtual void Form_Unload() {}
+  // The repaint step: runs from the event loop when the window is shown (first or again)
+  // and when it grows; the drawing itself is kept, so only windows that redraw other
+  // pictures from their state need it.
+  virtual void Form_Paint() {}
+  // The mouse on the window's own area (not over a control): button 1 left, 2 right,
+  // 4 middle; shift 1 shift, 2 ctrl, 4 alt; the point in the surface's scale (twips until
+  // the surface is made). Moves arrive also with no button down.
+  virtual void Form_MouseDown(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {}
+  virtual void Form_MouseMove(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {}
+  virtual void Form_MouseUp(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {}
   // The title bar's close box (or the window manager's close). By default the window unloads.
   virtual void closeFromTitleBar() { Unload(); }
   // For a load step that fails: the window stays unloaded and Show does not show it.
   void abortLoad() { m_loaded = false; }
   void closeEvent(QCloseEvent* e) override;
+  void showEvent(QShowEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
 
  private:
+  void schedulePaint();
+  void syncCanvas();
+  // Whether a mouse event is on the window's own area rather than over a control.
+  bool onOwnArea(QMouseEvent* e, double& x, double& y);
+  PictureBox* m_canvas = nullptr;
+  bool m_inPaint = false;
+  bool m_paintPending = false;
   bool m_loaded = false;
   bool m_kept = false;
   bool m_unloading = false;

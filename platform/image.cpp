@@ -4,6 +4,8 @@
 #include <QPainter>
 
 #include "platform/files.h"
+#include "platform/picturebox.h"
+#include "platform/twips.h"
 
 namespace plat {
 
@@ -23,8 +25,18 @@ void ImageBox::paintEvent(QPaintEvent*) {
     painter.drawPixmap(0, 0, m_picture);
 }
 
-void ImageBox::mousePressEvent(QMouseEvent* e) {
-  if (e->button() == Qt::LeftButton && onClick) onClick();
+namespace {
+void forward(QMouseEvent* e, const std::function<void(int, int, double, double)>& hook) {
+  if (hook)
+    hook(mouseButtonCode(e), mouseShiftCode(e), pixelsToTwips(e->position().x()), pixelsToTwips(e->position().y()));
+}
+}  // namespace
+
+void ImageBox::mousePressEvent(QMouseEvent* e) { forward(e, onMouseDown); }
+void ImageBox::mouseMoveEvent(QMouseEvent* e) { forward(e, onMouseMove); }
+void ImageBox::mouseReleaseEvent(QMouseEvent* e) {
+  forward(e, onMouseUp);
+  if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && onClick) onClick();
 }
 
 QPixmap loadPicture(const QString& fileName) { return QPixmap(resolveFile(programFolder() + fileName)); }

@@ -14,10 +14,14 @@ class ImageBox : public QWidget {
   const QPixmap& picture() const { return m_picture; }
   void setStretch(bool s) { m_stretch = s; update(); }
   std::function<void()> onClick;
+  // Mouse events: button and shift codes, the point in twips from the image's top left corner.
+  std::function<void(int button, int shift, double x, double y)> onMouseDown, onMouseMove, onMouseUp;
 
  protected:
   void paintEvent(QPaintEvent*) override;
   void mousePressEvent(QMouseEvent*) override;
+  void mouseMoveEvent(QMouseEvent*) override;
+  void mouseReleaseEvent(QMouseEvent*) override;
 
  private:
   QPixmap m_picture;

@@ -63,6 +63,11 @@ void ScrollBar::applyRange() {
   m_syncing = false;
 }
 
+void ScrollBar::setAccessibleCaption(const QString& name) {
+  setAccessibleName(name);
+  m_bar->setAccessibleName(name);
+}
+
 void ScrollBar::setSmallChange(int s) {
   m_small = s;
   m_bar->setSingleStep(s);

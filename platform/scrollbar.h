@@ -26,6 +26,8 @@ class ScrollBar : public QWidget {
   int smallChange() const { return m_small; }
   int largeChange() const { return m_large; }
   QScrollBar* bar() const { return m_bar; }
+  // The name screen readers give the bar (it has no caption of its own).
+  void setAccessibleCaption(const QString& name);
 
   std::function<void()> onChange;
   std::function<void()> onScroll;

@@ -1,0 +1,39 @@
+#pragma once
+// An indexed group of like controls (cmdTool(0) to cmdTool(4), lblVolt(0) to lblVolt(4)):
+// members by index, not necessarily from 0 nor without gaps, with one event handler for the
+// whole group that receives the member's index.
+
+#include <QPointer>
+#include <functional>
+#include <map>
+
+namespace plat {
+
+template <class T>
+class ControlArray {
+ public:
+  // Adds a member under an index, replacing any member that had it.
+  T* set(int index, T* control) {
+    m_members[index] = control;
+    return control;
+  }
+  // The member of an index; null when there is none (or it was destroyed).
+  T* operator()(int index) const {
+    auto it = m_members.find(index);
+    return it == m_members.end() ? nullptr : it->second.data();
+  }
+  bool has(int index) const { return (*this)(index) != nullptr; }
+  int count() const { return int(m_members.size()); }
+  int lbound() const { return m_members.empty() ? 0 : m_members.begin()->first; }
+  int ubound() const { return m_members.empty() ? -1 : m_members.rbegin()->first; }
+  // Calls f(index, member) for every living member in index order.
+  void forEach(const std::function<void(int, T*)>& f) const {
+    for (const auto& [i, p] : m_members)
+      if (p) f(i, p.data());
+  }
+
+ private:
+  std::map<int, QPointer<T>> m_members;
+};
+
+}  // namespace plat

@@ -1,0 +1,50 @@
+#pragma once
+// Option buttons: of the option buttons that share a container (a frame, a panel, a picture
+// or the window) one at most is chosen. Click fires on the button that becomes chosen, by
+// the mouse, the keyboard, automation or code, and only when the choice changes: choosing
+// the option already chosen fires nothing.
+//
+// OptionGroup is the indexed group the windows name (optUnits(0), optUnits(1)): one handler
+// receives the index of the member that became chosen. A group starts with none chosen, so
+// a load step that chooses the saved option always runs its handler.
+
+#include <QRadioButton>
+#include <functional>
+
+#include "platform/controlarray.h"
+#include "runtime/colour.h"
+
+namespace plat {
+
+class OptionButton : public QRadioButton {
+  Q_OBJECT
+ public:
+  explicit OptionButton(QWidget* parent, const QString& caption = QString());
+  void setCaption(const QString& caption);
+  QString caption() const { return text(); }
+  bool value() const { return isChecked(); }
+  // True chooses this option (its neighbours are cleared); false clears it, leaving none of
+  // its container chosen.
+  void setValue(bool chosen);
+  void setForeColor(rt::Colour c);
+  void setBackColor(rt::Colour c);  // an opaque background
+  std::function<void()> onClick;
+};
+
+class OptionGroup : public ControlArray<OptionButton> {
+ public:
+  OptionGroup() = default;
+  OptionGroup(const OptionGroup&) = delete;
+  OptionGroup& operator=(const OptionGroup&) = delete;
+  // The members outlive the group when it is a window's member; they stop reporting to it.
+  ~OptionGroup();
+  // Makes the member of an index in a container.
+  OptionButton* add(int index, QWidget* container, const QString& caption);
+  // The index of the chosen member, or -1.
+  int value() const;
+  // Chooses a member (its Click fires when that changes the choice).
+  void choose(int index);
+  std::function<void(int index)> onClick;
+};
+
+}  // namespace plat

@@ -1,0 +1,41 @@
+#pragma once
+// A spin button: two arrow halves that step a value the window keeps itself. A press on the
+// up (or right) half raises SpinUp, on the down (or left) half SpinDown, at once and again
+// while the half is held. A disabled spin button raises nothing.
+
+#include <QWidget>
+#include <functional>
+
+class QToolButton;
+
+namespace plat {
+
+class SpinButton : public QWidget {
+  Q_OBJECT
+ public:
+  // Vertical: up above down. Horizontal: down (left arrow) beside up (right arrow).
+  explicit SpinButton(QWidget* parent, Qt::Orientation o = Qt::Vertical);
+  void setOrientation(Qt::Orientation o);
+  Qt::Orientation orientation() const { return m_orientation; }
+  // The name screen readers give the two halves: "<name> up" and "<name> down".
+  void setAccessibleCaption(const QString& name);
+  // A press of one half, as the mouse, the keyboard or automation would make it.
+  void spinUp();
+  void spinDown();
+  QToolButton* upButton() const { return m_up; }
+  QToolButton* downButton() const { return m_down; }
+
+  std::function<void()> onSpinUp;
+  std::function<void()> onSpinDown;
+
+ protected:
+  void resizeEvent(QResizeEvent*) override;
+
+ private:
+  void layoutHalves();
+  QToolButton* m_up;
+  QToolButton* m_down;
+  Qt::Orientation m_orientation;
+};
+
+}  // namespace plat

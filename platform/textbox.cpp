@@ -1,0 +1,242 @@
+#include "platform/textbox.h"
+
+#include <algorithm>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include "platform/colours.h"
+#include "platform/keys.h"
+
+namespace plat {
+
+namespace {
+bool isTabKey(const QKeyEvent* k) {
+  return (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) &&
+         !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+}
+}  // namespace
+
+TextBox::TextBox(QWidget* parent, const QString& text) : QPlainTextEdit(parent) {
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setLineWrapMode(QPlainTextEdit::NoWrap);
+  setWordWrapMode(QTextOption::NoWrap);
+  setTabChangesFocus(false);
+  setAcceptDrops(false);
+  // Every character reaches the box as a key, through the handlers: no input-method
+  // composition that would slip past them.
+  setAttribute(Qt::WA_InputMethodEnabled, false);
+  document()->setDocumentMargin(1);
+  setBorder(true);
+  setBackColor(0xFFFFFF);
+  setForeColor(0x000000);
+  connect(this, &QPlainTextEdit::textChanged, this, &TextBox::textWasChanged);
+  setText(text);
+}
+
+void TextBox::setText(const QString& t) {
+  if (t == toPlainText()) return;
+  setPlainText(t);  // the caret goes to the start; textChanged reports the change
+}
+
+void TextBox::textWasChanged() {
+  QString now = toPlainText();
+  if (now == m_text) return;  // a change of format only
+  m_text = now;
+  if (onChange) onChange();
+}
+
+int TextBox::selStart() const { return textCursor().selectionStart(); }
+int TextBox::selLength() const { return textCursor().selectionEnd() - textCursor().selectionStart(); }
+QString TextBox::selText() const { return textCursor().selectedText().replace(QChar::ParagraphSeparator, '\n'); }
+
+void TextBox::setSelStart(int pos) {
+  QTextCursor c = textCursor();
+  c.setPosition(std::clamp(pos, 0, int(toPlainText().size())));
+  setTextCursor(c);
+}
+
+void TextBox::setSelLength(int length) {
+  QTextCursor c = textCursor();
+  int start = c.selectionStart();
+  int end = std::clamp(start + std::max(0, length), start, int(toPlainText().size()));
+  c.setPosition(start);
+  c.setPosition(end, QTextCursor::KeepAnchor);
+  setTextCursor(c);
+}
+
+void TextBox::setSelText(const QString& t) { textCursor().insertText(t); }
+
+void TextBox::selectAllText() { selectAll(); }
+
+void TextBox::setMultiLine(bool on) {
+  m_multiLine = on;
+  setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+  setWordWrapMode(on ? QTextOption::WordWrap : QTextOption::NoWrap);
+}
+
+void TextBox::setAlignment(Align a) {
+  QTextOption o = document()->defaultTextOption();
+  o.setAlignment(a == AlignRight ? Qt::AlignRight : a == AlignCenter ? Qt::AlignHCenter : Qt::AlignLeft);
+  document()->setDefaultTextOption(o);
+}
+
+void TextBox::setBorder(bool on) {
+  setFrameStyle(on ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
+  setLineWidth(1);
+}
+
+void TextBox::setForeColor(rt::Colour c) {
+  QPalette p = palette();
+  p.setColor(QPalette::Text, toQColor(c));
+  setPalette(p);
+}
+
+void TextBox::setBackColor(rt::Colour c) {
+  QPalette p = palette();
+  p.setColor(QPalette::Base, toQColor(c));
+  setPalette(p);
+}
+
+// Tab must reach keyPressEvent instead of moving the focus on its own.
+bool TextBox::focusNextPrevChild(bool) { return false; }
+
+bool TextBox::event(QEvent* e) {
+  // Tab normally never reaches a widget's key handler; here it does, like any other key.
+  if (e->type() == QEvent::KeyPress && isTabKey(static_cast<QKeyEvent*>(e))) {
+    keyPressEvent(static_cast<QKeyEvent*>(e));
+    return true;
+  }
+  return QPlainTextEdit::event(e);
+}
+
+void TextBox::keyPressEvent(QKeyEvent* e) {
+  QPointer<TextBox> alive(this);
+  int code = keyCodeOf(e);
+  if (onKeyDown && code != 0) {
+    int c = code;
+    onKeyDown(c, shiftStateOf(e->modifiers()));
+    if (!alive || c == 0) return;
+  }
+  int original = keyAsciiOf(e);
+  if (original == 0) {
+    // A key that types nothing: the caret keys, Delete, function keys.
+    if (!m_multiLine && (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down || e->key() == Qt::Key_PageUp ||
+                         e->key() == Qt::Key_PageDown))
+      return;
+    QPlainTextEdit::keyPressEvent(e);
+    return;
+  }
+  int a = original;
+  if (onKeyPress) {
+    onKeyPress(a);
+    if (!alive || a == 0) return;
+  }
+  typeCharacter(e, original, a);
+}
+
+void TextBox::typeCharacter(QKeyEvent* e, int original, int code) {
+  switch (code) {
+    case 8:
+      if (isReadOnly()) return;
+      if (original == 8) QPlainTextEdit::keyPressEvent(e);
+      else textCursor().deletePreviousChar();
+      return;
+    case 9: {
+      // A window that handles the box's keys moves the focus itself; otherwise Tab passes
+      // the focus on as in any other control.
+      bool forward = !(e->modifiers() & Qt::ShiftModifier) && e->key() != Qt::Key_Backtab;
+      if (!onKeyDown && !onKeyPress) QWidget::focusNextPrevChild(forward);
+      return;
+    }
+    case 13:
+      if (m_multiLine && !isReadOnly() && roomFor(1)) textCursor().insertText("\n");
+      return;
+    case 27:
+      return;
+    default:
+      break;
+  }
+  if (code < 32) {
+    // Ctrl with a letter: copy, cut, paste, undo, select all, as the box does them.
+    if (code == original) QPlainTextEdit::keyPressEvent(e);
+    return;
+  }
+  if (isReadOnly() || !roomFor(1)) return;
+  if (code == original)
+    QPlainTextEdit::keyPressEvent(e);
+  else
+    textCursor().insertText(QString(QChar(char16_t(code))));
+}
+
+bool TextBox::roomFor(int chars) const {
+  if (m_maxLength == 0) return true;
+  return toPlainText().size() - selLength() + chars <= m_maxLength;
+}
+
+void TextBox::keyReleaseEvent(QKeyEvent* e) {
+  QPlainTextEdit::keyReleaseEvent(e);
+  if (onKeyUp && !e->isAutoRepeat()) onKeyUp(keyCodeOf(e), shiftStateOf(e->modifiers()));
+}
+
+bool TextBox::canInsertFromMimeData(const QMimeData* source) const { return source->hasText(); }
+
+void TextBox::insertFromMimeData(const QMimeData* source) {
+  if (isReadOnly() || !source->hasText()) return;
+  QString pasted = source->text();
+  if (!m_multiLine) {
+    // A box on one line takes the first line of what is pasted.
+    int end = pasted.indexOf(QRegularExpression("[\r\n]"));
+    if (end >= 0) pasted.truncate(end);
+  }
+  QPointer<TextBox> alive(this);
+  QString accepted;
+  for (QChar ch : pasted) {
+    int a = ch.unicode();
+    if (a == '\r') continue;
+    if (a < 32 && a != '\n') continue;
+    if (a != '\n' && onKeyPress) {
+      onKeyPress(a);
+      if (!alive) return;
+      if (a < 32) continue;  // dropped, or turned into a key that types no character
+    }
+    accepted += QChar(char16_t(a));
+  }
+  if (m_maxLength > 0) {
+    int room = m_maxLength - (int(toPlainText().size()) - selLength());
+    accepted.truncate(std::max(0, room));
+  }
+  if (!accepted.isEmpty()) textCursor().insertText(accepted);
+}
+
+void TextBox::focusInEvent(QFocusEvent* e) {
+  QPlainTextEdit::focusInEvent(e);
+  if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason) return;
+  if (onGotFocus) onGotFocus();
+}
+
+void TextBox::focusOutEvent(QFocusEvent* e) {
+  QPlainTextEdit::focusOutEvent(e);
+  if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason) return;
+  if (onLostFocus) onLostFocus();
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent* e) {
+  QPointer<TextBox> alive(this);
+  QPlainTextEdit::mouseReleaseEvent(e);
+  if (alive && e->button() == Qt::LeftButton && onClick) onClick();
+}
+
+void TextBox::mouseDoubleClickEvent(QMouseEvent* e) {
+  QPointer<TextBox> alive(this);
+  QPlainTextEdit::mouseDoubleClickEvent(e);
+  if (alive && e->button() == Qt::LeftButton && onDblClick) onDblClick();
+}
+
+}  // namespace plat

@@ -1,0 +1,225 @@
+// Spin buttons, option groups, check boxes and scroll bars: which event fires, how often,
+// and when nothing must fire.
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QPointer>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+#include <vector>
+
+#include "platform/checkbox.h"
+#include "platform/optionbutton.h"
+#include "platform/scrollbar.h"
+#include "platform/spinbutton.h"
+
+using namespace plat;
+
+TEST(SpinButton, EachPressOfAHalfStepsOnce) {
+  QWidget w;
+  SpinButton spin(&w);
+  spin.setGeometry(0, 0, 17, 25);
+  int up = 0, down = 0;
+  spin.onSpinUp = [&] { ++up; };
+  spin.onSpinDown = [&] { ++down; };
+  QTest::mouseClick(spin.upButton(), Qt::LeftButton);
+  EXPECT_EQ(up, 1);
+  EXPECT_EQ(down, 0);
+  QTest::mouseClick(spin.downButton(), Qt::LeftButton);
+  QTest::mouseClick(spin.downButton(), Qt::LeftButton);
+  EXPECT_EQ(up, 1);
+  EXPECT_EQ(down, 2);
+}
+
+TEST(SpinButton, HorizontalHasDownOnTheLeft) {
+  QWidget w;
+  SpinButton spin(&w, Qt::Horizontal);
+  spin.setGeometry(0, 0, 65, 17);
+  EXPECT_LT(spin.downButton()->x(), spin.upButton()->x());
+  EXPECT_EQ(spin.upButton()->arrowType(), Qt::RightArrow);
+  EXPECT_EQ(spin.downButton()->arrowType(), Qt::LeftArrow);
+}
+
+TEST(SpinButton, HeldHalfRepeatsAndDisabledButtonIsSilent) {
+  QWidget w;
+  SpinButton spin(&w);
+  spin.setGeometry(0, 0, 17, 25);
+  int up = 0;
+  spin.onSpinUp = [&] { ++up; };
+  QTest::mousePress(spin.upButton(), Qt::LeftButton);
+  QTest::qWait(700);
+  QTest::mouseRelease(spin.upButton(), Qt::LeftButton);
+  EXPECT_GE(up, 2);
+
+  up = 0;
+  spin.setEnabled(false);
+  QTest::mouseClick(spin.upButton(), Qt::LeftButton);
+  spin.spinUp();
+  EXPECT_EQ(up, 0);
+}
+
+TEST(SpinButton, AutomationPressStepsOnce) {
+  QWidget w;
+  SpinButton spin(&w);
+  spin.setAccessibleCaption("Mass");
+  spin.setGeometry(0, 0, 17, 25);
+  int up = 0;
+  spin.onSpinUp = [&] { ++up; };
+  QAccessibleInterface* a = QAccessible::queryAccessibleInterface(spin.upButton());
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(a->text(QAccessible::Name), "Mass up");
+  a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  QTest::qWait(250);  // the animated press releases itself
+  EXPECT_EQ(up, 1);
+}
+
+TEST(OptionGroup, ClickFiresOnlyWhenTheChoiceChanges) {
+  QWidget frame;
+  OptionGroup units;
+  units.add(1, &frame, "Metric");
+  units.add(0, &frame, "US (English)");
+  std::vector<int> clicks;
+  units.onClick = [&](int i) { clicks.push_back(i); };
+
+  EXPECT_EQ(units.value(), -1);  // none chosen before the load step chooses
+  units.choose(1);
+  units.choose(1);
+  EXPECT_EQ(clicks, std::vector<int>{1});
+  EXPECT_EQ(units.value(), 1);
+
+  QTest::mouseClick(units(0), Qt::LeftButton);
+  EXPECT_EQ(clicks, (std::vector<int>{1, 0}));
+  EXPECT_FALSE(units(1)->value());
+  QTest::mouseClick(units(0), Qt::LeftButton);  // already chosen
+  EXPECT_EQ(clicks.size(), 2u);
+}
+
+TEST(OptionGroup, ContainersChooseIndependentlyAndAChoiceCanBeCleared) {
+  QWidget window;
+  QWidget panelA(&window), panelB(&window);
+  OptionGroup first, elbow;
+  for (int i = 0; i < 3; ++i) {
+    first.add(i, &panelA, QString("F%1").arg(i));
+    elbow.add(i, &panelB, QString("E%1").arg(i));
+  }
+  first.choose(2);
+  elbow.choose(0);
+  EXPECT_EQ(first.value(), 2);
+  EXPECT_EQ(elbow.value(), 0);
+  first(2)->setValue(false);
+  EXPECT_EQ(first.value(), -1);
+  first.choose(1);
+  EXPECT_EQ(first.value(), 1);
+}
+
+TEST(OptionGroup, MembersOutlivingTheirGroupStaySafe) {
+  QWidget frame;
+  QPointer<OptionButton> b;
+  {
+    OptionGroup g;
+    g.onClick = [](int) { FAIL() << "a dead group was called"; };
+    b = g.add(0, &frame, "A");
+    g.add(1, &frame, "B");
+  }
+  ASSERT_TRUE(b);
+  b->setValue(true);
+  EXPECT_TRUE(b->value());
+}
+
+TEST(CheckBox, ClickFiresOnEveryChangeFromUserOrCode) {
+  QWidget w;
+  CheckBox chute(&w, "Use Chute?");
+  int clicks = 0;
+  chute.onClick = [&] { ++clicks; };
+  chute.setValue(1);
+  chute.setValue(1);
+  EXPECT_EQ(clicks, 1);
+  QTest::mouseClick(&chute, Qt::LeftButton, {}, QPoint(5, chute.height() / 2));
+  EXPECT_EQ(chute.value(), 0);
+  EXPECT_EQ(clicks, 2);
+  chute.setValue(2);
+  EXPECT_EQ(chute.value(), 2);
+  chute.setValue(7);  // refused
+  EXPECT_EQ(chute.value(), 2);
+  EXPECT_EQ(clicks, 3);
+  QTest::mouseClick(&chute, Qt::LeftButton, {}, QPoint(5, chute.height() / 2));
+  EXPECT_EQ(chute.value(), 1);  // a greyed box becomes checked
+}
+
+TEST(ScrollBar, ChangeFiresOnEveryValueChangeAlsoFromCode) {
+  QWidget w;
+  HScrollBar bar(&w);
+  bar.setGeometry(0, 0, 150, 17);
+  bar.setRange(20, 100);
+  int changes = 0, scrolls = 0;
+  bar.onChange = [&] { ++changes; };
+  bar.onScroll = [&] { ++scrolls; };
+  bar.setValue(50);
+  bar.setValue(50);
+  EXPECT_EQ(changes, 1);
+  bar.setValue(500);  // held within the range
+  EXPECT_EQ(bar.value(), 100);
+  EXPECT_EQ(changes, 2);
+  bar.bar()->triggerAction(QAbstractSlider::SliderSingleStepSub);  // an arrow click
+  EXPECT_EQ(bar.value(), 99);
+  EXPECT_EQ(changes, 3);
+  EXPECT_EQ(scrolls, 0);
+}
+
+TEST(ScrollBar, DragScrollsThenChangesOnceAtTheEnd) {
+  QWidget w;
+  HScrollBar bar(&w);
+  bar.setGeometry(0, 0, 150, 17);
+  bar.setRange(0, 900);
+  int changes = 0, scrolls = 0;
+  bar.onChange = [&] { ++changes; };
+  bar.onScroll = [&] { ++scrolls; EXPECT_EQ(bar.value(), bar.bar()->sliderPosition()); };
+  QScrollBar* q = bar.bar();
+  q->setSliderDown(true);
+  q->setSliderPosition(100);
+  q->setSliderPosition(200);
+  q->setSliderPosition(450);
+  q->setSliderDown(false);
+  EXPECT_EQ(scrolls, 3);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(bar.value(), 450);
+  // A drag that comes back where it started changes nothing.
+  q->setSliderDown(true);
+  q->setSliderPosition(460);
+  q->setSliderPosition(450);
+  q->setSliderDown(false);
+  EXPECT_EQ(changes, 1);
+}
+
+TEST(ScrollBar, NarrowedRangeMovesTheValueWithAChange) {
+  QWidget w;
+  HScrollBar mass(&w);
+  mass.setRange(41, 143);
+  mass.setValue(140);
+  int changes = 0;
+  mass.onChange = [&] { ++changes; };
+  // Raising the thrust to 5 N: the mass limits become 102 to 357 g, the value is inside.
+  mass.setMax(357);
+  mass.setMin(102);
+  EXPECT_EQ(mass.value(), 140);
+  EXPECT_EQ(changes, 0);
+  // Lowering it to 3 N: 61 to 214 g; a value above the new top comes down with a Change.
+  mass.setValue(300);
+  changes = 0;
+  mass.setRange(61, 214);
+  EXPECT_EQ(mass.value(), 214);
+  EXPECT_EQ(changes, 1);
+}
+
+TEST(ScrollBar, MinAboveMaxRunsBackwards) {
+  QWidget w;
+  VScrollBar bar(&w);
+  bar.setRange(10, 0);
+  bar.setValue(10);
+  EXPECT_EQ(bar.bar()->value(), bar.bar()->minimum());  // Min at the top end
+  bar.bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);  // towards Max
+  EXPECT_EQ(bar.value(), 9);
+}

@@ -1,0 +1,187 @@
+// The grid and the tab control: one change event per change of the current cell, positions
+// and visibility as the weather log's editor needs them, a grid that never scrolls by
+// itself, and tabs that tell the tab they left without stopping anything on it.
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAccessibleTextInterface>
+#include <QTabBar>
+#include <QTest>
+#include <vector>
+
+#include "platform/fonts.h"
+#include "platform/grid.h"
+#include "platform/picturebox.h"
+#include "platform/tabcontrol.h"
+#include "platform/timer.h"
+#include "platform/twips.h"
+
+using namespace plat;
+
+namespace {
+
+// The weather log's grid: 61 rows and 7 columns with one fixed row and column, in Arial
+// 9.75 point, 4575 twips high.
+struct WeatherGrid {
+  QWidget window;
+  Grid* g;
+  int changes = 0;
+  WeatherGrid() {
+    g = new Grid(&window);
+    g->setFont(screenFont("Arial", 9.75));
+    g->setRows(61);
+    g->setCols(7);
+    g->setColWidth(0, 600);
+    for (int c = 1; c <= 6; ++c) g->setColWidth(c, c == 6 ? 4050 : c == 1 ? 1350 : 675);
+    placeTwips(g, 240, 480, 600 + 1350 + 4 * 675 + 4050, 4575);
+    g->onRowColChange = [this] { ++changes; };
+  }
+};
+
+}  // namespace
+
+TEST(Grid, CurrentCellSetAsOneOperationFiresOneChange) {
+  WeatherGrid w;
+  Grid& g = *w.g;
+  g.setCurrentCell(5, 3);
+  EXPECT_EQ(w.changes, 1);
+  EXPECT_EQ(g.row(), 5);
+  EXPECT_EQ(g.col(), 3);
+  g.setCurrentCell(5, 3);  // no change, no event
+  EXPECT_EQ(w.changes, 1);
+  g.setRow(6);  // the row alone: its own event
+  EXPECT_EQ(w.changes, 2);
+  EXPECT_EQ(g.col(), 3);
+  g.setCol(3);
+  EXPECT_EQ(w.changes, 2);
+  g.setCurrentCell(61, 3);  // beyond the last row: refused
+  g.setCol(-1);
+  EXPECT_EQ(g.row(), 6);
+  EXPECT_EQ(w.changes, 2);
+  // Code may make a fixed cell current to write a heading.
+  g.setCurrentCell(0, 6);
+  g.setText("Comment");
+  EXPECT_EQ(g.textMatrix(0, 6), "Comment");
+}
+
+TEST(Grid, FifteenDaysInViewAndPositionsFollowTheTopRow) {
+  WeatherGrid w;
+  Grid& g = *w.g;
+  int rowPx = twipsToPixels(g.rowHeight(1));
+  EXPECT_EQ(g.rowPos(0), 0);
+  EXPECT_EQ(g.rowPos(1), g.rowHeight(0));
+  EXPECT_EQ(g.colPos(2), 600 + 1350);
+  EXPECT_TRUE(g.rowIsVisible(15));
+  EXPECT_FALSE(g.rowIsVisible(16)) << "row height " << rowPx << " px";
+  g.setTopRow(46);  // the scroll bar's maximum shows the last fifteen days
+  EXPECT_TRUE(g.rowIsVisible(0));
+  EXPECT_FALSE(g.rowIsVisible(45));
+  EXPECT_TRUE(g.rowIsVisible(46));
+  EXPECT_TRUE(g.rowIsVisible(60));
+  EXPECT_EQ(g.rowPos(46), g.rowHeight(0));
+  EXPECT_EQ(g.rowPos(47), g.rowHeight(0) + g.rowHeight(46));
+  g.setTopRow(100);
+  EXPECT_EQ(g.topRow(), 60);
+  g.setTopRow(0);
+  EXPECT_EQ(g.topRow(), 1);  // never a fixed row
+}
+
+TEST(Grid, ClickMovesTheCurrentCellThenClicksButNeverScrolls) {
+  WeatherGrid w;
+  Grid& g = *w.g;
+  g.setCurrentCell(1, 1);
+  w.changes = 0;
+  std::vector<std::string> events;
+  g.onRowColChange = [&] { events.push_back("change"); };
+  g.onClick = [&] { events.push_back("click"); };
+  int x = twipsToPixels(g.colPos(4)) + 3, y = twipsToPixels(g.rowPos(3)) + 3;
+  QTest::mouseClick(&g, Qt::LeftButton, {}, QPoint(x, y));
+  EXPECT_EQ(events, (std::vector<std::string>{"change", "click"}));
+  EXPECT_EQ(g.row(), 3);
+  EXPECT_EQ(g.col(), 4);
+  events.clear();
+  QTest::mouseClick(&g, Qt::LeftButton, {}, QPoint(x, 3));  // a heading: no change
+  EXPECT_EQ(events, std::vector<std::string>{"click"});
+
+  // Down from the last day in view goes below the view; the window scrolls, not the grid.
+  g.setCurrentCell(15, 1);
+  QTest::keyClick(&g, Qt::Key_Down);
+  EXPECT_EQ(g.row(), 16);
+  EXPECT_EQ(g.topRow(), 1);
+}
+
+TEST(Grid, KeyDownHandlerCanDropTheKey) {
+  WeatherGrid w;
+  Grid& g = *w.g;
+  g.setCurrentCell(2, 2);
+  g.onKeyDown = [](int& code, int) {
+    if (code == 40) code = 0;
+  };
+  QTest::keyClick(&g, Qt::Key_Down);
+  EXPECT_EQ(g.row(), 2);
+  QTest::keyClick(&g, Qt::Key_Up);
+  EXPECT_EQ(g.row(), 1);
+  QTest::keyClick(&g, Qt::Key_Up);  // not onto the headings
+  EXPECT_EQ(g.row(), 1);
+}
+
+TEST(Grid, ScreenReadersReadTheCells) {
+  WeatherGrid w;
+  Grid& g = *w.g;
+  g.setTextMatrix(0, 1, "Date");
+  g.setTextMatrix(1, 1, "3/14");
+  g.setCurrentCell(1, 1);
+  QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&g);
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(a->role(), QAccessible::Table);
+  EXPECT_EQ(a->text(QAccessible::Value), "3/14");
+  ASSERT_NE(a->textInterface(), nullptr);
+  QString all = a->textInterface()->text(0, -1);
+  EXPECT_TRUE(all.startsWith("\tDate\t")) << all.left(40).toStdString();
+  EXPECT_TRUE(all.contains("\n\t3/14\t"));
+}
+
+TEST(TabControl, ClickTellsThePreviousTabFromUserAndCode) {
+  QWidget window;
+  TabControl tabs(&window, 4);
+  tabs.setGeometry(8, 8, 617, 441);
+  const char* names[] = {"Coins", "Marbles", "Dice", "Toothpicks"};
+  for (int i = 0; i < 4; ++i) tabs.setTabCaption(i, names[i]);
+  std::vector<int> previous;
+  tabs.onClick = [&](int p) { previous.push_back(p); };
+  tabs.setTab(2);
+  tabs.setTab(2);
+  EXPECT_EQ(previous, std::vector<int>{0});
+  EXPECT_EQ(tabs.tab(), 2);
+  QTabBar* bar = tabs.tabBar();
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+  EXPECT_EQ(tabs.tab(), 1);
+  EXPECT_EQ(previous, (std::vector<int>{0, 2}));
+  tabs.setTab(9);  // no such tab
+  EXPECT_EQ(tabs.tab(), 1);
+}
+
+TEST(TabControl, SwitchingStopsNothingOnTheOtherPages) {
+  QWidget window;
+  TabControl tabs(&window, 2);
+  tabs.setGeometry(0, 0, 600, 400);
+  // A running experiment on tab 0: its timer and its picture.
+  Timer timFlip(tabs.page(0));
+  timFlip.setInterval(100);
+  timFlip.setEnabled(true);
+  PictureBox pic(tabs.page(0));
+  placeTwips(&pic, 240, 480, 1500, 1500);
+  pic.surface().setScaleMode(ScaleMode::Pixels);
+  pic.surface().filledBox(0, 0, 10, 10, 0x0000FF);
+  EXPECT_EQ(pic.geometry().topLeft(), QPoint(16, 32));  // from the tab control's corner
+  window.show();
+
+  tabs.setTab(1);
+  EXPECT_FALSE(tabs.page(0)->isVisible());
+  EXPECT_TRUE(tabs.page(1)->isVisible());
+  EXPECT_TRUE(timFlip.isCounting());
+  EXPECT_EQ(pic.surface().pixel(5, 5), 0x0000FFu);
+  tabs.setTab(0);
+  EXPECT_TRUE(pic.isVisible());
+}
