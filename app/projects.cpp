@@ -1,5 +1,6 @@
 #include "app/projects.h"
 
+#include "pendulum/frmpend.h"
 #include "shell/placeholder.h"
 
 // Each project window, as the menu opens it. A project not yet built opens its stand-in.
@@ -16,4 +17,5 @@ void registerProjects(shell::frmMenu& menu) {
       return new shell::PlaceholderWindow(shell::projectCaption(i), help[i].file, help[i].topic);
     });
   }
+  menu.setProject(2, [] { return new pend::frmPend(); });
 }

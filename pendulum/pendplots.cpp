@@ -1,0 +1,98 @@
+#include "pendulum/pendplots.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "runtime/colour.h"
+
+namespace pend {
+
+namespace {
+
+// The curves' colour, light red; the pendulum's string black and its bob light cyan.
+const rt::Colour kCurve = rt::QBColor(12);
+const rt::Colour kBlack = rt::QBColor(0);
+const rt::Colour kBob = rt::QBColor(11);
+const rt::Colour kSupport = rt::QBColor(12);
+
+constexpr double kFarOutside = 1e6;
+
+// A polyline through points, broken nowhere: a point that cannot be drawn is left out and
+// the line goes on from the last one that could.
+template <typename PointAt>
+void drawCurve(plat::Surface& plot, int numPoints, PointAt pointAt) {
+  numPoints = std::min(numPoints, kMaxPoints);
+  if (numPoints < 1) return;
+  bool started = false;
+  for (int i = 0; i <= numPoints; ++i) {
+    auto [x, y] = pointAt(size_t(i));
+    auto px = PlotCoordinate(x), py = PlotCoordinate(y);
+    if (!px || !py) continue;
+    if (!started) {
+      plot.pset(*px, *py, kCurve);
+      started = true;
+    } else {
+      plot.lineTo(*px, *py, kCurve);
+    }
+  }
+}
+
+void segment(plat::Surface& plot, double x0, double y0, double x1, double y1) {
+  auto a = PlotCoordinate(x0), b = PlotCoordinate(y0), c = PlotCoordinate(x1), d = PlotCoordinate(y1);
+  if (a && b && c && d) plot.line(*a, *b, *c, *d, kCurve);
+}
+
+}  // namespace
+
+std::optional<double> PlotCoordinate(double v) {
+  if (std::isnan(v)) return std::nullopt;
+  return std::clamp(v, -kFarOutside, kFarOutside);
+}
+
+void SetupPendulumPicture(plat::Surface& picture) {
+  picture.setScale(-168, 0, 168, -220.5);
+  picture.setDrawWidth(2);
+  picture.setFillStyle(plat::FillSolid);
+  picture.setFillColor(kBob);
+}
+
+std::optional<BobPosition> DrawPendulumPicture(plat::ImageSurface& hidden, plat::ImageSurface& visible, float length,
+                                               float degrees, int16_t bobRadius) {
+  const auto bob = BobAt(length, degrees);
+  if (!bob) return std::nullopt;
+  hidden.cls();
+  hidden.line(0, 0, bob->BobX, bob->BobY, kBlack);
+  hidden.circle(bob->BobX, bob->BobY, bobRadius, kBlack);
+  // The support goes on last, over the top of the string.
+  hidden.filledBox(-10.5, 0, 10.5, -6.3, kSupport);
+  plat::bitBlt(visible, 0, 0, hidden.deviceWidth(), hidden.deviceHeight(), hidden, 0, 0, plat::BlitOp::Copy);
+  return bob;
+}
+
+void ScaleAnglePlot(plat::Surface& plot, float runLength, float halfAngle) {
+  plot.setScale(0, halfAngle, runLength, -halfAngle);
+}
+
+void ScalePhasePlot(plat::Surface& plot, float halfAngle, float halfSpeed) {
+  plot.setScale(-halfAngle, halfSpeed, halfAngle, -halfSpeed);
+}
+
+void AddPlotSegments(plat::Surface& anglePlot, plat::Surface& phasePlot, const PlotSegment& s) {
+  segment(anglePlot, s.t0, s.angle0, s.t1, s.angle1);
+  segment(phasePlot, s.angle0, s.omega0, s.angle1, s.omega1);
+}
+
+void RedrawAnglePlot(plat::Surface& plot, const PendRun::History& h, int numPoints) {
+  // The curve starts at time 0, where the record's start state lies.
+  drawCurve(plot, numPoints, [&h](size_t i) {
+    return std::pair<double, double>(i == 0 ? 0.0 : double(h[0][i]), RadToDeg(h[1][i]));
+  });
+}
+
+void RedrawPhasePlot(plat::Surface& plot, const PendRun::History& h, int numPoints) {
+  drawCurve(plot, numPoints, [&h](size_t i) {
+    return std::pair<double, double>(RadToDeg(h[1][i]), RadToDeg(h[2][i]));
+  });
+}
+
+}  // namespace pend

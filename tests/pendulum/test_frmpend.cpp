@@ -1,0 +1,414 @@
+// The pendulum window as a user meets it: opened from the menu, set up, run to the end or
+// stopped, reset, printed, and left by Exit or the title bar.
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFile>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+
+#include "app/projects.h"
+#include "pendulum/frmpend.h"
+#include "platform/button.h"
+#include "platform/files.h"
+#include "platform/label.h"
+#include "platform/lineoverlay.h"
+#include "platform/picturebox.h"
+#include "platform/printer.h"
+#include "platform/printer_recording.h"
+#include "platform/services.h"
+#include "platform/spinbutton.h"
+#include "platform/timer.h"
+#include "runtime/colour.h"
+#include "shell/frmmenu.h"
+#include "shell/module1.h"
+#include "shell/settings.h"
+
+namespace {
+
+using pend::frmPend;
+
+class PendulumWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    services = plat::installTestServices();
+    printed = plat::installRecordingPrinter();
+    ASSERT_TRUE(dir.isValid());
+    plat::setProgramFolder(dir.path());
+    QFile fresh(VANTREL_RESOURCES "/vtrel5.ini");
+    ASSERT_TRUE(fresh.copy(dir.filePath("vtrel5.ini")));
+    shell::setTickClock(&clock);
+    menu = new shell::frmMenu;
+    registerProjects(*menu);
+    menu->onEnd = [](int) {};
+    menu->Show();
+    ASSERT_EQ(shell::settings().PendAngle, 45.0f);
+  }
+  void TearDown() override {
+    if (menu) {
+      if (menu->openProject()) delete menu->openProject();
+      delete menu;
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    shell::setTickClock(nullptr);
+    plat::setProgramFolder(QString());
+  }
+
+  frmPend* open() {
+    menu->cmdChoice(2)->click();
+    window = qobject_cast<frmPend*>(menu->openProject());
+    return window;
+  }
+  // Runs ticks until the run ends by itself.
+  int runToEnd() {
+    int ticks = 0;
+    while (window->run().Running() && ticks < 1000) {
+      window->Timer1()->fire();
+      ++ticks;
+    }
+    return ticks;
+  }
+  int dings() const { return services.sound->countPlays("ding.wav"); }
+  static int countColour(const plat::PictureBox* p, rt::Colour c) {
+    int n = 0;
+    const auto& s = p->surface();
+    for (int y = 0; y < s.deviceHeight(); ++y)
+      for (int x = 0; x < s.deviceWidth(); ++x) n += s.pixel(x, y) == c;
+    return n;
+  }
+  // Solid lines on the printed page: the curves (the frames are boxes, the zero lines dotted).
+  static int curveSegments(const plat::PrintedPage& page) {
+    int n = 0;
+    for (const auto& op : page.ops) n += op.op == "line" && op.drawStyle == plat::DrawSolid;
+    return n;
+  }
+
+  plat::TestServices services{};
+  plat::RecordingPrinter* printed = nullptr;
+  rt::ManualTickClock clock{1000};
+  QTemporaryDir dir;
+  QPointer<shell::frmMenu> menu;
+  QPointer<frmPend> window;
+};
+
+TEST_F(PendulumWindow, OpensReadyWithTheSharedSettings) {
+  ASSERT_TRUE(open());
+  EXPECT_FALSE(menu->isVisible());
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->caption(), "Pendulum");
+  EXPECT_EQ(window->width(), 580);  // 8700 x 6630 twips
+  EXPECT_EQ(window->height(), 442);
+  // The load step ends with a Reset: the sound once, as a waiting play of the program's file.
+  ASSERT_EQ(dings(), 1);
+  const auto& play = services.sound->calls.back();
+  EXPECT_TRUE(play.wait);
+  EXPECT_EQ(play.path, shell::AppFilePath("ding.wav"));
+
+  const char* captions[] = {"Angle (deg)", "Mass (g)", "Length (cm)", "Friction"};
+  const char* values[] = {"45", "5000", "200", "0.05"};
+  for (int i = 1; i <= 4; ++i) {
+    EXPECT_EQ(window->lblCaption(i)->caption(), captions[i - 1]);
+    EXPECT_EQ(window->lblValue(i)->caption(), values[i - 1]);
+    EXPECT_TRUE(window->spnValue(i)->isVisible());
+  }
+  EXPECT_EQ(window->optUnits().value(), 1);
+  EXPECT_EQ(window->lblTime()->caption(), "0.00 Seconds");
+  EXPECT_EQ(window->cmdStart()->caption(), "&Start");
+  EXPECT_TRUE(window->cmdStart()->isVisible());
+  EXPECT_FALSE(window->cmdPrint()->isVisible());
+  EXPECT_EQ(window->cmdExit()->caption(), "E&xit");
+  EXPECT_FALSE(window->Timer1()->enabled());
+
+  // The pendulum hangs at 45 degrees: the bob's middle is light cyan on the visible picture.
+  EXPECT_EQ(window->BobX(), 141);
+  EXPECT_EQ(window->BobY(), -141);
+  const auto& pic = window->picPend()->surface();
+  EXPECT_EQ(pic.pixel(int(pic.toDeviceX(141)), int(pic.toDeviceY(-141))), rt::QBColor(11));
+  const QImage& shown = pic.image();
+  const QImage& hidden = window->picPendHidden().image();
+  ASSERT_EQ(shown.size(), hidden.size());
+  EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), hidden.convertToFormat(QImage::Format_RGB32));
+  // The zero lines stand in the middle of the plots.
+  EXPECT_NEAR(window->linAngleX()->end1().y(), window->picAngle()->height() / 2.0, 1);
+  EXPECT_NEAR(window->linPhaseY()->end1().x(), window->picPhase()->width() / 2.0, 1);
+}
+
+TEST_F(PendulumWindow, AFullRunEndsByItselfAt20Seconds) {
+  ASSERT_TRUE(open());
+  window->cmdStart()->click();
+  EXPECT_EQ(dings(), 2);
+  EXPECT_TRUE(window->Timer1()->enabled());
+  EXPECT_EQ(window->Timer1()->interval(), 100);
+  EXPECT_FALSE(window->cmdStart()->isVisible());
+  EXPECT_FALSE(window->fraUnits()->isVisible());
+  EXPECT_FALSE(window->spnValue(1)->isVisible());
+  EXPECT_EQ(window->cmdExit()->caption(), "&Stop");
+
+  EXPECT_EQ(runToEnd(), 201);
+  EXPECT_EQ(window->run().NumPoints(), 200);
+  EXPECT_EQ(window->lblTime()->caption(), "20.00 Seconds");
+  EXPECT_FALSE(window->Timer1()->enabled());
+  EXPECT_EQ(window->cmdExit()->caption(), "E&xit");
+  EXPECT_EQ(window->cmdStart()->caption(), "&Reset");
+  EXPECT_TRUE(window->cmdStart()->isVisible());
+  EXPECT_EQ(window->focusWidget(), window->cmdStart());
+  EXPECT_TRUE(window->cmdPrint()->isVisible());
+  EXPECT_FALSE(window->fraUnits()->isVisible());
+  // Both curves are on the plots, and the zero lines moved to zero of the new scales.
+  EXPECT_GT(countColour(window->picAngle(), rt::QBColor(12)), 200);
+  EXPECT_GT(countColour(window->picPhase(), rt::QBColor(12)), 200);
+  EXPECT_NEAR(window->linPhaseX()->end1().y(), window->picPhase()->height() / 2.0, 1);
+}
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+TEST_F(PendulumWindow, TheTimeLabelIsRepaintedWithinEachTick) {
+  ASSERT_TRUE(open());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  window->cmdStart()->click();
+  PaintCounter counter;
+  window->lblTime()->installEventFilter(&counter);
+  window->Timer1()->fire();  // no event loop runs between the tick and the check
+  EXPECT_EQ(window->lblTime()->caption(), "0.10 Seconds");
+  EXPECT_GE(counter.paints, 1);
+  window->lblTime()->removeEventFilter(&counter);
+}
+
+TEST_F(PendulumWindow, StopKeepsTheCurvesAndResetClearsThem) {
+  ASSERT_TRUE(open());
+  window->cmdStart()->click();
+  for (int i = 0; i < 40; ++i) window->Timer1()->fire();
+  window->cmdExit()->click();  // Stop
+  ASSERT_TRUE(window);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->lblTime()->caption(), "4.00 Seconds");
+  EXPECT_EQ(window->cmdStart()->caption(), "&Reset");
+  const int red = countColour(window->picAngle(), rt::QBColor(12));
+  EXPECT_GT(red, 40);
+
+  // Covering and uncovering: the plots are redrawn from the record, the pendulum at the
+  // last recorded angle.
+  window->picAngle()->surface().cls();
+  window->picAngle()->requestPaint();
+  EXPECT_EQ(countColour(window->picAngle(), rt::QBColor(12)), red);
+  const int16_t bobX = window->BobX();
+  window->picPend()->requestPaint();
+  EXPECT_EQ(window->BobX(), bobX);
+  EXPECT_NE(bobX, 141);
+
+  window->cmdStart()->click();  // Reset
+  EXPECT_EQ(dings(), 3);
+  EXPECT_EQ(window->lblTime()->caption(), "0.00 Seconds");
+  EXPECT_EQ(countColour(window->picAngle(), rt::QBColor(12)), 0);
+  EXPECT_EQ(countColour(window->picPhase(), rt::QBColor(12)), 0);
+  EXPECT_EQ(window->BobX(), 141);
+  EXPECT_EQ(window->cmdStart()->caption(), "&Start");
+  EXPECT_FALSE(window->cmdPrint()->isVisible());
+  EXPECT_TRUE(window->fraUnits()->isVisible());
+  EXPECT_TRUE(window->spnValue(4)->isVisible());
+}
+
+TEST_F(PendulumWindow, ExitReturnsToTheMenu) {
+  ASSERT_TRUE(open());
+  window->cmdExit()->click();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(window.isNull());
+  EXPECT_TRUE(menu->isVisible());
+}
+
+TEST_F(PendulumWindow, ClosingTheWindowDuringARunStopsItAndShowsTheMenu) {
+  ASSERT_TRUE(open());
+  window->cmdStart()->click();
+  window->Timer1()->fire();
+  plat::Timer* timer = window->Timer1();
+  window->close();
+  EXPECT_FALSE(timer->enabled());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(window.isNull());
+  EXPECT_TRUE(menu->isVisible());
+}
+
+TEST_F(PendulumWindow, SpinButtonsStoreEachStepAndRedraw) {
+  ASSERT_TRUE(open());
+  window->spnValue(1)->spinDown();
+  EXPECT_EQ(window->lblValue(1)->caption(), "44");
+  EXPECT_EQ(shell::settings().PendAngle, 44.0f);
+  EXPECT_EQ(window->BobX(), 139);  // 200 sin 44 degrees
+  window->spnValue(3)->spinDown();
+  EXPECT_EQ(window->lblValue(3)->caption(), "199");
+  EXPECT_EQ(shell::settings().PendLength, 199.0f);
+  window->spnValue(2)->spinUp();  // at its limit already
+  EXPECT_EQ(window->lblValue(2)->caption(), "5000");
+  for (int i = 0; i < 120; ++i) window->spnValue(4)->spinUp();
+  EXPECT_EQ(window->lblValue(4)->caption(), "1.00");
+  EXPECT_EQ(shell::settings().PendFriction, 1.0f);
+  for (int i = 0; i < 120; ++i) window->spnValue(4)->spinDown();
+  EXPECT_EQ(window->lblValue(4)->caption(), "0.00");
+  EXPECT_EQ(shell::settings().PendFriction, 0.0f);
+}
+
+TEST_F(PendulumWindow, UnitsSwitchConvertsAndStores) {
+  ASSERT_TRUE(open());
+  window->optUnits().choose(0);
+  EXPECT_EQ(shell::settings().PendUnits, 0);
+  EXPECT_EQ(window->lblCaption(2)->caption(), "Mass (oz)");
+  EXPECT_EQ(window->lblValue(2)->caption(), "176");
+  EXPECT_EQ(window->lblCaption(3)->caption(), "Length (in)");
+  EXPECT_EQ(window->lblValue(3)->caption(), "78.5");
+  EXPECT_NEAR(shell::settings().PendMass, 4988.66, 0.005);
+  window->optUnits().choose(1);
+  EXPECT_EQ(shell::settings().PendUnits, 1);
+  EXPECT_EQ(window->lblValue(2)->caption(), "4990");
+  EXPECT_EQ(window->lblValue(3)->caption(), "199");
+  EXPECT_EQ(shell::settings().PendMass, 4990.0f);
+  EXPECT_EQ(shell::settings().PendLength, 199.0f);
+}
+
+TEST_F(PendulumWindow, HandEditedSettings) {
+  // A units value other than 0 or 1 opens in US units and stores 0; a start angle of 0
+  // runs and prints without a division by zero; a stored length of 201 is brought to 200.
+  auto& s = shell::settings();
+  s.PendUnits = 3;
+  s.PendAngle = 0;
+  s.PendLength = 201;
+  ASSERT_TRUE(open());
+  EXPECT_EQ(window->optUnits().value(), 0);
+  EXPECT_EQ(s.PendUnits, 0);
+  EXPECT_EQ(window->lblValue(3)->caption(), "79.0");
+  EXPECT_EQ(window->lblValue(1)->caption(), "0");
+  window->cmdStart()->click();
+  EXPECT_EQ(runToEnd(), 201);
+  window->cmdPrint()->click();
+  ASSERT_EQ(printed->documents.size(), 1u);
+  const auto& page = printed->documents[0].pages.at(0);
+  EXPECT_EQ(curveSegments(page), 400);
+  for (const auto& op : page.ops)
+    for (double v : op.args) EXPECT_TRUE(std::isfinite(v)) << op.op;
+  // Hanging still, the curves lie on the zero lines.
+  EXPECT_EQ(page.ops.back().op, "line");
+  EXPECT_DOUBLE_EQ(page.ops.back().args[3], 800);
+}
+
+TEST_F(PendulumWindow, ARunThatDivergesDoesNotCrash) {
+  // A friction far outside its limits (kept as stored) makes the steps blow up.
+  shell::settings().PendFriction = 100;
+  ASSERT_TRUE(open());
+  window->cmdStart()->click();
+  EXPECT_EQ(runToEnd(), 201);
+  EXPECT_FALSE(std::isfinite(window->run().Theta()));
+  window->picAngle()->requestPaint();
+  window->picPend()->requestPaint();
+  window->cmdStart()->click();
+  EXPECT_EQ(window->BobX(), 141);
+}
+
+TEST_F(PendulumWindow, PrintsThePlotsOfAFullRun) {
+  ASSERT_TRUE(open());
+  window->cmdStart()->click();
+  runToEnd();
+  window->cmdPrint()->click();
+  ASSERT_EQ(services.boxes->calls.size(), 1u);
+  EXPECT_EQ(services.boxes->calls[0].text, "Make sure printer is on-line and ready.");
+  EXPECT_EQ(services.boxes->calls[0].title, "Print Plots");
+  EXPECT_EQ(services.boxes->calls[0].style, plat::Msg::OkCancel | plat::Msg::Information);
+  ASSERT_EQ(printed->documents.size(), 1u);
+  ASSERT_EQ(printed->documents[0].pages.size(), 1u);
+  const auto& page = printed->documents[0].pages[0];
+
+  auto texts = page.texts();
+  ASSERT_GE(texts.size(), 8u);
+  EXPECT_EQ(texts[0], "Pendulum");
+  EXPECT_EQ(texts[2], "Parameters:");
+  EXPECT_EQ(texts[4], "Angle (deg) = 45");
+  EXPECT_EQ(texts[5], "Mass (g) = 5000");
+  EXPECT_EQ(texts[6], "Length (cm) = 200");
+  EXPECT_EQ(texts[7], "Friction = 0.05");
+  const auto has = [&](const QString& t) { return std::find(texts.begin(), texts.end(), t) != texts.end(); };
+  EXPECT_TRUE(has("20.00 Seconds"));
+  EXPECT_TRUE(has("ANGLE"));
+  EXPECT_TRUE(has("S"));
+  for (const auto& op : page.ops) {
+    if (op.op != "print") continue;
+    EXPECT_EQ(op.underline, op.text == "Parameters:") << op.text.toStdString();
+    EXPECT_EQ(op.fontName, "Courier New");
+    EXPECT_EQ(op.fontSize, 12);
+    if (op.text == "Pendulum") {
+      EXPECT_EQ(op.args, (std::vector<double>{100, 100}));
+    }
+    // The text block's lines start at x 100; the titles are centred or written downwards.
+    if (op.text != "" && op.text != "20.00 Seconds" && op.text != "ANGLE" && op.text.size() > 1) {
+      EXPECT_EQ(op.args[0], 100) << op.text.toStdString();
+    }
+  }
+
+  // The frames, two pixels wide; the zero lines dotted.
+  std::vector<std::vector<double>> boxes, dotted;
+  for (const auto& op : page.ops) {
+    if (op.op == "box") {
+      boxes.push_back(op.args);
+      EXPECT_EQ(op.drawWidth, 2);
+    }
+    if (op.op == "line" && op.drawStyle == plat::DrawDot) dotted.push_back(op.args);
+  }
+  EXPECT_EQ(boxes, (std::vector<std::vector<double>>{{150, 300, 700, 550}, {150, 625, 700, 975}}));
+  EXPECT_EQ(dotted, (std::vector<std::vector<double>>{{150, 425, 700, 425}, {150, 800, 700, 800}, {425, 625, 425, 975}}));
+
+  // 200 segments per plot; the angle curve ends at the frame's right edge.
+  EXPECT_EQ(curveSegments(page), 400);
+  const plat::DrawOp* lastAngle = nullptr;
+  int solid = 0;
+  for (const auto& op : page.ops)
+    if (op.op == "line" && op.drawStyle == plat::DrawSolid && ++solid == 200) lastAngle = &op;
+  ASSERT_TRUE(lastAngle);
+  EXPECT_NEAR(lastAngle->args[2], 700, 0.01);
+  EXPECT_EQ(lastAngle->colour, rt::QBColor(0));
+  EXPECT_EQ(lastAngle->drawWidth, 1);
+}
+
+TEST_F(PendulumWindow, PrintAfterAnImmediateStopHasNoCurves) {
+  ASSERT_TRUE(open());
+  window->optUnits().choose(0);
+  window->cmdStart()->click();
+  window->cmdExit()->click();
+  window->cmdPrint()->click();
+  ASSERT_EQ(printed->documents.size(), 1u);
+  const auto& page = printed->documents[0].pages.at(0);
+  EXPECT_EQ(page.count("box"), 2);
+  EXPECT_EQ(page.count("line"), 3);
+  EXPECT_EQ(curveSegments(page), 0);
+  auto texts = page.texts();
+  EXPECT_EQ(texts.at(5), "Mass (oz) = 176");
+  EXPECT_NE(std::find(texts.begin(), texts.end(), "0.00 Seconds"), texts.end());
+}
+
+TEST_F(PendulumWindow, CancelPrintsNothing) {
+  ASSERT_TRUE(open());
+  window->cmdStart()->click();
+  runToEnd();
+  services.boxes->answer(plat::Msg::Cancel);
+  window->cmdPrint()->click();
+  EXPECT_EQ(services.boxes->calls.size(), 1u);
+  EXPECT_TRUE(printed->documents.empty());
+}
+
+TEST_F(PendulumWindow, HelpOpensTheProjectsTopic) {
+  ASSERT_TRUE(open());
+  window->cmdHelp()->click();
+  ASSERT_EQ(services.help->calls.size(), 1u);
+  EXPECT_EQ(services.help->calls[0].file, shell::BasePath + "palorime.hlp");
+  EXPECT_EQ(services.help->calls[0].topic, 13);
+}
+
+}  // namespace

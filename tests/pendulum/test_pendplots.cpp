@@ -1,0 +1,177 @@
+// The pendulum's pictures: the pendulum drawn on its hidden surface and copied whole, and the
+// two plots drawn a segment per tick and redrawn from the record.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "pendulum/pendplots.h"
+#include "runtime/colour.h"
+
+namespace {
+
+using pend::PendRun;
+
+// The pictures' sizes on screen: 4095 x 3975 and 3975 x 1935 / 2655 twips.
+constexpr int kPendW = 273, kPendH = 265, kPlotW = 265, kAngleH = 129, kPhaseH = 177;
+
+// A window's plots, fed by a run.
+class PlotView : public pend::PendRunView {
+ public:
+  plat::RecordingSurface angle{kPlotW, kAngleH}, phase{kPlotW, kPhaseH};
+  void ShowControls(const pend::RunControls&) override {}
+  void ShowTime(const std::string&) override {}
+  void ScalePlots(float runLength, float halfAngle, float halfSpeed) override {
+    pend::ScaleAnglePlot(angle, runLength, halfAngle);
+    pend::ScalePhasePlot(phase, halfAngle, halfSpeed);
+  }
+  void ClearPlots() override {
+    angle.cls();
+    phase.cls();
+  }
+  void DrawPendulum(float) override {}
+  void AddSegments(const pend::PlotSegment& s) override { pend::AddPlotSegments(angle, phase, s); }
+  void SetTimerInterval(int) override {}
+  void SetTimerEnabled(bool) override {}
+  void FocusStart() override {}
+};
+
+class Silent : public pend::PendSound {
+ public:
+  void PlayDingAndWait() override {}
+};
+
+TEST(PendulumPicture, BobPositionInWholeCentimetres) {
+  auto b = pend::BobAt(200, 45);
+  ASSERT_TRUE(b);
+  EXPECT_EQ(b->BobX, 141);
+  EXPECT_EQ(b->BobY, -141);
+  b = pend::BobAt(200, 0);
+  EXPECT_EQ(b->BobX, 0);
+  EXPECT_EQ(b->BobY, -200);
+  b = pend::BobAt(200, -30);
+  EXPECT_EQ(b->BobX, -100);
+  EXPECT_EQ(b->BobY, -173);
+  EXPECT_FALSE(pend::BobAt(200, std::numeric_limits<float>::quiet_NaN()));
+  EXPECT_FALSE(pend::BobAt(200, std::numeric_limits<float>::infinity()));
+  EXPECT_FALSE(pend::BobAt(1e6f, 45));
+}
+
+TEST(PendulumPicture, DrawnHiddenThenCopiedWhole) {
+  plat::RecordingSurface hidden(kPendW, kPendH), visible(kPendW, kPendH);
+  pend::SetupPendulumPicture(hidden);
+  pend::SetupPendulumPicture(visible);
+  auto bob = pend::DrawPendulumPicture(hidden, visible, 200, 45, 20);
+  ASSERT_TRUE(bob);
+  EXPECT_EQ(bob->BobX, 141);
+
+  // String, bob and support in that order, then one block copy onto the visible picture.
+  const auto& ops = hidden.ops();
+  ASSERT_EQ(ops.size(), 4u);
+  EXPECT_EQ(ops[0].op, "cls");
+  EXPECT_EQ(ops[1].op, "line");
+  EXPECT_EQ(ops[1].args, (std::vector<double>{0, 0, 141, -141}));
+  EXPECT_EQ(ops[1].colour, rt::QBColor(0));
+  EXPECT_EQ(ops[2].op, "circle");
+  EXPECT_EQ(ops[2].args[2], 20);
+  EXPECT_EQ(ops[3].op, "fill");
+  EXPECT_EQ(ops[3].args, (std::vector<double>{-10.5, 0, 10.5, -6.3}));
+  EXPECT_EQ(ops[3].colour, rt::QBColor(12));
+  EXPECT_EQ(visible.countOps("blit"), 1);
+  EXPECT_EQ(visible.countOps("line"), 0);
+  EXPECT_EQ(visible.image(), hidden.image());
+
+  // On the pixels: the bob filled light cyan, the support light red over the string,
+  // the string black, and white around.
+  auto at = [&](double x, double y) { return visible.pixel(int(visible.toDeviceX(x)), int(visible.toDeviceY(y))); };
+  EXPECT_EQ(at(141, -141), rt::QBColor(11));
+  EXPECT_EQ(at(0, -3), rt::QBColor(12));
+  EXPECT_EQ(at(70, -70), rt::QBColor(0));
+  EXPECT_EQ(at(-100, -100), rt::QBColor(15));
+}
+
+TEST(PendulumPicture, AnAngleThatCannotBeDrawnKeepsTheLastFrame) {
+  plat::RecordingSurface hidden(kPendW, kPendH), visible(kPendW, kPendH);
+  pend::SetupPendulumPicture(hidden);
+  pend::SetupPendulumPicture(visible);
+  ASSERT_TRUE(pend::DrawPendulumPicture(hidden, visible, 200, 10, 20));
+  const QImage before = visible.image();
+  hidden.clearOps();
+  EXPECT_FALSE(pend::DrawPendulumPicture(hidden, visible, 200, std::nanf(""), 20));
+  EXPECT_TRUE(hidden.ops().empty());
+  EXPECT_EQ(visible.image(), before);
+}
+
+TEST(PendulumPlots, ScalesPutZeroInTheMiddle) {
+  plat::RecordingSurface angle(kPlotW, kAngleH), phase(kPlotW, kPhaseH);
+  pend::ScaleAnglePlot(angle, 20, 45);
+  pend::ScalePhasePlot(phase, 45, 99.6f);
+  EXPECT_DOUBLE_EQ(angle.toDeviceX(0), 0);
+  EXPECT_DOUBLE_EQ(angle.toDeviceX(20), kPlotW);
+  EXPECT_DOUBLE_EQ(angle.toDeviceY(45), 0);
+  EXPECT_DOUBLE_EQ(angle.toDeviceY(0), kAngleH / 2.0);
+  EXPECT_DOUBLE_EQ(phase.toDeviceX(0), kPlotW / 2.0);
+  EXPECT_DOUBLE_EQ(phase.toDeviceY(0), kPhaseH / 2.0);
+  EXPECT_DOUBLE_EQ(phase.toDeviceY(-99.6f), kPhaseH);
+}
+
+TEST(PendulumPlots, RepaintRedrawsTheCurvesOfTheRun) {
+  PlotView view;
+  Silent sound;
+  rt::ManualTickClock clock;
+  pend::PendSettings settings;
+  PendRun run(settings, view, sound, clock);
+  run.SetResetPending();
+  run.StartClicked();
+  run.StartClicked();
+  while (run.Running()) run.Tick();
+  ASSERT_EQ(run.NumPoints(), 200);
+  EXPECT_EQ(view.angle.countOps("line"), 200);
+  EXPECT_EQ(view.phase.countOps("line"), 200);
+  // Every segment is in light red; the angle curve reaches the right edge at 20 s.
+  for (const auto& op : view.angle.ops()) {
+    if (op.op == "line") {
+      EXPECT_EQ(op.colour, rt::QBColor(12));
+    }
+  }
+  EXPECT_NEAR(view.angle.ops().back().args[2], 20, 1e-4);
+
+  // Redrawn from the record onto cleared plots, the curves come out pixel for pixel.
+  const QImage angleDrawn = view.angle.image(), phaseDrawn = view.phase.image();
+  view.ClearPlots();
+  view.angle.clearOps();
+  pend::RedrawAnglePlot(view.angle, run.history(), run.NumPoints());
+  pend::RedrawPhasePlot(view.phase, run.history(), run.NumPoints());
+  EXPECT_EQ(view.angle.countOps("pset"), 1);
+  EXPECT_EQ(view.angle.countOps("line"), 200);
+  EXPECT_EQ(view.angle.ops()[0].args, (std::vector<double>{0, 45}));
+  EXPECT_EQ(view.angle.image(), angleDrawn);
+  EXPECT_EQ(view.phase.image(), phaseDrawn);
+}
+
+TEST(PendulumPlots, NothingRecordedDrawsNothing) {
+  plat::RecordingSurface plot(kPlotW, kAngleH);
+  PendRun::History h{};
+  pend::RedrawAnglePlot(plot, h, 0);
+  pend::RedrawPhasePlot(plot, h, 0);
+  EXPECT_TRUE(plot.ops().empty());
+}
+
+TEST(PendulumPlots, ADivergedRunDrawsWhatCanBeDrawn) {
+  plat::RecordingSurface plot(kPlotW, kAngleH);
+  pend::ScaleAnglePlot(plot, 20, 45);
+  PendRun::History h{};
+  for (size_t i = 0; i <= 4; ++i) h[0][i] = 0.1f * float(i);
+  h[1][1] = 1e30f;
+  h[1][2] = std::nanf("");
+  h[1][3] = -std::numeric_limits<float>::infinity();
+  pend::RedrawAnglePlot(plot, h, 4);
+  EXPECT_EQ(plot.countOps("line"), 3);
+  for (const auto& op : plot.ops())
+    for (double v : op.args) EXPECT_LE(std::fabs(v), 1e6);
+  pend::AddPlotSegments(plot, plot, {0, 0, 0, 0.1f, std::nanf(""), 0});
+  EXPECT_EQ(plot.countOps("line"), 3);
+}
+
+}  // namespace
