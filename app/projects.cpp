@@ -1,5 +1,6 @@
 #include "app/projects.h"
 
+#include "levers/frmlever.h"
 #include "pendulum/frmpend.h"
 #include "shell/placeholder.h"
 
@@ -17,5 +18,6 @@ void registerProjects(shell::frmMenu& menu) {
       return new shell::PlaceholderWindow(shell::projectCaption(i), help[i].file, help[i].topic);
     });
   }
+  menu.setProject(1, [] { return new levers::frmLever(); });
   menu.setProject(2, [] { return new pend::frmPend(); });
 }

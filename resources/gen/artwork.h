@@ -14,6 +14,11 @@ QImage drawMenuPicture();  // 180 x 200, opaque
 QImage drawExitIcon();     // 32 x 32, transparent background
 QImage drawHelpIcon();     // 16 x 16, transparent background
 QImage drawProgramIcon();  // 64 x 64, transparent background
+// The levers window's tools; its help tool shows the help picture above.
+QImage drawPrinterTool();   // 16 x 16, transparent background
+QImage drawNextTool();      // 32 x 32, transparent background
+QImage drawPreviousTool();  // 32 x 32, transparent background
+QImage drawStopTool();      // 32 x 32, transparent background
 
 // Sounds: mono samples in [-1, 1] at kSampleRate.
 inline constexpr int kSampleRate = 22050;

@@ -30,6 +30,10 @@ const Picture kPictures[] = {
     {"exit.png", drawExitIcon},
     {"help16.png", drawHelpIcon},
     {"vantrel.png", drawProgramIcon},
+    {"toolprint.png", drawPrinterTool},
+    {"toolnext.png", drawNextTool},
+    {"toolprev.png", drawPreviousTool},
+    {"toolstop.png", drawStopTool},
 };
 
 const Sound kSounds[] = {

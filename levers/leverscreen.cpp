@@ -1,0 +1,234 @@
+#include "levers/leverscreen.h"
+
+#include <vector>
+
+#include "platform/drawmacro.h"
+#include "platform/surface.h"
+#include "runtime/convert.h"
+
+namespace levers {
+
+namespace {
+constexpr rt::Colour kPanelYellow = rt::RGB(255, 255, 100);
+rt::Colour colour(int n) { return rt::QBColor(n); }
+}  // namespace
+
+LeverScreen::LeverScreen(plat::Surface& surface, Lever& lever, LeverShapes& shapes, const int16_t& choiceIndex)
+    : m_s(surface), m_lever(lever), m_shapes(shapes), m_choiceIndex(choiceIndex) {}
+
+void LeverScreen::setLogicalScreen() {
+  m_s.setScaleMode(plat::ScaleMode::Pixels);
+  PixX = float(m_s.scaleWidth());
+  PixY = float(m_s.scaleHeight());
+  m_s.setScale(0, 0, 319, 199);
+  PixX = PixX / float(m_s.scaleWidth());
+  PixY = PixY / float(m_s.scaleHeight());
+}
+
+rt::Colour LeverScreen::back() const { return m_s.backColor(); }
+
+QPoint LeverScreen::device(float x, float y) const { return QPoint(rt::CInt(x * PixX), rt::CInt(y * PixY)); }
+
+void LeverScreen::SetColor(int n) {
+  if (n >= 0 && n <= 15) m_s.setForeColor(colour(n));
+}
+
+void LeverScreen::DrawMacro(std::string_view s) {
+  plat::drawMacro(m_s, s, [this](int n) { SetColor(n); });
+}
+
+void LeverScreen::Locate(int16_t row, int16_t column) { m_s.moveTo((column - 1) * 8, (row - 1) * 8); }
+
+void LeverScreen::DrawScene() {
+  // The frame, whose inside filled with the background clears the screen, and the divider.
+  m_s.setDrawWidth(2);
+  m_s.setFillStyle(plat::FillSolid);
+  m_s.setFillColor(back());
+  m_s.box(0, 0, 319, 199, colour(12));
+  m_s.line(0, 105, 319, 105, colour(12));
+  // The ground, cross-hatched.
+  m_s.setDrawWidth(1);
+  m_s.setFillStyle(plat::FillDiagonalCross);
+  m_s.setFillColor(colour(10));
+  m_s.box(1, 81, 318, 104, colour(10));
+  if (m_choiceIndex == 2) m_s.filledBox(0, 105, 319, 199, kPanelYellow);
+  DrawFulcrum();
+  DrawLever();
+  DrawLoad();
+  DrawEffortArrow();
+}
+
+void LeverScreen::polygonOfPoints(std::initializer_list<int> numbers) {
+  std::vector<QPoint> pts;
+  for (int i : numbers) {
+    const Pt& p = m_shapes.Pts[size_t(i)];
+    pts.push_back(device(p.x, p.y));
+  }
+  m_s.polygon(pts);
+}
+
+void LeverScreen::fulcrumPolygon() {
+  const float x = m_shapes.FulcrumX;
+  m_s.setFillStyle(plat::FillSolid);
+  m_s.polygon({device(x, kPivotY), device(x - 8, 80), device(x + 8, 80)});
+}
+
+void LeverScreen::DrawFulcrum() {
+  m_shapes.placeFulcrum(m_lever.v.FulcrumPos, m_lever.PixPerUnit);
+  m_s.setForeColor(colour(12));
+  m_s.setFillColor(colour(12));
+  fulcrumPolygon();
+}
+
+void LeverScreen::EraseFulcrum() {
+  m_s.setForeColor(back());
+  m_s.setFillColor(back());
+  fulcrumPolygon();
+}
+
+void LeverScreen::DrawLever() {
+  m_shapes.rotate(kBarFirst, kBarLast, m_lever.Theta);
+  m_s.setForeColor(colour(14));
+  m_s.setFillColor(colour(7));
+  m_s.setFillStyle(plat::FillSolid);
+  polygonOfPoints({1, 2, 4, 3});
+}
+
+void LeverScreen::EraseLever() {
+  m_s.setForeColor(back());
+  m_s.setFillColor(back());
+  m_s.setFillStyle(plat::FillSolid);
+  polygonOfPoints({1, 2, 4, 3});
+}
+
+void LeverScreen::loadOutline(rt::Colour c) {
+  const auto& P = m_shapes.Pts;
+  m_s.line(P[5].x, P[5].y, P[6].x, P[6].y, c);
+  m_s.lineTo(P[8].x, P[8].y, c);
+  m_s.lineTo(P[7].x, P[7].y, c);
+  m_s.lineTo(P[5].x, P[5].y, c);
+}
+
+void LeverScreen::DrawLoad() {
+  // The corner points are kept even without a load, so erasing always has a place.
+  m_shapes.buildLoad(m_lever.v.DLoad, m_lever.PixPerUnit);
+  m_shapes.rotate(kLoadFirst, kLoadLast, m_lever.Theta);
+  if (!(m_lever.v.LeverLoad > 0)) return;
+  loadOutline(colour(13));
+  m_s.setForeColor(colour(15));
+  m_s.setFillColor(colour(13));
+  m_s.setFillStyle(plat::FillSolid);
+  polygonOfPoints({5, 6, 8, 7});
+}
+
+void LeverScreen::EraseLoad() {
+  // The box was drawn as an outline of lines under a polygon; lines and polygon do not cover
+  // quite the same pixels along a slanted edge, so both are drawn again in the background.
+  loadOutline(back());
+  m_s.setForeColor(back());
+  m_s.setFillColor(back());
+  m_s.setFillStyle(plat::FillSolid);
+  polygonOfPoints({5, 6, 8, 7});
+}
+
+void LeverScreen::arrowPath(int first, int last, rt::Colour c) {
+  const auto& P = m_shapes.Pts;
+  m_s.pset(P[size_t(first)].x, P[size_t(first)].y, c);
+  for (int i = first + 1; i <= last; ++i) m_s.lineTo(P[size_t(i)].x, P[size_t(i)].y, c);
+  m_s.lineTo(P[size_t(first)].x, P[size_t(first)].y, c);
+}
+
+void LeverScreen::DrawEffortArrow() {
+  m_s.setDrawWidth(2);
+  m_shapes.buildArrow(m_lever.v.DEffort, m_lever.PixPerUnit, m_lever.LeverClass);
+  m_shapes.rotate(m_shapes.ArrowFirst, m_shapes.ArrowLast, m_lever.Theta);
+  m_s.setForeColor(colour(11));
+  arrowPath(m_shapes.ArrowFirst, m_shapes.ArrowLast, colour(11));
+  m_s.setDrawWidth(1);
+}
+
+void LeverScreen::EraseEffortArrow() {
+  m_s.setDrawWidth(2);
+  arrowPath(m_shapes.ArrowFirst, m_shapes.ArrowLast, back());
+  m_s.setDrawWidth(1);
+}
+
+void LeverScreen::ClearAboveLever() { m_s.filledBox(0, 0, 319, 60, back()); }
+void LeverScreen::ClearBelowLever() { m_s.filledBox(0, 63, 319, 80, back()); }
+void LeverScreen::ClearLeverArea() { m_s.filledBox(0, 0, 319, 80, back()); }
+
+void LeverScreen::RedrawMovingShapes() {
+  EraseLever();
+  EraseLoad();
+  EraseEffortArrow();
+  DrawLever();
+  DrawLoad();
+  DrawEffortArrow();
+}
+
+void LeverScreen::DrawDigit(int16_t d, int16_t x, int16_t y) {
+  SetColor(13);
+  const VectorDigit* g = vectorDigit(d);
+  if (!g) return;
+  m_s.pset(x + g->dx, y + g->dy, colour(13));
+  DrawMacro(g->macro);
+}
+
+float LeverScreen::drawDimension(int16_t y, float a, float b, float v, double guard) {
+  const DimensionPlan p = planDimension(y, a, b, v, guard);
+  if (p.room) m_s.line(a, y, b, y);
+  m_s.pset(p.rightHead.x, p.rightHead.y);
+  DrawMacro(p.rightHead.macro);
+  m_s.pset(p.leftHead.x, p.leftHead.y);
+  DrawMacro(p.leftHead.macro);
+  // A gap in the line for the number.
+  if (p.room) m_s.filledBox(p.x0 - 1, y - 3, p.x0 + p.w, y + 3, back());
+  const PlacedDigit& tenths = p.digits[0];
+  DrawDigit(tenths.d, tenths.x, tenths.y);
+  m_s.pset(p.pointX, p.pointY, colour(13));
+  for (size_t i = 1; i < p.digits.size(); ++i) DrawDigit(p.digits[i].d, p.digits[i].x, p.digits[i].y);
+  return p.rounded;
+}
+
+void LeverScreen::DrawDimensions() {
+  LeverValues& v = m_lever.v;
+  const LeverShapes& s = m_shapes;
+  EffY = 10;
+  LoadY = 25;
+  if (m_lever.LeverClass == 3) {
+    EffY = 25;
+    LoadY = 10;
+  }
+  // Extension lines.
+  m_s.setForeColor(colour(15));
+  m_s.line(s.FulcrumX, 3, s.FulcrumX, 56);
+  if (v.LeverLoad > 0) m_s.line(s.LoadX, LoadY - 7, s.LoadX, 33);
+  m_s.line(s.EffortX, EffY - 7, s.EffortX, 36);
+  m_s.line(kLeverLeft, 66, kLeverLeft, 78);
+  m_s.line(s.FulcrumX, 66, s.FulcrumX, 78);
+
+  v.DEffort = drawDimension(EffY, s.FulcrumX, s.EffortX, v.DEffort, 0.005);
+  m_s.setForeColor(colour(15));
+  if (v.LeverLoad > 0) v.DLoad = drawDimension(LoadY, s.FulcrumX, s.LoadX, v.DLoad, 0.05);
+  m_s.setForeColor(colour(15));
+  v.FulcrumPos = drawDimension(72, s.FulcrumX, kLeverLeft, v.FulcrumPos, 0.005);
+}
+
+void LeverScreen::PrepareEffortView() {
+  const LeverValues& v = m_lever.v;
+  const LeverShapes& s = m_shapes;
+  m_s.filledBox(1, 1, 318, 32, back());
+  m_s.line(s.FulcrumX, 3, s.FulcrumX, 56, back());
+  if (v.LeverLoad > 0) m_s.line(s.LoadX, LoadY - 7, s.LoadX, 33, back());
+  m_s.line(s.EffortX, EffY - 7, s.EffortX, 36, back());
+  // The load box's edge and the arrow, where the removed extension lines crossed them.
+  if (v.LeverLoad > 0) loadOutline(colour(13));
+  if (m_lever.LeverClass == 1)
+    arrowPath(kDownArrowFirst, kDownArrowLast, colour(11));
+  else
+    arrowPath(kUpArrowFirst, kUpArrowLast, colour(11));
+  m_s.filledBox(1, 66, 318, 78, back());
+  DrawFulcrum();
+}
+
+}  // namespace levers

@@ -1,0 +1,87 @@
+#pragma once
+// The levers window's picture: a fixed logical screen of 320 x 200 pixels on the window's
+// surface, with a red frame, a hatched green ground, the fulcrum, the lever bar, the load box,
+// the effort arrow and, below a divider, a light yellow panel (work) or the tutorial's text.
+// Filled shapes go to the device as polygons through the logical-to-device factors PixX and
+// PixY; lines and boxes use the surface's own scale. A shape is removed by drawing it again in
+// the background colour at the points stored when it was last drawn, so the scene changes
+// without clearing the screen.
+
+#include <QPoint>
+#include <cstdint>
+#include <initializer_list>
+#include <string_view>
+
+#include "levers/dimensions.h"
+#include "levers/lever.h"
+#include "levers/levergeometry.h"
+#include "runtime/colour.h"
+
+namespace plat {
+class Surface;
+}
+
+namespace levers {
+
+class LeverScreen {
+ public:
+  // choiceIndex is the window's open topic: 2 (work) gets the light yellow panel.
+  LeverScreen(plat::Surface& surface, Lever& lever, LeverShapes& shapes, const int16_t& choiceIndex);
+
+  // The surface's scale becomes (0, 0)-(319, 199); PixX and PixY are the device pixels per
+  // logical pixel, from the surface's size at this moment.
+  void setLogicalScreen();
+  float PixX = 1, PixY = 1;
+  // Heights of the D Effort and D Load dimension lines: the longer one is always the upper.
+  int16_t EffY = 10, LoadY = 25;
+
+  plat::Surface& surface() { return m_s; }
+
+  // Colour number n (0 to 15) becomes the fore colour; other numbers change nothing.
+  void SetColor(int n);
+  // A drawing-command string from the current point; its C command goes to SetColor.
+  void DrawMacro(std::string_view s);
+  // The tutorial's text position: 40 x 25 cells of 8 x 8 logical pixels, from (1, 1).
+  void Locate(int16_t row, int16_t column);
+
+  void DrawScene();
+  void DrawFulcrum();
+  void DrawLever();
+  void DrawLoad();
+  void DrawEffortArrow();
+  void EraseLever();
+  void EraseLoad();
+  void EraseEffortArrow();
+  void EraseFulcrum();
+  void ClearAboveLever();
+  void ClearBelowLever();
+  void ClearLeverArea();
+  // The moving shapes redrawn at the lever's tilt: all three erased as last drawn, then drawn.
+  void RedrawMovingShapes();
+
+  // A digit of the vector font with its cell's top left corner at (x, y), in light magenta.
+  void DrawDigit(int16_t d, int16_t x, int16_t y);
+  // The three dimensions; each writes its value back to the lever values rounded to tenths.
+  void DrawDimensions();
+  // Removes the dimension marks before the lever turns, mending what the removal cut.
+  void PrepareEffortView();
+
+  // A logical point on the device, rounded halves to even.
+  QPoint device(float x, float y) const;
+
+ private:
+  rt::Colour back() const;
+  void polygonOfPoints(std::initializer_list<int> numbers);
+  void fulcrumPolygon();
+  void arrowPath(int first, int last, rt::Colour c);
+  void loadOutline(rt::Colour c);
+  // One dimension at height y between the ends a and b; returns the value rounded to tenths.
+  float drawDimension(int16_t y, float a, float b, float v, double guard);
+
+  plat::Surface& m_s;
+  Lever& m_lever;
+  LeverShapes& m_shapes;
+  const int16_t& m_choiceIndex;
+};
+
+}  // namespace levers
