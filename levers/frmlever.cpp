@@ -384,12 +384,7 @@ void frmLever::hsbMEffort_Change() {
   m_screen->ClearAboveLever();
   m_lever.moveEffort(hsbMEffort->value());
   lblDEffort->setCaption(fmt(std::abs(m_lever.v.DEffort), "#0.0"));
-  m_lever.ClassifyLever();
-  showClassCaption();
-  m_screen->DrawLoad();
-  m_screen->DrawEffortArrow();
-  m_screen->DrawLever();
-  m_screen->DrawDimensions();
+  redrawAfterMove();
 }
 
 void frmLever::hsbMLoad_Change() {
@@ -397,6 +392,12 @@ void frmLever::hsbMLoad_Change() {
   m_screen->ClearAboveLever();
   m_lever.moveLoad(hsbMLoad->value());
   lblDLoad->setCaption(fmt(std::abs(m_lever.v.DLoad), "#0.0"));
+  redrawAfterMove();
+}
+
+// After the effort or the load moved: the class may change, and the shapes above the lever
+// are drawn again over the cleared band.
+void frmLever::redrawAfterMove() {
   m_lever.ClassifyLever();
   showClassCaption();
   m_screen->DrawLoad();

@@ -118,6 +118,7 @@ class frmLever : public plat::Form {
  private:
   void buildControls();
   void showClassCaption();
+  void redrawAfterMove();
   void showDistances();
   void setToolVisible(int index, bool on);
 
