@@ -23,7 +23,7 @@ test: build-test
 	ctest --preset test -j $(JOBS)
 
 bench: build-release
-	@for b in build/release/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+	@for b in build/release/bench/bench_*; do if [ -f "$$b" ] && [ -x "$$b" ]; then "$$b" || exit 1; fi; done
 
 clean:
 	rm -rf build
