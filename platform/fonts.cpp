@@ -19,6 +19,7 @@ void installFontSubstitutions() {
   QFont::insertSubstitutions("Arial Black", QStringList{"DejaVu Sans", "Liberation Sans"});
   QFont::insertSubstitutions("Impact", QStringList{"DejaVu Sans Condensed", "Liberation Sans Narrow"});
   QFont::insertSubstitutions("Wingdings", QStringList{"DejaVu Sans"});
+  QFont::insertSubstitutions("Britannic Bold", QStringList{"DejaVu Serif", "Liberation Serif"});
 }
 
 QFont screenFont(const QString& name, double points, bool bold, bool italic, bool underline) {
@@ -28,7 +29,7 @@ QFont screenFont(const QString& name, double points, bool bold, bool italic, boo
   f.setItalic(italic);
   f.setUnderline(underline);
   // Heavy display faces have no twin; a bold substitute keeps their weight.
-  if (name == "Arial Black" || name == "Impact") f.setBold(true);
+  if (name == "Arial Black" || name == "Impact" || name == "Britannic Bold") f.setBold(true);
   return f;
 }
 

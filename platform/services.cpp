@@ -187,6 +187,15 @@ void RecordingSound::playImage(const std::string& image) {
   calls.push_back({SoundCall::Image, QString(), false, image.size()});
 }
 void RecordingSound::stop() { calls.push_back({SoundCall::Stop, QString(), false, 0}); }
+void RecordingSound::beep() { calls.push_back({SoundCall::Beep, QString(), false, 0}); }
+
+int RecordingSound::countBeeps() const {
+  int n = 0;
+  for (const auto& c : calls) n += c.kind == SoundCall::Beep;
+  return n;
+}
+
+void SoundBackend::beep() { QApplication::beep(); }
 
 int RecordingSound::countPlays(const QString& fileNameEnd) const {
   int n = 0;

@@ -61,10 +61,12 @@ class SoundBackend {
   // Plays a whole wave file held in memory and returns at once.
   virtual void playImage(const std::string& image) = 0;
   virtual void stop() = 0;
+  // The system's short warning beep; returns at once.
+  virtual void beep();
 };
 
 struct SoundCall {
-  enum Kind { File, Image, Stop } kind;
+  enum Kind { File, Image, Stop, Beep } kind;
   QString path;  // File: the path as asked
   bool wait = false;
   size_t imageBytes = 0;
@@ -77,9 +79,11 @@ class RecordingSound : public SoundBackend {
   void playFile(const QString& path, bool wait) override;
   void playImage(const std::string& image) override;
   void stop() override;
+  void beep() override;
   std::vector<SoundCall> calls;
   std::function<void(const QString&)> onWaitingPlay;
   int countPlays(const QString& fileNameEnd) const;
+  int countBeeps() const;
 };
 
 class HelpBackend {

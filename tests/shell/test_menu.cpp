@@ -151,12 +151,20 @@ TEST_F(MenuTest, ProjectRoundTripReadsTheFileOnce) {
   EXPECT_TRUE(endCodes.empty());
 
   // Chosen again, the project is loaded anew.
+  QTest::mouseClick(menu->cmdChoice(1), Qt::LeftButton);
+  QPointer<plat::Form> again = menu->openProject();
+  ASSERT_TRUE(again);
+  EXPECT_EQ(again->caption(), "Levers");
+  again->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(menu->isVisible());
+
+  // A stand-in window's Exit goes back to the menu the same way.
+  menu->setProject(10, [] { return new shell::PlaceholderWindow("Stand-in", "vtrel.hlp", 13); });
   QTest::mouseClick(menu->cmdChoice(10), Qt::LeftButton);
-  project = menu->openProject();
-  ASSERT_TRUE(project);
-  EXPECT_EQ(project->caption(), "Probability");
-  auto* placeholder = qobject_cast<shell::PlaceholderWindow*>(project.data());
+  auto* placeholder = qobject_cast<shell::PlaceholderWindow*>(menu->openProject());
   ASSERT_NE(placeholder, nullptr);
+  EXPECT_FALSE(menu->isVisible());
   placeholder->cmdExit()->click();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(menu->isVisible());
