@@ -223,9 +223,32 @@ TEST_F(Generated, PicturesHaveTheirSizesAndBackgrounds)
         bool transparentCorners;
     } pictures[] = {
         {"menu.png", 180, 200, false},
+        {"rocketpic.png", 33, 90, false},
+        {"smoke.png", 33, 40, false},
+        {"chute.png", 61, 45, false},
+        {"golaunch.png", 32, 32, true},
+        {"stoplaunch.png", 32, 32, true},
         {"exit.png", 32, 32, true},
         {"help16.png", 16, 16, true},
         {"vantrel.png", 64, 64, true},
+        {"robotarm.png", 32, 32, true},
+        {"arrowmark.png", 25, 25, true},
+        {"cbatup.png", 32, 32, false},
+        {"cbatleft.png", 32, 32, false},
+        {"clamp.png", 32, 32, false},
+        {"cswitch.png", 32, 32, false},
+        {"landerbg.png", 640, 700, false},
+        {"thrleft.png", 32, 32, true},
+        {"thrup.png", 32, 32, true},
+        {"thrright.png", 32, 32, true},
+        {"wwnew.png", 32, 32, true},
+        {"wwopen.png", 32, 32, true},
+        {"wwsave.png", 32, 32, true},
+        {"wwprint.png", 32, 32, true},
+        {"coinheads.png", 65, 65, false},
+        {"cointails.png", 65, 65, false},
+        {"dice1.png", 57, 57, false},
+        {"dice6.png", 57, 57, false},
     };
     for (const auto &pic : pictures) {
         SCOPED_TRACE(pic.name);
@@ -244,6 +267,42 @@ TEST_F(Generated, PicturesHaveTheirSizesAndBackgrounds)
             }
         EXPECT_GT(opaque, pic.w * pic.h / 10);
         EXPECT_GT(colours.size(), 3u);
+    }
+}
+
+// The lander's sprites are drawn by AND-ing the mask and OR-ing the sprite: the mask is black
+// where the sprite is opaque and white elsewhere, and the sprite is black wherever it is not.
+TEST_F(Generated, LanderSpritesMatchTheirMasks)
+{
+    const struct {
+        const char *sprite, *mask;
+        int w, h;
+    } pairs[] = {
+        {"lander_s.png", "lander_m.png", 105, 115},
+        {"landpad_s.png", "landpad_m.png", 143, 64},
+        {"flameh_s.png", "flameh_m.png", 32, 16},
+        {"flamev_s.png", "flamev_m.png", 24, 32},
+    };
+    for (const auto &pair : pairs) {
+        SCOPED_TRACE(pair.sprite);
+        QImage sprite, mask;
+        ASSERT_TRUE(sprite.loadFromData(bytes(QString::fromLatin1(pair.sprite)), "PNG"));
+        ASSERT_TRUE(mask.loadFromData(bytes(QString::fromLatin1(pair.mask)), "PNG"));
+        EXPECT_EQ(sprite.size(), QSize(pair.w, pair.h));
+        EXPECT_EQ(mask.size(), QSize(pair.w, pair.h));
+        int opaque = 0, strays = 0;
+        for (int y = 0; y < pair.h; ++y)
+            for (int x = 0; x < pair.w; ++x) {
+                const QRgb m = mask.pixel(x, y) & 0xFFFFFF;
+                ASSERT_TRUE(m == 0 || m == 0xFFFFFF);
+                if (m == 0)
+                    ++opaque;
+                else
+                    strays += (sprite.pixel(x, y) & 0xFFFFFF) != 0;
+            }
+        EXPECT_EQ(strays, 0);
+        EXPECT_GT(opaque, pair.w * pair.h / 10);
+        EXPECT_LT(opaque, pair.w * pair.h);
     }
 }
 

@@ -1,0 +1,364 @@
+#include "circuits/circuitdraw.h"
+
+#include <QPoint>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+#include "platform/drawmacro.h"
+#include "platform/surface.h"
+#include "runtime/convert.h"
+
+namespace circuits {
+
+namespace {
+
+constexpr int16_t kRed = 12;
+constexpr int16_t kYellow = 14;
+constexpr int16_t kOutline = 11;
+
+rt::Colour qb(int n) { return rt::QBColor(n); }
+
+// The lamp's filament: a left and a right half, each from its own start point.
+constexpr const char* kFilamentLeft = "u10huhuh2u3e2f3d2glhue4";
+constexpr const char* kFilamentRight = "u10eueue2u3h2g3d2freuh4";
+
+// The glass outline, relative to the slot's corner.
+constexpr int kGlass[10][2] = {{19, 32}, {8, 14}, {9, 8}, {13, 4}, {19, 1}, {30, 1}, {36, 4}, {40, 8}, {41, 14}, {30, 32}};
+
+}  // namespace
+
+int16_t SlotX(int slot) { return int16_t(7 + 32 * (slot - 1)); }
+int16_t SlotY(int slot) { return int16_t(isRung(slot) ? 51 : 3); }
+
+bool slotHit(int slot, double x, double y) {
+  return SlotX(slot) < x && x < SlotX(slot) + 49 && SlotY(slot) < y && y < SlotY(slot) + 41;
+}
+
+int slotAt(double x, double y) {
+  for (int s = 1; s <= kSlots; ++s)
+    if (slotHit(s, x, y)) return s;
+  return 0;
+}
+
+int glassGrey(float current) {
+  const int g = rt::CInt((double(current) - 0.05) * 65 / (3 - 0.05) + 190);
+  return g > 255 ? 255 : g;
+}
+
+CircuitDrawing::CircuitDrawing(plat::Surface& pic, Circuit& circuit) : m_pic(pic), m_c(circuit) {}
+
+rt::Colour CircuitDrawing::back() const { return m_pic.backColor(); }
+
+void CircuitDrawing::SetUpPicture() {
+  UnitScaleX = float(m_pic.deviceWidth()) / 319;
+  UnitScaleY = float(m_pic.deviceHeight()) / 120;
+  m_pic.setScale(0, 0, 319, 120);
+  m_pic.setDrawWidth(2);
+  m_pic.setFillStyle(plat::FillSolid);
+}
+
+void CircuitDrawing::SetColor(int16_t n) { m_pic.setForeColor(qb(n)); }
+
+void CircuitDrawing::DrawMacro(plat::Surface& s, std::string_view commands) {
+  plat::drawMacro(s, commands, [this](int n) { SetColor(int16_t(n)); });
+}
+
+void CircuitDrawing::DrawCircuit(plat::Surface& s, int16_t c) {
+  const rt::Colour col = qb(c);
+  static const int stubs[8][2] = {{31, 39}, {88, 95}, {95, 103}, {152, 159}, {159, 167}, {216, 223}, {223, 231}, {280, 287}};
+  for (const auto& st : stubs) s.line(st[0], 23, st[1], 23, col);
+  for (int k = 0; k <= 4; ++k) {
+    const int x = 31 + 64 * k;
+    s.line(x, 23, x, 51, col);
+    s.line(x, 92, x, 112, col);
+  }
+  s.line(31, 112, 287, 112, col);
+
+  m_c.BatteryCount = m_c.LampCount = m_c.SwitchCount = 0;
+  for (CurrentSlot = 1; CurrentSlot <= kSlots; ++CurrentSlot) {
+    const int16_t code = m_c.Element[CurrentSlot];
+    switch (code) {
+      case 1: case -1: m_c.BatteryCount += 1; DrawBattery(s, c); break;
+      case 2: case -2: m_c.LampCount += 1; DrawLamp(s, c); break;
+      case 3: case -3: m_c.SwitchCount += 1; DrawSwitch(s, c); break;
+      case 4: DrawWire(s, c); break;
+      case 5: if (EditMode == 1) DrawSlotOutline(); break;
+      default: break;
+    }
+  }
+}
+
+void CircuitDrawing::DrawBattery(plat::Surface& s, int16_t c) {
+  const int S = SlotX(CurrentSlot), T = SlotY(CurrentSlot);
+  const bool rung = isRung(CurrentSlot);
+  const bool normal = m_c.Element[CurrentSlot] > 0;
+  if (SimRedraw == 0) {
+    // The terminal marks the positive end; the body is drawn over its inner edge.
+    if (rung && normal) {
+      s.filledBox(S + 20, T + 7, S + 28, T + 10, qb(7));
+      s.filledBox(S + 11, T + 10, S + 37, T + 36, qb(13));
+    } else if (rung) {
+      s.filledBox(S + 20, T + 36, S + 28, T + 33, qb(7));
+      s.filledBox(S + 11, T + 7, S + 37, T + 33, qb(13));
+    } else if (normal) {
+      s.filledBox(S + 5, 21, S + 9, 25, qb(7));
+      s.filledBox(S + 9, 16, S + 44, 30, qb(13));
+    } else {
+      s.filledBox(S + 40, 21, S + 44, 25, qb(7));
+      s.filledBox(S + 5, 16, S + 40, 30, qb(13));
+    }
+  }
+  const rt::Colour col = qb(c);
+  if (rung) {
+    s.line(S + 24, T, S + 24, T + 7, col);
+    s.line(S + 24, T + 36, S + 24, T + 41, col);
+  } else {
+    s.line(S, 23, S + 5, 23, col);
+    s.line(S + 44, 23, S + 49, 23, col);
+  }
+  if (EditMode == 1) DrawSlotOutline();
+}
+
+void CircuitDrawing::filament(plat::Surface& s, int slot, rt::Colour colour, const char* left, const char* right) {
+  const int S = SlotX(slot), T = SlotY(slot);
+  s.pset(S + 22, T + 32, colour);
+  s.setForeColor(colour);
+  DrawMacro(s, left);
+  s.pset(S + 27, T + 32, colour);
+  s.setForeColor(colour);
+  DrawMacro(s, right);
+}
+
+void CircuitDrawing::DrawLamp(plat::Surface& s, int16_t c) {
+  const int S = SlotX(CurrentSlot), T = SlotY(CurrentSlot);
+  const bool rung = isRung(CurrentSlot);
+  const bool paper = Printing == 1;
+  const rt::Colour col = qb(c);
+  if (SimRedraw == 0) {
+    s.filledBox(S + 12, T + 33, S + 37, T + 40, qb(paper ? 13 : 9));
+    s.circle(S + 16, T + 36, 1, qb(kRed));
+    s.circle(S + 33, T + 36, 1, qb(kRed));
+    DrawLampBulb(s, 0, CurrentSlot);
+    if (m_c.Element[CurrentSlot] == kLamp)
+      filament(s, CurrentSlot, col, "u10huhuh2u3e2f3d2glhue4r", kFilamentRight);
+    else
+      filament(s, CurrentSlot, col, "u10huhuh2", "u10eueue2");
+  }
+  if (rung) {
+    // The rung's own lead gives way where the lamp's leads leave it.
+    const rt::Colour gap = paper ? qb(15) : back();
+    s.line(S + 24, T - 3, S + 24, T, gap);
+    s.line(S + 24, T + 41, S + 24, T + 44, gap);
+    s.line(S + 24, T - 3, S + 4, T - 3, col);
+    s.lineTo(S + 4, T + 36, col);
+    s.lineTo(S + 16, T + 36, col);
+    s.line(S + 33, T + 36, S + 33, T + 44, col);
+    s.lineTo(S + 24, T + 44, col);
+  } else {
+    s.line(S - 1, 23, S + 1, 23, col);
+    s.line(S + 1, 23, S + 1, 39, col);
+    s.lineTo(S + 16, 39, col);
+    s.line(S + 33, 39, S + 48, 39, col);
+    s.lineTo(S + 48, 23, col);
+    s.lineTo(S + 50, 23, col);
+  }
+  if (EditMode == 1) DrawSlotOutline();
+}
+
+void CircuitDrawing::DrawLampBulb(plat::Surface& s, float current, int slot) {
+  const int S = SlotX(slot), T = SlotY(slot);
+  std::vector<QPoint> px;
+  px.reserve(10);
+  for (const auto& g : kGlass) {
+    const float x = float(S + g[0]) * UnitScaleX;
+    const float y = float(T + g[1]) * UnitScaleY;
+    px.emplace_back(int(std::nearbyint(x)), int(std::nearbyint(y)));
+  }
+  if (Printing == 1) {
+    // On paper the glass is an outline through the same points, taken back to user units.
+    const rt::Colour black = qb(0);
+    s.pset(float(px[0].x()) / UnitScaleX, float(px[0].y()) / UnitScaleY, black);
+    for (size_t i = 1; i < px.size(); ++i) s.lineTo(float(px[i].x()) / UnitScaleX, float(px[i].y()) / UnitScaleY, black);
+    s.lineTo(float(px[0].x()) / UnitScaleX, float(px[0].y()) / UnitScaleY, black);
+    return;
+  }
+  m_pic.setForeColor(qb(kOutline));
+  if (current < m_c.ZeroCurrent) {
+    m_pic.setFillColor(back());
+  } else {
+    const int g = glassGrey(current);
+    m_pic.setFillColor(rt::RGB(g, g, g));
+  }
+  m_pic.setFillStyle(plat::FillSolid);
+  m_pic.polygon(px);
+}
+
+void CircuitDrawing::DrawSwitch(plat::Surface& s, int16_t c) {
+  const int S = SlotX(CurrentSlot), T = SlotY(CurrentSlot);
+  const bool rung = isRung(CurrentSlot);
+  const bool paper = Printing == 1;
+  const bool closed = m_c.Element[CurrentSlot] == kSwitch;
+  const rt::Colour col = qb(c);
+  if (SimRedraw == 0) {
+    if (rung) {
+      if (!paper) s.filledBox(S + 35, T + 2, S + 39, T + 39, back());
+      s.filledBox(S + 14, T + 2, S + 34, T + 39, qb(paper ? 7 : 9));
+      s.setFillColor(qb(kRed));
+      s.circle(S + 24, T + 9, 1.5, qb(kRed));
+      s.circle(S + 24, T + 33, 1.5, qb(kRed));
+    } else {
+      if (!paper) s.filledBox(S + 2, 5, S + 47, 15, back());
+      s.filledBox(S + 2, 15, S + 47, 31, qb(paper ? 7 : 9));
+      s.setFillColor(qb(kRed));
+      s.circle(S + 9, 23, 1.5, qb(kRed));
+      s.circle(S + 40, 23, 1.5, qb(kRed));
+    }
+  }
+  if (rung) {
+    if (closed)
+      s.line(S + 24, T + 9, S + 24, T + 33, col);
+    else
+      s.line(S + 24, T + 9, S + 36, T + 30, col);
+    s.line(S + 24, T, S + 24, T + 9, col);
+    s.line(S + 24, T + 33, S + 24, T + 41, col);
+  } else {
+    if (closed)
+      s.line(S + 9, 23, S + 40, 23, col);
+    else
+      s.line(S + 9, 23, S + 37, 7, col);
+    s.line(S - 1, 23, S + 9, 23, col);
+    s.line(S + 40, 23, S + 50, 23, col);
+  }
+  if (EditMode == 1) DrawSlotOutline();
+}
+
+void CircuitDrawing::DrawWire(plat::Surface& s, int16_t c) {
+  const int S = SlotX(CurrentSlot), T = SlotY(CurrentSlot);
+  if (isRung(CurrentSlot))
+    s.line(S + 24, T, S + 24, T + 41, qb(c));
+  else
+    s.line(S, 23, S + 49, 23, qb(c));
+  if (EditMode == 1) DrawSlotOutline();
+}
+
+void CircuitDrawing::DrawSlotOutline() {
+  if (CurrentSlot < 1 || CurrentSlot > kSlots) return;
+  m_pic.pset(SlotX(CurrentSlot), SlotY(CurrentSlot), qb(kOutline));
+  m_pic.setForeColor(qb(kOutline));
+  DrawMacro(m_pic, "r49d41l49u41");
+}
+
+void CircuitDrawing::EraseSlotOutline() {
+  if (CurrentSlot < 1 || CurrentSlot > kSlots) return;
+  m_pic.pset(SlotX(CurrentSlot), SlotY(CurrentSlot), back());
+  m_pic.setForeColor(back());
+  DrawMacro(m_pic, "r49d41l49u41");
+}
+
+void CircuitDrawing::EraseSlotOutlines() {
+  const int16_t keep = CurrentSlot;
+  for (CurrentSlot = 1; CurrentSlot <= kSlots; ++CurrentSlot) EraseSlotOutline();
+  CurrentSlot = keep;
+}
+
+void CircuitDrawing::DrawCurrents() {
+  EditMode = 0;
+  SimRedraw = 1;
+  DrawCircuit(m_pic, kYellow);
+  SimRedraw = 0;
+
+  const Overlay o = m_c.PlanOverlay();
+  const rt::Colour red = qb(kRed);
+  for (int s = 1; s <= kSlots; ++s) {
+    const int S = SlotX(s);
+    const bool rung = isRung(s);
+    const int16_t code = m_c.Element[s];
+    if (code == 1 || code == -1) {
+      if (!o.red[s]) continue;
+      if (rung) {
+        m_pic.line(S + 24, 23, S + 24, 58, red);
+        m_pic.line(S + 24, 87, S + 24, 112, red);
+      } else {
+        m_pic.line(S - 8, 23, S + 5, 23, red);
+        m_pic.line(S + 44, 23, S + 56, 23, red);
+      }
+    } else if (code == kLamp) {
+      filament(m_pic, s, back(), kFilamentLeft, kFilamentRight);
+      DrawLampBulb(m_pic, 0, s);
+      rt::Colour glow = qb(kYellow);
+      if (o.lit[s]) {
+        DrawLampBulb(m_pic, std::fabs(m_c.BranchI[s]), s);
+        if (rung) {
+          m_pic.line(S + 24, 23, S + 24, 48, red);
+          m_pic.lineTo(S + 4, 48, red);
+          m_pic.lineTo(S + 4, 87, red);
+          m_pic.lineTo(S + 16, 87, red);
+          m_pic.line(S + 33, 87, S + 33, 95, red);
+          m_pic.lineTo(S + 24, 95, red);
+          m_pic.lineTo(S + 24, 112, red);
+        } else {
+          m_pic.line(S - 8, 23, S + 1, 23, red);
+          m_pic.lineTo(S + 1, 39, red);
+          m_pic.lineTo(S + 16, 39, red);
+          m_pic.line(S + 33, 39, S + 48, 39, red);
+          m_pic.lineTo(S + 48, 23, red);
+          m_pic.lineTo(S + 56, 23, red);
+        }
+        glow = red;
+      }
+      filament(m_pic, s, glow, kFilamentLeft, kFilamentRight);
+    } else if (code == kWire || code == kSwitch) {
+      if (!o.red[s]) continue;
+      if (rung)
+        m_pic.line(S + 24, 23, S + 24, 112, red);
+      else
+        m_pic.line(S - 8, 23, S + 56, 23, red);
+    }
+  }
+  // The bottom rail, from the right: each segment carries the rungs to its right.
+  static const int rail[5][2] = {{0, 0}, {223, 287}, {159, 223}, {95, 159}, {31, 95}};
+  for (int k = 1; k <= 4; ++k)
+    if (o.railRed[k]) m_pic.line(rail[k][0], 112, rail[k][1], 112, red);
+}
+
+void CircuitDrawing::DrawToggled(int slot) {
+  if (slot < 1 || slot > kSlots) return;
+  const int16_t code = m_c.Element[slot];
+  if (code == kLamp || code == -kLamp) {
+    filament(m_pic, slot, back(), kFilamentLeft, kFilamentRight);
+    DrawLampBulb(m_pic, 0, slot);
+    // A burnt-out filament switches to black after its supports, so its upper part vanishes.
+    if (code == kLamp)
+      filament(m_pic, slot, qb(kYellow), kFilamentLeft, kFilamentRight);
+    else
+      filament(m_pic, slot, qb(kYellow), "u10huhuh2c0u3e2f3d2glhue4", "u10eueue2c0u3h2g3d2freuh4");
+  } else if (code == kSwitch || code == -kSwitch) {
+    const int16_t keep = CurrentSlot;
+    CurrentSlot = int16_t(slot);
+    DrawSwitch(m_pic, kYellow);
+    CurrentSlot = keep;
+  }
+}
+
+void CircuitDrawing::EraseElement(int slot, int16_t oldCode) {
+  if (slot < 1 || slot > kSlots) return;
+  const int S = SlotX(slot), T = SlotY(slot);
+  const rt::Colour bg = back();
+  m_pic.filledBox(S, T, S + 49, T + 41, bg);
+  if (isRung(slot) && std::abs(oldCode) == kLamp) {
+    m_pic.line(S + 24, 48, S + 4, 48, bg);
+    m_pic.lineTo(S + 4, 87, bg);
+    m_pic.lineTo(S + 16, 87, bg);
+    m_pic.line(S + 33, 88, S + 33, 95, bg);
+    m_pic.lineTo(S + 24, 95, bg);
+    m_pic.line(S + 24, 48, S + 24, 51, qb(kYellow));
+    m_pic.line(S + 24, 92, S + 24, 95, qb(kYellow));
+  }
+  const int16_t keep = CurrentSlot;
+  CurrentSlot = int16_t(slot);
+  DrawSlotOutline();
+  CurrentSlot = keep;
+}
+
+}  // namespace circuits

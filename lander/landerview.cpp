@@ -1,0 +1,127 @@
+#include "lander/landerview.h"
+
+#include <QImage>
+#include <QPixmap>
+
+#include "platform/image.h"
+#include "platform/surface.h"
+#include "runtime/colour.h"
+
+namespace lander {
+
+namespace {
+
+constexpr rt::Colour kBlack = 0x000000, kWhite = 0xFFFFFF;
+
+// A picture from the program's folder, or a blank of its usual size in the given colour.
+std::unique_ptr<plat::ImageSurface> picture(const char* file, int w, int h, rt::Colour blank) {
+  auto s = std::make_unique<plat::ImageSurface>(w, h, blank);
+  s->setScaleMode(plat::ScaleMode::Pixels);
+  const QPixmap p = plat::loadPicture(QString::fromLatin1(file));
+  if (!p.isNull()) s->setPicture(p.toImage().convertToFormat(QImage::Format_RGB32));
+  s->setScaleMode(plat::ScaleMode::Pixels);
+  return s;
+}
+
+}  // namespace
+
+LanderPictures::LanderPictures() {
+  // Until loaded: blanks that draw nothing (black sprites under white masks).
+  const LanderSizes d;
+  picBG = std::make_unique<plat::ImageSurface>(d.worldWidth, d.worldHeight, kBlack);
+  picLander_s = std::make_unique<plat::ImageSurface>(d.landerWidth, d.landerHeight, kBlack);
+  picLander_m = std::make_unique<plat::ImageSurface>(d.landerWidth, d.landerHeight, kWhite);
+  picPad_s = std::make_unique<plat::ImageSurface>(d.padWidth, d.padHeight, kBlack);
+  picPad_m = std::make_unique<plat::ImageSurface>(d.padWidth, d.padHeight, kWhite);
+  picThrustH_s = std::make_unique<plat::ImageSurface>(d.sideFlameWidth, d.sideFlameHeight, kBlack);
+  picThrustH_m = std::make_unique<plat::ImageSurface>(d.sideFlameWidth, d.sideFlameHeight, kWhite);
+  picThrustV_s = std::make_unique<plat::ImageSurface>(d.mainFlameWidth, d.mainFlameHeight, kBlack);
+  picThrustV_m = std::make_unique<plat::ImageSurface>(d.mainFlameWidth, d.mainFlameHeight, kWhite);
+}
+
+LanderPictures::~LanderPictures() = default;
+
+void LanderPictures::load() {
+  const LanderSizes d;
+  picBG = picture("landerbg.png", d.worldWidth, d.worldHeight, kBlack);
+  picLander_s = picture("lander_s.png", d.landerWidth, d.landerHeight, kBlack);
+  picLander_m = picture("lander_m.png", d.landerWidth, d.landerHeight, kWhite);
+  picPad_s = picture("landpad_s.png", d.padWidth, d.padHeight, kBlack);
+  picPad_m = picture("landpad_m.png", d.padWidth, d.padHeight, kWhite);
+  picThrustH_s = picture("flameh_s.png", d.sideFlameWidth, d.sideFlameHeight, kBlack);
+  picThrustH_m = picture("flameh_m.png", d.sideFlameWidth, d.sideFlameHeight, kWhite);
+  picThrustV_s = picture("flamev_s.png", d.mainFlameWidth, d.mainFlameHeight, kBlack);
+  picThrustV_m = picture("flamev_m.png", d.mainFlameWidth, d.mainFlameHeight, kWhite);
+}
+
+LanderSizes LanderPictures::sizes(int viewerWidth, int viewerHeight) const {
+  LanderSizes s;
+  s.worldWidth = int16_t(picBG->deviceWidth());
+  s.worldHeight = int16_t(picBG->deviceHeight());
+  s.landerWidth = int16_t(picLander_s->deviceWidth());
+  s.landerHeight = int16_t(picLander_s->deviceHeight());
+  s.padWidth = int16_t(picPad_s->deviceWidth());
+  s.padHeight = int16_t(picPad_s->deviceHeight());
+  s.sideFlameWidth = int16_t(picThrustH_s->deviceWidth());
+  s.sideFlameHeight = int16_t(picThrustH_s->deviceHeight());
+  s.mainFlameWidth = int16_t(picThrustV_s->deviceWidth());
+  s.mainFlameHeight = int16_t(picThrustV_s->deviceHeight());
+  s.viewerWidth = int16_t(viewerWidth);
+  s.viewerHeight = int16_t(viewerHeight);
+  return s;
+}
+
+void DrawSprite(plat::ImageSurface& dest, const plat::ImageSurface& sprite, const plat::ImageSurface& mask, int x,
+                int y) {
+  plat::bitBlt(dest, x, y, mask.deviceWidth(), mask.deviceHeight(), mask, 0, 0, plat::BlitOp::And);
+  plat::bitBlt(dest, x, y, sprite.deviceWidth(), sprite.deviceHeight(), sprite, 0, 0, plat::BlitOp::Or);
+}
+
+void DrawBackground(plat::ImageSurface& work, const LanderPictures& pics, const LanderGame& game) {
+  const LanderSizes& s = game.sizes();
+  plat::bitBlt(work, 0, 0, s.viewerWidth, s.viewerHeight, *pics.picBG, game.ViewX, game.ViewY, plat::BlitOp::Copy);
+  DrawSprite(work, *pics.picPad_s, *pics.picPad_m, int(game.PadX) - game.ViewX, int(game.PadY) - game.ViewY);
+}
+
+void DrawFlames(plat::ImageSurface& work, const LanderPictures& pics, LanderGame& game) {
+  const LanderSizes& s = game.sizes();
+  // Positions in plain ints: a lander far outside the world must not wrap around.
+  const int lx = int(game.LanderX) - game.ViewX;
+  const int ly = int(game.LanderY) - game.ViewY;
+  if (game.LeftFlameOn) {
+    DrawSprite(work, *pics.picThrustH_s, *pics.picThrustH_m, lx + 5, ly + 40);
+    game.LeftFlameOn = false;
+  }
+  if (game.RightFlameOn) {
+    DrawSprite(work, *pics.picThrustH_s, *pics.picThrustH_m, lx + s.landerWidth - s.sideFlameWidth - 5, ly + 40);
+    game.RightFlameOn = false;
+  }
+  if (game.MainFlameOn) {
+    // The flame is centred under the craft; a half pixel goes to the even side.
+    const int x = int(RoundEven(lx + (s.landerWidth - s.mainFlameWidth) / 2.0));
+    DrawSprite(work, *pics.picThrustV_s, *pics.picThrustV_m, x, ly + s.landerHeight - s.mainFlameHeight);
+    game.MainFlameOn = false;
+  }
+}
+
+void DrawLander(plat::ImageSurface& work, const LanderPictures& pics, const LanderGame& game) {
+  DrawSprite(work, *pics.picLander_s, *pics.picLander_m, int(game.LanderX) - game.ViewX,
+             int(game.LanderY) - game.ViewY);
+}
+
+void ShowFrame(plat::ImageSurface& viewer, const plat::ImageSurface& work) {
+  plat::bitBlt(viewer, 0, 0, viewer.deviceWidth(), viewer.deviceHeight(), work, 0, 0, plat::BlitOp::Copy);
+}
+
+void ScaleTrajectory(plat::Surface& plot) { plot.setScale(-450, 580, 100, 0); }
+
+void DrawIdealPath(plat::Surface& plot, int16_t startOffset, int16_t startAltitude) {
+  plot.setDrawWidth(2);
+  plot.line(startOffset, startAltitude, 0, 0, rt::QBColor(12));
+}
+
+void PlotPathDot(plat::Surface& plot, int16_t altitude, int16_t offset) {
+  plot.pset(-int(offset), altitude, rt::QBColor(10));
+}
+
+}  // namespace lander

@@ -1,0 +1,115 @@
+#include "rocketry/rocketprint.h"
+
+#include <QStringList>
+
+#include "platform/printer.h"
+#include "runtime/numfmt.h"
+
+namespace rocket {
+
+namespace {
+
+constexpr double kLeft = 150, kRight = 700, kBoxHeight = 200;
+
+struct Box {
+  double top, bottom, centre;
+  const char* title;
+};
+constexpr Box kAltitudeBox{400, 600, 500, "ALTITUDE"};
+constexpr Box kSpeedBox{625, 825, 725, "SPEED"};
+constexpr Box kForceBox{850, 1050, 950, "NET FORCE"};
+
+QString fmt(float v, const char* mask) { return QString::fromStdString(rt::Format(double(v), mask)); }
+
+// A heading underlined word by word, the blanks between the words left plain.
+void heading(plat::Printer& pr, const QString& text) {
+  pr.setCurrentX(100);
+  const QStringList words = text.split(' ');
+  for (int i = 0; i < words.size(); ++i) {
+    if (i > 0) pr.print(" ", false);
+    pr.setFontUnderline(true);
+    pr.print(words[i], false);
+    pr.setFontUnderline(false);
+  }
+  pr.newLine();
+}
+
+void textLine(plat::Printer& pr, const QString& text) {
+  pr.setCurrentX(100);
+  pr.print(text);
+}
+
+// A title written downwards, one letter a line, centred on the box.
+void downwards(plat::Printer& pr, const Box& box) {
+  const QString title = QString::fromLatin1(box.title);
+  pr.setCurrentY(box.centre - (title.size() * 0.5) * pr.textHeight("A"));
+  for (QChar letter : title) {
+    pr.setCurrentX(120);
+    pr.print(QString(letter));
+  }
+}
+
+}  // namespace
+
+void PrintLaunch(plat::Printer& pr, const LaunchPrintout& page) {
+  const Flight& f = *page.flight;
+  const rt::Colour black = rt::QBColor(0);
+  pr.setFont("Courier New", 12);
+  pr.setScale(0, 0, 850, 1100);
+  pr.setForeColor(black);
+
+  pr.moveTo(100, 100);
+  pr.print("Rocketry");
+  pr.newLine();
+  heading(pr, "Input Parameters:");
+  pr.newLine();
+  textLine(pr, "Thrust = " + page.thrust + " newtons");
+  textLine(pr, "Burn Time = " + page.burnTime + " seconds");
+  textLine(pr, "Mass = " + page.mass + (page.units == 1 ? " grams" : " ounces"));
+  pr.newLine();
+  heading(pr, "Launch Values:");
+  pr.newLine();
+  const QString unit = page.units == 1 ? " meters" : " feet";
+  const float lf = page.lengthFactor;
+  textLine(pr, "Flight Time = " + fmt(f.FlightTime, "###0.0") + " seconds");
+  textLine(pr, "Maximum Speed = " + fmt(f.BurnoutSpeed * lf, "####0") + unit + "/sec - Reached at " +
+                   fmt(page.rocketBurnTime, "###0.0") + " seconds");
+  textLine(pr, "Maximum Altitude = " + fmt(f.MaxAltitude * lf, "####0") + unit + " - Reached at " +
+                   fmt(f.ApogeeTime, "###0.0") + " seconds");
+  textLine(pr, "Descent Speed = " + fmt(f.DescentSpeed * lf, "####0") + unit + "/sec - Reached at " +
+                   fmt(f.DescentTime, "###0.0") + " seconds");
+
+  pr.setDrawWidth(2);
+  for (const Box& b : {kAltitudeBox, kSpeedBox, kForceBox}) pr.box(kLeft, b.top, kRight, b.bottom, black);
+  pr.setDrawWidth(1);
+  for (const Box& b : {kAltitudeBox, kSpeedBox, kForceBox}) downwards(pr, b);
+
+  // The value ranges are the window's plots'.
+  const double flightTime = f.FlightTime;
+  const double altitudeTop = 1.1 * double(f.MaxAltitude);
+  const double speedBottom = 1.2 * double(f.DescentSpeed);
+  const double speedSpan = 1.1 * double(f.BurnoutSpeed) - speedBottom;
+  const double forceBottom = -1.1 * double(f.Weight);
+  const double forceSpan = 1.1 * double(page.rocketThrust);
+  const auto x = [&](float t) { return kLeft + double(t) * 550 / flightTime; };
+  const auto yAltitude = [&](float h) { return kAltitudeBox.bottom - double(h) * kBoxHeight / altitudeTop; };
+  const auto ySpeed = [&](float v) { return kSpeedBox.bottom - (double(v) - speedBottom) * kBoxHeight / speedSpan; };
+  const auto yForce = [&](float n) { return kForceBox.bottom - (double(n) - forceBottom) * kBoxHeight / forceSpan; };
+
+  for (size_t i = 1; i < page.points.size(); ++i) {
+    const FlightPoint& a = page.points[i - 1];
+    const FlightPoint& b = page.points[i];
+    pr.line(x(a.t), yAltitude(a.altitude), x(b.t), yAltitude(b.altitude), black);
+    pr.line(x(a.t), ySpeed(a.speed), x(b.t), ySpeed(b.speed), black);
+    pr.line(x(a.t), yForce(a.force), x(b.t), yForce(b.force), black);
+  }
+
+  pr.setDrawStyle(plat::DrawDot);
+  pr.line(kLeft, ySpeed(0), kRight, ySpeed(0), black);
+  pr.line(kLeft, yForce(0), kRight, yForce(0), black);
+  pr.setDrawStyle(plat::DrawSolid);
+
+  pr.endDoc();
+}
+
+}  // namespace rocket

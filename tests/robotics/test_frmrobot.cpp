@@ -1,0 +1,336 @@
+// The robotics window as a user meets it: opened from the menu, switched between modes,
+// clicked, moved, printed, and left by Exit or the title bar.
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFile>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+
+#include "app/projects.h"
+#include "platform/button.h"
+#include "platform/files.h"
+#include "platform/label.h"
+#include "platform/picturebox.h"
+#include "platform/printer.h"
+#include "platform/printer_recording.h"
+#include "platform/services.h"
+#include "platform/spinbutton.h"
+#include "platform/timer.h"
+#include "robotics/frmrobot.h"
+#include "runtime/colour.h"
+#include "runtime/numfmt.h"
+#include "shell/frmmenu.h"
+#include "shell/module1.h"
+#include "shell/settings.h"
+
+namespace {
+
+using robot::frmRobot;
+
+class RobotWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    services = plat::installTestServices();
+    printed = plat::installRecordingPrinter();
+    ASSERT_TRUE(dir.isValid());
+    plat::setProgramFolder(dir.path());
+    QFile fresh(VANTREL_RESOURCES "/vtrel5.ini");
+    ASSERT_TRUE(fresh.copy(dir.filePath("vtrel5.ini")));
+    menu = new shell::frmMenu;
+    registerProjects(*menu);
+    menu->onEnd = [](int) {};
+    menu->Show();
+    ASSERT_EQ(shell::settings().JointAngle[0], -115);
+  }
+  void TearDown() override {
+    if (menu) {
+      if (menu->openProject()) delete menu->openProject();
+      delete menu;
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    plat::setProgramFolder(QString());
+  }
+  frmRobot* open() {
+    menu->cmdChoice(7)->click();
+    window = qobject_cast<frmRobot*>(menu->openProject());
+    return window;
+  }
+  // Ticks the motion until Move shows again.
+  int runToEnd() {
+    int ticks = 0;
+    while (window->Timer1->enabled() && ticks < 5000) {
+      window->Timer1->fire();
+      ++ticks;
+    }
+    return ticks;
+  }
+  // Clicks the grid at a point in grid units.
+  void clickGrid(double x, double y) {
+    const plat::ImageSurface& g = window->picGrid->surface();
+    const QPoint inner(int(std::lround(g.toDeviceX(x))), int(std::lround(g.toDeviceY(y))));
+    QTest::mouseClick(window->picGrid, Qt::LeftButton, {}, inner + QPoint(1, 1));
+  }
+  int plays(const char* name) const { return services.sound->countPlays(name); }
+
+  plat::TestServices services{};
+  plat::RecordingPrinter* printed = nullptr;
+  QTemporaryDir dir;
+  QPointer<shell::frmMenu> menu;
+  QPointer<frmRobot> window;
+};
+
+TEST_F(RobotWindow, OpensWithTheSharedSettings) {
+  ASSERT_TRUE(open());
+  EXPECT_FALSE(menu->isVisible());
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->caption(), "Robotics");
+  EXPECT_EQ(window->width(), 633);  // 9495 x 6975 twips
+  EXPECT_EQ(window->height(), 465);
+  EXPECT_EQ(window->lblA(0)->caption(), "-115");
+  EXPECT_EQ(window->lblA(1)->caption(), "100");
+  EXPECT_EQ(window->lblX->caption(), "2.72");
+  EXPECT_EQ(window->lblY->caption(), "-5.83");
+  EXPECT_EQ(window->lblL1->caption(), "5");
+  EXPECT_EQ(window->lblL2->caption(), "5");
+  EXPECT_EQ(window->lblARes(0)->caption(), "5");
+  EXPECT_EQ(window->lblARes(1)->caption(), "5");
+  EXPECT_EQ(window->lblXS->caption(), "2.72");
+  EXPECT_EQ(window->lblYS->caption(), "-5.83");
+  EXPECT_EQ(window->lblXInv->caption(), "-6.1");
+  EXPECT_EQ(window->lblYInv->caption(), "2.0");
+  EXPECT_EQ(window->lblNSteps->caption(), "50");
+  EXPECT_EQ(window->optMode.value(), 0);
+  EXPECT_EQ(window->optFirst.value(), 2);
+  EXPECT_EQ(window->optElbow.value(), 0);
+  EXPECT_EQ(window->optA1Dir.value(), 0);
+  EXPECT_EQ(window->optA2Dir.value(), 0);
+  EXPECT_TRUE(window->fraForward->isVisible());
+  EXPECT_FALSE(window->fraInverse->isVisible());
+  EXPECT_EQ(window->Timer1->interval(), 50);
+  EXPECT_FALSE(window->Timer1->enabled());
+  EXPECT_TRUE(services.sound->calls.empty());
+  // The arm on the grid: link 1 blue halfway to the elbow.
+  const plat::ImageSurface& g = window->picGrid->surface();
+  const auto& p = window->arm().Position();
+  EXPECT_EQ(g.pixel(int(g.toDeviceX(p.ElbowX / 2)), int(g.toDeviceY(p.ElbowY / 2))), 0xFF0000u);
+}
+
+TEST_F(RobotWindow, ModesShowTheirFrameAndPrompt) {
+  ASSERT_TRUE(open());
+  window->picGrid->surface().setRecording(true);
+  window->optMode.choose(2);
+  EXPECT_EQ(shell::settings().RobotMode, 2);
+  EXPECT_TRUE(window->fraInverse->isVisible());
+  EXPECT_FALSE(window->fraForward->isVisible());
+  EXPECT_EQ(window->fraInverse->caption(), "Path");
+  EXPECT_TRUE(window->spnNSteps->isVisible());
+  EXPECT_TRUE(window->lblSteps->isVisible());
+  auto texts = window->picGrid->surface().printedTexts();
+  EXPECT_EQ(texts.back(), "Click Grid To Establish Path Endpoint");
+  window->optMode.choose(1);
+  EXPECT_EQ(window->fraInverse->caption(), "Inverse");
+  EXPECT_FALSE(window->spnNSteps->isVisible());
+  EXPECT_EQ(window->picGrid->surface().printedTexts().back(), "Click Grid To Set Desired Point");
+  window->optElbow.choose(2);
+  window->optFirst.choose(0);
+  window->optA1Dir.choose(1);
+  window->optA2Dir.choose(2);
+  EXPECT_EQ(shell::settings().ElbowChoice, 2);
+  EXPECT_EQ(shell::settings().FirstJoint, 0);
+  EXPECT_EQ(shell::settings().JointDirection[0], 1);
+  EXPECT_EQ(shell::settings().JointDirection[1], 2);
+}
+
+TEST_F(RobotWindow, GridClicksSetTheDesiredPointOrAreRefused) {
+  ASSERT_TRUE(open());
+  clickGrid(3.1, -2.1);  // Forward mode: nothing
+  EXPECT_EQ(shell::settings().DesiredX, -6.1f);
+  window->optMode.choose(1);
+  clickGrid(3.1, -2.1);
+  EXPECT_NEAR(shell::settings().DesiredX, 3.1, 0.051);
+  EXPECT_NEAR(shell::settings().DesiredY, -2.1, 0.051);
+  EXPECT_FLOAT_EQ(std::nearbyint(shell::settings().DesiredX * 10) / 10, shell::settings().DesiredX);
+  EXPECT_EQ(window->lblXInv->caption().toStdString(), rt::Format(shell::settings().DesiredX, "##0.0"));
+  EXPECT_TRUE(services.boxes->calls.empty());
+  clickGrid(9, 9);
+  ASSERT_EQ(services.boxes->calls.size(), 1u);
+  EXPECT_EQ(services.boxes->calls[0].text, "Robot arm cannot reach desired end point");
+  EXPECT_EQ(services.boxes->calls[0].title, "Invalid Parameters");
+  EXPECT_EQ(services.boxes->calls[0].style, plat::Msg::OkOnly | plat::Msg::Critical);
+  EXPECT_EQ(plays("uhoh.wav"), 1);
+  EXPECT_NEAR(shell::settings().DesiredX, 3.1, 0.051);
+}
+
+TEST_F(RobotWindow, MoveRunsToTheDesiredPointWithTheSpinButtonsLocked) {
+  ASSERT_TRUE(open());
+  window->optMode.choose(1);
+  window->cmdMove->click();
+  EXPECT_EQ(window->cmdMove->caption(), "&Stop");
+  EXPECT_TRUE(window->Timer1->enabled());
+  for (auto* s : {window->spnA(0), window->spnA(1), window->spnARes(0), window->spnARes(1), window->spnL1,
+                  window->spnL2, window->spnNSteps})
+    EXPECT_FALSE(s->isEnabled());
+  EXPECT_TRUE(window->optMode(0)->isEnabled());
+  window->Timer1->fire();
+  EXPECT_EQ(shell::settings().JointAngle[0], window->arm().settings().JointAngle[0]);
+  EXPECT_GT(runToEnd(), 1);
+  EXPECT_EQ(window->cmdMove->caption(), "&Move");
+  EXPECT_TRUE(window->spnA(0)->isEnabled());
+  EXPECT_EQ(plays("tada.wav"), 1);
+  EXPECT_FALSE(services.sound->calls.back().wait);
+  EXPECT_NEAR(window->arm().Position().HandX, -6.1, 0.6);
+  EXPECT_EQ(shell::settings().JointAngle[1], window->arm().settings().JointAngle[1]);
+  window->cmdReturn->click();
+  EXPECT_EQ(window->lblA(0)->caption(), "-115");
+  EXPECT_EQ(shell::settings().JointAngle[0], -115);
+}
+
+TEST_F(RobotWindow, SpinButtonsStoreEachStep) {
+  ASSERT_TRUE(open());
+  window->spnA(0)->spinUp();
+  EXPECT_EQ(window->lblA(0)->caption(), "-110");
+  EXPECT_EQ(shell::settings().JointAngle[0], -110);
+  EXPECT_TRUE(services.sound->calls.empty());
+  window->spnARes(0)->spinUp();
+  EXPECT_EQ(plays("ding.wav"), 1);
+  EXPECT_EQ(shell::settings().ResolutionIndex[0], 5);
+  EXPECT_EQ(shell::settings().JointAngle[0], -108);  // -18.33 steps of 6
+  EXPECT_EQ(window->lblARes(0)->caption(), "6");
+  window->spnL2->spinUp();
+  EXPECT_EQ(shell::settings().LinkLength1, 4);
+  EXPECT_EQ(shell::settings().LinkLength2, 6);
+  EXPECT_EQ(window->lblL1->caption(), "4");
+  window->spnNSteps->spinDown();
+  EXPECT_EQ(shell::settings().PathSteps, 49);
+  EXPECT_EQ(window->lblNSteps->caption(), "49");
+}
+
+TEST_F(RobotWindow, ClosingByTheTitleBarDuringAMotionEndsIt) {
+  ASSERT_TRUE(open());
+  window->optMode.choose(2);
+  window->cmdMove->click();
+  for (int i = 0; i < 5; ++i) window->Timer1->fire();
+  const int16_t a1 = window->arm().settings().JointAngle[0];
+  plat::Timer* timer = window->Timer1;
+  window->close();
+  EXPECT_FALSE(timer->enabled());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(window.isNull());
+  EXPECT_TRUE(menu->isVisible());
+  EXPECT_EQ(shell::settings().JointAngle[0], a1);
+  EXPECT_EQ(shell::settings().RobotMode, 2);
+}
+
+TEST_F(RobotWindow, ExitReturnsToTheMenuAndReopensFromTheSettings) {
+  ASSERT_TRUE(open());
+  window->spnA(1)->spinDown();
+  window->cmdExit->click();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(window.isNull());
+  EXPECT_TRUE(menu->isVisible());
+  ASSERT_TRUE(open());
+  EXPECT_EQ(window->lblA(1)->caption(), "95");
+  EXPECT_EQ(window->lblXS->caption(), window->lblX->caption());
+}
+
+TEST_F(RobotWindow, HelpButtonAndF1OpenTopic7) {
+  ASSERT_TRUE(open());
+  window->cmdHelp->click();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  QTest::keyClick(window, Qt::Key_F1);
+  ASSERT_EQ(services.help->calls.size(), 2u);
+  for (const auto& c : services.help->calls) {
+    EXPECT_EQ(c.file, shell::BasePath + "vtrel.hlp");
+    EXPECT_EQ(c.topic, 7);
+  }
+}
+
+TEST_F(RobotWindow, HandEditedSettingsAreBroughtIntoRange) {
+  auto& s = shell::settings();
+  s.RobotMode = 5;
+  s.ResolutionIndex[0] = 99;
+  s.JointAngle[0] = 400;
+  s.LinkLength1 = 0;
+  s.LinkLength2 = 20;
+  s.PathSteps = 300;
+  s.ElbowChoice = -4;
+  ASSERT_TRUE(open());
+  EXPECT_EQ(window->optMode.value(), 2);
+  EXPECT_EQ(s.RobotMode, 2);
+  EXPECT_EQ(s.ResolutionIndex[0], 15);
+  EXPECT_EQ(window->lblARes(0)->caption(), "90");
+  EXPECT_EQ(s.JointAngle[0], 0);  // 40 degrees, on a 90 degree joint
+  EXPECT_EQ(window->lblA(0)->caption(), "0");
+  EXPECT_EQ(s.LinkLength1, 1);
+  EXPECT_EQ(s.LinkLength2, 9);
+  EXPECT_EQ(window->lblL1->caption(), "1");
+  EXPECT_EQ(s.PathSteps, 50);
+  EXPECT_EQ(window->lblNSteps->caption(), "50");
+  EXPECT_EQ(window->optElbow.value(), 0);
+  window->spnL1->spinDown();  // at 1 already
+  EXPECT_EQ(s.LinkLength1, 1);
+}
+
+TEST_F(RobotWindow, PrintsTheSettingsAndTheGrid) {
+  ASSERT_TRUE(open());
+  window->spnA(0)->spinUp();  // leaves a trail mark on the grid
+  window->cmdPrint->click();
+  ASSERT_EQ(services.boxes->calls.size(), 1u);
+  EXPECT_EQ(services.boxes->calls[0].text, "Make sure printer is on-line and ready.");
+  EXPECT_EQ(services.boxes->calls[0].title, "Print Grid");
+  ASSERT_EQ(printed->documents.size(), 1u);
+  ASSERT_EQ(printed->documents[0].pages.size(), 1u);
+  const auto& page = printed->documents[0].pages[0];
+  EXPECT_EQ(page.texts(), (std::vector<QString>{"Robotics", "", "Forward", " ", "Mode:", "",
+                                                "A1 =-110 degrees, 5 degrees of resolution",
+                                                "A2 = 100 degrees, 5 degrees of resolution", "L1 = 5, L2 = 5",
+                                                "Arm Position: X =" + window->lblX->caption() +
+                                                    ", Y =" + window->lblY->caption()}));
+  for (const auto& op : page.ops) {
+    if (op.op != "print") continue;
+    EXPECT_EQ(op.fontName, "Courier New");
+    EXPECT_EQ(op.fontSize, 12);
+    EXPECT_EQ(op.underline, op.text == "Forward" || op.text == "Mode:") << op.text.toStdString();
+    if (op.text == "Robotics") EXPECT_EQ(op.args, (std::vector<double>{100, 100}));
+    if (op.text.startsWith("A1")) EXPECT_EQ(op.args[0], 150);
+  }
+  // The grid below the text, 550 units square, with its trail.
+  ASSERT_EQ(page.count("picture"), 1);
+  const auto& pic = page.ops.back();
+  EXPECT_EQ(pic.op, "picture");
+  EXPECT_EQ(pic.args[0], 150);
+  EXPECT_GT(pic.args[1], 100);
+  EXPECT_EQ(pic.args[2], 550);
+  EXPECT_EQ(pic.args[3], 550);
+}
+
+TEST_F(RobotWindow, PathModePrintsThePointsAndTheOptions) {
+  ASSERT_TRUE(open());
+  window->optMode.choose(2);
+  window->cmdPrint->click();
+  ASSERT_EQ(printed->documents.size(), 1u);
+  const auto texts = printed->documents[0].pages.at(0).texts();
+  ASSERT_EQ(texts.size(), 17u);
+  EXPECT_EQ(texts[2], "Path");
+  EXPECT_EQ(texts[11], "Start Point: X = 2.72, Y = -5.83");
+  EXPECT_EQ(texts[12], "Desired Point: X = -6.1, Y = 2.0");
+  EXPECT_EQ(texts[13], "Number of Steps on Path = 50");
+  EXPECT_EQ(texts[15], "Move Angles Together - Keep A2 > 0");
+  EXPECT_EQ(texts[16], "Move A1 Counterclockwise - Move A2 Counterclockwise");
+}
+
+TEST_F(RobotWindow, CancelPrintsNothing) {
+  ASSERT_TRUE(open());
+  services.boxes->answer(plat::Msg::Cancel);
+  window->cmdPrint->click();
+  EXPECT_EQ(services.boxes->calls.size(), 1u);
+  EXPECT_TRUE(printed->documents.empty());
+}
+
+}  // namespace

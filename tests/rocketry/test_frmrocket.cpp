@@ -1,0 +1,419 @@
+// The rocketry window as a user meets it: opened from the menu, set up with the bars, the
+// parachute and the units, launched, stopped or landed, repainted, printed, and left.
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFile>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+
+#include "app/projects.h"
+#include "platform/button.h"
+#include "platform/checkbox.h"
+#include "platform/files.h"
+#include "platform/image.h"
+#include "platform/label.h"
+#include "platform/lineoverlay.h"
+#include "platform/picturebox.h"
+#include "platform/printer.h"
+#include "platform/printer_recording.h"
+#include "platform/scrollbar.h"
+#include "platform/services.h"
+#include "platform/timer.h"
+#include "platform/twips.h"
+#include "rocketry/frmrocket.h"
+#include "runtime/colour.h"
+#include "shell/frmmenu.h"
+#include "shell/module1.h"
+#include "shell/settings.h"
+
+namespace {
+
+using rocket::frmRocket;
+
+class RocketWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    services = plat::installTestServices();
+    printed = plat::installRecordingPrinter();
+    ASSERT_TRUE(dir.isValid());
+    plat::setProgramFolder(dir.path());
+    QFile fresh(VANTREL_RESOURCES "/vtrel5.ini");
+    ASSERT_TRUE(fresh.copy(dir.filePath("vtrel5.ini")));
+    shell::setTickClock(&clock);
+    menu = new shell::frmMenu;
+    registerProjects(*menu);
+    menu->onEnd = [](int) {};
+    menu->Show();
+    ASSERT_EQ(shell::settings().RocketThrust, 10.0f);
+  }
+  void TearDown() override {
+    if (menu) {
+      if (menu->openProject()) delete menu->openProject();
+      delete menu;
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    shell::setTickClock(nullptr);
+    plat::setProgramFolder(QString());
+  }
+
+  frmRocket* open() {
+    menu->cmdChoice(9)->click();
+    window = qobject_cast<frmRocket*>(menu->openProject());
+    return window;
+  }
+  int flyToEnd() {
+    int ticks = 0;
+    while (window->launch().Running() && ticks < 10000) {
+      window->Timer1()->fire();
+      ++ticks;
+    }
+    return ticks;
+  }
+  QStringList results() const {
+    return {window->lblMaxSpeed()->caption(), window->lblAMax()->caption(), window->lblTAMax()->caption(),
+            window->lblCSpeed()->caption(),   window->lblTDS()->caption(),  window->lblTCSpeed()->caption()};
+  }
+  static int countColour(const plat::PictureBox* p, rt::Colour c) {
+    int n = 0;
+    const auto& s = p->surface();
+    for (int y = 0; y < s.deviceHeight(); ++y)
+      for (int x = 0; x < s.deviceWidth(); ++x) n += s.pixel(x, y) == c;
+    return n;
+  }
+  int plays(const char* file) const { return services.sound->countPlays(file); }
+
+  plat::TestServices services{};
+  plat::RecordingPrinter* printed = nullptr;
+  rt::ManualTickClock clock{1000};
+  QTemporaryDir dir;
+  QPointer<shell::frmMenu> menu;
+  QPointer<frmRocket> window;
+};
+
+TEST_F(RocketWindow, OpensWithTheFreshSettingsAndThePredictedFlight) {
+  ASSERT_TRUE(open());
+  EXPECT_FALSE(menu->isVisible());
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->caption(), "Rocketry");
+  EXPECT_EQ(window->width(), 637);  // 9555 x 6945 twips
+  EXPECT_EQ(window->height(), 463);
+  EXPECT_EQ(window->Loading(), 0);
+  EXPECT_EQ(window->hsbThrust()->value(), 100);
+  EXPECT_EQ(window->hsbBurn()->value(), 39);
+  EXPECT_EQ(window->hsbWeight()->value(), 204);
+  EXPECT_EQ(window->hsbWeight()->min(), 204);
+  EXPECT_EQ(window->hsbWeight()->max(), 714);
+  EXPECT_EQ(window->lblThrust()->caption(), "10.0");
+  EXPECT_EQ(window->lblBurn()->caption(), "3.9");
+  // US units without a parachute.
+  EXPECT_EQ(window->optUnits().value(), 0);
+  EXPECT_EQ(window->lblWHead()->caption(), "Mass (oz)");
+  EXPECT_EQ(window->lblWeight()->caption(), "7.2");
+  EXPECT_EQ(window->chkChute()->value(), 0);
+  EXPECT_EQ(results(), (QStringList{"502 ft/s", "4889 ft", "19.5 s", "-197 ft/s", "25.6 s", "47.4 s"}));
+  // Idle: no flight kept, Print disabled, the rocket on the pad, no zero lines yet.
+  EXPECT_FALSE(window->cmdPrint()->isEnabled());
+  EXPECT_FALSE(window->showsStop());
+  EXPECT_FALSE(window->Timer1()->enabled());
+  EXPECT_FALSE(window->Line1()->isVisible());
+  EXPECT_FALSE(window->picChute()->isVisible());
+  EXPECT_TRUE(window->picSmoke()->isVisible());
+  EXPECT_EQ(window->picRocket()->y() + window->picRocket()->height(), window->picSky()->surface().deviceHeight());
+  EXPECT_EQ(window->picSmoke()->y(), window->picSky()->surface().deviceHeight());
+  EXPECT_EQ(window->focusWidget(), window->cmdLaunch());
+  // The fresh values are stored unchanged.
+  const auto& s = shell::settings();
+  EXPECT_EQ(s.RocketThrust, 10.0f);
+  EXPECT_EQ(s.RocketBurnTime, 3.9f);
+  EXPECT_EQ(s.RocketMass, 204.0f);
+  EXPECT_EQ(s.RocketUnits, 0);
+  EXPECT_EQ(s.RocketChute, 0);
+}
+
+TEST_F(RocketWindow, TheThrustKeepsTheMassWithinItsLimits) {
+  auto& s = shell::settings();
+  s.RocketThrust = 2.0f;
+  s.RocketMass = 140;
+  ASSERT_TRUE(open());
+  EXPECT_EQ(window->hsbWeight()->value(), 140);  // within 41 to 143 g: loads unchanged
+  EXPECT_EQ(window->hsbWeight()->min(), 41);
+  EXPECT_EQ(window->hsbWeight()->max(), 143);
+  window->optUnits().choose(1);
+  window->hsbWeight()->setValue(100);
+  window->hsbThrust()->setValue(50);  // 2.0 N to 5.0 N with 100 g
+  EXPECT_EQ(window->lblThrust()->caption(), "5.0");
+  EXPECT_EQ(window->hsbWeight()->value(), 102);
+  EXPECT_EQ(window->hsbWeight()->min(), 102);
+  EXPECT_EQ(window->hsbWeight()->max(), 357);
+  EXPECT_EQ(window->lblWeight()->caption(), "102.0");
+  EXPECT_EQ(s.RocketMass, 102.0f);
+  EXPECT_EQ(s.RocketThrust, 5.0f);
+
+  window->hsbThrust()->setValue(100);
+  window->hsbWeight()->setValue(500);
+  window->hsbThrust()->setValue(30);  // 10.0 N to 3.0 N with 500 g
+  EXPECT_EQ(window->hsbWeight()->value(), 214);
+  EXPECT_EQ(window->hsbWeight()->min(), 61);
+  EXPECT_EQ(window->hsbWeight()->max(), 214);
+  EXPECT_EQ(s.RocketMass, 214.0f);
+}
+
+TEST_F(RocketWindow, DraggingABarRecomputesAsAChangeDoes) {
+  ASSERT_TRUE(open());
+  window->optUnits().choose(1);
+  QScrollBar* bar = window->hsbBurn()->bar();
+  bar->setSliderDown(true);
+  bar->setValue(20);
+  EXPECT_EQ(window->lblBurn()->caption(), "2.0");
+  EXPECT_EQ(shell::settings().RocketBurnTime, 2.0f);
+  EXPECT_EQ(window->lblTAMax()->caption(), "10.0 s");  // 78.4 / 9.81 + 2
+  bar->setSliderDown(false);
+}
+
+TEST_F(RocketWindow, UnitsAndParachuteChangeTheReadOutsNotTheFlight) {
+  ASSERT_TRUE(open());
+  window->optUnits().choose(1);
+  EXPECT_EQ(shell::settings().RocketUnits, 1);
+  EXPECT_EQ(window->lblWHead()->caption(), "Mass (g)");
+  EXPECT_EQ(window->lblWeight()->caption(), "204.0");
+  EXPECT_EQ(results(), (QStringList{"153 m/s", "1490 m", "19.5 s", "-60 m/s", "25.6 s", "47.4 s"}));
+  EXPECT_EQ(shell::settings().RocketMass, 204.0f);
+  window->chkChute()->setValue(1);
+  EXPECT_EQ(shell::settings().RocketChute, 1);
+  EXPECT_EQ(results(), (QStringList{"153 m/s", "1490 m", "19.5 s", "-15 m/s", "21.0 s", "119.6 s"}));
+  window->optUnits().choose(0);
+  EXPECT_EQ(window->lblCSpeed()->caption(), "-49 ft/s");
+  EXPECT_EQ(window->lblTCSpeed()->caption(), "119.6 s");
+}
+
+TEST_F(RocketWindow, AFlightLandsByItselfWithItsSoundsAndCurves) {
+  ASSERT_TRUE(open());
+  window->chkChute()->setValue(1);
+  window->cmdLaunch()->click();
+  EXPECT_TRUE(window->showsStop());
+  EXPECT_FALSE(window->cmdExit()->isEnabled());
+  EXPECT_FALSE(window->chkChute()->isEnabled());
+  EXPECT_FALSE(window->optUnits()(0)->isEnabled());
+  EXPECT_FALSE(window->optUnits()(1)->isEnabled());
+  EXPECT_TRUE(window->hsbThrust()->isEnabled());
+  EXPECT_FALSE(window->cmdPrint()->isEnabled());
+  EXPECT_TRUE(window->Line1()->isVisible());
+  EXPECT_TRUE(window->Line2()->isVisible());
+  EXPECT_TRUE(window->Timer1()->enabled());
+  EXPECT_EQ(window->Timer1()->interval(), 50);
+  ASSERT_EQ(plays("rocket.wav"), 1);
+  EXPECT_FALSE(services.sound->calls.back().wait);
+  EXPECT_EQ(services.sound->calls.back().path, shell::AppFilePath("rocket.wav"));
+
+  for (int i = 0; i < 100; ++i) window->Timer1()->fire();  // 5 s: past burn-out
+  EXPECT_FALSE(window->picSmoke()->isVisible());
+  EXPECT_LT(window->picRocket()->y(), 300);
+  for (int i = 0; i < 320; ++i) window->Timer1()->fire();  // 21 s: past the top
+  EXPECT_TRUE(window->picChute()->isVisible());
+  EXPECT_EQ(plays("xpoof.wav"), 1);
+
+  flyToEnd();
+  EXPECT_EQ(plays("tada.wav"), 1);
+  EXPECT_FALSE(window->showsStop());
+  EXPECT_TRUE(window->cmdExit()->isEnabled());
+  EXPECT_TRUE(window->chkChute()->isEnabled());
+  EXPECT_TRUE(window->optUnits()(0)->isEnabled());
+  EXPECT_TRUE(window->cmdPrint()->isEnabled());
+  EXPECT_FALSE(window->Timer1()->enabled());
+  EXPECT_FALSE(window->picChute()->isVisible());
+  EXPECT_EQ(window->picRocket()->y() + window->picRocket()->height(), window->picSky()->surface().deviceHeight());
+  // The three curves in their pens' colours.
+  EXPECT_GT(countColour(window->picAltitude(), rt::RGB(255, 0, 0)), 100);
+  EXPECT_GT(countColour(window->picSpeed(), rt::RGB(0, 0, 255)), 100);
+  EXPECT_GT(countColour(window->picThrust(), rt::RGB(0, 0, 0)), 100);
+}
+
+TEST_F(RocketWindow, StoppingKeepsThePlotsAndARepaintRedrawsThemSilently) {
+  ASSERT_TRUE(open());
+  window->cmdLaunch()->click();
+  for (int i = 0; i < 200; ++i) window->Timer1()->fire();
+  window->cmdLaunch()->click();  // stop
+  EXPECT_FALSE(window->Timer1()->enabled());
+  EXPECT_TRUE(window->cmdPrint()->isEnabled());
+  const QImage altitude = window->picAltitude()->surface().image().copy();
+  const int rocketY = window->picRocket()->y();
+  EXPECT_LT(rocketY, 300);  // still in the air
+  const size_t calls = services.sound->calls.size();
+
+  window->picThrust()->requestPaint();
+  window->picThrust()->requestPaint();
+  // The replay puts the rocket on the pad and draws the curves again, one step later in
+  // time, without a sound but the motor's stop at burn-out.
+  EXPECT_EQ(window->picRocket()->y() + window->picRocket()->height(), window->picSky()->surface().deviceHeight());
+  EXPECT_EQ(plays("rocket.wav"), 1);
+  for (size_t i = calls; i < services.sound->calls.size(); ++i) EXPECT_TRUE(services.sound->calls[i].path.isEmpty());
+  EXPECT_TRUE(window->cmdPrint()->isEnabled());
+  EXPECT_EQ(window->launch().HaveFlight(), 1);
+  int before = 0;
+  for (int y = 0; y < altitude.height(); ++y)
+    for (int x = 0; x < altitude.width(); ++x) before += altitude.pixel(x, y) == qRgb(255, 0, 0);
+  EXPECT_GT(before, 50);
+  EXPECT_NEAR(countColour(window->picAltitude(), rt::RGB(255, 0, 0)), before, before / 6);
+  // The next launch clears the plots and starts from the pad.
+  window->cmdLaunch()->click();
+  EXPECT_FALSE(window->cmdPrint()->isEnabled());
+  EXPECT_LT(countColour(window->picAltitude(), rt::RGB(255, 0, 0)), 3);
+}
+
+TEST_F(RocketWindow, ThePrintoutShowsTheInputsTheLaunchValuesAndTheCurves) {
+  ASSERT_TRUE(open());
+  window->cmdLaunch()->click();
+  for (int i = 0; i < 200; ++i) window->Timer1()->fire();  // stopped at 10 s
+  window->cmdLaunch()->click();
+  services.boxes->answer(plat::Msg::Cancel);
+  window->cmdPrint()->click();
+  EXPECT_TRUE(printed->documents.empty());
+  ASSERT_EQ(services.boxes->calls.size(), 1u);
+  EXPECT_EQ(services.boxes->calls[0].text, "Make sure printer is on-line and ready.");
+  EXPECT_EQ(services.boxes->calls[0].title, "Print Launch Results");
+
+  window->cmdPrint()->click();
+  ASSERT_EQ(printed->documents.size(), 1u);
+  ASSERT_EQ(printed->documents[0].pages.size(), 1u);
+  const plat::PrintedPage& page = printed->documents[0].pages[0];
+  EXPECT_EQ(page.orientation, plat::Orientation::Portrait);
+  QStringList texts;
+  for (const QString& t : page.texts()) texts << t;
+  const QString all = texts.join('|');
+  EXPECT_TRUE(all.startsWith("Rocketry|")) << all.toStdString();
+  EXPECT_TRUE(all.contains("Thrust = 10.0 newtons|Burn Time = 3.9 seconds|Mass = 7.2 ounces")) << all.toStdString();
+  EXPECT_TRUE(all.contains("Flight Time = 47.4 seconds|"
+                           "Maximum Speed = 502 feet/sec - Reached at 3.9 seconds|"
+                           "Maximum Altitude = 4889 feet - Reached at 19.5 seconds|"
+                           "Descent Speed = -197 feet/sec - Reached at 25.6 seconds"))
+      << all.toStdString();
+  // The headings are underlined word by word; the titles run downwards.
+  int underlined = 0;
+  for (const auto& op : page.ops)
+    if (op.op == "print" && op.underline) {
+      ++underlined;
+      EXPECT_NE(op.text, " ");
+      EXPECT_EQ(op.fontName, "Courier New");
+    }
+  EXPECT_EQ(underlined, 4);
+  EXPECT_TRUE(all.contains("A|L|T|I|T|U|D|E|S|P|E|E|D|N|E|T| |F|O|R|C|E")) << all.toStdString();
+  // Three frames, three curves of 200 steps (stopped at 10 s), two dotted zero lines.
+  EXPECT_EQ(page.count("box"), 3);
+  int solid = 0, dotted = 0;
+  double rightmost = 0;
+  for (const auto& op : page.ops) {
+    if (op.op != "line") continue;
+    if (op.drawStyle == plat::DrawDot) {
+      ++dotted;
+      EXPECT_EQ(op.args[0], 150);
+      EXPECT_EQ(op.args[2], 700);
+    } else {
+      ++solid;
+      rightmost = std::max(rightmost, op.args[2]);
+    }
+  }
+  EXPECT_EQ(solid, 600);
+  EXPECT_EQ(dotted, 2);
+  // The curves end where the flight was stopped: 10 s of a 47.4 s flight.
+  EXPECT_NEAR(rightmost, 150 + 10 * 550 / window->launch().flight().FlightTime, 0.01);
+  // Printing again prints the same curves.
+  window->cmdPrint()->click();
+  ASSERT_EQ(printed->documents.size(), 2u);
+  EXPECT_EQ(printed->documents[1].pages[0].ops.size(), page.ops.size());
+  EXPECT_EQ(window->focusWidget(), window->cmdLaunch());
+}
+
+TEST_F(RocketWindow, MetricPrintoutOfAFlightThatNeverReachesTheLimit) {
+  auto& s = shell::settings();
+  s.RocketThrust = 2.0f;
+  s.RocketBurnTime = 0.5f;
+  s.RocketMass = 140;
+  s.RocketUnits = 1;
+  ASSERT_TRUE(open());
+  window->cmdLaunch()->click();
+  flyToEnd();
+  window->cmdPrint()->click();
+  ASSERT_EQ(printed->documents.size(), 1u);
+  QStringList texts;
+  for (const QString& t : printed->documents[0].pages[0].texts()) texts << t;
+  EXPECT_TRUE(texts.contains("Mass = 140.0 grams"));
+  EXPECT_TRUE(texts.contains("Maximum Speed = 2 meters/sec - Reached at 0.5 seconds"));
+  EXPECT_TRUE(texts.contains("Descent Speed = -4 meters/sec - Reached at 1.1 seconds")) << texts.join('|').toStdString();
+}
+
+TEST_F(RocketWindow, HelpAndF1OpenTheRocketryTopic) {
+  ASSERT_TRUE(open());
+  window->cmdHelp()->click();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  QTest::keyClick(window, Qt::Key_F1);
+  ASSERT_EQ(services.help->calls.size(), 2u);
+  for (const auto& c : services.help->calls) {
+    EXPECT_EQ(c.file, shell::AppFilePath("palorime.hlp"));
+    EXPECT_EQ(c.topic, 18);
+  }
+}
+
+TEST_F(RocketWindow, ExitAndTheTitleBarReturnToTheMenuKeepingTheUsersValues) {
+  ASSERT_TRUE(open());
+  window->optUnits().choose(1);
+  window->hsbBurn()->setValue(25);
+  window->cmdExit()->click();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(window.isNull());
+  EXPECT_TRUE(menu->isVisible());
+  EXPECT_EQ(shell::settings().RocketBurnTime, 2.5f);
+  EXPECT_EQ(shell::settings().RocketUnits, 1);
+
+  // Closed mid-flight from the title bar: the timer stops and the menu shows.
+  ASSERT_TRUE(open());
+  EXPECT_EQ(window->lblBurn()->caption(), "2.5");
+  window->cmdLaunch()->click();
+  window->Timer1()->fire();
+  plat::Timer* timer = window->Timer1();
+  window->close();
+  EXPECT_FALSE(timer->enabled());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(window.isNull());
+  EXPECT_TRUE(menu->isVisible());
+  EXPECT_EQ(shell::settings().RocketBurnTime, 2.5f);
+}
+
+TEST_F(RocketWindow, HandEditedSettingsAreBroughtIntoRange) {
+  auto& s = shell::settings();
+  s.RocketThrust = 55.0f;   // beyond the bar
+  s.RocketBurnTime = 0.04f;  // below it
+  s.RocketMass = 3.5f;      // far too light for the thrust
+  s.RocketUnits = 7;
+  s.RocketChute = -2;
+  ASSERT_TRUE(open());
+  EXPECT_EQ(window->hsbThrust()->value(), 100);
+  EXPECT_EQ(window->hsbBurn()->value(), 5);
+  EXPECT_EQ(window->hsbWeight()->value(), 204);
+  EXPECT_EQ(window->optUnits().value(), 0);
+  EXPECT_EQ(window->chkChute()->value(), 0);
+  EXPECT_EQ(s.RocketThrust, 10.0f);
+  EXPECT_EQ(s.RocketBurnTime, 0.5f);
+  EXPECT_EQ(s.RocketMass, 204.0f);
+  EXPECT_EQ(s.RocketUnits, 0);
+  EXPECT_EQ(s.RocketChute, 0);
+  EXPECT_EQ(window->lblThrust()->caption(), "10.0");
+  EXPECT_EQ(window->lblBurn()->caption(), "0.5");
+  EXPECT_EQ(window->lblWeight()->caption(), "7.2");
+  // A fractional mass is held in whole grams.
+  window->cmdExit()->click();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  s.RocketMass = 250.4f;
+  s.RocketChute = 1;
+  ASSERT_TRUE(open());
+  EXPECT_EQ(s.RocketMass, 250.0f);
+  EXPECT_EQ(window->chkChute()->value(), 1);
+  EXPECT_EQ(window->lblCSpeed()->caption(), "-49 ft/s");
+}
+
+}  // namespace

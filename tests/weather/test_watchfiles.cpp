@@ -1,0 +1,176 @@
+// Open, Save and New with their questions and messages, on real files in a folder of
+// their own, the answers scripted.
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+#include "weather/watchfiles.h"
+
+namespace {
+
+using namespace weather;
+namespace fs = std::filesystem;
+
+struct Prompt {
+  std::string text, title;
+  bool question;
+};
+
+class ScriptedPrompts : public WatchPrompts {
+ public:
+  bool AskYesNo(const std::string& text, const std::string& title) override {
+    asked.push_back({text, title, true});
+    if (answers.empty()) return false;  // No is the default button
+    const bool a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  void ShowMessage(const std::string& text, const std::string& title) override { asked.push_back({text, title, false}); }
+  std::deque<bool> answers;
+  std::vector<Prompt> asked;
+};
+
+class Files : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() / ("watch-" + std::to_string(::getpid()) + "-" +
+                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir);
+    folder = dir.string() + "/";
+  }
+  void TearDown() override { fs::remove_all(dir); }
+  bool exists(const std::string& name) const { return fs::exists(dir / name); }
+  std::vector<std::string> names() const {
+    std::vector<std::string> out;
+    for (const auto& e : fs::directory_iterator(dir)) out.push_back(e.path().filename().string());
+    std::sort(out.begin(), out.end());
+    return out;
+  }
+  void writeDays(const std::string& name, int days, const std::string& high) const {
+    std::ofstream out(dir / name, std::ios::binary);
+    for (int d = 0; d < days; ++d) out << "\"\",\"" << high << "\",\"\",\"\",\"\",\"\"\r\n";
+  }
+  fs::path dir;
+  std::string folder;
+  ScriptedPrompts prompts;
+  WatchFiles files{prompts};
+};
+
+TEST_F(Files, TheUnsavedDataQuestionsAreAskedOnlyWhileTheLogIsUnsaved) {
+  EXPECT_TRUE(files.ConfirmDiscard(Discard::Exit));
+  EXPECT_TRUE(prompts.asked.empty());
+  files.SetEntry(1, kHigh, "45");
+  EXPECT_EQ(files.FileSaved, 0);
+  EXPECT_FALSE(files.ConfirmDiscard(Discard::Open));
+  EXPECT_FALSE(files.ConfirmDiscard(Discard::New));
+  prompts.answers = {true};
+  EXPECT_TRUE(files.ConfirmDiscard(Discard::Exit));
+  ASSERT_EQ(prompts.asked.size(), 3u);
+  EXPECT_EQ(prompts.asked[0].text, "Data in unsaved file will be lost.  Do you still want to open a file?");
+  EXPECT_EQ(prompts.asked[0].title, "Open File");
+  EXPECT_EQ(prompts.asked[1].text, "Data in unsaved file will be lost.  Do you still want to start a new file?");
+  EXPECT_EQ(prompts.asked[1].title, "New File");
+  EXPECT_EQ(prompts.asked[2].text, "Data in unsaved file will be lost.  Do you still want to exit?");
+  EXPECT_EQ(prompts.asked[2].title, "Exit Program");
+}
+
+TEST_F(Files, SaveWritesAnUpperCaseNameOfAtMostEightCharacters) {
+  files.SetEntry(1, kHigh, "56");
+  ASSERT_TRUE(files.SaveDataFile(folder, "abc", {}));
+  EXPECT_TRUE(exists("ABC.wwd"));
+  EXPECT_EQ(files.FileName, "ABC");
+  EXPECT_EQ(files.Caption(), "Weather Watch, Current File: ABC");
+  EXPECT_EQ(files.FileSaved, 1);
+  ASSERT_TRUE(files.SaveDataFile(folder, "september", {"ABC"}));
+  EXPECT_TRUE(exists("SEPTEMBE.wwd"));
+  EXPECT_EQ(files.FileName, "SEPTEMBE");
+  EXPECT_TRUE(prompts.asked.empty());
+}
+
+TEST_F(Files, OverwritingAsksFirstAlsoForALongNameCutOntoAnExistingFile) {
+  ASSERT_TRUE(files.SaveDataFile(folder, "SEPTEMBE", {}));
+  files.SetEntry(2, kLow, "12");
+  // Declined: nothing written, the name stays that of the file the log came from.
+  ASSERT_FALSE(files.SaveDataFile(folder, "september", {"SEPTEMBE"}));
+  ASSERT_EQ(prompts.asked.size(), 1u);
+  EXPECT_EQ(prompts.asked[0].text, "Overwrite existing file?");
+  EXPECT_EQ(prompts.asked[0].title, "File Already Exists");
+  EXPECT_EQ(files.FileSaved, 0);
+  EXPECT_EQ(ReadWeatherFile((dir / "SEPTEMBE.wwd").string())[2][kLow], "");
+  // Accepted: the file is replaced.
+  prompts.answers = {true};
+  ASSERT_TRUE(files.SaveDataFile(folder, "sepTEMBER", {"SEPTEMBE"}));
+  EXPECT_EQ(ReadWeatherFile((dir / "SEPTEMBE.wwd").string())[2][kLow], "12");
+  EXPECT_EQ(files.FileSaved, 1);
+}
+
+TEST_F(Files, ANameReachingOutsideTheFolderOrEmptyIsRefusedWithAMessage) {
+  files.SetEntry(1, kDate, "1/1");
+  for (const char* bad : {"../escape", "sub/log", "", "  "}) {
+    prompts.asked.clear();
+    EXPECT_FALSE(files.SaveDataFile(folder, bad, {})) << bad;
+    ASSERT_EQ(prompts.asked.size(), 1u);
+    EXPECT_FALSE(prompts.asked[0].question);
+    EXPECT_EQ(prompts.asked[0].title, "Error Saving File");
+    EXPECT_FALSE(files.OpenDataFile(folder, bad)) << bad;
+  }
+  EXPECT_TRUE(names().empty());
+  EXPECT_FALSE(fs::exists(dir.parent_path() / "ESCAPE.wwd"));
+  EXPECT_EQ(files.FileName, "NEW");
+  EXPECT_EQ(files.FileSaved, 0);
+}
+
+TEST_F(Files, AFailedSaveLeavesTheLogUnsavedAndItsName) {
+  files.SetEntry(1, kDate, "1/1");
+  EXPECT_FALSE(files.SaveDataFile(folder + "missing/", "LOG", {}));
+  ASSERT_EQ(prompts.asked.size(), 1u);
+  EXPECT_EQ(prompts.asked[0].text, " 76.");
+  EXPECT_EQ(prompts.asked[0].title, "Error Saving File");
+  EXPECT_EQ(files.FileSaved, 0);
+  EXPECT_EQ(files.FileName, "NEW");
+}
+
+TEST_F(Files, OpenReadsTheWholeFileAndFindsItWhateverTheCase) {
+  writeDays("MARCH.wwd", 60, "50");
+  files.SetEntry(1, kLow, "3");
+  ASSERT_TRUE(files.OpenDataFile(folder, "march"));
+  EXPECT_EQ(files.FileName, "march");
+  EXPECT_EQ(files.WeatherData[60][kHigh], "50");
+  EXPECT_EQ(files.WeatherData[1][kLow], "");
+  EXPECT_EQ(files.FileSaved, 1);
+}
+
+TEST_F(Files, AFailedOpenChangesNothing) {
+  writeDays("SHORT.wwd", 59, "70");
+  files.SetEntry(1, kHigh, "45");
+  ASSERT_FALSE(files.OpenDataFile(folder, "SHORT"));
+  ASSERT_FALSE(files.OpenDataFile(folder, "NOFILE"));
+  ASSERT_EQ(prompts.asked.size(), 2u);
+  EXPECT_EQ(prompts.asked[0].text, " 62.");
+  EXPECT_EQ(prompts.asked[0].title, "Error Opening File");
+  EXPECT_EQ(prompts.asked[1].text, " 53.");
+  // The log is not a mixture of two files, and its name and unsaved state stay.
+  EXPECT_EQ(files.WeatherData[1][kHigh], "45");
+  EXPECT_EQ(files.WeatherData[2][kHigh], "");
+  EXPECT_EQ(files.FileName, "NEW");
+  EXPECT_EQ(files.FileSaved, 0);
+}
+
+TEST_F(Files, NewEmptiesTheLogButKeepsItsName) {
+  files.SetEntry(3, kComment, "windy");
+  ASSERT_TRUE(files.SaveDataFile(folder, "windy", {}));
+  files.SetEntry(4, kComment, "calm");
+  files.ClearLog();
+  EXPECT_EQ(files.WeatherData[3][kComment], "");
+  EXPECT_EQ(files.FileName, "WINDY");
+  EXPECT_EQ(files.FileSaved, 1);
+  // A later Save offers the same name and asks before replacing it.
+  EXPECT_FALSE(files.SaveDataFile(folder, files.FileName, {"WINDY"}));
+  EXPECT_EQ(prompts.asked.size(), 1u);
+}
+
+}  // namespace

@@ -1,0 +1,280 @@
+// The water wheel window as a user meets it: opened from the menu, run with the valve open,
+// stopped, its parameters changed in the dialog, and left by Exit or the title bar.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFile>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/projects.h"
+#include "platform/button.h"
+#include "platform/files.h"
+#include "platform/label.h"
+#include "platform/optionbutton.h"
+#include "platform/panel.h"
+#include "platform/picturebox.h"
+#include "platform/placement.h"
+#include "platform/services.h"
+#include "platform/spinbutton.h"
+#include "platform/textbox.h"
+#include "platform/timer.h"
+#include "shell/frmmenu.h"
+#include "shell/module1.h"
+#include "shell/settings.h"
+#include "wheel/frmwheel.h"
+#include "wheel/optwheel.h"
+
+namespace {
+
+using wheel::frmWheel;
+using wheel::optWheel;
+
+class WheelWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    services = plat::installTestServices();
+    ASSERT_TRUE(dir.isValid());
+    plat::setProgramFolder(dir.path());
+    QFile fresh(VANTREL_RESOURCES "/vtrel5.ini");
+    ASSERT_TRUE(fresh.copy(dir.filePath("vtrel5.ini")));
+    shell::setTickClock(&clock);
+    menu = new shell::frmMenu;
+    registerProjects(*menu);
+    menu->onEnd = [](int) {};
+    menu->Show();
+    ASSERT_EQ(shell::settings().WheelCans, 5);
+  }
+  void TearDown() override {
+    if (menu) {
+      if (menu->openProject()) delete menu->openProject();
+      delete menu;
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    shell::setTickClock(nullptr);
+    plat::setProgramFolder(QString());
+  }
+  frmWheel* open() {
+    menu->cmdChoice(3)->click();
+    window = qobject_cast<frmWheel*>(menu->openProject());
+    return window;
+  }
+  optWheel* openDialog() {
+    window->cmdParameters()->click();
+    optWheel* d = window->parametersDialog();
+    if (d) {
+      d->activateWindow();
+      EXPECT_TRUE(QTest::qWaitForWindowActive(d));
+    }
+    return d;
+  }
+  void type(plat::TextBox* box, const char* text) {
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAllText();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+  }
+  static int countColour(const plat::PictureBox* p, rt::Colour c, int fromRow = 0) {
+    int n = 0;
+    const auto& s = p->surface();
+    for (int y = fromRow; y < s.deviceHeight(); ++y)
+      for (int x = 0; x < s.deviceWidth(); ++x) n += s.pixel(x, y) == c;
+    return n;
+  }
+
+  plat::TestServices services{};
+  rt::ManualTickClock clock{1000};
+  QTemporaryDir dir;
+  QPointer<shell::frmMenu> menu;
+  QPointer<frmWheel> window;
+};
+
+TEST_F(WheelWindow, OpensReadyWithTheFreshValues) {
+  ASSERT_TRUE(open());
+  EXPECT_FALSE(menu->isVisible());
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->caption(), "Water Wheel");
+  EXPECT_EQ(window->width(), 580);  // 8700 x 6840 twips
+  EXPECT_EQ(window->height(), 456);
+  // The fresh settings show US units: ounces per second, nothing flowing.
+  EXPECT_EQ(window->lblFlow()->caption(), "0.0");
+  EXPECT_EQ(window->lblUnits()->caption(), "oz/s");
+  EXPECT_EQ(window->pnlFlow()->floodPercent(), 0);
+  EXPECT_EQ(plat::leftTwips(window->pnlFlow()), 1320);
+  EXPECT_EQ(window->StartLeft(), 360);
+  EXPECT_EQ(window->cmdStart()->caption(), "&Start");
+  EXPECT_TRUE(window->cmdParameters()->isVisible());
+  EXPECT_EQ(window->cmdExit()->caption(), "E&xit");
+  EXPECT_FALSE(window->spnFlow()->isEnabled());
+  EXPECT_FALSE(window->Timer1()->enabled());
+  EXPECT_EQ(window->run().model().WheelAngle(), 91.0f);
+  // The five empty cans in their outlines, and no water under the closed valve.
+  EXPECT_GT(countColour(window->picWheel(), rt::QBColor(15)), 0);
+  EXPECT_EQ(countColour(window->picFlow(), wheel::CanColor(1), 25), 0);
+  EXPECT_GT(countColour(window->picSpeed(), rt::QBColor(14)), 200);  // the zero line
+  EXPECT_EQ(services.sound->countPlays("ding.wav"), 0);
+}
+
+TEST_F(WheelWindow, ARunTurnsTheWheelUnderTheOpenValveAndStopEndsIt) {
+  ASSERT_TRUE(open());
+  window->cmdStart()->click();
+  ASSERT_EQ(services.sound->countPlays("ding.wav"), 1);
+  EXPECT_TRUE(services.sound->calls.back().wait);
+  EXPECT_EQ(services.sound->calls.back().path, shell::AppFilePath("ding.wav"));
+  EXPECT_EQ(window->cmdStart()->caption(), "&Restart");
+  EXPECT_EQ(plat::leftTwips(window->cmdStart()), 1380);  // centred under the wheel
+  EXPECT_FALSE(window->cmdParameters()->isVisible());
+  EXPECT_EQ(window->cmdExit()->caption(), "&Stop");
+  EXPECT_TRUE(window->spnFlow()->isEnabled());
+  EXPECT_TRUE(window->Timer1()->enabled());
+  EXPECT_EQ(window->Timer1()->interval(), 100);
+
+  for (int i = 0; i < 22; ++i) window->spnFlow()->spinUp();
+  EXPECT_EQ(window->run().model().FlowSetting(), 20);
+  EXPECT_EQ(window->pnlFlow()->floodPercent(), 100);
+  EXPECT_EQ(window->lblFlow()->caption(), "24.5");
+  EXPECT_GT(countColour(window->picFlow(), wheel::CanColor(1)), 0);
+
+  for (int i = 0; i < 50; ++i) window->Timer1()->fire();
+  EXPECT_NE(window->run().model().WheelAngle(), 91.0f);
+  EXPECT_GT(countColour(window->picLevel(), wheel::CanColor(1)), 0);
+  const QImage speedChart = window->picSpeed()->surface().image();
+
+  window->cmdExit()->click();  // Stop
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->cmdStart()->caption(), "&Start");
+  EXPECT_EQ(plat::leftTwips(window->cmdStart()), 360);
+  EXPECT_TRUE(window->cmdParameters()->isVisible());
+  EXPECT_EQ(window->cmdExit()->caption(), "E&xit");
+  EXPECT_FALSE(window->spnFlow()->isEnabled());
+  EXPECT_FALSE(window->Timer1()->enabled());
+  EXPECT_EQ(window->lblFlow()->caption(), "0.0");
+  EXPECT_EQ(countColour(window->picFlow(), wheel::CanColor(1), 25), 0);
+  for (int i = 1; i <= 5; ++i) EXPECT_EQ(window->run().model().CanLevel(i), 0.0f);
+  EXPECT_EQ(window->picSpeed()->surface().image(), speedChart);  // the charts stay
+
+  window->cmdExit()->click();  // Exit
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(window.isNull());
+  EXPECT_TRUE(menu->isVisible());
+}
+
+TEST_F(WheelWindow, TheTitleBarStopsARunAndReturnsToTheMenu) {
+  ASSERT_TRUE(open());
+  window->cmdStart()->click();
+  window->close();
+  EXPECT_FALSE(window && window->isVisible());
+  EXPECT_TRUE(menu->isVisible());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(WheelWindow, HelpAndF1OpenTheWheelsTopic) {
+  ASSERT_TRUE(open());
+  window->cmdHelp()->click();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  QTest::keyClick(window, Qt::Key_F1);
+  ASSERT_EQ(services.help->calls.size(), 2u);
+  for (const auto& c : services.help->calls) {
+    EXPECT_EQ(c.file, shell::AppFilePath("vtrel.hlp"));
+    EXPECT_EQ(c.topic, 3);
+  }
+}
+
+TEST_F(WheelWindow, TheDialogStoresEveryFieldAndOkResetsTheWheelWithTheNewValues) {
+  ASSERT_TRUE(open());
+  optWheel* d = openDialog();
+  ASSERT_TRUE(d);
+  EXPECT_EQ(d->caption(), "Water Wheel Parameters");
+  EXPECT_EQ(d->optUnits().value(), 0);
+  EXPECT_EQ(d->lblCaption(1)->caption(), "L Stick (in)");
+  EXPECT_EQ(d->txtValue(1)->text(), "40.0");
+  EXPECT_EQ(d->txtValue(2)->text(), "32.0");
+  EXPECT_EQ(d->lblMinMax(3)->caption(), "(.5-40)");
+  EXPECT_EQ(d->lblMinMax(6)->caption(), "(.1-1000)");
+  EXPECT_TRUE(d->txtValue(0)->hasFocus());
+
+  // A minus sign cannot be typed; Enter takes the value and moves on, from the last row
+  // back to the first.
+  type(d->txtValue(0), "-3");
+  EXPECT_EQ(shell::settings().WheelCans, 3);
+  EXPECT_EQ(d->txtValue(0)->text(), "3");
+  EXPECT_TRUE(d->txtValue(1)->hasFocus());
+  type(d->txtValue(8), "");
+  EXPECT_EQ(shell::settings().WheelFriction, 0.0f);
+  EXPECT_EQ(d->txtValue(8)->text(), "0.000");
+  EXPECT_TRUE(d->txtValue(0)->hasFocus());
+
+  d->optUnits().choose(1);
+  EXPECT_EQ(shell::settings().WheelUnits, 1);
+  EXPECT_EQ(d->txtValue(1)->text(), "101.6");
+  EXPECT_EQ(d->lblMinMax(1)->caption(), "(10-300)");
+
+  // A value typed and not yet taken is kept when the dialog closes.
+  d->txtValue(4)->setFocus(Qt::OtherFocusReason);
+  d->txtValue(4)->selectAllText();
+  QTest::keyClicks(d->txtValue(4), "20");
+  d->cmdOK_Click();
+  EXPECT_EQ(shell::settings().WheelCanHeight, 20.0f);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->run().model().N(), 3);
+  EXPECT_EQ(window->run().model().derived().CanHeight, 20.0f);
+  EXPECT_EQ(window->lblUnits()->caption(), "g/s");
+  EXPECT_EQ(window->lblFlow()->caption(), "0");
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(window->parametersDialog(), nullptr);
+}
+
+TEST_F(WheelWindow, ReturningFromTheDialogResetsTheWheelButTheHelpViewerDoesNot) {
+  ASSERT_TRUE(open());
+  window->cmdStart()->click();
+  window->cmdExit()->click();  // stopped, the wheel where it stood
+  optWheel* d = openDialog();
+  ASSERT_TRUE(d);
+  shell::settings().WheelCans = 4;
+  // The user clicks the wheel window while the dialog is open: the wheel takes the values
+  // up and starts again from 91 degrees.
+  QEvent activate(QEvent::WindowActivate);
+  QCoreApplication::sendEvent(window, &activate);
+  EXPECT_EQ(window->run().model().N(), 4);
+  EXPECT_EQ(window->run().model().WheelAngle(), 91.0f);
+
+  // An activation that is no return from the dialog (the help viewer closing) changes nothing.
+  shell::settings().WheelCans = 6;
+  QCoreApplication::sendEvent(window, &activate);
+  EXPECT_EQ(window->run().model().N(), 4);
+
+  // Exit with the dialog open closes it too.
+  QPointer<optWheel> dialog = d;
+  window->cmdExit()->click();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(dialog.isNull() || !dialog->isVisible());
+  EXPECT_TRUE(menu->isVisible());
+}
+
+TEST_F(WheelWindow, HandEditedValuesAreBroughtIntoRangeAtLoad) {
+  shell::SharedSettings& s = shell::settings();
+  s.WheelCans = 12;
+  s.WheelEmptyTime = 0;
+  s.WheelCanHeight = -5;
+  s.WheelUnits = 3;
+  ASSERT_TRUE(open());
+  EXPECT_EQ(s.WheelCans, 6);
+  EXPECT_EQ(s.WheelEmptyTime, 0.1f);
+  EXPECT_EQ(s.WheelCanHeight, 1.0f);
+  EXPECT_EQ(s.WheelUnits, 0);
+  EXPECT_EQ(window->run().model().N(), 6);
+  window->cmdStart()->click();
+  for (int i = 0; i < 20; ++i) window->spnFlow()->spinUp();
+  for (int i = 0; i < 30; ++i) window->Timer1()->fire();
+  EXPECT_TRUE(std::isfinite(window->run().model().WheelSpeed()));
+}
+
+}  // namespace

@@ -1,0 +1,75 @@
+#include "trajectories/printarrow.h"
+
+#include "platform/printer.h"
+#include "runtime/colour.h"
+#include "runtime/numfmt.h"
+#include "trajectories/griddraw.h"
+
+namespace traj {
+
+namespace {
+constexpr rt::Colour kBlack = rt::RGB(0, 0, 0);
+
+void lineAt100(plat::Printer& p, const QString& text) {
+  p.setCurrentX(100);
+  p.print(text);
+}
+}  // namespace
+
+void PrintTrajectories(plat::Printer& p, const ArrowPrintout& sheet) {
+  p.setFontName(QStringLiteral("Courier New"));
+  p.setOrientation(plat::Orientation::Landscape);
+  p.setFontSize(12);
+  p.setFontBold(false);
+  // Hundredths of an inch on a landscape letter page.
+  p.setScale(0, 0, 1100, 850);
+
+  p.moveTo(100, 100);
+  p.print(QStringLiteral("Trajectories"));
+  p.newLine();
+  p.setFontUnderline(true);
+  lineAt100(p, QStringLiteral("Parameters:"));
+  p.setFontUnderline(false);
+  p.newLine();
+  lineAt100(p, QStringLiteral("Current Angle = ") + sheet.angle + QStringLiteral(" degrees"));
+  lineAt100(p, QStringLiteral("Current Speed = ") + sheet.speed);
+  lineAt100(p, QStringLiteral("Mark X = ") + sheet.markX);
+  lineAt100(p, QStringLiteral("Mark y = ") + sheet.markY);
+
+  // The grid: a frame and dotted lines every 100 feet up and every 200 feet across.
+  p.setDrawWidth(2);
+  p.box(200, 300, 950, 750, kBlack);
+  p.setDrawWidth(1);
+  p.setDrawStyle(plat::DrawDot);
+  for (int i = 1; i <= 4; ++i) {
+    p.line(200, 300 + 90 * i, 950, 300 + 90 * i, kBlack);
+    p.line(200 + 150 * i, 300, 200 + 150 * i, 750, kBlack);
+  }
+  p.setDrawStyle(plat::DrawSolid);
+
+  for (int j = 0; j <= 5; ++j) {
+    const QString up = QString::fromStdString(rt::Format(j * 100, "###0"));
+    p.setCurrentX(190 - p.textWidth(up));
+    p.setCurrentY(750 - 90 * j - p.textHeight(up) / 2);
+    p.print(up);
+    const QString across = QString::fromStdString(rt::Format(j * 200, "###0"));
+    p.setCurrentX(200 + 150 * j - p.textWidth(across) / 2);
+    p.setCurrentY(760);
+    p.print(across);
+  }
+
+  if (sheet.store && sheet.store->ShotCount() > 0) {
+    PagePen pen(p);
+    PrintedPaths(*sheet.store, sheet.MarkX, sheet.MarkY, pen);
+  }
+
+  // The mark, centred on its page point.
+  const double mx = double(int16_t(sheet.MarkX * 3)) / 4 + 200 - 15;
+  const double my = 750 - double(int16_t(sheet.MarkY * 9)) / 10 - 15;
+  if (!sheet.mark.isNull()) p.paintPicture(sheet.mark, mx, my, 30, 30);
+
+  p.endDoc();
+  p.setOrientation(plat::Orientation::Portrait);
+}
+
+}  // namespace traj

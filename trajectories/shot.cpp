@@ -1,0 +1,161 @@
+#include "trajectories/shot.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "runtime/convert.h"
+#include "runtime/numfmt.h"
+#include "runtime/random.h"
+
+namespace traj {
+
+PathPen::~PathPen() = default;
+ShotSounds::~ShotSounds() = default;
+
+namespace {
+
+// Half of gravity's 32.2 feet per second squared, for the height term.
+constexpr double kHalfG = 16.1;
+constexpr double kG = 32.2;
+
+// The distance of a rounded path point from the mark, the differences taken as whole feet.
+float markDistance(int16_t x, int16_t y, int16_t markX, int16_t markY) {
+  const int16_t dy = int16_t(y - markY);
+  const int16_t dx = int16_t(x - markX);
+  return float(std::sqrt(double(dy) * dy + double(dx) * dx));
+}
+
+}  // namespace
+
+int16_t SnapToTen(float v) { return int16_t(rt::Int((v + 5.0f) / 10.0f) * 10.0f); }
+
+ArrowValues SaneArrowValues(ArrowValues v) {
+  // A file may hold anything the number reader accepts; a value outside the bars' ranges
+  // would not fit the 16-bit arithmetic of the flight.
+  if (std::isnan(v.ArrowAngle)) v.ArrowAngle = 0;
+  if (std::isnan(v.ArrowSpeed)) v.ArrowSpeed = 0;
+  v.ArrowAngle = std::clamp(v.ArrowAngle, 0.0f, 90.0f);
+  v.ArrowSpeed = std::clamp(v.ArrowSpeed, 0.0f, 300.0f);
+  v.MarkX = SnapToTen(float(std::clamp<int16_t>(v.MarkX, 0, kGridWidth)));
+  v.MarkY = SnapToTen(float(std::clamp<int16_t>(v.MarkY, 0, kGridHeight)));
+  return v;
+}
+
+void ShotStore::Add(float angle, float speed) {
+  m_count = int16_t(m_count + 1);
+  if (m_count > kStoreSize) m_count = kStoreSize;
+  m_angle[size_t(m_count)] = angle;
+  m_speed[size_t(m_count)] = rt::CInt(speed);
+}
+
+std::string HitMessage(int16_t k) {
+  static const char* const cheers[5] = {"A Hit!  Good Job!", "A Hit!  Way to Go!", "A Hit!  Right Angle!",
+                                        "A Hit!  Nice Speed!", "A Hit!  Move Marker!"};
+  return cheers[std::clamp<int16_t>(k, 0, 4)];
+}
+
+std::string MissMessage(int16_t cx, int16_t cy) {
+  return "Missed ...  Closest at X =" + rt::Str(cx) + ", Y =" + rt::Str(cy);
+}
+
+ShotResult TakeShot(ShotStore& store, const ArrowValues& v, PathPen& pen, ShotSounds& sounds,
+                    rt::RandomSource& random) {
+  store.Add(v.ArrowAngle, v.ArrowSpeed);
+  ShotResult r;
+  sounds.PlayWave(ShotSound::Shot, 1);
+
+  const double a = double(v.ArrowAngle) * kDegToRad;
+  const double speed = v.ArrowSpeed;
+  // The flight lasts until the arrow is back on the ground, and half a second more.
+  const float T = float(double(2.0f * v.ArrowSpeed) * std::sin(a) / kG + 0.5);
+  pen.Start();
+  for (float t = 0; t <= T; t += 0.01f) {
+    const double td = t;
+    const int16_t x = rt::CInt(speed * std::cos(a) * td);
+    const int16_t y = rt::CInt(speed * std::sin(a) * td - td * kHalfG * td);
+    if (y < 0) break;  // in the ground
+    pen.LineTo(x, y);
+    ++r.Points;
+    const float d = markDistance(x, y, v.MarkX, v.MarkY);
+    if (d < kHitDistance) {
+      r.Hit = true;
+      r.HitX = x;
+      r.HitY = y;
+      break;
+    }
+    if (d < r.Closest) {
+      r.Closest = d;
+      r.cx = x;
+      r.cy = y;
+    }
+  }
+
+  if (!r.Hit) {
+    sounds.PlayWave(ShotSound::Miss, 0);
+    r.Message = MissMessage(r.cx, r.cy);
+  } else {
+    sounds.PlayWave(ShotSound::Hit, 0);
+    r.Cheer = int16_t(rt::Int(random.next() * 5.0f));
+    r.Message = HitMessage(r.Cheer);
+  }
+  return r;
+}
+
+void RedrawShots(const ShotStore& store, int16_t markX, int16_t markY, PathPen& pen) {
+  for (int i = 1; i <= store.ShotCount(); ++i) {
+    const double a = double(store.ShotAngle(i)) * kDegToRad;
+    const int16_t S = store.ShotSpeed(i);
+    const float T = float(double(int16_t(S * 2)) * std::sin(a) / kG + 0.5);
+    pen.Start();
+    for (float t = 0; t <= T; t += 0.05f) {
+      const double td = t;
+      const int16_t x = rt::CInt(double(S) * std::cos(a) * td);
+      const int16_t y = rt::CInt(double(S) * std::sin(a) * td - td * kHalfG * td);
+      if (y < 0) break;
+      pen.LineTo(x, y);
+      if (markDistance(x, y, markX, markY) < kHitDistance) break;
+    }
+  }
+}
+
+void PrintedPaths(const ShotStore& store, int16_t markX, int16_t markY, PathPen& pen) {
+  for (int i = 1; i <= store.ShotCount(); ++i) {
+    const double a = double(store.ShotAngle(i)) * kDegToRad;
+    const int16_t S = store.ShotSpeed(i);
+    const float T = float(double(int16_t(S * 2)) * std::sin(a) / kG + 0.5);
+    pen.Start();
+    for (float t = 0; t <= T; t += 0.05f) {
+      const double td = t;
+      const float x = float(double(S) * std::cos(a) * td);
+      const float y = float(double(S) * std::sin(a) * td - td * kHalfG * td);
+      // Paper shows only the grid: a path ends at the ground or at the right edge.
+      if (!(x <= 1000.0f && y >= 0.0f)) break;
+      pen.LineTo(x, y);
+      const double dy = double(y) - markY, dx = double(x) - markX;
+      if (std::sqrt(dy * dy + dx * dx) < kHitDistance) break;
+    }
+  }
+}
+
+Grab GrabMark(float X, float Y, float gridWidth, float gridHeight, float markWidth, float markHeight) {
+  Grab g;
+  g.GrabX = rt::CInt(double(X * 1000.0f / gridWidth) - markWidth * 0.5);
+  g.GrabY = rt::CInt(double(-Y * 500.0f / gridHeight) + markHeight * 0.5);
+  return g;
+}
+
+MarkPlace MouseToMark(float X, float Y, float gridWidth, float gridHeight, float markLeft, float markTop,
+                      Grab grab) {
+  float x = X * 1000.0f / gridWidth + markLeft - float(grab.GrabX);
+  x = std::clamp(x, 0.0f, 1000.0f);
+  float y = markTop - Y * 500.0f / gridHeight - float(grab.GrabY);
+  y = std::clamp(y, 0.0f, 500.0f);
+  return {SnapToTen(x), SnapToTen(y)};
+}
+
+IndicatorEnd AngleIndicator(float length, float angle, double y1) {
+  const double a = double(angle) * kDegToRad;
+  return {length * std::cos(a), y1 - length * std::sin(a)};
+}
+
+}  // namespace traj

@@ -1,0 +1,60 @@
+#pragma once
+// The weather window's log and its file commands without the window: the unsaved-data flag
+// and its questions, the current file's name and the caption that shows it, Open, Save and
+// New. Questions and messages go through WatchPrompts, so tests can answer them.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "weather/weatherlog.h"
+
+namespace weather {
+
+class WatchPrompts {
+ public:
+  virtual ~WatchPrompts() = default;
+  // A Yes/No question with the question-mark icon, No the default; true for Yes.
+  virtual bool AskYesNo(const std::string& text, const std::string& title) = 0;
+  // A message with only an OK button and the information icon.
+  virtual void ShowMessage(const std::string& text, const std::string& title) = 0;
+};
+
+// The command whose unsaved-data question is asked.
+enum class Discard { Open, New, Exit };
+
+class WatchFiles {
+ public:
+  explicit WatchFiles(WatchPrompts& prompts) : m_prompts(prompts) {}
+
+  WeatherTable WeatherData{};
+  int16_t FileSaved = 1;
+  std::string FileName = "NEW";
+  int16_t FileMode = 0;  // what the file frame's OK does: 0 open, 1 save
+
+  std::string Caption() const { return "Weather Watch, Current File: " + FileName; }
+
+  // The window's load step: an empty log named NEW, nothing unsaved.
+  void Reset();
+  // Asks whether unsaved data may be lost, when there is any; true to go on.
+  bool ConfirmDiscard(Discard command);
+  // An edit of the log (the edit box changed).
+  void SetEntry(int row, int col, const std::string& text);
+
+  // Opens `typed` (+ ".wwd") in the folder. The whole file is read before the log changes,
+  // so a missing, short or unreadable file leaves the log, its name and the unsaved flag as
+  // they were, after the message (" 53.", " 62." ...). True when the log was replaced.
+  bool OpenDataFile(const std::string& folder, const std::string& typed);
+  // Saves the log under the cut, upper-case form of `typed`, asking first when that name is
+  // among `entries` (the list of data files). The name and caption change, and the log
+  // counts as saved, only once the file has been written whole. True when written.
+  bool SaveDataFile(const std::string& folder, const std::string& typed, const std::vector<std::string>& entries);
+  // Empties every entry; the name stays, so a later Save offers it again.
+  void ClearLog();
+
+ private:
+  bool NameUsable(const std::string& typed, const char* title);
+  WatchPrompts& m_prompts;
+};
+
+}  // namespace weather

@@ -1,0 +1,91 @@
+#include "weather/weatherlog.h"
+
+#include <algorithm>
+
+#include "runtime/recordfile.h"
+
+namespace weather {
+
+WeatherTable ReadWeatherFile(const std::string& path) {
+  rt::RecordReader in(path);
+  WeatherTable log;
+  for (int r = 1; r <= kDays; ++r)
+    for (int c = 1; c <= kFields; ++c) log[size_t(r)][size_t(c)] = in.readItem();
+  return log;
+}
+
+void WriteWeatherFile(const std::string& path, const WeatherTable& log) {
+  rt::RecordWriter out(path);
+  for (int r = 1; r <= kDays; ++r) {
+    const auto& day = log[size_t(r)];
+    out.writeRecord(std::vector<std::string>(day.begin() + 1, day.end()));
+  }
+  out.commit();
+}
+
+std::string FileNameProblem(const std::string& typed) {
+  if (typed.find_first_not_of(' ') == std::string::npos) return "Please type a file name.";
+  if (typed.find_first_of("/\\:") != std::string::npos || typed.find("..") != std::string::npos)
+    return "A file name may not contain \\, /, : or \"..\": data files stay in the program's folder.";
+  for (unsigned char ch : typed)
+    if (ch < 32) return "A file name may not contain control characters.";
+  return {};
+}
+
+namespace {
+std::string upper(std::string s) {
+  for (char& ch : s)
+    if (ch >= 'a' && ch <= 'z') ch = char(ch - 'a' + 'A');
+  return s;
+}
+}  // namespace
+
+std::string SaveName(const std::string& typed) { return upper(typed.substr(0, 8)); }
+
+std::string ListEntry(const std::string& fileName) {
+  return upper(fileName.size() > 4 ? fileName.substr(0, fileName.size() - 4) : std::string());
+}
+
+int MaxLengthFor(int col) {
+  if (col == kDate) return 10;
+  if (col == kComment) return 30;
+  return 5;
+}
+
+bool KeyAccepted(int col, int keyAscii) {
+  if (keyAscii == '"') return false;
+  const bool digit = keyAscii >= '0' && keyAscii <= '9';
+  switch (col) {
+    case kHigh:
+    case kLow:
+      return digit || keyAscii == '-' || keyAscii == 8;
+    case kPrec:
+    case kPress:
+      return digit || keyAscii == '.' || keyAscii == 8;
+    default:
+      return true;
+  }
+}
+
+Cell NextCell(Cell from, int keyCode, int shift) {
+  int r = from.row, c = from.col;
+  constexpr int kEnter = 13, kTab = 9, kUp = 38, kDown = 40;
+  if ((keyCode == kEnter || keyCode == kTab) && shift == 0) {
+    if (++c > kFields) {
+      r = std::min(r + 1, kDays);
+      c = 1;
+    }
+  } else if (keyCode == kDown && shift == 0) {
+    r = std::min(r + 1, kDays);
+  } else if (keyCode == kUp && shift == 0) {
+    r = std::max(r - 1, 1);
+  } else if (keyCode == kTab && shift == 1) {
+    if (--c < 1) {
+      r = std::max(r - 1, 1);
+      c = kFields;
+    }
+  }
+  return {r, c};
+}
+
+}  // namespace weather

@@ -1,0 +1,23 @@
+#pragma once
+// The three plots of the weather log on their drawing surfaces: temperatures (highs in red,
+// lows in blue, each with its trend line), precipitation bars in green and the pressure
+// curve in magenta. Each surface is cleared first and scaled to days 0 to 61 across and its
+// axis limits up the side.
+
+#include "runtime/colour.h"
+#include "weather/weathersummary.h"
+
+namespace plat {
+class Surface;
+}
+
+namespace weather {
+
+inline constexpr rt::Colour kHighColour = 0x000000FF;
+inline constexpr rt::Colour kLowColour = 0x00FF0000;
+
+void DrawTemperaturePlot(plat::Surface& pic, const WeatherSummary& s);
+void DrawPrecipitationPlot(plat::Surface& pic, const WeatherSummary& s);
+void DrawPressurePlot(plat::Surface& pic, const WeatherSummary& s);
+
+}  // namespace weather

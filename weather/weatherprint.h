@@ -1,0 +1,36 @@
+#pragma once
+// The weather log's two printed reports: the log as a ruled table of 20 days a page on
+// three landscape pages, and the summaries with the three plots on one page.
+
+#include <QString>
+
+#include "weather/weatherlog.h"
+
+namespace plat {
+class ImageSurface;
+class Printer;
+}  // namespace plat
+
+namespace weather {
+
+// Prints the log; the printer is left in portrait afterwards.
+void PrintTable(plat::Printer& pr, const WeatherTable& log, const QString& fileName);
+
+// What the plots page shows, as the plot tab last showed it.
+struct PlotsPage {
+  QString fileName;
+  // Highs and lows: highest, average, lowest, trend.
+  QString THH, THL, TAH, TAL, TLH, TLL, HT, LT;
+  QString PH, PT, PresH, PresL;
+  // Axis labels beside the plots.
+  QString TempH, TempL, PrecH, PrecL, PressH, PressL;
+  const plat::ImageSurface* temp = nullptr;
+  const plat::ImageSurface* prec = nullptr;
+  const plat::ImageSurface* press = nullptr;
+};
+void PrintPlots(plat::Printer& pr, const PlotsPage& page);
+
+// A log entry as the table prints it: a number in the column's mask, any other text as it is.
+QString TableEntry(const std::string& entry, const char* mask);
+
+}  // namespace weather

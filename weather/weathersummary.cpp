@@ -1,0 +1,245 @@
+#include "weather/weathersummary.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "runtime/convert.h"
+#include "runtime/numfmt.h"
+
+namespace weather {
+
+float NumericValue(const std::string& text) {
+  auto blank = [](char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n'; };
+  size_t i = 0;
+  auto skip = [&] {
+    while (i < text.size() && blank(text[i])) ++i;
+  };
+  skip();
+  bool negative = false;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  std::string number;
+  bool point = false;
+  for (skip(); i < text.size(); ++i, skip()) {
+    const char ch = text[i];
+    if (ch >= '0' && ch <= '9') {
+      number += ch;
+    } else if (ch == '.' && !point) {
+      point = true;
+      number += ch;
+    } else {
+      break;
+    }
+  }
+  if (number.empty() || number == ".") return 0.0f;
+  const double v = std::strtod(number.c_str(), nullptr);
+  return float(negative ? -v : v);
+}
+
+namespace {
+
+// Readings far beyond any weather (only possible from a hand-made file) are held at this
+// size, so sums, limits and drawing stay finite.
+constexpr float kHuge = 1e9f;
+
+float Reading(const std::string& text) {
+  const float v = NumericValue(text);
+  if (!(v == v)) return 0.0f;
+  return std::clamp(v, -kHuge, kHuge);
+}
+
+// Rounding to a 16-bit integer, halves to even, held within its range.
+int16_t RoundedInt16(float v) {
+  const double r = std::nearbyint(double(v));
+  return int16_t(std::clamp(r, -32768.0, 32767.0));
+}
+
+// The floor of the decimal logarithm (ln x / ln 10), the quotient first rounded to single
+// precision when asked.
+double FloorLog10(double x, bool single) {
+  const double q = std::log(x) / std::log(10.0);
+  return std::floor(single ? double(float(q)) : q);
+}
+
+std::string Fmt(double v, const char* mask) { return rt::Format(v, mask); }
+
+TempSeries Series(const WeatherTable& log, int col) {
+  TempSeries s;
+  int16_t n = 0;
+  int32_t Sx = 0, Sxx = 0;
+  float Sy = 0;
+  double Sxy = 0;
+  for (int r = 1; r <= kDays; ++r) {
+    const std::string& e = log[size_t(r)][size_t(col)];
+    if (e.empty()) continue;
+    const float v = Reading(e);
+    s.points.push_back({float(r), v});
+    n = int16_t(n + 1);
+    Sx += n;
+    Sxx += int32_t(n) * n;
+    Sy += v;
+    Sxy += double(n) * double(v);
+  }
+  if (n == 0) return s;
+  s.average = Sy / float(n);
+  if (n > 1) {
+    const double den = double(n) * double(Sxx) - double(Sx) * double(Sx);
+    s.a = float((double(Sy) * double(Sxx) - double(Sx) * Sxy) / den);
+    s.b = float((double(n) * Sxy - double(Sx) * double(Sy)) / den);
+    s.hasTrend = true;
+    const float t = 59.0f * s.b;
+    if (s.b >= 0)
+      s.trendText = t < 60 ? "+" + Fmt(t, "#0.0") : "> 60";
+    else
+      s.trendText = t > -60 ? Fmt(t, "#0.0") : "< -60";
+  }
+  return s;
+}
+
+}  // namespace
+
+void FindNiceLimits(int16_t n, float& lo, float& hi, float& outLo, float& outHi) {
+  if (lo == hi) lo = 0.9f * hi;
+  const float m = std::max(std::fabs(lo), std::fabs(hi));
+  float scale = float(std::pow(10.0, FloorLog10(m, true)));
+  const float root50 = float(std::sqrt(50.0)), root10 = float(std::sqrt(10.0)), root2 = float(std::sqrt(2.0));
+  float L = 0, H = 0;
+  // Each round widens the scale tenfold; a few rounds always suffice for finite limits, and
+  // the bound keeps a pathological range from looping.
+  for (int round = 0; round < 64; ++round) {
+    const float a = lo / scale;
+    const float b = hi / scale;
+    const float d = (b - a) / float(n);
+    const float eps = 0.025f * d;
+    const double p = FloorLog10(d, false);
+    const double tenP = std::pow(10.0, p);
+    const float f = float(double(d) / tenP);
+    float k = 10;
+    if (f < root50) k = 5;
+    if (f < root10) k = 2;
+    if (f < root2) k = 1;
+    const float s = float(double(k) * tenP);
+    float i = rt::Int(a / s);
+    if (std::fabs((i + 1) - a / s) < eps) i = i + 1;
+    L = i * s;
+    float j = rt::Int(b / s) + 1;
+    if (std::fabs(b / s + 1 - j) < eps) j = j - 1;
+    H = j * s;
+    if (std::fabs(H) < 10 && std::fabs(L) < 10) break;
+    scale = scale * 10;
+  }
+  outLo = L * scale;
+  outHi = H * scale;
+}
+
+WeatherSummary SummariseWeather(const WeatherTable& log) {
+  WeatherSummary out;
+
+  // -- temperatures ------------------------------------------------------------------------
+  // The extremes start from the first reading of each series, so any reading counts; a
+  // series without readings stands at the classic bounds (highs -1000, lows +1000).
+  float maxHigh = -1000, minLow = 1000;
+  int16_t minHigh = 1000, maxLow = -1000;
+  bool anyHigh = false, anyLow = false;
+  for (int r = 1; r <= kDays; ++r) {
+    const std::string& hi = log[size_t(r)][kHigh];
+    if (!hi.empty()) {
+      const float v = Reading(hi);
+      if (!anyHigh || v > maxHigh) maxHigh = v;
+      if (!anyHigh || v < minHigh) minHigh = RoundedInt16(v);
+      anyHigh = true;
+    }
+    const std::string& lo = log[size_t(r)][kLow];
+    if (!lo.empty()) {
+      const float v = Reading(lo);
+      if (!anyLow || v > maxLow) maxLow = RoundedInt16(v);
+      if (!anyLow || v < minLow) minLow = v;
+      anyLow = true;
+    }
+  }
+  out.tempData = anyHigh && anyLow && minLow < maxHigh;
+  if (!out.tempData) {
+    minLow = 30;
+    maxHigh = 70;
+  }
+  FindNiceLimits(4, minLow, maxHigh, out.tLo, out.tHi);
+  out.lblTempH = Fmt(out.tHi, "####0");
+  out.lblTempL = Fmt(out.tLo, "####0");
+  if (!out.tempData) {
+    out.lblTHH = out.lblTLH = out.lblTHL = out.lblTLL = out.lblTAH = out.lblTAL = "---";
+  } else {
+    out.lblTHH = Fmt(maxHigh, "####0");
+    out.lblTLH = Fmt(minHigh, "####0");
+    out.lblTHL = Fmt(maxLow, "####0");
+    out.lblTLL = Fmt(minLow, "####0");
+    out.highs = Series(log, kHigh);
+    out.lows = Series(log, kLow);
+    out.lblTAH = Fmt(out.highs.average, "####0");
+    out.lblTAL = Fmt(out.lows.average, "####0");
+  }
+
+  // -- precipitation -----------------------------------------------------------------------
+  float maxP = -1000;
+  for (int r = 1; r <= kDays; ++r) maxP = std::max(maxP, Reading(log[size_t(r)][kPrec]));
+  out.precData = maxP >= 0;
+  if (!out.precData || maxP == 0) {
+    out.pLo = 0;
+    out.pHi = 1;
+  } else {
+    float lo = 0, hi = maxP;
+    FindNiceLimits(4, lo, hi, out.pLo, out.pHi);
+    if (out.pHi < 0.1f) out.pHi = 0.1f;
+  }
+  out.lblPrecH = Fmt(out.pHi, "##0.0");
+  if (!out.precData) {
+    out.lblPH = out.lblPT = "---";
+  } else {
+    out.lblPH = Fmt(maxP, "##0.00");
+    float total = 0;
+    for (int r = 1; r <= kDays; ++r) {
+      const std::string& e = log[size_t(r)][kPrec];
+      if (e.empty()) continue;
+      const float v = Reading(e);
+      out.bars.push_back({float(r), v});
+      total = total + v;
+    }
+    out.lblPT = Fmt(total, "##0.00");
+  }
+
+  // -- pressure ------------------------------------------------------------------------------
+  float maxPr = -1000, minPr = 1000;
+  bool anyPr = false;
+  for (int r = 1; r <= kDays; ++r) {
+    const std::string& e = log[size_t(r)][kPress];
+    if (e.empty()) continue;
+    const float v = Reading(e);
+    if (!anyPr || v > maxPr) maxPr = v;
+    if (!anyPr || v < minPr) minPr = v;
+    anyPr = true;
+    out.pressure.push_back({float(r), v});
+  }
+  out.pressData = anyPr && minPr < maxPr;
+  if (!out.pressData) {
+    minPr = 25;
+    maxPr = 30;
+    out.pressure.clear();
+  }
+  FindNiceLimits(4, minPr, maxPr, out.prLo, out.prHi);
+  const bool whole = out.prHi >= 100 || out.prHi == rt::Int(out.prHi) || out.prLo == rt::Int(out.prLo);
+  const char* axis = whole ? "####0" : "#0.0";
+  out.lblPressH = Fmt(out.prHi, axis);
+  out.lblPressL = Fmt(out.prLo, axis);
+  if (!out.pressData) {
+    out.lblPresH = out.lblPresL = "---";
+  } else {
+    const char* mask = maxPr < 100 ? "#0.00" : "####.0";
+    out.lblPresH = Fmt(maxPr, mask);
+    out.lblPresL = Fmt(minPr, mask);
+  }
+  return out;
+}
+
+}  // namespace weather

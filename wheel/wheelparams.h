@@ -1,0 +1,57 @@
+#pragma once
+// The wheel's nine parameters as the parameters dialog shows them, in metric or US units:
+// number of cans, stick length and mass, can diameter, height and mass, drain and fill times
+// and friction. Every value shown is held within its row's limits and stored at once into
+// the settings, converted back to metric; switching units can therefore move a stored value
+// (a 10 cm stick is 3.94 in, raised to 4 in and stored as 10.16 cm).
+
+#include <array>
+#include <string>
+
+#include "wheel/wheelmodel.h"
+
+namespace wheel {
+
+constexpr int kParamRows = 9;
+
+class WheelParameters {
+ public:
+  explicit WheelParameters(WheelSettings& settings) : m_s(settings) {}
+
+  bool metric() const { return m_s.WheelUnits == 1; }
+  // The units option: 1 metric, 0 US.
+  void SetUnits(int16_t units) { m_s.WheelUnits = units; }
+
+  // Values, limits and captions from the settings in the units shown; the five lengths and
+  // masses brought within their limits. Then every row is stored and shown (StoreParameter).
+  void LoadParameters();
+  // The row's value into its setting, converted to metric.
+  void StoreParameter(int row);
+  // A typed text: its leading number, held within the row's limits, then stored.
+  void TextEntered(int row, const std::string& text);
+
+  std::string caption(int row) const { return m_caption[size_t(row)]; }
+  // The value through the row's mask.
+  std::string text(int row) const;
+  // "(lower-upper)".
+  std::string limitsText(int row) const;
+
+  float ParamValue(int row) const { return m_value[size_t(row)]; }
+  float ParamMin(int row) const { return m_min[size_t(row)]; }
+  float ParamMax(int row) const { return m_max[size_t(row)]; }
+
+  // The keys a value field lets through: Backspace, "." and digits; Enter and Tab pass and
+  // move on. 0 for a key to drop.
+  static int FilterKey(int key);
+  static bool MovesOn(int key) { return key == 13 || key == 9; }
+  static int NextRow(int row) { return row >= kParamRows - 1 ? 0 : row + 1; }
+
+ private:
+  void setRow(int row, float value, float lo, float hi, const char* caption);
+
+  WheelSettings& m_s;
+  std::array<float, kParamRows> m_value{}, m_min{}, m_max{};
+  std::array<std::string, kParamRows> m_caption;
+};
+
+}  // namespace wheel
