@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/menufixture.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
@@ -36,29 +38,15 @@ using circuits::frmCircuit;
 using circuits::SlotX;
 using circuits::SlotY;
 
-class CircuitWindow : public ::testing::Test {
+class CircuitWindow : public MenuFixture {
  protected:
   void SetUp() override {
-    services = plat::installTestServices();
-    printed = plat::installRecordingPrinter();
-    ASSERT_TRUE(dir.isValid());
-    plat::setProgramFolder(dir.path());
     shell::settings() = shell::SharedSettings{};
-    QFile fresh(VANTREL_RESOURCES "/vtrel5.ini");
-    ASSERT_TRUE(fresh.copy(dir.filePath("vtrel5.ini")));
-    menu = new shell::frmMenu;
-    registerProjects(*menu);
-    menu->onEnd = [](int) {};
-    menu->Show();
+    MenuFixture::SetUp();
     ASSERT_EQ(shell::settings().Element[1], 1);
   }
   void TearDown() override {
-    if (menu) {
-      if (menu->openProject()) delete menu->openProject();
-      delete menu;
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    plat::setProgramFolder(QString());
+    MenuFixture::TearDown();
   }
   frmCircuit* open() {
     menu->cmdChoice(6)->click();
@@ -82,10 +70,6 @@ class CircuitWindow : public ::testing::Test {
   int plays(const char* name) const { return services.sound->countPlays(name); }
   QString volt(int k) const { return w->lblVolt(k)->caption(); }
 
-  plat::TestServices services{};
-  plat::RecordingPrinter* printed = nullptr;
-  QTemporaryDir dir;
-  QPointer<shell::frmMenu> menu;
   QPointer<frmCircuit> w;
 };
 

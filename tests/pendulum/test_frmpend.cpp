@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/menufixture.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
@@ -32,37 +34,19 @@ namespace {
 
 using pend::frmPend;
 
-class PendulumWindow : public ::testing::Test {
+class PendulumWindow : public MenuFixture {
  protected:
   void SetUp() override {
-    services = plat::installTestServices();
-    printed = plat::installRecordingPrinter();
-    ASSERT_TRUE(dir.isValid());
-    plat::setProgramFolder(dir.path());
-    QFile fresh(VANTREL_RESOURCES "/vtrel5.ini");
-    ASSERT_TRUE(fresh.copy(dir.filePath("vtrel5.ini")));
     shell::setTickClock(&clock);
-    menu = new shell::frmMenu;
-    registerProjects(*menu);
-    menu->onEnd = [](int) {};
-    menu->Show();
+    MenuFixture::SetUp();
     ASSERT_EQ(shell::settings().PendAngle, 45.0f);
   }
   void TearDown() override {
-    if (menu) {
-      if (menu->openProject()) delete menu->openProject();
-      delete menu;
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    MenuFixture::TearDown();
     shell::setTickClock(nullptr);
-    plat::setProgramFolder(QString());
   }
 
-  frmPend* open() {
-    menu->cmdChoice(2)->click();
-    window = qobject_cast<frmPend*>(menu->openProject());
-    return window;
-  }
+  frmPend* open() { return window = openProject<frmPend>(2); }
   // Runs ticks until the run ends by itself.
   int runToEnd() {
     int ticks = 0;
@@ -87,11 +71,7 @@ class PendulumWindow : public ::testing::Test {
     return n;
   }
 
-  plat::TestServices services{};
-  plat::RecordingPrinter* printed = nullptr;
   rt::ManualTickClock clock{1000};
-  QTemporaryDir dir;
-  QPointer<shell::frmMenu> menu;
   QPointer<frmPend> window;
 };
 

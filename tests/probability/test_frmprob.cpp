@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/menufixture.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
@@ -44,39 +46,21 @@ class SteppingTimeOfDay : public rt::TimeOfDayClock {
   float now = 1000;
 };
 
-class ProbabilityWindow : public ::testing::Test {
+class ProbabilityWindow : public MenuFixture {
  protected:
   void SetUp() override {
-    services = plat::installTestServices();
-    printed = plat::installRecordingPrinter();
-    ASSERT_TRUE(dir.isValid());
-    plat::setProgramFolder(dir.path());
-    QFile fresh(VANTREL_RESOURCES "/vtrel5.ini");
-    ASSERT_TRUE(fresh.copy(dir.filePath("vtrel5.ini")));
     shell::setTimeOfDayClock(&clock);
     frmProb::useRandomSource(&random);
-    menu = new shell::frmMenu;
-    registerProjects(*menu);
-    menu->onEnd = [](int) {};
-    menu->Show();
+    MenuFixture::SetUp();
     ASSERT_EQ(shell::settings().NumCoins, 5);
   }
   void TearDown() override {
-    if (menu) {
-      if (menu->openProject()) delete menu->openProject();
-      delete menu;
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    MenuFixture::TearDown();
     frmProb::useRandomSource(nullptr);
     shell::setTimeOfDayClock(nullptr);
-    plat::setProgramFolder(QString());
   }
 
-  frmProb* open() {
-    menu->cmdChoice(10)->click();
-    window = qobject_cast<frmProb*>(menu->openProject());
-    return window;
-  }
+  frmProb* open() { return window = openProject<frmProb>(10); }
   static void runToStop(plat::Timer* t, int most = 20000) {
     for (int i = 0; i < most && t->enabled(); ++i) t->fire();
   }
@@ -100,12 +84,8 @@ class ProbabilityWindow : public ::testing::Test {
     return nullptr;
   }
 
-  plat::TestServices services{};
-  plat::RecordingPrinter* printed = nullptr;
   SteppingTimeOfDay clock;
   rt::ScriptedRandom random{{0.3f, 0.8f, 0.55f, 0.1f, 0.95f, 0.45f, 0.7f}};
-  QTemporaryDir dir;
-  QPointer<shell::frmMenu> menu;
   QPointer<frmProb> window;
 };
 

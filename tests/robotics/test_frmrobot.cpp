@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/menufixture.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
@@ -32,28 +34,14 @@ namespace {
 
 using robot::frmRobot;
 
-class RobotWindow : public ::testing::Test {
+class RobotWindow : public MenuFixture {
  protected:
   void SetUp() override {
-    services = plat::installTestServices();
-    printed = plat::installRecordingPrinter();
-    ASSERT_TRUE(dir.isValid());
-    plat::setProgramFolder(dir.path());
-    QFile fresh(VANTREL_RESOURCES "/vtrel5.ini");
-    ASSERT_TRUE(fresh.copy(dir.filePath("vtrel5.ini")));
-    menu = new shell::frmMenu;
-    registerProjects(*menu);
-    menu->onEnd = [](int) {};
-    menu->Show();
+    MenuFixture::SetUp();
     ASSERT_EQ(shell::settings().JointAngle[0], -115);
   }
   void TearDown() override {
-    if (menu) {
-      if (menu->openProject()) delete menu->openProject();
-      delete menu;
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    plat::setProgramFolder(QString());
+    MenuFixture::TearDown();
   }
   frmRobot* open() {
     menu->cmdChoice(7)->click();
@@ -77,10 +65,6 @@ class RobotWindow : public ::testing::Test {
   }
   int plays(const char* name) const { return services.sound->countPlays(name); }
 
-  plat::TestServices services{};
-  plat::RecordingPrinter* printed = nullptr;
-  QTemporaryDir dir;
-  QPointer<shell::frmMenu> menu;
   QPointer<frmRobot> window;
 };
 

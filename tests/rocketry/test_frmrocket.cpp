@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/menufixture.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
@@ -35,37 +37,19 @@ namespace {
 
 using rocket::frmRocket;
 
-class RocketWindow : public ::testing::Test {
+class RocketWindow : public MenuFixture {
  protected:
   void SetUp() override {
-    services = plat::installTestServices();
-    printed = plat::installRecordingPrinter();
-    ASSERT_TRUE(dir.isValid());
-    plat::setProgramFolder(dir.path());
-    QFile fresh(VANTREL_RESOURCES "/vtrel5.ini");
-    ASSERT_TRUE(fresh.copy(dir.filePath("vtrel5.ini")));
     shell::setTickClock(&clock);
-    menu = new shell::frmMenu;
-    registerProjects(*menu);
-    menu->onEnd = [](int) {};
-    menu->Show();
+    MenuFixture::SetUp();
     ASSERT_EQ(shell::settings().RocketThrust, 10.0f);
   }
   void TearDown() override {
-    if (menu) {
-      if (menu->openProject()) delete menu->openProject();
-      delete menu;
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    MenuFixture::TearDown();
     shell::setTickClock(nullptr);
-    plat::setProgramFolder(QString());
   }
 
-  frmRocket* open() {
-    menu->cmdChoice(9)->click();
-    window = qobject_cast<frmRocket*>(menu->openProject());
-    return window;
-  }
+  frmRocket* open() { return window = openProject<frmRocket>(9); }
   int flyToEnd() {
     int ticks = 0;
     while (window->launch().Running() && ticks < 10000) {
@@ -87,11 +71,7 @@ class RocketWindow : public ::testing::Test {
   }
   int plays(const char* file) const { return services.sound->countPlays(file); }
 
-  plat::TestServices services{};
-  plat::RecordingPrinter* printed = nullptr;
   rt::ManualTickClock clock{1000};
-  QTemporaryDir dir;
-  QPointer<shell::frmMenu> menu;
   QPointer<frmRocket> window;
 };
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/menufixture.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
@@ -31,27 +33,14 @@ namespace {
 
 using weather::frmWatch;
 
-class WeatherWindow : public ::testing::Test {
+class WeatherWindow : public MenuFixture {
  protected:
   void SetUp() override {
-    services = plat::installTestServices();
-    ASSERT_TRUE(dir.isValid());
-    plat::setProgramFolder(dir.path());
     shell::settings() = shell::SharedSettings{};
-    QFile fresh(VANTREL_RESOURCES "/vtrel5.ini");
-    ASSERT_TRUE(fresh.copy(dir.filePath("vtrel5.ini")));
-    menu = new shell::frmMenu;
-    registerProjects(*menu);
-    menu->onEnd = [](int) {};
-    menu->Show();
+    MenuFixture::SetUp();
   }
   void TearDown() override {
-    if (menu) {
-      if (menu->openProject()) delete menu->openProject();
-      delete menu;
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    plat::setProgramFolder(QString());
+    MenuFixture::TearDown();
   }
   frmWatch* open() {
     menu->cmdChoice(5)->click();
@@ -82,9 +71,6 @@ class WeatherWindow : public ::testing::Test {
     return n;
   }
 
-  plat::TestServices services{};
-  QTemporaryDir dir;
-  QPointer<shell::frmMenu> menu;
   QPointer<frmWatch> window;
 };
 

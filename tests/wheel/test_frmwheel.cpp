@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/menufixture.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -35,35 +37,18 @@ namespace {
 using wheel::frmWheel;
 using wheel::optWheel;
 
-class WheelWindow : public ::testing::Test {
+class WheelWindow : public MenuFixture {
  protected:
   void SetUp() override {
-    services = plat::installTestServices();
-    ASSERT_TRUE(dir.isValid());
-    plat::setProgramFolder(dir.path());
-    QFile fresh(VANTREL_RESOURCES "/vtrel5.ini");
-    ASSERT_TRUE(fresh.copy(dir.filePath("vtrel5.ini")));
     shell::setTickClock(&clock);
-    menu = new shell::frmMenu;
-    registerProjects(*menu);
-    menu->onEnd = [](int) {};
-    menu->Show();
+    MenuFixture::SetUp();
     ASSERT_EQ(shell::settings().WheelCans, 5);
   }
   void TearDown() override {
-    if (menu) {
-      if (menu->openProject()) delete menu->openProject();
-      delete menu;
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    MenuFixture::TearDown();
     shell::setTickClock(nullptr);
-    plat::setProgramFolder(QString());
   }
-  frmWheel* open() {
-    menu->cmdChoice(3)->click();
-    window = qobject_cast<frmWheel*>(menu->openProject());
-    return window;
-  }
+  frmWheel* open() { return window = openProject<frmWheel>(3); }
   optWheel* openDialog() {
     window->cmdParameters()->click();
     optWheel* d = window->parametersDialog();
@@ -88,10 +73,7 @@ class WheelWindow : public ::testing::Test {
     return n;
   }
 
-  plat::TestServices services{};
   rt::ManualTickClock clock{1000};
-  QTemporaryDir dir;
-  QPointer<shell::frmMenu> menu;
   QPointer<frmWheel> window;
 };
 

@@ -1,0 +1,55 @@
+#pragma once
+// The program as window tests meet it: a program folder of its own holding the settings file
+// of a fresh installation, the scripted message boxes, recording sound, help and printer,
+// and the menu started on that folder with every project registered. A test opens its
+// project through the menu, as a user does.
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QPointer>
+#include <QTemporaryDir>
+
+#include "app/projects.h"
+#include "platform/button.h"
+#include "platform/files.h"
+#include "platform/printer.h"
+#include "platform/printer_recording.h"
+#include "platform/services.h"
+#include "shell/frmmenu.h"
+
+class MenuFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    services = plat::installTestServices();
+    printed = plat::installRecordingPrinter();
+    ASSERT_TRUE(dir.isValid());
+    plat::setProgramFolder(dir.path());
+    QFile fresh(VANTREL_RESOURCES "/vtrel5.ini");
+    ASSERT_TRUE(fresh.copy(dir.filePath("vtrel5.ini")));
+    menu = new shell::frmMenu;
+    registerProjects(*menu);
+    menu->onEnd = [](int) {};
+    menu->Show();
+  }
+  void TearDown() override {
+    if (menu) {
+      if (menu->openProject()) delete menu->openProject();
+      delete menu;
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    plat::setProgramFolder(QString());
+  }
+  // Presses the menu's project button and returns the window it opened.
+  template <class Window>
+  Window* openProject(int index) {
+    menu->cmdChoice(index)->click();
+    return qobject_cast<Window*>(menu->openProject());
+  }
+
+  plat::TestServices services{};
+  plat::RecordingPrinter* printed = nullptr;
+  QTemporaryDir dir;
+  QPointer<shell::frmMenu> menu;
+};
