@@ -29,9 +29,8 @@ constexpr rt::Colour kPaletteBack = 0x00C0C0C0;
 
 plat::CommandButton* makeButton(QWidget* parent, const QString& caption, double left, double top, double width,
                                 double height) {
-  auto* b = new plat::CommandButton(parent, caption);
+  auto* b = plat::placeButton(parent, caption, left, top, width, height);
   b->setFont(plat::screenFont("MS Sans Serif", 8.25, true));
-  plat::placeTwips(b, left, top, width, height);
   return b;
 }
 

@@ -159,15 +159,9 @@ frmLander::frmLander() : m_game(*this, m_random, shell::tickClock()) {
   m_btnUp->onClick = [this] { btnUp_Click(); };
   m_btnRight->onClick = [this] { btnRight_Click(); };
 
-  m_btnStart = new plat::CommandButton(this, "&Start");
-  plat::placeTwips(m_btnStart, 4680, 5880, 915, 495);
-  m_btnStart->onClick = [this] { btnStart_Click(); };
-  m_cmdHelp = new plat::CommandButton(this, "&Help");
-  plat::placeTwips(m_cmdHelp, 5760, 5880, 915, 495);
-  m_cmdHelp->onClick = [this] { cmdHelp_Click(); };
-  m_cmdExit = new plat::CommandButton(this, "E&xit");
-  plat::placeTwips(m_cmdExit, 6840, 5880, 915, 495);
-  m_cmdExit->onClick = [this] { cmdExit_Click(); };
+  m_btnStart = plat::placeButton(this, "&Start", 4680, 5880, 915, 495, [this] { btnStart_Click(); });
+  m_cmdHelp = plat::placeButton(this, "&Help", 5760, 5880, 915, 495, [this] { cmdHelp_Click(); });
+  m_cmdExit = plat::placeButton(this, "E&xit", 6840, 5880, 915, 495, [this] { cmdExit_Click(); });
 
   // The crash text stands over the viewer.
   m_txtCrash->raise();

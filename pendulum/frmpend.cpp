@@ -119,23 +119,15 @@ frmPend::frmPend() {
   plat::placeTwips(us, 1095, 300, 1380, 330);
   m_optUnits.onClick = [this](int index) { optUnits_Click(index); };
 
-  m_start = new plat::CommandButton(this, "&Start");
-  plat::placeTwips(m_start, 240, 5880, 1455, 495);
-  m_start->onClick = [this] { cmdStart_Click(); };
+  m_start = plat::placeButton(this, "&Start", 240, 5880, 1455, 495, [this] { cmdStart_Click(); });
 
-  m_print = new plat::CommandButton(this, "&Print Plots");
-  plat::placeTwips(m_print, 2640, 5880, 1575, 495);
-  m_print->onClick = [this] { cmdPrint_Click(); };
+  m_print = plat::placeButton(this, "&Print Plots", 2640, 5880, 1575, 495, [this] { cmdPrint_Click(); });
   m_print->hide();
 
   auto* choice = new plat::Frame(this);
   plat::placeTwips(choice, 5280, 5640, 2535, 855);
-  m_help = new plat::CommandButton(choice, "&Help");
-  plat::placeTwips(m_help, 120, 240, 1095, 495);
-  m_help->onClick = [this] { cmdHelp_Click(); };
-  m_exit = new plat::CommandButton(choice, "E&xit");
-  plat::placeTwips(m_exit, 1320, 240, 1095, 495);
-  m_exit->onClick = [this] { cmdExit_Click(); };
+  m_help = plat::placeButton(choice, "&Help", 120, 240, 1095, 495, [this] { cmdHelp_Click(); });
+  m_exit = plat::placeButton(choice, "E&xit", 1320, 240, 1095, 495, [this] { cmdExit_Click(); });
 
   m_timer = new plat::Timer(this);
   m_timer->onTimer = [this] { Timer1_Timer(); };

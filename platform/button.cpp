@@ -44,4 +44,12 @@ void CommandButton::setForeColor(rt::Colour c) {
   setPalette(p);
 }
 
+CommandButton* placeButton(QWidget* parent, const QString& caption, double left, double top, double width,
+                           double height, std::function<void()> onClick) {
+  auto* b = new CommandButton(parent, caption);
+  placeTwips(b, left, top, width, height);
+  b->onClick = std::move(onClick);
+  return b;
+}
+
 }  // namespace plat

@@ -28,4 +28,9 @@ class CommandButton : public QPushButton {
   void mouseMoveEvent(QMouseEvent* e) override;
 };
 
+// A button with its caption, placed in its container at a rectangle in twips, whose Click
+// runs onClick: how the windows lay out their command buttons.
+CommandButton* placeButton(QWidget* parent, const QString& caption, double left, double top, double width,
+                           double height, std::function<void()> onClick = {});
+
 }  // namespace plat

@@ -71,12 +71,10 @@ plat::ScrollBar* bar(QWidget* parent, const QString& name, int max, int large, d
   return b;
 }
 
+// Every command button of the four pages has one size.
 plat::CommandButton* button(QWidget* parent, const QString& caption, double l, double t,
                             std::function<void()> click) {
-  auto* b = new plat::CommandButton(parent, caption);
-  plat::placeTwips(b, l, t, 1455, 435);
-  b->onClick = std::move(click);
-  return b;
+  return plat::placeButton(parent, caption, l, t, 1455, 435, std::move(click));
 }
 
 // Sets a bar from a stored value without its Change firing; the caller runs Change itself,

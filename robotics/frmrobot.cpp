@@ -72,12 +72,8 @@ frmRobot::frmRobot() {
   Label7->setFont(plat::screenFont("Arial Black", 18));
   Label7->setTransparent();
   plat::placeTwips(Label7, 720, 120, 2760, 600);
-  cmdHelp = new plat::CommandButton(this, "&Help");
-  plat::placeTwips(cmdHelp, 3600, 120, 1095, 495);
-  cmdHelp->onClick = [this] { cmdHelp_Click(); };
-  cmdExit = new plat::CommandButton(this, "E&xit");
-  plat::placeTwips(cmdExit, 4800, 120, 1095, 495);
-  cmdExit->onClick = [this] { cmdExit_Click(); };
+  cmdHelp = plat::placeButton(this, "&Help", 3600, 120, 1095, 495, [this] { cmdHelp_Click(); });
+  cmdExit = plat::placeButton(this, "E&xit", 4800, 120, 1095, 495, [this] { cmdExit_Click(); });
 
   // The grid.
   picGrid = new plat::PictureBox(this, kGridBack);
@@ -129,12 +125,8 @@ frmRobot::frmRobot() {
   spnL1->onSpinDown = [this] { spnL1_SpinDown(); };
   spnL2->onSpinUp = [this] { spnL2_SpinUp(); };
   spnL2->onSpinDown = [this] { spnL2_SpinDown(); };
-  cmdPrint = new plat::CommandButton(pnlABXY, "&Print");
-  plat::placeTwips(cmdPrint, 120, 1680, 1335, 435);
-  cmdPrint->onClick = [this] { cmdPrint_Click(); };
-  cmdClear = new plat::CommandButton(pnlABXY, "&Clear Path");
-  plat::placeTwips(cmdClear, 1620, 1680, 1395, 435);
-  cmdClear->onClick = [this] { cmdClear_Click(); };
+  cmdPrint = plat::placeButton(pnlABXY, "&Print", 120, 1680, 1335, 435, [this] { cmdPrint_Click(); });
+  cmdClear = plat::placeButton(pnlABXY, "&Clear Path", 1620, 1680, 1395, 435, [this] { cmdClear_Click(); });
 
   // Forward mode's frame.
   fraForward = new plat::Frame(this, "Forward");
@@ -188,12 +180,8 @@ frmRobot::frmRobot() {
   optA1Dir.onClick = [this](int i) { optA1Dir_Click(i); };
   optA2Dir.onClick = [this](int i) { optA2Dir_Click(i); };
 
-  cmdMove = new plat::CommandButton(fraInverse, "&Move");
-  plat::placeTwips(cmdMove, 120, 3195, 1425, 375);
-  cmdMove->onClick = [this] { cmdMove_Click(); };
-  cmdReturn = new plat::CommandButton(fraInverse, "&Return");
-  plat::placeTwips(cmdReturn, 1590, 3195, 1425, 375);
-  cmdReturn->onClick = [this] { cmdReturn_Click(); };
+  cmdMove = plat::placeButton(fraInverse, "&Move", 120, 3195, 1425, 375, [this] { cmdMove_Click(); });
+  cmdReturn = plat::placeButton(fraInverse, "&Return", 1590, 3195, 1425, 375, [this] { cmdReturn_Click(); });
 
   Timer1 = new plat::Timer(this);
   Timer1->setInterval(kTickMs);

@@ -175,16 +175,10 @@ frmRocket::frmRocket() {
   m_launch->setIconSize(QSize(32, 32));
   plat::placeTwips(m_launch, 150, 90, 1275, 675);
   m_launch->onClick = [this] { cmdLaunch_Click(); };
-  m_print = new plat::CommandButton(commands, "&Print");
-  plat::placeTwips(m_print, 1935, 150, 1455, 555);
-  m_print->onClick = [this] { cmdPrint_Click(); };
+  m_print = plat::placeButton(commands, "&Print", 1935, 150, 1455, 555, [this] { cmdPrint_Click(); });
   m_print->setEnabled(false);
-  m_help = new plat::CommandButton(commands, "&Help");
-  plat::placeTwips(m_help, 3780, 150, 1455, 555);
-  m_help->onClick = [this] { cmdHelp_Click(); };
-  m_exit = new plat::CommandButton(commands, "E&xit");
-  plat::placeTwips(m_exit, 5535, 150, 1455, 555);
-  m_exit->onClick = [this] { cmdExit_Click(); };
+  m_help = plat::placeButton(commands, "&Help", 3780, 150, 1455, 555, [this] { cmdHelp_Click(); });
+  m_exit = plat::placeButton(commands, "E&xit", 5535, 150, 1455, 555, [this] { cmdExit_Click(); });
 
   m_timer = new plat::Timer(this);
   m_timer->onTimer = [this] { Timer1_Timer(); };

@@ -13,9 +13,7 @@ PlaceholderWindow::PlaceholderWindow(const QString& caption, const QString& help
   setHelp(helpFile, helpTopic);
   auto* note = new plat::Label(this, caption);
   plat::placeTwips(note, 240, 240, 5520, 600);
-  m_exit = new plat::CommandButton(this, "E&xit");
-  plat::placeTwips(m_exit, 4440, 2160, 1335, 495);
-  m_exit->onClick = [this] { cmdExit_Click(); };
+  m_exit = plat::placeButton(this, "E&xit", 4440, 2160, 1335, 495, [this] { cmdExit_Click(); });
 }
 
 void PlaceholderWindow::cmdExit_Click() {

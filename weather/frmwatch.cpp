@@ -126,12 +126,8 @@ frmWatch::frmWatch() {
   m_filList = new plat::FileList(m_fraFiles);
   m_filList->setPattern("*.wwd");
   m_filList->hide();
-  m_ok = new plat::CommandButton(m_fraFiles, "&OK");
-  plat::placeTwips(m_ok, 240, 2940, 1095, 435);
-  m_ok->onClick = [this] { cmdOK_Click(); };
-  m_cancel = new plat::CommandButton(m_fraFiles, "&Cancel");
-  plat::placeTwips(m_cancel, 1680, 2940, 1095, 435);
-  m_cancel->onClick = [this] { cmdCancel_Click(); };
+  m_ok = plat::placeButton(m_fraFiles, "&OK", 240, 2940, 1095, 435, [this] { cmdOK_Click(); });
+  m_cancel = plat::placeButton(m_fraFiles, "&Cancel", 1680, 2940, 1095, 435, [this] { cmdCancel_Click(); });
   m_fraFiles->hide();
 
   auto* files = new plat::Panel(data);
@@ -153,12 +149,8 @@ frmWatch::frmWatch() {
   const int choiceTop[3] = {0, 120, 480};
   plat::Panel* choice[3] = {nullptr, choice1, choice2};
   for (int i = 1; i <= 2; ++i) {
-    m_help[size_t(i)] = new plat::CommandButton(choice[i], "&Help");
-    plat::placeTwips(m_help[size_t(i)], 180, choiceTop[i], 1095, 495);
-    m_help[size_t(i)]->onClick = [this, i] { cmdHelp_Click(i); };
-    m_exit[size_t(i)] = new plat::CommandButton(choice[i], "E&xit");
-    plat::placeTwips(m_exit[size_t(i)], 1500, choiceTop[i], 1095, 495);
-    m_exit[size_t(i)]->onClick = [this, i] { cmdExit_Click(i); };
+    m_help[size_t(i)] = plat::placeButton(choice[i], "&Help", 180, choiceTop[i], 1095, 495, [this, i] { cmdHelp_Click(i); });
+    m_exit[size_t(i)] = plat::placeButton(choice[i], "E&xit", 1500, choiceTop[i], 1095, 495, [this, i] { cmdExit_Click(i); });
   }
 
   // -- the plot tab ---------------------------------------------------------------------------

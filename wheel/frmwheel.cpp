@@ -134,21 +134,13 @@ frmWheel::frmWheel() {
   for (int i = 0; i < height.size(); ++i) letter(this, height[i], 2160 + 240 * i);
   for (int i = 0; i < level.size(); ++i) letter(this, level[i], 4200 + 240 * i);
 
-  m_start = new plat::CommandButton(this, "&Start");
-  plat::placeTwips(m_start, 360, 6000, 1575, 495);
-  m_start->onClick = [this] { cmdStart_Click(); };
-  m_parameters = new plat::CommandButton(this, "&Parameters");
-  plat::placeTwips(m_parameters, 2400, 6000, 1575, 495);
-  m_parameters->onClick = [this] { cmdParameters_Click(); };
+  m_start = plat::placeButton(this, "&Start", 360, 6000, 1575, 495, [this] { cmdStart_Click(); });
+  m_parameters = plat::placeButton(this, "&Parameters", 2400, 6000, 1575, 495, [this] { cmdParameters_Click(); });
 
   auto* choice = new plat::Frame(this);
   plat::placeTwips(choice, 5280, 5880, 2535, 855);
-  m_help = new plat::CommandButton(choice, "&Help");
-  plat::placeTwips(m_help, 120, 240, 1095, 495);
-  m_help->onClick = [this] { cmdHelp_Click(); };
-  m_exit = new plat::CommandButton(choice, "E&xit");
-  plat::placeTwips(m_exit, 1320, 240, 1095, 495);
-  m_exit->onClick = [this] { cmdExit_Click(); };
+  m_help = plat::placeButton(choice, "&Help", 120, 240, 1095, 495, [this] { cmdHelp_Click(); });
+  m_exit = plat::placeButton(choice, "E&xit", 1320, 240, 1095, 495, [this] { cmdExit_Click(); });
 
   m_timer = new plat::Timer(this);
   m_timer->onTimer = [this] { Timer1_Timer(); };

@@ -68,12 +68,8 @@ optWheel::optWheel(QWidget* owner) : plat::Form(owner) {
   plat::placeTwips(us, 1140, 300, 1440, 330);
   m_optUnits.onClick = [this](int index) { optUnits_Click(index); };
 
-  m_ok = new plat::CommandButton(this, "&OK");
-  plat::placeTwips(m_ok, 1560, 5760, 975, 495);
-  m_ok->onClick = [this] { cmdOK_Click(); };
-  m_help = new plat::CommandButton(this, "&Help");
-  plat::placeTwips(m_help, 2760, 5760, 975, 495);
-  m_help->onClick = [this] { cmdHelp_Click(); };
+  m_ok = plat::placeButton(this, "&OK", 1560, 5760, 975, 495, [this] { cmdOK_Click(); });
+  m_help = plat::placeButton(this, "&Help", 2760, 5760, 975, 495, [this] { cmdHelp_Click(); });
 }
 
 optWheel::~optWheel() = default;
