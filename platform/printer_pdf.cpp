@@ -2,9 +2,12 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
+
+#include "runtime/safefile.h"
 
 namespace plat {
 
@@ -62,13 +65,13 @@ QPaintDevice* PdfPrinterBackend::beginDocument(const QString& title, Orientation
   abortDocument();
   dropDocument();
   m_path = freshPath(title);
-  m_file = std::make_unique<QSaveFile>(m_path);
-  if (!m_file->open(QIODevice::WriteOnly)) {
-    error = QStringLiteral("The file %1 could not be written: %2").arg(QDir::toNativeSeparators(m_path), m_file->errorString());
-    m_file.reset();
+  m_document = std::make_unique<QBuffer>();
+  if (!m_document->open(QIODevice::WriteOnly)) {
+    error = QStringLiteral("The document could not be started.");
+    m_document.reset();
     return nullptr;
   }
-  m_writer = makeWriter(m_file.get(), title, first);
+  m_writer = makeWriter(m_document.get(), title, first);
   return m_writer.get();
 }
 
@@ -86,27 +89,32 @@ QPaintDevice* PdfPrinterBackend::newPage(Orientation next, QString& error) {
 }
 
 bool PdfPrinterBackend::endDocument(QString& error) {
-  if (!m_file) {
+  if (!m_document) {
     error = QStringLiteral("No document is open.");
     return false;
   }
-  m_writer.reset();
-  bool ok = m_file->commit();
-  if (!ok)
-    error = QStringLiteral("The file %1 could not be written: %2").arg(QDir::toNativeSeparators(m_path), m_file->errorString());
-  m_file.reset();
-  return ok;
+  m_writer.reset();  // the writer finishes the document in the buffer
+  const QByteArray bytes = m_document->data();
+  m_document.reset();
+  try {
+    rt::writeWholeFile(QFile::encodeName(m_path).toStdString(), std::string_view(bytes.constData(), size_t(bytes.size())));
+  } catch (const rt::WriteError& e) {
+    error = QStringLiteral("The file %1 could not be written: %2")
+                .arg(QDir::toNativeSeparators(m_path), QString::fromStdString(e.reason()));
+    return false;
+  }
+  return true;
 }
 
 void PdfPrinterBackend::abortDocument() {
-  // The painter may still be on the writer: the file is only told never to be kept. The
-  // writer and the unfinished file go when the next document begins or the back-end ends.
-  if (m_file) m_file->cancelWriting();
+  // Nothing reaches the disk before the end of the document, so there is nothing to undo.
+  // The painter may still be on the writer: the writer and its buffer go when the next
+  // document begins or the back-end ends.
 }
 
 void PdfPrinterBackend::dropDocument() {
   m_writer.reset();
-  m_file.reset();  // a file never committed is removed; an older file of the name stays
+  m_document.reset();
 }
 
 QString PdfPrinterBackend::deliveredMessage() const {

@@ -1,11 +1,11 @@
 #pragma once
 // Pages as a PDF file, for a computer without a printer: each document becomes a new file
 // in the given folder (the program's folder), named after the report and the time, and the
-// user is told where it went. The file is written whole or not at all.
+// user is told where it went. The document is made in memory and written at its end through
+// the program's safe writer: whole, or not at all and the report counts as not printed.
 
 #include <QBuffer>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QString>
 #include <memory>
 
@@ -39,7 +39,7 @@ class PdfPrinterBackend : public PrinterBackend {
   int m_dpi;
   QBuffer m_metricsBuffer;
   std::unique_ptr<QPdfWriter> m_metrics;
-  std::unique_ptr<QSaveFile> m_file;
+  std::unique_ptr<QBuffer> m_document;
   std::unique_ptr<QPdfWriter> m_writer;
   QString m_path;
 };

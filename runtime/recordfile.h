@@ -3,6 +3,8 @@
 // Sequential text files of data items: records of double-quoted fields
 // separated by commas, one record per line ending in CR LF.
 
+#include "runtime/safefile.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -41,10 +43,10 @@ private:
     std::size_t pos_ = 0;
 };
 
-// Writes a file through a temporary file in the same folder, renamed over the
-// target by commit(): a failed or abandoned write leaves the old file intact.
-// Errors throw RuntimeError: 52 (empty name, or writing after commit), 76 (folder
-// missing), 70 (permission), 75 (other access failures), 61 (disk full),
+// Writes records through the program's one safe writer (SafeFile): a failed or
+// abandoned write leaves the old file intact. Errors throw WriteError (a
+// RuntimeError): 52 (empty name, or writing after commit), 76 (folder missing),
+// 70 (permission), 75 (other access failures, a read-only disk), 61 (disk full),
 // 57 (device error).
 class RecordWriter {
 public:
@@ -65,17 +67,10 @@ public:
     // Writes everything out, flushes it to the disk and replaces the target.
     void commit();
 
-    const std::string& path() const { return target_; }
+    const std::string& path() const { return file_.path(); }
 
 private:
-    void append(std::string_view bytes);
-    void flushBuffer();
-    void abandon() noexcept;
-
-    std::string target_;
-    std::string temp_;
-    std::string buffer_;
-    int fd_ = -1;
+    SafeFile file_;
 };
 
 } // namespace rt

@@ -110,9 +110,16 @@ void frmMenu::cmdHelp_Click() { plat::help().showContents(BasePath + "vtrel.HLP"
 
 void frmMenu::cmdExit_Click() {
   if (m_ended) return;
-  if (!WriteSettingsFile())
-    plat::MsgBox("The settings could not be saved in " + AppFilePath("vtrel5.ini") + ".",
+  std::string reason;
+  if (!WriteSettingsFile(&reason)) {
+    // The old file is still whole; the user is told, and the program ends all the same,
+    // with a status that says the settings were not kept.
+    plat::MsgBox("The settings could not be saved in " + AppFilePath("vtrel5.ini") + ".\n\n" +
+                     QString::fromStdString(reason),
                  plat::Msg::OkOnly | plat::Msg::Exclamation);
+    end(1);
+    return;
+  }
   end(0);
 }
 

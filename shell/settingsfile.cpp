@@ -1,7 +1,7 @@
 #include <QFile>
-#include <QSaveFile>
 
 #include "platform/files.h"
+#include "runtime/safefile.h"
 #include "shell/module1.h"
 #include "shell/settings.h"
 
@@ -22,15 +22,14 @@ bool ReadSettingsFile() {
   return true;
 }
 
-bool WriteSettingsFile() {
-  std::string text = formatSettings(settings());
-  QSaveFile f(settingsPath());
-  if (!f.open(QIODevice::WriteOnly)) return false;
-  if (f.write(text.data(), qint64(text.size())) != qint64(text.size())) {
-    f.cancelWriting();
+bool WriteSettingsFile(std::string* reason) {
+  try {
+    rt::writeWholeFile(QFile::encodeName(settingsPath()).toStdString(), formatSettings(settings()));
+  } catch (const rt::WriteError& e) {
+    if (reason) *reason = e.reason();
     return false;
   }
-  return f.commit();
+  return true;
 }
 
 }  // namespace shell
