@@ -14,6 +14,7 @@
 #include "platform/printer.h"
 #include "platform/printer_pdf.h"
 #include "platform/services.h"
+#include "tests/support/filelimit.h"
 
 namespace {
 
@@ -114,6 +115,29 @@ TEST_F(PdfPrinterTest, AFolderThatCannotBeWrittenIsToldAndLeavesNoFile) {
   EXPECT_TRUE(services.boxes->calls[0].text.contains("could not be written"));
   EXPECT_TRUE(pdfFiles().isEmpty());
   EXPECT_FALSE(QFileInfo::exists(dir.filePath("missing")));
+}
+
+TEST_F(PdfPrinterTest, AReportThatFillsTheDiskIsNotPrintedAndLeavesNoFile) {
+  printer().setDocumentTitle("Print Trajectory");
+  // The disk takes 1000 bytes: less than any report.
+  const std::string seen = testsupport::inChildWithFileLimit(1000, [&] {
+    auto& p = printer();
+    p.print("Trajectories");
+    p.line(0, 0, 1000, 1000);
+    p.endDoc();
+    std::string out;
+    for (const auto& c : services.boxes->calls)
+      out += c.title.toStdString() + " " + std::to_string(c.style) + ":" + c.text.toStdString() + "\n";
+    return out;
+  });
+  // The file's name is made in the child; the parent only knows its folder.
+  const QString name = QString::fromStdString(seen).section("The file ", 1).section(' ', 0, 0);
+  EXPECT_TRUE(name.startsWith(dir.path() + "/Print-Trajectory-")) << seen;
+  EXPECT_EQ(QString::fromStdString(seen).replace(name, "NAME").toStdString(),
+            "Print Trajectory " + std::to_string(plat::Msg::OkOnly | plat::Msg::Critical) +
+                ":The report could not be printed.\n\nThe file NAME could not be written: Disk full (File too large)\n");
+  EXPECT_EQ(seen.find("saved as"), std::string::npos);
+  EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 TEST_F(PdfPrinterTest, AnAbandonedDocumentLeavesNoFileBehind) {

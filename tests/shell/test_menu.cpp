@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -17,6 +18,7 @@
 #include "shell/module1.h"
 #include "shell/placeholder.h"
 #include "shell/settings.h"
+#include "tests/support/filelimit.h"
 
 namespace {
 
@@ -105,6 +107,26 @@ TEST_F(MenuTest, ClosingTheMenuWindowSavesLikeExit) {
   menu->close();
   EXPECT_EQ(endCodes, std::vector<int>{0});
   EXPECT_NE(readSettings().indexOf("\r\n5,250\r\n"), -1);
+}
+
+TEST_F(MenuTest, ExitOnAFullDiskKeepsTheOldFileSaysSoAndEnds) {
+  writeSettings(freshFile());
+  start();
+  shell::settings().NumFlips = 250;
+  // The disk takes 100 bytes of the 215 that the file needs.
+  const std::string seen = testsupport::inChildWithFileLimit(100, [&] {
+    menu->cmdExit()->click();
+    std::string out;
+    for (const auto& c : services.boxes->calls)
+      out += "box " + std::to_string(c.style) + ": " + c.text.toStdString() + "\n";
+    for (int code : endCodes) out += "end " + std::to_string(code) + "\n";
+    return out;
+  });
+  EXPECT_EQ(seen, "box " + std::to_string(plat::Msg::OkOnly | plat::Msg::Exclamation) +
+                      ": The settings could not be saved in " + (shell::BasePath + "vtrel5.ini").toStdString() +
+                      ".\n\nDisk full (File too large)\nend 1\n");
+  EXPECT_EQ(readSettings(), freshFile());
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"vtrel5.ini"});
 }
 
 TEST_F(MenuTest, MissingFileStopsBeforeTheMenuAndWritesNothing) {

@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/filelimit.h"
 #include "tests/support/menufixture.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QPointer>
@@ -193,6 +195,43 @@ TEST_F(WeatherWindow, SaveWritesTheLogAndListsIt) {
   window->cmdExit(2)->click();
   EXPECT_TRUE(services.boxes->calls.empty());
   EXPECT_TRUE(menu->isVisible());
+}
+
+TEST_F(WeatherWindow, ASaveOnAFullDiskKeepsTheOldLogAndTheWindowAsItWas) {
+  const QByteArray old = Days(60, "\"3/1\",\"50\",\"31\",\"\",\"30.1\",\"kept\"\r\n");
+  writeFile("OLD.wwd", old);
+  ASSERT_TRUE(open());
+  type("3/14");
+  key(Qt::Key_Tab);
+  type("56");
+  services.boxes->answer(plat::Msg::Yes);  // overwrite the existing file
+  // The disk takes 200 bytes of the log's 1146.
+  const std::string seen = testsupport::inChildWithFileLimit(200, [&] {
+    fileCommand(window->cmdSave(), "old");
+    std::string out;
+    for (const auto& c : services.boxes->calls)
+      out += c.title.toStdString() + " " + std::to_string(c.style) + ":" + c.text.toStdString() + "\n";
+    out += window->caption().toStdString() + "\n";
+    out += "saved " + std::to_string(window->files().FileSaved) + " name " + window->files().FileName + "\n";
+    out += "cell " + cell(1, 2).toStdString() + " edit " + std::to_string(window->EditRow()) + "," +
+           std::to_string(window->EditCol()) + "\n";
+    out += window->cmdSave()->isEnabled() && window->grdData()->isEnabled() && !window->fraFiles()->isVisible()
+               ? "usable\n"
+               : "stuck\n";
+    return out;
+  });
+  const int info = plat::Msg::OkOnly | plat::Msg::Information;
+  const int question = plat::Msg::YesNo | plat::Msg::Question | plat::Msg::DefaultButton2;
+  EXPECT_EQ(seen, "File Already Exists " + std::to_string(question) + ":Overwrite existing file?\n" +
+                      "Error Saving File " + std::to_string(info) + ": 61.\n" +
+                      "Weather Watch, Current File: NEW\n"
+                      "saved 0 name NEW\n"
+                      "cell 56 edit 1,2\n"
+                      "usable\n");
+  QFile kept(dir.filePath("OLD.wwd"));
+  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+  EXPECT_EQ(kept.readAll(), old);
+  EXPECT_EQ(QDir(dir.path()).entryList({"*wwd*"}, QDir::Files | QDir::Hidden), QStringList{"OLD.wwd"});
 }
 
 TEST_F(WeatherWindow, OpenLoadsTheGridAndPlacesTheEditBoxOnTheFirstCell) {
