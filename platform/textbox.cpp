@@ -108,6 +108,7 @@ void TextBox::setBackColor(rt::Colour c) {
 bool TextBox::focusNextPrevChild(bool) { return false; }
 
 bool TextBox::event(QEvent* e) {
+  if (e->type() == QEvent::WindowActivate) windowActivated();
   // Tab normally never reaches a widget's key handler; here it does, like any other key.
   if (e->type() == QEvent::KeyPress && isTabKey(static_cast<QKeyEvent*>(e))) {
     keyPressEvent(static_cast<QKeyEvent*>(e));
@@ -215,15 +216,34 @@ void TextBox::insertFromMimeData(const QMimeData* source) {
   if (!accepted.isEmpty()) textCursor().insertText(accepted);
 }
 
+// The window's activation moves Qt's keyboard focus in and out of the box, but only a move of
+// the focus between the program's controls is a GotFocus or LostFocus. The box remembers
+// whether it held the focus when its window lost the activation: coming back to it is no
+// event. A focus the program gave while the window was inactive (in a load step, before the
+// window shows) only arrives with the activation, and is the box's GotFocus all the same.
 void TextBox::focusInEvent(QFocusEvent* e) {
   QPlainTextEdit::focusInEvent(e);
-  if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason) return;
-  if (onGotFocus) onGotFocus();
+  if (e->reason() == Qt::PopupFocusReason) return;
+  const bool returning = e->reason() == Qt::ActiveWindowFocusReason && m_heldWhileInactive;
+  m_heldWhileInactive = false;
+  if (!returning && onGotFocus) onGotFocus();
 }
 
 void TextBox::focusOutEvent(QFocusEvent* e) {
   QPlainTextEdit::focusOutEvent(e);
-  if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason) return;
+  if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason) {
+    m_heldWhileInactive = true;
+    return;
+  }
+  m_heldWhileInactive = false;
+  if (onLostFocus) onLostFocus();
+}
+
+// Before the activation hands the focus back: if the program moved the window's focus
+// elsewhere meanwhile, the box lost it then.
+void TextBox::windowActivated() {
+  if (!m_heldWhileInactive || window()->focusWidget() == this) return;
+  m_heldWhileInactive = false;
   if (onLostFocus) onLostFocus();
 }
 

@@ -9,6 +9,8 @@
 //   already has is no change).
 // GotFocus and LostFocus come when the focus moves between the program's controls, not
 // when the whole window loses or regains the activation (a message box, another program).
+// A focus the program gives while the window is not active (a load step putting the focus
+// on a box before the window shows) is a GotFocus when the window becomes active.
 //
 // Tab and Shift+Tab do not move the focus in a text box whose window handles its keys: they
 // reach the handlers, which decide where the focus goes. A text box without key handlers
@@ -84,9 +86,12 @@ class TextBox : public QPlainTextEdit {
   void typeCharacter(QKeyEvent* e, int original, int code);
   bool roomFor(int chars) const;
   void textWasChanged();
+  void windowActivated();
   QString m_text;
   int m_maxLength = 0;
   bool m_multiLine = false;
+  // The box had the focus when its window last lost the activation.
+  bool m_heldWhileInactive = false;
 };
 
 }  // namespace plat

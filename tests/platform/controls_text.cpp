@@ -180,6 +180,45 @@ TEST(TextBox, FocusEventsFollowTheProgramsFocusNotTheWindowActivation) {
   EXPECT_EQ(events.size(), 2u);
 }
 
+// A load step puts the focus on a box before its window is shown; the focus then arrives
+// together with the activation, and is the box's GotFocus all the same.
+TEST(TextBox, AFocusTheProgramGivesBeforeTheWindowIsActiveIsAGotFocus) {
+  QWidget window;
+  auto* a = new TextBox(&window);
+  auto* b = new TextBox(&window);
+  a->setGeometry(0, 0, 80, 20);
+  b->setGeometry(0, 30, 80, 20);
+  std::vector<std::string> events;
+  a->onGotFocus = [&] { events.push_back("a got"); };
+  a->onLostFocus = [&] { events.push_back("a lost"); };
+  b->onGotFocus = [&] { events.push_back("b got"); };
+  b->onLostFocus = [&] { events.push_back("b lost"); };
+  b->setFocus(Qt::OtherFocusReason);
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  EXPECT_EQ(events, (std::vector<std::string>{"b got"}));
+
+  // Another window takes the activation and gives it back: no event.
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  EXPECT_EQ(events.size(), 1u);
+
+  // While the window is inactive the program moves the focus: both events come with the
+  // activation, the old box's first.
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  a->setFocus(Qt::OtherFocusReason);
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  EXPECT_EQ(events, (std::vector<std::string>{"b got", "b lost", "a got"}));
+  EXPECT_TRUE(a->hasFocus());
+}
+
 TEST(ComboBox, ListEntryClickedGivesTextThenDoubleClickOpens) {
   QWidget w;
   ComboBox files(&w);

@@ -214,6 +214,34 @@ TEST_F(WheelWindow, TheDialogStoresEveryFieldAndOkResetsTheWheelWithTheNewValues
   EXPECT_EQ(window->parametersDialog(), nullptr);
 }
 
+// The dialog puts the focus on "N Cans" while it loads, before it is the active window; the
+// box takes that focus as its got-focus and selects its text, so typing replaces it.
+TEST_F(WheelWindow, TypingAtOnceInTheOpenedDialogReplacesTheCans) {
+  ASSERT_TRUE(open());
+  optWheel* d = openDialog();
+  ASSERT_TRUE(d);
+  ASSERT_EQ(QApplication::focusWidget(), d->txtValue(0));
+  EXPECT_EQ(d->txtValue(0)->selLength(), 1);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_0);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(d->txtValue(0)->text(), "2");
+  EXPECT_EQ(shell::settings().WheelCans, 2);
+  EXPECT_TRUE(d->txtValue(1)->hasFocus());
+  EXPECT_EQ(d->txtValue(1)->selText(), "40.0");
+
+  // Another window taking the activation and giving it back is no move of the focus: the
+  // caret stays where the user left it.
+  QTest::keyClick(d->txtValue(1), Qt::Key_End);
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  d->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+  EXPECT_TRUE(d->txtValue(1)->hasFocus());
+  EXPECT_EQ(d->txtValue(1)->selLength(), 0);
+}
+
 TEST_F(WheelWindow, ReturningFromTheDialogResetsTheWheelButTheHelpViewerDoesNot) {
   ASSERT_TRUE(open());
   window->cmdStart()->click();
