@@ -284,20 +284,13 @@ void frmWatch::ShowMessage(const std::string& text, const std::string& title) {
 
 // -- the grid editor ----------------------------------------------------------------------------
 
-// Text put into the edit box by the program is no edit of the log.
-void frmWatch::SetEditText(const QString& text) {
-  m_loadingEdit = true;
-  m_edit->setText(text);
-  m_loadingEdit = false;
-}
-
 void frmWatch::GoToFirstCell() {
   m_noCellUpdate = 1;
   m_editRow = 1;
   m_editCol = 1;
   m_grid->setCurrentCell(1, 1);
   m_edit->setMaxLength(MaxLengthFor(kDate));
-  SetEditText(EntryText(m_files.WeatherData[1][kDate]));
+  m_edit->setText(EntryText(m_files.WeatherData[1][kDate]));
   m_noCellUpdate = 0;
   m_grid->setTopRow(1);
   m_vsb->setValue(1);
@@ -316,7 +309,7 @@ void frmWatch::grdData_RowColChange() {
   const int row = m_grid->row(), col = m_grid->col();
   m_files.WeatherData[size_t(m_editRow)][size_t(m_editCol)] = EntryBytes(m_edit->text());
   m_edit->setMaxLength(MaxLengthFor(col));
-  SetEditText(EntryText(m_files.WeatherData[size_t(row)][size_t(col)]));
+  m_edit->setText(EntryText(m_files.WeatherData[size_t(row)][size_t(col)]));
   m_editRow = int16_t(row);
   m_editCol = int16_t(col);
   PlaceEditBox();
@@ -325,8 +318,10 @@ void frmWatch::grdData_RowColChange() {
 
 void frmWatch::grdData_Click() { m_edit->setFocus(); }
 
+// Every change of the edit box is an edit of the log, also the program's own loading of a
+// cell's text into it: moving onto a cell whose text differs from the box's marks the log
+// unsaved, erring on the side of asking before anything could be lost.
 void frmWatch::txtEdit_Change() {
-  if (m_loadingEdit) return;
   const QString text = m_edit->text();
   m_grid->setText(text);
   m_files.SetEntry(m_grid->row(), m_grid->col(), EntryBytes(text));
@@ -430,6 +425,8 @@ void frmWatch::OpenDataFile() {
     setCaption(EntryText(m_files.Caption()));
     ShowLogInGrid();
     GoToFirstCell();
+    // The log is as the file holds it, although the edit box took day 1's text.
+    m_files.FileSaved = 1;
   }
   m_noCellUpdate = 0;
   m_edit->setFocus();
@@ -455,8 +452,9 @@ void frmWatch::cmdNew_Click() {
   m_noCellUpdate = 1;
   m_files.ClearLog();
   ShowLogInGrid();
-  SetEditText(QString());
+  m_edit->setText(QString());
   GoToFirstCell();
+  m_files.FileSaved = 1;
   m_edit->setFocus();
 }
 

@@ -92,7 +92,6 @@ class frmWatch : public plat::Form, private WatchPrompts {
   void ShowLogInGrid();
   void PlotWeatherData();
   void EnableFileControls(bool on);
-  void SetEditText(const QString& text);
   void PlaceEditBox();
 
   // WatchPrompts
@@ -101,7 +100,6 @@ class frmWatch : public plat::Form, private WatchPrompts {
 
   WatchFiles m_files{*this};
   int16_t m_editRow = 1, m_editCol = 1, m_noCellUpdate = 1;
-  bool m_loadingEdit = false;
 
   plat::TabControl* m_tab = nullptr;
   plat::Grid* m_grid = nullptr;

@@ -26,6 +26,7 @@
 #include "platform/services.h"
 #include "platform/tabcontrol.h"
 #include "platform/textbox.h"
+#include "platform/twips.h"
 #include "shell/frmmenu.h"
 #include "shell/settings.h"
 #include "weather/frmwatch.h"
@@ -245,11 +246,42 @@ TEST_F(WeatherWindow, OpenLoadsTheGridAndPlacesTheEditBoxOnTheFirstCell) {
   EXPECT_EQ(window->txtEdit()->text(), "4/1");
   EXPECT_EQ(window->EditRow(), 1);
   EXPECT_EQ(window->files().FileSaved, 1);
-  // Moving between cells with different texts is no edit: Exit asks nothing.
-  key(Qt::Key_Tab);
-  key(Qt::Key_Tab);
-  EXPECT_EQ(window->txtEdit()->text(), "30");
+}
+
+// The edit box taking a cell's text is a change of the box: moving onto a cell whose text
+// differs from the box's marks the log unsaved, although nothing was typed.
+TEST_F(WeatherWindow, MovingOntoACellWithOtherTextMarksTheLogUnsaved) {
+  writeFile("FALL.wwd", "\"45\",\"45\",\"30\",\"\",\"\",\"\"\r\n" + Days(59, "\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
+  ASSERT_TRUE(open());
+  fileCommand(window->cmdOpen(), "FALL");
+  ASSERT_EQ(window->txtEdit()->text(), "45");
+  ASSERT_EQ(window->files().FileSaved, 1);
+  plat::Grid* grid = window->grdData();
+  auto click = [&](int r, int c) {
+    QTest::mouseClick(grid, Qt::LeftButton, {},
+                      QPoint(plat::twipsToPixels(grid->colPos(c)) + 3, plat::twipsToPixels(grid->rowPos(r)) + 3));
+  };
+  click(1, 2);  // "45" to "45": the box's text stays as it was
+  EXPECT_EQ(window->EditCol(), 2);
   EXPECT_EQ(window->files().FileSaved, 1);
+  click(1, 3);  // "45" to "30"
+  EXPECT_EQ(window->EditCol(), 3);
+  EXPECT_EQ(window->txtEdit()->text(), "30");
+  EXPECT_EQ(window->files().FileSaved, 0);
+  EXPECT_EQ(cell(1, 2), "45");
+  EXPECT_EQ(window->files().WeatherData[1][3], "30");
+  window->cmdExit(2)->click();  // No
+  ASSERT_EQ(services.boxes->calls.size(), 1u);
+  EXPECT_EQ(services.boxes->calls[0].title, "Exit Program");
+  EXPECT_TRUE(window->isVisible());
+
+  // Down from day 1 onto an empty day is a move to other text too; a fresh open is saved.
+  services.boxes->answer(plat::Msg::Yes);
+  fileCommand(window->cmdOpen(), "FALL");
+  EXPECT_EQ(window->files().FileSaved, 1);
+  key(Qt::Key_Down);
+  EXPECT_EQ(window->EditRow(), 2);
+  EXPECT_EQ(window->files().FileSaved, 0);
 }
 
 TEST_F(WeatherWindow, AFailedOpenReportsAndKeepsTheLog) {
