@@ -1,10 +1,72 @@
 #include "platform/scrollbar.h"
 
 #include <algorithm>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionSlider>
 
 namespace plat {
 
-ScrollBar::ScrollBar(QWidget* parent, Qt::Orientation o) : QWidget(parent), m_bar(new QScrollBar(o, this)) {
+namespace {
+
+// The bar inside the wrapper: it takes the focus by Tab and by a click, moves by the keys,
+// and shows the focus as a dotted frame inside its thumb.
+class KeyScrollBar : public QScrollBar {
+ public:
+  KeyScrollBar(Qt::Orientation o, QWidget* parent) : QScrollBar(o, parent) { setFocusPolicy(Qt::StrongFocus); }
+
+ protected:
+  // The keys move the bar as its arrows and track do, whatever its orientation: Left and Up
+  // a small change towards its left or top end, Right and Down towards the other end, Page
+  // Up and Page Down a large change, Home and End to the two ends. The bar's own value runs
+  // from its left or top end, so the wrapper turns each move into the same Change a click
+  // gives.
+  void keyPressEvent(QKeyEvent* e) override {
+    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+      e->ignore();
+      return;
+    }
+    switch (e->key()) {
+      case Qt::Key_Left:
+      case Qt::Key_Up: triggerAction(SliderSingleStepSub); break;
+      case Qt::Key_Right:
+      case Qt::Key_Down: triggerAction(SliderSingleStepAdd); break;
+      case Qt::Key_PageUp: triggerAction(SliderPageStepSub); break;
+      case Qt::Key_PageDown: triggerAction(SliderPageStepAdd); break;
+      case Qt::Key_Home: triggerAction(SliderToMinimum); break;
+      case Qt::Key_End: triggerAction(SliderToMaximum); break;
+      default: e->ignore(); return;
+    }
+    e->accept();
+  }
+
+  void focusInEvent(QFocusEvent* e) override {
+    QScrollBar::focusInEvent(e);
+    update();
+  }
+  void focusOutEvent(QFocusEvent* e) override {
+    QScrollBar::focusOutEvent(e);
+    update();
+  }
+
+  void paintEvent(QPaintEvent* e) override {
+    QScrollBar::paintEvent(e);
+    if (!hasFocus()) return;
+    QStyleOptionSlider opt;
+    initStyleOption(&opt);
+    QRect thumb = style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, this);
+    if (thumb.width() < 6 || thumb.height() < 6) thumb = rect();
+    QPainter p(this);
+    QPen pen(Qt::black, 1, Qt::DotLine);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(thumb.adjusted(2, 2, -3, -3));
+  }
+};
+
+}  // namespace
+
+ScrollBar::ScrollBar(QWidget* parent, Qt::Orientation o) : QWidget(parent), m_bar(new KeyScrollBar(o, this)) {
   m_bar->setTracking(true);
   applyRange();
   connect(m_bar, &QScrollBar::valueChanged, this, [this](int v) {

@@ -4,6 +4,10 @@
 //   end of a drag of the thumb, and when code sets the value or a range that moves it.
 // - Scroll fires for each move of the thumb while it is dragged; the value follows the thumb.
 // - Min may be greater than Max: the bar then runs from Min at its top or left end to Max.
+// - The bar takes the focus by Tab, in its window's order, and by a click, and shows it. The
+//   arrow keys move it by its small change (Left and Up towards its left or top end, Right
+//   and Down towards the other), Page Up and Page Down by its large change, Home and End to
+//   Min and Max; each move is a Change, as a click on the arrows or the track is.
 
 #include <QScrollBar>
 #include <functional>

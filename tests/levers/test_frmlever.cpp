@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -402,3 +403,41 @@ TEST_F(LeverWindow, TipsAppearAfterTheDelayCentredOverTheTool) {
 }
 
 }  // namespace
+
+// The bars work from the keyboard: Tab reaches the effort bar in the window's order, and
+// each arrow key is a Change that moves the effort and redraws the lever.
+TEST_F(LeverWindow, TabReachesTheEffortBarAndTheArrowKeysMoveTheLever) {
+  frmLever* w = open();
+  ASSERT_TRUE(w);
+  w->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+  w->cmdChoice(2)->click();
+  auto arrowX = [w] {
+    // The mean x of the cyan effort arrow above the lever, in device pixels.
+    const auto& s = w->surface();
+    double sum = 0;
+    int n = 0;
+    for (int y = 0; y < s.deviceHeight() / 3; ++y)
+      for (int x = 0; x < s.deviceWidth(); ++x)
+        if (s.pixel(x, y) == rt::QBColor(11)) sum += x, ++n;
+    return n ? sum / n : -1.0;
+  };
+  const double before = arrowX();
+  ASSERT_GT(before, 0);
+  int tabs = 0;
+  while (!w->hsbMEffort->bar()->hasFocus() && tabs < 12) {
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, Qt::Key_Tab);
+    ++tabs;
+  }
+  ASSERT_TRUE(w->hsbMEffort->bar()->hasFocus());
+  for (int i = 0; i < 3; ++i) QTest::keyClick(w->hsbMEffort->bar(), Qt::Key_Right);
+  EXPECT_EQ(w->hsbMEffort->value(), 3);
+  EXPECT_FLOAT_EQ(shell::settings().DEffort, -8.7f);
+  EXPECT_EQ(w->lblDEffort->caption(), "8.7");
+  // 0.3 lever units of 24 logical pixels each, to the right.
+  const double perLogical = w->surface().deviceWidth() / 320.0;
+  EXPECT_NEAR(arrowX() - before, 0.3 * 24 * perLogical, 2.0);
+  // Page Down is the large change of 10 tenths.
+  QTest::keyClick(w->hsbMEffort->bar(), Qt::Key_PageDown);
+  EXPECT_EQ(w->lblDEffort->caption(), "7.7");
+}

@@ -5,6 +5,9 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QImage>
+#include <QLineEdit>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTest>
@@ -222,4 +225,79 @@ TEST(ScrollBar, MinAboveMaxRunsBackwards) {
   EXPECT_EQ(bar.bar()->value(), bar.bar()->minimum());  // Min at the top end
   bar.bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);  // towards Max
   EXPECT_EQ(bar.value(), 9);
+}
+
+// The keys move a bar as its arrows and track do, each move a Change: arrows by the small
+// change, the page keys by the large change, Home and End to Min and Max.
+TEST(ScrollBar, KeysMoveTheBarWithAChangeForEachMove) {
+  QWidget w;
+  auto* effort = new HScrollBar(&w);
+  effort->setGeometry(0, 0, 150, 17);
+  effort->setRange(0, 100);
+  effort->setLargeChange(10);
+  effort->setValue(50);
+  std::vector<int> changes;
+  effort->onChange = [&] { changes.push_back(effort->value()); };
+  QWidget* target = effort->bar();
+  for (int i = 0; i < 3; ++i) QTest::keyClick(target, Qt::Key_Right);
+  QTest::keyClick(target, Qt::Key_Left);
+  QTest::keyClick(target, Qt::Key_PageDown);
+  QTest::keyClick(target, Qt::Key_PageUp);
+  QTest::keyClick(target, Qt::Key_PageUp);
+  QTest::keyClick(target, Qt::Key_Down);
+  QTest::keyClick(target, Qt::Key_Up);
+  QTest::keyClick(target, Qt::Key_End);
+  QTest::keyClick(target, Qt::Key_End);  // already at Max: no Change
+  QTest::keyClick(target, Qt::Key_Home);
+  QTest::keyClick(target, Qt::Key_Left);  // already at Min
+  EXPECT_EQ(changes, (std::vector<int>{51, 52, 53, 52, 62, 52, 42, 43, 42, 100, 0}));
+
+  // A bar running from Min at its top down to a smaller Max: Home goes to Min at the top,
+  // Down moves towards Max.
+  VScrollBar days(&w);
+  days.setRange(46, 1);
+  days.setLargeChange(15);
+  days.setValue(20);
+  QTest::keyClick(days.bar(), Qt::Key_Down);
+  EXPECT_EQ(days.value(), 19);
+  QTest::keyClick(days.bar(), Qt::Key_PageDown);
+  EXPECT_EQ(days.value(), 4);
+  QTest::keyClick(days.bar(), Qt::Key_Home);
+  EXPECT_EQ(days.value(), 46);
+}
+
+TEST(ScrollBar, TakesTheFocusByTabAndByAClickAndShowsIt) {
+  QWidget w;
+  auto* field = new QLineEdit(&w);
+  field->setGeometry(0, 0, 80, 20);
+  auto* first = new HScrollBar(&w);
+  first->setGeometry(0, 30, 150, 17);
+  first->setRange(0, 200);
+  auto* second = new HScrollBar(&w);
+  second->setGeometry(0, 60, 150, 17);
+  second->setRange(0, 200);
+  w.resize(160, 90);
+  w.show();
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  field->setFocus(Qt::OtherFocusReason);
+  const QImage before = first->grab().toImage();
+
+  QTest::keyClick(field, Qt::Key_Tab);
+  EXPECT_TRUE(first->bar()->hasFocus());
+  EXPECT_NE(first->grab().toImage(), before);  // the focus shows
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_TRUE(second->bar()->hasFocus());
+  EXPECT_EQ(first->grab().toImage(), before);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+  EXPECT_TRUE(first->bar()->hasFocus());
+
+  // A click on the track takes the focus and moves the bar by its large change.
+  second->setLargeChange(10);
+  int changes = 0;
+  second->onChange = [&] { ++changes; };
+  QTest::mouseClick(second->bar(), Qt::LeftButton, {}, QPoint(120, 8));
+  EXPECT_TRUE(second->bar()->hasFocus());
+  EXPECT_EQ(second->value(), 10);
+  EXPECT_EQ(changes, 1);
 }
