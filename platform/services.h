@@ -105,6 +105,10 @@ class RecordingHelp : public HelpBackend {
   std::vector<HelpCall> calls;
 };
 
+// The system's sound: plays through the desktop's sound server. With no audio output it is
+// silent and instant, and says nothing on standard error.
+std::unique_ptr<SoundBackend> makeSystemSound();
+
 // The back-ends in use. Until one is set, the real one is made on first use.
 MessageBoxBackend& messageBoxes();
 SoundBackend& sound();

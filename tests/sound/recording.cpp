@@ -1,0 +1,107 @@
+#include "tests/sound/recording.h"
+
+#include <QFile>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "tests/sound/soundserver.h"
+
+namespace soundcheck {
+
+std::vector<Stretch> loudStretches(const std::vector<int16_t>& samples, int threshold, double quiet) {
+  const size_t window = kRate / 200;  // 5 ms
+  const size_t quietWindows = size_t(std::lround(quiet * 200));
+  std::vector<Stretch> out;
+  bool open = false;
+  size_t first = 0, last = 0, silent = 0;
+  int peak = 0;
+  auto close = [&] {
+    Stretch s;
+    s.start = double(first) / kRate;
+    s.end = double(last) / kRate;
+    s.peak = peak;
+    size_t crossings = 0;
+    for (size_t i = first + 1; i < last; ++i)
+      crossings += (samples[i - 1] < 0) != (samples[i] < 0);
+    s.hz = s.length() > 0 ? crossings / 2.0 / s.length() : 0;
+    out.push_back(s);
+    open = false;
+  };
+  for (size_t at = 0; at < samples.size(); at += window) {
+    const size_t end = std::min(at + window, samples.size());
+    int loudest = 0;
+    for (size_t i = at; i < end; ++i) loudest = std::max(loudest, std::abs(int(samples[i])));
+    if (loudest > threshold) {
+      if (!open) {
+        open = true;
+        first = at;
+        peak = 0;
+      }
+      peak = std::max(peak, loudest);
+      last = end;
+      silent = 0;
+    } else if (open && ++silent >= quietWindows) {
+      close();
+    }
+  }
+  if (open) close();
+  return out;
+}
+
+std::string describe(const std::vector<Stretch>& stretches) {
+  std::string text;
+  char line[96];
+  for (const auto& s : stretches) {
+    std::snprintf(line, sizeof line, "%.3f-%.3f s %.0f Hz peak %d\n", s.start, s.end, s.hz, s.peak);
+    text += line;
+  }
+  return text.empty() ? "(silence)\n" : text;
+}
+
+namespace {
+void put32(std::string& s, uint32_t v) {
+  for (int i = 0; i < 4; ++i) s.push_back(char((v >> (8 * i)) & 0xFF));
+}
+void put16(std::string& s, uint16_t v) {
+  s.push_back(char(v & 0xFF));
+  s.push_back(char(v >> 8));
+}
+}  // namespace
+
+std::string toneWave(double hz, double toneSeconds, double silenceSeconds) {
+  const uint32_t rate = 22050;
+  const size_t tone = size_t(std::lround(toneSeconds * rate));
+  const size_t total = tone + size_t(std::lround(silenceSeconds * rate));
+  const double ease = 0.004 * rate;
+  std::string s = "RIFF";
+  put32(s, uint32_t(36 + 2 * total));
+  s += "WAVEfmt ";
+  put32(s, 16);
+  put16(s, 1);
+  put16(s, 1);
+  put32(s, rate);
+  put32(s, rate * 2);
+  put16(s, 2);
+  put16(s, 16);
+  s += "data";
+  put32(s, uint32_t(2 * total));
+  for (size_t i = 0; i < total; ++i) {
+    double v = 0;
+    if (i < tone) {
+      const double envelope = std::min({1.0, i / ease, (tone - i) / ease});
+      v = 12000.0 * envelope * std::sin(2 * M_PI * hz * double(i) / rate);
+    }
+    put16(s, uint16_t(int16_t(std::lround(v))));
+  }
+  return s;
+}
+
+bool writeToneWave(const QString& path, double hz, double toneSeconds, double silenceSeconds) {
+  const std::string bytes = toneWave(hz, toneSeconds, silenceSeconds);
+  QFile f(path);
+  return f.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+         f.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) && f.flush();
+}
+
+}  // namespace soundcheck

@@ -1,0 +1,125 @@
+// The system's sound as the shared routines use it, heard on a silent output: a waiting play
+// returns only after its sound has ended, a play that does not wait lets the program go on,
+// a new play, an image or a stop cuts the sound that is playing, and every sound the program
+// ships plays whole.
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "platform/services.h"
+#include "platform/wave.h"
+#include "shell/module1.h"
+#include "tests/sound/listening.h"
+
+namespace {
+
+using soundcheck::describe;
+using soundcheck::Stretch;
+
+class SystemSound : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    soundcheck::Listening::writeTones(dir.path(), 0.4, 0);
+    ASSERT_NO_FATAL_FAILURE(ears.begin());
+  }
+  QString file(const char* name) const { return dir.filePath(name); }
+  // Lets the program run, handling events, for the given seconds.
+  static void workFor(double seconds) {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < seconds * 1000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
+
+  QTemporaryDir dir;
+  soundcheck::Listening ears;
+};
+
+TEST_F(SystemSound, AWaitingPlayReturnsOnlyAfterItsSoundHasEnded) {
+  shell::PlayWave(file("ding.wav"), 0);
+  // Played at once after the return: it would cut the first sound were that still playing.
+  shell::PlayWave(file("uhoh.wav"), 1);
+  const auto s = ears.end("waiting-play.raw");
+  ASSERT_EQ(soundcheck::soundsOf(s), "ding.wav uhoh.wav") << describe(s);
+  EXPECT_GE(s[0].length(), 0.38) << "the waiting sound was cut short:\n" << describe(s);
+  EXPECT_GE(s[1].length(), 0.38) << describe(s);
+  EXPECT_GE(s[1].start, s[0].end);
+  const auto plays = ears.log->plays();
+  ASSERT_EQ(plays.size(), 2u);
+  EXPECT_GE(plays[0].returned - plays[0].began, 0.4);
+}
+
+TEST_F(SystemSound, APlayThatDoesNotWaitLetsTheProgramWorkOnWhileItPlays) {
+  soundcheck::Listening::writeTone(dir.path(), "rocket.wav", 2.0, 0);
+  // The program goes on: its event loop runs a timer that starts the next sound while the
+  // first still plays, and the first is cut there.
+  shell::PlayWave(file("rocket.wav"), 1);
+  bool ticked = false;
+  QTimer::singleShot(400, [&] {
+    ticked = true;
+    shell::PlayWave(file("tada.wav"), 1);
+  });
+  QElapsedTimer t;
+  t.start();
+  while (!ticked && t.elapsed() < 20000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  ASSERT_TRUE(ticked);
+  const auto s = ears.end("play-on.raw");
+  ASSERT_EQ(soundcheck::soundsOf(s), "rocket.wav tada.wav") << describe(s);
+  EXPECT_LT(s[0].length(), 1.8) << "the first sound was not cut:\n" << describe(s);
+  EXPECT_GE(s[0].length(), 0.2) << describe(s);
+  EXPECT_GE(s[1].length(), 0.38) << describe(s);
+}
+
+TEST_F(SystemSound, AStopOrAnImageCutsTheSoundPlaying) {
+  soundcheck::Listening::writeTone(dir.path(), "rocket.wav", 2.0, 0);
+  shell::PlayWave(file("rocket.wav"), 1);
+  workFor(0.4);
+  plat::sound().stop();
+  workFor(0.3);
+  shell::PlayWave(file("rocket.wav"), 1);
+  workFor(0.4);
+  // An image held in memory replaces the sound playing, and plays whole.
+  std::string image;
+  shell::ReadWholeFile(file("THRUSTR1.WAV"), image);
+  shell::PlayWaveImage(image);
+  const auto s = ears.end("stop-and-image.raw");
+  ASSERT_EQ(soundcheck::soundsOf(s), "rocket.wav rocket.wav THRUSTR1.WAV") << describe(s);
+  EXPECT_LT(s[0].length(), 1.8) << describe(s);
+  EXPECT_LT(s[1].length(), 1.8) << describe(s);
+  EXPECT_GE(s[2].length(), 0.38) << describe(s);
+}
+
+TEST_F(SystemSound, EverySoundTheProgramShipsPlaysWhole) {
+  const QStringList names = {"ding.wav", "uhoh.wav", "tada.wav", "boing.wav", "move.wav", "rocket.wav",
+                             "xpoof.wav", "THRUSTR1.WAV", "THRUSTR2.WAV", "LAND_OK.WAV", "LAND_BAD.WAV"};
+  std::vector<double> lengths;
+  for (const QString& name : names) {
+    QFile f(QDir(VANTREL_APP_DIR).filePath(name));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << name.toStdString();
+    auto info = plat::parseWave(f.readAll().toStdString());
+    ASSERT_TRUE(info) << name.toStdString();
+    lengths.push_back(info->seconds());
+    shell::PlayWave(f.fileName(), 0);
+    workFor(0.3);  // a gap longer than any pause inside a sound
+  }
+  const auto s = soundcheck::loudStretches(ears.endSamples("shipped.raw"), 500, 0.2);
+  ASSERT_EQ(s.size(), size_t(names.size())) << describe(s);
+  const auto plays = ears.log->plays();
+  ASSERT_EQ(plays.size(), size_t(names.size()));
+  for (size_t i = 0; i < s.size(); ++i) {
+    // Each fades out on its own: the loud part may end before the file does, never after.
+    EXPECT_LE(s[i].length(), lengths[i] + 0.03) << names[int(i)].toStdString() << "\n" << describe(s);
+    EXPECT_GE(plays[i].returned - plays[i].began, lengths[i]) << names[int(i)].toStdString();
+    if (i > 0) {
+      EXPECT_GE(s[i].start, s[i - 1].end);
+    }
+  }
+}
+
+}  // namespace
