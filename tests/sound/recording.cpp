@@ -21,10 +21,15 @@ std::vector<Stretch> loudStretches(const std::vector<int16_t>& samples, int thre
     s.start = double(first) / kRate;
     s.end = double(last) / kRate;
     s.peak = peak;
-    size_t crossings = 0;
+    // Pitch from the crossings between the first and the last, so the quiet edges of the
+    // stretch do not count.
+    size_t crossings = 0, firstCrossing = 0, lastCrossing = 0;
     for (size_t i = first + 1; i < last; ++i)
-      crossings += (samples[i - 1] < 0) != (samples[i] < 0);
-    s.hz = s.length() > 0 ? crossings / 2.0 / s.length() : 0;
+      if ((samples[i - 1] < 0) != (samples[i] < 0)) {
+        if (crossings++ == 0) firstCrossing = i;
+        lastCrossing = i;
+      }
+    s.hz = crossings > 2 ? (crossings - 1) / 2.0 / (double(lastCrossing - firstCrossing) / kRate) : 0;
     out.push_back(s);
     open = false;
   };
