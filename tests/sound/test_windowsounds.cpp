@@ -15,6 +15,11 @@
 #include <chrono>
 #include <thread>
 
+#include <QTest>
+#include <cmath>
+
+#include "circuits/circuitdraw.h"
+#include "circuits/frmcircuit.h"
 #include "lander/frmlander.h"
 #include "levers/frmlever.h"
 #include "pendulum/frmpend.h"
@@ -26,7 +31,16 @@
 #include "platform/textbox.h"
 #include "platform/timer.h"
 #include "platform/wave.h"
+#include "platform/checkbox.h"
+#include "platform/image.h"
+#include "platform/picturebox.h"
+#include "platform/spinbutton.h"
 #include "probability/frmprob.h"
+#include "robotics/frmrobot.h"
+#include "rocketry/frmrocket.h"
+#include "shell/settings.h"
+#include "trajectories/frmarrow.h"
+#include "wheel/frmwheel.h"
 #include "runtime/random.h"
 #include "tests/sound/listening.h"
 
@@ -67,6 +81,32 @@ class WindowSounds : public MenuFixture {
         EXPECT_GE(heard[i + 1].start, heard[i].end) << i << "\n" << describe(heard);
       }
     }
+  }
+
+  // The stretches less those of `file` shorter than `whole`: a sound cut at once by the next,
+  // of which the recording may hold a moment or nothing at all. A moment too short to tell its
+  // pitch (under 30 ms) is taken for such a sound.
+  static std::vector<Stretch> withoutCut(const std::vector<Stretch>& heard, const std::string& file,
+                                         double whole) {
+    std::vector<Stretch> kept;
+    for (const auto& s : heard)
+      if (s.length() >= 0.03 && (soundcheck::soundOf(s) != file || s.length() >= whole)) kept.push_back(s);
+    return kept;
+  }
+  static std::vector<TimedCall> waitingOnly(const std::vector<TimedCall>& plays) {
+    std::vector<TimedCall> kept;
+    for (const auto& p : plays)
+      if (p.wait) kept.push_back(p);
+    return kept;
+  }
+  // Fires a timer until a play or a stop has been logged, at most `limit` times.
+  int fireUntilLogged(plat::Timer* timer, size_t calls, int limit) {
+    int n = 0;
+    while (ears.log->calls.size() <= calls && n < limit) {
+      timer->fire();
+      ++n;
+    }
+    return n;
   }
 
   soundcheck::Listening ears;
@@ -269,6 +309,155 @@ TEST_F(WindowSounds, MarbleBoingsAtEachStepAndDingsWhenItLands) {
   EXPECT_LT(heard[5].length(), 0.2) << describe(heard);
   EXPECT_GE(heard[6].start - heard[5].start, 0.08) << describe(heard);
   EXPECT_GE(heard[6].length(), 0.28) << describe(heard);
+}
+
+// The water wheel dings and waits before each run starts, at Start and at Restart.
+TEST_F(WindowSounds, WaterWheelDingsBeforeEachRunStarts) {
+  ASSERT_NO_FATAL_FAILURE(ears.begin());
+  auto* w = openProject<wheel::frmWheel>(3);
+  ASSERT_TRUE(w);
+  std::vector<QString> captions;
+  std::vector<bool> running;
+  ears.log->onPlay = [&](const TimedCall&) {
+    captions.push_back(w->cmdStart()->caption());
+    running.push_back(w->Timer1()->enabled());
+  };
+  w->cmdStart()->click();
+  EXPECT_TRUE(w->Timer1()->enabled());
+  for (int i = 0; i < 5; ++i) w->Timer1()->fire();
+  w->cmdStart()->click();  // Restart
+  const auto heard = ears.end("wheel.raw");
+  const auto plays = ears.log->plays();
+  ASSERT_EQ(soundcheck::soundsOf(heard), "ding.wav ding.wav") << describe(heard);
+  ASSERT_EQ(captions.size(), 2u);
+  EXPECT_EQ(captions[0], "&Start");
+  EXPECT_FALSE(running[0]);
+  EXPECT_EQ(captions[1], "&Restart");
+  for (const auto& p : plays) EXPECT_TRUE(p.wait);
+  ASSERT_NO_FATAL_FAILURE(expectWaitedToTheEnd(heard, plays, 0.3));
+}
+
+// A shot boings as it leaves and does not wait; a miss then plays its sound and waits for it
+// before the message tells the closest point; a hit plays the fanfare and waits likewise.
+TEST_F(WindowSounds, TrajectoryShotBoingsThenAMissOrAHitIsHeardBeforeItsMessage) {
+  QFile::copy(VANTREL_APP_DIR "/arrowmark.png", dir.filePath("arrowmark.png"));
+  rt::ScriptedRandom random{{0.65f}};
+  ASSERT_NO_FATAL_FAILURE(ears.begin());
+  auto* w = openProject<traj::frmArrow>(8);
+  ASSERT_TRUE(w);
+  w->setRandomSource(&random);
+  std::vector<bool> messageShown;
+  ears.log->onPlay = [&](const TimedCall&) { messageShown.push_back(w->lblMessage->isVisible()); };
+  w->cmdShoot->click();  // the first settings miss
+  EXPECT_TRUE(w->lblMessage->caption().startsWith("Missed"));
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  shell::settings().ArrowAngle = 49;
+  shell::settings().ArrowSpeed = 150;
+  w->hsbAngle->setValue(490);
+  w->hsbSpeed->setValue(150);
+  w->cmdShoot->click();
+  EXPECT_EQ(w->lblMessage->caption(), "A Hit!  Nice Speed!");
+  const auto heard = ears.end("trajectories.raw");
+  const auto plays = ears.log->plays();
+  ASSERT_EQ(plays.size(), 4u);
+  EXPECT_TRUE(plays[0].path.endsWith("boing.wav") && !plays[0].wait);
+  EXPECT_TRUE(plays[1].path.endsWith("uhoh.wav") && plays[1].wait);
+  EXPECT_TRUE(plays[2].path.endsWith("boing.wav") && !plays[2].wait);
+  EXPECT_TRUE(plays[3].path.endsWith("tada.wav") && plays[3].wait);
+  EXPECT_FALSE(messageShown[1]);  // the miss is heard before its message shows
+  EXPECT_FALSE(messageShown[3]);
+  // The path is worked out at once, so the verdict's sound follows the boing at once and cuts it.
+  const auto verdicts = withoutCut(heard, "boing.wav", 0.28);
+  ASSERT_EQ(soundcheck::soundsOf(verdicts), "uhoh.wav tada.wav") << describe(heard);
+  ASSERT_NO_FATAL_FAILURE(expectWaitedToTheEnd(verdicts, waitingOnly(plays), 0.3));
+}
+
+// A click on a slot dings; during the simulation a click on a battery or wire dings and then
+// sounds uh-oh at once, cutting the ding; a short circuit sounds uh-oh as it is found.
+TEST_F(WindowSounds, CircuitSlotsDingAndRefusalsAndShortsSoundUhOh) {
+  soundcheck::Listening::writeTone(dir.path(), "ding.wav", 0.5);
+  ASSERT_NO_FATAL_FAILURE(ears.begin());
+  const int16_t shorted[] = {1, 4, 4, 5, 5, 5, 5, 5, 5};
+  for (int s = 1; s <= 9; ++s) shell::settings().Element[s] = shorted[s - 1];
+  auto* w = openProject<circuits::frmCircuit>(6);
+  ASSERT_TRUE(w);
+  auto clickSlot = [&](int s) { w->picCirc_MouseDown(1, 0, circuits::SlotX(s) + 25, circuits::SlotY(s) + 20); };
+  clickSlot(5);  // an empty slot: ding, and the palette opens
+  std::this_thread::sleep_for(std::chrono::milliseconds(700));
+  w->cmdCancelE->click();
+  w->cmdSim->click();  // the battery and its wires alone: a short
+  EXPECT_TRUE(w->lblShort->isVisible());
+  std::this_thread::sleep_for(std::chrono::milliseconds(700));
+  clickSlot(2);  // a wire is no toggle
+  const auto heard = ears.end("circuits.raw");
+  const auto plays = ears.log->plays();
+  ASSERT_EQ(plays.size(), 4u);
+  for (const auto& p : plays) EXPECT_FALSE(p.wait);
+  EXPECT_TRUE(plays[2].path.endsWith("ding.wav"));
+  EXPECT_TRUE(plays[3].path.endsWith("uhoh.wav"));
+  // The refusal's uh-oh follows its ding at once and cuts it.
+  const auto whole = withoutCut(heard, "ding.wav", 0.48);
+  ASSERT_EQ(soundcheck::soundsOf(whole), "ding.wav uhoh.wav uhoh.wav") << describe(heard);
+  for (const auto& s : whole) EXPECT_GE(s.length(), 0.28) << describe(heard);
+}
+
+// The arm dings at a change of resolution, plays the fanfare when a move reaches its point
+// and goes on without waiting, and sounds uh-oh at a point out of reach.
+TEST_F(WindowSounds, RobotArmDingsFanfaresAndWarns) {
+  ASSERT_NO_FATAL_FAILURE(ears.begin());
+  auto* w = openProject<robot::frmRobot>(7);
+  ASSERT_TRUE(w);
+  w->spnARes(0)->spinUp();
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));
+  w->optMode.choose(1);
+  w->cmdMove->click();
+  int ticks = 0;
+  while (w->Timer1->enabled() && ticks < 5000) {
+    w->Timer1->fire();
+    ++ticks;
+  }
+  EXPECT_EQ(w->cmdMove->caption(), "&Move");
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));
+  const plat::ImageSurface& g = w->picGrid->surface();
+  QTest::mouseClick(w->picGrid, Qt::LeftButton, {},
+                    QPoint(int(std::lround(g.toDeviceX(9))) + 1, int(std::lround(g.toDeviceY(9))) + 1));
+  const auto heard = ears.end("robot.raw");
+  const auto plays = ears.log->plays();
+  for (const auto& p : plays) EXPECT_FALSE(p.wait);
+  EXPECT_EQ(services.boxes->calls.size(), 1u);
+  ASSERT_EQ(soundcheck::soundsOf(heard), "ding.wav tada.wav uhoh.wav") << describe(heard);
+  for (const auto& s : heard) EXPECT_GE(s.length(), 0.28) << describe(heard);
+}
+
+// The motor roars from the launch and is silenced at burn-out while the flight goes on; the
+// parachute opens with its poof and the landing plays the fanfare, neither waited for.
+TEST_F(WindowSounds, RocketRoarsUntilBurnOutThenPoofsAndLandsWithAFanfare) {
+  soundcheck::Listening::writeTone(dir.path(), "rocket.wav", 3.0, 0);
+  ASSERT_NO_FATAL_FAILURE(ears.begin());
+  auto* w = openProject<rocket::frmRocket>(9);
+  ASSERT_TRUE(w);
+  // The window is drawn first, as it is before a user can launch: a first paint that came only
+  // after the landing would replay the flight, and the replay's burn-out stops any sound.
+  workFor(0.2);
+  w->chkChute()->setValue(1);
+  w->cmdLaunch()->click();
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));  // the motor roars meanwhile
+  EXPECT_GT(fireUntilLogged(w->Timer1(), ears.log->calls.size(), 10000), 1);
+  ASSERT_EQ(ears.log->calls.back().kind, plat::SoundCall::Stop);  // burn-out
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  fireUntilLogged(w->Timer1(), ears.log->calls.size(), 10000);
+  EXPECT_TRUE(ears.log->calls.back().path.endsWith("xpoof.wav"));
+  EXPECT_TRUE(w->picChute()->isVisible());
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));
+  while (w->launch().Running()) w->Timer1()->fire();
+  const auto heard = ears.end("rocket.raw");
+  const auto plays = ears.log->plays();
+  for (const auto& p : plays) EXPECT_FALSE(p.wait);
+  ASSERT_EQ(soundcheck::soundsOf(heard), "rocket.wav xpoof.wav tada.wav") << describe(heard);
+  EXPECT_LT(heard[0].length(), 2.5) << "the motor was not silenced at burn-out\n" << describe(heard);
+  EXPECT_GE(heard[0].length(), 0.3) << describe(heard);
+  EXPECT_GE(heard[1].length(), 0.28) << describe(heard);
+  EXPECT_GE(heard[2].length(), 0.28) << describe(heard);
 }
 
 }  // namespace
