@@ -12,13 +12,6 @@ uint32_t le32(std::string_view b, size_t at) {
 uint16_t le16(std::string_view b, size_t at) {
   return uint16_t(uint8_t(b[at]) | uint8_t(b[at + 1]) << 8);
 }
-void put32(std::string& s, uint32_t v) {
-  for (int i = 0; i < 4; ++i) s.push_back(char((v >> (8 * i)) & 0xFF));
-}
-void put16(std::string& s, uint16_t v) {
-  s.push_back(char(v & 0xFF));
-  s.push_back(char(v >> 8));
-}
 
 }  // namespace
 
@@ -55,27 +48,6 @@ std::optional<WaveInfo> parseWave(std::string_view b) {
     if (len > b.size()) break;
   }
   return std::nullopt;
-}
-
-std::string normalisedWave(std::string_view b) {
-  auto info = parseWave(b);
-  if (!info) return {};
-  std::string out;
-  out.reserve(44 + info->dataBytes);
-  out += "RIFF";
-  put32(out, uint32_t(36 + info->dataBytes));
-  out += "WAVEfmt ";
-  put32(out, 16);
-  put16(out, 1);
-  put16(out, info->channels);
-  put32(out, info->sampleRate);
-  put32(out, info->byteRate);
-  put16(out, uint16_t(info->channels * (info->bitsPerSample / 8)));
-  put16(out, info->bitsPerSample);
-  out += "data";
-  put32(out, uint32_t(info->dataBytes));
-  out.append(b.substr(info->dataOffset, info->dataBytes));
-  return out;
 }
 
 }  // namespace plat

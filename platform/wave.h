@@ -22,8 +22,4 @@ struct WaveInfo {
 // Parses a wave image; nullopt when it is no usable PCM wave.
 std::optional<WaveInfo> parseWave(std::string_view bytes);
 
-// A well-formed copy of the image: header sizes rewritten to the sample bytes present,
-// any trailing bytes beyond the data chunk dropped. Empty when the image is unusable.
-std::string normalisedWave(std::string_view bytes);
-
 }  // namespace plat

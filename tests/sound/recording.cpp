@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "tests/sound/soundserver.h"
+#include "tests/support/wavebytes.h"
 
 namespace soundcheck {
 
@@ -64,40 +65,19 @@ std::string describe(const std::vector<Stretch>& stretches) {
   return text.empty() ? "(silence)\n" : text;
 }
 
-namespace {
-void put32(std::string& s, uint32_t v) {
-  for (int i = 0; i < 4; ++i) s.push_back(char((v >> (8 * i)) & 0xFF));
-}
-void put16(std::string& s, uint16_t v) {
-  s.push_back(char(v & 0xFF));
-  s.push_back(char(v >> 8));
-}
-}  // namespace
-
 std::string toneWave(double hz, double toneSeconds, double silenceSeconds) {
   const uint32_t rate = 22050;
   const size_t tone = size_t(std::lround(toneSeconds * rate));
   const size_t total = tone + size_t(std::lround(silenceSeconds * rate));
   const double ease = 0.004 * rate;
-  std::string s = "RIFF";
-  put32(s, uint32_t(36 + 2 * total));
-  s += "WAVEfmt ";
-  put32(s, 16);
-  put16(s, 1);
-  put16(s, 1);
-  put32(s, rate);
-  put32(s, rate * 2);
-  put16(s, 2);
-  put16(s, 16);
-  s += "data";
-  put32(s, uint32_t(2 * total));
+  std::string s = testwave::header(1, rate, uint32_t(2 * total));
   for (size_t i = 0; i < total; ++i) {
     double v = 0;
     if (i < tone) {
       const double envelope = std::min({1.0, i / ease, (tone - i) / ease});
       v = 12000.0 * envelope * std::sin(2 * M_PI * hz * double(i) / rate);
     }
-    put16(s, uint16_t(int16_t(std::lround(v))));
+    testwave::put16(s, uint16_t(int16_t(std::lround(v))));
   }
   return s;
 }

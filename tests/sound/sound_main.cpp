@@ -3,22 +3,15 @@
 // offscreen platform. A server that cannot start fails the run, with the reason.
 
 #include <QApplication>
-#include <QDir>
 #include <cstdio>
-#include <cstdlib>
 #include <gtest/gtest.h>
 
 #include "platform/fonts.h"
+#include "tests/support/offscreen.h"
 #include "tests/sound/soundserver.h"
 
 int main(int argc, char** argv) {
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  if (!std::getenv("XDG_RUNTIME_DIR")) {
-    QString dir = QDir::tempPath() + "/vantrel-test-runtime";
-    QDir().mkpath(dir);
-    QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    setenv("XDG_RUNTIME_DIR", dir.toLocal8Bit().constData(), 1);
-  }
+  prepareOffscreenEnvironment();
   ::testing::InitGoogleTest(&argc, argv);
   if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
 
