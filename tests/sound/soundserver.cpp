@@ -7,9 +7,18 @@
 #include <QFileInfo>
 #include <QProcessEnvironment>
 #include <QThread>
-#include <cstdlib>
+#include <csignal>
+#include <sys/prctl.h>
 
 namespace soundcheck {
+
+namespace {
+// The server and the recorder end with the checks that started them, even when a check is
+// killed: nothing of theirs outlives the test program.
+void endWithParent(QProcess& process) {
+  process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+}
+}  // namespace
 
 PrivateSoundServer::PrivateSoundServer() = default;
 
@@ -44,6 +53,7 @@ bool PrivateSoundServer::start(QString* why) {
   env.remove("PULSE_SERVER");
   m_server.setProcessEnvironment(env);
   m_server.setProcessChannelMode(QProcess::MergedChannels);
+  endWithParent(m_server);
   const QString socket = m_home.filePath("native");
   m_server.start("pulseaudio",
                  {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
@@ -79,6 +89,7 @@ Recorder::~Recorder() {
 bool Recorder::start(QString* why) {
   m_file = m_dir.filePath("recording.raw");
   m_recorder.setProcessChannelMode(QProcess::MergedChannels);
+  endWithParent(m_recorder);
   m_recorder.start("parec", {"-d", "out.monitor", "--format=s16le", "--rate=44100", "--channels=2",
                              "--raw", "--latency-msec=10", m_file});
   if (!m_recorder.waitForStarted(10000)) {
