@@ -1,6 +1,9 @@
 #include "platform/checkbox.h"
 
+#include <QStyleOptionButton>
+
 #include "platform/colours.h"
+#include "platform/indicator.h"
 
 namespace plat {
 
@@ -32,6 +35,12 @@ void CheckBox::setValue(int v) {
 
 // The user only ever checks and clears: a greyed box becomes checked when clicked.
 void CheckBox::nextCheckState() { setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked); }
+
+void CheckBox::paintEvent(QPaintEvent*) {
+  QStyleOptionButton opt;
+  initStyleOption(&opt);
+  paintIndicatorControl(*this, opt, QStyle::CE_CheckBox, QStyle::SE_CheckBoxContents);
+}
 
 void CheckBox::setForeColor(rt::Colour c) {
   QPalette p = palette();

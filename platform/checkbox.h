@@ -25,6 +25,7 @@ class CheckBox : public QCheckBox {
 
  protected:
   void nextCheckState() override;
+  void paintEvent(QPaintEvent*) override;
 };
 
 }  // namespace plat

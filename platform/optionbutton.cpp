@@ -1,6 +1,9 @@
 #include "platform/optionbutton.h"
 
+#include <QStyleOptionButton>
+
 #include "platform/colours.h"
+#include "platform/indicator.h"
 
 namespace plat {
 
@@ -27,6 +30,12 @@ void OptionButton::setValue(bool chosen) {
   setAutoExclusive(false);
   setChecked(false);
   setAutoExclusive(true);
+}
+
+void OptionButton::paintEvent(QPaintEvent*) {
+  QStyleOptionButton opt;
+  initStyleOption(&opt);
+  paintIndicatorControl(*this, opt, QStyle::CE_RadioButton, QStyle::SE_RadioButtonContents);
 }
 
 void OptionButton::setForeColor(rt::Colour c) {

@@ -29,6 +29,9 @@ class OptionButton : public QRadioButton {
   void setForeColor(rt::Colour c);
   void setBackColor(rt::Colour c);  // an opaque background
   std::function<void()> onClick;
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
 };
 
 class OptionGroup : public ControlArray<OptionButton> {

@@ -9,6 +9,8 @@
 #include <QEvent>
 #include <QFile>
 #include <QPointer>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
@@ -211,6 +213,62 @@ TEST_F(RocketWindow, AFlightLandsByItselfWithItsSoundsAndCurves) {
   EXPECT_GT(countColour(window->picAltitude(), rt::RGB(255, 0, 0)), 100);
   EXPECT_GT(countColour(window->picSpeed(), rt::RGB(0, 0, 255)), 100);
   EXPECT_GT(countColour(window->picThrust(), rt::RGB(0, 0, 0)), 100);
+}
+
+// A control's caption as it shows on its container: the caption's area beside the indicator,
+// painted with the container behind it. Counts the pixels darker and lighter than the
+// container's face by a clear step.
+struct CaptionInk {
+  int darker = 0, lighter = 0;
+};
+CaptionInk captionInk(QAbstractButton* control, QStyle::SubElement captionArea, QColor face) {
+  QStyleOptionButton opt;
+  opt.initFrom(control);
+  opt.text = control->text();
+  const QRect area = control->style()->subElementRect(captionArea, &opt, control);
+  const QImage image = control->parentWidget()->grab(control->geometry()).toImage();
+  // The etch reaches one pixel past the caption's area.
+  const QRect scan = area.adjusted(0, 0, 1, 1) & image.rect();
+  CaptionInk ink;
+  for (int y = scan.top(); y <= scan.bottom(); ++y)
+    for (int x = scan.left(); x <= scan.right(); ++x) {
+      const int step = qGray(image.pixel(x, y)) - qGray(face.rgb());
+      ink.darker += step <= -48;
+      ink.lighter += step >= 40;
+    }
+  return ink;
+}
+
+TEST_F(RocketWindow, TheLockedChoicesStayReadableDuringAFlight) {
+  ASSERT_TRUE(open());
+  window->cmdLaunch()->click();
+  for (int i = 0; i < 20; ++i) window->Timer1()->fire();
+  ASSERT_TRUE(window->launch().Running());
+  // The panel behind the three choices is the grey face.
+  const QColor face(192, 192, 192);
+  const QImage panel = window->chkChute()->parentWidget()->grab().toImage();
+  ASSERT_EQ(panel.pixelColor(4, panel.height() / 2), face);
+  struct Choice {
+    QAbstractButton* control;
+    QStyle::SubElement caption;
+  };
+  const Choice choices[3] = {{window->chkChute(), QStyle::SE_CheckBoxContents},
+                             {window->optUnits()(0), QStyle::SE_RadioButtonContents},
+                             {window->optUnits()(1), QStyle::SE_RadioButtonContents}};
+  for (const Choice& c : choices) {
+    SCOPED_TRACE(c.control->text().toStdString());
+    ASSERT_FALSE(c.control->isEnabled());
+    // Greyed: dark grey strokes, etched in white below and to the right.
+    const CaptionInk ink = captionInk(c.control, c.caption, face);
+    EXPECT_GT(ink.darker, 60) << ink.lighter;
+    EXPECT_GT(ink.lighter, 30) << ink.darker;
+  }
+  // Once the rocket has landed the captions are black again.
+  flyToEnd();
+  for (const Choice& c : choices) {
+    ASSERT_TRUE(c.control->isEnabled());
+    EXPECT_GT(captionInk(c.control, c.caption, face).darker, 60);
+  }
 }
 
 TEST_F(RocketWindow, StoppingKeepsThePlotsAndARepaintRedrawsThemSilently) {
