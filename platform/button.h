@@ -19,6 +19,9 @@ class CommandButton : public QPushButton {
   // the button's name for screen readers when it has no caption.
   void setPicture(const QPixmap& picture, const QString& accessibleCaption = QString());
   void setForeColor(rt::Colour c);
+  // Whether the picture stands above the caption: when the two do not fit side by side
+  // within the button's inside, the picture goes on top and the caption beneath it.
+  bool pictureAboveCaption() const;
   std::function<void()> onClick;
   // The mouse moving over the button: button and shift codes, the point in twips from the
   // button's top left corner (tool bars show their tips from it).
@@ -26,6 +29,7 @@ class CommandButton : public QPushButton {
 
  protected:
   void mouseMoveEvent(QMouseEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
 };
 
 // A button with its caption, placed in its container at a rectangle in twips, whose Click

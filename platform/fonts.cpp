@@ -19,7 +19,8 @@ void installFontSubstitutions() {
   QFont::insertSubstitutions("Arial Black", QStringList{"DejaVu Sans", "Liberation Sans"});
   QFont::insertSubstitutions("Impact", QStringList{"DejaVu Sans Condensed", "Liberation Sans Narrow"});
   QFont::insertSubstitutions("Wingdings", QStringList{"DejaVu Sans"});
-  QFont::insertSubstitutions("Britannic Bold", QStringList{"DejaVu Serif", "Liberation Serif"});
+  // A narrow heavy face, as wide as the original display face, not the broad serif twins.
+  QFont::insertSubstitutions("Britannic Bold", QStringList{"Liberation Sans Narrow", "DejaVu Sans"});
 }
 
 QFont screenFont(const QString& name, double points, bool bold, bool italic, bool underline) {

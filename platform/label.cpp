@@ -15,6 +15,14 @@ Label::Label(QWidget* parent, const QString& caption) : QLabel(caption, parent) 
 void Label::setAlignment(Align a) {
   Qt::Alignment h = a == Right ? Qt::AlignRight : a == Center ? Qt::AlignHCenter : Qt::AlignLeft;
   QLabel::setAlignment(h | Qt::AlignTop);
+  applyIndent();
+}
+
+void Label::applyIndent() {
+  // A border gives its own gap (the toolkit's indent of half an "x"); without one, text set
+  // against a side stands two pixels in from it.
+  constexpr int kSideGap = 2;
+  setIndent(frameWidth() > 0 || (alignment() & Qt::AlignHCenter) ? -1 : kSideGap);
 }
 
 void Label::setForeColor(rt::Colour c) {
@@ -35,6 +43,7 @@ void Label::setTransparent() { setAutoFillBackground(false); }
 void Label::setBorder(bool single) {
   setFrameStyle(single ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
   setLineWidth(1);
+  applyIndent();
 }
 
 Frame::Frame(QWidget* parent, const QString& caption) : QWidget(parent) { setCaption(caption); }

@@ -1,6 +1,7 @@
 #pragma once
 // A text read-out. Alignment, colours, font and an optional border; "refresh" repaints it at
-// once, for read-outs that must show before a blocking wait.
+// once, for read-outs that must show before a blocking wait. Text aligned to a side keeps a
+// little clear of that side, so it never meets a neighbour that stands against the label.
 
 #include <QLabel>
 
@@ -21,6 +22,9 @@ class Label : public QLabel {
   void setTransparent();            // the container shows through
   void setBorder(bool single);
   void refresh() { repaint(); }
+
+ private:
+  void applyIndent();
 };
 
 // A frame: a captioned border that groups controls.
