@@ -458,6 +458,12 @@ void Surface::print(const QString& text, bool newline) {
   touched(r.adjusted(-2, -2, 2, 2));
 }
 
+void Surface::printUnderlined(const QString& text, bool newline) {
+  m_underline = true;
+  print(text, newline);
+  m_underline = false;
+}
+
 void Surface::tab(int column) {
   if (column < 1) column = 1;
   QFontMetrics fm(makeFont(), metricsDevice());

@@ -155,6 +155,9 @@ class Surface {
   void print(const QString& text, bool newline = true);
   // An empty line: the current point moves down one line, to the left edge.
   void newLine() { print(QString(), true); }
+  // A heading: the whole text underlined, blanks included, in one piece; the underline is
+  // off again afterwards.
+  void printUnderlined(const QString& text, bool newline = true);
   // Moves the current point to character column n (1 is the left edge; columns are as wide
   // as a digit of the font, which is every character in a fixed-pitch font). A point already
   // past the column goes to that column of the next line.

@@ -1,6 +1,5 @@
 #include "rocketry/rocketprint.h"
 
-#include <QStringList>
 
 #include "platform/printer.h"
 #include "runtime/numfmt.h"
@@ -21,17 +20,10 @@ constexpr Box kForceBox{850, 1050, 950, "NET FORCE"};
 
 QString fmt(float v, const char* mask) { return QString::fromStdString(rt::Format(double(v), mask)); }
 
-// A heading underlined word by word, the blanks between the words left plain.
+// A heading, underlined across its whole width.
 void heading(plat::Printer& pr, const QString& text) {
   pr.setCurrentX(100);
-  const QStringList words = text.split(' ');
-  for (int i = 0; i < words.size(); ++i) {
-    if (i > 0) pr.print(" ", false);
-    pr.setFontUnderline(true);
-    pr.print(words[i], false);
-    pr.setFontUnderline(false);
-  }
-  pr.newLine();
+  pr.printUnderlined(text);
 }
 
 void textLine(plat::Printer& pr, const QString& text) {

@@ -19,17 +19,10 @@ void PrintCentered(plat::Printer& pr, const QString& text, double x, double y) {
   pr.print(text);
 }
 
-// A heading underlined word by word, the blanks between the words not.
+// A heading, underlined across its whole width.
 void PrintHeading(plat::Printer& pr, const QString& heading, double x) {
   pr.setCurrentX(x);
-  const QStringList words = heading.split(' ');
-  for (int i = 0; i < words.size(); ++i) {
-    if (i > 0) pr.print(" ", false);
-    pr.setFontUnderline(true);
-    pr.print(words[i], false);
-    pr.setFontUnderline(false);
-  }
-  pr.newLine();
+  pr.printUnderlined(heading);
 }
 
 // Text that ends at x, its vertical centre on y.

@@ -271,7 +271,7 @@ TEST_F(RobotWindow, PrintsTheSettingsAndTheGrid) {
   ASSERT_EQ(printed->documents.size(), 1u);
   ASSERT_EQ(printed->documents[0].pages.size(), 1u);
   const auto& page = printed->documents[0].pages[0];
-  EXPECT_EQ(page.texts(), (std::vector<QString>{"Robotics", "", "Forward", " ", "Mode:", "",
+  EXPECT_EQ(page.texts(), (std::vector<QString>{"Robotics", "", "Forward Mode:", "",
                                                 "A1 =-110 degrees, 5 degrees of resolution",
                                                 "A2 = 100 degrees, 5 degrees of resolution", "L1 = 5, L2 = 5",
                                                 "Arm Position: X =" + window->lblX->caption() +
@@ -280,7 +280,7 @@ TEST_F(RobotWindow, PrintsTheSettingsAndTheGrid) {
     if (op.op != "print") continue;
     EXPECT_EQ(op.fontName, "Courier New");
     EXPECT_EQ(op.fontSize, 12);
-    EXPECT_EQ(op.underline, op.text == "Forward" || op.text == "Mode:") << op.text.toStdString();
+    EXPECT_EQ(op.underline, op.text == "Forward Mode:") << op.text.toStdString();
     if (op.text == "Robotics") EXPECT_EQ(op.args, (std::vector<double>{100, 100}));
     if (op.text.startsWith("A1")) EXPECT_EQ(op.args[0], 150);
   }
@@ -300,13 +300,13 @@ TEST_F(RobotWindow, PathModePrintsThePointsAndTheOptions) {
   window->cmdPrint->click();
   ASSERT_EQ(printed->documents.size(), 1u);
   const auto texts = printed->documents[0].pages.at(0).texts();
-  ASSERT_EQ(texts.size(), 17u);
-  EXPECT_EQ(texts[2], "Path");
-  EXPECT_EQ(texts[11], "Start Point: X = 2.72, Y = -5.83");
-  EXPECT_EQ(texts[12], "Desired Point: X = -6.1, Y = 2.0");
-  EXPECT_EQ(texts[13], "Number of Steps on Path = 50");
-  EXPECT_EQ(texts[15], "Move Angles Together - Keep A2 > 0");
-  EXPECT_EQ(texts[16], "Move A1 Counterclockwise - Move A2 Counterclockwise");
+  ASSERT_EQ(texts.size(), 15u);
+  EXPECT_EQ(texts[2], "Path Mode:");
+  EXPECT_EQ(texts[9], "Start Point: X = 2.72, Y = -5.83");
+  EXPECT_EQ(texts[10], "Desired Point: X = -6.1, Y = 2.0");
+  EXPECT_EQ(texts[11], "Number of Steps on Path = 50");
+  EXPECT_EQ(texts[13], "Move Angles Together - Keep A2 > 0");
+  EXPECT_EQ(texts[14], "Move A1 Counterclockwise - Move A2 Counterclockwise");
 }
 
 TEST_F(RobotWindow, CancelPrintsNothing) {

@@ -8,11 +8,14 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
+#include <QFontMetrics>
+#include <QImage>
 #include <QPointer>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 
 #include "app/projects.h"
@@ -271,6 +274,38 @@ TEST_F(RocketWindow, TheLockedChoicesStayReadableDuringAFlight) {
   }
 }
 
+// Columns beneath a printed text, drawn from where `text` was (page of 100 dots per inch, units of hundredths of an inch,
+// so a unit is a pixel) where its underline is broken. The underline's row is the row below
+// the glyphs' feet with the most dark pixels across the text's width; an underline that does
+// not reach both ends of the text counts as broken all along.
+int underlineGaps(const QImage& page, const plat::DrawOp& text, const QString& whole) {
+  const int left = int(text.args[0]), top = int(text.args[1]);
+  QFont font(text.fontName);
+  font.setPointSizeF(text.fontSize);
+  font.setUnderline(true);
+  QImage probe(1, 1, QImage::Format_RGB32);
+  probe.setDotsPerMeterX(page.dotsPerMeterX());
+  probe.setDotsPerMeterY(page.dotsPerMeterY());
+  const QFontMetrics fm(font, &probe);
+  const int width = fm.horizontalAdvance(whole);
+  auto dark = [&](int x, int y) { return qGray(page.pixel(x, y)) < 128; };
+  int row = -1, best = 0;
+  for (int y = top + fm.ascent(); y < top + fm.height() + 2; ++y) {
+    int n = 0;
+    for (int x = left; x < left + width; ++x) n += dark(x, y);
+    if (n > best) best = n, row = y;
+  }
+  if (row < 0) return width;
+  // Between the underline's two ends, which lie within a pixel or two of the text's ends.
+  int first = left + width, last = left - 1;
+  for (int x = left - 2; x < left + width + 2; ++x)
+    if (dark(x, row)) first = std::min(first, x), last = std::max(last, x);
+  if (first > left + 2 || last < left + width - 4) return width;
+  int gaps = 0;
+  for (int x = first; x <= last; ++x) gaps += !dark(x, row);
+  return gaps;
+}
+
 TEST_F(RocketWindow, StoppingKeepsThePlotsAndARepaintRedrawsThemSilently) {
   ASSERT_TRUE(open());
   window->cmdLaunch()->click();
@@ -330,15 +365,27 @@ TEST_F(RocketWindow, ThePrintoutShowsTheInputsTheLaunchValuesAndTheCurves) {
                            "Maximum Altitude = 4889 feet - Reached at 19.5 seconds|"
                            "Descent Speed = -197 feet/sec - Reached at 25.6 seconds"))
       << all.toStdString();
-  // The headings are underlined word by word; the titles run downwards.
-  int underlined = 0;
+  // The headings are underlined whole; the titles run downwards.
+  std::vector<QString> underlined;
   for (const auto& op : page.ops)
     if (op.op == "print" && op.underline) {
-      ++underlined;
-      EXPECT_NE(op.text, " ");
+      underlined.push_back(op.text);
       EXPECT_EQ(op.fontName, "Courier New");
     }
-  EXPECT_EQ(underlined, 4);
+  EXPECT_EQ(underlined, (std::vector<QString>{"Input Parameters:", "Launch Values:"}));
+  // On the page the underline runs unbroken beneath each heading, under its blank as under
+  // its letters: every column from the heading's first letter to its last has an underline
+  // pixel on the underline's row.
+  ASSERT_TRUE(page.image);
+  for (const char* heading : {"Input Parameters:", "Launch Values:"}) {
+    SCOPED_TRACE(heading);
+    const QString whole = QString::fromLatin1(heading);
+    const auto op = std::find_if(page.ops.begin(), page.ops.end(), [&](const plat::DrawOp& d) {
+      return d.op == "print" && d.underline && !d.text.isEmpty() && whole.startsWith(d.text.section(' ', 0, 0));
+    });
+    ASSERT_NE(op, page.ops.end());
+    EXPECT_EQ(underlineGaps(*page.image, *op, whole), 0);
+  }
   EXPECT_TRUE(all.contains("A|L|T|I|T|U|D|E|S|P|E|E|D|N|E|T| |F|O|R|C|E")) << all.toStdString();
   // Three frames, three curves of 200 steps (stopped at 10 s), two dotted zero lines.
   EXPECT_EQ(page.count("box"), 3);
