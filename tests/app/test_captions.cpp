@@ -24,6 +24,8 @@
 #include "platform/panel.h"
 #include "platform/tabcontrol.h"
 #include "platform/timer.h"
+#include "circuits/circuitdraw.h"
+#include "circuits/frmcircuit.h"
 #include "lander/frmlander.h"
 #include "robotics/frmrobot.h"
 #include "runtime/clock.h"
@@ -353,7 +355,13 @@ TEST_F(CaptionFit, EveryCaptionFitsItsControlInEveryWindowAndState) {
     press("Save File", "Weather, saving a file");
     press("Cancel", "Weather, save cancelled");
   });
-  project(6, [&](plat::Form&) {
+  project(6, [&](plat::Form& w) {
+    // A click on an empty slot of the board offers the elements.
+    auto* circuit = qobject_cast<circuits::frmCircuit*>(&w);
+    circuit->picCirc_MouseDown(1, 0, circuits::SlotX(5) + 25, circuits::SlotY(5) + 20);
+    EXPECT_TRUE(circuit->fraElement->isVisible());
+    check("Circuits, choosing an element");
+    press("Delete", "Circuits, slot left empty");
     press("Simulate Circuit", "Circuits simulating");
     press("Stop", "Circuits editing");
   });

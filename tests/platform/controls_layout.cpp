@@ -1,5 +1,5 @@
 // Panels as gauges, line and shape controls over pictures, placement in a container's own
-// units, and the timers with their pacing.
+// units, a button's picture and caption, and the timers with their pacing.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,8 @@
 #include <QEventLoop>
 #include <QTest>
 
+#include "platform/button.h"
+#include "platform/fonts.h"
 #include "platform/lineoverlay.h"
 #include "platform/panel.h"
 #include "platform/picturebox.h"
@@ -209,4 +211,39 @@ TEST(TickPacer, ShortensTheNextIntervalByTheTickAtLeastOneMs) {
   clock.advance(0x20);
   EXPECT_EQ(pacer.elapsed(), 0x20u);
   EXPECT_EQ(pacer.nextInterval(50), 18);
+}
+
+// The picture beside the caption when both fit, above it when they do not; either way inside
+// the button: no pixel of the picture lands on the button's border or outside it.
+TEST(CommandButton, PictureStandsBesideOrAboveItsCaptionInsideTheButton) {
+  QWidget w;
+  w.setFont(defaultFont());
+  QPixmap picture(16, 16);
+  picture.fill(QColor(0, 0, 255));
+  CommandButton narrow(&w, "&Help");
+  narrow.setPicture(picture);
+  placeTwips(&narrow, 0, 0, 615, 615);  // 41 pixels square
+  CommandButton wide(&w, "&Help");
+  wide.setPicture(picture);
+  placeTwips(&wide, 0, 0, 1455, 615);
+  EXPECT_TRUE(narrow.pictureAboveCaption());
+  EXPECT_FALSE(wide.pictureAboveCaption());
+
+  for (CommandButton* b : {&narrow, &wide}) {
+    const QImage image = b->grab().toImage();
+    QRect blue;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if ((image.pixel(x, y) & 0xFFFFFF) == 0x0000FF) blue |= QRect(x, y, 1, 1);
+    SCOPED_TRACE(b->width());
+    EXPECT_EQ(blue.size(), QSize(16, 16));
+    EXPECT_TRUE(image.rect().adjusted(2, 2, -2, -2).contains(blue));
+    // Above: centred across the button, over the middle; beside: left of the middle.
+    if (b == &narrow) {
+      EXPECT_LE(std::abs(blue.center().x() - image.width() / 2), 1);
+      EXPECT_LT(blue.bottom(), image.height() / 2 + 2);
+    } else {
+      EXPECT_LT(blue.right(), image.width() / 2);
+    }
+  }
 }
