@@ -1,6 +1,7 @@
 #include "runtime/convert.h"
 #include "runtime/filenames.h"
 #include "runtime/recordfile.h"
+#include "tests/support/scratchfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,31 +16,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class Files : public ::testing::Test {
-protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path() /
-               ("vantrel_rt_" + std::to_string(::getpid()) + "_" + info->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string file(const std::string& name) const { return (dir_ / name).string(); }
-    static std::string contents(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    static void put(const std::string& path, const std::string& bytes) {
-        std::ofstream(path, std::ios::binary) << bytes;
-    }
-    std::size_t entries() const {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), {}));
-    }
-
-    fs::path dir_;
-};
+class Files : public testsupport::ScratchFolder {};
 
 int errorNumber(auto&& f) {
     try {

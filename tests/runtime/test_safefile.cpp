@@ -6,6 +6,7 @@
 #include "runtime/recordfile.h"
 #include "runtime/safefile.h"
 #include "tests/support/filelimit.h"
+#include "tests/support/scratchfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -24,32 +25,8 @@ using testsupport::inChildWithFileLimit;
 
 namespace {
 
-class SafeFileTest : public ::testing::Test {
+class SafeFileTest : public testsupport::ScratchFolder {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("vantrel_safe_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string file(const std::string& name) const { return (dir_ / name).string(); }
-    static std::string contents(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    static void put(const std::string& path, const std::string& bytes) {
-        std::ofstream(path, std::ios::binary) << bytes;
-    }
-    // Every name in the folder, hidden temporary files included.
-    std::vector<std::string> names() const {
-        std::vector<std::string> out;
-        for (const auto& e : fs::directory_iterator(dir_)) out.push_back(e.path().filename().string());
-        std::sort(out.begin(), out.end());
-        return out;
-    }
     // Runs a write in a child limited to `limit` bytes a file; returns "ok" or
     // "<number> <errno> <reason>" of the WriteError it met.
     static std::string failingWrite(rlim_t limit, const std::function<void()>& write) {
@@ -62,8 +39,6 @@ protected:
             return "ok";
         });
     }
-
-    fs::path dir_;
 };
 
 std::string oldLog() {
