@@ -1,9 +1,10 @@
-# The two commands of the README, plus the benchmarks. Each installs what is missing,
-# configures and builds before it does its work.
+# The two commands of the README, plus the benchmarks and the fuzzing. Each installs what is
+# missing, configures and builds before it does its work.
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
 export XDG_RUNTIME_DIR ?= $(shell d=/tmp/vantrel-runtime-$$(id -u); mkdir -p $$d; chmod 700 $$d; echo $$d)
 
-.PHONY: run test bench deps build-release build-test clean
+.PHONY: run test bench fuzz deps build-release build-test build-fuzz clean
 
 deps:
 	@scripts/install-deps.sh
@@ -16,6 +17,10 @@ build-test: deps
 	@cmake --preset test >/dev/null
 	@cmake --build --preset test -j $(JOBS)
 
+build-fuzz: deps
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz -j $(JOBS)
+
 run: build-release
 	build/release/vantrel
 
@@ -24,6 +29,10 @@ test: build-test
 
 bench: build-release
 	@for b in build/release/bench/bench_*; do if [ -f "$$b" ] && [ -x "$$b" ]; then "$$b" || exit 1; fi; done
+
+# Every reader of outside input under libFuzzer for FUZZ_SECONDS, the targets side by side.
+fuzz: build-fuzz
+	fuzz/run.sh $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build

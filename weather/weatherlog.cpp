@@ -6,12 +6,23 @@
 
 namespace weather {
 
-WeatherTable ReadWeatherFile(const std::string& path) {
-  rt::RecordReader in(path);
+namespace {
+WeatherTable readDays(rt::RecordReader& in) {
   WeatherTable log;
   for (int r = 1; r <= kDays; ++r)
     for (int c = 1; c <= kFields; ++c) log[size_t(r)][size_t(c)] = in.readItem();
   return log;
+}
+}  // namespace
+
+WeatherTable ReadWeatherData(std::string bytes) {
+  rt::RecordReader in = rt::RecordReader::fromBytes(std::move(bytes));
+  return readDays(in);
+}
+
+WeatherTable ReadWeatherFile(const std::string& path) {
+  rt::RecordReader in(path);
+  return readDays(in);
 }
 
 void WriteWeatherFile(const std::string& path, const WeatherTable& log) {

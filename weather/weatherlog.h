@@ -26,6 +26,9 @@ using WeatherTable = std::array<std::array<std::string, kFields + 1>, kDays + 1>
 // structure; records after the 60th are ignored. Throws rt::RuntimeError: 53 for a missing
 // file, 62 for a file that ends before 360 items.
 WeatherTable ReadWeatherFile(const std::string& path);
+// The same from a data file's bytes already in memory; throws rt::RuntimeError(62) for bytes
+// that end before 360 items.
+WeatherTable ReadWeatherData(std::string bytes);
 // Writes the log as 60 records through a temporary file, so a failed write leaves an older
 // file of the same name intact. Throws rt::RuntimeError.
 void WriteWeatherFile(const std::string& path, const WeatherTable& log);

@@ -110,6 +110,18 @@ TEST_F(DataFile, AShortOrMissingFileFailsWithItsErrorNumber) {
   }
 }
 
+TEST_F(DataFile, BytesInMemoryReadAsTheSameFileWould) {
+  const std::string bytes = "  1/2 , 40,30\r\n\"\",\"29.9\",\"x\"\r\n" + repeat(kEmptyDay, 59);
+  write("M.wwd", bytes);
+  EXPECT_EQ(ReadWeatherData(bytes), ReadWeatherFile(path("M.wwd")));
+  try {
+    ReadWeatherData(repeat(kEmptyDay, 59));
+    FAIL() << "59 records read";
+  } catch (const rt::RuntimeError& e) {
+    EXPECT_EQ(e.number, 62);
+  }
+}
+
 TEST(FileNames, SavedNamesAreCutToEightCharactersInUpperCase) {
   EXPECT_EQ(SaveName("abc"), "ABC");
   EXPECT_EQ(SaveName("september2026"), "SEPTEMBE");
