@@ -32,7 +32,7 @@ bench: build-release
 
 # Every reader of outside input under libFuzzer for FUZZ_SECONDS, the targets side by side.
 fuzz: build-fuzz
-	fuzz/run.sh $(FUZZ_SECONDS)
+	FUZZ_JOBS=$(FUZZ_JOBS) fuzz/run.sh $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build

@@ -15,8 +15,8 @@
 #include <string>
 
 #include "fuzz/require.h"
-#include "fuzz/weathertable.h"
 #include "runtime/convert.h"
+#include "weather/weatherlog.h"
 
 namespace fs = std::filesystem;
 
@@ -35,6 +35,15 @@ fs::path& folder() {
     return fs::path(pattern);
   }();
   return dir;
+}
+
+// The log as the writer stores it: a double quote, which would end a field, as an apostrophe.
+weather::WeatherTable asStored(weather::WeatherTable log) {
+  for (auto& day : log)
+    for (std::string& field : day)
+      for (char& c : field)
+        if (c == '"') c = '\'';
+  return log;
 }
 
 }  // namespace

@@ -17,8 +17,8 @@ findings=$build/findings
 logs=$build/logs
 
 # Slowest first: these get the cores left over when there are more cores than targets.
-targets=(drawmacro weatherlog helpfile settings numbers weatherfile)
-declare -A maxlen=([settings]=1024 [weatherlog]=4096 [weatherfile]=4096 [helpfile]=2048 [drawmacro]=64 [numbers]=64)
+targets=(weatherlog drawmacro helpfile settings numbers weatherfile)
+declare -A maxlen=([settings]=1024 [weatherlog]=3072 [weatherfile]=3072 [helpfile]=1024 [drawmacro]=64 [numbers]=64)
 
 rm -rf "$logs"
 mkdir -p "$logs" "$findings"
