@@ -2,10 +2,10 @@
 # Runs every fuzz target for the given number of seconds and prints, for each, how many inputs
 # it ran and what it found (crashes, leaks, timeouts, out-of-memory). The targets run side by
 # side, as many workers as there are cores (FUZZ_JOBS): every target gets one, the slowest get
-# the cores left over; the workers of a target share its corpus. The corpus grown while
-# fuzzing stays in the build folder (build/fuzz/corpus-work); the repository keeps only the
-# seeds (fuzz/corpus). Inputs that broke a target are kept in build/fuzz/findings.
-# Exit status 1 when anything was found.
+# the cores left over; the workers of a target share its corpus and their executions add up in
+# the table. The corpus grown while fuzzing stays in the build folder (build/fuzz/corpus-work);
+# the repository keeps only the seeds (fuzz/corpus). Inputs that broke a target are kept in
+# build/fuzz/findings. Exit status 1 when anything was found.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
