@@ -20,7 +20,7 @@ targets=(weatherlog drawmacro helpfile settings numbers weatherfile)
 # Who gets the cores left over when there are more cores than targets, in turn: the slowest
 # first. The end-to-end weather target spends its time in the file system, so it gets two.
 spare_order=(weatherfile weatherfile drawmacro weatherlog helpfile settings)
-declare -A maxlen=([settings]=1024 [weatherlog]=3072 [weatherfile]=3072 [helpfile]=1024 [drawmacro]=48 [numbers]=64)
+declare -A maxlen=([settings]=1024 [weatherlog]=3072 [weatherfile]=3072 [helpfile]=1024 [drawmacro]=48 [numbers]=128)
 
 rm -rf "$logs"
 mkdir -p "$logs" "$findings"
