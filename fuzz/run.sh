@@ -39,11 +39,12 @@ while [ "$spare" -gt 0 ]; do
   done
 done
 
-# One worker: fuzzes until its time is up, starting again after a finding. Writes a line
+# One worker: fuzzes until its time is up, starting again after a finding without the input
+# that broke the target (a seed that breaks it again ends the worker). Writes a line
 # "executions crashes leaks timeouts ooms others" to its summary file.
 worker() {
   local t=$1 w=$2 deadline=$3
-  local execs=0 crash=0 leak=0 timeout=0 oom=0 other=0 run=0
+  local execs=0 crash=0 leak=0 timeout=0 oom=0 other=0 run=0 last=""
   while :; do
     local left=$((deadline - $(date +%s)))
     [ "$left" -gt 0 ] || break
@@ -69,6 +70,11 @@ worker() {
         *) other=$((other + 1)) ;;
       esac
       echo "fuzz_$t: finding ${artifact:-(no input kept)}, log $log" >&2
+      # The input file names are the hash of their contents, the finding's name ends in it.
+      local hash=${artifact##*-}
+      [ -n "$artifact" ] && rm -f "$work/$t/$hash"
+      [ "${artifact:-none}" != "$last" ] || break
+      last=${artifact:-none}
     fi
     run=$((run + 1))
   done
