@@ -53,9 +53,7 @@ void PrintPlots(plat::Printer& pr, const PlotPrintout& page) {
   pr.print("Pendulum");
   pr.newLine();
   pr.setCurrentX(100);
-  pr.setFontUnderline(true);
-  pr.print("Parameters:");
-  pr.setFontUnderline(false);
+  pr.printUnderlined("Parameters:");
   pr.newLine();
   for (size_t i = 0; i < 4; ++i) {
     pr.setCurrentX(100);

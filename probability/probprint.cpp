@@ -28,9 +28,7 @@ void printTop(plat::Surface& p, const QString& word, const QString& summary) {
   p.print(QStringLiteral("Probability"));
   p.newLine();
   p.setCurrentX(100);
-  p.setFontUnderline(true);
-  p.print(word);
-  p.setFontUnderline(false);
+  p.printUnderlined(word);
   p.newLine();
   p.setCurrentX(100);
   p.print(summary);

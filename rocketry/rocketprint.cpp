@@ -1,6 +1,5 @@
 #include "rocketry/rocketprint.h"
 
-
 #include "platform/printer.h"
 #include "runtime/numfmt.h"
 

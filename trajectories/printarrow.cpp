@@ -27,9 +27,8 @@ void PrintTrajectories(plat::Printer& p, const ArrowPrintout& sheet) {
   p.moveTo(100, 100);
   p.print(QStringLiteral("Trajectories"));
   p.newLine();
-  p.setFontUnderline(true);
-  lineAt100(p, QStringLiteral("Parameters:"));
-  p.setFontUnderline(false);
+  p.setCurrentX(100);
+  p.printUnderlined(QStringLiteral("Parameters:"));
   p.newLine();
   lineAt100(p, QStringLiteral("Current Angle = ") + sheet.angle + QStringLiteral(" degrees"));
   lineAt100(p, QStringLiteral("Current Speed = ") + sheet.speed);
