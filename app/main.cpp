@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "platform/fonts.h"
-#include "shell/frmmenu.h"
+#include "shell/menuwindow.h"
 #include "app/projects.h"
 
 int main(int argc, char** argv) {
@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
   plat::installFontSubstitutions();
 
-  shell::frmMenu menu;
+  shell::MenuWindow menu;
   registerProjects(menu);
   menu.Show();
   if (menu.ended()) return 1;

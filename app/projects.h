@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/frmmenu.h"
+#include "shell/menuwindow.h"
 
 // Tells the menu which window each of its project buttons opens.
-void registerProjects(shell::frmMenu& menu);
+void registerProjects(shell::MenuWindow& menu);

@@ -23,7 +23,7 @@
 #include "platform/button.h"
 #include "platform/fonts.h"
 #include "platform/timer.h"
-#include "shell/module1.h"
+#include "shell/programfolder.h"
 #include "shell/settings.h"
 
 namespace {

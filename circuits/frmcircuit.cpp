@@ -12,8 +12,9 @@
 #include "platform/textbox.h"
 #include "platform/twips.h"
 #include "runtime/numfmt.h"
-#include "shell/frmmenu.h"
-#include "shell/module1.h"
+#include "shell/menuwindow.h"
+#include "shell/programfolder.h"
+#include "shell/sounds.h"
 #include "shell/settings.h"
 
 namespace circuits {
@@ -316,7 +317,7 @@ void frmCircuit::cmdExit_Click() {
     return;
   }
   Unload();
-  shell::ShowMenu();
+  returnToMenu();
 }
 
 }  // namespace circuits

@@ -18,8 +18,10 @@
 #include "platform/twips.h"
 #include "runtime/colour.h"
 #include "runtime/numfmt.h"
-#include "shell/frmmenu.h"
-#include "shell/module1.h"
+#include "shell/menuwindow.h"
+#include "shell/programfolder.h"
+#include "shell/sounds.h"
+#include "shell/clocks.h"
 #include "shell/settings.h"
 
 namespace lander {
@@ -284,7 +286,7 @@ void frmLander::btnStart_Click() {
 void frmLander::cmdExit_Click() {
   if (!m_game.InGame) {
     Unload();
-    shell::ShowMenu();
+    returnToMenu();
     return;
   }
   // Stop: the viewer, the read-outs and the gauge keep the game's last state.

@@ -16,8 +16,10 @@
 #include "platform/twips.h"
 #include "runtime/convert.h"
 #include "runtime/numfmt.h"
-#include "shell/frmmenu.h"
-#include "shell/module1.h"
+#include "shell/menuwindow.h"
+#include "shell/programfolder.h"
+#include "shell/sounds.h"
+#include "shell/clocks.h"
 #include "shell/settings.h"
 
 namespace levers {
@@ -334,7 +336,7 @@ void frmLever::cmdHelp_Click() { plat::help().showTopic(shell::BasePath + "vtrel
 
 void frmLever::cmdExit_Click() {
   Unload();
-  shell::ShowMenu();
+  returnToMenu();
 }
 
 // ------------------------------------------------------------------------------ tips

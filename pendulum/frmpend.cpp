@@ -13,8 +13,10 @@
 #include "platform/timer.h"
 #include "platform/twips.h"
 #include "runtime/colour.h"
-#include "shell/frmmenu.h"
-#include "shell/module1.h"
+#include "shell/menuwindow.h"
+#include "shell/programfolder.h"
+#include "shell/sounds.h"
+#include "shell/clocks.h"
 #include "shell/settings.h"
 
 namespace pend {
@@ -176,7 +178,7 @@ void frmPend::closeFromTitleBar() {
   // Closing the window mid-run ends the run first, so no tick arrives for a closed window.
   if (m_run->Running()) m_run->Stop();
   Unload();
-  shell::ShowMenu();
+  returnToMenu();
 }
 
 // -- parameters ---------------------------------------------------------------------------
@@ -247,7 +249,7 @@ void frmPend::cmdStart_Click() { m_run->StartClicked(); }
 void frmPend::cmdExit_Click() {
   if (m_run->StopClicked()) return;
   Unload();
-  shell::ShowMenu();
+  returnToMenu();
 }
 
 void frmPend::Timer1_Timer() { m_run->Tick(); }

@@ -22,13 +22,7 @@ Form::Form(QWidget* parent) : QWidget(parent, Qt::Window) {
   setMouseTracking(true);
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
   f1->setContext(Qt::WindowShortcut);
-  connect(f1, &QShortcut::activated, this, [this] {
-    if (m_helpFile.isEmpty()) return;
-    if (m_helpTopic > 0)
-      help().showTopic(programFolder() + m_helpFile, m_helpTopic);
-    else
-      help().showContents(programFolder() + m_helpFile);
-  });
+  connect(f1, &QShortcut::activated, this, [this] { showHelp(); });
 }
 
 void Form::Show() {
@@ -174,6 +168,18 @@ void Form::mouseReleaseEvent(QMouseEvent* e) {
 void Form::setHelp(const QString& fileName, int topic) {
   m_helpFile = fileName;
   m_helpTopic = topic;
+}
+
+void Form::showHelp() {
+  if (m_helpFile.isEmpty()) return;
+  if (m_helpTopic > 0)
+    help().showTopic(programFolder() + m_helpFile, m_helpTopic);
+  else
+    help().showContents(programFolder() + m_helpFile);
+}
+
+void Form::returnToMenu() {
+  if (m_wayBack) m_wayBack();
 }
 
 }  // namespace plat

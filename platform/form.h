@@ -4,6 +4,7 @@
 // takes the window's own way out instead of simply vanishing.
 
 #include <QWidget>
+#include <functional>
 
 #include "runtime/colour.h"
 
@@ -47,6 +48,13 @@ class Form : public QWidget {
   void setHelp(const QString& fileName, int topic);
   QString helpFile() const { return m_helpFile; }
   int helpTopic() const { return m_helpTopic; }
+  // Opens the window's help file at its topic (at its contents for topic 0): what F1 and
+  // the window's Help button open.
+  void showHelp();
+
+  // How a project window goes back to the window that opened it: the menu gives each
+  // project this when it opens it.
+  void setWayBack(std::function<void()> wayBack) { m_wayBack = std::move(wayBack); }
 
  protected:
   virtual void Form_Load() {}
@@ -63,6 +71,9 @@ class Form : public QWidget {
   virtual void Form_MouseUp(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {}
   // The title bar's close box (or the window manager's close). By default the window unloads.
   virtual void closeFromTitleBar() { Unload(); }
+  // Takes the way back the window was given (the menu shows itself again); nothing when
+  // none was given.
+  void returnToMenu();
   // For a load step that fails: the window stays unloaded and Show does not show it.
   void abortLoad() { m_loaded = false; }
   void closeEvent(QCloseEvent* e) override;
@@ -86,6 +97,7 @@ class Form : public QWidget {
   rt::Colour m_backColor = 0xC0C0C0;
   QString m_helpFile;
   int m_helpTopic = 0;
+  std::function<void()> m_wayBack;
 };
 
 }  // namespace plat

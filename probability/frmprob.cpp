@@ -18,8 +18,10 @@
 #include "probability/probprint.h"
 #include "runtime/numfmt.h"
 #include "runtime/random.h"
-#include "shell/frmmenu.h"
-#include "shell/module1.h"
+#include "shell/menuwindow.h"
+#include "shell/programfolder.h"
+#include "shell/sounds.h"
+#include "shell/clocks.h"
 #include "shell/settings.h"
 
 namespace prob {
@@ -351,7 +353,7 @@ void frmProb::Form_Unload() {
 
 void frmProb::LeaveWindow() {
   Unload();
-  shell::ShowMenu();
+  returnToMenu();
 }
 
 void frmProb::closeFromTitleBar() { LeaveWindow(); }

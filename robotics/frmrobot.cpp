@@ -13,8 +13,9 @@
 #include "platform/twips.h"
 #include "robotics/printrobot.h"
 #include "robotics/robotgrid.h"
-#include "shell/frmmenu.h"
-#include "shell/module1.h"
+#include "shell/menuwindow.h"
+#include "shell/programfolder.h"
+#include "shell/sounds.h"
 #include "shell/settings.h"
 
 namespace robot {
@@ -238,7 +239,7 @@ void frmRobot::cmdExit_Click() {
   // A running motion ends with the window.
   Timer1->setEnabled(false);
   Unload();
-  shell::ShowMenu();
+  returnToMenu();
 }
 
 void frmRobot::StoreSettings() {

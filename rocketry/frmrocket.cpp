@@ -17,8 +17,10 @@
 #include "platform/twips.h"
 #include "rocketry/rocketprint.h"
 #include "runtime/colour.h"
-#include "shell/frmmenu.h"
-#include "shell/module1.h"
+#include "shell/menuwindow.h"
+#include "shell/programfolder.h"
+#include "shell/sounds.h"
+#include "shell/clocks.h"
 #include "shell/settings.h"
 
 namespace rocket {
@@ -247,7 +249,7 @@ void frmRocket::closeFromTitleBar() { cmdExit_Click(); }
 void frmRocket::cmdExit_Click() {
   // Exit is disabled during a flight; a close from the title bar ends the flight first.
   Unload();
-  shell::ShowMenu();
+  returnToMenu();
 }
 
 void frmRocket::StoreSettings() {

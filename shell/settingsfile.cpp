@@ -2,7 +2,7 @@
 
 #include "platform/files.h"
 #include "runtime/safefile.h"
-#include "shell/module1.h"
+#include "shell/programfolder.h"
 #include "shell/settings.h"
 
 namespace shell {

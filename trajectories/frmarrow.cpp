@@ -17,8 +17,10 @@
 #include "runtime/convert.h"
 #include "runtime/numfmt.h"
 #include "runtime/random.h"
-#include "shell/frmmenu.h"
-#include "shell/module1.h"
+#include "shell/menuwindow.h"
+#include "shell/programfolder.h"
+#include "shell/sounds.h"
+#include "shell/clocks.h"
 #include "shell/settings.h"
 #include "trajectories/griddraw.h"
 #include "trajectories/printarrow.h"
@@ -385,7 +387,7 @@ void frmArrow::cmdHelp_Click() { plat::help().showTopic(shell::BasePath + "palor
 void frmArrow::cmdExit_Click() {
   m_dragging = 0;
   Unload();
-  shell::ShowMenu();
+  returnToMenu();
 }
 
 }  // namespace traj

@@ -20,8 +20,8 @@
 #include "platform/textbox.h"
 #include "platform/twips.h"
 #include "runtime/numfmt.h"
-#include "shell/frmmenu.h"
-#include "shell/module1.h"
+#include "shell/menuwindow.h"
+#include "shell/programfolder.h"
 #include "weather/entrytext.h"
 #include "weather/weatherplots.h"
 #include "weather/weatherprint.h"
@@ -262,7 +262,7 @@ void frmWatch::Form_Load() {
 void frmWatch::cmdExit_Click(int /*index*/) {
   if (!m_files.ConfirmDiscard(Discard::Exit)) return;
   Unload();
-  shell::ShowMenu();
+  returnToMenu();
 }
 
 // The title bar's close leaves as Exit does, with its question.

@@ -14,8 +14,10 @@
 #include "platform/twips.h"
 #include "runtime/colour.h"
 #include "runtime/convert.h"
-#include "shell/frmmenu.h"
-#include "shell/module1.h"
+#include "shell/menuwindow.h"
+#include "shell/programfolder.h"
+#include "shell/sounds.h"
+#include "shell/clocks.h"
 #include "shell/settings.h"
 #include "wheel/optwheel.h"
 
@@ -193,7 +195,7 @@ void frmWheel::Form_Unload() {
 
 void frmWheel::leave() {
   Unload();
-  shell::ShowMenu();
+  returnToMenu();
 }
 
 void frmWheel::closeFromTitleBar() {

@@ -9,7 +9,7 @@
 #include "platform/services.h"
 #include "platform/textbox.h"
 #include "platform/twips.h"
-#include "shell/module1.h"
+#include "shell/programfolder.h"
 #include "wheel/frmwheel.h"
 
 namespace wheel {

@@ -29,7 +29,7 @@
 #include "lander/frmlander.h"
 #include "robotics/frmrobot.h"
 #include "runtime/clock.h"
-#include "shell/module1.h"
+#include "shell/clocks.h"
 
 namespace {
 
@@ -295,13 +295,13 @@ class CaptionFit : public MenuFixture {
   // Opens project i from the menu, explores it in the states `run` leads through, and closes
   // it as the title bar does.
   void project(int index, const std::function<void(plat::Form&)>& run = {}) {
-    menu->cmdChoice(index)->click();
-    plat::Form* window = menu->openProject();
+    menu->projectButton(index)->click();
+    plat::Form* window = menu->currentProject();
     ASSERT_TRUE(window) << index;
     const QString name = window->windowTitle();
     explore(name);
     if (run) run(*window);
-    if (menu->openProject()) menu->openProject()->close();
+    if (menu->currentProject()) menu->currentProject()->close();
     QCoreApplication::processEvents();
     ASSERT_TRUE(menu->isVisible()) << name.toStdString();
   }
@@ -340,7 +340,7 @@ TEST_F(CaptionFit, EveryCaptionFitsItsControlInEveryWindowAndState) {
   });
   project(4, [&](plat::Form&) {
     for (int level = 0; level < 4; ++level) {
-      auto& modes = qobject_cast<lander::frmLander*>(menu->openProject())->optMode();
+      auto& modes = qobject_cast<lander::frmLander*>(menu->currentProject())->optMode();
       if (!modes(level)) continue;
       modes.choose(level);
       press("Start", QString("Moon lander level %1 in play").arg(level));
@@ -378,7 +378,7 @@ TEST_F(CaptionFit, EveryCaptionFitsItsControlInEveryWindowAndState) {
   });
   project(8, [&](plat::Form&) {
     press("Take Shot", "Trajectories shot");
-    fireTimers(menu->openProject(), 3);
+    fireTimers(menu->currentProject(), 3);
     check("Trajectories shot in flight");
   });
   project(9, [&](plat::Form& w) {

@@ -28,8 +28,7 @@
 #include "platform/services.h"
 #include "platform/textbox.h"
 #include "runtime/colour.h"
-#include "shell/frmmenu.h"
-#include "shell/module1.h"
+#include "shell/menuwindow.h"
 #include "shell/settings.h"
 
 namespace {
@@ -49,8 +48,8 @@ class CircuitWindow : public MenuFixture {
     MenuFixture::TearDown();
   }
   frmCircuit* open() {
-    menu->cmdChoice(6)->click();
-    w = qobject_cast<frmCircuit*>(menu->openProject());
+    menu->projectButton(6)->click();
+    w = qobject_cast<frmCircuit*>(menu->currentProject());
     return w;
   }
   void setCircuit(std::initializer_list<int16_t> codes) {

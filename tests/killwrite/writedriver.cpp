@@ -12,7 +12,7 @@
 
 #include <QString>
 
-#include "shell/module1.h"
+#include "shell/programfolder.h"
 #include "shell/settings.h"
 #include "weather/watchfiles.h"
 

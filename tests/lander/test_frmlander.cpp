@@ -26,8 +26,8 @@
 #include "platform/timer.h"
 #include "runtime/clock.h"
 #include "runtime/random.h"
-#include "shell/frmmenu.h"
-#include "shell/module1.h"
+#include "shell/menuwindow.h"
+#include "shell/clocks.h"
 #include "shell/settings.h"
 
 namespace {
@@ -47,14 +47,14 @@ class LanderWindow : public ::testing::Test {
       ASSERT_TRUE(QFile::copy(QString(VANTREL_APP_DIR "/") + name, dir.filePath(name))) << name;
     shell::setTickClock(&clock);
     frmLander::useRandomSource(&random);
-    menu = new shell::frmMenu;
+    menu = new shell::MenuWindow;
     registerProjects(*menu);
     menu->onEnd = [](int) {};
     menu->Show();
   }
   void TearDown() override {
     if (menu) {
-      if (menu->openProject()) delete menu->openProject();
+      if (menu->currentProject()) delete menu->currentProject();
       delete menu;
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -64,8 +64,8 @@ class LanderWindow : public ::testing::Test {
   }
 
   frmLander* open() {
-    menu->cmdChoice(4)->click();
-    window = qobject_cast<frmLander*>(menu->openProject());
+    menu->projectButton(4)->click();
+    window = qobject_cast<frmLander*>(menu->currentProject());
     return window;
   }
   void chooseLevel(int level) { window->optMode()(level)->click(); }
@@ -96,7 +96,7 @@ class LanderWindow : public ::testing::Test {
   rt::ManualTickClock clock{1000};
   rt::ScriptedRandom random{{0.5f}};
   QTemporaryDir dir;
-  QPointer<shell::frmMenu> menu;
+  QPointer<shell::MenuWindow> menu;
   QPointer<frmLander> window;
 };
 

@@ -17,8 +17,8 @@
 #include "platform/surface.h"
 #include "runtime/clock.h"
 #include "runtime/colour.h"
-#include "shell/frmmenu.h"
-#include "shell/module1.h"
+#include "shell/menuwindow.h"
+#include "shell/clocks.h"
 #include "shell/settings.h"
 
 namespace leverstest {
@@ -41,7 +41,7 @@ class LeverWindow : public ::testing::Test {
     ini.write(fresh.readAll());
     ini.close();
     shell::setTickClock(&clock);
-    menu = new shell::frmMenu;
+    menu = new shell::MenuWindow;
     registerProjects(*menu);
     menu->onEnd = [](int) {};
     menu->Show();
@@ -50,7 +50,7 @@ class LeverWindow : public ::testing::Test {
   void TearDown() override {
     shell::setTickClock(nullptr);
     if (menu) {
-      if (menu->openProject()) delete menu->openProject();
+      if (menu->currentProject()) delete menu->currentProject();
       delete menu;
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -58,8 +58,8 @@ class LeverWindow : public ::testing::Test {
   }
   // Opens the levers from the menu's button.
   frmLever* open() {
-    QTest::mouseClick(menu->cmdChoice(1), Qt::LeftButton);
-    auto* w = qobject_cast<frmLever*>(menu->openProject());
+    QTest::mouseClick(menu->projectButton(1), Qt::LeftButton);
+    auto* w = qobject_cast<frmLever*>(menu->currentProject());
     EXPECT_NE(w, nullptr);
     return w;
   }
@@ -76,7 +76,7 @@ class LeverWindow : public ::testing::Test {
 
   plat::TestServices services{};
   QTemporaryDir dir;
-  QPointer<shell::frmMenu> menu;
+  QPointer<shell::MenuWindow> menu;
   rt::ManualTickClock clock{1000};
 };
 

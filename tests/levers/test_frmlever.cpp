@@ -25,8 +25,8 @@
 #include "platform/timer.h"
 #include "runtime/clock.h"
 #include "runtime/colour.h"
-#include "shell/frmmenu.h"
-#include "shell/module1.h"
+#include "shell/menuwindow.h"
+#include "shell/programfolder.h"
 #include "shell/settings.h"
 #include "tests/levers/leverwindow.h"
 

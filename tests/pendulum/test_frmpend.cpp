@@ -26,8 +26,9 @@
 #include "platform/spinbutton.h"
 #include "platform/timer.h"
 #include "runtime/colour.h"
-#include "shell/frmmenu.h"
-#include "shell/module1.h"
+#include "shell/menuwindow.h"
+#include "shell/programfolder.h"
+#include "shell/clocks.h"
 #include "shell/settings.h"
 
 namespace {

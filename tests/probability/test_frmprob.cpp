@@ -28,8 +28,9 @@
 #include "probability/frmprob.h"
 #include "runtime/clock.h"
 #include "runtime/random.h"
-#include "shell/frmmenu.h"
-#include "shell/module1.h"
+#include "shell/menuwindow.h"
+#include "shell/programfolder.h"
+#include "shell/clocks.h"
 #include "shell/settings.h"
 
 namespace {

@@ -26,8 +26,8 @@
 #include "robotics/frmrobot.h"
 #include "runtime/colour.h"
 #include "runtime/numfmt.h"
-#include "shell/frmmenu.h"
-#include "shell/module1.h"
+#include "shell/menuwindow.h"
+#include "shell/programfolder.h"
 #include "shell/settings.h"
 
 namespace {
@@ -44,8 +44,8 @@ class RobotWindow : public MenuFixture {
     MenuFixture::TearDown();
   }
   frmRobot* open() {
-    menu->cmdChoice(7)->click();
-    window = qobject_cast<frmRobot*>(menu->openProject());
+    menu->projectButton(7)->click();
+    window = qobject_cast<frmRobot*>(menu->currentProject());
     return window;
   }
   // Ticks the motion until Move shows again.

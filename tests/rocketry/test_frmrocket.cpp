@@ -34,8 +34,9 @@
 #include "platform/twips.h"
 #include "rocketry/frmrocket.h"
 #include "runtime/colour.h"
-#include "shell/frmmenu.h"
-#include "shell/module1.h"
+#include "shell/menuwindow.h"
+#include "shell/programfolder.h"
+#include "shell/clocks.h"
 #include "shell/settings.h"
 
 namespace {

@@ -14,13 +14,21 @@
 #include "platform/button.h"
 #include "platform/files.h"
 #include "platform/services.h"
-#include "shell/frmmenu.h"
-#include "shell/module1.h"
-#include "shell/placeholder.h"
+#include "shell/menuwindow.h"
+#include "shell/programfolder.h"
 #include "shell/settings.h"
 #include "tests/support/filelimit.h"
 
 namespace {
+
+// A project whose own way out goes back where the menu said.
+class LeavingWindow : public plat::Form {
+ public:
+  void leave() {
+    Unload();
+    returnToMenu();
+  }
+};
 
 QByteArray freshFile() {
   QFile f(VANTREL_RESOURCES "/vtrel5.ini");
@@ -38,7 +46,7 @@ class MenuTest : public ::testing::Test {
   }
   void TearDown() override {
     if (menu) {
-      if (menu->openProject()) delete menu->openProject();
+      if (menu->currentProject()) delete menu->currentProject();
       delete menu;
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -56,7 +64,7 @@ class MenuTest : public ::testing::Test {
   }
   QString iniPath() const { return dir.filePath("vtrel5.ini"); }
   void start() {
-    menu = new shell::frmMenu;
+    menu = new shell::MenuWindow;
     registerProjects(*menu);
     menu->onEnd = [this](int code) { endCodes.push_back(code); };
     menu->Show();
@@ -64,7 +72,7 @@ class MenuTest : public ::testing::Test {
 
   plat::TestServices services{};
   QTemporaryDir dir;
-  QPointer<shell::frmMenu> menu;
+  QPointer<shell::MenuWindow> menu;
   std::vector<int> endCodes;
 };
 
@@ -78,15 +86,15 @@ TEST_F(MenuTest, OpensWithTenProjectButtonsInTwoColumns) {
   const char* captions[] = {"Levers", "Pendulum", "Water Wheel", "Moon Lander", "Weather Watch",
                             "Circuits", "Robotics", "Trajectories", "Rocketry", "Probability"};
   for (int i = 1; i <= 10; ++i) {
-    auto* b = menu->cmdChoice(i);
+    auto* b = menu->projectButton(i);
     EXPECT_EQ(b->caption(), captions[i - 1]);
     EXPECT_EQ(b->x(), i <= 5 ? 192 : 344) << i;  // 2880 and 5160 twips
     EXPECT_EQ(b->y(), 16 + 48 * ((i - 1) % 5)) << i;
     EXPECT_EQ(b->size(), QSize(145, 41));
     EXPECT_TRUE(b->isEnabled());
   }
-  EXPECT_EQ(menu->cmdExit()->accessibleName(), "Exit");
-  EXPECT_EQ(menu->cmdHelp()->caption(), "&Help");
+  EXPECT_EQ(menu->exitButton()->accessibleName(), "Exit");
+  EXPECT_EQ(menu->helpButton()->caption(), "&Help");
   EXPECT_TRUE(services.boxes->calls.empty());
   EXPECT_TRUE(services.sound->calls.empty());  // no sound at start-up
 }
@@ -94,7 +102,7 @@ TEST_F(MenuTest, OpensWithTenProjectButtonsInTwoColumns) {
 TEST_F(MenuTest, ExitRewritesTheFreshFileByteForByte) {
   writeSettings(freshFile());
   start();
-  menu->cmdExit()->click();
+  menu->exitButton()->click();
   EXPECT_EQ(readSettings(), freshFile());
   EXPECT_EQ(readSettings().size(), 215);
   EXPECT_EQ(endCodes, std::vector<int>{0});
@@ -115,7 +123,7 @@ TEST_F(MenuTest, ExitOnAFullDiskKeepsTheOldFileSaysSoAndEnds) {
   shell::settings().NumFlips = 250;
   // The disk takes 100 bytes of the 215 that the file needs.
   const std::string seen = testsupport::inChildWithFileLimit(100, [&] {
-    menu->cmdExit()->click();
+    menu->exitButton()->click();
     std::string out;
     for (const auto& c : services.boxes->calls)
       out += "box " + std::to_string(c.style) + ": " + c.text.toStdString() + "\n";
@@ -157,9 +165,9 @@ TEST_F(MenuTest, ProjectRoundTripReadsTheFileOnce) {
   // The file on disk changes behind the program's back: it is not read again.
   writeSettings(QByteArray(freshFile()).replace("5,500", "3,100"));
 
-  QTest::mouseClick(menu->cmdChoice(1), Qt::LeftButton);
+  QTest::mouseClick(menu->projectButton(1), Qt::LeftButton);
   EXPECT_FALSE(menu->isVisible());
-  QPointer<plat::Form> project = menu->openProject();
+  QPointer<plat::Form> project = menu->currentProject();
   ASSERT_TRUE(project);
   EXPECT_TRUE(project->isVisible());
   EXPECT_EQ(project->caption(), "Levers");
@@ -173,26 +181,26 @@ TEST_F(MenuTest, ProjectRoundTripReadsTheFileOnce) {
   EXPECT_TRUE(endCodes.empty());
 
   // Chosen again, the project is loaded anew.
-  QTest::mouseClick(menu->cmdChoice(1), Qt::LeftButton);
-  QPointer<plat::Form> again = menu->openProject();
+  QTest::mouseClick(menu->projectButton(1), Qt::LeftButton);
+  QPointer<plat::Form> again = menu->currentProject();
   ASSERT_TRUE(again);
   EXPECT_EQ(again->caption(), "Levers");
   again->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(menu->isVisible());
 
-  // A stand-in window's Exit goes back to the menu the same way.
-  menu->setProject(10, [] { return new shell::PlaceholderWindow("Stand-in", "vtrel.hlp", 13); });
-  QTest::mouseClick(menu->cmdChoice(10), Qt::LeftButton);
-  auto* placeholder = qobject_cast<shell::PlaceholderWindow*>(menu->openProject());
-  ASSERT_NE(placeholder, nullptr);
+  // A project's own way out takes the way back the menu gave it.
+  menu->setProject(10, [] { return new LeavingWindow; });
+  QTest::mouseClick(menu->projectButton(10), Qt::LeftButton);
+  auto* leaving = dynamic_cast<LeavingWindow*>(menu->currentProject());
+  ASSERT_NE(leaving, nullptr);
   EXPECT_FALSE(menu->isVisible());
-  placeholder->cmdExit()->click();
+  leaving->leave();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(menu->isVisible());
 
   EXPECT_EQ(shell::settings().NumCoins, 5);  // not re-read from the changed file
-  menu->cmdExit()->click();
+  menu->exitButton()->click();
   QByteArray written = readSettings();
   EXPECT_NE(written.indexOf("\r\n5,500\r\n2,123\r\n"), -1);
 }
@@ -204,7 +212,7 @@ TEST_F(MenuTest, HelpOpensTheContentsOfTheApplicationHelpFile) {
   help.write("VANTREL HELP 1\n=contents Test\n");
   help.close();
   start();
-  menu->cmdHelp()->click();
+  menu->helpButton()->click();
   ASSERT_EQ(services.help->calls.size(), 1u);
   EXPECT_EQ(services.help->calls[0].topic, 0);
   EXPECT_EQ(services.help->calls[0].file, shell::BasePath + "vtrel.HLP");
@@ -220,8 +228,8 @@ TEST_F(MenuTest, F1InAProjectOpensWhatItsHelpButtonOpens) {
       {5, "palorime.hlp", 15}, {6, "vtrel.hlp", 6},     {7, "vtrel.hlp", 7},      {8, "palorime.hlp", 16},
       {9, "palorime.hlp", 18}, {10, "vtrel.hlp", 13}};
   for (const auto& e : expected) {
-    menu->cmdChoice_Click(e.index);
-    QPointer<plat::Form> project = menu->openProject();
+    menu->openProject(e.index);
+    QPointer<plat::Form> project = menu->currentProject();
     ASSERT_TRUE(project);
     EXPECT_EQ(project->helpFile(), e.file) << e.index;
     EXPECT_EQ(project->helpTopic(), e.topic) << e.index;

@@ -14,7 +14,8 @@
 
 #include "platform/services.h"
 #include "platform/wave.h"
-#include "shell/module1.h"
+#include "shell/programfolder.h"
+#include "shell/sounds.h"
 #include "tests/sound/listening.h"
 
 namespace {

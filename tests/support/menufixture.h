@@ -17,7 +17,7 @@
 #include "platform/printer.h"
 #include "platform/printer_recording.h"
 #include "platform/services.h"
-#include "shell/frmmenu.h"
+#include "shell/menuwindow.h"
 
 class MenuFixture : public ::testing::Test {
  protected:
@@ -28,14 +28,14 @@ class MenuFixture : public ::testing::Test {
     plat::setProgramFolder(dir.path());
     QFile fresh(VANTREL_RESOURCES "/vtrel5.ini");
     ASSERT_TRUE(fresh.copy(dir.filePath("vtrel5.ini")));
-    menu = new shell::frmMenu;
+    menu = new shell::MenuWindow;
     registerProjects(*menu);
     menu->onEnd = [](int) {};
     menu->Show();
   }
   void TearDown() override {
     if (menu) {
-      if (menu->openProject()) delete menu->openProject();
+      if (menu->currentProject()) delete menu->currentProject();
       delete menu;
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -44,12 +44,12 @@ class MenuFixture : public ::testing::Test {
   // Presses the menu's project button and returns the window it opened.
   template <class Window>
   Window* openProject(int index) {
-    menu->cmdChoice(index)->click();
-    return qobject_cast<Window*>(menu->openProject());
+    menu->projectButton(index)->click();
+    return qobject_cast<Window*>(menu->currentProject());
   }
 
   plat::TestServices services{};
   plat::RecordingPrinter* printed = nullptr;
   QTemporaryDir dir;
-  QPointer<shell::frmMenu> menu;
+  QPointer<shell::MenuWindow> menu;
 };

@@ -20,8 +20,8 @@
 #include "platform/printer_recording.h"
 #include "platform/services.h"
 #include "runtime/random.h"
-#include "shell/frmmenu.h"
-#include "shell/module1.h"
+#include "shell/menuwindow.h"
+#include "shell/programfolder.h"
 #include "shell/settings.h"
 #include "trajectories/frmarrow.h"
 
@@ -41,14 +41,14 @@ class ArrowWindow : public ::testing::Test {
     ASSERT_TRUE(fresh.copy(dir.filePath("vtrel5.ini")));
     // The mark's picture, as the build lays it beside the program.
     QFile::copy(VANTREL_APP_DIR "/arrowmark.png", dir.filePath("arrowmark.png"));
-    menu = new shell::frmMenu;
+    menu = new shell::MenuWindow;
     registerProjects(*menu);
     menu->onEnd = [](int) {};
     menu->Show();
   }
   void TearDown() override {
     if (menu) {
-      if (menu->openProject()) delete menu->openProject();
+      if (menu->currentProject()) delete menu->currentProject();
       delete menu;
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -57,8 +57,8 @@ class ArrowWindow : public ::testing::Test {
   // Opens the trajectories from the menu's eighth button; hit messages then come from a
   // scripted source.
   frmArrow* open() {
-    menu->cmdChoice(8)->click();
-    window = qobject_cast<frmArrow*>(menu->openProject());
+    menu->projectButton(8)->click();
+    window = qobject_cast<frmArrow*>(menu->currentProject());
     if (window) window->setRandomSource(&random);
     return window;
   }
@@ -68,7 +68,7 @@ class ArrowWindow : public ::testing::Test {
   plat::RecordingPrinter* printed = nullptr;
   rt::ScriptedRandom random{{0.1f}};
   QTemporaryDir dir;
-  QPointer<shell::frmMenu> menu;
+  QPointer<shell::MenuWindow> menu;
   QPointer<frmArrow> window;
 };
 

@@ -27,7 +27,7 @@
 #include "platform/tabcontrol.h"
 #include "platform/textbox.h"
 #include "platform/twips.h"
-#include "shell/frmmenu.h"
+#include "shell/menuwindow.h"
 #include "shell/settings.h"
 #include "weather/frmwatch.h"
 #include "weather/weatherplots.h"
@@ -46,8 +46,8 @@ class WeatherWindow : public MenuFixture {
     MenuFixture::TearDown();
   }
   frmWatch* open() {
-    menu->cmdChoice(5)->click();
-    window = qobject_cast<frmWatch*>(menu->openProject());
+    menu->projectButton(5)->click();
+    window = qobject_cast<frmWatch*>(menu->currentProject());
     return window;
   }
   void type(const QString& text) { QTest::keyClicks(window->txtEdit(), text); }

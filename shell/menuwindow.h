@@ -1,8 +1,8 @@
 #pragma once
 // The main menu: the first window, the hub from which every project opens.
 
-#include <array>
 #include <QPointer>
+#include <array>
 #include <functional>
 
 #include "platform/form.h"
@@ -14,13 +14,13 @@ class ImageBox;
 
 namespace shell {
 
-class frmMenu : public plat::Form {
+class MenuWindow : public plat::Form {
   Q_OBJECT
  public:
   using ProjectFactory = std::function<plat::Form*()>;
 
-  frmMenu();
-  ~frmMenu() override;
+  MenuWindow();
+  ~MenuWindow() override;
   // The window each project button opens, made anew for every opening.
   void setProject(int index, ProjectFactory make);
   // How the program ends (tests replace it); by default the event loop stops.
@@ -28,36 +28,32 @@ class frmMenu : public plat::Form {
   // True once the load step failed or Exit ran: the program is ending.
   bool ended() const { return m_ended; }
   // The project window now open, if any.
-  plat::Form* openProject() const { return m_project; }
+  plat::Form* currentProject() const { return m_project; }
 
-  plat::CommandButton* cmdChoice(int index) const { return m_choice[size_t(index)]; }
-  plat::CommandButton* cmdExit() const { return m_exit; }
-  plat::CommandButton* cmdHelp() const { return m_help; }
+  plat::CommandButton* projectButton(int index) const { return m_projectButtons[size_t(index)]; }
+  plat::CommandButton* exitButton() const { return m_exitButton; }
+  plat::CommandButton* helpButton() const { return m_helpButton; }
 
-  void cmdChoice_Click(int index);
-  void cmdHelp_Click();
-  void cmdExit_Click();
+  // Hides the menu and opens project 1 to 10, which is given its way back here.
+  void openProject(int index);
+  // Writes the settings file and ends the program.
+  void exitProgram();
 
  protected:
   void Form_Load() override;
   void Form_Unload() override;
-  void closeFromTitleBar() override { cmdExit_Click(); }
+  void closeFromTitleBar() override { exitProgram(); }
 
  private:
   void end(int code);
-  std::array<plat::CommandButton*, 11> m_choice{};
+  std::array<plat::CommandButton*, 11> m_projectButtons{};
   std::array<ProjectFactory, 11> m_factory{};
-  plat::CommandButton* m_exit = nullptr;
-  plat::CommandButton* m_help = nullptr;
-  plat::ImageBox* m_image = nullptr;
+  plat::CommandButton* m_exitButton = nullptr;
+  plat::CommandButton* m_helpButton = nullptr;
+  plat::ImageBox* m_picture = nullptr;
   QPointer<plat::Form> m_project;
   bool m_ended = false;
 };
-
-// The menu of the running program.
-frmMenu* menu();
-// A project's way back: shows the menu again (it was only hidden).
-void ShowMenu();
 
 // The captions of the ten project buttons, in menu order (index 1 to 10).
 QString projectCaption(int index);

@@ -7,7 +7,9 @@
 #include <QTemporaryDir>
 
 #include "platform/services.h"
-#include "shell/module1.h"
+#include "shell/programfolder.h"
+#include "shell/sounds.h"
+#include "shell/clocks.h"
 
 namespace {
 

@@ -1,0 +1,63 @@
+#pragma once
+// A window's layout as a table. Each row says what one control shows (caption, font,
+// colours) and where it stands in its container, in twips; `build` makes the control from
+// its row. A window keeps its rows in a table beside its constructor, so the constructor only
+// says which control is built from which row and what its events do.
+
+#include <QString>
+#include <utility>
+
+#include "platform/fonts.h"
+#include "platform/twips.h"
+#include "runtime/colour.h"
+
+namespace plat {
+
+// A font as a row gives it: a classic face name and a size in points. No face: the
+// container's font is kept.
+struct FontSpec {
+  const char* face = nullptr;
+  double points = 0;
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+};
+
+// A row's colour that is not given: the control keeps its own.
+inline constexpr rt::Colour kNoColour = 0xFFFFFFFFu;
+
+// One control of a layout. Positions and sizes are in twips, in the container.
+struct ControlSpec {
+  const char* caption = nullptr;  // none: the control keeps its caption
+  double left = 0, top = 0, width = 0, height = 0;
+  FontSpec font{};
+  rt::Colour fore = kNoColour;
+  rt::Colour back = kNoColour;
+};
+
+// Gives a control what its row says: caption, font, colours, then its place.
+template <class Control>
+void applySpec(Control* c, const ControlSpec& s) {
+  if constexpr (requires { c->setCaption(QString()); }) {
+    if (s.caption) c->setCaption(QString::fromUtf8(s.caption));
+  }
+  if (s.font.face) c->setFont(screenFont(s.font.face, s.font.points, s.font.bold, s.font.italic, s.font.underline));
+  if constexpr (requires { c->setForeColor(rt::Colour{}); }) {
+    if (s.fore != kNoColour) c->setForeColor(s.fore);
+  }
+  if constexpr (requires { c->setBackColor(rt::Colour{}); }) {
+    if (s.back != kNoColour) c->setBackColor(s.back);
+  }
+  placeTwips(c, s.left, s.top, s.width, s.height);
+}
+
+// Makes a control in its container from its row; further arguments go to the control's
+// constructor after the container (a shape's kind, for one).
+template <class Control, class... Args>
+Control* build(QWidget* container, const ControlSpec& s, Args&&... args) {
+  auto* c = new Control(container, std::forward<Args>(args)...);
+  applySpec(c, s);
+  return c;
+}
+
+}  // namespace plat

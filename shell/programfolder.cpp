@@ -1,0 +1,30 @@
+#include "shell/programfolder.h"
+
+#include <QFile>
+
+#include "platform/files.h"
+
+namespace shell {
+
+QString BasePath;
+
+void setBasePath(const QString& folder) {
+  BasePath = folder;
+  if (!BasePath.endsWith('/')) BasePath += '/';
+}
+
+QString AppFilePath(const QString& fileName) { return BasePath + fileName; }
+
+void ReadWholeFile(const QString& fileName, std::string& text) {
+  text.clear();
+  QFile f(plat::resolveFile(fileName));
+  if (!f.open(QIODevice::ReadOnly)) return;
+  QByteArray bytes = f.readAll();
+  if (f.error() != QFileDevice::NoError) return;
+  qsizetype a = 0, b = bytes.size();
+  while (a < b && bytes[a] == ' ') ++a;
+  while (b > a && bytes[b - 1] == ' ') --b;
+  text.assign(bytes.constData() + a, size_t(b - a));
+}
+
+}  // namespace shell

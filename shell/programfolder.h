@@ -1,0 +1,20 @@
+#pragma once
+// The program's folder, where every file the program reads or writes lies, and the reading
+// of a whole file from it.
+
+#include <QString>
+#include <string>
+
+namespace shell {
+
+// The program's folder followed by "/", set once at start-up.
+extern QString BasePath;
+void setBasePath(const QString& folder);
+
+// The base folder followed by the file name.
+QString AppFilePath(const QString& fileName);
+
+// The file's bytes, less leading and trailing blanks; empty on any error.
+void ReadWholeFile(const QString& fileName, std::string& text);
+
+}  // namespace shell
