@@ -9,6 +9,7 @@
 #include "fuzz/require.h"
 #include "platform/drawmacro.h"
 #include "platform/surface.h"
+#include "tests/support/doubles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // One surface for every input: a new one per input would measure the image, not the reader.

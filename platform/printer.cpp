@@ -5,7 +5,6 @@
 
 #include "platform/files.h"
 #include "platform/printer_pdf.h"
-#include "platform/printer_recording.h"
 #include "platform/printer_system.h"
 #include "platform/services.h"
 
@@ -217,13 +216,6 @@ bool askPrinterReady(const QString& title) {
 std::unique_ptr<PrinterBackend> makeDefaultPrinterBackend() {
   if (auto system = makeSystemPrinterBackend()) return system;
   return std::make_unique<PdfPrinterBackend>(programFolder());
-}
-
-RecordingPrinter* installRecordingPrinter(int dpi, bool keepImages) {
-  auto rec = std::make_unique<RecordingPrinter>(dpi, keepImages);
-  RecordingPrinter* raw = rec.get();
-  printer().setBackend(std::move(rec));
-  return raw;
 }
 
 }  // namespace plat

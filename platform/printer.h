@@ -121,9 +121,4 @@ bool askPrinterReady(const QString& title);
 // file in the program's folder when there is no printer.
 std::unique_ptr<PrinterBackend> makeDefaultPrinterBackend();
 
-class RecordingPrinter;
-// Tests: from now on pages are recorded, at the given resolution, keeping an image of each
-// page when asked (letter paper; at 100 dpi a page unit of hundredths of an inch is a pixel).
-RecordingPrinter* installRecordingPrinter(int dpi = 100, bool keepImages = true);
-
 }  // namespace plat

@@ -26,22 +26,6 @@ namespace plat {
 
 // ---------------------------------------------------------------- message boxes
 
-int ScriptedMessageBoxes::show(const QString& text, int style, const QString& title) {
-  int answer;
-  if (!m_script.empty()) {
-    answer = m_script.front();
-    m_script.erase(m_script.begin());
-  } else {
-    static const int first[] = {Msg::Ok, Msg::Ok, Msg::Abort, Msg::Yes, Msg::Yes, Msg::Retry};
-    static const int second[] = {Msg::Ok, Msg::Cancel, Msg::Retry, Msg::No, Msg::No, Msg::Cancel};
-    int buttons = style & 7;
-    if (buttons > 5) buttons = 0;
-    answer = (style & Msg::DefaultButton2) ? second[buttons] : first[buttons];
-  }
-  calls.push_back({text, style, title, answer});
-  return answer;
-}
-
 namespace {
 
 class QtMessageBoxes : public MessageBoxBackend {
@@ -261,30 +245,7 @@ std::unique_ptr<HelpBackend> g_help;
 
 }  // namespace
 
-void RecordingSound::playFile(const QString& path, bool wait) {
-  calls.push_back({SoundCall::File, path, wait, 0});
-  if (wait && onWaitingPlay) onWaitingPlay(path);
-}
-void RecordingSound::playImage(const std::string& image) {
-  calls.push_back({SoundCall::Image, QString(), false, image.size()});
-}
-void RecordingSound::stop() { calls.push_back({SoundCall::Stop, QString(), false, 0}); }
-void RecordingSound::beep() { calls.push_back({SoundCall::Beep, QString(), false, 0}); }
-
-int RecordingSound::countBeeps() const {
-  int n = 0;
-  for (const auto& c : calls) n += c.kind == SoundCall::Beep;
-  return n;
-}
-
 void SoundBackend::beep() { QApplication::beep(); }
-
-int RecordingSound::countPlays(const QString& fileNameEnd) const {
-  int n = 0;
-  for (const auto& c : calls)
-    if (c.kind == SoundCall::File && c.path.endsWith(fileNameEnd, Qt::CaseInsensitive)) ++n;
-  return n;
-}
 
 int MsgBox(const QString& text, int style, const QString& title) {
   return messageBoxes().show(text, style, title.isEmpty() ? QStringLiteral("Vantrel") : title);
@@ -307,16 +268,5 @@ HelpBackend& help() {
 void setMessageBoxBackend(std::unique_ptr<MessageBoxBackend> b) { g_boxes = std::move(b); }
 void setSoundBackend(std::unique_ptr<SoundBackend> b) { g_sound = std::move(b); }
 void setHelpBackend(std::unique_ptr<HelpBackend> b) { g_help = std::move(b); }
-
-TestServices installTestServices() {
-  auto boxes = std::make_unique<ScriptedMessageBoxes>();
-  auto snd = std::make_unique<RecordingSound>();
-  auto hlp = std::make_unique<RecordingHelp>();
-  TestServices t{boxes.get(), snd.get(), hlp.get()};
-  setMessageBoxBackend(std::move(boxes));
-  setSoundBackend(std::move(snd));
-  setHelpBackend(std::move(hlp));
-  return t;
-}
 
 }  // namespace plat

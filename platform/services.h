@@ -1,6 +1,6 @@
 #pragma once
 // Services the windows call that talk to the desktop: message boxes, sound and help.
-// Each sits behind a small interface with a real back-end and a back-end for tests;
+// Each sits behind a small interface with a real back-end (tests install their own);
 // the windows reach them through the functions at the bottom of this file.
 
 #include <QString>
@@ -33,25 +33,6 @@ class MessageBoxBackend {
 // program's name, as a box shown without a title does.
 int MsgBox(const QString& text, int style = Msg::OkOnly, const QString& title = QString());
 
-// A message box as a test sees it: what was asked and which answer it received.
-struct MessageBoxCall {
-  QString text;
-  int style;
-  QString title;
-  int answer;
-};
-
-// Test back-end: answers from a script (in order; when the script runs dry the default
-// button is pressed) and keeps every call.
-class ScriptedMessageBoxes : public MessageBoxBackend {
- public:
-  void answer(int a) { m_script.push_back(a); }
-  int show(const QString& text, int style, const QString& title) override;
-  std::vector<MessageBoxCall> calls;
- private:
-  std::vector<int> m_script;
-};
-
 class SoundBackend {
  public:
   virtual ~SoundBackend() = default;
@@ -65,44 +46,11 @@ class SoundBackend {
   virtual void beep();
 };
 
-struct SoundCall {
-  enum Kind { File, Image, Stop, Beep } kind;
-  QString path;  // File: the path as asked
-  bool wait = false;
-  size_t imageBytes = 0;
-};
-
-// Test back-end: silent, instant, keeps every call. An optional hook runs inside each
-// waiting play, so a test can advance a scripted clock by the length of the sound.
-class RecordingSound : public SoundBackend {
- public:
-  void playFile(const QString& path, bool wait) override;
-  void playImage(const std::string& image) override;
-  void stop() override;
-  void beep() override;
-  std::vector<SoundCall> calls;
-  std::function<void(const QString&)> onWaitingPlay;
-  int countPlays(const QString& fileNameEnd) const;
-  int countBeeps() const;
-};
-
 class HelpBackend {
  public:
   virtual ~HelpBackend() = default;
   virtual void showContents(const QString& helpFile) = 0;
   virtual void showTopic(const QString& helpFile, int topic) = 0;
-};
-
-struct HelpCall {
-  QString file;
-  int topic;  // 0 for the contents page
-};
-
-class RecordingHelp : public HelpBackend {
- public:
-  void showContents(const QString& helpFile) override { calls.push_back({helpFile, 0}); }
-  void showTopic(const QString& helpFile, int topic) override { calls.push_back({helpFile, topic}); }
-  std::vector<HelpCall> calls;
 };
 
 // The system's sound: plays through the desktop's sound server. With no audio output it is
@@ -116,13 +64,5 @@ HelpBackend& help();
 void setMessageBoxBackend(std::unique_ptr<MessageBoxBackend> b);
 void setSoundBackend(std::unique_ptr<SoundBackend> b);
 void setHelpBackend(std::unique_ptr<HelpBackend> b);
-
-// Installs the three test back-ends and returns them (tests keep the pointers).
-struct TestServices {
-  ScriptedMessageBoxes* boxes;
-  RecordingSound* sound;
-  RecordingHelp* help;
-};
-TestServices installTestServices();
 
 }  // namespace plat

@@ -266,13 +266,6 @@ class ImageSurface : public Surface {
 };
 
 // An image surface that records every operation made on it: what tests draw on.
-class RecordingSurface : public ImageSurface {
- public:
-  RecordingSurface(int width, int height, rt::Colour back = 0xFFFFFF) : ImageSurface(width, height, back) {
-    setRecording(true);
-  }
-};
-
 // Copies a rectangle of w x h device pixels from src at (sx, sy) to dst at (dx, dy),
 // combining the pixels by op. src and dst may be one surface, the rectangles overlapping
 // (a strip chart scrolls by copying itself one pixel aside). Only pixels that lie inside

@@ -1,7 +1,6 @@
 #include "runtime/clock.h"
 
 #include <chrono>
-#include <cmath>
 #include <ctime>
 
 namespace rt {
@@ -27,14 +26,6 @@ float SystemTimeOfDay::seconds() {
     // Centiseconds below 86400 stay below it as a single (its step there is 1/128 s).
     double s = local.tm_hour * 3600.0 + local.tm_min * 60.0 + sec + static_cast<double>(centis) / 100.0;
     return static_cast<float>(s);
-}
-
-void ManualTimeOfDay::set(float seconds) {
-    if (!std::isfinite(seconds)) seconds = 0.0f;
-    float s = std::fmod(seconds, 86400.0f);
-    if (s < 0.0f) s += 86400.0f;
-    if (s >= 86400.0f) s = 0.0f;  // a tiny negative value can round up to a full day
-    seconds_ = s;
 }
 
 } // namespace rt

@@ -29,13 +29,4 @@ float TimeSeededRandom::next() {
     return f;
 }
 
-ScriptedRandom::ScriptedRandom(std::vector<float> values) : values_(std::move(values)) {
-    if (values_.empty()) throw std::invalid_argument("ScriptedRandom needs at least one value");
-    for (float v : values_)
-        if (!(v >= 0.0f && v < 1.0f))
-            throw std::invalid_argument("ScriptedRandom values must lie in [0, 1)");
-}
-
-float ScriptedRandom::next() { return values_[drawn_++ % values_.size()]; }
-
 } // namespace rt

@@ -3,9 +3,7 @@
 // Uniform random singles in [0, 1). Projects take a RandomSource so that tests
 // can script the sequence.
 
-#include <cstddef>
 #include <random>
-#include <vector>
 
 namespace rt {
 
@@ -28,20 +26,6 @@ public:
 
 private:
     std::mt19937 engine_;
-};
-
-// Returns the given values in order, starting again after the last.
-// Throws std::invalid_argument for an empty list or a value outside [0, 1).
-class ScriptedRandom : public RandomSource {
-public:
-    explicit ScriptedRandom(std::vector<float> values);
-    float next() override;
-    // How many values have been drawn so far.
-    std::size_t drawn() const { return drawn_; }
-
-private:
-    std::vector<float> values_;
-    std::size_t drawn_ = 0;
 };
 
 } // namespace rt

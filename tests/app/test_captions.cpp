@@ -30,6 +30,7 @@
 #include "robotics/frmrobot.h"
 #include "runtime/clock.h"
 #include "shell/clocks.h"
+#include "tests/support/manualsources.h"
 
 namespace {
 

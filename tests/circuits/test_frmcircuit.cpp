@@ -24,12 +24,12 @@
 #include "platform/label.h"
 #include "platform/picturebox.h"
 #include "platform/printer.h"
-#include "platform/printer_recording.h"
 #include "platform/services.h"
 #include "platform/textbox.h"
 #include "runtime/colour.h"
 #include "shell/menuwindow.h"
 #include "shell/settings.h"
+#include "tests/support/doubles.h"
 
 namespace {
 

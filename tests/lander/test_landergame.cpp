@@ -11,6 +11,7 @@
 #include "lander/landergame.h"
 #include "runtime/clock.h"
 #include "runtime/random.h"
+#include "tests/support/manualsources.h"
 
 namespace {
 

@@ -11,6 +11,8 @@
 #include "runtime/clock.h"
 #include "runtime/colour.h"
 #include "runtime/random.h"
+#include "tests/support/manualsources.h"
+#include "tests/support/doubles.h"
 
 namespace {
 

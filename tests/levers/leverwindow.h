@@ -20,6 +20,8 @@
 #include "shell/menuwindow.h"
 #include "shell/clocks.h"
 #include "shell/settings.h"
+#include "tests/support/manualsources.h"
+#include "tests/support/doubles.h"
 
 namespace leverstest {
 

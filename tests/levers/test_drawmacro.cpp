@@ -8,6 +8,7 @@
 
 #include "platform/drawmacro.h"
 #include "platform/surface.h"
+#include "tests/support/doubles.h"
 
 namespace {
 

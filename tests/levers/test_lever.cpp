@@ -9,6 +9,7 @@
 
 #include "levers/lever.h"
 #include "runtime/clock.h"
+#include "tests/support/manualsources.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "levers/leverscreen.h"
 #include "platform/surface.h"
 #include "runtime/colour.h"
+#include "tests/support/doubles.h"
 
 namespace {
 

@@ -12,11 +12,11 @@
 #include "levers/frmlever.h"
 #include "platform/button.h"
 #include "platform/printer.h"
-#include "platform/printer_recording.h"
 #include "platform/scrollbar.h"
 #include "platform/services.h"
 #include "runtime/colour.h"
 #include "shell/settings.h"
+#include "tests/support/doubles.h"
 #include "tests/levers/leverwindow.h"
 
 namespace {

@@ -21,7 +21,6 @@
 #include "platform/lineoverlay.h"
 #include "platform/picturebox.h"
 #include "platform/printer.h"
-#include "platform/printer_recording.h"
 #include "platform/services.h"
 #include "platform/spinbutton.h"
 #include "platform/timer.h"
@@ -30,6 +29,8 @@
 #include "shell/programfolder.h"
 #include "shell/clocks.h"
 #include "shell/settings.h"
+#include "tests/support/manualsources.h"
+#include "tests/support/doubles.h"
 
 namespace {
 

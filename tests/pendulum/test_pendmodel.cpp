@@ -11,6 +11,7 @@
 
 #include "pendulum/pendphysics.h"
 #include "pendulum/pendrun.h"
+#include "tests/support/manualsources.h"
 
 namespace {
 

@@ -8,6 +8,8 @@
 
 #include "pendulum/pendplots.h"
 #include "runtime/colour.h"
+#include "tests/support/manualsources.h"
+#include "tests/support/doubles.h"
 
 namespace {
 

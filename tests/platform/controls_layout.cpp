@@ -18,6 +18,7 @@
 #include "platform/timer.h"
 #include "platform/twips.h"
 #include "runtime/clock.h"
+#include "tests/support/manualsources.h"
 
 using namespace plat;
 

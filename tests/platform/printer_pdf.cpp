@@ -14,6 +14,7 @@
 #include "platform/printer.h"
 #include "platform/printer_pdf.h"
 #include "platform/services.h"
+#include "tests/support/doubles.h"
 #include "tests/support/filelimit.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/printer.h"
-#include "platform/printer_recording.h"
 #include "platform/services.h"
+#include "tests/support/doubles.h"
 
 namespace {
 

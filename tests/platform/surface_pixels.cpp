@@ -9,6 +9,7 @@
 
 #include "platform/surface.h"
 #include "runtime/colour.h"
+#include "tests/support/doubles.h"
 
 namespace {
 

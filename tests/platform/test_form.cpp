@@ -12,6 +12,7 @@
 #include "platform/files.h"
 #include "platform/form.h"
 #include "platform/services.h"
+#include "tests/support/doubles.h"
 
 namespace {
 

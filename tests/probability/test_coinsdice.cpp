@@ -6,6 +6,7 @@
 
 #include "probability/coinsdice.h"
 #include "runtime/random.h"
+#include "tests/support/manualsources.h"
 
 namespace {
 

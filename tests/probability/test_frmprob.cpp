@@ -20,7 +20,6 @@
 #include "platform/label.h"
 #include "platform/picturebox.h"
 #include "platform/printer.h"
-#include "platform/printer_recording.h"
 #include "platform/scrollbar.h"
 #include "platform/services.h"
 #include "platform/tabcontrol.h"
@@ -32,6 +31,8 @@
 #include "shell/programfolder.h"
 #include "shell/clocks.h"
 #include "shell/settings.h"
+#include "tests/support/manualsources.h"
+#include "tests/support/doubles.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 
 #include "probability/marbles.h"
 #include "runtime/random.h"
+#include "tests/support/manualsources.h"
 
 namespace {
 

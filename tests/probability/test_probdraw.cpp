@@ -6,6 +6,8 @@
 #include "probability/coinsdice.h"
 #include "probability/probdraw.h"
 #include "runtime/random.h"
+#include "tests/support/manualsources.h"
+#include "tests/support/doubles.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 
 #include "probability/toothpicks.h"
 #include "runtime/random.h"
+#include "tests/support/manualsources.h"
 
 namespace {
 

@@ -19,7 +19,6 @@
 #include "platform/label.h"
 #include "platform/picturebox.h"
 #include "platform/printer.h"
-#include "platform/printer_recording.h"
 #include "platform/services.h"
 #include "platform/spinbutton.h"
 #include "platform/timer.h"
@@ -29,6 +28,7 @@
 #include "shell/menuwindow.h"
 #include "shell/programfolder.h"
 #include "shell/settings.h"
+#include "tests/support/doubles.h"
 
 namespace {
 

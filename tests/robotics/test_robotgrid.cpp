@@ -8,6 +8,7 @@
 #include "platform/surface.h"
 #include "robotics/robotgrid.h"
 #include "runtime/colour.h"
+#include "tests/support/doubles.h"
 
 namespace {
 

@@ -27,7 +27,6 @@
 #include "platform/lineoverlay.h"
 #include "platform/picturebox.h"
 #include "platform/printer.h"
-#include "platform/printer_recording.h"
 #include "platform/scrollbar.h"
 #include "platform/services.h"
 #include "platform/timer.h"
@@ -38,6 +37,8 @@
 #include "shell/programfolder.h"
 #include "shell/clocks.h"
 #include "shell/settings.h"
+#include "tests/support/manualsources.h"
+#include "tests/support/doubles.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 
 #include "rocketry/launch.h"
 #include "runtime/clock.h"
+#include "tests/support/manualsources.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "runtime/clock.h"
 #include "runtime/random.h"
+#include "tests/support/manualsources.h"
 
 #include <gtest/gtest.h>
 

@@ -17,6 +17,7 @@
 #include "shell/menuwindow.h"
 #include "shell/programfolder.h"
 #include "shell/settings.h"
+#include "tests/support/doubles.h"
 #include "tests/support/filelimit.h"
 
 namespace {

@@ -10,6 +10,7 @@
 #include "shell/programfolder.h"
 #include "shell/sounds.h"
 #include "shell/clocks.h"
+#include "tests/support/doubles.h"
 
 namespace {
 

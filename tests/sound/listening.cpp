@@ -1,4 +1,5 @@
 #include "tests/sound/listening.h"
+#include "tests/support/doubles.h"
 
 #include <QDir>
 #include <cmath>

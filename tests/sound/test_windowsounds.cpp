@@ -42,6 +42,7 @@
 #include "trajectories/frmarrow.h"
 #include "wheel/frmwheel.h"
 #include "runtime/random.h"
+#include "tests/support/manualsources.h"
 #include "tests/sound/listening.h"
 
 namespace {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/services.h"
+#include "tests/support/doubles.h"
 
 namespace soundcheck {
 

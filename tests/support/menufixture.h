@@ -15,9 +15,9 @@
 #include "platform/button.h"
 #include "platform/files.h"
 #include "platform/printer.h"
-#include "platform/printer_recording.h"
 #include "platform/services.h"
 #include "shell/menuwindow.h"
+#include "tests/support/doubles.h"
 
 class MenuFixture : public ::testing::Test {
  protected:

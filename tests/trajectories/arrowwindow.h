@@ -17,12 +17,13 @@
 #include "platform/button.h"
 #include "platform/files.h"
 #include "platform/printer.h"
-#include "platform/printer_recording.h"
 #include "platform/services.h"
 #include "runtime/random.h"
 #include "shell/menuwindow.h"
 #include "shell/programfolder.h"
 #include "shell/settings.h"
+#include "tests/support/manualsources.h"
+#include "tests/support/doubles.h"
 #include "trajectories/frmarrow.h"
 
 namespace arrowtest {

@@ -13,6 +13,7 @@
 #include "platform/scrollbar.h"
 #include "platform/surface.h"
 #include "platform/twips.h"
+#include "tests/support/manualsources.h"
 #include "tests/trajectories/arrowwindow.h"
 #include "trajectories/griddraw.h"
 

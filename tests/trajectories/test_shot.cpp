@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "runtime/random.h"
+#include "tests/support/manualsources.h"
 #include "trajectories/shot.h"
 
 namespace {

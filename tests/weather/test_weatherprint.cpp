@@ -6,9 +6,9 @@
 #include <algorithm>
 
 #include "platform/printer.h"
-#include "platform/printer_recording.h"
 #include "platform/services.h"
 #include "platform/surface.h"
+#include "tests/support/doubles.h"
 #include "weather/weatherplots.h"
 #include "weather/weatherprint.h"
 

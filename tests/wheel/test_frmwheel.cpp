@@ -30,6 +30,7 @@
 #include "shell/programfolder.h"
 #include "shell/clocks.h"
 #include "shell/settings.h"
+#include "tests/support/manualsources.h"
 #include "wheel/frmwheel.h"
 #include "wheel/optwheel.h"
 

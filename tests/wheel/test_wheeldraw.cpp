@@ -5,6 +5,7 @@
 
 #include "platform/surface.h"
 #include "runtime/colour.h"
+#include "tests/support/doubles.h"
 #include "wheel/wheelcharts.h"
 #include "wheel/wheeldraw.h"
 

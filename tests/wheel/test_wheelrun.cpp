@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "runtime/clock.h"
+#include "tests/support/manualsources.h"
 #include "wheel/wheelparams.h"
 #include "wheel/wheelrun.h"
 

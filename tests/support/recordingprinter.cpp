@@ -1,4 +1,4 @@
-#include "platform/printer_recording.h"
+#include "tests/support/recordingprinter.h"
 
 #include <algorithm>
 #include <cmath>
@@ -103,6 +103,13 @@ std::vector<QString> RecordingPrinter::lastTexts() const {
   for (const PrintedPage& p : documents.back().pages)
     for (const QString& t : p.texts()) out.push_back(t);
   return out;
+}
+
+RecordingPrinter* installRecordingPrinter(int dpi, bool keepImages) {
+  auto rec = std::make_unique<RecordingPrinter>(dpi, keepImages);
+  RecordingPrinter* raw = rec.get();
+  printer().setBackend(std::move(rec));
+  return raw;
 }
 
 }  // namespace plat

@@ -61,4 +61,8 @@ class RecordingPrinter : public PrinterBackend {
   PrintedDocument m_dropped;
 };
 
+// From now on pages are recorded, at the given resolution, keeping an image of each page
+// when asked (letter paper; at 100 dpi a page unit of hundredths of an inch is a pixel).
+RecordingPrinter* installRecordingPrinter(int dpi = 100, bool keepImages = true);
+
 }  // namespace plat
