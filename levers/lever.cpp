@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "runtime/convert.h"
+#include "runtime/physics.h"
 
 namespace levers {
 
@@ -101,7 +102,7 @@ int Lever::startRotation() {
 
 float Lever::wholeDegrees(float theta) {
   const float scaled = theta * 180;
-  return float(rt::Fix(double(scaled) / 3.14159));
+  return float(rt::Fix(double(scaled) / phys::Pi));
 }
 
 int Lever::rotationStep(rt::TickClock& clock, RotationHooks& hooks) {
