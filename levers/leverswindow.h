@@ -44,6 +44,8 @@ class LeversWindow : public plat::Form {
   plat::CommandButton* exitButton() const { return m_exitButton; }
   // The lever's values and class.
   plat::Frame* valuesFrame() const { return m_valuesFrame; }
+  // The titles Effort, D Effort, Load and D Load, 0 to 3, each left of its figure.
+  plat::Label* valueTitle(int line) const;
   plat::Label* effortFigure() const { return m_effortFigure; }
   plat::Label* effortDistanceFigure() const { return m_effortDistanceFigure; }
   plat::Label* loadFigure() const { return m_loadFigure; }
@@ -138,6 +140,7 @@ class LeversWindow : public plat::Form {
   void openWork();
   void showEffortView();
   void showValuesView();
+  void setSetupFramesVisible(bool on);
   void showClassCaption();
   void redrawAfterMove();
   void showDistances();
