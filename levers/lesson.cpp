@@ -64,7 +64,7 @@ const std::vector<TextLine> kScreenTexts[8] = {
   },
   {
     {14, kText, "Mechanical advantage is defined as:"},
-    {16, kLabel, "         D Effort / D Load", 0, nullptr, 4},
+    {16, kLabel, "         D Effort / D Load", Palette::Black, nullptr, 4},
     {17, kText, "If this is equal to 1, there is no  "},
     {18, kText, "advantage (Effort=Load), if greater "},
     {19, kText, "than 1, an advantage (Effort<Load), "},

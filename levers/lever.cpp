@@ -9,7 +9,7 @@
 namespace levers {
 
 void Lever::setConstants() {
-  MaxTilt = float(34.55749 / 180);
+  MaxTilt = float(11 * phys::Pi / 180);  // 11 degrees
   Dt = 0.2f;
   Damping = 1.0f;
   PixPerUnit = float(240.0 / 10);
