@@ -2,7 +2,7 @@
 
 #include "circuits/frmcircuit.h"
 #include "lander/frmlander.h"
-#include "levers/frmlever.h"
+#include "levers/leverswindow.h"
 #include "pendulum/frmpend.h"
 #include "probability/frmprob.h"
 #include "rocketry/frmrocket.h"
@@ -13,7 +13,7 @@
 
 // Each project window, as the menu opens it.
 void registerProjects(shell::MenuWindow& menu) {
-  menu.setProject(1, [] { return new levers::frmLever(); });
+  menu.setProject(1, [] { return new levers::LeversWindow(); });
   menu.setProject(2, [] { return new pend::frmPend(); });
   menu.setProject(3, [] { return new wheel::frmWheel(); });
   menu.setProject(6, [] { return new circuits::frmCircuit(); });

@@ -6,16 +6,17 @@
 
 #include <vector>
 
-#include "levers/frmlever.h"
+#include "levers/leverswindow.h"
 #include "platform/surface.h"
+#include "runtime/palette.h"
 
 namespace levers {
 
 namespace {
 
-// Colour numbers of the lesson: labels, headings and formulas; the running text; the
-// distance lines and their labels.
-constexpr int kLabel = 14, kText = 11, kDistance = 15;
+// Colours of the lesson: labels, headings and formulas; the running text; the distance lines
+// and their labels.
+constexpr rt::Colour kLabel = Palette::Yellow, kText = Palette::Cyan, kDistance = Palette::White;
 
 // The example levers, each with the lesson's load of 10.
 struct LeverSetup {
@@ -33,94 +34,96 @@ constexpr LeverSetup kThirdClass{3, 0, 5, 10};
 // that ends the line. Lines with a single run leave the heading empty.
 struct TextLine {
   int16_t row;
-  int colour;
+  rt::Colour colour;
   const char* text;
-  int tailColour = 0;
+  rt::Colour tailColour = Palette::Black;
   const char* tail = nullptr;
   int raise = 0;  // pixels the line stands above its cell
 };
 
+// The text of each screen, 1 to 7.
+const std::vector<TextLine> kScreenTexts[8] = {
+  {},
+  {
+    {14, kText, "Levers are simple devices that help"},
+    {15, kText, "you do work. By applying an effort,"},
+    {16, kText, "the lever rotates about a fulcrum to"},
+    {17, kText, "move a load. If the effort applied  "},
+    {18, kText, "is less than the load moved, you    "},
+    {19, kText, "have a \"mechanical advantage.\" The  "},
+    {20, kText, "farther from the fulcrum a force is "},
+    {21, kText, "applied, the greater the advantage. "},
+  },
+  {
+    {14, kText, "If we call the distance from the  "},
+    {15, kText, "effort to the fulcrum D Effort and"},
+    {16, kText, "the distance from the load to the "},
+    {17, kText, "fulcrum D Load, we find a lever is"},
+    {18, kText, "balanced when:"},
+    {20, kLabel, " Effort x D Effort = Load x D Load"},
+  },
+  {
+    {14, kText, "Mechanical advantage is defined as:"},
+    {16, kLabel, "         D Effort / D Load", Palette::Black, nullptr, 4},
+    {17, kText, "If this is equal to 1, there is no  "},
+    {18, kText, "advantage (Effort=Load), if greater "},
+    {19, kText, "than 1, an advantage (Effort<Load), "},
+    {20, kText, "and if less than 1, we call it a    "},
+    {21, kText, "disadvantage (Effort>Load)."},
+  },
+  {
+    {14, kText, "There are three classes of levers"},
+    {15, kText, "(first, second, third), depending on"},
+    {16, kText, "location of the effort, fulcrum, and"},
+    {17, kText, "load. Study the terms above and then"},
+    {18, kText, "continue to see each lever class. In"},
+    {19, kText, "each example and throughout this"},
+    {20, kText, "program, the lever is 10 units long."},
+  },
+  {
+    {14, kLabel, "1st Class Lever: ", kText, "fulcrum between the"},
+    {15, kText, "effort and the load. When load and"},
+    {16, kText, "effort are the same distance from "},
+    {17, kText, "the fulcrum, there is no mechanical"},
+    {18, kText, "advantage. Applying the effort     "},
+    {19, kText, "farther from the fulcrum, or the   "},
+    {20, kText, "load nearer, creates an advantage. "},
+    {21, kText, "Pliers, scissors, shears, and      "},
+    {22, kText, "crowbars are all first class levers."},
+  },
+  {
+    {14, kLabel, "2nd Class Lever: ", kText, "load between the"},
+    {15, kText, "effort and fulcrum.  Although load, "},
+    {16, kText, "fulcrum, and effort are equal       "},
+    {17, kText, "distances apart here, the effort is "},
+    {18, kText, "twice as far from the fulcrum as the"},
+    {19, kText, "load, giving it a mechanical      "},
+    {20, kText, "advantage equal to 2. Screwdrivers,"},
+    {21, kText, "nutcrackers, and wheel barrows are"},
+    {22, kText, "all second-class levers."},
+  },
+  {
+    {14, kLabel, "3rd Class Lever: ", kText, "effort between the"},
+    {15, kText, "load and fulcrum. Again load, effort"},
+    {16, kText, "and fulcrum are separated equally, "},
+    {17, kText, "but this time the effort is half as"},
+    {18, kText, "far from the fulcrum as the load,  "},
+    {19, kText, "giving it a disadvantage. This is  "},
+    {20, kText, "useful when you need a delicate    "},
+    {21, kText, "grip. Your lower arm, tweezers, and"},
+    {22, kText, "tongs are all third class levers."},
+  },
+};
+
 const std::vector<TextLine>& screenText(int screen) {
-  static const std::vector<TextLine> kScreens[8] = {
-      {},
-      {
-          {14, kText, "Levers are simple devices that help"},
-          {15, kText, "you do work. By applying an effort,"},
-          {16, kText, "the lever rotates about a fulcrum to"},
-          {17, kText, "move a load. If the effort applied  "},
-          {18, kText, "is less than the load moved, you    "},
-          {19, kText, "have a \"mechanical advantage.\" The  "},
-          {20, kText, "farther from the fulcrum a force is "},
-          {21, kText, "applied, the greater the advantage. "},
-      },
-      {
-          {14, kText, "If we call the distance from the  "},
-          {15, kText, "effort to the fulcrum D Effort and"},
-          {16, kText, "the distance from the load to the "},
-          {17, kText, "fulcrum D Load, we find a lever is"},
-          {18, kText, "balanced when:"},
-          {20, kLabel, " Effort x D Effort = Load x D Load"},
-      },
-      {
-          {14, kText, "Mechanical advantage is defined as:"},
-          {16, kLabel, "         D Effort / D Load", 0, nullptr, 4},
-          {17, kText, "If this is equal to 1, there is no  "},
-          {18, kText, "advantage (Effort=Load), if greater "},
-          {19, kText, "than 1, an advantage (Effort<Load), "},
-          {20, kText, "and if less than 1, we call it a    "},
-          {21, kText, "disadvantage (Effort>Load)."},
-      },
-      {
-          {14, kText, "There are three classes of levers"},
-          {15, kText, "(first, second, third), depending on"},
-          {16, kText, "location of the effort, fulcrum, and"},
-          {17, kText, "load. Study the terms above and then"},
-          {18, kText, "continue to see each lever class. In"},
-          {19, kText, "each example and throughout this"},
-          {20, kText, "program, the lever is 10 units long."},
-      },
-      {
-          {14, kLabel, "1st Class Lever: ", kText, "fulcrum between the"},
-          {15, kText, "effort and the load. When load and"},
-          {16, kText, "effort are the same distance from "},
-          {17, kText, "the fulcrum, there is no mechanical"},
-          {18, kText, "advantage. Applying the effort     "},
-          {19, kText, "farther from the fulcrum, or the   "},
-          {20, kText, "load nearer, creates an advantage. "},
-          {21, kText, "Pliers, scissors, shears, and      "},
-          {22, kText, "crowbars are all first class levers."},
-      },
-      {
-          {14, kLabel, "2nd Class Lever: ", kText, "load between the"},
-          {15, kText, "effort and fulcrum.  Although load, "},
-          {16, kText, "fulcrum, and effort are equal       "},
-          {17, kText, "distances apart here, the effort is "},
-          {18, kText, "twice as far from the fulcrum as the"},
-          {19, kText, "load, giving it a mechanical      "},
-          {20, kText, "advantage equal to 2. Screwdrivers,"},
-          {21, kText, "nutcrackers, and wheel barrows are"},
-          {22, kText, "all second-class levers."},
-      },
-      {
-          {14, kLabel, "3rd Class Lever: ", kText, "effort between the"},
-          {15, kText, "load and fulcrum. Again load, effort"},
-          {16, kText, "and fulcrum are separated equally, "},
-          {17, kText, "but this time the effort is half as"},
-          {18, kText, "far from the fulcrum as the load,  "},
-          {19, kText, "giving it a disadvantage. This is  "},
-          {20, kText, "useful when you need a delicate    "},
-          {21, kText, "grip. Your lower arm, tweezers, and"},
-          {22, kText, "tongs are all third class levers."},
-      },
-  };
   static const std::vector<TextLine> kNone;
-  return screen >= 1 && screen <= 7 ? kScreens[screen] : kNone;
+  return screen >= 1 && screen <= 7 ? kScreenTexts[screen] : kNone;
 }
 
 // The parts of the lever, named where they stand in the first-class example.
 void drawLabels(LeverScreen& scr) {
   plat::Surface& s = scr.surface();
-  scr.SetColor(kLabel);
+  s.setForeColor(kLabel);
   scr.Locate(4, 3);
   s.print("Effort", false);
   scr.Locate(3, 34);
@@ -145,13 +148,13 @@ void drawDistances(LeverScreen& scr) {
   clearLabel(scr, 4, 3, 48);
   clearLabel(scr, 3, 34, 32);
   clearLabel(scr, 7, 18, 40);
-  scr.SetColor(kLabel);
+  s.setForeColor(kLabel);
   scr.Locate(7, 8);
   s.print("Effort", false);
   scr.Locate(7, 28);
   s.print("Load", false);
 
-  scr.SetColor(kDistance);
+  s.setForeColor(kDistance);
   s.line(160, 3, 160, 56);
   s.line(280, 3, 280, 33);
   s.line(40, 3, 40, 36);
@@ -175,87 +178,90 @@ void drawDistances(LeverScreen& scr) {
   s.print("D Load", false);
 }
 
+// An example lever drawn whole and level, its divider raised above the text: two pixels wide on
+// the introductory screens, one pixel on the later class examples.
+void drawScene(LeverScreen& scr, Lever& lever, const LeverSetup& setup, bool clearFirst, int width) {
+  plat::Surface& s = scr.surface();
+  if (clearFirst) s.filledBox(1, 1, 318, 97, s.backColor());
+  lever.LeverClass = setup.LeverClass;
+  lever.v.FulcrumPos = setup.FulcrumPos;
+  lever.v.DEffort = setup.DEffort;
+  lever.v.DLoad = setup.DLoad;
+  lever.Theta = 0;
+  scr.DrawScene();
+  if (width == 2) {
+    s.setDrawWidth(2);
+    s.setFillStyle(plat::FillSolid);
+    s.setFillColor(s.backColor());
+    s.box(1, 98, 318, 105, s.backColor());
+    s.line(0, 98, 319, 98, Palette::Red);
+    s.setDrawWidth(1);
+  } else {
+    s.filledBox(1, 98, 318, 105, s.backColor());
+    s.line(0, 98, 319, 98, Palette::Red);
+  }
+}
+
 }  // namespace
 
-void frmLever::ShowScreen() {
+void LeversWindow::showScreen() {
+  if (m_screenNumber == 8) {
+    // The end: the user's lever comes back with the topic panel.
+    restoreUserLever();
+    showTopics();
+    return;
+  }
+  if (m_screenNumber < 1 || m_screenNumber > 8) return;
+  drawExample(m_screenNumber);
+  drawScreenText(m_screenNumber);
+}
+
+void LeversWindow::drawExample(int screen) {
   LeverScreen& scr = *m_screen;
-  plat::Surface& s = scr.surface();
-
-  // An example lever drawn whole and level, its divider raised above the text: two pixels
-  // wide on the introductory screens, one pixel on the later class examples.
-  auto scene = [&](const LeverSetup& setup, bool clearFirst, int width) {
-    if (clearFirst) s.filledBox(1, 1, 318, 97, s.backColor());
-    m_lever.LeverClass = setup.LeverClass;
-    m_lever.v.FulcrumPos = setup.FulcrumPos;
-    m_lever.v.DEffort = setup.DEffort;
-    m_lever.v.DLoad = setup.DLoad;
-    m_lever.Theta = 0;
-    scr.DrawScene();
-    if (width == 2) {
-      s.setDrawWidth(2);
-      s.setFillStyle(plat::FillSolid);
-      s.setFillColor(s.backColor());
-      s.box(1, 98, 318, 105, s.backColor());
-      s.line(0, 98, 319, 98, rt::QBColor(12));
-      s.setDrawWidth(1);
-    } else {
-      s.filledBox(1, 98, 318, 105, s.backColor());
-      s.line(0, 98, 319, 98, rt::QBColor(12));
-    }
-  };
-
-  switch (ScreenNum) {
+  switch (screen) {
     case 1:
       // The examples replace the user's lever while the lesson runs; it is kept the first
       // time screen 1 is drawn, so paging back to screen 1 never keeps an example instead.
       if (!m_userLeverSaved) {
-        SavedClass = m_lever.LeverClass;
-        SavedFulcrumPos = m_lever.v.FulcrumPos;
-        SavedDEffort = m_lever.v.DEffort;
-        SavedDLoad = m_lever.v.DLoad;
+        keepUserLever();
         m_userLeverSaved = true;
       }
-      scene(kFirstClass, false, 2);
+      drawScene(scr, m_lever, kFirstClass, false, 2);
       drawLabels(scr);
       break;
     case 2: drawDistances(scr); break;
     case 3: break;  // the picture of screen 2 stays
     case 4:
-      scene(kFirstClass, false, 2);
+      drawScene(scr, m_lever, kFirstClass, false, 2);
       drawLabels(scr);
       drawDistances(scr);
       break;
     case 5:
-      scene(kFirstClass, true, 2);
+      drawScene(scr, m_lever, kFirstClass, true, 2);
       scr.DrawDimensions();
       break;
     case 6:
-      scene(kSecondClass, true, 1);
+      drawScene(scr, m_lever, kSecondClass, true, 1);
       scr.DrawDimensions();
       break;
     case 7:
-      scene(kThirdClass, true, 1);
+      drawScene(scr, m_lever, kThirdClass, true, 1);
       scr.DrawDimensions();
       break;
-    case 8: {
-      // The end: the user's lever comes back with the topic panel.
-      m_lever.LeverClass = SavedClass;
-      m_lever.v.FulcrumPos = SavedFulcrumPos;
-      m_lever.v.DEffort = SavedDEffort;
-      m_lever.v.DLoad = SavedDLoad;
-      ShowTopics();
-      return;
-    }
-    default: return;
+    default: break;
   }
+}
 
-  for (const TextLine& line : screenText(ScreenNum)) {
+void LeversWindow::drawScreenText(int screen) {
+  LeverScreen& scr = *m_screen;
+  plat::Surface& s = scr.surface();
+  for (const TextLine& line : screenText(screen)) {
     scr.Locate(line.row, 3);
     if (line.raise) s.setCurrentY(s.currentY() - line.raise);
-    scr.SetColor(line.colour);
+    s.setForeColor(line.colour);
     if (line.tail) {
       s.print(line.text, false);
-      scr.SetColor(line.tailColour);
+      s.setForeColor(line.tailColour);
       s.print(line.tail, true);
     } else {
       s.print(line.text, true);
@@ -263,17 +269,17 @@ void frmLever::ShowScreen() {
   }
 }
 
-void frmLever::ShowNextScreen() {
-  ScreenNum = int16_t(ScreenNum + 1);
+void LeversWindow::showNextScreen() {
+  m_screenNumber = int16_t(m_screenNumber + 1);
   m_screen->surface().filledBox(0, 100, 319, 196, m_screen->surface().backColor());
-  ShowScreen();
+  showScreen();
 }
 
-void frmLever::ShowPreviousScreen() {
-  ScreenNum = int16_t(ScreenNum - 1);
-  if (ScreenNum < 1) ScreenNum = 1;
+void LeversWindow::showPreviousScreen() {
+  m_screenNumber = int16_t(m_screenNumber - 1);
+  if (m_screenNumber < 1) m_screenNumber = 1;
   m_screen->surface().filledBox(0, 100, 319, 196, m_screen->surface().backColor());
-  ShowScreen();
+  showScreen();
 }
 
 }  // namespace levers

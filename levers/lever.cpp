@@ -4,11 +4,12 @@
 #include <cmath>
 
 #include "runtime/convert.h"
+#include "runtime/physics.h"
 
 namespace levers {
 
 void Lever::setConstants() {
-  MaxTilt = float(34.55749 / 180);
+  MaxTilt = float(11 * phys::Pi / 180);  // 11 degrees
   Dt = 0.2f;
   Damping = 1.0f;
   PixPerUnit = float(240.0 / 10);
@@ -101,7 +102,7 @@ int Lever::startRotation() {
 
 float Lever::wholeDegrees(float theta) {
   const float scaled = theta * 180;
-  return float(rt::Fix(double(scaled) / 3.14159));
+  return float(rt::Fix(double(scaled) / phys::Pi));
 }
 
 int Lever::rotationStep(rt::TickClock& clock, RotationHooks& hooks) {

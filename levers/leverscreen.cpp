@@ -5,16 +5,12 @@
 #include "platform/drawmacro.h"
 #include "platform/surface.h"
 #include "runtime/convert.h"
+#include "runtime/palette.h"
 
 namespace levers {
 
-namespace {
-constexpr rt::Colour kPanelYellow = rt::RGB(255, 255, 100);
-rt::Colour colour(int n) { return rt::QBColor(n); }
-}  // namespace
-
-LeverScreen::LeverScreen(plat::Surface& surface, Lever& lever, LeverShapes& shapes, const int16_t& choiceIndex)
-    : m_s(surface), m_lever(lever), m_shapes(shapes), m_choiceIndex(choiceIndex) {}
+LeverScreen::LeverScreen(plat::Surface& surface, Lever& lever, LeverShapes& shapes, const int16_t& topic)
+    : m_s(surface), m_lever(lever), m_shapes(shapes), m_topic(topic) {}
 
 void LeverScreen::setLogicalScreen() {
   m_s.setScaleMode(plat::ScaleMode::Pixels);
@@ -30,7 +26,7 @@ rt::Colour LeverScreen::back() const { return m_s.backColor(); }
 QPoint LeverScreen::device(float x, float y) const { return QPoint(rt::CInt(x * PixX), rt::CInt(y * PixY)); }
 
 void LeverScreen::SetColor(int n) {
-  if (n >= 0 && n <= 15) m_s.setForeColor(colour(n));
+  if (n >= 0 && n <= 15) m_s.setForeColor(rt::QBColor(n));
 }
 
 void LeverScreen::DrawMacro(std::string_view s) {
@@ -44,14 +40,14 @@ void LeverScreen::DrawScene() {
   m_s.setDrawWidth(2);
   m_s.setFillStyle(plat::FillSolid);
   m_s.setFillColor(back());
-  m_s.box(0, 0, 319, 199, colour(12));
-  m_s.line(0, 105, 319, 105, colour(12));
+  m_s.box(0, 0, 319, 199, Palette::Red);
+  m_s.line(0, 105, 319, 105, Palette::Red);
   // The ground, cross-hatched.
   m_s.setDrawWidth(1);
   m_s.setFillStyle(plat::FillDiagonalCross);
-  m_s.setFillColor(colour(10));
-  m_s.box(1, 81, 318, 104, colour(10));
-  if (m_choiceIndex == 2) m_s.filledBox(0, 105, 319, 199, kPanelYellow);
+  m_s.setFillColor(Palette::Green);
+  m_s.box(1, 81, 318, 104, Palette::Green);
+  if (m_topic == WorkTopic) m_s.filledBox(0, 105, 319, 199, Palette::LightYellow);
   DrawFulcrum();
   DrawLever();
   DrawLoad();
@@ -75,8 +71,8 @@ void LeverScreen::fulcrumPolygon() {
 
 void LeverScreen::DrawFulcrum() {
   m_shapes.placeFulcrum(m_lever.v.FulcrumPos, m_lever.PixPerUnit);
-  m_s.setForeColor(colour(12));
-  m_s.setFillColor(colour(12));
+  m_s.setForeColor(Palette::Red);
+  m_s.setFillColor(Palette::Red);
   fulcrumPolygon();
 }
 
@@ -88,8 +84,8 @@ void LeverScreen::EraseFulcrum() {
 
 void LeverScreen::DrawLever() {
   m_shapes.rotate(kBarFirst, kBarLast, m_lever.Theta);
-  m_s.setForeColor(colour(14));
-  m_s.setFillColor(colour(7));
+  m_s.setForeColor(Palette::Yellow);
+  m_s.setFillColor(Palette::LightGrey);
   m_s.setFillStyle(plat::FillSolid);
   polygonOfPoints({1, 2, 4, 3});
 }
@@ -114,9 +110,9 @@ void LeverScreen::DrawLoad() {
   m_shapes.buildLoad(m_lever.v.DLoad, m_lever.PixPerUnit);
   m_shapes.rotate(kLoadFirst, kLoadLast, m_lever.Theta);
   if (!(m_lever.v.LeverLoad > 0)) return;
-  loadOutline(colour(13));
-  m_s.setForeColor(colour(15));
-  m_s.setFillColor(colour(13));
+  loadOutline(Palette::Magenta);
+  m_s.setForeColor(Palette::White);
+  m_s.setFillColor(Palette::Magenta);
   m_s.setFillStyle(plat::FillSolid);
   polygonOfPoints({5, 6, 8, 7});
 }
@@ -142,8 +138,8 @@ void LeverScreen::DrawEffortArrow() {
   m_s.setDrawWidth(2);
   m_shapes.buildArrow(m_lever.v.DEffort, m_lever.PixPerUnit, m_lever.LeverClass);
   m_shapes.rotate(m_shapes.ArrowFirst, m_shapes.ArrowLast, m_lever.Theta);
-  m_s.setForeColor(colour(11));
-  arrowPath(m_shapes.ArrowFirst, m_shapes.ArrowLast, colour(11));
+  m_s.setForeColor(Palette::Cyan);
+  arrowPath(m_shapes.ArrowFirst, m_shapes.ArrowLast, Palette::Cyan);
   m_s.setDrawWidth(1);
 }
 
@@ -167,10 +163,10 @@ void LeverScreen::RedrawMovingShapes() {
 }
 
 void LeverScreen::DrawDigit(int16_t d, int16_t x, int16_t y) {
-  SetColor(13);
+  m_s.setForeColor(Palette::Magenta);
   const VectorDigit* g = vectorDigit(d);
   if (!g) return;
-  m_s.pset(x + g->dx, y + g->dy, colour(13));
+  m_s.pset(x + g->dx, y + g->dy, Palette::Magenta);
   DrawMacro(g->macro);
 }
 
@@ -185,7 +181,7 @@ float LeverScreen::drawDimension(int16_t y, float a, float b, float v, double gu
   if (p.room) m_s.filledBox(p.x0 - 1, y - 3, p.x0 + p.w, y + 3, back());
   const PlacedDigit& tenths = p.digits[0];
   DrawDigit(tenths.d, tenths.x, tenths.y);
-  m_s.pset(p.pointX, p.pointY, colour(13));
+  m_s.pset(p.pointX, p.pointY, Palette::Magenta);
   for (size_t i = 1; i < p.digits.size(); ++i) DrawDigit(p.digits[i].d, p.digits[i].x, p.digits[i].y);
   return p.rounded;
 }
@@ -200,7 +196,7 @@ void LeverScreen::DrawDimensions() {
     LoadY = 10;
   }
   // Extension lines.
-  m_s.setForeColor(colour(15));
+  m_s.setForeColor(Palette::White);
   m_s.line(s.FulcrumX, 3, s.FulcrumX, 56);
   if (v.LeverLoad > 0) m_s.line(s.LoadX, LoadY - 7, s.LoadX, 33);
   m_s.line(s.EffortX, EffY - 7, s.EffortX, 36);
@@ -208,9 +204,9 @@ void LeverScreen::DrawDimensions() {
   m_s.line(s.FulcrumX, 66, s.FulcrumX, 78);
 
   v.DEffort = drawDimension(EffY, s.FulcrumX, s.EffortX, v.DEffort, 0.005);
-  m_s.setForeColor(colour(15));
+  m_s.setForeColor(Palette::White);
   if (v.LeverLoad > 0) v.DLoad = drawDimension(LoadY, s.FulcrumX, s.LoadX, v.DLoad, 0.05);
-  m_s.setForeColor(colour(15));
+  m_s.setForeColor(Palette::White);
   v.FulcrumPos = drawDimension(72, s.FulcrumX, kLeverLeft, v.FulcrumPos, 0.005);
 }
 
@@ -222,11 +218,11 @@ void LeverScreen::PrepareEffortView() {
   if (v.LeverLoad > 0) m_s.line(s.LoadX, LoadY - 7, s.LoadX, 33, back());
   m_s.line(s.EffortX, EffY - 7, s.EffortX, 36, back());
   // The load box's edge and the arrow, where the removed extension lines crossed them.
-  if (v.LeverLoad > 0) loadOutline(colour(13));
+  if (v.LeverLoad > 0) loadOutline(Palette::Magenta);
   if (m_lever.LeverClass == 1)
-    arrowPath(kDownArrowFirst, kDownArrowLast, colour(11));
+    arrowPath(kDownArrowFirst, kDownArrowLast, Palette::Cyan);
   else
-    arrowPath(kUpArrowFirst, kUpArrowLast, colour(11));
+    arrowPath(kUpArrowFirst, kUpArrowLast, Palette::Cyan);
   m_s.filledBox(1, 66, 318, 78, back());
   DrawFulcrum();
 }

@@ -23,10 +23,13 @@ class Surface;
 
 namespace levers {
 
+// The topics of the window's panel, numbered as its buttons.
+enum Topic : int16_t { NoTopic = 0, LessonTopic = 1, WorkTopic = 2 };
+
 class LeverScreen {
  public:
-  // choiceIndex is the window's open topic: 2 (work) gets the light yellow panel.
-  LeverScreen(plat::Surface& surface, Lever& lever, LeverShapes& shapes, const int16_t& choiceIndex);
+  // topic is the window's open topic: the work topic gets the light yellow panel.
+  LeverScreen(plat::Surface& surface, Lever& lever, LeverShapes& shapes, const int16_t& topic);
 
   // The surface's scale becomes (0, 0)-(319, 199); PixX and PixY are the device pixels per
   // logical pixel, from the surface's size at this moment.
@@ -81,7 +84,7 @@ class LeverScreen {
   plat::Surface& m_s;
   Lever& m_lever;
   LeverShapes& m_shapes;
-  const int16_t& m_choiceIndex;
+  const int16_t& m_topic;
 };
 
 }  // namespace levers

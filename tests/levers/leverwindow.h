@@ -10,13 +10,14 @@
 #include <QTest>
 
 #include "app/projects.h"
-#include "levers/frmlever.h"
+#include "levers/leverswindow.h"
 #include "platform/files.h"
 #include "platform/scrollbar.h"
 #include "platform/services.h"
 #include "platform/surface.h"
 #include "runtime/clock.h"
 #include "runtime/colour.h"
+#include "runtime/palette.h"
 #include "shell/menuwindow.h"
 #include "shell/clocks.h"
 #include "shell/settings.h"
@@ -25,11 +26,12 @@
 
 namespace leverstest {
 
-using levers::frmLever;
+using levers::LeversWindow;
 
-inline constexpr rt::Colour kPanelBack = 0x00FFC0C0;
+// The panel's light blue.
+inline constexpr rt::Colour kPanelBack = Palette::PaleBlue;
 
-class LeverWindow : public ::testing::Test {
+class LeversWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     services = plat::installTestServices();
@@ -59,14 +61,14 @@ class LeverWindow : public ::testing::Test {
     plat::setProgramFolder(QString());
   }
   // Opens the levers from the menu's button.
-  frmLever* open() {
+  LeversWindow* open() {
     QTest::mouseClick(menu->projectButton(1), Qt::LeftButton);
-    auto* w = qobject_cast<frmLever*>(menu->currentProject());
+    auto* w = qobject_cast<LeversWindow*>(menu->currentProject());
     EXPECT_NE(w, nullptr);
     return w;
   }
   void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-  static rt::Colour pixel(frmLever* w, double x, double y) {
+  static rt::Colour pixel(LeversWindow* w, double x, double y) {
     const QPoint p = w->screen().device(float(x), float(y));
     return w->surface().pixel(p.x(), p.y());
   }

@@ -8,12 +8,13 @@
 #include <QPointer>
 #include <vector>
 
-#include "levers/frmlever.h"
+#include "levers/leverswindow.h"
 #include "platform/button.h"
 #include "platform/label.h"
 #include "platform/shape.h"
 #include "platform/surface.h"
 #include "runtime/colour.h"
+#include "runtime/palette.h"
 #include "shell/settings.h"
 #include "tests/levers/leverwindow.h"
 
@@ -27,29 +28,29 @@ struct Printed {
   rt::Colour colour;
 };
 
-class Lesson : public LeverWindow {
+class Lesson : public LeversWindowTest {
  protected:
   // The lesson opened on screen 1, recording what is drawn from then on.
-  frmLever* start() {
-    frmLever* w = open();
+  LeversWindow* start() {
+    LeversWindow* w = open();
     if (!w) return nullptr;
     w->surface().setRecording(true);
-    w->cmdChoice(1)->click();
+    w->topicButton(1)->click();
     return w;
   }
-  static std::vector<Printed> printed(frmLever* w) {
+  static std::vector<Printed> printed(LeversWindow* w) {
     std::vector<Printed> out;
     for (const plat::DrawOp& op : w->surface().ops())
       if (op.op == "print") out.push_back({op.text, op.args[0], op.args[1], op.colour});
     return out;
   }
-  static void next(frmLever* w) {
+  static void next(LeversWindow* w) {
     w->surface().clearOps();
-    w->cmdTool(1)->click();
+    w->toolButton(1)->click();
   }
-  static void previous(frmLever* w) {
+  static void previous(LeversWindow* w) {
     w->surface().clearOps();
-    w->cmdTool(4)->click();
+    w->toolButton(4)->click();
   }
   // The text printed at a cell (row, column), with its colour.
   static const Printed* at(const std::vector<Printed>& texts, int row, int column) {
@@ -57,7 +58,7 @@ class Lesson : public LeverWindow {
       if (p.x == (column - 1) * 8 && p.y == (row - 1) * 8) return &p;
     return nullptr;
   }
-  void expectUsersLever(frmLever* w) {
+  void expectUsersLever(LeversWindow* w) {
     const shell::SharedSettings& s = shell::settings();
     EXPECT_EQ(s.FulcrumPos, 9.0f);
     EXPECT_EQ(s.DEffort, -9.0f);
@@ -68,10 +69,10 @@ class Lesson : public LeverWindow {
   }
 };
 
-const rt::Colour kYellow = rt::QBColor(14), kCyan = rt::QBColor(11), kWhite = rt::QBColor(15);
+const rt::Colour kYellow = Palette::Yellow, kCyan = Palette::Cyan, kWhite = Palette::White;
 
 TEST_F(Lesson, EachScreenPrintsItsTextsInTheirCellsAndColours) {
-  frmLever* w = start();
+  LeversWindow* w = start();
   ASSERT_TRUE(w);
 
   // Screen 1: the parts named in yellow, eight lines of cyan text from row 14.
@@ -143,7 +144,7 @@ TEST_F(Lesson, EachScreenPrintsItsTextsInTheirCellsAndColours) {
 }
 
 TEST_F(Lesson, TheExamplesAreLevelLeversOfEachClassWithTheLessonsLoad) {
-  frmLever* w = start();
+  LeversWindow* w = start();
   ASSERT_TRUE(w);
   const shell::SharedSettings& s = shell::settings();
   // Screen 1: the first class, fulcrum in the middle; text below a divider raised to y 98
@@ -154,11 +155,11 @@ TEST_F(Lesson, TheExamplesAreLevelLeversOfEachClassWithTheLessonsLoad) {
   EXPECT_EQ(s.DLoad, 5.0f);
   EXPECT_EQ(s.LeverLoad, 10.0f);
   EXPECT_EQ(w->lever().Theta, 0.0f);
-  EXPECT_EQ(pixel(w, 150, 98), rt::QBColor(12));
+  EXPECT_EQ(pixel(w, 150, 98), Palette::Red);
   EXPECT_EQ(pixel(w, 150, 102), 0u);
   EXPECT_EQ(pixel(w, 300, 190), 0u);
-  EXPECT_EQ(pixel(w, 157, 77), rt::QBColor(12));  // the fulcrum at x 160
-  EXPECT_EQ(pixel(w, 280, 48), rt::QBColor(13));  // the load at the right end
+  EXPECT_EQ(pixel(w, 157, 77), Palette::Red);  // the fulcrum at x 160
+  EXPECT_EQ(pixel(w, 280, 48), Palette::Magenta);  // the load at the right end
   EXPECT_EQ(pixel(w, 100, 11), 0u);
 
   // Screen 2 draws the distance lines over the same picture.
@@ -187,10 +188,10 @@ TEST_F(Lesson, TheExamplesAreLevelLeversOfEachClassWithTheLessonsLoad) {
   EXPECT_EQ(s.FulcrumPos, 0.0f);
   EXPECT_EQ(s.DEffort, 10.0f);
   EXPECT_EQ(s.DLoad, 5.0f);
-  EXPECT_EQ(pixel(w, 37, 77), rt::QBColor(12));
-  EXPECT_EQ(pixel(w, 160, 48), rt::QBColor(13));
+  EXPECT_EQ(pixel(w, 37, 77), Palette::Red);
+  EXPECT_EQ(pixel(w, 160, 48), Palette::Magenta);
   // The fulcrum's dimension has no room: 0.0 to the left, its point at (26, 75).
-  EXPECT_EQ(pixel(w, 26, 75), rt::QBColor(13));
+  EXPECT_EQ(pixel(w, 26, 75), Palette::Magenta);
   // The narrow divider of the class examples.
   const auto& ops = w->surface().ops();
   bool narrow = false;
@@ -206,17 +207,17 @@ TEST_F(Lesson, TheExamplesAreLevelLeversOfEachClassWithTheLessonsLoad) {
   EXPECT_EQ(s.DLoad, 10.0f);
   EXPECT_EQ(w->screen().LoadY, 10);
   EXPECT_EQ(w->screen().EffY, 25);
-  EXPECT_EQ(pixel(w, 280, 48), rt::QBColor(13));
+  EXPECT_EQ(pixel(w, 280, 48), Palette::Magenta);
   EXPECT_EQ(pixel(w, 170, 48), 0u);  // the second class's load is gone
   // The user's class text stays through the lesson.
   EXPECT_EQ(w->lever().ClassText, "1st");
 }
 
 TEST_F(Lesson, PreviousOnTheFirstScreenRedrawsIt) {
-  frmLever* w = start();
+  LeversWindow* w = start();
   ASSERT_TRUE(w);
   previous(w);
-  EXPECT_EQ(w->ScreenNum, 1);
+  EXPECT_EQ(w->screenNumber(), 1);
   const auto t = printed(w);
   ASSERT_EQ(t.size(), 12u);
   EXPECT_EQ(at(t, 14, 3)->text, "Levers are simple devices that help");
@@ -226,19 +227,19 @@ TEST_F(Lesson, PreviousOnTheFirstScreenRedrawsIt) {
   EXPECT_EQ(first.args, (std::vector<double>{0, 100, 319, 196}));
   EXPECT_EQ(first.colour, 0u);
   // Still the lesson, and the user's lever is still kept.
-  EXPECT_TRUE(w->cmdTool(1)->isVisible());
-  w->cmdTool(3)->click();
+  EXPECT_TRUE(w->toolButton(1)->isVisible());
+  w->toolButton(3)->click();
   expectUsersLever(w);
 }
 
 TEST_F(Lesson, PagingBackAndForthAndStopBringBackTheUsersLever) {
-  frmLever* w = start();
+  LeversWindow* w = start();
   ASSERT_TRUE(w);
   // Forward to an example, back to screen 1 (drawn again, nothing kept anew), on and back.
   for (int i = 0; i < 5; ++i) next(w);
-  EXPECT_EQ(w->ScreenNum, 6);
+  EXPECT_EQ(w->screenNumber(), 6);
   for (int i = 0; i < 5; ++i) previous(w);
-  EXPECT_EQ(w->ScreenNum, 1);
+  EXPECT_EQ(w->screenNumber(), 1);
   for (int round = 0; round < 3; ++round) {
     next(w);
     previous(w);
@@ -248,54 +249,54 @@ TEST_F(Lesson, PagingBackAndForthAndStopBringBackTheUsersLever) {
   next(w);
   next(w);
   next(w);
-  ASSERT_EQ(w->ScreenNum, 6);
+  ASSERT_EQ(w->screenNumber(), 6);
   ASSERT_EQ(w->lever().LeverClass, 2);
   // Stop in the middle.
-  w->cmdTool(3)->click();
+  w->toolButton(3)->click();
   expectUsersLever(w);
-  EXPECT_TRUE(w->fraMain->isVisible());
+  EXPECT_TRUE(w->topicsFrame()->isVisible());
   EXPECT_EQ(w->backColor(), kPanelBack);
   // The work topic then shows the user's lever and its class.
-  w->cmdChoice(2)->click();
-  EXPECT_EQ(w->fraValues->caption(), "1st Class Lever");
-  EXPECT_EQ(w->lblLoad->caption(), "100");
-  EXPECT_EQ(w->lblDEffort->caption(), "9.0");
-  EXPECT_EQ(pixel(w, 253, 77), rt::QBColor(12));  // the fulcrum at 9
+  w->topicButton(2)->click();
+  EXPECT_EQ(w->valuesFrame()->caption(), "1st Class Lever");
+  EXPECT_EQ(w->loadFigure()->caption(), "100");
+  EXPECT_EQ(w->effortDistanceFigure()->caption(), "9.0");
+  EXPECT_EQ(pixel(w, 253, 77), Palette::Red);  // the fulcrum at 9
 }
 
 TEST_F(Lesson, NextOnTheLastScreenEndsTheLessonWithTheUsersLever) {
-  frmLever* w = start();
+  LeversWindow* w = start();
   ASSERT_TRUE(w);
   for (int i = 0; i < 6; ++i) next(w);
-  ASSERT_EQ(w->ScreenNum, 7);
-  ASSERT_TRUE(w->cmdTool(1)->isVisible());
+  ASSERT_EQ(w->screenNumber(), 7);
+  ASSERT_TRUE(w->toolButton(1)->isVisible());
   next(w);
-  EXPECT_EQ(w->ScreenNum, 8);
+  EXPECT_EQ(w->screenNumber(), 8);
   // The topic panel on light blue, no tools, no text drawn.
-  EXPECT_TRUE(w->fraMain->isVisible());
-  EXPECT_TRUE(w->shpMain->isVisible());
+  EXPECT_TRUE(w->topicsFrame()->isVisible());
+  EXPECT_TRUE(w->topicsBackdrop()->isVisible());
   EXPECT_EQ(w->backColor(), kPanelBack);
   EXPECT_EQ(w->surface().pixel(5, 5), kPanelBack);
-  for (int i = 0; i <= 4; ++i) EXPECT_FALSE(w->cmdTool(i)->isVisible()) << i;
+  for (int i = 0; i <= 4; ++i) EXPECT_FALSE(w->toolButton(i)->isVisible()) << i;
   EXPECT_TRUE(printed(w).empty());
   expectUsersLever(w);
   // The bars were never touched.
-  EXPECT_EQ(w->hsbMFulcrum->value(), 90);
-  EXPECT_EQ(w->hsbMEffort->value(), 0);
-  EXPECT_EQ(w->hsbMLoad->value(), 100);
-  EXPECT_EQ(w->hsbCLoad->value(), 100);
+  EXPECT_EQ(w->fulcrumBar()->value(), 90);
+  EXPECT_EQ(w->effortPositionBar()->value(), 0);
+  EXPECT_EQ(w->loadPositionBar()->value(), 100);
+  EXPECT_EQ(w->loadBar()->value(), 100);
 
   // A second lesson keeps the user's lever again, not the first lesson's last example.
-  w->cmdChoice(1)->click();
+  w->topicButton(1)->click();
   for (int i = 0; i < 6; ++i) next(w);
-  w->cmdTool(3)->click();
+  w->toolButton(3)->click();
   expectUsersLever(w);
 }
 
 TEST_F(Lesson, ClosingTheWindowInTheLessonKeepsTheExamplesOutOfTheSettingsFile) {
-  frmLever* w = start();
+  LeversWindow* w = start();
   ASSERT_TRUE(w);
-  QPointer<frmLever> alive(w);
+  QPointer<LeversWindow> alive(w);
   for (int i = 0; i < 5; ++i) next(w);
   ASSERT_EQ(shell::settings().DEffort, 10.0f);
   w->close();

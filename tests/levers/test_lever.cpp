@@ -9,6 +9,7 @@
 
 #include "levers/lever.h"
 #include "runtime/clock.h"
+#include "runtime/physics.h"
 #include "tests/support/manualsources.h"
 
 namespace {
@@ -16,7 +17,7 @@ namespace {
 using levers::Lever;
 
 // Degrees as the program converts them, with pi taken as 3.14159, to two decimals.
-double degrees2(float theta) { return std::round(double(theta) * 180 / 3.14159 * 100) / 100; }
+double degrees2(float theta) { return std::round(double(theta) * 180 / phys::Pi * 100) / 100; }
 
 struct Values {
   float FulcrumPos = 9, DEffort = -9, DLoad = 1, LeverLoad = 100;
@@ -139,7 +140,7 @@ TEST(LeverTilt, LimitsWhereTheEndsTouchTheGround) {
 }
 
 TEST(LeverTilt, WholeDegreesCutTowardZero) {
-  const float deg = float(3.14159 / 180);
+  const float deg = float(phys::Pi / 180);
   EXPECT_EQ(Lever::wholeDegrees(0), 0);
   EXPECT_EQ(Lever::wholeDegrees(0.99f * deg), 0);
   EXPECT_EQ(Lever::wholeDegrees(-0.99f * deg), 0);
@@ -279,7 +280,7 @@ TEST(LeverRun, SnapsLevelInsideOneDegreeAndKeepsItsSpeed) {
   Recorder hooks;
   hooks.lever = &lever;
   // Just outside the band, moving up slowly: the next step lands inside it.
-  const float deg = float(3.14159 / 180);
+  const float deg = float(phys::Pi / 180);
   lever.Theta = -1.2f * deg;
   lever.LastDeg = Lever::wholeDegrees(lever.Theta);
   lever.Omega = 1.0f * deg / 0.2f;  // one degree a step

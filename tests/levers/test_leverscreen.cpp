@@ -10,6 +10,8 @@
 #include "levers/leverscreen.h"
 #include "platform/surface.h"
 #include "runtime/colour.h"
+#include "runtime/palette.h"
+#include "runtime/physics.h"
 #include "tests/support/doubles.h"
 
 namespace {
@@ -21,11 +23,11 @@ using levers::LeverShapes;
 // A lever scene on a surface of its own, black as a topic's window.
 struct Scene {
   float FulcrumPos = 5, DEffort = -2.5f, DLoad = 2, LeverLoad = 10;
-  int16_t choice = 2;
+  int16_t topic = levers::WorkTopic;
   plat::RecordingSurface surface;
   Lever lever{{FulcrumPos, DEffort, DLoad, LeverLoad}};
   LeverShapes shapes;
-  LeverScreen screen{surface, lever, shapes, choice};
+  LeverScreen screen{surface, lever, shapes, topic};
 
   // 319 x 199 device pixels make one logical pixel one device pixel.
   explicit Scene(int w = 319, int h = 199) : surface(w, h) {
@@ -51,49 +53,49 @@ TEST(LeverScene, LevelSceneAtFulcrumFive) {
   ASSERT_EQ(boxes.size(), 2u);
   // The frame, 2 wide, filled with the background, which clears the screen.
   EXPECT_EQ(boxes[0].args, Scene::points({0, 0, 319, 199}));
-  EXPECT_EQ(boxes[0].colour, rt::QBColor(12));
+  EXPECT_EQ(boxes[0].colour, Palette::Red);
   EXPECT_EQ(boxes[0].drawWidth, 2);
   EXPECT_EQ(boxes[0].fillStyle, plat::FillSolid);
   EXPECT_EQ(boxes[0].fillColour, 0u);
   // The ground, cross-hatched light green.
   EXPECT_EQ(boxes[1].args, Scene::points({1, 81, 318, 104}));
   EXPECT_EQ(boxes[1].fillStyle, plat::FillDiagonalCross);
-  EXPECT_EQ(boxes[1].fillColour, rt::QBColor(10));
+  EXPECT_EQ(boxes[1].fillColour, Palette::Green);
   EXPECT_EQ(boxes[1].drawWidth, 1);
   // The light yellow panel of the work topic.
   const auto fills = s.ops("fill");
   ASSERT_EQ(fills.size(), 1u);
   EXPECT_EQ(fills[0].args, Scene::points({0, 105, 319, 199}));
-  EXPECT_EQ(fills[0].colour, rt::RGB(255, 255, 100));
+  EXPECT_EQ(fills[0].colour, Palette::LightYellow);
 
   const auto polys = s.ops("polygon");
   ASSERT_EQ(polys.size(), 3u);
   // The fulcrum, its tip at (160, 64).
   EXPECT_EQ(polys[0].args, Scene::points({160, 64, 152, 80, 168, 80}));
-  EXPECT_EQ(polys[0].colour, rt::QBColor(12));
-  EXPECT_EQ(polys[0].fillColour, rt::QBColor(12));
+  EXPECT_EQ(polys[0].colour, Palette::Red);
+  EXPECT_EQ(polys[0].fillColour, Palette::Red);
   // The bar in drawing order, yellow edge, grey inside.
   EXPECT_EQ(polys[1].args, Scene::points({40, 60, 40, 63, 279, 63, 279, 60}));
-  EXPECT_EQ(polys[1].colour, rt::QBColor(14));
-  EXPECT_EQ(polys[1].fillColour, rt::QBColor(7));
+  EXPECT_EQ(polys[1].colour, Palette::Yellow);
+  EXPECT_EQ(polys[1].fillColour, Palette::LightGrey);
   // The load box at x 208 (5 + 2 units), squeezed to 37..59.
   EXPECT_EQ(polys[2].args, Scene::points({192, 37, 223, 37, 223, 59, 192, 59}));
-  EXPECT_EQ(polys[2].colour, rt::QBColor(15));
-  EXPECT_EQ(polys[2].fillColour, rt::QBColor(13));
+  EXPECT_EQ(polys[2].colour, Palette::White);
+  EXPECT_EQ(polys[2].fillColour, Palette::Magenta);
   EXPECT_EQ(polys[2].fillStyle, plat::FillSolid);
 
   // The arrow, an outline 2 wide in light cyan, pointing down onto the bar (class 1).
   const auto psets = s.ops("pset");
   ASSERT_EQ(psets.size(), 1u);
-  EXPECT_EQ(psets[0].colour, rt::QBColor(11));
+  EXPECT_EQ(psets[0].colour, Palette::Cyan);
   EXPECT_EQ(psets[0].drawWidth, 2);
   EXPECT_EQ(s.shapes.ArrowFirst, 16);
-  EXPECT_EQ(s.surface.foreColor(), rt::QBColor(11));
+  EXPECT_EQ(s.surface.foreColor(), Palette::Cyan);
   EXPECT_EQ(s.surface.drawWidth(), 1);
 
   // The tutorial has no yellow panel.
   Scene t;
-  t.choice = 1;
+  t.topic = levers::LessonTopic;
   t.surface.clearOps();
   t.screen.DrawScene();
   EXPECT_TRUE(t.ops("fill").empty());
@@ -118,17 +120,17 @@ TEST(LeverScene, PixelsOfTheScene) {
     QPoint p = s.screen.device(float(x), float(y));
     return img.pixel(p.x(), p.y());
   };
-  EXPECT_EQ(img.pixel(0, 100), rt::QBColor(12));     // frame, left edge
-  EXPECT_EQ(at(160, 72), rt::QBColor(12));           // inside the fulcrum
-  EXPECT_EQ(at(100, 61.5), rt::QBColor(7));          // the bar
-  EXPECT_EQ(at(208, 48), rt::QBColor(13));           // the load
+  EXPECT_EQ(img.pixel(0, 100), Palette::Red);     // frame, left edge
+  EXPECT_EQ(at(160, 72), Palette::Red);           // inside the fulcrum
+  EXPECT_EQ(at(100, 61.5), Palette::LightGrey);          // the bar
+  EXPECT_EQ(at(208, 48), Palette::Magenta);           // the load
   EXPECT_EQ(at(100, 20), 0u);                        // black sky
-  EXPECT_EQ(at(160, 150), rt::RGB(255, 255, 100));   // the panel
+  EXPECT_EQ(at(160, 150), Palette::LightYellow);   // the panel
   // The ground: light green hatch over black, both present along a row.
   int green = 0, black = 0;
   for (int x = 20; x < 500; ++x) {
     rt::Colour c = img.pixel(x, s.screen.device(0, 92).y());
-    green += c == rt::QBColor(10);
+    green += c == Palette::Green;
     black += c == 0;
   }
   EXPECT_GT(green, 20);
@@ -164,7 +166,7 @@ TEST(LeverScene, ErasingTheMovingShapesLeavesNoTrace) {
     s.screen.DrawLoad();
     s.screen.DrawEffortArrow();
     s.lever.computeTiltLimits();
-    const float deg = float(3.14159 / 180);
+    const float deg = float(phys::Pi / 180);
     for (float t = s.lever.ThetaMin; t <= s.lever.ThetaMax; t += 0.7f * deg) {
       s.lever.Theta = t;
       s.screen.RedrawMovingShapes();
@@ -173,12 +175,14 @@ TEST(LeverScene, ErasingTheMovingShapesLeavesNoTrace) {
     s.screen.EraseLoad();
     s.screen.EraseEffortArrow();
     // Nothing of the bar, the load or the arrow is left.
-    EXPECT_TRUE(noneOf(s.surface.image(), {rt::QBColor(7), rt::QBColor(11), rt::QBColor(13), rt::QBColor(14),
-                                           rt::QBColor(15)}))
+    EXPECT_TRUE(noneOf(s.surface.image(), {Palette::LightGrey, Palette::Cyan, Palette::Magenta, Palette::Yellow,
+                                           Palette::White}))
         << "fulcrum " << fulcrum;
     // With the fulcrum at the left end the load swings up past the frame and takes part of it
     // with it; elsewhere the screen is as it was.
-    if (fulcrum != 0.0f) EXPECT_TRUE(s.surface.image() == bare) << "fulcrum " << fulcrum;
+    if (fulcrum != 0.0f) {
+      EXPECT_TRUE(s.surface.image() == bare) << "fulcrum " << fulcrum;
+    }
   }
 }
 
@@ -234,7 +238,7 @@ TEST(LeverScene, DimensionWorkedExample) {
   // Extension lines in white.
   auto ext = find("line", {160, 3, 160, 56});
   ASSERT_NE(ext, ops.end());
-  EXPECT_EQ(ext->colour, rt::QBColor(15));
+  EXPECT_EQ(ext->colour, Palette::White);
   EXPECT_NE(find("line", {100, 3, 100, 36}), ops.end());
   EXPECT_NE(find("line", {208, 18, 208, 33}), ops.end());
   EXPECT_NE(find("line", {40, 66, 40, 78}), ops.end());
@@ -254,12 +258,12 @@ TEST(LeverScene, DimensionWorkedExample) {
   // Digit 5 at 133 (it starts at its cell's top right), the point at (131, 13), digit 2 at 126.
   auto five = find("pset", {136, 7});
   ASSERT_NE(five, ops.end());
-  EXPECT_EQ(five->colour, rt::QBColor(13));
+  EXPECT_EQ(five->colour, Palette::Magenta);
   EXPECT_EQ((five + 1)->args, (std::vector<double>{136, 7, 133, 7}));  // "l3"
   auto point = find("pset", {131, 13});
   ASSERT_NE(point, ops.end());
   EXPECT_GT(point, five);
-  EXPECT_EQ(point->colour, rt::QBColor(13));
+  EXPECT_EQ(point->colour, Palette::Magenta);
   auto two = find("pset", {126, 8});
   ASSERT_NE(two, ops.end());
   EXPECT_GT(two, point);
@@ -351,16 +355,16 @@ TEST(LeverScene, DigitsAndLocate) {
   s.screen.DrawDigit(10, 5, 5);
   s.screen.DrawDigit(-1, 5, 5);
   EXPECT_TRUE(s.surface.ops().empty());
-  EXPECT_EQ(s.surface.foreColor(), rt::QBColor(13));
+  EXPECT_EQ(s.surface.foreColor(), Palette::Magenta);
   s.screen.SetColor(4);
   s.screen.SetColor(16);  // no such colour: nothing changes
-  EXPECT_EQ(s.surface.foreColor(), rt::QBColor(4));
+  EXPECT_EQ(s.surface.foreColor(), Palette::DarkRed);
   s.screen.Locate(3, 34);
   EXPECT_EQ(s.surface.currentX(), 264);
   EXPECT_EQ(s.surface.currentY(), 16);
   // A colour command inside a string goes through the window's colour setter.
   s.screen.DrawMacro("c9r2");
-  EXPECT_EQ(s.surface.foreColor(), rt::QBColor(9));
+  EXPECT_EQ(s.surface.foreColor(), Palette::Blue);
 }
 
 }  // namespace

@@ -9,12 +9,13 @@
 #include <optional>
 #include <vector>
 
-#include "levers/frmlever.h"
+#include "levers/leverswindow.h"
 #include "platform/button.h"
 #include "platform/printer.h"
 #include "platform/scrollbar.h"
 #include "platform/services.h"
 #include "runtime/colour.h"
+#include "runtime/palette.h"
 #include "shell/settings.h"
 #include "tests/support/doubles.h"
 #include "tests/levers/leverwindow.h"
@@ -24,24 +25,23 @@ namespace {
 using namespace leverstest;
 using Args = std::vector<double>;
 
-constexpr rt::Colour kBlack = 0x000000, kWhite = 0xFFFFFF;
 
-class LeverPrintout : public LeverWindow {
+class LeverPrintout : public LeversWindowTest {
  protected:
   void SetUp() override {
-    LeverWindow::SetUp();
+    LeversWindowTest::SetUp();
     rec = plat::installRecordingPrinter(100, false);
   }
   // The work topic of a freshly opened window.
-  frmLever* work() {
-    frmLever* w = open();
-    if (w) w->cmdChoice(2)->click();
+  LeversWindow* work() {
+    LeversWindow* w = open();
+    if (w) w->topicButton(2)->click();
     return w;
   }
   // The Print tool; the page of the one document it printed, or null.
-  const plat::PrintedPage* print(frmLever* w) {
+  const plat::PrintedPage* print(LeversWindow* w) {
     const size_t before = rec->documents.size();
-    w->cmdTool(0)->click();
+    w->toolButton(0)->click();
     if (rec->documents.size() != before + 1 || rec->documents.back().pages.size() != 1) return nullptr;
     return &rec->documents.back().pages[0];
   }
@@ -59,7 +59,7 @@ class LeverPrintout : public LeverWindow {
 };
 
 TEST_F(LeverPrintout, TheFreshLeverPrintsItsClassLineSceneAndDimensions) {
-  frmLever* w = work();
+  LeversWindow* w = work();
   ASSERT_TRUE(w);
   const plat::PrintedPage* page = print(w);
   ASSERT_TRUE(page);
@@ -89,17 +89,17 @@ TEST_F(LeverPrintout, TheFreshLeverPrintsItsClassLineSceneAndDimensions) {
   for (const plat::DrawOp& d : page->ops)
     if (d.op == "box" && d.args[1] == 81) {
       EXPECT_EQ(d.fillStyle, plat::FillDiagonalCross);
-      EXPECT_EQ(d.fillColour, kBlack);
+      EXPECT_EQ(d.fillColour, Palette::Black);
     }
 
   // The fulcrum at 9 (x 256) as an outline.
-  const auto lines = argsOf(*page, "line", kBlack);
+  const auto lines = argsOf(*page, "line", Palette::Black);
   EXPECT_TRUE(has(lines, {256, 64, 248, 80}));
   EXPECT_TRUE(has(lines, {248, 80, 264, 80}));
   EXPECT_TRUE(has(lines, {264, 80, 256, 64}));
   // The level bar in light grey and the load box at the right end in light magenta.
-  EXPECT_EQ(argsOf(*page, "fill", rt::QBColor(7)), (std::vector<Args>{{40, 60, 279, 63}}));
-  EXPECT_EQ(argsOf(*page, "fill", rt::QBColor(13)), (std::vector<Args>{{264, 37, 295, 59}}));
+  EXPECT_EQ(argsOf(*page, "fill", Palette::LightGrey), (std::vector<Args>{{40, 60, 279, 63}}));
+  EXPECT_EQ(argsOf(*page, "fill", Palette::Magenta), (std::vector<Args>{{264, 37, 295, 59}}));
   // The arrow pushing down at the left end, two pixels wide, closed.
   const auto& P = w->shapes().Pts;
   int arrowStrokes = 0;
@@ -111,13 +111,13 @@ TEST_F(LeverPrintout, TheFreshLeverPrintsItsClassLineSceneAndDimensions) {
 
   // Three dimensions: D Effort 9.0 at y 10, D Load 1.0 at y 25, the fulcrum 9.0 at y 72,
   // each with a white gap and a decimal point made of a dot and a short stroke.
-  EXPECT_EQ(argsOf(*page, "fill", kWhite),
+  EXPECT_EQ(argsOf(*page, "fill", Palette::White),
             (std::vector<Args>{{141, 7, 156, 13}, {261, 22, 276, 28}, {141, 69, 156, 75}}));
   EXPECT_EQ(argsOf(*page, "pset"), (std::vector<Args>{{149, 13}, {269, 28}, {149, 75}}));
   EXPECT_TRUE(has(lines, {149, 75, 150, 75}));
   for (const plat::DrawOp& d : page->ops) {
     if (d.op != "print" && d.op != "fill") {
-      EXPECT_EQ(d.colour, kBlack) << d.op;
+      EXPECT_EQ(d.colour, Palette::Black) << d.op;
     }
   }
   // The values were already in tenths.
@@ -126,15 +126,15 @@ TEST_F(LeverPrintout, TheFreshLeverPrintsItsClassLineSceneAndDimensions) {
 }
 
 TEST_F(LeverPrintout, WithoutLoadThereIsNoLoadBoxAndNoDLoadDimension) {
-  frmLever* w = work();
+  LeversWindow* w = work();
   ASSERT_TRUE(w);
-  w->hsbCLoad->setValue(0);
+  w->loadBar()->setValue(0);
   shell::settings().DLoad = 1.04f;  // left alone: no D Load dimension rounds it
   const plat::PrintedPage* page = print(w);
   ASSERT_TRUE(page);
   EXPECT_EQ(page->texts(), (std::vector<QString>{"Levers", "1st Class Lever - Load = 0"}));
-  EXPECT_TRUE(argsOf(*page, "fill", rt::QBColor(13)).empty());
-  EXPECT_EQ(argsOf(*page, "fill", kWhite), (std::vector<Args>{{141, 7, 156, 13}, {141, 69, 156, 75}}));
+  EXPECT_TRUE(argsOf(*page, "fill", Palette::Magenta).empty());
+  EXPECT_EQ(argsOf(*page, "fill", Palette::White), (std::vector<Args>{{141, 7, 156, 13}, {141, 69, 156, 75}}));
   EXPECT_EQ(argsOf(*page, "pset"), (std::vector<Args>{{149, 13}, {149, 75}}));
   for (const Args& a : argsOf(*page, "line")) {
     EXPECT_FALSE(a[1] == 25 && a[3] == 25) << "a D Load line";
@@ -144,11 +144,11 @@ TEST_F(LeverPrintout, WithoutLoadThereIsNoLoadBoxAndNoDLoadDimension) {
 }
 
 TEST_F(LeverPrintout, CancelPrintsNothingAndChangesNothing) {
-  frmLever* w = work();
+  LeversWindow* w = work();
   ASSERT_TRUE(w);
   shell::settings().DEffort = -8.96f;
   services.boxes->answer(plat::Msg::Cancel);
-  w->cmdTool(0)->click();
+  w->toolButton(0)->click();
   EXPECT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_TRUE(rec->documents.empty());
   EXPECT_EQ(rec->aborted, 0);
@@ -157,9 +157,9 @@ TEST_F(LeverPrintout, CancelPrintsNothingAndChangesNothing) {
 }
 
 TEST_F(LeverPrintout, AThirdClassLeverPutsDLoadAboveDEffort) {
-  frmLever* w = work();
+  LeversWindow* w = work();
   ASSERT_TRUE(w);
-  w->hsbMEffort->setValue(95);  // half a unit right of the fulcrum, the load a whole unit
+  w->effortPositionBar()->setValue(95);  // half a unit right of the fulcrum, the load a whole unit
   ASSERT_EQ(w->lever().LeverClass, 3);
   const plat::PrintedPage* page = print(w);
   ASSERT_TRUE(page);
@@ -167,26 +167,26 @@ TEST_F(LeverPrintout, AThirdClassLeverPutsDLoadAboveDEffort) {
   // D Load 1.0 has room on the upper line; D Effort 0.5 has none on the lower line and
   // stands left of the fulcrum, pointed at by two tailed heads.
   EXPECT_EQ(argsOf(*page, "pset"), (std::vector<Args>{{242, 28}, {269, 13}, {149, 75}}));
-  EXPECT_EQ(argsOf(*page, "fill", kWhite), (std::vector<Args>{{261, 7, 276, 13}, {141, 69, 156, 75}}));
+  EXPECT_EQ(argsOf(*page, "fill", Palette::White), (std::vector<Args>{{261, 7, 276, 13}, {141, 69, 156, 75}}));
 }
 
 TEST_F(LeverPrintout, ATiltedLeverPrintsBoxesBetweenItsStoredCorners) {
-  frmLever* w = work();
+  LeversWindow* w = work();
   ASSERT_TRUE(w);
-  w->cmdOptions->click();  // the lever rests on the side of its load, tilted
+  w->modeButton()->click();  // the lever rests on the side of its load, tilted
   ASSERT_NE(w->lever().Theta, 0.0f);
   const plat::PrintedPage* page = print(w);
   ASSERT_TRUE(page);
   const auto& P = w->shapes().Pts;
-  EXPECT_EQ(argsOf(*page, "fill", rt::QBColor(7)),
+  EXPECT_EQ(argsOf(*page, "fill", Palette::LightGrey),
             (std::vector<Args>{{double(P[1].x), double(P[1].y), double(P[4].x), double(P[4].y)}}));
-  EXPECT_EQ(argsOf(*page, "fill", rt::QBColor(13)),
+  EXPECT_EQ(argsOf(*page, "fill", Palette::Magenta),
             (std::vector<Args>{{double(P[5].x), double(P[5].y), double(P[8].x), double(P[8].y)}}));
   EXPECT_NE(P[1].y, P[3].y);
 }
 
 TEST_F(LeverPrintout, PrintingRoundsTheSharedValuesExactlyAsTheScreenDoes) {
-  frmLever* w = work();
+  LeversWindow* w = work();
   ASSERT_TRUE(w);
   shell::SharedSettings& s = shell::settings();
   struct Case {

@@ -21,7 +21,7 @@
 #include "circuits/circuitdraw.h"
 #include "circuits/frmcircuit.h"
 #include "lander/frmlander.h"
-#include "levers/frmlever.h"
+#include "levers/leverswindow.h"
 #include "pendulum/frmpend.h"
 #include "platform/button.h"
 #include "platform/label.h"
@@ -165,18 +165,18 @@ TEST_F(WindowSounds, PendulumDingsAtOpeningStartAndResetBeforeItMoves) {
 TEST_F(WindowSounds, LeverClicksOnEachWholeDegree) {
   soundcheck::Listening::writeTone(dir.path(), "move.wav", 0.06, 0.05);
   ASSERT_NO_FATAL_FAILURE(ears.begin());
-  auto* w = openProject<levers::frmLever>(1);
+  auto* w = openProject<levers::LeversWindow>(1);
   ASSERT_TRUE(w);
-  w->cmdChoice(2)->click();       // work with levers
-  w->hsbMFulcrum->setValue(50);  // the fulcrum in the middle: a slow turn
-  w->cmdOptions->click();         // apply effort
-  ASSERT_TRUE(w->Timer2->enabled());
+  w->topicButton(2)->click();     // work with levers
+  w->fulcrumBar()->setValue(50);  // the fulcrum in the middle: a slow turn
+  w->modeButton()->click();       // apply effort
+  ASSERT_TRUE(w->rotationTimer()->enabled());
   std::vector<int> degreesAtClick;
   ears.log->onPlay = [&](const TimedCall&) { degreesAtClick.push_back(w->lever().LastDeg); };
-  w->hsbAEffort->setValue(200);
+  w->effortBar()->setValue(200);
   std::vector<int> degrees;
   for (int i = 0; i < 12; ++i) {
-    w->Timer2->fire();
+    w->rotationTimer()->fire();
     degrees.push_back(w->lever().LastDeg);
   }
   const auto heard = ears.end("lever-clicks.raw");

@@ -1,0 +1,516 @@
+// The levers window as a user meets it, opened from the menu on the offscreen platform: the
+// topic panel, the work topic with its bars and drawing, the turning lever under a scripted
+// clock, the tool bar and its tips, and every way back to the menu.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/projects.h"
+#include "levers/leverslayout.h"
+#include "levers/leverswindow.h"
+#include "platform/button.h"
+#include "platform/files.h"
+#include "platform/fonts.h"
+#include "platform/label.h"
+#include "platform/scrollbar.h"
+#include "platform/services.h"
+#include "platform/shape.h"
+#include "platform/surface.h"
+#include "platform/timer.h"
+#include "platform/twips.h"
+#include "runtime/clock.h"
+#include "runtime/colour.h"
+#include "runtime/palette.h"
+#include "runtime/physics.h"
+#include "shell/menuwindow.h"
+#include "shell/programfolder.h"
+#include "shell/settings.h"
+#include "tests/levers/leverwindow.h"
+
+namespace {
+
+using namespace leverstest;
+
+TEST_F(LeversWindowTest, OpensOnTheTopicPanelWithTheBarsFromTheSettings) {
+  LeversWindow* w = open();
+  ASSERT_TRUE(w);
+  EXPECT_FALSE(menu->isVisible());
+  EXPECT_TRUE(w->isVisible());
+  EXPECT_EQ(w->caption(), "Levers");
+  // 40 x 25 cells of the window's font.
+  const QFontMetrics fm(plat::screenFont("Courier New", 15.75, true));
+  EXPECT_EQ(w->width(), 40 * fm.horizontalAdvance('A'));
+  EXPECT_EQ(w->height(), 25 * fm.height());
+  // The fresh settings: fulcrum 9, D Effort -9, D Load 1, load 100.
+  EXPECT_EQ(w->fulcrumBar()->value(), 90);
+  EXPECT_EQ(w->effortPositionBar()->value(), 0);
+  EXPECT_EQ(w->loadPositionBar()->value(), 100);
+  EXPECT_EQ(w->loadBar()->value(), 100);
+  EXPECT_EQ(w->effortBar()->value(), 0);
+  EXPECT_EQ(w->lever().LeverClass, 1);
+  // Nothing is drawn and nothing stored: only the panel shows on light blue.
+  const QImage& img = w->surface().image();
+  bool plain = true;
+  for (int y = 0; y < img.height(); y += 7)
+    for (int x = 0; x < img.width(); x += 7) plain = plain && w->surface().pixel(x, y) == kPanelBack;
+  EXPECT_TRUE(plain);
+  EXPECT_TRUE(w->topicsFrame()->isVisible());
+  EXPECT_TRUE(w->topicsBackdrop()->isVisible());
+  EXPECT_FALSE(w->valuesFrame()->isVisible());
+  for (int i = 0; i <= 4; ++i) EXPECT_FALSE(w->toolButton(i)->isVisible()) << i;
+  // The panel is centred across the window.
+  EXPECT_NEAR(w->topicsFrame()->x() + w->topicsFrame()->width() / 2.0, w->width() / 2.0, 1);
+  EXPECT_EQ(shell::settings().FulcrumPos, 9.0f);
+  EXPECT_EQ(shell::settings().DEffort, -9.0f);
+  EXPECT_TRUE(services.sound->calls.empty());
+}
+
+// A control against its row: caption, font and size always; its place in its container
+// where the window leaves it there.
+template <class Control>
+void expectRow(const Control* c, const plat::ControlSpec& row, bool keepsPlace, const char* name) {
+  SCOPED_TRACE(name);
+  ASSERT_TRUE(c);
+  if constexpr (requires { c->caption(); }) {
+    if (row.caption) {
+      EXPECT_EQ(c->caption(), QString::fromUtf8(row.caption));
+    }
+  }
+  if (row.font.face) {
+    EXPECT_EQ(c->font(), plat::screenFont(row.font.face, row.font.points, row.font.bold, row.font.italic,
+                                          row.font.underline));
+  }
+  EXPECT_EQ(c->width(), plat::twipsToPixels(row.width));
+  EXPECT_EQ(c->height(), plat::twipsToPixels(row.height));
+  if (keepsPlace) {
+    EXPECT_EQ(c->x(), plat::twipsToPixels(row.left));
+    EXPECT_EQ(c->y(), plat::twipsToPixels(row.top));
+  }
+}
+
+// Every control of the loaded window as its row says. The panel is centred across the
+// window and the value frames, the mode button and the tools are placed on the logical
+// screen, so of those only the sizes (and the panel's heights) come from the rows.
+TEST_F(LeversWindowTest, ControlsStandAsTheLayoutTableSays) {
+  using namespace levers::layout;
+  LeversWindow* w = open();
+  ASSERT_TRUE(w);
+  expectRow(w->topicsBackdrop(), kTopicsBackdrop, false, "backdrop");
+  EXPECT_EQ(w->topicsBackdrop()->y(), plat::twipsToPixels(kTopicsBackdrop.top));
+  expectRow(w->topicsFrame(), kTopicsFrame, false, "topics");
+  EXPECT_EQ(w->topicsFrame()->y(), plat::twipsToPixels(kTopicsFrame.top));
+  expectRow(w->topicButton(1), kTopicButtons[1], true, "lesson");
+  expectRow(w->topicButton(2), kTopicButtons[2], true, "work");
+  expectRow(w->helpButton(), kHelpButton, true, "help");
+  expectRow(w->exitButton(), kExitButton, true, "exit");
+  expectRow(w->helpButton()->parentWidget(), kButtonFrame, true, "button frame");
+
+  expectRow(w->valuesFrame(), kValuesFrame, false, "values");
+  const plat::ControlSpec figures[4] = {kEffortFigure, kEffortDistanceFigure, kLoadFigure, kLoadDistanceFigure};
+  const plat::Label* figureLabels[4] = {w->effortFigure(), w->effortDistanceFigure(), w->loadFigure(),
+                                        w->loadDistanceFigure()};
+  for (int i = 0; i < 4; ++i) {
+    expectRow(w->valueTitle(i), kValueTitles[i], true, kValueTitles[i].caption);
+    expectRow(figureLabels[i], figures[i], true, kValueTitles[i].caption);
+  }
+
+  const struct {
+    const plat::Frame* frame;
+    const plat::HScrollBar* bar;
+    const BarSpec& row;
+  } bars[5] = {{w->loadFrame(), w->loadBar(), kLoadBar},
+               {w->loadPositionFrame(), w->loadPositionBar(), kLoadPositionBar},
+               {w->effortPositionFrame(), w->effortPositionBar(), kEffortPositionBar},
+               {w->fulcrumFrame(), w->fulcrumBar(), kFulcrumBar},
+               {w->effortFrame(), w->effortBar(), kEffortBar}};
+  for (const auto& b : bars) {
+    expectRow(b.frame, b.row.frame, false, b.row.frame.caption);
+    expectRow(b.bar, b.row.bar, true, b.row.frame.caption);
+    EXPECT_EQ(b.bar->max(), b.row.max);
+    EXPECT_EQ(b.bar->parentWidget(), b.frame);
+  }
+  expectRow(w->modeButton(), kModeButton, false, "mode");
+  for (int i = 0; i <= 4; ++i) {
+    expectRow(w->toolButton(i), kTools[i].place, false, kTools[i].picture);
+    EXPECT_EQ(w->toolButton(i)->y(), w->toolButton(levers::NextTool)->y());
+  }
+}
+
+TEST_F(LeversWindowTest, ValuesOffTheLeverAreBroughtOntoItWhenTheWindowLoads) {
+  shell::SharedSettings& s = shell::settings();
+  s.FulcrumPos = 12;
+  s.DEffort = -20;
+  s.DLoad = 3;
+  s.LeverLoad = 250.5f;
+  LeversWindow* w = open();
+  ASSERT_TRUE(w);
+  EXPECT_EQ(s.FulcrumPos, 10.0f);
+  EXPECT_EQ(s.DEffort, -10.0f);  // the effort left of the lever's left end comes to 0
+  EXPECT_EQ(s.DLoad, 0.0f);      // the load past the right end comes to 10
+  EXPECT_EQ(s.LeverLoad, 200.0f);
+  EXPECT_EQ(w->fulcrumBar()->value(), 100);
+  EXPECT_EQ(w->effortPositionBar()->value(), 0);
+  EXPECT_EQ(w->loadPositionBar()->value(), 100);
+  EXPECT_EQ(w->loadBar()->value(), 200);
+  // The dimensions then draw and round what the bars show.
+  w->topicButton(2)->click();
+  EXPECT_EQ(w->effortDistanceFigure()->caption(), "10.0");
+  EXPECT_EQ(w->loadFigure()->caption(), "200");
+  EXPECT_EQ(s.DEffort, -10.0f);
+}
+
+TEST_F(LeversWindowTest, WorkTopicFromMenuToTurningLeverAndBack) {
+  LeversWindow* w = open();
+  ASSERT_TRUE(w);
+  QPointer<LeversWindow> alive(w);
+  QTest::mouseClick(w->topicButton(2), Qt::LeftButton);
+
+  // Black window, the work tools in the order Print, Help, Stop, the values in their frames.
+  EXPECT_FALSE(w->topicsFrame()->isVisible());
+  EXPECT_EQ(w->backColor(), 0u);
+  EXPECT_TRUE(w->toolButton(0)->isVisible());
+  EXPECT_TRUE(w->toolButton(2)->isVisible());
+  EXPECT_TRUE(w->toolButton(3)->isVisible());
+  EXPECT_FALSE(w->toolButton(1)->isVisible());
+  EXPECT_FALSE(w->toolButton(4)->isVisible());
+  EXPECT_LT(w->toolButton(0)->x(), w->toolButton(2)->x());
+  EXPECT_LT(w->toolButton(2)->x(), w->toolButton(3)->x());
+  EXPECT_EQ(w->valuesFrame()->caption(), "1st Class Lever");
+  EXPECT_EQ(w->effortFigure()->caption(), "0");
+  EXPECT_EQ(w->effortDistanceFigure()->caption(), "9.0");
+  EXPECT_EQ(w->loadFigure()->caption(), "100");
+  EXPECT_EQ(w->loadDistanceFigure()->caption(), "1.0");
+  EXPECT_EQ(w->modeButton()->caption(), "Apply Effort");
+  EXPECT_TRUE(w->fulcrumFrame()->isVisible());
+  EXPECT_FALSE(w->effortFrame()->isVisible());
+  EXPECT_EQ(w->lever().ChangeMode, 1);
+
+  // The scene: red frame, hatched green ground, red fulcrum at 9 (x 256), grey bar, pink load,
+  // the light yellow panel below the divider.
+  EXPECT_EQ(w->surface().pixel(0, 100), Palette::Red);
+  EXPECT_EQ(pixel(w, 253, 77), Palette::Red);
+  EXPECT_EQ(pixel(w, 100, 61.5), Palette::LightGrey);
+  EXPECT_EQ(pixel(w, 280, 48), Palette::Magenta);
+  EXPECT_EQ(pixel(w, 60, 20), 0u);
+  EXPECT_EQ(pixel(w, 300, 150), Palette::LightYellow);
+  int green = 0;
+  for (int x = 10; x < 300; ++x) green += pixel(w, x, 92) == Palette::Green;
+  EXPECT_GT(green, 20);
+  // The fulcrum's extension line of its dimension, white.
+  EXPECT_EQ(pixel(w, 256, 40), Palette::White);
+
+  // Moving the fulcrum to the middle keeps the effort and load bars: both distances change.
+  w->fulcrumBar()->setValue(50);
+  EXPECT_EQ(shell::settings().FulcrumPos, 5.0f);
+  EXPECT_EQ(shell::settings().DEffort, -5.0f);
+  EXPECT_EQ(shell::settings().DLoad, 5.0f);
+  EXPECT_EQ(w->effortDistanceFigure()->caption(), "5.0");
+  EXPECT_EQ(w->loadDistanceFigure()->caption(), "5.0");
+  EXPECT_EQ(pixel(w, 157, 77), Palette::Red);
+  EXPECT_EQ(pixel(w, 253, 77), 0u);  // the old fulcrum is gone
+  EXPECT_EQ(pixel(w, 160, 40), Palette::White);
+
+  // Into apply-effort mode: the lever rests on the side of its load, right end down.
+  QTest::mouseClick(w->modeButton(), Qt::LeftButton);
+  EXPECT_EQ(w->modeButton()->caption(), "Change Values");
+  EXPECT_TRUE(w->effortFrame()->isVisible());
+  EXPECT_FALSE(w->fulcrumFrame()->isVisible());
+  EXPECT_FALSE(w->loadFrame()->isVisible());
+  EXPECT_TRUE(w->rotationTimer()->enabled());
+  EXPECT_EQ(w->rotationTimer()->interval(), 200);
+  EXPECT_EQ(w->lever().Theta, w->lever().ThetaMin);
+  EXPECT_EQ(pixel(w, 160, 40), 0u);  // the dimension marks are gone
+  const float deg = float(phys::Pi / 180);
+  EXPECT_NEAR(w->lever().Theta / deg, -9.59, 0.01);
+
+  // Each click takes 40 ms of the clock; it plays to its end inside the step.
+  services.sound->onWaitingPlay = [this](const QString&) { clock.advance(40); };
+  w->effortBar()->setValue(200);
+  EXPECT_EQ(w->effortFigure()->caption(), "200");
+  EXPECT_EQ(w->lever().AEffort, 200.0f);
+  for (int i = 0; i < 12; ++i) {
+    const int before = services.sound->countPlays("move.wav");
+    w->rotationTimer()->fire();
+    const int plays = services.sound->countPlays("move.wav") - before;
+    EXPECT_LE(plays, 1);
+    EXPECT_EQ(w->rotationTimer()->interval(), plays ? 160 : 200) << i;
+  }
+  const int clicks = services.sound->countPlays("move.wav");
+  EXPECT_GT(clicks, 3);
+  for (const plat::SoundCall& c : services.sound->calls)
+    if (c.kind == plat::SoundCall::File) {
+      EXPECT_EQ(c.path, shell::BasePath + "move.wav");
+      EXPECT_TRUE(c.wait);
+    }
+  // Pushing down on the left with 200 x 5 against 100 x 5: the left end comes down to its limit.
+  EXPECT_EQ(w->lever().Theta, w->lever().ThetaMax);
+  EXPECT_EQ(pixel(w, 44, 78), Palette::LightGrey);   // the bar's left end near the ground
+  EXPECT_EQ(pixel(w, 276, 78), 0u);              // its right end is up
+
+  // Stop ends the topic at once; the values are the user's.
+  QTest::mouseClick(w->toolButton(3), Qt::LeftButton);
+  EXPECT_FALSE(w->rotationTimer()->enabled());
+  EXPECT_TRUE(w->topicsFrame()->isVisible());
+  EXPECT_EQ(w->backColor(), kPanelBack);
+  EXPECT_EQ(w->surface().pixel(5, 5), kPanelBack);
+  for (int i = 0; i <= 4; ++i) EXPECT_FALSE(w->toolButton(i)->isVisible()) << i;
+  EXPECT_FALSE(w->valuesFrame()->isVisible());
+
+  // The next work topic starts level in change-values mode.
+  w->topicButton(2)->click();
+  EXPECT_EQ(w->lever().Theta, 0.0f);
+  EXPECT_EQ(w->lever().ChangeMode, 1);
+  EXPECT_EQ(w->modeButton()->caption(), "Apply Effort");
+  EXPECT_FALSE(w->rotationTimer()->enabled());
+  EXPECT_EQ(w->effortBar()->value(), 0);
+  EXPECT_EQ(w->effortFigure()->caption(), "0");
+  QTest::mouseClick(w->toolButton(3), Qt::LeftButton);
+
+  // Exit goes back to the menu with the user's values in the shared settings.
+  QTest::mouseClick(w->exitButton(), Qt::LeftButton);
+  settle();
+  EXPECT_TRUE(alive.isNull());
+  EXPECT_TRUE(menu->isVisible());
+  EXPECT_EQ(shell::settings().FulcrumPos, 5.0f);
+  EXPECT_EQ(shell::settings().DEffort, -5.0f);
+  EXPECT_EQ(shell::settings().DLoad, 5.0f);
+  EXPECT_EQ(shell::settings().LeverLoad, 100.0f);
+
+  // Opened again, the window loads anew from them.
+  LeversWindow* again = open();
+  ASSERT_TRUE(again);
+  EXPECT_EQ(again->fulcrumBar()->value(), 50);
+  EXPECT_EQ(again->effortPositionBar()->value(), 0);
+  EXPECT_EQ(again->loadPositionBar()->value(), 100);
+}
+
+TEST_F(LeversWindowTest, ChangingBackToValuesRedrawsTheLevelLeverWithItsMarks) {
+  LeversWindow* w = open();
+  ASSERT_TRUE(w);
+  w->topicButton(2)->click();
+  w->modeButton()->click();
+  w->effortBar()->setValue(200);
+  for (int i = 0; i < 6; ++i) w->rotationTimer()->fire();
+  ASSERT_NE(w->lever().Theta, 0.0f);
+  w->modeButton()->click();
+  EXPECT_EQ(w->lever().Theta, 0.0f);
+  EXPECT_FALSE(w->rotationTimer()->enabled());
+  EXPECT_EQ(w->modeButton()->caption(), "Apply Effort");
+  EXPECT_TRUE(w->fulcrumFrame()->isVisible());
+  EXPECT_FALSE(w->effortFrame()->isVisible());
+  // The effort is kept.
+  EXPECT_EQ(w->effortBar()->value(), 200);
+  EXPECT_EQ(w->lever().AEffort, 200.0f);
+  // The bar level again, the fulcrum's mark back.
+  EXPECT_EQ(pixel(w, 100, 61.5), Palette::LightGrey);
+  EXPECT_EQ(pixel(w, 256, 40), Palette::White);
+  // The mode button stands under the value frames again.
+  EXPECT_GT(w->modeButton()->y(), w->fulcrumFrame()->y() + w->fulcrumFrame()->height());
+}
+
+TEST_F(LeversWindowTest, OnlyTheLoadFollowsItsThumbWhileDragged) {
+  LeversWindow* w = open();
+  ASSERT_TRUE(w);
+  w->topicButton(2)->click();
+  // The load follows the thumb: to 0 the box goes, back up it returns.
+  drag(w->loadBar(), 0);
+  EXPECT_EQ(shell::settings().LeverLoad, 0.0f);
+  EXPECT_EQ(w->loadFigure()->caption(), "0");
+  EXPECT_EQ(pixel(w, 280, 48), 0u);
+  drag(w->loadBar(), 40);
+  EXPECT_EQ(shell::settings().LeverLoad, 40.0f);
+  EXPECT_EQ(pixel(w, 280, 48), Palette::Magenta);
+  release(w->loadBar());
+  EXPECT_EQ(w->loadFigure()->caption(), "40");
+
+  // The effort bar acts only when the thumb is let go.
+  drag(w->effortPositionBar(), 30);
+  EXPECT_EQ(shell::settings().DEffort, -9.0f);
+  EXPECT_EQ(w->effortDistanceFigure()->caption(), "9.0");
+  release(w->effortPositionBar());
+  EXPECT_EQ(shell::settings().DEffort, -6.0f);
+  EXPECT_EQ(w->effortDistanceFigure()->caption(), "6.0");
+  // Effort and load on the same side at 6 and 1 units: second class.
+  w->loadPositionBar()->setValue(80);
+  EXPECT_EQ(shell::settings().DLoad, -1.0f);
+  EXPECT_EQ(w->valuesFrame()->caption(), "2nd Class Lever");
+  w->loadPositionBar()->setValue(30);
+  EXPECT_EQ(w->valuesFrame()->caption(), "3rd Class Lever");
+}
+
+TEST_F(LeversWindowTest, TitleBarCloseTakesTheExitPathInAnyState) {
+  // While the lever turns.
+  LeversWindow* w = open();
+  ASSERT_TRUE(w);
+  QPointer<LeversWindow> alive(w);
+  w->topicButton(2)->click();
+  w->fulcrumBar()->setValue(40);
+  w->modeButton()->click();
+  ASSERT_TRUE(w->rotationTimer()->enabled());
+  plat::Timer* timer = w->rotationTimer();
+  w->close();
+  EXPECT_FALSE(timer->enabled());
+  settle();
+  EXPECT_TRUE(alive.isNull());
+  EXPECT_TRUE(menu->isVisible());
+  EXPECT_EQ(shell::settings().FulcrumPos, 4.0f);
+
+  // In the lesson, whose examples use a load of 10: the user's load and lever come back.
+  w = open();
+  ASSERT_TRUE(w);
+  alive = w;
+  w->topicButton(1)->click();
+  EXPECT_EQ(shell::settings().LeverLoad, 10.0f);
+  w->close();
+  settle();
+  EXPECT_TRUE(alive.isNull());
+  EXPECT_TRUE(menu->isVisible());
+  EXPECT_EQ(shell::settings().LeverLoad, 100.0f);
+  EXPECT_EQ(shell::settings().FulcrumPos, 4.0f);
+  EXPECT_EQ(shell::settings().DEffort, -4.0f);
+  EXPECT_EQ(shell::settings().DLoad, 6.0f);
+
+  // On the panel.
+  w = open();
+  ASSERT_TRUE(w);
+  alive = w;
+  w->close();
+  settle();
+  EXPECT_TRUE(alive.isNull());
+  EXPECT_TRUE(menu->isVisible());
+}
+
+TEST_F(LeversWindowTest, LessonShowsItsFourToolsAndStopRestoresTheUsersLever) {
+  LeversWindow* w = open();
+  ASSERT_TRUE(w);
+  w->topicButton(1)->click();
+  EXPECT_EQ(w->topic(), 1);
+  EXPECT_EQ(w->screenNumber(), 1);
+  // Previous, Next, Help, Stop from the left.
+  const int order[4] = {4, 1, 2, 3};
+  for (int k = 0; k < 4; ++k) EXPECT_TRUE(w->toolButton(order[k])->isVisible());
+  for (int k = 0; k < 3; ++k) EXPECT_LT(w->toolButton(order[k])->x(), w->toolButton(order[k + 1])->x());
+  EXPECT_FALSE(w->toolButton(0)->isVisible());
+  const int learnLeft = w->toolButton(4)->x();
+  EXPECT_FALSE(w->valuesFrame()->isVisible());
+  EXPECT_EQ(shell::settings().LeverLoad, 10.0f);
+  // The lesson's examples change the lever; Stop gives the user's back.
+  shell::settings().FulcrumPos = 5;
+  shell::settings().DEffort = -5;
+  shell::settings().DLoad = 5;
+  w->toolButton(3)->click();
+  EXPECT_EQ(shell::settings().LeverLoad, 100.0f);
+  EXPECT_EQ(shell::settings().FulcrumPos, 9.0f);
+  EXPECT_EQ(shell::settings().DEffort, -9.0f);
+  EXPECT_EQ(shell::settings().DLoad, 1.0f);
+  EXPECT_EQ(w->lever().LeverClass, 1);
+  // The work topic's tools start further right.
+  w->topicButton(2)->click();
+  EXPECT_GT(w->toolButton(0)->x(), learnLeft);
+}
+
+TEST_F(LeversWindowTest, HelpFromThePanelAndFromTheTool) {
+  LeversWindow* w = open();
+  ASSERT_TRUE(w);
+  QTest::mouseClick(w->helpButton(), Qt::LeftButton);
+  w->topicButton(2)->click();
+  QTest::mouseClick(w->toolButton(2), Qt::LeftButton);
+  ASSERT_EQ(services.help->calls.size(), 2u);
+  for (const plat::HelpCall& c : services.help->calls) {
+    EXPECT_EQ(c.file, shell::BasePath + "vtrel.hlp");
+    EXPECT_EQ(c.topic, 1);
+  }
+  EXPECT_EQ(w->helpFile(), "vtrel.hlp");
+  EXPECT_EQ(w->helpTopic(), 1);
+}
+
+TEST_F(LeversWindowTest, TipsAppearAfterTheDelayCentredOverTheTool) {
+  LeversWindow* w = open();
+  ASSERT_TRUE(w);
+  w->topicButton(2)->click();
+  auto moveOn = [](QWidget* target, QPoint at) {
+    QMouseEvent e(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &e);
+  };
+  plat::CommandButton* help = w->toolButton(2);
+  moveOn(help, QPoint(5, 5));
+  EXPECT_TRUE(w->tipTimer()->enabled());
+  EXPECT_EQ(w->tipTimer()->interval(), 500);
+  EXPECT_FALSE(w->tipLabel()->isVisible());
+  w->tipTimer()->fire();
+  EXPECT_FALSE(w->tipTimer()->enabled());
+  ASSERT_TRUE(w->tipLabel()->isVisible());
+  EXPECT_EQ(w->tipLabel()->caption(), " Help ");
+  EXPECT_EQ(w->lastTip(), 2);
+  EXPECT_NEAR(w->tipLabel()->x() + w->tipLabel()->width() / 2.0, help->x() + help->width() / 2.0, 2);
+  EXPECT_LT(w->tipLabel()->y() + w->tipLabel()->height(), help->y());
+  EXPECT_GT(w->tipLabel()->y() + w->tipLabel()->height(), help->y() - 6);
+
+  // Sliding to the next tool hides the tip and shows the next one after the delay.
+  moveOn(w->toolButton(3), QPoint(5, 5));
+  EXPECT_FALSE(w->tipLabel()->isVisible());
+  w->tipTimer()->fire();
+  EXPECT_EQ(w->tipLabel()->caption(), " Stop ");
+
+  // A click hides the tip; moving on over the same tool brings no tip back.
+  moveOn(w->toolButton(0), QPoint(4, 4));
+  w->tipTimer()->fire();
+  EXPECT_EQ(w->tipLabel()->caption(), " Print Lever ");
+  w->toolButton(0)->click();
+  EXPECT_FALSE(w->tipLabel()->isVisible());
+  moveOn(w->toolButton(0), QPoint(6, 6));
+  EXPECT_FALSE(w->tipTimer()->enabled());
+
+  // The mouse on the window itself hides the tip and forgets it.
+  moveOn(w, QPoint(3, 3));
+  EXPECT_EQ(w->lastTip(), -1);
+  moveOn(w->toolButton(0), QPoint(6, 6));
+  EXPECT_TRUE(w->tipTimer()->enabled());
+}
+
+}  // namespace
+
+// The bars work from the keyboard: Tab reaches the effort bar in the window's order, and
+// each arrow key is a Change that moves the effort and redraws the lever.
+TEST_F(LeversWindowTest, TabReachesTheEffortBarAndTheArrowKeysMoveTheLever) {
+  LeversWindow* w = open();
+  ASSERT_TRUE(w);
+  w->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+  w->topicButton(2)->click();
+  auto arrowX = [w] {
+    // The mean x of the cyan effort arrow above the lever, in device pixels.
+    const auto& s = w->surface();
+    double sum = 0;
+    int n = 0;
+    for (int y = 0; y < s.deviceHeight() / 3; ++y)
+      for (int x = 0; x < s.deviceWidth(); ++x)
+        if (s.pixel(x, y) == Palette::Cyan) sum += x, ++n;
+    return n ? sum / n : -1.0;
+  };
+  const double before = arrowX();
+  ASSERT_GT(before, 0);
+  int tabs = 0;
+  while (!w->effortPositionBar()->bar()->hasFocus() && tabs < 12) {
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, Qt::Key_Tab);
+    ++tabs;
+  }
+  ASSERT_TRUE(w->effortPositionBar()->bar()->hasFocus());
+  for (int i = 0; i < 3; ++i) QTest::keyClick(w->effortPositionBar()->bar(), Qt::Key_Right);
+  EXPECT_EQ(w->effortPositionBar()->value(), 3);
+  EXPECT_FLOAT_EQ(shell::settings().DEffort, -8.7f);
+  EXPECT_EQ(w->effortDistanceFigure()->caption(), "8.7");
+  // 0.3 lever units of 24 logical pixels each, to the right.
+  const double perLogical = w->surface().deviceWidth() / 320.0;
+  EXPECT_NEAR(arrowX() - before, 0.3 * 24 * perLogical, 2.0);
+  // Page Down is the large change of 10 tenths.
+  QTest::keyClick(w->effortPositionBar()->bar(), Qt::Key_PageDown);
+  EXPECT_EQ(w->effortDistanceFigure()->caption(), "7.7");
+}
