@@ -3,19 +3,19 @@
 #include "circuits/frmcircuit.h"
 #include "lander/frmlander.h"
 #include "levers/frmlever.h"
-#include "pendulum/frmpend.h"
+#include "pendulum/pendulumwindow.h"
 #include "probability/frmprob.h"
 #include "rocketry/frmrocket.h"
 #include "robotics/frmrobot.h"
 #include "weather/frmwatch.h"
 #include "trajectories/frmarrow.h"
-#include "wheel/frmwheel.h"
+#include "wheel/waterwheelwindow.h"
 
 // Each project window, as the menu opens it.
 void registerProjects(shell::MenuWindow& menu) {
   menu.setProject(1, [] { return new levers::frmLever(); });
-  menu.setProject(2, [] { return new pend::frmPend(); });
-  menu.setProject(3, [] { return new wheel::frmWheel(); });
+  menu.setProject(2, [] { return new pend::PendulumWindow(); });
+  menu.setProject(3, [] { return new wheel::WaterWheelWindow(); });
   menu.setProject(6, [] { return new circuits::frmCircuit(); });
   menu.setProject(7, [] { return new robot::frmRobot(); });
   menu.setProject(8, [] { return new traj::frmArrow(); });
