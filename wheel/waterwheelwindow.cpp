@@ -2,7 +2,6 @@
 
 #include <QEvent>
 
-#include "pendulum/sharedlayout.h"
 #include "platform/button.h"
 #include "platform/fonts.h"
 #include "platform/label.h"
@@ -19,6 +18,7 @@
 #include "shell/sounds.h"
 #include "shell/clocks.h"
 #include "shell/settings.h"
+#include "wheel/wheellayout.h"
 
 namespace wheel {
 
@@ -26,35 +26,7 @@ namespace {
 
 constexpr int kHelpTopic = 3;
 
-using sharedlayout::sideLetterAt;
-
-// The valve: its picture on the window's red, the gauge, the spin button that opens and
-// closes it, and the flow read-out with its units. The gauge is centred at load.
-constexpr plat::FontSpec kValveFont{"Britannic Bold", 12};
-constexpr plat::ControlSpec kValvePicture{nullptr, 120, 120, 4095, 855};
-constexpr plat::ControlSpec kFlowTitle{"Flow", 240, 0, 975, 375, kValveFont, Palette::Yellow};
-constexpr plat::ControlSpec kFlowGauge{nullptr, 0, 0, 1455, 375};
-constexpr plat::ControlSpec kFlowSpin{nullptr, 240, 360, 975, 255};
-constexpr plat::ControlSpec kFlowReadout{"0", 2760, 360, 735, 375, kValveFont, Palette::Yellow};
-constexpr plat::ControlSpec kFlowUnits{"g/s", 3555, 360, 495, 375, kValveFont, Palette::Yellow};
-
-// The wheel's picture, and the three strip charts beside it with their titles written
-// downwards: speed, the height of can 1, the cans' levels.
-constexpr plat::ControlSpec kWheelPicture{nullptr, 120, 960, 4095, 4815};
-constexpr plat::ControlSpec chartAt(double top) { return plat::ControlSpec{nullptr, 4560, top, 3975, 1815}; }
-constexpr plat::ControlSpec kSpeedChart = chartAt(120);
-constexpr plat::ControlSpec kHeightChart = chartAt(2040);
-constexpr plat::ControlSpec kLevelChart = chartAt(3960);
-constexpr plat::ControlSpec kChartTitles[16] = {
-    sideLetterAt("S", 360),  sideLetterAt("P", 600),  sideLetterAt("E", 840),  sideLetterAt("E", 1080),
-    sideLetterAt("D", 1320), sideLetterAt("H", 2160), sideLetterAt("E", 2400), sideLetterAt("I", 2640),
-    sideLetterAt("G", 2880), sideLetterAt("H", 3120), sideLetterAt("T", 3360), sideLetterAt("L", 4200),
-    sideLetterAt("E", 4440), sideLetterAt("V", 4680), sideLetterAt("E", 4920), sideLetterAt("L", 5160),
-};
-
-constexpr plat::ControlSpec kStartButton{"&Start", 360, 6000, 1575, 495};
-constexpr plat::ControlSpec kParametersButton{"&Parameters", 2400, 6000, 1575, 495};
-constexpr double kHelpExitTop = 5880;
+using namespace layout;
 
 // A read-out on the valve's picture, its background showing through.
 plat::Label* valveLabel(QWidget* valve, const plat::ControlSpec& row, plat::Label::Align a) {

@@ -11,6 +11,7 @@
 #include "platform/twips.h"
 #include "runtime/palette.h"
 #include "wheel/waterwheelwindow.h"
+#include "wheel/wheellayout.h"
 
 namespace wheel {
 
@@ -18,25 +19,7 @@ namespace {
 
 constexpr int kHelpTopic = 3;
 
-constexpr plat::FontSpec kDialogFont{"MS Sans Serif", 8.25, true};
-
-// The column headings, then one row per parameter 480 twips apart: its caption, the box its
-// value is typed in, and its limits. Captions and limits come from the units chosen.
-constexpr plat::ControlSpec kHeadings[3] = {
-    {"Parameter", 120, 0, 1335, 375, kDialogFont},
-    {"Value", 1920, 0, 1335, 375, kDialogFont},
-    {"Limits", 3360, 0, 1335, 375, kDialogFont},
-};
-constexpr double rowTop(int i) { return 480 + 480 * i; }
-constexpr plat::ControlSpec captionRow(double top) { return {nullptr, 120, top, 1815, 375, kDialogFont}; }
-constexpr plat::ControlSpec valueRow(double top) { return {nullptr, 2040, top, 1215, 480, kDialogFont}; }
-constexpr plat::ControlSpec limitsRow(double top) { return {nullptr, 3360, top, 1695, 375, kDialogFont}; }
-
-constexpr plat::ControlSpec kUnitsFrame{"Units", 1320, 4920, 2655, 735};
-constexpr plat::ControlSpec kMetricOption{"Metric", 120, 300, 960, 330};
-constexpr plat::ControlSpec kUsOption{"US (English)", 1140, 300, 1440, 330};
-constexpr plat::ControlSpec kOkButton{"&OK", 1560, 5760, 975, 495};
-constexpr plat::ControlSpec kHelpButton{"&Help", 2760, 5760, 975, 495};
+using namespace dialoglayout;
 
 // A caption on the dialog's background.
 plat::Label* label(QWidget* parent, const plat::ControlSpec& row) {

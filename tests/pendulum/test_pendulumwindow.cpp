@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "app/projects.h"
+#include "pendulum/pendulumlayout.h"
 #include "pendulum/pendulumwindow.h"
 #include "platform/button.h"
 #include "platform/files.h"
@@ -31,6 +32,7 @@
 #include "shell/programfolder.h"
 #include "shell/clocks.h"
 #include "shell/settings.h"
+#include "tests/pendulum/layoutrows.h"
 
 namespace {
 
@@ -80,8 +82,6 @@ TEST_F(PendulumWindow, OpensReadyWithTheSharedSettings) {
   EXPECT_FALSE(menu->isVisible());
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->caption(), "Pendulum");
-  EXPECT_EQ(window->width(), 580);  // 8700 x 6630 twips
-  EXPECT_EQ(window->height(), 442);
   // The load step ends with a Reset: the sound once, as a waiting play of the program's file.
   ASSERT_EQ(dings(), 1);
   const auto& play = services.sound->calls.back();
@@ -389,6 +389,26 @@ TEST_F(PendulumWindow, HelpOpensTheProjectsTopic) {
   ASSERT_EQ(services.help->calls.size(), 1u);
   EXPECT_EQ(services.help->calls[0].file, shell::BasePath + "palorime.hlp");
   EXPECT_EQ(services.help->calls[0].topic, 13);
+}
+
+// Every control stands where its row in the window's layout puts it, with its caption and font.
+TEST_F(PendulumWindow, EveryControlStandsWhereItsLayoutRowSays) {
+  ASSERT_TRUE(open());
+  using namespace pend::layout;
+  std::vector<plat::ControlSpec> rows = {kPendulumPicture, kAnglePlot,    kTimeReadout, kPhasePlot,
+                                         kAngleTitle,      kUnitsFrame,   kMetricOption, kUsOption,
+                                         kStartButton,     kPrintButton,  sharedlayout::helpExitFrameAt(kHelpExitTop),
+                                         sharedlayout::kHelpButton, sharedlayout::kExitButton};
+  rows.insert(rows.end(), std::begin(kSideLetters), std::end(kSideLetters));
+  for (int i = pend::kAngle; i <= pend::kFriction; ++i) {
+    rows.push_back(captionRow(kRowTop[i]));
+    rows.push_back(valueRow(kRowTop[i]));
+    rows.push_back(spinRow(kRowTop[i]));
+  }
+  for (const auto& row : rows) EXPECT_EQ(layoutrows::matches(window, row), 1) << layoutrows::describe(row).toStdString();
+  EXPECT_EQ(window->width(), 580);  // 8700 x 6630 twips
+  EXPECT_EQ(window->height(), 442);
+  EXPECT_EQ(window->parameterSpin(1)->geometry(), layoutrows::pixelRect(spinRow(kRowTop[1])));
 }
 
 }  // namespace

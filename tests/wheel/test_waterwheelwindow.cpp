@@ -31,7 +31,9 @@
 #include "shell/programfolder.h"
 #include "shell/clocks.h"
 #include "shell/settings.h"
+#include "tests/pendulum/layoutrows.h"
 #include "wheel/waterwheelwindow.h"
+#include "wheel/wheellayout.h"
 #include "wheel/wheelparametersdialog.h"
 
 namespace {
@@ -84,8 +86,6 @@ TEST_F(WheelWindow, OpensReadyWithTheFreshValues) {
   EXPECT_FALSE(menu->isVisible());
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->caption(), "Water Wheel");
-  EXPECT_EQ(window->width(), 580);  // 8700 x 6840 twips
-  EXPECT_EQ(window->height(), 456);
   // The fresh settings show US units: ounces per second, nothing flowing.
   EXPECT_EQ(window->flowReadout()->caption(), "0.0");
   EXPECT_EQ(window->flowUnits()->caption(), "oz/s");
@@ -287,6 +287,37 @@ TEST_F(WheelWindow, HandEditedValuesAreBroughtIntoRangeAtLoad) {
   for (int i = 0; i < 20; ++i) window->flowSpin()->spinUp();
   for (int i = 0; i < 30; ++i) window->turnTimer()->fire();
   EXPECT_TRUE(std::isfinite(window->run().model().WheelSpeed()));
+}
+
+// Every control of the window and of its dialog, as built, stands where its layout row puts
+// it, with its caption and font. (At load the gauge moves to the valve's middle and the
+// read-outs take the units' texts.)
+TEST_F(WheelWindow, EveryControlStandsWhereItsLayoutRowSays) {
+  {
+    using namespace wheel::layout;
+    WaterWheelWindow built;
+    std::vector<plat::ControlSpec> rows = {kValvePicture, kFlowTitle,   kFlowGauge,   kFlowSpin,
+                                           kFlowReadout,  kFlowUnits,   kWheelPicture, kSpeedChart,
+                                           kHeightChart,  kLevelChart,  kStartButton, kParametersButton,
+                                           sharedlayout::helpExitFrameAt(kHelpExitTop),
+                                           sharedlayout::kHelpButton, sharedlayout::kExitButton};
+    rows.insert(rows.end(), std::begin(kChartTitles), std::end(kChartTitles));
+    for (const auto& row : rows) EXPECT_EQ(layoutrows::matches(&built, row), 1) << layoutrows::describe(row).toStdString();
+    EXPECT_EQ(built.width(), 580);  // 8700 x 6840 twips
+    EXPECT_EQ(built.height(), 456);
+  }
+  {
+    using namespace wheel::dialoglayout;
+    WheelParametersDialog built;
+    std::vector<plat::ControlSpec> rows = {kUnitsFrame, kMetricOption, kUsOption, kOkButton, kHelpButton};
+    rows.insert(rows.end(), std::begin(kHeadings), std::end(kHeadings));
+    for (int i = 0; i < wheel::kParamRows; ++i) {
+      rows.push_back(captionRow(rowTop(i)));
+      rows.push_back(valueRow(rowTop(i)));
+      rows.push_back(limitsRow(rowTop(i)));
+    }
+    for (const auto& row : rows) EXPECT_EQ(layoutrows::matches(&built, row), 1) << layoutrows::describe(row).toStdString();
+  }
 }
 
 }  // namespace
