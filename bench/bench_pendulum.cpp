@@ -19,7 +19,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "pendulum/frmpend.h"
+#include "pendulum/pendulumwindow.h"
 #include "platform/button.h"
 #include "platform/fonts.h"
 #include "platform/timer.h"
@@ -44,13 +44,13 @@ void freshPendulumSettings() {
 void BM_PendulumFullRun(benchmark::State& state) {
   for (auto _ : state) {
     freshPendulumSettings();
-    auto* w = new pend::frmPend;
+    auto* w = new pend::PendulumWindow;
     w->Show();
 
     std::vector<double> work;  // each tick's own time, ms
     std::vector<Clock::time_point> tickStarts;
-    auto tick = w->Timer1()->onTimer;
-    w->Timer1()->onTimer = [&] {
+    auto tick = w->swingTimer()->onTimer;
+    w->swingTimer()->onTimer = [&] {
       const auto a = Clock::now();
       tickStarts.push_back(a);
       tick();
@@ -65,7 +65,7 @@ void BM_PendulumFullRun(benchmark::State& state) {
     });
 
     // The Start click returns when the sound has played to its end and the timer is on.
-    w->cmdStart()->click();
+    w->startButton()->click();
     const auto soundEnded = Clock::now();
     poll.start(5);
     loop.exec();
@@ -100,18 +100,18 @@ BENCHMARK(BM_PendulumFullRun)->Iterations(1)->UseManualTime()->Unit(benchmark::k
 
 void BM_PendulumTickWork(benchmark::State& state) {
   freshPendulumSettings();
-  auto* w = new pend::frmPend;
+  auto* w = new pend::PendulumWindow;
   w->Show();
-  w->Timer1()->setEnabled(false);
+  w->swingTimer()->setEnabled(false);
   for (auto _ : state) {
     if (!w->run().Running()) {
       state.PauseTiming();
-      w->cmdStart()->click();  // Reset
-      w->cmdStart()->click();  // Start
-      w->Timer1()->setEnabled(false);  // ticks come from this loop only
+      w->startButton()->click();  // Reset
+      w->startButton()->click();  // Start
+      w->swingTimer()->setEnabled(false);  // ticks come from this loop only
       state.ResumeTiming();
     }
-    w->Timer1()->fire();
+    w->swingTimer()->fire();
   }
   w->Unload();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -11,14 +11,14 @@ float DegToRad(float degrees) { return float(double(degrees) * kDegToRad); }
 float RadToDeg(float radians) { return float(double(radians) / kDegToRad); }
 
 float DampingFactor(float friction, float length, float mass) {
-  const double rootGL = std::sqrt(double(kGravity / length));
+  const double rootGL = std::sqrt(double(phys::GravityCm / length));
   return float(double(friction) * rootGL * double(mass) * double(length) * double(length));
 }
 
 float Acceleration(float th, float w, float c, float length, float mass) {
   // The damping term stays in single precision; the sine comes back in double.
   const float damping = (-c * w) / (length * mass * length);
-  const double gravity = double(kGravity) * std::sin(double(th)) / double(length);
+  const double gravity = double(phys::GravityCm) * std::sin(double(th)) / double(length);
   return float(double(damping) - gravity);
 }
 
@@ -38,7 +38,7 @@ float PlotHalfAngle(float startAngle) {
 }
 
 float PhaseHalfSpeed(float startAngle, float length) {
-  return float(double(PlotHalfAngle(startAngle)) * std::sqrt(double(kGravity / length)));
+  return float(double(PlotHalfAngle(startAngle)) * std::sqrt(double(phys::GravityCm / length)));
 }
 
 

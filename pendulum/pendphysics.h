@@ -6,13 +6,13 @@
 #include <cstdint>
 #include <optional>
 
+#include "runtime/physics.h"
+
 namespace pend {
 
-// Gravity at the earth's surface, cm/s^2.
-constexpr float kGravity = 980.0f;
 // Degrees to radians with pi taken as 3.14159, the value used throughout the project;
 // radians go back to degrees by dividing by the same factor.
-constexpr double kDegToRad = 0.017453277777777776;
+constexpr double kDegToRad = phys::Pi / 180;
 // One integration step, and two of them per 100 ms timer tick, so simulated time
 // advances 0.1 s per tick.
 constexpr float kStep = 0.05f;

@@ -3,17 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "runtime/colour.h"
+#include "runtime/palette.h"
 
 namespace pend {
 
 namespace {
-
-// The curves' colour, light red; the pendulum's string black and its bob light cyan.
-const rt::Colour kCurve = rt::QBColor(12);
-const rt::Colour kBlack = rt::QBColor(0);
-const rt::Colour kBob = rt::QBColor(11);
-const rt::Colour kSupport = rt::QBColor(12);
 
 constexpr double kFarOutside = 1e6;
 
@@ -29,17 +23,17 @@ void drawCurve(plat::Surface& plot, int numPoints, PointAt pointAt) {
     auto px = PlotCoordinate(x), py = PlotCoordinate(y);
     if (!px || !py) continue;
     if (!started) {
-      plot.pset(*px, *py, kCurve);
+      plot.pset(*px, *py, Palette::PendulumCurve);
       started = true;
     } else {
-      plot.lineTo(*px, *py, kCurve);
+      plot.lineTo(*px, *py, Palette::PendulumCurve);
     }
   }
 }
 
 void segment(plat::Surface& plot, double x0, double y0, double x1, double y1) {
   auto a = PlotCoordinate(x0), b = PlotCoordinate(y0), c = PlotCoordinate(x1), d = PlotCoordinate(y1);
-  if (a && b && c && d) plot.line(*a, *b, *c, *d, kCurve);
+  if (a && b && c && d) plot.line(*a, *b, *c, *d, Palette::PendulumCurve);
 }
 
 }  // namespace
@@ -53,7 +47,7 @@ void SetupPendulumPicture(plat::Surface& picture) {
   picture.setScale(-168, 0, 168, -220.5);
   picture.setDrawWidth(2);
   picture.setFillStyle(plat::FillSolid);
-  picture.setFillColor(kBob);
+  picture.setFillColor(Palette::PendulumBob);
 }
 
 std::optional<BobPosition> DrawPendulumPicture(plat::ImageSurface& hidden, plat::ImageSurface& visible, float length,
@@ -61,10 +55,10 @@ std::optional<BobPosition> DrawPendulumPicture(plat::ImageSurface& hidden, plat:
   const auto bob = BobAt(length, degrees);
   if (!bob) return std::nullopt;
   hidden.cls();
-  hidden.line(0, 0, bob->BobX, bob->BobY, kBlack);
-  hidden.circle(bob->BobX, bob->BobY, bobRadius, kBlack);
+  hidden.line(0, 0, bob->BobX, bob->BobY, Palette::PendulumString);
+  hidden.circle(bob->BobX, bob->BobY, bobRadius, Palette::PendulumString);
   // The support goes on last, over the top of the string.
-  hidden.filledBox(-10.5, 0, 10.5, -6.3, kSupport);
+  hidden.filledBox(-10.5, 0, 10.5, -6.3, Palette::PendulumSupport);
   plat::bitBlt(visible, 0, 0, hidden.deviceWidth(), hidden.deviceHeight(), hidden, 0, 0, plat::BlitOp::Copy);
   return bob;
 }

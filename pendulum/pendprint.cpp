@@ -3,6 +3,7 @@
 #include "pendulum/pendphysics.h"
 #include "pendulum/pendplots.h"
 #include "platform/printer.h"
+#include "runtime/palette.h"
 
 namespace pend {
 
@@ -37,7 +38,7 @@ void curve(plat::Printer& pr, double startX, double startY, int numPoints, Point
   for (int i = 1; i <= numPoints; ++i) {
     auto [x, y] = pointAt(size_t(i));
     auto px = PlotCoordinate(x), py = PlotCoordinate(y);
-    if (px && py) pr.lineTo(*px, *py, rt::QBColor(0));
+    if (px && py) pr.lineTo(*px, *py, Palette::Black);
   }
 }
 
@@ -46,7 +47,7 @@ void curve(plat::Printer& pr, double startX, double startY, int numPoints, Point
 void PrintPlots(plat::Printer& pr, const PlotPrintout& page) {
   pr.setFont("Courier New", 12);
   pr.setScale(0, 0, 850, 1100);
-  pr.setForeColor(rt::QBColor(0));
+  pr.setForeColor(Palette::Black);
 
   // The text block, every line from x 100.
   pr.moveTo(100, 100);
@@ -62,15 +63,15 @@ void PrintPlots(plat::Printer& pr, const PlotPrintout& page) {
 
   // Frames.
   pr.setDrawWidth(2);
-  pr.box(kLeft, kAngleTop, kRight, kAngleBottom, rt::QBColor(0));
-  pr.box(kLeft, kPhaseTop, kRight, kPhaseBottom, rt::QBColor(0));
+  pr.box(kLeft, kAngleTop, kRight, kAngleBottom, Palette::Black);
+  pr.box(kLeft, kPhaseTop, kRight, kPhaseBottom, Palette::Black);
 
   // Zero lines, dotted.
   pr.setDrawWidth(1);
   pr.setDrawStyle(plat::DrawDot);
-  pr.line(kLeft, kAngleZero, kRight, kAngleZero, rt::QBColor(0));
-  pr.line(kLeft, kPhaseZero, kRight, kPhaseZero, rt::QBColor(0));
-  pr.line(kMidX, kPhaseTop, kMidX, kPhaseBottom, rt::QBColor(0));
+  pr.line(kLeft, kAngleZero, kRight, kAngleZero, Palette::Black);
+  pr.line(kLeft, kPhaseZero, kRight, kPhaseZero, Palette::Black);
+  pr.line(kMidX, kPhaseTop, kMidX, kPhaseBottom, Palette::Black);
   pr.setDrawStyle(plat::DrawSolid);
 
   // Titles.

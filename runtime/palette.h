@@ -38,4 +38,17 @@ inline constexpr rt::Colour Violet = rt::RGB(192, 0, 192);
 // A role's name says what a colour stands for, where a project draws one thing in one
 // colour throughout.
 
+// Pendulum: the curves of both plots, and the pendulum's string, bob and support.
+inline constexpr rt::Colour PendulumCurve = Red;
+inline constexpr rt::Colour PendulumString = Black;
+inline constexpr rt::Colour PendulumBob = Cyan;
+inline constexpr rt::Colour PendulumSupport = Red;
+
+// Water wheel: the hub, spokes and can outlines of the wheel, and the speed chart's lines.
+inline constexpr rt::Colour WheelHub = Green;
+inline constexpr rt::Colour WheelSpoke = LightGrey;
+inline constexpr rt::Colour WheelCanOutline = White;
+inline constexpr rt::Colour WheelSpeedLine = White;
+inline constexpr rt::Colour WheelZeroLine = Yellow;
+
 }  // namespace Palette

@@ -1,22 +1,15 @@
 #include "wheel/wheeldraw.h"
 
+#include "runtime/palette.h"
 #include "wheel/wheelcharts.h"
 
 namespace wheel {
 
-namespace {
-
-const rt::Colour kHub = rt::QBColor(10);
-const rt::Colour kSpoke = rt::QBColor(7);
-const rt::Colour kOutline = rt::QBColor(15);
-const rt::Colour kSpeedLine = rt::QBColor(15);
-const rt::Colour kZeroLine = rt::QBColor(14);
-
-}  // namespace
-
 rt::Colour CanColor(int i) {
-  static const int numbers[kMaxCans + 1] = {0, 11, 14, 13, 10, 9, 12};
-  return rt::QBColor(numbers[(i >= 1 && i <= kMaxCans) ? i : 1]);
+  // Place 0 is no can; a number outside 1..6 takes can 1's colour.
+  static constexpr rt::Colour colours[kMaxCans + 1] = {Palette::Black, Palette::Cyan,  Palette::Yellow, Palette::Magenta,
+                                                       Palette::Green, Palette::Blue, Palette::Red};
+  return colours[(i >= 1 && i <= kMaxCans) ? i : 1];
 }
 
 void SetupWheelPicture(plat::Surface& picture) {
@@ -34,11 +27,11 @@ void DrawWheelPicture(plat::ImageSurface& hidden, plat::ImageSurface& visible, c
   const WheelDerived& d = model.derived();
   const double R = d.WheelRadius, r = d.CanRadius, H = d.CanHeight;
   hidden.cls();
-  hidden.circle(0, 0, R * 0.05, kHub);
+  hidden.circle(0, 0, R * 0.05, Palette::WheelHub);
   for (int i = 1; i <= model.N(); ++i) {
     const double x = model.CanX(i), y = model.CanY(i);
     const rt::Colour colour = CanColor(i);
-    hidden.line(0, 0, x, y, kSpoke);
+    hidden.line(0, 0, x, y, Palette::WheelSpoke);
     // The can's inside hides the spokes and cans drawn before it.
     hidden.filledBox(x - r, y, x + r, y - H, hidden.backColor());
     const float level = model.CanLevel(i);
@@ -47,7 +40,7 @@ void DrawWheelPicture(plat::ImageSurface& hidden, plat::ImageSurface& visible, c
       // The leak: a fan from the hole that spreads a can's width at 0.4 H below it.
       for (int j = 1; j <= 5; ++j) hidden.line(x, y - H, x - (j - 3) * r / 2, y - 1.4 * H, colour);
     }
-    hidden.box(x - r, y, x + r, y - H, kOutline);
+    hidden.box(x - r, y, x + r, y - H, Palette::WheelCanOutline);
   }
   plat::bitBlt(visible, 0, 0, hidden.deviceWidth(), hidden.deviceHeight(), hidden, 0, 0, plat::BlitOp::Copy);
 }
@@ -86,7 +79,7 @@ void StripCharts::Clear() {
 
 void StripCharts::DrawZeroLine() {
   const double SW = m_speed.scaleWidth(), SH = m_speed.scaleHeight();
-  m_speed.line(0, ZeroLineY(SH), SW - 1, ZeroLineY(SH), kZeroLine);
+  m_speed.line(0, ZeroLineY(SH), SW - 1, ZeroLineY(SH), Palette::WheelZeroLine);
 }
 
 void StripCharts::scroll(plat::ImageSurface& chart) {
@@ -100,9 +93,9 @@ void StripCharts::Advance(const WheelModel& model) {
   for (plat::ImageSurface* s : {&m_speed, &m_height, &m_level}) scroll(*s);
 
   double SW = m_speed.scaleWidth(), SH = m_speed.scaleHeight();
-  m_speed.pset(SW - 1, ZeroLineY(SH), kZeroLine);
+  m_speed.pset(SW - 1, ZeroLineY(SH), Palette::WheelZeroLine);
   const float v = SpeedPlotted(model.WheelSpeed());
-  m_speed.line(SW - 2, SpeedY(SH, m_prevSpeed), SW - 1, SpeedY(SH, v), kSpeedLine);
+  m_speed.line(SW - 2, SpeedY(SH, m_prevSpeed), SW - 1, SpeedY(SH, v), Palette::WheelSpeedLine);
   m_prevSpeed = v;
 
   SW = m_height.scaleWidth();

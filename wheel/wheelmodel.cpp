@@ -51,11 +51,11 @@ WheelDerived Derive(const WheelSettings& s) {
   d.StickInertia = Ls * Ms * Ls / 12;
   d.WheelRadius = Ls / 2;
   d.CanRadius = D / 2;
-  d.CanArea = float(double(D) * 3.14159 * double(D) / 4);
+  d.CanArea = float(double(D) * phys::Pi * double(D) / 4);
   d.CanHeight = H;
   d.CanMass = s.WheelCanMass;
   const float R = d.WheelRadius, A = d.CanArea;
-  d.FrictionFactor = float(double(2 * s.WheelFriction) * std::sqrt(double(kGravity / R)) * double(A) * double(H) *
+  d.FrictionFactor = float(double(2 * s.WheelFriction) * std::sqrt(double(phys::GravityCm / R)) * double(A) * double(H) *
                            double(R) * double(R));
   d.DrainFactor = float(double(2 * A) * std::sqrt(double(H)) / double(s.WheelEmptyTime));
   d.MaxFlow = A * H / s.WheelFillTime;
@@ -101,7 +101,7 @@ void WheelModel::Step() {
   float I = 2 * m_d.CanMass * R * R + m_d.StickInertia;
   // The water: right of the hub it turns the wheel clockwise. Empty cans add no torque.
   for (int i = 1; i <= m_d.N; ++i) {
-    T = T - m_mass[size_t(i)] * kGravity * m_x[size_t(i)];
+    T = T - m_mass[size_t(i)] * phys::GravityCm * m_x[size_t(i)];
     I = I + m_mass[size_t(i)] * R * R;
   }
   const float alpha = float(double(T) / (double(I) * kDegToRad));

@@ -9,12 +9,13 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "runtime/physics.h"
+
 namespace wheel {
 
-// Gravity at the earth's surface, cm/s^2; water weighs 1 g per cm^3.
-constexpr float kGravity = 980.0f;
+// Gravity is phys::GravityCm (cm/s^2); water weighs 1 g per cm^3.
 // Degrees to radians with pi taken as 3.14159.
-constexpr double kDegToRad = 0.017453277777777776;
+constexpr double kDegToRad = phys::Pi / 180;
 // One integration step: five of them between redraws, two redraws per 100 ms tick.
 constexpr float kStep = 0.01f;
 constexpr int kStepsPerDraw = 5;

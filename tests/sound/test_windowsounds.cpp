@@ -21,8 +21,10 @@
 #include "circuits/circuitdraw.h"
 #include "circuits/frmcircuit.h"
 #include "lander/frmlander.h"
+#include "levers/frmlever.h"
 #include "levers/leverswindow.h"
 #include "pendulum/frmpend.h"
+#include "pendulum/pendulumwindow.h"
 #include "platform/button.h"
 #include "platform/label.h"
 #include "platform/optionbutton.h"
@@ -40,7 +42,7 @@
 #include "rocketry/frmrocket.h"
 #include "shell/settings.h"
 #include "trajectories/frmarrow.h"
-#include "wheel/frmwheel.h"
+#include "wheel/waterwheelwindow.h"
 #include "runtime/random.h"
 #include "tests/support/manualsources.h"
 #include "tests/sound/listening.h"
@@ -119,27 +121,27 @@ TEST_F(WindowSounds, PendulumDingsAtOpeningStartAndResetBeforeItMoves) {
   QFile::remove(dir.filePath("ding.wav"));
   ASSERT_TRUE(QFile::copy(VANTREL_APP_DIR "/ding.wav", dir.filePath("ding.wav")));
   ASSERT_NO_FATAL_FAILURE(ears.begin());
-  pend::frmPend* window = nullptr;
+  pend::PendulumWindow* window = nullptr;
   struct Moment {
     bool running;
     QString start;
   };
   std::vector<Moment> moments;
   ears.log->onPlay = [&](const TimedCall&) {
-    moments.push_back({window && window->Timer1()->enabled(), window ? window->cmdStart()->caption() : ""});
+    moments.push_back({window && window->swingTimer()->enabled(), window ? window->startButton()->caption() : ""});
   };
-  window = openProject<pend::frmPend>(2);
+  window = openProject<pend::PendulumWindow>(2);
   ASSERT_TRUE(window);
   workFor(0.5);
-  window->cmdStart()->click();  // Start
-  EXPECT_TRUE(window->Timer1()->enabled());
-  EXPECT_EQ(window->lblTime()->caption(), "0.00 Seconds");
-  for (int i = 0; i < 5; ++i) window->Timer1()->fire();
-  window->cmdExit()->click();  // Stop: no sound
+  window->startButton()->click();  // Start
+  EXPECT_TRUE(window->swingTimer()->enabled());
+  EXPECT_EQ(window->timeReadout()->caption(), "0.00 Seconds");
+  for (int i = 0; i < 5; ++i) window->swingTimer()->fire();
+  window->exitButton()->click();  // Stop: no sound
   workFor(0.5);
-  window->cmdStart()->click();  // Reset
-  EXPECT_EQ(window->cmdStart()->caption(), "&Start");
-  EXPECT_EQ(window->lblTime()->caption(), "0.00 Seconds");
+  window->startButton()->click();  // Reset
+  EXPECT_EQ(window->startButton()->caption(), "&Start");
+  EXPECT_EQ(window->timeReadout()->caption(), "0.00 Seconds");
 
   const auto heard = soundcheck::loudStretches(ears.endSamples("pendulum.raw", 0.8), 500, 0.1);
   const auto plays = ears.log->plays();
@@ -315,18 +317,18 @@ TEST_F(WindowSounds, MarbleBoingsAtEachStepAndDingsWhenItLands) {
 // The water wheel dings and waits before each run starts, at Start and at Restart.
 TEST_F(WindowSounds, WaterWheelDingsBeforeEachRunStarts) {
   ASSERT_NO_FATAL_FAILURE(ears.begin());
-  auto* w = openProject<wheel::frmWheel>(3);
+  auto* w = openProject<wheel::WaterWheelWindow>(3);
   ASSERT_TRUE(w);
   std::vector<QString> captions;
   std::vector<bool> running;
   ears.log->onPlay = [&](const TimedCall&) {
-    captions.push_back(w->cmdStart()->caption());
-    running.push_back(w->Timer1()->enabled());
+    captions.push_back(w->startButton()->caption());
+    running.push_back(w->turnTimer()->enabled());
   };
-  w->cmdStart()->click();
-  EXPECT_TRUE(w->Timer1()->enabled());
-  for (int i = 0; i < 5; ++i) w->Timer1()->fire();
-  w->cmdStart()->click();  // Restart
+  w->startButton()->click();
+  EXPECT_TRUE(w->turnTimer()->enabled());
+  for (int i = 0; i < 5; ++i) w->turnTimer()->fire();
+  w->startButton()->click();  // Restart
   const auto heard = ears.end("wheel.raw");
   const auto plays = ears.log->plays();
   ASSERT_EQ(soundcheck::soundsOf(heard), "ding.wav ding.wav") << describe(heard);

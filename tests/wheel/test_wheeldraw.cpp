@@ -5,6 +5,7 @@
 
 #include "platform/surface.h"
 #include "runtime/colour.h"
+#include "runtime/palette.h"
 #include "tests/support/doubles.h"
 #include "wheel/wheelcharts.h"
 #include "wheel/wheeldraw.h"
@@ -51,11 +52,13 @@ TEST_F(WheelPicture, EmptyCansShowTheirOutlineAndSpokeWithoutLeaks) {
   EXPECT_EQ(hidden.countOps("fill"), 5);  // the cans' insides
   EXPECT_EQ(hidden.countOps("box"), 5);
   for (const auto& op : hidden.ops())
-    if (op.op == "line") EXPECT_EQ(op.colour, rt::QBColor(7));
+    if (op.op == "line") {
+      EXPECT_EQ(op.colour, Palette::LightGrey);
+    }
   // The visible picture is a copy of the hidden one.
   EXPECT_EQ(visible.image().convertToFormat(QImage::Format_RGB32),
             hidden.image().convertToFormat(QImage::Format_RGB32));
-  EXPECT_EQ(countColour(visible, rt::QBColor(10)) > 0, true);  // the hub
+  EXPECT_EQ(countColour(visible, Palette::Green) > 0, true);  // the hub
 }
 
 TEST_F(WheelPicture, WaterFillsTheCanFromItsBottomAndLeaksInAFan) {
@@ -111,22 +114,22 @@ TEST_F(Charts, ASpeedBeyond210PlotsAtTheChartsEdge) {
   WheelModel m = wheelOf(5);
   charts.Start(m);
   charts.DrawZeroLine();
-  EXPECT_EQ(lit(speed, 0, rt::QBColor(14)), std::vector<int>{59});
+  EXPECT_EQ(lit(speed, 0, Palette::Yellow), std::vector<int>{59});
   m.SetState(91, 500);
   charts.Advance(m);
   EXPECT_EQ(charts.PrevSpeed(), 210.0f);
-  auto top = lit(speed, last(), rt::QBColor(15));
+  auto top = lit(speed, last(), Palette::White);
   ASSERT_FALSE(top.empty());
   EXPECT_EQ(top.front(), 0);
   m.SetState(91, -500);
   charts.Advance(m);
   EXPECT_EQ(charts.PrevSpeed(), -210.0f);
-  auto bottom = lit(speed, last(), rt::QBColor(15));
+  auto bottom = lit(speed, last(), Palette::White);
   ASSERT_FALSE(bottom.empty());
   EXPECT_EQ(bottom.back(), speed.deviceHeight() - 1);
   // The zero line goes on in the new columns, and the old columns moved left.
-  EXPECT_FALSE(lit(speed, last(), rt::QBColor(14)).empty() && lit(speed, last(), rt::QBColor(15)).empty());
-  EXPECT_FALSE(lit(speed, last() - 1, rt::QBColor(15)).empty());
+  EXPECT_FALSE(lit(speed, last(), Palette::Yellow).empty() && lit(speed, last(), Palette::White).empty());
+  EXPECT_FALSE(lit(speed, last() - 1, Palette::White).empty());
 }
 
 TEST_F(Charts, EveryCanHasItsOwnColourOnTheLevelChart) {

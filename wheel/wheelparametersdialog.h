@@ -20,19 +20,18 @@ class TextBox;
 
 namespace wheel {
 
-class optWheel : public plat::Form {
+class WheelParametersDialog : public plat::Form {
   Q_OBJECT
  public:
-  explicit optWheel(QWidget* owner = nullptr);
-  ~optWheel() override;
+  explicit WheelParametersDialog(QWidget* owner = nullptr);
+  ~WheelParametersDialog() override;
 
-  // Event handlers.
-  void optUnits_Click(int index);
-  void txtValue_GotFocus(int index);
-  void txtValue_KeyPress(int index, int& key);
-  void txtValue_LostFocus(int index);
-  void cmdOK_Click();
-  void cmdHelp_Click();
+  // What the controls do.
+  void chooseUnits(int index);
+  void selectValue(int index);
+  void filterKey(int index, int& key);
+  void takeValue(int index);
+  void finish();
 
   // Closes the dialog without bringing the wheel window back (the wheel window is leaving).
   void UnloadForExit();
@@ -41,12 +40,12 @@ class optWheel : public plat::Form {
   std::function<void()> onActivated;
   std::function<void()> onClosed;
 
-  plat::TextBox* txtValue(int i) const { return m_text[size_t(i)]; }
-  plat::Label* lblCaption(int i) const { return m_caption[size_t(i)]; }
-  plat::Label* lblMinMax(int i) const { return m_minMax[size_t(i)]; }
-  plat::OptionGroup& optUnits() { return m_optUnits; }
-  plat::CommandButton* cmdOK() const { return m_ok; }
-  plat::CommandButton* cmdHelp() const { return m_help; }
+  plat::TextBox* valueBox(int i) const { return m_valueBoxes[size_t(i)]; }
+  plat::Label* parameterCaption(int i) const { return m_parameterCaptions[size_t(i)]; }
+  plat::Label* limitsCaption(int i) const { return m_limitsCaptions[size_t(i)]; }
+  plat::OptionGroup& unitsOptions() { return m_unitsOptions; }
+  plat::CommandButton* okButton() const { return m_okButton; }
+  plat::CommandButton* helpButton() const { return m_helpButton; }
   const WheelParameters& parameters() const { return m_params; }
 
  protected:
@@ -55,6 +54,8 @@ class optWheel : public plat::Form {
   bool event(QEvent* e) override;
 
  private:
+  void buildRows();
+  void buildUnitsAndButtons();
   void LoadParameters();
   void StoreParameter(int index);
   // A value typed but not yet taken (its field still has the focus) is taken now.
@@ -65,13 +66,13 @@ class optWheel : public plat::Form {
   std::array<QString, kParamRows> m_shown;
   bool m_quiet = false;
 
-  std::array<plat::Label*, kParamRows> m_caption{};
-  std::array<plat::TextBox*, kParamRows> m_text{};
-  std::array<plat::Label*, kParamRows> m_minMax{};
-  plat::Frame* m_units = nullptr;
-  plat::OptionGroup m_optUnits;
-  plat::CommandButton* m_ok = nullptr;
-  plat::CommandButton* m_help = nullptr;
+  std::array<plat::Label*, kParamRows> m_parameterCaptions{};
+  std::array<plat::TextBox*, kParamRows> m_valueBoxes{};
+  std::array<plat::Label*, kParamRows> m_limitsCaptions{};
+  plat::Frame* m_unitsFrame = nullptr;
+  plat::OptionGroup m_unitsOptions;
+  plat::CommandButton* m_okButton = nullptr;
+  plat::CommandButton* m_helpButton = nullptr;
 };
 
 }  // namespace wheel

@@ -26,18 +26,23 @@
 #include "platform/spinbutton.h"
 #include "platform/textbox.h"
 #include "platform/timer.h"
+#include "runtime/palette.h"
 #include "shell/menuwindow.h"
 #include "shell/programfolder.h"
 #include "shell/clocks.h"
 #include "shell/settings.h"
+#include "tests/pendulum/layoutrows.h"
 #include "tests/support/manualsources.h"
 #include "wheel/frmwheel.h"
 #include "wheel/optwheel.h"
+#include "wheel/waterwheelwindow.h"
+#include "wheel/wheellayout.h"
+#include "wheel/wheelparametersdialog.h"
 
 namespace {
 
-using wheel::frmWheel;
-using wheel::optWheel;
+using wheel::WaterWheelWindow;
+using wheel::WheelParametersDialog;
 
 class WheelWindow : public MenuFixture {
  protected:
@@ -50,10 +55,10 @@ class WheelWindow : public MenuFixture {
     MenuFixture::TearDown();
     shell::setTickClock(nullptr);
   }
-  frmWheel* open() { return window = openProject<frmWheel>(3); }
-  optWheel* openDialog() {
-    window->cmdParameters()->click();
-    optWheel* d = window->parametersDialog();
+  WaterWheelWindow* open() { return window = openProject<WaterWheelWindow>(3); }
+  WheelParametersDialog* openDialog() {
+    window->parametersButton()->click();
+    WheelParametersDialog* d = window->parametersDialog();
     if (d) {
       d->activateWindow();
       EXPECT_TRUE(QTest::qWaitForWindowActive(d));
@@ -76,7 +81,7 @@ class WheelWindow : public MenuFixture {
   }
 
   rt::ManualTickClock clock{1000};
-  QPointer<frmWheel> window;
+  QPointer<WaterWheelWindow> window;
 };
 
 TEST_F(WheelWindow, OpensReadyWithTheFreshValues) {
@@ -84,66 +89,64 @@ TEST_F(WheelWindow, OpensReadyWithTheFreshValues) {
   EXPECT_FALSE(menu->isVisible());
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->caption(), "Water Wheel");
-  EXPECT_EQ(window->width(), 580);  // 8700 x 6840 twips
-  EXPECT_EQ(window->height(), 456);
   // The fresh settings show US units: ounces per second, nothing flowing.
-  EXPECT_EQ(window->lblFlow()->caption(), "0.0");
-  EXPECT_EQ(window->lblUnits()->caption(), "oz/s");
-  EXPECT_EQ(window->pnlFlow()->floodPercent(), 0);
-  EXPECT_EQ(plat::leftTwips(window->pnlFlow()), 1320);
-  EXPECT_EQ(window->StartLeft(), 360);
-  EXPECT_EQ(window->cmdStart()->caption(), "&Start");
-  EXPECT_TRUE(window->cmdParameters()->isVisible());
-  EXPECT_EQ(window->cmdExit()->caption(), "E&xit");
-  EXPECT_FALSE(window->spnFlow()->isEnabled());
-  EXPECT_FALSE(window->Timer1()->enabled());
+  EXPECT_EQ(window->flowReadout()->caption(), "0.0");
+  EXPECT_EQ(window->flowUnits()->caption(), "oz/s");
+  EXPECT_EQ(window->flowGauge()->floodPercent(), 0);
+  EXPECT_EQ(plat::leftTwips(window->flowGauge()), 1320);
+  EXPECT_EQ(window->startLeft(), 360);
+  EXPECT_EQ(window->startButton()->caption(), "&Start");
+  EXPECT_TRUE(window->parametersButton()->isVisible());
+  EXPECT_EQ(window->exitButton()->caption(), "E&xit");
+  EXPECT_FALSE(window->flowSpin()->isEnabled());
+  EXPECT_FALSE(window->turnTimer()->enabled());
   EXPECT_EQ(window->run().model().WheelAngle(), 91.0f);
   // The five empty cans in their outlines, and no water under the closed valve.
-  EXPECT_GT(countColour(window->picWheel(), rt::QBColor(15)), 0);
-  EXPECT_EQ(countColour(window->picFlow(), wheel::CanColor(1), 25), 0);
-  EXPECT_GT(countColour(window->picSpeed(), rt::QBColor(14)), 200);  // the zero line
+  EXPECT_GT(countColour(window->wheelPicture(), Palette::White), 0);
+  EXPECT_EQ(countColour(window->valvePicture(), wheel::CanColor(1), 25), 0);
+  EXPECT_GT(countColour(window->speedChart(), Palette::Yellow), 200);  // the zero line
   EXPECT_EQ(services.sound->countPlays("ding.wav"), 0);
 }
 
 TEST_F(WheelWindow, ARunTurnsTheWheelUnderTheOpenValveAndStopEndsIt) {
   ASSERT_TRUE(open());
-  window->cmdStart()->click();
+  window->startButton()->click();
   ASSERT_EQ(services.sound->countPlays("ding.wav"), 1);
   EXPECT_TRUE(services.sound->calls.back().wait);
   EXPECT_EQ(services.sound->calls.back().path, shell::AppFilePath("ding.wav"));
-  EXPECT_EQ(window->cmdStart()->caption(), "&Restart");
-  EXPECT_EQ(plat::leftTwips(window->cmdStart()), 1380);  // centred under the wheel
-  EXPECT_FALSE(window->cmdParameters()->isVisible());
-  EXPECT_EQ(window->cmdExit()->caption(), "&Stop");
-  EXPECT_TRUE(window->spnFlow()->isEnabled());
-  EXPECT_TRUE(window->Timer1()->enabled());
-  EXPECT_EQ(window->Timer1()->interval(), 100);
+  EXPECT_EQ(window->startButton()->caption(), "&Restart");
+  EXPECT_EQ(plat::leftTwips(window->startButton()), 1380);  // centred under the wheel
+  EXPECT_FALSE(window->parametersButton()->isVisible());
+  EXPECT_EQ(window->exitButton()->caption(), "&Stop");
+  EXPECT_TRUE(window->flowSpin()->isEnabled());
+  EXPECT_TRUE(window->turnTimer()->enabled());
+  EXPECT_EQ(window->turnTimer()->interval(), 100);
 
-  for (int i = 0; i < 22; ++i) window->spnFlow()->spinUp();
+  for (int i = 0; i < 22; ++i) window->flowSpin()->spinUp();
   EXPECT_EQ(window->run().model().FlowSetting(), 20);
-  EXPECT_EQ(window->pnlFlow()->floodPercent(), 100);
-  EXPECT_EQ(window->lblFlow()->caption(), "24.5");
-  EXPECT_GT(countColour(window->picFlow(), wheel::CanColor(1)), 0);
+  EXPECT_EQ(window->flowGauge()->floodPercent(), 100);
+  EXPECT_EQ(window->flowReadout()->caption(), "24.5");
+  EXPECT_GT(countColour(window->valvePicture(), wheel::CanColor(1)), 0);
 
-  for (int i = 0; i < 50; ++i) window->Timer1()->fire();
+  for (int i = 0; i < 50; ++i) window->turnTimer()->fire();
   EXPECT_NE(window->run().model().WheelAngle(), 91.0f);
-  EXPECT_GT(countColour(window->picLevel(), wheel::CanColor(1)), 0);
-  const QImage speedChart = window->picSpeed()->surface().image();
+  EXPECT_GT(countColour(window->levelChart(), wheel::CanColor(1)), 0);
+  const QImage speedChart = window->speedChart()->surface().image();
 
-  window->cmdExit()->click();  // Stop
+  window->exitButton()->click();  // Stop
   EXPECT_TRUE(window->isVisible());
-  EXPECT_EQ(window->cmdStart()->caption(), "&Start");
-  EXPECT_EQ(plat::leftTwips(window->cmdStart()), 360);
-  EXPECT_TRUE(window->cmdParameters()->isVisible());
-  EXPECT_EQ(window->cmdExit()->caption(), "E&xit");
-  EXPECT_FALSE(window->spnFlow()->isEnabled());
-  EXPECT_FALSE(window->Timer1()->enabled());
-  EXPECT_EQ(window->lblFlow()->caption(), "0.0");
-  EXPECT_EQ(countColour(window->picFlow(), wheel::CanColor(1), 25), 0);
+  EXPECT_EQ(window->startButton()->caption(), "&Start");
+  EXPECT_EQ(plat::leftTwips(window->startButton()), 360);
+  EXPECT_TRUE(window->parametersButton()->isVisible());
+  EXPECT_EQ(window->exitButton()->caption(), "E&xit");
+  EXPECT_FALSE(window->flowSpin()->isEnabled());
+  EXPECT_FALSE(window->turnTimer()->enabled());
+  EXPECT_EQ(window->flowReadout()->caption(), "0.0");
+  EXPECT_EQ(countColour(window->valvePicture(), wheel::CanColor(1), 25), 0);
   for (int i = 1; i <= 5; ++i) EXPECT_EQ(window->run().model().CanLevel(i), 0.0f);
-  EXPECT_EQ(window->picSpeed()->surface().image(), speedChart);  // the charts stay
+  EXPECT_EQ(window->speedChart()->surface().image(), speedChart);  // the charts stay
 
-  window->cmdExit()->click();  // Exit
+  window->exitButton()->click();  // Exit
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(window.isNull());
   EXPECT_TRUE(menu->isVisible());
@@ -151,7 +154,7 @@ TEST_F(WheelWindow, ARunTurnsTheWheelUnderTheOpenValveAndStopEndsIt) {
 
 TEST_F(WheelWindow, TheTitleBarStopsARunAndReturnsToTheMenu) {
   ASSERT_TRUE(open());
-  window->cmdStart()->click();
+  window->startButton()->click();
   window->close();
   EXPECT_FALSE(window && window->isVisible());
   EXPECT_TRUE(menu->isVisible());
@@ -161,7 +164,7 @@ TEST_F(WheelWindow, TheTitleBarStopsARunAndReturnsToTheMenu) {
 
 TEST_F(WheelWindow, HelpAndF1OpenTheWheelsTopic) {
   ASSERT_TRUE(open());
-  window->cmdHelp()->click();
+  window->helpButton()->click();
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   QTest::keyClick(window, Qt::Key_F1);
@@ -174,44 +177,44 @@ TEST_F(WheelWindow, HelpAndF1OpenTheWheelsTopic) {
 
 TEST_F(WheelWindow, TheDialogStoresEveryFieldAndOkResetsTheWheelWithTheNewValues) {
   ASSERT_TRUE(open());
-  optWheel* d = openDialog();
+  WheelParametersDialog* d = openDialog();
   ASSERT_TRUE(d);
   EXPECT_EQ(d->caption(), "Water Wheel Parameters");
-  EXPECT_EQ(d->optUnits().value(), 0);
-  EXPECT_EQ(d->lblCaption(1)->caption(), "L Stick (in)");
-  EXPECT_EQ(d->txtValue(1)->text(), "40.0");
-  EXPECT_EQ(d->txtValue(2)->text(), "32.0");
-  EXPECT_EQ(d->lblMinMax(3)->caption(), "(.5-40)");
-  EXPECT_EQ(d->lblMinMax(6)->caption(), "(.1-1000)");
-  EXPECT_TRUE(d->txtValue(0)->hasFocus());
+  EXPECT_EQ(d->unitsOptions().value(), 0);
+  EXPECT_EQ(d->parameterCaption(1)->caption(), "L Stick (in)");
+  EXPECT_EQ(d->valueBox(1)->text(), "40.0");
+  EXPECT_EQ(d->valueBox(2)->text(), "32.0");
+  EXPECT_EQ(d->limitsCaption(3)->caption(), "(.5-40)");
+  EXPECT_EQ(d->limitsCaption(6)->caption(), "(.1-1000)");
+  EXPECT_TRUE(d->valueBox(0)->hasFocus());
 
   // A minus sign cannot be typed; Enter takes the value and moves on, from the last row
   // back to the first.
-  type(d->txtValue(0), "-3");
+  type(d->valueBox(0), "-3");
   EXPECT_EQ(shell::settings().WheelCans, 3);
-  EXPECT_EQ(d->txtValue(0)->text(), "3");
-  EXPECT_TRUE(d->txtValue(1)->hasFocus());
-  type(d->txtValue(8), "");
+  EXPECT_EQ(d->valueBox(0)->text(), "3");
+  EXPECT_TRUE(d->valueBox(1)->hasFocus());
+  type(d->valueBox(8), "");
   EXPECT_EQ(shell::settings().WheelFriction, 0.0f);
-  EXPECT_EQ(d->txtValue(8)->text(), "0.000");
-  EXPECT_TRUE(d->txtValue(0)->hasFocus());
+  EXPECT_EQ(d->valueBox(8)->text(), "0.000");
+  EXPECT_TRUE(d->valueBox(0)->hasFocus());
 
-  d->optUnits().choose(1);
+  d->unitsOptions().choose(1);
   EXPECT_EQ(shell::settings().WheelUnits, 1);
-  EXPECT_EQ(d->txtValue(1)->text(), "101.6");
-  EXPECT_EQ(d->lblMinMax(1)->caption(), "(10-300)");
+  EXPECT_EQ(d->valueBox(1)->text(), "101.6");
+  EXPECT_EQ(d->limitsCaption(1)->caption(), "(10-300)");
 
   // A value typed and not yet taken is kept when the dialog closes.
-  d->txtValue(4)->setFocus(Qt::OtherFocusReason);
-  d->txtValue(4)->selectAllText();
-  QTest::keyClicks(d->txtValue(4), "20");
-  d->cmdOK_Click();
+  d->valueBox(4)->setFocus(Qt::OtherFocusReason);
+  d->valueBox(4)->selectAllText();
+  QTest::keyClicks(d->valueBox(4), "20");
+  d->finish();
   EXPECT_EQ(shell::settings().WheelCanHeight, 20.0f);
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->run().model().N(), 3);
   EXPECT_EQ(window->run().model().derived().CanHeight, 20.0f);
-  EXPECT_EQ(window->lblUnits()->caption(), "g/s");
-  EXPECT_EQ(window->lblFlow()->caption(), "0");
+  EXPECT_EQ(window->flowUnits()->caption(), "g/s");
+  EXPECT_EQ(window->flowReadout()->caption(), "0");
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(window->parametersDialog(), nullptr);
 }
@@ -220,35 +223,35 @@ TEST_F(WheelWindow, TheDialogStoresEveryFieldAndOkResetsTheWheelWithTheNewValues
 // box takes that focus as its got-focus and selects its text, so typing replaces it.
 TEST_F(WheelWindow, TypingAtOnceInTheOpenedDialogReplacesTheCans) {
   ASSERT_TRUE(open());
-  optWheel* d = openDialog();
+  WheelParametersDialog* d = openDialog();
   ASSERT_TRUE(d);
-  ASSERT_EQ(QApplication::focusWidget(), d->txtValue(0));
-  EXPECT_EQ(d->txtValue(0)->selLength(), 1);
+  ASSERT_EQ(QApplication::focusWidget(), d->valueBox(0));
+  EXPECT_EQ(d->valueBox(0)->selLength(), 1);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_0);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-  EXPECT_EQ(d->txtValue(0)->text(), "2");
+  EXPECT_EQ(d->valueBox(0)->text(), "2");
   EXPECT_EQ(shell::settings().WheelCans, 2);
-  EXPECT_TRUE(d->txtValue(1)->hasFocus());
-  EXPECT_EQ(d->txtValue(1)->selText(), "40.0");
+  EXPECT_TRUE(d->valueBox(1)->hasFocus());
+  EXPECT_EQ(d->valueBox(1)->selText(), "40.0");
 
   // Another window taking the activation and giving it back is no move of the focus: the
   // caret stays where the user left it.
-  QTest::keyClick(d->txtValue(1), Qt::Key_End);
+  QTest::keyClick(d->valueBox(1), Qt::Key_End);
   QWidget other;
   other.show();
   other.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
   d->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(d));
-  EXPECT_TRUE(d->txtValue(1)->hasFocus());
-  EXPECT_EQ(d->txtValue(1)->selLength(), 0);
+  EXPECT_TRUE(d->valueBox(1)->hasFocus());
+  EXPECT_EQ(d->valueBox(1)->selLength(), 0);
 }
 
 TEST_F(WheelWindow, ReturningFromTheDialogResetsTheWheelButTheHelpViewerDoesNot) {
   ASSERT_TRUE(open());
-  window->cmdStart()->click();
-  window->cmdExit()->click();  // stopped, the wheel where it stood
-  optWheel* d = openDialog();
+  window->startButton()->click();
+  window->exitButton()->click();  // stopped, the wheel where it stood
+  WheelParametersDialog* d = openDialog();
   ASSERT_TRUE(d);
   shell::settings().WheelCans = 4;
   // The user clicks the wheel window while the dialog is open: the wheel takes the values
@@ -264,8 +267,8 @@ TEST_F(WheelWindow, ReturningFromTheDialogResetsTheWheelButTheHelpViewerDoesNot)
   EXPECT_EQ(window->run().model().N(), 4);
 
   // Exit with the dialog open closes it too.
-  QPointer<optWheel> dialog = d;
-  window->cmdExit()->click();
+  QPointer<WheelParametersDialog> dialog = d;
+  window->exitButton()->click();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(dialog.isNull() || !dialog->isVisible());
   EXPECT_TRUE(menu->isVisible());
@@ -283,10 +286,41 @@ TEST_F(WheelWindow, HandEditedValuesAreBroughtIntoRangeAtLoad) {
   EXPECT_EQ(s.WheelCanHeight, 1.0f);
   EXPECT_EQ(s.WheelUnits, 0);
   EXPECT_EQ(window->run().model().N(), 6);
-  window->cmdStart()->click();
-  for (int i = 0; i < 20; ++i) window->spnFlow()->spinUp();
-  for (int i = 0; i < 30; ++i) window->Timer1()->fire();
+  window->startButton()->click();
+  for (int i = 0; i < 20; ++i) window->flowSpin()->spinUp();
+  for (int i = 0; i < 30; ++i) window->turnTimer()->fire();
   EXPECT_TRUE(std::isfinite(window->run().model().WheelSpeed()));
+}
+
+// Every control of the window and of its dialog, as built, stands where its layout row puts
+// it, with its caption and font. (At load the gauge moves to the valve's middle and the
+// read-outs take the units' texts.)
+TEST_F(WheelWindow, EveryControlStandsWhereItsLayoutRowSays) {
+  {
+    using namespace wheel::layout;
+    WaterWheelWindow built;
+    std::vector<plat::ControlSpec> rows = {kValvePicture, kFlowTitle,   kFlowGauge,   kFlowSpin,
+                                           kFlowReadout,  kFlowUnits,   kWheelPicture, kSpeedChart,
+                                           kHeightChart,  kLevelChart,  kStartButton, kParametersButton,
+                                           sharedlayout::helpExitFrameAt(kHelpExitTop),
+                                           sharedlayout::kHelpButton, sharedlayout::kExitButton};
+    rows.insert(rows.end(), std::begin(kChartTitles), std::end(kChartTitles));
+    for (const auto& row : rows) EXPECT_EQ(layoutrows::matches(&built, row), 1) << layoutrows::describe(row).toStdString();
+    EXPECT_EQ(built.width(), 580);  // 8700 x 6840 twips
+    EXPECT_EQ(built.height(), 456);
+  }
+  {
+    using namespace wheel::dialoglayout;
+    WheelParametersDialog built;
+    std::vector<plat::ControlSpec> rows = {kUnitsFrame, kMetricOption, kUsOption, kOkButton, kHelpButton};
+    rows.insert(rows.end(), std::begin(kHeadings), std::end(kHeadings));
+    for (int i = 0; i < wheel::kParamRows; ++i) {
+      rows.push_back(captionRow(rowTop(i)));
+      rows.push_back(valueRow(rowTop(i)));
+      rows.push_back(limitsRow(rowTop(i)));
+    }
+    for (const auto& row : rows) EXPECT_EQ(layoutrows::matches(&built, row), 1) << layoutrows::describe(row).toStdString();
+  }
 }
 
 }  // namespace

@@ -14,7 +14,8 @@
 #include <cmath>
 
 #include "app/projects.h"
-#include "pendulum/frmpend.h"
+#include "pendulum/pendulumlayout.h"
+#include "pendulum/pendulumwindow.h"
 #include "platform/button.h"
 #include "platform/files.h"
 #include "platform/label.h"
@@ -25,16 +26,16 @@
 #include "platform/spinbutton.h"
 #include "platform/timer.h"
 #include "runtime/colour.h"
+#include "runtime/palette.h"
 #include "shell/menuwindow.h"
 #include "shell/programfolder.h"
 #include "shell/clocks.h"
 #include "shell/settings.h"
-#include "tests/support/manualsources.h"
+#include "tests/pendulum/layoutrows.h"
 #include "tests/support/doubles.h"
+#include "tests/support/manualsources.h"
 
 namespace {
-
-using pend::frmPend;
 
 class PendulumWindow : public MenuFixture {
  protected:
@@ -48,12 +49,12 @@ class PendulumWindow : public MenuFixture {
     shell::setTickClock(nullptr);
   }
 
-  frmPend* open() { return window = openProject<frmPend>(2); }
+  pend::PendulumWindow* open() { return window = openProject<pend::PendulumWindow>(2); }
   // Runs ticks until the run ends by itself.
   int runToEnd() {
     int ticks = 0;
     while (window->run().Running() && ticks < 1000) {
-      window->Timer1()->fire();
+      window->swingTimer()->fire();
       ++ticks;
     }
     return ticks;
@@ -74,7 +75,7 @@ class PendulumWindow : public MenuFixture {
   }
 
   rt::ManualTickClock clock{1000};
-  QPointer<frmPend> window;
+  QPointer<pend::PendulumWindow> window;
 };
 
 TEST_F(PendulumWindow, OpensReadyWithTheSharedSettings) {
@@ -82,8 +83,6 @@ TEST_F(PendulumWindow, OpensReadyWithTheSharedSettings) {
   EXPECT_FALSE(menu->isVisible());
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->caption(), "Pendulum");
-  EXPECT_EQ(window->width(), 580);  // 8700 x 6630 twips
-  EXPECT_EQ(window->height(), 442);
   // The load step ends with a Reset: the sound once, as a waiting play of the program's file.
   ASSERT_EQ(dings(), 1);
   const auto& play = services.sound->calls.back();
@@ -93,57 +92,57 @@ TEST_F(PendulumWindow, OpensReadyWithTheSharedSettings) {
   const char* captions[] = {"Angle (deg)", "Mass (g)", "Length (cm)", "Friction"};
   const char* values[] = {"45", "5000", "200", "0.05"};
   for (int i = 1; i <= 4; ++i) {
-    EXPECT_EQ(window->lblCaption(i)->caption(), captions[i - 1]);
-    EXPECT_EQ(window->lblValue(i)->caption(), values[i - 1]);
-    EXPECT_TRUE(window->spnValue(i)->isVisible());
+    EXPECT_EQ(window->parameterCaption(i)->caption(), captions[i - 1]);
+    EXPECT_EQ(window->parameterValue(i)->caption(), values[i - 1]);
+    EXPECT_TRUE(window->parameterSpin(i)->isVisible());
   }
-  EXPECT_EQ(window->optUnits().value(), 1);
-  EXPECT_EQ(window->lblTime()->caption(), "0.00 Seconds");
-  EXPECT_EQ(window->cmdStart()->caption(), "&Start");
-  EXPECT_TRUE(window->cmdStart()->isVisible());
-  EXPECT_FALSE(window->cmdPrint()->isVisible());
-  EXPECT_EQ(window->cmdExit()->caption(), "E&xit");
-  EXPECT_FALSE(window->Timer1()->enabled());
+  EXPECT_EQ(window->unitsOptions().value(), 1);
+  EXPECT_EQ(window->timeReadout()->caption(), "0.00 Seconds");
+  EXPECT_EQ(window->startButton()->caption(), "&Start");
+  EXPECT_TRUE(window->startButton()->isVisible());
+  EXPECT_FALSE(window->printButton()->isVisible());
+  EXPECT_EQ(window->exitButton()->caption(), "E&xit");
+  EXPECT_FALSE(window->swingTimer()->enabled());
 
   // The pendulum hangs at 45 degrees: the bob's middle is light cyan on the visible picture.
   EXPECT_EQ(window->BobX(), 141);
   EXPECT_EQ(window->BobY(), -141);
-  const auto& pic = window->picPend()->surface();
-  EXPECT_EQ(pic.pixel(int(pic.toDeviceX(141)), int(pic.toDeviceY(-141))), rt::QBColor(11));
+  const auto& pic = window->pendulumPicture()->surface();
+  EXPECT_EQ(pic.pixel(int(pic.toDeviceX(141)), int(pic.toDeviceY(-141))), Palette::Cyan);
   const QImage& shown = pic.image();
-  const QImage& hidden = window->picPendHidden().image();
+  const QImage& hidden = window->hiddenPendulum().image();
   ASSERT_EQ(shown.size(), hidden.size());
   EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), hidden.convertToFormat(QImage::Format_RGB32));
   // The zero lines stand in the middle of the plots.
-  EXPECT_NEAR(window->linAngleX()->end1().y(), window->picAngle()->height() / 2.0, 1);
-  EXPECT_NEAR(window->linPhaseY()->end1().x(), window->picPhase()->width() / 2.0, 1);
+  EXPECT_NEAR(window->angleZeroLine()->end1().y(), window->anglePlot()->height() / 2.0, 1);
+  EXPECT_NEAR(window->phaseSpeedAxis()->end1().x(), window->phasePlot()->width() / 2.0, 1);
 }
 
 TEST_F(PendulumWindow, AFullRunEndsByItselfAt20Seconds) {
   ASSERT_TRUE(open());
-  window->cmdStart()->click();
+  window->startButton()->click();
   EXPECT_EQ(dings(), 2);
-  EXPECT_TRUE(window->Timer1()->enabled());
-  EXPECT_EQ(window->Timer1()->interval(), 100);
-  EXPECT_FALSE(window->cmdStart()->isVisible());
-  EXPECT_FALSE(window->fraUnits()->isVisible());
-  EXPECT_FALSE(window->spnValue(1)->isVisible());
-  EXPECT_EQ(window->cmdExit()->caption(), "&Stop");
+  EXPECT_TRUE(window->swingTimer()->enabled());
+  EXPECT_EQ(window->swingTimer()->interval(), 100);
+  EXPECT_FALSE(window->startButton()->isVisible());
+  EXPECT_FALSE(window->unitsFrame()->isVisible());
+  EXPECT_FALSE(window->parameterSpin(1)->isVisible());
+  EXPECT_EQ(window->exitButton()->caption(), "&Stop");
 
   EXPECT_EQ(runToEnd(), 201);
   EXPECT_EQ(window->run().NumPoints(), 200);
-  EXPECT_EQ(window->lblTime()->caption(), "20.00 Seconds");
-  EXPECT_FALSE(window->Timer1()->enabled());
-  EXPECT_EQ(window->cmdExit()->caption(), "E&xit");
-  EXPECT_EQ(window->cmdStart()->caption(), "&Reset");
-  EXPECT_TRUE(window->cmdStart()->isVisible());
-  EXPECT_EQ(window->focusWidget(), window->cmdStart());
-  EXPECT_TRUE(window->cmdPrint()->isVisible());
-  EXPECT_FALSE(window->fraUnits()->isVisible());
+  EXPECT_EQ(window->timeReadout()->caption(), "20.00 Seconds");
+  EXPECT_FALSE(window->swingTimer()->enabled());
+  EXPECT_EQ(window->exitButton()->caption(), "E&xit");
+  EXPECT_EQ(window->startButton()->caption(), "&Reset");
+  EXPECT_TRUE(window->startButton()->isVisible());
+  EXPECT_EQ(window->focusWidget(), window->startButton());
+  EXPECT_TRUE(window->printButton()->isVisible());
+  EXPECT_FALSE(window->unitsFrame()->isVisible());
   // Both curves are on the plots, and the zero lines moved to zero of the new scales.
-  EXPECT_GT(countColour(window->picAngle(), rt::QBColor(12)), 200);
-  EXPECT_GT(countColour(window->picPhase(), rt::QBColor(12)), 200);
-  EXPECT_NEAR(window->linPhaseX()->end1().y(), window->picPhase()->height() / 2.0, 1);
+  EXPECT_GT(countColour(window->anglePlot(), Palette::Red), 200);
+  EXPECT_GT(countColour(window->phasePlot(), Palette::Red), 200);
+  EXPECT_NEAR(window->phaseAngleAxis()->end1().y(), window->phasePlot()->height() / 2.0, 1);
 }
 
 // Counts the paint events a widget receives.
@@ -159,52 +158,52 @@ class PaintCounter : public QObject {
 TEST_F(PendulumWindow, TheTimeLabelIsRepaintedWithinEachTick) {
   ASSERT_TRUE(open());
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-  window->cmdStart()->click();
+  window->startButton()->click();
   PaintCounter counter;
-  window->lblTime()->installEventFilter(&counter);
-  window->Timer1()->fire();  // no event loop runs between the tick and the check
-  EXPECT_EQ(window->lblTime()->caption(), "0.10 Seconds");
+  window->timeReadout()->installEventFilter(&counter);
+  window->swingTimer()->fire();  // no event loop runs between the tick and the check
+  EXPECT_EQ(window->timeReadout()->caption(), "0.10 Seconds");
   EXPECT_GE(counter.paints, 1);
-  window->lblTime()->removeEventFilter(&counter);
+  window->timeReadout()->removeEventFilter(&counter);
 }
 
 TEST_F(PendulumWindow, StopKeepsTheCurvesAndResetClearsThem) {
   ASSERT_TRUE(open());
-  window->cmdStart()->click();
-  for (int i = 0; i < 40; ++i) window->Timer1()->fire();
-  window->cmdExit()->click();  // Stop
+  window->startButton()->click();
+  for (int i = 0; i < 40; ++i) window->swingTimer()->fire();
+  window->exitButton()->click();  // Stop
   ASSERT_TRUE(window);
   EXPECT_TRUE(window->isVisible());
-  EXPECT_EQ(window->lblTime()->caption(), "4.00 Seconds");
-  EXPECT_EQ(window->cmdStart()->caption(), "&Reset");
-  const int red = countColour(window->picAngle(), rt::QBColor(12));
+  EXPECT_EQ(window->timeReadout()->caption(), "4.00 Seconds");
+  EXPECT_EQ(window->startButton()->caption(), "&Reset");
+  const int red = countColour(window->anglePlot(), Palette::Red);
   EXPECT_GT(red, 40);
 
   // Covering and uncovering: the plots are redrawn from the record, the pendulum at the
   // last recorded angle.
-  window->picAngle()->surface().cls();
-  window->picAngle()->requestPaint();
-  EXPECT_EQ(countColour(window->picAngle(), rt::QBColor(12)), red);
+  window->anglePlot()->surface().cls();
+  window->anglePlot()->requestPaint();
+  EXPECT_EQ(countColour(window->anglePlot(), Palette::Red), red);
   const int16_t bobX = window->BobX();
-  window->picPend()->requestPaint();
+  window->pendulumPicture()->requestPaint();
   EXPECT_EQ(window->BobX(), bobX);
   EXPECT_NE(bobX, 141);
 
-  window->cmdStart()->click();  // Reset
+  window->startButton()->click();  // Reset
   EXPECT_EQ(dings(), 3);
-  EXPECT_EQ(window->lblTime()->caption(), "0.00 Seconds");
-  EXPECT_EQ(countColour(window->picAngle(), rt::QBColor(12)), 0);
-  EXPECT_EQ(countColour(window->picPhase(), rt::QBColor(12)), 0);
+  EXPECT_EQ(window->timeReadout()->caption(), "0.00 Seconds");
+  EXPECT_EQ(countColour(window->anglePlot(), Palette::Red), 0);
+  EXPECT_EQ(countColour(window->phasePlot(), Palette::Red), 0);
   EXPECT_EQ(window->BobX(), 141);
-  EXPECT_EQ(window->cmdStart()->caption(), "&Start");
-  EXPECT_FALSE(window->cmdPrint()->isVisible());
-  EXPECT_TRUE(window->fraUnits()->isVisible());
-  EXPECT_TRUE(window->spnValue(4)->isVisible());
+  EXPECT_EQ(window->startButton()->caption(), "&Start");
+  EXPECT_FALSE(window->printButton()->isVisible());
+  EXPECT_TRUE(window->unitsFrame()->isVisible());
+  EXPECT_TRUE(window->parameterSpin(4)->isVisible());
 }
 
 TEST_F(PendulumWindow, ExitReturnsToTheMenu) {
   ASSERT_TRUE(open());
-  window->cmdExit()->click();
+  window->exitButton()->click();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(window.isNull());
   EXPECT_TRUE(menu->isVisible());
@@ -212,9 +211,9 @@ TEST_F(PendulumWindow, ExitReturnsToTheMenu) {
 
 TEST_F(PendulumWindow, ClosingTheWindowDuringARunStopsItAndShowsTheMenu) {
   ASSERT_TRUE(open());
-  window->cmdStart()->click();
-  window->Timer1()->fire();
-  plat::Timer* timer = window->Timer1();
+  window->startButton()->click();
+  window->swingTimer()->fire();
+  plat::Timer* timer = window->swingTimer();
   window->close();
   EXPECT_FALSE(timer->enabled());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -224,36 +223,36 @@ TEST_F(PendulumWindow, ClosingTheWindowDuringARunStopsItAndShowsTheMenu) {
 
 TEST_F(PendulumWindow, SpinButtonsStoreEachStepAndRedraw) {
   ASSERT_TRUE(open());
-  window->spnValue(1)->spinDown();
-  EXPECT_EQ(window->lblValue(1)->caption(), "44");
+  window->parameterSpin(1)->spinDown();
+  EXPECT_EQ(window->parameterValue(1)->caption(), "44");
   EXPECT_EQ(shell::settings().PendAngle, 44.0f);
   EXPECT_EQ(window->BobX(), 139);  // 200 sin 44 degrees
-  window->spnValue(3)->spinDown();
-  EXPECT_EQ(window->lblValue(3)->caption(), "199");
+  window->parameterSpin(3)->spinDown();
+  EXPECT_EQ(window->parameterValue(3)->caption(), "199");
   EXPECT_EQ(shell::settings().PendLength, 199.0f);
-  window->spnValue(2)->spinUp();  // at its limit already
-  EXPECT_EQ(window->lblValue(2)->caption(), "5000");
-  for (int i = 0; i < 120; ++i) window->spnValue(4)->spinUp();
-  EXPECT_EQ(window->lblValue(4)->caption(), "1.00");
+  window->parameterSpin(2)->spinUp();  // at its limit already
+  EXPECT_EQ(window->parameterValue(2)->caption(), "5000");
+  for (int i = 0; i < 120; ++i) window->parameterSpin(4)->spinUp();
+  EXPECT_EQ(window->parameterValue(4)->caption(), "1.00");
   EXPECT_EQ(shell::settings().PendFriction, 1.0f);
-  for (int i = 0; i < 120; ++i) window->spnValue(4)->spinDown();
-  EXPECT_EQ(window->lblValue(4)->caption(), "0.00");
+  for (int i = 0; i < 120; ++i) window->parameterSpin(4)->spinDown();
+  EXPECT_EQ(window->parameterValue(4)->caption(), "0.00");
   EXPECT_EQ(shell::settings().PendFriction, 0.0f);
 }
 
 TEST_F(PendulumWindow, UnitsSwitchConvertsAndStores) {
   ASSERT_TRUE(open());
-  window->optUnits().choose(0);
+  window->unitsOptions().choose(0);
   EXPECT_EQ(shell::settings().PendUnits, 0);
-  EXPECT_EQ(window->lblCaption(2)->caption(), "Mass (oz)");
-  EXPECT_EQ(window->lblValue(2)->caption(), "176");
-  EXPECT_EQ(window->lblCaption(3)->caption(), "Length (in)");
-  EXPECT_EQ(window->lblValue(3)->caption(), "78.5");
+  EXPECT_EQ(window->parameterCaption(2)->caption(), "Mass (oz)");
+  EXPECT_EQ(window->parameterValue(2)->caption(), "176");
+  EXPECT_EQ(window->parameterCaption(3)->caption(), "Length (in)");
+  EXPECT_EQ(window->parameterValue(3)->caption(), "78.5");
   EXPECT_NEAR(shell::settings().PendMass, 4988.66, 0.005);
-  window->optUnits().choose(1);
+  window->unitsOptions().choose(1);
   EXPECT_EQ(shell::settings().PendUnits, 1);
-  EXPECT_EQ(window->lblValue(2)->caption(), "4990");
-  EXPECT_EQ(window->lblValue(3)->caption(), "199");
+  EXPECT_EQ(window->parameterValue(2)->caption(), "4990");
+  EXPECT_EQ(window->parameterValue(3)->caption(), "199");
   EXPECT_EQ(shell::settings().PendMass, 4990.0f);
   EXPECT_EQ(shell::settings().PendLength, 199.0f);
 }
@@ -266,13 +265,13 @@ TEST_F(PendulumWindow, HandEditedSettings) {
   s.PendAngle = 0;
   s.PendLength = 201;
   ASSERT_TRUE(open());
-  EXPECT_EQ(window->optUnits().value(), 0);
+  EXPECT_EQ(window->unitsOptions().value(), 0);
   EXPECT_EQ(s.PendUnits, 0);
-  EXPECT_EQ(window->lblValue(3)->caption(), "79.0");
-  EXPECT_EQ(window->lblValue(1)->caption(), "0");
-  window->cmdStart()->click();
+  EXPECT_EQ(window->parameterValue(3)->caption(), "79.0");
+  EXPECT_EQ(window->parameterValue(1)->caption(), "0");
+  window->startButton()->click();
   EXPECT_EQ(runToEnd(), 201);
-  window->cmdPrint()->click();
+  window->printButton()->click();
   ASSERT_EQ(printed->documents.size(), 1u);
   const auto& page = printed->documents[0].pages.at(0);
   EXPECT_EQ(curveSegments(page), 400);
@@ -287,20 +286,20 @@ TEST_F(PendulumWindow, ARunThatDivergesDoesNotCrash) {
   // A friction far outside its limits (kept as stored) makes the steps blow up.
   shell::settings().PendFriction = 100;
   ASSERT_TRUE(open());
-  window->cmdStart()->click();
+  window->startButton()->click();
   EXPECT_EQ(runToEnd(), 201);
   EXPECT_FALSE(std::isfinite(window->run().Theta()));
-  window->picAngle()->requestPaint();
-  window->picPend()->requestPaint();
-  window->cmdStart()->click();
+  window->anglePlot()->requestPaint();
+  window->pendulumPicture()->requestPaint();
+  window->startButton()->click();
   EXPECT_EQ(window->BobX(), 141);
 }
 
 TEST_F(PendulumWindow, PrintsThePlotsOfAFullRun) {
   ASSERT_TRUE(open());
-  window->cmdStart()->click();
+  window->startButton()->click();
   runToEnd();
-  window->cmdPrint()->click();
+  window->printButton()->click();
   ASSERT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_EQ(services.boxes->calls[0].text, "Make sure printer is on-line and ready.");
   EXPECT_EQ(services.boxes->calls[0].title, "Print Plots");
@@ -355,16 +354,16 @@ TEST_F(PendulumWindow, PrintsThePlotsOfAFullRun) {
     if (op.op == "line" && op.drawStyle == plat::DrawSolid && ++solid == 200) lastAngle = &op;
   ASSERT_TRUE(lastAngle);
   EXPECT_NEAR(lastAngle->args[2], 700, 0.01);
-  EXPECT_EQ(lastAngle->colour, rt::QBColor(0));
+  EXPECT_EQ(lastAngle->colour, Palette::Black);
   EXPECT_EQ(lastAngle->drawWidth, 1);
 }
 
 TEST_F(PendulumWindow, PrintAfterAnImmediateStopHasNoCurves) {
   ASSERT_TRUE(open());
-  window->optUnits().choose(0);
-  window->cmdStart()->click();
-  window->cmdExit()->click();
-  window->cmdPrint()->click();
+  window->unitsOptions().choose(0);
+  window->startButton()->click();
+  window->exitButton()->click();
+  window->printButton()->click();
   ASSERT_EQ(printed->documents.size(), 1u);
   const auto& page = printed->documents[0].pages.at(0);
   EXPECT_EQ(page.count("box"), 2);
@@ -377,20 +376,40 @@ TEST_F(PendulumWindow, PrintAfterAnImmediateStopHasNoCurves) {
 
 TEST_F(PendulumWindow, CancelPrintsNothing) {
   ASSERT_TRUE(open());
-  window->cmdStart()->click();
+  window->startButton()->click();
   runToEnd();
   services.boxes->answer(plat::Msg::Cancel);
-  window->cmdPrint()->click();
+  window->printButton()->click();
   EXPECT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_TRUE(printed->documents.empty());
 }
 
 TEST_F(PendulumWindow, HelpOpensTheProjectsTopic) {
   ASSERT_TRUE(open());
-  window->cmdHelp()->click();
+  window->helpButton()->click();
   ASSERT_EQ(services.help->calls.size(), 1u);
   EXPECT_EQ(services.help->calls[0].file, shell::BasePath + "palorime.hlp");
   EXPECT_EQ(services.help->calls[0].topic, 13);
+}
+
+// Every control stands where its row in the window's layout puts it, with its caption and font.
+TEST_F(PendulumWindow, EveryControlStandsWhereItsLayoutRowSays) {
+  ASSERT_TRUE(open());
+  using namespace pend::layout;
+  std::vector<plat::ControlSpec> rows = {kPendulumPicture, kAnglePlot,    kTimeReadout, kPhasePlot,
+                                         kAngleTitle,      kUnitsFrame,   kMetricOption, kUsOption,
+                                         kStartButton,     kPrintButton,  sharedlayout::helpExitFrameAt(kHelpExitTop),
+                                         sharedlayout::kHelpButton, sharedlayout::kExitButton};
+  rows.insert(rows.end(), std::begin(kSideLetters), std::end(kSideLetters));
+  for (int i = pend::kAngle; i <= pend::kFriction; ++i) {
+    rows.push_back(captionRow(kRowTop[i]));
+    rows.push_back(valueRow(kRowTop[i]));
+    rows.push_back(spinRow(kRowTop[i]));
+  }
+  for (const auto& row : rows) EXPECT_EQ(layoutrows::matches(window, row), 1) << layoutrows::describe(row).toStdString();
+  EXPECT_EQ(window->width(), 580);  // 8700 x 6630 twips
+  EXPECT_EQ(window->height(), 442);
+  EXPECT_EQ(window->parameterSpin(1)->geometry(), layoutrows::pixelRect(spinRow(kRowTop[1])));
 }
 
 }  // namespace

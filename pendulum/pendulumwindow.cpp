@@ -1,0 +1,291 @@
+#include "pendulum/pendulumwindow.h"
+
+#include "pendulum/pendplots.h"
+#include "pendulum/pendprint.h"
+#include "pendulum/pendulumlayout.h"
+#include "pendulum/sharedlayout.h"
+#include "platform/button.h"
+#include "platform/fonts.h"
+#include "platform/label.h"
+#include "platform/layout.h"
+#include "platform/lineoverlay.h"
+#include "platform/picturebox.h"
+#include "platform/printer.h"
+#include "platform/spinbutton.h"
+#include "platform/timer.h"
+#include "platform/twips.h"
+#include "runtime/palette.h"
+#include "shell/programfolder.h"
+#include "shell/sounds.h"
+#include "shell/clocks.h"
+#include "shell/settings.h"
+
+namespace pend {
+
+namespace {
+
+constexpr int kHelpTopic = 13;
+
+using namespace layout;
+
+}  // namespace
+
+PendulumWindow::PendulumWindow() {
+  setCaption("Pendulum");
+  setBackColor(Palette::Blue);
+  setClientSizeTwips(8700, 6630);
+  setHelp("palorime.hlp", kHelpTopic);
+
+  buildPictures();
+  buildTitles();
+  buildParameterRows();
+  buildUnits();
+  buildButtons();
+
+  PendRunView& view = *this;
+  PendSound& sound = *this;
+  m_run = std::make_unique<PendRun>(m_values, view, sound, shell::tickClock());
+}
+
+PendulumWindow::~PendulumWindow() = default;
+
+void PendulumWindow::buildPictures() {
+  // The pendulum is drawn on a hidden picture of the visible one's size and copied whole.
+  m_pendulumPicture = sharedlayout::buildPlot(this, kPendulumPicture, Palette::White);
+  m_hiddenPendulum = std::make_unique<plat::ImageSurface>(m_pendulumPicture->surface().deviceWidth(),
+                                                          m_pendulumPicture->surface().deviceHeight(), Palette::White);
+  m_pendulumPicture->onPaint = [this] { redrawPendulum(); };
+
+  m_anglePlot = sharedlayout::buildPlot(this, kAnglePlot, Palette::White);
+  m_anglePlot->onPaint = [this] { redrawAnglePlot(); };
+
+  m_timeReadout = plat::build<plat::Label>(this, kTimeReadout);
+  m_timeReadout->setAlignment(plat::Label::Center);
+
+  m_phasePlot = sharedlayout::buildPlot(this, kPhasePlot, Palette::White);
+  m_phasePlot->onPaint = [this] { redrawPhasePlot(); };
+
+  // The plots' zero lines stand over the pictures, so clearing a plot leaves them.
+  m_angleZeroLine = new plat::Line(m_anglePlot);
+  m_phaseAngleAxis = new plat::Line(m_phasePlot);
+  m_phaseSpeedAxis = new plat::Line(m_phasePlot);
+}
+
+void PendulumWindow::buildTitles() {
+  sharedlayout::buildTitle(this, kAngleTitle);
+  for (const plat::ControlSpec& row : kSideLetters) sharedlayout::buildTitle(this, row);
+}
+
+void PendulumWindow::buildParameterRows() {
+  for (int i = kAngle; i <= kFriction; ++i) {
+    auto* caption = plat::build<plat::Label>(this, captionRow(kRowTop[i]));
+    caption->setAlignment(plat::Label::Right);
+    m_parameterCaptions[size_t(i)] = caption;
+
+    auto* value = plat::build<plat::Label>(this, valueRow(kRowTop[i]));
+    value->setBorder(true);
+    value->setAlignment(plat::Label::Center);
+    m_parameterValues[size_t(i)] = value;
+
+    auto* spin = plat::build<plat::SpinButton>(this, spinRow(kRowTop[i]));
+    spin->setAccessibleCaption(kRowName[i]);
+    spin->onSpinDown = [this, i] { lowerParameter(i); };
+    spin->onSpinUp = [this, i] { raiseParameter(i); };
+    m_parameterSpins[size_t(i)] = spin;
+  }
+}
+
+void PendulumWindow::buildUnits() {
+  m_unitsFrame = plat::build<plat::Frame>(this, kUnitsFrame);
+  plat::applySpec(m_unitsOptions.add(1, m_unitsFrame, kMetricOption.caption), kMetricOption);
+  plat::applySpec(m_unitsOptions.add(0, m_unitsFrame, kUsOption.caption), kUsOption);
+  m_unitsOptions.onClick = [this](int index) { chooseUnits(index); };
+}
+
+void PendulumWindow::buildButtons() {
+  m_startButton = plat::build<plat::CommandButton>(this, kStartButton);
+  m_startButton->onClick = [this] { startOrReset(); };
+  m_printButton = plat::build<plat::CommandButton>(this, kPrintButton);
+  m_printButton->onClick = [this] { printPlots(); };
+  m_printButton->hide();
+
+  const sharedlayout::HelpExitButtons helpExit =
+      sharedlayout::buildHelpExit(this, kHelpExitTop, [this] { showHelp(); }, [this] { exitOrStop(); });
+  m_helpButton = helpExit.help;
+  m_exitButton = helpExit.exit;
+
+  m_swingTimer = new plat::Timer(this);
+  m_swingTimer->onTimer = [this] { swingStep(); };
+}
+
+// -- load and unload ----------------------------------------------------------------------
+
+void PendulumWindow::Form_Load() {
+  const shell::SharedSettings& s = shell::settings();
+  m_values.PendUnits = s.PendUnits;
+  m_values.PendMass = s.PendMass;
+  m_values.PendLength = s.PendLength;
+  m_values.PendFriction = s.PendFriction;
+  m_values.PendAngle = s.PendAngle;
+
+  m_soundFile = shell::AppFilePath("ding.wav");
+  centreOnScreen();
+  SetupPendulumPicture(*m_hiddenPendulum);
+  SetupPendulumPicture(m_pendulumPicture->surface());
+  // Until a run scales the plots, the zero lines cross their pictures' middles.
+  m_angleZeroLine->setEndsTwips(0, kAnglePlot.height / 2, kAnglePlot.width, kAnglePlot.height / 2);
+  m_phaseAngleAxis->setEndsTwips(0, kPhasePlot.height / 2, kPhasePlot.width, kPhasePlot.height / 2);
+  m_phaseSpeedAxis->setEndsTwips(kPhasePlot.width / 2, 0, kPhasePlot.width / 2, kPhasePlot.height);
+  // A units value other than 1 chooses US; the option's Click stores its own index.
+  m_unitsOptions.choose(PendParameters::UnitsOption(m_values.PendUnits));
+  if (auto bob = BobAt(m_values.PendLength, m_values.PendAngle)) {
+    m_bobX = bob->BobX;
+    m_bobY = bob->BobY;
+  }
+  show();
+  SetupParameters();
+  // A freshly opened window is in the reset state: the sound plays once and the pendulum
+  // hangs at its start angle.
+  m_run->SetResetPending();
+  startOrReset();
+}
+
+void PendulumWindow::Form_Unload() { m_swingTimer->setEnabled(false); }
+
+void PendulumWindow::closeFromTitleBar() {
+  // Closing the window mid-run ends the run first, so no tick arrives for a closed window.
+  if (m_run->Running()) m_run->Stop();
+  Unload();
+  returnToMenu();
+}
+
+// -- parameters ---------------------------------------------------------------------------
+
+void PendulumWindow::StoreSettings() {
+  shell::SharedSettings& s = shell::settings();
+  s.PendUnits = m_values.PendUnits;
+  s.PendMass = m_values.PendMass;
+  s.PendLength = m_values.PendLength;
+  s.PendFriction = m_values.PendFriction;
+  s.PendAngle = m_values.PendAngle;
+}
+
+void PendulumWindow::SetupParameters() {
+  m_params.SetupParameters();
+  for (int i = kAngle; i <= kFriction; ++i) {
+    m_parameterCaptions[size_t(i)]->setCaption(QString::fromStdString(m_params.caption(i)));
+    ShowParameter(i);
+  }
+}
+
+void PendulumWindow::ShowParameter(int index) {
+  m_params.ShowParameter(index);
+  StoreSettings();
+  plat::Label* v = m_parameterValues[size_t(index)];
+  v->setCaption(QString::fromStdString(m_params.text(index)));
+  v->refresh();
+  DrawPendulumAt(m_values.PendAngle);
+}
+
+void PendulumWindow::chooseUnits(int index) {
+  m_values.PendUnits = int16_t(index);
+  StoreSettings();
+  SetupParameters();
+}
+
+void PendulumWindow::lowerParameter(int index) {
+  if (m_params.SpinDown(index)) ShowParameter(index);
+}
+
+void PendulumWindow::raiseParameter(int index) {
+  if (m_params.SpinUp(index)) ShowParameter(index);
+}
+
+// -- pictures -----------------------------------------------------------------------------
+
+void PendulumWindow::DrawPendulumAt(float degrees) {
+  if (auto bob = DrawPendulumPicture(*m_hiddenPendulum, m_pendulumPicture->surface(), m_values.PendLength, degrees,
+                                     m_params.BobRadius())) {
+    m_bobX = bob->BobX;
+    m_bobY = bob->BobY;
+  }
+}
+
+void PendulumWindow::redrawPendulum() {
+  const int16_t n = m_run->NumPoints();
+  DrawPendulumAt(n < 1 ? m_values.PendAngle : RadToDeg(m_run->history()[1][size_t(n)]));
+}
+
+void PendulumWindow::redrawAnglePlot() { RedrawAnglePlot(m_anglePlot->surface(), m_run->history(), m_run->NumPoints()); }
+
+void PendulumWindow::redrawPhasePlot() { RedrawPhasePlot(m_phasePlot->surface(), m_run->history(), m_run->NumPoints()); }
+
+// -- the run ------------------------------------------------------------------------------
+
+void PendulumWindow::startOrReset() { m_run->StartClicked(); }
+
+void PendulumWindow::exitOrStop() {
+  if (m_run->StopClicked()) return;
+  Unload();
+  returnToMenu();
+}
+
+void PendulumWindow::swingStep() { m_run->Tick(); }
+
+void PendulumWindow::ShowControls(const RunControls& c) {
+  m_startButton->setCaption(QString::fromStdString(c.startCaption));
+  m_startButton->setVisible(c.startVisible);
+  m_exitButton->setCaption(QString::fromStdString(c.exitCaption));
+  m_printButton->setVisible(c.printVisible);
+  for (int i = kAngle; i <= kFriction; ++i) m_parameterSpins[size_t(i)]->setVisible(c.parametersVisible);
+  m_unitsFrame->setVisible(c.parametersVisible);
+}
+
+void PendulumWindow::ShowTime(const std::string& text) {
+  m_timeReadout->setCaption(QString::fromStdString(text));
+  m_timeReadout->refresh();
+}
+
+void PendulumWindow::ScalePlots(float runLength, float halfAngle, float halfSpeed) {
+  ScaleAnglePlot(m_anglePlot->surface(), runLength, halfAngle);
+  ScalePhasePlot(m_phasePlot->surface(), halfAngle, halfSpeed);
+  m_angleZeroLine->setEnds(m_anglePlot->surface(), 0, 0, runLength, 0);
+  m_phaseAngleAxis->setEnds(m_phasePlot->surface(), -halfAngle, 0, halfAngle, 0);
+  m_phaseSpeedAxis->setEnds(m_phasePlot->surface(), 0, halfSpeed, 0, -halfSpeed);
+}
+
+void PendulumWindow::ClearPlots() {
+  m_anglePlot->surface().cls();
+  m_phasePlot->surface().cls();
+}
+
+void PendulumWindow::AddSegments(const PlotSegment& segment) {
+  AddPlotSegments(m_anglePlot->surface(), m_phasePlot->surface(), segment);
+}
+
+void PendulumWindow::SetTimerInterval(int ms) { m_swingTimer->setInterval(ms); }
+
+void PendulumWindow::SetTimerEnabled(bool on) { m_swingTimer->setEnabled(on); }
+
+void PendulumWindow::FocusStart() { m_startButton->setFocus(); }
+
+void PendulumWindow::PlayDingAndWait() { shell::PlayWave(m_soundFile, 0); }
+
+// -- printing -----------------------------------------------------------------------------
+
+void PendulumWindow::printPlots() {
+  if (!plat::askPrinterReady("Print Plots")) return;
+  PlotPrintout page;
+  for (int i = kAngle; i <= kFriction; ++i) {
+    page.captions[size_t(i - 1)] = m_parameterCaptions[size_t(i)]->caption();
+    page.values[size_t(i - 1)] = m_parameterValues[size_t(i)]->caption();
+  }
+  page.timeCaption = m_timeReadout->caption();
+  page.history = &m_run->history();
+  page.numPoints = m_run->NumPoints();
+  page.omegaScale = m_run->OmegaScale();
+  page.startAngle = m_values.PendAngle;
+  PrintPlots(plat::printer(), page);
+}
+
+}  // namespace pend

@@ -1,0 +1,126 @@
+#pragma once
+// The pendulum window: the pendulum swinging in its picture, the angle-against-time and
+// phase plots, the four parameters on spin buttons in metric or US units, and Start (or
+// Reset), Print Plots, Help and Exit (or Stop).
+
+#include <array>
+#include <memory>
+
+#include "pendulum/pendparams.h"
+#include "pendulum/pendrun.h"
+#include "platform/form.h"
+#include "platform/optionbutton.h"
+
+namespace plat {
+class CommandButton;
+class Frame;
+class ImageSurface;
+class Label;
+class Line;
+class PictureBox;
+class SpinButton;
+class Timer;
+}  // namespace plat
+
+namespace pend {
+
+class PendulumWindow : public plat::Form, private PendRunView, private PendSound {
+  Q_OBJECT
+ public:
+  PendulumWindow();
+  ~PendulumWindow() override;
+
+  // What the controls do.
+  void startOrReset();
+  void exitOrStop();
+  void printPlots();
+  void swingStep();
+  void chooseUnits(int index);
+  void lowerParameter(int index);
+  void raiseParameter(int index);
+  void redrawPendulum();
+  void redrawAnglePlot();
+  void redrawPhasePlot();
+
+  // Controls, for tests and automation.
+  plat::CommandButton* startButton() const { return m_startButton; }
+  plat::CommandButton* printButton() const { return m_printButton; }
+  plat::CommandButton* helpButton() const { return m_helpButton; }
+  plat::CommandButton* exitButton() const { return m_exitButton; }
+  plat::SpinButton* parameterSpin(int index) const { return m_parameterSpins[size_t(index)]; }
+  plat::Label* parameterValue(int index) const { return m_parameterValues[size_t(index)]; }
+  plat::Label* parameterCaption(int index) const { return m_parameterCaptions[size_t(index)]; }
+  plat::Label* timeReadout() const { return m_timeReadout; }
+  plat::Frame* unitsFrame() const { return m_unitsFrame; }
+  plat::OptionGroup& unitsOptions() { return m_unitsOptions; }
+  plat::PictureBox* pendulumPicture() const { return m_pendulumPicture; }
+  plat::ImageSurface& hiddenPendulum() const { return *m_hiddenPendulum; }
+  plat::PictureBox* anglePlot() const { return m_anglePlot; }
+  plat::PictureBox* phasePlot() const { return m_phasePlot; }
+  plat::Line* angleZeroLine() const { return m_angleZeroLine; }
+  plat::Line* phaseAngleAxis() const { return m_phaseAngleAxis; }
+  plat::Line* phaseSpeedAxis() const { return m_phaseSpeedAxis; }
+  plat::Timer* swingTimer() const { return m_swingTimer; }
+  const PendRun& run() const { return *m_run; }
+  const PendParameters& parameters() const { return m_params; }
+  int16_t BobX() const { return m_bobX; }
+  int16_t BobY() const { return m_bobY; }
+
+ protected:
+  void Form_Load() override;
+  void Form_Unload() override;
+  void Form_Paint() override { redrawPendulum(); }
+  void closeFromTitleBar() override;
+
+ private:
+  void buildPictures();
+  void buildTitles();
+  void buildParameterRows();
+  void buildUnits();
+  void buildButtons();
+
+  void SetupParameters();
+  void ShowParameter(int index);
+  void StoreSettings();
+  void DrawPendulumAt(float degrees);
+
+  // PendRunView
+  void ShowControls(const RunControls& controls) override;
+  void ShowTime(const std::string& text) override;
+  void ScalePlots(float runLength, float halfAngle, float halfSpeed) override;
+  void ClearPlots() override;
+  void DrawPendulum(float degrees) override { DrawPendulumAt(degrees); }
+  void AddSegments(const PlotSegment& segment) override;
+  void SetTimerInterval(int ms) override;
+  void SetTimerEnabled(bool on) override;
+  void FocusStart() override;
+  // PendSound
+  void PlayDingAndWait() override;
+
+  PendSettings m_values;
+  PendParameters m_params{m_values};
+  std::unique_ptr<PendRun> m_run;
+  QString m_soundFile;
+  int16_t m_bobX = 0, m_bobY = 0;
+
+  std::unique_ptr<plat::ImageSurface> m_hiddenPendulum;
+  plat::PictureBox* m_pendulumPicture = nullptr;
+  plat::PictureBox* m_anglePlot = nullptr;
+  plat::PictureBox* m_phasePlot = nullptr;
+  plat::Line* m_angleZeroLine = nullptr;
+  plat::Line* m_phaseAngleAxis = nullptr;
+  plat::Line* m_phaseSpeedAxis = nullptr;
+  plat::Label* m_timeReadout = nullptr;
+  std::array<plat::Label*, 5> m_parameterCaptions{};
+  std::array<plat::Label*, 5> m_parameterValues{};
+  std::array<plat::SpinButton*, 5> m_parameterSpins{};
+  plat::Frame* m_unitsFrame = nullptr;
+  plat::OptionGroup m_unitsOptions;
+  plat::CommandButton* m_startButton = nullptr;
+  plat::CommandButton* m_printButton = nullptr;
+  plat::CommandButton* m_helpButton = nullptr;
+  plat::CommandButton* m_exitButton = nullptr;
+  plat::Timer* m_swingTimer = nullptr;
+};
+
+}  // namespace pend

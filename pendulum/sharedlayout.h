@@ -1,0 +1,68 @@
+#pragma once
+// Rows the pendulum and water wheel windows share, for what stands the same in both: the
+// frame of Help and Exit at the bottom right (only the frame's top differs), the titles
+// written downwards letter by letter beside the plots, and the bordered plot pictures.
+
+#include <functional>
+
+#include "platform/button.h"
+#include "platform/label.h"
+#include "platform/layout.h"
+#include "platform/picturebox.h"
+#include "runtime/palette.h"
+
+namespace sharedlayout {
+
+// -- the frame of Help and Exit -------------------------------------------------------------
+
+constexpr double kFrameLeft = 5280, kFrameWidth = 2535, kFrameHeight = 855;
+// The buttons, in the frame. Exit's caption turns to "&Stop" while a run goes on.
+constexpr plat::ControlSpec kHelpButton{"&Help", 120, 240, 1095, 495};
+constexpr plat::ControlSpec kExitButton{"E&xit", 1320, 240, 1095, 495};
+
+// The frame's row in its window, for a frame whose top edge stands at `top` twips.
+constexpr plat::ControlSpec helpExitFrameAt(double top) {
+  return plat::ControlSpec{nullptr, kFrameLeft, top, kFrameWidth, kFrameHeight};
+}
+
+struct HelpExitButtons {
+  plat::CommandButton* help;
+  plat::CommandButton* exit;
+};
+
+// Builds the frame at `top` in the window and its two buttons, with what their clicks do.
+inline HelpExitButtons buildHelpExit(QWidget* window, double top, std::function<void()> onHelp,
+                                     std::function<void()> onExit) {
+  auto* frame = plat::build<plat::Frame>(window, helpExitFrameAt(top));
+  HelpExitButtons b{plat::build<plat::CommandButton>(frame, kHelpButton),
+                    plat::build<plat::CommandButton>(frame, kExitButton)};
+  b.help->onClick = std::move(onHelp);
+  b.exit->onClick = std::move(onExit);
+  return b;
+}
+
+// -- titles and plots -----------------------------------------------------------------------
+
+constexpr plat::FontSpec kTitleFont{"Arial", 9.75, true};
+
+// One letter of a title written downwards in the gap left of the plots.
+constexpr plat::ControlSpec sideLetterAt(const char* letter, double top) {
+  return plat::ControlSpec{letter, 4320, top, 255, 255, kTitleFont, Palette::Yellow};
+}
+
+// A title's letter, centred in its row.
+inline plat::Label* buildTitle(QWidget* window, const plat::ControlSpec& row) {
+  auto* title = plat::build<plat::Label>(window, row);
+  title->setAlignment(plat::Label::Center);
+  return title;
+}
+
+// A plot's picture on the given background, with a border, placed by its row.
+inline plat::PictureBox* buildPlot(QWidget* window, const plat::ControlSpec& row, rt::Colour back) {
+  auto* p = new plat::PictureBox(window, back);
+  p->setBorder(true);
+  plat::applySpec(p, row);
+  return p;
+}
+
+}  // namespace sharedlayout

@@ -1,0 +1,264 @@
+#include "wheel/waterwheelwindow.h"
+
+#include <QEvent>
+
+#include "platform/button.h"
+#include "platform/fonts.h"
+#include "platform/label.h"
+#include "platform/layout.h"
+#include "platform/panel.h"
+#include "platform/picturebox.h"
+#include "platform/placement.h"
+#include "platform/spinbutton.h"
+#include "platform/timer.h"
+#include "platform/twips.h"
+#include "runtime/convert.h"
+#include "runtime/palette.h"
+#include "shell/programfolder.h"
+#include "shell/sounds.h"
+#include "shell/clocks.h"
+#include "shell/settings.h"
+#include "wheel/wheellayout.h"
+
+namespace wheel {
+
+namespace {
+
+constexpr int kHelpTopic = 3;
+
+using namespace layout;
+
+// A read-out on the valve's picture, its background showing through.
+plat::Label* valveLabel(QWidget* valve, const plat::ControlSpec& row, plat::Label::Align a) {
+  auto* l = plat::build<plat::Label>(valve, row);
+  l->setTransparent();
+  l->setAlignment(a);
+  return l;
+}
+
+}  // namespace
+
+WheelSettings WheelSettingsFromShared() {
+  const shell::SharedSettings& s = shell::settings();
+  WheelSettings w;
+  w.WheelUnits = s.WheelUnits;
+  w.WheelCans = s.WheelCans;
+  w.WheelStickLength = s.WheelStickLength;
+  w.WheelStickMass = s.WheelStickMass;
+  w.WheelCanDiameter = s.WheelCanDiameter;
+  w.WheelCanHeight = s.WheelCanHeight;
+  w.WheelCanMass = s.WheelCanMass;
+  w.WheelEmptyTime = s.WheelEmptyTime;
+  w.WheelFillTime = s.WheelFillTime;
+  w.WheelFriction = s.WheelFriction;
+  return w;
+}
+
+void StoreWheelSettings(const WheelSettings& w) {
+  shell::SharedSettings& s = shell::settings();
+  s.WheelUnits = w.WheelUnits;
+  s.WheelCans = w.WheelCans;
+  s.WheelStickLength = w.WheelStickLength;
+  s.WheelStickMass = w.WheelStickMass;
+  s.WheelCanDiameter = w.WheelCanDiameter;
+  s.WheelCanHeight = w.WheelCanHeight;
+  s.WheelCanMass = w.WheelCanMass;
+  s.WheelEmptyTime = w.WheelEmptyTime;
+  s.WheelFillTime = w.WheelFillTime;
+  s.WheelFriction = w.WheelFriction;
+}
+
+WaterWheelWindow::WaterWheelWindow() {
+  setCaption("Water Wheel");
+  setBackColor(Palette::Red);
+  setClientSizeTwips(8700, 6840);
+  setHelp("vtrel.hlp", kHelpTopic);
+
+  buildValve();
+  buildWheelAndCharts();
+  buildButtons();
+
+  WheelView& view = *this;
+  WheelSound& sound = *this;
+  m_run = std::make_unique<WheelRun>(view, sound, shell::tickClock());
+}
+
+WaterWheelWindow::~WaterWheelWindow() = default;
+
+void WaterWheelWindow::buildValve() {
+  m_valvePicture = plat::build<plat::PictureBox>(this, kValvePicture, Palette::Red);
+  m_valvePicture->onPaint = [this] { DrawFlow(); };
+  valveLabel(m_valvePicture, kFlowTitle, plat::Label::Center);
+  m_flowGauge = plat::build<plat::Panel>(m_valvePicture, kFlowGauge);
+  m_flowGauge->setBevelOuter(plat::Panel::BevelInset);
+  m_flowGauge->setFloodType(plat::Panel::FloodLeftToRight);
+  m_flowGauge->setFloodColor(Palette::Blue);
+  m_flowGauge->setAccessibleName("Flow gauge");
+  m_flowSpin = plat::build<plat::SpinButton>(m_valvePicture, kFlowSpin, Qt::Horizontal);
+  m_flowSpin->setAccessibleCaption("Flow");
+  m_flowSpin->onSpinDown = [this] { lessFlow(); };
+  m_flowSpin->onSpinUp = [this] { moreFlow(); };
+  m_flowSpin->setEnabled(false);
+  m_flowReadout = valveLabel(m_valvePicture, kFlowReadout, plat::Label::Right);
+  m_flowUnits = valveLabel(m_valvePicture, kFlowUnits, plat::Label::Left);
+}
+
+void WaterWheelWindow::buildWheelAndCharts() {
+  // The wheel is drawn on a hidden picture of the visible one's size and copied whole.
+  m_wheelPicture = plat::build<plat::PictureBox>(this, kWheelPicture, Palette::Black);
+  m_hiddenWheel = std::make_unique<plat::ImageSurface>(m_wheelPicture->surface().deviceWidth(),
+                                                       m_wheelPicture->surface().deviceHeight(), Palette::Black);
+  SetupWheelPicture(*m_hiddenWheel);
+
+  m_speedChart = sharedlayout::buildPlot(this, kSpeedChart, Palette::Black);
+  m_heightChart = sharedlayout::buildPlot(this, kHeightChart, Palette::Black);
+  m_levelChart = sharedlayout::buildPlot(this, kLevelChart, Palette::Black);
+  m_charts = std::make_unique<StripCharts>(m_speedChart->surface(), m_heightChart->surface(), m_levelChart->surface());
+  for (const plat::ControlSpec& row : kChartTitles) sharedlayout::buildTitle(this, row);
+}
+
+void WaterWheelWindow::buildButtons() {
+  m_startButton = plat::build<plat::CommandButton>(this, kStartButton);
+  m_startButton->onClick = [this] { startOrRestart(); };
+  m_parametersButton = plat::build<plat::CommandButton>(this, kParametersButton);
+  m_parametersButton->onClick = [this] { openParameters(); };
+
+  const sharedlayout::HelpExitButtons helpExit =
+      sharedlayout::buildHelpExit(this, kHelpExitTop, [this] { showHelp(); }, [this] { exitOrStop(); });
+  m_helpButton = helpExit.help;
+  m_exitButton = helpExit.exit;
+
+  m_turnTimer = new plat::Timer(this);
+  m_turnTimer->onTimer = [this] { turnStep(); };
+}
+
+// -- load, activation and unload ----------------------------------------------------------
+
+void WaterWheelWindow::Form_Load() {
+  // A hand-edited settings file may hold values the wheel cannot work with: they are brought
+  // into their limits here, so the window, the dialog and the settings agree.
+  WheelSettings values = WheelSettingsFromShared();
+  if (BringIntoLimits(values)) StoreWheelSettings(values);
+
+  m_soundFile = shell::AppFilePath("ding.wav");
+  centreOnScreen();
+  plat::setLeftTwips(m_flowGauge, (plat::widthTwips(m_valvePicture) - plat::widthTwips(m_flowGauge)) / 2);
+  m_startLeft = rt::CInt(plat::leftTwips(m_startButton));
+  m_charts->Setup();
+  takeUpSettings();
+}
+
+void WaterWheelWindow::takeUpSettings() { m_run->Activate(WheelSettingsFromShared()); }
+
+bool WaterWheelWindow::event(QEvent* e) {
+  // Only a return from the parameters dialog counts as an activation: a message box, the
+  // help viewer or another program giving the activation back does not reset the wheel.
+  if (e->type() == QEvent::WindowActivate && isLoaded() && m_dialogWasActive) {
+    m_dialogWasActive = false;
+    takeUpSettings();
+  }
+  return plat::Form::event(e);
+}
+
+void WaterWheelWindow::dialogClosed() {
+  m_dialogWasActive = false;
+  Show();
+  takeUpSettings();
+}
+
+void WaterWheelWindow::Form_Unload() {
+  m_turnTimer->setEnabled(false);
+  if (m_dialog) m_dialog->UnloadForExit();
+}
+
+void WaterWheelWindow::leave() {
+  Unload();
+  returnToMenu();
+}
+
+void WaterWheelWindow::closeFromTitleBar() {
+  // The title bar ends a run first, then leaves as Exit does.
+  m_run->StopClicked();
+  leave();
+}
+
+// -- commands -----------------------------------------------------------------------------
+
+void WaterWheelWindow::startOrRestart() { m_run->StartClicked(); }
+
+void WaterWheelWindow::exitOrStop() {
+  if (m_run->StopClicked()) return;
+  leave();
+}
+
+void WaterWheelWindow::openParameters() {
+  if (!m_dialog) {
+    m_dialog = new WheelParametersDialog(this);
+    m_dialog->onActivated = [this] { m_dialogWasActive = true; };
+    m_dialog->onClosed = [this] { dialogClosed(); };
+  }
+  m_dialog->Show();
+}
+
+void WaterWheelWindow::turnStep() { m_run->Tick(); }
+
+void WaterWheelWindow::lessFlow() { m_run->SpinDown(); }
+
+void WaterWheelWindow::moreFlow() { m_run->SpinUp(); }
+
+// -- the view -----------------------------------------------------------------------------
+
+void WaterWheelWindow::ShowControls(const RunControls& c) {
+  m_startButton->setCaption(QString::fromStdString(c.startCaption));
+  // During a run Start (now Restart) stands centred under the wheel.
+  if (c.startCentred)
+    plat::setLeftTwips(m_startButton,
+                       kWheelPicture.left + (plat::widthTwips(m_wheelPicture) - plat::widthTwips(m_startButton)) / 2);
+  else
+    plat::setLeftTwips(m_startButton, m_startLeft);
+  m_parametersButton->setVisible(c.parametersVisible);
+  m_exitButton->setCaption(QString::fromStdString(c.exitCaption));
+}
+
+void WaterWheelWindow::EnableFlowSpin(bool on) { m_flowSpin->setEnabled(on); }
+
+void WaterWheelWindow::DrawFlow() {
+  const WheelModel& model = m_run->model();
+  m_flowGauge->setFloodPercent(model.FlowSetting() * 100 / 20);
+  m_flowReadout->setCaption(QString::fromStdString(WheelRun::FlowText(model.Flow(), m_run->metric())));
+  m_flowReadout->refresh();
+  DrawFallingWater(m_valvePicture->surface(), plat::leftTwips(m_flowGauge), plat::widthTwips(m_flowGauge),
+                   plat::heightTwips(m_flowGauge), model.FlowSetting() != 0);
+}
+
+void WaterWheelWindow::ShowUnits(bool metric) { m_flowUnits->setCaption(metric ? "g/s" : "oz/s"); }
+
+void WaterWheelWindow::ScaleWheel() {
+  ScaleWheelPicture(*m_hiddenWheel, m_run->model().derived());
+  ScaleWheelPicture(m_wheelPicture->surface(), m_run->model().derived());
+}
+
+void WaterWheelWindow::DrawWheel() { DrawWheelPicture(*m_hiddenWheel, m_wheelPicture->surface(), m_run->model()); }
+
+void WaterWheelWindow::StartCharts() { m_charts->Start(m_run->model()); }
+
+void WaterWheelWindow::ClearCharts() { m_charts->Clear(); }
+
+void WaterWheelWindow::DrawZeroLine() { m_charts->DrawZeroLine(); }
+
+void WaterWheelWindow::AdvanceCharts() { m_charts->Advance(m_run->model()); }
+
+void WaterWheelWindow::SetTimerInterval(int ms) { m_turnTimer->setInterval(ms); }
+
+void WaterWheelWindow::SetTimerEnabled(bool on) { m_turnTimer->setEnabled(on); }
+
+void WaterWheelWindow::PlayDingAndWait() { shell::PlayWave(m_soundFile, 0); }
+
+// -- repainting ---------------------------------------------------------------------------
+
+void WaterWheelWindow::Form_Paint() {
+  DrawWheel();
+  DrawFlow();
+}
+
+}  // namespace wheel

@@ -1,0 +1,127 @@
+#pragma once
+// The water wheel window: the wheel of leaking cans turning under the valve's stream, the
+// valve with its flow gauge and read-out, three strip charts (speed, height of can 1, the
+// cans' levels), and Start (or Restart), Parameters, Help and Exit (or Stop).
+
+#include <QPointer>
+#include <array>
+#include <memory>
+
+#include "platform/form.h"
+#include "wheel/wheeldraw.h"
+#include "wheel/wheelparametersdialog.h"
+#include "wheel/wheelrun.h"
+
+namespace plat {
+class CommandButton;
+class Frame;
+class ImageSurface;
+class Label;
+class Panel;
+class PictureBox;
+class SpinButton;
+class Timer;
+}  // namespace plat
+
+namespace wheel {
+
+class WaterWheelWindow : public plat::Form, private WheelView, private WheelSound {
+  Q_OBJECT
+ public:
+  WaterWheelWindow();
+  ~WaterWheelWindow() override;
+
+  // What the controls do.
+  void startOrRestart();
+  void exitOrStop();
+  void openParameters();
+  void turnStep();
+  void lessFlow();
+  void moreFlow();
+  // The window became the active window of the program: the model from the shared
+  // settings, the wheel reset and drawn.
+  void takeUpSettings();
+
+  // Controls, for tests and automation.
+  plat::CommandButton* startButton() const { return m_startButton; }
+  plat::CommandButton* parametersButton() const { return m_parametersButton; }
+  plat::CommandButton* helpButton() const { return m_helpButton; }
+  plat::CommandButton* exitButton() const { return m_exitButton; }
+  plat::SpinButton* flowSpin() const { return m_flowSpin; }
+  plat::Panel* flowGauge() const { return m_flowGauge; }
+  plat::Label* flowReadout() const { return m_flowReadout; }
+  plat::Label* flowUnits() const { return m_flowUnits; }
+  plat::PictureBox* valvePicture() const { return m_valvePicture; }
+  plat::PictureBox* wheelPicture() const { return m_wheelPicture; }
+  plat::ImageSurface& hiddenWheel() const { return *m_hiddenWheel; }
+  plat::PictureBox* speedChart() const { return m_speedChart; }
+  plat::PictureBox* heightChart() const { return m_heightChart; }
+  plat::PictureBox* levelChart() const { return m_levelChart; }
+  plat::Timer* turnTimer() const { return m_turnTimer; }
+  const WheelRun& run() const { return *m_run; }
+  const StripCharts& charts() const { return *m_charts; }
+  WheelParametersDialog* parametersDialog() const { return m_dialog; }
+  // Where Start stands when no run goes on, in twips.
+  int16_t startLeft() const { return m_startLeft; }
+
+ protected:
+  void Form_Load() override;
+  void Form_Unload() override;
+  void Form_Paint() override;
+  void closeFromTitleBar() override;
+  bool event(QEvent* e) override;
+
+ private:
+  void buildValve();
+  void buildWheelAndCharts();
+  void buildButtons();
+  void leave();
+  void dialogClosed();
+
+  // WheelView
+  void ShowControls(const RunControls& controls) override;
+  void EnableFlowSpin(bool on) override;
+  void DrawFlow() override;
+  void ShowUnits(bool metric) override;
+  void ScaleWheel() override;
+  void DrawWheel() override;
+  void StartCharts() override;
+  void ClearCharts() override;
+  void DrawZeroLine() override;
+  void AdvanceCharts() override;
+  void SetTimerInterval(int ms) override;
+  void SetTimerEnabled(bool on) override;
+  // WheelSound
+  void PlayDingAndWait() override;
+
+  std::unique_ptr<WheelRun> m_run;
+  std::unique_ptr<StripCharts> m_charts;
+  std::unique_ptr<plat::ImageSurface> m_hiddenWheel;
+  QString m_soundFile;
+  int16_t m_startLeft = 0;
+  // Set while the parameters dialog holds the activation, so the wheel's next activation
+  // is a return from the dialog (and not from the help viewer or another program).
+  bool m_dialogWasActive = false;
+  QPointer<WheelParametersDialog> m_dialog;
+
+  plat::PictureBox* m_valvePicture = nullptr;
+  plat::Panel* m_flowGauge = nullptr;
+  plat::SpinButton* m_flowSpin = nullptr;
+  plat::Label* m_flowReadout = nullptr;
+  plat::Label* m_flowUnits = nullptr;
+  plat::PictureBox* m_wheelPicture = nullptr;
+  plat::PictureBox* m_speedChart = nullptr;
+  plat::PictureBox* m_heightChart = nullptr;
+  plat::PictureBox* m_levelChart = nullptr;
+  plat::CommandButton* m_startButton = nullptr;
+  plat::CommandButton* m_parametersButton = nullptr;
+  plat::CommandButton* m_helpButton = nullptr;
+  plat::CommandButton* m_exitButton = nullptr;
+  plat::Timer* m_turnTimer = nullptr;
+};
+
+// The wheel's values from the shared settings, and back.
+WheelSettings WheelSettingsFromShared();
+void StoreWheelSettings(const WheelSettings& s);
+
+}  // namespace wheel

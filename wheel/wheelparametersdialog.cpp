@@ -1,0 +1,142 @@
+#include "wheel/wheelparametersdialog.h"
+
+#include <QEvent>
+
+#include "platform/button.h"
+#include "platform/fonts.h"
+#include "platform/image.h"
+#include "platform/label.h"
+#include "platform/layout.h"
+#include "platform/textbox.h"
+#include "platform/twips.h"
+#include "runtime/palette.h"
+#include "wheel/waterwheelwindow.h"
+#include "wheel/wheellayout.h"
+
+namespace wheel {
+
+namespace {
+
+constexpr int kHelpTopic = 3;
+
+using namespace dialoglayout;
+
+// A caption on the dialog's background.
+plat::Label* label(QWidget* parent, const plat::ControlSpec& row) {
+  auto* l = plat::build<plat::Label>(parent, row);
+  l->setTransparent();
+  return l;
+}
+
+}  // namespace
+
+WheelParametersDialog::WheelParametersDialog(QWidget* owner) : plat::Form(owner) {
+  setCaption("Water Wheel Parameters");
+  setBackColor(Palette::PaleYellow);
+  setClientSizeTwips(5355, 6435);
+  setHelp("vtrel.hlp", kHelpTopic);
+  setWindowIcon(plat::loadPicture("vantrel.png"));
+  setFont(plat::screenFont(kDialogFont.face, kDialogFont.points, kDialogFont.bold));
+
+  for (const plat::ControlSpec& heading : kHeadings) label(this, heading);
+  buildRows();
+  buildUnitsAndButtons();
+}
+
+void WheelParametersDialog::buildRows() {
+  for (int i = 0; i < kParamRows; ++i) {
+    m_parameterCaptions[size_t(i)] = label(this, captionRow(rowTop(i)));
+
+    auto* box = plat::build<plat::TextBox>(this, valueRow(rowTop(i)));
+    box->onGotFocus = [this, i] { selectValue(i); };
+    box->onKeyPress = [this, i](int& key) { filterKey(i, key); };
+    box->onLostFocus = [this, i] { takeValue(i); };
+    m_valueBoxes[size_t(i)] = box;
+
+    m_limitsCaptions[size_t(i)] = label(this, limitsRow(rowTop(i)));
+  }
+  for (int i = 0; i + 1 < kParamRows; ++i) setTabOrder(m_valueBoxes[size_t(i)], m_valueBoxes[size_t(i + 1)]);
+}
+
+void WheelParametersDialog::buildUnitsAndButtons() {
+  m_unitsFrame = plat::build<plat::Frame>(this, kUnitsFrame);
+  plat::applySpec(m_unitsOptions.add(1, m_unitsFrame, kMetricOption.caption), kMetricOption);
+  plat::applySpec(m_unitsOptions.add(0, m_unitsFrame, kUsOption.caption), kUsOption);
+  m_unitsOptions.onClick = [this](int index) { chooseUnits(index); };
+
+  m_okButton = plat::build<plat::CommandButton>(this, kOkButton);
+  m_okButton->onClick = [this] { finish(); };
+  m_helpButton = plat::build<plat::CommandButton>(this, kHelpButton);
+  m_helpButton->onClick = [this] { showHelp(); };
+}
+
+WheelParametersDialog::~WheelParametersDialog() = default;
+
+void WheelParametersDialog::Form_Load() {
+  m_values = WheelSettingsFromShared();
+  centreOnScreen();
+  show();
+  m_unitsOptions.choose(m_values.WheelUnits == 1 ? 1 : 0);
+  LoadParameters();
+}
+
+bool WheelParametersDialog::event(QEvent* e) {
+  if (e->type() == QEvent::WindowActivate && isLoaded() && onActivated) onActivated();
+  return plat::Form::event(e);
+}
+
+void WheelParametersDialog::chooseUnits(int index) {
+  m_params.SetUnits(int16_t(index));
+  StoreWheelSettings(m_values);
+  LoadParameters();
+}
+
+void WheelParametersDialog::LoadParameters() {
+  m_params.LoadParameters();
+  for (int i = 0; i < kParamRows; ++i) {
+    m_parameterCaptions[size_t(i)]->setCaption(QString::fromStdString(m_params.caption(i)));
+    m_limitsCaptions[size_t(i)]->setCaption(QString::fromStdString(m_params.limitsText(i)));
+    StoreParameter(i);
+  }
+  m_valueBoxes[0]->setFocus(Qt::OtherFocusReason);
+}
+
+void WheelParametersDialog::StoreParameter(int index) {
+  m_params.StoreParameter(index);
+  StoreWheelSettings(m_values);
+  m_shown[size_t(index)] = QString::fromStdString(m_params.text(index));
+  m_valueBoxes[size_t(index)]->setText(m_shown[size_t(index)]);
+}
+
+void WheelParametersDialog::selectValue(int index) { m_valueBoxes[size_t(index)]->selectAllText(); }
+
+void WheelParametersDialog::filterKey(int index, int& key) {
+  key = WheelParameters::FilterKey(key);
+  if (WheelParameters::MovesOn(key)) m_valueBoxes[size_t(WheelParameters::NextRow(index))]->setFocus(Qt::TabFocusReason);
+}
+
+void WheelParametersDialog::takeValue(int index) {
+  m_params.TextEntered(index, m_valueBoxes[size_t(index)]->text().toStdString());
+  StoreParameter(index);
+}
+
+void WheelParametersDialog::takeTypedValue() {
+  for (int i = 0; i < kParamRows; ++i) {
+    if (m_valueBoxes[size_t(i)]->hasFocus() && m_valueBoxes[size_t(i)]->text() != m_shown[size_t(i)]) takeValue(i);
+  }
+}
+
+void WheelParametersDialog::finish() { Unload(); }
+
+void WheelParametersDialog::Form_Unload() {
+  // Closing keeps what was typed last, as leaving its field would.
+  takeTypedValue();
+  if (!m_quiet && onClosed) onClosed();
+}
+
+void WheelParametersDialog::UnloadForExit() {
+  m_quiet = true;
+  Unload();
+}
+
+}  // namespace wheel
