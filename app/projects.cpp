@@ -8,7 +8,7 @@
 #include "rocketry/frmrocket.h"
 #include "robotics/frmrobot.h"
 #include "weather/frmwatch.h"
-#include "trajectories/frmarrow.h"
+#include "trajectories/trajectorieswindow.h"
 #include "wheel/frmwheel.h"
 
 // Each project window, as the menu opens it.
@@ -18,7 +18,7 @@ void registerProjects(shell::MenuWindow& menu) {
   menu.setProject(3, [] { return new wheel::frmWheel(); });
   menu.setProject(6, [] { return new circuits::frmCircuit(); });
   menu.setProject(7, [] { return new robot::frmRobot(); });
-  menu.setProject(8, [] { return new traj::frmArrow(); });
+  menu.setProject(8, [] { return new traj::TrajectoriesWindow(); });
   menu.setProject(5, [] { return new weather::frmWatch(); });
   menu.setProject(9, [] { return new rocket::frmRocket(); });
   menu.setProject(10, [] { return new prob::frmProb(); });

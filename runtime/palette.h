@@ -38,4 +38,7 @@ inline constexpr rt::Colour Violet = rt::RGB(192, 0, 192);
 // A role's name says what a colour stands for, where a project draws one thing in one
 // colour throughout.
 
+// Trajectories
+inline constexpr rt::Colour ArrowPath = Violet;  // the arrows' paths on the grid
+
 }  // namespace Palette

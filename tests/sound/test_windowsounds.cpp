@@ -38,8 +38,9 @@
 #include "probability/frmprob.h"
 #include "robotics/frmrobot.h"
 #include "rocketry/frmrocket.h"
+#include "shell/clocks.h"
 #include "shell/settings.h"
-#include "trajectories/frmarrow.h"
+#include "trajectories/trajectorieswindow.h"
 #include "wheel/frmwheel.h"
 #include "runtime/random.h"
 #include "tests/sound/listening.h"
@@ -343,20 +344,21 @@ TEST_F(WindowSounds, TrajectoryShotBoingsThenAMissOrAHitIsHeardBeforeItsMessage)
   QFile::copy(VANTREL_APP_DIR "/arrowmark.png", dir.filePath("arrowmark.png"));
   rt::ScriptedRandom random{{0.65f}};
   ASSERT_NO_FATAL_FAILURE(ears.begin());
-  auto* w = openProject<traj::frmArrow>(8);
+  auto* w = openProject<traj::TrajectoriesWindow>(8);
   ASSERT_TRUE(w);
-  w->setRandomSource(&random);
+  shell::setRandomSource(&random);
   std::vector<bool> messageShown;
-  ears.log->onPlay = [&](const TimedCall&) { messageShown.push_back(w->lblMessage->isVisible()); };
-  w->cmdShoot->click();  // the first settings miss
-  EXPECT_TRUE(w->lblMessage->caption().startsWith("Missed"));
+  ears.log->onPlay = [&](const TimedCall&) { messageShown.push_back(w->message()->isVisible()); };
+  w->shootButton()->click();  // the first settings miss
+  EXPECT_TRUE(w->message()->caption().startsWith("Missed"));
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
   shell::settings().ArrowAngle = 49;
   shell::settings().ArrowSpeed = 150;
-  w->hsbAngle->setValue(490);
-  w->hsbSpeed->setValue(150);
-  w->cmdShoot->click();
-  EXPECT_EQ(w->lblMessage->caption(), "A Hit!  Nice Speed!");
+  w->angleBar()->setValue(490);
+  w->speedBar()->setValue(150);
+  w->shootButton()->click();
+  shell::setRandomSource(nullptr);
+  EXPECT_EQ(w->message()->caption(), "A Hit!  Nice Speed!");
   const auto heard = ears.end("trajectories.raw");
   const auto plays = ears.log->plays();
   ASSERT_EQ(plays.size(), 4u);
