@@ -5,7 +5,7 @@
 #include "levers/frmlever.h"
 #include "pendulum/frmpend.h"
 #include "probability/frmprob.h"
-#include "rocketry/frmrocket.h"
+#include "rocketry/rocketrywindow.h"
 #include "robotics/frmrobot.h"
 #include "weather/frmwatch.h"
 #include "trajectories/trajectorieswindow.h"
@@ -20,7 +20,7 @@ void registerProjects(shell::MenuWindow& menu) {
   menu.setProject(7, [] { return new robot::frmRobot(); });
   menu.setProject(8, [] { return new traj::TrajectoriesWindow(); });
   menu.setProject(5, [] { return new weather::frmWatch(); });
-  menu.setProject(9, [] { return new rocket::frmRocket(); });
+  menu.setProject(9, [] { return new rocket::RocketryWindow(); });
   menu.setProject(10, [] { return new prob::frmProb(); });
   menu.setProject(4, [] { return new lander::frmLander(); });
 }
