@@ -5,10 +5,10 @@
 #include "levers/leverswindow.h"
 #include "pendulum/frmpend.h"
 #include "probability/frmprob.h"
-#include "rocketry/frmrocket.h"
+#include "rocketry/rocketrywindow.h"
 #include "robotics/frmrobot.h"
 #include "weather/frmwatch.h"
-#include "trajectories/frmarrow.h"
+#include "trajectories/trajectorieswindow.h"
 #include "wheel/frmwheel.h"
 
 // Each project window, as the menu opens it.
@@ -18,9 +18,9 @@ void registerProjects(shell::MenuWindow& menu) {
   menu.setProject(3, [] { return new wheel::frmWheel(); });
   menu.setProject(6, [] { return new circuits::frmCircuit(); });
   menu.setProject(7, [] { return new robot::frmRobot(); });
-  menu.setProject(8, [] { return new traj::frmArrow(); });
+  menu.setProject(8, [] { return new traj::TrajectoriesWindow(); });
   menu.setProject(5, [] { return new weather::frmWatch(); });
-  menu.setProject(9, [] { return new rocket::frmRocket(); });
+  menu.setProject(9, [] { return new rocket::RocketryWindow(); });
   menu.setProject(10, [] { return new prob::frmProb(); });
   menu.setProject(4, [] { return new lander::frmLander(); });
 }

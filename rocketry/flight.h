@@ -56,9 +56,11 @@ int BarValue(float value, float scale, int min, int max);
 // "###0.0" read-outs of the inputs.
 std::string TenthsText(float value);
 
-// The six predicted results, as the window's labels show them.
+// The six predicted results, as the window's read-outs show them: the maximum speed, the
+// maximum altitude and when it is reached, the descent speed and when it is reached, and the
+// flight time.
 struct FlightResults {
-  std::string lblMaxSpeed, lblAMax, lblTAMax, lblCSpeed, lblTDS, lblTCSpeed;
+  std::string maxSpeed, maxAltitude, apogeeTime, descentSpeed, descentTime, flightTime;
 };
 
 // What a flight does outside itself when it passes its events.

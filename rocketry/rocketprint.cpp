@@ -2,6 +2,7 @@
 
 #include "platform/printer.h"
 #include "runtime/numfmt.h"
+#include "runtime/palette.h"
 
 namespace rocket {
 
@@ -40,15 +41,9 @@ void downwards(plat::Printer& pr, const Box& box) {
   }
 }
 
-}  // namespace
-
-void PrintLaunch(plat::Printer& pr, const LaunchPrintout& page) {
+// The inputs as the window shows them, and the launch values with their times.
+void printValues(plat::Printer& pr, const LaunchPrintout& page) {
   const Flight& f = *page.flight;
-  const rt::Colour black = rt::QBColor(0);
-  pr.setFont("Courier New", 12);
-  pr.setScale(0, 0, 850, 1100);
-  pr.setForeColor(black);
-
   pr.moveTo(100, 100);
   pr.print("Rocketry");
   pr.newLine();
@@ -69,12 +64,11 @@ void PrintLaunch(plat::Printer& pr, const LaunchPrintout& page) {
                    fmt(f.ApogeeTime, "###0.0") + " seconds");
   textLine(pr, "Descent Speed = " + fmt(f.DescentSpeed * lf, "####0") + unit + "/sec - Reached at " +
                    fmt(f.DescentTime, "###0.0") + " seconds");
+}
 
-  pr.setDrawWidth(2);
-  for (const Box& b : {kAltitudeBox, kSpeedBox, kForceBox}) pr.box(kLeft, b.top, kRight, b.bottom, black);
-  pr.setDrawWidth(1);
-  for (const Box& b : {kAltitudeBox, kSpeedBox, kForceBox}) downwards(pr, b);
-
+// The three profiles in their frames, with dotted zero lines for speed and force.
+void printProfiles(plat::Printer& pr, const LaunchPrintout& page) {
+  const Flight& f = *page.flight;
   // The value ranges are the window's plots'.
   const double flightTime = f.FlightTime;
   const double altitudeTop = 1.1 * double(f.MaxAltitude);
@@ -90,15 +84,30 @@ void PrintLaunch(plat::Printer& pr, const LaunchPrintout& page) {
   for (size_t i = 1; i < page.points.size(); ++i) {
     const FlightPoint& a = page.points[i - 1];
     const FlightPoint& b = page.points[i];
-    pr.line(x(a.t), yAltitude(a.altitude), x(b.t), yAltitude(b.altitude), black);
-    pr.line(x(a.t), ySpeed(a.speed), x(b.t), ySpeed(b.speed), black);
-    pr.line(x(a.t), yForce(a.force), x(b.t), yForce(b.force), black);
+    pr.line(x(a.t), yAltitude(a.altitude), x(b.t), yAltitude(b.altitude), Palette::Black);
+    pr.line(x(a.t), ySpeed(a.speed), x(b.t), ySpeed(b.speed), Palette::Black);
+    pr.line(x(a.t), yForce(a.force), x(b.t), yForce(b.force), Palette::Black);
   }
 
   pr.setDrawStyle(plat::DrawDot);
-  pr.line(kLeft, ySpeed(0), kRight, ySpeed(0), black);
-  pr.line(kLeft, yForce(0), kRight, yForce(0), black);
+  pr.line(kLeft, ySpeed(0), kRight, ySpeed(0), Palette::Black);
+  pr.line(kLeft, yForce(0), kRight, yForce(0), Palette::Black);
   pr.setDrawStyle(plat::DrawSolid);
+}
+
+}  // namespace
+
+void PrintLaunch(plat::Printer& pr, const LaunchPrintout& page) {
+  pr.setFont("Courier New", 12);
+  pr.setScale(0, 0, 850, 1100);
+  pr.setForeColor(Palette::Black);
+  printValues(pr, page);
+
+  pr.setDrawWidth(2);
+  for (const Box& b : {kAltitudeBox, kSpeedBox, kForceBox}) pr.box(kLeft, b.top, kRight, b.bottom, Palette::Black);
+  pr.setDrawWidth(1);
+  for (const Box& b : {kAltitudeBox, kSpeedBox, kForceBox}) downwards(pr, b);
+  printProfiles(pr, page);
 
   pr.endDoc();
 }

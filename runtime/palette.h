@@ -51,4 +51,7 @@ inline constexpr rt::Colour WheelCanOutline = White;
 inline constexpr rt::Colour WheelSpeedLine = White;
 inline constexpr rt::Colour WheelZeroLine = Yellow;
 
+// Trajectories: the arrows' paths on the grid.
+inline constexpr rt::Colour ArrowPath = Violet;
+
 }  // namespace Palette

@@ -1,12 +1,13 @@
 #include "trajectories/griddraw.h"
 
 #include "platform/surface.h"
+#include "runtime/palette.h"
 
 namespace traj {
 
 void SetupGrid(plat::Surface& grid) {
   grid.setScale(0, kGridHeight, kGridWidth, 0);
-  grid.setForeColor(kPathColour);
+  grid.setForeColor(Palette::ArrowPath);
 }
 
 void GridPen::Start() { m_grid.pset(0, 0); }
@@ -28,7 +29,7 @@ void PagePen::LineTo(double x, double y) {
   m_y = y;
   constexpr double top = kGridHeight;
   if (y0 <= top && y1 <= top) {
-    m_page.lineTo(PageX(x1), PageY(y1), rt::RGB(0, 0, 0));
+    m_page.lineTo(PageX(x1), PageY(y1), Palette::Black);
     return;
   }
   if (y0 > top && y1 > top) {
@@ -44,7 +45,7 @@ void PagePen::LineTo(double x, double y) {
     x1 = xTop;
     y1 = top;
   }
-  m_page.line(PageX(x0), PageY(y0), PageX(x1), PageY(y1), rt::RGB(0, 0, 0));
+  m_page.line(PageX(x0), PageY(y0), PageX(x1), PageY(y1), Palette::Black);
   m_page.moveTo(PageX(m_x), PageY(m_y));
 }
 

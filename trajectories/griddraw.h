@@ -2,7 +2,6 @@
 // The arrow paths on the grid picture and on the printed page: pens that turn the model's
 // path points (grid feet) into lines on a drawing surface.
 
-#include "runtime/colour.h"
 #include "trajectories/shot.h"
 
 namespace plat {
@@ -11,10 +10,8 @@ class Surface;
 
 namespace traj {
 
-// The paths' colour on the screen: magenta.
-inline constexpr rt::Colour kPathColour = rt::RGB(192, 0, 192);
-
-// Gives the grid picture its scale, feet with the origin at the bottom left, and its pen.
+// Gives the grid picture its scale, feet with the origin at the bottom left, and its pen
+// in the paths' colour.
 void SetupGrid(plat::Surface& grid);
 
 // Draws on the grid picture in its pen colour; each path starts with a point at the origin.

@@ -1,29 +1,20 @@
 #include "trajectories/printarrow.h"
 
 #include "platform/printer.h"
-#include "runtime/colour.h"
 #include "runtime/numfmt.h"
+#include "runtime/palette.h"
 #include "trajectories/griddraw.h"
 
 namespace traj {
 
 namespace {
-constexpr rt::Colour kBlack = rt::RGB(0, 0, 0);
-
 void lineAt100(plat::Printer& p, const QString& text) {
   p.setCurrentX(100);
   p.print(text);
 }
-}  // namespace
 
-void PrintTrajectories(plat::Printer& p, const ArrowPrintout& sheet) {
-  p.setFontName(QStringLiteral("Courier New"));
-  p.setOrientation(plat::Orientation::Landscape);
-  p.setFontSize(12);
-  p.setFontBold(false);
-  // Hundredths of an inch on a landscape letter page.
-  p.setScale(0, 0, 1100, 850);
-
+// The title and the launch values, as the window's read-outs show them.
+void printValues(plat::Printer& p, const ArrowPrintout& sheet) {
   p.moveTo(100, 100);
   p.print(QStringLiteral("Trajectories"));
   p.newLine();
@@ -34,15 +25,18 @@ void PrintTrajectories(plat::Printer& p, const ArrowPrintout& sheet) {
   lineAt100(p, QStringLiteral("Current Speed = ") + sheet.speed);
   lineAt100(p, QStringLiteral("Mark X = ") + sheet.markX);
   lineAt100(p, QStringLiteral("Mark y = ") + sheet.markY);
+}
 
-  // The grid: a frame and dotted lines every 100 feet up and every 200 feet across.
+// The grid: a frame, dotted lines every 100 feet up and every 200 feet across, and the
+// numbers along its left and bottom edges.
+void printGrid(plat::Printer& p) {
   p.setDrawWidth(2);
-  p.box(200, 300, 950, 750, kBlack);
+  p.box(200, 300, 950, 750, Palette::Black);
   p.setDrawWidth(1);
   p.setDrawStyle(plat::DrawDot);
   for (int i = 1; i <= 4; ++i) {
-    p.line(200, 300 + 90 * i, 950, 300 + 90 * i, kBlack);
-    p.line(200 + 150 * i, 300, 200 + 150 * i, 750, kBlack);
+    p.line(200, 300 + 90 * i, 950, 300 + 90 * i, Palette::Black);
+    p.line(200 + 150 * i, 300, 200 + 150 * i, 750, Palette::Black);
   }
   p.setDrawStyle(plat::DrawSolid);
 
@@ -56,6 +50,19 @@ void PrintTrajectories(plat::Printer& p, const ArrowPrintout& sheet) {
     p.setCurrentY(760);
     p.print(across);
   }
+}
+
+}  // namespace
+
+void PrintTrajectories(plat::Printer& p, const ArrowPrintout& sheet) {
+  p.setFontName(QStringLiteral("Courier New"));
+  p.setOrientation(plat::Orientation::Landscape);
+  p.setFontSize(12);
+  p.setFontBold(false);
+  // Hundredths of an inch on a landscape letter page.
+  p.setScale(0, 0, 1100, 850);
+  printValues(p, sheet);
+  printGrid(p);
 
   if (sheet.store && sheet.store->ShotCount() > 0) {
     PagePen pen(p);

@@ -5,6 +5,7 @@
 
 #include "runtime/convert.h"
 #include "runtime/numfmt.h"
+#include "runtime/physics.h"
 #include "runtime/random.h"
 
 namespace traj {
@@ -14,9 +15,9 @@ ShotSounds::~ShotSounds() = default;
 
 namespace {
 
-// Half of gravity's 32.2 feet per second squared, for the height term.
-constexpr double kHalfG = 16.1;
-constexpr double kG = 32.2;
+// Half of gravity, for the height term: 16.1 feet per second squared (halving is exact, so
+// this is the same double as the literal 16.1).
+constexpr double kHalfG = phys::GravityFt / 2;
 
 // The distance of a rounded path point from the mark, the differences taken as whole feet.
 float markDistance(int16_t x, int16_t y, int16_t markX, int16_t markY) {
@@ -67,7 +68,7 @@ ShotResult TakeShot(ShotStore& store, const ArrowValues& v, PathPen& pen, ShotSo
   const double a = double(v.ArrowAngle) * kDegToRad;
   const double speed = v.ArrowSpeed;
   // The flight lasts until the arrow is back on the ground, and half a second more.
-  const float T = float(double(2.0f * v.ArrowSpeed) * std::sin(a) / kG + 0.5);
+  const float T = float(double(2.0f * v.ArrowSpeed) * std::sin(a) / phys::GravityFt + 0.5);
   pen.Start();
   for (float t = 0; t <= T; t += 0.01f) {
     const double td = t;
@@ -105,7 +106,7 @@ void RedrawShots(const ShotStore& store, int16_t markX, int16_t markY, PathPen& 
   for (int i = 1; i <= store.ShotCount(); ++i) {
     const double a = double(store.ShotAngle(i)) * kDegToRad;
     const int16_t S = store.ShotSpeed(i);
-    const float T = float(double(int16_t(S * 2)) * std::sin(a) / kG + 0.5);
+    const float T = float(double(int16_t(S * 2)) * std::sin(a) / phys::GravityFt + 0.5);
     pen.Start();
     for (float t = 0; t <= T; t += 0.05f) {
       const double td = t;
@@ -122,7 +123,7 @@ void PrintedPaths(const ShotStore& store, int16_t markX, int16_t markY, PathPen&
   for (int i = 1; i <= store.ShotCount(); ++i) {
     const double a = double(store.ShotAngle(i)) * kDegToRad;
     const int16_t S = store.ShotSpeed(i);
-    const float T = float(double(int16_t(S * 2)) * std::sin(a) / kG + 0.5);
+    const float T = float(double(int16_t(S * 2)) * std::sin(a) / phys::GravityFt + 0.5);
     pen.Start();
     for (float t = 0; t <= T; t += 0.05f) {
       const double td = t;

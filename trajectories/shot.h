@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <string>
 
+#include "runtime/physics.h"
+
 namespace rt {
 class RandomSource;
 }
@@ -17,7 +19,7 @@ class RandomSource;
 namespace traj {
 
 // Degrees to radians, with pi taken as 3.14159.
-inline constexpr double kDegToRad = 0.017453277777777776;
+inline constexpr double kDegToRad = phys::Pi / 180;
 // A path point this close to the mark's centre is a hit.
 inline constexpr double kHitDistance = 5.66;
 // The store keeps this many shots; later shots replace the last one.

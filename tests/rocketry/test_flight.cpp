@@ -39,12 +39,12 @@ TEST(FlightPlan, TenNewtonsForThreePointNineSecondsWithoutParachute) {
   EXPECT_NEAR(f.ThrustRatio, 4.997f, 0.0005f);
   EXPECT_NEAR(f.BurnoutSpeed, 152.9f, 0.05f);
   const FlightResults r = f.Results(UnitsFor(1));
-  EXPECT_EQ(r.lblMaxSpeed, "153 m/s");
-  EXPECT_EQ(r.lblAMax, "1490 m");
-  EXPECT_EQ(r.lblTAMax, "19.5 s");
-  EXPECT_EQ(r.lblCSpeed, "-60 m/s");
-  EXPECT_EQ(r.lblTDS, "25.6 s");
-  EXPECT_EQ(r.lblTCSpeed, "47.4 s");
+  EXPECT_EQ(r.maxSpeed, "153 m/s");
+  EXPECT_EQ(r.maxAltitude, "1490 m");
+  EXPECT_EQ(r.apogeeTime, "19.5 s");
+  EXPECT_EQ(r.descentSpeed, "-60 m/s");
+  EXPECT_EQ(r.descentTime, "25.6 s");
+  EXPECT_EQ(r.flightTime, "47.4 s");
   EXPECT_NEAR(f.DescentAltitude, 1306.5f, 0.05f);
   EXPECT_EQ(f.DescentSpeed, kFreeLimit);
 }
@@ -53,11 +53,11 @@ TEST(FlightPlan, TheParachuteSlowsTheDescentToFifteen) {
   RocketSettings s{10.0f, 3.9f, 204, 1, 1};
   const Flight f = planned(s, kChuteLimit);
   const FlightResults r = f.Results(UnitsFor(1));
-  EXPECT_EQ(r.lblMaxSpeed, "153 m/s");
-  EXPECT_EQ(r.lblCSpeed, "-15 m/s");
-  EXPECT_EQ(r.lblTDS, "21.0 s");
+  EXPECT_EQ(r.maxSpeed, "153 m/s");
+  EXPECT_EQ(r.descentSpeed, "-15 m/s");
+  EXPECT_EQ(r.descentTime, "21.0 s");
   EXPECT_NEAR(f.DescentAltitude, 1478.6f, 0.05f);
-  EXPECT_EQ(r.lblTCSpeed, "119.6 s");
+  EXPECT_EQ(r.flightTime, "119.6 s");
 }
 
 TEST(FlightPlan, UsUnitsChangeOnlyTheSpeedsAndHeights) {
@@ -65,14 +65,14 @@ TEST(FlightPlan, UsUnitsChangeOnlyTheSpeedsAndHeights) {
   const Flight f = planned(s, kFreeLimit);
   const FlightResults us = f.Results(UnitsFor(0));
   const FlightResults metric = f.Results(UnitsFor(1));
-  EXPECT_EQ(us.lblMaxSpeed, "502 ft/s");
-  EXPECT_EQ(us.lblAMax, "4889 ft");
-  EXPECT_EQ(us.lblCSpeed, "-197 ft/s");
-  EXPECT_EQ(us.lblTAMax, metric.lblTAMax);
-  EXPECT_EQ(us.lblTDS, metric.lblTDS);
-  EXPECT_EQ(us.lblTCSpeed, metric.lblTCSpeed);
+  EXPECT_EQ(us.maxSpeed, "502 ft/s");
+  EXPECT_EQ(us.maxAltitude, "4889 ft");
+  EXPECT_EQ(us.descentSpeed, "-197 ft/s");
+  EXPECT_EQ(us.apogeeTime, metric.apogeeTime);
+  EXPECT_EQ(us.descentTime, metric.descentTime);
+  EXPECT_EQ(us.flightTime, metric.flightTime);
   // With the parachute, -15 m/s reads -49 ft/s.
-  EXPECT_EQ(planned(s, kChuteLimit).Results(UnitsFor(0)).lblCSpeed, "-49 ft/s");
+  EXPECT_EQ(planned(s, kChuteLimit).Results(UnitsFor(0)).descentSpeed, "-49 ft/s");
 }
 
 TEST(FlightPlan, ALightFlightLandsBeforeEitherLimit) {
@@ -80,10 +80,10 @@ TEST(FlightPlan, ALightFlightLandsBeforeEitherLimit) {
     RocketSettings s{2.0f, 0.5f, 140, 1, limit == kChuteLimit ? int16_t(1) : int16_t(0)};
     const Flight f = planned(s, limit);
     const FlightResults r = f.Results(UnitsFor(1));
-    EXPECT_EQ(r.lblCSpeed, "-4 m/s");
+    EXPECT_EQ(r.descentSpeed, "-4 m/s");
     EXPECT_NEAR(f.DescentSpeed, -4.0f, 0.01f);
-    EXPECT_EQ(r.lblTDS, "1.1 s");
-    EXPECT_EQ(r.lblTCSpeed, "1.1 s");
+    EXPECT_EQ(r.descentTime, "1.1 s");
+    EXPECT_EQ(r.flightTime, "1.1 s");
     EXPECT_EQ(f.DescentTime, f.FlightTime);
     EXPECT_EQ(f.DescentAltitude, 0.0f);
   }

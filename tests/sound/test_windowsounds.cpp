@@ -39,9 +39,12 @@
 #include "platform/spinbutton.h"
 #include "probability/frmprob.h"
 #include "robotics/frmrobot.h"
-#include "rocketry/frmrocket.h"
+#include "rocketry/rocketrywindow.h"
+#include "shell/clocks.h"
 #include "shell/settings.h"
 #include "trajectories/frmarrow.h"
+#include "trajectories/trajectorieswindow.h"
+#include "wheel/frmwheel.h"
 #include "wheel/waterwheelwindow.h"
 #include "runtime/random.h"
 #include "tests/support/manualsources.h"
@@ -346,20 +349,21 @@ TEST_F(WindowSounds, TrajectoryShotBoingsThenAMissOrAHitIsHeardBeforeItsMessage)
   QFile::copy(VANTREL_APP_DIR "/arrowmark.png", dir.filePath("arrowmark.png"));
   rt::ScriptedRandom random{{0.65f}};
   ASSERT_NO_FATAL_FAILURE(ears.begin());
-  auto* w = openProject<traj::frmArrow>(8);
+  auto* w = openProject<traj::TrajectoriesWindow>(8);
   ASSERT_TRUE(w);
-  w->setRandomSource(&random);
+  shell::setRandomSource(&random);
   std::vector<bool> messageShown;
-  ears.log->onPlay = [&](const TimedCall&) { messageShown.push_back(w->lblMessage->isVisible()); };
-  w->cmdShoot->click();  // the first settings miss
-  EXPECT_TRUE(w->lblMessage->caption().startsWith("Missed"));
+  ears.log->onPlay = [&](const TimedCall&) { messageShown.push_back(w->message()->isVisible()); };
+  w->shootButton()->click();  // the first settings miss
+  EXPECT_TRUE(w->message()->caption().startsWith("Missed"));
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
   shell::settings().ArrowAngle = 49;
   shell::settings().ArrowSpeed = 150;
-  w->hsbAngle->setValue(490);
-  w->hsbSpeed->setValue(150);
-  w->cmdShoot->click();
-  EXPECT_EQ(w->lblMessage->caption(), "A Hit!  Nice Speed!");
+  w->angleBar()->setValue(490);
+  w->speedBar()->setValue(150);
+  w->shootButton()->click();
+  shell::setRandomSource(nullptr);
+  EXPECT_EQ(w->message()->caption(), "A Hit!  Nice Speed!");
   const auto heard = ears.end("trajectories.raw");
   const auto plays = ears.log->plays();
   ASSERT_EQ(plays.size(), 4u);
@@ -437,22 +441,22 @@ TEST_F(WindowSounds, RobotArmDingsFanfaresAndWarns) {
 TEST_F(WindowSounds, RocketRoarsUntilBurnOutThenPoofsAndLandsWithAFanfare) {
   soundcheck::Listening::writeTone(dir.path(), "rocket.wav", 3.0, 0);
   ASSERT_NO_FATAL_FAILURE(ears.begin());
-  auto* w = openProject<rocket::frmRocket>(9);
+  auto* w = openProject<rocket::RocketryWindow>(9);
   ASSERT_TRUE(w);
   // The window is drawn first, as it is before a user can launch: a first paint that came only
   // after the landing would replay the flight, and the replay's burn-out stops any sound.
   workFor(0.2);
-  w->chkChute()->setValue(1);
-  w->cmdLaunch()->click();
+  w->chuteBox()->setValue(1);
+  w->launchButton()->click();
   std::this_thread::sleep_for(std::chrono::milliseconds(500));  // the motor roars meanwhile
-  EXPECT_GT(fireUntilLogged(w->Timer1(), ears.log->calls.size(), 10000), 1);
+  EXPECT_GT(fireUntilLogged(w->flightTimer(), ears.log->calls.size(), 10000), 1);
   ASSERT_EQ(ears.log->calls.back().kind, plat::SoundCall::Stop);  // burn-out
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  fireUntilLogged(w->Timer1(), ears.log->calls.size(), 10000);
+  fireUntilLogged(w->flightTimer(), ears.log->calls.size(), 10000);
   EXPECT_TRUE(ears.log->calls.back().path.endsWith("xpoof.wav"));
-  EXPECT_TRUE(w->picChute()->isVisible());
+  EXPECT_TRUE(w->chutePicture()->isVisible());
   std::this_thread::sleep_for(std::chrono::milliseconds(500));
-  while (w->launch().Running()) w->Timer1()->fire();
+  while (w->launch().Running()) w->flightTimer()->fire();
   const auto heard = ears.end("rocket.raw");
   const auto plays = ears.log->plays();
   for (const auto& p : plays) EXPECT_FALSE(p.wait);

@@ -5,11 +5,12 @@
 
 #include "platform/label.h"
 #include "platform/scrollbar.h"
-#include "tests/trajectories/arrowwindow.h"
+#include "runtime/palette.h"
+#include "tests/trajectories/trajectoriesfixture.h"
 
 namespace {
 
-using namespace arrowtest;
+using namespace trajtest;
 using Args = std::vector<double>;
 
 std::vector<const plat::DrawOp*> opsOf(const plat::PrintedPage& page, const std::string& op) {
@@ -27,20 +28,20 @@ std::vector<const plat::DrawOp*> pathLines(const plat::PrintedPage& page) {
   return out;
 }
 
-class ArrowPrintout : public ArrowWindow {
+class TrajectoriesPrintout : public TrajectoriesWindowTest {
  protected:
   const plat::PrintedPage* print() {
     const size_t before = printed->documents.size();
-    window->cmdPrint->click();
+    window->printButton()->click();
     if (printed->documents.size() != before + 1 || printed->documents.back().pages.size() != 1) return nullptr;
     return &printed->documents.back().pages[0];
   }
 };
 
-TEST_F(ArrowPrintout, CancelPrintsNothing) {
+TEST_F(TrajectoriesPrintout, CancelPrintsNothing) {
   ASSERT_TRUE(open());
   services.boxes->answer(plat::Msg::Cancel);
-  window->cmdPrint->click();
+  window->printButton()->click();
   EXPECT_TRUE(printed->documents.empty());
   ASSERT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_EQ(services.boxes->calls[0].text, "Make sure printer is on-line and ready.");
@@ -48,7 +49,7 @@ TEST_F(ArrowPrintout, CancelPrintsNothing) {
   EXPECT_EQ(services.boxes->calls[0].style, plat::Msg::OkCancel | plat::Msg::Information);
 }
 
-TEST_F(ArrowPrintout, WithoutShotsThePageHasTheValuesTheGridTheNumbersAndTheMark) {
+TEST_F(TrajectoriesPrintout, WithoutShotsThePageHasTheValuesTheGridTheNumbersAndTheMark) {
   shell::settings().ArrowAngle = 45.3f;
   shell::settings().ArrowSpeed = 120;
   ASSERT_TRUE(open());
@@ -94,26 +95,26 @@ TEST_F(ArrowPrintout, WithoutShotsThePageHasTheValuesTheGridTheNumbersAndTheMark
   EXPECT_EQ(Args(pictures[0]->args.begin(), pictures[0]->args.begin() + 4), (Args{485, 555, 30, 30}));
 }
 
-TEST_F(ArrowPrintout, ShotsArePrintedInsideTheGridAndTheMarkInItsCorner) {
+TEST_F(TrajectoriesPrintout, ShotsArePrintedInsideTheGridAndTheMarkInItsCorner) {
   shell::settings().ArrowAngle = 20;
   shell::settings().ArrowSpeed = 250;
   shell::settings().MarkX = 1000;
   shell::settings().MarkY = 500;
   ASSERT_TRUE(open());
-  window->cmdShoot->click();  // lands near 1250 feet: beyond the grid on the screen
-  window->hsbAngle->setValue(700);
-  window->hsbSpeed->setValue(200);
-  window->cmdShoot->click();  // climbs to about 550 feet and lands near 800
-  window->hsbAngle->setValue(0);
-  window->hsbSpeed->setValue(100);
-  window->cmdShoot->click();
+  window->shootButton()->click();  // lands near 1250 feet: beyond the grid on the screen
+  window->angleBar()->setValue(700);
+  window->speedBar()->setValue(200);
+  window->shootButton()->click();  // climbs to about 550 feet and lands near 800
+  window->angleBar()->setValue(0);
+  window->speedBar()->setValue(100);
+  window->shootButton()->click();
   const plat::PrintedPage* page = print();
   ASSERT_TRUE(page);
   const auto lines = pathLines(*page);
   ASSERT_FALSE(lines.empty());
   double right = 0;
   for (const auto* d : lines) {
-    EXPECT_EQ(d->colour, rt::RGB(0, 0, 0));
+    EXPECT_EQ(d->colour, Palette::Black);
     EXPECT_LE(d->args[2], 950.0);
     // A flight higher than the grid is left out above its top, not drawn over the text.
     EXPECT_GE(d->args[1], 300.0);
@@ -133,12 +134,12 @@ TEST_F(ArrowPrintout, ShotsArePrintedInsideTheGridAndTheMarkInItsCorner) {
   EXPECT_EQ(page->texts()[4], "Current Angle = 0.0 degrees");
 }
 
-TEST_F(ArrowPrintout, AMarkAtTheOriginStopsEveryPrintedPathAtItsFirstPoint) {
+TEST_F(TrajectoriesPrintout, AMarkAtTheOriginStopsEveryPrintedPathAtItsFirstPoint) {
   shell::settings().MarkX = 0;
   shell::settings().MarkY = 0;
   ASSERT_TRUE(open());
-  window->cmdShoot->click();
-  window->cmdShoot->click();
+  window->shootButton()->click();
+  window->shootButton()->click();
   const plat::PrintedPage* page = print();
   ASSERT_TRUE(page);
   const auto lines = pathLines(*page);
@@ -146,15 +147,15 @@ TEST_F(ArrowPrintout, AMarkAtTheOriginStopsEveryPrintedPathAtItsFirstPoint) {
   for (const auto* d : lines) EXPECT_EQ(d->args, (Args{200, 750, 200, 750}));
 }
 
-TEST_F(ArrowPrintout, APrinterThatFailsLeavesTheWindowWorking) {
+TEST_F(TrajectoriesPrintout, APrinterThatFailsLeavesTheWindowWorking) {
   ASSERT_TRUE(open());
   printed->failOnBegin = "The printer is off line.";
-  window->cmdPrint->click();
+  window->printButton()->click();
   EXPECT_TRUE(printed->documents.empty());
   EXPECT_GE(services.boxes->calls.size(), 2u);  // the prompt and the printer's message
   EXPECT_EQ(plat::printer().orientation(), plat::Orientation::Portrait);
-  window->cmdShoot->click();
-  EXPECT_TRUE(window->lblMessage->isVisible());
+  window->shootButton()->click();
+  EXPECT_TRUE(window->message()->isVisible());
 }
 
 }  // namespace

@@ -31,20 +31,22 @@
 #include "platform/services.h"
 #include "platform/timer.h"
 #include "platform/twips.h"
-#include "rocketry/frmrocket.h"
-#include "runtime/colour.h"
+#include "rocketry/rocketrylayout.h"
+#include "rocketry/rocketrywindow.h"
+#include "runtime/palette.h"
 #include "shell/menuwindow.h"
 #include "shell/programfolder.h"
 #include "shell/clocks.h"
 #include "shell/settings.h"
-#include "tests/support/manualsources.h"
 #include "tests/support/doubles.h"
+#include "tests/support/layoutrows.h"
+#include "tests/support/manualsources.h"
 
 namespace {
 
-using rocket::frmRocket;
+using rocket::RocketryWindow;
 
-class RocketWindow : public MenuFixture {
+class RocketryWindowTest : public MenuFixture {
  protected:
   void SetUp() override {
     shell::setTickClock(&clock);
@@ -56,18 +58,18 @@ class RocketWindow : public MenuFixture {
     shell::setTickClock(nullptr);
   }
 
-  frmRocket* open() { return window = openProject<frmRocket>(9); }
+  RocketryWindow* open() { return window = openProject<RocketryWindow>(9); }
   int flyToEnd() {
     int ticks = 0;
     while (window->launch().Running() && ticks < 10000) {
-      window->Timer1()->fire();
+      window->flightTimer()->fire();
       ++ticks;
     }
     return ticks;
   }
   QStringList results() const {
-    return {window->lblMaxSpeed()->caption(), window->lblAMax()->caption(), window->lblTAMax()->caption(),
-            window->lblCSpeed()->caption(),   window->lblTDS()->caption(),  window->lblTCSpeed()->caption()};
+    return {window->maxSpeedReadout()->caption(), window->maxAltitudeReadout()->caption(), window->apogeeTimeReadout()->caption(),
+            window->descentSpeedReadout()->caption(),   window->descentTimeReadout()->caption(),  window->flightTimeReadout()->caption()};
   }
   static int countColour(const plat::PictureBox* p, rt::Colour c) {
     int n = 0;
@@ -79,40 +81,40 @@ class RocketWindow : public MenuFixture {
   int plays(const char* file) const { return services.sound->countPlays(file); }
 
   rt::ManualTickClock clock{1000};
-  QPointer<frmRocket> window;
+  QPointer<RocketryWindow> window;
 };
 
-TEST_F(RocketWindow, OpensWithTheFreshSettingsAndThePredictedFlight) {
+TEST_F(RocketryWindowTest, OpensWithTheFreshSettingsAndThePredictedFlight) {
   ASSERT_TRUE(open());
   EXPECT_FALSE(menu->isVisible());
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->caption(), "Rocketry");
   EXPECT_EQ(window->width(), 637);  // 9555 x 6945 twips
   EXPECT_EQ(window->height(), 463);
-  EXPECT_EQ(window->Loading(), 0);
-  EXPECT_EQ(window->hsbThrust()->value(), 100);
-  EXPECT_EQ(window->hsbBurn()->value(), 39);
-  EXPECT_EQ(window->hsbWeight()->value(), 204);
-  EXPECT_EQ(window->hsbWeight()->min(), 204);
-  EXPECT_EQ(window->hsbWeight()->max(), 714);
-  EXPECT_EQ(window->lblThrust()->caption(), "10.0");
-  EXPECT_EQ(window->lblBurn()->caption(), "3.9");
+  EXPECT_EQ(window->loading(), 0);
+  EXPECT_EQ(window->thrustBar()->value(), 100);
+  EXPECT_EQ(window->burnTimeBar()->value(), 39);
+  EXPECT_EQ(window->massBar()->value(), 204);
+  EXPECT_EQ(window->massBar()->min(), 204);
+  EXPECT_EQ(window->massBar()->max(), 714);
+  EXPECT_EQ(window->thrustReadout()->caption(), "10.0");
+  EXPECT_EQ(window->burnTimeReadout()->caption(), "3.9");
   // US units without a parachute.
-  EXPECT_EQ(window->optUnits().value(), 0);
-  EXPECT_EQ(window->lblWHead()->caption(), "Mass (oz)");
-  EXPECT_EQ(window->lblWeight()->caption(), "7.2");
-  EXPECT_EQ(window->chkChute()->value(), 0);
+  EXPECT_EQ(window->unitOptions().value(), 0);
+  EXPECT_EQ(window->massTitle()->caption(), "Mass (oz)");
+  EXPECT_EQ(window->massReadout()->caption(), "7.2");
+  EXPECT_EQ(window->chuteBox()->value(), 0);
   EXPECT_EQ(results(), (QStringList{"502 ft/s", "4889 ft", "19.5 s", "-197 ft/s", "25.6 s", "47.4 s"}));
   // Idle: no flight kept, Print disabled, the rocket on the pad, no zero lines yet.
-  EXPECT_FALSE(window->cmdPrint()->isEnabled());
+  EXPECT_FALSE(window->printButton()->isEnabled());
   EXPECT_FALSE(window->showsStop());
-  EXPECT_FALSE(window->Timer1()->enabled());
-  EXPECT_FALSE(window->Line1()->isVisible());
-  EXPECT_FALSE(window->picChute()->isVisible());
-  EXPECT_TRUE(window->picSmoke()->isVisible());
-  EXPECT_EQ(window->picRocket()->y() + window->picRocket()->height(), window->picSky()->surface().deviceHeight());
-  EXPECT_EQ(window->picSmoke()->y(), window->picSky()->surface().deviceHeight());
-  EXPECT_EQ(window->focusWidget(), window->cmdLaunch());
+  EXPECT_FALSE(window->flightTimer()->enabled());
+  EXPECT_FALSE(window->speedZeroLine()->isVisible());
+  EXPECT_FALSE(window->chutePicture()->isVisible());
+  EXPECT_TRUE(window->smokePicture()->isVisible());
+  EXPECT_EQ(window->rocketPicture()->y() + window->rocketPicture()->height(), window->skyPicture()->surface().deviceHeight());
+  EXPECT_EQ(window->smokePicture()->y(), window->skyPicture()->surface().deviceHeight());
+  EXPECT_EQ(window->focusWidget(), window->launchButton());
   // The fresh values are stored unchanged.
   const auto& s = shell::settings();
   EXPECT_EQ(s.RocketThrust, 10.0f);
@@ -122,102 +124,152 @@ TEST_F(RocketWindow, OpensWithTheFreshSettingsAndThePredictedFlight) {
   EXPECT_EQ(s.RocketChute, 0);
 }
 
-TEST_F(RocketWindow, TheThrustKeepsTheMassWithinItsLimits) {
+// Every control stands where the layout table puts it, with its caption, font and colours.
+TEST_F(RocketryWindowTest, TheControlsAreBuiltFromTheLayoutTable) {
+  using namespace rocket::layout;
+  using layoutrows::expectBuilt;
+  using layoutrows::expectRow;
+  ASSERT_TRUE(open());
+  EXPECT_EQ(window->width(), plat::twipsToPixels(kWidth));
+  EXPECT_EQ(window->height(), plat::twipsToPixels(kHeight));
+  expectRow(window->skyPicture(), kSky);
+
+  QWidget* inputs = window->thrustBar()->parentWidget();
+  expectRow(inputs, kInputPanel);
+  expectBuilt(inputs, kThrustTitle);
+  expectBuilt(inputs, kBurnTimeTitle);
+  // The mass title names the units chosen at load.
+  expectRow(window->massTitle(), {nullptr, kMassTitle.left, kMassTitle.top, kMassTitle.width, kMassTitle.height,
+                                  kMassTitle.font});
+  expectRow(window->thrustBar(), kThrustBar);
+  expectRow(window->burnTimeBar(), kBurnTimeBar);
+  expectRow(window->massBar(), kMassBar);
+  expectRow(window->thrustReadout(), kThrustReadout);
+  expectRow(window->burnTimeReadout(), kBurnTimeReadout);
+  expectRow(window->massReadout(), kMassReadout);
+
+  expectRow(window->chuteBox()->parentWidget(), kChoicePanel);
+  expectRow(window->chuteBox(), kChuteBox);
+  for (int i = 0; i < 2; ++i) expectRow(window->unitOptions()(i), kUnitOptions[i]);
+
+  QWidget* results = window->maxSpeedReadout()->parentWidget();
+  expectRow(results, kResultPanel);
+  const plat::Label* readouts[6] = {window->maxSpeedReadout(),     window->maxAltitudeReadout(),
+                                    window->apogeeTimeReadout(),   window->descentSpeedReadout(),
+                                    window->descentTimeReadout(),  window->flightTimeReadout()};
+  for (size_t i = 0; i < 6; ++i) {
+    expectBuilt(results, kResultTitles[i]);
+    expectRow(readouts[i], kResultReadouts[i]);
+  }
+
+  for (const ControlSpec& row : kPlotTitles) expectBuilt(window, row);
+  expectRow(window->altitudePlot(), kAltitudePlot);
+  expectRow(window->speedPlot(), kSpeedPlot);
+  expectRow(window->forcePlot(), kForcePlot);
+
+  expectRow(window->launchButton()->parentWidget(), kCommandPanel);
+  expectRow(window->launchButton(), kLaunchButton);
+  expectRow(window->printButton(), kPrintButton);
+  expectRow(window->helpButton(), kHelpButton);
+  expectRow(window->exitButton(), kExitButton);
+}
+
+TEST_F(RocketryWindowTest, TheThrustKeepsTheMassWithinItsLimits) {
   auto& s = shell::settings();
   s.RocketThrust = 2.0f;
   s.RocketMass = 140;
   ASSERT_TRUE(open());
-  EXPECT_EQ(window->hsbWeight()->value(), 140);  // within 41 to 143 g: loads unchanged
-  EXPECT_EQ(window->hsbWeight()->min(), 41);
-  EXPECT_EQ(window->hsbWeight()->max(), 143);
-  window->optUnits().choose(1);
-  window->hsbWeight()->setValue(100);
-  window->hsbThrust()->setValue(50);  // 2.0 N to 5.0 N with 100 g
-  EXPECT_EQ(window->lblThrust()->caption(), "5.0");
-  EXPECT_EQ(window->hsbWeight()->value(), 102);
-  EXPECT_EQ(window->hsbWeight()->min(), 102);
-  EXPECT_EQ(window->hsbWeight()->max(), 357);
-  EXPECT_EQ(window->lblWeight()->caption(), "102.0");
+  EXPECT_EQ(window->massBar()->value(), 140);  // within 41 to 143 g: loads unchanged
+  EXPECT_EQ(window->massBar()->min(), 41);
+  EXPECT_EQ(window->massBar()->max(), 143);
+  window->unitOptions().choose(1);
+  window->massBar()->setValue(100);
+  window->thrustBar()->setValue(50);  // 2.0 N to 5.0 N with 100 g
+  EXPECT_EQ(window->thrustReadout()->caption(), "5.0");
+  EXPECT_EQ(window->massBar()->value(), 102);
+  EXPECT_EQ(window->massBar()->min(), 102);
+  EXPECT_EQ(window->massBar()->max(), 357);
+  EXPECT_EQ(window->massReadout()->caption(), "102.0");
   EXPECT_EQ(s.RocketMass, 102.0f);
   EXPECT_EQ(s.RocketThrust, 5.0f);
 
-  window->hsbThrust()->setValue(100);
-  window->hsbWeight()->setValue(500);
-  window->hsbThrust()->setValue(30);  // 10.0 N to 3.0 N with 500 g
-  EXPECT_EQ(window->hsbWeight()->value(), 214);
-  EXPECT_EQ(window->hsbWeight()->min(), 61);
-  EXPECT_EQ(window->hsbWeight()->max(), 214);
+  window->thrustBar()->setValue(100);
+  window->massBar()->setValue(500);
+  window->thrustBar()->setValue(30);  // 10.0 N to 3.0 N with 500 g
+  EXPECT_EQ(window->massBar()->value(), 214);
+  EXPECT_EQ(window->massBar()->min(), 61);
+  EXPECT_EQ(window->massBar()->max(), 214);
   EXPECT_EQ(s.RocketMass, 214.0f);
 }
 
-TEST_F(RocketWindow, DraggingABarRecomputesAsAChangeDoes) {
+TEST_F(RocketryWindowTest, DraggingABarRecomputesAsAChangeDoes) {
   ASSERT_TRUE(open());
-  window->optUnits().choose(1);
-  QScrollBar* bar = window->hsbBurn()->bar();
+  window->unitOptions().choose(1);
+  QScrollBar* bar = window->burnTimeBar()->bar();
   bar->setSliderDown(true);
   bar->setValue(20);
-  EXPECT_EQ(window->lblBurn()->caption(), "2.0");
+  EXPECT_EQ(window->burnTimeReadout()->caption(), "2.0");
   EXPECT_EQ(shell::settings().RocketBurnTime, 2.0f);
-  EXPECT_EQ(window->lblTAMax()->caption(), "10.0 s");  // 78.4 / 9.81 + 2
+  EXPECT_EQ(window->apogeeTimeReadout()->caption(), "10.0 s");  // 78.4 / 9.81 + 2
   bar->setSliderDown(false);
 }
 
-TEST_F(RocketWindow, UnitsAndParachuteChangeTheReadOutsNotTheFlight) {
+TEST_F(RocketryWindowTest, UnitsAndParachuteChangeTheReadOutsNotTheFlight) {
   ASSERT_TRUE(open());
-  window->optUnits().choose(1);
+  window->unitOptions().choose(1);
   EXPECT_EQ(shell::settings().RocketUnits, 1);
-  EXPECT_EQ(window->lblWHead()->caption(), "Mass (g)");
-  EXPECT_EQ(window->lblWeight()->caption(), "204.0");
+  EXPECT_EQ(window->massTitle()->caption(), "Mass (g)");
+  EXPECT_EQ(window->massReadout()->caption(), "204.0");
   EXPECT_EQ(results(), (QStringList{"153 m/s", "1490 m", "19.5 s", "-60 m/s", "25.6 s", "47.4 s"}));
   EXPECT_EQ(shell::settings().RocketMass, 204.0f);
-  window->chkChute()->setValue(1);
+  window->chuteBox()->setValue(1);
   EXPECT_EQ(shell::settings().RocketChute, 1);
   EXPECT_EQ(results(), (QStringList{"153 m/s", "1490 m", "19.5 s", "-15 m/s", "21.0 s", "119.6 s"}));
-  window->optUnits().choose(0);
-  EXPECT_EQ(window->lblCSpeed()->caption(), "-49 ft/s");
-  EXPECT_EQ(window->lblTCSpeed()->caption(), "119.6 s");
+  window->unitOptions().choose(0);
+  EXPECT_EQ(window->descentSpeedReadout()->caption(), "-49 ft/s");
+  EXPECT_EQ(window->flightTimeReadout()->caption(), "119.6 s");
 }
 
-TEST_F(RocketWindow, AFlightLandsByItselfWithItsSoundsAndCurves) {
+TEST_F(RocketryWindowTest, AFlightLandsByItselfWithItsSoundsAndCurves) {
   ASSERT_TRUE(open());
-  window->chkChute()->setValue(1);
-  window->cmdLaunch()->click();
+  window->chuteBox()->setValue(1);
+  window->launchButton()->click();
   EXPECT_TRUE(window->showsStop());
-  EXPECT_FALSE(window->cmdExit()->isEnabled());
-  EXPECT_FALSE(window->chkChute()->isEnabled());
-  EXPECT_FALSE(window->optUnits()(0)->isEnabled());
-  EXPECT_FALSE(window->optUnits()(1)->isEnabled());
-  EXPECT_TRUE(window->hsbThrust()->isEnabled());
-  EXPECT_FALSE(window->cmdPrint()->isEnabled());
-  EXPECT_TRUE(window->Line1()->isVisible());
-  EXPECT_TRUE(window->Line2()->isVisible());
-  EXPECT_TRUE(window->Timer1()->enabled());
-  EXPECT_EQ(window->Timer1()->interval(), 50);
+  EXPECT_FALSE(window->exitButton()->isEnabled());
+  EXPECT_FALSE(window->chuteBox()->isEnabled());
+  EXPECT_FALSE(window->unitOptions()(0)->isEnabled());
+  EXPECT_FALSE(window->unitOptions()(1)->isEnabled());
+  EXPECT_TRUE(window->thrustBar()->isEnabled());
+  EXPECT_FALSE(window->printButton()->isEnabled());
+  EXPECT_TRUE(window->speedZeroLine()->isVisible());
+  EXPECT_TRUE(window->forceZeroLine()->isVisible());
+  EXPECT_TRUE(window->flightTimer()->enabled());
+  EXPECT_EQ(window->flightTimer()->interval(), 50);
   ASSERT_EQ(plays("rocket.wav"), 1);
   EXPECT_FALSE(services.sound->calls.back().wait);
   EXPECT_EQ(services.sound->calls.back().path, shell::AppFilePath("rocket.wav"));
 
-  for (int i = 0; i < 100; ++i) window->Timer1()->fire();  // 5 s: past burn-out
-  EXPECT_FALSE(window->picSmoke()->isVisible());
-  EXPECT_LT(window->picRocket()->y(), 300);
-  for (int i = 0; i < 320; ++i) window->Timer1()->fire();  // 21 s: past the top
-  EXPECT_TRUE(window->picChute()->isVisible());
+  for (int i = 0; i < 100; ++i) window->flightTimer()->fire();  // 5 s: past burn-out
+  EXPECT_FALSE(window->smokePicture()->isVisible());
+  EXPECT_LT(window->rocketPicture()->y(), 300);
+  for (int i = 0; i < 320; ++i) window->flightTimer()->fire();  // 21 s: past the top
+  EXPECT_TRUE(window->chutePicture()->isVisible());
   EXPECT_EQ(plays("xpoof.wav"), 1);
 
   flyToEnd();
   EXPECT_EQ(plays("tada.wav"), 1);
   EXPECT_FALSE(window->showsStop());
-  EXPECT_TRUE(window->cmdExit()->isEnabled());
-  EXPECT_TRUE(window->chkChute()->isEnabled());
-  EXPECT_TRUE(window->optUnits()(0)->isEnabled());
-  EXPECT_TRUE(window->cmdPrint()->isEnabled());
-  EXPECT_FALSE(window->Timer1()->enabled());
-  EXPECT_FALSE(window->picChute()->isVisible());
-  EXPECT_EQ(window->picRocket()->y() + window->picRocket()->height(), window->picSky()->surface().deviceHeight());
+  EXPECT_TRUE(window->exitButton()->isEnabled());
+  EXPECT_TRUE(window->chuteBox()->isEnabled());
+  EXPECT_TRUE(window->unitOptions()(0)->isEnabled());
+  EXPECT_TRUE(window->printButton()->isEnabled());
+  EXPECT_FALSE(window->flightTimer()->enabled());
+  EXPECT_FALSE(window->chutePicture()->isVisible());
+  EXPECT_EQ(window->rocketPicture()->y() + window->rocketPicture()->height(), window->skyPicture()->surface().deviceHeight());
   // The three curves in their pens' colours.
-  EXPECT_GT(countColour(window->picAltitude(), rt::RGB(255, 0, 0)), 100);
-  EXPECT_GT(countColour(window->picSpeed(), rt::RGB(0, 0, 255)), 100);
-  EXPECT_GT(countColour(window->picThrust(), rt::RGB(0, 0, 0)), 100);
+  EXPECT_GT(countColour(window->altitudePlot(), Palette::Red), 100);
+  EXPECT_GT(countColour(window->speedPlot(), Palette::Blue), 100);
+  EXPECT_GT(countColour(window->forcePlot(), Palette::Black), 100);
 }
 
 // A control's caption as it shows on its container: the caption's area beside the indicator,
@@ -244,22 +296,22 @@ CaptionInk captionInk(QAbstractButton* control, QStyle::SubElement captionArea, 
   return ink;
 }
 
-TEST_F(RocketWindow, TheLockedChoicesStayReadableDuringAFlight) {
+TEST_F(RocketryWindowTest, TheLockedChoicesStayReadableDuringAFlight) {
   ASSERT_TRUE(open());
-  window->cmdLaunch()->click();
-  for (int i = 0; i < 20; ++i) window->Timer1()->fire();
+  window->launchButton()->click();
+  for (int i = 0; i < 20; ++i) window->flightTimer()->fire();
   ASSERT_TRUE(window->launch().Running());
   // The panel behind the three choices is the grey face.
   const QColor face(192, 192, 192);
-  const QImage panel = window->chkChute()->parentWidget()->grab().toImage();
+  const QImage panel = window->chuteBox()->parentWidget()->grab().toImage();
   ASSERT_EQ(panel.pixelColor(4, panel.height() / 2), face);
   struct Choice {
     QAbstractButton* control;
     QStyle::SubElement caption;
   };
-  const Choice choices[3] = {{window->chkChute(), QStyle::SE_CheckBoxContents},
-                             {window->optUnits()(0), QStyle::SE_RadioButtonContents},
-                             {window->optUnits()(1), QStyle::SE_RadioButtonContents}};
+  const Choice choices[3] = {{window->chuteBox(), QStyle::SE_CheckBoxContents},
+                             {window->unitOptions()(0), QStyle::SE_RadioButtonContents},
+                             {window->unitOptions()(1), QStyle::SE_RadioButtonContents}};
   for (const Choice& c : choices) {
     SCOPED_TRACE(c.control->text().toStdString());
     ASSERT_FALSE(c.control->isEnabled());
@@ -308,51 +360,51 @@ int underlineGaps(const QImage& page, const plat::DrawOp& text, const QString& w
   return gaps;
 }
 
-TEST_F(RocketWindow, StoppingKeepsThePlotsAndARepaintRedrawsThemSilently) {
+TEST_F(RocketryWindowTest, StoppingKeepsThePlotsAndARepaintRedrawsThemSilently) {
   ASSERT_TRUE(open());
-  window->cmdLaunch()->click();
-  for (int i = 0; i < 200; ++i) window->Timer1()->fire();
-  window->cmdLaunch()->click();  // stop
-  EXPECT_FALSE(window->Timer1()->enabled());
-  EXPECT_TRUE(window->cmdPrint()->isEnabled());
-  const QImage altitude = window->picAltitude()->surface().image().copy();
-  const int rocketY = window->picRocket()->y();
+  window->launchButton()->click();
+  for (int i = 0; i < 200; ++i) window->flightTimer()->fire();
+  window->launchButton()->click();  // stop
+  EXPECT_FALSE(window->flightTimer()->enabled());
+  EXPECT_TRUE(window->printButton()->isEnabled());
+  const QImage altitude = window->altitudePlot()->surface().image().copy();
+  const int rocketY = window->rocketPicture()->y();
   EXPECT_LT(rocketY, 300);  // still in the air
   const size_t calls = services.sound->calls.size();
 
-  window->picThrust()->requestPaint();
-  window->picThrust()->requestPaint();
+  window->forcePlot()->requestPaint();
+  window->forcePlot()->requestPaint();
   // The replay puts the rocket on the pad and draws the curves again, one step later in
   // time, without a sound but the motor's stop at burn-out.
-  EXPECT_EQ(window->picRocket()->y() + window->picRocket()->height(), window->picSky()->surface().deviceHeight());
+  EXPECT_EQ(window->rocketPicture()->y() + window->rocketPicture()->height(), window->skyPicture()->surface().deviceHeight());
   EXPECT_EQ(plays("rocket.wav"), 1);
   for (size_t i = calls; i < services.sound->calls.size(); ++i) EXPECT_TRUE(services.sound->calls[i].path.isEmpty());
-  EXPECT_TRUE(window->cmdPrint()->isEnabled());
+  EXPECT_TRUE(window->printButton()->isEnabled());
   EXPECT_EQ(window->launch().HaveFlight(), 1);
   int before = 0;
   for (int y = 0; y < altitude.height(); ++y)
     for (int x = 0; x < altitude.width(); ++x) before += altitude.pixel(x, y) == qRgb(255, 0, 0);
   EXPECT_GT(before, 50);
-  EXPECT_NEAR(countColour(window->picAltitude(), rt::RGB(255, 0, 0)), before, before / 6);
+  EXPECT_NEAR(countColour(window->altitudePlot(), Palette::Red), before, before / 6);
   // The next launch clears the plots and starts from the pad.
-  window->cmdLaunch()->click();
-  EXPECT_FALSE(window->cmdPrint()->isEnabled());
-  EXPECT_LT(countColour(window->picAltitude(), rt::RGB(255, 0, 0)), 3);
+  window->launchButton()->click();
+  EXPECT_FALSE(window->printButton()->isEnabled());
+  EXPECT_LT(countColour(window->altitudePlot(), Palette::Red), 3);
 }
 
-TEST_F(RocketWindow, ThePrintoutShowsTheInputsTheLaunchValuesAndTheCurves) {
+TEST_F(RocketryWindowTest, ThePrintoutShowsTheInputsTheLaunchValuesAndTheCurves) {
   ASSERT_TRUE(open());
-  window->cmdLaunch()->click();
-  for (int i = 0; i < 200; ++i) window->Timer1()->fire();  // stopped at 10 s
-  window->cmdLaunch()->click();
+  window->launchButton()->click();
+  for (int i = 0; i < 200; ++i) window->flightTimer()->fire();  // stopped at 10 s
+  window->launchButton()->click();
   services.boxes->answer(plat::Msg::Cancel);
-  window->cmdPrint()->click();
+  window->printButton()->click();
   EXPECT_TRUE(printed->documents.empty());
   ASSERT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_EQ(services.boxes->calls[0].text, "Make sure printer is on-line and ready.");
   EXPECT_EQ(services.boxes->calls[0].title, "Print Launch Results");
 
-  window->cmdPrint()->click();
+  window->printButton()->click();
   ASSERT_EQ(printed->documents.size(), 1u);
   ASSERT_EQ(printed->documents[0].pages.size(), 1u);
   const plat::PrintedPage& page = printed->documents[0].pages[0];
@@ -409,22 +461,22 @@ TEST_F(RocketWindow, ThePrintoutShowsTheInputsTheLaunchValuesAndTheCurves) {
   // The curves end where the flight was stopped: 10 s of a 47.4 s flight.
   EXPECT_NEAR(rightmost, 150 + 10 * 550 / window->launch().flight().FlightTime, 0.01);
   // Printing again prints the same curves.
-  window->cmdPrint()->click();
+  window->printButton()->click();
   ASSERT_EQ(printed->documents.size(), 2u);
   EXPECT_EQ(printed->documents[1].pages[0].ops.size(), page.ops.size());
-  EXPECT_EQ(window->focusWidget(), window->cmdLaunch());
+  EXPECT_EQ(window->focusWidget(), window->launchButton());
 }
 
-TEST_F(RocketWindow, MetricPrintoutOfAFlightThatNeverReachesTheLimit) {
+TEST_F(RocketryWindowTest, MetricPrintoutOfAFlightThatNeverReachesTheLimit) {
   auto& s = shell::settings();
   s.RocketThrust = 2.0f;
   s.RocketBurnTime = 0.5f;
   s.RocketMass = 140;
   s.RocketUnits = 1;
   ASSERT_TRUE(open());
-  window->cmdLaunch()->click();
+  window->launchButton()->click();
   flyToEnd();
-  window->cmdPrint()->click();
+  window->printButton()->click();
   ASSERT_EQ(printed->documents.size(), 1u);
   QStringList texts;
   for (const QString& t : printed->documents[0].pages[0].texts()) texts << t;
@@ -433,9 +485,9 @@ TEST_F(RocketWindow, MetricPrintoutOfAFlightThatNeverReachesTheLimit) {
   EXPECT_TRUE(texts.contains("Descent Speed = -4 meters/sec - Reached at 1.1 seconds")) << texts.join('|').toStdString();
 }
 
-TEST_F(RocketWindow, HelpAndF1OpenTheRocketryTopic) {
+TEST_F(RocketryWindowTest, HelpAndF1OpenTheRocketryTopic) {
   ASSERT_TRUE(open());
-  window->cmdHelp()->click();
+  window->helpButton()->click();
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   QTest::keyClick(window, Qt::Key_F1);
@@ -446,11 +498,11 @@ TEST_F(RocketWindow, HelpAndF1OpenTheRocketryTopic) {
   }
 }
 
-TEST_F(RocketWindow, ExitAndTheTitleBarReturnToTheMenuKeepingTheUsersValues) {
+TEST_F(RocketryWindowTest, ExitAndTheTitleBarReturnToTheMenuKeepingTheUsersValues) {
   ASSERT_TRUE(open());
-  window->optUnits().choose(1);
-  window->hsbBurn()->setValue(25);
-  window->cmdExit()->click();
+  window->unitOptions().choose(1);
+  window->burnTimeBar()->setValue(25);
+  window->exitButton()->click();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(window.isNull());
   EXPECT_TRUE(menu->isVisible());
@@ -459,10 +511,10 @@ TEST_F(RocketWindow, ExitAndTheTitleBarReturnToTheMenuKeepingTheUsersValues) {
 
   // Closed mid-flight from the title bar: the timer stops and the menu shows.
   ASSERT_TRUE(open());
-  EXPECT_EQ(window->lblBurn()->caption(), "2.5");
-  window->cmdLaunch()->click();
-  window->Timer1()->fire();
-  plat::Timer* timer = window->Timer1();
+  EXPECT_EQ(window->burnTimeReadout()->caption(), "2.5");
+  window->launchButton()->click();
+  window->flightTimer()->fire();
+  plat::Timer* timer = window->flightTimer();
   window->close();
   EXPECT_FALSE(timer->enabled());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -471,7 +523,7 @@ TEST_F(RocketWindow, ExitAndTheTitleBarReturnToTheMenuKeepingTheUsersValues) {
   EXPECT_EQ(shell::settings().RocketBurnTime, 2.5f);
 }
 
-TEST_F(RocketWindow, HandEditedSettingsAreBroughtIntoRange) {
+TEST_F(RocketryWindowTest, HandEditedSettingsAreBroughtIntoRange) {
   auto& s = shell::settings();
   s.RocketThrust = 55.0f;   // beyond the bar
   s.RocketBurnTime = 0.04f;  // below it
@@ -479,28 +531,28 @@ TEST_F(RocketWindow, HandEditedSettingsAreBroughtIntoRange) {
   s.RocketUnits = 7;
   s.RocketChute = -2;
   ASSERT_TRUE(open());
-  EXPECT_EQ(window->hsbThrust()->value(), 100);
-  EXPECT_EQ(window->hsbBurn()->value(), 5);
-  EXPECT_EQ(window->hsbWeight()->value(), 204);
-  EXPECT_EQ(window->optUnits().value(), 0);
-  EXPECT_EQ(window->chkChute()->value(), 0);
+  EXPECT_EQ(window->thrustBar()->value(), 100);
+  EXPECT_EQ(window->burnTimeBar()->value(), 5);
+  EXPECT_EQ(window->massBar()->value(), 204);
+  EXPECT_EQ(window->unitOptions().value(), 0);
+  EXPECT_EQ(window->chuteBox()->value(), 0);
   EXPECT_EQ(s.RocketThrust, 10.0f);
   EXPECT_EQ(s.RocketBurnTime, 0.5f);
   EXPECT_EQ(s.RocketMass, 204.0f);
   EXPECT_EQ(s.RocketUnits, 0);
   EXPECT_EQ(s.RocketChute, 0);
-  EXPECT_EQ(window->lblThrust()->caption(), "10.0");
-  EXPECT_EQ(window->lblBurn()->caption(), "0.5");
-  EXPECT_EQ(window->lblWeight()->caption(), "7.2");
+  EXPECT_EQ(window->thrustReadout()->caption(), "10.0");
+  EXPECT_EQ(window->burnTimeReadout()->caption(), "0.5");
+  EXPECT_EQ(window->massReadout()->caption(), "7.2");
   // A fractional mass is held in whole grams.
-  window->cmdExit()->click();
+  window->exitButton()->click();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   s.RocketMass = 250.4f;
   s.RocketChute = 1;
   ASSERT_TRUE(open());
   EXPECT_EQ(s.RocketMass, 250.0f);
-  EXPECT_EQ(window->chkChute()->value(), 1);
-  EXPECT_EQ(window->lblCSpeed()->caption(), "-49 ft/s");
+  EXPECT_EQ(window->chuteBox()->value(), 1);
+  EXPECT_EQ(window->descentSpeedReadout()->caption(), "-49 ft/s");
 }
 
 }  // namespace

@@ -1,0 +1,422 @@
+#include "rocketry/rocketrywindow.h"
+
+#include <algorithm>
+
+#include "platform/button.h"
+#include "platform/checkbox.h"
+#include "platform/image.h"
+#include "platform/label.h"
+#include "platform/layout.h"
+#include "platform/lineoverlay.h"
+#include "platform/panel.h"
+#include "platform/picturebox.h"
+#include "platform/printer.h"
+#include "platform/scrollbar.h"
+#include "platform/services.h"
+#include "platform/timer.h"
+#include "platform/twips.h"
+#include "rocketry/rocketprint.h"
+#include "rocketry/rocketrylayout.h"
+#include "runtime/palette.h"
+#include "shell/clocks.h"
+#include "shell/programfolder.h"
+#include "shell/settings.h"
+#include "shell/sounds.h"
+
+namespace rocket {
+
+namespace {
+
+using namespace layout;
+
+constexpr int kHelpTopic = 18;
+
+plat::Label* title(QWidget* parent, const ControlSpec& row, plat::Label::Align align = plat::Label::Left) {
+  auto* l = plat::build<plat::Label>(parent, row);
+  l->setTransparent();
+  l->setAlignment(align);
+  return l;
+}
+
+plat::Label* readout(QWidget* parent, const ControlSpec& row) {
+  auto* l = plat::build<plat::Label>(parent, row);
+  l->setBorder(true);
+  l->setAlignment(plat::Label::Center);
+  return l;
+}
+
+plat::HScrollBar* inputBar(QWidget* parent, const ControlSpec& row, const char* name) {
+  auto* bar = plat::build<plat::HScrollBar>(parent, row);
+  bar->setAccessibleCaption(name);
+  bar->setSmallChange(1);
+  bar->setLargeChange(10);
+  return bar;
+}
+
+// A profile: a white picture with a border whose pen draws the curve in its colour.
+plat::PictureBox* plot(QWidget* parent, const ControlSpec& row, rt::Colour pen) {
+  auto* p = new plat::PictureBox(parent, Palette::White);
+  p->setBorder(true);
+  plat::applySpec(p, row);
+  p->surface().setForeColor(pen);
+  return p;
+}
+
+plat::ImageBox* inSky(QWidget* sky, const char* file) {
+  auto* i = new plat::ImageBox(sky);
+  i->setPicture(plat::loadPicture(file));
+  i->setStretch(true);
+  return i;
+}
+
+plat::ImageBox* hiddenPicture(QWidget* parent, const char* file) {
+  auto* i = new plat::ImageBox(parent);
+  i->setPicture(plat::loadPicture(file));
+  i->hide();
+  return i;
+}
+
+}  // namespace
+
+RocketryWindow::RocketryWindow() {
+  setCaption("Rocketry");
+  setBackColor(Palette::PaleYellow);
+  setClientSizeTwips(kWidth, kHeight);
+  setHelp("palorime.hlp", kHelpTopic);
+  // Built in this order, each later control over the earlier ones and after them in the
+  // tab order.
+  buildSky();
+  buildInputs();
+  buildChoices();
+  buildResults();
+  buildPlots();
+  buildCommands();
+
+  m_flightTimer = new plat::Timer(this);
+  m_flightTimer->onTimer = [this] { flightStep(); };
+
+  LaunchView& view = *this;
+  LaunchSound& sound = *this;
+  m_launchRun = std::make_unique<RocketLaunch>(m_values, view, sound, shell::tickClock());
+}
+
+RocketryWindow::~RocketryWindow() = default;
+
+// -- the controls -------------------------------------------------------------------------
+
+void RocketryWindow::buildSky() {
+  m_skyPicture = plat::build<plat::PictureBox>(this, kSky, Palette::Cyan);
+  m_chutePicture = inSky(m_skyPicture, "chute.png");
+  m_smokePicture = inSky(m_skyPicture, "smoke.png");
+  m_rocketPicture = inSky(m_skyPicture, "rocketpic.png");  // over the parachute's lines
+  m_chutePicture->hide();
+}
+
+void RocketryWindow::buildInputs() {
+  m_inputPanel = plat::build<plat::Panel>(this, kInputPanel);
+  title(m_inputPanel, kThrustTitle);
+  title(m_inputPanel, kBurnTimeTitle);
+  m_massTitle = title(m_inputPanel, kMassTitle);
+  m_thrustBar = inputBar(m_inputPanel, kThrustBar, "Thrust");
+  m_burnTimeBar = inputBar(m_inputPanel, kBurnTimeBar, "Burn Time");
+  m_massBar = inputBar(m_inputPanel, kMassBar, "Mass");
+  m_thrustBar->setRange(kThrustMin, kThrustMax);
+  m_burnTimeBar->setRange(kBurnMin, kBurnMax);
+  m_thrustReadout = readout(m_inputPanel, kThrustReadout);
+  m_burnTimeReadout = readout(m_inputPanel, kBurnTimeReadout);
+  m_massReadout = readout(m_inputPanel, kMassReadout);
+  // The handlers are connected once the ranges stand, so building the bars runs none.
+  m_thrustBar->onChange = [this] { applyThrust(); };
+  m_thrustBar->onScroll = [this] { applyThrust(); };
+  m_burnTimeBar->onChange = [this] { applyBurnTime(); };
+  m_burnTimeBar->onScroll = [this] { applyBurnTime(); };
+  m_massBar->onChange = [this] { applyMass(); };
+  m_massBar->onScroll = [this] { applyMass(); };
+}
+
+void RocketryWindow::buildChoices() {
+  auto* choices = plat::build<plat::Panel>(this, kChoicePanel);
+  m_chuteBox = plat::build<plat::CheckBox>(choices, kChuteBox);
+  m_chuteBox->onClick = [this] { applyChute(); };
+  for (int i = 0; i < 2; ++i) {
+    const ControlSpec& row = kUnitOptions[i];
+    plat::applySpec(m_unitOptions.add(i, choices, row.caption), row);
+  }
+  m_unitOptions.onClick = [this](int index) { chooseUnits(index); };
+}
+
+void RocketryWindow::buildResults() {
+  auto* results = plat::build<plat::Panel>(this, kResultPanel);
+  for (size_t i = 0; i < 6; ++i) {
+    title(results, kResultTitles[i], plat::Label::Center);
+    m_results[i] = readout(results, kResultReadouts[i]);
+  }
+}
+
+void RocketryWindow::buildPlots() {
+  for (const ControlSpec& row : kPlotTitles) title(this, row, plat::Label::Center);
+  m_altitudePlot = plot(this, kAltitudePlot, Palette::Red);
+  m_speedPlot = plot(this, kSpeedPlot, Palette::Blue);
+  m_forcePlot = plot(this, kForcePlot, Palette::Black);
+  m_forcePlot->onPaint = [this] { replayFlight(); };
+  // The zero lines stand over the plots, so clearing a plot leaves them.
+  m_speedZeroLine = new plat::Line(m_speedPlot);
+  m_forceZeroLine = new plat::Line(m_forcePlot);
+  m_speedZeroLine->hide();
+  m_forceZeroLine->hide();
+
+  // Two rules, grey over white, set the commands off from the plots.
+  for (int i = 0; i < 2; ++i) {
+    auto* rule = new plat::Line(this);
+    rule->setBorderColor(i == 0 ? Palette::DarkGrey : Palette::White);
+    rule->setEndsTwips(2295, 5850 + 15 * i, 9435, 5850 + 15 * i);
+  }
+}
+
+void RocketryWindow::buildCommands() {
+  auto* commands = plat::build<plat::Panel>(this, kCommandPanel);
+  m_goPicture = hiddenPicture(this, "golaunch.png");
+  m_stopPicture = hiddenPicture(this, "stoplaunch.png");
+  m_launchButton = plat::build<plat::CommandButton>(commands, kLaunchButton);
+  m_launchButton->setIconSize(QSize(32, 32));
+  m_launchButton->onClick = [this] { launchOrStop(); };
+  m_printButton = plat::build<plat::CommandButton>(commands, kPrintButton);
+  m_printButton->onClick = [this] { printResults(); };
+  m_printButton->setEnabled(false);
+  m_helpButton = plat::build<plat::CommandButton>(commands, kHelpButton);
+  m_helpButton->onClick = [this] { showHelp(); };
+  m_exitButton = plat::build<plat::CommandButton>(commands, kExitButton);
+  m_exitButton->onClick = [this] { exitToMenu(); };
+}
+
+// -- load and unload ----------------------------------------------------------------------
+
+void RocketryWindow::bringSettingsIntoRange() {
+  // What the bars cannot show is brought to the nearest value they can: the thrust and burn
+  // time to whole tenths in range, the mass to whole grams within the thrust's limits, the
+  // two choices to their two values. A fresh settings file passes unchanged.
+  const shell::SharedSettings& s = shell::settings();
+  m_values.RocketThrust = float(BarValue(s.RocketThrust, 10, kThrustMin, kThrustMax) / 10.0);
+  m_values.RocketBurnTime = float(BarValue(s.RocketBurnTime, 10, kBurnMin, kBurnMax) / 10.0);
+  const MassRange limits = MassLimits(m_values.RocketThrust);
+  m_values.RocketMass = float(BarValue(s.RocketMass, 1, limits.min, limits.max));
+  m_values.RocketUnits = s.RocketUnits == 1 ? 1 : 0;
+  m_values.RocketChute = s.RocketChute == 1 ? 1 : 0;
+}
+
+void RocketryWindow::Form_Load() {
+  m_loading = 1;
+  m_launchButton->setPicture(m_goPicture->picture(), "Launch");
+  m_showsStop = false;
+  for (const char* name : {"rocket.wav", "xpoof.wav", "tada.wav"}) m_wavePath[name] = shell::AppFilePath(name);
+
+  // The three pictures centred across the sky and on the pad.
+  plat::placeTwips(m_rocketPicture, (kSkyWidth - kRocketWidth) * 0.5, 0, kRocketWidth, kRocketHeight);
+  plat::placeTwips(m_smokePicture, (kSkyWidth - kSmokeWidth) * 0.5, 0, kSmokeWidth, kSmokeHeight);
+  plat::placeTwips(m_chutePicture, (kSkyWidth - kChuteWidth) * 0.5, 0, kChuteWidth, kChuteHeight);
+  m_launchRun->PutOnPad();
+  centreOnScreen();
+
+  bringSettingsIntoRange();
+  storeSettings();
+  showSettings();
+
+  show();
+  m_chuteBox->setValue(m_values.RocketChute);
+  m_launchRun->flight().ChuteLimit = m_values.RocketChute == 1 ? kChuteLimit : kFreeLimit;
+  // The group starts with none chosen, so this always runs the units step and with it the
+  // first ComputeFlight.
+  m_unitOptions.choose(m_values.RocketUnits);
+  m_loading = 0;
+}
+
+void RocketryWindow::showSettings() {
+  // The bars and read-outs take the settings while the window loads: no flight is worked
+  // out until the units are chosen.
+  const float mass = m_values.RocketMass;
+  m_thrustBar->setValue(BarValue(m_values.RocketThrust, 10, kThrustMin, kThrustMax));
+  m_burnTimeBar->setValue(BarValue(m_values.RocketBurnTime, 10, kBurnMin, kBurnMax));
+  const MassRange limits = MassLimits(m_values.RocketThrust);
+  setMassBar(BarValue(mass, 1, limits.min, limits.max), limits);
+  m_thrustReadout->setCaption(QString::fromStdString(TenthsText(m_values.RocketThrust)));
+  m_burnTimeReadout->setCaption(QString::fromStdString(TenthsText(m_values.RocketBurnTime)));
+}
+
+void RocketryWindow::Form_Unload() {
+  m_launchRun->Abandon();
+  m_flightTimer->setEnabled(false);
+}
+
+void RocketryWindow::closeFromTitleBar() { exitToMenu(); }
+
+void RocketryWindow::exitToMenu() {
+  // Exit is disabled during a flight; a close from the title bar ends the flight first.
+  Unload();
+  returnToMenu();
+}
+
+void RocketryWindow::storeSettings() {
+  shell::SharedSettings& s = shell::settings();
+  s.RocketThrust = m_values.RocketThrust;
+  s.RocketBurnTime = m_values.RocketBurnTime;
+  s.RocketMass = m_values.RocketMass;
+  s.RocketUnits = m_values.RocketUnits;
+  s.RocketChute = m_values.RocketChute;
+}
+
+// -- the inputs -----------------------------------------------------------------------------
+
+void RocketryWindow::setMassBar(int value, MassRange limits) {
+  // The bar holds its value within its limits: widen them to take both the old value and
+  // the new, set the value, then narrow them to the new limits.
+  m_massBar->setRange(std::min<int>(m_massBar->min(), limits.min), std::max<int>(m_massBar->max(), limits.max));
+  m_massBar->setValue(value);
+  m_massBar->setRange(limits.min, limits.max);
+}
+
+void RocketryWindow::showMass() {
+  m_massReadout->setCaption(QString::fromStdString(TenthsText(m_values.RocketMass * m_units.MassFactor)));
+}
+
+void RocketryWindow::applyThrust() {
+  m_values.RocketThrust = float(m_thrustBar->value() / 10.0);
+  m_thrustReadout->setCaption(QString::fromStdString(TenthsText(m_values.RocketThrust)));
+  if (auto mass = MassForThrust(m_values.RocketThrust, m_values.RocketMass)) m_values.RocketMass = *mass;
+  const MassRange limits = MassLimits(m_values.RocketThrust);
+  setMassBar(BarValue(m_values.RocketMass, 1, limits.min, limits.max), limits);
+  // The mass is whole grams, as the bar holds it, even when the bar did not move.
+  m_values.RocketMass = float(m_massBar->value());
+  showMass();
+  storeSettings();
+  if (!m_loading) ComputeFlight();
+}
+
+void RocketryWindow::applyBurnTime() {
+  m_values.RocketBurnTime = float(m_burnTimeBar->value() / 10.0);
+  m_burnTimeReadout->setCaption(QString::fromStdString(TenthsText(m_values.RocketBurnTime)));
+  storeSettings();
+  if (!m_loading) ComputeFlight();
+}
+
+void RocketryWindow::applyMass() {
+  m_values.RocketMass = float(m_massBar->value());
+  showMass();
+  storeSettings();
+  if (!m_loading) ComputeFlight();
+}
+
+void RocketryWindow::applyChute() {
+  const bool on = m_chuteBox->value() == plat::CheckBox::Checked;
+  m_values.RocketChute = on ? 1 : 0;
+  m_launchRun->flight().ChuteLimit = on ? kChuteLimit : kFreeLimit;
+  storeSettings();
+  if (!m_loading) ComputeFlight();
+}
+
+void RocketryWindow::chooseUnits(int index) {
+  m_values.RocketUnits = int16_t(index);
+  m_units = UnitsFor(index);
+  m_massTitle->setCaption(QString::fromStdString(m_units.MassHead));
+  showMass();
+  storeSettings();
+  ComputeFlight();
+}
+
+void RocketryWindow::ComputeFlight() {
+  m_values.RocketThrust = float(m_thrustBar->value() / 10.0);
+  m_values.RocketBurnTime = float(m_burnTimeBar->value() / 10.0);
+  m_values.RocketMass = float(m_massBar->value());
+  storeSettings();
+  Flight& f = m_launchRun->flight();
+  f.ComputeFlight();
+  const FlightResults r = f.Results(m_units);
+  const std::string* text[6] = {&r.maxSpeed,     &r.maxAltitude, &r.apogeeTime,
+                                &r.descentSpeed, &r.descentTime, &r.flightTime};
+  for (size_t i = 0; i < 6; ++i) m_results[i]->setCaption(QString::fromStdString(*text[i]));
+  m_launchButton->setFocus();
+}
+
+// -- the launch -----------------------------------------------------------------------------
+
+void RocketryWindow::launchOrStop() { m_launchRun->LaunchClicked(); }
+
+void RocketryWindow::flightStep() { m_launchRun->Tick(); }
+
+void RocketryWindow::replayFlight() { m_launchRun->Repaint(); }
+
+void RocketryWindow::ShowRunning(bool running) {
+  m_showsStop = running;
+  m_launchButton->setPicture(running ? m_stopPicture->picture() : m_goPicture->picture(),
+                             running ? "Stop" : "Launch");
+  m_exitButton->setEnabled(!running);
+  m_chuteBox->setEnabled(!running);
+  m_unitOptions.forEach([running](int, plat::OptionButton* o) { o->setEnabled(!running); });
+}
+
+void RocketryWindow::SetPrintEnabled(bool on) { m_printButton->setEnabled(on); }
+
+void RocketryWindow::ScalePlots(const PlotScale& force, const PlotScale& speed, const PlotScale& altitude) {
+  m_forcePlot->surface().setScale(force.x1, force.y1, force.x2, force.y2);
+  m_speedPlot->surface().setScale(speed.x1, speed.y1, speed.x2, speed.y2);
+  m_altitudePlot->surface().setScale(altitude.x1, altitude.y1, altitude.x2, altitude.y2);
+}
+
+void RocketryWindow::ResetPlots(float flightTime) {
+  m_forceZeroLine->show();
+  m_forceZeroLine->setEnds(m_forcePlot->surface(), 0, 0, flightTime, 0);
+  m_speedZeroLine->show();
+  m_speedZeroLine->setEnds(m_speedPlot->surface(), 0, 0, flightTime, 0);
+  for (plat::PictureBox* p : {m_forcePlot, m_speedPlot, m_altitudePlot}) {
+    p->surface().cls();
+    p->surface().pset(0, 0);
+  }
+}
+
+void RocketryWindow::DrawSegments(float t, float force, float speed, float altitude) {
+  m_forcePlot->surface().lineTo(t, force);
+  m_speedPlot->surface().lineTo(t, speed);
+  m_altitudePlot->surface().lineTo(t, altitude);
+}
+
+void RocketryWindow::PlacePictures(const PictureTops& tops) {
+  m_rocketPicture->move(m_rocketPicture->x(), plat::twipsToPixels(tops.rocket));
+  m_smokePicture->move(m_smokePicture->x(), plat::twipsToPixels(tops.smoke));
+  m_chutePicture->move(m_chutePicture->x(), plat::twipsToPixels(tops.chute));
+}
+
+void RocketryWindow::SetSmokeVisible(bool on) { m_smokePicture->setVisible(on); }
+
+void RocketryWindow::SetChuteVisible(bool on) { m_chutePicture->setVisible(on); }
+
+void RocketryWindow::SetTimerInterval(int ms) { m_flightTimer->setInterval(ms); }
+
+void RocketryWindow::SetTimerEnabled(bool on) { m_flightTimer->setEnabled(on); }
+
+void RocketryWindow::FocusLaunch() { m_launchButton->setFocus(); }
+
+void RocketryWindow::PlayWave(const std::string& fileName) {
+  const auto it = m_wavePath.find(fileName);
+  shell::PlayWave(it != m_wavePath.end() ? it->second : shell::AppFilePath(QString::fromStdString(fileName)), 1);
+}
+
+void RocketryWindow::Stop() { plat::sound().stop(); }
+
+// -- printing ------------------------------------------------------------------------------
+
+void RocketryWindow::printResults() {
+  if (!plat::askPrinterReady("Print Launch Results")) return;
+  LaunchPrintout page;
+  page.thrust = m_thrustReadout->caption();
+  page.burnTime = m_burnTimeReadout->caption();
+  page.mass = m_massReadout->caption();
+  page.units = m_values.RocketUnits;
+  page.lengthFactor = m_units.LengthFactor;
+  page.rocketThrust = m_values.RocketThrust;
+  page.rocketBurnTime = m_values.RocketBurnTime;
+  page.flight = &m_launchRun->flight();
+  page.points = m_launchRun->PrintReplay();
+  PrintLaunch(plat::printer(), page);
+  m_launchButton->setFocus();
+}
+
+}  // namespace rocket

@@ -1,0 +1,63 @@
+#pragma once
+// Checks a window's controls against the rows of its layout table: each control stands where
+// its row says (twips to pixels, rounded), shows its row's caption, and has its row's font
+// and colours.
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+#include <cmath>
+
+#include "platform/layout.h"
+
+namespace layoutrows {
+
+inline QRect pixels(const plat::ControlSpec& row) {
+  return QRect(plat::twipsToPixels(row.left), plat::twipsToPixels(row.top), plat::twipsToPixels(row.width),
+               plat::twipsToPixels(row.height));
+}
+
+inline QColor qcolour(rt::Colour c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+
+// Labels and buttons show their caption as their text.
+inline QString caption(const QWidget* c) { return c->property("text").toString(); }
+
+// The child of a container that the row built: the one at the row's place, with the row's
+// caption when it gives one. Null when there is none.
+inline QWidget* builtFrom(const QWidget* container, const plat::ControlSpec& row) {
+  for (QWidget* c : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    if (c->geometry() == pixels(row) && (!row.caption || caption(c) == QString::fromUtf8(row.caption))) return c;
+  return nullptr;
+}
+
+// A control against its row.
+inline void expectRow(const QWidget* c, const plat::ControlSpec& row) {
+  SCOPED_TRACE(row.caption ? row.caption : "(no caption)");
+  ASSERT_TRUE(c);
+  EXPECT_EQ(c->geometry(), pixels(row));
+  if (row.caption) {
+    EXPECT_EQ(caption(c), QString::fromUtf8(row.caption));
+  }
+  if (row.font.face) {
+    EXPECT_EQ(c->font().family(), QString::fromLatin1(row.font.face));
+    EXPECT_EQ(c->font().pixelSize(), int(std::lround(row.font.points * 96.0 / 72.0)));
+    EXPECT_EQ(c->font().bold(), row.font.bold);
+  }
+  if (qobject_cast<const QLabel*>(c)) {
+    if (row.fore != plat::kNoColour) {
+      EXPECT_EQ(c->palette().color(QPalette::WindowText), qcolour(row.fore));
+    }
+    if (row.back != plat::kNoColour) {
+      EXPECT_EQ(c->palette().color(QPalette::Window), qcolour(row.back));
+    }
+  }
+}
+
+// A row built among the container's children.
+inline void expectBuilt(const QWidget* container, const plat::ControlSpec& row) {
+  expectRow(builtFrom(container, row), row);
+}
+
+}  // namespace layoutrows

@@ -1,0 +1,380 @@
+#include "trajectories/trajectorieswindow.h"
+
+#include <cmath>
+
+#include "platform/button.h"
+#include "platform/image.h"
+#include "platform/label.h"
+#include "platform/layout.h"
+#include "platform/lineoverlay.h"
+#include "platform/picturebox.h"
+#include "platform/placement.h"
+#include "platform/printer.h"
+#include "platform/scrollbar.h"
+#include "platform/services.h"
+#include "platform/shape.h"
+#include "platform/twips.h"
+#include "runtime/convert.h"
+#include "runtime/numfmt.h"
+#include "runtime/palette.h"
+#include "shell/clocks.h"
+#include "shell/programfolder.h"
+#include "shell/settings.h"
+#include "shell/sounds.h"
+#include "trajectories/griddraw.h"
+#include "trajectories/printarrow.h"
+#include "trajectories/trajectorieslayout.h"
+
+namespace traj {
+
+namespace {
+
+using namespace layout;
+
+constexpr int kHelpTopic = 16;
+
+// The angle indicator's design: ground and upright meet at (0, 600) in the indicator picture.
+constexpr double kIndicatorX1 = 0, kIndicatorY1 = 600, kIndicatorX2 = 600, kIndicatorY2 = 600;
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+// A picture with a one-pixel border, bordered before it is placed so its drawing surface is
+// the inner size from the start.
+plat::PictureBox* framedPicture(QWidget* parent, const ControlSpec& row) {
+  auto* p = new plat::PictureBox(parent, Palette::White);
+  p->setBorder(true);
+  plat::applySpec(p, row);
+  return p;
+}
+
+// A label in a box with a border, its text centred: the read-outs and the message.
+plat::Label* boxed(QWidget* parent, const ControlSpec& row) {
+  auto* l = plat::build<plat::Label>(parent, row);
+  l->setBorder(true);
+  l->setAlignment(plat::Label::Center);
+  return l;
+}
+
+plat::Label* axisNumber(QWidget* parent, const ControlSpec& row, plat::Label::Align align) {
+  auto* l = plat::build<plat::Label>(parent, row);
+  l->setAlignment(align);
+  return l;
+}
+
+plat::Line* gridLine(QWidget* container, rt::Colour colour, int width, int style) {
+  auto* line = new plat::Line(container);
+  line->setBorderColor(colour);
+  line->setBorderWidth(width);
+  line->setBorderStyle(style);
+  return line;
+}
+
+plat::HScrollBar* valueBar(QWidget* parent, const ControlSpec& row, const char* name, int max) {
+  auto* bar = plat::build<plat::HScrollBar>(parent, row);
+  bar->setAccessibleCaption(name);
+  bar->setRange(0, max);
+  bar->setSmallChange(1);
+  bar->setLargeChange(10);
+  return bar;
+}
+
+}  // namespace
+
+TrajectoriesWindow::TrajectoriesWindow() {
+  setCaption("Trajectories");
+  setBackColor(Palette::Cyan);
+  setClientSizeTwips(kWidth, kHeight);
+  setHelp("palorime.hlp", kHelpTopic);
+  // Built in this order, each later control over the earlier ones and after them in the
+  // tab order.
+  buildTitle();
+  buildGrid();
+  buildAxisNumbers();
+  buildMark();
+  buildIndicator();
+  buildColumn();
+  buildCommands();
+}
+
+TrajectoriesWindow::~TrajectoriesWindow() = default;
+
+// -- the controls -------------------------------------------------------------------------
+
+void TrajectoriesWindow::buildTitle() {
+  m_titleBox = plat::build<plat::Shape>(this, kTitleBox, plat::Shape::RoundedRectangle);
+  m_titleBox->setBackOpaque(true);
+  m_titleBox->setBorderColor(Palette::Blue);
+  m_titleBox->setBorderWidth(2);
+  m_title = plat::build<plat::Label>(this, kTitle);
+  m_title->setAlignment(plat::Label::Center);
+  m_bowPicture = plat::build<plat::ImageBox>(this, kBowPicture);
+  m_bowPicture->setPicture(plat::loadPicture("bowarrow.png"));
+  m_flightPicture = plat::build<plat::ImageBox>(this, kFlightPicture);
+  m_flightPicture->setPicture(plat::loadPicture("arrowflight.png"));
+}
+
+void TrajectoriesWindow::buildGrid() {
+  m_gridPicture = framedPicture(this, kGrid);
+  m_gridPicture->onPaint = [this] { redrawShots(); };
+  SetupGrid(m_gridPicture->surface());
+  buildGridLines();
+}
+
+void TrajectoriesWindow::buildGridLines() {
+  // Dotted lines every 100 feet up and every 200 feet across, placed in the grid's feet.
+  const plat::Surface& feet = m_gridPicture->surface();
+  for (auto& l : m_heightLines) l = gridLine(m_gridPicture, Palette::Black, 1, plat::Line::Dot);
+  for (auto& l : m_distanceLines) l = gridLine(m_gridPicture, Palette::Black, 1, plat::Line::Dot);
+  for (int i = 0; i < 4; ++i) {
+    m_heightLines[size_t(i)]->setEnds(feet, 0, 100 * (i + 1), 1000, 100 * (i + 1));
+    m_distanceLines[size_t(i)]->setEnds(feet, 200 * (i + 1), 0, 200 * (i + 1), 500);
+  }
+  // The frame, a heavy line along each inner edge.
+  for (auto& l : m_gridFrame) l = gridLine(m_gridPicture, Palette::Black, 5, plat::Line::Solid);
+  m_gridFrame[0]->setEndsTwips(0, 0, kGridInnerWidth, 0);
+  m_gridFrame[1]->setEndsTwips(kGridInnerWidth, 0, kGridInnerWidth, kGridInnerHeight);
+  m_gridFrame[2]->setEndsTwips(0, kGridInnerHeight, kGridInnerWidth, kGridInnerHeight);
+  m_gridFrame[3]->setEndsTwips(0, 0, 0, kGridInnerHeight);
+}
+
+void TrajectoriesWindow::buildAxisNumbers() {
+  for (size_t j = 0; j < 6; ++j) {
+    m_heightNumbers[j] = axisNumber(this, kHeightNumbers[j], plat::Label::Right);
+    m_distanceNumbers[j] = axisNumber(this, kDistanceNumbers[j], plat::Label::Center);
+  }
+}
+
+void TrajectoriesWindow::buildMark() {
+  // The mark is placed in the grid's feet whenever it moves; only its size is fixed here.
+  m_markPicture = new plat::ImageBox(m_gridPicture);
+  m_markPicture->setPicture(plat::loadPicture("arrowmark.png"));
+  m_markPicture->setStretch(true);
+  m_markPicture->setAccessibleName("Target mark");
+  m_markPicture->resize(plat::twipsToPixels(375), plat::twipsToPixels(375));
+  m_markPicture->raise();
+  m_markPicture->setCursor(Qt::SizeAllCursor);
+  m_markPicture->onMouseDown = [this](int b, int s, double x, double y) { grabMark(b, s, x, y); };
+  m_markPicture->onMouseMove = [this](int b, int s, double x, double y) { dragMark(b, s, x, y); };
+  m_markPicture->onMouseUp = [this](int b, int s, double x, double y) { dropMark(b, s, x, y); };
+
+  m_message = boxed(this, kMessage);
+  m_message->hide();
+}
+
+void TrajectoriesWindow::buildIndicator() {
+  m_indicatorPicture = framedPicture(this, kIndicator);
+  m_indicatorAxes[0] = gridLine(m_indicatorPicture, Palette::Red, 5, plat::Line::Solid);
+  m_indicatorAxes[0]->setEndsTwips(0, 600, 600, 600);
+  m_indicatorAxes[1] = gridLine(m_indicatorPicture, Palette::Red, 5, plat::Line::Solid);
+  m_indicatorAxes[1]->setEndsTwips(0, 720, 0, 0);
+  m_indicatorLine = gridLine(m_indicatorPicture, Palette::Blue, 2, plat::Line::Solid);
+  m_indicatorLine->setEndsTwips(kIndicatorX1, kIndicatorY1, kIndicatorX2, kIndicatorY2);
+}
+
+void TrajectoriesWindow::buildColumn() {
+  m_angleTitle = plat::build<plat::Label>(this, kAngleTitle);
+  m_angleReadout = boxed(this, kAngleReadout);
+  m_angleBar = valueBar(this, kAngleBar, "Angle", 900);
+  m_speedTitle = plat::build<plat::Label>(this, kSpeedTitle);
+  m_speedReadout = boxed(this, kSpeedReadout);
+  m_speedBar = valueBar(this, kSpeedBar, "Speed", 300);
+  m_shootButton = plat::build<plat::CommandButton>(this, kShootButton);
+  m_clearButton = plat::build<plat::CommandButton>(this, kClearButton);
+  m_markTitle = plat::build<plat::Label>(this, kMarkTitle);
+  m_markXTitle = plat::build<plat::Label>(this, kMarkXTitle);
+  m_markXReadout = boxed(this, kMarkXReadout);
+  m_markYTitle = plat::build<plat::Label>(this, kMarkYTitle);
+  m_markYReadout = boxed(this, kMarkYReadout);
+  m_shootButton->onClick = [this] { takeShot(); };
+  m_clearButton->onClick = [this] { clearGrid(); };
+  m_angleBar->onChange = [this] { applyAngle(); };
+  m_angleBar->onScroll = [this] { applyAngle(); };
+  m_speedBar->onChange = [this] { applySpeed(); };
+  m_speedBar->onScroll = [this] { applySpeed(); };
+}
+
+void TrajectoriesWindow::buildCommands() {
+  m_commandFrame = plat::build<plat::Frame>(this, kCommandFrame);
+  m_printButton = plat::build<plat::CommandButton>(m_commandFrame, kPrintButton);
+  m_helpButton = plat::build<plat::CommandButton>(m_commandFrame, kHelpButton);
+  m_exitButton = plat::build<plat::CommandButton>(m_commandFrame, kExitButton);
+  m_printButton->onClick = [this] { printShots(); };
+  m_helpButton->onClick = [this] { showHelp(); };
+  m_exitButton->onClick = [this] { exitToMenu(); };
+}
+
+// -- load and unload ----------------------------------------------------------------------
+
+void TrajectoriesWindow::Form_Load() {
+  // A new chance for the hit messages at every opening.
+  shell::Randomize();
+  m_store.Clear();
+  m_last = ShotResult{};
+  m_indicatorLength = float(std::sqrt((kIndicatorX2 - kIndicatorX1) * (kIndicatorX2 - kIndicatorX1) +
+                                      (kIndicatorY2 - kIndicatorY1) * (kIndicatorY2 - kIndicatorY1)));
+  centreOnScreen();
+  m_tadaFile = shell::AppFilePath("tada.wav");
+  m_uhohFile = shell::AppFilePath("uhoh.wav");
+  m_boingFile = shell::AppFilePath("boing.wav");
+  SetupGrid(m_gridPicture->surface());
+  m_gridPicture->surface().cls();
+  m_message->hide();
+
+  // Values a hand-edited settings file may hold outside the controls' ranges come in range.
+  const shell::SharedSettings& s = shell::settings();
+  m_v = SaneArrowValues({s.ArrowAngle, s.ArrowSpeed, s.MarkX, s.MarkY});
+  storeSettings();
+  showValues();
+  m_dragging = 0;
+  placeMark();
+}
+
+void TrajectoriesWindow::showValues() {
+  // Each bar's change handling stores the value back and shows it, also when the bar
+  // already stood at that value.
+  const int16_t angleTenths = rt::CInt(double(m_v.ArrowAngle) * 10);
+  const int16_t speed = rt::CInt(m_v.ArrowSpeed);
+  if (m_angleBar->value() == angleTenths) applyAngle();
+  else m_angleBar->setValue(angleTenths);
+  if (m_speedBar->value() == speed) applySpeed();
+  else m_speedBar->setValue(speed);
+}
+
+void TrajectoriesWindow::Form_Unload() { m_dragging = 0; }
+
+void TrajectoriesWindow::closeFromTitleBar() { exitToMenu(); }
+
+void TrajectoriesWindow::storeSettings() {
+  shell::SharedSettings& s = shell::settings();
+  s.ArrowAngle = m_v.ArrowAngle;
+  s.ArrowSpeed = m_v.ArrowSpeed;
+  s.MarkX = m_v.MarkX;
+  s.MarkY = m_v.MarkY;
+}
+
+// -- the launch ---------------------------------------------------------------------------
+
+void TrajectoriesWindow::applyAngle() {
+  m_message->hide();
+  m_v.ArrowAngle = float(double(m_angleBar->value()) / 10);
+  storeSettings();
+  m_angleReadout->setCaption(text(rt::Format(m_v.ArrowAngle, "#0.0")));
+  m_angleReadout->refresh();
+  drawAngleLine();
+}
+
+void TrajectoriesWindow::applySpeed() {
+  m_message->hide();
+  m_v.ArrowSpeed = float(m_speedBar->value());
+  storeSettings();
+  m_speedReadout->setCaption(text(rt::Format(m_v.ArrowSpeed, "##0")));
+  m_speedReadout->refresh();
+}
+
+void TrajectoriesWindow::drawAngleLine() {
+  const IndicatorEnd end = AngleIndicator(m_indicatorLength, m_v.ArrowAngle, kIndicatorY1);
+  m_indicatorLine->setEndsTwips(kIndicatorX1, kIndicatorY1, end.x, end.y);
+}
+
+void TrajectoriesWindow::takeShot() {
+  m_message->hide();
+  GridPen pen(m_gridPicture->surface());
+  m_last = TakeShot(m_store, m_v, pen, *this, shell::randomSource());
+  m_message->setCaption(text(m_last.Message));
+  m_message->show();
+  m_message->refresh();
+}
+
+void TrajectoriesWindow::PlayWave(ShotSound sound, int16_t flags) {
+  // The path drawn so far shows before a waiting sound holds the window.
+  if (flags == 0) m_gridPicture->refresh();
+  switch (sound) {
+    case ShotSound::Shot: shell::PlayWave(m_boingFile, flags); break;
+    case ShotSound::Hit: shell::PlayWave(m_tadaFile, flags); break;
+    case ShotSound::Miss: shell::PlayWave(m_uhohFile, flags); break;
+  }
+}
+
+void TrajectoriesWindow::redrawShots() {
+  if (m_dragging == 1 || m_store.ShotCount() == 0) return;
+  GridPen pen(m_gridPicture->surface());
+  RedrawShots(m_store, m_v.MarkX, m_v.MarkY, pen);
+}
+
+void TrajectoriesWindow::clearGrid() {
+  m_store.Clear();
+  m_message->hide();
+  m_gridPicture->surface().cls();
+}
+
+// -- the mark -----------------------------------------------------------------------------
+
+void TrajectoriesWindow::placeMark() {
+  const plat::Surface& feet = m_gridPicture->surface();
+  const double w = plat::widthInScale(m_markPicture, feet), h = plat::heightInScale(m_markPicture, feet);
+  plat::moveInScale(m_markPicture, feet, m_v.MarkX - w / 2, m_v.MarkY + h / 2);
+  m_markPicture->repaint();
+  m_markXReadout->setCaption(text(rt::Format(m_v.MarkX, "##0")));
+  m_markXReadout->refresh();
+  m_markYReadout->setCaption(text(rt::Format(m_v.MarkY, "##0")));
+  m_markYReadout->refresh();
+}
+
+void TrajectoriesWindow::grabMark(int, int, double x, double y) {
+  m_message->hide();
+  m_dragging = 1;
+  const plat::Surface& feet = m_gridPicture->surface();
+  m_grab = GrabMark(float(x), float(y), float(plat::widthTwips(m_gridPicture)),
+                    float(plat::heightTwips(m_gridPicture)), float(plat::widthInScale(m_markPicture, feet)),
+                    float(plat::heightInScale(m_markPicture, feet)));
+}
+
+void TrajectoriesWindow::dragMark(int, int, double x, double y) {
+  if (m_dragging == 0) return;
+  moveMarkTo(x, y);
+  placeMark();
+}
+
+void TrajectoriesWindow::dropMark(int, int, double x, double y) {
+  m_dragging = 0;
+  moveMarkTo(x, y);
+  placeMark();
+  // The mark has left its old place: the grid repaints, and the stored shots are drawn
+  // again against the mark where it is now.
+  m_gridPicture->requestPaint();
+}
+
+void TrajectoriesWindow::moveMarkTo(double x, double y) {
+  const plat::Surface& feet = m_gridPicture->surface();
+  const MarkPlace m =
+      traj::MouseToMark(float(x), float(y), float(plat::widthTwips(m_gridPicture)),
+                        float(plat::heightTwips(m_gridPicture)), float(plat::leftInScale(m_markPicture, feet)),
+                        float(plat::topInScale(m_markPicture, feet)), m_grab);
+  m_v.MarkX = m.MarkX;
+  m_v.MarkY = m.MarkY;
+  storeSettings();
+}
+
+// -- print and exit ------------------------------------------------------------------------
+
+void TrajectoriesWindow::printShots() {
+  if (!plat::askPrinterReady("Print Trajectories")) return;
+  ArrowPrintout sheet;
+  sheet.angle = m_angleReadout->caption();
+  sheet.speed = m_speedReadout->caption();
+  sheet.markX = m_markXReadout->caption();
+  sheet.markY = m_markYReadout->caption();
+  sheet.store = &m_store;
+  sheet.MarkX = m_v.MarkX;
+  sheet.MarkY = m_v.MarkY;
+  sheet.mark = m_markPicture->picture().toImage();
+  PrintTrajectories(plat::printer(), sheet);
+}
+
+void TrajectoriesWindow::exitToMenu() {
+  m_dragging = 0;
+  Unload();
+  returnToMenu();
+}
+
+}  // namespace traj

@@ -1,0 +1,137 @@
+#pragma once
+// The trajectories window: an arrow shot from the lower left corner of a grid 1000 feet wide
+// and 500 feet high at a target mark the user drags over the grid. Two scroll bars set the
+// launch angle (shown also on a small indicator) and speed; Take Shot draws the whole path at
+// once and judges it, Clear Grid empties the store of shots, Print prints them.
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+#include "platform/form.h"
+#include "trajectories/shot.h"
+
+namespace plat {
+class CommandButton;
+class Frame;
+class HScrollBar;
+class ImageBox;
+class Label;
+class Line;
+class PictureBox;
+class Shape;
+}  // namespace plat
+
+namespace traj {
+
+class TrajectoriesWindow : public plat::Form, private ShotSounds {
+  Q_OBJECT
+ public:
+  TrajectoriesWindow();
+  ~TrajectoriesWindow() override;
+
+  // -- what the controls do -----------------------------------------------------------------
+  void takeShot();
+  void clearGrid();
+  void printShots();
+  void exitToMenu();
+  // The bars' values (on every change, and while a thumb is dragged) stored and shown.
+  void applyAngle();
+  void applySpeed();
+  // The grid's repaint: the stored shots drawn again, unless the mark is held.
+  void redrawShots();
+  // The mark dragged over the grid: the mouse in twips from the mark picture's top left.
+  void grabMark(int button, int shift, double x, double y);
+  void dragMark(int button, int shift, double x, double y);
+  void dropMark(int button, int shift, double x, double y);
+
+  // -- controls, for tests and automation -----------------------------------------------------
+  plat::Label* angleReadout() const { return m_angleReadout; }
+  plat::Label* speedReadout() const { return m_speedReadout; }
+  plat::Label* markXReadout() const { return m_markXReadout; }
+  plat::Label* markYReadout() const { return m_markYReadout; }
+  plat::Label* message() const { return m_message; }
+  plat::HScrollBar* angleBar() const { return m_angleBar; }
+  plat::HScrollBar* speedBar() const { return m_speedBar; }
+  plat::CommandButton* shootButton() const { return m_shootButton; }
+  plat::CommandButton* clearButton() const { return m_clearButton; }
+  plat::CommandButton* printButton() const { return m_printButton; }
+  plat::CommandButton* helpButton() const { return m_helpButton; }
+  plat::CommandButton* exitButton() const { return m_exitButton; }
+  plat::PictureBox* gridPicture() const { return m_gridPicture; }
+  plat::ImageBox* markPicture() const { return m_markPicture; }
+  plat::Line* indicatorLine() const { return m_indicatorLine; }
+  plat::Line* heightLine(int i) const { return m_heightLines[size_t(i)]; }
+
+  // -- state, for tests ------------------------------------------------------------------
+  const ShotStore& store() const { return m_store; }
+  const ArrowValues& values() const { return m_v; }
+  const ShotResult& lastShot() const { return m_last; }
+  int16_t dragging() const { return m_dragging; }
+  float indicatorLength() const { return m_indicatorLength; }
+
+ protected:
+  void Form_Load() override;
+  void Form_Unload() override;
+  void closeFromTitleBar() override;
+
+ private:
+  void buildTitle();
+  void buildGrid();
+  void buildGridLines();
+  void buildAxisNumbers();
+  void buildMark();
+  void buildIndicator();
+  void buildColumn();
+  void buildCommands();
+  void showValues();
+  void drawAngleLine();
+  void placeMark();
+  void moveMarkTo(double x, double y);
+  void storeSettings();
+  // ShotSounds
+  void PlayWave(ShotSound sound, int16_t flags) override;
+
+  ArrowValues m_v;
+  ShotStore m_store;
+  ShotResult m_last;
+  int16_t m_dragging = 0;
+  Grab m_grab;
+  float m_indicatorLength = 600;
+  QString m_tadaFile, m_uhohFile, m_boingFile;
+
+  plat::Shape* m_titleBox = nullptr;
+  plat::Label* m_title = nullptr;
+  plat::ImageBox* m_bowPicture = nullptr;
+  plat::ImageBox* m_flightPicture = nullptr;
+  plat::PictureBox* m_gridPicture = nullptr;
+  std::array<plat::Line*, 4> m_gridFrame{};       // top, right, bottom, left
+  std::array<plat::Line*, 4> m_heightLines{};     // 100 to 400 feet
+  std::array<plat::Line*, 4> m_distanceLines{};   // 200 to 800 feet
+  std::array<plat::Label*, 6> m_heightNumbers{};  // 0 to 500
+  std::array<plat::Label*, 6> m_distanceNumbers{};  // 0 to 1000
+  plat::ImageBox* m_markPicture = nullptr;
+  plat::Label* m_message = nullptr;
+  plat::PictureBox* m_indicatorPicture = nullptr;
+  std::array<plat::Line*, 2> m_indicatorAxes{};  // ground and upright
+  plat::Line* m_indicatorLine = nullptr;
+  plat::Label* m_angleTitle = nullptr;
+  plat::Label* m_angleReadout = nullptr;
+  plat::HScrollBar* m_angleBar = nullptr;
+  plat::Label* m_speedTitle = nullptr;
+  plat::Label* m_speedReadout = nullptr;
+  plat::HScrollBar* m_speedBar = nullptr;
+  plat::CommandButton* m_shootButton = nullptr;
+  plat::CommandButton* m_clearButton = nullptr;
+  plat::Label* m_markTitle = nullptr;
+  plat::Label* m_markXTitle = nullptr;
+  plat::Label* m_markXReadout = nullptr;
+  plat::Label* m_markYTitle = nullptr;
+  plat::Label* m_markYReadout = nullptr;
+  plat::Frame* m_commandFrame = nullptr;
+  plat::CommandButton* m_printButton = nullptr;
+  plat::CommandButton* m_helpButton = nullptr;
+  plat::CommandButton* m_exitButton = nullptr;
+};
+
+}  // namespace traj
