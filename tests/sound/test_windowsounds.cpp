@@ -20,7 +20,7 @@
 
 #include "circuits/circuitdraw.h"
 #include "circuits/frmcircuit.h"
-#include "lander/frmlander.h"
+#include "lander/landerwindow.h"
 #include "levers/frmlever.h"
 #include "pendulum/frmpend.h"
 #include "platform/button.h"
@@ -201,13 +201,13 @@ class LanderSounds : public WindowSounds {
     WindowSounds::SetUp();
     for (const QString& picture : QDir(VANTREL_APP_DIR).entryList({"*.png"}, QDir::Files))
       ASSERT_TRUE(QFile::copy(VANTREL_APP_DIR "/" + picture, dir.filePath(picture)));
-    lander::frmLander::useRandomSource(&random);
+    lander::LanderWindow::useRandomSource(&random);
   }
   void TearDown() override {
     WindowSounds::TearDown();
-    lander::frmLander::useRandomSource(nullptr);
+    lander::LanderWindow::useRandomSource(nullptr);
   }
-  int flyToTheEnd(lander::frmLander* w) {
+  int flyToTheEnd(lander::LanderWindow* w) {
     int ticks = 0;
     while (w->game().InGame && ticks < 2000) {
       w->Timer1()->fire();
@@ -222,7 +222,7 @@ TEST_F(LanderSounds, ThrustersPlayOnWhileTheGameFlies) {
   soundcheck::Listening::writeTone(dir.path(), "THRUSTR1.WAV", 1.0, 0);
   soundcheck::Listening::writeTone(dir.path(), "THRUSTR2.WAV", 1.0, 0);
   ASSERT_NO_FATAL_FAILURE(ears.begin());
-  auto* w = openProject<lander::frmLander>(4);
+  auto* w = openProject<lander::LanderWindow>(4);
   ASSERT_TRUE(w);
   w->optMode()(4)->click();
   w->btnStart()->click();
@@ -245,7 +245,7 @@ TEST_F(LanderSounds, ThrustersPlayOnWhileTheGameFlies) {
 
 TEST_F(LanderSounds, ACrashIsHeardWholeWithItsTextShowingAndASafeLandingToo) {
   ASSERT_NO_FATAL_FAILURE(ears.begin());
-  auto* w = openProject<lander::frmLander>(4);
+  auto* w = openProject<lander::LanderWindow>(4);
   ASSERT_TRUE(w);
   std::vector<bool> crashShown;
   ears.log->onPlay = [&](const TimedCall&) { crashShown.push_back(w->txtCrash()->isVisible()); };

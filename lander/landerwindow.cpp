@@ -1,4 +1,4 @@
-#include "lander/frmlander.h"
+#include "lander/landerwindow.h"
 
 #include <QPixmap>
 
@@ -62,11 +62,11 @@ plat::CommandButton* thruster(QWidget* parent, const char* picture, const QStrin
 
 }  // namespace
 
-void frmLander::useRandomSource(rt::RandomSource* source) { g_randomSource = source; }
+void LanderWindow::useRandomSource(rt::RandomSource* source) { g_randomSource = source; }
 
-float frmLander::Random::next() { return g_randomSource ? g_randomSource->next() : own.next(); }
+float LanderWindow::Random::next() { return g_randomSource ? g_randomSource->next() : own.next(); }
 
-frmLander::frmLander() : m_game(*this, m_random, shell::tickClock()) {
+LanderWindow::LanderWindow() : m_game(*this, m_random, shell::tickClock()) {
   setCaption("Moon Lander");
   setBackColor(kBlack);
   setFont(plat::screenFont("MS Sans Serif", 8.25, true));
@@ -173,11 +173,11 @@ frmLander::frmLander() : m_game(*this, m_random, shell::tickClock()) {
   m_timer->onTimer = [this] { Timer1_Timer(); };
 }
 
-frmLander::~frmLander() = default;
+LanderWindow::~LanderWindow() = default;
 
 // -- load and unload ---------------------------------------------------------------------
 
-void frmLander::Form_Load() {
+void LanderWindow::Form_Load() {
   shell::SharedSettings& s = shell::settings();
   // A hand-edited settings file may hold values no control can show: they are brought to
   // the nearest level, and any units value but metric means feet, as the read-outs take it.
@@ -212,9 +212,9 @@ void frmLander::Form_Load() {
   m_timer->setInterval(kTickMs);
 }
 
-void frmLander::Form_Unload() { m_timer->setEnabled(false); }
+void LanderWindow::Form_Unload() { m_timer->setEnabled(false); }
 
-void frmLander::closeFromTitleBar() {
+void LanderWindow::closeFromTitleBar() {
   // The title bar's close leaves as Exit does, stopping a game first.
   if (m_game.InGame) cmdExit_Click();
   cmdExit_Click();
@@ -222,30 +222,30 @@ void frmLander::closeFromTitleBar() {
 
 // -- choices -------------------------------------------------------------------------------
 
-void frmLander::optMode_Click(int index) {
+void LanderWindow::optMode_Click(int index) {
   shell::settings().LanderLevel = int16_t(index);
   m_game.SetLevel(int16_t(index));
   m_fraControl->setCaption(m_optMode(index)->caption() + " Level");
 }
 
-void frmLander::optUnits_Click(int index) {
+void LanderWindow::optUnits_Click(int index) {
   shell::settings().LanderUnits = int16_t(index);
   ShowColumnHeads();
 }
 
-void frmLander::ShowColumnHeads() {
+void LanderWindow::ShowColumnHeads() {
   const bool feet = shell::settings().LanderUnits == 0;
   m_lblVUnits->setCaption(feet ? "Value (ft)" : "Value (m)");
   m_lblSUnits->setCaption(feet ? "Speed (ft/s)" : "Speed (m/s)");
 }
 
-void frmLander::EnableThrusters(bool enable) {
+void LanderWindow::EnableThrusters(bool enable) {
   for (plat::CommandButton* b : {m_btnLeft, m_btnRight, m_btnUp}) b->setEnabled(enable);
 }
 
 // -- game states ----------------------------------------------------------------------------
 
-void frmLander::btnStart_Click() {
+void LanderWindow::btnStart_Click() {
   switch (m_gameState) {
     case 0: {
       m_fraMode->hide();
@@ -283,7 +283,7 @@ void frmLander::btnStart_Click() {
   }
 }
 
-void frmLander::cmdExit_Click() {
+void LanderWindow::cmdExit_Click() {
   if (!m_game.InGame) {
     Unload();
     returnToMenu();
@@ -309,13 +309,13 @@ void frmLander::cmdExit_Click() {
   m_cmdExit->setCaption("E&xit");
 }
 
-void frmLander::cmdHelp_Click() { plat::help().showTopic(shell::AppFilePath("vtrel.hlp"), kHelpTopic); }
+void LanderWindow::cmdHelp_Click() { plat::help().showTopic(shell::AppFilePath("vtrel.hlp"), kHelpTopic); }
 
 // -- what the game shows ----------------------------------------------------------------------
 
-void frmLander::ShowTime(float gameTime) { m_lblTime->setCaption(QString::fromStdString(rt::Format(gameTime, "##0.0 s"))); }
+void LanderWindow::ShowTime(float gameTime) { m_lblTime->setCaption(QString::fromStdString(rt::Format(gameTime, "##0.0 s"))); }
 
-void frmLander::UpdateReadouts(int16_t altitude, int16_t offset) {
+void LanderWindow::UpdateReadouts(int16_t altitude, int16_t offset) {
   const Readouts r = FormatReadouts(altitude, offset, m_game.SpeedX, m_game.SpeedY, shell::settings().LanderUnits);
   m_lblDescent->setCaption(QString::fromStdString(r.descent));
   m_lblLateral->setCaption(QString::fromStdString(r.lateral));
@@ -324,28 +324,28 @@ void frmLander::UpdateReadouts(int16_t altitude, int16_t offset) {
   PlotPathDot(m_picTrajectory->surface(), altitude, offset);
 }
 
-void frmLander::ShowFuel(int percent) { m_panFuel->setFloodPercent(percent); }
+void LanderWindow::ShowFuel(int percent) { m_panFuel->setFloodPercent(percent); }
 
-void frmLander::Beep() { plat::sound().beep(); }
+void LanderWindow::Beep() { plat::sound().beep(); }
 
-void frmLander::PlayMainThrust() { shell::PlayWaveImage(m_mainThrustImage); }
+void LanderWindow::PlayMainThrust() { shell::PlayWaveImage(m_mainThrustImage); }
 
-void frmLander::PlaySideThrust() { shell::PlayWaveImage(m_sideThrustImage); }
+void LanderWindow::PlaySideThrust() { shell::PlayWaveImage(m_sideThrustImage); }
 
-void frmLander::ShowCrash() {
+void LanderWindow::ShowCrash() {
   m_txtCrash->show();
   m_txtCrash->raise();
   m_txtCrash->refresh();
 }
 
-void frmLander::PlayLanding(bool safe) {
+void LanderWindow::PlayLanding(bool safe) {
   // The verdict's sound plays to its end before the game stops.
   plat::sound().playFile(m_folder + (safe ? "LAND_OK.WAV" : "LAND_BAD.WAV"), true);
 }
 
-void frmLander::StopGame() { cmdExit_Click(); }
+void LanderWindow::StopGame() { cmdExit_Click(); }
 
-void frmLander::DrawFrame() {
+void LanderWindow::DrawFrame() {
   DrawBackground(*m_work, m_pictures, m_game);
   DrawFlames(*m_work, m_pictures, m_game);
   DrawLander(*m_work, m_pictures, m_game);
@@ -353,16 +353,16 @@ void frmLander::DrawFrame() {
   UpdateScanner();
 }
 
-void frmLander::UpdateScanner() {
+void LanderWindow::UpdateScanner() {
   const plat::Surface& strip = m_picScanner->surface();
   const double w = strip.scaleWidth();
   plat::setLeftInScale(m_shpLander, strip, m_game.ScannerLanderLeft(w));
   plat::setLeftInScale(m_shpPad, strip, m_game.ScannerPadLeft(w));
 }
 
-void frmLander::SetTimerInterval(int ms) { m_timer->setInterval(ms); }
+void LanderWindow::SetTimerInterval(int ms) { m_timer->setInterval(ms); }
 
-void frmLander::LostLander() {
+void LanderWindow::LostLander() {
   plat::MsgBox("The lander has flown too far from the landing site to be tracked. The game is over.",
                plat::Msg::Exclamation, "Moon Lander");
 }

@@ -28,11 +28,11 @@ class Timer;
 
 namespace lander {
 
-class frmLander : public plat::Form, private LanderHost {
+class LanderWindow : public plat::Form, private LanderHost {
   Q_OBJECT
  public:
-  frmLander();
-  ~frmLander() override;
+  LanderWindow();
+  ~LanderWindow() override;
 
   // The random numbers of every lander window from now on (tests script them); null gives
   // the generator seeded from the time of day again.

@@ -13,7 +13,7 @@
 #include <QTest>
 
 #include "app/projects.h"
-#include "lander/frmlander.h"
+#include "lander/landerwindow.h"
 #include "platform/button.h"
 #include "platform/files.h"
 #include "platform/label.h"
@@ -32,9 +32,9 @@
 
 namespace {
 
-using lander::frmLander;
+using lander::LanderWindow;
 
-class LanderWindow : public ::testing::Test {
+class LanderWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     services = plat::installTestServices();
@@ -46,7 +46,7 @@ class LanderWindow : public ::testing::Test {
                              "flamev_m.png", "thrleft.png", "thrup.png", "thrright.png"})
       ASSERT_TRUE(QFile::copy(QString(VANTREL_APP_DIR "/") + name, dir.filePath(name))) << name;
     shell::setTickClock(&clock);
-    frmLander::useRandomSource(&random);
+    LanderWindow::useRandomSource(&random);
     menu = new shell::MenuWindow;
     registerProjects(*menu);
     menu->onEnd = [](int) {};
@@ -58,14 +58,14 @@ class LanderWindow : public ::testing::Test {
       delete menu;
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    frmLander::useRandomSource(nullptr);
+    LanderWindow::useRandomSource(nullptr);
     shell::setTickClock(nullptr);
     plat::setProgramFolder(QString());
   }
 
-  frmLander* open() {
+  LanderWindow* open() {
     menu->projectButton(4)->click();
-    window = qobject_cast<frmLander*>(menu->currentProject());
+    window = qobject_cast<LanderWindow*>(menu->currentProject());
     return window;
   }
   void chooseLevel(int level) { window->optMode()(level)->click(); }
@@ -97,10 +97,10 @@ class LanderWindow : public ::testing::Test {
   rt::ScriptedRandom random{{0.5f}};
   QTemporaryDir dir;
   QPointer<shell::MenuWindow> menu;
-  QPointer<frmLander> window;
+  QPointer<LanderWindow> window;
 };
 
-TEST_F(LanderWindow, OpensStoppedWithTheSharedSettings) {
+TEST_F(LanderWindowTest, OpensStoppedWithTheSharedSettings) {
   ASSERT_TRUE(open());
   EXPECT_FALSE(menu->isVisible());
   EXPECT_TRUE(window->isVisible());
@@ -137,7 +137,7 @@ TEST_F(LanderWindow, OpensStoppedWithTheSharedSettings) {
   EXPECT_GT(window->SideThrustImage().size(), 44u);
 }
 
-TEST_F(LanderWindow, LevelsHideTheThrustersTheyFlyThemselves) {
+TEST_F(LanderWindowTest, LevelsHideTheThrustersTheyFlyThemselves) {
   ASSERT_TRUE(open());
   chooseLevel(2);
   EXPECT_EQ(shell::settings().LanderLevel, 2);
@@ -169,7 +169,7 @@ TEST_F(LanderWindow, LevelsHideTheThrustersTheyFlyThemselves) {
   EXPECT_EQ(shell::settings().LanderLevel, 0);
 }
 
-TEST_F(LanderWindow, StartPauseResumeAndStopWhilePaused) {
+TEST_F(LanderWindowTest, StartPauseResumeAndStopWhilePaused) {
   ASSERT_TRUE(open());
   chooseLevel(4);
   start();
@@ -221,7 +221,7 @@ TEST_F(LanderWindow, StartPauseResumeAndStopWhilePaused) {
   EXPECT_TRUE(menu->isVisible());
 }
 
-TEST_F(LanderWindow, UnitsChangeTheHeadsAtOnceAndTheValuesAtTheNextTick) {
+TEST_F(LanderWindowTest, UnitsChangeTheHeadsAtOnceAndTheValuesAtTheNextTick) {
   ASSERT_TRUE(open());
   chooseLevel(3);
   start();
@@ -239,7 +239,7 @@ TEST_F(LanderWindow, UnitsChangeTheHeadsAtOnceAndTheValuesAtTheNextTick) {
   EXPECT_EQ(window->lblDescent()->caption(), "-0.3");
 }
 
-TEST_F(LanderWindow, ThrustersSoundFromMemoryAndShowTheirFlames) {
+TEST_F(LanderWindowTest, ThrustersSoundFromMemoryAndShowTheirFlames) {
   ASSERT_TRUE(open());
   chooseLevel(4);
   start();
@@ -252,7 +252,7 @@ TEST_F(LanderWindow, ThrustersSoundFromMemoryAndShowTheirFlames) {
   EXPECT_EQ(window->panFuel()->floodPercent(), 98);  // 98.5 to the even 98
 }
 
-TEST_F(LanderWindow, ANearlyEmptyTankBeepsEveryTick) {
+TEST_F(LanderWindowTest, ANearlyEmptyTankBeepsEveryTick) {
   ASSERT_TRUE(open());
   chooseLevel(4);
   start();
@@ -267,7 +267,7 @@ TEST_F(LanderWindow, ANearlyEmptyTankBeepsEveryTick) {
   EXPECT_EQ(services.sound->countBeeps(), 2);
 }
 
-TEST_F(LanderWindow, ACrashShowsItsTextWhileTheSoundPlays) {
+TEST_F(LanderWindowTest, ACrashShowsItsTextWhileTheSoundPlays) {
   ASSERT_TRUE(open());
   chooseLevel(3);
   start();
@@ -286,7 +286,7 @@ TEST_F(LanderWindow, ACrashShowsItsTextWhileTheSoundPlays) {
   EXPECT_EQ(window->Timer1()->interval(), 500);
 }
 
-TEST_F(LanderWindow, TheAutoPilotLandsSafely) {
+TEST_F(LanderWindowTest, TheAutoPilotLandsSafely) {
   ASSERT_TRUE(open());
   start();
   flyToTheEnd();
@@ -299,7 +299,7 @@ TEST_F(LanderWindow, TheAutoPilotLandsSafely) {
   EXPECT_NEAR(plat::leftInScale(window->shpLander(), strip), plat::leftInScale(window->shpPad(), strip), 135);
 }
 
-TEST_F(LanderWindow, ClosingTheWindowDuringAGameStopsItAndShowsTheMenu) {
+TEST_F(LanderWindowTest, ClosingTheWindowDuringAGameStopsItAndShowsTheMenu) {
   ASSERT_TRUE(open());
   chooseLevel(5);
   start();
@@ -318,7 +318,7 @@ TEST_F(LanderWindow, ClosingTheWindowDuringAGameStopsItAndShowsTheMenu) {
   EXPECT_EQ(countNot(window->picViewer(), 0), 0);
 }
 
-TEST_F(LanderWindow, HelpButtonAndF1OpenTheLandersTopic) {
+TEST_F(LanderWindowTest, HelpButtonAndF1OpenTheLandersTopic) {
   ASSERT_TRUE(open());
   window->cmdHelp()->click();
   QApplication::setActiveWindow(window);
@@ -332,7 +332,7 @@ TEST_F(LanderWindow, HelpButtonAndF1OpenTheLandersTopic) {
   EXPECT_EQ(services.help->calls[0].file, services.help->calls[1].file);
 }
 
-TEST_F(LanderWindow, HandEditedSettingsAreBroughtIntoRange) {
+TEST_F(LanderWindowTest, HandEditedSettingsAreBroughtIntoRange) {
   shell::settings().LanderLevel = 9;
   shell::settings().LanderUnits = 3;
   ASSERT_TRUE(open());
@@ -348,7 +348,7 @@ TEST_F(LanderWindow, HandEditedSettingsAreBroughtIntoRange) {
   EXPECT_EQ(shell::settings().LanderLevel, 0);
 }
 
-TEST_F(LanderWindow, AMissingThrusterSoundLeavesThatThrusterSilent) {
+TEST_F(LanderWindowTest, AMissingThrusterSoundLeavesThatThrusterSilent) {
   ASSERT_TRUE(QFile::remove(dir.filePath("THRUSTR2.WAV")));
   ASSERT_TRUE(open());
   EXPECT_TRUE(window->SideThrustImage().empty());
@@ -361,7 +361,7 @@ TEST_F(LanderWindow, AMissingThrusterSoundLeavesThatThrusterSilent) {
   EXPECT_EQ(imagePlays(), 1);
 }
 
-TEST_F(LanderWindow, ALanderFlownOutOfRangeEndsTheGameWithAMessage) {
+TEST_F(LanderWindowTest, ALanderFlownOutOfRangeEndsTheGameWithAMessage) {
   ASSERT_TRUE(open());
   chooseLevel(3);
   start();
