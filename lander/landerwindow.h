@@ -4,7 +4,6 @@
 // with the fuel gauge and the three thruster buttons, and Start (Pause, Resume), Help and
 // Exit (Stop during a game).
 
-#include <array>
 #include <memory>
 #include <string>
 
@@ -12,7 +11,6 @@
 #include "lander/landerview.h"
 #include "platform/form.h"
 #include "platform/optionbutton.h"
-#include "runtime/random.h"
 
 namespace plat {
 class CommandButton;
@@ -34,58 +32,49 @@ class LanderWindow : public plat::Form, private LanderHost {
   LanderWindow();
   ~LanderWindow() override;
 
-  // The random numbers of every lander window from now on (tests script them); null gives
-  // the generator seeded from the time of day again.
-  static void useRandomSource(rt::RandomSource* source);
-
-  // Event handlers.
-  void btnStart_Click();
-  void cmdExit_Click();
-  void cmdHelp_Click();
-  void optMode_Click(int index);
-  void optUnits_Click(int index);
-  void btnUp_Click() { m_game.btnUp_Click(); }
-  void btnLeft_Click() { m_game.btnLeft_Click(); }
-  void btnRight_Click() { m_game.btnRight_Click(); }
-  void Timer1_Timer() { m_game.Timer1_Timer(); }
+  // Start begins a game, then pauses and resumes it.
+  void startPauseOrResume();
+  // Exit leaves for the menu; during a game the same button is Stop.
+  void exitOrStop();
+  void chooseLevel(int index);
+  void chooseUnits(int index);
 
   // 0 stopped, 1 running, 2 paused.
-  int16_t GameState() const { return m_gameState; }
+  int16_t gameState() const { return m_gameState; }
   LanderGame& game() { return m_game; }
 
   // Controls, for tests and automation.
-  plat::PictureBox* picViewer() const { return m_picViewer; }
-  plat::PictureBox* picScanner() const { return m_picScanner; }
-  plat::PictureBox* picTrajectory() const { return m_picTrajectory; }
-  plat::ImageSurface& picWork() const { return *m_work; }
-  plat::Shape* shpLander() const { return m_shpLander; }
-  plat::Shape* shpPad() const { return m_shpPad; }
-  plat::TextBox* txtCrash() const { return m_txtCrash; }
-  plat::Frame* fraMode() const { return m_fraMode; }
-  plat::Frame* fraUnits() const { return m_fraUnits; }
-  plat::Frame* fraTrajectory() const { return m_fraTrajectory; }
-  plat::Frame* fraControl() const { return m_fraControl; }
-  plat::OptionGroup& optMode() { return m_optMode; }
-  plat::OptionGroup& optUnits() { return m_optUnits; }
-  plat::Label* lblTime() const { return m_lblTime; }
-  plat::Label* lblVUnits() const { return m_lblVUnits; }
-  plat::Label* lblSUnits() const { return m_lblSUnits; }
-  plat::Label* lblElevation() const { return m_lblElevation; }
-  plat::Label* lblDescent() const { return m_lblDescent; }
-  plat::Label* lblTargetLoc() const { return m_lblTargetLoc; }
-  plat::Label* lblLateral() const { return m_lblLateral; }
-  plat::Label* lblThrust() const { return m_lblThrust; }
-  plat::Panel* panFuel() const { return m_panFuel; }
-  plat::CommandButton* btnLeft() const { return m_btnLeft; }
-  plat::CommandButton* btnUp() const { return m_btnUp; }
-  plat::CommandButton* btnRight() const { return m_btnRight; }
-  plat::CommandButton* btnStart() const { return m_btnStart; }
-  plat::CommandButton* cmdHelp() const { return m_cmdHelp; }
-  plat::CommandButton* cmdExit() const { return m_cmdExit; }
-  plat::Timer* Timer1() const { return m_timer; }
-  const LanderPictures& pictures() const { return m_pictures; }
-  const std::string& MainThrustImage() const { return m_mainThrustImage; }
-  const std::string& SideThrustImage() const { return m_sideThrustImage; }
+  plat::PictureBox* viewerPicture() const { return m_viewerPicture; }
+  plat::PictureBox* scannerPicture() const { return m_scannerPicture; }
+  plat::PictureBox* trajectoryPicture() const { return m_trajectoryPicture; }
+  plat::Shape* landerMarker() const { return m_landerMarker; }
+  plat::Shape* padMarker() const { return m_padMarker; }
+  plat::TextBox* crashText() const { return m_crashText; }
+  plat::Frame* levelFrame() const { return m_levelFrame; }
+  plat::Frame* unitsFrame() const { return m_unitsFrame; }
+  plat::Frame* trajectoryFrame() const { return m_trajectoryFrame; }
+  plat::Frame* readoutFrame() const { return m_readoutFrame; }
+  plat::OptionGroup& levelOptions() { return m_levelOptions; }
+  plat::OptionGroup& unitsOptions() { return m_unitsOptions; }
+  plat::Label* timeValue() const { return m_timeValue; }
+  plat::Label* valueHead() const { return m_valueHead; }
+  plat::Label* speedHead() const { return m_speedHead; }
+  plat::Label* altitudeValue() const { return m_altitudeValue; }
+  plat::Label* descentValue() const { return m_descentValue; }
+  plat::Label* positionValue() const { return m_positionValue; }
+  plat::Label* lateralValue() const { return m_lateralValue; }
+  plat::Label* thrustersTitle() const { return m_thrustersTitle; }
+  plat::Panel* fuelGauge() const { return m_fuelGauge; }
+  plat::CommandButton* leftThrusterButton() const { return m_leftThrusterButton; }
+  plat::CommandButton* mainThrusterButton() const { return m_mainThrusterButton; }
+  plat::CommandButton* rightThrusterButton() const { return m_rightThrusterButton; }
+  plat::CommandButton* startButton() const { return m_startButton; }
+  plat::CommandButton* helpButton() const { return m_helpButton; }
+  plat::CommandButton* exitButton() const { return m_exitButton; }
+  plat::Timer* tickTimer() const { return m_tickTimer; }
+  // The thrusters' sounds, held in memory so that a thrust never waits for the disk.
+  const std::string& mainThrustSound() const { return m_mainThrustSound; }
+  const std::string& sideThrustSound() const { return m_sideThrustSound; }
 
  protected:
   void Form_Load() override;
@@ -93,9 +82,18 @@ class LanderWindow : public plat::Form, private LanderHost {
   void closeFromTitleBar() override;
 
  private:
-  void EnableThrusters(bool enable);
-  void ShowColumnHeads();
-  void UpdateScanner();
+  void buildViewer();
+  void buildChoices();
+  void buildReadouts();
+  void buildThrusters();
+  void buildButtons();
+  void startGame();
+  void pauseGame();
+  void resumeGame();
+  void stopGame();
+  void enableThrusters(bool enable);
+  void showColumnHeads();
+  void updateScanner();
 
   // LanderHost
   void ShowTime(float gameTime) override;
@@ -111,49 +109,42 @@ class LanderWindow : public plat::Form, private LanderHost {
   void SetTimerInterval(int ms) override;
   void LostLander() override;
 
-  // The window's random numbers: the scripted source when one is set, else its own.
-  class Random : public rt::RandomSource {
-   public:
-    float next() override;
-    rt::TimeSeededRandom own;
-  };
-
-  Random m_random;
   LanderGame m_game;
   LanderPictures m_pictures;
-  std::unique_ptr<plat::ImageSurface> m_work;
+  // The frame is composed here and shown on the viewer in one copy.
+  std::unique_ptr<plat::ImageSurface> m_frameBuffer;
   int16_t m_gameState = 0;
   QString m_folder;
-  std::string m_mainThrustImage, m_sideThrustImage;
+  std::string m_mainThrustSound, m_sideThrustSound;
 
-  plat::PictureBox* m_picViewer = nullptr;
-  plat::PictureBox* m_picScanner = nullptr;
-  plat::PictureBox* m_picTrajectory = nullptr;
-  plat::Shape* m_shpLander = nullptr;
-  plat::Shape* m_shpPad = nullptr;
-  plat::TextBox* m_txtCrash = nullptr;
-  plat::Frame* m_fraMode = nullptr;
-  plat::Frame* m_fraUnits = nullptr;
-  plat::Frame* m_fraTrajectory = nullptr;
-  plat::Frame* m_fraControl = nullptr;
-  plat::OptionGroup m_optMode;
-  plat::OptionGroup m_optUnits;
-  plat::Label* m_lblTime = nullptr;
-  plat::Label* m_lblVUnits = nullptr;
-  plat::Label* m_lblSUnits = nullptr;
-  plat::Label* m_lblElevation = nullptr;
-  plat::Label* m_lblDescent = nullptr;
-  plat::Label* m_lblTargetLoc = nullptr;
-  plat::Label* m_lblLateral = nullptr;
-  plat::Label* m_lblThrust = nullptr;
-  plat::Panel* m_panFuel = nullptr;
-  plat::CommandButton* m_btnLeft = nullptr;
-  plat::CommandButton* m_btnUp = nullptr;
-  plat::CommandButton* m_btnRight = nullptr;
-  plat::CommandButton* m_btnStart = nullptr;
-  plat::CommandButton* m_cmdHelp = nullptr;
-  plat::CommandButton* m_cmdExit = nullptr;
-  plat::Timer* m_timer = nullptr;
+  plat::PictureBox* m_viewerPicture = nullptr;
+  plat::PictureBox* m_scannerPicture = nullptr;
+  plat::PictureBox* m_trajectoryPicture = nullptr;
+  plat::Shape* m_landerMarker = nullptr;
+  plat::Shape* m_padMarker = nullptr;
+  plat::TextBox* m_crashText = nullptr;
+  plat::Frame* m_levelFrame = nullptr;
+  plat::Frame* m_unitsFrame = nullptr;
+  plat::Frame* m_trajectoryFrame = nullptr;
+  plat::Frame* m_readoutFrame = nullptr;
+  plat::OptionGroup m_levelOptions;
+  plat::OptionGroup m_unitsOptions;
+  plat::Label* m_timeValue = nullptr;
+  plat::Label* m_valueHead = nullptr;
+  plat::Label* m_speedHead = nullptr;
+  plat::Label* m_altitudeValue = nullptr;
+  plat::Label* m_descentValue = nullptr;
+  plat::Label* m_positionValue = nullptr;
+  plat::Label* m_lateralValue = nullptr;
+  plat::Label* m_thrustersTitle = nullptr;
+  plat::Panel* m_fuelGauge = nullptr;
+  plat::CommandButton* m_leftThrusterButton = nullptr;
+  plat::CommandButton* m_mainThrusterButton = nullptr;
+  plat::CommandButton* m_rightThrusterButton = nullptr;
+  plat::CommandButton* m_startButton = nullptr;
+  plat::CommandButton* m_helpButton = nullptr;
+  plat::CommandButton* m_exitButton = nullptr;
+  plat::Timer* m_tickTimer = nullptr;
 };
 
 }  // namespace lander

@@ -340,7 +340,7 @@ TEST_F(CaptionFit, EveryCaptionFitsItsControlInEveryWindowAndState) {
   });
   project(4, [&](plat::Form&) {
     for (int level = 0; level < 4; ++level) {
-      auto& modes = qobject_cast<lander::LanderWindow*>(menu->currentProject())->optMode();
+      auto& modes = qobject_cast<lander::LanderWindow*>(menu->currentProject())->levelOptions();
       if (!modes(level)) continue;
       modes.choose(level);
       press("Start", QString("Moon lander level %1 in play").arg(level));

@@ -38,6 +38,7 @@
 #include "probability/frmprob.h"
 #include "robotics/frmrobot.h"
 #include "rocketry/frmrocket.h"
+#include "shell/clocks.h"
 #include "shell/settings.h"
 #include "trajectories/frmarrow.h"
 #include "wheel/frmwheel.h"
@@ -201,16 +202,16 @@ class LanderSounds : public WindowSounds {
     WindowSounds::SetUp();
     for (const QString& picture : QDir(VANTREL_APP_DIR).entryList({"*.png"}, QDir::Files))
       ASSERT_TRUE(QFile::copy(VANTREL_APP_DIR "/" + picture, dir.filePath(picture)));
-    lander::LanderWindow::useRandomSource(&random);
+    shell::setRandomSource(&random);
   }
   void TearDown() override {
     WindowSounds::TearDown();
-    lander::LanderWindow::useRandomSource(nullptr);
+    shell::setRandomSource(nullptr);
   }
   int flyToTheEnd(lander::LanderWindow* w) {
     int ticks = 0;
     while (w->game().InGame && ticks < 2000) {
-      w->Timer1()->fire();
+      w->tickTimer()->fire();
       ++ticks;
     }
     return ticks;
@@ -224,17 +225,17 @@ TEST_F(LanderSounds, ThrustersPlayOnWhileTheGameFlies) {
   ASSERT_NO_FATAL_FAILURE(ears.begin());
   auto* w = openProject<lander::LanderWindow>(4);
   ASSERT_TRUE(w);
-  w->optMode()(4)->click();
-  w->btnStart()->click();
-  w->btnUp()->click();
+  w->levelOptions()(4)->click();
+  w->startButton()->click();
+  w->mainThrusterButton()->click();
   const double t0 = soundcheck::steadySeconds();
   int ticks = 0;
   while (soundcheck::steadySeconds() - t0 < 0.4) {
-    w->Timer1()->fire();  // the game flies on while the main thruster sounds
+    w->tickTimer()->fire();  // the game flies on while the main thruster sounds
     ++ticks;
     workFor(0.05);
   }
-  w->btnLeft()->click();
+  w->leftThrusterButton()->click();
   const auto heard = ears.end("lander-thrusters.raw", 1.3);
   EXPECT_GT(ticks, 2);
   ASSERT_EQ(soundcheck::soundsOf(heard), "THRUSTR1.WAV THRUSTR2.WAV") << describe(heard);
@@ -248,11 +249,11 @@ TEST_F(LanderSounds, ACrashIsHeardWholeWithItsTextShowingAndASafeLandingToo) {
   auto* w = openProject<lander::LanderWindow>(4);
   ASSERT_TRUE(w);
   std::vector<bool> crashShown;
-  ears.log->onPlay = [&](const TimedCall&) { crashShown.push_back(w->txtCrash()->isVisible()); };
-  w->optMode()(3)->click();
-  w->btnStart()->click();
+  ears.log->onPlay = [&](const TimedCall&) { crashShown.push_back(w->crashText()->isVisible()); };
+  w->levelOptions()(3)->click();
+  w->startButton()->click();
   flyToTheEnd(w);  // a free fall from the top
-  EXPECT_FALSE(w->txtCrash()->isVisible());
+  EXPECT_FALSE(w->crashText()->isVisible());
   auto crash = ears.log->plays();
   ASSERT_FALSE(crash.empty());
   EXPECT_TRUE(crash.back().path.endsWith("LAND_BAD.WAV") && crash.back().wait);
@@ -260,8 +261,8 @@ TEST_F(LanderSounds, ACrashIsHeardWholeWithItsTextShowingAndASafeLandingToo) {
   workFor(0.3);
 
   // The automatic pilot lands safely; its thrusters sound on the way down.
-  w->optMode()(0)->click();
-  w->btnStart()->click();
+  w->levelOptions()(0)->click();
+  w->startButton()->click();
   flyToTheEnd(w);
   const auto heard = ears.end("lander-landings.raw");
   const auto plays = ears.log->plays();
