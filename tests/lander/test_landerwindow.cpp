@@ -9,10 +9,8 @@
 #include <QEvent>
 #include <QFile>
 #include <QPointer>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include "app/projects.h"
 #include "lander/landerlayout.h"
 #include "lander/landerwindow.h"
 #include "platform/button.h"
@@ -30,46 +28,34 @@
 #include "platform/twips.h"
 #include "runtime/clock.h"
 #include "runtime/random.h"
-#include "shell/menuwindow.h"
 #include "shell/clocks.h"
 #include "shell/settings.h"
+#include "tests/support/menufixture.h"
 
 namespace {
 
 using lander::LanderWindow;
 
-class LanderWindowTest : public ::testing::Test {
+class LanderWindowTest : public MenuFixture {
  protected:
   void SetUp() override {
-    services = plat::installTestServices();
-    ASSERT_TRUE(dir.isValid());
-    plat::setProgramFolder(dir.path());
-    ASSERT_TRUE(QFile::copy(VANTREL_RESOURCES "/vtrel5.ini", dir.filePath("vtrel5.ini")));
+    shell::setTickClock(&clock);
+    shell::setRandomSource(&random);
+    MenuFixture::SetUp();
+    if (HasFatalFailure()) return;
     for (const char* name : {"THRUSTR1.WAV", "THRUSTR2.WAV", "landerbg.png", "lander_s.png", "lander_m.png",
                              "landpad_s.png", "landpad_m.png", "flameh_s.png", "flameh_m.png", "flamev_s.png",
                              "flamev_m.png", "thrleft.png", "thrup.png", "thrright.png"})
       ASSERT_TRUE(QFile::copy(QString(VANTREL_APP_DIR "/") + name, dir.filePath(name))) << name;
-    shell::setTickClock(&clock);
-    shell::setRandomSource(&random);
-    menu = new shell::MenuWindow;
-    registerProjects(*menu);
-    menu->onEnd = [](int) {};
-    menu->Show();
   }
   void TearDown() override {
-    if (menu) {
-      if (menu->currentProject()) delete menu->currentProject();
-      delete menu;
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    MenuFixture::TearDown();
     shell::setRandomSource(nullptr);
     shell::setTickClock(nullptr);
-    plat::setProgramFolder(QString());
   }
 
   LanderWindow* open() {
-    menu->projectButton(4)->click();
-    window = qobject_cast<LanderWindow*>(menu->currentProject());
+    window = openProject<LanderWindow>(4);
     return window;
   }
   void chooseLevel(int level) { window->levelOptions()(level)->click(); }
@@ -96,11 +82,8 @@ class LanderWindowTest : public ::testing::Test {
     return n;
   }
 
-  plat::TestServices services{};
   rt::ManualTickClock clock{1000};
   rt::ScriptedRandom random{{0.5f}};
-  QTemporaryDir dir;
-  QPointer<shell::MenuWindow> menu;
   QPointer<LanderWindow> window;
 };
 
