@@ -2,6 +2,8 @@
 
 #include "circuits/frmcircuit.h"
 #include "lander/frmlander.h"
+#include "lander/landerwindow.h"
+#include "levers/frmlever.h"
 #include "levers/leverswindow.h"
 #include "pendulum/frmpend.h"
 #include "probability/frmprob.h"
@@ -22,5 +24,5 @@ void registerProjects(shell::MenuWindow& menu) {
   menu.setProject(5, [] { return new weather::frmWatch(); });
   menu.setProject(9, [] { return new rocket::RocketryWindow(); });
   menu.setProject(10, [] { return new prob::frmProb(); });
-  menu.setProject(4, [] { return new lander::frmLander(); });
+  menu.setProject(4, [] { return new lander::LanderWindow(); });
 }

@@ -13,6 +13,12 @@ namespace {
 
 constexpr int kTickMs = 500;
 constexpr int16_t kStartY = 5;
+// The moon's pull, in pixels per tick added to the downward speed each tick: harder on a
+// lander already falling than on one rising or at rest.
+constexpr float kPullFalling = 0.66f;
+constexpr float kPullNotFalling = 0.3f;
+// The read-outs count in feet unless metric is chosen.
+constexpr float kMetresPerFoot = 0.3048f;
 
 bool fits16(long v) { return v >= INT16_MIN && v <= INT16_MAX; }
 
@@ -27,7 +33,7 @@ const char* LevelCaption(int level) {
 
 double RoundEven(double x) { return std::nearbyint(x); }
 
-float UnitFactor(int16_t units) { return units == 1 ? 1.0f : 1.0f / 0.3048f; }
+float UnitFactor(int16_t units) { return units == 1 ? 1.0f : 1.0f / kMetresPerFoot; }
 
 Readouts FormatReadouts(int16_t altitude, int16_t offset, float speedX, float speedY, int16_t units) {
   const float f = UnitFactor(units);
@@ -103,7 +109,7 @@ void LanderGame::PlacePad() {
 
 // -- thrusters ----------------------------------------------------------------------------
 
-void LanderGame::btnUp_Click() {
+void LanderGame::fireMainThruster() {
   if (FuelLeft <= 0) return;
   m_host.PlayMainThrust();
   MainFlameOn = true;
@@ -121,7 +127,7 @@ void LanderGame::btnUp_Click() {
   FuelLeft = int16_t(FuelLeft - MainCost);
 }
 
-void LanderGame::btnLeft_Click() {
+void LanderGame::fireLeftThruster() {
   if (FuelLeft <= 0) return;
   m_host.PlaySideThrust();
   LeftFlameOn = true;
@@ -132,7 +138,7 @@ void LanderGame::btnLeft_Click() {
   FuelLeft = int16_t(FuelLeft - SideCost);
 }
 
-void LanderGame::btnRight_Click() {
+void LanderGame::fireRightThruster() {
   if (FuelLeft <= 0) return;
   m_host.PlaySideThrust();
   RightFlameOn = true;
@@ -147,9 +153,9 @@ void LanderGame::btnRight_Click() {
 void LanderGame::ApplyGravity() {
   // Gravity pulls harder on a lander already falling.
   if (SpeedY > 0)
-    SpeedY = SpeedY + 0.66f;
+    SpeedY = SpeedY + kPullFalling;
   else
-    SpeedY = SpeedY + 0.3f;
+    SpeedY = SpeedY + kPullNotFalling;
 }
 
 void LanderGame::UpdateFuelGauge() {
@@ -226,7 +232,7 @@ void LanderGame::VerticalAutopilot(int16_t altitude) {
     fire = SpeedY > 6.0f;
   else
     fire = SpeedY > float(double(altitude) * 0.04 + 2.0);
-  if (fire) btnUp_Click();
+  if (fire) fireMainThruster();
 }
 
 void LanderGame::LateralAutopilot(int16_t altitude, int16_t offset) {
@@ -236,9 +242,9 @@ void LanderGame::LateralAutopilot(int16_t altitude, int16_t offset) {
   if (std::fabs(q) <= 2.0f) return;
   const bool high = altitude > 100;
   if (q < 0 && ((SpeedX < 5 && high) || (SpeedX < 2 && !high))) {
-    btnLeft_Click();
+    fireLeftThruster();
   } else if (q > 0 && ((SpeedX > -5 && high) || (SpeedX > -2 && !high))) {
-    btnRight_Click();
+    fireRightThruster();
   }
 }
 
@@ -266,7 +272,7 @@ void LanderGame::Lost() {
 
 // -- the tick --------------------------------------------------------------------------------
 
-void LanderGame::Timer1_Timer() {
+void LanderGame::tick() {
   if (!InGame) return;
   const uint32_t t0 = m_clock.ticks();
   GameTime = GameTime + 0.5f;

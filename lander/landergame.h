@@ -92,10 +92,13 @@ class LanderGame {
   void MeasureStart();
   // The game is over (Stop, or after the verdict).
   void EndGame() { InGame = false; }
-  void btnUp_Click();
-  void btnLeft_Click();
-  void btnRight_Click();
-  void Timer1_Timer();
+  // The thrusters, fired by their buttons or by an autopilot: each costs the level's fuel
+  // and does nothing with an empty tank.
+  void fireMainThruster();
+  void fireLeftThruster();
+  void fireRightThruster();
+  // The half-second game tick.
+  void tick();
 
   // -- steps, each one part of the tick ---------------------------------------------------
   void ApplyGravity();

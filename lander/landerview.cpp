@@ -5,13 +5,11 @@
 
 #include "platform/image.h"
 #include "platform/surface.h"
-#include "runtime/colour.h"
+#include "runtime/palette.h"
 
 namespace lander {
 
 namespace {
-
-constexpr rt::Colour kBlack = 0x000000, kWhite = 0xFFFFFF;
 
 // A picture from the program's folder, or a blank of its usual size in the given colour.
 std::unique_ptr<plat::ImageSurface> picture(const char* file, int w, int h, rt::Colour blank) {
@@ -28,44 +26,44 @@ std::unique_ptr<plat::ImageSurface> picture(const char* file, int w, int h, rt::
 LanderPictures::LanderPictures() {
   // Until loaded: blanks that draw nothing (black sprites under white masks).
   const LanderSizes d;
-  picBG = std::make_unique<plat::ImageSurface>(d.worldWidth, d.worldHeight, kBlack);
-  picLander_s = std::make_unique<plat::ImageSurface>(d.landerWidth, d.landerHeight, kBlack);
-  picLander_m = std::make_unique<plat::ImageSurface>(d.landerWidth, d.landerHeight, kWhite);
-  picPad_s = std::make_unique<plat::ImageSurface>(d.padWidth, d.padHeight, kBlack);
-  picPad_m = std::make_unique<plat::ImageSurface>(d.padWidth, d.padHeight, kWhite);
-  picThrustH_s = std::make_unique<plat::ImageSurface>(d.sideFlameWidth, d.sideFlameHeight, kBlack);
-  picThrustH_m = std::make_unique<plat::ImageSurface>(d.sideFlameWidth, d.sideFlameHeight, kWhite);
-  picThrustV_s = std::make_unique<plat::ImageSurface>(d.mainFlameWidth, d.mainFlameHeight, kBlack);
-  picThrustV_m = std::make_unique<plat::ImageSurface>(d.mainFlameWidth, d.mainFlameHeight, kWhite);
+  world = std::make_unique<plat::ImageSurface>(d.worldWidth, d.worldHeight, Palette::Black);
+  landerSprite = std::make_unique<plat::ImageSurface>(d.landerWidth, d.landerHeight, Palette::Black);
+  landerMask = std::make_unique<plat::ImageSurface>(d.landerWidth, d.landerHeight, Palette::White);
+  padSprite = std::make_unique<plat::ImageSurface>(d.padWidth, d.padHeight, Palette::Black);
+  padMask = std::make_unique<plat::ImageSurface>(d.padWidth, d.padHeight, Palette::White);
+  sideFlameSprite = std::make_unique<plat::ImageSurface>(d.sideFlameWidth, d.sideFlameHeight, Palette::Black);
+  sideFlameMask = std::make_unique<plat::ImageSurface>(d.sideFlameWidth, d.sideFlameHeight, Palette::White);
+  mainFlameSprite = std::make_unique<plat::ImageSurface>(d.mainFlameWidth, d.mainFlameHeight, Palette::Black);
+  mainFlameMask = std::make_unique<plat::ImageSurface>(d.mainFlameWidth, d.mainFlameHeight, Palette::White);
 }
 
 LanderPictures::~LanderPictures() = default;
 
 void LanderPictures::load() {
   const LanderSizes d;
-  picBG = picture("landerbg.png", d.worldWidth, d.worldHeight, kBlack);
-  picLander_s = picture("lander_s.png", d.landerWidth, d.landerHeight, kBlack);
-  picLander_m = picture("lander_m.png", d.landerWidth, d.landerHeight, kWhite);
-  picPad_s = picture("landpad_s.png", d.padWidth, d.padHeight, kBlack);
-  picPad_m = picture("landpad_m.png", d.padWidth, d.padHeight, kWhite);
-  picThrustH_s = picture("flameh_s.png", d.sideFlameWidth, d.sideFlameHeight, kBlack);
-  picThrustH_m = picture("flameh_m.png", d.sideFlameWidth, d.sideFlameHeight, kWhite);
-  picThrustV_s = picture("flamev_s.png", d.mainFlameWidth, d.mainFlameHeight, kBlack);
-  picThrustV_m = picture("flamev_m.png", d.mainFlameWidth, d.mainFlameHeight, kWhite);
+  world = picture("landerbg.png", d.worldWidth, d.worldHeight, Palette::Black);
+  landerSprite = picture("lander_s.png", d.landerWidth, d.landerHeight, Palette::Black);
+  landerMask = picture("lander_m.png", d.landerWidth, d.landerHeight, Palette::White);
+  padSprite = picture("landpad_s.png", d.padWidth, d.padHeight, Palette::Black);
+  padMask = picture("landpad_m.png", d.padWidth, d.padHeight, Palette::White);
+  sideFlameSprite = picture("flameh_s.png", d.sideFlameWidth, d.sideFlameHeight, Palette::Black);
+  sideFlameMask = picture("flameh_m.png", d.sideFlameWidth, d.sideFlameHeight, Palette::White);
+  mainFlameSprite = picture("flamev_s.png", d.mainFlameWidth, d.mainFlameHeight, Palette::Black);
+  mainFlameMask = picture("flamev_m.png", d.mainFlameWidth, d.mainFlameHeight, Palette::White);
 }
 
 LanderSizes LanderPictures::sizes(int viewerWidth, int viewerHeight) const {
   LanderSizes s;
-  s.worldWidth = int16_t(picBG->deviceWidth());
-  s.worldHeight = int16_t(picBG->deviceHeight());
-  s.landerWidth = int16_t(picLander_s->deviceWidth());
-  s.landerHeight = int16_t(picLander_s->deviceHeight());
-  s.padWidth = int16_t(picPad_s->deviceWidth());
-  s.padHeight = int16_t(picPad_s->deviceHeight());
-  s.sideFlameWidth = int16_t(picThrustH_s->deviceWidth());
-  s.sideFlameHeight = int16_t(picThrustH_s->deviceHeight());
-  s.mainFlameWidth = int16_t(picThrustV_s->deviceWidth());
-  s.mainFlameHeight = int16_t(picThrustV_s->deviceHeight());
+  s.worldWidth = int16_t(world->deviceWidth());
+  s.worldHeight = int16_t(world->deviceHeight());
+  s.landerWidth = int16_t(landerSprite->deviceWidth());
+  s.landerHeight = int16_t(landerSprite->deviceHeight());
+  s.padWidth = int16_t(padSprite->deviceWidth());
+  s.padHeight = int16_t(padSprite->deviceHeight());
+  s.sideFlameWidth = int16_t(sideFlameSprite->deviceWidth());
+  s.sideFlameHeight = int16_t(sideFlameSprite->deviceHeight());
+  s.mainFlameWidth = int16_t(mainFlameSprite->deviceWidth());
+  s.mainFlameHeight = int16_t(mainFlameSprite->deviceHeight());
   s.viewerWidth = int16_t(viewerWidth);
   s.viewerHeight = int16_t(viewerHeight);
   return s;
@@ -79,8 +77,8 @@ void DrawSprite(plat::ImageSurface& dest, const plat::ImageSurface& sprite, cons
 
 void DrawBackground(plat::ImageSurface& work, const LanderPictures& pics, const LanderGame& game) {
   const LanderSizes& s = game.sizes();
-  plat::bitBlt(work, 0, 0, s.viewerWidth, s.viewerHeight, *pics.picBG, game.ViewX, game.ViewY, plat::BlitOp::Copy);
-  DrawSprite(work, *pics.picPad_s, *pics.picPad_m, int(game.PadX) - game.ViewX, int(game.PadY) - game.ViewY);
+  plat::bitBlt(work, 0, 0, s.viewerWidth, s.viewerHeight, *pics.world, game.ViewX, game.ViewY, plat::BlitOp::Copy);
+  DrawSprite(work, *pics.padSprite, *pics.padMask, int(game.PadX) - game.ViewX, int(game.PadY) - game.ViewY);
 }
 
 void DrawFlames(plat::ImageSurface& work, const LanderPictures& pics, LanderGame& game) {
@@ -89,23 +87,23 @@ void DrawFlames(plat::ImageSurface& work, const LanderPictures& pics, LanderGame
   const int lx = int(game.LanderX) - game.ViewX;
   const int ly = int(game.LanderY) - game.ViewY;
   if (game.LeftFlameOn) {
-    DrawSprite(work, *pics.picThrustH_s, *pics.picThrustH_m, lx + 5, ly + 40);
+    DrawSprite(work, *pics.sideFlameSprite, *pics.sideFlameMask, lx + 5, ly + 40);
     game.LeftFlameOn = false;
   }
   if (game.RightFlameOn) {
-    DrawSprite(work, *pics.picThrustH_s, *pics.picThrustH_m, lx + s.landerWidth - s.sideFlameWidth - 5, ly + 40);
+    DrawSprite(work, *pics.sideFlameSprite, *pics.sideFlameMask, lx + s.landerWidth - s.sideFlameWidth - 5, ly + 40);
     game.RightFlameOn = false;
   }
   if (game.MainFlameOn) {
     // The flame is centred under the craft; a half pixel goes to the even side.
     const int x = int(RoundEven(lx + (s.landerWidth - s.mainFlameWidth) / 2.0));
-    DrawSprite(work, *pics.picThrustV_s, *pics.picThrustV_m, x, ly + s.landerHeight - s.mainFlameHeight);
+    DrawSprite(work, *pics.mainFlameSprite, *pics.mainFlameMask, x, ly + s.landerHeight - s.mainFlameHeight);
     game.MainFlameOn = false;
   }
 }
 
 void DrawLander(plat::ImageSurface& work, const LanderPictures& pics, const LanderGame& game) {
-  DrawSprite(work, *pics.picLander_s, *pics.picLander_m, int(game.LanderX) - game.ViewX,
+  DrawSprite(work, *pics.landerSprite, *pics.landerMask, int(game.LanderX) - game.ViewX,
              int(game.LanderY) - game.ViewY);
 }
 
@@ -117,11 +115,11 @@ void ScaleTrajectory(plat::Surface& plot) { plot.setScale(-450, 580, 100, 0); }
 
 void DrawIdealPath(plat::Surface& plot, int16_t startOffset, int16_t startAltitude) {
   plot.setDrawWidth(2);
-  plot.line(startOffset, startAltitude, 0, 0, rt::QBColor(12));
+  plot.line(startOffset, startAltitude, 0, 0, Palette::Red);
 }
 
 void PlotPathDot(plat::Surface& plot, int16_t altitude, int16_t offset) {
-  plot.pset(-int(offset), altitude, rt::QBColor(10));
+  plot.pset(-int(offset), altitude, Palette::Green);
 }
 
 }  // namespace lander

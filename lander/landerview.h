@@ -26,8 +26,10 @@ struct LanderPictures {
   // The sizes the game measures with, read from the pictures.
   LanderSizes sizes(int viewerWidth, int viewerHeight) const;
 
-  std::unique_ptr<plat::ImageSurface> picBG, picLander_s, picLander_m, picPad_s, picPad_m, picThrustH_s,
-      picThrustH_m, picThrustV_s, picThrustV_m;
+  // The world, and each sprite with its mask: the mask black where the sprite stands and white
+  // around it, the sprite black around itself.
+  std::unique_ptr<plat::ImageSurface> world, landerSprite, landerMask, padSprite, padMask, sideFlameSprite,
+      sideFlameMask, mainFlameSprite, mainFlameMask;
 };
 
 // The whole mask with AND, then the whole sprite with OR, at (x, y); clipped at the edges.

@@ -26,7 +26,7 @@
 #include "platform/timer.h"
 #include "circuits/circuitdraw.h"
 #include "circuits/frmcircuit.h"
-#include "lander/frmlander.h"
+#include "lander/landerwindow.h"
 #include "robotics/frmrobot.h"
 #include "runtime/clock.h"
 #include "shell/clocks.h"
@@ -341,7 +341,7 @@ TEST_F(CaptionFit, EveryCaptionFitsItsControlInEveryWindowAndState) {
   });
   project(4, [&](plat::Form&) {
     for (int level = 0; level < 4; ++level) {
-      auto& modes = qobject_cast<lander::frmLander*>(menu->currentProject())->optMode();
+      auto& modes = qobject_cast<lander::LanderWindow*>(menu->currentProject())->levelOptions();
       if (!modes(level)) continue;
       modes.choose(level);
       press("Start", QString("Moon lander level %1 in play").arg(level));

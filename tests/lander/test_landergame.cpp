@@ -153,13 +153,13 @@ TEST_F(Lander, GravityPullsHarderOnAFallingLander) {
 TEST_F(Lander, MainThrustBrakesHarderAboveTheLimit) {
   start(4);
   game.SpeedY = 0.8f;
-  game.btnUp_Click();
+  game.fireMainThruster();
   EXPECT_EQ(game.SpeedY, 0.8f - 0.9f);
   game.SpeedY = 0.81f;
-  game.btnUp_Click();
+  game.fireMainThruster();
   EXPECT_EQ(game.SpeedY, 0.81f - 1.0f);
   game.SpeedY = -1;
-  game.btnUp_Click();
+  game.fireMainThruster();
   EXPECT_EQ(game.SpeedY, -1.9f);
   EXPECT_EQ(game.FuelLeft, 194);
   EXPECT_TRUE(game.MainFlameOn);
@@ -169,27 +169,27 @@ TEST_F(Lander, MainThrustBrakesHarderAboveTheLimit) {
 TEST_F(Lander, AdvancedThrustersVaryByChance) {
   start(5);
   game.SpeedY = 2;
-  game.btnUp_Click();  // r = 0.5: 0.8 + 0.2
+  game.fireMainThruster();  // r = 0.5: 0.8 + 0.2
   EXPECT_EQ(game.SpeedY, 2 - (0.8f + 0.4f * 0.5f));
   // Below the limit the push is fixed at every level.
   game.SpeedY = 0.5f;
-  game.btnUp_Click();
+  game.fireMainThruster();
   EXPECT_EQ(game.SpeedY, 0.5f - 0.9f);
   game.SpeedX = 0;
-  game.btnLeft_Click();
+  game.fireLeftThruster();
   EXPECT_EQ(game.SpeedX, 0.2f + 0.4f * 0.5f);
-  game.btnRight_Click();
+  game.fireRightThruster();
   EXPECT_EQ(game.SpeedX, 0.0f);
   EXPECT_EQ(game.FuelLeft, 200 - 2 - 2 - 1 - 1);
 }
 
 TEST_F(Lander, SideThrustersPushTheOtherWay) {
   start(4);
-  game.btnLeft_Click();
+  game.fireLeftThruster();
   EXPECT_EQ(game.SpeedX, 0.4f);
   EXPECT_TRUE(game.LeftFlameOn);
-  game.btnRight_Click();
-  game.btnRight_Click();
+  game.fireRightThruster();
+  game.fireRightThruster();
   EXPECT_EQ(game.SpeedX, 0.4f - 0.4f - 0.4f);
   EXPECT_TRUE(game.RightFlameOn);
   EXPECT_EQ(game.FuelLeft, 197);
@@ -200,9 +200,9 @@ TEST_F(Lander, TheEasyLevelsNeverUseFuel) {
   for (int16_t level : {1, 2, 3}) {
     start(level);
     for (int i = 0; i < 50; ++i) {
-      game.btnUp_Click();
-      game.btnLeft_Click();
-      game.btnRight_Click();
+      game.fireMainThruster();
+      game.fireLeftThruster();
+      game.fireRightThruster();
     }
     game.UpdateFuelGauge();
     EXPECT_EQ(game.FuelLeft, 200);
@@ -214,14 +214,14 @@ TEST_F(Lander, ALastThrustOverdrawsTheTankAndLaterOnesDoNothing) {
   start(4);
   game.FuelLeft = 1;
   game.SpeedY = 2;
-  game.btnUp_Click();
+  game.fireMainThruster();
   EXPECT_EQ(game.FuelLeft, -1);
   game.UpdateFuelGauge();
   EXPECT_EQ(host.fuel, 0);
   host.log.clear();
-  game.btnUp_Click();
-  game.btnLeft_Click();
-  game.btnRight_Click();
+  game.fireMainThruster();
+  game.fireLeftThruster();
+  game.fireRightThruster();
   EXPECT_EQ(game.SpeedY, 1.0f);
   EXPECT_EQ(game.SpeedX, 0.0f);
   EXPECT_EQ(game.FuelLeft, -1);
@@ -300,11 +300,11 @@ TEST_F(Lander, ATickThatLandsEndsBeforeTheMove) {
   start(3);
   game.LanderY = 572;
   game.SpeedY = 2;
-  game.Timer1_Timer();  // moves to 575 after measuring 1
+  game.tick();  // moves to 575 after measuring 1
   ASSERT_TRUE(game.InGame);
   host.log.clear();
   host.interval = -1;
-  game.Timer1_Timer();  // gravity 3.32, then the measurement lands it
+  game.tick();  // gravity 3.32, then the measurement lands it
   EXPECT_EQ(host.log, (std::vector<std::string>{"time 1.000000", "fuel", "readouts", "land ok", "stop"}));
   EXPECT_EQ(game.LanderY, 575);
   EXPECT_EQ(host.interval, -1);  // a stopped game's tick sets no next interval
@@ -370,7 +370,7 @@ TEST_F(Lander, TheAutoPilotFliesAWholeGameDown) {
   start(0);
   int ticks = 0;
   while (game.InGame && ticks < 500) {
-    game.Timer1_Timer();
+    game.tick();
     ++ticks;
   }
   EXPECT_FALSE(game.InGame);
@@ -422,7 +422,7 @@ TEST(LanderReadouts, ShowFeetOrMetres) {
 
 TEST_F(Lander, TickMeasuresBeforeTheMoveAndShowsTheFrameAfterIt) {
   start(3);
-  game.Timer1_Timer();
+  game.tick();
   EXPECT_EQ(game.GameTime, 0.5f);
   EXPECT_EQ(host.log, (std::vector<std::string>{"time 0.500000", "fuel", "readouts", "readouts", "frame"}));
   ASSERT_EQ(host.readouts.size(), 2u);
@@ -438,7 +438,7 @@ TEST_F(Lander, TheReadoutsAfterTheMoveShowTheAutopilotsThrust) {
   start(1);
   game.LanderY = 300;
   game.SpeedY = 6.0f;  // gravity takes it to 6.66, above the 6.0 limit at altitude 273
-  game.Timer1_Timer();
+  game.tick();
   ASSERT_EQ(host.speedsAtReadout.size(), 2u);
   EXPECT_EQ(host.speedsAtReadout[0], 6.0f + 0.66f);
   EXPECT_EQ(host.speedsAtReadout[1], 6.0f + 0.66f - 1.0f);
@@ -447,21 +447,21 @@ TEST_F(Lander, TheReadoutsAfterTheMoveShowTheAutopilotsThrust) {
 TEST_F(Lander, TickKeepsItsHalfSecondPeriod) {
   start(3);
   host.duringFrame = [this] { clock.advance(120); };
-  game.Timer1_Timer();
+  game.tick();
   EXPECT_EQ(host.interval, 380);
   host.duringFrame = [this] { clock.advance(499); };
-  game.Timer1_Timer();
+  game.tick();
   EXPECT_EQ(host.interval, 1);
   host.duringFrame = [this] { clock.advance(500); };
-  game.Timer1_Timer();
+  game.tick();
   EXPECT_EQ(host.interval, 1);
   host.duringFrame = [this] { clock.advance(2000); };
-  game.Timer1_Timer();
+  game.tick();
   EXPECT_EQ(host.interval, 1);
   // Across the wrap of the tick counter.
   clock.set(0xFFFFFFF0u);
   host.duringFrame = [this] { clock.advance(0x20); };
-  game.Timer1_Timer();
+  game.tick();
   EXPECT_EQ(host.interval, 468);
 }
 
@@ -470,7 +470,7 @@ TEST_F(Lander, ALanderBeyondTheNumbersEndsTheGame) {
   start(3);
   game.LanderY = -32000;
   game.SpeedY = -900;
-  game.Timer1_Timer();
+  game.tick();
   EXPECT_FALSE(game.InGame);
   EXPECT_EQ(host.count("stop"), 1);
   EXPECT_EQ(host.count("lost"), 1);
@@ -480,7 +480,7 @@ TEST_F(Lander, ALanderBeyondTheNumbersEndsTheGame) {
   start(3);
   game.LanderY = -32300;
   game.SpeedY = -1;
-  game.Timer1_Timer();
+  game.tick();
   EXPECT_FALSE(game.InGame);
   EXPECT_EQ(host.count("lost"), 1);
 
@@ -488,7 +488,7 @@ TEST_F(Lander, ALanderBeyondTheNumbersEndsTheGame) {
   start(3);
   game.LanderX = 32700;
   game.SpeedX = 100;
-  game.Timer1_Timer();
+  game.tick();
   EXPECT_FALSE(game.InGame);
   EXPECT_EQ(host.count("lost"), 1);
 }

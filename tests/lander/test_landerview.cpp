@@ -10,6 +10,7 @@
 #include "platform/surface.h"
 #include "runtime/clock.h"
 #include "runtime/colour.h"
+#include "runtime/palette.h"
 #include "runtime/random.h"
 #include "tests/support/manualsources.h"
 #include "tests/support/doubles.h"
@@ -18,8 +19,6 @@ namespace {
 
 using lander::LanderGame;
 using lander::LanderPictures;
-
-constexpr rt::Colour kBlue = 0xFF0000, kRed = 0x0000FF, kGreen = 0x00FF00, kWhite = 0xFFFFFF, kBlack = 0;
 
 class NullHost : public lander::LanderHost {
  public:
@@ -42,40 +41,40 @@ void solidSprite(plat::ImageSurface& sprite, plat::ImageSurface& mask, rt::Colou
   sprite.setScaleMode(plat::ScaleMode::Pixels);
   mask.setScaleMode(plat::ScaleMode::Pixels);
   const int right = leftHalfOnly ? w / 2 - 1 : w - 1;
-  sprite.filledBox(0, 0, w - 1, h - 1, kBlack);
-  mask.filledBox(0, 0, w - 1, h - 1, kWhite);
+  sprite.filledBox(0, 0, w - 1, h - 1, Palette::Black);
+  mask.filledBox(0, 0, w - 1, h - 1, Palette::White);
   sprite.filledBox(0, 0, right, h - 1, c);
-  mask.filledBox(0, 0, right, h - 1, kBlack);
+  mask.filledBox(0, 0, right, h - 1, Palette::Black);
 }
 
 TEST(LanderSprites, MaskThenSpriteLeavesTheBackgroundWhereTransparent) {
-  plat::ImageSurface dest(10, 10, kBlue), sprite(4, 2), mask(4, 2);
-  solidSprite(sprite, mask, kRed, true);
+  plat::ImageSurface dest(10, 10, Palette::Blue), sprite(4, 2), mask(4, 2);
+  solidSprite(sprite, mask, Palette::Red, true);
   lander::DrawSprite(dest, sprite, mask, 3, 3);
-  EXPECT_EQ(dest.pixel(3, 3), kRed);
-  EXPECT_EQ(dest.pixel(4, 4), kRed);
-  EXPECT_EQ(dest.pixel(5, 3), kBlue);
-  EXPECT_EQ(dest.pixel(6, 4), kBlue);
+  EXPECT_EQ(dest.pixel(3, 3), Palette::Red);
+  EXPECT_EQ(dest.pixel(4, 4), Palette::Red);
+  EXPECT_EQ(dest.pixel(5, 3), Palette::Blue);
+  EXPECT_EQ(dest.pixel(6, 4), Palette::Blue);
   // Clipped at the edges, also above and left of the destination.
   lander::DrawSprite(dest, sprite, mask, -1, -1);
-  EXPECT_EQ(dest.pixel(0, 0), kRed);
-  EXPECT_EQ(dest.pixel(1, 0), kBlue);
+  EXPECT_EQ(dest.pixel(0, 0), Palette::Red);
+  EXPECT_EQ(dest.pixel(1, 0), Palette::Blue);
   lander::DrawSprite(dest, sprite, mask, 9, 9);
-  EXPECT_EQ(dest.pixel(9, 9), kRed);
+  EXPECT_EQ(dest.pixel(9, 9), Palette::Red);
 }
 
 class LanderFrame : public ::testing::Test {
  protected:
-  LanderFrame() : random({0.5f}), game(host, random, clock), work(241, 341, kBlack) {
+  LanderFrame() : random({0.5f}), game(host, random, clock), work(241, 341, Palette::Black) {
     // A world whose every pixel tells where it lies.
     QImage world(640, 700, QImage::Format_RGB32);
     for (int y = 0; y < 700; ++y)
       for (int x = 0; x < 640; ++x) world.setPixel(x, y, qRgb(x % 256, y % 256, 7));
-    pics.picBG->setPicture(world);
-    solidSprite(*pics.picLander_s, *pics.picLander_m, kWhite);
-    solidSprite(*pics.picThrustH_s, *pics.picThrustH_m, kGreen);
-    solidSprite(*pics.picThrustV_s, *pics.picThrustV_m, kRed);
-    solidSprite(*pics.picPad_s, *pics.picPad_m, kBlue);
+    pics.world->setPicture(world);
+    solidSprite(*pics.landerSprite, *pics.landerMask, Palette::White);
+    solidSprite(*pics.sideFlameSprite, *pics.sideFlameMask, Palette::Green);
+    solidSprite(*pics.mainFlameSprite, *pics.mainFlameMask, Palette::Red);
+    solidSprite(*pics.padSprite, *pics.padMask, Palette::Blue);
     game.SetLevel(3);
     game.NewGame();
     work.setRecording(true);
@@ -98,9 +97,9 @@ TEST_F(LanderFrame, BackgroundIsTheWorldAtTheViewWithThePad) {
   EXPECT_EQ(work.pixel(0, 0), worldAt(300, 359));
   EXPECT_EQ(work.pixel(240, 100), worldAt(540, 459));
   // The pad at (310, 636) in the world is at (10, 277) in the view.
-  EXPECT_EQ(work.pixel(10, 277), kBlue);
+  EXPECT_EQ(work.pixel(10, 277), Palette::Blue);
   EXPECT_EQ(work.pixel(9, 277), worldAt(309, 636));
-  EXPECT_EQ(work.pixel(152, 340), kBlue);
+  EXPECT_EQ(work.pixel(152, 340), Palette::Blue);
 }
 
 TEST_F(LanderFrame, FlamesGoBesideAndUnderTheCraftOncePerThrust) {
@@ -135,18 +134,18 @@ TEST_F(LanderFrame, TheLanderCoversItsFlames) {
   game.MainFlameOn = true;
   lander::DrawBackground(work, pics, game);
   lander::DrawFlames(work, pics, game);
-  EXPECT_EQ(work.pixel(68 + 45, 5 + 100), kRed);
+  EXPECT_EQ(work.pixel(68 + 45, 5 + 100), Palette::Red);
   lander::DrawLander(work, pics, game);
-  EXPECT_EQ(work.pixel(68 + 45, 5 + 100), kWhite);
+  EXPECT_EQ(work.pixel(68 + 45, 5 + 100), Palette::White);
   EXPECT_EQ(work.pixel(67, 5), worldAt(67, 5));
 
   // The frame reaches the viewer in one copy of the viewer's size.
-  plat::ImageSurface viewer(241, 341, kBlack);
+  plat::ImageSurface viewer(241, 341, Palette::Black);
   viewer.setRecording(true);
   lander::ShowFrame(viewer, work);
   ASSERT_EQ(viewer.countOps("blit"), 1);
   EXPECT_EQ(viewer.ops()[0].args, (std::vector<double>{0, 0, 241, 341, 0, 0, double(int(plat::BlitOp::Copy))}));
-  EXPECT_EQ(viewer.pixel(68 + 45, 5 + 100), kWhite);
+  EXPECT_EQ(viewer.pixel(68 + 45, 5 + 100), Palette::White);
 }
 
 TEST_F(LanderFrame, ALanderFarOutsideTheWorldIsClippedAway) {
@@ -158,22 +157,22 @@ TEST_F(LanderFrame, ALanderFarOutsideTheWorldIsClippedAway) {
   lander::DrawFlames(work, pics, game);
   lander::DrawLander(work, pics, game);
   for (int y = 0; y < 341; y += 20)
-    for (int x = 0; x < 241; x += 20) EXPECT_NE(work.pixel(x, y), kWhite);
+    for (int x = 0; x < 241; x += 20) EXPECT_NE(work.pixel(x, y), Palette::White);
 }
 
 TEST(LanderTrajectory, IdealLineFromTheStartToThePadAndDotsOfTheFlight) {
-  plat::RecordingSurface plot(225, 129, kBlack);
+  plat::RecordingSurface plot(225, 129, Palette::Black);
   lander::ScaleTrajectory(plot);
   lander::DrawIdealPath(plot, -199, 568);
   lander::PlotPathDot(plot, 568, 199);
   ASSERT_EQ(plot.ops().size(), 2u);
   EXPECT_EQ(plot.ops()[0].op, "line");
   EXPECT_EQ(plot.ops()[0].args, (std::vector<double>{-199, 568, 0, 0}));
-  EXPECT_EQ(plot.ops()[0].colour, rt::QBColor(12));
+  EXPECT_EQ(plot.ops()[0].colour, Palette::Red);
   EXPECT_EQ(plot.ops()[0].drawWidth, 2);
   EXPECT_EQ(plot.ops()[1].op, "pset");
   EXPECT_EQ(plot.ops()[1].args, (std::vector<double>{-199, 568}));
-  EXPECT_EQ(plot.ops()[1].colour, rt::QBColor(10));
+  EXPECT_EQ(plot.ops()[1].colour, Palette::Green);
   // The pad's corner of the plot: x 0 of -450..100, y 0 at the bottom.
   const QPoint pad = plot.toDevice(0, 0);
   EXPECT_EQ(pad.x(), 184);

@@ -20,7 +20,7 @@
 
 #include "circuits/circuitdraw.h"
 #include "circuits/frmcircuit.h"
-#include "lander/frmlander.h"
+#include "lander/landerwindow.h"
 #include "levers/frmlever.h"
 #include "levers/leverswindow.h"
 #include "pendulum/frmpend.h"
@@ -39,6 +39,7 @@
 #include "platform/spinbutton.h"
 #include "probability/frmprob.h"
 #include "robotics/frmrobot.h"
+#include "rocketry/frmrocket.h"
 #include "rocketry/rocketrywindow.h"
 #include "shell/clocks.h"
 #include "shell/settings.h"
@@ -207,16 +208,16 @@ class LanderSounds : public WindowSounds {
     WindowSounds::SetUp();
     for (const QString& picture : QDir(VANTREL_APP_DIR).entryList({"*.png"}, QDir::Files))
       ASSERT_TRUE(QFile::copy(VANTREL_APP_DIR "/" + picture, dir.filePath(picture)));
-    lander::frmLander::useRandomSource(&random);
+    shell::setRandomSource(&random);
   }
   void TearDown() override {
     WindowSounds::TearDown();
-    lander::frmLander::useRandomSource(nullptr);
+    shell::setRandomSource(nullptr);
   }
-  int flyToTheEnd(lander::frmLander* w) {
+  int flyToTheEnd(lander::LanderWindow* w) {
     int ticks = 0;
     while (w->game().InGame && ticks < 2000) {
-      w->Timer1()->fire();
+      w->tickTimer()->fire();
       ++ticks;
     }
     return ticks;
@@ -228,19 +229,19 @@ TEST_F(LanderSounds, ThrustersPlayOnWhileTheGameFlies) {
   soundcheck::Listening::writeTone(dir.path(), "THRUSTR1.WAV", 1.0, 0);
   soundcheck::Listening::writeTone(dir.path(), "THRUSTR2.WAV", 1.0, 0);
   ASSERT_NO_FATAL_FAILURE(ears.begin());
-  auto* w = openProject<lander::frmLander>(4);
+  auto* w = openProject<lander::LanderWindow>(4);
   ASSERT_TRUE(w);
-  w->optMode()(4)->click();
-  w->btnStart()->click();
-  w->btnUp()->click();
+  w->levelOptions()(4)->click();
+  w->startButton()->click();
+  w->mainThrusterButton()->click();
   const double t0 = soundcheck::steadySeconds();
   int ticks = 0;
   while (soundcheck::steadySeconds() - t0 < 0.4) {
-    w->Timer1()->fire();  // the game flies on while the main thruster sounds
+    w->tickTimer()->fire();  // the game flies on while the main thruster sounds
     ++ticks;
     workFor(0.05);
   }
-  w->btnLeft()->click();
+  w->leftThrusterButton()->click();
   const auto heard = ears.end("lander-thrusters.raw", 1.3);
   EXPECT_GT(ticks, 2);
   ASSERT_EQ(soundcheck::soundsOf(heard), "THRUSTR1.WAV THRUSTR2.WAV") << describe(heard);
@@ -251,14 +252,14 @@ TEST_F(LanderSounds, ThrustersPlayOnWhileTheGameFlies) {
 
 TEST_F(LanderSounds, ACrashIsHeardWholeWithItsTextShowingAndASafeLandingToo) {
   ASSERT_NO_FATAL_FAILURE(ears.begin());
-  auto* w = openProject<lander::frmLander>(4);
+  auto* w = openProject<lander::LanderWindow>(4);
   ASSERT_TRUE(w);
   std::vector<bool> crashShown;
-  ears.log->onPlay = [&](const TimedCall&) { crashShown.push_back(w->txtCrash()->isVisible()); };
-  w->optMode()(3)->click();
-  w->btnStart()->click();
+  ears.log->onPlay = [&](const TimedCall&) { crashShown.push_back(w->crashText()->isVisible()); };
+  w->levelOptions()(3)->click();
+  w->startButton()->click();
   flyToTheEnd(w);  // a free fall from the top
-  EXPECT_FALSE(w->txtCrash()->isVisible());
+  EXPECT_FALSE(w->crashText()->isVisible());
   auto crash = ears.log->plays();
   ASSERT_FALSE(crash.empty());
   EXPECT_TRUE(crash.back().path.endsWith("LAND_BAD.WAV") && crash.back().wait);
@@ -266,8 +267,8 @@ TEST_F(LanderSounds, ACrashIsHeardWholeWithItsTextShowingAndASafeLandingToo) {
   workFor(0.3);
 
   // The automatic pilot lands safely; its thrusters sound on the way down.
-  w->optMode()(0)->click();
-  w->btnStart()->click();
+  w->levelOptions()(0)->click();
+  w->startButton()->click();
   flyToTheEnd(w);
   const auto heard = ears.end("lander-landings.raw");
   const auto plays = ears.log->plays();

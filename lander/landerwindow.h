@@ -1,0 +1,150 @@
+#pragma once
+// The moon lander window: the viewer on the world with the scanner strip below it, the level
+// and units choices (the trajectory plot in their place during a game), the read-out panel
+// with the fuel gauge and the three thruster buttons, and Start (Pause, Resume), Help and
+// Exit (Stop during a game).
+
+#include <memory>
+#include <string>
+
+#include "lander/landergame.h"
+#include "lander/landerview.h"
+#include "platform/form.h"
+#include "platform/optionbutton.h"
+
+namespace plat {
+class CommandButton;
+class Frame;
+class ImageSurface;
+class Label;
+class Panel;
+class PictureBox;
+class Shape;
+class TextBox;
+class Timer;
+}  // namespace plat
+
+namespace lander {
+
+class LanderWindow : public plat::Form, private LanderHost {
+  Q_OBJECT
+ public:
+  LanderWindow();
+  ~LanderWindow() override;
+
+  // Start begins a game, then pauses and resumes it.
+  void startPauseOrResume();
+  // Exit leaves for the menu; during a game the same button is Stop.
+  void exitOrStop();
+  void chooseLevel(int index);
+  void chooseUnits(int index);
+
+  // 0 stopped, 1 running, 2 paused.
+  int16_t gameState() const { return m_gameState; }
+  LanderGame& game() { return m_game; }
+
+  // Controls, for tests and automation.
+  plat::PictureBox* viewerPicture() const { return m_viewerPicture; }
+  plat::PictureBox* scannerPicture() const { return m_scannerPicture; }
+  plat::PictureBox* trajectoryPicture() const { return m_trajectoryPicture; }
+  plat::Shape* landerMarker() const { return m_landerMarker; }
+  plat::Shape* padMarker() const { return m_padMarker; }
+  plat::TextBox* crashText() const { return m_crashText; }
+  plat::Frame* levelFrame() const { return m_levelFrame; }
+  plat::Frame* unitsFrame() const { return m_unitsFrame; }
+  plat::Frame* trajectoryFrame() const { return m_trajectoryFrame; }
+  plat::Frame* readoutFrame() const { return m_readoutFrame; }
+  plat::OptionGroup& levelOptions() { return m_levelOptions; }
+  plat::OptionGroup& unitsOptions() { return m_unitsOptions; }
+  plat::Label* timeValue() const { return m_timeValue; }
+  plat::Label* valueHead() const { return m_valueHead; }
+  plat::Label* speedHead() const { return m_speedHead; }
+  plat::Label* altitudeValue() const { return m_altitudeValue; }
+  plat::Label* descentValue() const { return m_descentValue; }
+  plat::Label* positionValue() const { return m_positionValue; }
+  plat::Label* lateralValue() const { return m_lateralValue; }
+  plat::Label* thrustersTitle() const { return m_thrustersTitle; }
+  plat::Panel* fuelGauge() const { return m_fuelGauge; }
+  plat::CommandButton* leftThrusterButton() const { return m_leftThrusterButton; }
+  plat::CommandButton* mainThrusterButton() const { return m_mainThrusterButton; }
+  plat::CommandButton* rightThrusterButton() const { return m_rightThrusterButton; }
+  plat::CommandButton* startButton() const { return m_startButton; }
+  plat::CommandButton* helpButton() const { return m_helpButton; }
+  plat::CommandButton* exitButton() const { return m_exitButton; }
+  plat::Timer* tickTimer() const { return m_tickTimer; }
+  // The thrusters' sounds, held in memory so that a thrust never waits for the disk.
+  const std::string& mainThrustSound() const { return m_mainThrustSound; }
+  const std::string& sideThrustSound() const { return m_sideThrustSound; }
+
+ protected:
+  void Form_Load() override;
+  void Form_Unload() override;
+  void closeFromTitleBar() override;
+
+ private:
+  void buildViewer();
+  void buildChoices();
+  void buildReadouts();
+  void buildThrusters();
+  void buildButtons();
+  void startGame();
+  void pauseGame();
+  void resumeGame();
+  void stopGame();
+  void enableThrusters(bool enable);
+  void showColumnHeads();
+  void updateScanner();
+
+  // LanderHost
+  void ShowTime(float gameTime) override;
+  void UpdateReadouts(int16_t altitude, int16_t offset) override;
+  void ShowFuel(int percent) override;
+  void Beep() override;
+  void PlayMainThrust() override;
+  void PlaySideThrust() override;
+  void ShowCrash() override;
+  void PlayLanding(bool safe) override;
+  void StopGame() override;
+  void DrawFrame() override;
+  void SetTimerInterval(int ms) override;
+  void LostLander() override;
+
+  LanderGame m_game;
+  LanderPictures m_pictures;
+  // The frame is composed here and shown on the viewer in one copy.
+  std::unique_ptr<plat::ImageSurface> m_frameBuffer;
+  int16_t m_gameState = 0;
+  QString m_folder;
+  std::string m_mainThrustSound, m_sideThrustSound;
+
+  plat::PictureBox* m_viewerPicture = nullptr;
+  plat::PictureBox* m_scannerPicture = nullptr;
+  plat::PictureBox* m_trajectoryPicture = nullptr;
+  plat::Shape* m_landerMarker = nullptr;
+  plat::Shape* m_padMarker = nullptr;
+  plat::TextBox* m_crashText = nullptr;
+  plat::Frame* m_levelFrame = nullptr;
+  plat::Frame* m_unitsFrame = nullptr;
+  plat::Frame* m_trajectoryFrame = nullptr;
+  plat::Frame* m_readoutFrame = nullptr;
+  plat::OptionGroup m_levelOptions;
+  plat::OptionGroup m_unitsOptions;
+  plat::Label* m_timeValue = nullptr;
+  plat::Label* m_valueHead = nullptr;
+  plat::Label* m_speedHead = nullptr;
+  plat::Label* m_altitudeValue = nullptr;
+  plat::Label* m_descentValue = nullptr;
+  plat::Label* m_positionValue = nullptr;
+  plat::Label* m_lateralValue = nullptr;
+  plat::Label* m_thrustersTitle = nullptr;
+  plat::Panel* m_fuelGauge = nullptr;
+  plat::CommandButton* m_leftThrusterButton = nullptr;
+  plat::CommandButton* m_mainThrusterButton = nullptr;
+  plat::CommandButton* m_rightThrusterButton = nullptr;
+  plat::CommandButton* m_startButton = nullptr;
+  plat::CommandButton* m_helpButton = nullptr;
+  plat::CommandButton* m_exitButton = nullptr;
+  plat::Timer* m_tickTimer = nullptr;
+};
+
+}  // namespace lander

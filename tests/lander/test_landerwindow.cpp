@@ -1,0 +1,442 @@
+// The moon lander window as a player meets it: opened from the menu, levels and units
+// chosen, a game started, paused, resumed, flown with the thrusters, landed or crashed,
+// stopped, and left by Exit or the title bar.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFile>
+#include <QPointer>
+#include <QTest>
+
+#include "lander/landerlayout.h"
+#include "lander/landerwindow.h"
+#include "platform/button.h"
+#include "platform/files.h"
+#include "platform/fonts.h"
+#include "platform/label.h"
+#include "platform/optionbutton.h"
+#include "platform/panel.h"
+#include "platform/picturebox.h"
+#include "platform/placement.h"
+#include "platform/services.h"
+#include "platform/shape.h"
+#include "platform/textbox.h"
+#include "platform/timer.h"
+#include "platform/twips.h"
+#include "runtime/clock.h"
+#include "runtime/random.h"
+#include "shell/clocks.h"
+#include "shell/settings.h"
+#include "tests/support/menufixture.h"
+
+namespace {
+
+using lander::LanderWindow;
+
+class LanderWindowTest : public MenuFixture {
+ protected:
+  void SetUp() override {
+    shell::setTickClock(&clock);
+    shell::setRandomSource(&random);
+    MenuFixture::SetUp();
+    if (HasFatalFailure()) return;
+    for (const char* name : {"THRUSTR1.WAV", "THRUSTR2.WAV", "landerbg.png", "lander_s.png", "lander_m.png",
+                             "landpad_s.png", "landpad_m.png", "flameh_s.png", "flameh_m.png", "flamev_s.png",
+                             "flamev_m.png", "thrleft.png", "thrup.png", "thrright.png"})
+      ASSERT_TRUE(QFile::copy(QString(VANTREL_APP_DIR "/") + name, dir.filePath(name))) << name;
+  }
+  void TearDown() override {
+    MenuFixture::TearDown();
+    shell::setRandomSource(nullptr);
+    shell::setTickClock(nullptr);
+  }
+
+  LanderWindow* open() {
+    window = openProject<LanderWindow>(4);
+    return window;
+  }
+  void chooseLevel(int level) { window->levelOptions()(level)->click(); }
+  void start() { window->startButton()->click(); }
+  // Runs ticks until the game ends by itself.
+  int flyToTheEnd() {
+    int ticks = 0;
+    while (window->game().InGame && ticks < 1000) {
+      window->tickTimer()->fire();
+      ++ticks;
+    }
+    return ticks;
+  }
+  int imagePlays() const {
+    int n = 0;
+    for (const auto& c : services.sound->calls) n += c.kind == plat::SoundCall::Image;
+    return n;
+  }
+  static int countNot(const plat::PictureBox* p, rt::Colour c) {
+    int n = 0;
+    const auto& s = p->surface();
+    for (int y = 0; y < s.deviceHeight(); ++y)
+      for (int x = 0; x < s.deviceWidth(); ++x) n += s.pixel(x, y) != c;
+    return n;
+  }
+
+  rt::ManualTickClock clock{1000};
+  rt::ScriptedRandom random{{0.5f}};
+  QPointer<LanderWindow> window;
+};
+
+TEST_F(LanderWindowTest, OpensStoppedWithTheSharedSettings) {
+  ASSERT_TRUE(open());
+  EXPECT_FALSE(menu->isVisible());
+  EXPECT_TRUE(window->isVisible());
+
+  EXPECT_EQ(window->gameState(), 0);
+  EXPECT_EQ(window->startButton()->caption(), "&Start");
+  EXPECT_EQ(window->exitButton()->caption(), "E&xit");
+  EXPECT_TRUE(window->levelFrame()->isVisible());
+  EXPECT_TRUE(window->unitsFrame()->isVisible());
+  EXPECT_FALSE(window->trajectoryFrame()->isVisible());
+  EXPECT_FALSE(window->crashText()->isVisible());
+  for (plat::CommandButton* b : {window->leftThrusterButton(), window->mainThrusterButton(), window->rightThrusterButton()}) {
+    EXPECT_TRUE(b->isVisible());
+    EXPECT_FALSE(b->isEnabled());
+  }
+  EXPECT_EQ(window->levelOptions().value(), 0);
+  EXPECT_EQ(window->unitsOptions().value(), 0);
+  EXPECT_EQ(window->readoutFrame()->caption(), "Auto-Pilot Level");
+  EXPECT_EQ(window->valueHead()->caption(), "Value (ft)");
+  EXPECT_EQ(window->speedHead()->caption(), "Speed (ft/s)");
+  EXPECT_FALSE(window->tickTimer()->enabled());
+  EXPECT_EQ(window->tickTimer()->interval(), 500);
+  // The viewer stays black until the first tick.
+  EXPECT_EQ(countNot(window->viewerPicture(), 0), 0);
+  // The pictures measure as the game expects, the thruster sounds are held in memory.
+  EXPECT_EQ(window->game().sizes().worldHeight, 700);
+  EXPECT_EQ(window->game().sizes().landerWidth, 105);
+  EXPECT_EQ(window->game().CentredX, 68);
+  EXPECT_EQ(window->game().CentredY, 113);
+  EXPECT_GT(window->mainThrustSound().size(), 44u);
+  EXPECT_GT(window->sideThrustSound().size(), 44u);
+}
+
+// What a control shows as its caption, whatever its kind.
+QString captionOf(const QWidget* w) {
+  if (auto* l = qobject_cast<const plat::Label*>(w)) return l->caption();
+  if (auto* f = qobject_cast<const plat::Frame*>(w)) return f->caption();
+  if (auto* b = qobject_cast<const plat::CommandButton*>(w)) return b->text();
+  if (auto* o = qobject_cast<const plat::OptionButton*>(w)) return o->caption();
+  if (auto* t = qobject_cast<const plat::TextBox*>(w)) return t->text();
+  return QString();
+}
+
+// A read-out title of the panel, found by its caption.
+const plat::Label* titleOf(const QWidget* panel, const char* caption) {
+  for (const plat::Label* l : panel->findChildren<const plat::Label*>())
+    if (l->caption() == QString::fromUtf8(caption)) return l;
+  return nullptr;
+}
+
+TEST_F(LanderWindowTest, EveryControlStandsWhereItsRowPutsIt) {
+  ASSERT_TRUE(open());
+  namespace L = lander::layout;
+  EXPECT_EQ(window->caption(), "Moon Lander");
+  EXPECT_EQ(window->width(), plat::twipsToPixels(L::kClientWidth));  // 542 x 430
+  EXPECT_EQ(window->height(), plat::twipsToPixels(L::kClientHeight));
+
+  const QWidget* panel = window->readoutFrame();
+  std::vector<std::pair<const QWidget*, const plat::ControlSpec*>> placed = {
+      {window->viewerPicture(), &L::kViewer},
+      {window->scannerPicture(), &L::kScanner},
+      {window->padMarker(), &L::kPadMarker},
+      {window->landerMarker(), &L::kLanderMarker},
+      {window->crashText(), &L::kCrashText},
+      {window->levelFrame(), &L::kLevelFrame},
+      {window->unitsFrame(), &L::kUnitsFrame},
+      {window->trajectoryFrame(), &L::kTrajectoryFrame},
+      {window->trajectoryPicture(), &L::kTrajectoryPlot},
+      {window->readoutFrame(), &L::kReadoutFrame},
+      {titleOf(panel, L::kTimeTitle.caption), &L::kTimeTitle},
+      {window->timeValue(), &L::kTimeValue},
+      {window->valueHead(), &L::kValueHead},
+      {window->speedHead(), &L::kSpeedHead},
+      {titleOf(panel, L::kAltitudeTitle.caption), &L::kAltitudeTitle},
+      {window->altitudeValue(), &L::kAltitudeValue},
+      {window->descentValue(), &L::kDescentValue},
+      {titleOf(panel, L::kPositionTitle.caption), &L::kPositionTitle},
+      {window->positionValue(), &L::kPositionValue},
+      {window->lateralValue(), &L::kLateralValue},
+      {titleOf(panel, L::kFuelTitle.caption), &L::kFuelTitle},
+      {window->fuelGauge(), &L::kFuelGauge},
+      {window->thrustersTitle(), &L::kThrustersTitle},
+      {window->leftThrusterButton(), &L::kLeftThruster},
+      {window->mainThrusterButton(), &L::kMainThruster},
+      {window->rightThrusterButton(), &L::kRightThruster},
+      {window->startButton(), &L::kStartButton},
+      {window->helpButton(), &L::kHelpButton},
+      {window->exitButton(), &L::kExitButton},
+  };
+  for (int i = 0; i < lander::kLevels; ++i) placed.push_back({window->levelOptions()(i), &L::kLevelOptions[i]});
+  for (int i = 0; i < 2; ++i) placed.push_back({window->unitsOptions()(i), &L::kUnitsOptions[i]});
+
+  for (const auto& [control, row] : placed) {
+    ASSERT_TRUE(control) << (row->caption ? row->caption : "(no caption)");
+    SCOPED_TRACE((control->metaObject()->className() + QString(" ") + captionOf(control)).toStdString());
+    const QRect expected(plat::twipsToPixels(row->left), plat::twipsToPixels(row->top),
+                         plat::twipsToPixels(row->width), plat::twipsToPixels(row->height));
+    EXPECT_EQ(control->geometry(), expected);
+    if (row->caption) {
+      EXPECT_EQ(captionOf(control), QString::fromUtf8(row->caption));
+    }
+    if (row->font.face) {
+      const QFont font = plat::screenFont(row->font.face, row->font.points, row->font.bold);
+      EXPECT_EQ(control->font().family(), font.family());
+      EXPECT_EQ(control->font().pointSizeF(), font.pointSizeF());
+      EXPECT_EQ(control->font().bold(), font.bold());
+    }
+  }
+  // The levels are captioned with the game's names, two columns of three.
+  EXPECT_EQ(window->levelOptions()(0)->caption(), "Auto-Pilot");
+  EXPECT_EQ(window->levelOptions()(5)->caption(), "Advanced");
+}
+
+TEST_F(LanderWindowTest, LevelsHideTheThrustersTheyFlyThemselves) {
+  ASSERT_TRUE(open());
+  chooseLevel(2);
+  EXPECT_EQ(shell::settings().LanderLevel, 2);
+  EXPECT_EQ(window->readoutFrame()->caption(), "Novice Level");
+  start();
+  EXPECT_FALSE(window->leftThrusterButton()->isVisible());
+  EXPECT_FALSE(window->rightThrusterButton()->isVisible());
+  EXPECT_TRUE(window->mainThrusterButton()->isVisible());
+  EXPECT_TRUE(window->mainThrusterButton()->isEnabled());
+  EXPECT_TRUE(window->thrustersTitle()->isVisible());
+  // The pad right under the lander.
+  EXPECT_EQ(window->positionValue()->caption(), "Above");
+  window->exitButton()->click();
+  EXPECT_TRUE(window->leftThrusterButton()->isVisible());
+
+  chooseLevel(1);
+  start();
+  EXPECT_FALSE(window->mainThrusterButton()->isVisible());
+  EXPECT_TRUE(window->leftThrusterButton()->isVisible());
+  window->exitButton()->click();
+
+  chooseLevel(0);
+  start();
+  for (QWidget* w : std::initializer_list<QWidget*>{window->leftThrusterButton(), window->mainThrusterButton(), window->rightThrusterButton(),
+                                                     window->thrustersTitle()})
+    EXPECT_FALSE(w->isVisible());
+  window->exitButton()->click();
+  EXPECT_TRUE(window->thrustersTitle()->isVisible());
+  EXPECT_EQ(shell::settings().LanderLevel, 0);
+}
+
+TEST_F(LanderWindowTest, StartPauseResumeAndStopWhilePaused) {
+  ASSERT_TRUE(open());
+  chooseLevel(4);
+  start();
+  EXPECT_EQ(window->gameState(), 1);
+  EXPECT_EQ(window->startButton()->caption(), "&Pause");
+  EXPECT_EQ(window->exitButton()->caption(), "&Stop");
+  EXPECT_FALSE(window->levelFrame()->isVisible());
+  EXPECT_FALSE(window->unitsFrame()->isVisible());
+  EXPECT_TRUE(window->trajectoryFrame()->isVisible());
+  EXPECT_TRUE(window->tickTimer()->enabled());
+  EXPECT_EQ(window->timeValue()->caption(), "0.0 s");
+  EXPECT_EQ(window->altitudeValue()->caption(), "1864");
+  // The ideal path is drawn in the plot.
+  EXPECT_GT(countNot(window->trajectoryPicture(), 0), 100);
+
+  window->tickTimer()->fire();
+  EXPECT_EQ(window->timeValue()->caption(), "0.5 s");
+  EXPECT_GT(countNot(window->viewerPicture(), 0), 1000);
+
+  start();  // Pause
+  EXPECT_EQ(window->gameState(), 2);
+  EXPECT_EQ(window->startButton()->caption(), "&Resume");
+  EXPECT_FALSE(window->tickTimer()->enabled());
+  EXPECT_FALSE(window->mainThrusterButton()->isEnabled());
+  start();  // Resume
+  EXPECT_EQ(window->gameState(), 1);
+  EXPECT_EQ(window->startButton()->caption(), "&Pause");
+  EXPECT_TRUE(window->tickTimer()->enabled());
+  EXPECT_TRUE(window->mainThrusterButton()->isEnabled());
+  start();  // Pause again, then Stop
+  window->exitButton()->click();
+  EXPECT_EQ(window->gameState(), 0);
+  EXPECT_FALSE(window->game().InGame);
+  EXPECT_EQ(window->startButton()->caption(), "&Start");
+  EXPECT_EQ(window->exitButton()->caption(), "E&xit");
+  EXPECT_TRUE(window->levelFrame()->isVisible());
+  EXPECT_TRUE(window->unitsFrame()->isVisible());
+  EXPECT_FALSE(window->trajectoryFrame()->isVisible());
+  EXPECT_FALSE(window->tickTimer()->enabled());
+  EXPECT_EQ(countNot(window->trajectoryPicture(), 0), 0);
+  // The last frame and read-outs stay.
+  EXPECT_GT(countNot(window->viewerPicture(), 0), 1000);
+  EXPECT_EQ(window->timeValue()->caption(), "0.5 s");
+
+  // A second press leaves for the menu.
+  window->exitButton()->click();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(window.isNull());
+  EXPECT_TRUE(menu->isVisible());
+}
+
+TEST_F(LanderWindowTest, UnitsChangeTheHeadsAtOnceAndTheValuesAtTheNextTick) {
+  ASSERT_TRUE(open());
+  chooseLevel(3);
+  start();
+  EXPECT_EQ(window->altitudeValue()->caption(), "1864");
+  window->exitButton()->click();
+  window->unitsOptions()(1)->click();
+  EXPECT_EQ(shell::settings().LanderUnits, 1);
+  EXPECT_EQ(window->valueHead()->caption(), "Value (m)");
+  EXPECT_EQ(window->speedHead()->caption(), "Speed (m/s)");
+  EXPECT_EQ(window->altitudeValue()->caption(), "1864");
+  start();
+  EXPECT_EQ(window->altitudeValue()->caption(), "568");
+  window->tickTimer()->fire();
+  // 0.3 pixels a tick downward.
+  EXPECT_EQ(window->descentValue()->caption(), "-0.3");
+}
+
+TEST_F(LanderWindowTest, ThrustersSoundFromMemoryAndShowTheirFlames) {
+  ASSERT_TRUE(open());
+  chooseLevel(4);
+  start();
+  window->mainThrusterButton()->click();
+  window->leftThrusterButton()->click();
+  EXPECT_EQ(imagePlays(), 2);
+  EXPECT_EQ(services.sound->calls[0].imageBytes, window->mainThrustSound().size());
+  EXPECT_EQ(window->game().FuelLeft, 197);
+  window->tickTimer()->fire();
+  EXPECT_EQ(window->fuelGauge()->floodPercent(), 98);  // 98.5 to the even 98
+}
+
+TEST_F(LanderWindowTest, ANearlyEmptyTankBeepsEveryTick) {
+  ASSERT_TRUE(open());
+  chooseLevel(4);
+  start();
+  window->game().FuelLeft = 19;  // 9.5 % shows as 10
+  window->tickTimer()->fire();
+  EXPECT_EQ(window->fuelGauge()->floodPercent(), 10);
+  EXPECT_EQ(services.sound->countBeeps(), 0);
+  window->leftThrusterButton()->click();
+  window->tickTimer()->fire();
+  window->tickTimer()->fire();
+  EXPECT_EQ(window->fuelGauge()->floodPercent(), 9);
+  EXPECT_EQ(services.sound->countBeeps(), 2);
+}
+
+TEST_F(LanderWindowTest, ACrashShowsItsTextWhileTheSoundPlays) {
+  ASSERT_TRUE(open());
+  chooseLevel(3);
+  start();
+  bool shownDuringSound = false;
+  services.sound->onWaitingPlay = [&](const QString&) { shownDuringSound = window->crashText()->isVisible(); };
+  const int ticks = flyToTheEnd();  // a free fall from the top
+  EXPECT_GT(ticks, 10);
+  ASSERT_EQ(services.sound->countPlays("LAND_BAD.WAV"), 1);
+  EXPECT_EQ(services.sound->calls.back().path, plat::programFolder() + "LAND_BAD.WAV");
+  EXPECT_TRUE(services.sound->calls.back().wait);
+  EXPECT_TRUE(shownDuringSound);
+  EXPECT_FALSE(window->crashText()->isVisible());
+  EXPECT_EQ(window->gameState(), 0);
+  EXPECT_EQ(window->startButton()->caption(), "&Start");
+  EXPECT_FALSE(window->tickTimer()->enabled());
+  EXPECT_EQ(window->tickTimer()->interval(), 500);
+}
+
+TEST_F(LanderWindowTest, TheAutoPilotLandsSafely) {
+  ASSERT_TRUE(open());
+  start();
+  flyToTheEnd();
+  EXPECT_EQ(services.sound->countPlays("LAND_OK.WAV"), 1);
+  EXPECT_EQ(services.sound->countPlays("LAND_BAD.WAV"), 0);
+  EXPECT_GT(imagePlays(), 0);
+  EXPECT_LT(window->game().FuelLeft, 200);
+  // The lander is near the pad, and the scanner's markers say so.
+  const plat::Surface& strip = window->scannerPicture()->surface();
+  EXPECT_NEAR(plat::leftInScale(window->landerMarker(), strip), plat::leftInScale(window->padMarker(), strip), 135);
+}
+
+TEST_F(LanderWindowTest, ClosingTheWindowDuringAGameStopsItAndShowsTheMenu) {
+  ASSERT_TRUE(open());
+  chooseLevel(5);
+  start();
+  window->tickTimer()->fire();
+  plat::Timer* timer = window->tickTimer();
+  window->close();
+  EXPECT_FALSE(timer->enabled());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(window.isNull());
+  EXPECT_TRUE(menu->isVisible());
+  EXPECT_EQ(shell::settings().LanderLevel, 5);
+  // Opening it again starts stopped, black, at the level chosen.
+  ASSERT_TRUE(open());
+  EXPECT_EQ(window->gameState(), 0);
+  EXPECT_EQ(window->levelOptions().value(), 5);
+  EXPECT_EQ(countNot(window->viewerPicture(), 0), 0);
+}
+
+TEST_F(LanderWindowTest, HelpButtonAndF1OpenTheLandersTopic) {
+  ASSERT_TRUE(open());
+  window->helpButton()->click();
+  QApplication::setActiveWindow(window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  QTest::keyClick(window, Qt::Key_F1);
+  ASSERT_EQ(services.help->calls.size(), 2u);
+  for (const auto& call : services.help->calls) {
+    EXPECT_EQ(call.topic, 4);
+    EXPECT_TRUE(call.file.endsWith("/vtrel.hlp"));
+  }
+  EXPECT_EQ(services.help->calls[0].file, services.help->calls[1].file);
+}
+
+TEST_F(LanderWindowTest, HandEditedSettingsAreBroughtIntoRange) {
+  shell::settings().LanderLevel = 9;
+  shell::settings().LanderUnits = 3;
+  ASSERT_TRUE(open());
+  EXPECT_EQ(window->levelOptions().value(), 5);
+  EXPECT_EQ(window->unitsOptions().value(), 0);
+  EXPECT_EQ(shell::settings().LanderLevel, 5);
+  EXPECT_EQ(shell::settings().LanderUnits, 0);
+  EXPECT_EQ(window->readoutFrame()->caption(), "Advanced Level");
+  window->exitButton()->click();
+  shell::settings().LanderLevel = -4;
+  ASSERT_TRUE(open());
+  EXPECT_EQ(window->levelOptions().value(), 0);
+  EXPECT_EQ(shell::settings().LanderLevel, 0);
+}
+
+TEST_F(LanderWindowTest, AMissingThrusterSoundLeavesThatThrusterSilent) {
+  ASSERT_TRUE(QFile::remove(dir.filePath("THRUSTR2.WAV")));
+  ASSERT_TRUE(open());
+  EXPECT_TRUE(window->sideThrustSound().empty());
+  chooseLevel(3);
+  start();
+  window->leftThrusterButton()->click();
+  EXPECT_EQ(imagePlays(), 0);
+  EXPECT_EQ(window->game().SpeedX, 0.4f);
+  window->mainThrusterButton()->click();
+  EXPECT_EQ(imagePlays(), 1);
+}
+
+TEST_F(LanderWindowTest, ALanderFlownOutOfRangeEndsTheGameWithAMessage) {
+  ASSERT_TRUE(open());
+  chooseLevel(3);
+  start();
+  window->game().LanderY = -32000;
+  window->game().SpeedY = -900;
+  window->tickTimer()->fire();
+  ASSERT_EQ(services.boxes->calls.size(), 1u);
+  EXPECT_EQ(services.boxes->calls[0].title, "Moon Lander");
+  EXPECT_EQ(window->gameState(), 0);
+  EXPECT_FALSE(window->tickTimer()->enabled());
+  EXPECT_EQ(window->exitButton()->caption(), "E&xit");
+}
+
+}  // namespace
