@@ -25,9 +25,9 @@
 #include "platform/tabcontrol.h"
 #include "platform/timer.h"
 #include "circuits/circuitdraw.h"
-#include "circuits/frmcircuit.h"
+#include "circuits/circuitswindow.h"
 #include "lander/frmlander.h"
-#include "robotics/frmrobot.h"
+#include "robotics/roboticswindow.h"
 #include "runtime/clock.h"
 #include "shell/clocks.h"
 

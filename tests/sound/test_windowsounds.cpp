@@ -19,7 +19,7 @@
 #include <cmath>
 
 #include "circuits/circuitdraw.h"
-#include "circuits/frmcircuit.h"
+#include "circuits/circuitswindow.h"
 #include "lander/frmlander.h"
 #include "levers/frmlever.h"
 #include "pendulum/frmpend.h"
@@ -36,7 +36,7 @@
 #include "platform/picturebox.h"
 #include "platform/spinbutton.h"
 #include "probability/frmprob.h"
-#include "robotics/frmrobot.h"
+#include "robotics/roboticswindow.h"
 #include "rocketry/frmrocket.h"
 #include "shell/settings.h"
 #include "trajectories/frmarrow.h"

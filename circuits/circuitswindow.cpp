@@ -1,4 +1,4 @@
-#include "circuits/frmcircuit.h"
+#include "circuits/circuitswindow.h"
 
 #include "platform/button.h"
 #include "platform/fonts.h"

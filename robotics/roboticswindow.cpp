@@ -1,4 +1,4 @@
-#include "robotics/frmrobot.h"
+#include "robotics/roboticswindow.h"
 
 #include "platform/button.h"
 #include "platform/fonts.h"

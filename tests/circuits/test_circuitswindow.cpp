@@ -17,7 +17,7 @@
 
 #include "app/projects.h"
 #include "circuits/circuitdraw.h"
-#include "circuits/frmcircuit.h"
+#include "circuits/circuitswindow.h"
 #include "platform/button.h"
 #include "platform/files.h"
 #include "platform/image.h"

@@ -23,7 +23,7 @@
 #include "platform/services.h"
 #include "platform/spinbutton.h"
 #include "platform/timer.h"
-#include "robotics/frmrobot.h"
+#include "robotics/roboticswindow.h"
 #include "runtime/colour.h"
 #include "runtime/numfmt.h"
 #include "shell/menuwindow.h"
