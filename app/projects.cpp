@@ -16,8 +16,8 @@ void registerProjects(shell::MenuWindow& menu) {
   menu.setProject(1, [] { return new levers::frmLever(); });
   menu.setProject(2, [] { return new pend::frmPend(); });
   menu.setProject(3, [] { return new wheel::frmWheel(); });
-  menu.setProject(6, [] { return new circuits::frmCircuit(); });
-  menu.setProject(7, [] { return new robot::frmRobot(); });
+  menu.setProject(6, [] { return new circuits::CircuitsWindow(); });
+  menu.setProject(7, [] { return new robot::RoboticsWindow(); });
   menu.setProject(8, [] { return new traj::frmArrow(); });
   menu.setProject(5, [] { return new weather::frmWatch(); });
   menu.setProject(9, [] { return new rocket::frmRocket(); });

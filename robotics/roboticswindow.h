@@ -5,9 +5,9 @@
 // asks for and keeps the shared settings in step with it.
 
 #include <QString>
+#include <array>
 #include <memory>
 
-#include "platform/controlarray.h"
 #include "platform/form.h"
 #include "platform/optionbutton.h"
 #include "robotics/robotarm.h"
@@ -25,79 +25,68 @@ class Timer;
 
 namespace robot {
 
-class frmRobot : public plat::Form, private RobotView, private RobotSound {
+class RoboticsWindow : public plat::Form, private RobotView, private RobotSound {
   Q_OBJECT
  public:
-  frmRobot();
-  ~frmRobot() override;
+  RoboticsWindow();
+  ~RoboticsWindow() override;
 
-  // -- event handlers ------------------------------------------------------------------
-  void optMode_Click(int index);
-  void optFirst_Click(int index);
-  void optElbow_Click(int index);
-  void optA1Dir_Click(int index);
-  void optA2Dir_Click(int index);
-  void picGrid_MouseDown(int button, int shift, double x, double y);
-  void spnA_SpinUp(int index);
-  void spnA_SpinDown(int index);
-  void spnARes_SpinUp(int index);
-  void spnARes_SpinDown(int index);
-  void spnL1_SpinUp();
-  void spnL1_SpinDown();
-  void spnL2_SpinUp();
-  void spnL2_SpinDown();
-  void spnNSteps_SpinUp();
-  void spnNSteps_SpinDown();
-  void cmdClear_Click();
-  void cmdMove_Click();
-  void cmdReturn_Click();
-  void cmdPrint_Click();
-  void cmdHelp_Click();
-  void cmdExit_Click();
-  void Timer1_Timer();
+  // -- what the user does: each goes to the arm, and what it changed reaches the shared
+  // settings ---------------------------------------------------------------------------
+  void chooseMode(int index);
+  void chooseFirstJoint(int index);
+  void chooseElbow(int index);
+  void chooseDirection(int joint, int index);
+  // A click on the grid at a point in its scale: the desired point, in Inverse and Path mode.
+  void chooseDesiredPoint(double x, double y);
+  // The spin buttons, one step up (direction > 0) or down.
+  void turnJoint(int joint, int direction);
+  void stepResolution(int joint, int direction);
+  void stepLink1(int direction);
+  void stepLink2(int direction);
+  void stepPathSteps(int direction);
+  void clearPath();
+  void moveOrStop();
+  void returnToStart();
+  // One tick of the motion timer.
+  void motionStep();
+  void printGrid();
+  void leave();
 
   // -- controls ------------------------------------------------------------------------
-  plat::Label* Label7 = nullptr;
-  plat::ImageBox* Image1 = nullptr;
-  plat::CommandButton* cmdHelp = nullptr;
-  plat::CommandButton* cmdExit = nullptr;
-  plat::PictureBox* picGrid = nullptr;
-  plat::Frame* Frame1 = nullptr;
-  plat::OptionGroup optMode;
-  plat::Panel* pnlABXY = nullptr;
-  plat::ControlArray<plat::Label> lblA;
-  plat::ControlArray<plat::SpinButton> spnA;
-  plat::Label* lblX = nullptr;
-  plat::Label* lblY = nullptr;
-  plat::Label* lblL1 = nullptr;
-  plat::Label* lblL2 = nullptr;
-  plat::SpinButton* spnL1 = nullptr;
-  plat::SpinButton* spnL2 = nullptr;
-  plat::ControlArray<plat::Label> lblARes;
-  plat::ControlArray<plat::SpinButton> spnARes;
-  plat::CommandButton* cmdPrint = nullptr;
-  plat::CommandButton* cmdClear = nullptr;
-  plat::Frame* fraForward = nullptr;
-  plat::Label* Label17 = nullptr;
-  plat::Frame* fraInverse = nullptr;
-  plat::Label* lblXS = nullptr;
-  plat::Label* lblYS = nullptr;
-  plat::Label* lblXInv = nullptr;
-  plat::Label* lblYInv = nullptr;
-  plat::Label* lblSteps = nullptr;
-  plat::Label* lblNSteps = nullptr;
-  plat::SpinButton* spnNSteps = nullptr;
-  plat::ControlArray<plat::Panel> SSPanel6;
-  plat::OptionGroup optFirst;
-  plat::OptionGroup optElbow;
-  plat::OptionGroup optA1Dir;
-  plat::OptionGroup optA2Dir;
-  plat::CommandButton* cmdMove = nullptr;
-  plat::CommandButton* cmdReturn = nullptr;
-  plat::Timer* Timer1 = nullptr;
+  plat::CommandButton* helpButton() const { return m_helpButton; }
+  plat::CommandButton* exitButton() const { return m_exitButton; }
+  plat::PictureBox* grid() const { return m_grid; }
+  plat::OptionGroup& modeOptions() { return m_modeOptions; }
+  plat::Label* angleReadout(int joint) const { return m_angleReadouts[size_t(joint)]; }
+  plat::SpinButton* angleSpinner(int joint) const { return m_angleSpinners[size_t(joint)]; }
+  plat::Label* handXReadout() const { return m_handXReadout; }
+  plat::Label* handYReadout() const { return m_handYReadout; }
+  plat::Label* link1Readout() const { return m_link1Readout; }
+  plat::Label* link2Readout() const { return m_link2Readout; }
+  plat::SpinButton* link1Spinner() const { return m_link1Spinner; }
+  plat::SpinButton* link2Spinner() const { return m_link2Spinner; }
+  plat::Label* resolutionReadout(int joint) const { return m_resolutionReadouts[size_t(joint)]; }
+  plat::SpinButton* resolutionSpinner(int joint) const { return m_resolutionSpinners[size_t(joint)]; }
+  plat::CommandButton* printButton() const { return m_printButton; }
+  plat::CommandButton* clearPathButton() const { return m_clearPathButton; }
+  plat::Frame* forwardFrame() const { return m_forwardFrame; }
+  plat::Frame* targetFrame() const { return m_targetFrame; }
+  plat::Label* startXReadout() const { return m_startXReadout; }
+  plat::Label* startYReadout() const { return m_startYReadout; }
+  plat::Label* desiredXReadout() const { return m_desiredXReadout; }
+  plat::Label* desiredYReadout() const { return m_desiredYReadout; }
+  plat::Label* stepsTitle() const { return m_stepsTitle; }
+  plat::Label* stepsReadout() const { return m_stepsReadout; }
+  plat::SpinButton* stepsSpinner() const { return m_stepsSpinner; }
+  plat::OptionGroup& firstJointOptions() { return m_firstJointOptions; }
+  plat::OptionGroup& elbowOptions() { return m_elbowOptions; }
+  plat::OptionGroup& directionOptions(int joint) { return m_directionOptions[size_t(joint)]; }
+  plat::CommandButton* moveButton() const { return m_moveButton; }
+  plat::CommandButton* returnButton() const { return m_returnButton; }
+  plat::Timer* motionTimer() const { return m_motionTimer; }
 
   RobotArm& arm() { return *m_arm; }
-  QString DingSound, TadaSound, UhOhSound;
 
  protected:
   void Form_Load() override;
@@ -105,7 +94,15 @@ class frmRobot : public plat::Form, private RobotView, private RobotSound {
   void closeFromTitleBar() override;
 
  private:
-  void StoreSettings();
+  void buildTitleAndGrid();
+  void buildModeFrame();
+  void buildArmPanel();
+  void buildArmSpinners();
+  void buildForwardFrame();
+  void buildTargetFrame();
+  void buildMotionOptions();
+  void loadSettings();
+  void storeSettings();
 
   // RobotView
   void ClearGrid(int16_t mode) override;
@@ -125,6 +122,47 @@ class frmRobot : public plat::Form, private RobotView, private RobotSound {
   void PlayWave(RobotWave wave) override;
 
   std::unique_ptr<RobotArm> m_arm;
+  QString m_dingSound, m_tadaSound, m_uhOhSound;
+
+  plat::ImageBox* m_titlePicture = nullptr;
+  plat::Label* m_title = nullptr;
+  plat::CommandButton* m_helpButton = nullptr;
+  plat::CommandButton* m_exitButton = nullptr;
+  plat::PictureBox* m_grid = nullptr;
+  plat::Frame* m_modeFrame = nullptr;
+  plat::OptionGroup m_modeOptions;
+  plat::Panel* m_armPanel = nullptr;
+  std::array<plat::Label*, 2> m_angleReadouts{};
+  std::array<plat::SpinButton*, 2> m_angleSpinners{};
+  plat::Label* m_handXReadout = nullptr;
+  plat::Label* m_handYReadout = nullptr;
+  plat::Label* m_link1Readout = nullptr;
+  plat::Label* m_link2Readout = nullptr;
+  plat::SpinButton* m_link1Spinner = nullptr;
+  plat::SpinButton* m_link2Spinner = nullptr;
+  std::array<plat::Label*, 2> m_resolutionReadouts{};
+  std::array<plat::SpinButton*, 2> m_resolutionSpinners{};
+  plat::CommandButton* m_printButton = nullptr;
+  plat::CommandButton* m_clearPathButton = nullptr;
+  plat::Frame* m_forwardFrame = nullptr;
+  plat::Label* m_forwardHint = nullptr;
+  // Inverse and Path modes share one frame, captioned for the mode.
+  plat::Frame* m_targetFrame = nullptr;
+  plat::Label* m_startXReadout = nullptr;
+  plat::Label* m_startYReadout = nullptr;
+  plat::Label* m_desiredXReadout = nullptr;
+  plat::Label* m_desiredYReadout = nullptr;
+  plat::Label* m_stepsTitle = nullptr;
+  plat::Label* m_stepsReadout = nullptr;
+  plat::SpinButton* m_stepsSpinner = nullptr;
+  // The panels of the motion options: 0 and 1 the joints' directions, 2 the order, 3 the elbow.
+  std::array<plat::Panel*, 4> m_optionPanels{};
+  plat::OptionGroup m_firstJointOptions;
+  plat::OptionGroup m_elbowOptions;
+  std::array<plat::OptionGroup, 2> m_directionOptions;
+  plat::CommandButton* m_moveButton = nullptr;
+  plat::CommandButton* m_returnButton = nullptr;
+  plat::Timer* m_motionTimer = nullptr;
 };
 
 }  // namespace robot
