@@ -170,7 +170,7 @@ void CircuitsWindow::redrawForEditing() {
 void CircuitsWindow::closeFromTitleBar() {
   // The title bar leaves the way Exit does; a running simulation is stopped first, so the
   // circuit kept in the settings is the user's own, lamps repaired and switches open.
-  if (m_draw->EditMode == 0) stopOrLeave();
+  if (m_draw->EditMode == 0) stopSimulation();
   stopOrLeave();
 }
 
