@@ -378,24 +378,17 @@ void RoboticsWindow::stepResolution(int joint, int direction) {
   storeSettings();
 }
 void RoboticsWindow::stepLink1(int direction) {
-  if (direction > 0)
-    m_arm->LengthenLink1();
-  else
-    m_arm->ShortenLink1();
-  storeSettings();
+  stepArm(direction, &RobotArm::LengthenLink1, &RobotArm::ShortenLink1);
 }
 void RoboticsWindow::stepLink2(int direction) {
-  if (direction > 0)
-    m_arm->LengthenLink2();
-  else
-    m_arm->ShortenLink2();
-  storeSettings();
+  stepArm(direction, &RobotArm::LengthenLink2, &RobotArm::ShortenLink2);
 }
 void RoboticsWindow::stepPathSteps(int direction) {
-  if (direction > 0)
-    m_arm->MorePathSteps();
-  else
-    m_arm->FewerPathSteps();
+  stepArm(direction, &RobotArm::MorePathSteps, &RobotArm::FewerPathSteps);
+}
+void RoboticsWindow::stepArm(int direction, void (RobotArm::*up)(), void (RobotArm::*down)()) {
+  RobotArm& arm = *m_arm;
+  (arm.*(direction > 0 ? up : down))();
   storeSettings();
 }
 void RoboticsWindow::clearPath() { m_arm->ClearPath(); }

@@ -103,6 +103,8 @@ class RoboticsWindow : public plat::Form, private RobotView, private RobotSound 
   void buildMotionOptions();
   void loadSettings();
   void storeSettings();
+  // A spin button's step: the arm's step up or down, then the settings.
+  void stepArm(int direction, void (RobotArm::*up)(), void (RobotArm::*down)());
 
   // RobotView
   void ClearGrid(int16_t mode) override;
