@@ -63,6 +63,17 @@ float Circuit::resistanceOf(int16_t code) const {
 }
 
 void Circuit::SetUp() {
+  ClassifySlots();
+  ClearEquations();
+  BuildEquations();
+  for (int b = 1; b <= BatteryCount; ++b) EliminateBattery(b);
+  for (int k = 1; k <= 4; ++k) {
+    SysRHS[k] = LoopRHS[k];
+    for (int j = 1; j <= UnknownCount; ++j) SysMatrix[k][j] = LoopRows[k][j];
+  }
+}
+
+void Circuit::ClassifySlots() {
   // The slots: counts, resistances and the batteries in rising slot order. A battery beyond
   // the second (only a damaged settings file can hold one) is left open like an empty slot.
   BatteryCount = LampCount = SwitchCount = 0;
@@ -78,7 +89,9 @@ void Circuit::SetUp() {
     if (kind == kSwitch && validCode(code)) SwitchCount += 1;
     BranchR[s] = resistanceOf(kind == kBattery ? int16_t(kEmpty) : code);
   }
+}
 
+void Circuit::ClearEquations() {
   for (int i = 0; i < 10; ++i) {
     SysRHS[i] = 0;
     for (int j = 0; j < 10; ++j) SysMatrix[i][j] = 0;
@@ -90,7 +103,9 @@ void Circuit::SetUp() {
   }
   for (int i = 0; i < 6; ++i)
     for (int j = 0; j < 10; ++j) NodeRows[i][j] = 0;
+}
 
+void Circuit::BuildEquations() {
   // Loop k runs down rung 2k-1 against its direction, along top piece 2k and down rung 2k+1.
   UnknownCount = 9;
   NodeRowCount = 5;
@@ -109,50 +124,53 @@ void Circuit::SetUp() {
   }
   NodeRows[5][8] = 1;
   NodeRows[5][9] = -1;
+}
 
-  // Each battery's voltage is known: its column leaves the system, and one node equation
+void Circuit::EliminateBattery(int b) {
+  // The battery's voltage is known: its column leaves the system, and one node equation
   // through it is kept aside to give its current afterwards.
-  for (int b = 1; b <= BatteryCount; ++b) {
-    const int s = BatterySlot[b];
-    BranchV[s] = float(sgn(Element[s]) * (1.5 - (b - 1) * 0.00001));
-    int c = 1;
-    while (c < UnknownCount && ColumnSlot[c] != s) ++c;
-    int r = 1;
-    while (r < NodeRowCount && NodeRows[r][c] == 0) ++r;
-    for (int j = 1; j <= UnknownCount; ++j) {
-      SavedRow[b][j] = NodeRows[r][j];
-      SavedSlot[b][j] = ColumnSlot[j];
-    }
-    for (int i = 1; i <= NodeRowCount; ++i) {
-      if (NodeRows[i][c] == 0) continue;
-      const float f = float(rt::CInt(double(SavedRow[b][c]) / double(NodeRows[i][c])));
-      for (int j = 1; j <= UnknownCount; ++j) NodeRows[i][j] = less(NodeRows[i][j], f, SavedRow[b][j]);
-    }
-    const float p = SavedRow[b][c];
-    for (int j = 1; j <= UnknownCount; ++j) SavedRow[b][j] = float(-double(SavedRow[b][j]) / double(p));
-    SavedRow[b][c] = 0;
-    for (int i = r; i < NodeRowCount; ++i)
-      for (int j = 1; j <= UnknownCount; ++j) NodeRows[i][j] = NodeRows[i + 1][j];
-    for (int j = 1; j <= UnknownCount; ++j) NodeRows[NodeRowCount][j] = 0;
-    NodeRowCount -= 1;
-    for (int i = 1; i <= NodeRowCount; ++i) {
-      for (int j = c; j < UnknownCount; ++j) NodeRows[i][j] = NodeRows[i][j + 1];
-      NodeRows[i][UnknownCount] = 0;
-    }
-    for (int k = 1; k <= 4; ++k) LoopRHS[k] = less(LoopRHS[k], LoopRows[k][c], BranchV[s]);
-    for (int j = c; j < UnknownCount; ++j) {
-      ColumnSlot[j] = ColumnSlot[j + 1];
-      for (int k = 1; k <= 4; ++k) LoopRows[k][j] = LoopRows[k][j + 1];
-    }
-    ColumnSlot[UnknownCount] = 0;
-    for (int k = 1; k <= 4; ++k) LoopRows[k][UnknownCount] = 0;
-    UnknownCount -= 1;
+  const int s = BatterySlot[b];
+  BranchV[s] = float(sgn(Element[s]) * (1.5 - (b - 1) * 0.00001));
+  int c = 1;
+  while (c < UnknownCount && ColumnSlot[c] != s) ++c;
+  int r = 1;
+  while (r < NodeRowCount && NodeRows[r][c] == 0) ++r;
+  for (int j = 1; j <= UnknownCount; ++j) {
+    SavedRow[b][j] = NodeRows[r][j];
+    SavedSlot[b][j] = ColumnSlot[j];
   }
+  for (int i = 1; i <= NodeRowCount; ++i) {
+    if (NodeRows[i][c] == 0) continue;
+    const float f = float(rt::CInt(double(SavedRow[b][c]) / double(NodeRows[i][c])));
+    for (int j = 1; j <= UnknownCount; ++j) NodeRows[i][j] = less(NodeRows[i][j], f, SavedRow[b][j]);
+  }
+  const float p = SavedRow[b][c];
+  for (int j = 1; j <= UnknownCount; ++j) SavedRow[b][j] = float(-double(SavedRow[b][j]) / double(p));
+  SavedRow[b][c] = 0;
+  RemoveNodeRow(r);
+  RemoveColumn(c, BranchV[s]);
+}
 
-  for (int k = 1; k <= 4; ++k) {
-    SysRHS[k] = LoopRHS[k];
-    for (int j = 1; j <= UnknownCount; ++j) SysMatrix[k][j] = LoopRows[k][j];
+void Circuit::RemoveNodeRow(int r) {
+  for (int i = r; i < NodeRowCount; ++i)
+    for (int j = 1; j <= UnknownCount; ++j) NodeRows[i][j] = NodeRows[i + 1][j];
+  for (int j = 1; j <= UnknownCount; ++j) NodeRows[NodeRowCount][j] = 0;
+  NodeRowCount -= 1;
+}
+
+void Circuit::RemoveColumn(int c, float volts) {
+  for (int i = 1; i <= NodeRowCount; ++i) {
+    for (int j = c; j < UnknownCount; ++j) NodeRows[i][j] = NodeRows[i][j + 1];
+    NodeRows[i][UnknownCount] = 0;
   }
+  for (int k = 1; k <= 4; ++k) LoopRHS[k] = less(LoopRHS[k], LoopRows[k][c], volts);
+  for (int j = c; j < UnknownCount; ++j) {
+    ColumnSlot[j] = ColumnSlot[j + 1];
+    for (int k = 1; k <= 4; ++k) LoopRows[k][j] = LoopRows[k][j + 1];
+  }
+  ColumnSlot[UnknownCount] = 0;
+  for (int k = 1; k <= 4; ++k) LoopRows[k][UnknownCount] = 0;
+  UnknownCount -= 1;
 }
 
 void Circuit::Solve() {

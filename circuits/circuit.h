@@ -137,6 +137,16 @@ class Circuit {
 
  private:
   float resistanceOf(int16_t code) const;
+  // The steps of SetUp.
+  void ClassifySlots();
+  void ClearEquations();
+  void BuildEquations();
+  // Takes battery b's known voltage out of the system (b = 1, 2 in rising slot order).
+  void EliminateBattery(int b);
+  void RemoveNodeRow(int r);
+  // Takes column c out of the node and loop equations, its voltage moving to the loops'
+  // right-hand sides.
+  void RemoveColumn(int c, float volts);
 };
 
 }  // namespace circuits

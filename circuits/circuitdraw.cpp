@@ -8,16 +8,12 @@
 #include "platform/drawmacro.h"
 #include "platform/surface.h"
 #include "runtime/convert.h"
+#include "runtime/palette.h"
 
 namespace circuits {
 
 namespace {
 
-constexpr int16_t kRed = 12;
-constexpr int16_t kYellow = 14;
-constexpr int16_t kOutline = 11;
-
-rt::Colour qb(int n) { return rt::QBColor(n); }
 
 // The lamp's filament: a left and a right half, each from its own start point.
 constexpr const char* kFilamentLeft = "u10huhuh2u3e2f3d2glhue4";
@@ -58,14 +54,13 @@ void CircuitDrawing::SetUpPicture() {
   m_pic.setFillStyle(plat::FillSolid);
 }
 
-void CircuitDrawing::SetColor(int16_t n) { m_pic.setForeColor(qb(n)); }
+void CircuitDrawing::SetColor(int16_t n) { m_pic.setForeColor(rt::QBColor(n)); }
 
 void CircuitDrawing::DrawMacro(plat::Surface& s, std::string_view commands) {
   plat::drawMacro(s, commands, [this](int n) { SetColor(int16_t(n)); });
 }
 
-void CircuitDrawing::DrawCircuit(plat::Surface& s, int16_t c) {
-  const rt::Colour col = qb(c);
+void CircuitDrawing::DrawCircuit(plat::Surface& s, rt::Colour col) {
   static const int stubs[8][2] = {{31, 39}, {88, 95}, {95, 103}, {152, 159}, {159, 167}, {216, 223}, {223, 231}, {280, 287}};
   for (const auto& st : stubs) s.line(st[0], 23, st[1], 23, col);
   for (int k = 0; k <= 4; ++k) {
@@ -79,37 +74,36 @@ void CircuitDrawing::DrawCircuit(plat::Surface& s, int16_t c) {
   for (CurrentSlot = 1; CurrentSlot <= kSlots; ++CurrentSlot) {
     const int16_t code = m_c.Element[CurrentSlot];
     switch (code) {
-      case 1: case -1: m_c.BatteryCount += 1; DrawBattery(s, c); break;
-      case 2: case -2: m_c.LampCount += 1; DrawLamp(s, c); break;
-      case 3: case -3: m_c.SwitchCount += 1; DrawSwitch(s, c); break;
-      case 4: DrawWire(s, c); break;
+      case 1: case -1: m_c.BatteryCount += 1; DrawBattery(s, col); break;
+      case 2: case -2: m_c.LampCount += 1; DrawLamp(s, col); break;
+      case 3: case -3: m_c.SwitchCount += 1; DrawSwitch(s, col); break;
+      case 4: DrawWire(s, col); break;
       case 5: if (EditMode == 1) DrawSlotOutline(); break;
       default: break;
     }
   }
 }
 
-void CircuitDrawing::DrawBattery(plat::Surface& s, int16_t c) {
+void CircuitDrawing::DrawBattery(plat::Surface& s, rt::Colour col) {
   const int S = SlotX(CurrentSlot), T = SlotY(CurrentSlot);
   const bool rung = isRung(CurrentSlot);
   const bool normal = m_c.Element[CurrentSlot] > 0;
   if (SimRedraw == 0) {
     // The terminal marks the positive end; the body is drawn over its inner edge.
     if (rung && normal) {
-      s.filledBox(S + 20, T + 7, S + 28, T + 10, qb(7));
-      s.filledBox(S + 11, T + 10, S + 37, T + 36, qb(13));
+      s.filledBox(S + 20, T + 7, S + 28, T + 10, Palette::LightGrey);
+      s.filledBox(S + 11, T + 10, S + 37, T + 36, Palette::Magenta);
     } else if (rung) {
-      s.filledBox(S + 20, T + 36, S + 28, T + 33, qb(7));
-      s.filledBox(S + 11, T + 7, S + 37, T + 33, qb(13));
+      s.filledBox(S + 20, T + 36, S + 28, T + 33, Palette::LightGrey);
+      s.filledBox(S + 11, T + 7, S + 37, T + 33, Palette::Magenta);
     } else if (normal) {
-      s.filledBox(S + 5, 21, S + 9, 25, qb(7));
-      s.filledBox(S + 9, 16, S + 44, 30, qb(13));
+      s.filledBox(S + 5, 21, S + 9, 25, Palette::LightGrey);
+      s.filledBox(S + 9, 16, S + 44, 30, Palette::Magenta);
     } else {
-      s.filledBox(S + 40, 21, S + 44, 25, qb(7));
-      s.filledBox(S + 5, 16, S + 40, 30, qb(13));
+      s.filledBox(S + 40, 21, S + 44, 25, Palette::LightGrey);
+      s.filledBox(S + 5, 16, S + 40, 30, Palette::Magenta);
     }
   }
-  const rt::Colour col = qb(c);
   if (rung) {
     s.line(S + 24, T, S + 24, T + 7, col);
     s.line(S + 24, T + 36, S + 24, T + 41, col);
@@ -130,15 +124,14 @@ void CircuitDrawing::filament(plat::Surface& s, int slot, rt::Colour colour, con
   DrawMacro(s, right);
 }
 
-void CircuitDrawing::DrawLamp(plat::Surface& s, int16_t c) {
+void CircuitDrawing::DrawLamp(plat::Surface& s, rt::Colour col) {
   const int S = SlotX(CurrentSlot), T = SlotY(CurrentSlot);
   const bool rung = isRung(CurrentSlot);
   const bool paper = Printing == 1;
-  const rt::Colour col = qb(c);
   if (SimRedraw == 0) {
-    s.filledBox(S + 12, T + 33, S + 37, T + 40, qb(paper ? 13 : 9));
-    s.circle(S + 16, T + 36, 1, qb(kRed));
-    s.circle(S + 33, T + 36, 1, qb(kRed));
+    s.filledBox(S + 12, T + 33, S + 37, T + 40, paper ? Palette::Magenta : Palette::Blue);
+    s.circle(S + 16, T + 36, 1, Palette::Red);
+    s.circle(S + 33, T + 36, 1, Palette::Red);
     DrawLampBulb(s, 0, CurrentSlot);
     if (m_c.Element[CurrentSlot] == kLamp)
       filament(s, CurrentSlot, col, "u10huhuh2u3e2f3d2glhue4r", kFilamentRight);
@@ -147,7 +140,7 @@ void CircuitDrawing::DrawLamp(plat::Surface& s, int16_t c) {
   }
   if (rung) {
     // The rung's own lead gives way where the lamp's leads leave it.
-    const rt::Colour gap = paper ? qb(15) : back();
+    const rt::Colour gap = paper ? Palette::White : back();
     s.line(S + 24, T - 3, S + 24, T, gap);
     s.line(S + 24, T + 41, S + 24, T + 44, gap);
     s.line(S + 24, T - 3, S + 4, T - 3, col);
@@ -177,13 +170,12 @@ void CircuitDrawing::DrawLampBulb(plat::Surface& s, float current, int slot) {
   }
   if (Printing == 1) {
     // On paper the glass is an outline through the same points, taken back to user units.
-    const rt::Colour black = qb(0);
-    s.pset(float(px[0].x()) / UnitScaleX, float(px[0].y()) / UnitScaleY, black);
-    for (size_t i = 1; i < px.size(); ++i) s.lineTo(float(px[i].x()) / UnitScaleX, float(px[i].y()) / UnitScaleY, black);
-    s.lineTo(float(px[0].x()) / UnitScaleX, float(px[0].y()) / UnitScaleY, black);
+    s.pset(float(px[0].x()) / UnitScaleX, float(px[0].y()) / UnitScaleY, Palette::Black);
+    for (size_t i = 1; i < px.size(); ++i) s.lineTo(float(px[i].x()) / UnitScaleX, float(px[i].y()) / UnitScaleY, Palette::Black);
+    s.lineTo(float(px[0].x()) / UnitScaleX, float(px[0].y()) / UnitScaleY, Palette::Black);
     return;
   }
-  m_pic.setForeColor(qb(kOutline));
+  m_pic.setForeColor(Palette::Cyan);
   if (current < m_c.ZeroCurrent) {
     m_pic.setFillColor(back());
   } else {
@@ -194,25 +186,24 @@ void CircuitDrawing::DrawLampBulb(plat::Surface& s, float current, int slot) {
   m_pic.polygon(px);
 }
 
-void CircuitDrawing::DrawSwitch(plat::Surface& s, int16_t c) {
+void CircuitDrawing::DrawSwitch(plat::Surface& s, rt::Colour col) {
   const int S = SlotX(CurrentSlot), T = SlotY(CurrentSlot);
   const bool rung = isRung(CurrentSlot);
   const bool paper = Printing == 1;
   const bool closed = m_c.Element[CurrentSlot] == kSwitch;
-  const rt::Colour col = qb(c);
   if (SimRedraw == 0) {
     if (rung) {
       if (!paper) s.filledBox(S + 35, T + 2, S + 39, T + 39, back());
-      s.filledBox(S + 14, T + 2, S + 34, T + 39, qb(paper ? 7 : 9));
-      s.setFillColor(qb(kRed));
-      s.circle(S + 24, T + 9, 1.5, qb(kRed));
-      s.circle(S + 24, T + 33, 1.5, qb(kRed));
+      s.filledBox(S + 14, T + 2, S + 34, T + 39, paper ? Palette::LightGrey : Palette::Blue);
+      s.setFillColor(Palette::Red);
+      s.circle(S + 24, T + 9, 1.5, Palette::Red);
+      s.circle(S + 24, T + 33, 1.5, Palette::Red);
     } else {
       if (!paper) s.filledBox(S + 2, 5, S + 47, 15, back());
-      s.filledBox(S + 2, 15, S + 47, 31, qb(paper ? 7 : 9));
-      s.setFillColor(qb(kRed));
-      s.circle(S + 9, 23, 1.5, qb(kRed));
-      s.circle(S + 40, 23, 1.5, qb(kRed));
+      s.filledBox(S + 2, 15, S + 47, 31, paper ? Palette::LightGrey : Palette::Blue);
+      s.setFillColor(Palette::Red);
+      s.circle(S + 9, 23, 1.5, Palette::Red);
+      s.circle(S + 40, 23, 1.5, Palette::Red);
     }
   }
   if (rung) {
@@ -233,19 +224,19 @@ void CircuitDrawing::DrawSwitch(plat::Surface& s, int16_t c) {
   if (EditMode == 1) DrawSlotOutline();
 }
 
-void CircuitDrawing::DrawWire(plat::Surface& s, int16_t c) {
+void CircuitDrawing::DrawWire(plat::Surface& s, rt::Colour c) {
   const int S = SlotX(CurrentSlot), T = SlotY(CurrentSlot);
   if (isRung(CurrentSlot))
-    s.line(S + 24, T, S + 24, T + 41, qb(c));
+    s.line(S + 24, T, S + 24, T + 41, c);
   else
-    s.line(S, 23, S + 49, 23, qb(c));
+    s.line(S, 23, S + 49, 23, c);
   if (EditMode == 1) DrawSlotOutline();
 }
 
 void CircuitDrawing::DrawSlotOutline() {
   if (CurrentSlot < 1 || CurrentSlot > kSlots) return;
-  m_pic.pset(SlotX(CurrentSlot), SlotY(CurrentSlot), qb(kOutline));
-  m_pic.setForeColor(qb(kOutline));
+  m_pic.pset(SlotX(CurrentSlot), SlotY(CurrentSlot), Palette::Cyan);
+  m_pic.setForeColor(Palette::Cyan);
   DrawMacro(m_pic, "r49d41l49u41");
 }
 
@@ -265,11 +256,10 @@ void CircuitDrawing::EraseSlotOutlines() {
 void CircuitDrawing::DrawCurrents() {
   EditMode = 0;
   SimRedraw = 1;
-  DrawCircuit(m_pic, kYellow);
+  DrawCircuit(m_pic, Palette::Yellow);
   SimRedraw = 0;
 
   const Overlay o = m_c.PlanOverlay();
-  const rt::Colour red = qb(kRed);
   for (int s = 1; s <= kSlots; ++s) {
     const int S = SlotX(s);
     const bool rung = isRung(s);
@@ -277,49 +267,54 @@ void CircuitDrawing::DrawCurrents() {
     if (code == 1 || code == -1) {
       if (!o.red[s]) continue;
       if (rung) {
-        m_pic.line(S + 24, 23, S + 24, 58, red);
-        m_pic.line(S + 24, 87, S + 24, 112, red);
+        m_pic.line(S + 24, 23, S + 24, 58, Palette::Red);
+        m_pic.line(S + 24, 87, S + 24, 112, Palette::Red);
       } else {
-        m_pic.line(S - 8, 23, S + 5, 23, red);
-        m_pic.line(S + 44, 23, S + 56, 23, red);
+        m_pic.line(S - 8, 23, S + 5, 23, Palette::Red);
+        m_pic.line(S + 44, 23, S + 56, 23, Palette::Red);
       }
     } else if (code == kLamp) {
-      filament(m_pic, s, back(), kFilamentLeft, kFilamentRight);
-      DrawLampBulb(m_pic, 0, s);
-      rt::Colour glow = qb(kYellow);
-      if (o.lit[s]) {
-        DrawLampBulb(m_pic, std::fabs(m_c.BranchI[s]), s);
-        if (rung) {
-          m_pic.line(S + 24, 23, S + 24, 48, red);
-          m_pic.lineTo(S + 4, 48, red);
-          m_pic.lineTo(S + 4, 87, red);
-          m_pic.lineTo(S + 16, 87, red);
-          m_pic.line(S + 33, 87, S + 33, 95, red);
-          m_pic.lineTo(S + 24, 95, red);
-          m_pic.lineTo(S + 24, 112, red);
-        } else {
-          m_pic.line(S - 8, 23, S + 1, 23, red);
-          m_pic.lineTo(S + 1, 39, red);
-          m_pic.lineTo(S + 16, 39, red);
-          m_pic.line(S + 33, 39, S + 48, 39, red);
-          m_pic.lineTo(S + 48, 23, red);
-          m_pic.lineTo(S + 56, 23, red);
-        }
-        glow = red;
-      }
-      filament(m_pic, s, glow, kFilamentLeft, kFilamentRight);
+      DrawLampCurrent(s, o.lit[s]);
     } else if (code == kWire || code == kSwitch) {
       if (!o.red[s]) continue;
       if (rung)
-        m_pic.line(S + 24, 23, S + 24, 112, red);
+        m_pic.line(S + 24, 23, S + 24, 112, Palette::Red);
       else
-        m_pic.line(S - 8, 23, S + 56, 23, red);
+        m_pic.line(S - 8, 23, S + 56, 23, Palette::Red);
     }
   }
   // The bottom rail, from the right: each segment carries the rungs to its right.
   static const int rail[5][2] = {{0, 0}, {223, 287}, {159, 223}, {95, 159}, {31, 95}};
   for (int k = 1; k <= 4; ++k)
-    if (o.railRed[k]) m_pic.line(rail[k][0], 112, rail[k][1], 112, red);
+    if (o.railRed[k]) m_pic.line(rail[k][0], 112, rail[k][1], 112, Palette::Red);
+}
+
+void CircuitDrawing::DrawLampCurrent(int s, bool lit) {
+  const int S = SlotX(s);
+  filament(m_pic, s, back(), kFilamentLeft, kFilamentRight);
+  DrawLampBulb(m_pic, 0, s);
+  rt::Colour glow = Palette::Yellow;
+  if (lit) {
+    DrawLampBulb(m_pic, std::fabs(m_c.BranchI[s]), s);
+    if (isRung(s)) {
+      m_pic.line(S + 24, 23, S + 24, 48, Palette::Red);
+      m_pic.lineTo(S + 4, 48, Palette::Red);
+      m_pic.lineTo(S + 4, 87, Palette::Red);
+      m_pic.lineTo(S + 16, 87, Palette::Red);
+      m_pic.line(S + 33, 87, S + 33, 95, Palette::Red);
+      m_pic.lineTo(S + 24, 95, Palette::Red);
+      m_pic.lineTo(S + 24, 112, Palette::Red);
+    } else {
+      m_pic.line(S - 8, 23, S + 1, 23, Palette::Red);
+      m_pic.lineTo(S + 1, 39, Palette::Red);
+      m_pic.lineTo(S + 16, 39, Palette::Red);
+      m_pic.line(S + 33, 39, S + 48, 39, Palette::Red);
+      m_pic.lineTo(S + 48, 23, Palette::Red);
+      m_pic.lineTo(S + 56, 23, Palette::Red);
+    }
+    glow = Palette::Red;
+  }
+  filament(m_pic, s, glow, kFilamentLeft, kFilamentRight);
 }
 
 void CircuitDrawing::DrawToggled(int slot) {
@@ -330,13 +325,13 @@ void CircuitDrawing::DrawToggled(int slot) {
     DrawLampBulb(m_pic, 0, slot);
     // A burnt-out filament switches to black after its supports, so its upper part vanishes.
     if (code == kLamp)
-      filament(m_pic, slot, qb(kYellow), kFilamentLeft, kFilamentRight);
+      filament(m_pic, slot, Palette::Yellow, kFilamentLeft, kFilamentRight);
     else
-      filament(m_pic, slot, qb(kYellow), "u10huhuh2c0u3e2f3d2glhue4", "u10eueue2c0u3h2g3d2freuh4");
+      filament(m_pic, slot, Palette::Yellow, "u10huhuh2c0u3e2f3d2glhue4", "u10eueue2c0u3h2g3d2freuh4");
   } else if (code == kSwitch || code == -kSwitch) {
     const int16_t keep = CurrentSlot;
     CurrentSlot = int16_t(slot);
-    DrawSwitch(m_pic, kYellow);
+    DrawSwitch(m_pic, Palette::Yellow);
     CurrentSlot = keep;
   }
 }
@@ -352,8 +347,8 @@ void CircuitDrawing::EraseElement(int slot, int16_t oldCode) {
     m_pic.lineTo(S + 16, 87, bg);
     m_pic.line(S + 33, 88, S + 33, 95, bg);
     m_pic.lineTo(S + 24, 95, bg);
-    m_pic.line(S + 24, 48, S + 24, 51, qb(kYellow));
-    m_pic.line(S + 24, 92, S + 24, 95, qb(kYellow));
+    m_pic.line(S + 24, 48, S + 24, 51, Palette::Yellow);
+    m_pic.line(S + 24, 92, S + 24, 95, Palette::Yellow);
   }
   const int16_t keep = CurrentSlot;
   CurrentSlot = int16_t(slot);

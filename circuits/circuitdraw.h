@@ -47,15 +47,17 @@ class CircuitDrawing {
   // Gives the picture its scale and line width and records its pixels per unit.
   void SetUpPicture();
 
+  // The picture's drawing colour by its number, as a drawing-command string gives it.
   void SetColor(int16_t n);
   void DrawMacro(plat::Surface& s, std::string_view commands);
 
-  // The whole circuit in colour c; recounts the elements and leaves CurrentSlot at 10.
-  void DrawCircuit(plat::Surface& s, int16_t c);
-  void DrawBattery(plat::Surface& s, int16_t c);
-  void DrawLamp(plat::Surface& s, int16_t c);
-  void DrawSwitch(plat::Surface& s, int16_t c);
-  void DrawWire(plat::Surface& s, int16_t c);
+  // The whole circuit with its lines in colour c (yellow on the board, black on paper);
+  // recounts the elements and leaves CurrentSlot at 10.
+  void DrawCircuit(plat::Surface& s, rt::Colour c);
+  void DrawBattery(plat::Surface& s, rt::Colour c);
+  void DrawLamp(plat::Surface& s, rt::Colour c);
+  void DrawSwitch(plat::Surface& s, rt::Colour c);
+  void DrawWire(plat::Surface& s, rt::Colour c);
   void DrawLampBulb(plat::Surface& s, float current, int slot);
   void DrawSlotOutline();
   void EraseSlotOutline();
@@ -72,6 +74,9 @@ class CircuitDrawing {
 
  private:
   rt::Colour back() const;
+  // A good lamp in the overlay: its filament again, and when lit its glass by the current,
+  // its leads in red and its filament glowing red.
+  void DrawLampCurrent(int slot, bool lit);
   void filament(plat::Surface& s, int slot, rt::Colour colour, const char* left, const char* right);
 
   plat::Surface& m_pic;

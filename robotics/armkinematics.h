@@ -8,10 +8,11 @@
 #include <cstdint>
 #include <optional>
 
+#include "runtime/physics.h"
+
 namespace robot {
 
-inline constexpr double kPi = 3.14159;
-inline constexpr double kDegToRad = kPi / 180;  // 0.017453277777777776
+inline constexpr double kDegToRad = phys::Pi / 180;  // 0.017453277777777776
 
 // The angle steps a joint can be set to move by, in degrees; each divides 360.
 inline constexpr std::array<int16_t, 16> ResolutionTable = {1, 2, 3, 4, 5, 6, 10, 12, 15, 20, 24, 30, 36, 45, 60, 90};

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "platform/surface.h"
+#include "runtime/palette.h"
 
 namespace robot {
 
@@ -10,7 +11,7 @@ void PrintRobotPage(plat::Surface& page, const std::vector<PrintLine>& lines, co
   page.setFont(QStringLiteral("Courier New"), 12);
   page.setFontUnderline(false);
   page.setScale(0, 0, 850, 1100);
-  page.setForeColor(0x000000);
+  page.setForeColor(Palette::Black);
   page.setCurrentY(100);
   for (const PrintLine& line : lines) {
     const QString text = QString::fromStdString(line.text);

@@ -138,21 +138,21 @@ void RobotArm::DrawArm(int16_t flag) {
 void RobotArm::RefreshArmSettings() {
   m_view.ShowLinks(fmt(s.LinkLength1, "0"), fmt(s.LinkLength2, "0"));
   m_view.ShowResolutions(fmt(Resolution(0), "##"), fmt(Resolution(1), "##"));
-  cmdClear_Click();
+  ClearPath();
   ComputeArmPosition();
   DrawArm(1);
 }
 
 // -- joints -------------------------------------------------------------------------------
 
-void RobotArm::spnA_SpinUp(int j) {
+void RobotArm::TurnJointUp(int j) {
   s.JointAngle[j] = WrapAngle(s.JointAngle[j] + Resolution(j));
   ComputeArmPosition();
   if (!m_moving) SaveStartPoint();
   DrawArm(0);
 }
 
-void RobotArm::spnA_SpinDown(int j) {
+void RobotArm::TurnJointDown(int j) {
   s.JointAngle[j] = WrapAngle(s.JointAngle[j] - Resolution(j));
   ComputeArmPosition();
   if (!m_moving) SaveStartPoint();
@@ -162,22 +162,22 @@ void RobotArm::spnA_SpinDown(int j) {
 void RobotArm::StepJoint(int j, int delta) {
   switch (s.JointDirection[j]) {
     case 0:
-      spnA_SpinUp(j);
+      TurnJointUp(j);
       break;
     case 1:
-      spnA_SpinDown(j);
+      TurnJointDown(j);
       break;
     default:
       if (delta > 0)
-        spnA_SpinUp(j);
+        TurnJointUp(j);
       else
-        spnA_SpinDown(j);
+        TurnJointDown(j);
   }
 }
 
 // -- spin buttons -------------------------------------------------------------------------
 
-void RobotArm::spnARes_SpinUp(int j) {
+void RobotArm::ResolutionUp(int j) {
   if (s.ResolutionIndex[j] >= 15) return;
   m_sound.PlayWave(RobotWave::Ding);
   ++s.ResolutionIndex[j];
@@ -187,7 +187,7 @@ void RobotArm::spnARes_SpinUp(int j) {
   SaveStartPoint();
 }
 
-void RobotArm::spnARes_SpinDown(int j) {
+void RobotArm::ResolutionDown(int j) {
   if (s.ResolutionIndex[j] <= 0) return;
   m_sound.PlayWave(RobotWave::Ding);
   --s.ResolutionIndex[j];
@@ -209,19 +209,19 @@ void RobotArm::StepLength(int16_t& stepped, int16_t& other, int delta) {
   SaveStartPoint();
 }
 
-void RobotArm::spnL1_SpinUp() { StepLength(s.LinkLength1, s.LinkLength2, 1); }
-void RobotArm::spnL1_SpinDown() { StepLength(s.LinkLength1, s.LinkLength2, -1); }
-void RobotArm::spnL2_SpinUp() { StepLength(s.LinkLength2, s.LinkLength1, 1); }
-void RobotArm::spnL2_SpinDown() { StepLength(s.LinkLength2, s.LinkLength1, -1); }
+void RobotArm::LengthenLink1() { StepLength(s.LinkLength1, s.LinkLength2, 1); }
+void RobotArm::ShortenLink1() { StepLength(s.LinkLength1, s.LinkLength2, -1); }
+void RobotArm::LengthenLink2() { StepLength(s.LinkLength2, s.LinkLength1, 1); }
+void RobotArm::ShortenLink2() { StepLength(s.LinkLength2, s.LinkLength1, -1); }
 
-void RobotArm::spnNSteps_SpinUp() {
+void RobotArm::MorePathSteps() {
   if (s.PathSteps >= 50) return;
   m_sound.PlayWave(RobotWave::Ding);
   ++s.PathSteps;
   m_view.ShowPathSteps(fmt(s.PathSteps, "##"));
 }
 
-void RobotArm::spnNSteps_SpinDown() {
+void RobotArm::FewerPathSteps() {
   if (s.PathSteps <= 1) return;
   m_sound.PlayWave(RobotWave::Ding);
   --s.PathSteps;
@@ -230,13 +230,13 @@ void RobotArm::spnNSteps_SpinDown() {
 
 // -- modes and the grid -------------------------------------------------------------------
 
-void RobotArm::optMode_Click(int16_t index) {
+void RobotArm::ChooseMode(int16_t index) {
   s.RobotMode = clampTo(index, 0, 2);
   m_view.ShowMode(s.RobotMode);
-  cmdClear_Click();
+  ClearPath();
 }
 
-void RobotArm::cmdClear_Click() {
+void RobotArm::ClearPath() {
   m_view.ClearGrid(s.RobotMode);
   DrawArm(1);
 }
@@ -246,7 +246,7 @@ void RobotArm::RefuseUnreachable() {
   m_view.ShowUnreachable();
 }
 
-void RobotArm::picGrid_MouseDown(double x, double y) {
+void RobotArm::ChooseDesiredPoint(double x, double y) {
   if (s.RobotMode == 0 || m_moving) return;
   // The desired point is kept to one decimal.
   const auto X = float(RoundEven(x * 10) / 10.0);
@@ -271,7 +271,7 @@ void RobotArm::SetTargetToWaypoint() {
   TargetPointY = (s.DesiredY - StartPointY) * PathStep / s.PathSteps + StartPointY;
 }
 
-void RobotArm::cmdMove_Click() {
+void RobotArm::MoveOrStop() {
   if (m_moving)
     StopMotion();
   else
@@ -312,7 +312,7 @@ void RobotArm::StopMotion() {
   if (s.RobotMode == 2) m_view.DrawPathLine(s.DesiredX, s.DesiredY, StartPointX, StartPointY);
 }
 
-void RobotArm::cmdReturn_Click() {
+void RobotArm::ReturnToStart() {
   m_moving = false;
   m_view.ShowMoving(false);
   m_view.SetTimerEnabled(false);
@@ -325,7 +325,7 @@ void RobotArm::cmdReturn_Click() {
   DrawArm(0);
 }
 
-void RobotArm::Timer1_Timer() {
+void RobotArm::MotionStep() {
   if (!m_moving) return;
   const int16_t d1 = ReduceTurn(TargetAngle1 - s.JointAngle[0]);
   const int16_t d2 = ReduceTurn(TargetAngle2 - s.JointAngle[1]);
@@ -352,7 +352,7 @@ void RobotArm::Timer1_Timer() {
   // earlier motion after the mode changed) ends it too rather than walking on.
   if (s.RobotMode == 1 || PathStep >= s.PathSteps) {
     m_sound.PlayWave(RobotWave::Tada);
-    cmdMove_Click();
+    MoveOrStop();
     return;
   }
   ++PathStep;

@@ -7,7 +7,7 @@
 //
 // The arm talks to its window through RobotView and to the speaker through RobotSound, so
 // it runs and is tested without any window. The timer itself is the window's: the arm only
-// says when it runs, and the window calls Timer1_Timer every 50 ms while it does.
+// says when it runs, and the window calls MotionStep every 50 ms while it does.
 
 #include <cstdint>
 #include <string>
@@ -99,27 +99,32 @@ class RobotArm {
   void Load(const RobotSettings& settings);
   const RobotSettings& settings() const { return s; }
 
-  // -- event handlers ------------------------------------------------------------------
-  void optMode_Click(int16_t index);
-  void optFirst_Click(int16_t index) { s.FirstJoint = index; }
-  void optElbow_Click(int16_t index) { s.ElbowChoice = index; }
-  void optA1Dir_Click(int16_t index) { s.JointDirection[0] = index; }
-  void optA2Dir_Click(int16_t index) { s.JointDirection[1] = index; }
-  void picGrid_MouseDown(double x, double y);
-  void spnA_SpinUp(int j);
-  void spnA_SpinDown(int j);
-  void spnARes_SpinUp(int j);
-  void spnARes_SpinDown(int j);
-  void spnL1_SpinUp();
-  void spnL1_SpinDown();
-  void spnL2_SpinUp();
-  void spnL2_SpinDown();
-  void spnNSteps_SpinUp();
-  void spnNSteps_SpinDown();
-  void cmdClear_Click();
-  void cmdMove_Click();
-  void cmdReturn_Click();
-  void Timer1_Timer();
+  // -- what the user does --------------------------------------------------------------
+  void ChooseMode(int16_t index);
+  void ChooseFirstJoint(int16_t index) { s.FirstJoint = index; }
+  void ChooseElbow(int16_t index) { s.ElbowChoice = index; }
+  void ChooseDirection(int joint, int16_t index) { s.JointDirection[joint] = index; }
+  // A click on the grid: the desired point, in Inverse and Path mode.
+  void ChooseDesiredPoint(double x, double y);
+  // The spin buttons: a joint turned by its resolution, a joint's resolution to the next
+  // larger or smaller one, a unit traded between the links, the path's steps.
+  void TurnJointUp(int j);
+  void TurnJointDown(int j);
+  void ResolutionUp(int j);
+  void ResolutionDown(int j);
+  void LengthenLink1();
+  void ShortenLink1();
+  void LengthenLink2();
+  void ShortenLink2();
+  void MorePathSteps();
+  void FewerPathSteps();
+  // The grid cleared of the path the hand left, the arm drawn again.
+  void ClearPath();
+  // Move starts the motion to the desired point; during it, the same button stops it.
+  void MoveOrStop();
+  void ReturnToStart();
+  // One tick of the window's motion timer.
+  void MotionStep();
 
   // -- procedures ----------------------------------------------------------------------
   void ComputeArmPosition();

@@ -3,13 +3,11 @@
 #include <QString>
 
 #include "platform/surface.h"
+#include "runtime/palette.h"
 
 namespace robot {
 
 namespace {
-
-constexpr rt::Colour kBlack = 0x000000;
-const rt::Colour kLightRed = rt::QBColor(12);
 
 // Text centred on a point: its left edge half its width to the left, its top half its
 // height above.
@@ -31,7 +29,7 @@ const char* GridPrompt(int16_t mode) {
 
 void ClearGridPicture(plat::Surface& grid, int16_t mode) {
   grid.cls();
-  grid.setForeColor(kBlack);
+  grid.setForeColor(Palette::Black);
   printCentred(grid, QStringLiteral("X"), 10.5, 0);
   printCentred(grid, QStringLiteral("Y"), 0, 10.5);
   const QString prompt = QString::fromLatin1(GridPrompt(mode));
@@ -53,33 +51,33 @@ void DrawArmPicture(plat::Surface& g, const ArmDrawing& d) {
   g.setDrawWidth(3);
   g.line(0, 0, p.ElbowX, p.ElbowY, back);
   g.line(p.ElbowX, p.ElbowY, p.HandX, p.HandY, back);
-  g.line(0, 0, a.ElbowX, a.ElbowY, kLink1Colour);
-  g.line(a.ElbowX, a.ElbowY, a.HandX, a.HandY, kLink2Colour);
+  g.line(0, 0, a.ElbowX, a.ElbowY, Palette::Blue);
+  g.line(a.ElbowX, a.ElbowY, a.HandX, a.HandY, Palette::Red);
 
   // Where the hand was: a trail mark, or nothing.
   g.setDrawWidth(1);
-  g.circle(p.HandX, p.HandY, kMarkRadius, d.flag != 0 ? back : kLightRed);
+  g.circle(p.HandX, p.HandY, kMarkRadius, d.flag != 0 ? back : Palette::Red);
 
   // The grid lines, then the frame and the axes over them.
   g.setDrawStyle(plat::DrawDot);
   for (int v = -8; v <= 8; v += 2) {
-    g.line(v, -10, v, 10, kBlack);
-    g.line(-10, v, 10, v, kBlack);
+    g.line(v, -10, v, 10, Palette::Black);
+    g.line(-10, v, 10, v, Palette::Black);
   }
   g.setDrawStyle(plat::DrawSolid);
-  g.box(-10, 10, 10, -10, kBlack);
-  g.line(-10, 0, 10, 0, kBlack);
-  g.line(0, -10, 0, 10, kBlack);
+  g.box(-10, 10, 10, -10, Palette::Black);
+  g.line(-10, 0, 10, 0, Palette::Black);
+  g.line(0, -10, 0, 10, Palette::Black);
 
-  g.circle(a.HandX, a.HandY, kMarkRadius, kLightRed);
-  if (d.desiredBox) DrawDesiredBox(g, d.DesiredX, d.DesiredY, kBlack);
+  g.circle(a.HandX, a.HandY, kMarkRadius, Palette::Red);
+  if (d.desiredBox) DrawDesiredBox(g, d.DesiredX, d.DesiredY, Palette::Black);
   g.setFillStyle(oldFill);
   g.refresh();
 }
 
 void DrawPathLinePicture(plat::Surface& grid, float x1, float y1, float x2, float y2) {
   grid.setDrawWidth(1);
-  grid.line(x1, y1, x2, y2, kPathColour);
+  grid.line(x1, y1, x2, y2, Palette::Green);
 }
 
 }  // namespace robot

@@ -18,10 +18,7 @@ class Surface;
 
 namespace robot {
 
-inline constexpr rt::Colour kGridBack = 0xFFFFFF;
-inline constexpr rt::Colour kLink1Colour = 0xFF0000;  // blue
-inline constexpr rt::Colour kLink2Colour = 0x0000FF;  // red
-inline constexpr rt::Colour kPathColour = 0x00FF00;   // green
+// The radius of the hand's mark, in grid units.
 inline constexpr double kMarkRadius = 0.15;
 
 // The grid's scale: (-11, 11) at the top left to (11, -11) at the bottom right.

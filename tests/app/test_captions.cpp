@@ -25,9 +25,12 @@
 #include "platform/tabcontrol.h"
 #include "platform/timer.h"
 #include "circuits/circuitdraw.h"
+#include "circuits/circuitswindow.h"
 #include "circuits/frmcircuit.h"
+#include "lander/frmlander.h"
 #include "lander/landerwindow.h"
 #include "robotics/frmrobot.h"
+#include "robotics/roboticswindow.h"
 #include "runtime/clock.h"
 #include "shell/clocks.h"
 #include "tests/support/manualsources.h"
@@ -358,16 +361,16 @@ TEST_F(CaptionFit, EveryCaptionFitsItsControlInEveryWindowAndState) {
   });
   project(6, [&](plat::Form& w) {
     // A click on an empty slot of the board offers the elements.
-    auto* circuit = qobject_cast<circuits::frmCircuit*>(&w);
-    circuit->picCirc_MouseDown(1, 0, circuits::SlotX(5) + 25, circuits::SlotY(5) + 20);
-    EXPECT_TRUE(circuit->fraElement->isVisible());
+    auto* circuit = qobject_cast<circuits::CircuitsWindow*>(&w);
+    circuit->clickBoard(circuits::SlotX(5) + 25, circuits::SlotY(5) + 20);
+    EXPECT_TRUE(circuit->elementPalette()->isVisible());
     check("Circuits, choosing an element");
     press("Delete", "Circuits, slot left empty");
     press("Simulate Circuit", "Circuits simulating");
     press("Stop", "Circuits editing");
   });
   project(7, [&](plat::Form& w) {
-    auto& modes = qobject_cast<robot::frmRobot*>(&w)->optMode;
+    auto& modes = qobject_cast<robot::RoboticsWindow*>(&w)->modeOptions();
     for (int mode = 0; mode < 3; ++mode) {
       if (!modes(mode)) continue;
       modes.choose(mode);

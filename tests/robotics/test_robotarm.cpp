@@ -51,12 +51,12 @@ class Arm : public ::testing::Test {
  protected:
   void load(const RobotSettings& s = RobotSettings{}) {
     arm.Load(s);
-    arm.optMode_Click(arm.settings().RobotMode);
+    arm.ChooseMode(arm.settings().RobotMode);
   }
   // Ticks until the motion ends by itself; -1 when it does not within the bound.
   int runToEnd(int bound = 5000) {
     for (int i = 1; i <= bound; ++i) {
-      arm.Timer1_Timer();
+      arm.MotionStep();
       if (!arm.Moving()) return i;
     }
     return -1;
@@ -95,11 +95,11 @@ TEST_F(Arm, JointStepsWrapAtAHalfTurnAndMakeTheStartPoint) {
   s.ResolutionIndex[0] = 6;  // 10 degrees
   s.ResolutionIndex[1] = 6;
   load(s);
-  arm.spnA_SpinUp(0);
+  arm.TurnJointUp(0);
   EXPECT_EQ(arm.settings().JointAngle[0], 180);
-  arm.spnA_SpinUp(0);
+  arm.TurnJointUp(0);
   EXPECT_EQ(arm.settings().JointAngle[0], -170);
-  arm.spnA_SpinDown(1);
+  arm.TurnJointDown(1);
   EXPECT_EQ(arm.settings().JointAngle[1], 170);
   EXPECT_EQ(view.readouts.A2, "170");
   // Turned by hand, the arm's new place is the start point, and the old hand keeps a mark.
@@ -112,7 +112,7 @@ TEST_F(Arm, JointStepsWrapAtAHalfTurnAndMakeTheStartPoint) {
 
 TEST_F(Arm, ResolutionButtonsSnapTheAnglesAndStopAtTheTableEnds) {
   load();
-  arm.spnARes_SpinUp(0);  // 5 -> 6 degrees
+  arm.ResolutionUp(0);  // 5 -> 6 degrees
   EXPECT_EQ(arm.settings().ResolutionIndex[0], 5);
   EXPECT_EQ(arm.settings().JointAngle[0], -114);
   EXPECT_EQ(arm.settings().JointAngle[1], 100);
@@ -120,12 +120,12 @@ TEST_F(Arm, ResolutionButtonsSnapTheAnglesAndStopAtTheTableEnds) {
   EXPECT_EQ(arm.StartAngle1, -114);
   EXPECT_EQ(sound.count(RobotWave::Ding), 1);
   EXPECT_EQ(view.clears.back(), 0);  // the grid was cleared and the arm redrawn
-  for (int i = 0; i < 20; ++i) arm.spnARes_SpinUp(1);
+  for (int i = 0; i < 20; ++i) arm.ResolutionUp(1);
   EXPECT_EQ(arm.settings().ResolutionIndex[1], 15);
   EXPECT_EQ(view.r2, "90");
   EXPECT_EQ(arm.settings().JointAngle[1], 90);
   EXPECT_EQ(sound.count(RobotWave::Ding), 1 + 11);  // no sound at the limit
-  for (int i = 0; i < 20; ++i) arm.spnARes_SpinDown(0);
+  for (int i = 0; i < 20; ++i) arm.ResolutionDown(0);
   EXPECT_EQ(arm.settings().ResolutionIndex[0], 0);
   EXPECT_EQ(sound.count(RobotWave::Ding), 12 + 5);
 }
@@ -135,16 +135,16 @@ TEST_F(Arm, LengthButtonsKeepTheReachAndTheirLimits) {
   s.LinkLength1 = 8;
   s.LinkLength2 = 2;
   load(s);
-  arm.spnL1_SpinUp();
+  arm.LengthenLink1();
   EXPECT_EQ(arm.settings().LinkLength1, 9);
   EXPECT_EQ(arm.settings().LinkLength2, 1);
   EXPECT_EQ(view.l1, "9");
   EXPECT_EQ(view.l2, "1");
-  arm.spnL1_SpinUp();  // at 9: nothing, no sound
-  arm.spnL2_SpinDown();
+  arm.LengthenLink1();  // at 9: nothing, no sound
+  arm.ShortenLink2();
   EXPECT_EQ(arm.settings().LinkLength1, 9);
   EXPECT_EQ(sound.count(RobotWave::Ding), 1);
-  arm.spnL2_SpinUp();
+  arm.LengthenLink2();
   EXPECT_EQ(arm.settings().LinkLength1, 8);
   EXPECT_EQ(arm.settings().LinkLength2, 2);
   // The hand moved with the lengths and is the new start point.
@@ -155,20 +155,20 @@ TEST_F(Arm, LengthButtonsKeepTheReachAndTheirLimits) {
   odd.LinkLength1 = 9;
   odd.LinkLength2 = 9;
   load(odd);
-  arm.spnL1_SpinDown();
+  arm.ShortenLink1();
   EXPECT_EQ(arm.settings().LinkLength1, 8);
   EXPECT_EQ(arm.settings().LinkLength2, 9);
-  arm.spnL2_SpinUp();
+  arm.LengthenLink2();
   EXPECT_EQ(arm.settings().LinkLength2, 9);
   EXPECT_EQ(arm.settings().LinkLength1, 8);
 }
 
 TEST_F(Arm, PathStepsBetweenOneAndFifty) {
   load();
-  arm.spnNSteps_SpinUp();
+  arm.MorePathSteps();
   EXPECT_EQ(arm.settings().PathSteps, 50);
   EXPECT_TRUE(sound.played.empty());
-  for (int i = 0; i < 60; ++i) arm.spnNSteps_SpinDown();
+  for (int i = 0; i < 60; ++i) arm.FewerPathSteps();
   EXPECT_EQ(arm.settings().PathSteps, 1);
   EXPECT_EQ(view.steps, "1");
   EXPECT_EQ(sound.count(RobotWave::Ding), 49);
@@ -176,11 +176,11 @@ TEST_F(Arm, PathStepsBetweenOneAndFifty) {
 
 TEST_F(Arm, GridClicksSetTheDesiredPointToOneDecimal) {
   load();
-  arm.picGrid_MouseDown(3.14, -2.06);  // Forward mode: nothing
+  arm.ChooseDesiredPoint(3.14, -2.06);  // Forward mode: nothing
   EXPECT_EQ(arm.settings().DesiredX, -6.1f);
-  arm.optMode_Click(1);
+  arm.ChooseMode(1);
   EXPECT_EQ(view.clears.back(), 1);
-  arm.picGrid_MouseDown(3.14, -2.06);
+  arm.ChooseDesiredPoint(3.14, -2.06);
   EXPECT_EQ(arm.settings().DesiredX, 3.1f);
   EXPECT_EQ(arm.settings().DesiredY, -2.1f);
   EXPECT_EQ(view.desiredX, "3.1");
@@ -190,13 +190,13 @@ TEST_F(Arm, GridClicksSetTheDesiredPointToOneDecimal) {
   EXPECT_TRUE(view.draws.back().desiredBox);
   EXPECT_EQ(view.draws.back().DesiredX, 3.1f);
   // Out of reach: the sound and the message, and the point stays.
-  arm.picGrid_MouseDown(8, 8);
+  arm.ChooseDesiredPoint(8, 8);
   EXPECT_EQ(view.unreachable, 1);
   EXPECT_EQ(sound.count(RobotWave::UhOh), 1);
   EXPECT_EQ(arm.settings().DesiredX, 3.1f);
   // While a motion runs clicks are ignored.
-  arm.cmdMove_Click();
-  arm.picGrid_MouseDown(1, 1);
+  arm.MoveOrStop();
+  arm.ChooseDesiredPoint(1, 1);
   EXPECT_EQ(arm.settings().DesiredX, 3.1f);
 }
 
@@ -206,7 +206,7 @@ TEST_F(Arm, ATargetAtThePresentAnglesArrivesAtTheFirstTick) {
   s.DesiredX = 2.7f;  // the fresh hand is at (2.72, -5.83)
   s.DesiredY = -5.8f;
   load(s);
-  arm.cmdMove_Click();
+  arm.MoveOrStop();
   EXPECT_TRUE(arm.Moving());
   EXPECT_TRUE(view.moving);
   EXPECT_TRUE(view.timer);
@@ -229,11 +229,11 @@ TEST_F(Arm, AMotionWalksTheJointsInTheChosenOrder) {
   s.DesiredY = 10;
   s.FirstJoint = 2;
   load(s);
-  arm.cmdMove_Click();
+  arm.MoveOrStop();
   EXPECT_EQ(arm.TargetAngle1, 90);
   EXPECT_EQ(arm.TargetAngle2, 0);
   // Together: only joint 1 has anywhere to go.
-  arm.Timer1_Timer();
+  arm.MotionStep();
   EXPECT_EQ(arm.settings().JointAngle[0], 5);
   EXPECT_EQ(runToEnd(), 18);  // 17 more steps, then the tick that sees arrival
   EXPECT_EQ(arm.settings().JointAngle[0], 90);
@@ -248,11 +248,11 @@ TEST_F(Arm, AMotionWalksTheJointsInTheChosenOrder) {
   t.DesiredY = 5;
   t.FirstJoint = 2;
   load(t);
-  arm.cmdMove_Click();
+  arm.MoveOrStop();
   EXPECT_EQ(arm.TargetAngle1, 0);
   EXPECT_EQ(arm.TargetAngle2, 90);
   // Joint 1 is already there; joint 2 steps.
-  arm.Timer1_Timer();
+  arm.MotionStep();
   EXPECT_EQ(arm.settings().JointAngle[1], 5);
 
   // A1 first, then A2: to A1 = 90, A2 = -90 (elbow below) from 0, 0.
@@ -260,13 +260,13 @@ TEST_F(Arm, AMotionWalksTheJointsInTheChosenOrder) {
   u.FirstJoint = 0;
   u.ElbowChoice = 1;
   load(u);
-  arm.cmdMove_Click();
+  arm.MoveOrStop();
   EXPECT_EQ(arm.TargetAngle1, 90);
   EXPECT_EQ(arm.TargetAngle2, -90);
-  for (int i = 0; i < 18; ++i) arm.Timer1_Timer();
+  for (int i = 0; i < 18; ++i) arm.MotionStep();
   EXPECT_EQ(arm.settings().JointAngle[0], 90);
   EXPECT_EQ(arm.settings().JointAngle[1], 0);  // joint 2 waits
-  arm.Timer1_Timer();
+  arm.MotionStep();
   // Direction 0 turns counter-clockwise only: from 0 up to -90 the long way round.
   EXPECT_EQ(arm.settings().JointAngle[1], 5);
   EXPECT_EQ(runToEnd(), 270 / 5);
@@ -278,8 +278,8 @@ TEST_F(Arm, AMotionWalksTheJointsInTheChosenOrder) {
   w.JointDirection[0] = 2;
   w.JointDirection[1] = 2;
   load(w);
-  arm.cmdMove_Click();
-  arm.Timer1_Timer();
+  arm.MoveOrStop();
+  arm.MotionStep();
   EXPECT_EQ(arm.settings().JointAngle[0], 5);
   EXPECT_EQ(arm.settings().JointAngle[1], -5);
   EXPECT_EQ(runToEnd(), 18);
@@ -292,7 +292,7 @@ TEST_F(Arm, APathEndsAtTheDesiredPointThroughItsWaypoints) {
   s.JointDirection[0] = 2;
   s.JointDirection[1] = 2;
   load(s);
-  arm.cmdMove_Click();
+  arm.MoveOrStop();
   EXPECT_EQ(arm.PathStep, 1);
   EXPECT_EQ(view.pathLines, 1);
   // The first waypoint: a tenth of the way from the start to (-6.1, 2).
@@ -307,7 +307,7 @@ TEST_F(Arm, APathEndsAtTheDesiredPointThroughItsWaypoints) {
   EXPECT_EQ(view.startX, "2.72");
 
   // Return puts the arm back at the start point.
-  arm.cmdReturn_Click();
+  arm.ReturnToStart();
   EXPECT_EQ(arm.settings().JointAngle[0], -115);
   EXPECT_EQ(arm.settings().JointAngle[1], 100);
   EXPECT_EQ(view.readouts.X, "2.72");
@@ -321,7 +321,7 @@ TEST_F(Arm, APathOfOneStepGoesStraightToTheDesiredPoint) {
   s.JointDirection[0] = 2;
   s.JointDirection[1] = 2;
   load(s);
-  arm.cmdMove_Click();
+  arm.MoveOrStop();
   EXPECT_FLOAT_EQ(arm.TargetPointX, -6.1f);
   EXPECT_FLOAT_EQ(arm.TargetPointY, 2.0f);
   EXPECT_GT(runToEnd(), 1);
@@ -333,13 +333,13 @@ TEST_F(Arm, StopEndsTheMotionWhereTheArmIs) {
   RobotSettings s;
   s.RobotMode = 2;
   load(s);
-  arm.cmdMove_Click();
-  for (int i = 0; i < 3; ++i) arm.Timer1_Timer();
+  arm.MoveOrStop();
+  for (int i = 0; i < 3; ++i) arm.MotionStep();
   const int16_t a1 = arm.settings().JointAngle[0];
-  arm.cmdMove_Click();
+  arm.MoveOrStop();
   EXPECT_FALSE(arm.Moving());
   EXPECT_FALSE(view.timer);
-  arm.Timer1_Timer();  // a stray tick does nothing
+  arm.MotionStep();  // a stray tick does nothing
   EXPECT_EQ(arm.settings().JointAngle[0], a1);
   EXPECT_TRUE(sound.played.empty());
 }
@@ -359,7 +359,7 @@ TEST_F(Arm, UnreachableTargetsStopOrRefuseTheMotion) {
   s.JointDirection[0] = 2;
   s.JointDirection[1] = 2;
   load(s);
-  arm.cmdMove_Click();
+  arm.MoveOrStop();
   EXPECT_GT(runToEnd(), 0);
   EXPECT_EQ(arm.PathStep, 4);
   EXPECT_EQ(view.unreachable, 1);
@@ -372,8 +372,8 @@ TEST_F(Arm, UnreachableTargetsStopOrRefuseTheMotion) {
   RobotSettings t;
   t.RobotMode = 1;
   load(t);
-  for (int i = 0; i < 4; ++i) arm.spnL1_SpinUp();  // 9 and 1: nothing nearer than 8
-  arm.cmdMove_Click();
+  for (int i = 0; i < 4; ++i) arm.LengthenLink1();  // 9 and 1: nothing nearer than 8
+  arm.MoveOrStop();
   EXPECT_FALSE(arm.Moving());
   EXPECT_FALSE(view.timer);
   EXPECT_EQ(view.unreachable, 2);
@@ -388,14 +388,14 @@ TEST_F(Arm, AModeChangeDuringAMotionStillEndsIt) {
   s.JointDirection[0] = 2;
   s.JointDirection[1] = 2;
   load(s);
-  arm.cmdMove_Click();
+  arm.MoveOrStop();
   ASSERT_GT(runToEnd(), 0);
   ASSERT_EQ(arm.PathStep, 50);
-  for (int i = 0; i < 40; ++i) arm.spnNSteps_SpinDown();
-  arm.optMode_Click(1);
-  arm.picGrid_MouseDown(2, 5);
-  arm.cmdMove_Click();
-  arm.optMode_Click(0);
+  for (int i = 0; i < 40; ++i) arm.FewerPathSteps();
+  arm.ChooseMode(1);
+  arm.ChooseDesiredPoint(2, 5);
+  arm.MoveOrStop();
+  arm.ChooseMode(0);
   const int tadas = sound.count(RobotWave::Tada);
   EXPECT_GT(runToEnd(), 0);
   EXPECT_FALSE(arm.Moving());
@@ -415,7 +415,7 @@ TEST_F(Arm, PrintedTextOfEachMode) {
   EXPECT_EQ(arm.PrintoutLines()[0].x, 100);
   EXPECT_EQ(arm.PrintoutLines()[4].x, 150);
 
-  arm.optMode_Click(2);
+  arm.ChooseMode(2);
   auto path = arm.PrintoutLines();
   ASSERT_EQ(path.size(), 15u);
   EXPECT_EQ(path[2].text, "Path Mode:");
@@ -425,20 +425,20 @@ TEST_F(Arm, PrintedTextOfEachMode) {
   EXPECT_EQ(path[13].text, "Move Angles Together - Keep A2 > 0");
   EXPECT_EQ(path[14].text, "Move A1 Counterclockwise - Move A2 Counterclockwise");
 
-  arm.optMode_Click(1);
-  arm.optFirst_Click(1);
-  arm.optElbow_Click(2);
-  arm.optA1Dir_Click(2);
-  arm.optA2Dir_Click(1);
+  arm.ChooseMode(1);
+  arm.ChooseFirstJoint(1);
+  arm.ChooseElbow(2);
+  arm.ChooseDirection(0, 2);
+  arm.ChooseDirection(1, 1);
   auto inv = arm.PrintoutLines();
   ASSERT_EQ(inv.size(), 14u);
   EXPECT_EQ(inv[2].text, "Inverse Mode:");
   EXPECT_EQ(inv[12].text, "Move A2 First - Choose A2 for Shortest Motion");
   EXPECT_EQ(inv[13].text, "Move A1 Shortest Distance - Move A2 Clockwise");
-  arm.optFirst_Click(0);
-  arm.optElbow_Click(1);
-  arm.optA1Dir_Click(1);
-  arm.optA2Dir_Click(2);
+  arm.ChooseFirstJoint(0);
+  arm.ChooseElbow(1);
+  arm.ChooseDirection(0, 1);
+  arm.ChooseDirection(1, 2);
   inv = arm.PrintoutLines();
   EXPECT_EQ(inv[12].text, "Move A1 First - Keep A2 < 0");
   EXPECT_EQ(inv[13].text, "Move A1 Clockwise - Move A2 Shortest Distance");

@@ -19,7 +19,9 @@
 #include <cmath>
 
 #include "circuits/circuitdraw.h"
+#include "circuits/circuitswindow.h"
 #include "circuits/frmcircuit.h"
+#include "lander/frmlander.h"
 #include "lander/landerwindow.h"
 #include "levers/frmlever.h"
 #include "levers/leverswindow.h"
@@ -38,7 +40,7 @@
 #include "platform/picturebox.h"
 #include "platform/spinbutton.h"
 #include "probability/frmprob.h"
-#include "robotics/frmrobot.h"
+#include "robotics/roboticswindow.h"
 #include "rocketry/frmrocket.h"
 #include "rocketry/rocketrywindow.h"
 #include "shell/clocks.h"
@@ -387,14 +389,14 @@ TEST_F(WindowSounds, CircuitSlotsDingAndRefusalsAndShortsSoundUhOh) {
   ASSERT_NO_FATAL_FAILURE(ears.begin());
   const int16_t shorted[] = {1, 4, 4, 5, 5, 5, 5, 5, 5};
   for (int s = 1; s <= 9; ++s) shell::settings().Element[s] = shorted[s - 1];
-  auto* w = openProject<circuits::frmCircuit>(6);
+  auto* w = openProject<circuits::CircuitsWindow>(6);
   ASSERT_TRUE(w);
-  auto clickSlot = [&](int s) { w->picCirc_MouseDown(1, 0, circuits::SlotX(s) + 25, circuits::SlotY(s) + 20); };
+  auto clickSlot = [&](int s) { w->clickBoard(circuits::SlotX(s) + 25, circuits::SlotY(s) + 20); };
   clickSlot(5);  // an empty slot: ding, and the palette opens
   std::this_thread::sleep_for(std::chrono::milliseconds(700));
-  w->cmdCancelE->click();
-  w->cmdSim->click();  // the battery and its wires alone: a short
-  EXPECT_TRUE(w->lblShort->isVisible());
+  w->deleteButton()->click();
+  w->simulateButton()->click();  // the battery and its wires alone: a short
+  EXPECT_TRUE(w->shortWarning()->isVisible());
   std::this_thread::sleep_for(std::chrono::milliseconds(700));
   clickSlot(2);  // a wire is no toggle
   const auto heard = ears.end("circuits.raw");
@@ -413,21 +415,21 @@ TEST_F(WindowSounds, CircuitSlotsDingAndRefusalsAndShortsSoundUhOh) {
 // and goes on without waiting, and sounds uh-oh at a point out of reach.
 TEST_F(WindowSounds, RobotArmDingsFanfaresAndWarns) {
   ASSERT_NO_FATAL_FAILURE(ears.begin());
-  auto* w = openProject<robot::frmRobot>(7);
+  auto* w = openProject<robot::RoboticsWindow>(7);
   ASSERT_TRUE(w);
-  w->spnARes(0)->spinUp();
+  w->resolutionSpinner(0)->spinUp();
   std::this_thread::sleep_for(std::chrono::milliseconds(500));
-  w->optMode.choose(1);
-  w->cmdMove->click();
+  w->modeOptions().choose(1);
+  w->moveButton()->click();
   int ticks = 0;
-  while (w->Timer1->enabled() && ticks < 5000) {
-    w->Timer1->fire();
+  while (w->motionTimer()->enabled() && ticks < 5000) {
+    w->motionTimer()->fire();
     ++ticks;
   }
-  EXPECT_EQ(w->cmdMove->caption(), "&Move");
+  EXPECT_EQ(w->moveButton()->caption(), "&Move");
   std::this_thread::sleep_for(std::chrono::milliseconds(500));
-  const plat::ImageSurface& g = w->picGrid->surface();
-  QTest::mouseClick(w->picGrid, Qt::LeftButton, {},
+  const plat::ImageSurface& g = w->grid()->surface();
+  QTest::mouseClick(w->grid(), Qt::LeftButton, {},
                     QPoint(int(std::lround(g.toDeviceX(9))) + 1, int(std::lround(g.toDeviceY(9))) + 1));
   const auto heard = ears.end("robot.raw");
   const auto plays = ears.log->plays();

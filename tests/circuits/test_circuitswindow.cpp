@@ -17,7 +17,7 @@
 
 #include "app/projects.h"
 #include "circuits/circuitdraw.h"
-#include "circuits/frmcircuit.h"
+#include "circuits/circuitswindow.h"
 #include "platform/button.h"
 #include "platform/files.h"
 #include "platform/image.h"
@@ -27,17 +27,18 @@
 #include "platform/services.h"
 #include "platform/textbox.h"
 #include "runtime/colour.h"
+#include "runtime/palette.h"
 #include "shell/menuwindow.h"
 #include "shell/settings.h"
 #include "tests/support/doubles.h"
 
 namespace {
 
-using circuits::frmCircuit;
+using circuits::CircuitsWindow;
 using circuits::SlotX;
 using circuits::SlotY;
 
-class CircuitWindow : public MenuFixture {
+class CircuitsWindowTest : public MenuFixture {
  protected:
   void SetUp() override {
     shell::settings() = shell::SharedSettings{};
@@ -47,9 +48,9 @@ class CircuitWindow : public MenuFixture {
   void TearDown() override {
     MenuFixture::TearDown();
   }
-  frmCircuit* open() {
+  CircuitsWindow* open() {
     menu->projectButton(6)->click();
-    w = qobject_cast<frmCircuit*>(menu->currentProject());
+    w = qobject_cast<CircuitsWindow*>(menu->currentProject());
     return w;
   }
   void setCircuit(std::initializer_list<int16_t> codes) {
@@ -60,96 +61,96 @@ class CircuitWindow : public MenuFixture {
     return std::vector<int16_t>(shell::settings().Element + 1, shell::settings().Element + 10);
   }
   // A click in the middle of a slot.
-  void clickSlot(int s) { w->picCirc_MouseDown(1, 0, SlotX(s) + 25, SlotY(s) + 20); }
+  void clickSlot(int s) { w->clickBoard(SlotX(s) + 25, SlotY(s) + 20); }
   rt::Colour at(double x, double y) const {
-    const plat::ImageSurface& pic = w->picCirc->surface();
+    const plat::ImageSurface& pic = w->board()->surface();
     const QPoint p = pic.toDevice(x, y);
     return pic.pixel(p.x(), p.y());
   }
   int plays(const char* name) const { return services.sound->countPlays(name); }
-  QString volt(int k) const { return w->lblVolt(k)->caption(); }
+  QString volt(int k) const { return w->voltReadout(k)->caption(); }
 
-  QPointer<frmCircuit> w;
+  QPointer<CircuitsWindow> w;
 };
 
-TEST_F(CircuitWindow, OpensFromTheMenuInEditMode) {
+TEST_F(CircuitsWindowTest, OpensFromTheMenuInEditMode) {
   ASSERT_NE(open(), nullptr);
   EXPECT_TRUE(w->isVisible());
   EXPECT_FALSE(menu->isVisible());
   EXPECT_EQ(w->caption(), "Circuits");
-  EXPECT_EQ(w->EditMode(), 1);
-  EXPECT_EQ(w->cmdExit->caption(), "E&xit");
-  EXPECT_TRUE(w->cmdSim->isVisible());
-  EXPECT_FALSE(w->cmdPrint->isVisible());
-  EXPECT_FALSE(w->fraElement->isVisible());
-  for (int k = 0; k <= 4; ++k) EXPECT_FALSE(w->lblVolt(k)->isVisible());
+  EXPECT_EQ(w->editMode(), 1);
+  EXPECT_EQ(w->exitButton()->caption(), "E&xit");
+  EXPECT_TRUE(w->simulateButton()->isVisible());
+  EXPECT_FALSE(w->printButton()->isVisible());
+  EXPECT_FALSE(w->elementPalette()->isVisible());
+  for (int k = 0; k <= 4; ++k) EXPECT_FALSE(w->voltReadout(k)->isVisible());
   // The fresh circuit on the board: the battery in rung 1, the empty rung 3 outlined.
-  EXPECT_EQ(at(SlotX(1) + 24, SlotY(1) + 20), rt::QBColor(13));
-  EXPECT_EQ(at(SlotX(3) + 20, SlotY(3)), rt::QBColor(11));
+  EXPECT_EQ(at(SlotX(1) + 24, SlotY(1) + 20), Palette::Magenta);
+  EXPECT_EQ(at(SlotX(3) + 20, SlotY(3)), Palette::Cyan);
   EXPECT_EQ(w->circuit().BatteryCount, 2);
   EXPECT_EQ(w->circuit().LampCount, 5);
 }
 
-TEST_F(CircuitWindow, SlotClickOpensThePaletteAndEmptiesTheSlot) {
+TEST_F(CircuitsWindowTest, SlotClickOpensThePaletteAndEmptiesTheSlot) {
   open();
   // On a slot's edge nothing happens.
-  w->picCirc_MouseDown(1, 0, SlotX(5), 60);
-  w->picCirc_MouseDown(1, 0, SlotX(5) + 10, SlotY(5) + 41);
+  w->clickBoard(SlotX(5), 60);
+  w->clickBoard(SlotX(5) + 10, SlotY(5) + 41);
   EXPECT_EQ(plays("ding.wav"), 0);
-  EXPECT_FALSE(w->fraElement->isVisible());
+  EXPECT_FALSE(w->elementPalette()->isVisible());
 
   clickSlot(5);
   EXPECT_EQ(plays("ding.wav"), 1);
-  EXPECT_TRUE(w->fraElement->isVisible());
+  EXPECT_TRUE(w->elementPalette()->isVisible());
   EXPECT_EQ(shell::settings().Element[5], 5);
   EXPECT_EQ(w->circuit().LampCount, 4);
   // Two batteries on the board: neither battery button may add a third.
-  EXPECT_FALSE(w->cmdElement(0)->isEnabled());
-  EXPECT_FALSE(w->cmdElement(1)->isEnabled());
-  EXPECT_TRUE(w->cmdElement(2)->isEnabled());
-  EXPECT_TRUE(w->cmdElement(4)->isEnabled());
+  EXPECT_FALSE(w->elementButton(0)->isEnabled());
+  EXPECT_FALSE(w->elementButton(1)->isEnabled());
+  EXPECT_TRUE(w->elementButton(2)->isEnabled());
+  EXPECT_TRUE(w->elementButton(4)->isEnabled());
 
-  w->cmdElement(3)->click();
-  EXPECT_FALSE(w->fraElement->isVisible());
+  w->elementButton(3)->click();
+  EXPECT_FALSE(w->elementPalette()->isVisible());
   EXPECT_EQ(shell::settings().Element[5], -3);  // a new switch is open
   EXPECT_EQ(w->circuit().SwitchCount, 2);
 
   // Emptying a battery's slot frees the battery buttons in the palette it opens.
   clickSlot(1);
   EXPECT_EQ(shell::settings().Element[1], 5);
-  EXPECT_TRUE(w->cmdElement(0)->isEnabled());
-  EXPECT_TRUE(w->cmdElement(1)->isEnabled());
-  w->cmdCancelE->click();
-  EXPECT_FALSE(w->fraElement->isVisible());
+  EXPECT_TRUE(w->elementButton(0)->isEnabled());
+  EXPECT_TRUE(w->elementButton(1)->isEnabled());
+  w->deleteButton()->click();
+  EXPECT_FALSE(w->elementPalette()->isVisible());
   EXPECT_EQ(shell::settings().Element[1], 5);
 
   // A top-rail piece takes the first battery button's battery reversed.
   clickSlot(4);
-  w->cmdElement(0)->click();
+  w->elementButton(0)->click();
   EXPECT_EQ(shell::settings().Element[4], -1);
 }
 
-TEST_F(CircuitWindow, SimulationShowsCurrentsAndRungVoltages) {
+TEST_F(CircuitsWindowTest, SimulationShowsCurrentsAndRungVoltages) {
   setCircuit({1, 2, 4, 5, 5, 5, 5, 5, 5});
   open();
-  w->cmdSim->click();
-  EXPECT_EQ(w->EditMode(), 0);
-  EXPECT_EQ(w->cmdExit->caption(), "&Stop");
-  EXPECT_FALSE(w->cmdSim->isVisible());
-  EXPECT_FALSE(w->cmdClear->isVisible());
-  EXPECT_TRUE(w->cmdPrint->isVisible());
-  EXPECT_TRUE(w->txtMessage->isVisible());
-  EXPECT_EQ(w->txtMessage->text(), "Click Lamp to Burn Out/Repair\nClick Switch to Open/Close");
+  w->simulateButton()->click();
+  EXPECT_EQ(w->editMode(), 0);
+  EXPECT_EQ(w->exitButton()->caption(), "&Stop");
+  EXPECT_FALSE(w->simulateButton()->isVisible());
+  EXPECT_FALSE(w->clearButton()->isVisible());
+  EXPECT_TRUE(w->printButton()->isVisible());
+  EXPECT_TRUE(w->toggleHint()->isVisible());
+  EXPECT_EQ(w->toggleHint()->text(), "Click Lamp to Burn Out/Repair\nClick Switch to Open/Close");
   EXPECT_EQ(volt(0), "1.50 V");
   for (int k = 1; k <= 4; ++k) EXPECT_EQ(volt(k), "0.00 V");
-  for (int k = 0; k <= 4; ++k) EXPECT_TRUE(w->lblVolt(k)->isVisible() && w->imgarrow(k)->isVisible());
-  EXPECT_FALSE(w->lblShort->isVisible());
+  for (int k = 0; k <= 4; ++k) EXPECT_TRUE(w->voltReadout(k)->isVisible() && w->voltArrow(k)->isVisible());
+  EXPECT_FALSE(w->shortWarning()->isVisible());
   EXPECT_EQ(plays("uhoh.wav"), 0);
-  EXPECT_EQ(at(SlotX(3) + 24, 70), rt::QBColor(12));  // the wire carries the current
+  EXPECT_EQ(at(SlotX(3) + 24, 70), Palette::Red);  // the wire carries the current
   // The read-outs sit over their rungs, the arrows reaching down to the top rail.
-  const plat::Surface& board = w->picCirc->surface();
+  const plat::Surface& board = w->board()->surface();
   for (int k = 0; k <= 4; ++k) {
-    const QRect a = w->imgarrow(k)->geometry();
+    const QRect a = w->voltArrow(k)->geometry();
     EXPECT_NEAR(board.fromDeviceX(a.center().x() + 0.5), SlotX(2 * k + 1) + 24, 1.0);
     EXPECT_NEAR(board.fromDeviceY(a.bottom() + 1), 21, 0.5);
   }
@@ -158,7 +159,7 @@ TEST_F(CircuitWindow, SimulationShowsCurrentsAndRungVoltages) {
   clickSlot(2);
   EXPECT_EQ(shell::settings().Element[2], -2);
   EXPECT_EQ(volt(0), "0.00 V");
-  EXPECT_EQ(at(SlotX(3) + 24, 70), rt::QBColor(14));
+  EXPECT_EQ(at(SlotX(3) + 24, 70), Palette::Yellow);
   clickSlot(2);
   EXPECT_EQ(shell::settings().Element[2], 2);
   EXPECT_EQ(volt(0), "1.50 V");
@@ -170,76 +171,76 @@ TEST_F(CircuitWindow, SimulationShowsCurrentsAndRungVoltages) {
   EXPECT_EQ(plays("uhoh.wav"), 1);
   EXPECT_EQ(shell::settings().Element[3], 4);
   // Outside every slot: nothing at all.
-  w->picCirc_MouseDown(1, 0, 2, 2);
+  w->clickBoard(2, 2);
   EXPECT_EQ(plays("ding.wav"), dings + 1);
 }
 
-TEST_F(CircuitWindow, ShortCircuitWarnsAndNextClickHidesTheWarning) {
+TEST_F(CircuitsWindowTest, ShortCircuitWarnsAndNextClickHidesTheWarning) {
   setCircuit({1, 4, 4, 5, 5, 5, 5, 5, 5});
   open();
-  w->cmdSim->click();
-  EXPECT_TRUE(w->lblShort->isVisible());
-  EXPECT_EQ(w->lblShort->caption(), "Short Circuit!");
+  w->simulateButton()->click();
+  EXPECT_TRUE(w->shortWarning()->isVisible());
+  EXPECT_EQ(w->shortWarning()->caption(), "Short Circuit!");
   EXPECT_EQ(plays("uhoh.wav"), 1);
   EXPECT_EQ(volt(0), "1.50 V");
   EXPECT_EQ(volt(1), "0.75 V");
-  w->picCirc_MouseDown(1, 0, 2, 2);
-  EXPECT_FALSE(w->lblShort->isVisible());
+  w->clickBoard(2, 2);
+  EXPECT_FALSE(w->shortWarning()->isVisible());
 }
 
-TEST_F(CircuitWindow, StopRepairsLampsAndOpensSwitches) {
+TEST_F(CircuitsWindowTest, StopRepairsLampsAndOpensSwitches) {
   setCircuit({1, 2, 5, -3, 2, 5, 5, 5, 5});
   open();
-  w->cmdSim->click();
+  w->simulateButton()->click();
   EXPECT_EQ(volt(2), "0.00 V");
   clickSlot(4);  // close the switch: rung 3's lamp lights
   EXPECT_EQ(shell::settings().Element[4], 3);
   EXPECT_NE(volt(2), "0.00 V");
   clickSlot(2);  // burn out the lamp in piece 2
   EXPECT_EQ(shell::settings().Element[2], -2);
-  w->cmdExit->click();
+  w->exitButton()->click();
   EXPECT_TRUE(w->isVisible());
-  EXPECT_EQ(w->EditMode(), 1);
-  EXPECT_EQ(w->cmdExit->caption(), "E&xit");
-  EXPECT_TRUE(w->cmdSim->isVisible());
-  EXPECT_FALSE(w->cmdPrint->isVisible());
-  for (int k = 0; k <= 4; ++k) EXPECT_FALSE(w->lblVolt(k)->isVisible());
+  EXPECT_EQ(w->editMode(), 1);
+  EXPECT_EQ(w->exitButton()->caption(), "E&xit");
+  EXPECT_TRUE(w->simulateButton()->isVisible());
+  EXPECT_FALSE(w->printButton()->isVisible());
+  for (int k = 0; k <= 4; ++k) EXPECT_FALSE(w->voltReadout(k)->isVisible());
   EXPECT_EQ(circuit(), (std::vector<int16_t>{1, 2, 5, -3, 2, 5, 5, 5, 5}));
   // No red is left on the board.
-  EXPECT_EQ(at(SlotX(1) + 24, 30), rt::QBColor(14));
-  EXPECT_EQ(at(200, 112), rt::QBColor(14));
+  EXPECT_EQ(at(SlotX(1) + 24, 30), Palette::Yellow);
+  EXPECT_EQ(at(200, 112), Palette::Yellow);
 }
 
-TEST_F(CircuitWindow, ClearAsksFirst) {
+TEST_F(CircuitsWindowTest, ClearAsksFirst) {
   open();
   clickSlot(3);
   services.boxes->answer(plat::Msg::No);
-  w->cmdClear->click();
+  w->clearButton()->click();
   ASSERT_EQ(services.boxes->calls.size(), 1u);
   const auto& box = services.boxes->calls[0];
   EXPECT_EQ(box.text, "Are you sure you want to clear the entire circuit?");
   EXPECT_EQ(box.title, "Clear Circuit");
   EXPECT_EQ(box.style, plat::Msg::YesNo | plat::Msg::Question | plat::Msg::DefaultButton2);
-  EXPECT_FALSE(w->fraElement->isVisible());
+  EXPECT_FALSE(w->elementPalette()->isVisible());
   EXPECT_EQ(circuit(), (std::vector<int16_t>{1, -1, 5, -3, 2, 2, 2, 2, 2}));
 
   services.boxes->answer(plat::Msg::Yes);
-  w->cmdClear->click();
+  w->clearButton()->click();
   EXPECT_EQ(circuit(), (std::vector<int16_t>(9, 5)));
   EXPECT_EQ(w->circuit().BatteryCount, 0);
-  EXPECT_EQ(at(SlotX(1) + 24, SlotY(1) + 20), rt::Colour(0));
-  EXPECT_EQ(at(SlotX(1) + 20, SlotY(1)), rt::QBColor(11));
+  EXPECT_EQ(at(SlotX(1) + 24, SlotY(1) + 20), Palette::Black);
+  EXPECT_EQ(at(SlotX(1) + 20, SlotY(1)), Palette::Cyan);
 }
 
-TEST_F(CircuitWindow, PrintsTheCircuitInBlackOnALandscapePage) {
+TEST_F(CircuitsWindowTest, PrintsTheCircuitInBlackOnALandscapePage) {
   setCircuit({1, 2, 3, 5, 5, 5, 5, 5, 5});
   open();
-  w->cmdSim->click();
+  w->simulateButton()->click();
   services.boxes->answer(plat::Msg::Cancel);
-  w->cmdPrint->click();
+  w->printButton()->click();
   EXPECT_TRUE(printed->documents.empty());
 
-  w->cmdPrint->click();
+  w->printButton()->click();
   ASSERT_EQ(services.boxes->calls.size(), 2u);
   EXPECT_EQ(services.boxes->calls[1].text, "Make sure printer is on-line and ready.");
   EXPECT_EQ(services.boxes->calls[1].title, "Print Circuit");
@@ -251,7 +252,7 @@ TEST_F(CircuitWindow, PrintsTheCircuitInBlackOnALandscapePage) {
   EXPECT_EQ(page.count("polygon"), 0);
   for (const auto& op : page.ops) {
     if (op.op == "line") {
-      EXPECT_EQ(op.colour, rt::QBColor(0)) << "only black lines on paper";
+      EXPECT_EQ(op.colour, Palette::Black) << "only black lines on paper";
     }
     if (op.op == "print") {
       EXPECT_EQ(op.fontName, "Courier New");
@@ -260,12 +261,12 @@ TEST_F(CircuitWindow, PrintsTheCircuitInBlackOnALandscapePage) {
   }
   EXPECT_EQ(plat::printer().orientation(), plat::Orientation::Portrait);
   // The board keeps its overlay.
-  EXPECT_EQ(at(SlotX(3) + 24, 70), rt::QBColor(12));
+  EXPECT_EQ(at(SlotX(3) + 24, 70), Palette::Red);
 }
 
-TEST_F(CircuitWindow, HelpAndF1OpenTopicSix) {
+TEST_F(CircuitsWindowTest, HelpAndF1OpenTopicSix) {
   open();
-  w->cmdHelp->click();
+  w->helpButton()->click();
   ASSERT_EQ(services.help->calls.size(), 1u);
   EXPECT_TRUE(services.help->calls[0].file.endsWith("vtrel.hlp"));
   EXPECT_EQ(services.help->calls[0].topic, 6);
@@ -279,18 +280,18 @@ TEST_F(CircuitWindow, HelpAndF1OpenTopicSix) {
   EXPECT_EQ(services.help->calls[1].topic, 6);
 }
 
-TEST_F(CircuitWindow, ExitReturnsToTheMenu) {
+TEST_F(CircuitsWindowTest, ExitReturnsToTheMenu) {
   open();
-  w->cmdExit->click();
+  w->exitButton()->click();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(menu->isVisible());
   EXPECT_TRUE(w.isNull() || !w->isVisible());
 }
 
-TEST_F(CircuitWindow, TitleBarCloseInSimulationStopsThenLeaves) {
+TEST_F(CircuitsWindowTest, TitleBarCloseInSimulationStopsThenLeaves) {
   setCircuit({1, 2, 5, -3, 2, 5, 5, 5, 5});
   open();
-  w->cmdSim->click();
+  w->simulateButton()->click();
   clickSlot(4);
   clickSlot(5);
   ASSERT_EQ(circuit(), (std::vector<int16_t>{1, 2, 5, 3, -2, 5, 5, 5, 5}));
@@ -300,17 +301,17 @@ TEST_F(CircuitWindow, TitleBarCloseInSimulationStopsThenLeaves) {
   EXPECT_EQ(circuit(), (std::vector<int16_t>{1, 2, 5, -3, 2, 5, 5, 5, 5}));
   // Opened again, it starts in edit mode with the same circuit.
   open();
-  EXPECT_EQ(w->EditMode(), 1);
+  EXPECT_EQ(w->editMode(), 1);
   EXPECT_EQ(circuit(), (std::vector<int16_t>{1, 2, 5, -3, 2, 5, 5, 5, 5}));
 }
 
-TEST_F(CircuitWindow, DamagedSettingsAreBroughtIntoRangeAtLoad) {
+TEST_F(CircuitsWindowTest, DamagedSettingsAreBroughtIntoRangeAtLoad) {
   setCircuit({7, 1, 1, 1, 2, 0, -9, 4, 5});
   open();
   EXPECT_EQ(circuit(), (std::vector<int16_t>{5, 1, 1, 5, 2, 5, 5, 4, 5}));
   EXPECT_EQ(w->circuit().BatteryCount, 2);
-  w->cmdSim->click();
-  for (int k = 0; k <= 4; ++k) EXPECT_FALSE(w->lblVolt(k)->caption().contains("nan"));
+  w->simulateButton()->click();
+  for (int k = 0; k <= 4; ++k) EXPECT_FALSE(w->voltReadout(k)->caption().contains("nan"));
 }
 
 }  // namespace

@@ -22,8 +22,9 @@
 #include "platform/services.h"
 #include "platform/spinbutton.h"
 #include "platform/timer.h"
-#include "robotics/frmrobot.h"
+#include "robotics/roboticswindow.h"
 #include "runtime/colour.h"
+#include "runtime/palette.h"
 #include "runtime/numfmt.h"
 #include "shell/menuwindow.h"
 #include "shell/programfolder.h"
@@ -32,9 +33,9 @@
 
 namespace {
 
-using robot::frmRobot;
+using robot::RoboticsWindow;
 
-class RobotWindow : public MenuFixture {
+class RoboticsWindowTest : public MenuFixture {
  protected:
   void SetUp() override {
     MenuFixture::SetUp();
@@ -43,103 +44,103 @@ class RobotWindow : public MenuFixture {
   void TearDown() override {
     MenuFixture::TearDown();
   }
-  frmRobot* open() {
+  RoboticsWindow* open() {
     menu->projectButton(7)->click();
-    window = qobject_cast<frmRobot*>(menu->currentProject());
+    window = qobject_cast<RoboticsWindow*>(menu->currentProject());
     return window;
   }
   // Ticks the motion until Move shows again.
   int runToEnd() {
     int ticks = 0;
-    while (window->Timer1->enabled() && ticks < 5000) {
-      window->Timer1->fire();
+    while (window->motionTimer()->enabled() && ticks < 5000) {
+      window->motionTimer()->fire();
       ++ticks;
     }
     return ticks;
   }
   // Clicks the grid at a point in grid units.
   void clickGrid(double x, double y) {
-    const plat::ImageSurface& g = window->picGrid->surface();
+    const plat::ImageSurface& g = window->grid()->surface();
     const QPoint inner(int(std::lround(g.toDeviceX(x))), int(std::lround(g.toDeviceY(y))));
-    QTest::mouseClick(window->picGrid, Qt::LeftButton, {}, inner + QPoint(1, 1));
+    QTest::mouseClick(window->grid(), Qt::LeftButton, {}, inner + QPoint(1, 1));
   }
   int plays(const char* name) const { return services.sound->countPlays(name); }
 
-  QPointer<frmRobot> window;
+  QPointer<RoboticsWindow> window;
 };
 
-TEST_F(RobotWindow, OpensWithTheSharedSettings) {
+TEST_F(RoboticsWindowTest, OpensWithTheSharedSettings) {
   ASSERT_TRUE(open());
   EXPECT_FALSE(menu->isVisible());
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->caption(), "Robotics");
   EXPECT_EQ(window->width(), 633);  // 9495 x 6975 twips
   EXPECT_EQ(window->height(), 465);
-  EXPECT_EQ(window->lblA(0)->caption(), "-115");
-  EXPECT_EQ(window->lblA(1)->caption(), "100");
-  EXPECT_EQ(window->lblX->caption(), "2.72");
-  EXPECT_EQ(window->lblY->caption(), "-5.83");
-  EXPECT_EQ(window->lblL1->caption(), "5");
-  EXPECT_EQ(window->lblL2->caption(), "5");
-  EXPECT_EQ(window->lblARes(0)->caption(), "5");
-  EXPECT_EQ(window->lblARes(1)->caption(), "5");
-  EXPECT_EQ(window->lblXS->caption(), "2.72");
-  EXPECT_EQ(window->lblYS->caption(), "-5.83");
-  EXPECT_EQ(window->lblXInv->caption(), "-6.1");
-  EXPECT_EQ(window->lblYInv->caption(), "2.0");
-  EXPECT_EQ(window->lblNSteps->caption(), "50");
-  EXPECT_EQ(window->optMode.value(), 0);
-  EXPECT_EQ(window->optFirst.value(), 2);
-  EXPECT_EQ(window->optElbow.value(), 0);
-  EXPECT_EQ(window->optA1Dir.value(), 0);
-  EXPECT_EQ(window->optA2Dir.value(), 0);
-  EXPECT_TRUE(window->fraForward->isVisible());
-  EXPECT_FALSE(window->fraInverse->isVisible());
-  EXPECT_EQ(window->Timer1->interval(), 50);
-  EXPECT_FALSE(window->Timer1->enabled());
+  EXPECT_EQ(window->angleReadout(0)->caption(), "-115");
+  EXPECT_EQ(window->angleReadout(1)->caption(), "100");
+  EXPECT_EQ(window->handXReadout()->caption(), "2.72");
+  EXPECT_EQ(window->handYReadout()->caption(), "-5.83");
+  EXPECT_EQ(window->link1Readout()->caption(), "5");
+  EXPECT_EQ(window->link2Readout()->caption(), "5");
+  EXPECT_EQ(window->resolutionReadout(0)->caption(), "5");
+  EXPECT_EQ(window->resolutionReadout(1)->caption(), "5");
+  EXPECT_EQ(window->startXReadout()->caption(), "2.72");
+  EXPECT_EQ(window->startYReadout()->caption(), "-5.83");
+  EXPECT_EQ(window->desiredXReadout()->caption(), "-6.1");
+  EXPECT_EQ(window->desiredYReadout()->caption(), "2.0");
+  EXPECT_EQ(window->stepsReadout()->caption(), "50");
+  EXPECT_EQ(window->modeOptions().value(), 0);
+  EXPECT_EQ(window->firstJointOptions().value(), 2);
+  EXPECT_EQ(window->elbowOptions().value(), 0);
+  EXPECT_EQ(window->directionOptions(0).value(), 0);
+  EXPECT_EQ(window->directionOptions(1).value(), 0);
+  EXPECT_TRUE(window->forwardFrame()->isVisible());
+  EXPECT_FALSE(window->targetFrame()->isVisible());
+  EXPECT_EQ(window->motionTimer()->interval(), 50);
+  EXPECT_FALSE(window->motionTimer()->enabled());
   EXPECT_TRUE(services.sound->calls.empty());
   // The arm on the grid: link 1 blue halfway to the elbow.
-  const plat::ImageSurface& g = window->picGrid->surface();
+  const plat::ImageSurface& g = window->grid()->surface();
   const auto& p = window->arm().Position();
-  EXPECT_EQ(g.pixel(int(g.toDeviceX(p.ElbowX / 2)), int(g.toDeviceY(p.ElbowY / 2))), 0xFF0000u);
+  EXPECT_EQ(g.pixel(int(g.toDeviceX(p.ElbowX / 2)), int(g.toDeviceY(p.ElbowY / 2))), Palette::Blue);
 }
 
-TEST_F(RobotWindow, ModesShowTheirFrameAndPrompt) {
+TEST_F(RoboticsWindowTest, ModesShowTheirFrameAndPrompt) {
   ASSERT_TRUE(open());
-  window->picGrid->surface().setRecording(true);
-  window->optMode.choose(2);
+  window->grid()->surface().setRecording(true);
+  window->modeOptions().choose(2);
   EXPECT_EQ(shell::settings().RobotMode, 2);
-  EXPECT_TRUE(window->fraInverse->isVisible());
-  EXPECT_FALSE(window->fraForward->isVisible());
-  EXPECT_EQ(window->fraInverse->caption(), "Path");
-  EXPECT_TRUE(window->spnNSteps->isVisible());
-  EXPECT_TRUE(window->lblSteps->isVisible());
-  auto texts = window->picGrid->surface().printedTexts();
+  EXPECT_TRUE(window->targetFrame()->isVisible());
+  EXPECT_FALSE(window->forwardFrame()->isVisible());
+  EXPECT_EQ(window->targetFrame()->caption(), "Path");
+  EXPECT_TRUE(window->stepsSpinner()->isVisible());
+  EXPECT_TRUE(window->stepsTitle()->isVisible());
+  auto texts = window->grid()->surface().printedTexts();
   EXPECT_EQ(texts.back(), "Click Grid To Establish Path Endpoint");
-  window->optMode.choose(1);
-  EXPECT_EQ(window->fraInverse->caption(), "Inverse");
-  EXPECT_FALSE(window->spnNSteps->isVisible());
-  EXPECT_EQ(window->picGrid->surface().printedTexts().back(), "Click Grid To Set Desired Point");
-  window->optElbow.choose(2);
-  window->optFirst.choose(0);
-  window->optA1Dir.choose(1);
-  window->optA2Dir.choose(2);
+  window->modeOptions().choose(1);
+  EXPECT_EQ(window->targetFrame()->caption(), "Inverse");
+  EXPECT_FALSE(window->stepsSpinner()->isVisible());
+  EXPECT_EQ(window->grid()->surface().printedTexts().back(), "Click Grid To Set Desired Point");
+  window->elbowOptions().choose(2);
+  window->firstJointOptions().choose(0);
+  window->directionOptions(0).choose(1);
+  window->directionOptions(1).choose(2);
   EXPECT_EQ(shell::settings().ElbowChoice, 2);
   EXPECT_EQ(shell::settings().FirstJoint, 0);
   EXPECT_EQ(shell::settings().JointDirection[0], 1);
   EXPECT_EQ(shell::settings().JointDirection[1], 2);
 }
 
-TEST_F(RobotWindow, GridClicksSetTheDesiredPointOrAreRefused) {
+TEST_F(RoboticsWindowTest, GridClicksSetTheDesiredPointOrAreRefused) {
   ASSERT_TRUE(open());
   clickGrid(3.1, -2.1);  // Forward mode: nothing
   EXPECT_EQ(shell::settings().DesiredX, -6.1f);
-  window->optMode.choose(1);
+  window->modeOptions().choose(1);
   clickGrid(3.1, -2.1);
   EXPECT_NEAR(shell::settings().DesiredX, 3.1, 0.051);
   EXPECT_NEAR(shell::settings().DesiredY, -2.1, 0.051);
   EXPECT_FLOAT_EQ(std::nearbyint(shell::settings().DesiredX * 10) / 10, shell::settings().DesiredX);
-  EXPECT_EQ(window->lblXInv->caption().toStdString(), rt::Format(shell::settings().DesiredX, "##0.0"));
+  EXPECT_EQ(window->desiredXReadout()->caption().toStdString(), rt::Format(shell::settings().DesiredX, "##0.0"));
   EXPECT_TRUE(services.boxes->calls.empty());
   clickGrid(9, 9);
   ASSERT_EQ(services.boxes->calls.size(), 1u);
@@ -150,57 +151,57 @@ TEST_F(RobotWindow, GridClicksSetTheDesiredPointOrAreRefused) {
   EXPECT_NEAR(shell::settings().DesiredX, 3.1, 0.051);
 }
 
-TEST_F(RobotWindow, MoveRunsToTheDesiredPointWithTheSpinButtonsLocked) {
+TEST_F(RoboticsWindowTest, MoveRunsToTheDesiredPointWithTheSpinButtonsLocked) {
   ASSERT_TRUE(open());
-  window->optMode.choose(1);
-  window->cmdMove->click();
-  EXPECT_EQ(window->cmdMove->caption(), "&Stop");
-  EXPECT_TRUE(window->Timer1->enabled());
-  for (auto* s : {window->spnA(0), window->spnA(1), window->spnARes(0), window->spnARes(1), window->spnL1,
-                  window->spnL2, window->spnNSteps})
+  window->modeOptions().choose(1);
+  window->moveButton()->click();
+  EXPECT_EQ(window->moveButton()->caption(), "&Stop");
+  EXPECT_TRUE(window->motionTimer()->enabled());
+  for (auto* s : {window->angleSpinner(0), window->angleSpinner(1), window->resolutionSpinner(0), window->resolutionSpinner(1), window->link1Spinner(),
+                  window->link2Spinner(), window->stepsSpinner()})
     EXPECT_FALSE(s->isEnabled());
-  EXPECT_TRUE(window->optMode(0)->isEnabled());
-  window->Timer1->fire();
+  EXPECT_TRUE(window->modeOptions()(0)->isEnabled());
+  window->motionTimer()->fire();
   EXPECT_EQ(shell::settings().JointAngle[0], window->arm().settings().JointAngle[0]);
   EXPECT_GT(runToEnd(), 1);
-  EXPECT_EQ(window->cmdMove->caption(), "&Move");
-  EXPECT_TRUE(window->spnA(0)->isEnabled());
+  EXPECT_EQ(window->moveButton()->caption(), "&Move");
+  EXPECT_TRUE(window->angleSpinner(0)->isEnabled());
   EXPECT_EQ(plays("tada.wav"), 1);
   EXPECT_FALSE(services.sound->calls.back().wait);
   EXPECT_NEAR(window->arm().Position().HandX, -6.1, 0.6);
   EXPECT_EQ(shell::settings().JointAngle[1], window->arm().settings().JointAngle[1]);
-  window->cmdReturn->click();
-  EXPECT_EQ(window->lblA(0)->caption(), "-115");
+  window->returnButton()->click();
+  EXPECT_EQ(window->angleReadout(0)->caption(), "-115");
   EXPECT_EQ(shell::settings().JointAngle[0], -115);
 }
 
-TEST_F(RobotWindow, SpinButtonsStoreEachStep) {
+TEST_F(RoboticsWindowTest, SpinButtonsStoreEachStep) {
   ASSERT_TRUE(open());
-  window->spnA(0)->spinUp();
-  EXPECT_EQ(window->lblA(0)->caption(), "-110");
+  window->angleSpinner(0)->spinUp();
+  EXPECT_EQ(window->angleReadout(0)->caption(), "-110");
   EXPECT_EQ(shell::settings().JointAngle[0], -110);
   EXPECT_TRUE(services.sound->calls.empty());
-  window->spnARes(0)->spinUp();
+  window->resolutionSpinner(0)->spinUp();
   EXPECT_EQ(plays("ding.wav"), 1);
   EXPECT_EQ(shell::settings().ResolutionIndex[0], 5);
   EXPECT_EQ(shell::settings().JointAngle[0], -108);  // -18.33 steps of 6
-  EXPECT_EQ(window->lblARes(0)->caption(), "6");
-  window->spnL2->spinUp();
+  EXPECT_EQ(window->resolutionReadout(0)->caption(), "6");
+  window->link2Spinner()->spinUp();
   EXPECT_EQ(shell::settings().LinkLength1, 4);
   EXPECT_EQ(shell::settings().LinkLength2, 6);
-  EXPECT_EQ(window->lblL1->caption(), "4");
-  window->spnNSteps->spinDown();
+  EXPECT_EQ(window->link1Readout()->caption(), "4");
+  window->stepsSpinner()->spinDown();
   EXPECT_EQ(shell::settings().PathSteps, 49);
-  EXPECT_EQ(window->lblNSteps->caption(), "49");
+  EXPECT_EQ(window->stepsReadout()->caption(), "49");
 }
 
-TEST_F(RobotWindow, ClosingByTheTitleBarDuringAMotionEndsIt) {
+TEST_F(RoboticsWindowTest, ClosingByTheTitleBarDuringAMotionEndsIt) {
   ASSERT_TRUE(open());
-  window->optMode.choose(2);
-  window->cmdMove->click();
-  for (int i = 0; i < 5; ++i) window->Timer1->fire();
+  window->modeOptions().choose(2);
+  window->moveButton()->click();
+  for (int i = 0; i < 5; ++i) window->motionTimer()->fire();
   const int16_t a1 = window->arm().settings().JointAngle[0];
-  plat::Timer* timer = window->Timer1;
+  plat::Timer* timer = window->motionTimer();
   window->close();
   EXPECT_FALSE(timer->enabled());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -210,21 +211,21 @@ TEST_F(RobotWindow, ClosingByTheTitleBarDuringAMotionEndsIt) {
   EXPECT_EQ(shell::settings().RobotMode, 2);
 }
 
-TEST_F(RobotWindow, ExitReturnsToTheMenuAndReopensFromTheSettings) {
+TEST_F(RoboticsWindowTest, ExitReturnsToTheMenuAndReopensFromTheSettings) {
   ASSERT_TRUE(open());
-  window->spnA(1)->spinDown();
-  window->cmdExit->click();
+  window->angleSpinner(1)->spinDown();
+  window->exitButton()->click();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(window.isNull());
   EXPECT_TRUE(menu->isVisible());
   ASSERT_TRUE(open());
-  EXPECT_EQ(window->lblA(1)->caption(), "95");
-  EXPECT_EQ(window->lblXS->caption(), window->lblX->caption());
+  EXPECT_EQ(window->angleReadout(1)->caption(), "95");
+  EXPECT_EQ(window->startXReadout()->caption(), window->handXReadout()->caption());
 }
 
-TEST_F(RobotWindow, HelpButtonAndF1OpenTopic7) {
+TEST_F(RoboticsWindowTest, HelpButtonAndF1OpenTopic7) {
   ASSERT_TRUE(open());
-  window->cmdHelp->click();
+  window->helpButton()->click();
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   QTest::keyClick(window, Qt::Key_F1);
@@ -235,7 +236,7 @@ TEST_F(RobotWindow, HelpButtonAndF1OpenTopic7) {
   }
 }
 
-TEST_F(RobotWindow, HandEditedSettingsAreBroughtIntoRange) {
+TEST_F(RoboticsWindowTest, HandEditedSettingsAreBroughtIntoRange) {
   auto& s = shell::settings();
   s.RobotMode = 5;
   s.ResolutionIndex[0] = 99;
@@ -245,26 +246,26 @@ TEST_F(RobotWindow, HandEditedSettingsAreBroughtIntoRange) {
   s.PathSteps = 300;
   s.ElbowChoice = -4;
   ASSERT_TRUE(open());
-  EXPECT_EQ(window->optMode.value(), 2);
+  EXPECT_EQ(window->modeOptions().value(), 2);
   EXPECT_EQ(s.RobotMode, 2);
   EXPECT_EQ(s.ResolutionIndex[0], 15);
-  EXPECT_EQ(window->lblARes(0)->caption(), "90");
+  EXPECT_EQ(window->resolutionReadout(0)->caption(), "90");
   EXPECT_EQ(s.JointAngle[0], 0);  // 40 degrees, on a 90 degree joint
-  EXPECT_EQ(window->lblA(0)->caption(), "0");
+  EXPECT_EQ(window->angleReadout(0)->caption(), "0");
   EXPECT_EQ(s.LinkLength1, 1);
   EXPECT_EQ(s.LinkLength2, 9);
-  EXPECT_EQ(window->lblL1->caption(), "1");
+  EXPECT_EQ(window->link1Readout()->caption(), "1");
   EXPECT_EQ(s.PathSteps, 50);
-  EXPECT_EQ(window->lblNSteps->caption(), "50");
-  EXPECT_EQ(window->optElbow.value(), 0);
-  window->spnL1->spinDown();  // at 1 already
+  EXPECT_EQ(window->stepsReadout()->caption(), "50");
+  EXPECT_EQ(window->elbowOptions().value(), 0);
+  window->link1Spinner()->spinDown();  // at 1 already
   EXPECT_EQ(s.LinkLength1, 1);
 }
 
-TEST_F(RobotWindow, PrintsTheSettingsAndTheGrid) {
+TEST_F(RoboticsWindowTest, PrintsTheSettingsAndTheGrid) {
   ASSERT_TRUE(open());
-  window->spnA(0)->spinUp();  // leaves a trail mark on the grid
-  window->cmdPrint->click();
+  window->angleSpinner(0)->spinUp();  // leaves a trail mark on the grid
+  window->printButton()->click();
   ASSERT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_EQ(services.boxes->calls[0].text, "Make sure printer is on-line and ready.");
   EXPECT_EQ(services.boxes->calls[0].title, "Print Grid");
@@ -274,15 +275,19 @@ TEST_F(RobotWindow, PrintsTheSettingsAndTheGrid) {
   EXPECT_EQ(page.texts(), (std::vector<QString>{"Robotics", "", "Forward Mode:", "",
                                                 "A1 =-110 degrees, 5 degrees of resolution",
                                                 "A2 = 100 degrees, 5 degrees of resolution", "L1 = 5, L2 = 5",
-                                                "Arm Position: X =" + window->lblX->caption() +
-                                                    ", Y =" + window->lblY->caption()}));
+                                                "Arm Position: X =" + window->handXReadout()->caption() +
+                                                    ", Y =" + window->handYReadout()->caption()}));
   for (const auto& op : page.ops) {
     if (op.op != "print") continue;
     EXPECT_EQ(op.fontName, "Courier New");
     EXPECT_EQ(op.fontSize, 12);
     EXPECT_EQ(op.underline, op.text == "Forward Mode:") << op.text.toStdString();
-    if (op.text == "Robotics") EXPECT_EQ(op.args, (std::vector<double>{100, 100}));
-    if (op.text.startsWith("A1")) EXPECT_EQ(op.args[0], 150);
+    if (op.text == "Robotics") {
+      EXPECT_EQ(op.args, (std::vector<double>{100, 100}));
+    }
+    if (op.text.startsWith("A1")) {
+      EXPECT_EQ(op.args[0], 150);
+    }
   }
   // The grid below the text, 550 units square, with its trail.
   ASSERT_EQ(page.count("picture"), 1);
@@ -294,10 +299,10 @@ TEST_F(RobotWindow, PrintsTheSettingsAndTheGrid) {
   EXPECT_EQ(pic.args[3], 550);
 }
 
-TEST_F(RobotWindow, PathModePrintsThePointsAndTheOptions) {
+TEST_F(RoboticsWindowTest, PathModePrintsThePointsAndTheOptions) {
   ASSERT_TRUE(open());
-  window->optMode.choose(2);
-  window->cmdPrint->click();
+  window->modeOptions().choose(2);
+  window->printButton()->click();
   ASSERT_EQ(printed->documents.size(), 1u);
   const auto texts = printed->documents[0].pages.at(0).texts();
   ASSERT_EQ(texts.size(), 15u);
@@ -309,10 +314,10 @@ TEST_F(RobotWindow, PathModePrintsThePointsAndTheOptions) {
   EXPECT_EQ(texts[14], "Move A1 Counterclockwise - Move A2 Counterclockwise");
 }
 
-TEST_F(RobotWindow, CancelPrintsNothing) {
+TEST_F(RoboticsWindowTest, CancelPrintsNothing) {
   ASSERT_TRUE(open());
   services.boxes->answer(plat::Msg::Cancel);
-  window->cmdPrint->click();
+  window->printButton()->click();
   EXPECT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_TRUE(printed->documents.empty());
 }

@@ -1,0 +1,333 @@
+#include "circuits/circuitswindow.h"
+
+#include "platform/button.h"
+#include "platform/image.h"
+#include "platform/label.h"
+#include "platform/layout.h"
+#include "platform/picturebox.h"
+#include "platform/placement.h"
+#include "platform/printer.h"
+#include "platform/services.h"
+#include "platform/surface.h"
+#include "platform/textbox.h"
+#include "runtime/numfmt.h"
+#include "runtime/palette.h"
+#include "shell/programfolder.h"
+#include "shell/settings.h"
+#include "shell/sounds.h"
+
+namespace circuits {
+
+namespace {
+
+constexpr plat::FontSpec kButtonFont{"MS Sans Serif", 8.25, true};
+
+constexpr plat::ControlSpec kBoard{nullptr, 120, 120, 8415, 5895};
+// The palette: a small panel on the board, moved beside the slot being filled.
+constexpr plat::ControlSpec kElementPalette{nullptr, 0, 0, 1440, 2655, {}, plat::kNoColour, Palette::LightGrey};
+// Picture buttons: their names are for screen readers only.
+constexpr plat::ControlSpec kElementButtons[kPaletteSize] = {
+    {nullptr, 120, 240, 600, 600}, {nullptr, 720, 240, 600, 600}, {nullptr, 120, 840, 600, 600},
+    {nullptr, 720, 840, 600, 600}, {nullptr, 420, 1440, 600, 600},
+};
+constexpr const char* kElementNames[kPaletteSize] = {"Battery", "Battery Reversed", "Lamp", "Switch", "Wire"};
+constexpr const char* kElementIconFiles[6] = {"cbatup.png",    "cbatdown.png", "cbatright.png",
+                                              "cbatleft.png", "cwirev.png",   "cwireh.png"};
+constexpr plat::ControlSpec kDeleteButton{"Delete", 240, 2160, 975, 375, kButtonFont};
+// The rung voltages, each with an arrow down to its rung; placed over their rungs at load.
+constexpr plat::ControlSpec kVoltReadout{"3.00 V", 0, 0, 735, 255, {"Arial", 8.25, true}, Palette::White,
+                                         Palette::Black};
+constexpr plat::ControlSpec kVoltArrow{nullptr, 0, 0, 180, 600};
+constexpr plat::ControlSpec kShortWarning{
+    "Short Circuit!", 3120, 5400, 2175, 495, {"Britannic Bold", 13.5, true}, Palette::Yellow, Palette::Blue};
+constexpr plat::ControlSpec kSimulateButton{"&Simulate Circuit", 720, 6120, 2175, 495, kButtonFont};
+constexpr plat::ControlSpec kClearButton{"&Clear Circuit", 3360, 6120, 2175, 495, kButtonFont};
+constexpr plat::ControlSpec kPrintButton{"&Print Circuit", 360, 6120, 2055, 495, kButtonFont};
+constexpr plat::ControlSpec kToggleHint{nullptr, 2640, 6120, 3375, 615, kButtonFont};
+constexpr plat::ControlSpec kHelpButton{"&Help", 6120, 6120, 1095, 495, kButtonFont};
+constexpr plat::ControlSpec kExitButton{"E&xit", 7320, 6120, 1095, 495, kButtonFont};
+
+QString voltText(float v) { return QString::fromStdString(rt::Format(v, "0.#0 V")); }
+
+}  // namespace
+
+CircuitsWindow::CircuitsWindow() : m_circuit(shell::settings().Element) {
+  setCaption("Circuits");
+  setBackColor(Palette::PaleYellow);
+  setHelp("vtrel.hlp", 6);
+  setClientSizeTwips(8625, 6825);
+
+  m_board = plat::build<plat::PictureBox>(this, kBoard, Palette::Black);
+  m_board->onMouseDown = [this](int, int, double x, double y) { clickBoard(x, y); };
+  buildPalette();
+  buildReadouts();
+  buildCommands();
+  m_draw = std::make_unique<CircuitDrawing>(m_board->surface(), m_circuit);
+}
+
+CircuitsWindow::~CircuitsWindow() = default;
+
+void CircuitsWindow::buildPalette() {
+  m_elementPalette = plat::build<plat::Frame>(m_board, kElementPalette);
+  for (int i = 0; i < kPaletteSize; ++i) {
+    auto* b = plat::build<plat::CommandButton>(m_elementPalette, kElementButtons[i]);
+    b->setAccessibleName(kElementNames[i]);
+    b->onClick = [this, i] { placeElement(i); };
+    m_elementButtons[size_t(i)] = b;
+  }
+  for (size_t i = 0; i < m_elementIcons.size(); ++i) m_elementIcons[i] = plat::loadPicture(kElementIconFiles[i]);
+  m_elementButtons[0]->setPicture(m_elementIcons[0], kElementNames[0]);
+  m_elementButtons[1]->setPicture(m_elementIcons[1], kElementNames[1]);
+  m_elementButtons[2]->setPicture(plat::loadPicture("clamp.png"), kElementNames[2]);
+  m_elementButtons[3]->setPicture(plat::loadPicture("cswitch.png"), kElementNames[3]);
+  m_elementButtons[4]->setPicture(m_elementIcons[4], kElementNames[4]);
+  m_deleteButton = plat::build<plat::CommandButton>(m_elementPalette, kDeleteButton);
+  m_deleteButton->onClick = [this] { leaveSlotEmpty(); };
+  m_elementPalette->hide();
+}
+
+void CircuitsWindow::buildReadouts() {
+  const QPixmap arrow = plat::loadPicture("carrow.png");
+  for (int k = 0; k < kRungs; ++k) {
+    auto* l = plat::build<plat::Label>(m_board, kVoltReadout);
+    l->setAlignment(plat::Label::Center);
+    l->hide();
+    m_voltReadouts[size_t(k)] = l;
+    auto* a = plat::build<plat::ImageBox>(m_board, kVoltArrow);
+    a->setPicture(arrow);
+    a->setStretch(true);
+    a->hide();
+    m_voltArrows[size_t(k)] = a;
+  }
+  m_shortWarning = plat::build<plat::Label>(this, kShortWarning);
+  m_shortWarning->setAlignment(plat::Label::Center);
+  m_shortWarning->hide();
+}
+
+void CircuitsWindow::buildCommands() {
+  m_simulateButton = plat::build<plat::CommandButton>(this, kSimulateButton);
+  m_simulateButton->onClick = [this] { simulate(); };
+  m_clearButton = plat::build<plat::CommandButton>(this, kClearButton);
+  m_clearButton->onClick = [this] { clearCircuit(); };
+  m_printButton = plat::build<plat::CommandButton>(this, kPrintButton);
+  m_printButton->onClick = [this] { printCircuit(); };
+  m_printButton->hide();
+
+  m_toggleHint = plat::build<plat::TextBox>(this, kToggleHint);
+  m_toggleHint->setMultiLine(true);
+  m_toggleHint->setLocked(true);
+  m_toggleHint->setText("Click Lamp to Burn Out/Repair\nClick Switch to Open/Close");
+  m_toggleHint->hide();
+
+  m_helpButton = plat::build<plat::CommandButton>(this, kHelpButton);
+  m_helpButton->onClick = [this] { showHelp(); };
+  m_exitButton = plat::build<plat::CommandButton>(this, kExitButton);
+  m_exitButton->onClick = [this] { stopOrLeave(); };
+}
+
+// ------------------------------------------------------------------------------ load step
+
+void CircuitsWindow::Form_Load() {
+  m_dingFile = shell::AppFilePath("ding.wav");
+  m_uhOhFile = shell::AppFilePath("uhoh.wav");
+  centreOnScreen();
+
+  CircuitDrawing& d = *m_draw;
+  d.SetUpPicture();
+  m_circuit.ZeroCurrent = 0.05f;
+  placeReadouts();
+  m_circuit.OpenR = 10000;
+  m_circuit.ClosedR = 1.0f / 10000.0f;
+  m_circuit.LampR = 1.0f;
+  d.CurrentSlot = 1;
+
+  // A hand-edited settings file may hold codes no element has, or more elements than the
+  // palette allows; those slots start empty, and the settings hold what the board shows.
+  normaliseCircuit(shell::settings().Element);
+  redrawForEditing();
+}
+
+void CircuitsWindow::placeReadouts() {
+  const plat::Surface& board = m_board->surface();
+  for (int k = 0; k < kRungs; ++k) {
+    plat::Label* l = m_voltReadouts[size_t(k)];
+    const double centre = SlotX(2 * k + 1) + 24;
+    plat::moveInScale(l, board, centre - plat::widthInScale(l, board) * 0.5, 0);
+    plat::ImageBox* a = m_voltArrows[size_t(k)];
+    const double top = plat::topInScale(l, board) + plat::heightInScale(l, board);
+    plat::placeInScale(a, board, centre - plat::widthInScale(a, board) * 0.5, top, plat::widthInScale(a, board),
+                       21 - top);
+  }
+}
+
+void CircuitsWindow::redrawForEditing() {
+  CircuitDrawing& d = *m_draw;
+  d.EditMode = 1;
+  d.SimRedraw = 0;
+  d.DrawCircuit(m_board->surface(), Palette::Yellow);
+}
+
+void CircuitsWindow::closeFromTitleBar() {
+  // The title bar leaves the way Exit does; a running simulation is stopped first, so the
+  // circuit kept in the settings is the user's own, lamps repaired and switches open.
+  if (m_draw->EditMode == 0) stopSimulation();
+  stopOrLeave();
+}
+
+// ------------------------------------------------------------------------------ the board
+
+void CircuitsWindow::clickBoard(double x, double y) {
+  CircuitDrawing& d = *m_draw;
+  m_shortWarning->hide();
+  d.CurrentSlot = 0;
+  const int s = slotAt(x, y);
+  if (s != 0) {
+    d.CurrentSlot = int16_t(s);
+    shell::PlayWave(m_dingFile, 1);
+  }
+  if (d.CurrentSlot == 0) return;
+
+  if (d.EditMode == 1) {
+    openPaletteAt(s);
+    return;
+  }
+
+  switch (m_circuit.ToggleSlot(s)) {
+    case Toggle::Lamp:
+    case Toggle::Switch:
+      d.DrawToggled(s);
+      solveAndShow();
+      break;
+    case Toggle::None:
+      shell::PlayWave(m_uhOhFile, 1);
+      break;
+  }
+}
+
+void CircuitsWindow::openPaletteAt(int s) {
+  // The battery and wire buttons show their element as it would lie in this slot.
+  const bool rung = isRung(s);
+  m_elementButtons[0]->setPicture(m_elementIcons[rung ? 0 : 2], m_elementButtons[0]->accessibleName());
+  m_elementButtons[1]->setPicture(m_elementIcons[rung ? 1 : 3], m_elementButtons[1]->accessibleName());
+  m_elementButtons[4]->setPicture(m_elementIcons[rung ? 4 : 5], m_elementButtons[4]->accessibleName());
+  if (m_circuit.Element[s] != kEmpty) {
+    const int16_t old = m_circuit.EmptySlot(s);
+    m_draw->EraseElement(s, old);
+  }
+  for (int i = 0; i < kPaletteSize; ++i) m_elementButtons[size_t(i)]->setEnabled(m_circuit.PaletteEnabled(i));
+  const plat::Surface& board = m_board->surface();
+  plat::moveInScale(m_elementPalette, board, SlotX(s) + 25 - plat::widthInScale(m_elementPalette, board) * 0.5,
+                    SlotY(s) - 2);
+  m_elementPalette->show();
+  m_elementPalette->raise();
+}
+
+void CircuitsWindow::placeElement(int index) {
+  CircuitDrawing& d = *m_draw;
+  const int s = d.CurrentSlot;
+  if (s >= 1 && s <= kSlots && m_circuit.Element[s] == kEmpty) {
+    m_circuit.PlaceElement(s, index);
+    plat::Surface& board = m_board->surface();
+    switch (index) {
+      case 0: case 1: d.DrawBattery(board, Palette::Yellow); break;
+      case 2: d.DrawLamp(board, Palette::Yellow); break;
+      case 3: d.DrawSwitch(board, Palette::Yellow); break;
+      case 4: d.DrawWire(board, Palette::Yellow); break;
+      default: break;
+    }
+  }
+  m_elementPalette->hide();
+}
+
+void CircuitsWindow::leaveSlotEmpty() { m_elementPalette->hide(); }
+
+void CircuitsWindow::clearCircuit() {
+  m_elementPalette->hide();
+  const int answer = plat::MsgBox("Are you sure you want to clear the entire circuit?",
+                                  plat::Msg::YesNo | plat::Msg::Question | plat::Msg::DefaultButton2,
+                                  "Clear Circuit");
+  if (answer != plat::Msg::Yes) return;
+  m_circuit.Clear();
+  m_board->surface().cls();
+  redrawForEditing();
+}
+
+// ------------------------------------------------------------------------------ simulation
+
+void CircuitsWindow::simulate() {
+  CircuitDrawing& d = *m_draw;
+  d.EditMode = 0;
+  m_elementPalette->hide();
+  m_simulateButton->hide();
+  m_clearButton->hide();
+  m_toggleHint->show();
+  m_printButton->show();
+  m_exitButton->setCaption("&Stop");
+  d.EraseSlotOutlines();
+  d.DrawCircuit(m_board->surface(), Palette::Yellow);
+  for (int k = 0; k < kRungs; ++k) {
+    m_voltReadouts[size_t(k)]->setCaption("0.00 V");
+    m_voltReadouts[size_t(k)]->show();
+    m_voltArrows[size_t(k)]->show();
+  }
+  m_circuit.SetUp();
+  solveAndShow();
+}
+
+void CircuitsWindow::solveAndShow() {
+  m_circuit.Solve();
+  if (m_circuit.ShortFlag == 1) {
+    m_shortWarning->show();
+    m_shortWarning->raise();
+    m_shortWarning->repaint();
+    shell::PlayWave(m_uhOhFile, 1);
+  }
+  for (int k = 0; k < kRungs; ++k) m_voltReadouts[size_t(k)]->setCaption(voltText(m_circuit.RungVolt[k]));
+  m_draw->DrawCurrents();
+}
+
+void CircuitsWindow::printCircuit() {
+  if (!plat::askPrinterReady("Print Circuit")) return;
+  CircuitDrawing& d = *m_draw;
+  plat::Printer& page = plat::printer();
+  d.Printing = 1;
+  page.setFontName("Courier New");
+  page.setOrientation(plat::Orientation::Landscape);
+  page.setFontSize(12);
+  page.setScale(-60, -40, 380, 140);
+  page.moveTo(0, -20);
+  page.print("Circuits");
+  d.DrawCircuit(page, Palette::Black);
+  page.endDoc();
+  page.setOrientation(plat::Orientation::Portrait);
+  d.Printing = 0;
+}
+
+void CircuitsWindow::stopOrLeave() {
+  if (m_draw->EditMode == 0) {
+    stopSimulation();
+    return;
+  }
+  Unload();
+  returnToMenu();
+}
+
+void CircuitsWindow::stopSimulation() {
+  // Back to editing, with every lamp repaired and every switch open.
+  CircuitDrawing& d = *m_draw;
+  d.EditMode = 1;
+  for (int k = 0; k < kRungs; ++k) {
+    m_voltReadouts[size_t(k)]->hide();
+    m_voltArrows[size_t(k)]->hide();
+  }
+  m_shortWarning->hide();
+  m_toggleHint->hide();
+  m_printButton->hide();
+  m_simulateButton->show();
+  m_clearButton->show();
+  m_exitButton->setCaption("E&xit");
+  m_circuit.RepairAndOpen();
+  d.DrawCircuit(m_board->surface(), Palette::Yellow);
+}
+
+}  // namespace circuits
