@@ -30,6 +30,8 @@
 #include "runtime/random.h"
 #include "shell/clocks.h"
 #include "shell/settings.h"
+#include "tests/support/doubles.h"
+#include "tests/support/manualsources.h"
 #include "tests/support/menufixture.h"
 
 namespace {

@@ -32,6 +32,7 @@
 #include "shell/menuwindow.h"
 #include "shell/programfolder.h"
 #include "shell/settings.h"
+#include "tests/support/doubles.h"
 #include "tests/levers/leverwindow.h"
 
 namespace {

@@ -6,6 +6,7 @@
 #include "platform/label.h"
 #include "platform/scrollbar.h"
 #include "runtime/palette.h"
+#include "tests/support/doubles.h"
 #include "tests/trajectories/trajectoriesfixture.h"
 
 namespace {

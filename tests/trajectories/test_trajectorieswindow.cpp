@@ -16,6 +16,8 @@
 #include "platform/twips.h"
 #include "tests/trajectories/trajectoriesfixture.h"
 #include "runtime/palette.h"
+#include "tests/support/doubles.h"
+#include "tests/support/manualsources.h"
 #include "tests/support/layoutrows.h"
 #include "trajectories/trajectorieslayout.h"
 

@@ -12,6 +12,7 @@
 #include "shell/clocks.h"
 #include "shell/programfolder.h"
 #include "shell/settings.h"
+#include "tests/support/manualsources.h"
 #include "tests/support/menufixture.h"
 #include "trajectories/trajectorieswindow.h"
 

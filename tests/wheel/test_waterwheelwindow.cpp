@@ -33,8 +33,6 @@
 #include "shell/settings.h"
 #include "tests/pendulum/layoutrows.h"
 #include "tests/support/manualsources.h"
-#include "wheel/frmwheel.h"
-#include "wheel/optwheel.h"
 #include "wheel/waterwheelwindow.h"
 #include "wheel/wheellayout.h"
 #include "wheel/wheelparametersdialog.h"
