@@ -4,7 +4,7 @@
 #include "lander/frmlander.h"
 #include "levers/frmlever.h"
 #include "pendulum/frmpend.h"
-#include "probability/frmprob.h"
+#include "probability/probabilitywindow.h"
 #include "rocketry/frmrocket.h"
 #include "robotics/frmrobot.h"
 #include "weather/frmwatch.h"
@@ -21,6 +21,6 @@ void registerProjects(shell::MenuWindow& menu) {
   menu.setProject(8, [] { return new traj::frmArrow(); });
   menu.setProject(5, [] { return new weather::frmWatch(); });
   menu.setProject(9, [] { return new rocket::frmRocket(); });
-  menu.setProject(10, [] { return new prob::frmProb(); });
+  menu.setProject(10, [] { return new prob::ProbabilityWindow(); });
   menu.setProject(4, [] { return new lander::frmLander(); });
 }

@@ -35,7 +35,7 @@
 #include "platform/image.h"
 #include "platform/picturebox.h"
 #include "platform/spinbutton.h"
-#include "probability/frmprob.h"
+#include "probability/probabilitywindow.h"
 #include "robotics/frmrobot.h"
 #include "rocketry/frmrocket.h"
 #include "shell/settings.h"
@@ -282,9 +282,9 @@ TEST_F(LanderSounds, ACrashIsHeardWholeWithItsTextShowingAndASafeLandingToo) {
 TEST_F(WindowSounds, MarbleBoingsAtEachStepAndDingsWhenItLands) {
   soundcheck::Listening::writeTone(dir.path(), "boing.wav", 0.25);
   rt::ScriptedRandom random{{0.1f, 0.7f}};
-  prob::frmProb::useRandomSource(&random);
+  prob::ProbabilityWindow::useRandomSource(&random);
   ASSERT_NO_FATAL_FAILURE(ears.begin());
-  auto* w = openProject<prob::frmProb>(10);
+  auto* w = openProject<prob::ProbabilityWindow>(10);
   ASSERT_TRUE(w);
   w->sstProb()->setTab(1);
   w->cmdDropBall()->click();
@@ -296,7 +296,7 @@ TEST_F(WindowSounds, MarbleBoingsAtEachStepAndDingsWhenItLands) {
   }
   w->cmdDropBall()->click();  // Pause: no further marble
   const auto heard = ears.end("marbles.raw");
-  prob::frmProb::useRandomSource(nullptr);
+  prob::ProbabilityWindow::useRandomSource(nullptr);
   const auto plays = ears.log->plays();
   ASSERT_EQ(plays.size(), 7u);
   for (const auto& p : plays) EXPECT_FALSE(p.wait);

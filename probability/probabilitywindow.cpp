@@ -1,4 +1,4 @@
-#include "probability/frmprob.h"
+#include "probability/probabilitywindow.h"
 
 #include "platform/button.h"
 #include "platform/fonts.h"
@@ -99,9 +99,9 @@ void legend(QWidget* page, const QString& caption, rt::Colour colour, double l, 
 
 }  // namespace
 
-void frmProb::useRandomSource(rt::RandomSource* source) { g_testRandom = source; }
+void ProbabilityWindow::useRandomSource(rt::RandomSource* source) { g_testRandom = source; }
 
-frmProb::frmProb() {
+ProbabilityWindow::ProbabilityWindow() {
   setCaption(QStringLiteral("Probability"));
   setBackColor(kLightYellow);
   setClientSizeTwips(9480, 6840);
@@ -121,9 +121,9 @@ frmProb::frmProb() {
   BuildToothpicksPage(m_tabs->page(3));
 }
 
-frmProb::~frmProb() = default;
+ProbabilityWindow::~ProbabilityWindow() = default;
 
-void frmProb::AddHelpAndExit(QWidget* page, int index, int left, int top) {
+void ProbabilityWindow::AddHelpAndExit(QWidget* page, int index, int left, int top) {
   m_help.set(index, button(page, QStringLiteral("&Help"), left, top, [this, index] { cmdSHelp_Click(index); }));
   m_exit.set(index,
              button(page, QStringLiteral("E&xit"), left + 1575, top, [this, index] { cmdExit_Click(index); }));
@@ -131,7 +131,7 @@ void frmProb::AddHelpAndExit(QWidget* page, int index, int left, int top) {
 
 // -- the pages ------------------------------------------------------------------------------
 
-void frmProb::BuildCoinsPage(QWidget* page) {
+void ProbabilityWindow::BuildCoinsPage(QWidget* page) {
   for (int s = 0; s < 5; ++s) {
     auto* img = new plat::ImageBox(page);
     img->setStretch(true);
@@ -186,7 +186,7 @@ void frmProb::BuildCoinsPage(QWidget* page) {
   m_hsbFlips->onChange = m_hsbFlips->onScroll = [this] { hsbFlips_Change(); };
 }
 
-void frmProb::BuildDicePage(QWidget* page) {
+void ProbabilityWindow::BuildDicePage(QWidget* page) {
   for (int s = 0; s < 5; ++s) {
     auto* img = new plat::ImageBox(page);
     img->setStretch(true);
@@ -229,7 +229,7 @@ void frmProb::BuildDicePage(QWidget* page) {
   m_hsbRolls->onChange = m_hsbRolls->onScroll = [this] { hsbRolls_Change(); };
 }
 
-void frmProb::BuildMarblesPage(QWidget* page) {
+void ProbabilityWindow::BuildMarblesPage(QWidget* page) {
   m_picTriangle = new plat::PictureBox(page, kLightYellow);
   m_picTriangle->setBorder(true);
   plat::placeTwips(m_picTriangle, 600, 600, kBoardWidth, kBoardHeight);
@@ -257,7 +257,7 @@ void frmProb::BuildMarblesPage(QWidget* page) {
   m_timDropBall->onTimer = [this] { timDropBall_Timer(); };
 }
 
-void frmProb::BuildToothpicksPage(QWidget* page) {
+void ProbabilityWindow::BuildToothpicksPage(QWidget* page) {
   m_picPick = new plat::PictureBox(page, kBlack);
   m_picPick->setBorder(true);
   plat::placeTwips(m_picPick, 480, 735, kSheetWidth, kSheetHeight);
@@ -295,7 +295,7 @@ void frmProb::BuildToothpicksPage(QWidget* page) {
 
 // -- load, help and exit --------------------------------------------------------------------
 
-void frmProb::Form_Load() {
+void ProbabilityWindow::Form_Load() {
   if (g_testRandom) {
     m_random = g_testRandom;
   } else {
@@ -346,27 +346,27 @@ void frmProb::Form_Load() {
   m_loading = 0;
 }
 
-void frmProb::Form_Unload() {
+void ProbabilityWindow::Form_Unload() {
   // Running experiments end with the window.
   for (plat::Timer* t : {m_timFlip, m_timRoll, m_timDropBall, m_timDrop}) t->setEnabled(false);
 }
 
-void frmProb::LeaveWindow() {
+void ProbabilityWindow::LeaveWindow() {
   Unload();
   returnToMenu();
 }
 
-void frmProb::closeFromTitleBar() { LeaveWindow(); }
+void ProbabilityWindow::closeFromTitleBar() { LeaveWindow(); }
 
-void frmProb::cmdExit_Click(int) { LeaveWindow(); }
+void ProbabilityWindow::cmdExit_Click(int) { LeaveWindow(); }
 
-void frmProb::cmdSHelp_Click(int) {
+void ProbabilityWindow::cmdSHelp_Click(int) {
   plat::help().showTopic(shell::BasePath + QStringLiteral("vtrel.hlp"), kFirstHelpTopic + m_tabs->tab());
 }
 
 // -- coins ----------------------------------------------------------------------------------
 
-void frmProb::hsbCoin_Change() {
+void ProbabilityWindow::hsbCoin_Change() {
   const int16_t n = int16_t(m_hsbCoin->value());
   shell::settings().NumCoins = n;
   m_lblCoin->setCaption(q(rt::Format(n, "#")));
@@ -377,7 +377,7 @@ void frmProb::hsbCoin_Change() {
   if (!m_loading) m_cmdFlip->setFocus();
 }
 
-void frmProb::hsbFlips_Change() {
+void ProbabilityWindow::hsbFlips_Change() {
   const int16_t n = int16_t(m_hsbFlips->value());
   shell::settings().NumFlips = n;
   m_coins->SetNumFlips(n);
@@ -386,25 +386,25 @@ void frmProb::hsbFlips_Change() {
   if (!m_loading) m_cmdFlip->setFocus();
 }
 
-void frmProb::cmdFlip_Click() {
+void ProbabilityWindow::cmdFlip_Click() {
   m_coins->StartPause();
   ShowCoinsRunState();
   m_cmdFlip->setFocus();
 }
 
-void frmProb::timFlip_Timer() {
+void ProbabilityWindow::timFlip_Timer() {
   m_coins->Tick();
   ShowCoins();
   ShowCoinsRunState();
 }
 
-void frmProb::cmdClearCoin_Click() {
+void ProbabilityWindow::cmdClearCoin_Click() {
   m_coins->Clear();
   ShowCoins();
   DrawAxisStrip(m_picCoinLabel->surface(), m_coins->Graph());
 }
 
-void frmProb::ShowCoins() {
+void ProbabilityWindow::ShowCoins() {
   const CoinsExperiment& c = *m_coins;
   for (int s = 0; s < 5; ++s) {
     const int face = c.Face(s);
@@ -426,9 +426,9 @@ void frmProb::ShowCoins() {
   DrawCoinGraph();
 }
 
-void frmProb::DrawCoinGraph() { DrawGraph(*m_picCoinHidden, m_picCoin->surface(), m_coins->Graph()); }
+void ProbabilityWindow::DrawCoinGraph() { DrawGraph(*m_picCoinHidden, m_picCoin->surface(), m_coins->Graph()); }
 
-void frmProb::ShowCoinsRunState() {
+void ProbabilityWindow::ShowCoinsRunState() {
   const bool stopped = !m_coins->Running();
   m_timFlip->setEnabled(!stopped);
   m_hsbCoin->setEnabled(stopped);
@@ -438,7 +438,7 @@ void frmProb::ShowCoinsRunState() {
   m_cmdFlip->setCaption(q(m_coins->ButtonCaption()));
 }
 
-void frmProb::cmdPrintCoin_Click() {
+void ProbabilityWindow::cmdPrintCoin_Click() {
   if (!plat::askPrinterReady(QStringLiteral("Print Coins Results"))) return;
   PrintCoins(plat::printer(), *m_coins, *m_picCoinHidden, m_picCoinLabel->surface());
   plat::printer().endDoc();
@@ -446,7 +446,7 @@ void frmProb::cmdPrintCoin_Click() {
 
 // -- dice -----------------------------------------------------------------------------------
 
-void frmProb::hsbDice_Change() {
+void ProbabilityWindow::hsbDice_Change() {
   const int16_t n = int16_t(m_hsbDice->value());
   shell::settings().NumDice = n;
   m_lblDice->setCaption(q(rt::Format(n, "#")));
@@ -457,7 +457,7 @@ void frmProb::hsbDice_Change() {
   if (!m_loading) m_cmdRollDice->setFocus();
 }
 
-void frmProb::hsbRolls_Change() {
+void ProbabilityWindow::hsbRolls_Change() {
   const int16_t n = int16_t(m_hsbRolls->value());
   shell::settings().NumRolls = n;
   m_dice->SetNumRolls(n);
@@ -466,25 +466,25 @@ void frmProb::hsbRolls_Change() {
   if (!m_loading) m_cmdRollDice->setFocus();
 }
 
-void frmProb::cmdRollDice_Click() {
+void ProbabilityWindow::cmdRollDice_Click() {
   m_dice->StartPause();
   ShowDiceRunState();
   m_cmdRollDice->setFocus();
 }
 
-void frmProb::timRoll_Timer() {
+void ProbabilityWindow::timRoll_Timer() {
   m_dice->Tick();
   ShowDice();
   ShowDiceRunState();
 }
 
-void frmProb::cmdClearDice_Click() {
+void ProbabilityWindow::cmdClearDice_Click() {
   m_dice->Clear();
   ShowDice();
   DrawAxisStrip(m_picDiceLabel->surface(), m_dice->Graph());
 }
 
-void frmProb::ShowDice() {
+void ProbabilityWindow::ShowDice() {
   const DiceExperiment& d = *m_dice;
   for (int s = 0; s < 5; ++s) {
     m_imgDice[size_t(s)]->setVisible(d.SlotVisible(s));
@@ -496,9 +496,9 @@ void frmProb::ShowDice() {
   DrawDiceGraph();
 }
 
-void frmProb::DrawDiceGraph() { DrawGraph(*m_picDiceHidden, m_picDice->surface(), m_dice->Graph()); }
+void ProbabilityWindow::DrawDiceGraph() { DrawGraph(*m_picDiceHidden, m_picDice->surface(), m_dice->Graph()); }
 
-void frmProb::ShowDiceRunState() {
+void ProbabilityWindow::ShowDiceRunState() {
   const bool stopped = !m_dice->Running();
   m_timRoll->setEnabled(!stopped);
   m_hsbDice->setEnabled(stopped);
@@ -508,7 +508,7 @@ void frmProb::ShowDiceRunState() {
   m_cmdRollDice->setCaption(q(m_dice->ButtonCaption()));
 }
 
-void frmProb::cmdPrintDice_Click() {
+void ProbabilityWindow::cmdPrintDice_Click() {
   if (!plat::askPrinterReady(QStringLiteral("Print Dice Results"))) return;
   PrintDice(plat::printer(), *m_dice, *m_picDiceHidden, m_picDiceLabel->surface());
   plat::printer().endDoc();
@@ -516,23 +516,23 @@ void frmProb::cmdPrintDice_Click() {
 
 // -- marbles --------------------------------------------------------------------------------
 
-void frmProb::cmdDropBall_Click() {
+void ProbabilityWindow::cmdDropBall_Click() {
   m_marbles->StartPause();
   ShowMarbleRunState();
   m_cmdDropBall->setFocus();
 }
 
-void frmProb::timDropBall_Timer() {
+void ProbabilityWindow::timDropBall_Timer() {
   m_marbles->Tick();
   ShowMarbleRunState();
 }
 
-void frmProb::cmdClearBall_Click() {
+void ProbabilityWindow::cmdClearBall_Click() {
   m_marbles->Clear();
   m_cmdDropBall->setFocus();
 }
 
-void frmProb::ShowMarbleRunState() {
+void ProbabilityWindow::ShowMarbleRunState() {
   const bool stopped = !m_marbles->Running();
   m_timDropBall->setEnabled(!stopped);
   m_cmdClearBall->setEnabled(stopped);
@@ -540,25 +540,25 @@ void frmProb::ShowMarbleRunState() {
   m_cmdDropBall->setCaption(q(m_marbles->ButtonCaption()));
 }
 
-void frmProb::DrawBoard() {
+void ProbabilityWindow::DrawBoard() {
   DrawMarbleBoard(m_picTriangle->surface(), m_marbles->XUnit(), m_marbles->YUnit());
 }
 
-void frmProb::DrawMarble(float col, float row, rt::Colour colour) {
+void ProbabilityWindow::DrawMarble(float col, float row, rt::Colour colour) {
   DrawMarbleAt(m_picTriangle->surface(), m_marbles->XUnit(), m_marbles->YUnit(), col, row, colour);
 }
 
-void frmProb::EraseMarble(float col, float row) {
+void ProbabilityWindow::EraseMarble(float col, float row) {
   EraseMarbleAt(m_picTriangle->surface(), m_marbles->XUnit(), m_marbles->YUnit(), col, row);
 }
 
-void frmProb::PlayBoing() { shell::PlayWave(m_boingWave, 1); }
+void ProbabilityWindow::PlayBoing() { shell::PlayWave(m_boingWave, 1); }
 
-void frmProb::PlayDing() { shell::PlayWave(m_dingWave, 1); }
+void ProbabilityWindow::PlayDing() { shell::PlayWave(m_dingWave, 1); }
 
-void frmProb::Delay(float seconds) { shell::Delay(seconds); }
+void ProbabilityWindow::Delay(float seconds) { shell::Delay(seconds); }
 
-void frmProb::ShowCounts() {
+void ProbabilityWindow::ShowCounts() {
   const MarbleBoard& m = *m_marbles;
   m_fraMarbles->setCaption(q(m.FrameCaption()));
   m_fraMarbles->repaint();
@@ -570,7 +570,7 @@ void frmProb::ShowCounts() {
   }
 }
 
-void frmProb::cmdPrintBall_Click() {
+void ProbabilityWindow::cmdPrintBall_Click() {
   if (!plat::askPrinterReady(QStringLiteral("Print Marbles Results"))) return;
   MarbleTable table;
   table.totalMarbles = m_marbles->TotalMarbles();
@@ -584,7 +584,7 @@ void frmProb::cmdPrintBall_Click() {
 
 // -- toothpicks -----------------------------------------------------------------------------
 
-void frmProb::hsbGroup_Change() {
+void ProbabilityWindow::hsbGroup_Change() {
   const int16_t n = int16_t(m_hsbGroup->value());
   shell::settings().DropGroup = n;
   m_picks->SetDropGroup(n);
@@ -593,13 +593,13 @@ void frmProb::hsbGroup_Change() {
   if (!m_loading) m_cmdDrop->setFocus();
 }
 
-void frmProb::cmdDrop_Click() {
+void ProbabilityWindow::cmdDrop_Click() {
   m_picks->StartPause();
   ShowPicksRunState();
   m_cmdDrop->setFocus();
 }
 
-void frmProb::timDrop_Timer() {
+void ProbabilityWindow::timDrop_Timer() {
   m_picks->Tick();
   const ToothpickDrop& p = *m_picks;
   m_lblDrops->setCaption(q(p.DropsText()));
@@ -611,7 +611,7 @@ void frmProb::timDrop_Timer() {
   ShowPicksRunState();
 }
 
-void frmProb::cmdClear_Click() {
+void ProbabilityWindow::cmdClear_Click() {
   m_picks->Clear();
   m_lblDrops->setCaption(QStringLiteral("0"));
   m_lblHits->setCaption(QStringLiteral("0"));
@@ -620,7 +620,7 @@ void frmProb::cmdClear_Click() {
   m_cmdDrop->setFocus();
 }
 
-void frmProb::ShowPicksRunState() {
+void ProbabilityWindow::ShowPicksRunState() {
   const bool stopped = !m_picks->Running();
   m_timDrop->setEnabled(!stopped);
   m_cmdClear->setEnabled(stopped);
@@ -628,11 +628,11 @@ void frmProb::ShowPicksRunState() {
   m_cmdDrop->setCaption(q(m_picks->ButtonCaption()));
 }
 
-void frmProb::ClearSheet() { m_picPick->surface().cls(); }
+void ProbabilityWindow::ClearSheet() { m_picPick->surface().cls(); }
 
-void frmProb::DrawRuledLine(int16_t y) { prob::DrawRuledLine(m_picPick->surface(), y, kSheetWidth); }
+void ProbabilityWindow::DrawRuledLine(int16_t y) { prob::DrawRuledLine(m_picPick->surface(), y, kSheetWidth); }
 
-void frmProb::DrawToothpick(double x1, double y1, double x2, double y2, rt::Colour colour) {
+void ProbabilityWindow::DrawToothpick(double x1, double y1, double x2, double y2, rt::Colour colour) {
   DrawToothpickLine(m_picPick->surface(), x1, y1, x2, y2, colour);
 }
 

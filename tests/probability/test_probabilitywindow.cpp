@@ -25,7 +25,7 @@
 #include "platform/services.h"
 #include "platform/tabcontrol.h"
 #include "platform/timer.h"
-#include "probability/frmprob.h"
+#include "probability/probabilitywindow.h"
 #include "runtime/clock.h"
 #include "runtime/random.h"
 #include "shell/menuwindow.h"
@@ -35,7 +35,7 @@
 
 namespace {
 
-using prob::frmProb;
+using Window = prob::ProbabilityWindow;
 
 // A time of day that moves on a little at every reading, so a blocking wait ends at once.
 class SteppingTimeOfDay : public rt::TimeOfDayClock {
@@ -51,17 +51,17 @@ class ProbabilityWindow : public MenuFixture {
  protected:
   void SetUp() override {
     shell::setTimeOfDayClock(&clock);
-    frmProb::useRandomSource(&random);
+    Window::useRandomSource(&random);
     MenuFixture::SetUp();
     ASSERT_EQ(shell::settings().NumCoins, 5);
   }
   void TearDown() override {
     MenuFixture::TearDown();
-    frmProb::useRandomSource(nullptr);
+    Window::useRandomSource(nullptr);
     shell::setTimeOfDayClock(nullptr);
   }
 
-  frmProb* open() { return window = openProject<frmProb>(10); }
+  Window* open() { return window = openProject<Window>(10); }
   static void runToStop(plat::Timer* t, int most = 20000) {
     for (int i = 0; i < most && t->enabled(); ++i) t->fire();
   }
@@ -87,7 +87,7 @@ class ProbabilityWindow : public MenuFixture {
 
   SteppingTimeOfDay clock;
   rt::ScriptedRandom random{{0.3f, 0.8f, 0.55f, 0.1f, 0.95f, 0.45f, 0.7f}};
-  QPointer<frmProb> window;
+  QPointer<Window> window;
 };
 
 TEST_F(ProbabilityWindow, OpensWithTheStoredValuesAndZeroCounts) {

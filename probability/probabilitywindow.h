@@ -34,11 +34,11 @@ class RandomSource;
 
 namespace prob {
 
-class frmProb : public plat::Form, private MarbleHost, private ToothpickHost {
+class ProbabilityWindow : public plat::Form, private MarbleHost, private ToothpickHost {
   Q_OBJECT
  public:
-  frmProb();
-  ~frmProb() override;
+  ProbabilityWindow();
+  ~ProbabilityWindow() override;
 
   // Tests: the random numbers of every window opened from now on (null: seeded from the
   // time of day at each load).
