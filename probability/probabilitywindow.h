@@ -21,16 +21,11 @@ class Frame;
 class ImageBox;
 class ImageSurface;
 class Label;
-class Panel;
 class PictureBox;
 class ScrollBar;
 class TabControl;
 class Timer;
 }  // namespace plat
-
-namespace rt {
-class RandomSource;
-}
 
 namespace prob {
 
@@ -40,91 +35,97 @@ class ProbabilityWindow : public plat::Form, private MarbleHost, private Toothpi
   ProbabilityWindow();
   ~ProbabilityWindow() override;
 
-  // Tests: the random numbers of every window opened from now on (null: seeded from the
-  // time of day at each load).
-  static void useRandomSource(rt::RandomSource* source);
-
-  // Event handlers.
-  void cmdSHelp_Click(int index);
-  void cmdExit_Click(int index);
-  void hsbCoin_Change();
-  void hsbFlips_Change();
-  void cmdFlip_Click();
-  void timFlip_Timer();
-  void cmdClearCoin_Click();
-  void cmdPrintCoin_Click();
-  void hsbDice_Change();
-  void hsbRolls_Change();
-  void cmdRollDice_Click();
-  void timRoll_Timer();
-  void cmdClearDice_Click();
-  void cmdPrintDice_Click();
-  void cmdDropBall_Click();
-  void timDropBall_Timer();
-  void cmdClearBall_Click();
-  void cmdPrintBall_Click();
-  void lblMT_Click(int) {}
-  void hsbGroup_Change();
-  void cmdDrop_Click();
-  void timDrop_Timer();
-  void cmdClear_Click();
+  // What the controls do. Each bar's change stores its value in the settings.
+  void leaveWindow();
+  // Coins.
+  void setCoinCount();
+  void setFlipCount();
+  void startPauseFlips();
+  void flipStep();
+  void clearCoins();
+  void printCoins();
+  // Dice.
+  void setDiceCount();
+  void setRollCount();
+  void startPauseRolls();
+  void rollStep();
+  void clearDice();
+  void printDice();
+  // Marbles.
+  void startPauseMarbles();
+  void marbleStep();
+  void clearMarbles();
+  void printMarbles();
+  // Toothpicks.
+  void setDropGroup();
+  void startPauseToothpicks();
+  void toothpickStep();
+  void clearToothpicks();
 
   // The experiments and controls, for tests and automation.
   const CoinsExperiment& coins() const { return *m_coins; }
   const DiceExperiment& dice() const { return *m_dice; }
   const MarbleBoard& marbles() const { return *m_marbles; }
   const ToothpickDrop& toothpicks() const { return *m_picks; }
-  int16_t Loading() const { return m_loading; }
-  plat::TabControl* sstProb() const { return m_tabs; }
-  plat::CommandButton* cmdSHelp(int i) const { return m_help(i); }
-  plat::CommandButton* cmdExit(int i) const { return m_exit(i); }
-  plat::ImageBox* picShow(int i) const { return m_picShow[size_t(i)]; }
-  plat::ScrollBar* hsbCoin() const { return m_hsbCoin; }
-  plat::ScrollBar* hsbFlips() const { return m_hsbFlips; }
-  plat::Label* lblCoin() const { return m_lblCoin; }
-  plat::Label* lblFlips() const { return m_lblFlips; }
-  plat::Frame* fraCoin() const { return m_fraCoin; }
-  plat::Label* lblNH(int k) const { return m_lblNH[size_t(k)]; }
-  plat::Label* lblHA(int k) const { return m_lblHA[size_t(k)]; }
-  plat::Label* lblHT(int k) const { return m_lblHT[size_t(k)]; }
-  plat::ImageSurface& picCoinHidden() const { return *m_picCoinHidden; }
-  plat::PictureBox* picCoin() const { return m_picCoin; }
-  plat::PictureBox* picCoinLabel() const { return m_picCoinLabel; }
-  plat::CommandButton* cmdFlip() const { return m_cmdFlip; }
-  plat::CommandButton* cmdClearCoin() const { return m_cmdClearCoin; }
-  plat::CommandButton* cmdPrintCoin() const { return m_cmdPrintCoin; }
-  plat::Timer* timFlip() const { return m_timFlip; }
-  plat::ImageBox* imgDice(int i) const { return m_imgDice[size_t(i)]; }
-  plat::ScrollBar* hsbDice() const { return m_hsbDice; }
-  plat::ScrollBar* hsbRolls() const { return m_hsbRolls; }
-  plat::Label* lblDice() const { return m_lblDice; }
-  plat::Label* lblRolls() const { return m_lblRolls; }
-  plat::Label* lblNRolls() const { return m_lblNRolls; }
-  plat::Label* lblTotal() const { return m_lblTotal; }
-  plat::ImageSurface& picDiceHidden() const { return *m_picDiceHidden; }
-  plat::PictureBox* picDice() const { return m_picDice; }
-  plat::PictureBox* picDiceLabel() const { return m_picDiceLabel; }
-  plat::CommandButton* cmdRollDice() const { return m_cmdRollDice; }
-  plat::CommandButton* cmdClearDice() const { return m_cmdClearDice; }
-  plat::CommandButton* cmdPrintDice() const { return m_cmdPrintDice; }
-  plat::Timer* timRoll() const { return m_timRoll; }
-  plat::PictureBox* picTriangle() const { return m_picTriangle; }
-  plat::Frame* fraMarbles() const { return m_fraMarbles; }
-  plat::Label* lblBin(int b) const { return m_lblBin[size_t(b)]; }
-  plat::Label* lblMT(int b) const { return m_lblMT[size_t(b)]; }
-  plat::CommandButton* cmdDropBall() const { return m_cmdDropBall; }
-  plat::CommandButton* cmdClearBall() const { return m_cmdClearBall; }
-  plat::CommandButton* cmdPrintBall() const { return m_cmdPrintBall; }
-  plat::Timer* timDropBall() const { return m_timDropBall; }
-  plat::PictureBox* picPick() const { return m_picPick; }
-  plat::Label* lblDrops() const { return m_lblDrops; }
-  plat::Label* lblHits() const { return m_lblHits; }
-  plat::Label* lblPI() const { return m_lblPI; }
-  plat::ScrollBar* hsbGroup() const { return m_hsbGroup; }
-  plat::Label* lblGroup() const { return m_lblGroup; }
-  plat::CommandButton* cmdDrop() const { return m_cmdDrop; }
-  plat::CommandButton* cmdClear() const { return m_cmdClear; }
-  plat::Timer* timDrop() const { return m_timDrop; }
+  // Non-zero while the window loads: the bars' changes then leave the focus alone.
+  int16_t loading() const { return m_loading; }
+  plat::TabControl* experimentTabs() const { return m_experimentTabs; }
+  // Help and Exit, one of each on every page, indexed by page.
+  plat::CommandButton* helpButton(int page) const { return m_helpButtons(page); }
+  plat::CommandButton* exitButton(int page) const { return m_exitButtons(page); }
+
+  plat::ImageBox* coinImage(int slot) const { return m_coinImages[size_t(slot)]; }
+  plat::ScrollBar* coinsBar() const { return m_coinsBar; }
+  plat::ScrollBar* flipsBar() const { return m_flipsBar; }
+  plat::Label* coinsReadOut() const { return m_coinsReadOut; }
+  plat::Label* flipsReadOut() const { return m_flipsReadOut; }
+  plat::Frame* coinTotalsFrame() const { return m_coinTotalsFrame; }
+  // The totals table by number of heads k: the number itself, the count and the theory.
+  plat::Label* headsLabel(int k) const { return m_headsLabels[size_t(k)]; }
+  plat::Label* headsActual(int k) const { return m_headsActual[size_t(k)]; }
+  plat::Label* headsTheory(int k) const { return m_headsTheory[size_t(k)]; }
+  plat::ImageSurface& coinGraphHidden() const { return *m_coinGraphHidden; }
+  plat::PictureBox* coinGraph() const { return m_coinGraph; }
+  plat::PictureBox* coinAxisStrip() const { return m_coinAxisStrip; }
+  plat::CommandButton* flipButton() const { return m_flipButton; }
+  plat::CommandButton* clearCoinsButton() const { return m_clearCoinsButton; }
+  plat::CommandButton* printCoinsButton() const { return m_printCoinsButton; }
+  plat::Timer* flipTimer() const { return m_flipTimer; }
+
+  plat::ImageBox* dieImage(int slot) const { return m_dieImages[size_t(slot)]; }
+  plat::ScrollBar* diceBar() const { return m_diceBar; }
+  plat::ScrollBar* rollsBar() const { return m_rollsBar; }
+  plat::Label* diceReadOut() const { return m_diceReadOut; }
+  plat::Label* rollsReadOut() const { return m_rollsReadOut; }
+  plat::Label* rollCountReadOut() const { return m_rollCountReadOut; }
+  plat::Label* diceTotalReadOut() const { return m_diceTotalReadOut; }
+  plat::ImageSurface& diceGraphHidden() const { return *m_diceGraphHidden; }
+  plat::PictureBox* diceGraph() const { return m_diceGraph; }
+  plat::PictureBox* diceAxisStrip() const { return m_diceAxisStrip; }
+  plat::CommandButton* rollButton() const { return m_rollButton; }
+  plat::CommandButton* clearDiceButton() const { return m_clearDiceButton; }
+  plat::CommandButton* printDiceButton() const { return m_printDiceButton; }
+  plat::Timer* rollTimer() const { return m_rollTimer; }
+
+  plat::PictureBox* boardPicture() const { return m_boardPicture; }
+  plat::Frame* marbleTotalsFrame() const { return m_marbleTotalsFrame; }
+  // The bins' counts and their theory, by bin from the left (0 to 5).
+  plat::Label* binActual(int bin) const { return m_binActual[size_t(bin)]; }
+  plat::Label* binTheory(int bin) const { return m_binTheory[size_t(bin)]; }
+  plat::CommandButton* dropMarblesButton() const { return m_dropMarblesButton; }
+  plat::CommandButton* clearMarblesButton() const { return m_clearMarblesButton; }
+  plat::CommandButton* printMarblesButton() const { return m_printMarblesButton; }
+  plat::Timer* marbleTimer() const { return m_marbleTimer; }
+
+  plat::PictureBox* sheetPicture() const { return m_sheetPicture; }
+  plat::Label* dropsReadOut() const { return m_dropsReadOut; }
+  plat::Label* crossingsReadOut() const { return m_crossingsReadOut; }
+  plat::Label* piReadOut() const { return m_piReadOut; }
+  plat::ScrollBar* groupBar() const { return m_groupBar; }
+  plat::Label* groupReadOut() const { return m_groupReadOut; }
+  plat::CommandButton* dropToothpicksButton() const { return m_dropToothpicksButton; }
+  plat::CommandButton* clearToothpicksButton() const { return m_clearToothpicksButton; }
+  plat::Timer* toothpickTimer() const { return m_toothpickTimer; }
 
  protected:
   void Form_Load() override;
@@ -132,20 +133,26 @@ class ProbabilityWindow : public plat::Form, private MarbleHost, private Toothpi
   void closeFromTitleBar() override;
 
  private:
-  void BuildCoinsPage(QWidget* page);
-  void BuildDicePage(QWidget* page);
-  void BuildMarblesPage(QWidget* page);
-  void BuildToothpicksPage(QWidget* page);
-  void AddHelpAndExit(QWidget* page, int index, int left, int top);
-  void ShowCoins();
-  void ShowDice();
-  void ShowCoinsRunState();
-  void ShowDiceRunState();
-  void ShowMarbleRunState();
-  void ShowPicksRunState();
-  void DrawCoinGraph();
-  void DrawDiceGraph();
-  void LeaveWindow();
+  void buildCoinsPage(QWidget* page);
+  void buildCoinsTotals(QWidget* page);
+  void buildDicePage(QWidget* page);
+  void buildMarblesPage(QWidget* page);
+  void buildToothpicksPage(QWidget* page);
+  void buildToothpickCounts(QWidget* page);
+  void addHelpAndExit(QWidget* page, int index);
+  void loadPictures();
+  void restoreCoins();
+  void loadMarbles();
+  void restoreDice();
+  void restoreToothpicks();
+  void showCoins();
+  void showDice();
+  void showCoinsRunState();
+  void showDiceRunState();
+  void showMarbleRunState();
+  void showPicksRunState();
+  void drawCoinGraph();
+  void drawDiceGraph();
 
   // MarbleHost
   void DrawBoard() override;
@@ -160,8 +167,6 @@ class ProbabilityWindow : public plat::Form, private MarbleHost, private Toothpi
   void DrawRuledLine(int16_t y) override;
   void DrawToothpick(double x1, double y1, double x2, double y2, rt::Colour colour) override;
 
-  std::unique_ptr<rt::RandomSource> m_ownRandom;
-  rt::RandomSource* m_random = nullptr;
   std::unique_ptr<CoinsExperiment> m_coins;
   std::unique_ptr<DiceExperiment> m_dice;
   std::unique_ptr<MarbleBoard> m_marbles;
@@ -171,56 +176,56 @@ class ProbabilityWindow : public plat::Form, private MarbleHost, private Toothpi
   std::array<QPixmap, 2> m_coinFaces;
   std::array<QPixmap, 7> m_diceFaces;
 
-  plat::TabControl* m_tabs = nullptr;
-  plat::ControlArray<plat::CommandButton> m_help, m_exit;
+  plat::TabControl* m_experimentTabs = nullptr;
+  plat::ControlArray<plat::CommandButton> m_helpButtons, m_exitButtons;
 
-  std::array<plat::ImageBox*, 5> m_picShow{};
-  plat::ScrollBar* m_hsbCoin = nullptr;
-  plat::ScrollBar* m_hsbFlips = nullptr;
-  plat::Label* m_lblCoin = nullptr;
-  plat::Label* m_lblFlips = nullptr;
-  plat::Frame* m_fraCoin = nullptr;
-  std::array<plat::Label*, 6> m_lblNH{}, m_lblHA{}, m_lblHT{};
-  std::unique_ptr<plat::ImageSurface> m_picCoinHidden;
-  plat::PictureBox* m_picCoin = nullptr;
-  plat::PictureBox* m_picCoinLabel = nullptr;
-  plat::CommandButton* m_cmdFlip = nullptr;
-  plat::CommandButton* m_cmdClearCoin = nullptr;
-  plat::CommandButton* m_cmdPrintCoin = nullptr;
-  plat::Timer* m_timFlip = nullptr;
+  std::array<plat::ImageBox*, 5> m_coinImages{};
+  plat::ScrollBar* m_coinsBar = nullptr;
+  plat::ScrollBar* m_flipsBar = nullptr;
+  plat::Label* m_coinsReadOut = nullptr;
+  plat::Label* m_flipsReadOut = nullptr;
+  plat::Frame* m_coinTotalsFrame = nullptr;
+  std::array<plat::Label*, 6> m_headsLabels{}, m_headsActual{}, m_headsTheory{};
+  std::unique_ptr<plat::ImageSurface> m_coinGraphHidden;
+  plat::PictureBox* m_coinGraph = nullptr;
+  plat::PictureBox* m_coinAxisStrip = nullptr;
+  plat::CommandButton* m_flipButton = nullptr;
+  plat::CommandButton* m_clearCoinsButton = nullptr;
+  plat::CommandButton* m_printCoinsButton = nullptr;
+  plat::Timer* m_flipTimer = nullptr;
 
-  std::array<plat::ImageBox*, 5> m_imgDice{};
-  plat::ScrollBar* m_hsbDice = nullptr;
-  plat::ScrollBar* m_hsbRolls = nullptr;
-  plat::Label* m_lblDice = nullptr;
-  plat::Label* m_lblRolls = nullptr;
-  plat::Label* m_lblNRolls = nullptr;
-  plat::Label* m_lblTotal = nullptr;
-  std::unique_ptr<plat::ImageSurface> m_picDiceHidden;
-  plat::PictureBox* m_picDice = nullptr;
-  plat::PictureBox* m_picDiceLabel = nullptr;
-  plat::CommandButton* m_cmdRollDice = nullptr;
-  plat::CommandButton* m_cmdClearDice = nullptr;
-  plat::CommandButton* m_cmdPrintDice = nullptr;
-  plat::Timer* m_timRoll = nullptr;
+  std::array<plat::ImageBox*, 5> m_dieImages{};
+  plat::ScrollBar* m_diceBar = nullptr;
+  plat::ScrollBar* m_rollsBar = nullptr;
+  plat::Label* m_diceReadOut = nullptr;
+  plat::Label* m_rollsReadOut = nullptr;
+  plat::Label* m_rollCountReadOut = nullptr;
+  plat::Label* m_diceTotalReadOut = nullptr;
+  std::unique_ptr<plat::ImageSurface> m_diceGraphHidden;
+  plat::PictureBox* m_diceGraph = nullptr;
+  plat::PictureBox* m_diceAxisStrip = nullptr;
+  plat::CommandButton* m_rollButton = nullptr;
+  plat::CommandButton* m_clearDiceButton = nullptr;
+  plat::CommandButton* m_printDiceButton = nullptr;
+  plat::Timer* m_rollTimer = nullptr;
 
-  plat::PictureBox* m_picTriangle = nullptr;
-  plat::Frame* m_fraMarbles = nullptr;
-  std::array<plat::Label*, 6> m_lblBin{}, m_lblMT{};
-  plat::CommandButton* m_cmdDropBall = nullptr;
-  plat::CommandButton* m_cmdClearBall = nullptr;
-  plat::CommandButton* m_cmdPrintBall = nullptr;
-  plat::Timer* m_timDropBall = nullptr;
+  plat::PictureBox* m_boardPicture = nullptr;
+  plat::Frame* m_marbleTotalsFrame = nullptr;
+  std::array<plat::Label*, 6> m_binActual{}, m_binTheory{};
+  plat::CommandButton* m_dropMarblesButton = nullptr;
+  plat::CommandButton* m_clearMarblesButton = nullptr;
+  plat::CommandButton* m_printMarblesButton = nullptr;
+  plat::Timer* m_marbleTimer = nullptr;
 
-  plat::PictureBox* m_picPick = nullptr;
-  plat::Label* m_lblDrops = nullptr;
-  plat::Label* m_lblHits = nullptr;
-  plat::Label* m_lblPI = nullptr;
-  plat::ScrollBar* m_hsbGroup = nullptr;
-  plat::Label* m_lblGroup = nullptr;
-  plat::CommandButton* m_cmdDrop = nullptr;
-  plat::CommandButton* m_cmdClear = nullptr;
-  plat::Timer* m_timDrop = nullptr;
+  plat::PictureBox* m_sheetPicture = nullptr;
+  plat::Label* m_dropsReadOut = nullptr;
+  plat::Label* m_crossingsReadOut = nullptr;
+  plat::Label* m_piReadOut = nullptr;
+  plat::ScrollBar* m_groupBar = nullptr;
+  plat::Label* m_groupReadOut = nullptr;
+  plat::CommandButton* m_dropToothpicksButton = nullptr;
+  plat::CommandButton* m_clearToothpicksButton = nullptr;
+  plat::Timer* m_toothpickTimer = nullptr;
 };
 
 }  // namespace prob

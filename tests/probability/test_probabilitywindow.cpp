@@ -16,8 +16,11 @@
 #include "app/projects.h"
 #include "platform/button.h"
 #include "platform/files.h"
+#include "platform/fonts.h"
 #include "platform/image.h"
 #include "platform/label.h"
+#include "platform/colours.h"
+#include "platform/panel.h"
 #include "platform/picturebox.h"
 #include "platform/printer.h"
 #include "platform/printer_recording.h"
@@ -25,8 +28,10 @@
 #include "platform/services.h"
 #include "platform/tabcontrol.h"
 #include "platform/timer.h"
+#include "probability/probabilitylayout.h"
 #include "probability/probabilitywindow.h"
 #include "runtime/clock.h"
+#include "runtime/palette.h"
 #include "runtime/random.h"
 #include "shell/menuwindow.h"
 #include "shell/programfolder.h"
@@ -36,8 +41,28 @@
 namespace {
 
 using Window = prob::ProbabilityWindow;
+using namespace prob::layout;
 
 // A time of day that moves on a little at every reading, so a blocking wait ends at once.
+// A control and the layout row it was built from, in its container.
+struct Placed {
+  const QWidget* control;
+  const ControlSpec& row;
+  const QWidget* container;
+};
+
+QRect pixels(const ControlSpec& r) {
+  return {plat::twipsToPixels(r.left), plat::twipsToPixels(r.top), plat::twipsToPixels(r.width),
+          plat::twipsToPixels(r.height)};
+}
+
+// The label that shows a caption among a container's own controls.
+const plat::Label* labelIn(const QWidget* container, const char* caption) {
+  for (const plat::Label* l : container->findChildren<plat::Label*>(Qt::FindDirectChildrenOnly))
+    if (l->caption() == caption) return l;
+  return nullptr;
+}
+
 class SteppingTimeOfDay : public rt::TimeOfDayClock {
  public:
   float seconds() override {
@@ -51,13 +76,13 @@ class ProbabilityWindow : public MenuFixture {
  protected:
   void SetUp() override {
     shell::setTimeOfDayClock(&clock);
-    Window::useRandomSource(&random);
+    shell::setRandomSource(&random);
     MenuFixture::SetUp();
     ASSERT_EQ(shell::settings().NumCoins, 5);
   }
   void TearDown() override {
     MenuFixture::TearDown();
-    Window::useRandomSource(nullptr);
+    shell::setRandomSource(nullptr);
     shell::setTimeOfDayClock(nullptr);
   }
 
@@ -94,44 +119,177 @@ TEST_F(ProbabilityWindow, OpensWithTheStoredValuesAndZeroCounts) {
   ASSERT_TRUE(open());
   EXPECT_FALSE(menu->isVisible());
   EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->loading(), 0);
+  EXPECT_EQ(window->experimentTabs()->tab(), CoinsPage);
+
+  // Coins: five coins, 500 flips a run, every row at zero.
+  EXPECT_EQ(window->coinsReadOut()->caption(), "5");
+  EXPECT_EQ(window->flipsReadOut()->caption(), "500");
+  EXPECT_EQ(window->coinTotalsFrame()->caption(), "Totals For 0 Flips");
+  for (int k = 0; k <= 5; ++k) {
+    EXPECT_FALSE(window->headsActual(k)->isHidden());
+    EXPECT_EQ(window->headsActual(k)->caption(), "0");
+    EXPECT_EQ(window->headsTheory(k)->caption(), "0");
+    EXPECT_EQ(window->headsLabel(k)->caption(), QString::number(k));
+  }
+  for (int s = 0; s < 5; ++s) EXPECT_FALSE(window->coinImage(s)->isHidden());
+  EXPECT_EQ(window->flipButton()->caption(), "&Flip Coins");
+  // Dice: two dice in the slots 1 and 3.
+  EXPECT_EQ(window->diceReadOut()->caption(), "2");
+  EXPECT_EQ(window->rollsReadOut()->caption(), "500");
+  for (int s = 0; s < 5; ++s) EXPECT_EQ(window->dieImage(s)->isHidden(), s != 1 && s != 3) << s;
+  EXPECT_EQ(window->rollCountReadOut()->caption(), "0");
+  // Marbles and toothpicks.
+  EXPECT_EQ(window->marbleTotalsFrame()->caption(), "Totals for 0 Marbles");
+  EXPECT_EQ(window->marbles().XUnit(), 315);
+  EXPECT_EQ(window->marbles().YUnit(), 199);
+  EXPECT_EQ(window->groupReadOut()->caption(), "400");
+  EXPECT_EQ(window->dropsReadOut()->caption(), "0");
+  EXPECT_EQ(window->piReadOut()->caption(), "");
+  // The graph shows the theory line only.
+  EXPECT_GT(countColour(window->coinGraph(), Palette::Red), 100);
+  EXPECT_EQ(countColour(window->coinGraph(), Palette::Black), 0);
+  // Nothing runs.
+  for (plat::Timer* t : {window->flipTimer(), window->rollTimer(), window->marbleTimer(), window->toothpickTimer()})
+    EXPECT_FALSE(t->enabled());
+}
+
+// Where the controls stand, what the fixed captions say, and the colours and fonts the
+// layout gives them, walked row by row against the controls the window built.
+TEST_F(ProbabilityWindow, ControlsStandWhereTheLayoutPutsThem) {
+  ASSERT_TRUE(open());
   EXPECT_EQ(window->caption(), "Probability");
   EXPECT_EQ(window->width(), 632);  // 9480 x 6840 twips
   EXPECT_EQ(window->height(), 456);
-  EXPECT_EQ(window->Loading(), 0);
-  const char* tabs[] = {"Coins", "Marbles", "Dice", "Toothpicks"};
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(window->sstProb()->tabCaption(i), tabs[i]);
-  EXPECT_EQ(window->sstProb()->tab(), 0);
+  plat::TabControl* tabs = window->experimentTabs();
+  EXPECT_EQ(tabs->geometry(), pixels(kTabs));
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(tabs->tabCaption(i), kTabCaptions[i]);
+  QWidget* const coins = tabs->page(CoinsPage);
+  QWidget* const marbles = tabs->page(MarblesPage);
+  QWidget* const dice = tabs->page(DicePage);
+  QWidget* const picks = tabs->page(ToothpicksPage);
+  QWidget* const coinTotals = window->coinTotalsFrame();
+  QWidget* const binTotals = window->marbleTotalsFrame();
+  QWidget* const groupFrame = window->groupBar()->parentWidget();
+  QWidget* const countsPanel = window->dropsReadOut()->parentWidget();
 
-  // Coins: five coins, 500 flips a run, every row at zero.
-  EXPECT_EQ(window->lblCoin()->caption(), "5");
-  EXPECT_EQ(window->lblFlips()->caption(), "500");
-  EXPECT_EQ(window->fraCoin()->caption(), "Totals For 0 Flips");
-  for (int k = 0; k <= 5; ++k) {
-    EXPECT_FALSE(window->lblHA(k)->isHidden());
-    EXPECT_EQ(window->lblHA(k)->caption(), "0");
-    EXPECT_EQ(window->lblHT(k)->caption(), "0");
-    EXPECT_EQ(window->lblNH(k)->caption(), QString::number(k));
+  std::vector<Placed> placed = {
+      {window->coinGraph(), kCoinGraph, coins},
+      {window->coinAxisStrip(), kCoinAxisStrip, coins},
+      {window->coinsBar(), kCoinsBar.place, coins},
+      {window->flipsBar(), kFlipsBar.place, coins},
+      {window->coinTotalsFrame(), kCoinTotalsFrame, coins},
+      {window->diceGraph(), kDiceGraph, dice},
+      {window->diceAxisStrip(), kDiceAxisStrip, dice},
+      {window->diceBar(), kDiceBar.place, dice},
+      {window->rollsBar(), kRollsBar.place, dice},
+      {window->boardPicture(), kBoardPicture, marbles},
+      {window->marbleTotalsFrame(), kMarbleTotalsFrame, marbles},
+      {window->sheetPicture(), kSheetPicture, picks},
+      {countsPanel, kCountsPanel, picks},
+      {groupFrame, kGroupFrame, picks},
+      {window->groupBar(), kGroupBar.place, groupFrame},
+  };
+  for (int s = 0; s < 5; ++s) {
+    placed.push_back({window->coinImage(s), kCoinImages[s], coins});
+    placed.push_back({window->dieImage(s), kDieImages[s], dice});
   }
-  for (int s = 0; s < 5; ++s) EXPECT_FALSE(window->picShow(s)->isHidden());
-  EXPECT_EQ(window->cmdFlip()->caption(), "&Flip Coins");
-  // Dice: two dice in the slots 1 and 3.
-  EXPECT_EQ(window->lblDice()->caption(), "2");
-  EXPECT_EQ(window->lblRolls()->caption(), "500");
-  for (int s = 0; s < 5; ++s) EXPECT_EQ(window->imgDice(s)->isHidden(), s != 1 && s != 3) << s;
-  EXPECT_EQ(window->lblNRolls()->caption(), "0");
-  // Marbles and toothpicks.
-  EXPECT_EQ(window->fraMarbles()->caption(), "Totals for 0 Marbles");
-  EXPECT_EQ(window->marbles().XUnit(), 315);
-  EXPECT_EQ(window->marbles().YUnit(), 199);
-  EXPECT_EQ(window->lblGroup()->caption(), "400");
-  EXPECT_EQ(window->lblDrops()->caption(), "0");
-  EXPECT_EQ(window->lblPI()->caption(), "");
-  // The graph shows the theory line only.
-  EXPECT_GT(countColour(window->picCoin(), 0x0000FF), 100);
-  EXPECT_EQ(countColour(window->picCoin(), 0x000000), 0);
-  // Nothing runs.
-  for (plat::Timer* t : {window->timFlip(), window->timRoll(), window->timDropBall(), window->timDrop()})
-    EXPECT_FALSE(t->enabled());
+  for (const Placed& p : placed) {
+    EXPECT_EQ(p.control->parentWidget(), p.container) << p.control->accessibleName().toStdString();
+    EXPECT_EQ(p.control->geometry(), pixels(p.row)) << p.control->accessibleName().toStdString();
+  }
+  // The bars' names for screen readers and their ranges.
+  const std::pair<plat::ScrollBar*, const BarSpec*> bars[] = {
+      {window->coinsBar(), &kCoinsBar}, {window->flipsBar(), &kFlipsBar}, {window->diceBar(), &kDiceBar},
+      {window->rollsBar(), &kRollsBar}, {window->groupBar(), &kGroupBar}};
+  for (const auto& [bar, spec] : bars) {
+    EXPECT_EQ(bar->accessibleName(), spec->name);
+    EXPECT_EQ(bar->min(), 1);
+    EXPECT_EQ(bar->max(), spec->max);
+    EXPECT_EQ(bar->largeChange(), spec->largeChange);
+  }
+
+  const std::vector<Placed> buttons = {
+      {window->flipButton(), kFlipButton, coins},
+      {window->clearCoinsButton(), kClearCoinsButton, coins},
+      {window->printCoinsButton(), kPrintCoinsButton, coins},
+      {window->rollButton(), kRollButton, dice},
+      {window->clearDiceButton(), kClearDiceButton, dice},
+      {window->printDiceButton(), kPrintDiceButton, dice},
+      {window->dropMarblesButton(), kDropMarblesButton, marbles},
+      {window->clearMarblesButton(), kClearMarblesButton, marbles},
+      {window->printMarblesButton(), kPrintMarblesButton, marbles},
+      {window->dropToothpicksButton(), kDropToothpicksButton, groupFrame},
+      {window->clearToothpicksButton(), kClearToothpicksButton, groupFrame},
+      {window->helpButton(CoinsPage), kHelpButtons[CoinsPage], coins},
+      {window->exitButton(CoinsPage), kExitButtons[CoinsPage], coins},
+      {window->helpButton(MarblesPage), kHelpButtons[MarblesPage], marbles},
+      {window->exitButton(MarblesPage), kExitButtons[MarblesPage], marbles},
+      {window->helpButton(DicePage), kHelpButtons[DicePage], dice},
+      {window->exitButton(DicePage), kExitButtons[DicePage], dice},
+      {window->helpButton(ToothpicksPage), kHelpButtons[ToothpicksPage], picks},
+      {window->exitButton(ToothpicksPage), kExitButtons[ToothpicksPage], picks},
+  };
+  for (const Placed& b : buttons) {
+    EXPECT_EQ(b.control->parentWidget(), b.container) << b.row.caption;
+    EXPECT_EQ(b.control->geometry(), pixels(b.row)) << b.row.caption;
+    EXPECT_EQ(static_cast<const plat::CommandButton*>(b.control)->caption(), b.row.caption);
+  }
+
+  // Read-outs: white boxes, each in its own ink.
+  std::vector<Placed> readOuts = {
+      {window->coinsReadOut(), kCoinsReadOut, coins},
+      {window->flipsReadOut(), kFlipsReadOut, coins},
+      {window->diceReadOut(), kDiceReadOut, dice},
+      {window->rollsReadOut(), kRollsReadOut, dice},
+      {window->rollCountReadOut(), kRollCountReadOut, dice},
+      {window->diceTotalReadOut(), kDiceTotalReadOut, dice},
+      {window->dropsReadOut(), kDropsReadOut, countsPanel},
+      {window->crossingsReadOut(), kCrossingsReadOut, countsPanel},
+      {window->piReadOut(), kPiReadOut, countsPanel},
+      {window->groupReadOut(), kGroupReadOut, groupFrame},
+  };
+  for (size_t k = 0; k <= 5; ++k) {
+    readOuts.push_back({window->headsLabel(int(k)), kHeadsLabels[k], coinTotals});
+    readOuts.push_back({window->headsActual(int(k)), kHeadsActual[k], coinTotals});
+    readOuts.push_back({window->headsTheory(int(k)), kHeadsTheory[k], coinTotals});
+    readOuts.push_back({window->binActual(int(k)), kBinActual[k], binTotals});
+    readOuts.push_back({window->binTheory(int(k)), kBinTheory[k], binTotals});
+  }
+  for (const Placed& r : readOuts) {
+    const auto* label = static_cast<const plat::Label*>(r.control);
+    const QString where = label->caption() + " at " + QString::number(r.row.left) + "," + QString::number(r.row.top);
+    EXPECT_EQ(label->parentWidget(), r.container) << where.toStdString();
+    EXPECT_EQ(label->geometry(), pixels(r.row)) << where.toStdString();
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), plat::toQColor(r.row.fore)) << where.toStdString();
+    EXPECT_EQ(label->palette().color(QPalette::Window), plat::toQColor(r.row.back)) << where.toStdString();
+    EXPECT_GT(label->frameWidth(), 0) << where.toStdString();
+    EXPECT_TRUE(label->alignment() & Qt::AlignHCenter) << where.toStdString();
+  }
+  for (size_t k = 0; k <= 5; ++k) EXPECT_EQ(window->headsLabel(int(k))->caption(), kHeadsLabels[k].caption);
+
+  // The fixed captions, found by what they say in their containers.
+  std::vector<std::pair<QWidget*, ControlSpec>> titles = {
+      {coins, kCoinLegend[0].caption}, {coins, kCoinLegend[1].caption}, {coins, kCoinAxisTitle},
+      {coins, kCoinsTitle},            {coins, kFlipsTitle},            {dice, kDiceLegend[0].caption},
+      {dice, kDiceLegend[1].caption},  {dice, kDiceAxisTitle},          {dice, kDiceTitle},
+      {dice, kRollsTitle},             {dice, kRollCountTitle},         {dice, kDiceTotalTitle},
+  };
+  for (const ControlSpec& row : kCoinTotalsTitles) titles.push_back({coinTotals, row});
+  for (const ControlSpec& row : kMarbleTotalsTitles) titles.push_back({binTotals, row});
+  for (const ControlSpec& row : kBinTitles) titles.push_back({binTotals, row});
+  for (const ControlSpec& row : kCountTitles) titles.push_back({countsPanel, row});
+  for (const auto& [container, row] : titles) {
+    const plat::Label* label = labelIn(container, row.caption);
+    ASSERT_TRUE(label) << row.caption;
+    EXPECT_EQ(label->geometry(), pixels(row)) << row.caption;
+    if (row.font.face) {
+      EXPECT_EQ(label->font(), plat::screenFont(row.font.face, row.font.points, row.font.bold)) << row.caption;
+    }
+    if (row.back != plat::kNoColour) {
+      EXPECT_EQ(label->palette().color(QPalette::Window), plat::toQColor(row.back)) << row.caption;
+    }
+  }
 }
 
 TEST_F(ProbabilityWindow, StoredValuesOutsideTheBarsAreBroughtIntoRange) {
@@ -147,11 +305,11 @@ TEST_F(ProbabilityWindow, StoredValuesOutsideTheBarsAreBroughtIntoRange) {
   EXPECT_EQ(s.NumDice, 1);
   EXPECT_EQ(s.NumRolls, 500);
   EXPECT_EQ(s.DropGroup, 1);
-  EXPECT_EQ(window->lblCoin()->caption(), "5");
-  EXPECT_EQ(window->lblFlips()->caption(), "1");
-  EXPECT_EQ(window->lblDice()->caption(), "1");
-  EXPECT_EQ(window->lblRolls()->caption(), "500");
-  EXPECT_EQ(window->lblGroup()->caption(), "1");
+  EXPECT_EQ(window->coinsReadOut()->caption(), "5");
+  EXPECT_EQ(window->flipsReadOut()->caption(), "1");
+  EXPECT_EQ(window->diceReadOut()->caption(), "1");
+  EXPECT_EQ(window->rollsReadOut()->caption(), "500");
+  EXPECT_EQ(window->groupReadOut()->caption(), "1");
   EXPECT_EQ(window->coins().NumCoins(), 5);
   EXPECT_EQ(window->dice().NumDice(), 1);
   EXPECT_EQ(window->toothpicks().DropGroup(), 1);
@@ -159,14 +317,14 @@ TEST_F(ProbabilityWindow, StoredValuesOutsideTheBarsAreBroughtIntoRange) {
 
 TEST_F(ProbabilityWindow, HelpAndF1OpenTheTopicOfThePageInFront) {
   ASSERT_TRUE(open());
-  window->cmdSHelp(0)->click();
+  window->helpButton(0)->click();
   ASSERT_EQ(services.help->calls.size(), 1u);
   EXPECT_EQ(services.help->calls.back().topic, 13);
   EXPECT_EQ(services.help->calls.back().file, shell::BasePath + "vtrel.hlp");
   const int topics[4] = {13, 14, 15, 16};
   for (int page = 0; page < 4; ++page) {
-    window->sstProb()->setTab(page);
-    window->cmdSHelp(page)->click();
+    window->experimentTabs()->setTab(page);
+    window->helpButton(page)->click();
     EXPECT_EQ(services.help->calls.back().topic, topics[page]);
     QTest::keyClick(window, Qt::Key_F1);
     EXPECT_EQ(services.help->calls.back().topic, topics[page]);
@@ -176,129 +334,129 @@ TEST_F(ProbabilityWindow, HelpAndF1OpenTheTopicOfThePageInFront) {
 
 TEST_F(ProbabilityWindow, ACoinRunFlipsItsBatchAndLocksItsControls) {
   ASSERT_TRUE(open());
-  window->hsbFlips()->setValue(3);
+  window->flipsBar()->setValue(3);
   EXPECT_EQ(shell::settings().NumFlips, 3);
-  EXPECT_EQ(window->lblFlips()->caption(), "3");
-  window->cmdFlip()->click();
-  EXPECT_EQ(window->cmdFlip()->caption(), "&Pause");
-  EXPECT_TRUE(window->timFlip()->enabled());
-  EXPECT_EQ(window->timFlip()->interval(), 100);
-  EXPECT_FALSE(window->hsbCoin()->isEnabled());
-  EXPECT_FALSE(window->hsbFlips()->isEnabled());
-  EXPECT_FALSE(window->cmdClearCoin()->isEnabled());
-  EXPECT_FALSE(window->cmdPrintCoin()->isEnabled());
-  runToStop(window->timFlip());
+  EXPECT_EQ(window->flipsReadOut()->caption(), "3");
+  window->flipButton()->click();
+  EXPECT_EQ(window->flipButton()->caption(), "&Pause");
+  EXPECT_TRUE(window->flipTimer()->enabled());
+  EXPECT_EQ(window->flipTimer()->interval(), 100);
+  EXPECT_FALSE(window->coinsBar()->isEnabled());
+  EXPECT_FALSE(window->flipsBar()->isEnabled());
+  EXPECT_FALSE(window->clearCoinsButton()->isEnabled());
+  EXPECT_FALSE(window->printCoinsButton()->isEnabled());
+  runToStop(window->flipTimer());
   EXPECT_EQ(window->coins().TotalFlips(), 3);
-  EXPECT_EQ(window->fraCoin()->caption(), "Totals For 3 Flips");
-  EXPECT_EQ(window->cmdFlip()->caption(), "&Flip Coins");
-  EXPECT_TRUE(window->hsbCoin()->isEnabled());
-  EXPECT_TRUE(window->cmdPrintCoin()->isEnabled());
-  EXPECT_GT(countColour(window->picCoin(), 0x000000), 100);
+  EXPECT_EQ(window->coinTotalsFrame()->caption(), "Totals For 3 Flips");
+  EXPECT_EQ(window->flipButton()->caption(), "&Flip Coins");
+  EXPECT_TRUE(window->coinsBar()->isEnabled());
+  EXPECT_TRUE(window->printCoinsButton()->isEnabled());
+  EXPECT_GT(countColour(window->coinGraph(), Palette::Black), 100);
   int shown = 0;
-  for (int k = 0; k <= 5; ++k) shown += window->lblHA(k)->caption().toInt();
+  for (int k = 0; k <= 5; ++k) shown += window->headsActual(k)->caption().toInt();
   EXPECT_EQ(shown, 3);
 
   // Fewer coins clear the counts and show the middle slots.
-  window->hsbCoin()->setValue(2);
+  window->coinsBar()->setValue(2);
   EXPECT_EQ(shell::settings().NumCoins, 2);
-  EXPECT_EQ(window->fraCoin()->caption(), "Totals For 0 Flips");
-  for (int k = 0; k <= 5; ++k) EXPECT_EQ(window->lblHA(k)->isHidden(), k > 2) << k;
-  for (int s = 0; s < 5; ++s) EXPECT_EQ(window->picShow(s)->isHidden(), s != 1 && s != 3) << s;
+  EXPECT_EQ(window->coinTotalsFrame()->caption(), "Totals For 0 Flips");
+  for (int k = 0; k <= 5; ++k) EXPECT_EQ(window->headsActual(k)->isHidden(), k > 2) << k;
+  for (int s = 0; s < 5; ++s) EXPECT_EQ(window->coinImage(s)->isHidden(), s != 1 && s != 3) << s;
 }
 
 TEST_F(ProbabilityWindow, DiceRollAndClear) {
   ASSERT_TRUE(open());
-  window->sstProb()->setTab(2);
-  window->hsbRolls()->setValue(4);
-  window->cmdRollDice()->click();
-  EXPECT_FALSE(window->cmdPrintDice()->isEnabled());
-  runToStop(window->timRoll());
-  EXPECT_EQ(window->lblNRolls()->caption(), "4");
-  EXPECT_EQ(window->cmdRollDice()->caption(), "&Roll Dice");
-  const int total = window->lblTotal()->caption().toInt();
+  window->experimentTabs()->setTab(2);
+  window->rollsBar()->setValue(4);
+  window->rollButton()->click();
+  EXPECT_FALSE(window->printDiceButton()->isEnabled());
+  runToStop(window->rollTimer());
+  EXPECT_EQ(window->rollCountReadOut()->caption(), "4");
+  EXPECT_EQ(window->rollButton()->caption(), "&Roll Dice");
+  const int total = window->diceTotalReadOut()->caption().toInt();
   EXPECT_GE(total, 2);
   EXPECT_LE(total, 12);
-  window->cmdClearDice()->click();
-  EXPECT_EQ(window->lblNRolls()->caption(), "0");
-  EXPECT_EQ(window->lblTotal()->caption(), "0");
-  EXPECT_EQ(countColour(window->picDice(), 0x000000), 0);
+  window->clearDiceButton()->click();
+  EXPECT_EQ(window->rollCountReadOut()->caption(), "0");
+  EXPECT_EQ(window->diceTotalReadOut()->caption(), "0");
+  EXPECT_EQ(countColour(window->diceGraph(), Palette::Black), 0);
 }
 
 TEST_F(ProbabilityWindow, MarblesFallWithSoundsAndFillTheirBins) {
   ASSERT_TRUE(open());
-  window->sstProb()->setTab(1);
-  window->cmdDropBall()->click();
-  EXPECT_EQ(window->cmdDropBall()->caption(), "&Pause");
-  EXPECT_FALSE(window->cmdPrintBall()->isEnabled());
-  for (int t = 0; t < 6; ++t) window->timDropBall()->fire();
+  window->experimentTabs()->setTab(1);
+  window->dropMarblesButton()->click();
+  EXPECT_EQ(window->dropMarblesButton()->caption(), "&Pause");
+  EXPECT_FALSE(window->printMarblesButton()->isEnabled());
+  for (int t = 0; t < 6; ++t) window->marbleTimer()->fire();
   EXPECT_EQ(services.sound->countPlays("boing.wav"), 6);
   EXPECT_EQ(services.sound->countPlays("ding.wav"), 1);
   for (const auto& call : services.sound->calls) EXPECT_FALSE(call.wait);
-  EXPECT_EQ(window->fraMarbles()->caption(), "Totals For 1 Marbles");
+  EXPECT_EQ(window->marbleTotalsFrame()->caption(), "Totals For 1 Marbles");
   int inBins = 0;
-  for (int b = 0; b < 6; ++b) inBins += window->lblBin(b)->caption().toInt();
+  for (int b = 0; b < 6; ++b) inBins += window->binActual(b)->caption().toInt();
   EXPECT_EQ(inBins, 1);
-  EXPECT_EQ(window->lblMT(2)->caption(), "0");
+  EXPECT_EQ(window->binTheory(2)->caption(), "0");
 
-  runToStop(window->timDropBall());
+  runToStop(window->marbleTimer());
   EXPECT_EQ(window->marbles().TotalMarbles(), 32);
-  EXPECT_EQ(window->fraMarbles()->caption(), "Totals For 32 Marbles");
+  EXPECT_EQ(window->marbleTotalsFrame()->caption(), "Totals For 32 Marbles");
   const char* theory[] = {"1", "5", "10", "10", "5", "1"};
-  for (int b = 0; b < 6; ++b) EXPECT_EQ(window->lblMT(b)->caption(), theory[b]);
-  EXPECT_EQ(window->cmdDropBall()->caption(), "&Drop");
-  EXPECT_TRUE(window->cmdClearBall()->isEnabled());
-  window->cmdClearBall()->click();
-  EXPECT_EQ(window->fraMarbles()->caption(), "Totals for 0 Marbles");
-  EXPECT_EQ(window->lblBin(0)->caption(), "0");
+  for (int b = 0; b < 6; ++b) EXPECT_EQ(window->binTheory(b)->caption(), theory[b]);
+  EXPECT_EQ(window->dropMarblesButton()->caption(), "&Drop");
+  EXPECT_TRUE(window->clearMarblesButton()->isEnabled());
+  window->clearMarblesButton()->click();
+  EXPECT_EQ(window->marbleTotalsFrame()->caption(), "Totals for 0 Marbles");
+  EXPECT_EQ(window->binActual(0)->caption(), "0");
 }
 
 TEST_F(ProbabilityWindow, ToothpicksDropTheirBatchOnTheRuledSheet) {
   ASSERT_TRUE(open());
-  window->sstProb()->setTab(3);
+  window->experimentTabs()->setTab(3);
   // The six white lines on the black sheet.
-  EXPECT_GT(countColour(window->picPick(), 0xFFFFFF), 6 * 300);
-  window->hsbGroup()->setValue(5);
+  EXPECT_GT(countColour(window->sheetPicture(), Palette::White), 6 * 300);
+  window->groupBar()->setValue(5);
   EXPECT_EQ(shell::settings().DropGroup, 5);
-  window->cmdDrop()->click();
-  EXPECT_TRUE(window->timDrop()->enabled());
-  EXPECT_EQ(window->timDrop()->interval(), 10);
-  EXPECT_FALSE(window->cmdClear()->isEnabled());
-  EXPECT_FALSE(window->hsbGroup()->isEnabled());
-  runToStop(window->timDrop());
-  EXPECT_EQ(window->lblDrops()->caption(), "5");
-  EXPECT_EQ(window->lblHits()->caption().toInt(), window->toothpicks().TotalHits());
-  EXPECT_FALSE(window->lblPI()->caption().isEmpty());
-  EXPECT_TRUE(window->cmdClear()->isEnabled());
-  window->cmdClear()->click();
-  EXPECT_EQ(window->lblDrops()->caption(), "0");
-  EXPECT_EQ(window->lblHits()->caption(), "0");
-  EXPECT_EQ(window->lblPI()->caption(), "");
+  window->dropToothpicksButton()->click();
+  EXPECT_TRUE(window->toothpickTimer()->enabled());
+  EXPECT_EQ(window->toothpickTimer()->interval(), 10);
+  EXPECT_FALSE(window->clearToothpicksButton()->isEnabled());
+  EXPECT_FALSE(window->groupBar()->isEnabled());
+  runToStop(window->toothpickTimer());
+  EXPECT_EQ(window->dropsReadOut()->caption(), "5");
+  EXPECT_EQ(window->crossingsReadOut()->caption().toInt(), window->toothpicks().TotalHits());
+  EXPECT_FALSE(window->piReadOut()->caption().isEmpty());
+  EXPECT_TRUE(window->clearToothpicksButton()->isEnabled());
+  window->clearToothpicksButton()->click();
+  EXPECT_EQ(window->dropsReadOut()->caption(), "0");
+  EXPECT_EQ(window->crossingsReadOut()->caption(), "0");
+  EXPECT_EQ(window->piReadOut()->caption(), "");
 }
 
 TEST_F(ProbabilityWindow, ExitAndTheTitleBarStopEverythingAndShowTheMenu) {
   ASSERT_TRUE(open());
-  window->hsbFlips()->setValue(7);
-  window->cmdFlip()->click();
-  window->cmdDrop()->click();
-  window->cmdDropBall()->click();
-  ASSERT_TRUE(window->timFlip()->enabled());
+  window->flipsBar()->setValue(7);
+  window->flipButton()->click();
+  window->dropToothpicksButton()->click();
+  window->dropMarblesButton()->click();
+  ASSERT_TRUE(window->flipTimer()->enabled());
   window->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(menu->isVisible());
   if (window) {
     EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(window->timFlip()->enabled());
-    EXPECT_FALSE(window->timDrop()->enabled());
-    EXPECT_FALSE(window->timDropBall()->enabled());
+    EXPECT_FALSE(window->flipTimer()->enabled());
+    EXPECT_FALSE(window->toothpickTimer()->enabled());
+    EXPECT_FALSE(window->marbleTimer()->enabled());
   }
   EXPECT_EQ(shell::settings().NumFlips, 7);
 
   // Opened again: counts start from zero; Exit on any page leaves.
   ASSERT_TRUE(open());
   EXPECT_EQ(window->coins().TotalFlips(), 0);
-  EXPECT_EQ(window->lblFlips()->caption(), "7");
-  window->sstProb()->setTab(3);
-  window->cmdExit(3)->click();
+  EXPECT_EQ(window->flipsReadOut()->caption(), "7");
+  window->experimentTabs()->setTab(3);
+  window->exitButton(3)->click();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(menu->isVisible());
 }
@@ -306,14 +464,14 @@ TEST_F(ProbabilityWindow, ExitAndTheTitleBarStopEverythingAndShowTheMenu) {
 TEST_F(ProbabilityWindow, CoinsReportAfterClearAndCancel) {
   ASSERT_TRUE(open());
   services.boxes->answer(plat::Msg::Cancel);
-  window->cmdPrintCoin()->click();
+  window->printCoinsButton()->click();
   ASSERT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_EQ(services.boxes->calls[0].text, "Make sure printer is on-line and ready.");
   EXPECT_EQ(services.boxes->calls[0].title, "Print Coins Results");
   EXPECT_TRUE(printed->documents.empty());
 
   services.boxes->answer(plat::Msg::Ok);
-  window->cmdPrintCoin()->click();
+  window->printCoinsButton()->click();
   ASSERT_EQ(printed->documents.size(), 1u);
   const auto texts = printed->lastTexts();
   const std::vector<QString> head = {"Probability", "", "COINS:", "", "Flipped 5 Coins, 0 Times", "",
@@ -346,8 +504,8 @@ TEST_F(ProbabilityWindow, CoinsReportAfterClearAndCancel) {
 
 TEST_F(ProbabilityWindow, DiceReportSplitsTheTotalsIntoTwoGroups) {
   ASSERT_TRUE(open());
-  window->sstProb()->setTab(2);
-  window->cmdPrintDice()->click();
+  window->experimentTabs()->setTab(2);
+  window->printDiceButton()->click();
   ASSERT_EQ(printed->documents.size(), 1u);
   EXPECT_EQ(services.boxes->calls.back().title, "Print Dice Results");
   const auto ops = printOps();
@@ -365,8 +523,8 @@ TEST_F(ProbabilityWindow, DiceReportSplitsTheTotalsIntoTwoGroups) {
 
 TEST_F(ProbabilityWindow, FiveDiceRunFromFiveToSeventeenThenToThirty) {
   ASSERT_TRUE(open());
-  window->hsbDice()->setValue(5);
-  window->cmdPrintDice()->click();
+  window->diceBar()->setValue(5);
+  window->printDiceButton()->click();
   const auto ops = printOps();
   const auto* five = find(ops, " 5");
   const auto* seventeen = find(ops, " 17");
@@ -379,11 +537,11 @@ TEST_F(ProbabilityWindow, FiveDiceRunFromFiveToSeventeenThenToThirty) {
 
 TEST_F(ProbabilityWindow, MarblesReportCopiesTheBinReadOuts) {
   ASSERT_TRUE(open());
-  window->cmdDropBall()->click();
-  for (int i = 0; i < 16 * 6; ++i) window->timDropBall()->fire();
-  window->cmdDropBall()->click();
+  window->dropMarblesButton()->click();
+  for (int i = 0; i < 16 * 6; ++i) window->marbleTimer()->fire();
+  window->dropMarblesButton()->click();
   ASSERT_EQ(window->marbles().TotalMarbles(), 16);
-  window->cmdPrintBall()->click();
+  window->printMarblesButton()->click();
   ASSERT_EQ(printed->documents.size(), 1u);
   EXPECT_EQ(services.boxes->calls.back().title, "Print Marbles Results");
   const auto texts = printed->lastTexts();
@@ -394,7 +552,7 @@ TEST_F(ProbabilityWindow, MarblesReportCopiesTheBinReadOuts) {
   const char* theory[] = {"0", "2", "5", "5", "2", "0"};
   for (int b = 0; b < 6; ++b) {
     EXPECT_EQ(texts[head.size() + 3 * size_t(b)], " " + QString::number(b + 1));
-    EXPECT_EQ(texts[head.size() + 3 * size_t(b) + 1], window->lblBin(b)->caption());
+    EXPECT_EQ(texts[head.size() + 3 * size_t(b) + 1], window->binActual(b)->caption());
     EXPECT_EQ(texts[head.size() + 3 * size_t(b) + 2], theory[b]);
   }
 }
