@@ -40,6 +40,15 @@ struct LegendSpec {
   rt::Colour colour;
 };
 
+// A frequency graph: the legend and axis title above it, the graph, and the strip of axis
+// digits under it.
+struct GraphRows {
+  LegendSpec legend[2];
+  ControlSpec axisTitle;
+  ControlSpec graph;
+  ControlSpec strip;
+};
+
 // Help and Exit at the foot of each page, by page.
 constexpr ControlSpec kHelpButtons[4] = {
     {"&Help", 6000, 5640, kButtonWidth, kButtonHeight},
@@ -60,13 +69,12 @@ constexpr ControlSpec kCoinImages[5] = {
     {nullptr, 360, 480, 975, 975},  {nullptr, 1440, 480, 975, 975}, {nullptr, 2520, 480, 975, 975},
     {nullptr, 3600, 480, 975, 975}, {nullptr, 4680, 480, 975, 975},
 };
-constexpr LegendSpec kCoinLegend[2] = {
-    {{"Theory", 960, 1680, 900, 255}, Palette::Red},
-    {{"Actual", 960, 1980, 900, 255}, Palette::Black},
+constexpr GraphRows kCoinGraph{
+    {{{"Theory", 960, 1680, 900, 255}, Palette::Red}, {{"Actual", 960, 1980, 900, 255}, Palette::Black}},
+    {"Number of Heads", 2400, 1830, 2400, 255, kAxisTitleFont},
+    {nullptr, 240, 2280, kGraphWidth, kGraphHeight},
+    {nullptr, 240, 2280 + kGraphHeight, kGraphWidth, kStripHeight},
 };
-constexpr ControlSpec kCoinAxisTitle{"Number of Heads", 2400, 1830, 2400, 255, kAxisTitleFont};
-constexpr ControlSpec kCoinGraph{nullptr, 240, 2280, kGraphWidth, kGraphHeight};
-constexpr ControlSpec kCoinAxisStrip{nullptr, 240, 2280 + kGraphHeight, kGraphWidth, kStripHeight};
 
 constexpr ControlSpec kCoinsTitle{"How Many Coins?", 6000, 480, 2280, 255};
 constexpr BarSpec kCoinsBar{{nullptr, 6000, 750, kBarWidth, kBarHeight}, "How Many Coins?", 5, 1};
@@ -117,13 +125,12 @@ constexpr ControlSpec kDieImages[5] = {
     {nullptr, 480, 480, 855, 855},  {nullptr, 1560, 480, 855, 855}, {nullptr, 2640, 480, 855, 855},
     {nullptr, 3720, 480, 855, 855}, {nullptr, 4800, 480, 855, 855},
 };
-constexpr LegendSpec kDiceLegend[2] = {
-    {{"Theory", 960, 1560, 900, 255}, Palette::Red},
-    {{"Actual", 960, 1860, 900, 255}, Palette::Black},
+constexpr GraphRows kDiceGraph{
+    {{{"Theory", 960, 1560, 900, 255}, Palette::Red}, {{"Actual", 960, 1860, 900, 255}, Palette::Black}},
+    {"Total On Dice", 2400, 1710, 2400, 255, kAxisTitleFont},
+    {nullptr, 240, 2160, kGraphWidth, kGraphHeight},
+    {nullptr, 240, 2160 + kGraphHeight, kGraphWidth, kStripHeight},
 };
-constexpr ControlSpec kDiceAxisTitle{"Total On Dice", 2400, 1710, 2400, 255, kAxisTitleFont};
-constexpr ControlSpec kDiceGraph{nullptr, 240, 2160, kGraphWidth, kGraphHeight};
-constexpr ControlSpec kDiceAxisStrip{nullptr, 240, 2160 + kGraphHeight, kGraphWidth, kStripHeight};
 
 constexpr ControlSpec kDiceTitle{"How Many Dice?", 6000, 480, 2280, 255};
 constexpr BarSpec kDiceBar{{nullptr, 6000, 750, kBarWidth, kBarHeight}, "How Many Dice?", 5, 1};

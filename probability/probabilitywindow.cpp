@@ -111,6 +111,26 @@ void buildImages(QWidget* page, const ControlSpec (&rows)[N], std::array<plat::I
   }
 }
 
+// A frequency graph as its rows place it. The graph is drawn whole on a hidden copy of its
+// size and then shown, so it never shows half drawn.
+struct BuiltGraph {
+  plat::PictureBox* graph;
+  std::unique_ptr<plat::ImageSurface> hidden;
+  plat::PictureBox* strip;
+};
+
+BuiltGraph buildGraph(QWidget* page, const GraphRows& rows) {
+  for (const LegendSpec& entry : rows.legend) legend(page, entry);
+  title(page, rows.axisTitle, plat::Label::Center);
+  BuiltGraph g;
+  g.graph = plat::build<plat::PictureBox>(page, rows.graph, Palette::White);
+  g.hidden = std::make_unique<plat::ImageSurface>(g.graph->surface().deviceWidth(), g.graph->surface().deviceHeight(),
+                                                  Palette::White);
+  g.strip = plat::build<plat::PictureBox>(page, rows.strip, Palette::White);
+  g.strip->surface().setFont(QStringLiteral("MS Sans Serif"), 12, true);
+  return g;
+}
+
 }  // namespace
 
 ProbabilityWindow::ProbabilityWindow() {
@@ -143,15 +163,10 @@ void ProbabilityWindow::addHelpAndExit(QWidget* page, int index) {
 
 void ProbabilityWindow::buildCoinsPage(QWidget* page) {
   buildImages(page, kCoinImages, m_coinImages);
-  // Legend and axis title between the coins and the graph.
-  for (const LegendSpec& entry : kCoinLegend) legend(page, entry);
-  title(page, kCoinAxisTitle, plat::Label::Center);
-
-  m_coinGraph = plat::build<plat::PictureBox>(page, kCoinGraph, Palette::White);
-  m_coinGraphHidden = std::make_unique<plat::ImageSurface>(m_coinGraph->surface().deviceWidth(),
-                                                           m_coinGraph->surface().deviceHeight(), Palette::White);
-  m_coinAxisStrip = plat::build<plat::PictureBox>(page, kCoinAxisStrip, Palette::White);
-  m_coinAxisStrip->surface().setFont(QStringLiteral("MS Sans Serif"), 12, true);
+  BuiltGraph graph = buildGraph(page, kCoinGraph);
+  m_coinGraph = graph.graph;
+  m_coinGraphHidden = std::move(graph.hidden);
+  m_coinAxisStrip = graph.strip;
 
   title(page, kCoinsTitle);
   m_coinsBar = bar(page, kCoinsBar);
@@ -183,14 +198,10 @@ void ProbabilityWindow::buildCoinsTotals(QWidget* page) {
 
 void ProbabilityWindow::buildDicePage(QWidget* page) {
   buildImages(page, kDieImages, m_dieImages);
-  for (const LegendSpec& entry : kDiceLegend) legend(page, entry);
-  title(page, kDiceAxisTitle, plat::Label::Center);
-
-  m_diceGraph = plat::build<plat::PictureBox>(page, kDiceGraph, Palette::White);
-  m_diceGraphHidden = std::make_unique<plat::ImageSurface>(m_diceGraph->surface().deviceWidth(),
-                                                           m_diceGraph->surface().deviceHeight(), Palette::White);
-  m_diceAxisStrip = plat::build<plat::PictureBox>(page, kDiceAxisStrip, Palette::White);
-  m_diceAxisStrip->surface().setFont(QStringLiteral("MS Sans Serif"), 12, true);
+  BuiltGraph graph = buildGraph(page, kDiceGraph);
+  m_diceGraph = graph.graph;
+  m_diceGraphHidden = std::move(graph.hidden);
+  m_diceAxisStrip = graph.strip;
 
   title(page, kDiceTitle);
   m_diceBar = bar(page, kDiceBar);

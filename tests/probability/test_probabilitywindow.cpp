@@ -174,13 +174,13 @@ TEST_F(ProbabilityWindow, ControlsStandWhereTheLayoutPutsThem) {
   QWidget* const countsPanel = window->dropsReadOut()->parentWidget();
 
   std::vector<Placed> placed = {
-      {window->coinGraph(), kCoinGraph, coins},
-      {window->coinAxisStrip(), kCoinAxisStrip, coins},
+      {window->coinGraph(), kCoinGraph.graph, coins},
+      {window->coinAxisStrip(), kCoinGraph.strip, coins},
       {window->coinsBar(), kCoinsBar.place, coins},
       {window->flipsBar(), kFlipsBar.place, coins},
       {window->coinTotalsFrame(), kCoinTotalsFrame, coins},
-      {window->diceGraph(), kDiceGraph, dice},
-      {window->diceAxisStrip(), kDiceAxisStrip, dice},
+      {window->diceGraph(), kDiceGraph.graph, dice},
+      {window->diceAxisStrip(), kDiceGraph.strip, dice},
       {window->diceBar(), kDiceBar.place, dice},
       {window->rollsBar(), kRollsBar.place, dice},
       {window->boardPicture(), kBoardPicture, marbles},
@@ -270,10 +270,10 @@ TEST_F(ProbabilityWindow, ControlsStandWhereTheLayoutPutsThem) {
 
   // The fixed captions, found by what they say in their containers.
   std::vector<std::pair<QWidget*, ControlSpec>> titles = {
-      {coins, kCoinLegend[0].caption}, {coins, kCoinLegend[1].caption}, {coins, kCoinAxisTitle},
-      {coins, kCoinsTitle},            {coins, kFlipsTitle},            {dice, kDiceLegend[0].caption},
-      {dice, kDiceLegend[1].caption},  {dice, kDiceAxisTitle},          {dice, kDiceTitle},
-      {dice, kRollsTitle},             {dice, kRollCountTitle},         {dice, kDiceTotalTitle},
+      {coins, kCoinGraph.legend[0].caption}, {coins, kCoinGraph.legend[1].caption}, {coins, kCoinGraph.axisTitle},
+      {coins, kCoinsTitle},                  {coins, kFlipsTitle},                  {dice, kDiceGraph.legend[0].caption},
+      {dice, kDiceGraph.legend[1].caption},  {dice, kDiceGraph.axisTitle},          {dice, kDiceTitle},
+      {dice, kRollsTitle},                   {dice, kRollCountTitle},               {dice, kDiceTotalTitle},
   };
   for (const ControlSpec& row : kCoinTotalsTitles) titles.push_back({coinTotals, row});
   for (const ControlSpec& row : kMarbleTotalsTitles) titles.push_back({binTotals, row});
