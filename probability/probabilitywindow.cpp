@@ -31,7 +31,7 @@ using namespace layout;
 namespace {
 
 // The help file; each page has its own topic, from the coins' on in tab order.
-const QString kHelpFile = QStringLiteral("vtrel.hlp");
+constexpr const char* kHelpFile = "vtrel.hlp";
 constexpr int kFirstHelpTopic = 13;
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
@@ -67,8 +67,8 @@ plat::CommandButton* button(QWidget* parent, const plat::ControlSpec& row, std::
   return b;
 }
 
-// A picture with a border, which it takes before its size so the drawing surface inside
-// is measured within the border from the start.
+// A picture inside a border. The border comes before the place, so the drawing surface is
+// sized to the inside of the border as the picture is placed.
 plat::PictureBox* framedPicture(QWidget* parent, const plat::ControlSpec& row, rt::Colour back) {
   auto* p = new plat::PictureBox(parent, back);
   p->setBorder(true);
