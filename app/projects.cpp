@@ -4,7 +4,7 @@
 #include "lander/landerwindow.h"
 #include "levers/leverswindow.h"
 #include "pendulum/pendulumwindow.h"
-#include "probability/frmprob.h"
+#include "probability/probabilitywindow.h"
 #include "robotics/roboticswindow.h"
 #include "rocketry/rocketrywindow.h"
 #include "trajectories/trajectorieswindow.h"
@@ -22,5 +22,5 @@ void registerProjects(shell::MenuWindow& menu) {
   menu.setProject(7, [] { return new robot::RoboticsWindow(); });
   menu.setProject(8, [] { return new traj::TrajectoriesWindow(); });
   menu.setProject(9, [] { return new rocket::RocketryWindow(); });
-  menu.setProject(10, [] { return new prob::frmProb(); });
+  menu.setProject(10, [] { return new prob::ProbabilityWindow(); });
 }

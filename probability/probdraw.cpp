@@ -4,13 +4,11 @@
 
 #include "platform/surface.h"
 #include "runtime/convert.h"
+#include "runtime/palette.h"
 
 namespace prob {
 
 namespace {
-constexpr rt::Colour kBlack = 0x000000;
-constexpr rt::Colour kWhite = 0xFFFFFF;
-constexpr rt::Colour kRed = 0x0000FF;
 
 void polyline(plat::Surface& s, const std::vector<std::pair<double, double>>& pts, rt::Colour c) {
   if (pts.empty()) return;
@@ -22,8 +20,8 @@ void polyline(plat::Surface& s, const std::vector<std::pair<double, double>>& pt
 void DrawGraph(plat::ImageSurface& hidden, plat::ImageSurface& shown, const GraphSpec& g) {
   hidden.setScale(g.left, g.top, g.right, g.bottom);
   hidden.cls();
-  polyline(hidden, g.theory, kRed);
-  polyline(hidden, g.actual, kBlack);
+  polyline(hidden, g.theory, Palette::Red);
+  polyline(hidden, g.actual, Palette::Black);
   plat::bitBlt(shown, 0, 0, hidden.deviceWidth(), hidden.deviceHeight(), hidden, 0, 0);
 }
 
@@ -39,7 +37,7 @@ void DrawAxisStrip(plat::Surface& strip, const GraphSpec& g) {
 
 void DrawMarbleBoard(plat::Surface& b, int16_t xu, int16_t yu) {
   b.cls();
-  b.setForeColor(kBlack);
+  b.setForeColor(Palette::Black);
   b.setDrawWidth(3);
   // Seven bin walls and the floor.
   for (int i = 0; i < 7; ++i) {
@@ -54,11 +52,11 @@ void DrawMarbleBoard(plat::Surface& b, int16_t xu, int16_t yu) {
   b.lineTo(12.5 * xu, 7.5 * yu);
   // Fifteen pegs in five rows, two columns apart.
   b.setDrawWidth(1);
-  b.setFillColor(kWhite);
+  b.setFillColor(Palette::White);
   b.setFillStyle(plat::FillSolid);
   int px = rt::CInt(6.5 * xu), py = rt::CInt(2.5 * yu);
   for (int j = 1; j <= 5; ++j) {
-    for (int k = 0; k < j; ++k) b.circle(px + 2 * k * xu, py, 30, kBlack);
+    for (int k = 0; k < j; ++k) b.circle(px + 2 * k * xu, py, 30, Palette::Black);
     px -= xu;
     py += yu;
   }
@@ -77,7 +75,7 @@ void DrawMarbleBoard(plat::Surface& b, int16_t xu, int16_t yu) {
 void DrawMarbleAt(plat::Surface& b, int16_t xu, int16_t yu, float col, float row, rt::Colour colour) {
   b.setFillStyle(plat::FillSolid);
   b.setFillColor(colour);
-  b.circle(double(col) * xu, double(row) * yu, 0.5 * yu, kBlack);
+  b.circle(double(col) * xu, double(row) * yu, 0.5 * yu, Palette::Black);
   b.refresh();
 }
 
@@ -89,7 +87,7 @@ void EraseMarbleAt(plat::Surface& b, int16_t xu, int16_t yu, float col, float ro
 }
 
 void DrawRuledLine(plat::Surface& sheet, int16_t y, int width) {
-  sheet.line(0, y, width, y, kWhite);
+  sheet.line(0, y, width, y, Palette::White);
 }
 
 void DrawToothpickLine(plat::Surface& sheet, double x1, double y1, double x2, double y2, rt::Colour colour) {

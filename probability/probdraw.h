@@ -12,8 +12,6 @@ class Surface;
 
 namespace prob {
 
-inline constexpr rt::Colour kLightYellow = 0x00C0FFFF;  // red 255, green 255, blue 192
-
 // Draws the graph on the hidden surface (theory in red, the actual frequencies in black)
 // and copies it whole onto the shown one, so the graph never shows half drawn.
 void DrawGraph(plat::ImageSurface& hidden, plat::ImageSurface& shown, const GraphSpec& g);

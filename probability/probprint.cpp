@@ -8,12 +8,12 @@
 #include "probability/probtables.h"
 #include "runtime/convert.h"
 #include "runtime/numfmt.h"
+#include "runtime/palette.h"
 
 namespace prob {
 
 namespace {
 
-constexpr rt::Colour kBlack = 0x000000;
 const QString kGap = QStringLiteral("   ");
 
 QString str(int16_t v) { return QString::fromStdString(rt::Str(v)); }
@@ -23,7 +23,7 @@ void printTop(plat::Surface& p, const QString& word, const QString& summary) {
   p.setFont(QStringLiteral("Courier New"), 12);
   p.setFontBold(false);
   p.setScale(0, 0, 850, 1100);
-  p.setForeColor(kBlack);
+  p.setForeColor(Palette::Black);
   p.moveTo(100, 100);
   p.print(QStringLiteral("Probability"));
   p.newLine();
@@ -70,10 +70,10 @@ void printPicture(plat::Surface& p, const Picture& picture, double x, double y0,
   p.paintPicture(picture, x, y0, w, h);
   p.setDrawWidth(2);
   p.moveTo(x + w, y0 + h);
-  p.lineTo(x + w, y0, kBlack);
-  p.lineTo(x, y0, kBlack);
-  p.lineTo(x, y0 + h, kBlack);
-  p.lineTo(x + w, y0 + h, kBlack);
+  p.lineTo(x + w, y0, Palette::Black);
+  p.lineTo(x, y0, Palette::Black);
+  p.lineTo(x, y0 + h, Palette::Black);
+  p.lineTo(x + w, y0 + h, Palette::Black);
   p.setDrawWidth(1);
 }
 

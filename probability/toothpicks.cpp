@@ -4,8 +4,16 @@
 
 #include "runtime/convert.h"
 #include "runtime/numfmt.h"
+#include "runtime/physics.h"
 
 namespace prob {
+
+namespace {
+// A whole turn in single precision. Doubling a single is exact, so this is the very single
+// 6.28318 that the angles are drawn over.
+constexpr float kFullTurn = 2 * phys::PiSingle;
+static_assert(kFullTurn == 6.28318f);
+}  // namespace
 
 ToothpickHost::~ToothpickHost() = default;
 
@@ -45,7 +53,7 @@ Toothpick ToothpickDrop::Place(int w, int16_t l, float r1, float r2, float r3) {
   // six spacings high around the six lines.
   t.xc = rt::CInt(float(w - l) * r1 + half);
   t.yc = rt::CInt(float(6 * l) * r2 + half);
-  t.angle = 3.14159f - 6.28318f * r3;
+  t.angle = phys::PiSingle - kFullTurn * r3;
   const double s = std::sin(double(t.angle)), c = std::cos(double(t.angle));
   t.y1 = rt::CInt(t.yc - double(half) * s);
   t.y2 = rt::CInt(t.yc + double(half) * s);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "probability/marbles.h"
+#include "runtime/palette.h"
 #include "runtime/random.h"
 #include "tests/support/manualsources.h"
 
@@ -60,7 +61,7 @@ TEST_F(Board, AMarbleFallsSixRowsAndLandsInItsBin) {
   board.StartPause();
   EXPECT_EQ(board.MarbleCol(), 6.5f);
   EXPECT_EQ(board.MarbleRow(), 0.5f);
-  EXPECT_EQ(host.colours.back(), rt::QBColor(9));
+  EXPECT_EQ(host.colours.back(), Palette::Blue);
   for (int t = 0; t < 5; ++t) board.Tick();
   EXPECT_EQ(board.TotalMarbles(), 0);
   EXPECT_EQ(board.MarbleRow(), 5.5f);
@@ -92,7 +93,7 @@ TEST_F(Board, FiveBouncesToTheLeftLandInTheFirstBin) {
   for (int t = 0; t < 6; ++t) b.Tick();
   EXPECT_EQ(b.BinCount(0), 1);
   EXPECT_EQ(host.marks[host.marks.size() - 2].col, 1.5f);
-  EXPECT_EQ(host.colours.back(), rt::QBColor(13));  // Int(5 x 0.9) = 4
+  EXPECT_EQ(host.colours.back(), Palette::Magenta);  // Int(5 x 0.9) = 4
 }
 
 TEST_F(Board, StacksRiseOneRowPerMarble) {

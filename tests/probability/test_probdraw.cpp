@@ -5,6 +5,7 @@
 #include "platform/surface.h"
 #include "probability/coinsdice.h"
 #include "probability/probdraw.h"
+#include "runtime/palette.h"
 #include "runtime/random.h"
 #include "tests/support/manualsources.h"
 #include "tests/support/doubles.h"
@@ -13,8 +14,6 @@ namespace {
 
 using namespace prob;
 
-constexpr rt::Colour kRed = 0x0000FF;
-constexpr rt::Colour kBlack = 0x000000;
 
 int count(const plat::ImageSurface& s, rt::Colour c) {
   int n = 0;
@@ -29,13 +28,13 @@ TEST(Graph, TheoryAloneUntilTheFirstThrowThenBothLines) {
   coins.SetNumCoins(5);
   plat::ImageSurface hidden(369, 257), shown(369, 257);
   DrawGraph(hidden, shown, coins.Graph());
-  EXPECT_GT(count(shown, kRed), 300);
-  EXPECT_EQ(count(shown, kBlack), 0);
+  EXPECT_GT(count(shown, Palette::Red), 300);
+  EXPECT_EQ(count(shown, Palette::Black), 0);
   EXPECT_EQ(shown.image(), hidden.image());
 
   coins.FlipCoins();
   DrawGraph(hidden, shown, coins.Graph());
-  EXPECT_GT(count(shown, kBlack), 300);
+  EXPECT_GT(count(shown, Palette::Black), 300);
   EXPECT_EQ(shown.image(), hidden.image());
   // The theory line's top (10/32 at 1.2 x 10/32) stands a sixth of the way down.
   EXPECT_NEAR(hidden.toDeviceY(10.0 / 32), 257.0 / 6, 0.5);
@@ -64,7 +63,7 @@ TEST(Graph, AxisDigitsAreCentredUnderTheirValues) {
 }
 
 TEST(MarbleBoardPicture, WallsFunnelPegsAndBinNumbers) {
-  plat::RecordingSurface board(271, 383, kLightYellow);
+  plat::RecordingSurface board(271, 383, Palette::PaleYellow);
   DrawMarbleBoard(board, 315, 199);
   // Seven walls, the floor and the funnel's four strokes.
   EXPECT_EQ(board.countOps("line"), 12);
@@ -88,11 +87,11 @@ TEST(MarbleBoardPicture, WallsFunnelPegsAndBinNumbers) {
 }
 
 TEST(MarbleBoardPicture, AnErasedMarbleLeavesNoTrace) {
-  plat::ImageSurface board(271, 383, kLightYellow);
+  plat::ImageSurface board(271, 383, Palette::PaleYellow);
   DrawMarbleBoard(board, 315, 199);
   const QImage empty = board.image();
-  DrawMarbleAt(board, 315, 199, 6.5f, 0.5f, rt::QBColor(12));
-  EXPECT_GT(count(board, rt::QBColor(12)), 50);
+  DrawMarbleAt(board, 315, 199, 6.5f, 0.5f, Palette::Red);
+  EXPECT_GT(count(board, Palette::Red), 50);
   EraseMarbleAt(board, 315, 199, 6.5f, 0.5f);
   EXPECT_EQ(board.image(), empty);
 }

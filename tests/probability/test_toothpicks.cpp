@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "probability/toothpicks.h"
+#include "runtime/palette.h"
 #include "runtime/random.h"
 #include "tests/support/manualsources.h"
 
@@ -107,7 +108,7 @@ TEST(Toothpicks, ReadOutBeforeTheFirstCrossingAndAfterClear) {
   EXPECT_EQ(d.HitsText(), "0");
   // A missing toothpick has every line redrawn over it; its colour is light blue.
   EXPECT_EQ(s.lines.size(), 12u);
-  EXPECT_EQ(s.colours.back(), rt::QBColor(9));
+  EXPECT_EQ(s.colours.back(), Palette::Blue);
   d.Clear();
   EXPECT_EQ(d.PiText(), "");
   EXPECT_EQ(d.DropsText(), "0");
@@ -129,7 +130,7 @@ TEST(Toothpicks, ACrossingEndsTheRedrawingOfLines) {
   EXPECT_EQ(d.Last().y2, 3163);
   EXPECT_EQ(s.lines, (std::vector<int16_t>{791, 1582, 2373}));
   EXPECT_EQ(d.TotalHits(), 1);
-  EXPECT_EQ(s.colours.back(), rt::QBColor(14));
+  EXPECT_EQ(s.colours.back(), Palette::Yellow);
 }
 
 TEST(Toothpicks, ABatchOfOneDropsOneAndStops) {

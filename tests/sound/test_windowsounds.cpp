@@ -35,7 +35,7 @@
 #include "platform/image.h"
 #include "platform/picturebox.h"
 #include "platform/spinbutton.h"
-#include "probability/frmprob.h"
+#include "probability/probabilitywindow.h"
 #include "robotics/roboticswindow.h"
 #include "rocketry/rocketrywindow.h"
 #include "shell/clocks.h"
@@ -285,21 +285,21 @@ TEST_F(LanderSounds, ACrashIsHeardWholeWithItsTextShowingAndASafeLandingToo) {
 TEST_F(WindowSounds, MarbleBoingsAtEachStepAndDingsWhenItLands) {
   soundcheck::Listening::writeTone(dir.path(), "boing.wav", 0.25);
   rt::ScriptedRandom random{{0.1f, 0.7f}};
-  prob::frmProb::useRandomSource(&random);
+  shell::setRandomSource(&random);
   ASSERT_NO_FATAL_FAILURE(ears.begin());
-  auto* w = openProject<prob::frmProb>(10);
+  auto* w = openProject<prob::ProbabilityWindow>(10);
   ASSERT_TRUE(w);
-  w->sstProb()->setTab(1);
-  w->cmdDropBall()->click();
+  w->experimentTabs()->setTab(1);
+  w->dropMarblesButton()->click();
   // The steps come further apart than the timer's, so each boing is heard whole but the last;
   // no event is handled between them, so the timer adds no steps of its own.
   for (int t = 0; t < 6; ++t) {
-    w->timDropBall()->fire();
+    w->marbleTimer()->fire();
     std::this_thread::sleep_for(std::chrono::milliseconds(400));
   }
-  w->cmdDropBall()->click();  // Pause: no further marble
+  w->dropMarblesButton()->click();  // Pause: no further marble
   const auto heard = ears.end("marbles.raw");
-  prob::frmProb::useRandomSource(nullptr);
+  shell::setRandomSource(nullptr);
   const auto plays = ears.log->plays();
   ASSERT_EQ(plays.size(), 7u);
   for (const auto& p : plays) EXPECT_FALSE(p.wait);

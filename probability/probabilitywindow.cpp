@@ -1,0 +1,625 @@
+#include "probability/probabilitywindow.h"
+
+#include "platform/button.h"
+#include "platform/image.h"
+#include "platform/label.h"
+#include "platform/layout.h"
+#include "platform/lineoverlay.h"
+#include "platform/panel.h"
+#include "platform/picturebox.h"
+#include "platform/printer.h"
+#include "platform/scrollbar.h"
+#include "platform/services.h"
+#include "platform/surface.h"
+#include "platform/tabcontrol.h"
+#include "platform/timer.h"
+#include "probability/probabilitylayout.h"
+#include "probability/probdraw.h"
+#include "probability/probprint.h"
+#include "runtime/numfmt.h"
+#include "runtime/palette.h"
+#include "runtime/random.h"
+#include "shell/clocks.h"
+#include "shell/programfolder.h"
+#include "shell/settings.h"
+#include "shell/sounds.h"
+
+namespace prob {
+
+using namespace layout;
+
+namespace {
+
+// The help file; each page has its own topic, from the coins' on in tab order.
+constexpr const char* kHelpFile = "vtrel.hlp";
+constexpr int kFirstHelpTopic = 13;
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+// A caption that lets its container show through.
+plat::Label* title(QWidget* parent, const plat::ControlSpec& row, plat::Label::Align align = plat::Label::Left) {
+  auto* lb = plat::build<plat::Label>(parent, row);
+  lb->setAlignment(align);
+  lb->setTransparent();
+  return lb;
+}
+
+// A read-out: centred in a box with a border, in the colours of its row.
+plat::Label* readOut(QWidget* parent, const plat::ControlSpec& row) {
+  auto* lb = plat::build<plat::Label>(parent, row);
+  lb->setAlignment(plat::Label::Center);
+  lb->setBorder(true);
+  return lb;
+}
+
+plat::ScrollBar* bar(QWidget* parent, const BarSpec& spec) {
+  auto* b = new plat::HScrollBar(parent);
+  b->setRange(1, spec.max);
+  b->setLargeChange(spec.largeChange);
+  b->setAccessibleCaption(QString::fromLatin1(spec.name));
+  plat::applySpec(b, spec.place);
+  return b;
+}
+
+plat::CommandButton* button(QWidget* parent, const plat::ControlSpec& row, std::function<void()> click) {
+  auto* b = plat::build<plat::CommandButton>(parent, row);
+  b->onClick = std::move(click);
+  return b;
+}
+
+// A picture inside a border. The border comes before the place, so the drawing surface is
+// sized to the inside of the border as the picture is placed.
+plat::PictureBox* framedPicture(QWidget* parent, const plat::ControlSpec& row, rt::Colour back) {
+  auto* p = new plat::PictureBox(parent, back);
+  p->setBorder(true);
+  plat::applySpec(p, row);
+  return p;
+}
+
+plat::Timer* timer(QObject* owner, int intervalMs, std::function<void()> tick) {
+  auto* t = new plat::Timer(owner);
+  t->setInterval(intervalMs);
+  t->onTimer = std::move(tick);
+  return t;
+}
+
+// Sets a bar from a stored value without its Change firing; the caller runs Change itself,
+// once, as the load step does whether or not the value moved.
+void setQuietly(plat::ScrollBar* b, int v) {
+  auto change = std::move(b->onChange);
+  b->onChange = nullptr;
+  b->setValue(v);
+  b->onChange = std::move(change);
+}
+
+// A legend entry: a short line in the entry's colour to the left of its caption.
+void legend(QWidget* page, const LegendSpec& entry) {
+  const plat::ControlSpec& c = entry.caption;
+  auto* line = new plat::Line(page);
+  line->setBorderColor(entry.colour);
+  line->setBorderWidth(2);
+  line->setEndsTwips(c.left - 600, c.top + 120, c.left - 120, c.top + 120);
+  title(page, c);
+}
+
+// The stretched pictures of a row of coins or dice.
+template <size_t N>
+void buildImages(QWidget* page, const ControlSpec (&rows)[N], std::array<plat::ImageBox*, N>& images) {
+  for (size_t s = 0; s < N; ++s) {
+    images[s] = plat::build<plat::ImageBox>(page, rows[s]);
+    images[s]->setStretch(true);
+  }
+}
+
+// A frequency graph as its rows place it. The graph is drawn whole on a hidden copy of its
+// size and then shown, so it never shows half drawn.
+struct BuiltGraph {
+  plat::PictureBox* graph;
+  std::unique_ptr<plat::ImageSurface> hidden;
+  plat::PictureBox* strip;
+};
+
+BuiltGraph buildGraph(QWidget* page, const GraphRows& rows) {
+  for (const LegendSpec& entry : rows.legend) legend(page, entry);
+  title(page, rows.axisTitle, plat::Label::Center);
+  BuiltGraph g;
+  g.graph = plat::build<plat::PictureBox>(page, rows.graph, Palette::White);
+  g.hidden = std::make_unique<plat::ImageSurface>(g.graph->surface().deviceWidth(), g.graph->surface().deviceHeight(),
+                                                  Palette::White);
+  g.strip = plat::build<plat::PictureBox>(page, rows.strip, Palette::White);
+  g.strip->surface().setFont(QStringLiteral("MS Sans Serif"), 12, true);
+  return g;
+}
+
+}  // namespace
+
+ProbabilityWindow::ProbabilityWindow() {
+  setCaption(QStringLiteral("Probability"));
+  setBackColor(Palette::PaleYellow);
+  setClientSizeTwips(kClientWidth, kClientHeight);
+  setHelp(kHelpFile, kFirstHelpTopic);
+
+  m_experimentTabs = new plat::TabControl(this, 4);
+  plat::applySpec(m_experimentTabs, kTabs);
+  m_experimentTabs->setBackColor(Palette::PaleYellow);
+  for (int i = 0; i < 4; ++i) m_experimentTabs->setTabCaption(i, QString::fromLatin1(kTabCaptions[i]));
+  // Help and F1 open the topic of the page in front.
+  m_experimentTabs->onClick = [this](int) { setHelp(kHelpFile, kFirstHelpTopic + m_experimentTabs->tab()); };
+
+  buildCoinsPage(m_experimentTabs->page(CoinsPage));
+  buildMarblesPage(m_experimentTabs->page(MarblesPage));
+  buildDicePage(m_experimentTabs->page(DicePage));
+  buildToothpicksPage(m_experimentTabs->page(ToothpicksPage));
+}
+
+ProbabilityWindow::~ProbabilityWindow() = default;
+
+void ProbabilityWindow::addHelpAndExit(QWidget* page, int index) {
+  m_helpButtons.set(index, button(page, kHelpButtons[index], [this] { showHelp(); }));
+  m_exitButtons.set(index, button(page, kExitButtons[index], [this] { leaveWindow(); }));
+}
+
+// -- the pages ------------------------------------------------------------------------------
+
+void ProbabilityWindow::buildCoinsPage(QWidget* page) {
+  buildImages(page, kCoinImages, m_coinImages);
+  BuiltGraph graph = buildGraph(page, kCoinGraph);
+  m_coinGraph = graph.graph;
+  m_coinGraphHidden = std::move(graph.hidden);
+  m_coinAxisStrip = graph.strip;
+
+  title(page, kCoinsTitle);
+  m_coinsBar = bar(page, kCoinsBar);
+  m_coinsReadOut = readOut(page, kCoinsReadOut);
+  title(page, kFlipsTitle);
+  m_flipsBar = bar(page, kFlipsBar);
+  m_flipsReadOut = readOut(page, kFlipsReadOut);
+  buildCoinsTotals(page);
+
+  m_flipButton = button(page, kFlipButton, [this] { startPauseFlips(); });
+  m_clearCoinsButton = button(page, kClearCoinsButton, [this] { clearCoins(); });
+  m_printCoinsButton = button(page, kPrintCoinsButton, [this] { printCoins(); });
+  addHelpAndExit(page, CoinsPage);
+
+  m_flipTimer = timer(this, 100, [this] { flipStep(); });
+  m_coinsBar->onChange = m_coinsBar->onScroll = [this] { setCoinCount(); };
+  m_flipsBar->onChange = m_flipsBar->onScroll = [this] { setFlipCount(); };
+}
+
+void ProbabilityWindow::buildCoinsTotals(QWidget* page) {
+  m_coinTotalsFrame = plat::build<plat::Frame>(page, kCoinTotalsFrame);
+  for (const ControlSpec& row : kCoinTotalsTitles) title(m_coinTotalsFrame, row, plat::Label::Center);
+  for (size_t k = 0; k <= 5; ++k) {
+    m_headsLabels[k] = readOut(m_coinTotalsFrame, kHeadsLabels[k]);
+    m_headsActual[k] = readOut(m_coinTotalsFrame, kHeadsActual[k]);
+    m_headsTheory[k] = readOut(m_coinTotalsFrame, kHeadsTheory[k]);
+  }
+}
+
+void ProbabilityWindow::buildDicePage(QWidget* page) {
+  buildImages(page, kDieImages, m_dieImages);
+  BuiltGraph graph = buildGraph(page, kDiceGraph);
+  m_diceGraph = graph.graph;
+  m_diceGraphHidden = std::move(graph.hidden);
+  m_diceAxisStrip = graph.strip;
+
+  title(page, kDiceTitle);
+  m_diceBar = bar(page, kDiceBar);
+  m_diceReadOut = readOut(page, kDiceReadOut);
+  title(page, kRollsTitle);
+  m_rollsBar = bar(page, kRollsBar);
+  m_rollsReadOut = readOut(page, kRollsReadOut);
+  title(page, kRollCountTitle);
+  m_rollCountReadOut = readOut(page, kRollCountReadOut);
+  title(page, kDiceTotalTitle);
+  m_diceTotalReadOut = readOut(page, kDiceTotalReadOut);
+
+  m_rollButton = button(page, kRollButton, [this] { startPauseRolls(); });
+  m_clearDiceButton = button(page, kClearDiceButton, [this] { clearDice(); });
+  m_printDiceButton = button(page, kPrintDiceButton, [this] { printDice(); });
+  addHelpAndExit(page, DicePage);
+
+  m_rollTimer = timer(this, 100, [this] { rollStep(); });
+  m_diceBar->onChange = m_diceBar->onScroll = [this] { setDiceCount(); };
+  m_rollsBar->onChange = m_rollsBar->onScroll = [this] { setRollCount(); };
+}
+
+void ProbabilityWindow::buildMarblesPage(QWidget* page) {
+  m_boardPicture = framedPicture(page, kBoardPicture, Palette::PaleYellow);
+  m_boardPicture->surface().setFont(QStringLiteral("Arial"), 12);
+  m_boardPicture->surface().setFontBold(false);
+
+  m_marbleTotalsFrame = plat::build<plat::Frame>(page, kMarbleTotalsFrame);
+  for (const ControlSpec& row : kMarbleTotalsTitles) title(m_marbleTotalsFrame, row, plat::Label::Center);
+  for (size_t b = 0; b < 6; ++b) {
+    title(m_marbleTotalsFrame, kBinTitles[b]);
+    m_binActual[b] = readOut(m_marbleTotalsFrame, kBinActual[b]);
+    m_binTheory[b] = readOut(m_marbleTotalsFrame, kBinTheory[b]);
+  }
+
+  m_dropMarblesButton = button(page, kDropMarblesButton, [this] { startPauseMarbles(); });
+  m_clearMarblesButton = button(page, kClearMarblesButton, [this] { clearMarbles(); });
+  m_printMarblesButton = button(page, kPrintMarblesButton, [this] { printMarbles(); });
+  addHelpAndExit(page, MarblesPage);
+
+  m_marbleTimer = timer(this, MarbleBoard::kStepMs, [this] { marbleStep(); });
+}
+
+void ProbabilityWindow::buildToothpicksPage(QWidget* page) {
+  m_sheetPicture = framedPicture(page, kSheetPicture, Palette::Black);
+  buildToothpickCounts(page);
+
+  auto* frame = plat::build<plat::Frame>(page, kGroupFrame);
+  m_groupBar = bar(frame, kGroupBar);
+  m_groupReadOut = readOut(frame, kGroupReadOut);
+  m_dropToothpicksButton = button(frame, kDropToothpicksButton, [this] { startPauseToothpicks(); });
+  m_clearToothpicksButton = button(frame, kClearToothpicksButton, [this] { clearToothpicks(); });
+  addHelpAndExit(page, ToothpicksPage);
+
+  m_toothpickTimer = timer(this, 10, [this] { toothpickStep(); });
+  m_groupBar->onChange = m_groupBar->onScroll = [this] { setDropGroup(); };
+}
+
+void ProbabilityWindow::buildToothpickCounts(QWidget* page) {
+  auto* panel = plat::build<plat::Panel>(page, kCountsPanel);
+  const ControlSpec* values[3] = {&kDropsReadOut, &kCrossingsReadOut, &kPiReadOut};
+  std::array<plat::Label*, 3> readOuts{};
+  for (size_t i = 0; i < 3; ++i) {
+    plat::build<plat::Label>(panel, kCountTitles[i])->setAlignment(plat::Label::Center);
+    readOuts[i] = readOut(panel, *values[i]);
+  }
+  m_dropsReadOut = readOuts[0];
+  m_crossingsReadOut = readOuts[1];
+  m_piReadOut = readOuts[2];
+}
+
+// -- load, help and exit --------------------------------------------------------------------
+
+void ProbabilityWindow::Form_Load() {
+  // A new run of random numbers at each opening (a source a test installed goes on as it is).
+  shell::Randomize();
+  m_loading = 1;
+  loadPictures();
+  m_experimentTabs->setTab(CoinsPage);
+
+  // Every opening starts from zero counts.
+  rt::RandomSource& random = shell::randomSource();
+  m_coins = std::make_unique<CoinsExperiment>(random);
+  m_dice = std::make_unique<DiceExperiment>(random);
+  m_marbles = std::make_unique<MarbleBoard>(random, static_cast<MarbleHost&>(*this));
+  m_picks = std::make_unique<ToothpickDrop>(random, static_cast<ToothpickHost&>(*this));
+
+  restoreCoins();
+  loadMarbles();
+  restoreDice();
+  restoreToothpicks();
+  centreOnScreen();
+  m_loading = 0;
+}
+
+void ProbabilityWindow::loadPictures() {
+  m_dingWave = shell::AppFilePath(QStringLiteral("ding.wav"));
+  m_boingWave = shell::AppFilePath(QStringLiteral("boing.wav"));
+  for (int f = 0; f < 2; ++f) m_coinFaces[size_t(f)] = plat::loadPicture(f == 0 ? "coinheads.png" : "cointails.png");
+  for (int d = 1; d <= 6; ++d) m_diceFaces[size_t(d)] = plat::loadPicture(QStringLiteral("dice%1.png").arg(d));
+}
+
+// A stored value outside a bar's range is brought into it by the bar, and its Change stores
+// the value the bar holds.
+void ProbabilityWindow::restoreCoins() {
+  setQuietly(m_flipsBar, shell::settings().NumFlips);
+  setFlipCount();
+  setQuietly(m_coinsBar, shell::settings().NumCoins);
+  setCoinCount();
+}
+
+void ProbabilityWindow::loadMarbles() {
+  m_marbles->Load(kBoardWidth, kBoardHeight);
+  ShowCounts();
+  showMarbleRunState();
+}
+
+void ProbabilityWindow::restoreDice() {
+  setQuietly(m_rollsBar, shell::settings().NumRolls);
+  setRollCount();
+  setQuietly(m_diceBar, shell::settings().NumDice);
+  setDiceCount();
+  m_dice->RandomFaces();
+  showDice();
+}
+
+void ProbabilityWindow::restoreToothpicks() {
+  m_picks->Load(kSheetWidth, kSheetHeight);
+  setQuietly(m_groupBar, shell::settings().DropGroup);
+  setDropGroup();
+  m_dropsReadOut->setCaption(QStringLiteral("0"));
+  m_crossingsReadOut->setCaption(QStringLiteral("0"));
+  m_piReadOut->setCaption(QString());
+  showPicksRunState();
+}
+
+void ProbabilityWindow::Form_Unload() {
+  // Running experiments end with the window.
+  for (plat::Timer* t : {m_flipTimer, m_rollTimer, m_marbleTimer, m_toothpickTimer}) t->setEnabled(false);
+}
+
+void ProbabilityWindow::leaveWindow() {
+  Unload();
+  returnToMenu();
+}
+
+void ProbabilityWindow::closeFromTitleBar() { leaveWindow(); }
+
+// -- coins ----------------------------------------------------------------------------------
+
+void ProbabilityWindow::setCoinCount() {
+  const int16_t n = int16_t(m_coinsBar->value());
+  shell::settings().NumCoins = n;
+  m_coinsReadOut->setCaption(q(rt::Format(n, "#")));
+  m_coinsReadOut->refresh();
+  m_coins->SetNumCoins(n);
+  showCoins();
+  DrawAxisStrip(m_coinAxisStrip->surface(), m_coins->Graph());
+  if (!m_loading) m_flipButton->setFocus();
+}
+
+void ProbabilityWindow::setFlipCount() {
+  const int16_t n = int16_t(m_flipsBar->value());
+  shell::settings().NumFlips = n;
+  m_coins->SetNumFlips(n);
+  m_flipsReadOut->setCaption(q(rt::Format(n, "###")));
+  m_flipsReadOut->refresh();
+  if (!m_loading) m_flipButton->setFocus();
+}
+
+void ProbabilityWindow::startPauseFlips() {
+  m_coins->StartPause();
+  showCoinsRunState();
+  m_flipButton->setFocus();
+}
+
+void ProbabilityWindow::flipStep() {
+  m_coins->Tick();
+  showCoins();
+  showCoinsRunState();
+}
+
+void ProbabilityWindow::clearCoins() {
+  m_coins->Clear();
+  showCoins();
+  DrawAxisStrip(m_coinAxisStrip->surface(), m_coins->Graph());
+}
+
+void ProbabilityWindow::showCoins() {
+  const CoinsExperiment& c = *m_coins;
+  for (int s = 0; s < 5; ++s) {
+    const int face = c.Face(s);
+    m_coinImages[size_t(s)]->setVisible(face >= 0);
+    if (face >= 0) {
+      m_coinImages[size_t(s)]->setPicture(m_coinFaces[size_t(face)]);
+      m_coinImages[size_t(s)]->setAccessibleName(face == 0 ? QStringLiteral("Heads") : QStringLiteral("Tails"));
+    }
+  }
+  m_coinTotalsFrame->setCaption(q(c.FrameCaption()));
+  for (int k = 0; k <= 5; ++k) {
+    const bool on = c.RowVisible(k);
+    m_headsLabels[size_t(k)]->setVisible(on);
+    m_headsActual[size_t(k)]->setVisible(on);
+    m_headsTheory[size_t(k)]->setVisible(on);
+    m_headsActual[size_t(k)]->setCaption(q(c.ActualText(k)));
+    m_headsTheory[size_t(k)]->setCaption(q(c.TheoryText(k)));
+  }
+  drawCoinGraph();
+}
+
+void ProbabilityWindow::drawCoinGraph() { DrawGraph(*m_coinGraphHidden, m_coinGraph->surface(), m_coins->Graph()); }
+
+void ProbabilityWindow::showCoinsRunState() {
+  const bool stopped = !m_coins->Running();
+  m_flipTimer->setEnabled(!stopped);
+  m_coinsBar->setEnabled(stopped);
+  m_flipsBar->setEnabled(stopped);
+  m_clearCoinsButton->setEnabled(stopped);
+  m_printCoinsButton->setEnabled(stopped);
+  m_flipButton->setCaption(q(m_coins->ButtonCaption()));
+}
+
+void ProbabilityWindow::printCoins() {
+  if (!plat::askPrinterReady(QStringLiteral("Print Coins Results"))) return;
+  PrintCoins(plat::printer(), *m_coins, *m_coinGraphHidden, m_coinAxisStrip->surface());
+  plat::printer().endDoc();
+}
+
+// -- dice -----------------------------------------------------------------------------------
+
+void ProbabilityWindow::setDiceCount() {
+  const int16_t n = int16_t(m_diceBar->value());
+  shell::settings().NumDice = n;
+  m_diceReadOut->setCaption(q(rt::Format(n, "#")));
+  m_diceReadOut->refresh();
+  m_dice->SetNumDice(n);
+  showDice();
+  DrawAxisStrip(m_diceAxisStrip->surface(), m_dice->Graph());
+  if (!m_loading) m_rollButton->setFocus();
+}
+
+void ProbabilityWindow::setRollCount() {
+  const int16_t n = int16_t(m_rollsBar->value());
+  shell::settings().NumRolls = n;
+  m_dice->SetNumRolls(n);
+  m_rollsReadOut->setCaption(q(rt::Format(n, "###")));
+  m_rollsReadOut->refresh();
+  if (!m_loading) m_rollButton->setFocus();
+}
+
+void ProbabilityWindow::startPauseRolls() {
+  m_dice->StartPause();
+  showDiceRunState();
+  m_rollButton->setFocus();
+}
+
+void ProbabilityWindow::rollStep() {
+  m_dice->Tick();
+  showDice();
+  showDiceRunState();
+}
+
+void ProbabilityWindow::clearDice() {
+  m_dice->Clear();
+  showDice();
+  DrawAxisStrip(m_diceAxisStrip->surface(), m_dice->Graph());
+}
+
+void ProbabilityWindow::showDice() {
+  const DiceExperiment& d = *m_dice;
+  for (int s = 0; s < 5; ++s) {
+    m_dieImages[size_t(s)]->setVisible(d.SlotVisible(s));
+    m_dieImages[size_t(s)]->setPicture(m_diceFaces[size_t(d.Face(s))]);
+    m_dieImages[size_t(s)]->setAccessibleName(QStringLiteral("Die showing %1").arg(d.Face(s)));
+  }
+  m_rollCountReadOut->setCaption(q(d.RollsText()));
+  m_diceTotalReadOut->setCaption(q(d.TotalText()));
+  drawDiceGraph();
+}
+
+void ProbabilityWindow::drawDiceGraph() { DrawGraph(*m_diceGraphHidden, m_diceGraph->surface(), m_dice->Graph()); }
+
+void ProbabilityWindow::showDiceRunState() {
+  const bool stopped = !m_dice->Running();
+  m_rollTimer->setEnabled(!stopped);
+  m_diceBar->setEnabled(stopped);
+  m_rollsBar->setEnabled(stopped);
+  m_clearDiceButton->setEnabled(stopped);
+  m_printDiceButton->setEnabled(stopped);
+  m_rollButton->setCaption(q(m_dice->ButtonCaption()));
+}
+
+void ProbabilityWindow::printDice() {
+  if (!plat::askPrinterReady(QStringLiteral("Print Dice Results"))) return;
+  PrintDice(plat::printer(), *m_dice, *m_diceGraphHidden, m_diceAxisStrip->surface());
+  plat::printer().endDoc();
+}
+
+// -- marbles --------------------------------------------------------------------------------
+
+void ProbabilityWindow::startPauseMarbles() {
+  m_marbles->StartPause();
+  showMarbleRunState();
+  m_dropMarblesButton->setFocus();
+}
+
+void ProbabilityWindow::marbleStep() {
+  m_marbles->Tick();
+  showMarbleRunState();
+}
+
+void ProbabilityWindow::clearMarbles() {
+  m_marbles->Clear();
+  m_dropMarblesButton->setFocus();
+}
+
+void ProbabilityWindow::showMarbleRunState() {
+  const bool stopped = !m_marbles->Running();
+  m_marbleTimer->setEnabled(!stopped);
+  m_clearMarblesButton->setEnabled(stopped);
+  m_printMarblesButton->setEnabled(stopped);
+  m_dropMarblesButton->setCaption(q(m_marbles->ButtonCaption()));
+}
+
+void ProbabilityWindow::DrawBoard() {
+  DrawMarbleBoard(m_boardPicture->surface(), m_marbles->XUnit(), m_marbles->YUnit());
+}
+
+void ProbabilityWindow::DrawMarble(float col, float row, rt::Colour colour) {
+  DrawMarbleAt(m_boardPicture->surface(), m_marbles->XUnit(), m_marbles->YUnit(), col, row, colour);
+}
+
+void ProbabilityWindow::EraseMarble(float col, float row) {
+  EraseMarbleAt(m_boardPicture->surface(), m_marbles->XUnit(), m_marbles->YUnit(), col, row);
+}
+
+void ProbabilityWindow::PlayBoing() { shell::PlayWave(m_boingWave, 1); }
+
+void ProbabilityWindow::PlayDing() { shell::PlayWave(m_dingWave, 1); }
+
+void ProbabilityWindow::Delay(float seconds) { shell::Delay(seconds); }
+
+void ProbabilityWindow::ShowCounts() {
+  const MarbleBoard& m = *m_marbles;
+  m_marbleTotalsFrame->setCaption(q(m.FrameCaption()));
+  m_marbleTotalsFrame->repaint();
+  for (int b = 0; b < 6; ++b) {
+    m_binActual[size_t(b)]->setCaption(q(m.BinText(b)));
+    m_binTheory[size_t(b)]->setCaption(q(m.TheoryText(b)));
+    m_binActual[size_t(b)]->refresh();
+    m_binTheory[size_t(b)]->refresh();
+  }
+}
+
+void ProbabilityWindow::printMarbles() {
+  if (!plat::askPrinterReady(QStringLiteral("Print Marbles Results"))) return;
+  MarbleTable table;
+  table.totalMarbles = m_marbles->TotalMarbles();
+  for (int b = 0; b < 6; ++b) {
+    table.actual[size_t(b)] = m_binActual[size_t(b)]->caption();
+    table.theory[size_t(b)] = m_binTheory[size_t(b)]->caption();
+  }
+  PrintMarbles(plat::printer(), table, m_boardPicture->surface());
+  plat::printer().endDoc();
+}
+
+// -- toothpicks -----------------------------------------------------------------------------
+
+void ProbabilityWindow::setDropGroup() {
+  const int16_t n = int16_t(m_groupBar->value());
+  shell::settings().DropGroup = n;
+  m_picks->SetDropGroup(n);
+  m_groupReadOut->setCaption(q(rt::Format(n, "###")));
+  m_groupReadOut->refresh();
+  if (!m_loading) m_dropToothpicksButton->setFocus();
+}
+
+void ProbabilityWindow::startPauseToothpicks() {
+  m_picks->StartPause();
+  showPicksRunState();
+  m_dropToothpicksButton->setFocus();
+}
+
+void ProbabilityWindow::toothpickStep() {
+  m_picks->Tick();
+  const ToothpickDrop& p = *m_picks;
+  m_dropsReadOut->setCaption(q(p.DropsText()));
+  m_crossingsReadOut->setCaption(q(p.HitsText()));
+  m_piReadOut->setCaption(q(p.PiText()));
+  m_dropsReadOut->refresh();
+  m_crossingsReadOut->refresh();
+  m_piReadOut->refresh();
+  showPicksRunState();
+}
+
+void ProbabilityWindow::clearToothpicks() {
+  m_picks->Clear();
+  m_dropsReadOut->setCaption(QStringLiteral("0"));
+  m_crossingsReadOut->setCaption(QStringLiteral("0"));
+  m_piReadOut->setCaption(QString());
+  m_sheetPicture->refresh();
+  m_dropToothpicksButton->setFocus();
+}
+
+void ProbabilityWindow::showPicksRunState() {
+  const bool stopped = !m_picks->Running();
+  m_toothpickTimer->setEnabled(!stopped);
+  m_clearToothpicksButton->setEnabled(stopped);
+  m_groupBar->setEnabled(stopped);
+  m_dropToothpicksButton->setCaption(q(m_picks->ButtonCaption()));
+}
+
+void ProbabilityWindow::ClearSheet() { m_sheetPicture->surface().cls(); }
+
+void ProbabilityWindow::DrawRuledLine(int16_t y) { prob::DrawRuledLine(m_sheetPicture->surface(), y, kSheetWidth); }
+
+void ProbabilityWindow::DrawToothpick(double x1, double y1, double x2, double y2, rt::Colour colour) {
+  DrawToothpickLine(m_sheetPicture->surface(), x1, y1, x2, y2, colour);
+}
+
+}  // namespace prob

@@ -1,0 +1,560 @@
+// The probability window as a user meets it: opened from the menu with the stored values,
+// the four experiments run from their tabs, help per tab, the three printed results, and
+// leaving by Exit or the title bar.
+
+#include <gtest/gtest.h>
+
+#include "tests/support/menufixture.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFile>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/projects.h"
+#include "platform/button.h"
+#include "platform/files.h"
+#include "platform/fonts.h"
+#include "platform/image.h"
+#include "platform/label.h"
+#include "platform/colours.h"
+#include "platform/panel.h"
+#include "platform/picturebox.h"
+#include "platform/printer.h"
+#include "platform/printer_recording.h"
+#include "platform/scrollbar.h"
+#include "platform/services.h"
+#include "platform/tabcontrol.h"
+#include "platform/timer.h"
+#include "probability/probabilitylayout.h"
+#include "probability/probabilitywindow.h"
+#include "runtime/clock.h"
+#include "runtime/palette.h"
+#include "runtime/random.h"
+#include "shell/menuwindow.h"
+#include "shell/programfolder.h"
+#include "shell/clocks.h"
+#include "shell/settings.h"
+
+namespace {
+
+using Window = prob::ProbabilityWindow;
+using namespace prob::layout;
+
+// A time of day that moves on a little at every reading, so a blocking wait ends at once.
+// A control and the layout row it was built from, in its container.
+struct Placed {
+  const QWidget* control;
+  const ControlSpec& row;
+  const QWidget* container;
+};
+
+QRect pixels(const ControlSpec& r) {
+  return {plat::twipsToPixels(r.left), plat::twipsToPixels(r.top), plat::twipsToPixels(r.width),
+          plat::twipsToPixels(r.height)};
+}
+
+// The label that shows a caption among a container's own controls.
+const plat::Label* labelIn(const QWidget* container, const char* caption) {
+  for (const plat::Label* l : container->findChildren<plat::Label*>(Qt::FindDirectChildrenOnly))
+    if (l->caption() == caption) return l;
+  return nullptr;
+}
+
+class SteppingTimeOfDay : public rt::TimeOfDayClock {
+ public:
+  float seconds() override {
+    now += 0.05f;
+    return now;
+  }
+  float now = 1000;
+};
+
+class ProbabilityWindow : public MenuFixture {
+ protected:
+  void SetUp() override {
+    shell::setTimeOfDayClock(&clock);
+    shell::setRandomSource(&random);
+    MenuFixture::SetUp();
+    ASSERT_EQ(shell::settings().NumCoins, 5);
+  }
+  void TearDown() override {
+    MenuFixture::TearDown();
+    shell::setRandomSource(nullptr);
+    shell::setTimeOfDayClock(nullptr);
+  }
+
+  Window* open() { return window = openProject<Window>(10); }
+  static void runToStop(plat::Timer* t, int most = 20000) {
+    for (int i = 0; i < most && t->enabled(); ++i) t->fire();
+  }
+  static int countColour(const plat::PictureBox* p, rt::Colour c) {
+    int n = 0;
+    const auto& s = p->surface();
+    for (int y = 0; y < s.deviceHeight(); ++y)
+      for (int x = 0; x < s.deviceWidth(); ++x) n += s.pixel(x, y) == c;
+    return n;
+  }
+  // The print operations of the last document, with their positions.
+  std::vector<plat::DrawOp> printOps() const {
+    std::vector<plat::DrawOp> out;
+    for (const auto& op : printed->documents.back().pages.at(0).ops)
+      if (op.op == "print") out.push_back(op);
+    return out;
+  }
+  static const plat::DrawOp* find(const std::vector<plat::DrawOp>& ops, const QString& text, int nth = 0) {
+    for (const auto& op : ops)
+      if (op.text == text && nth-- == 0) return &op;
+    return nullptr;
+  }
+
+  SteppingTimeOfDay clock;
+  rt::ScriptedRandom random{{0.3f, 0.8f, 0.55f, 0.1f, 0.95f, 0.45f, 0.7f}};
+  QPointer<Window> window;
+};
+
+TEST_F(ProbabilityWindow, OpensWithTheStoredValuesAndZeroCounts) {
+  ASSERT_TRUE(open());
+  EXPECT_FALSE(menu->isVisible());
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->loading(), 0);
+  EXPECT_EQ(window->experimentTabs()->tab(), CoinsPage);
+
+  // Coins: five coins, 500 flips a run, every row at zero.
+  EXPECT_EQ(window->coinsReadOut()->caption(), "5");
+  EXPECT_EQ(window->flipsReadOut()->caption(), "500");
+  EXPECT_EQ(window->coinTotalsFrame()->caption(), "Totals For 0 Flips");
+  for (int k = 0; k <= 5; ++k) {
+    EXPECT_FALSE(window->headsActual(k)->isHidden());
+    EXPECT_EQ(window->headsActual(k)->caption(), "0");
+    EXPECT_EQ(window->headsTheory(k)->caption(), "0");
+    EXPECT_EQ(window->headsLabel(k)->caption(), QString::number(k));
+  }
+  for (int s = 0; s < 5; ++s) EXPECT_FALSE(window->coinImage(s)->isHidden());
+  EXPECT_EQ(window->flipButton()->caption(), "&Flip Coins");
+  // Dice: two dice in the slots 1 and 3.
+  EXPECT_EQ(window->diceReadOut()->caption(), "2");
+  EXPECT_EQ(window->rollsReadOut()->caption(), "500");
+  for (int s = 0; s < 5; ++s) EXPECT_EQ(window->dieImage(s)->isHidden(), s != 1 && s != 3) << s;
+  EXPECT_EQ(window->rollCountReadOut()->caption(), "0");
+  // Marbles and toothpicks.
+  EXPECT_EQ(window->marbleTotalsFrame()->caption(), "Totals for 0 Marbles");
+  EXPECT_EQ(window->marbles().XUnit(), 315);
+  EXPECT_EQ(window->marbles().YUnit(), 199);
+  EXPECT_EQ(window->groupReadOut()->caption(), "400");
+  EXPECT_EQ(window->dropsReadOut()->caption(), "0");
+  EXPECT_EQ(window->piReadOut()->caption(), "");
+  // The graph shows the theory line only.
+  EXPECT_GT(countColour(window->coinGraph(), Palette::Red), 100);
+  EXPECT_EQ(countColour(window->coinGraph(), Palette::Black), 0);
+  // Nothing runs.
+  for (plat::Timer* t : {window->flipTimer(), window->rollTimer(), window->marbleTimer(), window->toothpickTimer()})
+    EXPECT_FALSE(t->enabled());
+}
+
+// Where the controls stand, what the fixed captions say, and the colours and fonts the
+// layout gives them, walked row by row against the controls the window built.
+TEST_F(ProbabilityWindow, ControlsStandWhereTheLayoutPutsThem) {
+  ASSERT_TRUE(open());
+  EXPECT_EQ(window->caption(), "Probability");
+  EXPECT_EQ(window->width(), 632);  // 9480 x 6840 twips
+  EXPECT_EQ(window->height(), 456);
+  plat::TabControl* tabs = window->experimentTabs();
+  EXPECT_EQ(tabs->geometry(), pixels(kTabs));
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(tabs->tabCaption(i), kTabCaptions[i]);
+  QWidget* const coins = tabs->page(CoinsPage);
+  QWidget* const marbles = tabs->page(MarblesPage);
+  QWidget* const dice = tabs->page(DicePage);
+  QWidget* const picks = tabs->page(ToothpicksPage);
+  QWidget* const coinTotals = window->coinTotalsFrame();
+  QWidget* const binTotals = window->marbleTotalsFrame();
+  QWidget* const groupFrame = window->groupBar()->parentWidget();
+  QWidget* const countsPanel = window->dropsReadOut()->parentWidget();
+
+  std::vector<Placed> placed = {
+      {window->coinGraph(), kCoinGraph.graph, coins},
+      {window->coinAxisStrip(), kCoinGraph.strip, coins},
+      {window->coinsBar(), kCoinsBar.place, coins},
+      {window->flipsBar(), kFlipsBar.place, coins},
+      {window->coinTotalsFrame(), kCoinTotalsFrame, coins},
+      {window->diceGraph(), kDiceGraph.graph, dice},
+      {window->diceAxisStrip(), kDiceGraph.strip, dice},
+      {window->diceBar(), kDiceBar.place, dice},
+      {window->rollsBar(), kRollsBar.place, dice},
+      {window->boardPicture(), kBoardPicture, marbles},
+      {window->marbleTotalsFrame(), kMarbleTotalsFrame, marbles},
+      {window->sheetPicture(), kSheetPicture, picks},
+      {countsPanel, kCountsPanel, picks},
+      {groupFrame, kGroupFrame, picks},
+      {window->groupBar(), kGroupBar.place, groupFrame},
+  };
+  for (int s = 0; s < 5; ++s) {
+    placed.push_back({window->coinImage(s), kCoinImages[s], coins});
+    placed.push_back({window->dieImage(s), kDieImages[s], dice});
+  }
+  for (const Placed& p : placed) {
+    EXPECT_EQ(p.control->parentWidget(), p.container) << p.control->accessibleName().toStdString();
+    EXPECT_EQ(p.control->geometry(), pixels(p.row)) << p.control->accessibleName().toStdString();
+  }
+  // The bars' names for screen readers and their ranges.
+  const std::pair<plat::ScrollBar*, const BarSpec*> bars[] = {
+      {window->coinsBar(), &kCoinsBar}, {window->flipsBar(), &kFlipsBar}, {window->diceBar(), &kDiceBar},
+      {window->rollsBar(), &kRollsBar}, {window->groupBar(), &kGroupBar}};
+  for (const auto& [bar, spec] : bars) {
+    EXPECT_EQ(bar->accessibleName(), spec->name);
+    EXPECT_EQ(bar->min(), 1);
+    EXPECT_EQ(bar->max(), spec->max);
+    EXPECT_EQ(bar->largeChange(), spec->largeChange);
+  }
+
+  const std::vector<Placed> buttons = {
+      {window->flipButton(), kFlipButton, coins},
+      {window->clearCoinsButton(), kClearCoinsButton, coins},
+      {window->printCoinsButton(), kPrintCoinsButton, coins},
+      {window->rollButton(), kRollButton, dice},
+      {window->clearDiceButton(), kClearDiceButton, dice},
+      {window->printDiceButton(), kPrintDiceButton, dice},
+      {window->dropMarblesButton(), kDropMarblesButton, marbles},
+      {window->clearMarblesButton(), kClearMarblesButton, marbles},
+      {window->printMarblesButton(), kPrintMarblesButton, marbles},
+      {window->dropToothpicksButton(), kDropToothpicksButton, groupFrame},
+      {window->clearToothpicksButton(), kClearToothpicksButton, groupFrame},
+      {window->helpButton(CoinsPage), kHelpButtons[CoinsPage], coins},
+      {window->exitButton(CoinsPage), kExitButtons[CoinsPage], coins},
+      {window->helpButton(MarblesPage), kHelpButtons[MarblesPage], marbles},
+      {window->exitButton(MarblesPage), kExitButtons[MarblesPage], marbles},
+      {window->helpButton(DicePage), kHelpButtons[DicePage], dice},
+      {window->exitButton(DicePage), kExitButtons[DicePage], dice},
+      {window->helpButton(ToothpicksPage), kHelpButtons[ToothpicksPage], picks},
+      {window->exitButton(ToothpicksPage), kExitButtons[ToothpicksPage], picks},
+  };
+  for (const Placed& b : buttons) {
+    EXPECT_EQ(b.control->parentWidget(), b.container) << b.row.caption;
+    EXPECT_EQ(b.control->geometry(), pixels(b.row)) << b.row.caption;
+    EXPECT_EQ(static_cast<const plat::CommandButton*>(b.control)->caption(), b.row.caption);
+  }
+
+  // Read-outs: white boxes, each in its own ink.
+  std::vector<Placed> readOuts = {
+      {window->coinsReadOut(), kCoinsReadOut, coins},
+      {window->flipsReadOut(), kFlipsReadOut, coins},
+      {window->diceReadOut(), kDiceReadOut, dice},
+      {window->rollsReadOut(), kRollsReadOut, dice},
+      {window->rollCountReadOut(), kRollCountReadOut, dice},
+      {window->diceTotalReadOut(), kDiceTotalReadOut, dice},
+      {window->dropsReadOut(), kDropsReadOut, countsPanel},
+      {window->crossingsReadOut(), kCrossingsReadOut, countsPanel},
+      {window->piReadOut(), kPiReadOut, countsPanel},
+      {window->groupReadOut(), kGroupReadOut, groupFrame},
+  };
+  for (size_t k = 0; k <= 5; ++k) {
+    readOuts.push_back({window->headsLabel(int(k)), kHeadsLabels[k], coinTotals});
+    readOuts.push_back({window->headsActual(int(k)), kHeadsActual[k], coinTotals});
+    readOuts.push_back({window->headsTheory(int(k)), kHeadsTheory[k], coinTotals});
+    readOuts.push_back({window->binActual(int(k)), kBinActual[k], binTotals});
+    readOuts.push_back({window->binTheory(int(k)), kBinTheory[k], binTotals});
+  }
+  for (const Placed& r : readOuts) {
+    const auto* label = static_cast<const plat::Label*>(r.control);
+    const QString where = label->caption() + " at " + QString::number(r.row.left) + "," + QString::number(r.row.top);
+    EXPECT_EQ(label->parentWidget(), r.container) << where.toStdString();
+    EXPECT_EQ(label->geometry(), pixels(r.row)) << where.toStdString();
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), plat::toQColor(r.row.fore)) << where.toStdString();
+    EXPECT_EQ(label->palette().color(QPalette::Window), plat::toQColor(r.row.back)) << where.toStdString();
+    EXPECT_GT(label->frameWidth(), 0) << where.toStdString();
+    EXPECT_TRUE(label->alignment() & Qt::AlignHCenter) << where.toStdString();
+  }
+  for (size_t k = 0; k <= 5; ++k) EXPECT_EQ(window->headsLabel(int(k))->caption(), kHeadsLabels[k].caption);
+
+  // The fixed captions, found by what they say in their containers.
+  std::vector<std::pair<QWidget*, ControlSpec>> titles = {
+      {coins, kCoinGraph.legend[0].caption}, {coins, kCoinGraph.legend[1].caption}, {coins, kCoinGraph.axisTitle},
+      {coins, kCoinsTitle},                  {coins, kFlipsTitle},                  {dice, kDiceGraph.legend[0].caption},
+      {dice, kDiceGraph.legend[1].caption},  {dice, kDiceGraph.axisTitle},          {dice, kDiceTitle},
+      {dice, kRollsTitle},                   {dice, kRollCountTitle},               {dice, kDiceTotalTitle},
+  };
+  for (const ControlSpec& row : kCoinTotalsTitles) titles.push_back({coinTotals, row});
+  for (const ControlSpec& row : kMarbleTotalsTitles) titles.push_back({binTotals, row});
+  for (const ControlSpec& row : kBinTitles) titles.push_back({binTotals, row});
+  for (const ControlSpec& row : kCountTitles) titles.push_back({countsPanel, row});
+  for (const auto& [container, row] : titles) {
+    const plat::Label* label = labelIn(container, row.caption);
+    ASSERT_TRUE(label) << row.caption;
+    EXPECT_EQ(label->geometry(), pixels(row)) << row.caption;
+    if (row.font.face) {
+      EXPECT_EQ(label->font(), plat::screenFont(row.font.face, row.font.points, row.font.bold)) << row.caption;
+    }
+    if (row.back != plat::kNoColour) {
+      EXPECT_EQ(label->palette().color(QPalette::Window), plat::toQColor(row.back)) << row.caption;
+    }
+  }
+}
+
+TEST_F(ProbabilityWindow, StoredValuesOutsideTheBarsAreBroughtIntoRange) {
+  shell::SharedSettings& s = shell::settings();
+  s.NumCoins = 9;
+  s.NumFlips = 0;
+  s.NumDice = -2;
+  s.NumRolls = 800;
+  s.DropGroup = -5;
+  ASSERT_TRUE(open());
+  EXPECT_EQ(s.NumCoins, 5);
+  EXPECT_EQ(s.NumFlips, 1);
+  EXPECT_EQ(s.NumDice, 1);
+  EXPECT_EQ(s.NumRolls, 500);
+  EXPECT_EQ(s.DropGroup, 1);
+  EXPECT_EQ(window->coinsReadOut()->caption(), "5");
+  EXPECT_EQ(window->flipsReadOut()->caption(), "1");
+  EXPECT_EQ(window->diceReadOut()->caption(), "1");
+  EXPECT_EQ(window->rollsReadOut()->caption(), "500");
+  EXPECT_EQ(window->groupReadOut()->caption(), "1");
+  EXPECT_EQ(window->coins().NumCoins(), 5);
+  EXPECT_EQ(window->dice().NumDice(), 1);
+  EXPECT_EQ(window->toothpicks().DropGroup(), 1);
+}
+
+TEST_F(ProbabilityWindow, HelpAndF1OpenTheTopicOfThePageInFront) {
+  ASSERT_TRUE(open());
+  window->helpButton(0)->click();
+  ASSERT_EQ(services.help->calls.size(), 1u);
+  EXPECT_EQ(services.help->calls.back().topic, 13);
+  EXPECT_EQ(services.help->calls.back().file, shell::BasePath + "vtrel.hlp");
+  const int topics[4] = {13, 14, 15, 16};
+  for (int page = 0; page < 4; ++page) {
+    window->experimentTabs()->setTab(page);
+    window->helpButton(page)->click();
+    EXPECT_EQ(services.help->calls.back().topic, topics[page]);
+    QTest::keyClick(window, Qt::Key_F1);
+    EXPECT_EQ(services.help->calls.back().topic, topics[page]);
+    EXPECT_TRUE(services.help->calls.back().file.endsWith("vtrel.hlp"));
+  }
+}
+
+TEST_F(ProbabilityWindow, ACoinRunFlipsItsBatchAndLocksItsControls) {
+  ASSERT_TRUE(open());
+  window->flipsBar()->setValue(3);
+  EXPECT_EQ(shell::settings().NumFlips, 3);
+  EXPECT_EQ(window->flipsReadOut()->caption(), "3");
+  window->flipButton()->click();
+  EXPECT_EQ(window->flipButton()->caption(), "&Pause");
+  EXPECT_TRUE(window->flipTimer()->enabled());
+  EXPECT_EQ(window->flipTimer()->interval(), 100);
+  EXPECT_FALSE(window->coinsBar()->isEnabled());
+  EXPECT_FALSE(window->flipsBar()->isEnabled());
+  EXPECT_FALSE(window->clearCoinsButton()->isEnabled());
+  EXPECT_FALSE(window->printCoinsButton()->isEnabled());
+  runToStop(window->flipTimer());
+  EXPECT_EQ(window->coins().TotalFlips(), 3);
+  EXPECT_EQ(window->coinTotalsFrame()->caption(), "Totals For 3 Flips");
+  EXPECT_EQ(window->flipButton()->caption(), "&Flip Coins");
+  EXPECT_TRUE(window->coinsBar()->isEnabled());
+  EXPECT_TRUE(window->printCoinsButton()->isEnabled());
+  EXPECT_GT(countColour(window->coinGraph(), Palette::Black), 100);
+  int shown = 0;
+  for (int k = 0; k <= 5; ++k) shown += window->headsActual(k)->caption().toInt();
+  EXPECT_EQ(shown, 3);
+
+  // Fewer coins clear the counts and show the middle slots.
+  window->coinsBar()->setValue(2);
+  EXPECT_EQ(shell::settings().NumCoins, 2);
+  EXPECT_EQ(window->coinTotalsFrame()->caption(), "Totals For 0 Flips");
+  for (int k = 0; k <= 5; ++k) EXPECT_EQ(window->headsActual(k)->isHidden(), k > 2) << k;
+  for (int s = 0; s < 5; ++s) EXPECT_EQ(window->coinImage(s)->isHidden(), s != 1 && s != 3) << s;
+}
+
+TEST_F(ProbabilityWindow, DiceRollAndClear) {
+  ASSERT_TRUE(open());
+  window->experimentTabs()->setTab(2);
+  window->rollsBar()->setValue(4);
+  window->rollButton()->click();
+  EXPECT_FALSE(window->printDiceButton()->isEnabled());
+  runToStop(window->rollTimer());
+  EXPECT_EQ(window->rollCountReadOut()->caption(), "4");
+  EXPECT_EQ(window->rollButton()->caption(), "&Roll Dice");
+  const int total = window->diceTotalReadOut()->caption().toInt();
+  EXPECT_GE(total, 2);
+  EXPECT_LE(total, 12);
+  window->clearDiceButton()->click();
+  EXPECT_EQ(window->rollCountReadOut()->caption(), "0");
+  EXPECT_EQ(window->diceTotalReadOut()->caption(), "0");
+  EXPECT_EQ(countColour(window->diceGraph(), Palette::Black), 0);
+}
+
+TEST_F(ProbabilityWindow, MarblesFallWithSoundsAndFillTheirBins) {
+  ASSERT_TRUE(open());
+  window->experimentTabs()->setTab(1);
+  window->dropMarblesButton()->click();
+  EXPECT_EQ(window->dropMarblesButton()->caption(), "&Pause");
+  EXPECT_FALSE(window->printMarblesButton()->isEnabled());
+  for (int t = 0; t < 6; ++t) window->marbleTimer()->fire();
+  EXPECT_EQ(services.sound->countPlays("boing.wav"), 6);
+  EXPECT_EQ(services.sound->countPlays("ding.wav"), 1);
+  for (const auto& call : services.sound->calls) EXPECT_FALSE(call.wait);
+  EXPECT_EQ(window->marbleTotalsFrame()->caption(), "Totals For 1 Marbles");
+  int inBins = 0;
+  for (int b = 0; b < 6; ++b) inBins += window->binActual(b)->caption().toInt();
+  EXPECT_EQ(inBins, 1);
+  EXPECT_EQ(window->binTheory(2)->caption(), "0");
+
+  runToStop(window->marbleTimer());
+  EXPECT_EQ(window->marbles().TotalMarbles(), 32);
+  EXPECT_EQ(window->marbleTotalsFrame()->caption(), "Totals For 32 Marbles");
+  const char* theory[] = {"1", "5", "10", "10", "5", "1"};
+  for (int b = 0; b < 6; ++b) EXPECT_EQ(window->binTheory(b)->caption(), theory[b]);
+  EXPECT_EQ(window->dropMarblesButton()->caption(), "&Drop");
+  EXPECT_TRUE(window->clearMarblesButton()->isEnabled());
+  window->clearMarblesButton()->click();
+  EXPECT_EQ(window->marbleTotalsFrame()->caption(), "Totals for 0 Marbles");
+  EXPECT_EQ(window->binActual(0)->caption(), "0");
+}
+
+TEST_F(ProbabilityWindow, ToothpicksDropTheirBatchOnTheRuledSheet) {
+  ASSERT_TRUE(open());
+  window->experimentTabs()->setTab(3);
+  // The six white lines on the black sheet.
+  EXPECT_GT(countColour(window->sheetPicture(), Palette::White), 6 * 300);
+  window->groupBar()->setValue(5);
+  EXPECT_EQ(shell::settings().DropGroup, 5);
+  window->dropToothpicksButton()->click();
+  EXPECT_TRUE(window->toothpickTimer()->enabled());
+  EXPECT_EQ(window->toothpickTimer()->interval(), 10);
+  EXPECT_FALSE(window->clearToothpicksButton()->isEnabled());
+  EXPECT_FALSE(window->groupBar()->isEnabled());
+  runToStop(window->toothpickTimer());
+  EXPECT_EQ(window->dropsReadOut()->caption(), "5");
+  EXPECT_EQ(window->crossingsReadOut()->caption().toInt(), window->toothpicks().TotalHits());
+  EXPECT_FALSE(window->piReadOut()->caption().isEmpty());
+  EXPECT_TRUE(window->clearToothpicksButton()->isEnabled());
+  window->clearToothpicksButton()->click();
+  EXPECT_EQ(window->dropsReadOut()->caption(), "0");
+  EXPECT_EQ(window->crossingsReadOut()->caption(), "0");
+  EXPECT_EQ(window->piReadOut()->caption(), "");
+}
+
+TEST_F(ProbabilityWindow, ExitAndTheTitleBarStopEverythingAndShowTheMenu) {
+  ASSERT_TRUE(open());
+  window->flipsBar()->setValue(7);
+  window->flipButton()->click();
+  window->dropToothpicksButton()->click();
+  window->dropMarblesButton()->click();
+  ASSERT_TRUE(window->flipTimer()->enabled());
+  window->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(menu->isVisible());
+  if (window) {
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->flipTimer()->enabled());
+    EXPECT_FALSE(window->toothpickTimer()->enabled());
+    EXPECT_FALSE(window->marbleTimer()->enabled());
+  }
+  EXPECT_EQ(shell::settings().NumFlips, 7);
+
+  // Opened again: counts start from zero; Exit on any page leaves.
+  ASSERT_TRUE(open());
+  EXPECT_EQ(window->coins().TotalFlips(), 0);
+  EXPECT_EQ(window->flipsReadOut()->caption(), "7");
+  window->experimentTabs()->setTab(3);
+  window->exitButton(3)->click();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(menu->isVisible());
+}
+
+TEST_F(ProbabilityWindow, CoinsReportAfterClearAndCancel) {
+  ASSERT_TRUE(open());
+  services.boxes->answer(plat::Msg::Cancel);
+  window->printCoinsButton()->click();
+  ASSERT_EQ(services.boxes->calls.size(), 1u);
+  EXPECT_EQ(services.boxes->calls[0].text, "Make sure printer is on-line and ready.");
+  EXPECT_EQ(services.boxes->calls[0].title, "Print Coins Results");
+  EXPECT_TRUE(printed->documents.empty());
+
+  services.boxes->answer(plat::Msg::Ok);
+  window->printCoinsButton()->click();
+  ASSERT_EQ(printed->documents.size(), 1u);
+  const auto texts = printed->lastTexts();
+  const std::vector<QString> head = {"Probability", "", "COINS:", "", "Flipped 5 Coins, 0 Times", "",
+                                     "Number of Heads", "   ", "Actual", "   ", "Theory", ""};
+  ASSERT_GE(texts.size(), head.size() + 18);
+  for (size_t i = 0; i < head.size(); ++i) EXPECT_EQ(texts[i], head[i]) << i;
+  for (int k = 0; k <= 5; ++k) {
+    EXPECT_EQ(texts[head.size() + 3 * size_t(k)], " " + QString::number(k));
+    EXPECT_EQ(texts[head.size() + 3 * size_t(k) + 1], " 0");
+    EXPECT_EQ(texts[head.size() + 3 * size_t(k) + 2], " 0");
+  }
+  const auto ops = printOps();
+  const auto* title = find(ops, "Number of Heads");
+  ASSERT_TRUE(title);
+  EXPECT_TRUE(title->underline);
+  EXPECT_FALSE(find(ops, "   ")->underline);
+  EXPECT_EQ(title->fontName, "Courier New");
+  EXPECT_EQ(title->args[0], 225);
+  // The picture: the hidden graph at 150, 550 square, then the axis strip under its frame.
+  std::vector<plat::DrawOp> pictures;
+  for (const auto& op : printed->documents.back().pages[0].ops)
+    if (op.op == "picture") pictures.push_back(op);
+  ASSERT_EQ(pictures.size(), 2u);
+  EXPECT_EQ(pictures[0].args[0], 150);
+  EXPECT_EQ(pictures[0].args[2], 550);
+  EXPECT_EQ(pictures[0].args[3], 550);
+  EXPECT_EQ(pictures[1].args[1], pictures[0].args[1] + 550);
+  EXPECT_EQ(pictures[1].args[3], 40);
+}
+
+TEST_F(ProbabilityWindow, DiceReportSplitsTheTotalsIntoTwoGroups) {
+  ASSERT_TRUE(open());
+  window->experimentTabs()->setTab(2);
+  window->printDiceButton()->click();
+  ASSERT_EQ(printed->documents.size(), 1u);
+  EXPECT_EQ(services.boxes->calls.back().title, "Print Dice Results");
+  const auto ops = printOps();
+  ASSERT_TRUE(find(ops, "Rolled 2 Dice, 0 Times"));
+  const auto* two = find(ops, " 2");
+  const auto* seven = find(ops, " 7");
+  const auto* eight = find(ops, " 8");
+  const auto* twelve = find(ops, " 12");
+  ASSERT_TRUE(two && seven && eight && twelve);
+  EXPECT_FALSE(find(ops, " 13"));
+  EXPECT_EQ(eight->args[1], std::round(two->args[1]));
+  EXPECT_GT(eight->args[0], seven->args[0] + 200);
+  EXPECT_LT(twelve->args[1], seven->args[1]);
+}
+
+TEST_F(ProbabilityWindow, FiveDiceRunFromFiveToSeventeenThenToThirty) {
+  ASSERT_TRUE(open());
+  window->diceBar()->setValue(5);
+  window->printDiceButton()->click();
+  const auto ops = printOps();
+  const auto* five = find(ops, " 5");
+  const auto* seventeen = find(ops, " 17");
+  const auto* eighteen = find(ops, " 18");
+  const auto* thirty = find(ops, " 30");
+  ASSERT_TRUE(five && seventeen && eighteen && thirty);
+  EXPECT_EQ(eighteen->args[1], std::round(five->args[1]));
+  EXPECT_NEAR(thirty->args[1], seventeen->args[1], 1e-9);
+}
+
+TEST_F(ProbabilityWindow, MarblesReportCopiesTheBinReadOuts) {
+  ASSERT_TRUE(open());
+  window->dropMarblesButton()->click();
+  for (int i = 0; i < 16 * 6; ++i) window->marbleTimer()->fire();
+  window->dropMarblesButton()->click();
+  ASSERT_EQ(window->marbles().TotalMarbles(), 16);
+  window->printMarblesButton()->click();
+  ASSERT_EQ(printed->documents.size(), 1u);
+  EXPECT_EQ(services.boxes->calls.back().title, "Print Marbles Results");
+  const auto texts = printed->lastTexts();
+  const std::vector<QString> head = {"Probability", "", "MARBLES:", "", "Dropped 16 Marbles", "",
+                                     "Bin Number", "   ", "Actual", "   ", "Theory", ""};
+  ASSERT_GE(texts.size(), head.size() + 18);
+  for (size_t i = 0; i < head.size(); ++i) EXPECT_EQ(texts[i], head[i]) << i;
+  const char* theory[] = {"0", "2", "5", "5", "2", "0"};
+  for (int b = 0; b < 6; ++b) {
+    EXPECT_EQ(texts[head.size() + 3 * size_t(b)], " " + QString::number(b + 1));
+    EXPECT_EQ(texts[head.size() + 3 * size_t(b) + 1], window->binActual(b)->caption());
+    EXPECT_EQ(texts[head.size() + 3 * size_t(b) + 2], theory[b]);
+  }
+}
+
+}  // namespace
