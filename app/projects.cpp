@@ -7,7 +7,7 @@
 #include "probability/frmprob.h"
 #include "rocketry/frmrocket.h"
 #include "robotics/frmrobot.h"
-#include "weather/frmwatch.h"
+#include "weather/weatherwindow.h"
 #include "trajectories/frmarrow.h"
 #include "wheel/frmwheel.h"
 
@@ -19,7 +19,7 @@ void registerProjects(shell::MenuWindow& menu) {
   menu.setProject(6, [] { return new circuits::frmCircuit(); });
   menu.setProject(7, [] { return new robot::frmRobot(); });
   menu.setProject(8, [] { return new traj::frmArrow(); });
-  menu.setProject(5, [] { return new weather::frmWatch(); });
+  menu.setProject(5, [] { return new weather::WeatherWindow(); });
   menu.setProject(9, [] { return new rocket::frmRocket(); });
   menu.setProject(10, [] { return new prob::frmProb(); });
   menu.setProject(4, [] { return new lander::frmLander(); });

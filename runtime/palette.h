@@ -38,4 +38,10 @@ inline constexpr rt::Colour Violet = rt::RGB(192, 0, 192);
 // A role's name says what a colour stands for, where a project draws one thing in one
 // colour throughout.
 
+// Weather watch: the series of the plots, the legend and the printed plots.
+inline constexpr rt::Colour HighTemperature = Red;
+inline constexpr rt::Colour LowTemperature = Blue;
+inline constexpr rt::Colour Precipitation = DarkGreen;
+inline constexpr rt::Colour Pressure = DarkMagenta;
+
 }  // namespace Palette
