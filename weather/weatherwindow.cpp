@@ -154,6 +154,35 @@ constexpr LabelRow kSummaryLabels[] = {
     {{"", 1200, 3660, 975, 255, kBoldFont}, kCentre, Summary(SummaryText::LowestPress)},
 };
 
+// Where each summary text comes from in the summary of the log (none: the trends, shown
+// only where there is one, and the bottom of the precipitation axis, always 0) and where it
+// goes on the printed page.
+struct SummaryField {
+  SummaryText text;
+  std::string WeatherSummary::*summary;
+  QString PlotsPage::*page;
+};
+constexpr SummaryField kSummaryFields[kSummaryTexts] = {
+    {SummaryText::TempAxisTop, &WeatherSummary::tempAxisTop, &PlotsPage::tempAxisTop},
+    {SummaryText::TempAxisBottom, &WeatherSummary::tempAxisBottom, &PlotsPage::tempAxisBottom},
+    {SummaryText::PrecAxisTop, &WeatherSummary::precAxisTop, &PlotsPage::precAxisTop},
+    {SummaryText::PrecAxisBottom, nullptr, &PlotsPage::precAxisBottom},
+    {SummaryText::PressAxisTop, &WeatherSummary::pressAxisTop, &PlotsPage::pressAxisTop},
+    {SummaryText::PressAxisBottom, &WeatherSummary::pressAxisBottom, &PlotsPage::pressAxisBottom},
+    {SummaryText::HighestHigh, &WeatherSummary::highestHigh, &PlotsPage::highestHigh},
+    {SummaryText::HighestLow, &WeatherSummary::highestLow, &PlotsPage::highestLow},
+    {SummaryText::AverageHigh, &WeatherSummary::averageHigh, &PlotsPage::averageHigh},
+    {SummaryText::AverageLow, &WeatherSummary::averageLow, &PlotsPage::averageLow},
+    {SummaryText::LowestHigh, &WeatherSummary::lowestHigh, &PlotsPage::lowestHigh},
+    {SummaryText::LowestLow, &WeatherSummary::lowestLow, &PlotsPage::lowestLow},
+    {SummaryText::HighTrend, nullptr, &PlotsPage::highTrend},
+    {SummaryText::LowTrend, nullptr, &PlotsPage::lowTrend},
+    {SummaryText::HighestPrec, &WeatherSummary::highestPrec, &PlotsPage::highestPrec},
+    {SummaryText::TotalPrec, &WeatherSummary::totalPrec, &PlotsPage::totalPrec},
+    {SummaryText::HighestPress, &WeatherSummary::highestPress, &PlotsPage::highestPress},
+    {SummaryText::LowestPress, &WeatherSummary::lowestPress, &PlotsPage::lowestPress},
+};
+
 plat::Label* MakeLabel(QWidget* parent, const LabelRow& row) {
   auto* l = plat::build<plat::Label>(parent, row.spec);
   l->setAlignment(row.align);
@@ -544,32 +573,13 @@ void WeatherWindow::switchTab(int previousTab) {
 
 QString WeatherWindow::summaryCaption(SummaryText text) const { return summaryLabel(text)->caption(); }
 
-void WeatherWindow::setSummaryCaption(SummaryText text, const std::string& caption) {
-  summaryLabel(text)->setCaption(QString::fromStdString(caption));
-}
-
-// The bottom of the precipitation axis stays 0; a trend is shown only where there is one,
-// and otherwise its label keeps what it last showed.
 void WeatherWindow::plotWeatherData() {
-  using enum SummaryText;
   const WeatherSummary s = SummariseWeather(m_files.WeatherData);
-  setSummaryCaption(TempAxisTop, s.tempAxisTop);
-  setSummaryCaption(TempAxisBottom, s.tempAxisBottom);
-  setSummaryCaption(HighestHigh, s.highestHigh);
-  setSummaryCaption(LowestHigh, s.lowestHigh);
-  setSummaryCaption(HighestLow, s.highestLow);
-  setSummaryCaption(LowestLow, s.lowestLow);
-  setSummaryCaption(AverageHigh, s.averageHigh);
-  setSummaryCaption(AverageLow, s.averageLow);
-  if (s.highs.hasTrend) setSummaryCaption(HighTrend, s.highs.trendText);
-  if (s.lows.hasTrend) setSummaryCaption(LowTrend, s.lows.trendText);
-  setSummaryCaption(PrecAxisTop, s.precAxisTop);
-  setSummaryCaption(HighestPrec, s.highestPrec);
-  setSummaryCaption(TotalPrec, s.totalPrec);
-  setSummaryCaption(PressAxisTop, s.pressAxisTop);
-  setSummaryCaption(PressAxisBottom, s.pressAxisBottom);
-  setSummaryCaption(HighestPress, s.highestPress);
-  setSummaryCaption(LowestPress, s.lowestPress);
+  for (const SummaryField& field : kSummaryFields)
+    if (field.summary) summaryLabel(field.text)->setCaption(QString::fromStdString(s.*field.summary));
+  // A trend is shown only where there is one; otherwise its label keeps what it last showed.
+  if (s.highs.hasTrend) summaryLabel(SummaryText::HighTrend)->setCaption(QString::fromStdString(s.highs.trendText));
+  if (s.lows.hasTrend) summaryLabel(SummaryText::LowTrend)->setCaption(QString::fromStdString(s.lows.trendText));
   DrawTemperaturePlot(m_temperaturePlot->surface(), s);
   DrawPrecipitationPlot(m_precipitationPlot->surface(), s);
   DrawPressurePlot(m_pressurePlot->surface(), s);
@@ -584,27 +594,9 @@ void WeatherWindow::printLog() {
 // The page shows the summaries as the plot tab last showed them.
 void WeatherWindow::printPlots() {
   if (!plat::askPrinterReady("Print Plots")) return;
-  using enum SummaryText;
   PlotsPage page;
   page.fileName = EntryText(m_files.FileName);
-  page.highestHigh = summaryCaption(HighestHigh);
-  page.highestLow = summaryCaption(HighestLow);
-  page.averageHigh = summaryCaption(AverageHigh);
-  page.averageLow = summaryCaption(AverageLow);
-  page.lowestHigh = summaryCaption(LowestHigh);
-  page.lowestLow = summaryCaption(LowestLow);
-  page.highTrend = summaryCaption(HighTrend);
-  page.lowTrend = summaryCaption(LowTrend);
-  page.highestPrec = summaryCaption(HighestPrec);
-  page.totalPrec = summaryCaption(TotalPrec);
-  page.highestPress = summaryCaption(HighestPress);
-  page.lowestPress = summaryCaption(LowestPress);
-  page.tempAxisTop = summaryCaption(TempAxisTop);
-  page.tempAxisBottom = summaryCaption(TempAxisBottom);
-  page.precAxisTop = summaryCaption(PrecAxisTop);
-  page.precAxisBottom = summaryCaption(PrecAxisBottom);
-  page.pressAxisTop = summaryCaption(PressAxisTop);
-  page.pressAxisBottom = summaryCaption(PressAxisBottom);
+  for (const SummaryField& field : kSummaryFields) page.*field.page = summaryCaption(field.text);
   page.temp = &m_temperaturePlot->surface();
   page.prec = &m_precipitationPlot->surface();
   page.press = &m_pressurePlot->surface();

@@ -123,7 +123,6 @@ class WeatherWindow : public plat::Form, private WatchPrompts {
   void enableFileControls(bool on);
   void placeEditBox();
   QString summaryCaption(SummaryText text) const;
-  void setSummaryCaption(SummaryText text, const std::string& caption);
 
   // WatchPrompts
   bool AskYesNo(const std::string& text, const std::string& title) override;
