@@ -393,7 +393,7 @@ void WeatherWindow::goToFirstCell() {
   m_editColumn = 1;
   m_logGrid->setCurrentCell(1, 1);
   m_cellEditor->setMaxLength(MaxLengthFor(kDate));
-  m_cellEditor->setText(EntryText(m_files.WeatherData[1][kDate]));
+  m_cellEditor->setText(EntryText(m_files.log()[1][kDate]));
   m_cellUpdatesHeld = false;
   m_logGrid->setTopRow(1);
   m_dayBar->setValue(1);
@@ -410,9 +410,9 @@ void WeatherWindow::placeEditBox() {
 void WeatherWindow::moveEditorToCurrentCell() {
   if (m_cellUpdatesHeld) return;
   const int row = m_logGrid->row(), col = m_logGrid->col();
-  m_files.WeatherData[size_t(m_editRow)][size_t(m_editColumn)] = EntryBytes(m_cellEditor->text());
+  m_files.KeepEntry(m_editRow, m_editColumn, EntryBytes(m_cellEditor->text()));
   m_cellEditor->setMaxLength(MaxLengthFor(col));
-  m_cellEditor->setText(EntryText(m_files.WeatherData[size_t(row)][size_t(col)]));
+  m_cellEditor->setText(EntryText(m_files.log()[size_t(row)][size_t(col)]));
   m_editRow = int16_t(row);
   m_editColumn = int16_t(col);
   placeEditBox();
@@ -470,7 +470,7 @@ void WeatherWindow::showFileFrame() {
   enableFileControls(false);
   m_cellEditor->setEnabled(false);
   m_fileFrame->show();
-  m_fileNameBox->setText(EntryText(m_files.FileName));
+  m_fileNameBox->setText(EntryText(m_files.fileName()));
   // The offered name is selected, so typing replaces it.
   m_fileNameBox->setFocus();
   m_fileNameBox->selectAllText();
@@ -478,13 +478,13 @@ void WeatherWindow::showFileFrame() {
 
 void WeatherWindow::chooseFileToOpen() {
   if (!m_files.ConfirmDiscard(Discard::Open)) return;
-  m_files.FileMode = 0;
+  m_files.setFrameCommand(FrameCommand::Open);
   m_fileFrame->setCaption("Open File");
   showFileFrame();
 }
 
 void WeatherWindow::chooseFileToSave() {
-  m_files.FileMode = 1;
+  m_files.setFrameCommand(FrameCommand::Save);
   m_fileFrame->setCaption("Save File");
   showFileFrame();
 }
@@ -492,9 +492,9 @@ void WeatherWindow::chooseFileToSave() {
 void WeatherWindow::confirmFileChoice() {
   m_fileFrame->hide();
   m_cellEditor->setEnabled(true);
-  if (m_files.FileMode == 0)
+  if (m_files.frameCommand() == FrameCommand::Open)
     openDataFile();
-  else if (m_files.FileMode == 1)
+  else
     saveDataFile();
   enableFileControls(true);
   m_cellEditor->setFocus();
@@ -503,8 +503,8 @@ void WeatherWindow::confirmFileChoice() {
 void WeatherWindow::openChosenFile() {
   // A double click opens the file even when Save showed the frame; the unsaved log is not
   // given up without the Open question.
-  if (m_files.FileMode == 1 && !m_files.ConfirmDiscard(Discard::Open)) return;
-  m_files.FileMode = 0;
+  if (m_files.frameCommand() == FrameCommand::Save && !m_files.ConfirmDiscard(Discard::Open)) return;
+  m_files.setFrameCommand(FrameCommand::Open);
   confirmFileChoice();
 }
 
@@ -518,7 +518,7 @@ void WeatherWindow::cancelFileChoice() {
 void WeatherWindow::showLogInGrid() {
   for (int r = 1; r <= kDays; ++r)
     for (int c = 1; c <= kFields; ++c)
-      m_logGrid->setTextMatrix(r, c, EntryText(m_files.WeatherData[size_t(r)][size_t(c)]));
+      m_logGrid->setTextMatrix(r, c, EntryText(m_files.log()[size_t(r)][size_t(c)]));
 }
 
 void WeatherWindow::openDataFile() {
@@ -528,7 +528,7 @@ void WeatherWindow::openDataFile() {
     showLogInGrid();
     goToFirstCell();
     // The log is as the file holds it, although the edit box took day 1's text.
-    m_files.FileSaved = 1;
+    m_files.MarkSaved();
   }
   m_cellUpdatesHeld = false;
   m_cellEditor->setFocus();
@@ -556,7 +556,7 @@ void WeatherWindow::startNewLog() {
   showLogInGrid();
   m_cellEditor->setText(QString());
   goToFirstCell();
-  m_files.FileSaved = 1;
+  m_files.MarkSaved();
   m_cellEditor->setFocus();
 }
 
@@ -574,7 +574,7 @@ void WeatherWindow::switchTab(int previousTab) {
 QString WeatherWindow::summaryCaption(SummaryText text) const { return summaryLabel(text)->caption(); }
 
 void WeatherWindow::plotWeatherData() {
-  const WeatherSummary s = SummariseWeather(m_files.WeatherData);
+  const WeatherSummary s = SummariseWeather(m_files.log());
   for (const SummaryField& field : kSummaryFields)
     if (field.summary) summaryLabel(field.text)->setCaption(QString::fromStdString(s.*field.summary));
   // A trend is shown only where there is one; otherwise its label keeps what it last showed.
@@ -587,7 +587,7 @@ void WeatherWindow::plotWeatherData() {
 
 void WeatherWindow::printLog() {
   if (plat::askPrinterReady("Print File"))
-    PrintTable(plat::printer(), m_files.WeatherData, EntryText(m_files.FileName));
+    PrintTable(plat::printer(), m_files.log(), EntryText(m_files.fileName()));
   m_cellEditor->setFocus();
 }
 
@@ -595,7 +595,7 @@ void WeatherWindow::printLog() {
 void WeatherWindow::printPlots() {
   if (!plat::askPrinterReady("Print Plots")) return;
   PlotsPage page;
-  page.fileName = EntryText(m_files.FileName);
+  page.fileName = EntryText(m_files.fileName());
   for (const SummaryField& field : kSummaryFields) page.*field.page = summaryCaption(field.text);
   page.temp = &m_temperaturePlot->surface();
   page.prec = &m_precipitationPlot->surface();

@@ -97,7 +97,7 @@ TEST_F(WeatherWatch, OpensWithAnEmptyLogNamedNew) {
   EXPECT_EQ(window->editRow(), 1);
   EXPECT_EQ(window->editColumn(), 1);
   EXPECT_FALSE(window->cellUpdatesHeld());
-  EXPECT_EQ(window->files().FileSaved, 1);
+  EXPECT_TRUE(window->files().saved());
   EXPECT_EQ(window->cellEditor()->maxLength(), 10);
   // The data files are listed by name in upper case.
   ASSERT_EQ(window->fileNameBox()->listCount(), 1);
@@ -123,8 +123,8 @@ TEST_F(WeatherWatch, KeysAreFilteredByColumn) {
   EXPECT_EQ(cell(1, 1), "3/14");
   EXPECT_EQ(cell(1, 2), "-5");
   EXPECT_EQ(cell(1, 4), "0.5");
-  EXPECT_EQ(window->files().WeatherData[1][4], "0.5");
-  EXPECT_EQ(window->files().FileSaved, 0);
+  EXPECT_EQ(window->files().log()[1][4], "0.5");
+  EXPECT_FALSE(window->files().saved());
   // The length limit holds while typing.
   key(Qt::Key_Tab, Qt::ShiftModifier);
   key(Qt::Key_Tab, Qt::ShiftModifier);
@@ -190,7 +190,7 @@ TEST_F(WeatherWatch, SaveWritesTheLogAndListsIt) {
   EXPECT_EQ(bytes.size(), 1140 + 4 + 2);
   EXPECT_TRUE(bytes.startsWith("\"3/14\",\"56\",\"\",\"\",\"\",\"\"\r\n"));
   EXPECT_EQ(window->fileNameBox()->list(0), "ABC");
-  EXPECT_EQ(window->files().FileSaved, 1);
+  EXPECT_TRUE(window->files().saved());
   // Saving does not move the edit box.
   EXPECT_EQ(window->editColumn(), 2);
   // Nothing unsaved: Exit asks nothing.
@@ -214,7 +214,7 @@ TEST_F(WeatherWatch, ASaveOnAFullDiskKeepsTheOldLogAndTheWindowAsItWas) {
     for (const auto& c : services.boxes->calls)
       out += c.title.toStdString() + " " + std::to_string(c.style) + ":" + c.text.toStdString() + "\n";
     out += window->caption().toStdString() + "\n";
-    out += "saved " + std::to_string(window->files().FileSaved) + " name " + window->files().FileName + "\n";
+    out += "saved " + std::to_string(window->files().saved()) + " name " + window->files().fileName() + "\n";
     out += "cell " + cell(1, 2).toStdString() + " edit " + std::to_string(window->editRow()) + "," +
            std::to_string(window->editColumn()) + "\n";
     out += window->saveButton()->isEnabled() && window->logGrid()->isEnabled() && !window->fileFrame()->isVisible()
@@ -246,7 +246,7 @@ TEST_F(WeatherWatch, OpenLoadsTheGridAndPlacesTheEditBoxOnTheFirstCell) {
   EXPECT_EQ(cell(1, 6), "showers");
   EXPECT_EQ(window->cellEditor()->text(), "4/1");
   EXPECT_EQ(window->editRow(), 1);
-  EXPECT_EQ(window->files().FileSaved, 1);
+  EXPECT_TRUE(window->files().saved());
 }
 
 // The edit box taking a cell's text is a change of the box: moving onto a cell whose text
@@ -256,7 +256,7 @@ TEST_F(WeatherWatch, MovingOntoACellWithOtherTextMarksTheLogUnsaved) {
   ASSERT_TRUE(open());
   fileCommand(window->openButton(), "FALL");
   ASSERT_EQ(window->cellEditor()->text(), "45");
-  ASSERT_EQ(window->files().FileSaved, 1);
+  ASSERT_TRUE(window->files().saved());
   plat::Grid* grid = window->logGrid();
   auto click = [&](int r, int c) {
     QTest::mouseClick(grid, Qt::LeftButton, {},
@@ -264,13 +264,13 @@ TEST_F(WeatherWatch, MovingOntoACellWithOtherTextMarksTheLogUnsaved) {
   };
   click(1, 2);  // "45" to "45": the box's text stays as it was
   EXPECT_EQ(window->editColumn(), 2);
-  EXPECT_EQ(window->files().FileSaved, 1);
+  EXPECT_TRUE(window->files().saved());
   click(1, 3);  // "45" to "30"
   EXPECT_EQ(window->editColumn(), 3);
   EXPECT_EQ(window->cellEditor()->text(), "30");
-  EXPECT_EQ(window->files().FileSaved, 0);
+  EXPECT_FALSE(window->files().saved());
   EXPECT_EQ(cell(1, 2), "45");
-  EXPECT_EQ(window->files().WeatherData[1][3], "30");
+  EXPECT_EQ(window->files().log()[1][3], "30");
   window->recordExitButton()->click();  // No
   ASSERT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_EQ(services.boxes->calls[0].title, "Exit Program");
@@ -279,10 +279,10 @@ TEST_F(WeatherWatch, MovingOntoACellWithOtherTextMarksTheLogUnsaved) {
   // Down from day 1 onto an empty day is a move to other text too; a fresh open is saved.
   services.boxes->answer(plat::Msg::Yes);
   fileCommand(window->openButton(), "FALL");
-  EXPECT_EQ(window->files().FileSaved, 1);
+  EXPECT_TRUE(window->files().saved());
   key(Qt::Key_Down);
   EXPECT_EQ(window->editRow(), 2);
-  EXPECT_EQ(window->files().FileSaved, 0);
+  EXPECT_FALSE(window->files().saved());
 }
 
 TEST_F(WeatherWatch, AFailedOpenReportsAndKeepsTheLog) {
@@ -300,7 +300,7 @@ TEST_F(WeatherWatch, AFailedOpenReportsAndKeepsTheLog) {
   EXPECT_EQ(cell(1, 2), "45");
   EXPECT_EQ(cell(2, 2), "");
   EXPECT_EQ(window->caption(), "Weather Watch, Current File: NEW");
-  EXPECT_EQ(window->files().FileSaved, 0);
+  EXPECT_FALSE(window->files().saved());
   EXPECT_TRUE(window->saveButton()->isEnabled());
   EXPECT_TRUE(window->logGrid()->isEnabled());
 }
@@ -354,7 +354,7 @@ TEST_F(WeatherWatch, NewClearsTheLogAfterTheQuestion) {
   EXPECT_EQ(services.boxes->calls[1].style, plat::Msg::YesNo | plat::Msg::Question | plat::Msg::DefaultButton2);
   EXPECT_EQ(cell(1, 1), "");
   EXPECT_EQ(window->cellEditor()->text(), "");
-  EXPECT_EQ(window->files().FileSaved, 1);
+  EXPECT_TRUE(window->files().saved());
 }
 
 TEST_F(WeatherWatch, ExitAndTheTitleBarAskAboutUnsavedData) {
