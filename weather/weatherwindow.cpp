@@ -241,9 +241,9 @@ void WeatherWindow::buildRecordTab(QWidget* page) {
   m_logGrid->setFixedRows(1);
   m_logGrid->setFixedCols(1);
   for (int r = 0; r <= kDays; ++r) m_logGrid->setRowHeight(r, kRowHeight);
-  m_logGrid->onRowColChange = [this] { moveEditorToCurrentCell(); };
+  m_logGrid->onRowColChange = [this] { moveEditBoxToCurrentCell(); };
   // A click on the grid goes on typing in the edit box.
-  m_logGrid->onClick = [this] { m_cellEditor->setFocus(); };
+  m_logGrid->onClick = [this] { m_editBox->setFocus(); };
 
   m_dayBar = new plat::VScrollBar(page);
   m_dayBar->setAccessibleCaption("Days");
@@ -253,11 +253,11 @@ void WeatherWindow::buildRecordTab(QWidget* page) {
   m_dayBar->onChange = [this] { scrollDays(); };
   m_dayBar->onScroll = [this] { scrollDays(); };
 
-  m_cellEditor = new plat::TextBox(page);
-  m_cellEditor->setFont(plat::screenFont(kEditFont.face, kEditFont.points));
-  m_cellEditor->onChange = [this] { storeEditedText(); };
-  m_cellEditor->onKeyPress = [this](int& key) { filterKey(key); };
-  m_cellEditor->onKeyDown = [this](int& key, int shift) { moveByKey(key, shift); };
+  m_editBox = new plat::TextBox(page);
+  m_editBox->setFont(plat::screenFont(kEditFont.face, kEditFont.points));
+  m_editBox->onChange = [this] { storeEditedText(); };
+  m_editBox->onKeyPress = [this](int& key) { filterKey(key); };
+  m_editBox->onKeyDown = [this](int& key, int shift) { moveByKey(key, shift); };
 }
 
 // The frame that asks for a data file's name, over the grid while it is shown.
@@ -296,7 +296,7 @@ void WeatherWindow::buildHelpAndExit(QWidget* recordPage, QWidget* plotPage) {
   // From the record tab the user goes on typing after help.
   m_recordHelpButton->onClick = [this] {
     showHelp();
-    m_cellEditor->setFocus();
+    m_editBox->setFocus();
   };
   m_recordExitButton = plat::build<plat::CommandButton>(recordPanel, kRecordExitButton);
   m_recordExitButton->onClick = [this] { exitToMenu(); };
@@ -333,7 +333,17 @@ void WeatherWindow::Form_Load() {
 
   m_dataFileList->setPath(shell::BasePath);
   fillFileNames();
+  layOutGrid();
 
+  centreOnScreen();
+  show();
+  m_logGrid->setFocus();
+  goToFirstCell();
+}
+
+// The grid's headings and columns, its place and with it the places of the scroll bar, the
+// file frame and the edit box.
+void WeatherWindow::layOutGrid() {
   for (int c = 0; c <= kFields; ++c) {
     m_logGrid->setFixedAlignment(c, plat::Grid::AlignCenter);
     m_logGrid->setTextMatrix(0, c, kHeadings[c]);
@@ -357,14 +367,9 @@ void WeatherWindow::Form_Load() {
   plat::placeTwips(m_fileFrame, kGridLeft + (gridWidth - kFrameWidth) / 2, kGridTop + (kGridHeight - kFrameHeight) / 2,
                    kFrameWidth, kFrameHeight);
   plat::placeTwips(m_dayBar, kGridLeft + gridWidth, kGridTop, kDayBarWidth, kGridHeight);
-  m_cellEditor->resize(m_cellEditor->width(), plat::twipsToPixels(m_logGrid->rowHeight(1)));
-  m_cellEditor->raise();
+  m_editBox->resize(m_editBox->width(), plat::twipsToPixels(m_logGrid->rowHeight(1)));
+  m_editBox->raise();
   m_fileFrame->raise();
-
-  centreOnScreen();
-  show();
-  m_logGrid->setFocus();
-  goToFirstCell();
 }
 
 void WeatherWindow::exitToMenu() {
@@ -392,38 +397,38 @@ void WeatherWindow::goToFirstCell() {
   m_editRow = 1;
   m_editColumn = 1;
   m_logGrid->setCurrentCell(1, 1);
-  m_cellEditor->setMaxLength(MaxLengthFor(kDate));
-  m_cellEditor->setText(EntryText(m_files.log()[1][kDate]));
+  m_editBox->setMaxLength(MaxLengthFor(kDate));
+  m_editBox->setText(EntryText(m_files.log()[1][kDate]));
   m_cellUpdatesHeld = false;
   m_logGrid->setTopRow(1);
   m_dayBar->setValue(1);
-  moveEditorToCurrentCell();
+  moveEditBoxToCurrentCell();
 }
 
 void WeatherWindow::placeEditBox() {
   const int px = 2;
-  m_cellEditor->setGeometry(plat::twipsToPixels(kGridLeft + m_logGrid->colPos(m_editColumn)),
+  m_editBox->setGeometry(plat::twipsToPixels(kGridLeft + m_logGrid->colPos(m_editColumn)),
                             plat::twipsToPixels(kGridTop + m_logGrid->rowPos(m_editRow)) - px,
-                            plat::twipsToPixels(m_logGrid->colWidth(m_editColumn)) + px, m_cellEditor->height());
+                            plat::twipsToPixels(m_logGrid->colWidth(m_editColumn)) + px, m_editBox->height());
 }
 
-void WeatherWindow::moveEditorToCurrentCell() {
+void WeatherWindow::moveEditBoxToCurrentCell() {
   if (m_cellUpdatesHeld) return;
   const int row = m_logGrid->row(), col = m_logGrid->col();
-  m_files.KeepEntry(m_editRow, m_editColumn, EntryBytes(m_cellEditor->text()));
-  m_cellEditor->setMaxLength(MaxLengthFor(col));
-  m_cellEditor->setText(EntryText(m_files.log()[size_t(row)][size_t(col)]));
+  m_files.KeepEntry(m_editRow, m_editColumn, EntryBytes(m_editBox->text()));
+  m_editBox->setMaxLength(MaxLengthFor(col));
+  m_editBox->setText(EntryText(m_files.log()[size_t(row)][size_t(col)]));
   m_editRow = int16_t(row);
   m_editColumn = int16_t(col);
   placeEditBox();
-  m_cellEditor->setFocus();
+  m_editBox->setFocus();
 }
 
 // Every change of the edit box is an edit of the log, also the program's own loading of a
 // cell's text into it: moving onto a cell whose text differs from the box's marks the log
 // unsaved, erring on the side of asking before anything could be lost.
 void WeatherWindow::storeEditedText() {
-  const QString text = m_cellEditor->text();
+  const QString text = m_editBox->text();
   m_logGrid->setText(text);
   m_files.SetEntry(m_logGrid->row(), m_logGrid->col(), EntryBytes(text));
 }
@@ -447,7 +452,7 @@ void WeatherWindow::scrollDays() {
   m_logGrid->setRow(std::clamp(m_dayBar->value() + offset, 1, kDays));
   // A scroll that leaves the edit row where it was still moves the box with the grid.
   placeEditBox();
-  m_cellEditor->setFocus();
+  m_editBox->setFocus();
 }
 
 // -- the file commands ----------------------------------------------------------------------------
@@ -468,7 +473,7 @@ void WeatherWindow::enableFileControls(bool on) {
 
 void WeatherWindow::showFileFrame() {
   enableFileControls(false);
-  m_cellEditor->setEnabled(false);
+  m_editBox->setEnabled(false);
   m_fileFrame->show();
   m_fileNameBox->setText(EntryText(m_files.fileName()));
   // The offered name is selected, so typing replaces it.
@@ -491,13 +496,13 @@ void WeatherWindow::chooseFileToSave() {
 
 void WeatherWindow::confirmFileChoice() {
   m_fileFrame->hide();
-  m_cellEditor->setEnabled(true);
+  m_editBox->setEnabled(true);
   if (m_files.frameCommand() == FrameCommand::Open)
     openDataFile();
   else
     saveDataFile();
   enableFileControls(true);
-  m_cellEditor->setFocus();
+  m_editBox->setFocus();
 }
 
 void WeatherWindow::openChosenFile() {
@@ -510,7 +515,7 @@ void WeatherWindow::openChosenFile() {
 
 void WeatherWindow::cancelFileChoice() {
   enableFileControls(true);
-  m_cellEditor->setEnabled(true);
+  m_editBox->setEnabled(true);
   m_tabs->setEnabled(true);
   m_fileFrame->hide();
 }
@@ -531,7 +536,7 @@ void WeatherWindow::openDataFile() {
     m_files.MarkSaved();
   }
   m_cellUpdatesHeld = false;
-  m_cellEditor->setFocus();
+  m_editBox->setFocus();
 }
 
 void WeatherWindow::saveDataFile() {
@@ -546,7 +551,7 @@ void WeatherWindow::saveDataFile() {
     m_dataFileList->refresh();
     fillFileNames();
   }
-  m_cellEditor->setFocus();
+  m_editBox->setFocus();
 }
 
 void WeatherWindow::startNewLog() {
@@ -554,10 +559,10 @@ void WeatherWindow::startNewLog() {
   m_cellUpdatesHeld = true;
   m_files.ClearLog();
   showLogInGrid();
-  m_cellEditor->setText(QString());
+  m_editBox->setText(QString());
   goToFirstCell();
   m_files.MarkSaved();
-  m_cellEditor->setFocus();
+  m_editBox->setFocus();
 }
 
 // -- the plot tab and the printouts ---------------------------------------------------------------
@@ -568,7 +573,7 @@ void WeatherWindow::switchTab(int previousTab) {
   if (previousTab == kRecordTab)
     plotWeatherData();
   else
-    m_cellEditor->setFocus();
+    m_editBox->setFocus();
 }
 
 QString WeatherWindow::summaryCaption(SummaryText text) const { return summaryLabel(text)->caption(); }
@@ -588,7 +593,7 @@ void WeatherWindow::plotWeatherData() {
 void WeatherWindow::printLog() {
   if (plat::askPrinterReady("Print File"))
     PrintTable(plat::printer(), m_files.log(), EntryText(m_files.fileName()));
-  m_cellEditor->setFocus();
+  m_editBox->setFocus();
 }
 
 // The page shows the summaries as the plot tab last showed them.

@@ -66,7 +66,7 @@ class WeatherWindow : public plat::Form, private WatchPrompts {
   void printLog();
   void printPlots();
   void exitToMenu();
-  void moveEditorToCurrentCell();
+  void moveEditBoxToCurrentCell();
   void storeEditedText();
   void filterKey(int& keyAscii);
   void moveByKey(int& keyCode, int shift);
@@ -80,7 +80,7 @@ class WeatherWindow : public plat::Form, private WatchPrompts {
   bool cellUpdatesHeld() const { return m_cellUpdatesHeld; }
   plat::TabControl* tabs() const { return m_tabs; }
   plat::Grid* logGrid() const { return m_logGrid; }
-  plat::TextBox* cellEditor() const { return m_cellEditor; }
+  plat::TextBox* editBox() const { return m_editBox; }
   plat::VScrollBar* dayBar() const { return m_dayBar; }
   plat::Frame* fileFrame() const { return m_fileFrame; }
   plat::ComboBox* fileNameBox() const { return m_fileNameBox; }
@@ -136,7 +136,7 @@ class WeatherWindow : public plat::Form, private WatchPrompts {
 
   plat::TabControl* m_tabs = nullptr;
   plat::Grid* m_logGrid = nullptr;
-  plat::TextBox* m_cellEditor = nullptr;
+  plat::TextBox* m_editBox = nullptr;
   plat::VScrollBar* m_dayBar = nullptr;
   plat::Frame* m_fileFrame = nullptr;
   plat::ComboBox* m_fileNameBox = nullptr;

@@ -51,8 +51,8 @@ class WeatherWatch : public MenuFixture {
     window = qobject_cast<WeatherWindow*>(menu->currentProject());
     return window;
   }
-  void type(const QString& text) { QTest::keyClicks(window->cellEditor(), text); }
-  void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(window->cellEditor(), k, m); }
+  void type(const QString& text) { QTest::keyClicks(window->editBox(), text); }
+  void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(window->editBox(), k, m); }
   void writeFile(const QString& name, const QByteArray& bytes) {
     QFile f(dir.filePath(name));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -98,7 +98,7 @@ TEST_F(WeatherWatch, OpensWithAnEmptyLogNamedNew) {
   EXPECT_EQ(window->editColumn(), 1);
   EXPECT_FALSE(window->cellUpdatesHeld());
   EXPECT_TRUE(window->files().saved());
-  EXPECT_EQ(window->cellEditor()->maxLength(), 10);
+  EXPECT_EQ(window->editBox()->maxLength(), 10);
   // The data files are listed by name in upper case.
   ASSERT_EQ(window->fileNameBox()->listCount(), 1);
   EXPECT_EQ(window->fileNameBox()->list(0), "MARCH");
@@ -111,15 +111,15 @@ TEST_F(WeatherWatch, OpensWithAnEmptyLogNamedNew) {
 TEST_F(WeatherWatch, KeysAreFilteredByColumn) {
   ASSERT_TRUE(open());
   type("3/\"14");
-  EXPECT_EQ(window->cellEditor()->text(), "3/14");
+  EXPECT_EQ(window->editBox()->text(), "3/14");
   key(Qt::Key_Tab);
   EXPECT_EQ(window->editColumn(), 2);
   type("a-5x");
-  EXPECT_EQ(window->cellEditor()->text(), "-5");
+  EXPECT_EQ(window->editBox()->text(), "-5");
   key(Qt::Key_Return);
   key(Qt::Key_Return);
   type("-0.5");
-  EXPECT_EQ(window->cellEditor()->text(), "0.5");
+  EXPECT_EQ(window->editBox()->text(), "0.5");
   EXPECT_EQ(cell(1, 1), "3/14");
   EXPECT_EQ(cell(1, 2), "-5");
   EXPECT_EQ(cell(1, 4), "0.5");
@@ -130,7 +130,7 @@ TEST_F(WeatherWatch, KeysAreFilteredByColumn) {
   key(Qt::Key_Tab, Qt::ShiftModifier);
   key(Qt::Key_Down);
   type("1234567");
-  EXPECT_EQ(window->cellEditor()->text(), "12345");
+  EXPECT_EQ(window->editBox()->text(), "12345");
 }
 
 TEST_F(WeatherWatch, NavigationWrapsAndScrollsTheGrid) {
@@ -138,7 +138,7 @@ TEST_F(WeatherWatch, NavigationWrapsAndScrollsTheGrid) {
   key(Qt::Key_Tab, Qt::ShiftModifier);
   EXPECT_EQ(window->editRow(), 1);
   EXPECT_EQ(window->editColumn(), 6);
-  EXPECT_EQ(window->cellEditor()->maxLength(), 30);
+  EXPECT_EQ(window->editBox()->maxLength(), 30);
   key(Qt::Key_Return);
   EXPECT_EQ(window->editRow(), 2);
   EXPECT_EQ(window->editColumn(), 1);
@@ -161,7 +161,7 @@ TEST_F(WeatherWatch, NavigationWrapsAndScrollsTheGrid) {
   key(Qt::Key_Up);
   EXPECT_EQ(window->editRow(), 1);
   // The edit box lies over its cell.
-  const QPoint at = window->cellEditor()->pos();
+  const QPoint at = window->editBox()->pos();
   EXPECT_EQ(at.x(), window->logGrid()->x() + window->logGrid()->colPos(1) / 15);
 }
 
@@ -244,7 +244,7 @@ TEST_F(WeatherWatch, OpenLoadsTheGridAndPlacesTheEditBoxOnTheFirstCell) {
   fileCommand(window->openButton(), "spring");
   EXPECT_EQ(window->caption(), "Weather Watch, Current File: spring");
   EXPECT_EQ(cell(1, 6), "showers");
-  EXPECT_EQ(window->cellEditor()->text(), "4/1");
+  EXPECT_EQ(window->editBox()->text(), "4/1");
   EXPECT_EQ(window->editRow(), 1);
   EXPECT_TRUE(window->files().saved());
 }
@@ -255,7 +255,7 @@ TEST_F(WeatherWatch, MovingOntoACellWithOtherTextMarksTheLogUnsaved) {
   writeFile("FALL.wwd", "\"45\",\"45\",\"30\",\"\",\"\",\"\"\r\n" + Days(59, "\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
   ASSERT_TRUE(open());
   fileCommand(window->openButton(), "FALL");
-  ASSERT_EQ(window->cellEditor()->text(), "45");
+  ASSERT_EQ(window->editBox()->text(), "45");
   ASSERT_TRUE(window->files().saved());
   plat::Grid* grid = window->logGrid();
   auto click = [&](int r, int c) {
@@ -267,7 +267,7 @@ TEST_F(WeatherWatch, MovingOntoACellWithOtherTextMarksTheLogUnsaved) {
   EXPECT_TRUE(window->files().saved());
   click(1, 3);  // "45" to "30"
   EXPECT_EQ(window->editColumn(), 3);
-  EXPECT_EQ(window->cellEditor()->text(), "30");
+  EXPECT_EQ(window->editBox()->text(), "30");
   EXPECT_FALSE(window->files().saved());
   EXPECT_EQ(cell(1, 2), "45");
   EXPECT_EQ(window->files().log()[1][3], "30");
@@ -329,7 +329,7 @@ TEST_F(WeatherWatch, TheFileFrameDisablesTheLogUntilCancel) {
   EXPECT_EQ(window->fileFrame()->caption(), "Open File");
   EXPECT_EQ(window->fileNameBox()->text(), "NEW");
   EXPECT_FALSE(window->logGrid()->isEnabled());
-  EXPECT_FALSE(window->cellEditor()->isEnabled());
+  EXPECT_FALSE(window->editBox()->isEnabled());
   EXPECT_FALSE(window->printButton()->isEnabled());
   // The tabs stay usable, but the plots are not redrawn meanwhile.
   window->tabs()->setTab(1);
@@ -338,7 +338,7 @@ TEST_F(WeatherWatch, TheFileFrameDisablesTheLogUntilCancel) {
   window->cancelButton()->click();
   EXPECT_FALSE(window->fileFrame()->isVisible());
   EXPECT_TRUE(window->logGrid()->isEnabled());
-  EXPECT_TRUE(window->cellEditor()->isEnabled());
+  EXPECT_TRUE(window->editBox()->isEnabled());
 }
 
 TEST_F(WeatherWatch, NewClearsTheLogAfterTheQuestion) {
@@ -353,7 +353,7 @@ TEST_F(WeatherWatch, NewClearsTheLogAfterTheQuestion) {
             "Data in unsaved file will be lost.  Do you still want to start a new file?");
   EXPECT_EQ(services.boxes->calls[1].style, plat::Msg::YesNo | plat::Msg::Question | plat::Msg::DefaultButton2);
   EXPECT_EQ(cell(1, 1), "");
-  EXPECT_EQ(window->cellEditor()->text(), "");
+  EXPECT_EQ(window->editBox()->text(), "");
   EXPECT_TRUE(window->files().saved());
 }
 
