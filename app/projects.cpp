@@ -8,7 +8,7 @@
 #include "robotics/roboticswindow.h"
 #include "rocketry/rocketrywindow.h"
 #include "trajectories/trajectorieswindow.h"
-#include "weather/frmwatch.h"
+#include "weather/weatherwindow.h"
 #include "wheel/waterwheelwindow.h"
 
 // Each project window, as the menu opens it.
@@ -17,7 +17,7 @@ void registerProjects(shell::MenuWindow& menu) {
   menu.setProject(2, [] { return new pend::PendulumWindow(); });
   menu.setProject(3, [] { return new wheel::WaterWheelWindow(); });
   menu.setProject(4, [] { return new lander::LanderWindow(); });
-  menu.setProject(5, [] { return new weather::frmWatch(); });
+  menu.setProject(5, [] { return new weather::WeatherWindow(); });
   menu.setProject(6, [] { return new circuits::CircuitsWindow(); });
   menu.setProject(7, [] { return new robot::RoboticsWindow(); });
   menu.setProject(8, [] { return new traj::TrajectoriesWindow(); });

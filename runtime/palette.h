@@ -54,4 +54,10 @@ inline constexpr rt::Colour WheelZeroLine = Yellow;
 // Trajectories: the arrows' paths on the grid.
 inline constexpr rt::Colour ArrowPath = Violet;
 
+// Weather watch: the series of the plots, the legend and the printed plots.
+inline constexpr rt::Colour HighTemperature = Red;
+inline constexpr rt::Colour LowTemperature = Blue;
+inline constexpr rt::Colour Precipitation = DarkGreen;
+inline constexpr rt::Colour Pressure = DarkMagenta;
+
 }  // namespace Palette

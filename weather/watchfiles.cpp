@@ -14,14 +14,14 @@ std::string ErrorText(int number) { return " " + std::to_string(number) + "."; }
 }  // namespace
 
 void WatchFiles::Reset() {
-  WeatherData = WeatherTable{};
-  FileSaved = 1;
-  FileName = "NEW";
-  FileMode = 0;
+  m_log = WeatherTable{};
+  m_saved = true;
+  m_fileName = "NEW";
+  m_frameCommand = FrameCommand::Open;
 }
 
 bool WatchFiles::ConfirmDiscard(Discard command) {
-  if (FileSaved != 0) return true;
+  if (m_saved) return true;
   switch (command) {
     case Discard::Open:
       return m_prompts.AskYesNo("Data in unsaved file will be lost.  Do you still want to open a file?", "Open File");
@@ -35,8 +35,12 @@ bool WatchFiles::ConfirmDiscard(Discard command) {
 }
 
 void WatchFiles::SetEntry(int row, int col, const std::string& text) {
-  FileSaved = 0;
-  if (row >= 1 && row <= kDays && col >= 1 && col <= kFields) WeatherData[size_t(row)][size_t(col)] = text;
+  m_saved = false;
+  KeepEntry(row, col, text);
+}
+
+void WatchFiles::KeepEntry(int row, int col, const std::string& text) {
+  if (row >= 1 && row <= kDays && col >= 1 && col <= kFields) m_log[size_t(row)][size_t(col)] = text;
 }
 
 bool WatchFiles::NameUsable(const std::string& typed, const char* title) {
@@ -49,13 +53,13 @@ bool WatchFiles::NameUsable(const std::string& typed, const char* title) {
 bool WatchFiles::OpenDataFile(const std::string& folder, const std::string& typed) {
   if (!NameUsable(typed, kOpenError)) return false;
   try {
-    WeatherData = ReadWeatherFile(rt::resolveCaseInsensitive(folder + typed + ".wwd"));
+    m_log = ReadWeatherFile(rt::resolveCaseInsensitive(folder + typed + ".wwd"));
   } catch (const rt::RuntimeError& e) {
     m_prompts.ShowMessage(ErrorText(e.number), kOpenError);
     return false;
   }
-  FileName = typed;
-  FileSaved = 1;
+  m_fileName = typed;
+  m_saved = true;
   return true;
 }
 
@@ -73,19 +77,19 @@ bool WatchFiles::SaveDataFile(const std::string& folder, const std::string& type
   }
   try {
     // An existing file is replaced under the name it has on the disk, whatever its case.
-    WriteWeatherFile(rt::resolveCaseInsensitive(folder + name + ".wwd"), WeatherData);
+    WriteWeatherFile(rt::resolveCaseInsensitive(folder + name + ".wwd"), m_log);
   } catch (const rt::RuntimeError& e) {
     m_prompts.ShowMessage(ErrorText(e.number), kSaveError);
     return false;
   }
-  FileName = name;
-  FileSaved = 1;
+  m_fileName = name;
+  m_saved = true;
   return true;
 }
 
 void WatchFiles::ClearLog() {
-  WeatherData = WeatherTable{};
-  FileSaved = 1;
+  m_log = WeatherTable{};
+  m_saved = true;
 }
 
 }  // namespace weather

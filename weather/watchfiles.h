@@ -3,7 +3,6 @@
 // and its questions, the current file's name and the caption that shows it, Open, Save and
 // New. Questions and messages go through WatchPrompts, so tests can answer them.
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -23,16 +22,21 @@ class WatchPrompts {
 // The command whose unsaved-data question is asked.
 enum class Discard { Open, New, Exit };
 
+// What the file frame's OK does.
+enum class FrameCommand { Open, Save };
+
 class WatchFiles {
  public:
   explicit WatchFiles(WatchPrompts& prompts) : m_prompts(prompts) {}
 
-  WeatherTable WeatherData{};
-  int16_t FileSaved = 1;
-  std::string FileName = "NEW";
-  int16_t FileMode = 0;  // what the file frame's OK does: 0 open, 1 save
+  const WeatherTable& log() const { return m_log; }
+  // Whether the log is as its file holds it: nothing would be lost without a question.
+  bool saved() const { return m_saved; }
+  const std::string& fileName() const { return m_fileName; }
+  FrameCommand frameCommand() const { return m_frameCommand; }
+  void setFrameCommand(FrameCommand command) { m_frameCommand = command; }
 
-  std::string Caption() const { return "Weather Watch, Current File: " + FileName; }
+  std::string Caption() const { return "Weather Watch, Current File: " + m_fileName; }
 
   // The window's load step: an empty log named NEW, nothing unsaved.
   void Reset();
@@ -40,6 +44,11 @@ class WatchFiles {
   bool ConfirmDiscard(Discard command);
   // An edit of the log (the edit box changed).
   void SetEntry(int row, int col, const std::string& text);
+  // The edit box's text kept in the cell it leaves; the unsaved flag stays as it is, the
+  // change having been counted when the box changed.
+  void KeepEntry(int row, int col, const std::string& text);
+  // The log counts as saved: it is as its file holds it, or freshly emptied.
+  void MarkSaved() { m_saved = true; }
 
   // Opens `typed` (+ ".wwd") in the folder. The whole file is read before the log changes,
   // so a missing, short or unreadable file leaves the log, its name and the unsaved flag as
@@ -55,6 +64,10 @@ class WatchFiles {
  private:
   bool NameUsable(const std::string& typed, const char* title);
   WatchPrompts& m_prompts;
+  WeatherTable m_log{};
+  bool m_saved = true;
+  std::string m_fileName = "NEW";
+  FrameCommand m_frameCommand = FrameCommand::Open;
 };
 
 }  // namespace weather

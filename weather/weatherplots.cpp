@@ -1,6 +1,7 @@
 #include "weather/weatherplots.h"
 
 #include "platform/surface.h"
+#include "runtime/palette.h"
 
 namespace weather {
 
@@ -20,24 +21,23 @@ void DrawTemperaturePlot(plat::Surface& pic, const WeatherSummary& s) {
   pic.cls();
   if (!s.tempData) return;
   pic.setScale(0, s.tHi, 61, s.tLo);
-  DrawSeries(pic, s.highs, kHighColour);
-  DrawSeries(pic, s.lows, kLowColour);
+  DrawSeries(pic, s.highs, Palette::HighTemperature);
+  DrawSeries(pic, s.lows, Palette::LowTemperature);
 }
 
 void DrawPrecipitationPlot(plat::Surface& pic, const WeatherSummary& s) {
   pic.cls();
   if (!s.precData) return;
   pic.setScale(0, s.pHi, 61, s.pLo);
-  for (const PlotPoint& bar : s.bars) pic.line(bar.x, 0, bar.x, bar.y, rt::QBColor(2));
+  for (const PlotPoint& bar : s.bars) pic.line(bar.x, 0, bar.x, bar.y, Palette::Precipitation);
 }
 
 void DrawPressurePlot(plat::Surface& pic, const WeatherSummary& s) {
   pic.cls();
   if (!s.pressData) return;
   pic.setScale(0, s.prHi, 61, s.prLo);
-  const rt::Colour magenta = rt::QBColor(5);
-  pic.pset(s.pressure.front().x, s.pressure.front().y, magenta);
-  for (size_t i = 1; i < s.pressure.size(); ++i) pic.lineTo(s.pressure[i].x, s.pressure[i].y, magenta);
+  pic.pset(s.pressure.front().x, s.pressure.front().y, Palette::Pressure);
+  for (size_t i = 1; i < s.pressure.size(); ++i) pic.lineTo(s.pressure[i].x, s.pressure[i].y, Palette::Pressure);
 }
 
 }  // namespace weather

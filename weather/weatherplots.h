@@ -4,7 +4,6 @@
 // curve in magenta. Each surface is cleared first and scaled to days 0 to 61 across and its
 // axis limits up the side.
 
-#include "runtime/colour.h"
 #include "weather/weathersummary.h"
 
 namespace plat {
@@ -12,9 +11,6 @@ class Surface;
 }
 
 namespace weather {
-
-inline constexpr rt::Colour kHighColour = 0x000000FF;
-inline constexpr rt::Colour kLowColour = 0x00FF0000;
 
 void DrawTemperaturePlot(plat::Surface& pic, const WeatherSummary& s);
 void DrawPrecipitationPlot(plat::Surface& pic, const WeatherSummary& s);

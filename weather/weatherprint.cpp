@@ -125,34 +125,34 @@ void PrintPlots(plat::Printer& pr, const PlotsPage& page) {
   PrintHeading(pr, "Temperatures:", 100);
   pr.newLine();
   PrintColumns(pr, "High Temperature", "Low Temperature");
-  PrintColumns(pr, "  High  = " + page.THH, "  High  = " + page.THL);
-  PrintColumns(pr, "  Ave   = " + page.TAH, "  Ave   = " + page.TAL);
-  PrintColumns(pr, "  Low   = " + page.TLH, "  Low   = " + page.TLL);
-  PrintColumns(pr, "  Trend = " + page.HT, "  Trend = " + page.LT);
+  PrintColumns(pr, "  High  = " + page.highestHigh, "  High  = " + page.highestLow);
+  PrintColumns(pr, "  Ave   = " + page.averageHigh, "  Ave   = " + page.averageLow);
+  PrintColumns(pr, "  Low   = " + page.lowestHigh, "  Low   = " + page.lowestLow);
+  PrintColumns(pr, "  Trend = " + page.highTrend, "  Trend = " + page.lowTrend);
   double y = Rounded(pr.currentY() + 25);
   PrintPicture(pr, page.temp, y, 225);
-  PrintRightAligned(pr, page.TempH, 140, y);
-  PrintRightAligned(pr, page.TempL, 140, y + 225);
+  PrintRightAligned(pr, page.tempAxisTop, 140, y);
+  PrintRightAligned(pr, page.tempAxisBottom, 140, y + 225);
 
   // Precipitation.
   pr.setCurrentY(y + 265);
   PrintHeading(pr, "Precipitation:", 100);
   pr.newLine();
-  PrintColumns(pr, "  High  = " + page.PH, "  Total = " + page.PT);
+  PrintColumns(pr, "  High  = " + page.highestPrec, "  Total = " + page.totalPrec);
   y = Rounded(pr.currentY() + 25);
   PrintPicture(pr, page.prec, y, 125);
-  PrintRightAligned(pr, page.PrecH, 140, y);
-  PrintRightAligned(pr, page.PrecL, 140, y + 125);
+  PrintRightAligned(pr, page.precAxisTop, 140, y);
+  PrintRightAligned(pr, page.precAxisBottom, 140, y + 125);
 
   // Pressure.
   pr.setCurrentY(y + 165);
   PrintHeading(pr, "Barometric Pressure:", 100);
   pr.newLine();
-  PrintColumns(pr, "  High  = " + page.PresH, "  Low   = " + page.PresL);
+  PrintColumns(pr, "  High  = " + page.highestPress, "  Low   = " + page.lowestPress);
   y = Rounded(pr.currentY() + 25);
   PrintPicture(pr, page.press, y, 125);
-  PrintRightAligned(pr, page.PressH, 140, y);
-  PrintRightAligned(pr, page.PressL, 140, y + 125);
+  PrintRightAligned(pr, page.pressAxisTop, 140, y);
+  PrintRightAligned(pr, page.pressAxisBottom, 140, y + 125);
 
   pr.endDoc();
 }

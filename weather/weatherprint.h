@@ -20,10 +20,10 @@ void PrintTable(plat::Printer& pr, const WeatherTable& log, const QString& fileN
 struct PlotsPage {
   QString fileName;
   // Highs and lows: highest, average, lowest, trend.
-  QString THH, THL, TAH, TAL, TLH, TLL, HT, LT;
-  QString PH, PT, PresH, PresL;
-  // Axis labels beside the plots.
-  QString TempH, TempL, PrecH, PrecL, PressH, PressL;
+  QString highestHigh, highestLow, averageHigh, averageLow, lowestHigh, lowestLow, highTrend, lowTrend;
+  QString highestPrec, totalPrec, highestPress, lowestPress;
+  // Axis limits beside the plots.
+  QString tempAxisTop, tempAxisBottom, precAxisTop, precAxisBottom, pressAxisTop, pressAxisBottom;
   const plat::ImageSurface* temp = nullptr;
   const plat::ImageSurface* prec = nullptr;
   const plat::ImageSurface* press = nullptr;

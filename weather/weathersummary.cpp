@@ -135,53 +135,63 @@ void FindNiceLimits(int16_t n, float& lo, float& hi, float& outLo, float& outHi)
   outHi = H * scale;
 }
 
-WeatherSummary SummariseWeather(const WeatherTable& log) {
-  WeatherSummary out;
+namespace {
 
-  // -- temperatures ------------------------------------------------------------------------
-  // The extremes start from the first reading of each series, so any reading counts; a
-  // series without readings stands at the classic bounds (highs -1000, lows +1000).
+// The extremes of the highs and the lows. Each starts from the first reading of its series,
+// so any reading counts; a series without readings stands at the classic bounds (highs
+// -1000, lows +1000). The lowest high and the highest low are rounded when found.
+struct TemperatureExtremes {
   float maxHigh = -1000, minLow = 1000;
   int16_t minHigh = 1000, maxLow = -1000;
   bool anyHigh = false, anyLow = false;
+};
+
+TemperatureExtremes FindTemperatureExtremes(const WeatherTable& log) {
+  TemperatureExtremes t;
   for (int r = 1; r <= kDays; ++r) {
     const std::string& hi = log[size_t(r)][kHigh];
     if (!hi.empty()) {
       const float v = Reading(hi);
-      if (!anyHigh || v > maxHigh) maxHigh = v;
-      if (!anyHigh || v < minHigh) minHigh = RoundedInt16(v);
-      anyHigh = true;
+      if (!t.anyHigh || v > t.maxHigh) t.maxHigh = v;
+      if (!t.anyHigh || v < t.minHigh) t.minHigh = RoundedInt16(v);
+      t.anyHigh = true;
     }
     const std::string& lo = log[size_t(r)][kLow];
     if (!lo.empty()) {
       const float v = Reading(lo);
-      if (!anyLow || v > maxLow) maxLow = RoundedInt16(v);
-      if (!anyLow || v < minLow) minLow = v;
-      anyLow = true;
+      if (!t.anyLow || v > t.maxLow) t.maxLow = RoundedInt16(v);
+      if (!t.anyLow || v < t.minLow) t.minLow = v;
+      t.anyLow = true;
     }
   }
-  out.tempData = anyHigh && anyLow && minLow < maxHigh;
-  if (!out.tempData) {
-    minLow = 30;
-    maxHigh = 70;
-  }
-  FindNiceLimits(4, minLow, maxHigh, out.tLo, out.tHi);
-  out.lblTempH = Fmt(out.tHi, "####0");
-  out.lblTempL = Fmt(out.tLo, "####0");
-  if (!out.tempData) {
-    out.lblTHH = out.lblTLH = out.lblTHL = out.lblTLL = out.lblTAH = out.lblTAL = "---";
-  } else {
-    out.lblTHH = Fmt(maxHigh, "####0");
-    out.lblTLH = Fmt(minHigh, "####0");
-    out.lblTHL = Fmt(maxLow, "####0");
-    out.lblTLL = Fmt(minLow, "####0");
-    out.highs = Series(log, kHigh);
-    out.lows = Series(log, kLow);
-    out.lblTAH = Fmt(out.highs.average, "####0");
-    out.lblTAL = Fmt(out.lows.average, "####0");
-  }
+  return t;
+}
 
-  // -- precipitation -----------------------------------------------------------------------
+void SummariseTemperatures(const WeatherTable& log, WeatherSummary& out) {
+  TemperatureExtremes t = FindTemperatureExtremes(log);
+  out.tempData = t.anyHigh && t.anyLow && t.minLow < t.maxHigh;
+  if (!out.tempData) {
+    t.minLow = 30;
+    t.maxHigh = 70;
+  }
+  FindNiceLimits(4, t.minLow, t.maxHigh, out.tLo, out.tHi);
+  out.tempAxisTop = Fmt(out.tHi, "####0");
+  out.tempAxisBottom = Fmt(out.tLo, "####0");
+  if (!out.tempData) {
+    out.highestHigh = out.lowestHigh = out.highestLow = out.lowestLow = out.averageHigh = out.averageLow = "---";
+    return;
+  }
+  out.highestHigh = Fmt(t.maxHigh, "####0");
+  out.lowestHigh = Fmt(t.minHigh, "####0");
+  out.highestLow = Fmt(t.maxLow, "####0");
+  out.lowestLow = Fmt(t.minLow, "####0");
+  out.highs = Series(log, kHigh);
+  out.lows = Series(log, kLow);
+  out.averageHigh = Fmt(out.highs.average, "####0");
+  out.averageLow = Fmt(out.lows.average, "####0");
+}
+
+void SummarisePrecipitation(const WeatherTable& log, WeatherSummary& out) {
   float maxP = -1000;
   for (int r = 1; r <= kDays; ++r) maxP = std::max(maxP, Reading(log[size_t(r)][kPrec]));
   out.precData = maxP >= 0;
@@ -193,23 +203,24 @@ WeatherSummary SummariseWeather(const WeatherTable& log) {
     FindNiceLimits(4, lo, hi, out.pLo, out.pHi);
     if (out.pHi < 0.1f) out.pHi = 0.1f;
   }
-  out.lblPrecH = Fmt(out.pHi, "##0.0");
+  out.precAxisTop = Fmt(out.pHi, "##0.0");
   if (!out.precData) {
-    out.lblPH = out.lblPT = "---";
-  } else {
-    out.lblPH = Fmt(maxP, "##0.00");
-    float total = 0;
-    for (int r = 1; r <= kDays; ++r) {
-      const std::string& e = log[size_t(r)][kPrec];
-      if (e.empty()) continue;
-      const float v = Reading(e);
-      out.bars.push_back({float(r), v});
-      total = total + v;
-    }
-    out.lblPT = Fmt(total, "##0.00");
+    out.highestPrec = out.totalPrec = "---";
+    return;
   }
+  out.highestPrec = Fmt(maxP, "##0.00");
+  float total = 0;
+  for (int r = 1; r <= kDays; ++r) {
+    const std::string& e = log[size_t(r)][kPrec];
+    if (e.empty()) continue;
+    const float v = Reading(e);
+    out.bars.push_back({float(r), v});
+    total = total + v;
+  }
+  out.totalPrec = Fmt(total, "##0.00");
+}
 
-  // -- pressure ------------------------------------------------------------------------------
+void SummarisePressure(const WeatherTable& log, WeatherSummary& out) {
   float maxPr = -1000, minPr = 1000;
   bool anyPr = false;
   for (int r = 1; r <= kDays; ++r) {
@@ -230,15 +241,24 @@ WeatherSummary SummariseWeather(const WeatherTable& log) {
   FindNiceLimits(4, minPr, maxPr, out.prLo, out.prHi);
   const bool whole = out.prHi >= 100 || out.prHi == rt::Int(out.prHi) || out.prLo == rt::Int(out.prLo);
   const char* axis = whole ? "####0" : "#0.0";
-  out.lblPressH = Fmt(out.prHi, axis);
-  out.lblPressL = Fmt(out.prLo, axis);
+  out.pressAxisTop = Fmt(out.prHi, axis);
+  out.pressAxisBottom = Fmt(out.prLo, axis);
   if (!out.pressData) {
-    out.lblPresH = out.lblPresL = "---";
-  } else {
-    const char* mask = maxPr < 100 ? "#0.00" : "####.0";
-    out.lblPresH = Fmt(maxPr, mask);
-    out.lblPresL = Fmt(minPr, mask);
+    out.highestPress = out.lowestPress = "---";
+    return;
   }
+  const char* mask = maxPr < 100 ? "#0.00" : "####.0";
+  out.highestPress = Fmt(maxPr, mask);
+  out.lowestPress = Fmt(minPr, mask);
+}
+
+}  // namespace
+
+WeatherSummary SummariseWeather(const WeatherTable& log) {
+  WeatherSummary out;
+  SummariseTemperatures(log, out);
+  SummarisePrecipitation(log, out);
+  SummarisePressure(log, out);
   return out;
 }
 

@@ -38,23 +38,23 @@ struct TempSeries {
 };
 
 struct WeatherSummary {
-  // Temperatures. Without data the six value labels show "---" and nothing is drawn.
+  // Temperatures. Without data the six summary values show "---" and nothing is drawn.
   bool tempData = false;
   float tLo = 0, tHi = 0;
-  std::string lblTempH, lblTempL;
-  std::string lblTHH, lblTLH, lblTHL, lblTLL, lblTAH, lblTAL;
+  std::string tempAxisTop, tempAxisBottom;  // the limits beside the plot
+  std::string highestHigh, lowestHigh, highestLow, lowestLow, averageHigh, averageLow;
   TempSeries highs, lows;
 
   // Precipitation: a bar from 0 to each entered value.
   bool precData = false;
   float pLo = 0, pHi = 1;
-  std::string lblPrecH, lblPH, lblPT;
+  std::string precAxisTop, highestPrec, totalPrec;
   std::vector<PlotPoint> bars;
 
   // Pressure. A single reading, or equal readings, count as no data.
   bool pressData = false;
   float prLo = 0, prHi = 0;
-  std::string lblPressH, lblPressL, lblPresH, lblPresL;
+  std::string pressAxisTop, pressAxisBottom, highestPress, lowestPress;
   std::vector<PlotPoint> pressure;
 };
 

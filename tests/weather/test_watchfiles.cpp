@@ -64,7 +64,7 @@ TEST_F(Files, TheUnsavedDataQuestionsAreAskedOnlyWhileTheLogIsUnsaved) {
   EXPECT_TRUE(files.ConfirmDiscard(Discard::Exit));
   EXPECT_TRUE(prompts.asked.empty());
   files.SetEntry(1, kHigh, "45");
-  EXPECT_EQ(files.FileSaved, 0);
+  EXPECT_FALSE(files.saved());
   EXPECT_FALSE(files.ConfirmDiscard(Discard::Open));
   EXPECT_FALSE(files.ConfirmDiscard(Discard::New));
   prompts.answers = {true};
@@ -82,12 +82,12 @@ TEST_F(Files, SaveWritesAnUpperCaseNameOfAtMostEightCharacters) {
   files.SetEntry(1, kHigh, "56");
   ASSERT_TRUE(files.SaveDataFile(folder, "abc", {}));
   EXPECT_TRUE(exists("ABC.wwd"));
-  EXPECT_EQ(files.FileName, "ABC");
+  EXPECT_EQ(files.fileName(), "ABC");
   EXPECT_EQ(files.Caption(), "Weather Watch, Current File: ABC");
-  EXPECT_EQ(files.FileSaved, 1);
+  EXPECT_TRUE(files.saved());
   ASSERT_TRUE(files.SaveDataFile(folder, "september", {"ABC"}));
   EXPECT_TRUE(exists("SEPTEMBE.wwd"));
-  EXPECT_EQ(files.FileName, "SEPTEMBE");
+  EXPECT_EQ(files.fileName(), "SEPTEMBE");
   EXPECT_TRUE(prompts.asked.empty());
 }
 
@@ -99,13 +99,13 @@ TEST_F(Files, OverwritingAsksFirstAlsoForALongNameCutOntoAnExistingFile) {
   ASSERT_EQ(prompts.asked.size(), 1u);
   EXPECT_EQ(prompts.asked[0].text, "Overwrite existing file?");
   EXPECT_EQ(prompts.asked[0].title, "File Already Exists");
-  EXPECT_EQ(files.FileSaved, 0);
+  EXPECT_FALSE(files.saved());
   EXPECT_EQ(ReadWeatherFile((dir / "SEPTEMBE.wwd").string())[2][kLow], "");
   // Accepted: the file is replaced.
   prompts.answers = {true};
   ASSERT_TRUE(files.SaveDataFile(folder, "sepTEMBER", {"SEPTEMBE"}));
   EXPECT_EQ(ReadWeatherFile((dir / "SEPTEMBE.wwd").string())[2][kLow], "12");
-  EXPECT_EQ(files.FileSaved, 1);
+  EXPECT_TRUE(files.saved());
 }
 
 TEST_F(Files, ANameReachingOutsideTheFolderOrEmptyIsRefusedWithAMessage) {
@@ -120,8 +120,8 @@ TEST_F(Files, ANameReachingOutsideTheFolderOrEmptyIsRefusedWithAMessage) {
   }
   EXPECT_TRUE(names().empty());
   EXPECT_FALSE(fs::exists(dir.parent_path() / "ESCAPE.wwd"));
-  EXPECT_EQ(files.FileName, "NEW");
-  EXPECT_EQ(files.FileSaved, 0);
+  EXPECT_EQ(files.fileName(), "NEW");
+  EXPECT_FALSE(files.saved());
 }
 
 TEST_F(Files, AFailedSaveLeavesTheLogUnsavedAndItsName) {
@@ -130,18 +130,18 @@ TEST_F(Files, AFailedSaveLeavesTheLogUnsavedAndItsName) {
   ASSERT_EQ(prompts.asked.size(), 1u);
   EXPECT_EQ(prompts.asked[0].text, " 76.");
   EXPECT_EQ(prompts.asked[0].title, "Error Saving File");
-  EXPECT_EQ(files.FileSaved, 0);
-  EXPECT_EQ(files.FileName, "NEW");
+  EXPECT_FALSE(files.saved());
+  EXPECT_EQ(files.fileName(), "NEW");
 }
 
 TEST_F(Files, OpenReadsTheWholeFileAndFindsItWhateverTheCase) {
   writeDays("MARCH.wwd", 60, "50");
   files.SetEntry(1, kLow, "3");
   ASSERT_TRUE(files.OpenDataFile(folder, "march"));
-  EXPECT_EQ(files.FileName, "march");
-  EXPECT_EQ(files.WeatherData[60][kHigh], "50");
-  EXPECT_EQ(files.WeatherData[1][kLow], "");
-  EXPECT_EQ(files.FileSaved, 1);
+  EXPECT_EQ(files.fileName(), "march");
+  EXPECT_EQ(files.log()[60][kHigh], "50");
+  EXPECT_EQ(files.log()[1][kLow], "");
+  EXPECT_TRUE(files.saved());
 }
 
 TEST_F(Files, AFailedOpenChangesNothing) {
@@ -154,10 +154,10 @@ TEST_F(Files, AFailedOpenChangesNothing) {
   EXPECT_EQ(prompts.asked[0].title, "Error Opening File");
   EXPECT_EQ(prompts.asked[1].text, " 53.");
   // The log is not a mixture of two files, and its name and unsaved state stay.
-  EXPECT_EQ(files.WeatherData[1][kHigh], "45");
-  EXPECT_EQ(files.WeatherData[2][kHigh], "");
-  EXPECT_EQ(files.FileName, "NEW");
-  EXPECT_EQ(files.FileSaved, 0);
+  EXPECT_EQ(files.log()[1][kHigh], "45");
+  EXPECT_EQ(files.log()[2][kHigh], "");
+  EXPECT_EQ(files.fileName(), "NEW");
+  EXPECT_FALSE(files.saved());
 }
 
 TEST_F(Files, NewEmptiesTheLogButKeepsItsName) {
@@ -165,11 +165,11 @@ TEST_F(Files, NewEmptiesTheLogButKeepsItsName) {
   ASSERT_TRUE(files.SaveDataFile(folder, "windy", {}));
   files.SetEntry(4, kComment, "calm");
   files.ClearLog();
-  EXPECT_EQ(files.WeatherData[3][kComment], "");
-  EXPECT_EQ(files.FileName, "WINDY");
-  EXPECT_EQ(files.FileSaved, 1);
+  EXPECT_EQ(files.log()[3][kComment], "");
+  EXPECT_EQ(files.fileName(), "WINDY");
+  EXPECT_TRUE(files.saved());
   // A later Save offers the same name and asks before replacing it.
-  EXPECT_FALSE(files.SaveDataFile(folder, files.FileName, {"WINDY"}));
+  EXPECT_FALSE(files.SaveDataFile(folder, files.fileName(), {"WINDY"}));
   EXPECT_EQ(prompts.asked.size(), 1u);
 }
 

@@ -8,6 +8,7 @@
 #include "platform/printer.h"
 #include "platform/services.h"
 #include "platform/surface.h"
+#include "runtime/palette.h"
 #include "tests/support/doubles.h"
 #include "weather/weatherplots.h"
 #include "weather/weatherprint.h"
@@ -98,23 +99,23 @@ TEST_F(Printout, ThePlotsPageShowsTheSummariesAndPictures) {
   DrawPressurePlot(press, s);
   PlotsPage page;
   page.fileName = "ABC";
-  page.THH = QString::fromStdString(s.lblTHH);
-  page.THL = QString::fromStdString(s.lblTHL);
-  page.TAH = QString::fromStdString(s.lblTAH);
-  page.TAL = QString::fromStdString(s.lblTAL);
-  page.TLH = QString::fromStdString(s.lblTLH);
-  page.TLL = QString::fromStdString(s.lblTLL);
-  page.HT = QString::fromStdString(s.highs.trendText);
-  page.LT = QString::fromStdString(s.lows.trendText);
-  page.PH = "0.00";
-  page.PT = "0.00";
-  page.PresH = page.PresL = "---";
-  page.TempH = "100";
-  page.TempL = "30";
-  page.PrecH = "1.0";
-  page.PrecL = "0";
-  page.PressH = "30";
-  page.PressL = "25";
+  page.highestHigh = QString::fromStdString(s.highestHigh);
+  page.highestLow = QString::fromStdString(s.highestLow);
+  page.averageHigh = QString::fromStdString(s.averageHigh);
+  page.averageLow = QString::fromStdString(s.averageLow);
+  page.lowestHigh = QString::fromStdString(s.lowestHigh);
+  page.lowestLow = QString::fromStdString(s.lowestLow);
+  page.highTrend = QString::fromStdString(s.highs.trendText);
+  page.lowTrend = QString::fromStdString(s.lows.trendText);
+  page.highestPrec = "0.00";
+  page.totalPrec = "0.00";
+  page.highestPress = page.lowestPress = "---";
+  page.tempAxisTop = "100";
+  page.tempAxisBottom = "30";
+  page.precAxisTop = "1.0";
+  page.precAxisBottom = "0";
+  page.pressAxisTop = "30";
+  page.pressAxisBottom = "25";
   page.temp = &temp;
   page.prec = &prec;
   page.press = &press;
@@ -177,7 +178,7 @@ TEST_F(Printout, PlotsDrawInTheirColoursOnTheirScales) {
   for (const auto& op : prec.ops())
     if (op.op == "line") {
       EXPECT_EQ(op.args, (std::vector<double>{30, 0, 30, 2}));
-      EXPECT_EQ(op.colour, rt::QBColor(2));
+      EXPECT_EQ(op.colour, Palette::Precipitation);
     }
   EXPECT_EQ(press.countOps("line"), 1);
   // An empty log clears the pictures and draws nothing.

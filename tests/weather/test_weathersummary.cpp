@@ -56,19 +56,20 @@ WeatherTable Highs(int firstDay, int lastDay, int start, int perDay) {
 TEST(Summary, AnEmptyLog) {
   const WeatherSummary s = SummariseWeather(WeatherTable{});
   EXPECT_FALSE(s.tempData);
-  EXPECT_EQ(s.lblTempH, "70");
-  EXPECT_EQ(s.lblTempL, "30");
-  for (const std::string& l : {s.lblTHH, s.lblTLH, s.lblTHL, s.lblTLL, s.lblTAH, s.lblTAL}) EXPECT_EQ(l, "---");
+  EXPECT_EQ(s.tempAxisTop, "70");
+  EXPECT_EQ(s.tempAxisBottom, "30");
+  for (const std::string& l : {s.highestHigh, s.lowestHigh, s.highestLow, s.lowestLow, s.averageHigh, s.averageLow})
+    EXPECT_EQ(l, "---");
   EXPECT_FALSE(s.highs.hasTrend);
-  EXPECT_EQ(s.lblPrecH, "1.0");
-  EXPECT_EQ(s.lblPH, "0.00");
-  EXPECT_EQ(s.lblPT, "0.00");
+  EXPECT_EQ(s.precAxisTop, "1.0");
+  EXPECT_EQ(s.highestPrec, "0.00");
+  EXPECT_EQ(s.totalPrec, "0.00");
   EXPECT_TRUE(s.bars.empty());
   EXPECT_FALSE(s.pressData);
-  EXPECT_EQ(s.lblPressH, "30");
-  EXPECT_EQ(s.lblPressL, "25");
-  EXPECT_EQ(s.lblPresH, "---");
-  EXPECT_EQ(s.lblPresL, "---");
+  EXPECT_EQ(s.pressAxisTop, "30");
+  EXPECT_EQ(s.pressAxisBottom, "25");
+  EXPECT_EQ(s.highestPress, "---");
+  EXPECT_EQ(s.lowestPress, "---");
 }
 
 TEST(Summary, HighsWithoutLowsAreNoTemperatureData) {
@@ -85,11 +86,11 @@ TEST(Summary, OneHighAndOneLowGiveNoTrend) {
   EXPECT_EQ(s.lows.points.size(), 1u);
   EXPECT_FALSE(s.highs.hasTrend);
   EXPECT_FALSE(s.lows.hasTrend);
-  EXPECT_EQ(s.lblTHH, "60");
-  EXPECT_EQ(s.lblTLL, "40");
-  EXPECT_EQ(s.lblTAH, "60");
-  EXPECT_EQ(s.lblTempL, "40");
-  EXPECT_EQ(s.lblTempH, "60");
+  EXPECT_EQ(s.highestHigh, "60");
+  EXPECT_EQ(s.lowestLow, "40");
+  EXPECT_EQ(s.averageHigh, "60");
+  EXPECT_EQ(s.tempAxisBottom, "40");
+  EXPECT_EQ(s.tempAxisTop, "60");
 }
 
 TEST(Summary, TrendsOverTheSixtyDays) {
@@ -119,8 +120,8 @@ TEST(Summary, TheTrendIsFittedOverTheOrdinalsOfTheReadings) {
   EXPECT_EQ(s.highs.points.front().x, 10.0f);
   EXPECT_EQ(s.highs.trendText, "+59.0");
   EXPECT_EQ(s.lows.trendText, "> 60");
-  EXPECT_EQ(s.lblTAH, "45");
-  EXPECT_EQ(s.lblTAL, "25");
+  EXPECT_EQ(s.averageHigh, "45");
+  EXPECT_EQ(s.averageLow, "25");
 }
 
 TEST(Summary, ExtremesRoundTheirIntegerSidesHalvesToEven) {
@@ -130,8 +131,8 @@ TEST(Summary, ExtremesRoundTheirIntegerSidesHalvesToEven) {
   log[1][kLow] = "41.5";
   log[2][kLow] = "30.5";
   const WeatherSummary s = SummariseWeather(log);
-  EXPECT_EQ(s.lblTLH, "62");  // lowest high, rounded when found
-  EXPECT_EQ(s.lblTHL, "42");  // highest low, rounded when found
+  EXPECT_EQ(s.lowestHigh, "62");  // lowest high, rounded when found
+  EXPECT_EQ(s.highestLow, "42");  // highest low, rounded when found
 }
 
 TEST(Summary, PrecipitationBarsCountWithoutTemperatures) {
@@ -143,10 +144,10 @@ TEST(Summary, PrecipitationBarsCountWithoutTemperatures) {
   EXPECT_FALSE(s.tempData);
   ASSERT_EQ(s.bars.size(), 2u);
   EXPECT_EQ(s.bars[1].x, 4.0f);
-  EXPECT_EQ(s.lblPH, "1.25");
-  EXPECT_EQ(s.lblPT, "1.75");
+  EXPECT_EQ(s.highestPrec, "1.25");
+  EXPECT_EQ(s.totalPrec, "1.75");
   EXPECT_FLOAT_EQ(s.pHi, 1.4f);  // steps of 0.2 enclose 1.25
-  EXPECT_EQ(s.lblPrecH, "1.4");
+  EXPECT_EQ(s.precAxisTop, "1.4");
 }
 
 TEST(Summary, SmallPrecipitationKeepsAnAxisOfAtLeastATenth) {
@@ -154,7 +155,7 @@ TEST(Summary, SmallPrecipitationKeepsAnAxisOfAtLeastATenth) {
   log[1][kPrec] = "0.01";
   const WeatherSummary s = SummariseWeather(log);
   EXPECT_FLOAT_EQ(s.pHi, 0.1f);
-  EXPECT_EQ(s.lblPrecH, "0.1");
+  EXPECT_EQ(s.precAxisTop, "0.1");
 }
 
 TEST(Summary, PressureInInchesAndInMillibars) {
@@ -163,10 +164,10 @@ TEST(Summary, PressureInInchesAndInMillibars) {
   inches[2][kPress] = "30.5";
   WeatherSummary s = SummariseWeather(inches);
   ASSERT_TRUE(s.pressData);
-  EXPECT_EQ(s.lblPressH, "30.6");
-  EXPECT_EQ(s.lblPressL, "29.4");
-  EXPECT_EQ(s.lblPresH, "30.50");
-  EXPECT_EQ(s.lblPresL, "29.50");
+  EXPECT_EQ(s.pressAxisTop, "30.6");
+  EXPECT_EQ(s.pressAxisBottom, "29.4");
+  EXPECT_EQ(s.highestPress, "30.50");
+  EXPECT_EQ(s.lowestPress, "29.50");
 
   // Readings above 1000 count in full: the lowest is the lowest reading.
   WeatherTable millibars{};
@@ -175,10 +176,10 @@ TEST(Summary, PressureInInchesAndInMillibars) {
   s = SummariseWeather(millibars);
   EXPECT_EQ(s.prLo, 1005.0f);
   EXPECT_EQ(s.prHi, 1020.0f);
-  EXPECT_EQ(s.lblPressH, "1020");
-  EXPECT_EQ(s.lblPressL, "1005");
-  EXPECT_EQ(s.lblPresH, "1020.0");
-  EXPECT_EQ(s.lblPresL, "1005.0");
+  EXPECT_EQ(s.pressAxisTop, "1020");
+  EXPECT_EQ(s.pressAxisBottom, "1005");
+  EXPECT_EQ(s.highestPress, "1020.0");
+  EXPECT_EQ(s.lowestPress, "1005.0");
 }
 
 TEST(Summary, OneOrEqualPressuresAreNoData) {
@@ -188,7 +189,7 @@ TEST(Summary, OneOrEqualPressuresAreNoData) {
   const WeatherSummary s = SummariseWeather(log);
   EXPECT_FALSE(s.pressData);
   EXPECT_TRUE(s.pressure.empty());
-  EXPECT_EQ(s.lblPresH, "---");
+  EXPECT_EQ(s.highestPress, "---");
 }
 
 TEST(Summary, EntriesFarBeyondAnyWeatherStayFinite) {
@@ -208,7 +209,7 @@ TEST(Summary, EntriesFarBeyondAnyWeatherStayFinite) {
   EXPECT_TRUE(std::isfinite(s.pHi));
   EXPECT_TRUE(std::isfinite(s.prHi));
   EXPECT_GE(s.prHi, 1e9f);
-  EXPECT_EQ(s.lblTLH, "-32768");
+  EXPECT_EQ(s.lowestHigh, "-32768");
 }
 
 TEST(Summary, AllNegativePrecipitationShowsNoData) {
@@ -216,8 +217,8 @@ TEST(Summary, AllNegativePrecipitationShowsNoData) {
   for (int d = 1; d <= kDays; ++d) log[size_t(d)][kPrec] = "-1";
   const WeatherSummary s = SummariseWeather(log);
   EXPECT_FALSE(s.precData);
-  EXPECT_EQ(s.lblPH, "---");
-  EXPECT_EQ(s.lblPT, "---");
+  EXPECT_EQ(s.highestPrec, "---");
+  EXPECT_EQ(s.totalPrec, "---");
   EXPECT_TRUE(s.bars.empty());
 }
 

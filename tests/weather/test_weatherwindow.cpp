@@ -27,16 +27,17 @@
 #include "platform/tabcontrol.h"
 #include "platform/textbox.h"
 #include "platform/twips.h"
+#include "runtime/palette.h"
 #include "shell/menuwindow.h"
 #include "shell/settings.h"
-#include "weather/frmwatch.h"
-#include "weather/weatherplots.h"
+#include "weather/weatherwindow.h"
 
 namespace {
 
-using weather::frmWatch;
+using weather::SummaryText;
+using weather::WeatherWindow;
 
-class WeatherWindow : public MenuFixture {
+class WeatherWatch : public MenuFixture {
  protected:
   void SetUp() override {
     shell::settings() = shell::SharedSettings{};
@@ -45,13 +46,13 @@ class WeatherWindow : public MenuFixture {
   void TearDown() override {
     MenuFixture::TearDown();
   }
-  frmWatch* open() {
+  WeatherWindow* open() {
     menu->projectButton(5)->click();
-    window = qobject_cast<frmWatch*>(menu->currentProject());
+    window = qobject_cast<WeatherWindow*>(menu->currentProject());
     return window;
   }
-  void type(const QString& text) { QTest::keyClicks(window->txtEdit(), text); }
-  void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(window->txtEdit(), k, m); }
+  void type(const QString& text) { QTest::keyClicks(window->editBox(), text); }
+  void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(window->editBox(), k, m); }
   void writeFile(const QString& name, const QByteArray& bytes) {
     QFile f(dir.filePath(name));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -60,12 +61,12 @@ class WeatherWindow : public MenuFixture {
   // Names the file in the frame and presses OK.
   void fileCommand(plat::CommandButton* command, const QString& name) {
     command->click();
-    ASSERT_TRUE(window->fraFiles()->isVisible());
-    window->cboFiles()->setText(name);
-    window->cmdOK()->click();
+    ASSERT_TRUE(window->fileFrame()->isVisible());
+    window->fileNameBox()->setText(name);
+    window->okButton()->click();
   }
-  QString cell(int r, int c) const { return window->grdData()->textMatrix(r, c); }
-  QString lbl(const char* name) const { return window->label(name)->caption(); }
+  QString cell(int r, int c) const { return window->logGrid()->textMatrix(r, c); }
+  QString summary(SummaryText text) const { return window->summaryLabel(text)->caption(); }
   static int countColour(const plat::PictureBox* p, rt::Colour c) {
     int n = 0;
     const auto& s = p->surface();
@@ -74,7 +75,7 @@ class WeatherWindow : public MenuFixture {
     return n;
   }
 
-  QPointer<frmWatch> window;
+  QPointer<WeatherWindow> window;
 };
 
 QByteArray Days(int n, const QByteArray& record) {
@@ -83,122 +84,122 @@ QByteArray Days(int n, const QByteArray& record) {
   return out;
 }
 
-TEST_F(WeatherWindow, OpensWithAnEmptyLogNamedNew) {
+TEST_F(WeatherWatch, OpensWithAnEmptyLogNamedNew) {
   writeFile("march.wwd", Days(60, "\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
   ASSERT_TRUE(open());
   EXPECT_FALSE(menu->isVisible());
   EXPECT_EQ(window->caption(), "Weather Watch, Current File: NEW");
-  EXPECT_EQ(window->grdData()->rows(), 61);
-  EXPECT_EQ(window->grdData()->cols(), 7);
+  EXPECT_EQ(window->logGrid()->rows(), 61);
+  EXPECT_EQ(window->logGrid()->cols(), 7);
   EXPECT_EQ(cell(0, 0), "Day");
   EXPECT_EQ(cell(0, 6), "Comment");
   EXPECT_EQ(cell(60, 0), "60");
-  EXPECT_EQ(window->EditRow(), 1);
-  EXPECT_EQ(window->EditCol(), 1);
-  EXPECT_EQ(window->NoCellUpdate(), 0);
-  EXPECT_EQ(window->files().FileSaved, 1);
-  EXPECT_EQ(window->txtEdit()->maxLength(), 10);
+  EXPECT_EQ(window->editRow(), 1);
+  EXPECT_EQ(window->editColumn(), 1);
+  EXPECT_FALSE(window->cellUpdatesHeld());
+  EXPECT_TRUE(window->files().saved());
+  EXPECT_EQ(window->editBox()->maxLength(), 10);
   // The data files are listed by name in upper case.
-  ASSERT_EQ(window->cboFiles()->listCount(), 1);
-  EXPECT_EQ(window->cboFiles()->list(0), "MARCH");
+  ASSERT_EQ(window->fileNameBox()->listCount(), 1);
+  EXPECT_EQ(window->fileNameBox()->list(0), "MARCH");
   // Fifteen days in view; the scroll bar runs over the top days.
-  EXPECT_TRUE(window->grdData()->rowIsVisible(15));
-  EXPECT_FALSE(window->grdData()->rowIsVisible(16));
-  EXPECT_EQ(window->vsbRow()->max(), 46);
+  EXPECT_TRUE(window->logGrid()->rowIsVisible(15));
+  EXPECT_FALSE(window->logGrid()->rowIsVisible(16));
+  EXPECT_EQ(window->dayBar()->max(), 46);
 }
 
-TEST_F(WeatherWindow, KeysAreFilteredByColumn) {
+TEST_F(WeatherWatch, KeysAreFilteredByColumn) {
   ASSERT_TRUE(open());
   type("3/\"14");
-  EXPECT_EQ(window->txtEdit()->text(), "3/14");
+  EXPECT_EQ(window->editBox()->text(), "3/14");
   key(Qt::Key_Tab);
-  EXPECT_EQ(window->EditCol(), 2);
+  EXPECT_EQ(window->editColumn(), 2);
   type("a-5x");
-  EXPECT_EQ(window->txtEdit()->text(), "-5");
+  EXPECT_EQ(window->editBox()->text(), "-5");
   key(Qt::Key_Return);
   key(Qt::Key_Return);
   type("-0.5");
-  EXPECT_EQ(window->txtEdit()->text(), "0.5");
+  EXPECT_EQ(window->editBox()->text(), "0.5");
   EXPECT_EQ(cell(1, 1), "3/14");
   EXPECT_EQ(cell(1, 2), "-5");
   EXPECT_EQ(cell(1, 4), "0.5");
-  EXPECT_EQ(window->files().WeatherData[1][4], "0.5");
-  EXPECT_EQ(window->files().FileSaved, 0);
+  EXPECT_EQ(window->files().log()[1][4], "0.5");
+  EXPECT_FALSE(window->files().saved());
   // The length limit holds while typing.
   key(Qt::Key_Tab, Qt::ShiftModifier);
   key(Qt::Key_Tab, Qt::ShiftModifier);
   key(Qt::Key_Down);
   type("1234567");
-  EXPECT_EQ(window->txtEdit()->text(), "12345");
+  EXPECT_EQ(window->editBox()->text(), "12345");
 }
 
-TEST_F(WeatherWindow, NavigationWrapsAndScrollsTheGrid) {
+TEST_F(WeatherWatch, NavigationWrapsAndScrollsTheGrid) {
   ASSERT_TRUE(open());
   key(Qt::Key_Tab, Qt::ShiftModifier);
-  EXPECT_EQ(window->EditRow(), 1);
-  EXPECT_EQ(window->EditCol(), 6);
-  EXPECT_EQ(window->txtEdit()->maxLength(), 30);
+  EXPECT_EQ(window->editRow(), 1);
+  EXPECT_EQ(window->editColumn(), 6);
+  EXPECT_EQ(window->editBox()->maxLength(), 30);
   key(Qt::Key_Return);
-  EXPECT_EQ(window->EditRow(), 2);
-  EXPECT_EQ(window->EditCol(), 1);
+  EXPECT_EQ(window->editRow(), 2);
+  EXPECT_EQ(window->editColumn(), 1);
   for (int i = 0; i < 13; ++i) key(Qt::Key_Down);
-  EXPECT_EQ(window->EditRow(), 15);
-  EXPECT_EQ(window->grdData()->topRow(), 1);
+  EXPECT_EQ(window->editRow(), 15);
+  EXPECT_EQ(window->logGrid()->topRow(), 1);
   key(Qt::Key_Down);
-  EXPECT_EQ(window->EditRow(), 16);
-  EXPECT_EQ(window->grdData()->topRow(), 2);
-  EXPECT_EQ(window->vsbRow()->value(), 2);
+  EXPECT_EQ(window->editRow(), 16);
+  EXPECT_EQ(window->logGrid()->topRow(), 2);
+  EXPECT_EQ(window->dayBar()->value(), 2);
   key(Qt::Key_Up);
   key(Qt::Key_Up);
-  EXPECT_EQ(window->EditRow(), 14);
+  EXPECT_EQ(window->editRow(), 14);
   // Up on the top visible day makes the new day the top row.
   for (int i = 0; i < 12; ++i) key(Qt::Key_Up);
-  EXPECT_EQ(window->EditRow(), 2);
-  EXPECT_EQ(window->grdData()->topRow(), 2);
+  EXPECT_EQ(window->editRow(), 2);
+  EXPECT_EQ(window->logGrid()->topRow(), 2);
   key(Qt::Key_Up);
-  EXPECT_EQ(window->grdData()->topRow(), 1);
+  EXPECT_EQ(window->logGrid()->topRow(), 1);
   key(Qt::Key_Up);
-  EXPECT_EQ(window->EditRow(), 1);
+  EXPECT_EQ(window->editRow(), 1);
   // The edit box lies over its cell.
-  const QPoint at = window->txtEdit()->pos();
-  EXPECT_EQ(at.x(), window->grdData()->x() + window->grdData()->colPos(1) / 15);
+  const QPoint at = window->editBox()->pos();
+  EXPECT_EQ(at.x(), window->logGrid()->x() + window->logGrid()->colPos(1) / 15);
 }
 
-TEST_F(WeatherWindow, TheScrollBarMovesTheGridAndTheEditBoxWithIt) {
+TEST_F(WeatherWatch, TheScrollBarMovesTheGridAndTheEditBoxWithIt) {
   ASSERT_TRUE(open());
   key(Qt::Key_Down);
   key(Qt::Key_Down);
-  window->vsbRow()->setValue(46);
-  EXPECT_EQ(window->grdData()->topRow(), 46);
-  EXPECT_EQ(window->EditRow(), 48);
-  window->vsbRow()->setValue(1);
-  EXPECT_EQ(window->EditRow(), 3);
+  window->dayBar()->setValue(46);
+  EXPECT_EQ(window->logGrid()->topRow(), 46);
+  EXPECT_EQ(window->editRow(), 48);
+  window->dayBar()->setValue(1);
+  EXPECT_EQ(window->editRow(), 3);
 }
 
-TEST_F(WeatherWindow, SaveWritesTheLogAndListsIt) {
+TEST_F(WeatherWatch, SaveWritesTheLogAndListsIt) {
   ASSERT_TRUE(open());
   type("3/14");
   key(Qt::Key_Tab);
   type("56");
-  fileCommand(window->cmdSave(), "abc");
-  EXPECT_FALSE(window->fraFiles()->isVisible());
+  fileCommand(window->saveButton(), "abc");
+  EXPECT_FALSE(window->fileFrame()->isVisible());
   EXPECT_EQ(window->caption(), "Weather Watch, Current File: ABC");
   QFile saved(dir.filePath("ABC.wwd"));
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
   const QByteArray bytes = saved.readAll();
   EXPECT_EQ(bytes.size(), 1140 + 4 + 2);
   EXPECT_TRUE(bytes.startsWith("\"3/14\",\"56\",\"\",\"\",\"\",\"\"\r\n"));
-  EXPECT_EQ(window->cboFiles()->list(0), "ABC");
-  EXPECT_EQ(window->files().FileSaved, 1);
+  EXPECT_EQ(window->fileNameBox()->list(0), "ABC");
+  EXPECT_TRUE(window->files().saved());
   // Saving does not move the edit box.
-  EXPECT_EQ(window->EditCol(), 2);
+  EXPECT_EQ(window->editColumn(), 2);
   // Nothing unsaved: Exit asks nothing.
-  window->cmdExit(2)->click();
+  window->recordExitButton()->click();
   EXPECT_TRUE(services.boxes->calls.empty());
   EXPECT_TRUE(menu->isVisible());
 }
 
-TEST_F(WeatherWindow, ASaveOnAFullDiskKeepsTheOldLogAndTheWindowAsItWas) {
+TEST_F(WeatherWatch, ASaveOnAFullDiskKeepsTheOldLogAndTheWindowAsItWas) {
   const QByteArray old = Days(60, "\"3/1\",\"50\",\"31\",\"\",\"30.1\",\"kept\"\r\n");
   writeFile("OLD.wwd", old);
   ASSERT_TRUE(open());
@@ -208,15 +209,15 @@ TEST_F(WeatherWindow, ASaveOnAFullDiskKeepsTheOldLogAndTheWindowAsItWas) {
   services.boxes->answer(plat::Msg::Yes);  // overwrite the existing file
   // The disk takes 200 bytes of the log's 1146.
   const std::string seen = testsupport::inChildWithFileLimit(200, [&] {
-    fileCommand(window->cmdSave(), "old");
+    fileCommand(window->saveButton(), "old");
     std::string out;
     for (const auto& c : services.boxes->calls)
       out += c.title.toStdString() + " " + std::to_string(c.style) + ":" + c.text.toStdString() + "\n";
     out += window->caption().toStdString() + "\n";
-    out += "saved " + std::to_string(window->files().FileSaved) + " name " + window->files().FileName + "\n";
-    out += "cell " + cell(1, 2).toStdString() + " edit " + std::to_string(window->EditRow()) + "," +
-           std::to_string(window->EditCol()) + "\n";
-    out += window->cmdSave()->isEnabled() && window->grdData()->isEnabled() && !window->fraFiles()->isVisible()
+    out += "saved " + std::to_string(window->files().saved()) + " name " + window->files().fileName() + "\n";
+    out += "cell " + cell(1, 2).toStdString() + " edit " + std::to_string(window->editRow()) + "," +
+           std::to_string(window->editColumn()) + "\n";
+    out += window->saveButton()->isEnabled() && window->logGrid()->isEnabled() && !window->fileFrame()->isVisible()
                ? "usable\n"
                : "stuck\n";
     return out;
@@ -235,62 +236,62 @@ TEST_F(WeatherWindow, ASaveOnAFullDiskKeepsTheOldLogAndTheWindowAsItWas) {
   EXPECT_EQ(QDir(dir.path()).entryList({"*wwd*"}, QDir::Files | QDir::Hidden), QStringList{"OLD.wwd"});
 }
 
-TEST_F(WeatherWindow, OpenLoadsTheGridAndPlacesTheEditBoxOnTheFirstCell) {
+TEST_F(WeatherWatch, OpenLoadsTheGridAndPlacesTheEditBoxOnTheFirstCell) {
   writeFile("SPRING.wwd", "\"4/1\",\"45\",\"30\",\"0.2\",\"29.9\",\"showers\"\r\n" +
                               Days(59, "\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
   ASSERT_TRUE(open());
   key(Qt::Key_Down);
-  fileCommand(window->cmdOpen(), "spring");
+  fileCommand(window->openButton(), "spring");
   EXPECT_EQ(window->caption(), "Weather Watch, Current File: spring");
   EXPECT_EQ(cell(1, 6), "showers");
-  EXPECT_EQ(window->txtEdit()->text(), "4/1");
-  EXPECT_EQ(window->EditRow(), 1);
-  EXPECT_EQ(window->files().FileSaved, 1);
+  EXPECT_EQ(window->editBox()->text(), "4/1");
+  EXPECT_EQ(window->editRow(), 1);
+  EXPECT_TRUE(window->files().saved());
 }
 
 // The edit box taking a cell's text is a change of the box: moving onto a cell whose text
 // differs from the box's marks the log unsaved, although nothing was typed.
-TEST_F(WeatherWindow, MovingOntoACellWithOtherTextMarksTheLogUnsaved) {
+TEST_F(WeatherWatch, MovingOntoACellWithOtherTextMarksTheLogUnsaved) {
   writeFile("FALL.wwd", "\"45\",\"45\",\"30\",\"\",\"\",\"\"\r\n" + Days(59, "\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
   ASSERT_TRUE(open());
-  fileCommand(window->cmdOpen(), "FALL");
-  ASSERT_EQ(window->txtEdit()->text(), "45");
-  ASSERT_EQ(window->files().FileSaved, 1);
-  plat::Grid* grid = window->grdData();
+  fileCommand(window->openButton(), "FALL");
+  ASSERT_EQ(window->editBox()->text(), "45");
+  ASSERT_TRUE(window->files().saved());
+  plat::Grid* grid = window->logGrid();
   auto click = [&](int r, int c) {
     QTest::mouseClick(grid, Qt::LeftButton, {},
                       QPoint(plat::twipsToPixels(grid->colPos(c)) + 3, plat::twipsToPixels(grid->rowPos(r)) + 3));
   };
   click(1, 2);  // "45" to "45": the box's text stays as it was
-  EXPECT_EQ(window->EditCol(), 2);
-  EXPECT_EQ(window->files().FileSaved, 1);
+  EXPECT_EQ(window->editColumn(), 2);
+  EXPECT_TRUE(window->files().saved());
   click(1, 3);  // "45" to "30"
-  EXPECT_EQ(window->EditCol(), 3);
-  EXPECT_EQ(window->txtEdit()->text(), "30");
-  EXPECT_EQ(window->files().FileSaved, 0);
+  EXPECT_EQ(window->editColumn(), 3);
+  EXPECT_EQ(window->editBox()->text(), "30");
+  EXPECT_FALSE(window->files().saved());
   EXPECT_EQ(cell(1, 2), "45");
-  EXPECT_EQ(window->files().WeatherData[1][3], "30");
-  window->cmdExit(2)->click();  // No
+  EXPECT_EQ(window->files().log()[1][3], "30");
+  window->recordExitButton()->click();  // No
   ASSERT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_EQ(services.boxes->calls[0].title, "Exit Program");
   EXPECT_TRUE(window->isVisible());
 
   // Down from day 1 onto an empty day is a move to other text too; a fresh open is saved.
   services.boxes->answer(plat::Msg::Yes);
-  fileCommand(window->cmdOpen(), "FALL");
-  EXPECT_EQ(window->files().FileSaved, 1);
+  fileCommand(window->openButton(), "FALL");
+  EXPECT_TRUE(window->files().saved());
   key(Qt::Key_Down);
-  EXPECT_EQ(window->EditRow(), 2);
-  EXPECT_EQ(window->files().FileSaved, 0);
+  EXPECT_EQ(window->editRow(), 2);
+  EXPECT_FALSE(window->files().saved());
 }
 
-TEST_F(WeatherWindow, AFailedOpenReportsAndKeepsTheLog) {
+TEST_F(WeatherWatch, AFailedOpenReportsAndKeepsTheLog) {
   writeFile("SHORT.wwd", Days(10, "\"\",\"70\",\"\",\"\",\"\",\"\"\r\n"));
   ASSERT_TRUE(open());
   key(Qt::Key_Tab);
   type("45");
   services.boxes->answer(plat::Msg::Yes);
-  fileCommand(window->cmdOpen(), "SHORT");
+  fileCommand(window->openButton(), "SHORT");
   ASSERT_EQ(services.boxes->calls.size(), 2u);
   EXPECT_EQ(services.boxes->calls[0].title, "Open File");
   EXPECT_EQ(services.boxes->calls[1].text, " 62.");
@@ -299,67 +300,67 @@ TEST_F(WeatherWindow, AFailedOpenReportsAndKeepsTheLog) {
   EXPECT_EQ(cell(1, 2), "45");
   EXPECT_EQ(cell(2, 2), "");
   EXPECT_EQ(window->caption(), "Weather Watch, Current File: NEW");
-  EXPECT_EQ(window->files().FileSaved, 0);
-  EXPECT_TRUE(window->cmdSave()->isEnabled());
-  EXPECT_TRUE(window->grdData()->isEnabled());
+  EXPECT_FALSE(window->files().saved());
+  EXPECT_TRUE(window->saveButton()->isEnabled());
+  EXPECT_TRUE(window->logGrid()->isEnabled());
 }
 
-TEST_F(WeatherWindow, ADoubleClickInTheSaveFrameAsksBeforeUnsavedDataIsLost) {
+TEST_F(WeatherWatch, ADoubleClickInTheSaveFrameAsksBeforeUnsavedDataIsLost) {
   writeFile("OLD.wwd", Days(60, "\"\",\"1\",\"\",\"\",\"\",\"\"\r\n"));
   ASSERT_TRUE(open());
   type("x");
-  window->cmdSave()->click();
-  window->cboFiles()->setText("OLD");
-  window->cboFiles_DblClick();  // answered No by default
+  window->saveButton()->click();
+  window->fileNameBox()->setText("OLD");
+  window->openChosenFile();  // answered No by default
   ASSERT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_EQ(services.boxes->calls[0].title, "Open File");
-  EXPECT_TRUE(window->fraFiles()->isVisible());
+  EXPECT_TRUE(window->fileFrame()->isVisible());
   EXPECT_EQ(cell(1, 1), "x");
   services.boxes->answer(plat::Msg::Yes);
-  window->cboFiles_DblClick();
-  EXPECT_FALSE(window->fraFiles()->isVisible());
+  window->openChosenFile();
+  EXPECT_FALSE(window->fileFrame()->isVisible());
   EXPECT_EQ(cell(1, 2), "1");
   EXPECT_EQ(window->caption(), "Weather Watch, Current File: OLD");
 }
 
-TEST_F(WeatherWindow, TheFileFrameDisablesTheLogUntilCancel) {
+TEST_F(WeatherWatch, TheFileFrameDisablesTheLogUntilCancel) {
   ASSERT_TRUE(open());
-  window->cmdOpen()->click();
-  EXPECT_EQ(window->fraFiles()->caption(), "Open File");
-  EXPECT_EQ(window->cboFiles()->text(), "NEW");
-  EXPECT_FALSE(window->grdData()->isEnabled());
-  EXPECT_FALSE(window->txtEdit()->isEnabled());
-  EXPECT_FALSE(window->cmdPrint()->isEnabled());
+  window->openButton()->click();
+  EXPECT_EQ(window->fileFrame()->caption(), "Open File");
+  EXPECT_EQ(window->fileNameBox()->text(), "NEW");
+  EXPECT_FALSE(window->logGrid()->isEnabled());
+  EXPECT_FALSE(window->editBox()->isEnabled());
+  EXPECT_FALSE(window->printButton()->isEnabled());
   // The tabs stay usable, but the plots are not redrawn meanwhile.
-  window->SSTab1()->setTab(1);
-  EXPECT_EQ(lbl("lblTHH"), "");
-  window->SSTab1()->setTab(0);
-  window->cmdCancel()->click();
-  EXPECT_FALSE(window->fraFiles()->isVisible());
-  EXPECT_TRUE(window->grdData()->isEnabled());
-  EXPECT_TRUE(window->txtEdit()->isEnabled());
+  window->tabs()->setTab(1);
+  EXPECT_EQ(summary(SummaryText::HighestHigh), "");
+  window->tabs()->setTab(0);
+  window->cancelButton()->click();
+  EXPECT_FALSE(window->fileFrame()->isVisible());
+  EXPECT_TRUE(window->logGrid()->isEnabled());
+  EXPECT_TRUE(window->editBox()->isEnabled());
 }
 
-TEST_F(WeatherWindow, NewClearsTheLogAfterTheQuestion) {
+TEST_F(WeatherWatch, NewClearsTheLogAfterTheQuestion) {
   ASSERT_TRUE(open());
   type("1/1");
-  window->cmdNew()->click();  // No
+  window->newButton()->click();  // No
   EXPECT_EQ(cell(1, 1), "1/1");
   services.boxes->answer(plat::Msg::Yes);
-  window->cmdNew()->click();
+  window->newButton()->click();
   ASSERT_EQ(services.boxes->calls.size(), 2u);
   EXPECT_EQ(services.boxes->calls[1].text,
             "Data in unsaved file will be lost.  Do you still want to start a new file?");
   EXPECT_EQ(services.boxes->calls[1].style, plat::Msg::YesNo | plat::Msg::Question | plat::Msg::DefaultButton2);
   EXPECT_EQ(cell(1, 1), "");
-  EXPECT_EQ(window->txtEdit()->text(), "");
-  EXPECT_EQ(window->files().FileSaved, 1);
+  EXPECT_EQ(window->editBox()->text(), "");
+  EXPECT_TRUE(window->files().saved());
 }
 
-TEST_F(WeatherWindow, ExitAndTheTitleBarAskAboutUnsavedData) {
+TEST_F(WeatherWatch, ExitAndTheTitleBarAskAboutUnsavedData) {
   ASSERT_TRUE(open());
   type("5/5");
-  window->cmdExit(1)->click();  // No: the window stays as it was
+  window->plotExitButton()->click();  // No: the window stays as it was
   ASSERT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_EQ(services.boxes->calls[0].title, "Exit Program");
   EXPECT_TRUE(window->isVisible());
@@ -379,10 +380,10 @@ TEST_F(WeatherWindow, ExitAndTheTitleBarAskAboutUnsavedData) {
   EXPECT_EQ(cell(1, 1), "");
 }
 
-TEST_F(WeatherWindow, HelpAndF1OpenTheWeatherTopic) {
+TEST_F(WeatherWatch, HelpAndF1OpenTheWeatherTopic) {
   ASSERT_TRUE(open());
-  window->cmdHelp(2)->click();
-  window->cmdHelp(1)->click();
+  window->recordHelpButton()->click();
+  window->plotHelpButton()->click();
   QApplication::setActiveWindow(window);
   ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   QTest::keyClick(window, Qt::Key_F1);
@@ -393,19 +394,19 @@ TEST_F(WeatherWindow, HelpAndF1OpenTheWeatherTopic) {
   }
 }
 
-TEST_F(WeatherWindow, ThePlotTabSummarisesAndDrawsTheLog) {
+TEST_F(WeatherWatch, ThePlotTabSummarisesAndDrawsTheLog) {
   ASSERT_TRUE(open());
-  window->SSTab1()->setTab(1);
-  EXPECT_EQ(lbl("lblTHH"), "---");
-  EXPECT_EQ(lbl("lblTempH"), "70");
-  EXPECT_EQ(lbl("lblPressL"), "25");
-  EXPECT_EQ(lbl("lblPrecL"), "0");
-  EXPECT_EQ(lbl("lblHT"), "");
-  window->SSTab1()->setTab(0);
+  window->tabs()->setTab(1);
+  EXPECT_EQ(summary(SummaryText::HighestHigh), "---");
+  EXPECT_EQ(summary(SummaryText::TempAxisTop), "70");
+  EXPECT_EQ(summary(SummaryText::PressAxisBottom), "25");
+  EXPECT_EQ(summary(SummaryText::PrecAxisBottom), "0");
+  EXPECT_EQ(summary(SummaryText::HighTrend), "");
+  window->tabs()->setTab(0);
 
   // Highs rising a degree a day, lows steady, some rain and pressure.
   for (int d = 1; d <= 60; ++d) {
-    while (window->EditRow() != d || window->EditCol() != 2) key(Qt::Key_Tab);
+    while (window->editRow() != d || window->editColumn() != 2) key(Qt::Key_Tab);
     type(QString::number(40 + d));
     key(Qt::Key_Tab);
     type("30");
@@ -414,22 +415,22 @@ TEST_F(WeatherWindow, ThePlotTabSummarisesAndDrawsTheLog) {
     key(Qt::Key_Tab);
     if (d <= 2) type(d == 1 ? "29.5" : "30.5");
   }
-  window->SSTab1()->setTab(1);
-  EXPECT_EQ(lbl("lblTHH"), "100");
-  EXPECT_EQ(lbl("lblTLH"), "41");
-  EXPECT_EQ(lbl("lblTAH"), "70");
-  EXPECT_EQ(lbl("lblHT"), "+59.0");
-  EXPECT_EQ(lbl("lblLT"), "+0.0");
-  EXPECT_EQ(lbl("lblTempH"), "100");
-  EXPECT_EQ(lbl("lblTempL"), "20");  // steps of 20 from 30 to 100
-  EXPECT_EQ(lbl("lblPH"), "0.50");
-  EXPECT_EQ(lbl("lblPT"), "3.00");
-  EXPECT_EQ(lbl("lblPressH"), "30.6");
-  EXPECT_EQ(lbl("lblPresL"), "29.50");
-  EXPECT_GT(countColour(window->picTemp(), weather::kHighColour), 100);
-  EXPECT_GT(countColour(window->picTemp(), weather::kLowColour), 100);
-  EXPECT_GT(countColour(window->picPrec(), rt::QBColor(2)), 6);
-  EXPECT_GT(countColour(window->picPress(), rt::QBColor(5)), 0);
+  window->tabs()->setTab(1);
+  EXPECT_EQ(summary(SummaryText::HighestHigh), "100");
+  EXPECT_EQ(summary(SummaryText::LowestHigh), "41");
+  EXPECT_EQ(summary(SummaryText::AverageHigh), "70");
+  EXPECT_EQ(summary(SummaryText::HighTrend), "+59.0");
+  EXPECT_EQ(summary(SummaryText::LowTrend), "+0.0");
+  EXPECT_EQ(summary(SummaryText::TempAxisTop), "100");
+  EXPECT_EQ(summary(SummaryText::TempAxisBottom), "20");  // steps of 20 from 30 to 100
+  EXPECT_EQ(summary(SummaryText::HighestPrec), "0.50");
+  EXPECT_EQ(summary(SummaryText::TotalPrec), "3.00");
+  EXPECT_EQ(summary(SummaryText::PressAxisTop), "30.6");
+  EXPECT_EQ(summary(SummaryText::LowestPress), "29.50");
+  EXPECT_GT(countColour(window->temperaturePlot(), Palette::HighTemperature), 100);
+  EXPECT_GT(countColour(window->temperaturePlot(), Palette::LowTemperature), 100);
+  EXPECT_GT(countColour(window->precipitationPlot(), Palette::Precipitation), 6);
+  EXPECT_GT(countColour(window->pressurePlot(), Palette::Pressure), 0);
 }
 
 }  // namespace

@@ -1,0 +1,611 @@
+#include "weather/weatherwindow.h"
+
+#include <QFile>
+#include <QFontMetricsF>
+#include <cmath>
+#include <functional>
+#include <utility>
+
+#include "platform/button.h"
+#include "platform/combobox.h"
+#include "platform/filelist.h"
+#include "platform/fonts.h"
+#include "platform/grid.h"
+#include "platform/image.h"
+#include "platform/label.h"
+#include "platform/layout.h"
+#include "platform/panel.h"
+#include "platform/picturebox.h"
+#include "platform/printer.h"
+#include "platform/scrollbar.h"
+#include "platform/services.h"
+#include "platform/tabcontrol.h"
+#include "platform/textbox.h"
+#include "platform/twips.h"
+#include "runtime/numfmt.h"
+#include "runtime/palette.h"
+#include "shell/programfolder.h"
+#include "weather/entrytext.h"
+#include "weather/weatherplots.h"
+#include "weather/weatherprint.h"
+
+namespace weather {
+
+namespace {
+
+constexpr int kHelpTopic = 15;
+constexpr int kRecordTab = 0, kPlotTab = 1;
+
+// The grid's place on the record tab (twips) and the height of its rows: a heading row and
+// 15 days fill its height. Its width, and with it the places of the scroll bar and the file
+// frame, follow from the column widths measured at load.
+constexpr int kGridLeft = 240, kGridTop = 480, kGridHeight = 4575, kRowHeight = 285;
+constexpr int kDayColumnWidth = 495;
+constexpr int kDayBarWidth = 255;
+constexpr int kFrameWidth = 3015, kFrameHeight = 3615;
+constexpr const char* kHeadings[7] = {"Day", "Date", "High", "Low", "Prec", "Press", "Comment"};
+// Column widths in letters "A" of the grid's font.
+constexpr int kLetters[7] = {0, 10, 5, 5, 5, 5, 30};
+
+constexpr plat::FontSpec kGridFont{"Arial", 9.75};
+constexpr plat::FontSpec kEditFont{"MS Sans Serif", 9.75};
+constexpr plat::FontSpec kLabelFont{"Arial", 9.75};
+constexpr plat::FontSpec kBoldFont{"Arial", 9.75, true};
+
+// -- the window and the record tab ------------------------------------------------------------
+constexpr plat::ControlSpec kTabs{nullptr, 0, 120, 9495, 6735};
+constexpr const char* kTabCaptions[2] = {"Record Weather Data", "Plot Weather Data"};
+constexpr plat::ControlSpec kFileFrame{"Open File", 0, 0, kFrameWidth, kFrameHeight, {"MS Sans Serif", 12, true}};
+constexpr plat::ControlSpec kFileNameBox{nullptr, 240, 480, 2535, 2280, kEditFont};
+constexpr plat::ControlSpec kOkButton{"&OK", 240, 2940, 1095, 435};
+constexpr plat::ControlSpec kCancelButton{"&Cancel", 1680, 2940, 1095, 435};
+constexpr plat::ControlSpec kFilePanel{nullptr, 1440, 5160, 4215, 1455};
+
+// A command shown as a picture with its caption in a label beneath.
+struct PictureCommand {
+  const char* picture;
+  const char* caption;
+  plat::ControlSpec button;
+  plat::ControlSpec label;
+};
+constexpr PictureCommand kNewCommand{
+    "wwnew.png", "New File", {nullptr, 360, 240, 615, 615}, {"New File", 120, 900, 1095, 255, kLabelFont}};
+constexpr PictureCommand kOpenCommand{
+    "wwopen.png", "Open File", {nullptr, 1320, 240, 615, 615}, {"Open File", 1080, 900, 1095, 255, kLabelFont}};
+constexpr PictureCommand kSaveCommand{
+    "wwsave.png", "Save File", {nullptr, 2280, 240, 615, 615}, {"Save File", 2040, 900, 1095, 255, kLabelFont}};
+constexpr PictureCommand kPrintCommand{
+    "wwprint.png", "Print File", {nullptr, 3240, 240, 615, 615}, {"Print File", 3000, 900, 1095, 255, kLabelFont}};
+constexpr PictureCommand kPrintPlotsCommand{
+    "wwprint.png", "Print Plots", {nullptr, 1440, 4020, 615, 615}, {"Print Plots", 1200, 4680, 1095, 255, kLabelFont}};
+
+// Help and Exit on each tab, in a panel of their own.
+constexpr plat::ControlSpec kRecordChoicePanel{nullptr, 6240, 5160, 2775, 1455};
+constexpr plat::ControlSpec kRecordHelpButton{"&Help", 180, 480, 1095, 495};
+constexpr plat::ControlSpec kRecordExitButton{"E&xit", 1500, 480, 1095, 495};
+constexpr plat::ControlSpec kPlotChoicePanel{nullptr, 6120, 5880, 2775, 735};
+constexpr plat::ControlSpec kPlotHelpButton{"&Help", 180, 120, 1095, 495};
+constexpr plat::ControlSpec kPlotExitButton{"E&xit", 1500, 120, 1095, 495};
+
+// -- the plot tab -------------------------------------------------------------------------------
+// A label on the plot tab, shown through to its container; a summary text is filled in from
+// the log each time the tab is shown.
+struct LabelRow {
+  plat::ControlSpec spec;
+  plat::Label::Align align = plat::Label::Left;
+  int summary = -1;  // a SummaryText, or none for a fixed caption
+};
+constexpr int Summary(SummaryText t) { return int(t); }
+constexpr auto kRight = plat::Label::Right;
+constexpr auto kCentre = plat::Label::Center;
+
+constexpr LabelRow kPlotTitles[3] = {
+    {{" Temperatures", 720, 450, 1815, 255, kBoldFont}},
+    {{"Precipitation", 720, 3105, 1815, 255, kBoldFont}},
+    {{"Barometric Pressure", 720, 4905, 2415, 255, kBoldFont}},
+};
+// The legend: a short line in each series' colour after its name.
+constexpr LabelRow kHighLegend{{"High", 3120, 450, 495, 255, kLabelFont}, kRight};
+constexpr plat::ControlSpec kHighKey{nullptr, 3675, 570, 375, 30, {}, plat::kNoColour, Palette::HighTemperature};
+constexpr LabelRow kLowLegend{{"Low", 4200, 450, 495, 255, kLabelFont}, kRight};
+constexpr plat::ControlSpec kLowKey{nullptr, 4755, 570, 375, 30, {}, plat::kNoColour, Palette::LowTemperature};
+
+constexpr plat::ControlSpec kTemperaturePlot{nullptr, 720, 720, 5055, 2295};
+constexpr plat::ControlSpec kPrecipitationPlot{nullptr, 720, 3360, 5055, 1455};
+constexpr plat::ControlSpec kPressurePlot{nullptr, 720, 5160, 5055, 1335};
+
+// The axis limits, top and bottom beside each plot.
+constexpr LabelRow kAxisLabels[6] = {
+    {{"70", 60, 600, 615, 255, kBoldFont}, kRight, Summary(SummaryText::TempAxisTop)},
+    {{"50", 60, 2895, 615, 255, kBoldFont}, kRight, Summary(SummaryText::TempAxisBottom)},
+    {{"100", 60, 3240, 615, 255, kBoldFont}, kRight, Summary(SummaryText::PrecAxisTop)},
+    {{"0", 60, 4695, 615, 255, kBoldFont}, kRight, Summary(SummaryText::PrecAxisBottom)},
+    {{"31", 60, 5040, 615, 255, kBoldFont}, kRight, Summary(SummaryText::PressAxisTop)},
+    {{"28", 60, 6375, 615, 255, kBoldFont}, kRight, Summary(SummaryText::PressAxisBottom)},
+};
+
+// The summary panel: headings, the captions of the rows and the values beside them.
+constexpr plat::ControlSpec kSummaryPanel{nullptr, 5880, 720, 3495, 5055};
+constexpr LabelRow kSummaryLabels[] = {
+    {{"Temperature Summary", 120, 120, 3255, 255, kBoldFont}, kCentre},
+    {{"High", 1200, 420, 975, 255, kBoldFont}, kCentre},
+    {{"Low", 2280, 420, 975, 255, kBoldFont}, kCentre},
+    {{"High", 240, 720, 855, 255, kLabelFont}},
+    {{"Ave", 240, 1020, 855, 255, kLabelFont}},
+    {{"Low", 240, 1320, 855, 255, kLabelFont}},
+    {{"Trend", 240, 1620, 855, 255, kLabelFont}},
+    {{"", 1200, 720, 975, 255, kBoldFont}, kCentre, Summary(SummaryText::HighestHigh)},
+    {{"", 2280, 720, 975, 255, kBoldFont}, kCentre, Summary(SummaryText::HighestLow)},
+    {{"", 1200, 1020, 975, 255, kBoldFont}, kCentre, Summary(SummaryText::AverageHigh)},
+    {{"", 2280, 1020, 975, 255, kBoldFont}, kCentre, Summary(SummaryText::AverageLow)},
+    {{"", 1200, 1320, 975, 255, kBoldFont}, kCentre, Summary(SummaryText::LowestHigh)},
+    {{"", 2280, 1320, 975, 255, kBoldFont}, kCentre, Summary(SummaryText::LowestLow)},
+    {{"", 1200, 1620, 975, 255, kBoldFont}, kCentre, Summary(SummaryText::HighTrend)},
+    {{"", 2280, 1620, 975, 255, kBoldFont}, kCentre, Summary(SummaryText::LowTrend)},
+    {{"Precipitation Summary", 120, 2040, 3255, 255, kBoldFont}, kCentre},
+    {{"High", 240, 2340, 855, 255, kLabelFont}},
+    {{"Total", 240, 2640, 855, 255, kLabelFont}},
+    {{"", 1200, 2340, 975, 255, kBoldFont}, kCentre, Summary(SummaryText::HighestPrec)},
+    {{"", 1200, 2640, 975, 255, kBoldFont}, kCentre, Summary(SummaryText::TotalPrec)},
+    {{"Pressure Summary", 120, 3060, 3255, 255, kBoldFont}, kCentre},
+    {{"High", 240, 3360, 855, 255, kLabelFont}},
+    {{"Low", 240, 3660, 855, 255, kLabelFont}},
+    {{"", 1200, 3360, 975, 255, kBoldFont}, kCentre, Summary(SummaryText::HighestPress)},
+    {{"", 1200, 3660, 975, 255, kBoldFont}, kCentre, Summary(SummaryText::LowestPress)},
+};
+
+// Where each summary text comes from in the summary of the log (none: the trends, shown
+// only where there is one, and the bottom of the precipitation axis, always 0) and where it
+// goes on the printed page.
+struct SummaryField {
+  SummaryText text;
+  std::string WeatherSummary::*summary;
+  QString PlotsPage::*page;
+};
+constexpr SummaryField kSummaryFields[kSummaryTexts] = {
+    {SummaryText::TempAxisTop, &WeatherSummary::tempAxisTop, &PlotsPage::tempAxisTop},
+    {SummaryText::TempAxisBottom, &WeatherSummary::tempAxisBottom, &PlotsPage::tempAxisBottom},
+    {SummaryText::PrecAxisTop, &WeatherSummary::precAxisTop, &PlotsPage::precAxisTop},
+    {SummaryText::PrecAxisBottom, nullptr, &PlotsPage::precAxisBottom},
+    {SummaryText::PressAxisTop, &WeatherSummary::pressAxisTop, &PlotsPage::pressAxisTop},
+    {SummaryText::PressAxisBottom, &WeatherSummary::pressAxisBottom, &PlotsPage::pressAxisBottom},
+    {SummaryText::HighestHigh, &WeatherSummary::highestHigh, &PlotsPage::highestHigh},
+    {SummaryText::HighestLow, &WeatherSummary::highestLow, &PlotsPage::highestLow},
+    {SummaryText::AverageHigh, &WeatherSummary::averageHigh, &PlotsPage::averageHigh},
+    {SummaryText::AverageLow, &WeatherSummary::averageLow, &PlotsPage::averageLow},
+    {SummaryText::LowestHigh, &WeatherSummary::lowestHigh, &PlotsPage::lowestHigh},
+    {SummaryText::LowestLow, &WeatherSummary::lowestLow, &PlotsPage::lowestLow},
+    {SummaryText::HighTrend, nullptr, &PlotsPage::highTrend},
+    {SummaryText::LowTrend, nullptr, &PlotsPage::lowTrend},
+    {SummaryText::HighestPrec, &WeatherSummary::highestPrec, &PlotsPage::highestPrec},
+    {SummaryText::TotalPrec, &WeatherSummary::totalPrec, &PlotsPage::totalPrec},
+    {SummaryText::HighestPress, &WeatherSummary::highestPress, &PlotsPage::highestPress},
+    {SummaryText::LowestPress, &WeatherSummary::lowestPress, &PlotsPage::lowestPress},
+};
+
+plat::Label* MakeLabel(QWidget* parent, const LabelRow& row) {
+  auto* l = plat::build<plat::Label>(parent, row.spec);
+  l->setAlignment(row.align);
+  l->setTransparent();
+  return l;
+}
+
+plat::CommandButton* MakePictureCommand(QWidget* parent, const PictureCommand& command,
+                                        std::function<void()> onClick) {
+  auto* b = new plat::CommandButton(parent);
+  b->setPicture(plat::loadPicture(command.picture), command.caption);
+  plat::applySpec(b, command.button);
+  MakeLabel(parent, {command.label, kCentre});
+  b->onClick = std::move(onClick);
+  return b;
+}
+
+plat::PictureBox* MakePlot(QWidget* parent, const plat::ControlSpec& row) {
+  auto* p = new plat::PictureBox(parent, Palette::White);
+  p->setBorder(true);
+  plat::applySpec(p, row);
+  return p;
+}
+
+std::string Folder() { return QFile::encodeName(shell::BasePath).toStdString(); }
+
+}  // namespace
+
+WeatherWindow::WeatherWindow() {
+  setCaption(QString::fromStdString(m_files.Caption()));
+  setBackColor(Palette::LightGrey);
+  setClientSizeTwips(9480, 6900);
+  // F1 and both Help buttons open the weather topic.
+  setHelp("palorime.hlp", kHelpTopic);
+
+  m_tabs = new plat::TabControl(this, 2);
+  for (int i = 0; i < 2; ++i) m_tabs->setTabCaption(i, kTabCaptions[i]);
+  plat::applySpec(m_tabs, kTabs);
+  m_tabs->onClick = [this](int previous) { switchTab(previous); };
+
+  QWidget* recordPage = m_tabs->page(kRecordTab);
+  QWidget* plotPage = m_tabs->page(kPlotTab);
+  buildRecordTab(recordPage);
+  buildFileFrame(recordPage);
+  buildFileCommands(recordPage);
+  buildHelpAndExit(recordPage, plotPage);
+  buildPlotTab(plotPage);
+}
+
+// The grid, its scroll bar and the edit box; their places follow at load.
+void WeatherWindow::buildRecordTab(QWidget* page) {
+  m_logGrid = new plat::Grid(page);
+  m_logGrid->setFont(plat::screenFont(kGridFont.face, kGridFont.points));
+  m_logGrid->setRows(kDays + 1);
+  m_logGrid->setCols(kFields + 1);
+  m_logGrid->setFixedRows(1);
+  m_logGrid->setFixedCols(1);
+  for (int r = 0; r <= kDays; ++r) m_logGrid->setRowHeight(r, kRowHeight);
+  m_logGrid->onRowColChange = [this] { moveEditBoxToCurrentCell(); };
+  // A click on the grid goes on typing in the edit box.
+  m_logGrid->onClick = [this] { m_editBox->setFocus(); };
+
+  m_dayBar = new plat::VScrollBar(page);
+  m_dayBar->setAccessibleCaption("Days");
+  m_dayBar->setRange(1, kDays - 14);
+  m_dayBar->setSmallChange(1);
+  m_dayBar->setLargeChange(15);
+  m_dayBar->onChange = [this] { scrollDays(); };
+  m_dayBar->onScroll = [this] { scrollDays(); };
+
+  m_editBox = new plat::TextBox(page);
+  m_editBox->setFont(plat::screenFont(kEditFont.face, kEditFont.points));
+  m_editBox->onChange = [this] { storeEditedText(); };
+  m_editBox->onKeyPress = [this](int& key) { filterKey(key); };
+  m_editBox->onKeyDown = [this](int& key, int shift) { moveByKey(key, shift); };
+}
+
+// The frame that asks for a data file's name, over the grid while it is shown.
+void WeatherWindow::buildFileFrame(QWidget* page) {
+  m_fileFrame = plat::build<plat::Frame>(page, kFileFrame);
+  m_fileFrame->setAutoFillBackground(true);
+  m_fileNameBox = plat::build<plat::ComboBox>(m_fileFrame, kFileNameBox);
+  m_fileNameBox->setAccessibleCaption("File name");
+  m_fileNameBox->onDblClick = [this] { openChosenFile(); };
+  m_dataFileList = new plat::FileList(m_fileFrame);
+  m_dataFileList->setPattern("*.wwd");
+  m_dataFileList->hide();
+  m_okButton = plat::build<plat::CommandButton>(m_fileFrame, kOkButton);
+  m_okButton->onClick = [this] { confirmFileChoice(); };
+  m_cancelButton = plat::build<plat::CommandButton>(m_fileFrame, kCancelButton);
+  m_cancelButton->onClick = [this] { cancelFileChoice(); };
+  m_fileFrame->hide();
+}
+
+void WeatherWindow::buildFileCommands(QWidget* page) {
+  auto* panel = plat::build<plat::Panel>(page, kFilePanel);
+  m_newButton = MakePictureCommand(panel, kNewCommand, [this] { startNewLog(); });
+  m_openButton = MakePictureCommand(panel, kOpenCommand, [this] { chooseFileToOpen(); });
+  m_saveButton = MakePictureCommand(panel, kSaveCommand, [this] { chooseFileToSave(); });
+  m_printButton = MakePictureCommand(panel, kPrintCommand, [this] { printLog(); });
+}
+
+void WeatherWindow::buildHelpAndExit(QWidget* recordPage, QWidget* plotPage) {
+  auto* recordPanel = plat::build<plat::Panel>(recordPage, kRecordChoicePanel);
+  auto* plotPanel = plat::build<plat::Panel>(plotPage, kPlotChoicePanel);
+  m_plotHelpButton = plat::build<plat::CommandButton>(plotPanel, kPlotHelpButton);
+  m_plotHelpButton->onClick = [this] { showHelp(); };
+  m_plotExitButton = plat::build<plat::CommandButton>(plotPanel, kPlotExitButton);
+  m_plotExitButton->onClick = [this] { exitToMenu(); };
+  m_recordHelpButton = plat::build<plat::CommandButton>(recordPanel, kRecordHelpButton);
+  // From the record tab the user goes on typing after help.
+  m_recordHelpButton->onClick = [this] {
+    showHelp();
+    m_editBox->setFocus();
+  };
+  m_recordExitButton = plat::build<plat::CommandButton>(recordPanel, kRecordExitButton);
+  m_recordExitButton->onClick = [this] { exitToMenu(); };
+}
+
+void WeatherWindow::buildPlotTab(QWidget* page) {
+  for (const LabelRow& row : kPlotTitles) MakeLabel(page, row);
+  MakeLabel(page, kHighLegend);
+  plat::build<plat::Label>(page, kHighKey);
+  MakeLabel(page, kLowLegend);
+  plat::build<plat::Label>(page, kLowKey);
+
+  m_temperaturePlot = MakePlot(page, kTemperaturePlot);
+  m_precipitationPlot = MakePlot(page, kPrecipitationPlot);
+  m_pressurePlot = MakePlot(page, kPressurePlot);
+  for (const LabelRow& row : kAxisLabels) m_summaryLabels[size_t(row.summary)] = MakeLabel(page, row);
+
+  auto* panel = plat::build<plat::Panel>(page, kSummaryPanel);
+  for (const LabelRow& row : kSummaryLabels) {
+    plat::Label* l = MakeLabel(panel, row);
+    if (row.summary >= 0) m_summaryLabels[size_t(row.summary)] = l;
+  }
+  m_printPlotsButton = MakePictureCommand(panel, kPrintPlotsCommand, [this] { printPlots(); });
+}
+
+WeatherWindow::~WeatherWindow() = default;
+
+// -- load and leave -----------------------------------------------------------------------------
+
+void WeatherWindow::Form_Load() {
+  m_files.Reset();
+  m_cellUpdatesHeld = true;
+  setCaption(QString::fromStdString(m_files.Caption()));
+
+  m_dataFileList->setPath(shell::BasePath);
+  fillFileNames();
+  layOutGrid();
+
+  centreOnScreen();
+  show();
+  m_logGrid->setFocus();
+  goToFirstCell();
+}
+
+// The grid's headings and columns, its place and with it the places of the scroll bar, the
+// file frame and the edit box.
+void WeatherWindow::layOutGrid() {
+  for (int c = 0; c <= kFields; ++c) {
+    m_logGrid->setFixedAlignment(c, plat::Grid::AlignCenter);
+    m_logGrid->setTextMatrix(0, c, kHeadings[c]);
+  }
+  // Column widths are counted in letters of the grid's font, measured as the window shows it.
+  setFont(m_logGrid->font());
+  const double letter = QFontMetricsF(font()).horizontalAdvance('A') * plat::kTwipsPerPixel;
+  m_logGrid->setColWidth(0, kDayColumnWidth);
+  int16_t gridWidth = int16_t(kDayColumnWidth);
+  for (int c = 1; c <= kFields; ++c) {
+    m_logGrid->setColAlignment(c, c == kComment ? plat::Grid::AlignLeft : plat::Grid::AlignCenter);
+    const int width = int(std::nearbyint(kLetters[c] * letter));
+    m_logGrid->setColWidth(c, width);
+    gridWidth = int16_t(gridWidth + width);
+  }
+  for (int r = 1; r <= kDays; ++r) {
+    m_logGrid->setTextMatrix(r, 0, QString::fromStdString(rt::Format(r, "#0")));
+    for (int c = 1; c <= kFields; ++c) m_logGrid->setTextMatrix(r, c, QString());
+  }
+  plat::placeTwips(m_logGrid, kGridLeft, kGridTop, gridWidth, kGridHeight);
+  plat::placeTwips(m_fileFrame, kGridLeft + (gridWidth - kFrameWidth) / 2, kGridTop + (kGridHeight - kFrameHeight) / 2,
+                   kFrameWidth, kFrameHeight);
+  plat::placeTwips(m_dayBar, kGridLeft + gridWidth, kGridTop, kDayBarWidth, kGridHeight);
+  m_editBox->resize(m_editBox->width(), plat::twipsToPixels(m_logGrid->rowHeight(1)));
+  m_editBox->raise();
+  m_fileFrame->raise();
+}
+
+void WeatherWindow::exitToMenu() {
+  if (!m_files.ConfirmDiscard(Discard::Exit)) return;
+  Unload();
+  returnToMenu();
+}
+
+// The title bar's close leaves as Exit does, with its question.
+void WeatherWindow::closeFromTitleBar() { exitToMenu(); }
+
+bool WeatherWindow::AskYesNo(const std::string& text, const std::string& title) {
+  return plat::MsgBox(QString::fromStdString(text), plat::Msg::YesNo | plat::Msg::Question | plat::Msg::DefaultButton2,
+                      QString::fromStdString(title)) == plat::Msg::Yes;
+}
+
+void WeatherWindow::ShowMessage(const std::string& text, const std::string& title) {
+  plat::MsgBox(QString::fromStdString(text), plat::Msg::OkOnly | plat::Msg::Information, QString::fromStdString(title));
+}
+
+// -- the grid editor ----------------------------------------------------------------------------
+
+void WeatherWindow::goToFirstCell() {
+  m_cellUpdatesHeld = true;
+  m_editRow = 1;
+  m_editColumn = 1;
+  m_logGrid->setCurrentCell(1, 1);
+  m_editBox->setMaxLength(MaxLengthFor(kDate));
+  m_editBox->setText(EntryText(m_files.log()[1][kDate]));
+  m_cellUpdatesHeld = false;
+  m_logGrid->setTopRow(1);
+  m_dayBar->setValue(1);
+  moveEditBoxToCurrentCell();
+}
+
+void WeatherWindow::placeEditBox() {
+  const int px = 2;
+  m_editBox->setGeometry(plat::twipsToPixels(kGridLeft + m_logGrid->colPos(m_editColumn)),
+                            plat::twipsToPixels(kGridTop + m_logGrid->rowPos(m_editRow)) - px,
+                            plat::twipsToPixels(m_logGrid->colWidth(m_editColumn)) + px, m_editBox->height());
+}
+
+void WeatherWindow::moveEditBoxToCurrentCell() {
+  if (m_cellUpdatesHeld) return;
+  const int row = m_logGrid->row(), col = m_logGrid->col();
+  m_files.KeepEntry(m_editRow, m_editColumn, EntryBytes(m_editBox->text()));
+  m_editBox->setMaxLength(MaxLengthFor(col));
+  m_editBox->setText(EntryText(m_files.log()[size_t(row)][size_t(col)]));
+  m_editRow = int16_t(row);
+  m_editColumn = int16_t(col);
+  placeEditBox();
+  m_editBox->setFocus();
+}
+
+// Every change of the edit box is an edit of the log, also the program's own loading of a
+// cell's text into it: moving onto a cell whose text differs from the box's marks the log
+// unsaved, erring on the side of asking before anything could be lost.
+void WeatherWindow::storeEditedText() {
+  const QString text = m_editBox->text();
+  m_logGrid->setText(text);
+  m_files.SetEntry(m_logGrid->row(), m_logGrid->col(), EntryBytes(text));
+}
+
+void WeatherWindow::filterKey(int& keyAscii) {
+  if (!KeyAccepted(m_logGrid->col(), keyAscii)) keyAscii = 0;
+}
+
+void WeatherWindow::moveByKey(int& keyCode, int shift) {
+  const Cell to = NextCell({m_logGrid->row(), m_logGrid->col()}, keyCode, shift);
+  if (!m_logGrid->rowIsVisible(to.row)) {
+    m_logGrid->setTopRow(to.row < m_logGrid->topRow() ? to.row : m_logGrid->topRow() + 1);
+    m_dayBar->setValue(m_logGrid->topRow());
+  }
+  m_logGrid->setCurrentCell(to.row, to.col);
+}
+
+void WeatherWindow::scrollDays() {
+  const int offset = m_editRow - m_logGrid->topRow();
+  m_logGrid->setTopRow(m_dayBar->value());
+  m_logGrid->setRow(std::clamp(m_dayBar->value() + offset, 1, kDays));
+  // A scroll that leaves the edit row where it was still moves the box with the grid.
+  placeEditBox();
+  m_editBox->setFocus();
+}
+
+// -- the file commands ----------------------------------------------------------------------------
+
+void WeatherWindow::fillFileNames() {
+  if (m_dataFileList->listCount() == 0) return;
+  for (int i = 0; i < m_dataFileList->listCount(); ++i)
+    m_fileNameBox->addItem(QString::fromStdString(ListEntry(EntryBytes(m_dataFileList->list(i)))));
+  m_fileNameBox->setListIndex(0);
+}
+
+void WeatherWindow::enableFileControls(bool on) {
+  for (QWidget* w : {static_cast<QWidget*>(m_newButton), static_cast<QWidget*>(m_openButton),
+                     static_cast<QWidget*>(m_saveButton), static_cast<QWidget*>(m_printButton),
+                     static_cast<QWidget*>(m_logGrid)})
+    w->setEnabled(on);
+}
+
+void WeatherWindow::showFileFrame() {
+  enableFileControls(false);
+  m_editBox->setEnabled(false);
+  m_fileFrame->show();
+  m_fileNameBox->setText(EntryText(m_files.fileName()));
+  // The offered name is selected, so typing replaces it.
+  m_fileNameBox->setFocus();
+  m_fileNameBox->selectAllText();
+}
+
+void WeatherWindow::chooseFileToOpen() {
+  if (!m_files.ConfirmDiscard(Discard::Open)) return;
+  m_files.setFrameCommand(FrameCommand::Open);
+  m_fileFrame->setCaption("Open File");
+  showFileFrame();
+}
+
+void WeatherWindow::chooseFileToSave() {
+  m_files.setFrameCommand(FrameCommand::Save);
+  m_fileFrame->setCaption("Save File");
+  showFileFrame();
+}
+
+void WeatherWindow::confirmFileChoice() {
+  m_fileFrame->hide();
+  m_editBox->setEnabled(true);
+  if (m_files.frameCommand() == FrameCommand::Open)
+    openDataFile();
+  else
+    saveDataFile();
+  enableFileControls(true);
+  m_editBox->setFocus();
+}
+
+void WeatherWindow::openChosenFile() {
+  // A double click opens the file even when Save showed the frame; the unsaved log is not
+  // given up without the Open question.
+  if (m_files.frameCommand() == FrameCommand::Save && !m_files.ConfirmDiscard(Discard::Open)) return;
+  m_files.setFrameCommand(FrameCommand::Open);
+  confirmFileChoice();
+}
+
+void WeatherWindow::cancelFileChoice() {
+  enableFileControls(true);
+  m_editBox->setEnabled(true);
+  m_tabs->setEnabled(true);
+  m_fileFrame->hide();
+}
+
+void WeatherWindow::showLogInGrid() {
+  for (int r = 1; r <= kDays; ++r)
+    for (int c = 1; c <= kFields; ++c)
+      m_logGrid->setTextMatrix(r, c, EntryText(m_files.log()[size_t(r)][size_t(c)]));
+}
+
+void WeatherWindow::openDataFile() {
+  m_cellUpdatesHeld = true;
+  if (m_files.OpenDataFile(Folder(), EntryBytes(m_fileNameBox->text()))) {
+    setCaption(EntryText(m_files.Caption()));
+    showLogInGrid();
+    goToFirstCell();
+    // The log is as the file holds it, although the edit box took day 1's text.
+    m_files.MarkSaved();
+  }
+  m_cellUpdatesHeld = false;
+  m_editBox->setFocus();
+}
+
+void WeatherWindow::saveDataFile() {
+  std::vector<std::string> entries;
+  for (int i = 0; i < m_fileNameBox->listCount(); ++i) entries.push_back(EntryBytes(m_fileNameBox->list(i)));
+  m_cellUpdatesHeld = true;
+  const bool saved = m_files.SaveDataFile(Folder(), EntryBytes(m_fileNameBox->text()), entries);
+  m_cellUpdatesHeld = false;
+  if (saved) {
+    setCaption(EntryText(m_files.Caption()));
+    m_fileNameBox->clear();
+    m_dataFileList->refresh();
+    fillFileNames();
+  }
+  m_editBox->setFocus();
+}
+
+void WeatherWindow::startNewLog() {
+  if (!m_files.ConfirmDiscard(Discard::New)) return;
+  m_cellUpdatesHeld = true;
+  m_files.ClearLog();
+  showLogInGrid();
+  m_editBox->setText(QString());
+  goToFirstCell();
+  m_files.MarkSaved();
+  m_editBox->setFocus();
+}
+
+// -- the plot tab and the printouts ---------------------------------------------------------------
+
+void WeatherWindow::switchTab(int previousTab) {
+  // The frame counts as shown while its tab is out of sight too.
+  if (!m_fileFrame->isHidden()) return;
+  if (previousTab == kRecordTab)
+    plotWeatherData();
+  else
+    m_editBox->setFocus();
+}
+
+QString WeatherWindow::summaryCaption(SummaryText text) const { return summaryLabel(text)->caption(); }
+
+void WeatherWindow::plotWeatherData() {
+  const WeatherSummary s = SummariseWeather(m_files.log());
+  for (const SummaryField& field : kSummaryFields)
+    if (field.summary) summaryLabel(field.text)->setCaption(QString::fromStdString(s.*field.summary));
+  // A trend is shown only where there is one; otherwise its label keeps what it last showed.
+  if (s.highs.hasTrend) summaryLabel(SummaryText::HighTrend)->setCaption(QString::fromStdString(s.highs.trendText));
+  if (s.lows.hasTrend) summaryLabel(SummaryText::LowTrend)->setCaption(QString::fromStdString(s.lows.trendText));
+  DrawTemperaturePlot(m_temperaturePlot->surface(), s);
+  DrawPrecipitationPlot(m_precipitationPlot->surface(), s);
+  DrawPressurePlot(m_pressurePlot->surface(), s);
+}
+
+void WeatherWindow::printLog() {
+  if (plat::askPrinterReady("Print File"))
+    PrintTable(plat::printer(), m_files.log(), EntryText(m_files.fileName()));
+  m_editBox->setFocus();
+}
+
+// The page shows the summaries as the plot tab last showed them.
+void WeatherWindow::printPlots() {
+  if (!plat::askPrinterReady("Print Plots")) return;
+  PlotsPage page;
+  page.fileName = EntryText(m_files.fileName());
+  for (const SummaryField& field : kSummaryFields) page.*field.page = summaryCaption(field.text);
+  page.temp = &m_temperaturePlot->surface();
+  page.prec = &m_precipitationPlot->surface();
+  page.press = &m_pressurePlot->surface();
+  PrintPlots(plat::printer(), page);
+}
+
+}  // namespace weather
