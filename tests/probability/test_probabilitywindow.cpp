@@ -23,7 +23,6 @@
 #include "platform/panel.h"
 #include "platform/picturebox.h"
 #include "platform/printer.h"
-#include "platform/printer_recording.h"
 #include "platform/scrollbar.h"
 #include "platform/services.h"
 #include "platform/tabcontrol.h"
@@ -37,6 +36,7 @@
 #include "shell/programfolder.h"
 #include "shell/clocks.h"
 #include "shell/settings.h"
+#include "tests/support/manualsources.h"
 
 namespace {
 
