@@ -1,5 +1,5 @@
 #pragma once
-// An indexed group of like controls (cmdTool(0) to cmdTool(4), lblVolt(0) to lblVolt(4)):
+// An indexed group of like controls (toolButton(0) to toolButton(4), voltReadout(0) to voltReadout(4)):
 // members by index, not necessarily from 0 nor without gaps, with one event handler for the
 // whole group that receives the member's index.
 

@@ -4,7 +4,7 @@
 // the mouse, the keyboard, automation or code, and only when the choice changes: choosing
 // the option already chosen fires nothing.
 //
-// OptionGroup is the indexed group the windows name (optUnits(0), optUnits(1)): one handler
+// OptionGroup is the indexed group the windows name (unitOptions(0), unitOptions(1)): one handler
 // receives the index of the member that became chosen. A group starts with none chosen, so
 // a load step that chooses the saved option always runs its handler.
 

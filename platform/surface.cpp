@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <cstring>
 
 #include "platform/colours.h"
@@ -14,7 +15,7 @@ namespace plat {
 
 namespace {
 constexpr int kDotsPerMeter96 = 3780;  // 96 dots per inch: point sizes come out as on screen
-constexpr double kPi = 3.14159265358979323846;
+constexpr double kPi = std::numbers::pi;
 
 int roundToInt(double v) { return int(std::lround(v)); }
 
@@ -325,6 +326,70 @@ int64_t Surface::point(double x, double y) const {
   return int64_t(fromQColor(img->pixelColor(a)));
 }
 
+QRect Surface::ellipseBounds(QPoint centre, double r, double aspect) const {
+  // The radius is measured along x; the circle stays round in pixels whatever the scale.
+  double rx = std::abs(r) / unitsPerPixelX();
+  double ry = rx;
+  if (!(aspect > 0) || !std::isfinite(aspect)) aspect = 1.0;
+  if (aspect > 1.0)
+    rx = rx / aspect;
+  else
+    ry = rx * aspect;
+  if (!std::isfinite(rx) || !std::isfinite(ry)) rx = ry = 0;  // no size: a point
+  int irx = roundToInt(std::min(rx, 1.0e7));
+  int iry = roundToInt(std::min(ry, 1.0e7));
+  // The ellipse through the pixels centre +- radius, both ends included.
+  return QRect(centre.x() - irx, centre.y() - iry, 2 * irx, 2 * iry);
+}
+
+void Surface::drawEllipse(QPainter& p, QPoint centre, const QRect& bounds, rt::Colour col) {
+  if (bounds.width() == 0 && bounds.height() == 0) {
+    applyPen(p, col);
+    p.drawPoint(centre);
+    return;
+  }
+  if (hatchesAsLines()) {
+    QPainterPath inside;
+    inside.addEllipse(QRectF(bounds));
+    hatchLines(p, inside);
+  } else if (applyFillBrush(p)) {
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(bounds);
+  }
+  applyPen(p, col);
+  p.setBrush(Qt::NoBrush);
+  p.drawEllipse(bounds);
+}
+
+void Surface::drawArc(QPainter& p, const QRect& bounds, rt::Colour col, double start, double end) {
+  // A negative end draws the radius to it: both negative make a closed, fillable pie.
+  bool pie = start < 0 || end < 0;
+  double s = std::abs(start), e = std::abs(end);
+  double span = e - s;
+  if (span <= 0) span += 2 * kPi;
+  int a16 = roundToInt(s * 180.0 / kPi * 16);
+  int span16 = roundToInt(span * 180.0 / kPi * 16);
+  if (!pie) {
+    applyPen(p, col);
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(bounds, a16, span16);
+    return;
+  }
+  if (hatchesAsLines()) {
+    QPainterPath inside;
+    inside.moveTo(QRectF(bounds).center());
+    inside.arcTo(QRectF(bounds), a16 / 16.0, span16 / 16.0);
+    inside.closeSubpath();
+    hatchLines(p, inside);
+  } else if (applyFillBrush(p)) {
+    p.setPen(Qt::NoPen);
+    p.drawPie(bounds, a16, span16);
+  }
+  applyPen(p, col);
+  p.setBrush(Qt::NoBrush);
+  p.drawPie(bounds, a16, span16);
+}
+
 void Surface::circle(double x, double y, double r, std::optional<rt::Colour> c, std::optional<double> start,
                      std::optional<double> end, double aspect) {
   rt::Colour col = c.value_or(m_fore);
@@ -339,65 +404,11 @@ void Surface::circle(double x, double y, double r, std::optional<rt::Colour> c, 
   QPainter* p = beginDraw();
   if (!p) return;
   QPoint centre = toDevice(x, y);
-  // The radius is measured along x; the circle stays round in pixels whatever the scale.
-  double rx = std::abs(r) / unitsPerPixelX();
-  double ry = rx;
-  if (!(aspect > 0) || !std::isfinite(aspect)) aspect = 1.0;
-  if (aspect > 1.0)
-    rx = rx / aspect;
+  QRect bounds = ellipseBounds(centre, r, aspect);
+  if (!start && !end)
+    drawEllipse(*p, centre, bounds, col);
   else
-    ry = rx * aspect;
-  if (!std::isfinite(rx) || !std::isfinite(ry)) rx = ry = 0;  // no size: a point
-  int irx = roundToInt(std::min(rx, 1.0e7));
-  int iry = roundToInt(std::min(ry, 1.0e7));
-  // The ellipse through the pixels centre +- radius, both ends included.
-  QRect bounds(centre.x() - irx, centre.y() - iry, 2 * irx, 2 * iry);
-  if (!start && !end) {
-    if (irx == 0 && iry == 0) {
-      applyPen(*p, col);
-      p->drawPoint(centre);
-    } else {
-      if (hatchesAsLines()) {
-        QPainterPath inside;
-        inside.addEllipse(QRectF(bounds));
-        hatchLines(*p, inside);
-      } else if (applyFillBrush(*p)) {
-        p->setPen(Qt::NoPen);
-        p->drawEllipse(bounds);
-      }
-      applyPen(*p, col);
-      p->setBrush(Qt::NoBrush);
-      p->drawEllipse(bounds);
-    }
-  } else {
-    double s = start.value_or(0.0), e = end.value_or(2 * kPi);
-    bool pie = s < 0 || e < 0;
-    s = std::abs(s);
-    e = std::abs(e);
-    double span = e - s;
-    if (span <= 0) span += 2 * kPi;
-    int a16 = roundToInt(s * 180.0 / kPi * 16);
-    int span16 = roundToInt(span * 180.0 / kPi * 16);
-    if (pie) {
-      if (hatchesAsLines()) {
-        QPainterPath inside;
-        inside.moveTo(QRectF(bounds).center());
-        inside.arcTo(QRectF(bounds), a16 / 16.0, span16 / 16.0);
-        inside.closeSubpath();
-        hatchLines(*p, inside);
-      } else if (applyFillBrush(*p)) {
-        p->setPen(Qt::NoPen);
-        p->drawPie(bounds, a16, span16);
-      }
-      applyPen(*p, col);
-      p->setBrush(Qt::NoBrush);
-      p->drawPie(bounds, a16, span16);
-    } else {
-      applyPen(*p, col);
-      p->setBrush(Qt::NoBrush);
-      p->drawArc(bounds, a16, span16);
-    }
-  }
+    drawArc(*p, bounds, col, start.value_or(0.0), end.value_or(2 * kPi));
   endDraw();
   int w = m_drawWidth + 1;
   touched(bounds.adjusted(-w, -w, w + 1, w + 1));

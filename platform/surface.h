@@ -214,6 +214,12 @@ class Surface {
   bool applyFillBrush(QPainter& p) const;
   bool hatchesAsLines() const;
   void hatchLines(QPainter& p, const QPainterPath& shape) const;
+  // A circle's or ellipse's pixel rectangle: the radius along x, squeezed by the aspect.
+  QRect ellipseBounds(QPoint centre, double r, double aspect) const;
+  // A whole circle (a point when it has no size), filled as the fill style says.
+  void drawEllipse(QPainter& p, QPoint centre, const QRect& bounds, rt::Colour col);
+  // An arc from start to end in radians, or a pie when either is negative.
+  void drawArc(QPainter& p, const QRect& bounds, rt::Colour col, double start, double end);
   ScaleMode m_mode = ScaleMode::Twips;
   double m_left = 0, m_top = 0, m_width = 1, m_height = 1;
   rt::Colour m_fore = 0, m_back = 0xFFFFFF, m_fill = 0;

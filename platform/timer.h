@@ -45,7 +45,7 @@ int pacedInterval(int period, uint32_t tickStartMs, uint32_t tickEndMs);
 
 // The pattern of most animations: note the tick counter as a tick begins, and at its end
 // shorten the next interval by the time the tick took.
-//   void Timer1_Timer() { pacer.begin(); ...the step...; pacer.pace(Timer1, 100); }
+//   void swingStep() { pacer.begin(); ...the step...; pacer.pace(swingTimer, 100); }
 // A tick that stops the animation on its way simply does not call pace.
 class TickPacer {
  public:

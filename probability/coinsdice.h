@@ -57,9 +57,9 @@ class CoinsExperiment : public BatchRun {
  public:
   explicit CoinsExperiment(rt::RandomSource& random) : m_random(random) {}
 
-  // hsbFlips: flips per run.
+  // The flips per run, from the flips bar.
   void SetNumFlips(int16_t n) { m_perRun = n; }
-  // hsbCoin: the coins shown get new random faces, then the counts are cleared.
+  // The coins bar: the coins shown get new random faces, then the counts are cleared.
   void SetNumCoins(int16_t n);
   void Clear();
   // One flip of all coins (the timer's step); false when the cap stopped the run.
@@ -101,7 +101,7 @@ class DiceExperiment : public BatchRun {
   // The load step's faces for all five slots.
   void RandomFaces();
   void SetNumRolls(int16_t n) { m_perRun = n; }
-  // hsbDice: the slots in use show their last faces again; the counts are cleared.
+  // The dice bar: the slots in use show their last faces again; the counts are cleared.
   void SetNumDice(int16_t n);
   void Clear();
   bool RollDice() { return Throw(); }
