@@ -6,6 +6,7 @@
 #include <QPolygonF>
 
 #include <cmath>
+#include <numbers>
 
 namespace resgen {
 namespace {
@@ -77,7 +78,7 @@ QImage drawStopTool()
     // A red octagon with a white rim.
     QPolygonF octagon;
     for (int i = 0; i < 8; ++i) {
-        const double a = (22.5 + 45.0 * i) * 3.14159265358979 / 180.0;
+        const double a = (22.5 + 45.0 * i) * std::numbers::pi / 180.0;
         octagon << QPointF(16 + 15 * std::cos(a), 16 + 15 * std::sin(a));
     }
     p.setPen(QPen(QColor(0x60, 0x00, 0x00), 1));
@@ -85,7 +86,7 @@ QImage drawStopTool()
     p.drawPolygon(octagon);
     QPolygonF inner;
     for (int i = 0; i < 8; ++i) {
-        const double a = (22.5 + 45.0 * i) * 3.14159265358979 / 180.0;
+        const double a = (22.5 + 45.0 * i) * std::numbers::pi / 180.0;
         inner << QPointF(16 + 13 * std::cos(a), 16 + 13 * std::sin(a));
     }
     p.setPen(Qt::NoPen);
