@@ -53,9 +53,14 @@ TEST(SpinButton, HeldHalfRepeatsAndDisabledButtonIsSilent) {
   int up = 0;
   spin.onSpinUp = [&] { ++up; };
   QTest::mousePress(spin.upButton(), Qt::LeftButton);
-  QTest::qWait(700);
+  EXPECT_EQ(up, 1);  // the press itself steps once
+  // Held down, the half goes on stepping by itself (after its repeat delay).
+  EXPECT_TRUE(QTest::qWaitFor([&] { return up >= 3; }, 10000));
   QTest::mouseRelease(spin.upButton(), Qt::LeftButton);
-  EXPECT_GE(up, 2);
+  const int released = up;
+  QCoreApplication::processEvents();
+  EXPECT_EQ(up, released);  // the release adds no step
+  EXPECT_FALSE(spin.upButton()->isDown());
 
   up = 0;
   spin.setEnabled(false);
@@ -75,7 +80,8 @@ TEST(SpinButton, AutomationPressStepsOnce) {
   ASSERT_NE(a, nullptr);
   EXPECT_EQ(a->text(QAccessible::Name), "Mass up");
   a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-  QTest::qWait(250);  // the animated press releases itself
+  // The press is shown, then released by itself: one step, with no repeat while it shows.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !spin.upButton()->isDown(); }, 10000));
   EXPECT_EQ(up, 1);
 }
 
