@@ -264,22 +264,6 @@ TEST_F(CircuitsWindowTest, PrintsTheCircuitInBlackOnALandscapePage) {
   EXPECT_EQ(at(SlotX(3) + 24, 70), Palette::Red);
 }
 
-TEST_F(CircuitsWindowTest, HelpAndF1OpenTopicSix) {
-  open();
-  w->helpButton()->click();
-  ASSERT_EQ(services.help->calls.size(), 1u);
-  EXPECT_TRUE(services.help->calls[0].file.endsWith("vtrel.hlp"));
-  EXPECT_EQ(services.help->calls[0].topic, 6);
-  EXPECT_EQ(w->helpFile(), "vtrel.hlp");
-  EXPECT_EQ(w->helpTopic(), 6);
-  QApplication::setActiveWindow(w);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-  QTest::keyClick(w, Qt::Key_F1);
-  ASSERT_EQ(services.help->calls.size(), 2u);
-  EXPECT_EQ(services.help->calls[1].file, services.help->calls[0].file);
-  EXPECT_EQ(services.help->calls[1].topic, 6);
-}
-
 TEST_F(CircuitsWindowTest, ExitReturnsToTheMenu) {
   open();
   w->exitButton()->click();

@@ -384,20 +384,6 @@ TEST_F(LanderWindowTest, ClosingTheWindowDuringAGameStopsItAndShowsTheMenu) {
   EXPECT_EQ(countNot(window->viewerPicture(), 0), 0);
 }
 
-TEST_F(LanderWindowTest, HelpButtonAndF1OpenTheLandersTopic) {
-  ASSERT_TRUE(open());
-  window->helpButton()->click();
-  QApplication::setActiveWindow(window);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-  QTest::keyClick(window, Qt::Key_F1);
-  ASSERT_EQ(services.help->calls.size(), 2u);
-  for (const auto& call : services.help->calls) {
-    EXPECT_EQ(call.topic, 4);
-    EXPECT_TRUE(call.file.endsWith("/vtrel.hlp"));
-  }
-  EXPECT_EQ(services.help->calls[0].file, services.help->calls[1].file);
-}
-
 TEST_F(LanderWindowTest, HandEditedSettingsAreBroughtIntoRange) {
   shell::settings().LanderLevel = 9;
   shell::settings().LanderUnits = 3;

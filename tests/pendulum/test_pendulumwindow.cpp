@@ -31,7 +31,7 @@
 #include "shell/programfolder.h"
 #include "shell/clocks.h"
 #include "shell/settings.h"
-#include "tests/pendulum/layoutrows.h"
+#include "tests/support/layoutrows.h"
 #include "tests/support/doubles.h"
 #include "tests/support/manualsources.h"
 
@@ -384,14 +384,6 @@ TEST_F(PendulumWindow, CancelPrintsNothing) {
   EXPECT_TRUE(printed->documents.empty());
 }
 
-TEST_F(PendulumWindow, HelpOpensTheProjectsTopic) {
-  ASSERT_TRUE(open());
-  window->helpButton()->click();
-  ASSERT_EQ(services.help->calls.size(), 1u);
-  EXPECT_EQ(services.help->calls[0].file, shell::BasePath + "palorime.hlp");
-  EXPECT_EQ(services.help->calls[0].topic, 13);
-}
-
 // Every control stands where its row in the window's layout puts it, with its caption and font.
 TEST_F(PendulumWindow, EveryControlStandsWhereItsLayoutRowSays) {
   ASSERT_TRUE(open());
@@ -409,7 +401,7 @@ TEST_F(PendulumWindow, EveryControlStandsWhereItsLayoutRowSays) {
   for (const auto& row : rows) EXPECT_EQ(layoutrows::matches(window, row), 1) << layoutrows::describe(row).toStdString();
   EXPECT_EQ(window->width(), 580);  // 8700 x 6630 twips
   EXPECT_EQ(window->height(), 442);
-  EXPECT_EQ(window->parameterSpin(1)->geometry(), layoutrows::pixelRect(spinRow(kRowTop[1])));
+  EXPECT_EQ(window->parameterSpin(1)->geometry(), layoutrows::pixels(spinRow(kRowTop[1])));
 }
 
 }  // namespace

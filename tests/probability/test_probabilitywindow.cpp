@@ -36,6 +36,7 @@
 #include "shell/programfolder.h"
 #include "shell/clocks.h"
 #include "shell/settings.h"
+#include "tests/support/layoutrows.h"
 #include "tests/support/manualsources.h"
 
 namespace {
@@ -43,7 +44,6 @@ namespace {
 using Window = prob::ProbabilityWindow;
 using namespace prob::layout;
 
-// A time of day that moves on a little at every reading, so a blocking wait ends at once.
 // A control and the layout row it was built from, in its container.
 struct Placed {
   const QWidget* control;
@@ -51,10 +51,7 @@ struct Placed {
   const QWidget* container;
 };
 
-QRect pixels(const ControlSpec& r) {
-  return {plat::twipsToPixels(r.left), plat::twipsToPixels(r.top), plat::twipsToPixels(r.width),
-          plat::twipsToPixels(r.height)};
-}
+using layoutrows::pixels;
 
 // The label that shows a caption among a container's own controls.
 const plat::Label* labelIn(const QWidget* container, const char* caption) {

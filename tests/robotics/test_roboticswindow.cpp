@@ -223,19 +223,6 @@ TEST_F(RoboticsWindowTest, ExitReturnsToTheMenuAndReopensFromTheSettings) {
   EXPECT_EQ(window->startXReadout()->caption(), window->handXReadout()->caption());
 }
 
-TEST_F(RoboticsWindowTest, HelpButtonAndF1OpenTopic7) {
-  ASSERT_TRUE(open());
-  window->helpButton()->click();
-  window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-  QTest::keyClick(window, Qt::Key_F1);
-  ASSERT_EQ(services.help->calls.size(), 2u);
-  for (const auto& c : services.help->calls) {
-    EXPECT_EQ(c.file, shell::BasePath + "vtrel.hlp");
-    EXPECT_EQ(c.topic, 7);
-  }
-}
-
 TEST_F(RoboticsWindowTest, HandEditedSettingsAreBroughtIntoRange) {
   auto& s = shell::settings();
   s.RobotMode = 5;

@@ -485,19 +485,6 @@ TEST_F(RocketryWindowTest, MetricPrintoutOfAFlightThatNeverReachesTheLimit) {
   EXPECT_TRUE(texts.contains("Descent Speed = -4 meters/sec - Reached at 1.1 seconds")) << texts.join('|').toStdString();
 }
 
-TEST_F(RocketryWindowTest, HelpAndF1OpenTheRocketryTopic) {
-  ASSERT_TRUE(open());
-  window->helpButton()->click();
-  window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-  QTest::keyClick(window, Qt::Key_F1);
-  ASSERT_EQ(services.help->calls.size(), 2u);
-  for (const auto& c : services.help->calls) {
-    EXPECT_EQ(c.file, shell::AppFilePath("palorime.hlp"));
-    EXPECT_EQ(c.topic, 18);
-  }
-}
-
 TEST_F(RocketryWindowTest, ExitAndTheTitleBarReturnToTheMenuKeepingTheUsersValues) {
   ASSERT_TRUE(open());
   window->unitOptions().choose(1);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
@@ -221,7 +222,8 @@ TEST_F(MenuTest, HelpOpensTheContentsOfTheApplicationHelpFile) {
   EXPECT_EQ(plat::resolveFile(services.help->calls[0].file), dir.filePath("vtrel.hlp"));
 }
 
-TEST_F(MenuTest, F1InAProjectOpensWhatItsHelpButtonOpens) {
+// Every project states its help file and topic once: its Help button and F1 open the same page.
+TEST_F(MenuTest, HelpButtonAndF1InEveryProjectOpenTheProjectsTopic) {
   writeSettings(freshFile());
   start();
   struct { int index; const char* file; int topic; } expected[] = {
@@ -229,11 +231,28 @@ TEST_F(MenuTest, F1InAProjectOpensWhatItsHelpButtonOpens) {
       {5, "palorime.hlp", 15}, {6, "vtrel.hlp", 6},     {7, "vtrel.hlp", 7},      {8, "palorime.hlp", 16},
       {9, "palorime.hlp", 18}, {10, "vtrel.hlp", 13}};
   for (const auto& e : expected) {
+    SCOPED_TRACE(shell::projectCaption(e.index).toStdString());
     menu->openProject(e.index);
     QPointer<plat::Form> project = menu->currentProject();
     ASSERT_TRUE(project);
-    EXPECT_EQ(project->helpFile(), e.file) << e.index;
-    EXPECT_EQ(project->helpTopic(), e.topic) << e.index;
+    EXPECT_EQ(project->helpFile(), e.file);
+    EXPECT_EQ(project->helpTopic(), e.topic);
+
+    services.help->calls.clear();
+    plat::CommandButton* help = nullptr;
+    for (auto* b : project->findChildren<plat::CommandButton*>())
+      if (b->accessibleName() == "Help" && b->isVisible()) help = b;
+    ASSERT_NE(help, nullptr);
+    help->click();
+    QApplication::setActiveWindow(project);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(project));
+    QTest::keyClick(project, Qt::Key_F1);
+    ASSERT_EQ(services.help->calls.size(), 2u);
+    for (const plat::HelpCall& call : services.help->calls) {
+      EXPECT_EQ(call.file, shell::AppFilePath(e.file));
+      EXPECT_EQ(call.topic, e.topic);
+    }
+
     project->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_TRUE(menu->isVisible());

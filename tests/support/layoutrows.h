@@ -10,7 +10,9 @@
 #include <QWidget>
 #include <cmath>
 
+#include "platform/fonts.h"
 #include "platform/layout.h"
+#include "platform/twips.h"
 
 namespace layoutrows {
 
@@ -53,6 +55,24 @@ inline void expectRow(const QWidget* c, const plat::ControlSpec& row) {
       EXPECT_EQ(c->palette().color(QPalette::Window), qcolour(row.back));
     }
   }
+}
+
+// How many controls in the window match the row: its rectangle, its caption (as the control's
+// accessible name, without the access key's "&") and its font, where the row gives them.
+inline int matches(const QWidget* window, const plat::ControlSpec& row) {
+  int n = 0;
+  for (const QWidget* w : window->findChildren<QWidget*>()) {
+    if (w->geometry() != pixels(row)) continue;
+    if (row.caption && w->accessibleName() != QString::fromUtf8(row.caption).remove('&')) continue;
+    const plat::FontSpec& f = row.font;
+    if (f.face && w->font() != plat::screenFont(f.face, f.points, f.bold, f.italic, f.underline)) continue;
+    ++n;
+  }
+  return n;
+}
+
+inline QString describe(const plat::ControlSpec& row) {
+  return QString("%1 at %2,%3").arg(row.caption ? row.caption : "(no caption)").arg(row.left).arg(row.top);
 }
 
 // A row built among the container's children.

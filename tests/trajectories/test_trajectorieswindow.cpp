@@ -240,19 +240,6 @@ TEST_F(TrajectoriesWindowTest, DraggingTheMarkMovesItInTenFootStepsAndKeepsItOnT
   EXPECT_EQ(window->values().MarkX, 1000);
 }
 
-TEST_F(TrajectoriesWindowTest, HelpOpensTheTopicFromTheButtonAndFromF1) {
-  ASSERT_TRUE(open());
-  window->helpButton()->click();
-  QApplication::setActiveWindow(window);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-  QTest::keyClick(window, Qt::Key_F1);
-  ASSERT_EQ(services.help->calls.size(), 2u);
-  for (const auto& c : services.help->calls) {
-    EXPECT_TRUE(c.file.endsWith("palorime.hlp"));
-    EXPECT_EQ(c.topic, 16);
-  }
-}
-
 TEST_F(TrajectoriesWindowTest, ExitAndTheTitleBarReturnToTheMenuKeepingTheValues) {
   ASSERT_TRUE(open());
   window->speedBar()->setValue(250);

@@ -380,20 +380,6 @@ TEST_F(WeatherWatch, ExitAndTheTitleBarAskAboutUnsavedData) {
   EXPECT_EQ(cell(1, 1), "");
 }
 
-TEST_F(WeatherWatch, HelpAndF1OpenTheWeatherTopic) {
-  ASSERT_TRUE(open());
-  window->recordHelpButton()->click();
-  window->plotHelpButton()->click();
-  QApplication::setActiveWindow(window);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-  QTest::keyClick(window, Qt::Key_F1);
-  ASSERT_EQ(services.help->calls.size(), 3u);
-  for (const auto& call : services.help->calls) {
-    EXPECT_TRUE(call.file.endsWith("/palorime.hlp")) << call.file.toStdString();
-    EXPECT_EQ(call.topic, 15);
-  }
-}
-
 TEST_F(WeatherWatch, ThePlotTabSummarisesAndDrawsTheLog) {
   ASSERT_TRUE(open());
   window->tabs()->setTab(1);

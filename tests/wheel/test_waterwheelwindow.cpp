@@ -31,7 +31,7 @@
 #include "shell/programfolder.h"
 #include "shell/clocks.h"
 #include "shell/settings.h"
-#include "tests/pendulum/layoutrows.h"
+#include "tests/support/layoutrows.h"
 #include "tests/support/manualsources.h"
 #include "wheel/waterwheelwindow.h"
 #include "wheel/wheellayout.h"
@@ -158,19 +158,6 @@ TEST_F(WheelWindow, TheTitleBarStopsARunAndReturnsToTheMenu) {
   EXPECT_TRUE(menu->isVisible());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(window.isNull());
-}
-
-TEST_F(WheelWindow, HelpAndF1OpenTheWheelsTopic) {
-  ASSERT_TRUE(open());
-  window->helpButton()->click();
-  window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-  QTest::keyClick(window, Qt::Key_F1);
-  ASSERT_EQ(services.help->calls.size(), 2u);
-  for (const auto& c : services.help->calls) {
-    EXPECT_EQ(c.file, shell::AppFilePath("vtrel.hlp"));
-    EXPECT_EQ(c.topic, 3);
-  }
 }
 
 TEST_F(WheelWindow, TheDialogStoresEveryFieldAndOkResetsTheWheelWithTheNewValues) {
