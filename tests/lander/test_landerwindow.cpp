@@ -41,7 +41,6 @@ using lander::LanderWindow;
 class LanderWindowTest : public MenuFixture {
  protected:
   void SetUp() override {
-    shell::setTickClock(&clock);
     shell::setRandomSource(&random);
     MenuFixture::SetUp();
     if (HasFatalFailure()) return;
@@ -53,7 +52,6 @@ class LanderWindowTest : public MenuFixture {
   void TearDown() override {
     MenuFixture::TearDown();
     shell::setRandomSource(nullptr);
-    shell::setTickClock(nullptr);
   }
 
   LanderWindow* open() {
@@ -84,7 +82,6 @@ class LanderWindowTest : public MenuFixture {
     return n;
   }
 
-  rt::ManualTickClock clock{1000};
   rt::ScriptedRandom random{{0.5f}};
   QPointer<LanderWindow> window;
 };

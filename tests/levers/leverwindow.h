@@ -1,6 +1,6 @@
 #pragma once
-// The levers window opened from the menu on the offscreen platform, in a program folder of
-// its own with the fresh settings file, a scripted tick clock and the test services.
+// The levers window opened from the menu, as every window test opens its project, with the
+// helpers the levers tests share.
 
 #include <gtest/gtest.h>
 
@@ -23,6 +23,7 @@
 #include "shell/settings.h"
 #include "tests/support/manualsources.h"
 #include "tests/support/doubles.h"
+#include "tests/support/menufixture.h"
 
 namespace leverstest {
 
@@ -31,34 +32,11 @@ using levers::LeversWindow;
 // The panel's light blue.
 inline constexpr rt::Colour kPanelBack = Palette::PaleBlue;
 
-class LeversWindowTest : public ::testing::Test {
+class LeversWindowTest : public MenuFixture {
  protected:
   void SetUp() override {
-    services = plat::installTestServices();
-    ASSERT_TRUE(dir.isValid());
-    plat::setProgramFolder(dir.path());
-    shell::settings() = shell::SharedSettings{};
-    QFile fresh(VANTREL_RESOURCES "/vtrel5.ini");
-    ASSERT_TRUE(fresh.open(QIODevice::ReadOnly));
-    QFile ini(dir.filePath("vtrel5.ini"));
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write(fresh.readAll());
-    ini.close();
-    shell::setTickClock(&clock);
-    menu = new shell::MenuWindow;
-    registerProjects(*menu);
-    menu->onEnd = [](int) {};
-    menu->Show();
+    MenuFixture::SetUp();
     ASSERT_TRUE(menu->isVisible());
-  }
-  void TearDown() override {
-    shell::setTickClock(nullptr);
-    if (menu) {
-      if (menu->currentProject()) delete menu->currentProject();
-      delete menu;
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    plat::setProgramFolder(QString());
   }
   // Opens the levers from the menu's button.
   LeversWindow* open() {
@@ -77,11 +55,6 @@ class LeversWindowTest : public ::testing::Test {
     bar->bar()->setValue(value);
   }
   static void release(plat::ScrollBar* bar) { bar->bar()->setSliderDown(false); }
-
-  plat::TestServices services{};
-  QTemporaryDir dir;
-  QPointer<shell::MenuWindow> menu;
-  rt::ManualTickClock clock{1000};
 };
 
 }  // namespace leverstest

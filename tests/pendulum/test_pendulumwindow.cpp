@@ -40,13 +40,8 @@ namespace {
 class PendulumWindow : public MenuFixture {
  protected:
   void SetUp() override {
-    shell::setTickClock(&clock);
     MenuFixture::SetUp();
     ASSERT_EQ(shell::settings().PendAngle, 45.0f);
-  }
-  void TearDown() override {
-    MenuFixture::TearDown();
-    shell::setTickClock(nullptr);
   }
 
   pend::PendulumWindow* open() { return window = openProject<pend::PendulumWindow>(2); }
@@ -74,7 +69,6 @@ class PendulumWindow : public MenuFixture {
     return n;
   }
 
-  rt::ManualTickClock clock{1000};
   QPointer<pend::PendulumWindow> window;
 };
 

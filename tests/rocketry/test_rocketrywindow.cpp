@@ -49,13 +49,8 @@ using rocket::RocketryWindow;
 class RocketryWindowTest : public MenuFixture {
  protected:
   void SetUp() override {
-    shell::setTickClock(&clock);
     MenuFixture::SetUp();
     ASSERT_EQ(shell::settings().RocketThrust, 10.0f);
-  }
-  void TearDown() override {
-    MenuFixture::TearDown();
-    shell::setTickClock(nullptr);
   }
 
   RocketryWindow* open() { return window = openProject<RocketryWindow>(9); }
@@ -80,7 +75,6 @@ class RocketryWindowTest : public MenuFixture {
   }
   int plays(const char* file) const { return services.sound->countPlays(file); }
 
-  rt::ManualTickClock clock{1000};
   QPointer<RocketryWindow> window;
 };
 

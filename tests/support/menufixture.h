@@ -1,8 +1,8 @@
 #pragma once
 // The program as window tests meet it: a program folder of its own holding the settings file
-// of a fresh installation, the scripted message boxes, recording sound, help and printer,
-// and the menu started on that folder with every project registered. A test opens its
-// project through the menu, as a user does.
+// of a fresh installation, the scripted message boxes, recording sound, help and printer, a
+// tick counter that moves only when the test moves it, and the menu started on that folder
+// with every project registered. A test opens its project through the menu, as a user does.
 
 #include <gtest/gtest.h>
 
@@ -16,8 +16,10 @@
 #include "platform/files.h"
 #include "platform/printer.h"
 #include "platform/services.h"
+#include "shell/clocks.h"
 #include "shell/menuwindow.h"
 #include "tests/support/doubles.h"
+#include "tests/support/manualsources.h"
 
 class MenuFixture : public ::testing::Test {
  protected:
@@ -28,6 +30,7 @@ class MenuFixture : public ::testing::Test {
     plat::setProgramFolder(dir.path());
     QFile fresh(VANTREL_RESOURCES "/vtrel5.ini");
     ASSERT_TRUE(fresh.copy(dir.filePath("vtrel5.ini")));
+    shell::setTickClock(&clock);
     menu = new shell::MenuWindow;
     registerProjects(*menu);
     menu->onEnd = [](int) {};
@@ -39,6 +42,7 @@ class MenuFixture : public ::testing::Test {
       delete menu;
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    shell::setTickClock(nullptr);
     plat::setProgramFolder(QString());
   }
   // Presses the menu's project button and returns the window it opened.
@@ -52,4 +56,5 @@ class MenuFixture : public ::testing::Test {
   plat::RecordingPrinter* printed = nullptr;
   QTemporaryDir dir;
   QPointer<shell::MenuWindow> menu;
+  rt::ManualTickClock clock{1000};
 };

@@ -45,13 +45,8 @@ using wheel::WheelParametersDialog;
 class WheelWindow : public MenuFixture {
  protected:
   void SetUp() override {
-    shell::setTickClock(&clock);
     MenuFixture::SetUp();
     ASSERT_EQ(shell::settings().WheelCans, 5);
-  }
-  void TearDown() override {
-    MenuFixture::TearDown();
-    shell::setTickClock(nullptr);
   }
   WaterWheelWindow* open() { return window = openProject<WaterWheelWindow>(3); }
   WheelParametersDialog* openDialog() {
@@ -78,7 +73,6 @@ class WheelWindow : public MenuFixture {
     return n;
   }
 
-  rt::ManualTickClock clock{1000};
   QPointer<WaterWheelWindow> window;
 };
 
