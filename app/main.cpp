@@ -2,9 +2,9 @@
 
 #include <QApplication>
 
+#include "app/projects.h"
 #include "platform/fonts.h"
 #include "shell/menuwindow.h"
-#include "app/projects.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

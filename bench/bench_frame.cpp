@@ -17,9 +17,9 @@
 namespace {
 
 struct Scene {
-  std::vector<double> lines;             // x1, y1, x2, y2 in user units
+  std::vector<double> lines;                  // x1, y1, x2, y2 in user units
   std::vector<std::vector<QPoint>> polygons;  // device pixels
-  std::vector<double> circles;           // x, y, r
+  std::vector<double> circles;                // x, y, r
 };
 
 Scene makeScene() {
@@ -42,7 +42,8 @@ void drawFrame(plat::ImageSurface& work, const Scene& scene, int frame) {
   work.cls();
   work.setDrawWidth(2);
   for (size_t i = 0; i < scene.lines.size(); i += 4)
-    work.line(scene.lines[i], scene.lines[i + 1], scene.lines[i + 2], scene.lines[i + 3], rt::QBColor(int(i / 4 + frame) % 15));
+    work.line(scene.lines[i], scene.lines[i + 1], scene.lines[i + 2], scene.lines[i + 3],
+              rt::QBColor(int(i / 4 + frame) % 15));
   work.setDrawWidth(1);
   work.setFillStyle(plat::FillSolid);
   for (size_t i = 0; i < scene.polygons.size(); ++i) {

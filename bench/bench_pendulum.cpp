@@ -106,8 +106,8 @@ void BM_PendulumTickWork(benchmark::State& state) {
   for (auto _ : state) {
     if (!w->run().Running()) {
       state.PauseTiming();
-      w->startButton()->click();  // Reset
-      w->startButton()->click();  // Start
+      w->startButton()->click();           // Reset
+      w->startButton()->click();           // Start
       w->swingTimer()->setEnabled(false);  // ticks come from this loop only
       state.ResumeTiming();
     }

@@ -20,7 +20,14 @@ int sgn(int16_t v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
 
 bool validCode(int16_t code) {
   switch (code) {
-    case 1: case -1: case 2: case -2: case 3: case -3: case 4: case 5: return true;
+    case 1:
+    case -1:
+    case 2:
+    case -2:
+    case 3:
+    case -3:
+    case 4:
+    case 5: return true;
     default: return false;
   }
 }
@@ -201,7 +208,8 @@ void Circuit::Solve() {
   // The last battery first: the first one's formula may hold the second one's current.
   for (int b = BatteryCount; b >= 1; --b) {
     float sum = 0;
-    for (int j = 1; j <= 10 - b; ++j) sum = float(double(sum) + double(SavedRow[b][j]) * double(BranchI[SavedSlot[b][j]]));
+    for (int j = 1; j <= 10 - b; ++j)
+      sum = float(double(sum) + double(SavedRow[b][j]) * double(BranchI[SavedSlot[b][j]]));
     BranchI[BatterySlot[b]] = sum;
   }
 
@@ -339,10 +347,22 @@ void Circuit::PlaceElement(int slot, int index) {
   const bool rung = isRung(slot);
   int16_t code = kEmpty;
   switch (index) {
-    case 0: code = rung ? 1 : -1; BatteryCount += 1; break;
-    case 1: code = rung ? -1 : 1; BatteryCount += 1; break;
-    case 2: code = kLamp; LampCount += 1; break;
-    case 3: code = -kSwitch; SwitchCount += 1; break;
+    case 0:
+      code = rung ? 1 : -1;
+      BatteryCount += 1;
+      break;
+    case 1:
+      code = rung ? -1 : 1;
+      BatteryCount += 1;
+      break;
+    case 2:
+      code = kLamp;
+      LampCount += 1;
+      break;
+    case 3:
+      code = -kSwitch;
+      SwitchCount += 1;
+      break;
     case 4: code = kWire; break;
     default: return;
   }
@@ -351,7 +371,8 @@ void Circuit::PlaceElement(int slot, int index) {
 
 bool Circuit::PaletteEnabled(int index) const {
   switch (index) {
-    case 0: case 1: return BatteryCount != kMaxBatteries;
+    case 0:
+    case 1: return BatteryCount != kMaxBatteries;
     case 2: return LampCount != kMaxLamps;
     case 3: return SwitchCount != kMaxSwitches;
     default: return true;

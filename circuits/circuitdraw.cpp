@@ -14,13 +14,13 @@ namespace circuits {
 
 namespace {
 
-
 // The lamp's filament: a left and a right half, each from its own start point.
 constexpr const char* kFilamentLeft = "u10huhuh2u3e2f3d2glhue4";
 constexpr const char* kFilamentRight = "u10eueue2u3h2g3d2freuh4";
 
 // The glass outline, relative to the slot's corner.
-constexpr int kGlass[10][2] = {{19, 32}, {8, 14}, {9, 8}, {13, 4}, {19, 1}, {30, 1}, {36, 4}, {40, 8}, {41, 14}, {30, 32}};
+constexpr int kGlass[10][2] = {{19, 32}, {8, 14}, {9, 8},  {13, 4},  {19, 1},
+                               {30, 1},  {36, 4}, {40, 8}, {41, 14}, {30, 32}};
 
 }  // namespace
 
@@ -61,7 +61,8 @@ void CircuitDrawing::DrawMacro(plat::Surface& s, std::string_view commands) {
 }
 
 void CircuitDrawing::DrawCircuit(plat::Surface& s, rt::Colour col) {
-  static const int stubs[8][2] = {{31, 39}, {88, 95}, {95, 103}, {152, 159}, {159, 167}, {216, 223}, {223, 231}, {280, 287}};
+  static const int stubs[8][2] = {{31, 39},   {88, 95},   {95, 103},  {152, 159},
+                                  {159, 167}, {216, 223}, {223, 231}, {280, 287}};
   for (const auto& st : stubs) s.line(st[0], 23, st[1], 23, col);
   for (int k = 0; k <= 4; ++k) {
     const int x = 31 + 64 * k;
@@ -74,11 +75,25 @@ void CircuitDrawing::DrawCircuit(plat::Surface& s, rt::Colour col) {
   for (CurrentSlot = 1; CurrentSlot <= kSlots; ++CurrentSlot) {
     const int16_t code = m_c.Element[CurrentSlot];
     switch (code) {
-      case 1: case -1: m_c.BatteryCount += 1; DrawBattery(s, col); break;
-      case 2: case -2: m_c.LampCount += 1; DrawLamp(s, col); break;
-      case 3: case -3: m_c.SwitchCount += 1; DrawSwitch(s, col); break;
+      case 1:
+      case -1:
+        m_c.BatteryCount += 1;
+        DrawBattery(s, col);
+        break;
+      case 2:
+      case -2:
+        m_c.LampCount += 1;
+        DrawLamp(s, col);
+        break;
+      case 3:
+      case -3:
+        m_c.SwitchCount += 1;
+        DrawSwitch(s, col);
+        break;
       case 4: DrawWire(s, col); break;
-      case 5: if (EditMode == 1) DrawSlotOutline(); break;
+      case 5:
+        if (EditMode == 1) DrawSlotOutline();
+        break;
       default: break;
     }
   }
@@ -171,7 +186,8 @@ void CircuitDrawing::DrawLampBulb(plat::Surface& s, float current, int slot) {
   if (Printing == 1) {
     // On paper the glass is an outline through the same points, taken back to user units.
     s.pset(float(px[0].x()) / UnitScaleX, float(px[0].y()) / UnitScaleY, Palette::Black);
-    for (size_t i = 1; i < px.size(); ++i) s.lineTo(float(px[i].x()) / UnitScaleX, float(px[i].y()) / UnitScaleY, Palette::Black);
+    for (size_t i = 1; i < px.size(); ++i)
+      s.lineTo(float(px[i].x()) / UnitScaleX, float(px[i].y()) / UnitScaleY, Palette::Black);
     s.lineTo(float(px[0].x()) / UnitScaleX, float(px[0].y()) / UnitScaleY, Palette::Black);
     return;
   }

@@ -27,15 +27,15 @@ constexpr plat::ControlSpec kBoard{nullptr, 120, 120, 8415, 5895};
 constexpr plat::ControlSpec kElementPalette{nullptr, 0, 0, 1440, 2655, {}, plat::kNoColour, Palette::LightGrey};
 // Picture buttons: their names are for screen readers only.
 constexpr plat::ControlSpec kElementButtons[kPaletteSize] = {
-    {nullptr, 120, 240, 600, 600}, {nullptr, 720, 240, 600, 600}, {nullptr, 120, 840, 600, 600},
+    {nullptr, 120, 240, 600, 600}, {nullptr, 720, 240, 600, 600},  {nullptr, 120, 840, 600, 600},
     {nullptr, 720, 840, 600, 600}, {nullptr, 420, 1440, 600, 600},
 };
 constexpr const char* kElementNames[kPaletteSize] = {"Battery", "Battery Reversed", "Lamp", "Switch", "Wire"};
-constexpr const char* kElementIconFiles[6] = {"cbatup.png",    "cbatdown.png", "cbatright.png",
+constexpr const char* kElementIconFiles[6] = {"cbatup.png",   "cbatdown.png", "cbatright.png",
                                               "cbatleft.png", "cwirev.png",   "cwireh.png"};
 constexpr plat::ControlSpec kDeleteButton{"Delete", 240, 2160, 975, 375, kButtonFont};
 // The rung voltages, each with an arrow down to its rung; placed over their rungs at load.
-constexpr plat::ControlSpec kVoltReadout{"3.00 V", 0, 0, 735, 255, {"Arial", 8.25, true}, Palette::White,
+constexpr plat::ControlSpec kVoltReadout{"3.00 V",      0, 0, 735, 255, {"Arial", 8.25, true}, Palette::White,
                                          Palette::Black};
 constexpr plat::ControlSpec kVoltArrow{nullptr, 0, 0, 180, 600};
 constexpr plat::ControlSpec kShortWarning{
@@ -198,9 +198,7 @@ void CircuitsWindow::clickBoard(double x, double y) {
       d.DrawToggled(s);
       solveAndShow();
       break;
-    case Toggle::None:
-      shell::PlayWave(m_uhOhFile, 1);
-      break;
+    case Toggle::None: shell::PlayWave(m_uhOhFile, 1); break;
   }
 }
 
@@ -229,7 +227,8 @@ void CircuitsWindow::placeElement(int index) {
     m_circuit.PlaceElement(s, index);
     plat::Surface& board = m_board->surface();
     switch (index) {
-      case 0: case 1: d.DrawBattery(board, Palette::Yellow); break;
+      case 0:
+      case 1: d.DrawBattery(board, Palette::Yellow); break;
       case 2: d.DrawLamp(board, Palette::Yellow); break;
       case 3: d.DrawSwitch(board, Palette::Yellow); break;
       case 4: d.DrawWire(board, Palette::Yellow); break;
@@ -244,8 +243,7 @@ void CircuitsWindow::leaveSlotEmpty() { m_elementPalette->hide(); }
 void CircuitsWindow::clearCircuit() {
   m_elementPalette->hide();
   const int answer = plat::MsgBox("Are you sure you want to clear the entire circuit?",
-                                  plat::Msg::YesNo | plat::Msg::Question | plat::Msg::DefaultButton2,
-                                  "Clear Circuit");
+                                  plat::Msg::YesNo | plat::Msg::Question | plat::Msg::DefaultButton2, "Clear Circuit");
   if (answer != plat::Msg::Yes) return;
   m_circuit.Clear();
   m_board->surface().cls();

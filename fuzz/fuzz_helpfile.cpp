@@ -14,8 +14,8 @@ namespace {
 bool oneLine(const std::string& s) { return s.find('\n') == std::string::npos; }
 
 bool trimmed(const std::string& s) {
-  return s.empty() || (s.front() != ' ' && s.front() != '\t' && s.back() != ' ' && s.back() != '\t' &&
-                       s.back() != '\r');
+  return s.empty() ||
+         (s.front() != ' ' && s.front() != '\t' && s.back() != ' ' && s.back() != '\t' && s.back() != '\r');
 }
 
 void checkPage(const plat::HelpPage& page) {

@@ -21,9 +21,7 @@ namespace {
 bool sameNumber(double a, double b) { return a == b && std::signbit(a) == std::signbit(b); }
 
 // Within the rounding of `digits` significant digits.
-bool close(double a, double b, int digits) {
-  return std::fabs(a - b) <= std::fabs(a) * std::pow(10.0, 1 - digits);
-}
+bool close(double a, double b, int digits) { return std::fabs(a - b) <= std::fabs(a) * std::pow(10.0, 1 - digits); }
 
 void checkDouble(double v) {
   const std::string text = rt::Str(v);

@@ -72,9 +72,7 @@ void LanderGame::SetLevel(int16_t level) {
   MainCost = freeFuel ? 0 : 2;
 }
 
-int16_t LanderGame::PadSurfaceLine() const {
-  return int16_t(m_sizes.worldHeight - m_sizes.padHeight / 2);
-}
+int16_t LanderGame::PadSurfaceLine() const { return int16_t(m_sizes.worldHeight - m_sizes.padHeight / 2); }
 
 // -- a new game -----------------------------------------------------------------------
 

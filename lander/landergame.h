@@ -74,8 +74,7 @@ double RoundEven(double x);
 
 class LanderGame {
  public:
-  LanderGame(LanderHost& host, rt::RandomSource& random, rt::TickClock& clock,
-             LanderSizes sizes = LanderSizes{});
+  LanderGame(LanderHost& host, rt::RandomSource& random, rt::TickClock& clock, LanderSizes sizes = LanderSizes{});
 
   // -- what the window sets -------------------------------------------------------
   void SetSizes(const LanderSizes& s);

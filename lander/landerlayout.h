@@ -18,8 +18,8 @@ inline constexpr plat::FontSpec kWindowFont{"MS Sans Serif", 8.25, true};
 inline constexpr plat::ControlSpec kBackdrop{nullptr, 120, 120, 4092, 5772, {}, plat::kNoColour, Palette::LightGrey};
 inline constexpr plat::ControlSpec kViewer{nullptr, 360, 360, 3615, 5115};
 inline constexpr plat::ControlSpec kScanner{nullptr, 360, 5460, 3612, 192};
-inline constexpr plat::ControlSpec kCrashText{"Crash!!", 720, 1200, 2295, 855, {"Britannic Bold", 27.75, true},
-                                              Palette::Red, Palette::Black};
+inline constexpr plat::ControlSpec kCrashText{
+    "Crash!!", 720, 1200, 2295, 855, {"Britannic Bold", 27.75, true}, Palette::Red, Palette::Black};
 inline constexpr plat::ControlSpec kLevelFrame{"Level", 4440, 0, 3615, 1455, {}, Palette::White};
 inline constexpr plat::ControlSpec kUnitsFrame{"Units", 4440, 1560, 3615, 855, {}, Palette::White};
 inline constexpr plat::ControlSpec kTrajectoryFrame{"Trajectory to Pad", 4440, 120, 3615, 2295, {}, Palette::White};

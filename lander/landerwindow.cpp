@@ -48,8 +48,7 @@ plat::Shape* marker(QWidget* strip, const plat::ControlSpec& row) {
   return s;
 }
 
-plat::CommandButton* thruster(QWidget* panel, const plat::ControlSpec& row, const char* picture,
-                              const QString& name) {
+plat::CommandButton* thruster(QWidget* panel, const plat::ControlSpec& row, const char* picture, const QString& name) {
   auto* b = plat::build<plat::CommandButton>(panel, row);
   b->setPicture(plat::loadPicture(QString::fromLatin1(picture)), name);
   return b;
@@ -239,15 +238,9 @@ void LanderWindow::enableThrusters(bool enable) {
 
 void LanderWindow::startPauseOrResume() {
   switch (m_gameState) {
-    case 0:
-      startGame();
-      break;
-    case 1:
-      pauseGame();
-      break;
-    default:
-      resumeGame();
-      break;
+    case 0: startGame(); break;
+    case 1: pauseGame(); break;
+    default: resumeGame(); break;
   }
 }
 

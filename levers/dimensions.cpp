@@ -9,8 +9,8 @@ namespace levers {
 
 const VectorDigit* vectorDigit(int d) {
   static const VectorDigit kDigits[10] = {
-      {0, 1, "erfd4glhu4"},       {0, 1, "ed6lr2"},       {0, 1, "erfdglgd2r3"},   {0, 1, "erfdglrfdglh"},
-      {0, 0, "d3r3u3d6"},         {3, 0, "l3d3r2fdglh"},  {3, 1, "hlgd4freuhl2"},  {0, 0, "r3d3g3"},
+      {0, 1, "erfd4glhu4"},       {0, 1, "ed6lr2"},       {0, 1, "erfdglgd2r3"},  {0, 1, "erfdglrfdglh"},
+      {0, 0, "d3r3u3d6"},         {3, 0, "l3d3r2fdglh"},  {3, 1, "hlgd4freuhl2"}, {0, 0, "r3d3g3"},
       {0, 1, "erfdgfdglhuerlhu"}, {0, 5, "freu4hlgdfr2"},
   };
   return d >= 0 && d <= 9 ? &kDigits[d] : nullptr;

@@ -41,16 +41,16 @@ class Lever {
 
   int16_t LeverClass = 3;
   std::string ClassText = "3rd";
-  float AEffort = 0;   // applied effort, 0 to 200
-  float Theta = 0;     // tilt in radians, positive when the part left of the fulcrum goes down
-  float Omega = 0;     // angular velocity, radians per second
-  float Inertia = 1;   // load x DLoad^2, at least 1
+  float AEffort = 0;  // applied effort, 0 to 200
+  float Theta = 0;    // tilt in radians, positive when the part left of the fulcrum goes down
+  float Omega = 0;    // angular velocity, radians per second
+  float Inertia = 1;  // load x DLoad^2, at least 1
   float ThetaMin = 0, ThetaMax = 0;
-  float MaxTilt = 0;    // 11 degrees, with pi taken as 3.14159
-  float Dt = 0;         // model time of one step, seconds
+  float MaxTilt = 0;  // 11 degrees, with pi taken as 3.14159
+  float Dt = 0;       // model time of one step, seconds
   float Damping = 0;
-  float PixPerUnit = 0; // logical pixels per lever unit
-  float LastDeg = 0;   // whole degrees of Theta as last drawn
+  float PixPerUnit = 0;    // logical pixels per lever unit
+  float LastDeg = 0;       // whole degrees of Theta as last drawn
   int16_t ChangeMode = 1;  // 1 change-values mode, 0 apply-effort mode
 
   // The constants of the motion and the logical screen, as the window's load step sets them.

@@ -288,9 +288,8 @@ void LeversWindow::showTopics() {
   m_tipLabel->hide();
   m_rotationTimer->setEnabled(false);
   for (int i : {PreviousTool, StopTool, HelpTool, NextTool, PrintTool}) setToolVisible(i, false);
-  for (QWidget* w : std::initializer_list<QWidget*>{m_valuesFrame, m_effortFrame, m_effortPositionFrame,
-                                                    m_loadFrame, m_loadPositionFrame, m_fulcrumFrame,
-                                                    m_modeButton})
+  for (QWidget* w : std::initializer_list<QWidget*>{m_valuesFrame, m_effortFrame, m_effortPositionFrame, m_loadFrame,
+                                                    m_loadPositionFrame, m_fulcrumFrame, m_modeButton})
     w->hide();
   if (m_topic == LessonTopic) {
     // The lesson's examples give way to the user's own lever; the bars still show it.
@@ -374,9 +373,7 @@ void LeversWindow::showTip() {
 
 // ------------------------------------------------------------------------------ the lever
 
-void LeversWindow::showClassCaption() {
-  m_valuesFrame->setCaption(QString::fromStdString(m_lever.classCaption()));
-}
+void LeversWindow::showClassCaption() { m_valuesFrame->setCaption(QString::fromStdString(m_lever.classCaption())); }
 
 void LeversWindow::showDistances() {
   m_effortDistanceFigure->setCaption(fmt(std::abs(m_lever.v.DEffort), "#0.0"));

@@ -24,8 +24,7 @@ size_t PendParameters::idx(int index) {
   return size_t(index);
 }
 
-void PendParameters::setLimits(int index, float lo, float hi, float step, const char* caption,
-                               const char* mask) {
+void PendParameters::setLimits(int index, float lo, float hi, float step, const char* caption, const char* mask) {
   const size_t i = idx(index);
   m_min[i] = lo;
   m_max[i] = hi;
@@ -85,19 +84,13 @@ bool PendParameters::SpinUp(int index) {
 void PendParameters::ShowParameter(int index) {
   const float v = m_value[idx(index)];
   switch (index) {
-    case kAngle:
-      m_s.PendAngle = v;
-      break;
+    case kAngle: m_s.PendAngle = v; break;
     case kMass:
       m_s.PendMass = metric() ? v : float(double(v * 1000.0f) / kOuncesPerKilogram);
       m_bobRadius = rt::CInt(std::sqrt(double(m_s.PendMass / 5000.0f)) * 20);
       break;
-    case kLength:
-      m_s.PendLength = metric() ? v : float(double(v) * kCmPerInch);
-      break;
-    case kFriction:
-      m_s.PendFriction = v;
-      break;
+    case kLength: m_s.PendLength = metric() ? v : float(double(v) * kCmPerInch); break;
+    case kFriction: m_s.PendFriction = v; break;
   }
 }
 

@@ -41,7 +41,6 @@ float PhaseHalfSpeed(float startAngle, float length) {
   return float(double(PlotHalfAngle(startAngle)) * std::sqrt(double(phys::GravityCm / length)));
 }
 
-
 std::optional<BobPosition> BobAt(float length, float degrees) {
   const double radians = double(degrees) * kDegToRad;
   const double x = double(length) * std::sin(radians);

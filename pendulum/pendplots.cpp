@@ -78,15 +78,13 @@ void AddPlotSegments(plat::Surface& anglePlot, plat::Surface& phasePlot, const P
 
 void RedrawAnglePlot(plat::Surface& plot, const PendRun::History& h, int numPoints) {
   // The curve starts at time 0, where the record's start state lies.
-  drawCurve(plot, numPoints, [&h](size_t i) {
-    return std::pair<double, double>(i == 0 ? 0.0 : double(h[0][i]), RadToDeg(h[1][i]));
-  });
+  drawCurve(plot, numPoints,
+            [&h](size_t i) { return std::pair<double, double>(i == 0 ? 0.0 : double(h[0][i]), RadToDeg(h[1][i])); });
 }
 
 void RedrawPhasePlot(plat::Surface& plot, const PendRun::History& h, int numPoints) {
-  drawCurve(plot, numPoints, [&h](size_t i) {
-    return std::pair<double, double>(RadToDeg(h[1][i]), RadToDeg(h[2][i]));
-  });
+  drawCurve(plot, numPoints,
+            [&h](size_t i) { return std::pair<double, double>(RadToDeg(h[1][i]), RadToDeg(h[2][i])); });
 }
 
 }  // namespace pend

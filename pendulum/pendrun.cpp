@@ -9,13 +9,10 @@ PendSound::~PendSound() = default;
 
 RunControls ControlsFor(RunState state) {
   switch (state) {
-    case RunState::Running:
-      return {"&Start", false, "&Stop", false, false};
-    case RunState::Stopped:
-      return {"&Reset", true, "E&xit", true, false};
+    case RunState::Running: return {"&Start", false, "&Stop", false, false};
+    case RunState::Stopped: return {"&Reset", true, "E&xit", true, false};
     case RunState::Ready:
-    default:
-      return {"&Start", true, "E&xit", false, true};
+    default: return {"&Start", true, "E&xit", false, true};
   }
 }
 
@@ -93,8 +90,8 @@ void PendRun::Tick() {
   }
 
   m_view.DrawPendulum(RadToDeg(m_theta));
-  m_view.AddSegments({m_prevTime, RadToDeg(m_prevTheta), RadToDeg(m_prevOmega), m_simTime, RadToDeg(m_theta),
-                      RadToDeg(m_omega)});
+  m_view.AddSegments(
+      {m_prevTime, RadToDeg(m_prevTheta), RadToDeg(m_prevOmega), m_simTime, RadToDeg(m_theta), RadToDeg(m_omega)});
 
   m_prevTime = m_simTime;
   m_prevTheta = m_theta;

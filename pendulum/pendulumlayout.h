@@ -21,10 +21,9 @@ constexpr plat::ControlSpec kPhasePlot{nullptr, 4545, 2520, 3975, 2655};
 // downwards beside the plots.
 constexpr plat::ControlSpec kAngleTitle{"ANGLE", 4560, 5205, 3975, 375, kTitleFont, Palette::Yellow};
 constexpr plat::ControlSpec kSideLetters[10] = {
-    sideLetterAt("A", 480),  sideLetterAt("N", 720),  sideLetterAt("G", 960),
-    sideLetterAt("L", 1200), sideLetterAt("E", 1440), sideLetterAt("S", 3240),
-    sideLetterAt("P", 3480), sideLetterAt("E", 3720), sideLetterAt("E", 3960),
-    sideLetterAt("D", 4200),
+    sideLetterAt("A", 480),  sideLetterAt("N", 720),  sideLetterAt("G", 960),  sideLetterAt("L", 1200),
+    sideLetterAt("E", 1440), sideLetterAt("S", 3240), sideLetterAt("P", 3480), sideLetterAt("E", 3720),
+    sideLetterAt("E", 3960), sideLetterAt("D", 4200),
 };
 
 // The four parameter rows, Angle to Friction: caption, value and spin button share a top.

@@ -15,10 +15,10 @@
 #include "platform/timer.h"
 #include "platform/twips.h"
 #include "runtime/palette.h"
-#include "shell/programfolder.h"
-#include "shell/sounds.h"
 #include "shell/clocks.h"
+#include "shell/programfolder.h"
 #include "shell/settings.h"
+#include "shell/sounds.h"
 
 namespace pend {
 
@@ -109,8 +109,8 @@ void PendulumWindow::buildButtons() {
   m_printButton->onClick = [this] { printPlots(); };
   m_printButton->hide();
 
-  const sharedlayout::HelpExitButtons helpExit =
-      sharedlayout::buildHelpExit(this, kHelpExitTop, [this] { showHelp(); }, [this] { exitOrStop(); });
+  const sharedlayout::HelpExitButtons helpExit = sharedlayout::buildHelpExit(
+      this, kHelpExitTop, [this] { showHelp(); }, [this] { exitOrStop(); });
   m_helpButton = helpExit.help;
   m_exitButton = helpExit.exit;
 
@@ -216,9 +216,13 @@ void PendulumWindow::redrawPendulum() {
   DrawPendulumAt(n < 1 ? m_values.PendAngle : RadToDeg(m_run->history()[1][size_t(n)]));
 }
 
-void PendulumWindow::redrawAnglePlot() { RedrawAnglePlot(m_anglePlot->surface(), m_run->history(), m_run->NumPoints()); }
+void PendulumWindow::redrawAnglePlot() {
+  RedrawAnglePlot(m_anglePlot->surface(), m_run->history(), m_run->NumPoints());
+}
 
-void PendulumWindow::redrawPhasePlot() { RedrawPhasePlot(m_phasePlot->surface(), m_run->history(), m_run->NumPoints()); }
+void PendulumWindow::redrawPhasePlot() {
+  RedrawPhasePlot(m_phasePlot->surface(), m_run->history(), m_run->NumPoints());
+}
 
 // -- the run ------------------------------------------------------------------------------
 

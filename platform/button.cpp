@@ -81,8 +81,7 @@ void CommandButton::paintEvent(QPaintEvent* e) {
   const QRect textRect(inside.left(), top + picture.height(), inside.width(), textHeight);
   int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic;
   if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &opt, this)) flags |= Qt::TextHideMnemonic;
-  style()->drawItemText(&p, textRect.translated(shift), flags, opt.palette, isEnabled(), text(),
-                        QPalette::ButtonText);
+  style()->drawItemText(&p, textRect.translated(shift), flags, opt.palette, isEnabled(), text(), QPalette::ButtonText);
   if (opt.state & QStyle::State_HasFocus) {
     QStyleOptionFocusRect focus;
     focus.QStyleOption::operator=(opt);

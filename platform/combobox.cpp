@@ -1,10 +1,10 @@
 #include "platform/combobox.h"
 
-#include <algorithm>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
+#include <algorithm>
 
 namespace plat {
 
@@ -53,8 +53,10 @@ void ComboBox::removeItem(int index) {
   m_choosing = true;
   delete m_list->takeItem(index);
   m_choosing = false;
-  if (m_index == index) m_index = -1;
-  else if (m_index > index) --m_index;
+  if (m_index == index)
+    m_index = -1;
+  else if (m_index > index)
+    --m_index;
   followText();
 }
 

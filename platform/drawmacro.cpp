@@ -31,10 +31,22 @@ void drawMacro(Surface& s, std::string_view cmds, const std::function<void(int)>
       case 'D': dy = n; break;
       case 'L': dx = -n; break;
       case 'R': dx = n; break;
-      case 'E': dx = n; dy = -n; break;
-      case 'F': dx = n; dy = n; break;
-      case 'G': dx = -n; dy = n; break;
-      case 'H': dx = -n; dy = -n; break;
+      case 'E':
+        dx = n;
+        dy = -n;
+        break;
+      case 'F':
+        dx = n;
+        dy = n;
+        break;
+      case 'G':
+        dx = -n;
+        dy = n;
+        break;
+      case 'H':
+        dx = -n;
+        dy = -n;
+        break;
       default: continue;
     }
     s.lineTo(s.currentX() + dx, s.currentY() + dy);

@@ -11,8 +11,7 @@ namespace plat {
 void installFontSubstitutions();
 
 // A screen font: size in points, rendered as points x 96 / 72 pixels.
-QFont screenFont(const QString& name, double points, bool bold = false, bool italic = false,
-                 bool underline = false);
+QFont screenFont(const QString& name, double points, bool bold = false, bool italic = false, bool underline = false);
 
 // The font every window and control starts with.
 QFont defaultFont();

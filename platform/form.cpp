@@ -64,9 +64,7 @@ void Form::setBackColor(rt::Colour c) {
   setAutoFillBackground(true);
 }
 
-void Form::setClientSizeTwips(int width, int height) {
-  setFixedSize(twipsToPixels(width), twipsToPixels(height));
-}
+void Form::setClientSizeTwips(int width, int height) { setFixedSize(twipsToPixels(width), twipsToPixels(height)); }
 
 void Form::centreOnScreen() {
   QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();

@@ -29,8 +29,7 @@ class GridAccessible : public QAccessibleWidget, public QAccessibleTextInterface
   Grid* grid() const { return static_cast<Grid*>(widget()); }
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Value) return grid()->text();
-    if (t == QAccessible::Description)
-      return QStringLiteral("Row %1, column %2").arg(grid()->row()).arg(grid()->col());
+    if (t == QAccessible::Description) return QStringLiteral("Row %1, column %2").arg(grid()->row()).arg(grid()->col());
     return QAccessibleWidget::text(t);
   }
   void* interface_cast(QAccessible::InterfaceType t) override {

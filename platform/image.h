@@ -12,7 +12,10 @@ class ImageBox : public QWidget {
   explicit ImageBox(QWidget* parent);
   void setPicture(const QPixmap& p);
   const QPixmap& picture() const { return m_picture; }
-  void setStretch(bool s) { m_stretch = s; update(); }
+  void setStretch(bool s) {
+    m_stretch = s;
+    update();
+  }
   std::function<void()> onClick;
   // Mouse events: button and shift codes, the point in twips from the image's top left corner.
   std::function<void(int button, int shift, double x, double y)> onMouseDown, onMouseMove, onMouseUp;

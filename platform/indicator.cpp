@@ -18,8 +18,7 @@ void paintIndicatorControl(QAbstractButton& button, QStyleOptionButton& opt, QSt
     int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic;
     if (!button.style()->styleHint(QStyle::SH_UnderlineShortcut, &opt, &button)) flags |= Qt::TextHideMnemonic;
     p.setPen(greyedEtch());
-    p.drawText(textRect.translated(1, 1), int(QStyle::visualAlignment(opt.direction, Qt::Alignment(flags))),
-               opt.text);
+    p.drawText(textRect.translated(1, 1), int(QStyle::visualAlignment(opt.direction, Qt::Alignment(flags))), opt.text);
     opt.palette.setColor(QPalette::Disabled, QPalette::WindowText, greyedText());
   }
   p.drawControl(element, opt);

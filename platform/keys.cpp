@@ -6,8 +6,8 @@ namespace plat {
 
 int keyCodeOf(const QKeyEvent* e) {
   int k = e->key();
-  if (k >= Qt::Key_A && k <= Qt::Key_Z) return k;        // 65 to 90, as the letters
-  if (k >= Qt::Key_0 && k <= Qt::Key_9) return k;        // 48 to 57
+  if (k >= Qt::Key_A && k <= Qt::Key_Z) return k;  // 65 to 90, as the letters
+  if (k >= Qt::Key_0 && k <= Qt::Key_9) return k;  // 48 to 57
   if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return Key::F1 + (k - Qt::Key_F1);
   switch (k) {
     case Qt::Key_Backspace: return Key::Back;

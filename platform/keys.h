@@ -13,9 +13,25 @@ namespace plat {
 
 namespace Key {
 enum : int {
-  Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Menu = 18, Escape = 27, Space = 32,
-  PageUp = 33, PageDown = 34, End = 35, Home = 36, Left = 37, Up = 38, Right = 39, Down = 40,
-  Insert = 45, Delete = 46, F1 = 112,
+  Back = 8,
+  Tab = 9,
+  Return = 13,
+  Shift = 16,
+  Control = 17,
+  Menu = 18,
+  Escape = 27,
+  Space = 32,
+  PageUp = 33,
+  PageDown = 34,
+  End = 35,
+  Home = 36,
+  Left = 37,
+  Up = 38,
+  Right = 39,
+  Down = 40,
+  Insert = 45,
+  Delete = 46,
+  F1 = 112,
 };
 }  // namespace Key
 

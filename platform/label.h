@@ -14,7 +14,10 @@ class Label : public QLabel {
  public:
   enum Align { Left = 0, Right = 1, Center = 2 };
   explicit Label(QWidget* parent, const QString& caption = QString());
-  void setCaption(const QString& caption) { setText(caption); setAccessibleName(caption); }
+  void setCaption(const QString& caption) {
+    setText(caption);
+    setAccessibleName(caption);
+  }
   QString caption() const { return text(); }
   void setAlignment(Align a);
   void setForeColor(rt::Colour c);

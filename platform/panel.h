@@ -14,8 +14,13 @@ class Panel : public QWidget {
   Q_OBJECT
  public:
   enum Bevel : int { BevelNone = 0, BevelInset = 1, BevelRaised = 2 };
-  enum Flood : int { FloodNone = 0, FloodLeftToRight = 1, FloodRightToLeft = 2, FloodTopToBottom = 3,
-                     FloodBottomToTop = 4 };
+  enum Flood : int {
+    FloodNone = 0,
+    FloodLeftToRight = 1,
+    FloodRightToLeft = 2,
+    FloodTopToBottom = 3,
+    FloodBottomToTop = 4
+  };
   enum Align : int { AlignLeft = 0, AlignRight = 1, AlignCenter = 2 };
 
   explicit Panel(QWidget* parent, const QString& caption = QString());

@@ -44,9 +44,7 @@ void moveInScale(QWidget* w, const Surface& s, double left, double top) {
 void setLeftInScale(QWidget* w, const Surface& s, double left) {
   w->move(origin(w).x() + px(s.toDeviceX(left)), w->y());
 }
-void setTopInScale(QWidget* w, const Surface& s, double top) {
-  w->move(w->x(), origin(w).y() + px(s.toDeviceY(top)));
-}
+void setTopInScale(QWidget* w, const Surface& s, double top) { w->move(w->x(), origin(w).y() + px(s.toDeviceY(top))); }
 
 void resizeInScale(QWidget* w, const Surface& s, double width, double height) {
   int pw = px(std::abs(width) / s.unitsPerPixelX());

@@ -207,7 +207,8 @@ Printer& printer() {
 }
 
 bool askPrinterReady(const QString& title) {
-  int answer = MsgBox(QStringLiteral("Make sure printer is on-line and ready."), Msg::OkCancel | Msg::Information, title);
+  int answer =
+      MsgBox(QStringLiteral("Make sure printer is on-line and ready."), Msg::OkCancel | Msg::Information, title);
   if (answer != Msg::Ok) return false;
   printer().setDocumentTitle(title);
   return true;

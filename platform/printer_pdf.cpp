@@ -17,8 +17,7 @@ QPageLayout::Orientation toLayout(Orientation o) {
 }
 }  // namespace
 
-PdfPrinterBackend::PdfPrinterBackend(const QString& folder, int dpi)
-    : m_folder(folder), m_dpi(std::max(72, dpi)) {
+PdfPrinterBackend::PdfPrinterBackend(const QString& folder, int dpi) : m_folder(folder), m_dpi(std::max(72, dpi)) {
   m_metrics = makeWriter(&m_metricsBuffer, QString(), Orientation::Portrait);
 }
 
@@ -27,8 +26,7 @@ PdfPrinterBackend::~PdfPrinterBackend() {
   dropDocument();
 }
 
-std::unique_ptr<QPdfWriter> PdfPrinterBackend::makeWriter(QIODevice* out, const QString& title,
-                                                          Orientation o) const {
+std::unique_ptr<QPdfWriter> PdfPrinterBackend::makeWriter(QIODevice* out, const QString& title, Orientation o) const {
   auto w = std::make_unique<QPdfWriter>(out);
   w->setResolution(m_dpi);
   w->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), toLayout(o), QMarginsF(0, 0, 0, 0)));
@@ -97,7 +95,8 @@ bool PdfPrinterBackend::endDocument(QString& error) {
   const QByteArray bytes = m_document->data();
   m_document.reset();
   try {
-    rt::writeWholeFile(QFile::encodeName(m_path).toStdString(), std::string_view(bytes.constData(), size_t(bytes.size())));
+    rt::writeWholeFile(QFile::encodeName(m_path).toStdString(),
+                       std::string_view(bytes.constData(), size_t(bytes.size())));
   } catch (const rt::WriteError& e) {
     error = QStringLiteral("The file %1 could not be written: %2")
                 .arg(QDir::toNativeSeparators(m_path), QString::fromStdString(e.reason()));

@@ -1,9 +1,9 @@
 #include "platform/scrollbar.h"
 
-#include <algorithm>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionSlider>
+#include <algorithm>
 
 namespace plat {
 

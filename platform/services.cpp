@@ -41,7 +41,10 @@ class QtMessageBoxes : public MessageBoxBackend {
       case Msg::Information: box.setIcon(QMessageBox::Information); break;
       default: break;
     }
-    struct B { QString caption; int answer; };
+    struct B {
+      QString caption;
+      int answer;
+    };
     std::vector<B> buttons;
     switch (style & 7) {
       case Msg::OkCancel: buttons = {{"OK", Msg::Ok}, {"Cancel", Msg::Cancel}}; break;
@@ -55,9 +58,8 @@ class QtMessageBoxes : public MessageBoxBackend {
     }
     std::vector<QPushButton*> made;
     for (const auto& b : buttons) {
-      QMessageBox::ButtonRole role = b.answer == Msg::Cancel || b.answer == Msg::No
-                                         ? QMessageBox::RejectRole
-                                         : QMessageBox::AcceptRole;
+      QMessageBox::ButtonRole role =
+          b.answer == Msg::Cancel || b.answer == Msg::No ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
       made.push_back(box.addButton(b.caption, role));
     }
     size_t def = (style & Msg::DefaultButton3) ? 2 : (style & Msg::DefaultButton2) ? 1 : 0;
@@ -185,7 +187,8 @@ class QtSound : public SoundBackend {
   }
   void stop() override {
     if (!m_hasDevice) return;
-    QMetaObject::invokeMethod(m_worker, [w = m_worker] { w->stop(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_worker, [w = m_worker] { w->stop(); }, Qt::QueuedConnection);
   }
 
  private:
@@ -231,6 +234,7 @@ class QtHelp : public HelpBackend {
  public:
   void showContents(const QString& helpFile) override { viewer().open(helpFile, 0); }
   void showTopic(const QString& helpFile, int topic) override { viewer().open(helpFile, topic); }
+
  private:
   HelpViewer& viewer() {
     if (!m_viewer) m_viewer = new HelpViewer;

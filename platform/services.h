@@ -15,9 +15,19 @@ namespace plat {
 // Buttons, icon and default button of a message box, combined with |.
 namespace Msg {
 enum : int {
-  OkOnly = 0, OkCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4, RetryCancel = 5,
-  Critical = 16, Question = 32, Exclamation = 48, Information = 64,
-  DefaultButton1 = 0, DefaultButton2 = 256, DefaultButton3 = 512,
+  OkOnly = 0,
+  OkCancel = 1,
+  AbortRetryIgnore = 2,
+  YesNoCancel = 3,
+  YesNo = 4,
+  RetryCancel = 5,
+  Critical = 16,
+  Question = 32,
+  Exclamation = 48,
+  Information = 64,
+  DefaultButton1 = 0,
+  DefaultButton2 = 256,
+  DefaultButton3 = 512,
 };
 // The answer: which button was pressed.
 enum Answer : int { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };

@@ -5,8 +5,8 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <cstring>
+#include <numbers>
 
 #include "platform/colours.h"
 #include "platform/fonts.h"
@@ -138,9 +138,8 @@ void Surface::applyPen(QPainter& p, rt::Colour c) const {
 }
 
 bool Surface::applyFillBrush(QPainter& p) const {
-  static const Qt::BrushStyle styles[] = {Qt::SolidPattern, Qt::NoBrush,      Qt::HorPattern,
-                                          Qt::VerPattern,   Qt::BDiagPattern, Qt::FDiagPattern,
-                                          Qt::CrossPattern, Qt::DiagCrossPattern};
+  static const Qt::BrushStyle styles[] = {Qt::SolidPattern, Qt::NoBrush,      Qt::HorPattern,   Qt::VerPattern,
+                                          Qt::BDiagPattern, Qt::FDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
   int s = (m_fillStyle >= FillSolid && m_fillStyle <= FillDiagonalCross) ? m_fillStyle : FillTransparent;
   if (s == FillTransparent) {
     p.setBrush(Qt::NoBrush);

@@ -34,12 +34,25 @@ class ImageSurface;
 enum class ScaleMode { User = 0, Twips = 1, Pixels = 3 };
 
 enum FillStyle : int {
-  FillSolid = 0, FillTransparent = 1, FillHorizontal = 2, FillVertical = 3,
-  FillUpwardDiagonal = 4, FillDownwardDiagonal = 5, FillCross = 6, FillDiagonalCross = 7,
+  FillSolid = 0,
+  FillTransparent = 1,
+  FillHorizontal = 2,
+  FillVertical = 3,
+  FillUpwardDiagonal = 4,
+  FillDownwardDiagonal = 5,
+  FillCross = 6,
+  FillDiagonalCross = 7,
 };
 
-enum DrawStyle : int { DrawSolid = 0, DrawDash = 1, DrawDot = 2, DrawDashDot = 3, DrawDashDotDot = 4,
-                       DrawInvisible = 5, DrawInsideSolid = 6 };
+enum DrawStyle : int {
+  DrawSolid = 0,
+  DrawDash = 1,
+  DrawDot = 2,
+  DrawDashDot = 3,
+  DrawDashDotDot = 4,
+  DrawInvisible = 5,
+  DrawInsideSolid = 6
+};
 
 // How a block copy combines source and destination, pixel by pixel on the colour bits.
 enum class BlitOp { Copy, And, Or, Xor };
@@ -56,7 +69,7 @@ struct DrawOp {
   int drawStyle = DrawSolid;
   int fillStyle = FillTransparent;
   rt::Colour fillColour = 0;
-  QString fontName;          // for "print"
+  QString fontName;  // for "print"
   double fontSize = 0;
   bool bold = false, underline = false;
 };
@@ -109,7 +122,10 @@ class Surface {
   double currentY() const { return m_cy; }
   void setCurrentX(double x) { m_cx = x; }
   void setCurrentY(double y) { m_cy = y; }
-  void moveTo(double x, double y) { m_cx = x; m_cy = y; }
+  void moveTo(double x, double y) {
+    m_cx = x;
+    m_cy = y;
+  }
   // Fonts by name and point size; the size holds in points on any device.
   void setFont(const QString& name, double points, bool bold = false, bool italic = false);
   void setFontBold(bool b) { m_bold = b; }
@@ -145,8 +161,8 @@ class Surface {
   // style. With start and end angles (radians, counter-clockwise from 3 o'clock) an arc;
   // a negative angle draws the radius to that end, closing a pie. aspect = height / width.
   // The centre becomes the current point.
-  void circle(double x, double y, double r, std::optional<rt::Colour> c = {},
-              std::optional<double> start = {}, std::optional<double> end = {}, double aspect = 1.0);
+  void circle(double x, double y, double r, std::optional<rt::Colour> c = {}, std::optional<double> start = {},
+              std::optional<double> end = {}, double aspect = 1.0);
   // A polygon in device pixels: outline in the fore colour, inside in the fill colour by the
   // fill style.
   void polygon(const std::vector<QPoint>& devicePoints);

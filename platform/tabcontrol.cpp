@@ -81,9 +81,7 @@ QString TabControl::tabCaption(int index) const { return m_bar->tabText(index); 
 
 void TabControl::setTabEnabled(int index, bool on) { m_bar->setTabEnabled(index, on); }
 
-QWidget* TabControl::page(int index) const {
-  return index >= 0 && index < tabs() ? m_pages[size_t(index)] : nullptr;
-}
+QWidget* TabControl::page(int index) const { return index >= 0 && index < tabs() ? m_pages[size_t(index)] : nullptr; }
 
 void TabControl::setTab(int index) {
   if (index < 0 || index >= tabs() || index == m_current) {

@@ -1,6 +1,5 @@
 #include "platform/textbox.h"
 
-#include <algorithm>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -9,6 +8,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <algorithm>
 
 #include "platform/colours.h"
 #include "platform/keys.h"
@@ -146,8 +146,10 @@ void TextBox::typeCharacter(QKeyEvent* e, int original, int code) {
   switch (code) {
     case 8:
       if (isReadOnly()) return;
-      if (original == 8) QPlainTextEdit::keyPressEvent(e);
-      else textCursor().deletePreviousChar();
+      if (original == 8)
+        QPlainTextEdit::keyPressEvent(e);
+      else
+        textCursor().deletePreviousChar();
       return;
     case 9: {
       // A window that handles the box's keys moves the focus itself; otherwise Tab passes
@@ -159,10 +161,8 @@ void TextBox::typeCharacter(QKeyEvent* e, int original, int code) {
     case 13:
       if (m_multiLine && !isReadOnly() && roomFor(1)) textCursor().insertText("\n");
       return;
-    case 27:
-      return;
-    default:
-      break;
+    case 27: return;
+    default: break;
   }
   if (code < 32) {
     // Ctrl with a letter: copy, cut, paste, undo, select all, as the box does them.

@@ -59,7 +59,10 @@ class TextBox : public QPlainTextEdit {
   void setBorder(bool on);
   void setForeColor(rt::Colour c);
   void setBackColor(rt::Colour c);
-  void refresh() { repaint(); viewport()->repaint(); }
+  void refresh() {
+    repaint();
+    viewport()->repaint();
+  }
 
   std::function<void(int& keyCode, int shift)> onKeyDown;
   std::function<void(int& keyAscii)> onKeyPress;

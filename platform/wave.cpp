@@ -6,12 +6,10 @@ namespace plat {
 namespace {
 
 uint32_t le32(std::string_view b, size_t at) {
-  return uint32_t(uint8_t(b[at])) | uint32_t(uint8_t(b[at + 1])) << 8 |
-         uint32_t(uint8_t(b[at + 2])) << 16 | uint32_t(uint8_t(b[at + 3])) << 24;
+  return uint32_t(uint8_t(b[at])) | uint32_t(uint8_t(b[at + 1])) << 8 | uint32_t(uint8_t(b[at + 2])) << 16 |
+         uint32_t(uint8_t(b[at + 3])) << 24;
 }
-uint16_t le16(std::string_view b, size_t at) {
-  return uint16_t(uint8_t(b[at]) | uint8_t(b[at + 1]) << 8);
-}
+uint16_t le16(std::string_view b, size_t at) { return uint16_t(uint8_t(b[at]) | uint8_t(b[at + 1]) << 8); }
 
 }  // namespace
 

@@ -27,8 +27,8 @@ inline constexpr int16_t kThrowCap = 10000;
 // or the total, y the relative frequency upwards.
 struct GraphSpec {
   double left = 0, top = 1, right = 1, bottom = 0;
-  std::vector<std::pair<double, double>> theory;  // red
-  std::vector<std::pair<double, double>> actual;  // black, empty before the first throw
+  std::vector<std::pair<double, double>> theory;     // red
+  std::vector<std::pair<double, double>> actual;     // black, empty before the first throw
   std::vector<std::pair<double, std::string>> axis;  // digits centred at x on the strip
 };
 

@@ -86,9 +86,7 @@ void EraseMarbleAt(plat::Surface& b, int16_t xu, int16_t yu, float col, float ro
   b.refresh();
 }
 
-void DrawRuledLine(plat::Surface& sheet, int16_t y, int width) {
-  sheet.line(0, y, width, y, Palette::White);
-}
+void DrawRuledLine(plat::Surface& sheet, int16_t y, int width) { sheet.line(0, y, width, y, Palette::White); }
 
 void DrawToothpickLine(plat::Surface& sheet, double x1, double y1, double x2, double y2, rt::Colour colour) {
   sheet.setDrawWidth(2);

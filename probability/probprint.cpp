@@ -113,8 +113,8 @@ void PrintDice(plat::Surface& p, const DiceExperiment& dice, const plat::ImageSu
   const QString total = QStringLiteral("Dice Total"), actual = QStringLiteral("Actual"),
                 theory = QStringLiteral("Theory");
   printHeadings(p, x0, {total, actual, theory, total, actual, theory});
-  const auto mid = middles(p, {QStringLiteral("Dice T"), QStringLiteral("Dice Total   Act"),
-                               QStringLiteral("Dice Total   Actual   The")});
+  const auto mid = middles(
+      p, {QStringLiteral("Dice T"), QStringLiteral("Dice Total   Act"), QStringLiteral("Dice Total   Actual   The")});
   const int16_t n = dice.NumDice();
   const int16_t last = DiceLeftGroupEnd(n);
   auto row = [&](double left, int t) {
@@ -136,9 +136,10 @@ void PrintMarbles(plat::Surface& p, const MarbleTable& table, const plat::ImageS
            QStringLiteral("Dropped") + str(table.totalMarbles) + QStringLiteral(" Marbles"));
   constexpr double x0 = 250;
   printHeadings(p, x0, {QStringLiteral("Bin Number"), QStringLiteral("Actual"), QStringLiteral("Theory")});
-  const auto mid = middles(p, {QStringLiteral("Bin N"), QStringLiteral("Bin Number   Actu"),
-                               QStringLiteral("Bin Number   Actual   Theo")});
-  for (int b = 0; b < 6; ++b) printRow(p, x0, mid, {str(int16_t(b + 1)), table.actual[size_t(b)], table.theory[size_t(b)]});
+  const auto mid = middles(
+      p, {QStringLiteral("Bin N"), QStringLiteral("Bin Number   Actu"), QStringLiteral("Bin Number   Actual   Theo")});
+  for (int b = 0; b < 6; ++b)
+    printRow(p, x0, mid, {str(int16_t(b + 1)), table.actual[size_t(b)], table.theory[size_t(b)]});
   const double y0 = rt::CInt(p.currentY()) + 25;
   printPicture(p, board, 200, y0, 450, 550);
 }

@@ -76,9 +76,7 @@ std::optional<JointSolution> SolveJointAngles(float X, float Y, int16_t L1, int1
 
   float A2 = 0;
   switch (rule.ElbowChoice) {
-    case 1:
-      A2 = float(Atan2(-s2, c2));
-      break;
+    case 1: A2 = float(Atan2(-s2, c2)); break;
     case 2: {
       const auto a = float(Atan2(s2, c2));
       const auto b = float(Atan2(-s2, c2));
@@ -95,9 +93,7 @@ std::optional<JointSolution> SolveJointAngles(float X, float Y, int16_t L1, int1
       A2 = takeA ? a : b;
       break;
     }
-    default:
-      A2 = float(Atan2(s2, c2));
-      break;
+    default: A2 = float(Atan2(s2, c2)); break;
   }
   const auto sy = float(L2 * std::sin(double(A2)));
   const auto sx = float(L1 + L2 * std::cos(double(A2)));

@@ -161,12 +161,8 @@ void RobotArm::TurnJointDown(int j) {
 
 void RobotArm::StepJoint(int j, int delta) {
   switch (s.JointDirection[j]) {
-    case 0:
-      TurnJointUp(j);
-      break;
-    case 1:
-      TurnJointDown(j);
-      break;
+    case 0: TurnJointUp(j); break;
+    case 1: TurnJointDown(j); break;
     default:
       if (delta > 0)
         TurnJointUp(j);
@@ -383,11 +379,10 @@ std::vector<PrintLine> RobotArm::PrintoutLines() const {
   add(150, "Desired Point: X = " + DesiredText[0] + ", Y = " + DesiredText[1]);
   if (s.RobotMode == 2) add(150, "Number of Steps on Path =" + rt::Str(s.PathSteps));
   add(0, "");
-  std::string order = s.FirstJoint == 0 || s.FirstJoint == 1
-                          ? "Move " + std::string(FirstCaption(s.FirstJoint)) + " - "
-                          : std::string("Move Angles Together - ");
+  std::string order = s.FirstJoint == 0 || s.FirstJoint == 1 ? "Move " + std::string(FirstCaption(s.FirstJoint)) + " - "
+                                                             : std::string("Move Angles Together - ");
   order += s.ElbowChoice == 0 || s.ElbowChoice == 1 ? "Keep " + std::string(ElbowCaption(s.ElbowChoice))
-                                                     : std::string("Choose A2 for Shortest Motion");
+                                                    : std::string("Choose A2 for Shortest Motion");
   add(150, order);
   static const char* const a1[] = {"Move A1 Counterclockwise - ", "Move A1 Clockwise - ",
                                    "Move A1 Shortest Distance - "};

@@ -23,9 +23,9 @@ struct RobotSettings {
   int16_t JointAngle[2] = {-115, 100};
   int16_t ResolutionIndex[2] = {4, 4};
   int16_t LinkLength1 = 5, LinkLength2 = 5;
-  int16_t FirstJoint = 2;             // 0 A1 first, 1 A2 first, 2 together
+  int16_t FirstJoint = 2;              // 0 A1 first, 1 A2 first, 2 together
   int16_t JointDirection[2] = {0, 0};  // 0 counter-clockwise, 1 clockwise, 2 shortest
-  int16_t ElbowChoice = 0;            // 0 A2 > 0, 1 A2 < 0, 2 shortest
+  int16_t ElbowChoice = 0;             // 0 A2 > 0, 1 A2 < 0, 2 shortest
   float DesiredX = -6.1f, DesiredY = 2;
   int16_t PathSteps = 50;
 };

@@ -89,19 +89,18 @@ constexpr plat::ControlSpec kForwardHint{
 // Inverse and Path modes' frame.
 constexpr plat::ControlSpec kTargetFrame{"Inverse", 6240, 3240, 3135, 3615};
 constexpr PointRows kStartRows{titleRow("Start", 120, 300, 720), titleRow("X", 870, 300, 210),
-                               readoutRow(1080, 300, 735), titleRow("Y", 1875, 300, 210),
-                               readoutRow(2085, 300, 735)};
+                               readoutRow(1080, 300, 735), titleRow("Y", 1875, 300, 210), readoutRow(2085, 300, 735)};
 constexpr PointRows kDesiredRows{titleRow("Desired", 120, 660, 750), titleRow("X", 870, 660, 210),
-                                 readoutRow(1080, 660, 735), titleRow("Y", 1875, 660, 210),
-                                 readoutRow(2085, 660, 735)};
+                                 readoutRow(1080, 660, 735), titleRow("Y", 1875, 660, 210), readoutRow(2085, 660, 735)};
 constexpr SettingRows kPathStepsRows{titleRow("Steps", 120, 1020, 750), readoutRow(1080, 1020, 735),
                                      spinnerRow("Steps", 1815, 1020)};
 // The four option panels by index (0, 1 the joints' directions below; 2 the order and 3 the
 // elbow above), made in the order the panels stand, top row first.
-constexpr plat::ControlSpec kOptionPanels[4] = {{nullptr, 120, 2280, 1425, 855, {}, plat::kNoColour, Palette::PaleYellow},
-                                                {nullptr, 1590, 2280, 1425, 855, {}, plat::kNoColour, Palette::PaleYellow},
-                                                {nullptr, 120, 1380, 1425, 855, {}, plat::kNoColour, Palette::PaleYellow},
-                                                {nullptr, 1590, 1380, 1425, 855, {}, plat::kNoColour, Palette::PaleYellow}};
+constexpr plat::ControlSpec kOptionPanels[4] = {
+    {nullptr, 120, 2280, 1425, 855, {}, plat::kNoColour, Palette::PaleYellow},
+    {nullptr, 1590, 2280, 1425, 855, {}, plat::kNoColour, Palette::PaleYellow},
+    {nullptr, 120, 1380, 1425, 855, {}, plat::kNoColour, Palette::PaleYellow},
+    {nullptr, 1590, 1380, 1425, 855, {}, plat::kNoColour, Palette::PaleYellow}};
 constexpr int kOptionPanelOrder[4] = {2, 3, 0, 1};
 constexpr plat::ControlSpec kMotionOptions[3] = {
     {nullptr, 60, 45, 1320, 255}, {nullptr, 60, 300, 1320, 255}, {nullptr, 60, 555, 1320, 255}};
@@ -259,7 +258,8 @@ void RoboticsWindow::buildMotionOptions() {
     m_optionPanels[size_t(index)] = panel;
   }
   auto options = [this](plat::OptionGroup& group, int panel, auto caption) {
-    for (int i = 0; i < 3; ++i) plat::applySpec(group.add(i, m_optionPanels[size_t(panel)], caption(i)), kMotionOptions[i]);
+    for (int i = 0; i < 3; ++i)
+      plat::applySpec(group.add(i, m_optionPanels[size_t(panel)], caption(i)), kMotionOptions[i]);
   };
   options(m_firstJointOptions, 2, [](int i) { return RobotArm::FirstCaption(i); });
   options(m_elbowOptions, 3, [](int i) { return RobotArm::ElbowCaption(i); });
@@ -377,12 +377,8 @@ void RoboticsWindow::stepResolution(int joint, int direction) {
     m_arm->ResolutionDown(joint);
   storeSettings();
 }
-void RoboticsWindow::stepLink1(int direction) {
-  stepArm(direction, &RobotArm::LengthenLink1, &RobotArm::ShortenLink1);
-}
-void RoboticsWindow::stepLink2(int direction) {
-  stepArm(direction, &RobotArm::LengthenLink2, &RobotArm::ShortenLink2);
-}
+void RoboticsWindow::stepLink1(int direction) { stepArm(direction, &RobotArm::LengthenLink1, &RobotArm::ShortenLink1); }
+void RoboticsWindow::stepLink2(int direction) { stepArm(direction, &RobotArm::LengthenLink2, &RobotArm::ShortenLink2); }
 void RoboticsWindow::stepPathSteps(int direction) {
   stepArm(direction, &RobotArm::MorePathSteps, &RobotArm::FewerPathSteps);
 }
@@ -466,9 +462,9 @@ void RoboticsWindow::ShowMode(int16_t mode) {
 
 void RoboticsWindow::ShowMoving(bool moving) {
   m_moveButton->setCaption(moving ? "&Stop" : "&Move");
-  for (QWidget* w : std::initializer_list<QWidget*>{m_angleSpinners[0], m_angleSpinners[1], m_resolutionSpinners[0],
-                                                    m_resolutionSpinners[1], m_link1Spinner, m_link2Spinner,
-                                                    m_stepsSpinner})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{m_angleSpinners[0], m_angleSpinners[1], m_resolutionSpinners[0],
+                                       m_resolutionSpinners[1], m_link1Spinner, m_link2Spinner, m_stepsSpinner})
     w->setEnabled(!moving);
 }
 
@@ -481,15 +477,9 @@ void RoboticsWindow::ShowUnreachable() {
 
 void RoboticsWindow::PlayWave(RobotWave wave) {
   switch (wave) {
-    case RobotWave::Ding:
-      shell::PlayWave(m_dingSound, 1);
-      break;
-    case RobotWave::Tada:
-      shell::PlayWave(m_tadaSound, 1);
-      break;
-    case RobotWave::UhOh:
-      shell::PlayWave(m_uhOhSound, 1);
-      break;
+    case RobotWave::Ding: shell::PlayWave(m_dingSound, 1); break;
+    case RobotWave::Tada: shell::PlayWave(m_tadaSound, 1); break;
+    case RobotWave::UhOh: shell::PlayWave(m_uhOhSound, 1); break;
   }
 }
 

@@ -16,8 +16,7 @@ PictureTops FlightTops(float altitude, float maxAltitude) {
   return {rocket, rocket + kRocketHeight, rocket - kChuteHeight + kChuteOverlap};
 }
 
-RocketLaunch::RocketLaunch(const RocketSettings& settings, LaunchView& view, LaunchSound& sound,
-                           rt::TickClock& ticks)
+RocketLaunch::RocketLaunch(const RocketSettings& settings, LaunchView& view, LaunchSound& sound, rt::TickClock& ticks)
     : m_s(settings), m_flight(settings), m_view(view), m_sound(sound), m_ticks(ticks) {}
 
 void RocketLaunch::setChute(bool on) {

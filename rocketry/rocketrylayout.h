@@ -45,9 +45,9 @@ inline constexpr ControlSpec kUnitOptions[2] = {
 inline constexpr ControlSpec kResultPanel{nullptr, 2295, 1605, 7140, 1260};
 // Maximum speed, maximum altitude and when, descent speed and when, flight time.
 inline constexpr ControlSpec kResultTitles[6] = {
-    {"Maximum Speed", 90, 60, 2160, 255, kSmallFont},     {"Maximum Altitude", 2430, 60, 2160, 255, kSmallFont},
-    {"Reached At", 4770, 60, 2160, 255, kSmallFont},      {"Descent Speed", 90, 645, 2160, 255, kSmallFont},
-    {"Reached At", 2430, 645, 2160, 255, kSmallFont},     {"Flight Time", 4770, 645, 2160, 255, kSmallFont},
+    {"Maximum Speed", 90, 60, 2160, 255, kSmallFont}, {"Maximum Altitude", 2430, 60, 2160, 255, kSmallFont},
+    {"Reached At", 4770, 60, 2160, 255, kSmallFont},  {"Descent Speed", 90, 645, 2160, 255, kSmallFont},
+    {"Reached At", 2430, 645, 2160, 255, kSmallFont}, {"Flight Time", 4770, 645, 2160, 255, kSmallFont},
 };
 inline constexpr ControlSpec kResultReadouts[6] = {
     {nullptr, 660, 315, 1020, 285, kSmallFont, kNoColour, Palette::White},

@@ -346,8 +346,7 @@ void RocketryWindow::replayFlight() { m_launchRun->Repaint(); }
 
 void RocketryWindow::ShowRunning(bool running) {
   m_showsStop = running;
-  m_launchButton->setPicture(running ? m_stopPicture->picture() : m_goPicture->picture(),
-                             running ? "Stop" : "Launch");
+  m_launchButton->setPicture(running ? m_stopPicture->picture() : m_goPicture->picture(), running ? "Stop" : "Launch");
   m_exitButton->setEnabled(!running);
   m_chuteBox->setEnabled(!running);
   m_unitOptions.forEach([running](int, plat::OptionButton* o) { o->setEnabled(!running); });

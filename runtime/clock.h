@@ -11,14 +11,14 @@ namespace rt {
 // Milliseconds since an arbitrary origin. The count wraps at 2^32 (about 49.7
 // days), so intervals are always taken with elapsedMs / uint32_t subtraction.
 class TickClock {
-public:
-    virtual ~TickClock();
-    virtual uint32_t ticks() = 0;
+ public:
+  virtual ~TickClock();
+  virtual uint32_t ticks() = 0;
 };
 
 class SystemTickClock : public TickClock {
-public:
-    uint32_t ticks() override;
+ public:
+  uint32_t ticks() override;
 };
 
 // Milliseconds from `from` to `to`, correct across one wrap of the tick count.
@@ -26,15 +26,15 @@ constexpr uint32_t elapsedMs(uint32_t from, uint32_t to) { return to - from; }
 
 // Seconds since local midnight, in [0, 86400).
 class TimeOfDayClock {
-public:
-    virtual ~TimeOfDayClock();
-    virtual float seconds() = 0;
+ public:
+  virtual ~TimeOfDayClock();
+  virtual float seconds() = 0;
 };
 
 // Local time with centisecond resolution.
 class SystemTimeOfDay : public TimeOfDayClock {
-public:
-    float seconds() override;
+ public:
+  float seconds() override;
 };
 
-} // namespace rt
+}  // namespace rt

@@ -12,15 +12,12 @@ namespace rt {
 using Colour = uint32_t;
 
 namespace detail {
-constexpr uint32_t clampComponent(int c) {
-    return c < 0 ? 0u : c > 255 ? 255u : static_cast<uint32_t>(c);
-}
-} // namespace detail
+constexpr uint32_t clampComponent(int c) { return c < 0 ? 0u : c > 255 ? 255u : static_cast<uint32_t>(c); }
+}  // namespace detail
 
 // Components outside 0..255 are clamped.
 constexpr Colour RGB(int r, int g, int b) {
-    return detail::clampComponent(r) | (detail::clampComponent(g) << 8) |
-           (detail::clampComponent(b) << 16);
+  return detail::clampComponent(r) | (detail::clampComponent(g) << 8) | (detail::clampComponent(b) << 16);
 }
 
 constexpr int redOf(Colour c) { return static_cast<int>(c & 0xFFu); }
@@ -30,14 +27,13 @@ constexpr int blueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFFu); }
 // The sixteen numbered colours: dark set 0..7, bright set 8..15.
 // Throws RuntimeError(5) for a number outside 0..15.
 inline Colour QBColor(int n) {
-    constexpr std::array<Colour, 16> table = {
-        RGB(0, 0, 0),       RGB(0, 0, 128),     RGB(0, 128, 0),     RGB(0, 128, 128),
-        RGB(128, 0, 0),     RGB(128, 0, 128),   RGB(128, 128, 0),   RGB(192, 192, 192),
-        RGB(128, 128, 128), RGB(0, 0, 255),     RGB(0, 255, 0),     RGB(0, 255, 255),
-        RGB(255, 0, 0),     RGB(255, 0, 255),   RGB(255, 255, 0),   RGB(255, 255, 255),
-    };
-    if (n < 0 || n > 15) throw RuntimeError(5);
-    return table[static_cast<std::size_t>(n)];
+  constexpr std::array<Colour, 16> table = {
+      RGB(0, 0, 0),     RGB(0, 0, 128),     RGB(0, 128, 0),     RGB(0, 128, 128),   RGB(128, 0, 0), RGB(128, 0, 128),
+      RGB(128, 128, 0), RGB(192, 192, 192), RGB(128, 128, 128), RGB(0, 0, 255),     RGB(0, 255, 0), RGB(0, 255, 255),
+      RGB(255, 0, 0),   RGB(255, 0, 255),   RGB(255, 255, 0),   RGB(255, 255, 255),
+  };
+  if (n < 0 || n > 15) throw RuntimeError(5);
+  return table[static_cast<std::size_t>(n)];
 }
 
-} // namespace rt
+}  // namespace rt

@@ -13,13 +13,13 @@ namespace rt {
 // A numbered run-time error. The number is what the program reports and what
 // callers test; the message is the standard wording for that number.
 struct RuntimeError : std::runtime_error {
-    int number;
+  int number;
 
-    explicit RuntimeError(int number);
-    RuntimeError(int number, const std::string& message);
+  explicit RuntimeError(int number);
+  RuntimeError(int number, const std::string& message);
 
-    // The standard wording for an error number ("Error <n>" for numbers without one).
-    static std::string defaultMessage(int number);
+  // The standard wording for an error number ("Error <n>" for numbers without one).
+  static std::string defaultMessage(int number);
 };
 
 // Round to the nearest integer, exact halves to the even neighbour.
@@ -36,8 +36,12 @@ float Fix(float x);
 
 // Integer arguments are already whole.
 template <std::integral T>
-constexpr T Int(T x) { return x; }
+constexpr T Int(T x) {
+  return x;
+}
 template <std::integral T>
-constexpr T Fix(T x) { return x; }
+constexpr T Fix(T x) {
+  return x;
+}
 
-} // namespace rt
+}  // namespace rt

@@ -12,4 +12,4 @@ namespace rt {
 // several do); otherwise the path unchanged. Never throws for file-system errors.
 std::string resolveCaseInsensitive(const std::string& path);
 
-} // namespace rt
+}  // namespace rt

@@ -42,4 +42,4 @@ double Val(std::string_view text);
 // The whole item (blanks around it aside) as a finite number, otherwise nullopt.
 std::optional<double> parseNumber(std::string_view item);
 
-} // namespace rt
+}  // namespace rt

@@ -9,28 +9,28 @@
 namespace Palette {
 
 // -- the sixteen numbered colours ---------------------------------------------------------
-inline constexpr rt::Colour Black = rt::RGB(0, 0, 0);              // 0
-inline constexpr rt::Colour DarkBlue = rt::RGB(0, 0, 128);         // 1
-inline constexpr rt::Colour DarkGreen = rt::RGB(0, 128, 0);        // 2
-inline constexpr rt::Colour DarkCyan = rt::RGB(0, 128, 128);       // 3
-inline constexpr rt::Colour DarkRed = rt::RGB(128, 0, 0);          // 4
-inline constexpr rt::Colour DarkMagenta = rt::RGB(128, 0, 128);    // 5
-inline constexpr rt::Colour DarkYellow = rt::RGB(128, 128, 0);     // 6
-inline constexpr rt::Colour LightGrey = rt::RGB(192, 192, 192);    // 7, also the face of buttons
-inline constexpr rt::Colour DarkGrey = rt::RGB(128, 128, 128);     // 8
-inline constexpr rt::Colour Blue = rt::RGB(0, 0, 255);             // 9
-inline constexpr rt::Colour Green = rt::RGB(0, 255, 0);            // 10
-inline constexpr rt::Colour Cyan = rt::RGB(0, 255, 255);           // 11
-inline constexpr rt::Colour Red = rt::RGB(255, 0, 0);              // 12
-inline constexpr rt::Colour Magenta = rt::RGB(255, 0, 255);        // 13
-inline constexpr rt::Colour Yellow = rt::RGB(255, 255, 0);         // 14
-inline constexpr rt::Colour White = rt::RGB(255, 255, 255);        // 15
+inline constexpr rt::Colour Black = rt::RGB(0, 0, 0);            // 0
+inline constexpr rt::Colour DarkBlue = rt::RGB(0, 0, 128);       // 1
+inline constexpr rt::Colour DarkGreen = rt::RGB(0, 128, 0);      // 2
+inline constexpr rt::Colour DarkCyan = rt::RGB(0, 128, 128);     // 3
+inline constexpr rt::Colour DarkRed = rt::RGB(128, 0, 0);        // 4
+inline constexpr rt::Colour DarkMagenta = rt::RGB(128, 0, 128);  // 5
+inline constexpr rt::Colour DarkYellow = rt::RGB(128, 128, 0);   // 6
+inline constexpr rt::Colour LightGrey = rt::RGB(192, 192, 192);  // 7, also the face of buttons
+inline constexpr rt::Colour DarkGrey = rt::RGB(128, 128, 128);   // 8
+inline constexpr rt::Colour Blue = rt::RGB(0, 0, 255);           // 9
+inline constexpr rt::Colour Green = rt::RGB(0, 255, 0);          // 10
+inline constexpr rt::Colour Cyan = rt::RGB(0, 255, 255);         // 11
+inline constexpr rt::Colour Red = rt::RGB(255, 0, 0);            // 12
+inline constexpr rt::Colour Magenta = rt::RGB(255, 0, 255);      // 13
+inline constexpr rt::Colour Yellow = rt::RGB(255, 255, 0);       // 14
+inline constexpr rt::Colour White = rt::RGB(255, 255, 255);      // 15
 
 // -- mixes ----------------------------------------------------------------------------------
 inline constexpr rt::Colour PaleYellow = rt::RGB(255, 255, 192);
 inline constexpr rt::Colour PaleBlue = rt::RGB(192, 192, 255);
 inline constexpr rt::Colour SoftBlue = rt::RGB(128, 128, 255);
-inline constexpr rt::Colour SoftRed = rt::RGB(255, 128, 128);      // the menu
+inline constexpr rt::Colour SoftRed = rt::RGB(255, 128, 128);  // the menu
 inline constexpr rt::Colour LightYellow = rt::RGB(255, 255, 100);
 inline constexpr rt::Colour Violet = rt::RGB(192, 0, 192);
 

@@ -19,17 +19,17 @@ namespace {
 
 // The folder a path lies in ("." for a bare name).
 fs::path folderOf(const fs::path& p) {
-    fs::path parent = p.parent_path();
-    return parent.empty() ? fs::path(".") : parent;
+  fs::path parent = p.parent_path();
+  return parent.empty() ? fs::path(".") : parent;
 }
 
 // Bytes collected before they go to the disk in one write.
 constexpr std::size_t kBlock = 64 * 1024;
 
-} // namespace
+}  // namespace
 
 int writeErrorNumber(int err) {
-    switch (err) {
+  switch (err) {
     case 0: return 57;
     case ENOENT:
     case ENOTDIR: return 76;
@@ -40,54 +40,53 @@ int writeErrorNumber(int err) {
     case EFBIG: return 61;
     case EIO: return 57;
     default: return 75;  // a read-only disk, a name too long, a folder as target ...
-    }
+  }
 }
 
-WriteError::WriteError(int number, int err, const std::string& path)
-    : RuntimeError(number), err(err), path(path) {}
+WriteError::WriteError(int number, int err, const std::string& path) : RuntimeError(number), err(err), path(path) {}
 
 std::string WriteError::reason() const {
-    std::string text = defaultMessage(number);
-    if (err != 0) text += std::string(" (") + std::strerror(err) + ")";
-    return text;
+  std::string text = defaultMessage(number);
+  if (err != 0) text += std::string(" (") + std::strerror(err) + ")";
+  return text;
 }
 
 SafeFile::SafeFile(const std::string& path) : target_(path) {
-    if (path.empty()) throw WriteError(52, 0, path);
-    std::error_code ec;
-    const fs::path p(path);
-    const fs::path folder = folderOf(p);
-    if (!fs::is_directory(folder, ec)) throw WriteError(76, ENOENT, path);
+  if (path.empty()) throw WriteError(52, 0, path);
+  std::error_code ec;
+  const fs::path p(path);
+  const fs::path folder = folderOf(p);
+  if (!fs::is_directory(folder, ec)) throw WriteError(76, ENOENT, path);
 
-    struct stat old {};
-    const bool replacing = ::stat(path.c_str(), &old) == 0;
-    if (replacing) {
-        if (S_ISDIR(old.st_mode)) throw WriteError(75, EISDIR, path);
-        // Renaming over a read-only file would bypass its protection.
-        if (::access(path.c_str(), W_OK) != 0) {
-            const int err = errno;
-            throw WriteError(writeErrorNumber(err), err, path);
-        }
+  struct stat old {};
+  const bool replacing = ::stat(path.c_str(), &old) == 0;
+  if (replacing) {
+    if (S_ISDIR(old.st_mode)) throw WriteError(75, EISDIR, path);
+    // Renaming over a read-only file would bypass its protection.
+    if (::access(path.c_str(), W_OK) != 0) {
+      const int err = errno;
+      throw WriteError(writeErrorNumber(err), err, path);
     }
+  }
 
-    std::random_device device;
-    std::mt19937 names(device());
-    const std::string base = (folder / ("." + p.filename().string() + ".")).string();
-    for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
-        temp_ = base + std::to_string(names() % 1000000u) + ".tmp";
-        fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd_ < 0 && errno != EEXIST) {
-            const int err = errno;
-            temp_.clear();
-            throw WriteError(writeErrorNumber(err), err, path);
-        }
+  std::random_device device;
+  std::mt19937 names(device());
+  const std::string base = (folder / ("." + p.filename().string() + ".")).string();
+  for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
+    temp_ = base + std::to_string(names() % 1000000u) + ".tmp";
+    fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd_ < 0 && errno != EEXIST) {
+      const int err = errno;
+      temp_.clear();
+      throw WriteError(writeErrorNumber(err), err, path);
     }
-    if (fd_ < 0) {
-        temp_.clear();
-        throw WriteError(75, EEXIST, path);
-    }
-    // The new file keeps the old one's permissions.
-    if (replacing) (void)::fchmod(fd_, old.st_mode & 07777);
+  }
+  if (fd_ < 0) {
+    temp_.clear();
+    throw WriteError(75, EEXIST, path);
+  }
+  // The new file keeps the old one's permissions.
+  if (replacing) (void)::fchmod(fd_, old.st_mode & 07777);
 }
 
 SafeFile::~SafeFile() { abandon(); }
@@ -99,80 +98,80 @@ SafeFile::SafeFile(SafeFile&& other) noexcept
       fd_(std::exchange(other.fd_, -1)) {}
 
 SafeFile& SafeFile::operator=(SafeFile&& other) noexcept {
-    if (this != &other) {
-        abandon();
-        target_ = std::move(other.target_);
-        temp_ = std::move(other.temp_);
-        buffer_ = std::move(other.buffer_);
-        fd_ = std::exchange(other.fd_, -1);
-    }
-    return *this;
+  if (this != &other) {
+    abandon();
+    target_ = std::move(other.target_);
+    temp_ = std::move(other.temp_);
+    buffer_ = std::move(other.buffer_);
+    fd_ = std::exchange(other.fd_, -1);
+  }
+  return *this;
 }
 
 void SafeFile::abandon() noexcept {
-    if (fd_ >= 0) {
-        ::close(fd_);
-        ::unlink(temp_.c_str());
-        fd_ = -1;
-    }
-    buffer_.clear();
+  if (fd_ >= 0) {
+    ::close(fd_);
+    ::unlink(temp_.c_str());
+    fd_ = -1;
+  }
+  buffer_.clear();
 }
 
 void SafeFile::fail(int err) {
-    abandon();
-    throw WriteError(writeErrorNumber(err), err, target_);
+  abandon();
+  throw WriteError(writeErrorNumber(err), err, target_);
 }
 
 void SafeFile::write(std::string_view bytes) {
-    if (fd_ < 0) throw WriteError(52, 0, target_);
-    buffer_.append(bytes);
-    if (buffer_.size() >= kBlock) flushBuffer();
+  if (fd_ < 0) throw WriteError(52, 0, target_);
+  buffer_.append(bytes);
+  if (buffer_.size() >= kBlock) flushBuffer();
 }
 
 void SafeFile::flushBuffer() {
-    std::size_t done = 0;
-    while (done < buffer_.size()) {
-        const ssize_t w = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
-        if (w < 0) {
-            if (errno == EINTR) continue;
-            fail(errno);
-        }
-        // A write that takes nothing would loop for ever; the disk is full.
-        if (w == 0) fail(ENOSPC);
-        done += static_cast<std::size_t>(w);
+  std::size_t done = 0;
+  while (done < buffer_.size()) {
+    const ssize_t w = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
+    if (w < 0) {
+      if (errno == EINTR) continue;
+      fail(errno);
     }
-    buffer_.clear();
+    // A write that takes nothing would loop for ever; the disk is full.
+    if (w == 0) fail(ENOSPC);
+    done += static_cast<std::size_t>(w);
+  }
+  buffer_.clear();
 }
 
 void SafeFile::commit() {
-    if (fd_ < 0) throw WriteError(52, 0, target_);
-    flushBuffer();
-    // A file system that allocates lazily reports a full disk only here.
-    if (::fsync(fd_) != 0) fail(errno);
-    const int fd = std::exchange(fd_, -1);
-    if (::close(fd) != 0) {
-        const int err = errno;
-        ::unlink(temp_.c_str());
-        throw WriteError(writeErrorNumber(err), err, target_);
-    }
-    if (::rename(temp_.c_str(), target_.c_str()) != 0) {
-        const int err = errno;
-        ::unlink(temp_.c_str());
-        throw WriteError(writeErrorNumber(err), err, target_);
-    }
-    // Make the rename itself durable. The new content is in place by now, so a folder
-    // that cannot be synced (some file systems refuse) is no failure of the write.
-    const int dir = ::open(folderOf(fs::path(target_)).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        (void)::fsync(dir);
-        ::close(dir);
-    }
+  if (fd_ < 0) throw WriteError(52, 0, target_);
+  flushBuffer();
+  // A file system that allocates lazily reports a full disk only here.
+  if (::fsync(fd_) != 0) fail(errno);
+  const int fd = std::exchange(fd_, -1);
+  if (::close(fd) != 0) {
+    const int err = errno;
+    ::unlink(temp_.c_str());
+    throw WriteError(writeErrorNumber(err), err, target_);
+  }
+  if (::rename(temp_.c_str(), target_.c_str()) != 0) {
+    const int err = errno;
+    ::unlink(temp_.c_str());
+    throw WriteError(writeErrorNumber(err), err, target_);
+  }
+  // Make the rename itself durable. The new content is in place by now, so a folder
+  // that cannot be synced (some file systems refuse) is no failure of the write.
+  const int dir = ::open(folderOf(fs::path(target_)).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    (void)::fsync(dir);
+    ::close(dir);
+  }
 }
 
 void writeWholeFile(const std::string& path, std::string_view bytes) {
-    SafeFile out(path);
-    out.write(bytes);
-    out.commit();
+  SafeFile out(path);
+  out.write(bytes);
+  out.commit();
 }
 
-} // namespace rt
+}  // namespace rt

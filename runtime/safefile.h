@@ -21,53 +21,53 @@ namespace rt {
 // 75 (path or access refused, a read-only disk), 61 (disk full or file too large),
 // 57 (device error). `err` is the system's error code (0 when there was none).
 struct WriteError : RuntimeError {
-    WriteError(int number, int err, const std::string& path);
-    int err;
-    std::string path;
-    // "Disk full (No space left on device)": the number's wording and the system's.
-    std::string reason() const;
+  WriteError(int number, int err, const std::string& path);
+  int err;
+  std::string path;
+  // "Disk full (No space left on device)": the number's wording and the system's.
+  std::string reason() const;
 };
 
 // The run-time error number for a system error code met while writing.
 int writeErrorNumber(int err);
 
 class SafeFile {
-public:
-    // Creates the temporary file. Throws WriteError.
-    explicit SafeFile(const std::string& path);
-    // Without commit() the temporary file is removed and the target is untouched.
-    ~SafeFile();
+ public:
+  // Creates the temporary file. Throws WriteError.
+  explicit SafeFile(const std::string& path);
+  // Without commit() the temporary file is removed and the target is untouched.
+  ~SafeFile();
 
-    SafeFile(const SafeFile&) = delete;
-    SafeFile& operator=(const SafeFile&) = delete;
-    SafeFile(SafeFile&& other) noexcept;
-    SafeFile& operator=(SafeFile&& other) noexcept;
+  SafeFile(const SafeFile&) = delete;
+  SafeFile& operator=(const SafeFile&) = delete;
+  SafeFile(SafeFile&& other) noexcept;
+  SafeFile& operator=(SafeFile&& other) noexcept;
 
-    // Adds bytes; they reach the temporary file in large blocks. Throws WriteError,
-    // after which the file is abandoned.
-    void write(std::string_view bytes);
-    // Writes out what is buffered, syncs, closes and renames over the target.
-    // Throws WriteError; the target is then as it was.
-    void commit();
-    // Drops everything written so far. The target is untouched.
-    void abandon() noexcept;
+  // Adds bytes; they reach the temporary file in large blocks. Throws WriteError,
+  // after which the file is abandoned.
+  void write(std::string_view bytes);
+  // Writes out what is buffered, syncs, closes and renames over the target.
+  // Throws WriteError; the target is then as it was.
+  void commit();
+  // Drops everything written so far. The target is untouched.
+  void abandon() noexcept;
 
-    bool isOpen() const { return fd_ >= 0; }
-    const std::string& path() const { return target_; }
-    // The temporary file's name while open.
-    const std::string& tempPath() const { return temp_; }
+  bool isOpen() const { return fd_ >= 0; }
+  const std::string& path() const { return target_; }
+  // The temporary file's name while open.
+  const std::string& tempPath() const { return temp_; }
 
-private:
-    [[noreturn]] void fail(int err);
-    void flushBuffer();
+ private:
+  [[noreturn]] void fail(int err);
+  void flushBuffer();
 
-    std::string target_;
-    std::string temp_;
-    std::string buffer_;
-    int fd_ = -1;
+  std::string target_;
+  std::string temp_;
+  std::string buffer_;
+  int fd_ = -1;
 };
 
 // Writes `bytes` as the whole new content of `path`. Throws WriteError.
 void writeWholeFile(const std::string& path, std::string_view bytes);
 
-} // namespace rt
+}  // namespace rt

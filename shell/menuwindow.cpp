@@ -102,9 +102,9 @@ void MenuWindow::exitProgram() {
   if (!WriteSettingsFile(&reason)) {
     // The old file is still whole; the user is told, and the program ends all the same,
     // with a status that says the settings were not kept.
-    plat::MsgBox("The settings could not be saved in " + AppFilePath("vtrel5.ini") + ".\n\n" +
-                     QString::fromStdString(reason),
-                 plat::Msg::OkOnly | plat::Msg::Exclamation);
+    plat::MsgBox(
+        "The settings could not be saved in " + AppFilePath("vtrel5.ini") + ".\n\n" + QString::fromStdString(reason),
+        plat::Msg::OkOnly | plat::Msg::Exclamation);
     end(1);
     return;
   }

@@ -145,8 +145,7 @@ Grab GrabMark(float X, float Y, float gridWidth, float gridHeight, float markWid
   return g;
 }
 
-MarkPlace MouseToMark(float X, float Y, float gridWidth, float gridHeight, float markLeft, float markTop,
-                      Grab grab) {
+MarkPlace MouseToMark(float X, float Y, float gridWidth, float gridHeight, float markLeft, float markTop, Grab grab) {
   float x = X * 1000.0f / gridWidth + markLeft - float(grab.GrabX);
   x = std::clamp(x, 0.0f, 1000.0f);
   float y = markTop - Y * 500.0f / gridHeight - float(grab.GrabY);

@@ -89,8 +89,7 @@ struct ShotResult {
 
 // One shot with the present values: stored, drawn point by point every 0.01 s of flight,
 // judged, sounded; the result carries the message for the window.
-ShotResult TakeShot(ShotStore& store, const ArrowValues& v, PathPen& pen, ShotSounds& sounds,
-                    rt::RandomSource& random);
+ShotResult TakeShot(ShotStore& store, const ArrowValues& v, PathPen& pen, ShotSounds& sounds, rt::RandomSource& random);
 
 // The message of a hit, by its number 0 to 4.
 std::string HitMessage(int16_t k);
@@ -118,8 +117,7 @@ struct MarkPlace {
   int16_t MarkX = 0, MarkY = 0;
 };
 // Where the mark's centre goes for a mouse point, kept on the grid and snapped to 10 feet.
-MarkPlace MouseToMark(float X, float Y, float gridWidth, float gridHeight, float markLeft, float markTop,
-                      Grab grab);
+MarkPlace MouseToMark(float X, float Y, float gridWidth, float gridHeight, float markLeft, float markTop, Grab grab);
 
 // The far end of the angle indicator, in twips with y downwards, for a line of the given
 // length whose first end (at x 0) lies at height y1.

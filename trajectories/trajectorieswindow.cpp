@@ -234,10 +234,14 @@ void TrajectoriesWindow::showValues() {
   // already stood at that value.
   const int16_t angleTenths = rt::CInt(double(m_v.ArrowAngle) * 10);
   const int16_t speed = rt::CInt(m_v.ArrowSpeed);
-  if (m_angleBar->value() == angleTenths) applyAngle();
-  else m_angleBar->setValue(angleTenths);
-  if (m_speedBar->value() == speed) applySpeed();
-  else m_speedBar->setValue(speed);
+  if (m_angleBar->value() == angleTenths)
+    applyAngle();
+  else
+    m_angleBar->setValue(angleTenths);
+  if (m_speedBar->value() == speed)
+    applySpeed();
+  else
+    m_speedBar->setValue(speed);
 }
 
 void TrajectoriesWindow::Form_Unload() { m_dragging = 0; }
@@ -324,9 +328,8 @@ void TrajectoriesWindow::grabMark(int, int, double x, double y) {
   m_message->hide();
   m_dragging = 1;
   const plat::Surface& feet = m_gridPicture->surface();
-  m_grab = GrabMark(float(x), float(y), float(plat::widthTwips(m_gridPicture)),
-                    float(plat::heightTwips(m_gridPicture)), float(plat::widthInScale(m_markPicture, feet)),
-                    float(plat::heightInScale(m_markPicture, feet)));
+  m_grab = GrabMark(float(x), float(y), float(plat::widthTwips(m_gridPicture)), float(plat::heightTwips(m_gridPicture)),
+                    float(plat::widthInScale(m_markPicture, feet)), float(plat::heightInScale(m_markPicture, feet)));
 }
 
 void TrajectoriesWindow::dragMark(int, int, double x, double y) {
@@ -346,10 +349,9 @@ void TrajectoriesWindow::dropMark(int, int, double x, double y) {
 
 void TrajectoriesWindow::moveMarkTo(double x, double y) {
   const plat::Surface& feet = m_gridPicture->surface();
-  const MarkPlace m =
-      traj::MouseToMark(float(x), float(y), float(plat::widthTwips(m_gridPicture)),
-                        float(plat::heightTwips(m_gridPicture)), float(plat::leftInScale(m_markPicture, feet)),
-                        float(plat::topInScale(m_markPicture, feet)), m_grab);
+  const MarkPlace m = traj::MouseToMark(
+      float(x), float(y), float(plat::widthTwips(m_gridPicture)), float(plat::heightTwips(m_gridPicture)),
+      float(plat::leftInScale(m_markPicture, feet)), float(plat::topInScale(m_markPicture, feet)), m_grab);
   m_v.MarkX = m.MarkX;
   m_v.MarkY = m.MarkY;
   storeSettings();

@@ -105,10 +105,10 @@ class TrajectoriesWindow : public plat::Form, private ShotSounds {
   plat::ImageBox* m_bowPicture = nullptr;
   plat::ImageBox* m_flightPicture = nullptr;
   plat::PictureBox* m_gridPicture = nullptr;
-  std::array<plat::Line*, 4> m_gridFrame{};       // top, right, bottom, left
-  std::array<plat::Line*, 4> m_heightLines{};     // 100 to 400 feet
-  std::array<plat::Line*, 4> m_distanceLines{};   // 200 to 800 feet
-  std::array<plat::Label*, 6> m_heightNumbers{};  // 0 to 500
+  std::array<plat::Line*, 4> m_gridFrame{};         // top, right, bottom, left
+  std::array<plat::Line*, 4> m_heightLines{};       // 100 to 400 feet
+  std::array<plat::Line*, 4> m_distanceLines{};     // 200 to 800 feet
+  std::array<plat::Label*, 6> m_heightNumbers{};    // 0 to 500
   std::array<plat::Label*, 6> m_distanceNumbers{};  // 0 to 1000
   plat::ImageBox* m_markPicture = nullptr;
   plat::Label* m_message = nullptr;

@@ -68,13 +68,10 @@ bool KeyAccepted(int col, int keyAscii) {
   const bool digit = keyAscii >= '0' && keyAscii <= '9';
   switch (col) {
     case kHigh:
-    case kLow:
-      return digit || keyAscii == '-' || keyAscii == 8;
+    case kLow: return digit || keyAscii == '-' || keyAscii == 8;
     case kPrec:
-    case kPress:
-      return digit || keyAscii == '.' || keyAscii == 8;
-    default:
-      return true;
+    case kPress: return digit || keyAscii == '.' || keyAscii == 8;
+    default: return true;
   }
 }
 

@@ -32,8 +32,8 @@ struct PlotPoint {
 struct TempSeries {
   std::vector<PlotPoint> points;
   bool hasTrend = false;
-  float a = 0, b = 0;            // trend value at ordinal x is a + b x
-  std::string trendText;         // "+59.0", "> 60", "-12.3", "< -60"
+  float a = 0, b = 0;     // trend value at ordinal x is a + b x
+  std::string trendText;  // "+59.0", "> 60", "-12.3", "< -60"
   float average = 0;
 };
 

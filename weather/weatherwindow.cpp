@@ -190,8 +190,7 @@ plat::Label* MakeLabel(QWidget* parent, const LabelRow& row) {
   return l;
 }
 
-plat::CommandButton* MakePictureCommand(QWidget* parent, const PictureCommand& command,
-                                        std::function<void()> onClick) {
+plat::CommandButton* MakePictureCommand(QWidget* parent, const PictureCommand& command, std::function<void()> onClick) {
   auto* b = new plat::CommandButton(parent);
   b->setPicture(plat::loadPicture(command.picture), command.caption);
   plat::applySpec(b, command.button);
@@ -408,8 +407,8 @@ void WeatherWindow::goToFirstCell() {
 void WeatherWindow::placeEditBox() {
   const int px = 2;
   m_editBox->setGeometry(plat::twipsToPixels(kGridLeft + m_logGrid->colPos(m_editColumn)),
-                            plat::twipsToPixels(kGridTop + m_logGrid->rowPos(m_editRow)) - px,
-                            plat::twipsToPixels(m_logGrid->colWidth(m_editColumn)) + px, m_editBox->height());
+                         plat::twipsToPixels(kGridTop + m_logGrid->rowPos(m_editRow)) - px,
+                         plat::twipsToPixels(m_logGrid->colWidth(m_editColumn)) + px, m_editBox->height());
 }
 
 void WeatherWindow::moveEditBoxToCurrentCell() {
@@ -465,9 +464,9 @@ void WeatherWindow::fillFileNames() {
 }
 
 void WeatherWindow::enableFileControls(bool on) {
-  for (QWidget* w : {static_cast<QWidget*>(m_newButton), static_cast<QWidget*>(m_openButton),
-                     static_cast<QWidget*>(m_saveButton), static_cast<QWidget*>(m_printButton),
-                     static_cast<QWidget*>(m_logGrid)})
+  for (QWidget* w :
+       {static_cast<QWidget*>(m_newButton), static_cast<QWidget*>(m_openButton), static_cast<QWidget*>(m_saveButton),
+        static_cast<QWidget*>(m_printButton), static_cast<QWidget*>(m_logGrid)})
     w->setEnabled(on);
 }
 
@@ -522,8 +521,7 @@ void WeatherWindow::cancelFileChoice() {
 
 void WeatherWindow::showLogInGrid() {
   for (int r = 1; r <= kDays; ++r)
-    for (int c = 1; c <= kFields; ++c)
-      m_logGrid->setTextMatrix(r, c, EntryText(m_files.log()[size_t(r)][size_t(c)]));
+    for (int c = 1; c <= kFields; ++c) m_logGrid->setTextMatrix(r, c, EntryText(m_files.log()[size_t(r)][size_t(c)]));
 }
 
 void WeatherWindow::openDataFile() {
@@ -591,8 +589,7 @@ void WeatherWindow::plotWeatherData() {
 }
 
 void WeatherWindow::printLog() {
-  if (plat::askPrinterReady("Print File"))
-    PrintTable(plat::printer(), m_files.log(), EntryText(m_files.fileName()));
+  if (plat::askPrinterReady("Print File")) PrintTable(plat::printer(), m_files.log(), EntryText(m_files.fileName()));
   m_editBox->setFocus();
 }
 

@@ -14,10 +14,10 @@
 #include "platform/twips.h"
 #include "runtime/convert.h"
 #include "runtime/palette.h"
-#include "shell/programfolder.h"
-#include "shell/sounds.h"
 #include "shell/clocks.h"
+#include "shell/programfolder.h"
 #include "shell/settings.h"
+#include "shell/sounds.h"
 #include "wheel/wheellayout.h"
 
 namespace wheel {
@@ -123,8 +123,8 @@ void WaterWheelWindow::buildButtons() {
   m_parametersButton = plat::build<plat::CommandButton>(this, kParametersButton);
   m_parametersButton->onClick = [this] { openParameters(); };
 
-  const sharedlayout::HelpExitButtons helpExit =
-      sharedlayout::buildHelpExit(this, kHelpExitTop, [this] { showHelp(); }, [this] { exitOrStop(); });
+  const sharedlayout::HelpExitButtons helpExit = sharedlayout::buildHelpExit(
+      this, kHelpExitTop, [this] { showHelp(); }, [this] { exitOrStop(); });
   m_helpButton = helpExit.help;
   m_exitButton = helpExit.exit;
 

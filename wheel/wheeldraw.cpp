@@ -7,7 +7,7 @@ namespace wheel {
 
 rt::Colour CanColor(int i) {
   // Place 0 is no can; a number outside 1..6 takes can 1's colour.
-  static constexpr rt::Colour colours[kMaxCans + 1] = {Palette::Black, Palette::Cyan,  Palette::Yellow, Palette::Magenta,
+  static constexpr rt::Colour colours[kMaxCans + 1] = {Palette::Black, Palette::Cyan, Palette::Yellow, Palette::Magenta,
                                                        Palette::Green, Palette::Blue, Palette::Red};
   return colours[(i >= 1 && i <= kMaxCans) ? i : 1];
 }

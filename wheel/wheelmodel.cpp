@@ -9,9 +9,12 @@ namespace {
 
 bool bring(float& v, Limits l) {
   float to = v;
-  if (std::isnan(v)) to = l.lo;
-  else if (v < l.lo) to = l.lo;
-  else if (v > l.hi) to = l.hi;
+  if (std::isnan(v))
+    to = l.lo;
+  else if (v < l.lo)
+    to = l.lo;
+  else if (v > l.hi)
+    to = l.hi;
   if (to == v) return false;
   v = to;
   return true;
@@ -55,8 +58,8 @@ WheelDerived Derive(const WheelSettings& s) {
   d.CanHeight = H;
   d.CanMass = s.WheelCanMass;
   const float R = d.WheelRadius, A = d.CanArea;
-  d.FrictionFactor = float(double(2 * s.WheelFriction) * std::sqrt(double(phys::GravityCm / R)) * double(A) * double(H) *
-                           double(R) * double(R));
+  d.FrictionFactor = float(double(2 * s.WheelFriction) * std::sqrt(double(phys::GravityCm / R)) * double(A) *
+                           double(H) * double(R) * double(R));
   d.DrainFactor = float(double(2 * A) * std::sqrt(double(H)) / double(s.WheelEmptyTime));
   d.MaxFlow = A * H / s.WheelFillTime;
   d.FlowStep = d.MaxFlow / 20;

@@ -31,14 +31,14 @@ constexpr int16_t kMaxFlowSetting = 20;
 struct WheelSettings {
   int16_t WheelUnits = 0;  // 1 metric, anything else US
   int16_t WheelCans = 5;
-  float WheelStickLength = 101.6f;  // cm, the wheel's diameter
+  float WheelStickLength = 101.6f;   // cm, the wheel's diameter
   float WheelStickMass = 907.0295f;  // g
-  float WheelCanDiameter = 7.62f;   // cm
-  float WheelCanHeight = 15.24f;    // cm
-  float WheelCanMass = 141.7234f;   // g, one empty can
-  float WheelEmptyTime = 30.0f;     // s for a full can to drain
-  float WheelFillTime = 1.0f;       // s for the full flow to fill an empty can
-  float WheelFriction = 0.05f;      // no unit
+  float WheelCanDiameter = 7.62f;    // cm
+  float WheelCanHeight = 15.24f;     // cm
+  float WheelCanMass = 141.7234f;    // g, one empty can
+  float WheelEmptyTime = 30.0f;      // s for a full can to drain
+  float WheelFillTime = 1.0f;        // s for the full flow to fill an empty can
+  float WheelFriction = 0.05f;       // no unit
 };
 
 // The values the wheel can work with, in metric units.

@@ -112,7 +112,8 @@ void WheelParametersDialog::selectValue(int index) { m_valueBoxes[size_t(index)]
 
 void WheelParametersDialog::filterKey(int index, int& key) {
   key = WheelParameters::FilterKey(key);
-  if (WheelParameters::MovesOn(key)) m_valueBoxes[size_t(WheelParameters::NextRow(index))]->setFocus(Qt::TabFocusReason);
+  if (WheelParameters::MovesOn(key))
+    m_valueBoxes[size_t(WheelParameters::NextRow(index))]->setFocus(Qt::TabFocusReason);
 }
 
 void WheelParametersDialog::takeValue(int index) {

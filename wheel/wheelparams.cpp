@@ -58,9 +58,7 @@ void WheelParameters::StoreParameter(int row) {
   const auto cm = [us](float x) { return us ? float(double(x) * kCmPerInch) : x; };
   const auto grams = [us](float x) { return us ? float(double(x * 1000) / kOuncesPerKilogram) : x; };
   switch (row) {
-    case kCans:
-      m_s.WheelCans = rt::CInt(double(v));
-      break;
+    case kCans: m_s.WheelCans = rt::CInt(double(v)); break;
     case kStickLength: m_s.WheelStickLength = cm(v); break;
     case kStickMass: m_s.WheelStickMass = grams(v); break;
     case kCanDiameter: m_s.WheelCanDiameter = cm(v); break;

@@ -18,7 +18,7 @@ struct RunControls {
   std::string startCaption;  // "&Start" or "&Restart"
   bool startCentred;         // under the wheel while running, at its own place otherwise
   bool parametersVisible;
-  std::string exitCaption;   // "E&xit" or "&Stop"
+  std::string exitCaption;  // "E&xit" or "&Stop"
 };
 RunControls ControlsFor(bool running);
 

@@ -27,14 +27,14 @@ QImage drawBowArrow();     // 48 x 48, transparent background
 QImage drawArrowFlight();  // 48 x 48, transparent background
 // The moon lander: the world, each sprite with its mask (sprite black where transparent,
 // mask black where opaque and white elsewhere), and the thruster buttons' icons.
-QImage drawLanderWorld();        // 640 x 700, opaque
-QImage drawLanderSprite();       // 105 x 115
+QImage drawLanderWorld();   // 640 x 700, opaque
+QImage drawLanderSprite();  // 105 x 115
 QImage drawLanderMask();
-QImage drawPadSprite();          // 143 x 64
+QImage drawPadSprite();  // 143 x 64
 QImage drawPadMask();
-QImage drawSideFlameSprite();    // 32 x 16
+QImage drawSideFlameSprite();  // 32 x 16
 QImage drawSideFlameMask();
-QImage drawMainFlameSprite();    // 24 x 32
+QImage drawMainFlameSprite();  // 24 x 32
 QImage drawMainFlameMask();
 QImage drawLeftThrusterIcon();   // 32 x 32, transparent background
 QImage drawMainThrusterIcon();   // 32 x 32, transparent background
@@ -93,6 +93,6 @@ Samples synthLandOk();
 Samples synthLandBad();
 
 // RIFF/WAVE file bytes: PCM, 16-bit, mono, kSampleRate. Samples are clamped.
-QByteArray encodeWave(const Samples &samples);
+QByteArray encodeWave(const Samples& samples);
 
 }  // namespace resgen

@@ -15,13 +15,13 @@ namespace {
 using namespace resgen;
 
 struct Picture {
-    const char *name;
-    QImage (*draw)();
+  const char* name;
+  QImage (*draw)();
 };
 
 struct Sound {
-    const char *name;
-    Samples (*synth)();
+  const char* name;
+  Samples (*synth)();
 };
 
 // Keep in step with the OUTPUT list in resources/CMakeLists.txt.
@@ -93,42 +93,40 @@ const Sound kSounds[] = {
 };
 
 // Writes through a temporary file so a failed run never leaves half a file behind.
-bool writeFile(const QString &path, const std::function<bool(QIODevice &)> &write)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit()) {
-        std::fprintf(stderr, "resgen: cannot write %s: %s\n", qPrintable(path), qPrintable(file.errorString()));
-        return false;
-    }
-    return true;
+bool writeFile(const QString& path, const std::function<bool(QIODevice&)>& write) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit()) {
+    std::fprintf(stderr, "resgen: cannot write %s: %s\n", qPrintable(path), qPrintable(file.errorString()));
+    return false;
+  }
+  return true;
 }
 
 }  // namespace
 
-int main(int argc, char **argv)
-{
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: resgen OUTDIR\n");
-        return 2;
-    }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: resgen OUTDIR\n");
+    return 2;
+  }
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
 
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    if (!out.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "resgen: cannot create %s\n", argv[1]);
-        return 1;
-    }
-    bool ok = true;
-    for (const Picture &picture : kPictures) {
-        const QImage image = picture.draw();
-        ok &= writeFile(out.filePath(QString::fromLatin1(picture.name)),
-                        [&](QIODevice &dev) { return image.save(&dev, "PNG"); });
-    }
-    for (const Sound &sound : kSounds) {
-        const QByteArray bytes = encodeWave(sound.synth());
-        ok &= writeFile(out.filePath(QString::fromLatin1(sound.name)),
-                        [&](QIODevice &dev) { return dev.write(bytes) == bytes.size(); });
-    }
-    return ok ? 0 : 1;
+  const QDir out(QString::fromLocal8Bit(argv[1]));
+  if (!out.mkpath(QStringLiteral("."))) {
+    std::fprintf(stderr, "resgen: cannot create %s\n", argv[1]);
+    return 1;
+  }
+  bool ok = true;
+  for (const Picture& picture : kPictures) {
+    const QImage image = picture.draw();
+    ok &= writeFile(out.filePath(QString::fromLatin1(picture.name)),
+                    [&](QIODevice& dev) { return image.save(&dev, "PNG"); });
+  }
+  for (const Sound& sound : kSounds) {
+    const QByteArray bytes = encodeWave(sound.synth());
+    ok &= writeFile(out.filePath(QString::fromLatin1(sound.name)),
+                    [&](QIODevice& dev) { return dev.write(bytes) == bytes.size(); });
+  }
+  return ok ? 0 : 1;
 }

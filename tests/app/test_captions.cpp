@@ -16,6 +16,9 @@
 #include <functional>
 #include <set>
 
+#include "circuits/circuitdraw.h"
+#include "circuits/circuitswindow.h"
+#include "lander/landerwindow.h"
 #include "platform/button.h"
 #include "platform/checkbox.h"
 #include "platform/form.h"
@@ -24,9 +27,6 @@
 #include "platform/panel.h"
 #include "platform/tabcontrol.h"
 #include "platform/timer.h"
-#include "circuits/circuitdraw.h"
-#include "circuits/circuitswindow.h"
-#include "lander/landerwindow.h"
 #include "robotics/roboticswindow.h"
 #include "runtime/clock.h"
 #include "shell/clocks.h"
@@ -101,9 +101,12 @@ std::vector<Caption> captionsOf(QWidget* w) {
     QSize block(fm.horizontalAdvance(text), text.isEmpty() ? 0 : fm.height());
     if (picture) {
       const QSize icon = b->iconSize();
-      if (text.isEmpty()) block = icon;
-      else if (b->pictureAboveCaption()) block = QSize(std::max(block.width(), icon.width()), block.height() + icon.height());
-      else block = QSize(block.width() + 4 + icon.width(), std::max(block.height(), icon.height()));
+      if (text.isEmpty())
+        block = icon;
+      else if (b->pictureAboveCaption())
+        block = QSize(std::max(block.width(), icon.width()), block.height() + icon.height());
+      else
+        block = QSize(block.width() + 4 + icon.width(), std::max(block.height(), icon.height()));
     }
     QRect r(QPoint(), block);
     r.moveCenter(inside.center());
@@ -178,15 +181,15 @@ class CaptionCheck {
  private:
   void checkControl(QWidget* top, QWidget* w) {
     for (const Caption& c : captionsOf(w)) {
-      const QString where = top->windowTitle() + " [" + m_state + "] " + w->metaObject()->className() +
-                            " \"" + c.text + "\"";
+      const QString where =
+          top->windowTitle() + " [" + m_state + "] " + w->metaObject()->className() + " \"" + c.text + "\"";
       checked.insert(where);
-      const int over = std::max(0, c.inside.left() - c.textRect.left()) +
-                       std::max(0, c.textRect.right() - c.inside.right());
+      const int over =
+          std::max(0, c.inside.left() - c.textRect.left()) + std::max(0, c.textRect.right() - c.inside.right());
       if (over > 0) {
-        misfits.push_back({where, QString("%1 px of text reach %2 px beyond the control's inside")
-                                      .arg(c.textRect.width())
-                                      .arg(over)});
+        misfits.push_back(
+            {where,
+             QString("%1 px of text reach %2 px beyond the control's inside").arg(c.textRect.width()).arg(over)});
         continue;
       }
       // Nor may the text touch a neighbour that stands over the control's edge.

@@ -180,7 +180,7 @@ TEST(CircuitSolver, ZeroPivotIsRepairedFromARowBelow) {
   const float m[3][3] = {{0, 2, 1}, {1, 1, 0}, {2, 0, 3}};
   for (int i = 0; i < 3; ++i)
     for (int j = 0; j < 3; ++j) c.SysMatrix[i + 1][j + 1] = m[i][j];
-  c.SysRHS[1] = 5;   // x = 1, y = 1.5, z = 2
+  c.SysRHS[1] = 5;  // x = 1, y = 1.5, z = 2
   c.SysRHS[2] = 2.5;
   c.SysRHS[3] = 8;
   c.SolveNetwork();

@@ -43,8 +43,7 @@ struct Scene {
   }
   bool redLine(double x1, double y1, double x2, double y2) const {
     for (const auto& op : pic.ops())
-      if (op.op == "line" && op.colour == Palette::Red && op.args == std::vector<double>{x1, y1, x2, y2})
-        return true;
+      if (op.op == "line" && op.colour == Palette::Red && op.args == std::vector<double>{x1, y1, x2, y2}) return true;
     return false;
   }
 };

@@ -45,9 +45,7 @@ class CircuitsWindowTest : public MenuFixture {
     MenuFixture::SetUp();
     ASSERT_EQ(shell::settings().Element[1], 1);
   }
-  void TearDown() override {
-    MenuFixture::TearDown();
-  }
+  void TearDown() override { MenuFixture::TearDown(); }
   CircuitsWindow* open() {
     menu->projectButton(6)->click();
     w = qobject_cast<CircuitsWindow*>(menu->currentProject());

@@ -343,11 +343,8 @@ TEST_F(Lander, LateralAutopilotSteersBackToTheLine) {
       {400, 3, 4.9f, "left"},  // left of the line, pushed right
       {400, 3, 5.0f, ""},      // already fast enough
       {100, 3, 1.9f, "left"},  // low down the limit is 2
-      {100, 3, 2.0f, ""},
-      {400, -3, -4.9f, "right"},
-      {400, -3, -5.0f, ""},
-      {100, -3, -1.9f, "right"},
-      {100, -3, -2.0f, ""},
+      {100, 3, 2.0f, ""},        {400, -3, -4.9f, "right"}, {400, -3, -5.0f, ""},
+      {100, -3, -1.9f, "right"}, {100, -3, -2.0f, ""},
   };
   for (const Case& c : cases) {
     game.SpeedX = c.speedX;

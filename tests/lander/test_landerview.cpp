@@ -12,8 +12,8 @@
 #include "runtime/colour.h"
 #include "runtime/palette.h"
 #include "runtime/random.h"
-#include "tests/support/manualsources.h"
 #include "tests/support/doubles.h"
+#include "tests/support/manualsources.h"
 
 namespace {
 
@@ -112,9 +112,9 @@ TEST_F(LanderFrame, FlamesGoBesideAndUnderTheCraftOncePerThrust) {
   for (const auto& op : work.ops())
     if (op.op == "blit" && op.args[6] == double(int(plat::BlitOp::Or))) places.push_back({op.args[0], op.args[1]});
   ASSERT_EQ(places.size(), 3u);
-  EXPECT_EQ(places[0], std::make_pair(75.0, 60.0));   // left: lx + 5, ly + 40
-  EXPECT_EQ(places[1], std::make_pair(138.0, 60.0));  // right: lx + 68
-  EXPECT_EQ(places[2], std::make_pair(110.0, 103.0)); // main: lx + 40 when lx is even, ly + 83
+  EXPECT_EQ(places[0], std::make_pair(75.0, 60.0));    // left: lx + 5, ly + 40
+  EXPECT_EQ(places[1], std::make_pair(138.0, 60.0));   // right: lx + 68
+  EXPECT_EQ(places[2], std::make_pair(110.0, 103.0));  // main: lx + 40 when lx is even, ly + 83
 
   // Drawn once: the next frame has no flames.
   work.clearOps();

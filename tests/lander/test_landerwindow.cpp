@@ -98,7 +98,8 @@ TEST_F(LanderWindowTest, OpensStoppedWithTheSharedSettings) {
   EXPECT_TRUE(window->unitsFrame()->isVisible());
   EXPECT_FALSE(window->trajectoryFrame()->isVisible());
   EXPECT_FALSE(window->crashText()->isVisible());
-  for (plat::CommandButton* b : {window->leftThrusterButton(), window->mainThrusterButton(), window->rightThrusterButton()}) {
+  for (plat::CommandButton* b :
+       {window->leftThrusterButton(), window->mainThrusterButton(), window->rightThrusterButton()}) {
     EXPECT_TRUE(b->isVisible());
     EXPECT_FALSE(b->isEnabled());
   }
@@ -182,8 +183,8 @@ TEST_F(LanderWindowTest, EveryControlStandsWhereItsRowPutsIt) {
   for (const auto& [control, row] : placed) {
     ASSERT_TRUE(control) << (row->caption ? row->caption : "(no caption)");
     SCOPED_TRACE((control->metaObject()->className() + QString(" ") + captionOf(control)).toStdString());
-    const QRect expected(plat::twipsToPixels(row->left), plat::twipsToPixels(row->top),
-                         plat::twipsToPixels(row->width), plat::twipsToPixels(row->height));
+    const QRect expected(plat::twipsToPixels(row->left), plat::twipsToPixels(row->top), plat::twipsToPixels(row->width),
+                         plat::twipsToPixels(row->height));
     EXPECT_EQ(control->geometry(), expected);
     if (row->caption) {
       EXPECT_EQ(captionOf(control), QString::fromUtf8(row->caption));
@@ -224,8 +225,8 @@ TEST_F(LanderWindowTest, LevelsHideTheThrustersTheyFlyThemselves) {
 
   chooseLevel(0);
   start();
-  for (QWidget* w : std::initializer_list<QWidget*>{window->leftThrusterButton(), window->mainThrusterButton(), window->rightThrusterButton(),
-                                                     window->thrustersTitle()})
+  for (QWidget* w : std::initializer_list<QWidget*>{window->leftThrusterButton(), window->mainThrusterButton(),
+                                                    window->rightThrusterButton(), window->thrustersTitle()})
     EXPECT_FALSE(w->isVisible());
   window->exitButton()->click();
   EXPECT_TRUE(window->thrustersTitle()->isVisible());

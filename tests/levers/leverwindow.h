@@ -18,11 +18,11 @@
 #include "runtime/clock.h"
 #include "runtime/colour.h"
 #include "runtime/palette.h"
-#include "shell/menuwindow.h"
 #include "shell/clocks.h"
+#include "shell/menuwindow.h"
 #include "shell/settings.h"
-#include "tests/support/manualsources.h"
 #include "tests/support/doubles.h"
+#include "tests/support/manualsources.h"
 #include "tests/support/menufixture.h"
 
 namespace leverstest {

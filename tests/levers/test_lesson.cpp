@@ -158,7 +158,7 @@ TEST_F(Lesson, TheExamplesAreLevelLeversOfEachClassWithTheLessonsLoad) {
   EXPECT_EQ(pixel(w, 150, 98), Palette::Red);
   EXPECT_EQ(pixel(w, 150, 102), 0u);
   EXPECT_EQ(pixel(w, 300, 190), 0u);
-  EXPECT_EQ(pixel(w, 157, 77), Palette::Red);  // the fulcrum at x 160
+  EXPECT_EQ(pixel(w, 157, 77), Palette::Red);      // the fulcrum at x 160
   EXPECT_EQ(pixel(w, 280, 48), Palette::Magenta);  // the load at the right end
   EXPECT_EQ(pixel(w, 100, 11), 0u);
 

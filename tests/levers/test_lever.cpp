@@ -32,17 +32,13 @@ TEST(LeverClass, FollowsTheSignedDistances) {
     int cls;
     const char* caption;
   } cases[] = {
-      {-9, 1, 1, "1st Class Lever"},   // the fresh set-up: effort and load on opposite sides
-      {4, -2, 1, "1st Class Lever"},
-      {2, 2, 3, "3rd Class Lever"},    // equal distances on one side
-      {-3, -3, 3, "3rd Class Lever"},
-      {2, 5, 3, "3rd Class Lever"},    // the load farther out
-      {0, 4, 3, "3rd Class Lever"},    // effort at the fulcrum
-      {0, -4, 3, "3rd Class Lever"},
-      {0, 0, 3, "3rd Class Lever"},    // both at the fulcrum
-      {5, 2, 2, "2nd Class Lever"},    // the effort farther out
-      {-6, -1, 2, "2nd Class Lever"},
-      {5, 0, 2, "2nd Class Lever"},    // load at the fulcrum, effort elsewhere
+      {-9, 1, 1, "1st Class Lever"},  // the fresh set-up: effort and load on opposite sides
+      {4, -2, 1, "1st Class Lever"},  {2, 2, 3, "3rd Class Lever"},  // equal distances on one side
+      {-3, -3, 3, "3rd Class Lever"}, {2, 5, 3, "3rd Class Lever"},  // the load farther out
+      {0, 4, 3, "3rd Class Lever"},                                  // effort at the fulcrum
+      {0, -4, 3, "3rd Class Lever"},  {0, 0, 3, "3rd Class Lever"},  // both at the fulcrum
+      {5, 2, 2, "2nd Class Lever"},                                  // the effort farther out
+      {-6, -1, 2, "2nd Class Lever"}, {5, 0, 2, "2nd Class Lever"},  // load at the fulcrum, effort elsewhere
   };
   for (const Case& c : cases) {
     Values v;
@@ -121,10 +117,15 @@ TEST(LeverTilt, LimitsWhereTheEndsTouchTheGround) {
   struct Case {
     float fulcrum;
     double upper, lower;
-  } cases[] = {{0, 11, -4.78}, {2, 11, -5.98}, {5, 9.59, -9.59}, {9, 5.31, -11}, {10, 4.78, -11},
+  } cases[] = {{0, 11, -4.78},
+               {2, 11, -5.98},
+               {5, 9.59, -9.59},
+               {9, 5.31, -11},
+               {10, 4.78, -11},
                // Within 20 logical pixels of an end (less than 0.84 units) that side has the
                // full tilt.
-               {0.8f, 11, -5.2}, {9.2f, 5.2, -11}};
+               {0.8f, 11, -5.2},
+               {9.2f, 5.2, -11}};
   for (const Case& c : cases) {
     Values v;
     v.FulcrumPos = c.fulcrum;
@@ -310,7 +311,11 @@ TEST(LeverRun, NextIntervalIsTheStepLessItsOwnTimeAtLeastOneMs) {
   struct Case {
     uint32_t start, clickMs;
     int interval;
-  } cases[] = {{0, 0, 200}, {5000, 30, 170}, {5000, 199, 1}, {5000, 200, 1}, {5000, 450, 1},
+  } cases[] = {{0, 0, 200},
+               {5000, 30, 170},
+               {5000, 199, 1},
+               {5000, 200, 1},
+               {5000, 450, 1},
                // The tick count wraps between the two readings.
                {0xFFFFFFF0u, 50, 150}};
   for (const Case& c : cases) {

@@ -122,10 +122,10 @@ TEST(LeverScene, PixelsOfTheScene) {
   };
   EXPECT_EQ(img.pixel(0, 100), Palette::Red);     // frame, left edge
   EXPECT_EQ(at(160, 72), Palette::Red);           // inside the fulcrum
-  EXPECT_EQ(at(100, 61.5), Palette::LightGrey);          // the bar
-  EXPECT_EQ(at(208, 48), Palette::Magenta);           // the load
-  EXPECT_EQ(at(100, 20), 0u);                        // black sky
-  EXPECT_EQ(at(160, 150), Palette::LightYellow);   // the panel
+  EXPECT_EQ(at(100, 61.5), Palette::LightGrey);   // the bar
+  EXPECT_EQ(at(208, 48), Palette::Magenta);       // the load
+  EXPECT_EQ(at(100, 20), 0u);                     // black sky
+  EXPECT_EQ(at(160, 150), Palette::LightYellow);  // the panel
   // The ground: light green hatch over black, both present along a row.
   int green = 0, black = 0;
   for (int x = 20; x < 500; ++x) {
@@ -175,8 +175,8 @@ TEST(LeverScene, ErasingTheMovingShapesLeavesNoTrace) {
     s.screen.EraseLoad();
     s.screen.EraseEffortArrow();
     // Nothing of the bar, the load or the arrow is left.
-    EXPECT_TRUE(noneOf(s.surface.image(), {Palette::LightGrey, Palette::Cyan, Palette::Magenta, Palette::Yellow,
-                                           Palette::White}))
+    EXPECT_TRUE(noneOf(s.surface.image(),
+                       {Palette::LightGrey, Palette::Cyan, Palette::Magenta, Palette::Yellow, Palette::White}))
         << "fulcrum " << fulcrum;
     // With the fulcrum at the left end the load swings up past the frame and takes part of it
     // with it; elsewhere the screen is as it was.
@@ -286,7 +286,7 @@ TEST(LeverScene, DimensionsFollowClassAndLoad) {
   int atTen = 0, atTwentyFive = 0;
   for (const auto& op : s.surface.ops()) {
     if (op.op != "line" || op.args[1] != op.args[3]) continue;
-    if (op.args == std::vector<double>{160, 10, 232, 10}) ++atTen;        // D Load 3
+    if (op.args == std::vector<double>{160, 10, 232, 10}) ++atTen;         // D Load 3
     if (op.args == std::vector<double>{160, 25, 184, 25}) ++atTwentyFive;  // D Effort 1
   }
   EXPECT_EQ(atTen, 1);

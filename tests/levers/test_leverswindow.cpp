@@ -32,8 +32,8 @@
 #include "shell/menuwindow.h"
 #include "shell/programfolder.h"
 #include "shell/settings.h"
-#include "tests/support/doubles.h"
 #include "tests/levers/leverwindow.h"
+#include "tests/support/doubles.h"
 
 namespace {
 
@@ -85,8 +85,8 @@ void expectRow(const Control* c, const plat::ControlSpec& row, bool keepsPlace, 
     }
   }
   if (row.font.face) {
-    EXPECT_EQ(c->font(), plat::screenFont(row.font.face, row.font.points, row.font.bold, row.font.italic,
-                                          row.font.underline));
+    EXPECT_EQ(c->font(),
+              plat::screenFont(row.font.face, row.font.points, row.font.bold, row.font.italic, row.font.underline));
   }
   EXPECT_EQ(c->width(), plat::twipsToPixels(row.width));
   EXPECT_EQ(c->height(), plat::twipsToPixels(row.height));
@@ -252,8 +252,8 @@ TEST_F(LeversWindowTest, WorkTopicFromMenuToTurningLeverAndBack) {
     }
   // Pushing down on the left with 200 x 5 against 100 x 5: the left end comes down to its limit.
   EXPECT_EQ(w->lever().Theta, w->lever().ThetaMax);
-  EXPECT_EQ(pixel(w, 44, 78), Palette::LightGrey);   // the bar's left end near the ground
-  EXPECT_EQ(pixel(w, 276, 78), 0u);              // its right end is up
+  EXPECT_EQ(pixel(w, 44, 78), Palette::LightGrey);  // the bar's left end near the ground
+  EXPECT_EQ(pixel(w, 276, 78), 0u);                 // its right end is up
 
   // Stop ends the topic at once; the values are the user's.
   QTest::mouseClick(w->toolButton(3), Qt::LeftButton);

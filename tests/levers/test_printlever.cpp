@@ -17,14 +17,13 @@
 #include "runtime/colour.h"
 #include "runtime/palette.h"
 #include "shell/settings.h"
-#include "tests/support/doubles.h"
 #include "tests/levers/leverwindow.h"
+#include "tests/support/doubles.h"
 
 namespace {
 
 using namespace leverstest;
 using Args = std::vector<double>;
-
 
 class LeverPrintout : public LeversWindowTest {
  protected:
@@ -192,11 +191,9 @@ TEST_F(LeverPrintout, PrintingRoundsTheSharedValuesExactlyAsTheScreenDoes) {
   struct Case {
     float fulcrum, effort, load;
   } cases[] = {
-      {9.0f, -2.4999998f, 1.0f},     // a stored 2.4999998 is 2.5
-      {4.9999f, -3.14159f, 0.96f},   // the load's wider guard still cuts 9.65 tenths to 9
-      {0.0049f, 9.99f, 1.449f},
-      {7.25f, -0.004f, -1.9499999f},
-      {10.0f, -10.0f, 0.0f},
+      {9.0f, -2.4999998f, 1.0f},    // a stored 2.4999998 is 2.5
+      {4.9999f, -3.14159f, 0.96f},  // the load's wider guard still cuts 9.65 tenths to 9
+      {0.0049f, 9.99f, 1.449f},    {7.25f, -0.004f, -1.9499999f}, {10.0f, -10.0f, 0.0f},
   };
   for (const Case& c : cases) {
     s.FulcrumPos = c.fulcrum;

@@ -156,8 +156,8 @@ TEST(PendulumParameters, HandEditedValuesOutsideTheLimits) {
 
 TEST(PendulumParameters, MetricRoundingOfStoredValues) {
   PendSettings s;
-  s.PendMass = 1234.9f;   // nearest 10 g, halves up
-  s.PendLength = 99.5f;   // nearest cm, halves up
+  s.PendMass = 1234.9f;  // nearest 10 g, halves up
+  s.PendLength = 99.5f;  // nearest cm, halves up
   PendParameters p(s);
   setup(p);
   EXPECT_EQ(p.text(kMass), "1230");

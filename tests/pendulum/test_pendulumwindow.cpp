@@ -27,12 +27,12 @@
 #include "platform/timer.h"
 #include "runtime/colour.h"
 #include "runtime/palette.h"
+#include "shell/clocks.h"
 #include "shell/menuwindow.h"
 #include "shell/programfolder.h"
-#include "shell/clocks.h"
 #include "shell/settings.h"
-#include "tests/support/layoutrows.h"
 #include "tests/support/doubles.h"
+#include "tests/support/layoutrows.h"
 #include "tests/support/manualsources.h"
 
 namespace {
@@ -338,7 +338,8 @@ TEST_F(PendulumWindow, PrintsThePlotsOfAFullRun) {
     if (op.op == "line" && op.drawStyle == plat::DrawDot) dotted.push_back(op.args);
   }
   EXPECT_EQ(boxes, (std::vector<std::vector<double>>{{150, 300, 700, 550}, {150, 625, 700, 975}}));
-  EXPECT_EQ(dotted, (std::vector<std::vector<double>>{{150, 425, 700, 425}, {150, 800, 700, 800}, {425, 625, 425, 975}}));
+  EXPECT_EQ(dotted,
+            (std::vector<std::vector<double>>{{150, 425, 700, 425}, {150, 800, 700, 800}, {425, 625, 425, 975}}));
 
   // 200 segments per plot; the angle curve ends at the frame's right edge.
   EXPECT_EQ(curveSegments(page), 400);
@@ -382,17 +383,27 @@ TEST_F(PendulumWindow, CancelPrintsNothing) {
 TEST_F(PendulumWindow, EveryControlStandsWhereItsLayoutRowSays) {
   ASSERT_TRUE(open());
   using namespace pend::layout;
-  std::vector<plat::ControlSpec> rows = {kPendulumPicture, kAnglePlot,    kTimeReadout, kPhasePlot,
-                                         kAngleTitle,      kUnitsFrame,   kMetricOption, kUsOption,
-                                         kStartButton,     kPrintButton,  sharedlayout::helpExitFrameAt(kHelpExitTop),
-                                         sharedlayout::kHelpButton, sharedlayout::kExitButton};
+  std::vector<plat::ControlSpec> rows = {kPendulumPicture,
+                                         kAnglePlot,
+                                         kTimeReadout,
+                                         kPhasePlot,
+                                         kAngleTitle,
+                                         kUnitsFrame,
+                                         kMetricOption,
+                                         kUsOption,
+                                         kStartButton,
+                                         kPrintButton,
+                                         sharedlayout::helpExitFrameAt(kHelpExitTop),
+                                         sharedlayout::kHelpButton,
+                                         sharedlayout::kExitButton};
   rows.insert(rows.end(), std::begin(kSideLetters), std::end(kSideLetters));
   for (int i = pend::kAngle; i <= pend::kFriction; ++i) {
     rows.push_back(captionRow(kRowTop[i]));
     rows.push_back(valueRow(kRowTop[i]));
     rows.push_back(spinRow(kRowTop[i]));
   }
-  for (const auto& row : rows) EXPECT_EQ(layoutrows::matches(window, row), 1) << layoutrows::describe(row).toStdString();
+  for (const auto& row : rows)
+    EXPECT_EQ(layoutrows::matches(window, row), 1) << layoutrows::describe(row).toStdString();
   EXPECT_EQ(window->width(), 580);  // 8700 x 6630 twips
   EXPECT_EQ(window->height(), 442);
   EXPECT_EQ(window->parameterSpin(1)->geometry(), layoutrows::pixels(spinRow(kRowTop[1])));

@@ -185,7 +185,10 @@ TEST(ScrollBar, DragScrollsThenChangesOnceAtTheEnd) {
   bar.setRange(0, 900);
   int changes = 0, scrolls = 0;
   bar.onChange = [&] { ++changes; };
-  bar.onScroll = [&] { ++scrolls; EXPECT_EQ(bar.value(), bar.bar()->sliderPosition()); };
+  bar.onScroll = [&] {
+    ++scrolls;
+    EXPECT_EQ(bar.value(), bar.bar()->sliderPosition());
+  };
   QScrollBar* q = bar.bar();
   q->setSliderDown(true);
   q->setSliderPosition(100);
@@ -228,7 +231,7 @@ TEST(ScrollBar, MinAboveMaxRunsBackwards) {
   VScrollBar bar(&w);
   bar.setRange(10, 0);
   bar.setValue(10);
-  EXPECT_EQ(bar.bar()->value(), bar.bar()->minimum());  // Min at the top end
+  EXPECT_EQ(bar.bar()->value(), bar.bar()->minimum());             // Min at the top end
   bar.bar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);  // towards Max
   EXPECT_EQ(bar.value(), 9);
 }

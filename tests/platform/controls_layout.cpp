@@ -125,7 +125,7 @@ TEST(Shape, MarkerOnAStripAndOpaqueBackdrop) {
   setLeftTwips(&pad, 1800);
   window.show();
   EXPECT_EQ(pad.x(), 120);
-  EXPECT_EQ(at(scanner, 124, 4), 0xFF0000u);   // red, as a QRgb
+  EXPECT_EQ(at(scanner, 124, 4), 0xFF0000u);  // red, as a QRgb
   EXPECT_EQ(at(scanner, 110, 4), 0x808080u);
   EXPECT_DOUBLE_EQ(leftTwips(&pad), 1800);
 }

@@ -53,7 +53,7 @@ TEST(TextBox, KeyDownComesBeforeKeyPressAndEitherCanDropTheKey) {
   };
   box.onKeyPress = [&](int& ascii) {
     order.push_back("press " + std::to_string(ascii));
-    if (ascii == '"') ascii = 0;                  // the weather log's one forbidden character
+    if (ascii == '"') ascii = 0;                    // the weather log's one forbidden character
     if (ascii >= 'a' && ascii <= 'z') ascii -= 32;  // a filter may change the character
   };
   QTest::keyClicks(&box, "ab");

@@ -134,9 +134,10 @@ TEST_F(PdfPrinterTest, AReportThatFillsTheDiskIsNotPrintedAndLeavesNoFile) {
   // The file's name is made in the child; the parent only knows its folder.
   const QString name = QString::fromStdString(seen).section("The file ", 1).section(' ', 0, 0);
   EXPECT_TRUE(name.startsWith(dir.path() + "/Print-Trajectory-")) << seen;
-  EXPECT_EQ(QString::fromStdString(seen).replace(name, "NAME").toStdString(),
-            "Print Trajectory " + std::to_string(plat::Msg::OkOnly | plat::Msg::Critical) +
-                ":The report could not be printed.\n\nThe file NAME could not be written: Disk full (File too large)\n");
+  EXPECT_EQ(
+      QString::fromStdString(seen).replace(name, "NAME").toStdString(),
+      "Print Trajectory " + std::to_string(plat::Msg::OkOnly | plat::Msg::Critical) +
+          ":The report could not be printed.\n\nThe file NAME could not be written: Disk full (File too large)\n");
   EXPECT_EQ(seen.find("saved as"), std::string::npos);
   EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }

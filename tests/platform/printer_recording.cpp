@@ -189,9 +189,9 @@ TEST_F(PrinterTest, HatchesLookOnPaperAsOnScreenWhileThinPensStayThin) {
     prev = on;
   }
   int width = 260 * 288 / 100;
-  EXPECT_GT(runs, width / 16);      // both diagonals cross the row
-  EXPECT_LT(runs, width / 8);       // but not at a screen pixel's spacing
-  EXPECT_GT(black, width / 12);     // lines three pixels wide, not one
+  EXPECT_GT(runs, width / 16);   // both diagonals cross the row
+  EXPECT_LT(runs, width / 8);    // but not at a screen pixel's spacing
+  EXPECT_GT(black, width / 12);  // lines three pixels wide, not one
   EXPECT_LT(black, width / 2);
   int thick = 0;
   for (int yy = 490 * 288 / 100; yy < 510 * 288 / 100; ++yy) thick += QColor(img.pixel(600, yy)) == QColor(Qt::black);

@@ -53,7 +53,7 @@ TEST(SurfaceWindows, RepaintHookRunsFromTheEventLoopAfterEachShow) {
   pic.onPaint = [&] {
     ++paints;
     pic.surface().line(0, 0, 1500, 1500, kBlack);  // drawing inside the hook is fine
-    pic.requestPaint();                           // and does not re-enter it
+    pic.requestPaint();                            // and does not re-enter it
   };
   window.show();
   EXPECT_EQ(paints, 0);  // not inside show: after it, as a repaint event would

@@ -15,11 +15,11 @@
 
 #include "app/projects.h"
 #include "platform/button.h"
+#include "platform/colours.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
 #include "platform/image.h"
 #include "platform/label.h"
-#include "platform/colours.h"
 #include "platform/panel.h"
 #include "platform/picturebox.h"
 #include "platform/printer.h"
@@ -32,9 +32,9 @@
 #include "runtime/clock.h"
 #include "runtime/palette.h"
 #include "runtime/random.h"
+#include "shell/clocks.h"
 #include "shell/menuwindow.h"
 #include "shell/programfolder.h"
-#include "shell/clocks.h"
 #include "shell/settings.h"
 #include "tests/support/layoutrows.h"
 #include "tests/support/manualsources.h"
@@ -196,9 +196,11 @@ TEST_F(ProbabilityWindow, ControlsStandWhereTheLayoutPutsThem) {
     EXPECT_EQ(p.control->geometry(), pixels(p.row)) << p.control->accessibleName().toStdString();
   }
   // The bars' names for screen readers and their ranges.
-  const std::pair<plat::ScrollBar*, const BarSpec*> bars[] = {
-      {window->coinsBar(), &kCoinsBar}, {window->flipsBar(), &kFlipsBar}, {window->diceBar(), &kDiceBar},
-      {window->rollsBar(), &kRollsBar}, {window->groupBar(), &kGroupBar}};
+  const std::pair<plat::ScrollBar*, const BarSpec*> bars[] = {{window->coinsBar(), &kCoinsBar},
+                                                              {window->flipsBar(), &kFlipsBar},
+                                                              {window->diceBar(), &kDiceBar},
+                                                              {window->rollsBar(), &kRollsBar},
+                                                              {window->groupBar(), &kGroupBar}};
   for (const auto& [bar, spec] : bars) {
     EXPECT_EQ(bar->accessibleName(), spec->name);
     EXPECT_EQ(bar->min(), 1);
@@ -267,10 +269,18 @@ TEST_F(ProbabilityWindow, ControlsStandWhereTheLayoutPutsThem) {
 
   // The fixed captions, found by what they say in their containers.
   std::vector<std::pair<QWidget*, ControlSpec>> titles = {
-      {coins, kCoinGraph.legend[0].caption}, {coins, kCoinGraph.legend[1].caption}, {coins, kCoinGraph.axisTitle},
-      {coins, kCoinsTitle},                  {coins, kFlipsTitle},                  {dice, kDiceGraph.legend[0].caption},
-      {dice, kDiceGraph.legend[1].caption},  {dice, kDiceGraph.axisTitle},          {dice, kDiceTitle},
-      {dice, kRollsTitle},                   {dice, kRollCountTitle},               {dice, kDiceTotalTitle},
+      {coins, kCoinGraph.legend[0].caption},
+      {coins, kCoinGraph.legend[1].caption},
+      {coins, kCoinGraph.axisTitle},
+      {coins, kCoinsTitle},
+      {coins, kFlipsTitle},
+      {dice, kDiceGraph.legend[0].caption},
+      {dice, kDiceGraph.legend[1].caption},
+      {dice, kDiceGraph.axisTitle},
+      {dice, kDiceTitle},
+      {dice, kRollsTitle},
+      {dice, kRollCountTitle},
+      {dice, kDiceTotalTitle},
   };
   for (const ControlSpec& row : kCoinTotalsTitles) titles.push_back({coinTotals, row});
   for (const ControlSpec& row : kMarbleTotalsTitles) titles.push_back({binTotals, row});
@@ -471,8 +481,9 @@ TEST_F(ProbabilityWindow, CoinsReportAfterClearAndCancel) {
   window->printCoinsButton()->click();
   ASSERT_EQ(printed->documents.size(), 1u);
   const auto texts = printed->lastTexts();
-  const std::vector<QString> head = {"Probability", "", "COINS:", "", "Flipped 5 Coins, 0 Times", "",
-                                     "Number of Heads", "   ", "Actual", "   ", "Theory", ""};
+  const std::vector<QString> head = {
+      "Probability", "",    "COINS:", "", "Flipped 5 Coins, 0 Times", "", "Number of Heads", "   ",
+      "Actual",      "   ", "Theory", ""};
   ASSERT_GE(texts.size(), head.size() + 18);
   for (size_t i = 0; i < head.size(); ++i) EXPECT_EQ(texts[i], head[i]) << i;
   for (int k = 0; k <= 5; ++k) {
@@ -542,8 +553,8 @@ TEST_F(ProbabilityWindow, MarblesReportCopiesTheBinReadOuts) {
   ASSERT_EQ(printed->documents.size(), 1u);
   EXPECT_EQ(services.boxes->calls.back().title, "Print Marbles Results");
   const auto texts = printed->lastTexts();
-  const std::vector<QString> head = {"Probability", "", "MARBLES:", "", "Dropped 16 Marbles", "",
-                                     "Bin Number", "   ", "Actual", "   ", "Theory", ""};
+  const std::vector<QString> head = {
+      "Probability", "", "MARBLES:", "", "Dropped 16 Marbles", "", "Bin Number", "   ", "Actual", "   ", "Theory", ""};
   ASSERT_GE(texts.size(), head.size() + 18);
   for (size_t i = 0; i < head.size(); ++i) EXPECT_EQ(texts[i], head[i]) << i;
   const char* theory[] = {"0", "2", "5", "5", "2", "0"};

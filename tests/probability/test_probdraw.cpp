@@ -7,13 +7,12 @@
 #include "probability/probdraw.h"
 #include "runtime/palette.h"
 #include "runtime/random.h"
-#include "tests/support/manualsources.h"
 #include "tests/support/doubles.h"
+#include "tests/support/manualsources.h"
 
 namespace {
 
 using namespace prob;
-
 
 int count(const plat::ImageSurface& s, rt::Colour c) {
   int n = 0;

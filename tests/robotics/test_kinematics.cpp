@@ -84,8 +84,8 @@ TEST(InverseKinematics, ElbowUpDownAndShortest) {
 }
 
 TEST(Angles, SnappingWrappingAndTurns) {
-  EXPECT_EQ(SnapAngle(45, 2), 44);     // 22.5 rounds to the even 22
-  EXPECT_EQ(SnapAngle(47, 2), 48);     // 23.5 to 24
+  EXPECT_EQ(SnapAngle(45, 2), 44);      // 22.5 rounds to the even 22
+  EXPECT_EQ(SnapAngle(47, 2), 48);      // 23.5 to 24
   EXPECT_EQ(SnapAngle(-115, 6), -114);  // -19.17 to -19
   EXPECT_EQ(SnapAngle(100, 5), 100);
   EXPECT_EQ(SnapAngle(-135, 90), -180);  // -1.5 to -2

@@ -407,10 +407,10 @@ TEST_F(Arm, PrintedTextOfEachMode) {
   load();
   std::vector<std::string> forward;
   for (const PrintLine& l : arm.PrintoutLines()) forward.push_back(l.text);
-  EXPECT_EQ(forward, (std::vector<std::string>{"Robotics", "", "Forward Mode:", "",
-                                               "A1 =-115 degrees, 5 degrees of resolution",
-                                               "A2 = 100 degrees, 5 degrees of resolution", "L1 = 5, L2 = 5",
-                                               "Arm Position: X =2.72, Y =-5.83"}));
+  EXPECT_EQ(forward,
+            (std::vector<std::string>{"Robotics", "", "Forward Mode:", "", "A1 =-115 degrees, 5 degrees of resolution",
+                                      "A2 = 100 degrees, 5 degrees of resolution", "L1 = 5, L2 = 5",
+                                      "Arm Position: X =2.72, Y =-5.83"}));
   EXPECT_TRUE(arm.PrintoutLines()[2].heading);
   EXPECT_EQ(arm.PrintoutLines()[0].x, 100);
   EXPECT_EQ(arm.PrintoutLines()[4].x, 150);

@@ -24,8 +24,8 @@
 #include "platform/timer.h"
 #include "robotics/roboticswindow.h"
 #include "runtime/colour.h"
-#include "runtime/palette.h"
 #include "runtime/numfmt.h"
+#include "runtime/palette.h"
 #include "shell/menuwindow.h"
 #include "shell/programfolder.h"
 #include "shell/settings.h"
@@ -41,9 +41,7 @@ class RoboticsWindowTest : public MenuFixture {
     MenuFixture::SetUp();
     ASSERT_EQ(shell::settings().JointAngle[0], -115);
   }
-  void TearDown() override {
-    MenuFixture::TearDown();
-  }
+  void TearDown() override { MenuFixture::TearDown(); }
   RoboticsWindow* open() {
     menu->projectButton(7)->click();
     window = qobject_cast<RoboticsWindow*>(menu->currentProject());
@@ -157,8 +155,8 @@ TEST_F(RoboticsWindowTest, MoveRunsToTheDesiredPointWithTheSpinButtonsLocked) {
   window->moveButton()->click();
   EXPECT_EQ(window->moveButton()->caption(), "&Stop");
   EXPECT_TRUE(window->motionTimer()->enabled());
-  for (auto* s : {window->angleSpinner(0), window->angleSpinner(1), window->resolutionSpinner(0), window->resolutionSpinner(1), window->link1Spinner(),
-                  window->link2Spinner(), window->stepsSpinner()})
+  for (auto* s : {window->angleSpinner(0), window->angleSpinner(1), window->resolutionSpinner(0),
+                  window->resolutionSpinner(1), window->link1Spinner(), window->link2Spinner(), window->stepsSpinner()})
     EXPECT_FALSE(s->isEnabled());
   EXPECT_TRUE(window->modeOptions()(0)->isEnabled());
   window->motionTimer()->fire();
@@ -259,11 +257,11 @@ TEST_F(RoboticsWindowTest, PrintsTheSettingsAndTheGrid) {
   ASSERT_EQ(printed->documents.size(), 1u);
   ASSERT_EQ(printed->documents[0].pages.size(), 1u);
   const auto& page = printed->documents[0].pages[0];
-  EXPECT_EQ(page.texts(), (std::vector<QString>{"Robotics", "", "Forward Mode:", "",
-                                                "A1 =-110 degrees, 5 degrees of resolution",
-                                                "A2 = 100 degrees, 5 degrees of resolution", "L1 = 5, L2 = 5",
-                                                "Arm Position: X =" + window->handXReadout()->caption() +
-                                                    ", Y =" + window->handYReadout()->caption()}));
+  EXPECT_EQ(page.texts(),
+            (std::vector<QString>{"Robotics", "", "Forward Mode:", "", "A1 =-110 degrees, 5 degrees of resolution",
+                                  "A2 = 100 degrees, 5 degrees of resolution", "L1 = 5, L2 = 5",
+                                  "Arm Position: X =" + window->handXReadout()->caption() +
+                                      ", Y =" + window->handYReadout()->caption()}));
   for (const auto& op : page.ops) {
     if (op.op != "print") continue;
     EXPECT_EQ(op.fontName, "Courier New");

@@ -34,9 +34,9 @@
 #include "rocketry/rocketrylayout.h"
 #include "rocketry/rocketrywindow.h"
 #include "runtime/palette.h"
+#include "shell/clocks.h"
 #include "shell/menuwindow.h"
 #include "shell/programfolder.h"
-#include "shell/clocks.h"
 #include "shell/settings.h"
 #include "tests/support/doubles.h"
 #include "tests/support/layoutrows.h"
@@ -63,8 +63,9 @@ class RocketryWindowTest : public MenuFixture {
     return ticks;
   }
   QStringList results() const {
-    return {window->maxSpeedReadout()->caption(), window->maxAltitudeReadout()->caption(), window->apogeeTimeReadout()->caption(),
-            window->descentSpeedReadout()->caption(),   window->descentTimeReadout()->caption(),  window->flightTimeReadout()->caption()};
+    return {window->maxSpeedReadout()->caption(),    window->maxAltitudeReadout()->caption(),
+            window->apogeeTimeReadout()->caption(),  window->descentSpeedReadout()->caption(),
+            window->descentTimeReadout()->caption(), window->flightTimeReadout()->caption()};
   }
   static int countColour(const plat::PictureBox* p, rt::Colour c) {
     int n = 0;
@@ -106,7 +107,8 @@ TEST_F(RocketryWindowTest, OpensWithTheFreshSettingsAndThePredictedFlight) {
   EXPECT_FALSE(window->speedZeroLine()->isVisible());
   EXPECT_FALSE(window->chutePicture()->isVisible());
   EXPECT_TRUE(window->smokePicture()->isVisible());
-  EXPECT_EQ(window->rocketPicture()->y() + window->rocketPicture()->height(), window->skyPicture()->surface().deviceHeight());
+  EXPECT_EQ(window->rocketPicture()->y() + window->rocketPicture()->height(),
+            window->skyPicture()->surface().deviceHeight());
   EXPECT_EQ(window->smokePicture()->y(), window->skyPicture()->surface().deviceHeight());
   EXPECT_EQ(window->focusWidget(), window->launchButton());
   // The fresh values are stored unchanged.
@@ -133,8 +135,8 @@ TEST_F(RocketryWindowTest, TheControlsAreBuiltFromTheLayoutTable) {
   expectBuilt(inputs, kThrustTitle);
   expectBuilt(inputs, kBurnTimeTitle);
   // The mass title names the units chosen at load.
-  expectRow(window->massTitle(), {nullptr, kMassTitle.left, kMassTitle.top, kMassTitle.width, kMassTitle.height,
-                                  kMassTitle.font});
+  expectRow(window->massTitle(),
+            {nullptr, kMassTitle.left, kMassTitle.top, kMassTitle.width, kMassTitle.height, kMassTitle.font});
   expectRow(window->thrustBar(), kThrustBar);
   expectRow(window->burnTimeBar(), kBurnTimeBar);
   expectRow(window->massBar(), kMassBar);
@@ -148,9 +150,9 @@ TEST_F(RocketryWindowTest, TheControlsAreBuiltFromTheLayoutTable) {
 
   QWidget* results = window->maxSpeedReadout()->parentWidget();
   expectRow(results, kResultPanel);
-  const plat::Label* readouts[6] = {window->maxSpeedReadout(),     window->maxAltitudeReadout(),
-                                    window->apogeeTimeReadout(),   window->descentSpeedReadout(),
-                                    window->descentTimeReadout(),  window->flightTimeReadout()};
+  const plat::Label* readouts[6] = {window->maxSpeedReadout(),    window->maxAltitudeReadout(),
+                                    window->apogeeTimeReadout(),  window->descentSpeedReadout(),
+                                    window->descentTimeReadout(), window->flightTimeReadout()};
   for (size_t i = 0; i < 6; ++i) {
     expectBuilt(results, kResultTitles[i]);
     expectRow(readouts[i], kResultReadouts[i]);
@@ -259,7 +261,8 @@ TEST_F(RocketryWindowTest, AFlightLandsByItselfWithItsSoundsAndCurves) {
   EXPECT_TRUE(window->printButton()->isEnabled());
   EXPECT_FALSE(window->flightTimer()->enabled());
   EXPECT_FALSE(window->chutePicture()->isVisible());
-  EXPECT_EQ(window->rocketPicture()->y() + window->rocketPicture()->height(), window->skyPicture()->surface().deviceHeight());
+  EXPECT_EQ(window->rocketPicture()->y() + window->rocketPicture()->height(),
+            window->skyPicture()->surface().deviceHeight());
   // The three curves in their pens' colours.
   EXPECT_GT(countColour(window->altitudePlot(), Palette::Red), 100);
   EXPECT_GT(countColour(window->speedPlot(), Palette::Blue), 100);
@@ -322,10 +325,10 @@ TEST_F(RocketryWindowTest, TheLockedChoicesStayReadableDuringAFlight) {
   }
 }
 
-// Columns beneath a printed text, drawn from where `text` was (page of 100 dots per inch, units of hundredths of an inch,
-// so a unit is a pixel) where its underline is broken. The underline's row is the row below
-// the glyphs' feet with the most dark pixels across the text's width; an underline that does
-// not reach both ends of the text counts as broken all along.
+// Columns beneath a printed text, drawn from where `text` was (page of 100 dots per inch, units of hundredths of an
+// inch, so a unit is a pixel) where its underline is broken. The underline's row is the row below the glyphs' feet with
+// the most dark pixels across the text's width; an underline that does not reach both ends of the text counts as broken
+// all along.
 int underlineGaps(const QImage& page, const plat::DrawOp& text, const QString& whole) {
   const int left = int(text.args[0]), top = int(text.args[1]);
   QFont font(text.fontName);
@@ -370,7 +373,8 @@ TEST_F(RocketryWindowTest, StoppingKeepsThePlotsAndARepaintRedrawsThemSilently) 
   window->forcePlot()->requestPaint();
   // The replay puts the rocket on the pad and draws the curves again, one step later in
   // time, without a sound but the motor's stop at burn-out.
-  EXPECT_EQ(window->rocketPicture()->y() + window->rocketPicture()->height(), window->skyPicture()->surface().deviceHeight());
+  EXPECT_EQ(window->rocketPicture()->y() + window->rocketPicture()->height(),
+            window->skyPicture()->surface().deviceHeight());
   EXPECT_EQ(plays("rocket.wav"), 1);
   for (size_t i = calls; i < services.sound->calls.size(); ++i) EXPECT_TRUE(services.sound->calls[i].path.isEmpty());
   EXPECT_TRUE(window->printButton()->isEnabled());
@@ -408,10 +412,11 @@ TEST_F(RocketryWindowTest, ThePrintoutShowsTheInputsTheLaunchValuesAndTheCurves)
   const QString all = texts.join('|');
   EXPECT_TRUE(all.startsWith("Rocketry|")) << all.toStdString();
   EXPECT_TRUE(all.contains("Thrust = 10.0 newtons|Burn Time = 3.9 seconds|Mass = 7.2 ounces")) << all.toStdString();
-  EXPECT_TRUE(all.contains("Flight Time = 47.4 seconds|"
-                           "Maximum Speed = 502 feet/sec - Reached at 3.9 seconds|"
-                           "Maximum Altitude = 4889 feet - Reached at 19.5 seconds|"
-                           "Descent Speed = -197 feet/sec - Reached at 25.6 seconds"))
+  EXPECT_TRUE(
+      all.contains("Flight Time = 47.4 seconds|"
+                   "Maximum Speed = 502 feet/sec - Reached at 3.9 seconds|"
+                   "Maximum Altitude = 4889 feet - Reached at 19.5 seconds|"
+                   "Descent Speed = -197 feet/sec - Reached at 25.6 seconds"))
       << all.toStdString();
   // The headings are underlined whole; the titles run downwards.
   std::vector<QString> underlined;
@@ -476,7 +481,8 @@ TEST_F(RocketryWindowTest, MetricPrintoutOfAFlightThatNeverReachesTheLimit) {
   for (const QString& t : printed->documents[0].pages[0].texts()) texts << t;
   EXPECT_TRUE(texts.contains("Mass = 140.0 grams"));
   EXPECT_TRUE(texts.contains("Maximum Speed = 2 meters/sec - Reached at 0.5 seconds"));
-  EXPECT_TRUE(texts.contains("Descent Speed = -4 meters/sec - Reached at 1.1 seconds")) << texts.join('|').toStdString();
+  EXPECT_TRUE(texts.contains("Descent Speed = -4 meters/sec - Reached at 1.1 seconds"))
+      << texts.join('|').toStdString();
 }
 
 TEST_F(RocketryWindowTest, ExitAndTheTitleBarReturnToTheMenuKeepingTheUsersValues) {
@@ -506,9 +512,9 @@ TEST_F(RocketryWindowTest, ExitAndTheTitleBarReturnToTheMenuKeepingTheUsersValue
 
 TEST_F(RocketryWindowTest, HandEditedSettingsAreBroughtIntoRange) {
   auto& s = shell::settings();
-  s.RocketThrust = 55.0f;   // beyond the bar
+  s.RocketThrust = 55.0f;    // beyond the bar
   s.RocketBurnTime = 0.04f;  // below it
-  s.RocketMass = 3.5f;      // far too light for the thrust
+  s.RocketMass = 3.5f;       // far too light for the thrust
   s.RocketUnits = 7;
   s.RocketChute = -2;
   ASSERT_TRUE(open());

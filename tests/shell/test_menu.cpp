@@ -85,8 +85,8 @@ TEST_F(MenuTest, OpensWithTenProjectButtonsInTwoColumns) {
   EXPECT_EQ(menu->caption(), "Vantrel, Version 4.0");
   EXPECT_EQ(menu->width(), 493);  // 7395 x 3945 twips
   EXPECT_EQ(menu->height(), 263);
-  const char* captions[] = {"Levers", "Pendulum", "Water Wheel", "Moon Lander", "Weather Watch",
-                            "Circuits", "Robotics", "Trajectories", "Rocketry", "Probability"};
+  const char* captions[] = {"Levers",   "Pendulum", "Water Wheel",  "Moon Lander", "Weather Watch",
+                            "Circuits", "Robotics", "Trajectories", "Rocketry",    "Probability"};
   for (int i = 1; i <= 10; ++i) {
     auto* b = menu->projectButton(i);
     EXPECT_EQ(b->caption(), captions[i - 1]);
@@ -226,10 +226,13 @@ TEST_F(MenuTest, HelpOpensTheContentsOfTheApplicationHelpFile) {
 TEST_F(MenuTest, HelpButtonAndF1InEveryProjectOpenTheProjectsTopic) {
   writeSettings(freshFile());
   start();
-  struct { int index; const char* file; int topic; } expected[] = {
-      {1, "vtrel.hlp", 1},     {2, "palorime.hlp", 13}, {3, "vtrel.hlp", 3},      {4, "vtrel.hlp", 4},
-      {5, "palorime.hlp", 15}, {6, "vtrel.hlp", 6},     {7, "vtrel.hlp", 7},      {8, "palorime.hlp", 16},
-      {9, "palorime.hlp", 18}, {10, "vtrel.hlp", 13}};
+  struct {
+    int index;
+    const char* file;
+    int topic;
+  } expected[] = {{1, "vtrel.hlp", 1},     {2, "palorime.hlp", 13}, {3, "vtrel.hlp", 3}, {4, "vtrel.hlp", 4},
+                  {5, "palorime.hlp", 15}, {6, "vtrel.hlp", 6},     {7, "vtrel.hlp", 7}, {8, "palorime.hlp", 16},
+                  {9, "palorime.hlp", 18}, {10, "vtrel.hlp", 13}};
   for (const auto& e : expected) {
     SCOPED_TRACE(shell::projectCaption(e.index).toStdString());
     menu->openProject(e.index);

@@ -7,9 +7,9 @@
 #include <QTemporaryDir>
 
 #include "platform/services.h"
+#include "shell/clocks.h"
 #include "shell/programfolder.h"
 #include "shell/sounds.h"
-#include "shell/clocks.h"
 #include "tests/support/doubles.h"
 
 namespace {

@@ -8,9 +8,9 @@ namespace soundcheck {
 
 const std::vector<ToneCode>& toneCodes() {
   static const std::vector<ToneCode> codes = {
-      {"boing.wav", 300},    {"rocket.wav", 390},   {"uhoh.wav", 500},      {"LAND_OK.WAV", 650},
-      {"tada.wav", 840},     {"LAND_BAD.WAV", 1090}, {"ding.wav", 1400},    {"move.wav", 1800},
-      {"xpoof.wav", 2300},   {"THRUSTR1.WAV", 2900}, {"THRUSTR2.WAV", 3600},
+      {"boing.wav", 300},  {"rocket.wav", 390},    {"uhoh.wav", 500},      {"LAND_OK.WAV", 650},
+      {"tada.wav", 840},   {"LAND_BAD.WAV", 1090}, {"ding.wav", 1400},     {"move.wav", 1800},
+      {"xpoof.wav", 2300}, {"THRUSTR1.WAV", 2900}, {"THRUSTR2.WAV", 3600},
   };
   return codes;
 }

@@ -18,8 +18,7 @@ struct Stretch {
 };
 
 // The loud stretches: louder than `threshold`, split by at least `quiet` seconds below it.
-std::vector<Stretch> loudStretches(const std::vector<int16_t>& samples, int threshold = 500,
-                                   double quiet = 0.01);
+std::vector<Stretch> loudStretches(const std::vector<int16_t>& samples, int threshold = 500, double quiet = 0.01);
 
 // A line per stretch, as "1.89-2.13 s 880 Hz peak 22934", for failure messages and reports.
 std::string describe(const std::vector<Stretch>& stretches);

@@ -2,13 +2,13 @@
 // this process's sound clients are pointed at it; then one application object on the
 // offscreen platform. A server that cannot start fails the run, with the reason.
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <cstdio>
-#include <gtest/gtest.h>
 
 #include "platform/fonts.h"
-#include "tests/support/offscreen.h"
 #include "tests/sound/soundserver.h"
+#include "tests/support/offscreen.h"
 
 int main(int argc, char** argv) {
   prepareOffscreenEnvironment();

@@ -1,5 +1,6 @@
 #include "tests/sound/soundserver.h"
 
+#include <sys/prctl.h>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -8,7 +9,6 @@
 #include <QProcessEnvironment>
 #include <QThread>
 #include <csignal>
-#include <sys/prctl.h>
 
 namespace soundcheck {
 
@@ -56,10 +56,9 @@ bool PrivateSoundServer::start(QString* why) {
   endWithParent(m_server);
   const QString socket = m_home.filePath("native");
   m_server.start("pulseaudio",
-                 {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
-                  "--disallow-exit", "--log-target=stderr", "--log-level=error",
-                  "-L", "module-null-sink sink_name=out rate=44100",
-                  "-L", "module-native-protocol-unix auth-anonymous=1 socket=" + socket});
+                 {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--disallow-exit",
+                  "--log-target=stderr", "--log-level=error", "-L", "module-null-sink sink_name=out rate=44100", "-L",
+                  "module-native-protocol-unix auth-anonymous=1 socket=" + socket});
   if (!m_server.waitForStarted(10000)) {
     *why = "the program pulseaudio could not be started (" + m_server.errorString() + ")";
     return false;
@@ -68,8 +67,7 @@ bool PrivateSoundServer::start(QString* why) {
   while (!QFileInfo::exists(socket)) {
     if (m_server.state() == QProcess::NotRunning || deadline.hasExpired()) {
       m_server.waitForFinished(100);
-      *why = "the sound server did not come up: " +
-             QString::fromLocal8Bit(m_server.readAll()).trimmed();
+      *why = "the sound server did not come up: " + QString::fromLocal8Bit(m_server.readAll()).trimmed();
       return false;
     }
     QThread::msleep(20);
@@ -90,8 +88,8 @@ bool Recorder::start(QString* why) {
   m_file = m_dir.filePath("recording.raw");
   m_recorder.setProcessChannelMode(QProcess::MergedChannels);
   endWithParent(m_recorder);
-  m_recorder.start("parec", {"-d", "out.monitor", "--format=s16le", "--rate=44100", "--channels=2",
-                             "--raw", "--latency-msec=10", m_file});
+  m_recorder.start("parec", {"-d", "out.monitor", "--format=s16le", "--rate=44100", "--channels=2", "--raw",
+                             "--latency-msec=10", m_file});
   if (!m_recorder.waitForStarted(10000)) {
     *why = "the recorder parec could not be started (" + m_recorder.errorString() + ")";
     return false;
@@ -108,15 +106,12 @@ bool Recorder::start(QString* why) {
   return true;
 }
 
-double Recorder::recordedSeconds() const {
-  return double(QFileInfo(m_file).size() / 4) / kRate;
-}
+double Recorder::recordedSeconds() const { return double(QFileInfo(m_file).size() / 4) / kRate; }
 
 std::vector<int16_t> Recorder::stopAfter(double seconds, const QString& keepAs) {
   const double until = recordedSeconds() + seconds;
   QDeadlineTimer deadline(int(seconds * 1000) + 20000);
-  while (recordedSeconds() < until && !deadline.hasExpired() &&
-         m_recorder.state() != QProcess::NotRunning) {
+  while (recordedSeconds() < until && !deadline.hasExpired() && m_recorder.state() != QProcess::NotRunning) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     QThread::msleep(5);
   }

@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <string>
-#include <unistd.h>
 
 #include "platform/services.h"
 #include "tests/sound/recording.h"

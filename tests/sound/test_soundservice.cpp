@@ -97,7 +97,7 @@ TEST_F(SystemSound, AStopOrAnImageCutsTheSoundPlaying) {
 }
 
 TEST_F(SystemSound, EverySoundTheProgramShipsPlaysWhole) {
-  const QStringList names = {"ding.wav", "uhoh.wav", "tada.wav", "boing.wav", "move.wav", "rocket.wav",
+  const QStringList names = {"ding.wav",  "uhoh.wav",     "tada.wav",     "boing.wav",   "move.wav",    "rocket.wav",
                              "xpoof.wav", "THRUSTR1.WAV", "THRUSTR2.WAV", "LAND_OK.WAV", "LAND_BAD.WAV"};
   std::vector<double> lengths;
   for (const QString& name : names) {

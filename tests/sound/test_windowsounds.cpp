@@ -24,28 +24,28 @@
 #include "levers/leverswindow.h"
 #include "pendulum/pendulumwindow.h"
 #include "platform/button.h"
+#include "platform/checkbox.h"
+#include "platform/image.h"
 #include "platform/label.h"
 #include "platform/optionbutton.h"
+#include "platform/picturebox.h"
 #include "platform/scrollbar.h"
+#include "platform/spinbutton.h"
 #include "platform/tabcontrol.h"
 #include "platform/textbox.h"
 #include "platform/timer.h"
 #include "platform/wave.h"
-#include "platform/checkbox.h"
-#include "platform/image.h"
-#include "platform/picturebox.h"
-#include "platform/spinbutton.h"
 #include "probability/probabilitywindow.h"
 #include "robotics/roboticswindow.h"
 #include "rocketry/rocketrywindow.h"
+#include "runtime/random.h"
 #include "shell/clocks.h"
 #include "shell/settings.h"
-#include "trajectories/trajectorieswindow.h"
-#include "wheel/waterwheelwindow.h"
-#include "runtime/random.h"
+#include "tests/sound/listening.h"
 #include "tests/support/doubles.h"
 #include "tests/support/manualsources.h"
-#include "tests/sound/listening.h"
+#include "trajectories/trajectorieswindow.h"
+#include "wheel/waterwheelwindow.h"
 
 namespace {
 
@@ -73,8 +73,7 @@ class WindowSounds : public MenuFixture {
   }
   // Each waiting play lasted at least its sound, and its sound was heard whole (cut by
   // nothing) before the next one began.
-  void expectWaitedToTheEnd(const std::vector<Stretch>& heard, const std::vector<TimedCall>& plays,
-                            double loudPart) {
+  void expectWaitedToTheEnd(const std::vector<Stretch>& heard, const std::vector<TimedCall>& plays, double loudPart) {
     ASSERT_EQ(heard.size(), plays.size()) << describe(heard);
     for (size_t i = 0; i < plays.size(); ++i) {
       if (!plays[i].wait) continue;
@@ -89,8 +88,7 @@ class WindowSounds : public MenuFixture {
   // The stretches less those of `file` shorter than `whole`: a sound cut at once by the next,
   // of which the recording may hold a moment or nothing at all. A moment too short to tell its
   // pitch (under 30 ms) is taken for such a sound.
-  static std::vector<Stretch> withoutCut(const std::vector<Stretch>& heard, const std::string& file,
-                                         double whole) {
+  static std::vector<Stretch> withoutCut(const std::vector<Stretch>& heard, const std::string& file, double whole) {
     std::vector<Stretch> kept;
     for (const auto& s : heard)
       if (s.length() >= 0.03 && (soundcheck::soundOf(s) != file || s.length() >= whole)) kept.push_back(s);

@@ -30,6 +30,7 @@ class ScriptedMessageBoxes : public MessageBoxBackend {
   void answer(int a) { m_script.push_back(a); }
   int show(const QString& text, int style, const QString& title) override;
   std::vector<MessageBoxCall> calls;
+
  private:
   std::vector<int> m_script;
 };

@@ -1,8 +1,8 @@
 // Test entry for everything that needs the toolkit: one application object on the offscreen
 // platform, so window tests run on machines without a display.
 
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 #include "platform/fonts.h"
 #include "tests/support/offscreen.h"

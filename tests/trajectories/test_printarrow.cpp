@@ -62,7 +62,7 @@ TEST_F(TrajectoriesPrintout, WithoutShotsThePageHasTheValuesTheGridTheNumbersAnd
   ASSERT_GE(texts.size(), 8u);
   const std::vector<QString> head(texts.begin(), texts.begin() + 8);
   EXPECT_EQ(head, (std::vector<QString>{"Trajectories", "", "Parameters:", "", "Current Angle = 45.3 degrees",
-                                         "Current Speed = 120", "Mark X = 400", "Mark y = 200"}));
+                                        "Current Speed = 120", "Mark X = 400", "Mark y = 200"}));
   for (const auto* d : opsOf(*page, "print")) {
     EXPECT_EQ(d->fontName, "Courier New");
     EXPECT_EQ(d->fontSize, 12);
@@ -79,8 +79,8 @@ TEST_F(TrajectoriesPrintout, WithoutShotsThePageHasTheValuesTheGridTheNumbersAnd
   EXPECT_TRUE(pathLines(*page).empty());
   // Numbers: heights right-aligned at 190, distances centred under their lines at 760.
   const std::vector<QString> numbers(texts.begin() + 8, texts.end());
-  EXPECT_EQ(numbers, (std::vector<QString>{"0", "0", "100", "200", "200", "400", "300", "600", "400", "800", "500",
-                                            "1000"}));
+  EXPECT_EQ(numbers,
+            (std::vector<QString>{"0", "0", "100", "200", "200", "400", "300", "600", "400", "800", "500", "1000"}));
   for (const auto* d : opsOf(*page, "print")) {
     if (d->text == "1000") {
       EXPECT_DOUBLE_EQ(d->args[1], 760);

@@ -14,11 +14,11 @@
 #include "platform/scrollbar.h"
 #include "platform/surface.h"
 #include "platform/twips.h"
-#include "tests/trajectories/trajectoriesfixture.h"
 #include "runtime/palette.h"
 #include "tests/support/doubles.h"
-#include "tests/support/manualsources.h"
 #include "tests/support/layoutrows.h"
+#include "tests/support/manualsources.h"
+#include "tests/trajectories/trajectoriesfixture.h"
 #include "trajectories/trajectorieslayout.h"
 
 namespace {
@@ -52,8 +52,10 @@ TEST_F(TrajectoriesWindowTest, OpensWithTheFreshSettings) {
   EXPECT_EQ(countColour(window->gridPicture(), Palette::ArrowPath), 0);
   // The mark's centre stands on (400, 200) feet, within a pixel.
   const plat::Surface& feet = window->gridPicture()->surface();
-  const double cx = plat::leftInScale(window->markPicture(), feet) + plat::widthInScale(window->markPicture(), feet) / 2;
-  const double cy = plat::topInScale(window->markPicture(), feet) - plat::heightInScale(window->markPicture(), feet) / 2;
+  const double cx =
+      plat::leftInScale(window->markPicture(), feet) + plat::widthInScale(window->markPicture(), feet) / 2;
+  const double cy =
+      plat::topInScale(window->markPicture(), feet) - plat::heightInScale(window->markPicture(), feet) / 2;
   EXPECT_NEAR(cx, 400, 2.5);
   EXPECT_NEAR(cy, 200, 1.6);
 }
@@ -66,8 +68,8 @@ TEST_F(TrajectoriesWindowTest, TheControlsAreBuiltFromTheLayoutTable) {
   ASSERT_TRUE(open());
   EXPECT_EQ(window->width(), plat::twipsToPixels(kWidth));
   EXPECT_EQ(window->height(), plat::twipsToPixels(kHeight));
-  for (const auto* row : {&kTitleBox, &kTitle, &kBowPicture, &kFlightPicture, &kIndicator, &kAngleTitle,
-                          &kSpeedTitle, &kMarkTitle, &kMarkXTitle, &kMarkYTitle, &kCommandFrame})
+  for (const auto* row : {&kTitleBox, &kTitle, &kBowPicture, &kFlightPicture, &kIndicator, &kAngleTitle, &kSpeedTitle,
+                          &kMarkTitle, &kMarkXTitle, &kMarkYTitle, &kCommandFrame})
     expectBuilt(window, *row);
   for (const auto& row : kHeightNumbers) expectBuilt(window, row);
   for (const auto& row : kDistanceNumbers) expectBuilt(window, row);

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <deque>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 #include "weather/watchfiles.h"
 
@@ -29,7 +29,9 @@ class ScriptedPrompts : public WatchPrompts {
     answers.pop_front();
     return a;
   }
-  void ShowMessage(const std::string& text, const std::string& title) override { asked.push_back({text, title, false}); }
+  void ShowMessage(const std::string& text, const std::string& title) override {
+    asked.push_back({text, title, false});
+  }
   std::deque<bool> answers;
   std::vector<Prompt> asked;
 };

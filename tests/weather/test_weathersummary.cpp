@@ -72,9 +72,7 @@ TEST(Summary, AnEmptyLog) {
   EXPECT_EQ(s.lowestPress, "---");
 }
 
-TEST(Summary, HighsWithoutLowsAreNoTemperatureData) {
-  EXPECT_FALSE(SummariseWeather(Highs(1, 30, 50, 1)).tempData);
-}
+TEST(Summary, HighsWithoutLowsAreNoTemperatureData) { EXPECT_FALSE(SummariseWeather(Highs(1, 30, 50, 1)).tempData); }
 
 TEST(Summary, OneHighAndOneLowGiveNoTrend) {
   WeatherTable log{};

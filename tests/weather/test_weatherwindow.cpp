@@ -43,9 +43,7 @@ class WeatherWatch : public MenuFixture {
     shell::settings() = shell::SharedSettings{};
     MenuFixture::SetUp();
   }
-  void TearDown() override {
-    MenuFixture::TearDown();
-  }
+  void TearDown() override { MenuFixture::TearDown(); }
   WeatherWindow* open() {
     menu->projectButton(5)->click();
     window = qobject_cast<WeatherWindow*>(menu->currentProject());
@@ -237,8 +235,8 @@ TEST_F(WeatherWatch, ASaveOnAFullDiskKeepsTheOldLogAndTheWindowAsItWas) {
 }
 
 TEST_F(WeatherWatch, OpenLoadsTheGridAndPlacesTheEditBoxOnTheFirstCell) {
-  writeFile("SPRING.wwd", "\"4/1\",\"45\",\"30\",\"0.2\",\"29.9\",\"showers\"\r\n" +
-                              Days(59, "\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
+  writeFile("SPRING.wwd",
+            "\"4/1\",\"45\",\"30\",\"0.2\",\"29.9\",\"showers\"\r\n" + Days(59, "\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
   ASSERT_TRUE(open());
   key(Qt::Key_Down);
   fileCommand(window->openButton(), "spring");

@@ -27,9 +27,9 @@
 #include "platform/textbox.h"
 #include "platform/timer.h"
 #include "runtime/palette.h"
+#include "shell/clocks.h"
 #include "shell/menuwindow.h"
 #include "shell/programfolder.h"
-#include "shell/clocks.h"
 #include "shell/settings.h"
 #include "tests/support/layoutrows.h"
 #include "tests/support/manualsources.h"
@@ -278,13 +278,24 @@ TEST_F(WheelWindow, EveryControlStandsWhereItsLayoutRowSays) {
   {
     using namespace wheel::layout;
     WaterWheelWindow built;
-    std::vector<plat::ControlSpec> rows = {kValvePicture, kFlowTitle,   kFlowGauge,   kFlowSpin,
-                                           kFlowReadout,  kFlowUnits,   kWheelPicture, kSpeedChart,
-                                           kHeightChart,  kLevelChart,  kStartButton, kParametersButton,
+    std::vector<plat::ControlSpec> rows = {kValvePicture,
+                                           kFlowTitle,
+                                           kFlowGauge,
+                                           kFlowSpin,
+                                           kFlowReadout,
+                                           kFlowUnits,
+                                           kWheelPicture,
+                                           kSpeedChart,
+                                           kHeightChart,
+                                           kLevelChart,
+                                           kStartButton,
+                                           kParametersButton,
                                            sharedlayout::helpExitFrameAt(kHelpExitTop),
-                                           sharedlayout::kHelpButton, sharedlayout::kExitButton};
+                                           sharedlayout::kHelpButton,
+                                           sharedlayout::kExitButton};
     rows.insert(rows.end(), std::begin(kChartTitles), std::end(kChartTitles));
-    for (const auto& row : rows) EXPECT_EQ(layoutrows::matches(&built, row), 1) << layoutrows::describe(row).toStdString();
+    for (const auto& row : rows)
+      EXPECT_EQ(layoutrows::matches(&built, row), 1) << layoutrows::describe(row).toStdString();
     EXPECT_EQ(built.width(), 580);  // 8700 x 6840 twips
     EXPECT_EQ(built.height(), 456);
   }
@@ -298,7 +309,8 @@ TEST_F(WheelWindow, EveryControlStandsWhereItsLayoutRowSays) {
       rows.push_back(valueRow(rowTop(i)));
       rows.push_back(limitsRow(rowTop(i)));
     }
-    for (const auto& row : rows) EXPECT_EQ(layoutrows::matches(&built, row), 1) << layoutrows::describe(row).toStdString();
+    for (const auto& row : rows)
+      EXPECT_EQ(layoutrows::matches(&built, row), 1) << layoutrows::describe(row).toStdString();
   }
 }
 

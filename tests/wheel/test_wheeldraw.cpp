@@ -139,8 +139,7 @@ TEST_F(Charts, EveryCanHasItsOwnColourOnTheLevelChart) {
     charts.Start(m);
     for (int i = 1; i <= n; ++i) m.SetLevel(i, m.derived().CanHeight * float(i) / 7);
     charts.Advance(m);
-    for (int i = 1; i <= 6; ++i)
-      EXPECT_EQ(countColour(level, CanColor(i)) > 0, i <= n) << n << " cans, can " << i;
+    for (int i = 1; i <= 6; ++i) EXPECT_EQ(countColour(level, CanColor(i)) > 0, i <= n) << n << " cans, can " << i;
   }
 }
 

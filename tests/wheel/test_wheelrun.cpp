@@ -22,7 +22,10 @@ struct View : WheelView, WheelSound {
   int interval = 0;
   rt::ManualTickClock* clock = nullptr;
   uint32_t drawCost = 0;
-  void ShowControls(const RunControls& c) override { controls = c; calls.push_back("controls"); }
+  void ShowControls(const RunControls& c) override {
+    controls = c;
+    calls.push_back("controls");
+  }
   void EnableFlowSpin(bool on) override { spin = on; }
   void DrawFlow() override { calls.push_back("flow"); }
   void ShowUnits(bool metric) override { calls.push_back(metric ? "g/s" : "oz/s"); }
@@ -185,7 +188,7 @@ TEST_F(Params, UnitsConvertForShowingAndBackForStoring) {
   p.LoadParameters();
   EXPECT_EQ(p.caption(1), "L Stick (cm)");
   EXPECT_EQ(p.text(1), "101.6");
-  const char* metricLimits[] = {"(2-6)", "(10-300)", "(30-2300)", "(1-100)", "(1-100)",
+  const char* metricLimits[] = {"(2-6)",     "(10-300)",  "(30-2300)", "(1-100)", "(1-100)",
                                 "(30-2300)", "(.1-1000)", "(.1-1000)", "(0-1)"};
   for (int i = 0; i < kParamRows; ++i) EXPECT_EQ(p.limitsText(i), metricLimits[i]);
 
