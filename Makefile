@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 export XDG_RUNTIME_DIR ?= $(shell d=/tmp/vantrel-runtime-$$(id -u); mkdir -p $$d; chmod 700 $$d; echo $$d)
 
-.PHONY: run test bench fuzz deps build-release build-test build-fuzz clean
+.PHONY: run test bench fuzz deps build-release build-test build-fuzz format format-check clean
 
 deps:
 	@scripts/install-deps.sh
@@ -24,8 +24,15 @@ build-fuzz: deps
 run: build-release
 	build/release/vantrel
 
-test: build-test
+test: format-check build-test
 	ctest --preset test -j $(JOBS)
+
+# The layout of the code: format-check fails on a file .clang-format would change.
+format-check: deps
+	@scripts/check-format.sh
+
+format: deps
+	@scripts/check-format.sh --fix
 
 bench: build-release
 	@for b in build/release/bench/bench_*; do if [ -f "$$b" ] && [ -x "$$b" ]; then "$$b" || exit 1; fi; done
