@@ -34,6 +34,7 @@
 #include "tests/support/doubles.h"
 #include "tests/support/layoutrows.h"
 #include "tests/support/manualsources.h"
+#include "tests/support/pixels.h"
 
 namespace {
 
@@ -55,13 +56,6 @@ class PendulumWindow : public MenuFixture {
     return ticks;
   }
   int dings() const { return services.sound->countPlays("ding.wav"); }
-  static int countColour(const plat::PictureBox* p, rt::Colour c) {
-    int n = 0;
-    const auto& s = p->surface();
-    for (int y = 0; y < s.deviceHeight(); ++y)
-      for (int x = 0; x < s.deviceWidth(); ++x) n += s.pixel(x, y) == c;
-    return n;
-  }
   // Solid lines on the printed page: the curves (the frames are boxes, the zero lines dotted).
   static int curveSegments(const plat::PrintedPage& page) {
     int n = 0;

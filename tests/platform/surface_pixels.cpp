@@ -10,6 +10,7 @@
 #include "platform/surface.h"
 #include "runtime/colour.h"
 #include "tests/support/doubles.h"
+#include "tests/support/pixels.h"
 
 namespace {
 
@@ -17,13 +18,6 @@ using plat::ImageSurface;
 using rt::QBColor;
 
 constexpr rt::Colour kBlack = 0x000000, kWhite = 0xFFFFFF;
-
-int countColour(const ImageSurface& s, rt::Colour c) {
-  int n = 0;
-  for (int y = 0; y < s.deviceHeight(); ++y)
-    for (int x = 0; x < s.deviceWidth(); ++x) n += s.pixel(x, y) == c;
-  return n;
-}
 
 // The bounding box of every pixel that differs from the colour.
 QRect boundsOfAllBut(const ImageSurface& s, rt::Colour back) {

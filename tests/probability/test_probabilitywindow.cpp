@@ -38,6 +38,7 @@
 #include "shell/settings.h"
 #include "tests/support/layoutrows.h"
 #include "tests/support/manualsources.h"
+#include "tests/support/pixels.h"
 
 namespace {
 
@@ -86,13 +87,6 @@ class ProbabilityWindow : public MenuFixture {
   Window* open() { return window = openProject<Window>(10); }
   static void runToStop(plat::Timer* t, int most = 20000) {
     for (int i = 0; i < most && t->enabled(); ++i) t->fire();
-  }
-  static int countColour(const plat::PictureBox* p, rt::Colour c) {
-    int n = 0;
-    const auto& s = p->surface();
-    for (int y = 0; y < s.deviceHeight(); ++y)
-      for (int x = 0; x < s.deviceWidth(); ++x) n += s.pixel(x, y) == c;
-    return n;
   }
   // The print operations of the last document, with their positions.
   std::vector<plat::DrawOp> printOps() const {

@@ -41,6 +41,7 @@
 #include "tests/support/doubles.h"
 #include "tests/support/layoutrows.h"
 #include "tests/support/manualsources.h"
+#include "tests/support/pixels.h"
 
 namespace {
 
@@ -66,13 +67,6 @@ class RocketryWindowTest : public MenuFixture {
     return {window->maxSpeedReadout()->caption(),    window->maxAltitudeReadout()->caption(),
             window->apogeeTimeReadout()->caption(),  window->descentSpeedReadout()->caption(),
             window->descentTimeReadout()->caption(), window->flightTimeReadout()->caption()};
-  }
-  static int countColour(const plat::PictureBox* p, rt::Colour c) {
-    int n = 0;
-    const auto& s = p->surface();
-    for (int y = 0; y < s.deviceHeight(); ++y)
-      for (int x = 0; x < s.deviceWidth(); ++x) n += s.pixel(x, y) == c;
-    return n;
   }
   int plays(const char* file) const { return services.sound->countPlays(file); }
 

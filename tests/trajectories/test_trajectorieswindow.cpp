@@ -18,20 +18,13 @@
 #include "tests/support/doubles.h"
 #include "tests/support/layoutrows.h"
 #include "tests/support/manualsources.h"
+#include "tests/support/pixels.h"
 #include "tests/trajectories/trajectoriesfixture.h"
 #include "trajectories/trajectorieslayout.h"
 
 namespace {
 
 using namespace trajtest;
-
-int countColour(const plat::PictureBox* p, rt::Colour c) {
-  int n = 0;
-  const auto& s = p->surface();
-  for (int y = 0; y < s.deviceHeight(); ++y)
-    for (int x = 0; x < s.deviceWidth(); ++x) n += s.pixel(x, y) == c;
-  return n;
-}
 
 TEST_F(TrajectoriesWindowTest, OpensWithTheFreshSettings) {
   ASSERT_TRUE(open());

@@ -5,6 +5,7 @@
 
 #include "tests/support/filelimit.h"
 #include "tests/support/menufixture.h"
+#include "tests/support/pixels.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -65,13 +66,6 @@ class WeatherWatch : public MenuFixture {
   }
   QString cell(int r, int c) const { return window->logGrid()->textMatrix(r, c); }
   QString summary(SummaryText text) const { return window->summaryLabel(text)->caption(); }
-  static int countColour(const plat::PictureBox* p, rt::Colour c) {
-    int n = 0;
-    const auto& s = p->surface();
-    for (int y = 0; y < s.deviceHeight(); ++y)
-      for (int x = 0; x < s.deviceWidth(); ++x) n += s.pixel(x, y) == c;
-    return n;
-  }
 
   QPointer<WeatherWindow> window;
 };

@@ -33,6 +33,7 @@
 #include "shell/settings.h"
 #include "tests/support/layoutrows.h"
 #include "tests/support/manualsources.h"
+#include "tests/support/pixels.h"
 #include "wheel/waterwheelwindow.h"
 #include "wheel/wheellayout.h"
 #include "wheel/wheelparametersdialog.h"
@@ -64,13 +65,6 @@ class WheelWindow : public MenuFixture {
     QTest::keyClick(box, Qt::Key_Backspace);
     QTest::keyClicks(box, text);
     QTest::keyClick(box, Qt::Key_Return);
-  }
-  static int countColour(const plat::PictureBox* p, rt::Colour c, int fromRow = 0) {
-    int n = 0;
-    const auto& s = p->surface();
-    for (int y = fromRow; y < s.deviceHeight(); ++y)
-      for (int x = 0; x < s.deviceWidth(); ++x) n += s.pixel(x, y) == c;
-    return n;
   }
 
   QPointer<WaterWheelWindow> window;

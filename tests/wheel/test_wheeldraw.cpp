@@ -7,6 +7,7 @@
 #include "runtime/colour.h"
 #include "runtime/palette.h"
 #include "tests/support/doubles.h"
+#include "tests/support/pixels.h"
 #include "wheel/wheelcharts.h"
 #include "wheel/wheeldraw.h"
 
@@ -23,13 +24,6 @@ WheelModel wheelOf(int16_t cans) {
   m.SetDerived(Derive(s));
   m.Reset();
   return m;
-}
-
-int countColour(const plat::ImageSurface& s, rt::Colour c, int fromRow = 0) {
-  int n = 0;
-  for (int y = fromRow; y < s.deviceHeight(); ++y)
-    for (int x = 0; x < s.deviceWidth(); ++x) n += s.pixel(x, y) == c;
-  return n;
 }
 
 struct WheelPicture : ::testing::Test {
