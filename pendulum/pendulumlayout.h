@@ -2,14 +2,14 @@
 // The pendulum window's layout: where each control stands, in twips in its container, with
 // its caption, font and colours. The window builds its controls from these rows.
 
-#include "pendulum/sharedlayout.h"
 #include "platform/layout.h"
+#include "platform/plotwindowlayout.h"
 #include "runtime/palette.h"
 
 namespace pend::layout {
 
-using sharedlayout::kTitleFont;
-using sharedlayout::sideLetterAt;
+using plotwindow::kTitleFont;
+using plotwindow::sideLetterAt;
 
 // The pendulum's picture, the two plots and the time between them.
 constexpr plat::ControlSpec kPendulumPicture{nullptr, 120, 120, 4095, 3975};

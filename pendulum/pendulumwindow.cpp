@@ -3,13 +3,13 @@
 #include "pendulum/pendplots.h"
 #include "pendulum/pendprint.h"
 #include "pendulum/pendulumlayout.h"
-#include "pendulum/sharedlayout.h"
 #include "platform/button.h"
 #include "platform/fonts.h"
 #include "platform/label.h"
 #include "platform/layout.h"
 #include "platform/lineoverlay.h"
 #include "platform/picturebox.h"
+#include "platform/plotwindowlayout.h"
 #include "platform/printer.h"
 #include "platform/spinbutton.h"
 #include "platform/timer.h"
@@ -51,18 +51,18 @@ PendulumWindow::~PendulumWindow() = default;
 
 void PendulumWindow::buildPictures() {
   // The pendulum is drawn on a hidden picture of the visible one's size and copied whole.
-  m_pendulumPicture = sharedlayout::buildPlot(this, kPendulumPicture, Palette::White);
+  m_pendulumPicture = plat::buildFramedPicture(this, kPendulumPicture, Palette::White);
   m_hiddenPendulum = std::make_unique<plat::ImageSurface>(m_pendulumPicture->surface().deviceWidth(),
                                                           m_pendulumPicture->surface().deviceHeight(), Palette::White);
   m_pendulumPicture->onPaint = [this] { redrawPendulum(); };
 
-  m_anglePlot = sharedlayout::buildPlot(this, kAnglePlot, Palette::White);
+  m_anglePlot = plat::buildFramedPicture(this, kAnglePlot, Palette::White);
   m_anglePlot->onPaint = [this] { redrawAnglePlot(); };
 
   m_timeReadout = plat::build<plat::Label>(this, kTimeReadout);
   m_timeReadout->setAlignment(plat::Label::Center);
 
-  m_phasePlot = sharedlayout::buildPlot(this, kPhasePlot, Palette::White);
+  m_phasePlot = plat::buildFramedPicture(this, kPhasePlot, Palette::White);
   m_phasePlot->onPaint = [this] { redrawPhasePlot(); };
 
   // The plots' zero lines stand over the pictures, so clearing a plot leaves them.
@@ -72,8 +72,8 @@ void PendulumWindow::buildPictures() {
 }
 
 void PendulumWindow::buildTitles() {
-  sharedlayout::buildTitle(this, kAngleTitle);
-  for (const plat::ControlSpec& row : kSideLetters) sharedlayout::buildTitle(this, row);
+  plotwindow::buildTitle(this, kAngleTitle);
+  for (const plat::ControlSpec& row : kSideLetters) plotwindow::buildTitle(this, row);
 }
 
 void PendulumWindow::buildParameterRows() {
@@ -109,7 +109,7 @@ void PendulumWindow::buildButtons() {
   m_printButton->onClick = [this] { printPlots(); };
   m_printButton->hide();
 
-  const sharedlayout::HelpExitButtons helpExit = sharedlayout::buildHelpExit(
+  const plotwindow::HelpExitButtons helpExit = plotwindow::buildHelpExit(
       this, kHelpExitTop, [this] { showHelp(); }, [this] { exitOrStop(); });
   m_helpButton = helpExit.help;
   m_exitButton = helpExit.exit;

@@ -60,4 +60,14 @@ Control* build(QWidget* container, const ControlSpec& s, Args&&... args) {
   return c;
 }
 
+class Label;
+class PictureBox;
+
+// A read-out: a label from its row in a box with a border, its text centred.
+Label* buildReadout(QWidget* container, const ControlSpec& s);
+
+// A picture from its row with a one-pixel border, on the given background. The border comes
+// before the place, so the drawing surface has the size of the inside from the start.
+PictureBox* buildFramedPicture(QWidget* container, const ControlSpec& s, rt::Colour back);
+
 }  // namespace plat

@@ -44,14 +44,6 @@ plat::Label* title(QWidget* parent, const plat::ControlSpec& row, plat::Label::A
   return lb;
 }
 
-// A read-out: centred in a box with a border, in the colours of its row.
-plat::Label* readOut(QWidget* parent, const plat::ControlSpec& row) {
-  auto* lb = plat::build<plat::Label>(parent, row);
-  lb->setAlignment(plat::Label::Center);
-  lb->setBorder(true);
-  return lb;
-}
-
 plat::ScrollBar* bar(QWidget* parent, const BarSpec& spec) {
   auto* b = new plat::HScrollBar(parent);
   b->setRange(1, spec.max);
@@ -65,15 +57,6 @@ plat::CommandButton* button(QWidget* parent, const plat::ControlSpec& row, std::
   auto* b = plat::build<plat::CommandButton>(parent, row);
   b->onClick = std::move(click);
   return b;
-}
-
-// A picture inside a border. The border comes before the place, so the drawing surface is
-// sized to the inside of the border as the picture is placed.
-plat::PictureBox* framedPicture(QWidget* parent, const plat::ControlSpec& row, rt::Colour back) {
-  auto* p = new plat::PictureBox(parent, back);
-  p->setBorder(true);
-  plat::applySpec(p, row);
-  return p;
 }
 
 plat::Timer* timer(QObject* owner, int intervalMs, std::function<void()> tick) {
@@ -170,10 +153,10 @@ void ProbabilityWindow::buildCoinsPage(QWidget* page) {
 
   title(page, kCoinsTitle);
   m_coinsBar = bar(page, kCoinsBar);
-  m_coinsReadOut = readOut(page, kCoinsReadOut);
+  m_coinsReadOut = plat::buildReadout(page, kCoinsReadOut);
   title(page, kFlipsTitle);
   m_flipsBar = bar(page, kFlipsBar);
-  m_flipsReadOut = readOut(page, kFlipsReadOut);
+  m_flipsReadOut = plat::buildReadout(page, kFlipsReadOut);
   buildCoinsTotals(page);
 
   m_flipButton = button(page, kFlipButton, [this] { startPauseFlips(); });
@@ -190,9 +173,9 @@ void ProbabilityWindow::buildCoinsTotals(QWidget* page) {
   m_coinTotalsFrame = plat::build<plat::Frame>(page, kCoinTotalsFrame);
   for (const ControlSpec& row : kCoinTotalsTitles) title(m_coinTotalsFrame, row, plat::Label::Center);
   for (size_t k = 0; k <= 5; ++k) {
-    m_headsLabels[k] = readOut(m_coinTotalsFrame, kHeadsLabels[k]);
-    m_headsActual[k] = readOut(m_coinTotalsFrame, kHeadsActual[k]);
-    m_headsTheory[k] = readOut(m_coinTotalsFrame, kHeadsTheory[k]);
+    m_headsLabels[k] = plat::buildReadout(m_coinTotalsFrame, kHeadsLabels[k]);
+    m_headsActual[k] = plat::buildReadout(m_coinTotalsFrame, kHeadsActual[k]);
+    m_headsTheory[k] = plat::buildReadout(m_coinTotalsFrame, kHeadsTheory[k]);
   }
 }
 
@@ -205,14 +188,14 @@ void ProbabilityWindow::buildDicePage(QWidget* page) {
 
   title(page, kDiceTitle);
   m_diceBar = bar(page, kDiceBar);
-  m_diceReadOut = readOut(page, kDiceReadOut);
+  m_diceReadOut = plat::buildReadout(page, kDiceReadOut);
   title(page, kRollsTitle);
   m_rollsBar = bar(page, kRollsBar);
-  m_rollsReadOut = readOut(page, kRollsReadOut);
+  m_rollsReadOut = plat::buildReadout(page, kRollsReadOut);
   title(page, kRollCountTitle);
-  m_rollCountReadOut = readOut(page, kRollCountReadOut);
+  m_rollCountReadOut = plat::buildReadout(page, kRollCountReadOut);
   title(page, kDiceTotalTitle);
-  m_diceTotalReadOut = readOut(page, kDiceTotalReadOut);
+  m_diceTotalReadOut = plat::buildReadout(page, kDiceTotalReadOut);
 
   m_rollButton = button(page, kRollButton, [this] { startPauseRolls(); });
   m_clearDiceButton = button(page, kClearDiceButton, [this] { clearDice(); });
@@ -225,7 +208,7 @@ void ProbabilityWindow::buildDicePage(QWidget* page) {
 }
 
 void ProbabilityWindow::buildMarblesPage(QWidget* page) {
-  m_boardPicture = framedPicture(page, kBoardPicture, Palette::PaleYellow);
+  m_boardPicture = plat::buildFramedPicture(page, kBoardPicture, Palette::PaleYellow);
   m_boardPicture->surface().setFont(QStringLiteral("Arial"), 12);
   m_boardPicture->surface().setFontBold(false);
 
@@ -233,8 +216,8 @@ void ProbabilityWindow::buildMarblesPage(QWidget* page) {
   for (const ControlSpec& row : kMarbleTotalsTitles) title(m_marbleTotalsFrame, row, plat::Label::Center);
   for (size_t b = 0; b < 6; ++b) {
     title(m_marbleTotalsFrame, kBinTitles[b]);
-    m_binActual[b] = readOut(m_marbleTotalsFrame, kBinActual[b]);
-    m_binTheory[b] = readOut(m_marbleTotalsFrame, kBinTheory[b]);
+    m_binActual[b] = plat::buildReadout(m_marbleTotalsFrame, kBinActual[b]);
+    m_binTheory[b] = plat::buildReadout(m_marbleTotalsFrame, kBinTheory[b]);
   }
 
   m_dropMarblesButton = button(page, kDropMarblesButton, [this] { startPauseMarbles(); });
@@ -246,12 +229,12 @@ void ProbabilityWindow::buildMarblesPage(QWidget* page) {
 }
 
 void ProbabilityWindow::buildToothpicksPage(QWidget* page) {
-  m_sheetPicture = framedPicture(page, kSheetPicture, Palette::Black);
+  m_sheetPicture = plat::buildFramedPicture(page, kSheetPicture, Palette::Black);
   buildToothpickCounts(page);
 
   auto* frame = plat::build<plat::Frame>(page, kGroupFrame);
   m_groupBar = bar(frame, kGroupBar);
-  m_groupReadOut = readOut(frame, kGroupReadOut);
+  m_groupReadOut = plat::buildReadout(frame, kGroupReadOut);
   m_dropToothpicksButton = button(frame, kDropToothpicksButton, [this] { startPauseToothpicks(); });
   m_clearToothpicksButton = button(frame, kClearToothpicksButton, [this] { clearToothpicks(); });
   addHelpAndExit(page, ToothpicksPage);
@@ -266,7 +249,7 @@ void ProbabilityWindow::buildToothpickCounts(QWidget* page) {
   std::array<plat::Label*, 3> readOuts{};
   for (size_t i = 0; i < 3; ++i) {
     plat::build<plat::Label>(panel, kCountTitles[i])->setAlignment(plat::Label::Center);
-    readOuts[i] = readOut(panel, *values[i]);
+    readOuts[i] = plat::buildReadout(panel, *values[i]);
   }
   m_dropsReadOut = readOuts[0];
   m_crossingsReadOut = readOuts[1];

@@ -113,13 +113,6 @@ plat::Label* makeTitle(QWidget* parent, const plat::ControlSpec& row) {
   return l;
 }
 
-plat::Label* makeReadout(QWidget* parent, const plat::ControlSpec& row) {
-  auto* l = plat::build<plat::Label>(parent, row);
-  l->setBorder(true);
-  l->setAlignment(plat::Label::Center);
-  return l;
-}
-
 plat::SpinButton* makeSpinner(QWidget* parent, const plat::ControlSpec& row) {
   auto* s = new plat::SpinButton(parent);
   s->setAccessibleCaption(QString::fromUtf8(row.caption));
@@ -164,9 +157,7 @@ void RoboticsWindow::buildTitleAndGrid() {
   m_exitButton = plat::build<plat::CommandButton>(this, kExitButton);
   m_exitButton->onClick = [this] { leave(); };
 
-  m_grid = new plat::PictureBox(this, Palette::White);
-  m_grid->setBorder(true);
-  plat::applySpec(m_grid, kGrid);
+  m_grid = plat::buildFramedPicture(this, kGrid, Palette::White);
   m_grid->onMouseDown = [this](int, int, double x, double y) { chooseDesiredPoint(x, y); };
 }
 
@@ -181,22 +172,22 @@ void RoboticsWindow::buildArmPanel() {
   m_armPanel = plat::build<plat::Panel>(this, kArmPanel);
   for (size_t j = 0; j < 2; ++j) {
     makeTitle(m_armPanel, kAngleRows[j].title);
-    m_angleReadouts[j] = makeReadout(m_armPanel, kAngleRows[j].readout);
+    m_angleReadouts[j] = plat::buildReadout(m_armPanel, kAngleRows[j].readout);
     m_angleSpinners[j] = makeSpinner(m_armPanel, kAngleRows[j].spinner);
   }
   makeTitle(m_armPanel, kHandRows[0].title);
-  m_handXReadout = makeReadout(m_armPanel, kHandRows[0].readout);
+  m_handXReadout = plat::buildReadout(m_armPanel, kHandRows[0].readout);
   makeTitle(m_armPanel, kHandRows[1].title);
-  m_handYReadout = makeReadout(m_armPanel, kHandRows[1].readout);
+  m_handYReadout = plat::buildReadout(m_armPanel, kHandRows[1].readout);
   makeTitle(m_armPanel, kLinkRows[0].title);
-  m_link1Readout = makeReadout(m_armPanel, kLinkRows[0].readout);
+  m_link1Readout = plat::buildReadout(m_armPanel, kLinkRows[0].readout);
   m_link1Spinner = makeSpinner(m_armPanel, kLinkRows[0].spinner);
   makeTitle(m_armPanel, kLinkRows[1].title);
-  m_link2Readout = makeReadout(m_armPanel, kLinkRows[1].readout);
+  m_link2Readout = plat::buildReadout(m_armPanel, kLinkRows[1].readout);
   m_link2Spinner = makeSpinner(m_armPanel, kLinkRows[1].spinner);
   for (size_t j = 0; j < 2; ++j) {
     makeTitle(m_armPanel, kResolutionRows[j].title);
-    m_resolutionReadouts[j] = makeReadout(m_armPanel, kResolutionRows[j].readout);
+    m_resolutionReadouts[j] = plat::buildReadout(m_armPanel, kResolutionRows[j].readout);
     m_resolutionSpinners[j] = makeSpinner(m_armPanel, kResolutionRows[j].spinner);
   }
   buildArmSpinners();
@@ -233,12 +224,12 @@ void RoboticsWindow::buildTargetFrame() {
   for (int p = 0; p < 2; ++p) {
     makeTitle(m_targetFrame, points[p]->title);
     makeTitle(m_targetFrame, points[p]->xTitle);
-    *readouts[p][0] = makeReadout(m_targetFrame, points[p]->x);
+    *readouts[p][0] = plat::buildReadout(m_targetFrame, points[p]->x);
     makeTitle(m_targetFrame, points[p]->yTitle);
-    *readouts[p][1] = makeReadout(m_targetFrame, points[p]->y);
+    *readouts[p][1] = plat::buildReadout(m_targetFrame, points[p]->y);
   }
   m_stepsTitle = makeTitle(m_targetFrame, kPathStepsRows.title);
-  m_stepsReadout = makeReadout(m_targetFrame, kPathStepsRows.readout);
+  m_stepsReadout = plat::buildReadout(m_targetFrame, kPathStepsRows.readout);
   m_stepsSpinner = makeSpinner(m_targetFrame, kPathStepsRows.spinner);
   m_stepsSpinner->onSpinUp = [this] { stepPathSteps(1); };
   m_stepsSpinner->onSpinDown = [this] { stepPathSteps(-1); };

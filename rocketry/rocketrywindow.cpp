@@ -38,13 +38,6 @@ plat::Label* title(QWidget* parent, const ControlSpec& row, plat::Label::Align a
   return l;
 }
 
-plat::Label* readout(QWidget* parent, const ControlSpec& row) {
-  auto* l = plat::build<plat::Label>(parent, row);
-  l->setBorder(true);
-  l->setAlignment(plat::Label::Center);
-  return l;
-}
-
 plat::HScrollBar* inputBar(QWidget* parent, const ControlSpec& row, const char* name) {
   auto* bar = plat::build<plat::HScrollBar>(parent, row);
   bar->setAccessibleCaption(name);
@@ -55,9 +48,7 @@ plat::HScrollBar* inputBar(QWidget* parent, const ControlSpec& row, const char* 
 
 // A profile: a white picture with a border whose pen draws the curve in its colour.
 plat::PictureBox* plot(QWidget* parent, const ControlSpec& row, rt::Colour pen) {
-  auto* p = new plat::PictureBox(parent, Palette::White);
-  p->setBorder(true);
-  plat::applySpec(p, row);
+  auto* p = plat::buildFramedPicture(parent, row, Palette::White);
   p->surface().setForeColor(pen);
   return p;
 }
@@ -122,9 +113,9 @@ void RocketryWindow::buildInputs() {
   m_massBar = inputBar(m_inputPanel, kMassBar, "Mass");
   m_thrustBar->setRange(kThrustMin, kThrustMax);
   m_burnTimeBar->setRange(kBurnMin, kBurnMax);
-  m_thrustReadout = readout(m_inputPanel, kThrustReadout);
-  m_burnTimeReadout = readout(m_inputPanel, kBurnTimeReadout);
-  m_massReadout = readout(m_inputPanel, kMassReadout);
+  m_thrustReadout = plat::buildReadout(m_inputPanel, kThrustReadout);
+  m_burnTimeReadout = plat::buildReadout(m_inputPanel, kBurnTimeReadout);
+  m_massReadout = plat::buildReadout(m_inputPanel, kMassReadout);
   // The handlers are connected once the ranges stand, so building the bars runs none.
   m_thrustBar->onChange = [this] { applyThrust(); };
   m_thrustBar->onScroll = [this] { applyThrust(); };
@@ -149,7 +140,7 @@ void RocketryWindow::buildResults() {
   auto* results = plat::build<plat::Panel>(this, kResultPanel);
   for (size_t i = 0; i < 6; ++i) {
     title(results, kResultTitles[i], plat::Label::Center);
-    m_results[i] = readout(results, kResultReadouts[i]);
+    m_results[i] = plat::buildReadout(results, kResultReadouts[i]);
   }
 }
 

@@ -38,23 +38,6 @@ constexpr double kIndicatorX1 = 0, kIndicatorY1 = 600, kIndicatorX2 = 600, kIndi
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
-// A picture with a one-pixel border, bordered before it is placed so its drawing surface is
-// the inner size from the start.
-plat::PictureBox* framedPicture(QWidget* parent, const ControlSpec& row) {
-  auto* p = new plat::PictureBox(parent, Palette::White);
-  p->setBorder(true);
-  plat::applySpec(p, row);
-  return p;
-}
-
-// A label in a box with a border, its text centred: the read-outs and the message.
-plat::Label* boxed(QWidget* parent, const ControlSpec& row) {
-  auto* l = plat::build<plat::Label>(parent, row);
-  l->setBorder(true);
-  l->setAlignment(plat::Label::Center);
-  return l;
-}
-
 plat::Label* axisNumber(QWidget* parent, const ControlSpec& row, plat::Label::Align align) {
   auto* l = plat::build<plat::Label>(parent, row);
   l->setAlignment(align);
@@ -114,7 +97,7 @@ void TrajectoriesWindow::buildTitle() {
 }
 
 void TrajectoriesWindow::buildGrid() {
-  m_gridPicture = framedPicture(this, kGrid);
+  m_gridPicture = plat::buildFramedPicture(this, kGrid, Palette::White);
   m_gridPicture->onPaint = [this] { redrawShots(); };
   SetupGrid(m_gridPicture->surface());
   buildGridLines();
@@ -157,12 +140,12 @@ void TrajectoriesWindow::buildMark() {
   m_markPicture->onMouseMove = [this](int b, int s, double x, double y) { dragMark(b, s, x, y); };
   m_markPicture->onMouseUp = [this](int b, int s, double x, double y) { dropMark(b, s, x, y); };
 
-  m_message = boxed(this, kMessage);
+  m_message = plat::buildReadout(this, kMessage);
   m_message->hide();
 }
 
 void TrajectoriesWindow::buildIndicator() {
-  m_indicatorPicture = framedPicture(this, kIndicator);
+  m_indicatorPicture = plat::buildFramedPicture(this, kIndicator, Palette::White);
   m_indicatorAxes[0] = gridLine(m_indicatorPicture, Palette::Red, 5, plat::Line::Solid);
   m_indicatorAxes[0]->setEndsTwips(0, 600, 600, 600);
   m_indicatorAxes[1] = gridLine(m_indicatorPicture, Palette::Red, 5, plat::Line::Solid);
@@ -173,18 +156,18 @@ void TrajectoriesWindow::buildIndicator() {
 
 void TrajectoriesWindow::buildColumn() {
   m_angleTitle = plat::build<plat::Label>(this, kAngleTitle);
-  m_angleReadout = boxed(this, kAngleReadout);
+  m_angleReadout = plat::buildReadout(this, kAngleReadout);
   m_angleBar = valueBar(this, kAngleBar, "Angle", 900);
   m_speedTitle = plat::build<plat::Label>(this, kSpeedTitle);
-  m_speedReadout = boxed(this, kSpeedReadout);
+  m_speedReadout = plat::buildReadout(this, kSpeedReadout);
   m_speedBar = valueBar(this, kSpeedBar, "Speed", 300);
   m_shootButton = plat::build<plat::CommandButton>(this, kShootButton);
   m_clearButton = plat::build<plat::CommandButton>(this, kClearButton);
   m_markTitle = plat::build<plat::Label>(this, kMarkTitle);
   m_markXTitle = plat::build<plat::Label>(this, kMarkXTitle);
-  m_markXReadout = boxed(this, kMarkXReadout);
+  m_markXReadout = plat::buildReadout(this, kMarkXReadout);
   m_markYTitle = plat::build<plat::Label>(this, kMarkYTitle);
-  m_markYReadout = boxed(this, kMarkYReadout);
+  m_markYReadout = plat::buildReadout(this, kMarkYReadout);
   m_shootButton->onClick = [this] { takeShot(); };
   m_clearButton->onClick = [this] { clearGrid(); };
   m_angleBar->onChange = [this] { applyAngle(); };

@@ -199,13 +199,6 @@ plat::CommandButton* MakePictureCommand(QWidget* parent, const PictureCommand& c
   return b;
 }
 
-plat::PictureBox* MakePlot(QWidget* parent, const plat::ControlSpec& row) {
-  auto* p = new plat::PictureBox(parent, Palette::White);
-  p->setBorder(true);
-  plat::applySpec(p, row);
-  return p;
-}
-
 std::string Folder() { return QFile::encodeName(shell::BasePath).toStdString(); }
 
 }  // namespace
@@ -308,9 +301,9 @@ void WeatherWindow::buildPlotTab(QWidget* page) {
   MakeLabel(page, kLowLegend);
   plat::build<plat::Label>(page, kLowKey);
 
-  m_temperaturePlot = MakePlot(page, kTemperaturePlot);
-  m_precipitationPlot = MakePlot(page, kPrecipitationPlot);
-  m_pressurePlot = MakePlot(page, kPressurePlot);
+  m_temperaturePlot = plat::buildFramedPicture(page, kTemperaturePlot, Palette::White);
+  m_precipitationPlot = plat::buildFramedPicture(page, kPrecipitationPlot, Palette::White);
+  m_pressurePlot = plat::buildFramedPicture(page, kPressurePlot, Palette::White);
   for (const LabelRow& row : kAxisLabels) m_summaryLabels[size_t(row.summary)] = MakeLabel(page, row);
 
   auto* panel = plat::build<plat::Panel>(page, kSummaryPanel);

@@ -110,11 +110,11 @@ void WaterWheelWindow::buildWheelAndCharts() {
                                                        m_wheelPicture->surface().deviceHeight(), Palette::Black);
   SetupWheelPicture(*m_hiddenWheel);
 
-  m_speedChart = sharedlayout::buildPlot(this, kSpeedChart, Palette::Black);
-  m_heightChart = sharedlayout::buildPlot(this, kHeightChart, Palette::Black);
-  m_levelChart = sharedlayout::buildPlot(this, kLevelChart, Palette::Black);
+  m_speedChart = plat::buildFramedPicture(this, kSpeedChart, Palette::Black);
+  m_heightChart = plat::buildFramedPicture(this, kHeightChart, Palette::Black);
+  m_levelChart = plat::buildFramedPicture(this, kLevelChart, Palette::Black);
   m_charts = std::make_unique<StripCharts>(m_speedChart->surface(), m_heightChart->surface(), m_levelChart->surface());
-  for (const plat::ControlSpec& row : kChartTitles) sharedlayout::buildTitle(this, row);
+  for (const plat::ControlSpec& row : kChartTitles) plotwindow::buildTitle(this, row);
 }
 
 void WaterWheelWindow::buildButtons() {
@@ -123,7 +123,7 @@ void WaterWheelWindow::buildButtons() {
   m_parametersButton = plat::build<plat::CommandButton>(this, kParametersButton);
   m_parametersButton->onClick = [this] { openParameters(); };
 
-  const sharedlayout::HelpExitButtons helpExit = sharedlayout::buildHelpExit(
+  const plotwindow::HelpExitButtons helpExit = plotwindow::buildHelpExit(
       this, kHelpExitTop, [this] { showHelp(); }, [this] { exitOrStop(); });
   m_helpButton = helpExit.help;
   m_exitButton = helpExit.exit;

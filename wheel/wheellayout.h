@@ -3,15 +3,15 @@
 // stands, in twips in its container, with its caption, font and colours. The windows build
 // their controls from these rows.
 
-#include "pendulum/sharedlayout.h"
 #include "platform/layout.h"
+#include "platform/plotwindowlayout.h"
 #include "runtime/palette.h"
 
 namespace wheel {
 
 namespace layout {
 
-using sharedlayout::sideLetterAt;
+using plotwindow::sideLetterAt;
 
 // The valve: its picture on the window's red, the gauge, the spin button that opens and
 // closes it, and the flow read-out with its units. The gauge is centred at load.

@@ -387,9 +387,9 @@ TEST_F(PendulumWindow, EveryControlStandsWhereItsLayoutRowSays) {
                                          kUsOption,
                                          kStartButton,
                                          kPrintButton,
-                                         sharedlayout::helpExitFrameAt(kHelpExitTop),
-                                         sharedlayout::kHelpButton,
-                                         sharedlayout::kExitButton};
+                                         plotwindow::helpExitFrameAt(kHelpExitTop),
+                                         plotwindow::kHelpButton,
+                                         plotwindow::kExitButton};
   rows.insert(rows.end(), std::begin(kSideLetters), std::end(kSideLetters));
   for (int i = pend::kAngle; i <= pend::kFriction; ++i) {
     rows.push_back(captionRow(kRowTop[i]));

@@ -284,9 +284,9 @@ TEST_F(WheelWindow, EveryControlStandsWhereItsLayoutRowSays) {
                                            kLevelChart,
                                            kStartButton,
                                            kParametersButton,
-                                           sharedlayout::helpExitFrameAt(kHelpExitTop),
-                                           sharedlayout::kHelpButton,
-                                           sharedlayout::kExitButton};
+                                           plotwindow::helpExitFrameAt(kHelpExitTop),
+                                           plotwindow::kHelpButton,
+                                           plotwindow::kExitButton};
     rows.insert(rows.end(), std::begin(kChartTitles), std::end(kChartTitles));
     for (const auto& row : rows)
       EXPECT_EQ(layoutrows::matches(&built, row), 1) << layoutrows::describe(row).toStdString();

@@ -1,17 +1,16 @@
 #pragma once
-// Rows the pendulum and water wheel windows share, for what stands the same in both: the
-// frame of Help and Exit at the bottom right (only the frame's top differs), the titles
-// written downwards letter by letter beside the plots, and the bordered plot pictures.
+// Rows the windows with plots beside their picture share (the pendulum and the water wheel),
+// for what stands the same in both: the frame of Help and Exit at the bottom right (only the
+// frame's top differs) and the titles written downwards letter by letter beside the plots.
 
 #include <functional>
 
 #include "platform/button.h"
 #include "platform/label.h"
 #include "platform/layout.h"
-#include "platform/picturebox.h"
 #include "runtime/palette.h"
 
-namespace sharedlayout {
+namespace plotwindow {
 
 // -- the frame of Help and Exit -------------------------------------------------------------
 
@@ -57,12 +56,4 @@ inline plat::Label* buildTitle(QWidget* window, const plat::ControlSpec& row) {
   return title;
 }
 
-// A plot's picture on the given background, with a border, placed by its row.
-inline plat::PictureBox* buildPlot(QWidget* window, const plat::ControlSpec& row, rt::Colour back) {
-  auto* p = new plat::PictureBox(window, back);
-  p->setBorder(true);
-  plat::applySpec(p, row);
-  return p;
-}
-
-}  // namespace sharedlayout
+}  // namespace plotwindow
