@@ -35,8 +35,8 @@ constexpr const char* kElementIconFiles[6] = {"cbatup.png",   "cbatdown.png", "c
                                               "cbatleft.png", "cwirev.png",   "cwireh.png"};
 constexpr plat::ControlSpec kDeleteButton{"Delete", 240, 2160, 975, 375, kButtonFont};
 // The rung voltages, each with an arrow down to its rung; placed over their rungs at load.
-constexpr plat::ControlSpec kVoltReadout{"3.00 V",      0, 0, 735, 255, {"Arial", 8.25, true}, Palette::White,
-                                         Palette::Black};
+constexpr plat::FontSpec kVoltFont{"Arial", 8.25, true};
+constexpr plat::ControlSpec kVoltReadout{"3.00 V", 0, 0, 735, 255, kVoltFont, Palette::White, Palette::Black};
 constexpr plat::ControlSpec kVoltArrow{nullptr, 0, 0, 180, 600};
 constexpr plat::ControlSpec kShortWarning{
     "Short Circuit!", 3120, 5400, 2175, 495, {"Britannic Bold", 13.5, true}, Palette::Yellow, Palette::Blue};

@@ -43,15 +43,6 @@ LeverValues sharedLever() {
 
 QString fmt(double v, const char* mask) { return QString::fromStdString(rt::Format(v, mask)); }
 
-plat::HScrollBar* buildBar(QWidget* frame, const BarSpec& spec) {
-  auto* bar = plat::build<plat::HScrollBar>(frame, spec.bar);
-  bar->setRange(0, spec.max);
-  bar->setSmallChange(1);
-  bar->setLargeChange(kBarLargeChange);
-  bar->setAccessibleCaption(QString::fromUtf8(spec.frame.caption));
-  return bar;
-}
-
 }  // namespace
 
 QString LeversWindow::toolTip(int index) {
@@ -99,9 +90,9 @@ void LeversWindow::buildValues() {
 }
 
 void LeversWindow::buildBars() {
-  const auto frameWithBar = [this](const BarSpec& spec, plat::HScrollBar*& bar) {
+  const auto frameWithBar = [this](const FramedBar& spec, plat::HScrollBar*& bar) {
     auto* frame = plat::build<plat::Frame>(this, spec.frame);
-    bar = buildBar(frame, spec);
+    bar = plat::buildBar<plat::HScrollBar>(frame, spec.bar);
     frame->hide();
     return frame;
   };

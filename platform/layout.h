@@ -60,6 +60,28 @@ Control* build(QWidget* container, const ControlSpec& s, Args&&... args) {
   return c;
 }
 
+// A scroll bar's row: its place, its name for screen readers, its range and its steps. A bar
+// whose range comes from its window's data later gives none (max not above min) and keeps the
+// bar's own until then.
+struct BarSpec {
+  ControlSpec place;
+  const char* name = nullptr;
+  int min = 0, max = 0;
+  int smallChange = 1, largeChange = 10;
+};
+
+// Makes a scroll bar (horizontal or vertical) in its container from its row.
+template <class Bar>
+Bar* buildBar(QWidget* container, const BarSpec& s) {
+  auto* bar = new Bar(container);
+  if (s.name) bar->setAccessibleCaption(QString::fromUtf8(s.name));
+  if (s.max > s.min) bar->setRange(s.min, s.max);
+  bar->setSmallChange(s.smallChange);
+  bar->setLargeChange(s.largeChange);
+  applySpec(bar, s.place);
+  return bar;
+}
+
 class Label;
 class PictureBox;
 

@@ -27,12 +27,6 @@ constexpr double kBarWidth = 2280, kBarHeight = 255;
 constexpr FontSpec kAxisTitleFont{"MS Sans Serif", 9.75, true};
 
 // A scroll bar: its place, the name screen readers give it, and its range from 1.
-struct BarSpec {
-  ControlSpec place;
-  const char* name;
-  int max;
-  int largeChange;
-};
 
 // A legend entry's caption; its short line in the entry's colour stands to its left.
 struct LegendSpec {
@@ -77,10 +71,10 @@ constexpr GraphRows kCoinGraph{
 };
 
 constexpr ControlSpec kCoinsTitle{"How Many Coins?", 6000, 480, 2280, 255};
-constexpr BarSpec kCoinsBar{{nullptr, 6000, 750, kBarWidth, kBarHeight}, "How Many Coins?", 5, 1};
+constexpr plat::BarSpec kCoinsBar{{nullptr, 6000, 750, kBarWidth, kBarHeight}, "How Many Coins?", 1, 5, 1, 1};
 constexpr ControlSpec kCoinsReadOut{"0", 8400, 720, 615, 315, {}, Palette::Black, Palette::White};
 constexpr ControlSpec kFlipsTitle{"How Many Flips?", 6000, 1140, 2280, 255};
-constexpr BarSpec kFlipsBar{{nullptr, 6000, 1410, kBarWidth, kBarHeight}, "How Many Flips?", 500, 10};
+constexpr plat::BarSpec kFlipsBar{{nullptr, 6000, 1410, kBarWidth, kBarHeight}, "How Many Flips?", 1, 500, 1, 10};
 constexpr ControlSpec kFlipsReadOut{"0", 8400, 1380, 615, 315, {}, Palette::Black, Palette::White};
 
 // The totals table, in its frame: a row for each number of heads, 0 to 5.
@@ -133,10 +127,10 @@ constexpr GraphRows kDiceGraph{
 };
 
 constexpr ControlSpec kDiceTitle{"How Many Dice?", 6000, 480, 2280, 255};
-constexpr BarSpec kDiceBar{{nullptr, 6000, 750, kBarWidth, kBarHeight}, "How Many Dice?", 5, 1};
+constexpr plat::BarSpec kDiceBar{{nullptr, 6000, 750, kBarWidth, kBarHeight}, "How Many Dice?", 1, 5, 1, 1};
 constexpr ControlSpec kDiceReadOut{"0", 8400, 720, 615, 315, {}, Palette::Black, Palette::White};
 constexpr ControlSpec kRollsTitle{"How Many Rolls?", 6000, 1140, 2280, 255};
-constexpr BarSpec kRollsBar{{nullptr, 6000, 1410, kBarWidth, kBarHeight}, "How Many Rolls?", 500, 10};
+constexpr plat::BarSpec kRollsBar{{nullptr, 6000, 1410, kBarWidth, kBarHeight}, "How Many Rolls?", 1, 500, 1, 10};
 constexpr ControlSpec kRollsReadOut{"0", 8400, 1380, 615, 315, {}, Palette::Black, Palette::White};
 constexpr ControlSpec kRollCountTitle{"Number of Rolls", 6000, 2040, 2280, 255};
 constexpr ControlSpec kRollCountReadOut{"0", 8160, 2010, 855, 315, {}, Palette::Black, Palette::White};
@@ -197,7 +191,7 @@ constexpr ControlSpec kPiReadOut{"", 1575, 1260, 1440, 375, {}, Palette::Black, 
 
 // The batch, in its frame.
 constexpr ControlSpec kGroupFrame{"Drop How Many?", 6000, 3000, 3135, 2295};
-constexpr BarSpec kGroupBar{{nullptr, 120, 360, kBarWidth, kBarHeight}, "Drop How Many?", 500, 10};
+constexpr plat::BarSpec kGroupBar{{nullptr, 120, 360, kBarWidth, kBarHeight}, "Drop How Many?", 1, 500, 1, 10};
 constexpr ControlSpec kGroupReadOut{"0", 2520, 330, 495, 315, {}, Palette::Black, Palette::White};
 constexpr ControlSpec kDropToothpicksButton{"&Drop", 120, 960, kButtonWidth, kButtonHeight};
 constexpr ControlSpec kClearToothpicksButton{"&Clear", 1560, 960, kButtonWidth, kButtonHeight};

@@ -44,15 +44,6 @@ plat::Label* title(QWidget* parent, const plat::ControlSpec& row, plat::Label::A
   return lb;
 }
 
-plat::ScrollBar* bar(QWidget* parent, const BarSpec& spec) {
-  auto* b = new plat::HScrollBar(parent);
-  b->setRange(1, spec.max);
-  b->setLargeChange(spec.largeChange);
-  b->setAccessibleCaption(QString::fromLatin1(spec.name));
-  plat::applySpec(b, spec.place);
-  return b;
-}
-
 plat::CommandButton* button(QWidget* parent, const plat::ControlSpec& row, std::function<void()> click) {
   auto* b = plat::build<plat::CommandButton>(parent, row);
   b->onClick = std::move(click);
@@ -152,10 +143,10 @@ void ProbabilityWindow::buildCoinsPage(QWidget* page) {
   m_coinAxisStrip = graph.strip;
 
   title(page, kCoinsTitle);
-  m_coinsBar = bar(page, kCoinsBar);
+  m_coinsBar = plat::buildBar<plat::HScrollBar>(page, kCoinsBar);
   m_coinsReadOut = plat::buildReadout(page, kCoinsReadOut);
   title(page, kFlipsTitle);
-  m_flipsBar = bar(page, kFlipsBar);
+  m_flipsBar = plat::buildBar<plat::HScrollBar>(page, kFlipsBar);
   m_flipsReadOut = plat::buildReadout(page, kFlipsReadOut);
   buildCoinsTotals(page);
 
@@ -187,10 +178,10 @@ void ProbabilityWindow::buildDicePage(QWidget* page) {
   m_diceAxisStrip = graph.strip;
 
   title(page, kDiceTitle);
-  m_diceBar = bar(page, kDiceBar);
+  m_diceBar = plat::buildBar<plat::HScrollBar>(page, kDiceBar);
   m_diceReadOut = plat::buildReadout(page, kDiceReadOut);
   title(page, kRollsTitle);
-  m_rollsBar = bar(page, kRollsBar);
+  m_rollsBar = plat::buildBar<plat::HScrollBar>(page, kRollsBar);
   m_rollsReadOut = plat::buildReadout(page, kRollsReadOut);
   title(page, kRollCountTitle);
   m_rollCountReadOut = plat::buildReadout(page, kRollCountReadOut);
@@ -233,7 +224,7 @@ void ProbabilityWindow::buildToothpicksPage(QWidget* page) {
   buildToothpickCounts(page);
 
   auto* frame = plat::build<plat::Frame>(page, kGroupFrame);
-  m_groupBar = bar(frame, kGroupBar);
+  m_groupBar = plat::buildBar<plat::HScrollBar>(frame, kGroupBar);
   m_groupReadOut = plat::buildReadout(frame, kGroupReadOut);
   m_dropToothpicksButton = button(frame, kDropToothpicksButton, [this] { startPauseToothpicks(); });
   m_clearToothpicksButton = button(frame, kClearToothpicksButton, [this] { clearToothpicks(); });

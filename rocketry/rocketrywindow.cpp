@@ -38,14 +38,6 @@ plat::Label* title(QWidget* parent, const ControlSpec& row, plat::Label::Align a
   return l;
 }
 
-plat::HScrollBar* inputBar(QWidget* parent, const ControlSpec& row, const char* name) {
-  auto* bar = plat::build<plat::HScrollBar>(parent, row);
-  bar->setAccessibleCaption(name);
-  bar->setSmallChange(1);
-  bar->setLargeChange(10);
-  return bar;
-}
-
 // A profile: a white picture with a border whose pen draws the curve in its colour.
 plat::PictureBox* plot(QWidget* parent, const ControlSpec& row, rt::Colour pen) {
   auto* p = plat::buildFramedPicture(parent, row, Palette::White);
@@ -108,9 +100,9 @@ void RocketryWindow::buildInputs() {
   title(m_inputPanel, kThrustTitle);
   title(m_inputPanel, kBurnTimeTitle);
   m_massTitle = title(m_inputPanel, kMassTitle);
-  m_thrustBar = inputBar(m_inputPanel, kThrustBar, "Thrust");
-  m_burnTimeBar = inputBar(m_inputPanel, kBurnTimeBar, "Burn Time");
-  m_massBar = inputBar(m_inputPanel, kMassBar, "Mass");
+  m_thrustBar = plat::buildBar<plat::HScrollBar>(m_inputPanel, {kThrustBar, "Thrust"});
+  m_burnTimeBar = plat::buildBar<plat::HScrollBar>(m_inputPanel, {kBurnTimeBar, "Burn Time"});
+  m_massBar = plat::buildBar<plat::HScrollBar>(m_inputPanel, {kMassBar, "Mass"});
   m_thrustBar->setRange(kThrustMin, kThrustMax);
   m_burnTimeBar->setRange(kBurnMin, kBurnMax);
   m_thrustReadout = plat::buildReadout(m_inputPanel, kThrustReadout);

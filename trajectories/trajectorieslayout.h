@@ -27,6 +27,7 @@ inline constexpr double kColumn = 7320, kColumnWidth = 1575;
 
 inline constexpr FontSpec kHeadingFont{"Arial", 9.75, true};
 inline constexpr FontSpec kReadoutFont{"MS Sans Serif", 9.75, true};
+inline constexpr FontSpec kMessageFont{"Arial", 12, true};
 inline constexpr FontSpec kAxisFont{"Times New Roman", 9.75};
 
 // -- title and decoration -----------------------------------------------------------------
@@ -39,8 +40,7 @@ inline constexpr ControlSpec kFlightPicture{nullptr, 6360, 120, 720, 720};
 // -- the grid and its message -------------------------------------------------------------
 inline constexpr ControlSpec kGrid{nullptr, kGridLeft, kGridTop, kGridInnerWidth + 2 * kBorder,
                                    kGridInnerHeight + 2 * kBorder};
-inline constexpr ControlSpec kMessage{nullptr,       1080,           6240, 6015, 495, {"Arial", 12, true},
-                                      Palette::Blue, Palette::Yellow};
+inline constexpr ControlSpec kMessage{nullptr, 1080, 6240, 6015, 495, kMessageFont, Palette::Blue, Palette::Yellow};
 
 // The axis numbers: heights right-aligned left of the grid, each centred on its grid line
 // (855 = grid top + border - 120, lines 960 twips apart); distances centred under the grid
@@ -60,22 +60,23 @@ inline constexpr ControlSpec kDistanceNumbers[6] = {
 inline constexpr ControlSpec kIndicator{nullptr, 120, 5160, kIndicatorSize + 2 * kBorder, kIndicatorSize + 2 * kBorder};
 
 // -- the right-hand column ----------------------------------------------------------------
+// A read-out in the column: its figure in its colour on white.
+constexpr ControlSpec readoutAt(const char* text, double left, double top, rt::Colour colour) {
+  return {text, left, top, 855, 330, kReadoutFont, colour, Palette::White};
+}
 inline constexpr ControlSpec kAngleTitle{"Angle:", kColumn, 960, kColumnWidth, 255, kHeadingFont};
-inline constexpr ControlSpec kAngleReadout{"90.0", kColumn,      1230,          855,
-                                           330,    kReadoutFont, Palette::Blue, Palette::White};
+inline constexpr ControlSpec kAngleReadout = readoutAt("90.0", kColumn, 1230, Palette::Blue);
 inline constexpr ControlSpec kAngleBar{nullptr, kColumn, 1620, kColumnWidth, 255};
 inline constexpr ControlSpec kSpeedTitle{"Speed:", kColumn, 2010, kColumnWidth, 255, kHeadingFont};
-inline constexpr ControlSpec kSpeedReadout{"300", kColumn, 2280, 855, 330, kReadoutFont, Palette::Blue, Palette::White};
+inline constexpr ControlSpec kSpeedReadout = readoutAt("300", kColumn, 2280, Palette::Blue);
 inline constexpr ControlSpec kSpeedBar{nullptr, kColumn, 2670, kColumnWidth, 255};
 inline constexpr ControlSpec kShootButton{"&Take Shot", kColumn, 3120, kColumnWidth, 450};
 inline constexpr ControlSpec kClearButton{"&Clear Grid", kColumn, 3660, kColumnWidth, 450};
 inline constexpr ControlSpec kMarkTitle{"Mark:", kColumn, 4230, kColumnWidth, 255, kHeadingFont};
 inline constexpr ControlSpec kMarkXTitle{"X", kColumn, 4530, 255, 255, kHeadingFont};
-inline constexpr ControlSpec kMarkXReadout{"1000", kColumn + 300, 4500,         855,
-                                           330,    kReadoutFont,  Palette::Red, Palette::White};
+inline constexpr ControlSpec kMarkXReadout = readoutAt("1000", kColumn + 300, 4500, Palette::Red);
 inline constexpr ControlSpec kMarkYTitle{"Y", kColumn, 4920, 255, 255, kHeadingFont};
-inline constexpr ControlSpec kMarkYReadout{"500", kColumn + 300, 4890,         855,
-                                           330,   kReadoutFont,  Palette::Red, Palette::White};
+inline constexpr ControlSpec kMarkYReadout = readoutAt("500", kColumn + 300, 4890, Palette::Red);
 
 // The frame of the last three commands, and the commands in it.
 inline constexpr ControlSpec kCommandFrame{nullptr, kColumn + 60, 5280, kColumnWidth, 1440};

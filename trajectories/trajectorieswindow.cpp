@@ -52,15 +52,6 @@ plat::Line* gridLine(QWidget* container, rt::Colour colour, int width, int style
   return line;
 }
 
-plat::HScrollBar* valueBar(QWidget* parent, const ControlSpec& row, const char* name, int max) {
-  auto* bar = plat::build<plat::HScrollBar>(parent, row);
-  bar->setAccessibleCaption(name);
-  bar->setRange(0, max);
-  bar->setSmallChange(1);
-  bar->setLargeChange(10);
-  return bar;
-}
-
 }  // namespace
 
 TrajectoriesWindow::TrajectoriesWindow() {
@@ -157,10 +148,10 @@ void TrajectoriesWindow::buildIndicator() {
 void TrajectoriesWindow::buildColumn() {
   m_angleTitle = plat::build<plat::Label>(this, kAngleTitle);
   m_angleReadout = plat::buildReadout(this, kAngleReadout);
-  m_angleBar = valueBar(this, kAngleBar, "Angle", 900);
+  m_angleBar = plat::buildBar<plat::HScrollBar>(this, {kAngleBar, "Angle", 0, 900});
   m_speedTitle = plat::build<plat::Label>(this, kSpeedTitle);
   m_speedReadout = plat::buildReadout(this, kSpeedReadout);
-  m_speedBar = valueBar(this, kSpeedBar, "Speed", 300);
+  m_speedBar = plat::buildBar<plat::HScrollBar>(this, {kSpeedBar, "Speed", 0, 300});
   m_shootButton = plat::build<plat::CommandButton>(this, kShootButton);
   m_clearButton = plat::build<plat::CommandButton>(this, kClearButton);
   m_markTitle = plat::build<plat::Label>(this, kMarkTitle);

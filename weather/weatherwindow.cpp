@@ -237,11 +237,8 @@ void WeatherWindow::buildRecordTab(QWidget* page) {
   // A click on the grid goes on typing in the edit box.
   m_logGrid->onClick = [this] { m_editBox->setFocus(); };
 
-  m_dayBar = new plat::VScrollBar(page);
-  m_dayBar->setAccessibleCaption("Days");
-  m_dayBar->setRange(1, kDays - 14);
-  m_dayBar->setSmallChange(1);
-  m_dayBar->setLargeChange(15);
+  // Placed beside the grid's rows when the window loads.
+  m_dayBar = plat::buildBar<plat::VScrollBar>(page, {{}, "Days", 1, kDays - 14, 1, 15});
   m_dayBar->onChange = [this] { scrollDays(); };
   m_dayBar->onScroll = [this] { scrollDays(); };
 

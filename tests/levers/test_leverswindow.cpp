@@ -125,7 +125,7 @@ TEST_F(LeversWindowTest, ControlsStandAsTheLayoutTableSays) {
   const struct {
     const plat::Frame* frame;
     const plat::HScrollBar* bar;
-    const BarSpec& row;
+    const FramedBar& row;
   } bars[5] = {{w->loadFrame(), w->loadBar(), kLoadBar},
                {w->loadPositionFrame(), w->loadPositionBar(), kLoadPositionBar},
                {w->effortPositionFrame(), w->effortPositionBar(), kEffortPositionBar},
@@ -133,8 +133,9 @@ TEST_F(LeversWindowTest, ControlsStandAsTheLayoutTableSays) {
                {w->effortFrame(), w->effortBar(), kEffortBar}};
   for (const auto& b : bars) {
     expectRow(b.frame, b.row.frame, false, b.row.frame.caption);
-    expectRow(b.bar, b.row.bar, true, b.row.frame.caption);
-    EXPECT_EQ(b.bar->max(), b.row.max);
+    expectRow(b.bar, b.row.bar.place, true, b.row.frame.caption);
+    EXPECT_EQ(b.bar->max(), b.row.bar.max);
+    EXPECT_EQ(b.bar->accessibleName(), b.row.frame.caption);
     EXPECT_EQ(b.bar->parentWidget(), b.frame);
   }
   expectRow(w->modeButton(), kModeButton, false, "mode");

@@ -190,11 +190,11 @@ TEST_F(ProbabilityWindow, ControlsStandWhereTheLayoutPutsThem) {
     EXPECT_EQ(p.control->geometry(), pixels(p.row)) << p.control->accessibleName().toStdString();
   }
   // The bars' names for screen readers and their ranges.
-  const std::pair<plat::ScrollBar*, const BarSpec*> bars[] = {{window->coinsBar(), &kCoinsBar},
-                                                              {window->flipsBar(), &kFlipsBar},
-                                                              {window->diceBar(), &kDiceBar},
-                                                              {window->rollsBar(), &kRollsBar},
-                                                              {window->groupBar(), &kGroupBar}};
+  const std::pair<plat::ScrollBar*, const plat::BarSpec*> bars[] = {{window->coinsBar(), &kCoinsBar},
+                                                                    {window->flipsBar(), &kFlipsBar},
+                                                                    {window->diceBar(), &kDiceBar},
+                                                                    {window->rollsBar(), &kRollsBar},
+                                                                    {window->groupBar(), &kGroupBar}};
   for (const auto& [bar, spec] : bars) {
     EXPECT_EQ(bar->accessibleName(), spec->name);
     EXPECT_EQ(bar->min(), 1);
