@@ -10,7 +10,7 @@ shift || true
 build=${BUILD:-build/test}
 folders=("$@")
 if [ ${#folders[@]} -eq 0 ]; then
-  folders=(runtime platform shell app levers pendulum wheel lander weather circuits robotics trajectories rocketry probability)
+  folders=(runtime platform shell app resources levers pendulum wheel lander weather circuits robotics trajectories rocketry probability)
 fi
 # Every length above 0 is reported, so the longest function shows even within the limit.
 git ls-files "${folders[@]/%//*.cpp}" |
