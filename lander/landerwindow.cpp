@@ -31,13 +31,6 @@ namespace {
 constexpr int kHelpTopic = 4;
 constexpr int kTickMs = 500;
 
-// A read-out label on the panel, the panel showing through around its text.
-plat::Label* label(QWidget* panel, const plat::ControlSpec& row) {
-  auto* l = plat::build<plat::Label>(panel, row);
-  l->setTransparent();
-  return l;
-}
-
 // A solid square of one colour with a black outline, standing on the scanner strip.
 plat::Shape* marker(QWidget* strip, const plat::ControlSpec& row) {
   auto* s = plat::build<plat::Shape>(strip, row);
@@ -125,19 +118,19 @@ void LanderWindow::buildChoices() {
 
 void LanderWindow::buildReadouts() {
   m_readoutFrame = plat::build<plat::Frame>(this, layout::kReadoutFrame);
-  label(m_readoutFrame, layout::kTimeTitle);
-  m_timeValue = label(m_readoutFrame, layout::kTimeValue);
-  m_valueHead = label(m_readoutFrame, layout::kValueHead);
-  m_speedHead = label(m_readoutFrame, layout::kSpeedHead);
-  label(m_readoutFrame, layout::kAltitudeTitle);
-  m_altitudeValue = label(m_readoutFrame, layout::kAltitudeValue);
-  m_descentValue = label(m_readoutFrame, layout::kDescentValue);
-  label(m_readoutFrame, layout::kPositionTitle);
-  m_positionValue = label(m_readoutFrame, layout::kPositionValue);
-  m_lateralValue = label(m_readoutFrame, layout::kLateralValue);
+  plat::buildCaption(m_readoutFrame, layout::kTimeTitle);
+  m_timeValue = plat::buildCaption(m_readoutFrame, layout::kTimeValue);
+  m_valueHead = plat::buildCaption(m_readoutFrame, layout::kValueHead);
+  m_speedHead = plat::buildCaption(m_readoutFrame, layout::kSpeedHead);
+  plat::buildCaption(m_readoutFrame, layout::kAltitudeTitle);
+  m_altitudeValue = plat::buildCaption(m_readoutFrame, layout::kAltitudeValue);
+  m_descentValue = plat::buildCaption(m_readoutFrame, layout::kDescentValue);
+  plat::buildCaption(m_readoutFrame, layout::kPositionTitle);
+  m_positionValue = plat::buildCaption(m_readoutFrame, layout::kPositionValue);
+  m_lateralValue = plat::buildCaption(m_readoutFrame, layout::kLateralValue);
   for (plat::Label* l : {m_altitudeValue, m_descentValue, m_positionValue, m_lateralValue})
     l->setAlignment(plat::Label::Right);
-  label(m_readoutFrame, layout::kFuelTitle);
+  plat::buildCaption(m_readoutFrame, layout::kFuelTitle);
   m_fuelGauge = plat::build<plat::Panel>(m_readoutFrame, layout::kFuelGauge);
   m_fuelGauge->setBevelOuter(plat::Panel::BevelInset);
   m_fuelGauge->setFloodType(plat::Panel::FloodLeftToRight);
@@ -146,7 +139,7 @@ void LanderWindow::buildReadouts() {
 }
 
 void LanderWindow::buildThrusters() {
-  m_thrustersTitle = label(m_readoutFrame, layout::kThrustersTitle);
+  m_thrustersTitle = plat::buildCaption(m_readoutFrame, layout::kThrustersTitle);
   m_leftThrusterButton = thruster(m_readoutFrame, layout::kLeftThruster, "thrleft.png", "Left thruster");
   m_mainThrusterButton = thruster(m_readoutFrame, layout::kMainThruster, "thrup.png", "Main thruster");
   m_rightThrusterButton = thruster(m_readoutFrame, layout::kRightThruster, "thrright.png", "Right thruster");

@@ -1,9 +1,15 @@
 #include "platform/layout.h"
 
-#include "platform/label.h"
 #include "platform/picturebox.h"
 
 namespace plat {
+
+Label* buildCaption(QWidget* container, const ControlSpec& s, Label::Align align) {
+  auto* l = build<Label>(container, s);
+  l->setTransparent();
+  l->setAlignment(align);
+  return l;
+}
 
 Label* buildReadout(QWidget* container, const ControlSpec& s) {
   auto* l = build<Label>(container, s);

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "platform/fonts.h"
+#include "platform/label.h"
 #include "platform/twips.h"
 #include "runtime/colour.h"
 
@@ -82,8 +83,11 @@ Bar* buildBar(QWidget* container, const BarSpec& s) {
   return bar;
 }
 
-class Label;
 class PictureBox;
+
+// A caption: a label from its row whose container shows through around its text, aligned
+// as given.
+Label* buildCaption(QWidget* container, const ControlSpec& s, Label::Align align = Label::Left);
 
 // A read-out: a label from its row in a box with a border, its text centred.
 Label* buildReadout(QWidget* container, const ControlSpec& s);

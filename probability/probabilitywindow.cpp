@@ -36,14 +36,6 @@ constexpr int kFirstHelpTopic = 13;
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
-// A caption that lets its container show through.
-plat::Label* title(QWidget* parent, const plat::ControlSpec& row, plat::Label::Align align = plat::Label::Left) {
-  auto* lb = plat::build<plat::Label>(parent, row);
-  lb->setAlignment(align);
-  lb->setTransparent();
-  return lb;
-}
-
 plat::CommandButton* button(QWidget* parent, const plat::ControlSpec& row, std::function<void()> click) {
   auto* b = plat::build<plat::CommandButton>(parent, row);
   b->onClick = std::move(click);
@@ -73,7 +65,7 @@ void legend(QWidget* page, const LegendSpec& entry) {
   line->setBorderColor(entry.colour);
   line->setBorderWidth(2);
   line->setEndsTwips(c.left - 600, c.top + 120, c.left - 120, c.top + 120);
-  title(page, c);
+  plat::buildCaption(page, c);
 }
 
 // The stretched pictures of a row of coins or dice.
@@ -95,7 +87,7 @@ struct BuiltGraph {
 
 BuiltGraph buildGraph(QWidget* page, const GraphRows& rows) {
   for (const LegendSpec& entry : rows.legend) legend(page, entry);
-  title(page, rows.axisTitle, plat::Label::Center);
+  plat::buildCaption(page, rows.axisTitle, plat::Label::Center);
   BuiltGraph g;
   g.graph = plat::build<plat::PictureBox>(page, rows.graph, Palette::White);
   g.hidden = std::make_unique<plat::ImageSurface>(g.graph->surface().deviceWidth(), g.graph->surface().deviceHeight(),
@@ -142,10 +134,10 @@ void ProbabilityWindow::buildCoinsPage(QWidget* page) {
   m_coinGraphHidden = std::move(graph.hidden);
   m_coinAxisStrip = graph.strip;
 
-  title(page, kCoinsTitle);
+  plat::buildCaption(page, kCoinsTitle);
   m_coinsBar = plat::buildBar<plat::HScrollBar>(page, kCoinsBar);
   m_coinsReadOut = plat::buildReadout(page, kCoinsReadOut);
-  title(page, kFlipsTitle);
+  plat::buildCaption(page, kFlipsTitle);
   m_flipsBar = plat::buildBar<plat::HScrollBar>(page, kFlipsBar);
   m_flipsReadOut = plat::buildReadout(page, kFlipsReadOut);
   buildCoinsTotals(page);
@@ -162,7 +154,7 @@ void ProbabilityWindow::buildCoinsPage(QWidget* page) {
 
 void ProbabilityWindow::buildCoinsTotals(QWidget* page) {
   m_coinTotalsFrame = plat::build<plat::Frame>(page, kCoinTotalsFrame);
-  for (const ControlSpec& row : kCoinTotalsTitles) title(m_coinTotalsFrame, row, plat::Label::Center);
+  for (const ControlSpec& row : kCoinTotalsTitles) plat::buildCaption(m_coinTotalsFrame, row, plat::Label::Center);
   for (size_t k = 0; k <= 5; ++k) {
     m_headsLabels[k] = plat::buildReadout(m_coinTotalsFrame, kHeadsLabels[k]);
     m_headsActual[k] = plat::buildReadout(m_coinTotalsFrame, kHeadsActual[k]);
@@ -177,15 +169,15 @@ void ProbabilityWindow::buildDicePage(QWidget* page) {
   m_diceGraphHidden = std::move(graph.hidden);
   m_diceAxisStrip = graph.strip;
 
-  title(page, kDiceTitle);
+  plat::buildCaption(page, kDiceTitle);
   m_diceBar = plat::buildBar<plat::HScrollBar>(page, kDiceBar);
   m_diceReadOut = plat::buildReadout(page, kDiceReadOut);
-  title(page, kRollsTitle);
+  plat::buildCaption(page, kRollsTitle);
   m_rollsBar = plat::buildBar<plat::HScrollBar>(page, kRollsBar);
   m_rollsReadOut = plat::buildReadout(page, kRollsReadOut);
-  title(page, kRollCountTitle);
+  plat::buildCaption(page, kRollCountTitle);
   m_rollCountReadOut = plat::buildReadout(page, kRollCountReadOut);
-  title(page, kDiceTotalTitle);
+  plat::buildCaption(page, kDiceTotalTitle);
   m_diceTotalReadOut = plat::buildReadout(page, kDiceTotalReadOut);
 
   m_rollButton = button(page, kRollButton, [this] { startPauseRolls(); });
@@ -204,9 +196,9 @@ void ProbabilityWindow::buildMarblesPage(QWidget* page) {
   m_boardPicture->surface().setFontBold(false);
 
   m_marbleTotalsFrame = plat::build<plat::Frame>(page, kMarbleTotalsFrame);
-  for (const ControlSpec& row : kMarbleTotalsTitles) title(m_marbleTotalsFrame, row, plat::Label::Center);
+  for (const ControlSpec& row : kMarbleTotalsTitles) plat::buildCaption(m_marbleTotalsFrame, row, plat::Label::Center);
   for (size_t b = 0; b < 6; ++b) {
-    title(m_marbleTotalsFrame, kBinTitles[b]);
+    plat::buildCaption(m_marbleTotalsFrame, kBinTitles[b]);
     m_binActual[b] = plat::buildReadout(m_marbleTotalsFrame, kBinActual[b]);
     m_binTheory[b] = plat::buildReadout(m_marbleTotalsFrame, kBinTheory[b]);
   }

@@ -107,12 +107,6 @@ constexpr plat::ControlSpec kMotionOptions[3] = {
 constexpr plat::ControlSpec kMoveButton{"&Move", 120, 3195, 1425, 375};
 constexpr plat::ControlSpec kReturnButton{"&Return", 1590, 3195, 1425, 375};
 
-plat::Label* makeTitle(QWidget* parent, const plat::ControlSpec& row) {
-  auto* l = plat::build<plat::Label>(parent, row);
-  l->setTransparent();
-  return l;
-}
-
 plat::SpinButton* makeSpinner(QWidget* parent, const plat::ControlSpec& row) {
   auto* s = new plat::SpinButton(parent);
   s->setAccessibleCaption(QString::fromUtf8(row.caption));
@@ -151,7 +145,7 @@ RoboticsWindow::~RoboticsWindow() = default;
 void RoboticsWindow::buildTitleAndGrid() {
   m_titlePicture = plat::build<plat::ImageBox>(this, kTitlePicture);
   m_titlePicture->setPicture(plat::loadPicture("robotarm.png"));
-  m_title = makeTitle(this, kTitle);
+  m_title = plat::buildCaption(this, kTitle);
   m_helpButton = plat::build<plat::CommandButton>(this, kHelpButton);
   m_helpButton->onClick = [this] { showHelp(); };
   m_exitButton = plat::build<plat::CommandButton>(this, kExitButton);
@@ -171,22 +165,22 @@ void RoboticsWindow::buildModeFrame() {
 void RoboticsWindow::buildArmPanel() {
   m_armPanel = plat::build<plat::Panel>(this, kArmPanel);
   for (size_t j = 0; j < 2; ++j) {
-    makeTitle(m_armPanel, kAngleRows[j].title);
+    plat::buildCaption(m_armPanel, kAngleRows[j].title);
     m_angleReadouts[j] = plat::buildReadout(m_armPanel, kAngleRows[j].readout);
     m_angleSpinners[j] = makeSpinner(m_armPanel, kAngleRows[j].spinner);
   }
-  makeTitle(m_armPanel, kHandRows[0].title);
+  plat::buildCaption(m_armPanel, kHandRows[0].title);
   m_handXReadout = plat::buildReadout(m_armPanel, kHandRows[0].readout);
-  makeTitle(m_armPanel, kHandRows[1].title);
+  plat::buildCaption(m_armPanel, kHandRows[1].title);
   m_handYReadout = plat::buildReadout(m_armPanel, kHandRows[1].readout);
-  makeTitle(m_armPanel, kLinkRows[0].title);
+  plat::buildCaption(m_armPanel, kLinkRows[0].title);
   m_link1Readout = plat::buildReadout(m_armPanel, kLinkRows[0].readout);
   m_link1Spinner = makeSpinner(m_armPanel, kLinkRows[0].spinner);
-  makeTitle(m_armPanel, kLinkRows[1].title);
+  plat::buildCaption(m_armPanel, kLinkRows[1].title);
   m_link2Readout = plat::buildReadout(m_armPanel, kLinkRows[1].readout);
   m_link2Spinner = makeSpinner(m_armPanel, kLinkRows[1].spinner);
   for (size_t j = 0; j < 2; ++j) {
-    makeTitle(m_armPanel, kResolutionRows[j].title);
+    plat::buildCaption(m_armPanel, kResolutionRows[j].title);
     m_resolutionReadouts[j] = plat::buildReadout(m_armPanel, kResolutionRows[j].readout);
     m_resolutionSpinners[j] = makeSpinner(m_armPanel, kResolutionRows[j].spinner);
   }
@@ -212,7 +206,7 @@ void RoboticsWindow::buildArmSpinners() {
 
 void RoboticsWindow::buildForwardFrame() {
   m_forwardFrame = plat::build<plat::Frame>(this, kForwardFrame);
-  m_forwardHint = makeTitle(m_forwardFrame, kForwardHint);
+  m_forwardHint = plat::buildCaption(m_forwardFrame, kForwardHint);
   m_forwardHint->setWordWrap(true);
   m_forwardHint->setAlignment(plat::Label::Center);
 }
@@ -222,13 +216,13 @@ void RoboticsWindow::buildTargetFrame() {
   const PointRows* points[2] = {&kStartRows, &kDesiredRows};
   plat::Label** readouts[2][2] = {{&m_startXReadout, &m_startYReadout}, {&m_desiredXReadout, &m_desiredYReadout}};
   for (int p = 0; p < 2; ++p) {
-    makeTitle(m_targetFrame, points[p]->title);
-    makeTitle(m_targetFrame, points[p]->xTitle);
+    plat::buildCaption(m_targetFrame, points[p]->title);
+    plat::buildCaption(m_targetFrame, points[p]->xTitle);
     *readouts[p][0] = plat::buildReadout(m_targetFrame, points[p]->x);
-    makeTitle(m_targetFrame, points[p]->yTitle);
+    plat::buildCaption(m_targetFrame, points[p]->yTitle);
     *readouts[p][1] = plat::buildReadout(m_targetFrame, points[p]->y);
   }
-  m_stepsTitle = makeTitle(m_targetFrame, kPathStepsRows.title);
+  m_stepsTitle = plat::buildCaption(m_targetFrame, kPathStepsRows.title);
   m_stepsReadout = plat::buildReadout(m_targetFrame, kPathStepsRows.readout);
   m_stepsSpinner = makeSpinner(m_targetFrame, kPathStepsRows.spinner);
   m_stepsSpinner->onSpinUp = [this] { stepPathSteps(1); };

@@ -31,13 +31,6 @@ using namespace layout;
 
 constexpr int kHelpTopic = 18;
 
-plat::Label* title(QWidget* parent, const ControlSpec& row, plat::Label::Align align = plat::Label::Left) {
-  auto* l = plat::build<plat::Label>(parent, row);
-  l->setTransparent();
-  l->setAlignment(align);
-  return l;
-}
-
 // A profile: a white picture with a border whose pen draws the curve in its colour.
 plat::PictureBox* plot(QWidget* parent, const ControlSpec& row, rt::Colour pen) {
   auto* p = plat::buildFramedPicture(parent, row, Palette::White);
@@ -97,9 +90,9 @@ void RocketryWindow::buildSky() {
 
 void RocketryWindow::buildInputs() {
   m_inputPanel = plat::build<plat::Panel>(this, kInputPanel);
-  title(m_inputPanel, kThrustTitle);
-  title(m_inputPanel, kBurnTimeTitle);
-  m_massTitle = title(m_inputPanel, kMassTitle);
+  plat::buildCaption(m_inputPanel, kThrustTitle);
+  plat::buildCaption(m_inputPanel, kBurnTimeTitle);
+  m_massTitle = plat::buildCaption(m_inputPanel, kMassTitle);
   m_thrustBar = plat::buildBar<plat::HScrollBar>(m_inputPanel, {kThrustBar, "Thrust"});
   m_burnTimeBar = plat::buildBar<plat::HScrollBar>(m_inputPanel, {kBurnTimeBar, "Burn Time"});
   m_massBar = plat::buildBar<plat::HScrollBar>(m_inputPanel, {kMassBar, "Mass"});
@@ -131,13 +124,13 @@ void RocketryWindow::buildChoices() {
 void RocketryWindow::buildResults() {
   auto* results = plat::build<plat::Panel>(this, kResultPanel);
   for (size_t i = 0; i < 6; ++i) {
-    title(results, kResultTitles[i], plat::Label::Center);
+    plat::buildCaption(results, kResultTitles[i], plat::Label::Center);
     m_results[i] = plat::buildReadout(results, kResultReadouts[i]);
   }
 }
 
 void RocketryWindow::buildPlots() {
-  for (const ControlSpec& row : kPlotTitles) title(this, row, plat::Label::Center);
+  for (const ControlSpec& row : kPlotTitles) plat::buildCaption(this, row, plat::Label::Center);
   m_altitudePlot = plot(this, kAltitudePlot, Palette::Red);
   m_speedPlot = plot(this, kSpeedPlot, Palette::Blue);
   m_forcePlot = plot(this, kForcePlot, Palette::Black);

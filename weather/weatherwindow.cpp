@@ -183,18 +183,11 @@ constexpr SummaryField kSummaryFields[kSummaryTexts] = {
     {SummaryText::LowestPress, &WeatherSummary::lowestPress, &PlotsPage::lowestPress},
 };
 
-plat::Label* MakeLabel(QWidget* parent, const LabelRow& row) {
-  auto* l = plat::build<plat::Label>(parent, row.spec);
-  l->setAlignment(row.align);
-  l->setTransparent();
-  return l;
-}
-
 plat::CommandButton* MakePictureCommand(QWidget* parent, const PictureCommand& command, std::function<void()> onClick) {
   auto* b = new plat::CommandButton(parent);
   b->setPicture(plat::loadPicture(command.picture), command.caption);
   plat::applySpec(b, command.button);
-  MakeLabel(parent, {command.label, kCentre});
+  plat::buildCaption(parent, command.label, kCentre);
   b->onClick = std::move(onClick);
   return b;
 }
@@ -292,20 +285,21 @@ void WeatherWindow::buildHelpAndExit(QWidget* recordPage, QWidget* plotPage) {
 }
 
 void WeatherWindow::buildPlotTab(QWidget* page) {
-  for (const LabelRow& row : kPlotTitles) MakeLabel(page, row);
-  MakeLabel(page, kHighLegend);
+  for (const LabelRow& row : kPlotTitles) plat::buildCaption(page, row.spec, row.align);
+  plat::buildCaption(page, kHighLegend.spec, kHighLegend.align);
   plat::build<plat::Label>(page, kHighKey);
-  MakeLabel(page, kLowLegend);
+  plat::buildCaption(page, kLowLegend.spec, kLowLegend.align);
   plat::build<plat::Label>(page, kLowKey);
 
   m_temperaturePlot = plat::buildFramedPicture(page, kTemperaturePlot, Palette::White);
   m_precipitationPlot = plat::buildFramedPicture(page, kPrecipitationPlot, Palette::White);
   m_pressurePlot = plat::buildFramedPicture(page, kPressurePlot, Palette::White);
-  for (const LabelRow& row : kAxisLabels) m_summaryLabels[size_t(row.summary)] = MakeLabel(page, row);
+  for (const LabelRow& row : kAxisLabels)
+    m_summaryLabels[size_t(row.summary)] = plat::buildCaption(page, row.spec, row.align);
 
   auto* panel = plat::build<plat::Panel>(page, kSummaryPanel);
   for (const LabelRow& row : kSummaryLabels) {
-    plat::Label* l = MakeLabel(panel, row);
+    plat::Label* l = plat::buildCaption(panel, row.spec, row.align);
     if (row.summary >= 0) m_summaryLabels[size_t(row.summary)] = l;
   }
   m_printPlotsButton = MakePictureCommand(panel, kPrintPlotsCommand, [this] { printPlots(); });

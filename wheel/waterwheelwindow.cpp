@@ -28,14 +28,6 @@ constexpr int kHelpTopic = 3;
 
 using namespace layout;
 
-// A read-out on the valve's picture, its background showing through.
-plat::Label* valveLabel(QWidget* valve, const plat::ControlSpec& row, plat::Label::Align a) {
-  auto* l = plat::build<plat::Label>(valve, row);
-  l->setTransparent();
-  l->setAlignment(a);
-  return l;
-}
-
 }  // namespace
 
 WheelSettings WheelSettingsFromShared() {
@@ -88,7 +80,7 @@ WaterWheelWindow::~WaterWheelWindow() = default;
 void WaterWheelWindow::buildValve() {
   m_valvePicture = plat::build<plat::PictureBox>(this, kValvePicture, Palette::Red);
   m_valvePicture->onPaint = [this] { DrawFlow(); };
-  valveLabel(m_valvePicture, kFlowTitle, plat::Label::Center);
+  plat::buildCaption(m_valvePicture, kFlowTitle, plat::Label::Center);
   m_flowGauge = plat::build<plat::Panel>(m_valvePicture, kFlowGauge);
   m_flowGauge->setBevelOuter(plat::Panel::BevelInset);
   m_flowGauge->setFloodType(plat::Panel::FloodLeftToRight);
@@ -99,8 +91,8 @@ void WaterWheelWindow::buildValve() {
   m_flowSpin->onSpinDown = [this] { lessFlow(); };
   m_flowSpin->onSpinUp = [this] { moreFlow(); };
   m_flowSpin->setEnabled(false);
-  m_flowReadout = valveLabel(m_valvePicture, kFlowReadout, plat::Label::Right);
-  m_flowUnits = valveLabel(m_valvePicture, kFlowUnits, plat::Label::Left);
+  m_flowReadout = plat::buildCaption(m_valvePicture, kFlowReadout, plat::Label::Right);
+  m_flowUnits = plat::buildCaption(m_valvePicture, kFlowUnits, plat::Label::Left);
 }
 
 void WaterWheelWindow::buildWheelAndCharts() {

@@ -21,13 +21,6 @@ constexpr int kHelpTopic = 3;
 
 using namespace dialoglayout;
 
-// A caption on the dialog's background.
-plat::Label* label(QWidget* parent, const plat::ControlSpec& row) {
-  auto* l = plat::build<plat::Label>(parent, row);
-  l->setTransparent();
-  return l;
-}
-
 }  // namespace
 
 WheelParametersDialog::WheelParametersDialog(QWidget* owner) : plat::Form(owner) {
@@ -38,14 +31,14 @@ WheelParametersDialog::WheelParametersDialog(QWidget* owner) : plat::Form(owner)
   setWindowIcon(plat::loadPicture("vantrel.png"));
   setFont(plat::screenFont(kDialogFont.face, kDialogFont.points, kDialogFont.bold));
 
-  for (const plat::ControlSpec& heading : kHeadings) label(this, heading);
+  for (const plat::ControlSpec& heading : kHeadings) plat::buildCaption(this, heading);
   buildRows();
   buildUnitsAndButtons();
 }
 
 void WheelParametersDialog::buildRows() {
   for (int i = 0; i < kParamRows; ++i) {
-    m_parameterCaptions[size_t(i)] = label(this, captionRow(rowTop(i)));
+    m_parameterCaptions[size_t(i)] = plat::buildCaption(this, captionRow(rowTop(i)));
 
     auto* box = plat::build<plat::TextBox>(this, valueRow(rowTop(i)));
     box->onGotFocus = [this, i] { selectValue(i); };
@@ -53,7 +46,7 @@ void WheelParametersDialog::buildRows() {
     box->onLostFocus = [this, i] { takeValue(i); };
     m_valueBoxes[size_t(i)] = box;
 
-    m_limitsCaptions[size_t(i)] = label(this, limitsRow(rowTop(i)));
+    m_limitsCaptions[size_t(i)] = plat::buildCaption(this, limitsRow(rowTop(i)));
   }
   for (int i = 0; i + 1 < kParamRows; ++i) setTabOrder(m_valueBoxes[size_t(i)], m_valueBoxes[size_t(i + 1)]);
 }
