@@ -4,6 +4,7 @@
 
 #include "app/projects.h"
 #include "platform/fonts.h"
+#include "platform/services.h"
 #include "shell/menuwindow.h"
 
 int main(int argc, char** argv) {
@@ -12,6 +13,9 @@ int main(int argc, char** argv) {
   // The menu is hidden while a project is open; closing a project must not end the program.
   QApplication::setQuitOnLastWindowClosed(false);
   plat::installFontSubstitutions();
+  // The sound output opens now, well before the first sound, so the desktop's sound server has
+  // settled to the short delay it asks for by the time a project plays one.
+  plat::sound();
 
   shell::MenuWindow menu;
   registerProjects(menu);

@@ -1,5 +1,7 @@
 #include "platform/wave.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace plat {
@@ -10,6 +12,14 @@ uint32_t le32(std::string_view b, size_t at) {
          uint32_t(uint8_t(b[at + 3])) << 24;
 }
 uint16_t le16(std::string_view b, size_t at) { return uint16_t(uint8_t(b[at]) | uint8_t(b[at + 1]) << 8); }
+
+// One channel's sample of frame `frame`, as a 16-bit value.
+int sampleAt(const WaveInfo& info, std::string_view b, size_t frame, int channel) {
+  const size_t width = info.bitsPerSample / 8;
+  const size_t at = info.dataOffset + (frame * info.channels + size_t(channel)) * width;
+  if (width == 1) return (int(uint8_t(b[at])) - 128) * 256;
+  return int(int16_t(le16(b, at)));
+}
 
 }  // namespace
 
@@ -46,6 +56,33 @@ std::optional<WaveInfo> parseWave(std::string_view b) {
     if (len > b.size()) break;
   }
   return std::nullopt;
+}
+
+std::vector<int16_t> stereoFrames(const WaveInfo& info, std::string_view bytes, uint32_t rate) {
+  std::vector<int16_t> out;
+  const size_t width = info.bitsPerSample / 8;
+  if (info.channels == 0 || info.sampleRate == 0 || rate == 0 || (width != 1 && width != 2) ||
+      info.dataOffset + info.dataBytes > bytes.size())
+    return out;
+  const size_t frames = info.dataBytes / (info.channels * width);
+  if (frames == 0) return out;
+  const size_t made = size_t(uint64_t(frames) * rate / info.sampleRate);
+  out.reserve(2 * made);
+  const int right = info.channels > 1 ? 1 : 0;
+  for (size_t i = 0; i < made; ++i) {
+    // Where frame i of the output falls in the sound, in its own frames; between two of them
+    // the sample is drawn on the straight line joining them.
+    const uint64_t scaled = uint64_t(i) * info.sampleRate;
+    const size_t from = size_t(scaled / rate);
+    const double part = double(scaled % rate) / rate;
+    const size_t to = std::min(from + 1, frames - 1);
+    for (int channel : {0, right}) {
+      const int a = sampleAt(info, bytes, from, channel);
+      const int b = sampleAt(info, bytes, to, channel);
+      out.push_back(int16_t(std::lround(a + (b - a) * part)));
+    }
+  }
+  return out;
 }
 
 }  // namespace plat

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace plat {
 
@@ -21,5 +22,11 @@ struct WaveInfo {
 
 // Parses a wave image; nullopt when it is no usable PCM wave.
 std::optional<WaveInfo> parseWave(std::string_view bytes);
+
+// The sound of a parsed wave image as 16-bit stereo frames at `rate` a second, left and right
+// interleaved: the one form the program's sound output plays. A mono sound plays on both
+// sides, 8-bit samples are widened, and another rate is converted by linear interpolation, so
+// every sound keeps its pitch and its length.
+std::vector<int16_t> stereoFrames(const WaveInfo& info, std::string_view bytes, uint32_t rate);
 
 }  // namespace plat

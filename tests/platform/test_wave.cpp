@@ -62,4 +62,39 @@ TEST(WaveImage, RejectsWhatIsNoPlayableWave) {
   EXPECT_FALSE(plat::parseWave(huge));
 }
 
+// The output plays 16-bit stereo at one rate; every sound is brought to it without changing
+// its pitch or its length.
+TEST(WaveImage, SoundsAreBroughtToTheOutputsForm) {
+  // Mono at half the rate: each sample on both sides, with the midpoint between two samples.
+  std::string mono = testwave::header(1, 22050, 6);
+  for (int16_t v : {int16_t(1000), int16_t(-1000), int16_t(3000)}) testwave::put16(mono, uint16_t(v));
+  auto info = plat::parseWave(mono);
+  ASSERT_TRUE(info);
+  EXPECT_EQ(plat::stereoFrames(*info, mono, 44100),
+            (std::vector<int16_t>{1000, 1000, 0, 0, -1000, -1000, 1000, 1000, 3000, 3000, 3000, 3000}));
+
+  // 8-bit samples are unsigned around 128.
+  std::string bytes8 = testwave::header(1, 44100, 3, 8) + std::string("\x80\xFF\x00", 3);
+  info = plat::parseWave(bytes8);
+  ASSERT_TRUE(info);
+  EXPECT_EQ(plat::stereoFrames(*info, bytes8, 44100), (std::vector<int16_t>{0, 0, 32512, 32512, -32768, -32768}));
+
+  // Stereo at the output's rate passes unchanged, left and right kept apart.
+  std::string stereo = testwave::header(2, 44100, 8);
+  for (int16_t v : {int16_t(7), int16_t(-7), int16_t(32767), int16_t(-32768)}) testwave::put16(stereo, uint16_t(v));
+  info = plat::parseWave(stereo);
+  ASSERT_TRUE(info);
+  EXPECT_EQ(plat::stereoFrames(*info, stereo, 44100), (std::vector<int16_t>{7, -7, 32767, -32768}));
+
+  // A second at 48000 frames is a second at 44100; nothing is read past a trimmed image.
+  std::string second = testwave::header(1, 48000, 96000) + std::string(96000, '\x10');
+  info = plat::parseWave(second);
+  ASSERT_TRUE(info);
+  EXPECT_EQ(plat::stereoFrames(*info, second, 44100).size(), 2u * 44100);
+  std::string trimmed = testwave::header(1, 22050, 96000) + std::string(5, '\x10');
+  info = plat::parseWave(trimmed);
+  ASSERT_TRUE(info);
+  EXPECT_EQ(plat::stereoFrames(*info, trimmed, 44100).size(), 2u * 4);
+}
+
 }  // namespace

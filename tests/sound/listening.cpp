@@ -1,7 +1,9 @@
 #include "tests/sound/listening.h"
 #include "tests/support/doubles.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QThread>
 #include <cmath>
 
 namespace soundcheck {
@@ -19,6 +21,52 @@ std::string soundOf(const Stretch& s) {
   for (const auto& c : toneCodes())
     if (std::fabs(s.hz - c.hz) < c.hz * 0.08) return c.file;
   return "?";
+}
+
+namespace {
+// The program sound nearest in pitch to `hz`, as an index into the tone codes.
+int nearestTone(double hz) {
+  int best = -1;
+  double bestRatio = 0;
+  for (size_t i = 0; i < toneCodes().size(); ++i) {
+    const double ratio = std::fabs(std::log(hz / toneCodes()[i].hz));
+    if (hz > 0 && (best < 0 || ratio < bestRatio)) best = int(i), bestRatio = ratio;
+  }
+  return best;
+}
+}  // namespace
+
+std::vector<Stretch> splitBySound(const std::vector<Stretch>& stretches, const std::vector<int16_t>& samples) {
+  const size_t window = kRate / 50;  // 20 ms: every tone crosses zero at least 12 times in it
+  std::vector<Stretch> out;
+  for (const auto& s : stretches) {
+    const size_t first = size_t(std::lround(s.start * kRate)), last = size_t(std::lround(s.end * kRate));
+    // The tone of each window, and where it changes for at least two windows running.
+    std::vector<size_t> cuts = {first};
+    int current = -1, candidate = -1;
+    for (size_t at = first; at + window <= last; at += window) {
+      const int tone = nearestTone(measure(samples, at, at + window).hz);
+      if (current < 0) current = tone;
+      if (tone == current) {
+        candidate = -1;
+      } else if (tone == candidate) {
+        cuts.push_back(at - window);
+        current = tone;
+        candidate = -1;
+      } else {
+        candidate = tone;
+      }
+    }
+    cuts.push_back(last);
+    for (size_t i = 0; i + 1 < cuts.size(); ++i) {
+      Stretch part = measure(samples, cuts[i], cuts[i + 1]);
+      // The pitch away from the cuts, where the window at a cut may hold both sounds.
+      const size_t from = i > 0 ? cuts[i] + window : cuts[i], to = i + 2 < cuts.size() ? cuts[i + 1] - window : last;
+      if (to > from + window) part.hz = measure(samples, from, to).hz;
+      out.push_back(part);
+    }
+  }
+  return out;
 }
 
 std::string soundsOf(const std::vector<Stretch>& stretches) {
@@ -42,16 +90,29 @@ void Listening::writeTone(const QString& folder, const char* file, double second
   FAIL() << "no tone for " << file;
 }
 
-void Listening::begin() {
+void Listening::begin(Recorder::Latency latency) {
   auto timed = std::make_unique<TimedSound>(plat::makeSystemSound());
   log = timed.get();
   plat::setSoundBackend(std::move(timed));
   QString why;
-  ASSERT_TRUE(m_recorder.start(&why)) << why.toStdString();
+  ASSERT_TRUE(m_recorder.start(&why, latency)) << why.toStdString();
+  // The program opens its sound output as it starts, and its user's first sound comes seconds
+  // later; by then the server has played what it had worked ahead before the output came.
+  workFor(2.2);
+}
+
+void Listening::workFor(double seconds) {
+  const double until = steadySeconds() + seconds;
+  while (steadySeconds() < until) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    m_recorder.see();
+    QThread::msleep(2);
+  }
 }
 
 std::vector<Stretch> Listening::end(const QString& keepAs, double tail) {
-  return loudStretches(endSamples(keepAs, tail));
+  const auto samples = endSamples(keepAs, tail);
+  return splitBySound(loudStretches(samples), samples);
 }
 
 std::vector<int16_t> Listening::endSamples(const QString& keepAs, double tail) {

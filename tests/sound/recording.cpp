@@ -10,28 +10,32 @@
 
 namespace soundcheck {
 
+Stretch measure(const std::vector<int16_t>& samples, size_t first, size_t last) {
+  Stretch s;
+  s.start = double(first) / kRate;
+  s.end = double(last) / kRate;
+  // Pitch from the crossings between the first and the last, so the quiet edges of the
+  // stretch do not count.
+  size_t crossings = 0, firstCrossing = 0, lastCrossing = 0;
+  for (size_t i = first + 1; i < last; ++i) {
+    if ((samples[i - 1] < 0) != (samples[i] < 0)) {
+      if (crossings++ == 0) firstCrossing = i;
+      lastCrossing = i;
+    }
+    s.peak = std::max(s.peak, std::abs(int(samples[i])));
+  }
+  s.hz = crossings > 2 ? (crossings - 1) / 2.0 / (double(lastCrossing - firstCrossing) / kRate) : 0;
+  return s;
+}
+
 std::vector<Stretch> loudStretches(const std::vector<int16_t>& samples, int threshold, double quiet) {
   const size_t window = kRate / 200;  // 5 ms
   const size_t quietWindows = size_t(std::lround(quiet * 200));
   std::vector<Stretch> out;
   bool open = false;
   size_t first = 0, last = 0, silent = 0;
-  int peak = 0;
   auto close = [&] {
-    Stretch s;
-    s.start = double(first) / kRate;
-    s.end = double(last) / kRate;
-    s.peak = peak;
-    // Pitch from the crossings between the first and the last, so the quiet edges of the
-    // stretch do not count.
-    size_t crossings = 0, firstCrossing = 0, lastCrossing = 0;
-    for (size_t i = first + 1; i < last; ++i)
-      if ((samples[i - 1] < 0) != (samples[i] < 0)) {
-        if (crossings++ == 0) firstCrossing = i;
-        lastCrossing = i;
-      }
-    s.hz = crossings > 2 ? (crossings - 1) / 2.0 / (double(lastCrossing - firstCrossing) / kRate) : 0;
-    out.push_back(s);
+    out.push_back(measure(samples, first, last));
     open = false;
   };
   for (size_t at = 0; at < samples.size(); at += window) {
@@ -42,9 +46,7 @@ std::vector<Stretch> loudStretches(const std::vector<int16_t>& samples, int thre
       if (!open) {
         open = true;
         first = at;
-        peak = 0;
       }
-      peak = std::max(peak, loudest);
       last = end;
       silent = 0;
     } else if (open && ++silent >= quietWindows) {

@@ -17,6 +17,9 @@ struct Stretch {
   double length() const { return end - start; }
 };
 
+// The stretch of the samples from `first` to `last` (frames), with its pitch and peak.
+Stretch measure(const std::vector<int16_t>& samples, size_t first, size_t last);
+
 // The loud stretches: louder than `threshold`, split by at least `quiet` seconds below it.
 std::vector<Stretch> loudStretches(const std::vector<int16_t>& samples, int threshold = 500, double quiet = 0.01);
 

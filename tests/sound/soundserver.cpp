@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QProcessEnvironment>
 #include <QThread>
+#include <algorithm>
 #include <csignal>
 
 namespace soundcheck {
@@ -84,12 +85,13 @@ Recorder::~Recorder() {
   }
 }
 
-bool Recorder::start(QString* why) {
+bool Recorder::start(QString* why, Latency latency) {
   m_file = m_dir.filePath("recording.raw");
   m_recorder.setProcessChannelMode(QProcess::MergedChannels);
   endWithParent(m_recorder);
-  m_recorder.start("parec", {"-d", "out.monitor", "--format=s16le", "--rate=44100", "--channels=2", "--raw",
-                             "--latency-msec=10", m_file});
+  QStringList args = {"-d", "out.monitor", "--format=s16le", "--rate=44100", "--channels=2", "--raw"};
+  if (latency == Low) args << "--latency-msec=10";
+  m_recorder.start("parec", args << m_file);
   if (!m_recorder.waitForStarted(10000)) {
     *why = "the recorder parec could not be started (" + m_recorder.errorString() + ")";
     return false;
@@ -103,10 +105,13 @@ bool Recorder::start(QString* why) {
     }
     QThread::msleep(5);
   }
+  see();
   return true;
 }
 
 double Recorder::recordedSeconds() const { return double(QFileInfo(m_file).size() / 4) / kRate; }
+
+void Recorder::see() { m_origin = std::min(m_origin, steadySeconds() - recordedSeconds()); }
 
 std::vector<int16_t> Recorder::stopAfter(double seconds, const QString& keepAs) {
   const double until = recordedSeconds() + seconds;
@@ -114,6 +119,7 @@ std::vector<int16_t> Recorder::stopAfter(double seconds, const QString& keepAs) 
   while (recordedSeconds() < until && !deadline.hasExpired() && m_recorder.state() != QProcess::NotRunning) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     QThread::msleep(5);
+    see();
   }
   m_recorder.terminate();
   if (!m_recorder.waitForFinished(5000)) m_recorder.kill();
@@ -121,6 +127,10 @@ std::vector<int16_t> Recorder::stopAfter(double seconds, const QString& keepAs) 
   QDir().mkpath(VANTREL_RECORDINGS);
   QFile::remove(QString(VANTREL_RECORDINGS "/") + keepAs);
   QFile::copy(m_file, QString(VANTREL_RECORDINGS "/") + keepAs);
+  return samples();
+}
+
+std::vector<int16_t> Recorder::samples() const {
   QFile f(m_file);
   std::vector<int16_t> samples;
   if (!f.open(QIODevice::ReadOnly)) return samples;

@@ -28,18 +28,25 @@ class SystemSound : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(dir.isValid());
     soundcheck::Listening::writeTones(dir.path(), 0.4, 0);
-    ASSERT_NO_FATAL_FAILURE(ears.begin());
+    ASSERT_NO_FATAL_FAILURE(ears.begin(latency));
   }
   QString file(const char* name) const { return dir.filePath(name); }
   // Lets the program run, handling events, for the given seconds.
-  static void workFor(double seconds) {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < seconds * 1000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-  }
+  void workFor(double seconds) { ears.workFor(seconds); }
 
   QTemporaryDir dir;
   soundcheck::Listening ears;
+  soundcheck::Recorder::Latency latency = soundcheck::Recorder::ServerDefault;
+};
+
+// The same, with a recorder that asks the server for 10 ms of latency, so the recording shows
+// each sound's edges to the millisecond.
+class SystemSoundClosely : public SystemSound {
+ protected:
+  void SetUp() override {
+    latency = soundcheck::Recorder::Low;
+    SystemSound::SetUp();
+  }
 };
 
 TEST_F(SystemSound, AWaitingPlayReturnsOnlyAfterItsSoundHasEnded) {
@@ -96,7 +103,7 @@ TEST_F(SystemSound, AStopOrAnImageCutsTheSoundPlaying) {
   EXPECT_GE(s[2].length(), 0.38) << describe(s);
 }
 
-TEST_F(SystemSound, EverySoundTheProgramShipsPlaysWhole) {
+TEST_F(SystemSoundClosely, EverySoundTheProgramShipsPlaysWhole) {
   const QStringList names = {"ding.wav",  "uhoh.wav",     "tada.wav",     "boing.wav",   "move.wav",    "rocket.wav",
                              "xpoof.wav", "THRUSTR1.WAV", "THRUSTR2.WAV", "LAND_OK.WAV", "LAND_BAD.WAV"};
   std::vector<double> lengths;
@@ -121,6 +128,70 @@ TEST_F(SystemSound, EverySoundTheProgramShipsPlaysWhole) {
       EXPECT_GE(s[i].start, s[i - 1].end);
     }
   }
+}
+
+// A server left at its defaults may take a whole short sound at once and play it two seconds
+// later; a waiting play still lasts its sound, and a sound played after it follows at once.
+TEST_F(SystemSound, AWaitingPlayLastsItsSoundOnAServerAtItsDefaults) {
+  soundcheck::Listening::writeTone(dir.path(), "move.wav", 0.03, 0);
+  for (int i = 0; i < 4; ++i) {
+    shell::PlayWave(file("move.wav"), 0);
+    shell::PlayWave(file("ding.wav"), 0);
+  }
+  shell::PlayWave(file("tada.wav"), 1);
+  const auto s = ears.end("waiting-on-defaults.raw");
+  const auto plays = ears.log->plays();
+  ASSERT_EQ(plays.size(), 9u);
+  for (size_t i = 0; i + 1 < plays.size(); ++i) {
+    const double length = i % 2 ? 0.4 : 0.03;
+    const double took = plays[i].returned - plays[i].began;
+    EXPECT_GE(took, length) << i;
+    EXPECT_LE(took, length + 0.15) << i;
+  }
+  ASSERT_EQ(soundcheck::soundsOf(s), "move.wav ding.wav move.wav ding.wav move.wav ding.wav move.wav ding.wav tada.wav")
+      << describe(s);
+  for (size_t i = 0; i < s.size(); ++i) {
+    // Each heard whole, and the next follows it closely: a waiting play returns when its
+    // sound has been heard, and the next is heard soon after it is played.
+    EXPECT_GE(s[i].length(), (i % 2 ? 0.38 : 0.02)) << i << "\n" << describe(s);
+    if (i > 0) {
+      EXPECT_GE(s[i].start, s[i - 1].end) << describe(s);
+      EXPECT_LE(s[i].start - s[i - 1].end, 0.15) << describe(s);
+    }
+  }
+}
+
+// Sounds that do not wait, played one on another as the marbles' bounces and the lander's
+// thrusters play them: each is heard from when it is played until it ends or the next cuts it.
+TEST_F(SystemSound, QuickPlaysAreHeardAtOnceAndUntilTheNextCutsThem) {
+  soundcheck::Listening::writeTone(dir.path(), "boing.wav", 0.3, 0);
+  soundcheck::Listening::writeTone(dir.path(), "THRUSTR1.WAV", 0.25, 0);
+  // A bounce every 0.1 s for 2 s: the board is never silent.
+  for (int i = 0; i < 20; ++i) {
+    shell::PlayWave(file("boing.wav"), 1);
+    workFor(0.1);
+  }
+  workFor(0.6);
+  // A thrust every 0.5 s, each heard whole.
+  std::string thrust;
+  shell::ReadWholeFile(file("THRUSTR1.WAV"), thrust);
+  for (int i = 0; i < 4; ++i) {
+    shell::PlayWaveImage(thrust);
+    workFor(0.5);
+  }
+  const auto s = ears.end("quick-plays.raw");
+  const auto plays = ears.log->plays();
+  ASSERT_EQ(plays.size(), 24u);
+  ASSERT_EQ(s.size(), 5u) << describe(s);
+  EXPECT_EQ(soundcheck::soundOf(s[0]), "boing.wav") << describe(s);
+  EXPECT_GE(s[0].length(), 2.0) << "bounces went unheard:\n" << describe(s);
+  for (size_t i = 1; i < s.size(); ++i) {
+    EXPECT_EQ(soundcheck::soundOf(s[i]), "THRUSTR1.WAV") << describe(s);
+    EXPECT_GE(s[i].length(), 0.23) << describe(s);
+  }
+  // Heard within 0.1 s of the call, by the recording's own clock.
+  EXPECT_LE(ears.playedAt(s[0].start) - plays[0].began, 0.1) << describe(s);
+  for (size_t i = 1; i < s.size(); ++i) EXPECT_LE(ears.playedAt(s[i].start) - plays[19 + i].began, 0.1) << i;
 }
 
 }  // namespace

@@ -11,13 +11,10 @@
 #include <vector>
 
 #include "platform/services.h"
+#include "tests/sound/soundserver.h"
 #include "tests/support/doubles.h"
 
 namespace soundcheck {
-
-inline double steadySeconds() {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
 
 struct TimedCall {
   plat::SoundCall::Kind kind;

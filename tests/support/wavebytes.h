@@ -14,8 +14,8 @@ inline void put16(std::string& s, uint16_t v) {
   s.push_back(char(v >> 8));
 }
 
-// The header of a 16-bit PCM wave whose data chunk claims `dataBytes`.
-inline std::string header(uint16_t channels, uint32_t rate, uint32_t dataBytes) {
+// The header of a PCM wave (16-bit unless told) whose data chunk claims `dataBytes`.
+inline std::string header(uint16_t channels, uint32_t rate, uint32_t dataBytes, uint16_t bits = 16) {
   std::string s = "RIFF";
   put32(s, 36 + dataBytes);
   s += "WAVEfmt ";
@@ -23,9 +23,9 @@ inline std::string header(uint16_t channels, uint32_t rate, uint32_t dataBytes) 
   put16(s, 1);
   put16(s, channels);
   put32(s, rate);
-  put32(s, rate * channels * 2);
-  put16(s, uint16_t(channels * 2));
-  put16(s, 16);
+  put32(s, rate * channels * (bits / 8));
+  put16(s, uint16_t(channels * (bits / 8)));
+  put16(s, bits);
   s += "data";
   put32(s, dataBytes);
   return s;

@@ -1,0 +1,123 @@
+// The program's sounds on a sound server left at its defaults, as a desktop's is: a private
+// server whose only output is a silent sink, which nobody asks for a short delay, so it may
+// work up to 2 s ahead of its speaker.
+//
+// - A waiting play of the lever's 0.03 s click and of the pendulum's 0.4 s ding: how long the
+//   call blocks (its sound's length at least, and no more than 0.15 s beyond it).
+// - A quick play of the ding: how soon after the call the silent sink plays it, read off a
+//   recording of the sink taken at the server's default latency.
+//
+// Each figure is the time of one play; the aggregates give its median, 95th percentile and
+// worst over the repetitions.
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <thread>
+#include <vector>
+
+#include "platform/services.h"
+#include "shell/sounds.h"
+#include "tests/sound/recording.h"
+#include "tests/sound/soundserver.h"
+
+namespace {
+
+soundcheck::Recorder* g_recorder = nullptr;
+
+QString shipped(const char* name) { return QDir(VANTREL_APP_DIR).filePath(name); }
+
+double percentile(const std::vector<double>& v, double p) {
+  std::vector<double> s = v;
+  std::sort(s.begin(), s.end());
+  return s.empty() ? 0 : s[std::min(s.size() - 1, size_t(p * double(s.size() - 1) + 0.5))];
+}
+
+void settle(double seconds) {
+  const double until = soundcheck::steadySeconds() + seconds;
+  while (soundcheck::steadySeconds() < until) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    if (g_recorder) g_recorder->see();
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+}
+
+void waitingPlay(benchmark::State& state, const char* name) {
+  const QString file = shipped(name);
+  for (auto _ : state) {
+    const double began = soundcheck::steadySeconds();
+    shell::PlayWave(file, 0);
+    state.SetIterationTime(soundcheck::steadySeconds() - began);
+    settle(0.25);
+  }
+}
+
+void BM_WaitingPlayClick(benchmark::State& state) { waitingPlay(state, "move.wav"); }
+void BM_WaitingPlayDing(benchmark::State& state) { waitingPlay(state, "ding.wav"); }
+
+// From the call to the first loud moment of the recording after it.
+void BM_QuickPlayHeard(benchmark::State& state) {
+  const QString file = shipped("ding.wav");
+  for (auto _ : state) {
+    settle(0.3);
+    const double began = soundcheck::steadySeconds();
+    const double recordedBefore = g_recorder->recordedSeconds();
+    shell::PlayWave(file, 1);
+    double heard = -1;
+    // The recorder gets the sink's sound in blocks; look until the ding has arrived.
+    for (int look = 0; look < 400 && heard < 0; ++look) {
+      settle(0.02);
+      for (const auto& s : soundcheck::loudStretches(g_recorder->samples()))
+        if (s.start >= recordedBefore - 0.05 && g_recorder->playedAt(s.start) >= began - 0.05) {
+          heard = g_recorder->playedAt(s.start);
+          break;
+        }
+    }
+    if (heard < 0) {
+      state.SkipWithError("the ding was not heard within 8 s");
+      break;
+    }
+    state.SetIterationTime(std::max(0.0, heard - began));
+    settle(0.5);
+  }
+}
+
+void configure(benchmark::internal::Benchmark* b) {
+  b->Iterations(1)->Repetitions(25)->UseManualTime()->Unit(benchmark::kMillisecond)->ReportAggregatesOnly(true);
+  b->ComputeStatistics("p95", [](const std::vector<double>& v) { return percentile(v, 0.95); });
+  b->ComputeStatistics("max", [](const std::vector<double>& v) { return percentile(v, 1.0); });
+}
+
+BENCHMARK(BM_WaitingPlayClick)->Apply(configure);
+BENCHMARK(BM_WaitingPlayDing)->Apply(configure);
+BENCHMARK(BM_QuickPlayHeard)->Apply(configure);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  soundcheck::PrivateSoundServer server;
+  QString why;
+  if (!server.start(&why)) {
+    std::fprintf(stderr, "bench_sound: no private sound server: %s\n", qPrintable(why));
+    return 1;
+  }
+  QCoreApplication app(argc, argv);
+  // The program opens its sound output as it starts; a user's first sound comes seconds later.
+  plat::sound();
+  settle(3);
+  soundcheck::Recorder recorder;
+  if (!recorder.start(&why)) {
+    std::fprintf(stderr, "bench_sound: no recording: %s\n", qPrintable(why));
+    return 1;
+  }
+  g_recorder = &recorder;
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  recorder.stopAfter(0.1, "bench.raw");
+  return 0;
+}
