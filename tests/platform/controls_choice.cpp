@@ -85,6 +85,33 @@ TEST(SpinButton, AutomationPressStepsOnce) {
   EXPECT_EQ(up, 1);
 }
 
+namespace {
+
+// A window shown and active, so the focus can move between its controls; a text field
+// stands first in its order.
+struct KeyWindow {
+  QWidget window;
+  QLineEdit* field = new QLineEdit(&window);
+  KeyWindow() { field->setGeometry(0, 0, 60, 20); }
+  void show() {
+    window.resize(200, 140);
+    window.show();
+    window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    field->setFocus(Qt::OtherFocusReason);
+  }
+  static void tab() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
+  static void backtab() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab); }
+};
+
+// The units pair as the windows make it: "Metric" (index 1) first, then "US (English)".
+void placeTwins(OptionGroup& units, QWidget* frame) {
+  units.add(1, frame, "Metric")->setGeometry(0, 0, 80, 25);
+  units.add(0, frame, "US (English)")->setGeometry(90, 0, 100, 25);
+}
+
+}  // namespace
+
 TEST(OptionGroup, ClickFiresOnlyWhenTheChoiceChanges) {
   QWidget frame;
   OptionGroup units;
@@ -136,6 +163,62 @@ TEST(OptionGroup, MembersOutlivingTheirGroupStaySafe) {
   ASSERT_TRUE(b);
   b->setValue(true);
   EXPECT_TRUE(b->value());
+}
+
+// Tab enters a container's options at the chosen one and leaves at the next Tab; the
+// arrows move the choice; Space on the chosen option changes nothing.
+TEST(OptionGroup, TabEntersAtTheChosenOptionAndLeavesAtTheNextTab) {
+  KeyWindow k;
+  auto* frame = new QWidget(&k.window);
+  frame->setGeometry(0, 30, 200, 30);
+  OptionGroup units;
+  placeTwins(units, frame);
+  auto* after = new QLineEdit(&k.window);
+  after->setGeometry(0, 70, 60, 20);
+  std::vector<int> clicks;
+  units.onClick = [&](int i) { clicks.push_back(i); };
+  units.choose(0);  // US (English), the second of the frame
+  k.show();
+
+  KeyWindow::tab();
+  EXPECT_TRUE(units(0)->hasFocus());
+  QTest::keyClick(units(0), Qt::Key_Space);
+  EXPECT_EQ(units.value(), 0);
+  KeyWindow::tab();
+  EXPECT_TRUE(after->hasFocus());
+  KeyWindow::backtab();
+  EXPECT_TRUE(units(0)->hasFocus());
+
+  QTest::keyClick(units(0), Qt::Key_Left);  // the arrows move the choice within the group
+  EXPECT_TRUE(units(1)->hasFocus());
+  EXPECT_EQ(units.value(), 1);
+  KeyWindow::backtab();
+  EXPECT_TRUE(k.field->hasFocus());
+  KeyWindow::tab();
+  EXPECT_TRUE(units(1)->hasFocus());
+
+  // A choice made by code moves the entry too.
+  k.field->setFocus(Qt::OtherFocusReason);
+  units.choose(0);
+  KeyWindow::tab();
+  EXPECT_TRUE(units(0)->hasFocus());
+  EXPECT_EQ(clicks, (std::vector<int>{0, 1, 0}));
+}
+
+TEST(OptionGroup, WithNoneChosenTabEntersAtTheFirstOption) {
+  KeyWindow k;
+  auto* frame = new QWidget(&k.window);
+  frame->setGeometry(0, 30, 200, 30);
+  OptionGroup units;
+  placeTwins(units, frame);
+  auto* after = new QLineEdit(&k.window);
+  after->setGeometry(0, 70, 60, 20);
+  k.show();
+  KeyWindow::tab();
+  EXPECT_TRUE(units(1)->hasFocus());
+  EXPECT_EQ(units.value(), -1);  // reaching an option chooses nothing
+  KeyWindow::tab();
+  EXPECT_TRUE(after->hasFocus());
 }
 
 TEST(CheckBox, ClickFiresOnEveryChangeFromUserOrCode) {
