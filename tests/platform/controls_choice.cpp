@@ -7,6 +7,7 @@
 #include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QScrollBar>
@@ -14,6 +15,7 @@
 #include <QToolButton>
 #include <vector>
 
+#include "platform/button.h"
 #include "platform/checkbox.h"
 #include "platform/optionbutton.h"
 #include "platform/scrollbar.h"
@@ -108,6 +110,14 @@ struct KeyWindow {
 void placeTwins(OptionGroup& units, QWidget* frame) {
   units.add(1, frame, "Metric")->setGeometry(0, 0, 80, 25);
   units.add(0, frame, "US (English)")->setGeometry(90, 0, 100, 25);
+}
+
+// A key event as the keyboard's own repeat sends it while a key is held.
+void sendRepeat(QWidget* w, Qt::Key key) {
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(), true);
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+  QApplication::sendEvent(w, &release);
+  QApplication::sendEvent(w, &press);
 }
 
 }  // namespace
@@ -392,4 +402,37 @@ TEST(ScrollBar, TakesTheFocusByTabAndByAClickAndShowsIt) {
   EXPECT_TRUE(second->bar()->hasFocus());
   EXPECT_EQ(second->value(), 10);
   EXPECT_EQ(changes, 1);
+}
+
+// Enter presses a focused button as Space does: Click at the release, once however long the
+// key is held; with Ctrl or Alt it is no press.
+TEST(CommandButton, EnterPressesTheFocusedButtonAsSpaceDoes) {
+  KeyWindow k;
+  auto* start = new CommandButton(&k.window, "&Start");
+  start->setGeometry(0, 30, 80, 30);
+  int clicks = 0;
+  start->onClick = [&] { ++clicks; };
+  k.show();
+  KeyWindow::tab();
+  ASSERT_TRUE(start->hasFocus());
+
+  QTest::keyClick(start, Qt::Key_Return);
+  EXPECT_EQ(clicks, 1);
+  QTest::keyClick(start, Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(clicks, 2);
+  QTest::keyClick(start, Qt::Key_Space);
+  EXPECT_EQ(clicks, 3);
+
+  QTest::keyPress(start, Qt::Key_Return);
+  EXPECT_TRUE(start->isDown());
+  EXPECT_EQ(clicks, 3);
+  sendRepeat(start, Qt::Key_Return);
+  sendRepeat(start, Qt::Key_Return);
+  QTest::keyRelease(start, Qt::Key_Return);
+  EXPECT_EQ(clicks, 4);
+  EXPECT_FALSE(start->isDown());
+
+  QTest::keyClick(start, Qt::Key_Return, Qt::ControlModifier);
+  QTest::keyClick(start, Qt::Key_Return, Qt::AltModifier);
+  EXPECT_EQ(clicks, 4);
 }
