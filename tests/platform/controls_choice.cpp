@@ -122,6 +122,95 @@ void sendRepeat(QWidget* w, Qt::Key key) {
 
 }  // namespace
 
+// Screen readers see the pair as one spin button, named by its caption, that has the focus.
+TEST(SpinButton, TakesTheFocusByTabAndByAClickAndShowsIt) {
+  KeyWindow k;
+  auto* angle = new SpinButton(&k.window);
+  angle->setAccessibleCaption("Angle");
+  angle->setGeometry(0, 30, 17, 25);
+  auto* disabled = new SpinButton(&k.window);
+  disabled->setGeometry(20, 30, 17, 25);
+  disabled->setEnabled(false);
+  auto* mass = new SpinButton(&k.window);
+  mass->setGeometry(40, 30, 17, 25);
+  k.show();
+  const QImage before = angle->grab().toImage();
+
+  KeyWindow::tab();
+  EXPECT_TRUE(angle->hasFocus());
+  EXPECT_NE(angle->grab().toImage(), before);  // the focus shows
+  QAccessibleInterface* a = QAccessible::queryAccessibleInterface(angle);
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(a->role(), QAccessible::SpinBox);
+  EXPECT_EQ(a->text(QAccessible::Name), "Angle");
+  EXPECT_TRUE(a->state().focused);
+  KeyWindow::tab();  // a disabled spin button is passed over
+  EXPECT_TRUE(mass->hasFocus());
+  EXPECT_EQ(angle->grab().toImage(), before);
+  KeyWindow::backtab();
+  EXPECT_TRUE(angle->hasFocus());
+
+  // A click on a half takes the focus for the spin button and steps once.
+  int down = 0;
+  mass->onSpinDown = [&] { ++down; };
+  QTest::mouseClick(mass->downButton(), Qt::LeftButton);
+  EXPECT_TRUE(mass->hasFocus());
+  EXPECT_EQ(down, 1);
+}
+
+TEST(SpinButton, ArrowKeysPressItsHalvesOneStepAKey) {
+  KeyWindow k;
+  auto* upright = new SpinButton(&k.window);
+  upright->setGeometry(0, 30, 17, 25);
+  auto* sideways = new SpinButton(&k.window, Qt::Horizontal);
+  sideways->setGeometry(0, 60, 65, 17);
+  k.show();
+  std::vector<std::string> steps;
+  upright->onSpinUp = [&] { steps.push_back("up"); };
+  upright->onSpinDown = [&] { steps.push_back("down"); };
+  sideways->onSpinUp = [&] { steps.push_back("right"); };
+  sideways->onSpinDown = [&] { steps.push_back("left"); };
+
+  for (Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right}) QTest::keyClick(upright, key);
+  QTest::keyClick(upright, Qt::Key_Up, Qt::ControlModifier);  // not a step
+  for (Qt::Key key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_Left, Qt::Key_Up, Qt::Key_Down})
+    QTest::keyClick(sideways, key);
+  EXPECT_EQ(steps, (std::vector<std::string>{"up", "up", "down", "right", "left", "left"}));
+  EXPECT_FALSE(upright->upButton()->isDown());
+  EXPECT_FALSE(sideways->downButton()->isDown());
+}
+
+// A held key steps as a held mouse button does: once at the press, then on the half's own
+// repeat, never for the keyboard's repeat, and not at the release.
+TEST(SpinButton, HeldKeyRepeatsAsAHeldHalfDoes) {
+  KeyWindow k;
+  auto* spin = new SpinButton(&k.window);
+  spin->setGeometry(0, 30, 17, 25);
+  k.show();
+  spin->setFocus(Qt::TabFocusReason);
+  int up = 0;
+  spin->onSpinUp = [&] { ++up; };
+
+  QTest::keyPress(spin, Qt::Key_Up);
+  EXPECT_EQ(up, 1);
+  EXPECT_TRUE(spin->upButton()->isDown());  // the press shows
+  sendRepeat(spin, Qt::Key_Up);
+  sendRepeat(spin, Qt::Key_Up);
+  EXPECT_EQ(up, 1);
+  EXPECT_TRUE(spin->upButton()->isDown());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return up >= 3; }, 10000));
+  QTest::keyRelease(spin, Qt::Key_Up);
+  const int released = up;
+  QTest::qWait(250);
+  EXPECT_EQ(up, released);
+  EXPECT_FALSE(spin->upButton()->isDown());
+
+  // The focus leaving while the key is held lets the half go: its release never comes here.
+  QTest::keyPress(spin, Qt::Key_Up);
+  k.field->setFocus(Qt::MouseFocusReason);
+  EXPECT_FALSE(spin->upButton()->isDown());
+}
+
 TEST(OptionGroup, ClickFiresOnlyWhenTheChoiceChanges) {
   QWidget frame;
   OptionGroup units;
