@@ -1,5 +1,6 @@
 #include "platform/button.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -31,6 +32,38 @@ void CommandButton::setPicture(const QPixmap& picture, const QString& accessible
     setAccessibleName(accessibleCaption);
     setToolTip(accessibleCaption);
   }
+}
+
+namespace {
+bool isEnterKey(const QKeyEvent* e) {
+  return (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !(e->modifiers() & ~Qt::KeypadModifier);
+}
+// The same key event with Space in place of Enter.
+QKeyEvent asSpace(const QKeyEvent* e) {
+  return QKeyEvent(e->type(), Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), e->isAutoRepeat(), e->count());
+}
+}  // namespace
+
+// Enter presses the focused button exactly as Space does: down at the key's press, Click at
+// its release, nothing for the keyboard's repeat while it is held.
+void CommandButton::keyPressEvent(QKeyEvent* e) {
+  if (!isEnterKey(e)) {
+    QPushButton::keyPressEvent(e);
+    return;
+  }
+  QKeyEvent space = asSpace(e);
+  QPushButton::keyPressEvent(&space);
+  e->setAccepted(space.isAccepted());
+}
+
+void CommandButton::keyReleaseEvent(QKeyEvent* e) {
+  if (!isEnterKey(e)) {
+    QPushButton::keyReleaseEvent(e);
+    return;
+  }
+  QKeyEvent space = asSpace(e);
+  QPushButton::keyReleaseEvent(&space);
+  e->setAccepted(space.isAccepted());
 }
 
 void CommandButton::mouseMoveEvent(QMouseEvent* e) {

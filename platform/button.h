@@ -1,6 +1,7 @@
 #pragma once
 // A push button with a caption, a picture or both. Click fires on a press by mouse, by the
-// keyboard, by its access key, through the accessibility interface, or from code.
+// keyboard (Space or Enter on the focused button), by its access key, through the
+// accessibility interface, or from code.
 
 #include <QPushButton>
 #include <functional>
@@ -28,6 +29,8 @@ class CommandButton : public QPushButton {
   std::function<void(int button, int shift, double x, double y)> onMouseMove;
 
  protected:
+  void keyPressEvent(QKeyEvent* e) override;
+  void keyReleaseEvent(QKeyEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
   void paintEvent(QPaintEvent* e) override;
 };

@@ -2,11 +2,11 @@
 
 #include <QFile>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "platform/button.h"
 #include "platform/files.h"
 
 namespace plat {
@@ -15,8 +15,9 @@ HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window) {
   resize(560, 460);
   auto* layout = new QVBoxLayout(this);
   auto* bar = new QHBoxLayout;
-  m_contents = new QPushButton(tr("&Contents"), this);
-  auto* close = new QPushButton(tr("C&lose"), this);
+  // The program's own buttons, so the keyboard presses them as it presses every other.
+  m_contents = new CommandButton(this, tr("&Contents"));
+  auto* close = new CommandButton(this, tr("C&lose"));
   bar->addWidget(m_contents);
   bar->addStretch();
   bar->addWidget(close);
@@ -25,8 +26,8 @@ HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window) {
   m_text->setOpenLinks(false);
   m_text->setAccessibleName(tr("Help text"));
   layout->addWidget(m_text);
-  connect(m_contents, &QPushButton::clicked, this, [this] { showPage(0); });
-  connect(close, &QPushButton::clicked, this, &QWidget::close);
+  m_contents->onClick = [this] { showPage(0); };
+  close->onClick = [this] { this->close(); };
   connect(m_text, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
     if (url.scheme() == "topic") showPage(url.path().toInt());
   });

@@ -7,9 +7,10 @@
 #include "platform/helpfile.h"
 
 class QTextBrowser;
-class QPushButton;
 
 namespace plat {
+
+class CommandButton;
 
 class HelpViewer : public QWidget {
   Q_OBJECT
@@ -26,7 +27,7 @@ class HelpViewer : public QWidget {
   std::optional<HelpFile> m_file;
   QString m_pageTitle;
   QTextBrowser* m_text;
-  QPushButton* m_contents;
+  CommandButton* m_contents;
 };
 
 }  // namespace plat

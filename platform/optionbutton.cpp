@@ -10,8 +10,34 @@ namespace plat {
 OptionButton::OptionButton(QWidget* parent, const QString& caption) : QRadioButton(parent) {
   setCaption(caption);
   connect(this, &QRadioButton::toggled, this, [this](bool on) {
+    updateTabStop(parentWidget());
     if (on && onClick) onClick();
   });
+  updateTabStop(parent);
+}
+
+// Tab stops at one option of a container: the chosen one, or, while none is chosen, the
+// first that can take the focus. The others keep the focus by a click, and the arrow keys
+// still move the choice among them all.
+void OptionButton::updateTabStop(QWidget* container) {
+  if (!container) return;
+  QList<OptionButton*> members;
+  for (OptionButton* b : container->findChildren<OptionButton*>(Qt::FindDirectChildrenOnly))
+    if (b->autoExclusive()) members.push_back(b);
+  OptionButton* entry = nullptr;
+  for (OptionButton* b : members)
+    if (b->isChecked()) entry = b;
+  for (OptionButton* b : members)
+    if (!entry && b->isEnabled() && !b->isHidden()) entry = b;
+  if (!entry && !members.isEmpty()) entry = members.front();
+  for (OptionButton* b : members) b->setFocusPolicy(b == entry ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+// The toolkit hands the Tab stop to whichever option takes the focus; it stays with the
+// chosen one.
+void OptionButton::focusInEvent(QFocusEvent* e) {
+  QRadioButton::focusInEvent(e);
+  updateTabStop(parentWidget());
 }
 
 void OptionButton::setCaption(const QString& caption) {

@@ -7,6 +7,9 @@
 // OptionGroup is the indexed group the windows name (unitOptions(0), unitOptions(1)): one handler
 // receives the index of the member that became chosen. A group starts with none chosen, so
 // a load step that chooses the saved option always runs its handler.
+//
+// The keyboard: Tab enters a container's options at the chosen one (at the first while none
+// is chosen) and leaves them at the next Tab; the arrow keys move the choice among them.
 
 #include <QRadioButton>
 #include <functional>
@@ -32,6 +35,10 @@ class OptionButton : public QRadioButton {
 
  protected:
   void paintEvent(QPaintEvent*) override;
+  void focusInEvent(QFocusEvent* e) override;
+
+ private:
+  static void updateTabStop(QWidget* container);
 };
 
 class OptionGroup : public ControlArray<OptionButton> {

@@ -1,22 +1,58 @@
 #include "platform/spinbutton.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
+#include <QPainter>
 #include <QToolButton>
 
 namespace plat {
 
 namespace {
-QToolButton* makeHalf(QWidget* parent) {
-  auto* b = new QToolButton(parent);
-  b->setAutoRepeat(true);
-  b->setAutoRepeatDelay(400);
-  b->setAutoRepeatInterval(100);
-  b->setFocusPolicy(Qt::NoFocus);
-  return b;
+
+// One arrow half. It never takes the focus itself: a click on it passes the focus on to the
+// spin button, and while the spin button holds the focus each half shows it around its arrow.
+class SpinHalf : public QToolButton {
+ public:
+  explicit SpinHalf(QWidget* parent) : QToolButton(parent) {
+    setAutoRepeat(true);
+    setAutoRepeatDelay(400);
+    setAutoRepeatInterval(100);
+    setFocusPolicy(Qt::NoFocus);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* e) override {
+    QToolButton::paintEvent(e);
+    if (!parentWidget()->hasFocus() || width() < 7 || height() < 7) return;
+    QPainter p(this);
+    p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(rect().adjusted(2, 2, -3, -3));
+  }
+};
+
+// Screen readers see the pair as one spin button named by its caption, the halves inside it.
+QAccessibleInterface* spinButtonAccessible(const QString& className, QObject* object) {
+  if (className == QLatin1String("plat::SpinButton") && object && object->isWidgetType())
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::SpinBox);
+  return nullptr;
 }
+
+void installAccessibleFactory() {
+  static const bool installed = [] {
+    QAccessible::installFactory(spinButtonAccessible);
+    return true;
+  }();
+  (void)installed;
+}
+
 }  // namespace
 
 SpinButton::SpinButton(QWidget* parent, Qt::Orientation o)
-    : QWidget(parent), m_up(makeHalf(this)), m_down(makeHalf(this)), m_orientation(o) {
+    : QWidget(parent), m_up(new SpinHalf(this)), m_down(new SpinHalf(this)), m_orientation(o) {
+  installAccessibleFactory();
+  setFocusPolicy(Qt::StrongFocus);
   // "pressed" comes at the press and again at every repeat while the half is held down;
   // the release that follows adds no step of its own.
   connect(m_up, &QToolButton::pressed, this, [this] {
@@ -64,6 +100,67 @@ void SpinButton::layoutHalves() {
     m_down->setGeometry(0, 0, left, h);
     m_up->setGeometry(left, 0, w - left, h);
   }
+}
+
+QToolButton* SpinButton::halfForKey(const QKeyEvent* e) const {
+  if (e->modifiers() & ~Qt::KeypadModifier) return nullptr;
+  const bool vertical = m_orientation == Qt::Vertical;
+  switch (e->key()) {
+    case Qt::Key_Up: return vertical ? m_up : nullptr;
+    case Qt::Key_Down: return vertical ? m_down : nullptr;
+    case Qt::Key_Right: return vertical ? nullptr : m_up;
+    case Qt::Key_Left: return vertical ? nullptr : m_down;
+    default: return nullptr;
+  }
+}
+
+// A key holds its half down as the mouse button does: the half steps at once, then repeats
+// on its own timer. The keyboard's own repeat adds nothing, so a held key steps exactly as a
+// held mouse button, whatever the keyboard's repeat rate.
+void SpinButton::keyPressEvent(QKeyEvent* e) {
+  QToolButton* half = halfForKey(e);
+  if (!half) {
+    QWidget::keyPressEvent(e);
+    return;
+  }
+  e->accept();
+  if (e->isAutoRepeat() || half->isDown()) return;
+  QToolButton* other = half == m_up ? m_down : m_up;
+  other->setDown(false);
+  half->setDown(true);  // shows the press and starts the half's repeat
+  if (half == m_up)
+    spinUp();
+  else
+    spinDown();
+}
+
+void SpinButton::keyReleaseEvent(QKeyEvent* e) {
+  QToolButton* half = halfForKey(e);
+  if (!half) {
+    QWidget::keyReleaseEvent(e);
+    return;
+  }
+  e->accept();
+  if (!e->isAutoRepeat()) half->setDown(false);
+}
+
+void SpinButton::focusInEvent(QFocusEvent* e) {
+  QWidget::focusInEvent(e);
+  m_up->update();
+  m_down->update();
+}
+
+// A key held when the focus leaves would never see its release here: the halves let go.
+void SpinButton::focusOutEvent(QFocusEvent* e) {
+  QWidget::focusOutEvent(e);
+  releaseHalves();
+  m_up->update();
+  m_down->update();
+}
+
+void SpinButton::releaseHalves() {
+  m_up->setDown(false);
+  m_down->setDown(false);
 }
 
 }  // namespace plat

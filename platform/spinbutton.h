@@ -2,6 +2,11 @@
 // A spin button: two arrow halves that step a value the window keeps itself. A press on the
 // up (or right) half raises SpinUp, on the down (or left) half SpinDown, at once and again
 // while the half is held. A disabled spin button raises nothing.
+//
+// The spin button takes the focus by Tab, in its window's order, and by a click on either
+// half, and shows it as a dotted frame in each half. With the focus, Up and Down (Right and
+// Left on a sideways one) press its halves as the mouse does: a step at once, the same
+// repeat while the key is held, no step at the release.
 
 #include <QWidget>
 #include <functional>
@@ -17,7 +22,8 @@ class SpinButton : public QWidget {
   explicit SpinButton(QWidget* parent, Qt::Orientation o = Qt::Vertical);
   void setOrientation(Qt::Orientation o);
   Qt::Orientation orientation() const { return m_orientation; }
-  // The name screen readers give the two halves: "<name> up" and "<name> down".
+  // The name screen readers give the spin button and its two halves: "<name>",
+  // "<name> up" and "<name> down".
   void setAccessibleCaption(const QString& name);
   // A press of one half, as the mouse, the keyboard or automation would make it.
   void spinUp();
@@ -30,9 +36,16 @@ class SpinButton : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent*) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void keyReleaseEvent(QKeyEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
 
  private:
   void layoutHalves();
+  // The half an arrow key presses, or none for any other key (which goes to the container).
+  QToolButton* halfForKey(const QKeyEvent* e) const;
+  void releaseHalves();
   QToolButton* m_up;
   QToolButton* m_down;
   Qt::Orientation m_orientation;

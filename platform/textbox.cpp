@@ -95,12 +95,22 @@ void TextBox::setBorder(bool on) {
 void TextBox::setForeColor(rt::Colour c) {
   QPalette p = palette();
   p.setColor(QPalette::Text, toQColor(c));
-  setPalette(p);
+  setPaletteHidingSelection(p);
 }
 
 void TextBox::setBackColor(rt::Colour c) {
   QPalette p = palette();
   p.setColor(QPalette::Base, toQColor(c));
+  setPaletteHidingSelection(p);
+}
+
+// A box without the focus keeps its selection (SelStart and SelLength still read it) but
+// does not show it: the box draws a selection in its inactive colours whenever it lacks the
+// focus, so those colours are its plain text on its plain background. A box whose window
+// is not active has lost the focus too, and shows no selection until it comes back.
+void TextBox::setPaletteHidingSelection(QPalette p) {
+  p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Inactive, QPalette::Base));
+  p.setColor(QPalette::Inactive, QPalette::HighlightedText, p.color(QPalette::Inactive, QPalette::Text));
   setPalette(p);
 }
 

@@ -11,6 +11,8 @@
 // when the whole window loses or regains the activation (a message box, another program).
 // A focus the program gives while the window is not active (a load step putting the focus
 // on a box before the window shows) is a GotFocus when the window becomes active.
+// A box shows its selection only while it has the focus; without it the selection is kept
+// but not drawn.
 //
 // Tab and Shift+Tab do not move the focus in a text box whose window handles its keys: they
 // reach the handlers, which decide where the focus goes. A text box without key handlers
@@ -90,6 +92,7 @@ class TextBox : public QPlainTextEdit {
   bool roomFor(int chars) const;
   void textWasChanged();
   void windowActivated();
+  void setPaletteHidingSelection(QPalette p);
   QString m_text;
   int m_maxLength = 0;
   bool m_multiLine = false;

@@ -34,6 +34,7 @@
 #include "shell/settings.h"
 #include "tests/levers/leverwindow.h"
 #include "tests/support/doubles.h"
+#include "tests/support/tabchain.h"
 
 namespace {
 
@@ -291,6 +292,20 @@ TEST_F(LeversWindowTest, WorkTopicFromMenuToTurningLeverAndBack) {
   EXPECT_EQ(again->fulcrumBar()->value(), 50);
   EXPECT_EQ(again->effortPositionBar()->value(), 0);
   EXPECT_EQ(again->loadPositionBar()->value(), 100);
+}
+
+// Enter presses the focused button as Space does: in the menu it opens the project, in the
+// levers' panel it opens the topic.
+TEST_F(LeversWindowTest, EnterOpensTheProjectAndTheTopicOfTheFocusedButton) {
+  ASSERT_TRUE(tabTo(menu, menu->projectButton(1)));
+  QTest::keyClick(menu->projectButton(1), Qt::Key_Return);
+  auto* w = qobject_cast<LeversWindow*>(menu->currentProject());
+  ASSERT_TRUE(w);
+  ASSERT_TRUE(tabTo(w, w->topicButton(2)));
+  EXPECT_EQ(w->topicButton(2)->caption(), "Work With Levers");
+  QTest::keyClick(w->topicButton(2), Qt::Key_Return);
+  EXPECT_FALSE(w->topicsFrame()->isVisible());
+  EXPECT_EQ(w->valuesFrame()->caption(), "1st Class Lever");
 }
 
 TEST_F(LeversWindowTest, ChangingBackToValuesRedrawsTheLevelLeverWithItsMarks) {

@@ -20,6 +20,7 @@
 #include "platform/files.h"
 #include "platform/label.h"
 #include "platform/lineoverlay.h"
+#include "platform/optionbutton.h"
 #include "platform/picturebox.h"
 #include "platform/printer.h"
 #include "platform/services.h"
@@ -35,6 +36,7 @@
 #include "tests/support/layoutrows.h"
 #include "tests/support/manualsources.h"
 #include "tests/support/pixels.h"
+#include "tests/support/tabchain.h"
 
 namespace {
 
@@ -226,6 +228,37 @@ TEST_F(PendulumWindow, SpinButtonsStoreEachStepAndRedraw) {
   for (int i = 0; i < 120; ++i) window->parameterSpin(4)->spinDown();
   EXPECT_EQ(window->parameterValue(4)->caption(), "0.00");
   EXPECT_EQ(shell::settings().PendFriction, 0.0f);
+}
+
+// Opened in US units, Tab meets the four spin buttons in row order, then the units at the
+// chosen "US (English)", where Space changes nothing; the arrows step the values.
+TEST_F(PendulumWindow, TheKeyboardStepsTheValuesAndEntersTheUnitsAtTheirChoice) {
+  shell::settings().PendUnits = 0;
+  ASSERT_TRUE(open());
+  const std::vector<QWidget*> chain = tabChain(window);
+  auto at = [&](QWidget* w) { return std::find(chain.begin(), chain.end(), w) - chain.begin(); };
+  for (int i = 1; i <= 4; ++i) {
+    ASSERT_LT(at(window->parameterSpin(i)), std::ptrdiff_t(chain.size())) << "spin button " << i;
+    if (i > 1) {
+      EXPECT_LT(at(window->parameterSpin(i - 1)), at(window->parameterSpin(i)));
+    }
+  }
+  plat::OptionButton* units = firstInChain<plat::OptionButton>(chain);
+  ASSERT_EQ(units, window->unitsOptions()(0));
+  EXPECT_EQ(units->caption(), "US (English)");
+  EXPECT_EQ(std::find(chain.begin(), chain.end(), window->unitsOptions()(1)), chain.end());
+  ASSERT_TRUE(tabTo(window, units));
+  QTest::keyClick(units, Qt::Key_Space);
+  EXPECT_EQ(shell::settings().PendUnits, 0);
+
+  ASSERT_TRUE(tabTo(window, window->parameterSpin(1)));
+  QTest::keyClick(window->parameterSpin(1), Qt::Key_Down);
+  EXPECT_EQ(window->parameterValue(1)->caption(), "44");
+  EXPECT_EQ(shell::settings().PendAngle, 44.0f);
+  QTest::keyClick(window->parameterSpin(1), Qt::Key_Right);  // an upright spin button's key is Up
+  EXPECT_EQ(window->parameterValue(1)->caption(), "44");
+  QTest::keyClick(window->parameterSpin(1), Qt::Key_Up);
+  EXPECT_EQ(window->parameterValue(1)->caption(), "45");
 }
 
 TEST_F(PendulumWindow, UnitsSwitchConvertsAndStores) {

@@ -7,6 +7,7 @@
 #include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QScrollBar>
@@ -14,6 +15,7 @@
 #include <QToolButton>
 #include <vector>
 
+#include "platform/button.h"
 #include "platform/checkbox.h"
 #include "platform/optionbutton.h"
 #include "platform/scrollbar.h"
@@ -85,6 +87,130 @@ TEST(SpinButton, AutomationPressStepsOnce) {
   EXPECT_EQ(up, 1);
 }
 
+namespace {
+
+// A window shown and active, so the focus can move between its controls; a text field
+// stands first in its order.
+struct KeyWindow {
+  QWidget window;
+  QLineEdit* field = new QLineEdit(&window);
+  KeyWindow() { field->setGeometry(0, 0, 60, 20); }
+  void show() {
+    window.resize(200, 140);
+    window.show();
+    window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    field->setFocus(Qt::OtherFocusReason);
+  }
+  static void tab() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
+  static void backtab() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab); }
+};
+
+// The units pair as the windows make it: "Metric" (index 1) first, then "US (English)".
+void placeTwins(OptionGroup& units, QWidget* frame) {
+  units.add(1, frame, "Metric")->setGeometry(0, 0, 80, 25);
+  units.add(0, frame, "US (English)")->setGeometry(90, 0, 100, 25);
+}
+
+// A key event as the keyboard's own repeat sends it while a key is held.
+void sendRepeat(QWidget* w, Qt::Key key) {
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(), true);
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+  QApplication::sendEvent(w, &release);
+  QApplication::sendEvent(w, &press);
+}
+
+}  // namespace
+
+// Screen readers see the pair as one spin button, named by its caption, that has the focus.
+TEST(SpinButton, TakesTheFocusByTabAndByAClickAndShowsIt) {
+  KeyWindow k;
+  auto* angle = new SpinButton(&k.window);
+  angle->setAccessibleCaption("Angle");
+  angle->setGeometry(0, 30, 17, 25);
+  auto* disabled = new SpinButton(&k.window);
+  disabled->setGeometry(20, 30, 17, 25);
+  disabled->setEnabled(false);
+  auto* mass = new SpinButton(&k.window);
+  mass->setGeometry(40, 30, 17, 25);
+  k.show();
+  const QImage before = angle->grab().toImage();
+
+  KeyWindow::tab();
+  EXPECT_TRUE(angle->hasFocus());
+  EXPECT_NE(angle->grab().toImage(), before);  // the focus shows
+  QAccessibleInterface* a = QAccessible::queryAccessibleInterface(angle);
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(a->role(), QAccessible::SpinBox);
+  EXPECT_EQ(a->text(QAccessible::Name), "Angle");
+  EXPECT_TRUE(a->state().focused);
+  KeyWindow::tab();  // a disabled spin button is passed over
+  EXPECT_TRUE(mass->hasFocus());
+  EXPECT_EQ(angle->grab().toImage(), before);
+  KeyWindow::backtab();
+  EXPECT_TRUE(angle->hasFocus());
+
+  // A click on a half takes the focus for the spin button and steps once.
+  int down = 0;
+  mass->onSpinDown = [&] { ++down; };
+  QTest::mouseClick(mass->downButton(), Qt::LeftButton);
+  EXPECT_TRUE(mass->hasFocus());
+  EXPECT_EQ(down, 1);
+}
+
+TEST(SpinButton, ArrowKeysPressItsHalvesOneStepAKey) {
+  KeyWindow k;
+  auto* upright = new SpinButton(&k.window);
+  upright->setGeometry(0, 30, 17, 25);
+  auto* sideways = new SpinButton(&k.window, Qt::Horizontal);
+  sideways->setGeometry(0, 60, 65, 17);
+  k.show();
+  std::vector<std::string> steps;
+  upright->onSpinUp = [&] { steps.push_back("up"); };
+  upright->onSpinDown = [&] { steps.push_back("down"); };
+  sideways->onSpinUp = [&] { steps.push_back("right"); };
+  sideways->onSpinDown = [&] { steps.push_back("left"); };
+
+  for (Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right}) QTest::keyClick(upright, key);
+  QTest::keyClick(upright, Qt::Key_Up, Qt::ControlModifier);  // not a step
+  for (Qt::Key key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_Left, Qt::Key_Up, Qt::Key_Down})
+    QTest::keyClick(sideways, key);
+  EXPECT_EQ(steps, (std::vector<std::string>{"up", "up", "down", "right", "left", "left"}));
+  EXPECT_FALSE(upright->upButton()->isDown());
+  EXPECT_FALSE(sideways->downButton()->isDown());
+}
+
+// A held key steps as a held mouse button does: once at the press, then on the half's own
+// repeat, never for the keyboard's repeat, and not at the release.
+TEST(SpinButton, HeldKeyRepeatsAsAHeldHalfDoes) {
+  KeyWindow k;
+  auto* spin = new SpinButton(&k.window);
+  spin->setGeometry(0, 30, 17, 25);
+  k.show();
+  spin->setFocus(Qt::TabFocusReason);
+  int up = 0;
+  spin->onSpinUp = [&] { ++up; };
+
+  QTest::keyPress(spin, Qt::Key_Up);
+  EXPECT_EQ(up, 1);
+  EXPECT_TRUE(spin->upButton()->isDown());  // the press shows
+  sendRepeat(spin, Qt::Key_Up);
+  sendRepeat(spin, Qt::Key_Up);
+  EXPECT_EQ(up, 1);
+  EXPECT_TRUE(spin->upButton()->isDown());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return up >= 3; }, 10000));
+  QTest::keyRelease(spin, Qt::Key_Up);
+  const int released = up;
+  QTest::qWait(250);
+  EXPECT_EQ(up, released);
+  EXPECT_FALSE(spin->upButton()->isDown());
+
+  // The focus leaving while the key is held lets the half go: its release never comes here.
+  QTest::keyPress(spin, Qt::Key_Up);
+  k.field->setFocus(Qt::MouseFocusReason);
+  EXPECT_FALSE(spin->upButton()->isDown());
+}
+
 TEST(OptionGroup, ClickFiresOnlyWhenTheChoiceChanges) {
   QWidget frame;
   OptionGroup units;
@@ -136,6 +262,62 @@ TEST(OptionGroup, MembersOutlivingTheirGroupStaySafe) {
   ASSERT_TRUE(b);
   b->setValue(true);
   EXPECT_TRUE(b->value());
+}
+
+// Tab enters a container's options at the chosen one and leaves at the next Tab; the
+// arrows move the choice; Space on the chosen option changes nothing.
+TEST(OptionGroup, TabEntersAtTheChosenOptionAndLeavesAtTheNextTab) {
+  KeyWindow k;
+  auto* frame = new QWidget(&k.window);
+  frame->setGeometry(0, 30, 200, 30);
+  OptionGroup units;
+  placeTwins(units, frame);
+  auto* after = new QLineEdit(&k.window);
+  after->setGeometry(0, 70, 60, 20);
+  std::vector<int> clicks;
+  units.onClick = [&](int i) { clicks.push_back(i); };
+  units.choose(0);  // US (English), the second of the frame
+  k.show();
+
+  KeyWindow::tab();
+  EXPECT_TRUE(units(0)->hasFocus());
+  QTest::keyClick(units(0), Qt::Key_Space);
+  EXPECT_EQ(units.value(), 0);
+  KeyWindow::tab();
+  EXPECT_TRUE(after->hasFocus());
+  KeyWindow::backtab();
+  EXPECT_TRUE(units(0)->hasFocus());
+
+  QTest::keyClick(units(0), Qt::Key_Left);  // the arrows move the choice within the group
+  EXPECT_TRUE(units(1)->hasFocus());
+  EXPECT_EQ(units.value(), 1);
+  KeyWindow::backtab();
+  EXPECT_TRUE(k.field->hasFocus());
+  KeyWindow::tab();
+  EXPECT_TRUE(units(1)->hasFocus());
+
+  // A choice made by code moves the entry too.
+  k.field->setFocus(Qt::OtherFocusReason);
+  units.choose(0);
+  KeyWindow::tab();
+  EXPECT_TRUE(units(0)->hasFocus());
+  EXPECT_EQ(clicks, (std::vector<int>{0, 1, 0}));
+}
+
+TEST(OptionGroup, WithNoneChosenTabEntersAtTheFirstOption) {
+  KeyWindow k;
+  auto* frame = new QWidget(&k.window);
+  frame->setGeometry(0, 30, 200, 30);
+  OptionGroup units;
+  placeTwins(units, frame);
+  auto* after = new QLineEdit(&k.window);
+  after->setGeometry(0, 70, 60, 20);
+  k.show();
+  KeyWindow::tab();
+  EXPECT_TRUE(units(1)->hasFocus());
+  EXPECT_EQ(units.value(), -1);  // reaching an option chooses nothing
+  KeyWindow::tab();
+  EXPECT_TRUE(after->hasFocus());
 }
 
 TEST(CheckBox, ClickFiresOnEveryChangeFromUserOrCode) {
@@ -309,4 +491,37 @@ TEST(ScrollBar, TakesTheFocusByTabAndByAClickAndShowsIt) {
   EXPECT_TRUE(second->bar()->hasFocus());
   EXPECT_EQ(second->value(), 10);
   EXPECT_EQ(changes, 1);
+}
+
+// Enter presses a focused button as Space does: Click at the release, once however long the
+// key is held; with Ctrl or Alt it is no press.
+TEST(CommandButton, EnterPressesTheFocusedButtonAsSpaceDoes) {
+  KeyWindow k;
+  auto* start = new CommandButton(&k.window, "&Start");
+  start->setGeometry(0, 30, 80, 30);
+  int clicks = 0;
+  start->onClick = [&] { ++clicks; };
+  k.show();
+  KeyWindow::tab();
+  ASSERT_TRUE(start->hasFocus());
+
+  QTest::keyClick(start, Qt::Key_Return);
+  EXPECT_EQ(clicks, 1);
+  QTest::keyClick(start, Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(clicks, 2);
+  QTest::keyClick(start, Qt::Key_Space);
+  EXPECT_EQ(clicks, 3);
+
+  QTest::keyPress(start, Qt::Key_Return);
+  EXPECT_TRUE(start->isDown());
+  EXPECT_EQ(clicks, 3);
+  sendRepeat(start, Qt::Key_Return);
+  sendRepeat(start, Qt::Key_Return);
+  QTest::keyRelease(start, Qt::Key_Return);
+  EXPECT_EQ(clicks, 4);
+  EXPECT_FALSE(start->isDown());
+
+  QTest::keyClick(start, Qt::Key_Return, Qt::ControlModifier);
+  QTest::keyClick(start, Qt::Key_Return, Qt::AltModifier);
+  EXPECT_EQ(clicks, 4);
 }

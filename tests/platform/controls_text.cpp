@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -217,6 +218,29 @@ TEST(TextBox, AFocusTheProgramGivesBeforeTheWindowIsActiveIsAGotFocus) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   EXPECT_EQ(events, (std::vector<std::string>{"b got", "b lost", "a got"}));
   EXPECT_TRUE(a->hasFocus());
+}
+
+// The selection shows only while the box has the focus; the box keeps it all the same.
+TEST(TextBox, ABoxWithoutTheFocusShowsNoSelection) {
+  TwoBoxes t;
+  t.a->setText("40.0");
+  t.b->setText("40.0");
+  const QImage plain = t.b->grab().toImage();  // the same text, nothing selected, no focus
+  t.a->selectAllText();
+  EXPECT_NE(t.a->grab().toImage(), plain);  // with the focus the selection shows
+
+  t.b->setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(t.a->selLength(), 4);
+  EXPECT_EQ(t.a->grab().toImage(), plain);
+
+  // Coloured boxes too: the hidden selection takes the box's own colours.
+  t.a->setBackColor(0x00FFFF);
+  t.a->setForeColor(0x0000FF);
+  t.b->setBackColor(0x00FFFF);
+  t.b->setForeColor(0x0000FF);
+  t.b->clearFocus();  // neither box has the focus now
+  EXPECT_EQ(t.a->grab().toImage(), t.b->grab().toImage());
+  EXPECT_EQ(t.a->selLength(), 4);
 }
 
 TEST(ComboBox, ListEntryClickedGivesTextThenDoubleClickOpens) {

@@ -1,8 +1,15 @@
-// Our help file format: pages by topic number, paragraphs and bullet items.
+// Our help file format: pages by topic number, paragraphs and bullet items; the help window
+// that shows them.
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
 #include "platform/helpfile.h"
+#include "platform/helpviewer.h"
 
 namespace {
 
@@ -45,6 +52,30 @@ TEST(HelpFile, IgnoresMalformedTopicHeaders) {
   ASSERT_TRUE(f);
   ASSERT_EQ(f->topics.size(), 1u);
   EXPECT_EQ(f->topics.at(3).blocks.at(0).text, "ok");
+}
+
+// The help window's buttons answer Enter as every button of the program does.
+TEST(HelpViewer, EnterPressesTheFocusedButton) {
+  QTemporaryDir dir;
+  QFile file(dir.filePath("vtrel.hlp"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("VANTREL HELP 1\n=contents Sample Help\nAll topics.\n=topic 7 Robotics\nTwo links.\n");
+  file.close();
+  plat::HelpViewer viewer;
+  viewer.open(file.fileName(), 7);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&viewer));
+  ASSERT_EQ(viewer.pageTitle(), "Robotics");
+  QPushButton* contents = nullptr;
+  QPushButton* close = nullptr;
+  for (QPushButton* b : viewer.findChildren<QPushButton*>()) (b->text() == "&Contents" ? contents : close) = b;
+  ASSERT_TRUE(contents && close);
+
+  contents->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(contents, Qt::Key_Return);
+  EXPECT_EQ(viewer.pageTitle(), "Sample Help");
+  close->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(close, Qt::Key_Return);
+  EXPECT_FALSE(viewer.isVisible());
 }
 
 }  // namespace

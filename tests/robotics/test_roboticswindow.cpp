@@ -17,6 +17,7 @@
 #include "platform/button.h"
 #include "platform/files.h"
 #include "platform/label.h"
+#include "platform/optionbutton.h"
 #include "platform/picturebox.h"
 #include "platform/printer.h"
 #include "platform/services.h"
@@ -30,6 +31,7 @@
 #include "shell/programfolder.h"
 #include "shell/settings.h"
 #include "tests/support/doubles.h"
+#include "tests/support/tabchain.h"
 
 namespace {
 
@@ -191,6 +193,43 @@ TEST_F(RoboticsWindowTest, SpinButtonsStoreEachStep) {
   window->stepsSpinner()->spinDown();
   EXPECT_EQ(shell::settings().PathSteps, 49);
   EXPECT_EQ(window->stepsReadout()->caption(), "49");
+}
+
+// The keyboard alone: Tab reaches every spin button that shows, in the window's order, and
+// enters each option group once, at its chosen option; the arrows step the joints.
+TEST_F(RoboticsWindowTest, TheKeyboardReachesTheSpinButtonsAndEntersTheModeAtItsChoice) {
+  shell::settings().RobotMode = 2;
+  shell::settings().ElbowChoice = 1;
+  ASSERT_TRUE(open());
+  const std::vector<QWidget*> chain = tabChain(window);
+  auto at = [&](QWidget* w) { return std::find(chain.begin(), chain.end(), w) - chain.begin(); };
+  const std::ptrdiff_t missing = std::ptrdiff_t(chain.size());
+
+  EXPECT_EQ(firstInChain<plat::OptionButton>(chain), window->modeOptions()(2));  // "Path"
+  EXPECT_EQ(at(window->modeOptions()(0)), missing);
+  EXPECT_EQ(at(window->modeOptions()(1)), missing);
+  EXPECT_LT(at(window->elbowOptions()(1)), missing);  // "A2 < 0"
+  int options = 0;
+  for (QWidget* w : chain) options += qobject_cast<plat::OptionButton*>(w) != nullptr;
+  EXPECT_EQ(options, 5);  // the mode and the four motion groups, once each
+
+  plat::SpinButton* spinners[7] = {window->angleSpinner(0), window->angleSpinner(1),      window->link1Spinner(),
+                                   window->link2Spinner(),  window->resolutionSpinner(0), window->resolutionSpinner(1),
+                                   window->stepsSpinner()};
+  for (int i = 0; i < 7; ++i) {
+    EXPECT_LT(at(spinners[i]), missing) << "spin button " << i;
+    if (i > 0) {
+      EXPECT_LT(at(spinners[i - 1]), at(spinners[i])) << "spin button " << i;
+    }
+  }
+
+  ASSERT_TRUE(tabTo(window, window->angleSpinner(0)));
+  QTest::keyClick(window->angleSpinner(0), Qt::Key_Up);
+  EXPECT_EQ(window->angleReadout(0)->caption(), "-110");
+  EXPECT_EQ(shell::settings().JointAngle[0], -110);
+  QTest::keyClick(window->angleSpinner(0), Qt::Key_Down);
+  QTest::keyClick(window->angleSpinner(0), Qt::Key_Down);
+  EXPECT_EQ(shell::settings().JointAngle[0], -120);
 }
 
 TEST_F(RoboticsWindowTest, ClosingByTheTitleBarDuringAMotionEndsIt) {

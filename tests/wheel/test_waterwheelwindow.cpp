@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
+#include <QImage>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -218,6 +219,32 @@ TEST_F(WheelWindow, TypingAtOnceInTheOpenedDialogReplacesTheCans) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(d));
   EXPECT_TRUE(d->valueBox(1)->hasFocus());
   EXPECT_EQ(d->valueBox(1)->selLength(), 0);
+}
+
+// Enter takes the focus to L Stick with its text selected; a click on D Can takes it on, and
+// L Stick no longer shows a selection.
+TEST_F(WheelWindow, AFieldThatLostTheFocusShowsNoSelection) {
+  ASSERT_TRUE(open());
+  WheelParametersDialog* d = openDialog();
+  ASSERT_TRUE(d);
+  plat::TextBox* stick = d->valueBox(1);
+  auto highlighted = [stick] {
+    const QColor highlight = stick->palette().color(QPalette::Active, QPalette::Highlight);
+    const QImage shown = stick->grab().toImage();
+    int n = 0;
+    for (int y = 0; y < shown.height(); ++y)
+      for (int x = 0; x < shown.width(); ++x) n += shown.pixelColor(x, y) == highlight;
+    return n;
+  };
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  ASSERT_TRUE(stick->hasFocus());
+  ASSERT_EQ(stick->selText(), "40.0");
+  EXPECT_GT(highlighted(), 0);
+
+  QTest::mouseClick(d->valueBox(3)->viewport(), Qt::LeftButton);
+  ASSERT_TRUE(d->valueBox(3)->hasFocus());
+  EXPECT_EQ(highlighted(), 0);
+  EXPECT_EQ(stick->text(), "40.0");
 }
 
 TEST_F(WheelWindow, ReturningFromTheDialogResetsTheWheelButTheHelpViewerDoesNot) {
