@@ -193,7 +193,9 @@ constexpr ControlSpec kPiReadOut{"", 1575, 1260, 1440, 375, {}, Palette::Black, 
 constexpr ControlSpec kGroupFrame{"Drop How Many?", 6000, 3000, 3135, 2295};
 constexpr plat::BarSpec kGroupBar{{nullptr, 120, 360, kBarWidth, kBarHeight}, "Drop How Many?", 1, 500, 1, 10};
 constexpr ControlSpec kGroupReadOut{"0", 2520, 330, 495, 315, {}, Palette::Black, Palette::White};
-constexpr ControlSpec kDropToothpicksButton{"&Drop", 120, 960, kButtonWidth, kButtonHeight};
-constexpr ControlSpec kClearToothpicksButton{"&Clear", 1560, 960, kButtonWidth, kButtonHeight};
+// Two buttons 120 twips apart, as on the other pages, fill the frame's width all but 105
+// twips, which stand on either side of them.
+constexpr ControlSpec kDropToothpicksButton{"&Drop", 45, 960, kButtonWidth, kButtonHeight};
+constexpr ControlSpec kClearToothpicksButton{"&Clear", 1620, 960, kButtonWidth, kButtonHeight};
 
 }  // namespace prob::layout

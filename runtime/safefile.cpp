@@ -1,13 +1,16 @@
 #include "runtime/safefile.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <system_error>
 #include <utility>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,6 +28,47 @@ fs::path folderOf(const fs::path& p) {
 
 // Bytes collected before they go to the disk in one write.
 constexpr std::size_t kBlock = 64 * 1024;
+
+// The digits of `text` as a number; nullopt when it is empty, holds anything else, or is
+// too long to be a process id.
+std::optional<long> digitsValue(std::string_view text) {
+  if (text.empty() || text.size() > 9) return std::nullopt;
+  long value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+// What a file's name says about the write it belongs to.
+enum class Temporary { None, OfProcess, Unowned };
+
+// Sorts a name: ".NAME.<pid>.<number>.tmp" is a temporary file of process `pid`,
+// ".NAME.<number>.tmp" one whose writer is unknown, anything else no temporary file.
+Temporary classify(std::string_view name, long& pid) {
+  constexpr std::string_view kEnd = ".tmp";
+  if (name.size() < 2 || name.front() != '.' || !name.ends_with(kEnd)) return Temporary::None;
+  std::string_view rest = name.substr(1, name.size() - 1 - kEnd.size());  // NAME.<pid>.<number>
+  std::size_t dot = rest.rfind('.');
+  if (dot == std::string_view::npos || dot == 0 || !digitsValue(rest.substr(dot + 1))) return Temporary::None;
+  rest = rest.substr(0, dot);
+  dot = rest.rfind('.');
+  if (dot != std::string_view::npos && dot > 0) {
+    if (const auto id = digitsValue(rest.substr(dot + 1)); id && *id > 0) {
+      pid = *id;
+      return Temporary::OfProcess;
+    }
+  }
+  return Temporary::Unowned;
+}
+
+// Whether the process may still run. A process of another user cannot be signalled
+// (EPERM), but it runs.
+bool processRuns(long pid) { return ::kill(pid_t(pid), 0) == 0 || errno != ESRCH; }
+
+// How old a temporary file whose writer is unknown must be before it counts as stale.
+constexpr auto kUnownedAge = std::chrono::hours(1);
 
 }  // namespace
 
@@ -71,7 +115,7 @@ SafeFile::SafeFile(const std::string& path) : target_(path) {
 
   std::random_device device;
   std::mt19937 names(device());
-  const std::string base = (folder / ("." + p.filename().string() + ".")).string();
+  const std::string base = (folder / ("." + p.filename().string() + "." + std::to_string(::getpid()) + ".")).string();
   for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
     temp_ = base + std::to_string(names() % 1000000u) + ".tmp";
     fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -172,6 +216,28 @@ void writeWholeFile(const std::string& path, std::string_view bytes) {
   SafeFile out(path);
   out.write(bytes);
   out.commit();
+}
+
+std::vector<std::string> removeStaleTemporaries(const std::string& folder) {
+  std::vector<std::string> removed;
+  std::error_code ec;
+  const auto now = fs::file_time_type::clock::now();
+  // A folder that cannot be read, or read to its end, is left as it is: this is tidying.
+  for (fs::directory_iterator it(folder, ec); !ec && it != fs::directory_iterator(); it.increment(ec)) {
+    const fs::directory_entry& entry = *it;
+    const std::string name = entry.path().filename().string();
+    long pid = 0;
+    const Temporary kind = classify(name, pid);
+    std::error_code entryError;
+    if (kind == Temporary::None || !fs::is_regular_file(entry.symlink_status(entryError))) continue;
+    if (kind == Temporary::OfProcess && processRuns(pid)) continue;
+    if (kind == Temporary::Unowned) {
+      const auto written = entry.last_write_time(entryError);
+      if (entryError || now - written < kUnownedAge) continue;
+    }
+    if (::unlink(entry.path().c_str()) == 0) removed.push_back(name);
+  }
+  return removed;
 }
 
 }  // namespace rt

@@ -8,11 +8,17 @@
 // folder is synced so the rename itself survives a power cut. When any step fails
 // the temporary file is removed and the old file stays byte for byte; the caller
 // gets the run-time error number for the cause and the system's reason.
+//
+// A process killed between creating the temporary file and renaming it cannot remove
+// it. The temporary file's name carries its writer's process id,
+// ".NAME.<pid>.<number>.tmp", so that a later start can tell the files of writers that
+// have ended from those of a copy of the program that is writing now.
 
 #include "runtime/convert.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rt {
 
@@ -69,5 +75,11 @@ class SafeFile {
 
 // Writes `bytes` as the whole new content of `path`. Throws WriteError.
 void writeWholeFile(const std::string& path, std::string_view bytes);
+
+// Removes from `folder` the temporary files whose writer no longer runs and returns their
+// names. A file is left alone while the process its name gives still runs (or may run: a
+// process of another user). Temporary files named before the name carried the writer
+// (".NAME.<number>.tmp") are removed once an hour old: no write takes that long.
+std::vector<std::string> removeStaleTemporaries(const std::string& folder);
 
 }  // namespace rt

@@ -77,6 +77,7 @@ void MenuWindow::setProject(int index, ProjectFactory make) {
 
 void MenuWindow::Form_Load() {
   setBasePath(plat::programFolder());
+  removeStaleTemporaries();
   centreOnScreen();
   if (!ReadSettingsFile()) {
     plat::MsgBox("File missing/incomplete - Reinstall program", plat::Msg::OkOnly | plat::Msg::Critical);

@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "platform/files.h"
+#include "runtime/safefile.h"
 
 namespace shell {
 
@@ -14,6 +15,8 @@ void setBasePath(const QString& folder) {
 }
 
 QString AppFilePath(const QString& fileName) { return BasePath + fileName; }
+
+void removeStaleTemporaries() { rt::removeStaleTemporaries(QFile::encodeName(BasePath).toStdString()); }
 
 void ReadWholeFile(const QString& fileName, std::string& text) {
   text.clear();

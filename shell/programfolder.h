@@ -14,6 +14,12 @@ void setBasePath(const QString& folder);
 // The base folder followed by the file name.
 QString AppFilePath(const QString& fileName);
 
+// Removes from the base folder the temporary files of writes whose process ended before
+// it could rename or remove them (killed, or the computer lost power). Run at start-up,
+// so that such files do not pile up; a copy of the program writing at that moment keeps
+// its own.
+void removeStaleTemporaries();
+
 // The file's bytes, less leading and trailing blanks; empty on any error.
 void ReadWholeFile(const QString& fileName, std::string& text);
 

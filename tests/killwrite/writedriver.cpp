@@ -1,10 +1,13 @@
 // Performs exactly one of the program's writes, for a harness that kills it at a random
 // moment (scripts/killtest.sh): the settings file as the menu's Exit writes it, or a weather
 // log saved over an existing one as the weather window's Save does. It prints "ready" just
-// before the write begins and "done" once the write has returned.
+// before the write begins and "done" once the write has returned. The third mode does what
+// the program does with its folder when it starts, so that the harness can see that the
+// temporary files a kill left are gone after the next start.
 //
 //   writedriver settings FOLDER   FOLDER holds vtrel5.ini; the file is rewritten with changed values
 //   writedriver weather FOLDER    FOLDER holds LOG.wwd; a different log is saved over it
+//   writedriver start FOLDER      the temporary files of ended writes in FOLDER are removed
 
 #include <cstdio>
 #include <cstring>
@@ -73,15 +76,23 @@ int saveWeather(const std::string& folder) {
   return ok ? 0 : 1;
 }
 
+int start(const std::string& folder) {
+  shell::setBasePath(QString::fromLocal8Bit(folder.c_str()));
+  shell::removeStaleTemporaries();
+  std::fputs("done\n", stdout);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::fputs("usage: writedriver settings|weather FOLDER\n", stderr);
+    std::fputs("usage: writedriver settings|weather|start FOLDER\n", stderr);
     return 2;
   }
   if (std::strcmp(argv[1], "settings") == 0) return writeSettings(argv[2]);
   if (std::strcmp(argv[1], "weather") == 0) return saveWeather(argv[2]);
-  std::fputs("usage: writedriver settings|weather FOLDER\n", stderr);
+  if (std::strcmp(argv[1], "start") == 0) return start(argv[2]);
+  std::fputs("usage: writedriver settings|weather|start FOLDER\n", stderr);
   return 2;
 }

@@ -293,6 +293,30 @@ TEST_F(ProbabilityWindow, ControlsStandWhereTheLayoutPutsThem) {
   }
 }
 
+// Buttons side by side stand 120 twips (8 pixels) apart on every page, none covers
+// another, and each lies whole inside its page or frame.
+TEST_F(ProbabilityWindow, ButtonsStandApartInsideTheirContainers) {
+  ASSERT_TRUE(open());
+  plat::TabControl* tabs = window->experimentTabs();
+  int pairs = 0;
+  for (int page = 0; page < 4; ++page) {
+    const auto buttons = tabs->page(page)->findChildren<plat::CommandButton*>();
+    for (const plat::CommandButton* a : buttons) {
+      const std::string name = a->caption().toStdString();
+      EXPECT_TRUE(a->parentWidget()->rect().contains(a->geometry())) << name;
+      for (const plat::CommandButton* b : buttons) {
+        if (a == b || a->parentWidget() != b->parentWidget()) continue;
+        EXPECT_FALSE(a->geometry().intersects(b->geometry())) << name << " / " << b->caption().toStdString();
+        if (a->y() == b->y() && a->x() < b->x()) {
+          EXPECT_EQ(b->x() - (a->geometry().right() + 1), 8) << name << " / " << b->caption().toStdString();
+          ++pairs;
+        }
+      }
+    }
+  }
+  EXPECT_EQ(pairs, 8);  // on each page Help and Exit, and the experiment's start and Clear
+}
+
 TEST_F(ProbabilityWindow, StoredValuesOutsideTheBarsAreBroughtIntoRange) {
   shell::SharedSettings& s = shell::settings();
   s.NumCoins = 9;

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -121,6 +122,56 @@ TEST_F(SafeFileTest, RefusedPathsAreToldByNumberBeforeAnythingIsWritten) {
   out.commit();
   EXPECT_EQ(number([&] { out.write("late"); }), 52);
   EXPECT_EQ(contents(file("done.wwd")), "");
+}
+
+// A write whose process ends between creating its temporary file and renaming it, as a
+// kill leaves it: the child writes half a file and ends without a chance to tidy up.
+// Returns the temporary file's name.
+std::string abandonedWrite(const std::string& target) {
+  return inChildWithFileLimit(RLIM_INFINITY, [&] {
+    auto* out = new rt::SafeFile(target);  // never destroyed: the process just ends
+    out->write("half a fi");
+    return fs::path(out->tempPath()).filename().string();
+  });
+}
+
+TEST_F(SafeFileTest, StartUpRemovesTheTemporariesOfEndedWritersOnly) {
+  put(file("vtrel5.ini"), "old\r\n");
+  put(file("MARCH.wwd"), oldLog());
+  const std::string killedIni = abandonedWrite(file("vtrel5.ini"));
+  const std::string killedLog = abandonedWrite(file("MARCH.wwd"));
+  ASSERT_EQ(killedIni.rfind(".vtrel5.ini.", 0), 0u) << killedIni;
+  ASSERT_EQ(killedLog.rfind(".MARCH.wwd.", 0), 0u) << killedLog;
+
+  // A write of this process, still going on: its temporary file carries this process's id.
+  rt::SafeFile going(file("vtrel5.ini"));
+  const std::string own = fs::path(going.tempPath()).filename().string();
+  EXPECT_EQ(own.rfind(".vtrel5.ini." + std::to_string(::getpid()) + ".", 0), 0u) << own;
+
+  // Names from before the writer's id was in them: the old one goes, the fresh one stays.
+  put(file(".REPORT.wwd.123456.tmp"), "old");
+  fs::last_write_time(dir_ / ".REPORT.wwd.123456.tmp", fs::file_time_type::clock::now() - std::chrono::hours(2));
+  put(file(".vtrel5.ini.654321.tmp"), "fresh");
+  // Look-alikes that are no temporary file of a write, and a folder named like one.
+  for (const char* name : {".tmp", "..1.tmp", ".x.tmp", "notes.1.2.tmp", ".hidden", ".LOG.wwd.12.34.tmpx"})
+    put(file(name), "keep");
+  const std::string endedWriter = killedLog.substr(std::string(".MARCH.wwd.").size());  // "<pid>.<number>.tmp"
+  fs::create_directory(dir_ / (".DIR.wwd." + endedWriter));
+
+  std::vector<std::string> removed = rt::removeStaleTemporaries(dir_.string());
+  std::sort(removed.begin(), removed.end());
+  EXPECT_EQ(removed, (std::vector<std::string>{killedLog, ".REPORT.wwd.123456.tmp", killedIni}));
+  EXPECT_EQ(entries(), 11u);
+  EXPECT_EQ(contents(file("vtrel5.ini")), "old\r\n");
+  EXPECT_EQ(contents(file("MARCH.wwd")), oldLog());
+
+  // The write that was going on finishes as if nothing happened.
+  going.write("new\r\n");
+  going.commit();
+  EXPECT_EQ(contents(file("vtrel5.ini")), "new\r\n");
+  EXPECT_TRUE(rt::removeStaleTemporaries(dir_.string()).empty());
+  // Nothing to do in a folder that is not there.
+  EXPECT_TRUE(rt::removeStaleTemporaries(file("missing")).empty());
 }
 
 TEST(WriteErrorNumbers, FollowTheCause) {

@@ -21,6 +21,9 @@
 #include "tests/support/doubles.h"
 #include "tests/support/filelimit.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 // A project whose own way out goes back where the menu said.
@@ -137,6 +140,34 @@ TEST_F(MenuTest, ExitOnAFullDiskKeepsTheOldFileSaysSoAndEnds) {
                       ".\n\nDisk full (File too large)\nend 1\n");
   EXPECT_EQ(readSettings(), freshFile());
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"vtrel5.ini"});
+}
+
+// The id of a process that has ended.
+pid_t endedProcess() {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return child;
+}
+
+TEST_F(MenuTest, StartUpRemovesTheTemporaryFilesOfKilledWrites) {
+  writeSettings(freshFile());
+  const QString killed = dir.filePath(QString(".vtrel5.ini.%1.123456.tmp").arg(endedProcess()));
+  const QString killedLog = dir.filePath(QString(".MARCH.wwd.%1.42.tmp").arg(endedProcess()));
+  const QString running = dir.filePath(QString(".MARCH.wwd.%1.7.tmp").arg(::getpid()));
+  for (const QString& path : {killed, killedLog, running}) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("1, -1 ,5");
+  }
+  start();
+  ASSERT_TRUE(menu->isVisible());
+  EXPECT_FALSE(QFile::exists(killed));
+  EXPECT_FALSE(QFile::exists(killedLog));
+  EXPECT_TRUE(QFile::exists(running));  // a write going on now keeps its file
+  EXPECT_EQ(readSettings(), freshFile());
+  EXPECT_TRUE(services.boxes->calls.empty());
 }
 
 TEST_F(MenuTest, MissingFileStopsBeforeTheMenuAndWritesNothing) {
