@@ -12,7 +12,9 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
+#include <cstdlib>
 #include <mutex>
+#include <set>
 #include <thread>
 
 #include "platform/files.h"
@@ -90,8 +92,8 @@ struct NowPlaying {
   quint64 lastTaken = 0;         // the last play whose every sample the output has taken
   Clock::time_point lastSound;   // when the output last took a sample of a sound
 
-  bool stopping = false;          // a stop the output has yet to carry out
-  Clock::time_point stopAsked;    // when it was asked for
+  bool stopping = false;        // a stop the output has yet to carry out
+  Clock::time_point stopAsked;  // when it was asked for
 
   // Ends the sound playing: nothing of it is taken from here on.
   void cut() {
@@ -211,22 +213,49 @@ class SoundOutput : public QObject {
   std::chrono::microseconds m_held = kHeld;
 };
 
+class SystemSound;
+
+// The system's sounds whose output is open. Each is closed before the end of the program takes
+// Qt's sound back-end away, also when the program ends without leaving its event loop (as when
+// its display goes away): an output closed after that, or still fed, brings the program down
+// as it ends.
+std::mutex g_openMutex;
+std::set<SystemSound*> g_open;
+void closeOpenSounds();
+
 class SystemSound : public SoundBackend {
  public:
   SystemSound() {
     if (!systemHasAudioOutput()) return;  // no speaker: silent and instant
     m_output = new SoundOutput(m_now);
     m_output->moveToThread(&m_thread);
-    QObject::connect(&m_thread, &QThread::finished, m_output, &QObject::deleteLater);
     m_thread.start();
     bool opened = false;
     QMetaObject::invokeMethod(
         m_output, [&] { opened = m_output->open(); }, Qt::BlockingQueuedConnection);
     if (opened) m_held = m_output->held();
     m_working = opened;
+    // Qt's sound back-end stands once an output has been opened; what is registered after it
+    // runs before it goes.
+    static std::once_flag registered;
+    std::call_once(registered, [] { std::atexit(closeOpenSounds); });
+    std::lock_guard<std::mutex> lock(g_openMutex);
+    g_open.insert(this);
   }
   ~SystemSound() override {
+    {
+      std::lock_guard<std::mutex> lock(g_openMutex);
+      g_open.erase(this);
+    }
+    close();
+  }
+  // Closes the output on its own thread and ends the thread; from here on the sound is silent.
+  void close() {
     if (!m_output) return;
+    QMetaObject::invokeMethod(
+        m_output, [output = m_output] { delete output; }, Qt::BlockingQueuedConnection);
+    m_output = nullptr;
+    m_working = false;
     m_thread.quit();
     m_thread.wait();
   }
@@ -288,6 +317,12 @@ class SystemSound : public SoundBackend {
   std::chrono::microseconds m_held = kHeld;
   std::atomic<bool> m_working = false;
 };
+
+void closeOpenSounds() {
+  std::lock_guard<std::mutex> lock(g_openMutex);
+  for (SystemSound* sound : g_open) sound->close();
+  g_open.clear();
+}
 
 }  // namespace
 
