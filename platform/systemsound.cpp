@@ -90,8 +90,8 @@ struct NowPlaying {
   quint64 lastTaken = 0;         // the last play whose every sample the output has taken
   Clock::time_point lastSound;   // when the output last took a sample of a sound
 
-  bool stopping = false;          // a stop the output has yet to carry out
-  Clock::time_point stopAsked;    // when it was asked for
+  bool stopping = false;        // a stop the output has yet to carry out
+  Clock::time_point stopAsked;  // when it was asked for
 
   // Ends the sound playing: nothing of it is taken from here on.
   void cut() {
