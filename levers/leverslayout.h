@@ -77,11 +77,11 @@ constexpr ControlRow kModeButton{"Apply Effort", 0, 0, 2175, 495, kFigureFont};
 
 // The tool bar: picture buttons without captions, named for screen readers by their tips.
 // Their row and order along it are set when the window loads and when a topic opens.
-struct ToolSpec {
+struct ToolRow {
   const char* picture;
   plat::ControlRow place;
 };
-constexpr ToolSpec kTools[5] = {
+constexpr ToolRow kTools[5] = {
     {"toolprint.png", {nullptr, 3240, 5640, 630, 615}}, {"toolnext.png", {nullptr, 3240, 5640, 615, 615}},
     {"help16.png", {nullptr, 3840, 5640, 645, 615}},    {"toolstop.png", {nullptr, 4440, 5640, 630, 615}},
     {"toolprev.png", {nullptr, 2640, 5640, 615, 615}},

@@ -29,7 +29,7 @@ constexpr FontStyle kAxisTitleFont{"MS Sans Serif", 9.75, true};
 // A scroll bar: its place, the name screen readers give it, and its range from 1.
 
 // A legend entry's caption; its short line in the entry's colour stands to its left.
-struct LegendSpec {
+struct LegendRow {
   ControlRow caption;
   rt::Colour colour;
 };
@@ -37,7 +37,7 @@ struct LegendSpec {
 // A frequency graph: the legend and axis title above it, the graph, and the strip of axis
 // digits under it.
 struct GraphRows {
-  LegendSpec legend[2];
+  LegendRow legend[2];
   ControlRow axisTitle;
   ControlRow graph;
   ControlRow strip;

@@ -59,7 +59,7 @@ void setQuietly(plat::ScrollBar* b, int v) {
 }
 
 // A legend entry: a short line in the entry's colour to the left of its caption.
-void legend(QWidget* page, const LegendSpec& entry) {
+void legend(QWidget* page, const LegendRow& entry) {
   const plat::ControlRow& c = entry.caption;
   auto* line = new plat::Line(page);
   line->setBorderColor(entry.colour);
@@ -86,7 +86,7 @@ struct BuiltGraph {
 };
 
 BuiltGraph buildGraph(QWidget* page, const GraphRows& rows) {
-  for (const LegendSpec& entry : rows.legend) legend(page, entry);
+  for (const LegendRow& entry : rows.legend) legend(page, entry);
   plat::buildCaption(page, rows.axisTitle, plat::Label::Center);
   BuiltGraph g;
   g.graph = plat::build<plat::PictureBox>(page, rows.graph, Palette::White);

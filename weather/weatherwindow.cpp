@@ -91,7 +91,7 @@ constexpr plat::ControlRow kPlotExitButton{"E&xit", 1500, 120, 1095, 495};
 // A label on the plot tab, shown through to its container; a summary text is filled in from
 // the log each time the tab is shown.
 struct LabelRow {
-  plat::ControlRow spec;
+  plat::ControlRow label;
   plat::Label::Align align = plat::Label::Left;
   int summary = -1;  // a SummaryText, or none for a fixed caption
 };
@@ -285,21 +285,21 @@ void WeatherWindow::buildHelpAndExit(QWidget* recordPage, QWidget* plotPage) {
 }
 
 void WeatherWindow::buildPlotTab(QWidget* page) {
-  for (const LabelRow& row : kPlotTitles) plat::buildCaption(page, row.spec, row.align);
-  plat::buildCaption(page, kHighLegend.spec, kHighLegend.align);
+  for (const LabelRow& row : kPlotTitles) plat::buildCaption(page, row.label, row.align);
+  plat::buildCaption(page, kHighLegend.label, kHighLegend.align);
   plat::build<plat::Label>(page, kHighKey);
-  plat::buildCaption(page, kLowLegend.spec, kLowLegend.align);
+  plat::buildCaption(page, kLowLegend.label, kLowLegend.align);
   plat::build<plat::Label>(page, kLowKey);
 
   m_temperaturePlot = plat::buildFramedPicture(page, kTemperaturePlot, Palette::White);
   m_precipitationPlot = plat::buildFramedPicture(page, kPrecipitationPlot, Palette::White);
   m_pressurePlot = plat::buildFramedPicture(page, kPressurePlot, Palette::White);
   for (const LabelRow& row : kAxisLabels)
-    m_summaryLabels[size_t(row.summary)] = plat::buildCaption(page, row.spec, row.align);
+    m_summaryLabels[size_t(row.summary)] = plat::buildCaption(page, row.label, row.align);
 
   auto* panel = plat::build<plat::Panel>(page, kSummaryPanel);
   for (const LabelRow& row : kSummaryLabels) {
-    plat::Label* l = plat::buildCaption(panel, row.spec, row.align);
+    plat::Label* l = plat::buildCaption(panel, row.label, row.align);
     if (row.summary >= 0) m_summaryLabels[size_t(row.summary)] = l;
   }
   m_printPlotsButton = MakePictureCommand(panel, kPrintPlotsCommand, [this] { printPlots(); });

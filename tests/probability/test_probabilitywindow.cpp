@@ -195,11 +195,11 @@ TEST_F(ProbabilityWindow, ControlsStandWhereTheLayoutPutsThem) {
                                                                    {window->diceBar(), &kDiceBar},
                                                                    {window->rollsBar(), &kRollsBar},
                                                                    {window->groupBar(), &kGroupBar}};
-  for (const auto& [bar, spec] : bars) {
-    EXPECT_EQ(bar->accessibleName(), spec->name);
+  for (const auto& [bar, row] : bars) {
+    EXPECT_EQ(bar->accessibleName(), row->name);
     EXPECT_EQ(bar->min(), 1);
-    EXPECT_EQ(bar->max(), spec->max);
-    EXPECT_EQ(bar->largeChange(), spec->largeChange);
+    EXPECT_EQ(bar->max(), row->max);
+    EXPECT_EQ(bar->largeChange(), row->largeChange);
   }
 
   const std::vector<Placed> buttons = {
