@@ -20,32 +20,32 @@ namespace circuits {
 
 namespace {
 
-constexpr plat::FontSpec kButtonFont{"MS Sans Serif", 8.25, true};
+constexpr plat::FontStyle kButtonFont{"MS Sans Serif", 8.25, true};
 
-constexpr plat::ControlSpec kBoard{nullptr, 120, 120, 8415, 5895};
+constexpr plat::ControlRow kBoard{nullptr, 120, 120, 8415, 5895};
 // The palette: a small panel on the board, moved beside the slot being filled.
-constexpr plat::ControlSpec kElementPalette{nullptr, 0, 0, 1440, 2655, {}, plat::kNoColour, Palette::LightGrey};
+constexpr plat::ControlRow kElementPalette{nullptr, 0, 0, 1440, 2655, {}, plat::kNoColour, Palette::LightGrey};
 // Picture buttons: their names are for screen readers only.
-constexpr plat::ControlSpec kElementButtons[kPaletteSize] = {
+constexpr plat::ControlRow kElementButtons[kPaletteSize] = {
     {nullptr, 120, 240, 600, 600}, {nullptr, 720, 240, 600, 600},  {nullptr, 120, 840, 600, 600},
     {nullptr, 720, 840, 600, 600}, {nullptr, 420, 1440, 600, 600},
 };
 constexpr const char* kElementNames[kPaletteSize] = {"Battery", "Battery Reversed", "Lamp", "Switch", "Wire"};
 constexpr const char* kElementIconFiles[6] = {"cbatup.png",   "cbatdown.png", "cbatright.png",
                                               "cbatleft.png", "cwirev.png",   "cwireh.png"};
-constexpr plat::ControlSpec kDeleteButton{"Delete", 240, 2160, 975, 375, kButtonFont};
+constexpr plat::ControlRow kDeleteButton{"Delete", 240, 2160, 975, 375, kButtonFont};
 // The rung voltages, each with an arrow down to its rung; placed over their rungs at load.
-constexpr plat::FontSpec kVoltFont{"Arial", 8.25, true};
-constexpr plat::ControlSpec kVoltReadout{"3.00 V", 0, 0, 735, 255, kVoltFont, Palette::White, Palette::Black};
-constexpr plat::ControlSpec kVoltArrow{nullptr, 0, 0, 180, 600};
-constexpr plat::ControlSpec kShortWarning{
+constexpr plat::FontStyle kVoltFont{"Arial", 8.25, true};
+constexpr plat::ControlRow kVoltReadout{"3.00 V", 0, 0, 735, 255, kVoltFont, Palette::White, Palette::Black};
+constexpr plat::ControlRow kVoltArrow{nullptr, 0, 0, 180, 600};
+constexpr plat::ControlRow kShortWarning{
     "Short Circuit!", 3120, 5400, 2175, 495, {"Britannic Bold", 13.5, true}, Palette::Yellow, Palette::Blue};
-constexpr plat::ControlSpec kSimulateButton{"&Simulate Circuit", 720, 6120, 2175, 495, kButtonFont};
-constexpr plat::ControlSpec kClearButton{"&Clear Circuit", 3360, 6120, 2175, 495, kButtonFont};
-constexpr plat::ControlSpec kPrintButton{"&Print Circuit", 360, 6120, 2055, 495, kButtonFont};
-constexpr plat::ControlSpec kToggleHint{nullptr, 2640, 6120, 3375, 615, kButtonFont};
-constexpr plat::ControlSpec kHelpButton{"&Help", 6120, 6120, 1095, 495, kButtonFont};
-constexpr plat::ControlSpec kExitButton{"E&xit", 7320, 6120, 1095, 495, kButtonFont};
+constexpr plat::ControlRow kSimulateButton{"&Simulate Circuit", 720, 6120, 2175, 495, kButtonFont};
+constexpr plat::ControlRow kClearButton{"&Clear Circuit", 3360, 6120, 2175, 495, kButtonFont};
+constexpr plat::ControlRow kPrintButton{"&Print Circuit", 360, 6120, 2055, 495, kButtonFont};
+constexpr plat::ControlRow kToggleHint{nullptr, 2640, 6120, 3375, 615, kButtonFont};
+constexpr plat::ControlRow kHelpButton{"&Help", 6120, 6120, 1095, 495, kButtonFont};
+constexpr plat::ControlRow kExitButton{"E&xit", 7320, 6120, 1095, 495, kButtonFont};
 
 QString voltText(float v) { return QString::fromStdString(rt::Format(v, "0.#0 V")); }
 

@@ -32,7 +32,7 @@ constexpr int kHelpTopic = 4;
 constexpr int kTickMs = 500;
 
 // A solid square of one colour with a black outline, standing on the scanner strip.
-plat::Shape* marker(QWidget* strip, const plat::ControlSpec& row) {
+plat::Shape* marker(QWidget* strip, const plat::ControlRow& row) {
   auto* s = plat::build<plat::Shape>(strip, row);
   s->setBackOpaque(true);
   s->setFillStyle(plat::FillSolid);
@@ -41,7 +41,7 @@ plat::Shape* marker(QWidget* strip, const plat::ControlSpec& row) {
   return s;
 }
 
-plat::CommandButton* thruster(QWidget* panel, const plat::ControlSpec& row, const char* picture, const QString& name) {
+plat::CommandButton* thruster(QWidget* panel, const plat::ControlRow& row, const char* picture, const QString& name) {
   auto* b = plat::build<plat::CommandButton>(panel, row);
   b->setPicture(plat::loadPicture(QString::fromLatin1(picture)), name);
   return b;
@@ -101,13 +101,13 @@ void LanderWindow::buildChoices() {
   // Level and units, in the place the trajectory plot takes during a game.
   m_levelFrame = plat::build<plat::Frame>(this, layout::kLevelFrame);
   for (int i = 0; i < kLevels; ++i)
-    plat::applySpec(m_levelOptions.add(i, m_levelFrame, LevelCaption(i)), layout::kLevelOptions[i]);
+    plat::applyRow(m_levelOptions.add(i, m_levelFrame, LevelCaption(i)), layout::kLevelOptions[i]);
   m_levelOptions.onClick = [this](int index) { chooseLevel(index); };
 
   m_unitsFrame = plat::build<plat::Frame>(this, layout::kUnitsFrame);
   for (int i = 0; i < 2; ++i) {
-    const plat::ControlSpec& row = layout::kUnitsOptions[i];
-    plat::applySpec(m_unitsOptions.add(i, m_unitsFrame, QString::fromUtf8(row.caption)), row);
+    const plat::ControlRow& row = layout::kUnitsOptions[i];
+    plat::applyRow(m_unitsOptions.add(i, m_unitsFrame, QString::fromUtf8(row.caption)), row);
   }
   m_unitsOptions.onClick = [this](int index) { chooseUnits(index); };
 

@@ -8,58 +8,58 @@
 
 namespace levers::layout {
 
-using plat::ControlSpec;
-using plat::FontSpec;
+using plat::ControlRow;
+using plat::FontStyle;
 
 // The window's font, in which it measures 40 x 25 cells.
-constexpr FontSpec kWindowFont{"Courier New", 15.75, true};
-constexpr FontSpec kPanelFont{"MS Sans Serif", 8.25, true};
-constexpr FontSpec kFigureFont{"MS Sans Serif", 9.75, true};
-constexpr FontSpec kBarFont{"MS Sans Serif", 12};
-constexpr FontSpec kFrameTitleFont{"MS Sans Serif", 13.5, true};
-constexpr FontSpec kValuesFont{"MS Sans Serif", 13.5};
+constexpr FontStyle kWindowFont{"Courier New", 15.75, true};
+constexpr FontStyle kPanelFont{"MS Sans Serif", 8.25, true};
+constexpr FontStyle kFigureFont{"MS Sans Serif", 9.75, true};
+constexpr FontStyle kBarFont{"MS Sans Serif", 12};
+constexpr FontStyle kFrameTitleFont{"MS Sans Serif", 13.5, true};
+constexpr FontStyle kValuesFont{"MS Sans Serif", 13.5};
 
 // A frame of the panel or of the values: its caption yellow on blue.
-constexpr ControlSpec blueFrame(const char* caption, double left, double top, double width, double height,
-                                FontSpec font) {
+constexpr ControlRow blueFrame(const char* caption, double left, double top, double width, double height,
+                               FontStyle font) {
   return {caption, left, top, width, height, font, Palette::Yellow, Palette::Blue};
 }
 
 // The topic panel: a soft blue backdrop behind a blue frame holding the two topics, and a
 // frame of its own around Help and Exit.
-constexpr ControlSpec kTopicsBackdrop{nullptr, 2040, 720, 4215, 3855};
-constexpr ControlSpec kTopicsFrame = blueFrame("Levers Topics", 2280, 960, 3735, 3375, kFrameTitleFont);
-constexpr ControlSpec kTopicButtons[3] = {
+constexpr ControlRow kTopicsBackdrop{nullptr, 2040, 720, 4215, 3855};
+constexpr ControlRow kTopicsFrame = blueFrame("Levers Topics", 2280, 960, 3735, 3375, kFrameTitleFont);
+constexpr ControlRow kTopicButtons[3] = {
     {},
     {"Learn About Levers", 360, 720, 3015, 615, {"Arial", 12, true}},
     {"Work With Levers", 360, 1440, 3015, 615, {"Arial", 12, true}},
 };
-constexpr ControlSpec kButtonFrame = blueFrame(nullptr, 480, 2280, 2775, 855, kPanelFont);
-constexpr ControlSpec kHelpButton{"&Help", 240, 240, 1095, 495, kPanelFont};
-constexpr ControlSpec kExitButton{"E&xit", 1440, 240, 1092, 492, kPanelFont};
+constexpr ControlRow kButtonFrame = blueFrame(nullptr, 480, 2280, 2775, 855, kPanelFont);
+constexpr ControlRow kHelpButton{"&Help", 240, 240, 1095, 495, kPanelFont};
+constexpr ControlRow kExitButton{"E&xit", 1440, 240, 1092, 492, kPanelFont};
 
 // The lever's values: a title and a figure on each line.
-constexpr ControlSpec kValuesFrame = blueFrame("3rd Class Lever", 480, 2040, 2535, 2055, kValuesFont);
-constexpr ControlSpec kValueTitles[4] = {
+constexpr ControlRow kValuesFrame = blueFrame("3rd Class Lever", 480, 2040, 2535, 2055, kValuesFont);
+constexpr ControlRow kValueTitles[4] = {
     {"Effort", 240, 360, 1095, 375, kFigureFont, Palette::Cyan, Palette::Blue},
     {"D Effort", 240, 720, 1095, 375, kFigureFont, Palette::Cyan, Palette::Blue},
     {"Load", 240, 1200, 1095, 375, kFigureFont, Palette::Cyan, Palette::Blue},
     {"D Load", 240, 1560, 1095, 375, kFigureFont, Palette::Cyan, Palette::Blue},
 };
 // A figure, white on blue, beside its title.
-constexpr ControlSpec figureAt(const char* caption, double top) {
+constexpr ControlRow figureAt(const char* caption, double top) {
   return {caption, 1440, top, 855, 375, kFigureFont, Palette::White, Palette::Blue};
 }
-constexpr ControlSpec kEffortFigure = figureAt("0", 360);
-constexpr ControlSpec kEffortDistanceFigure = figureAt("0.0", 720);
-constexpr ControlSpec kLoadFigure = figureAt("0", 1200);
-constexpr ControlSpec kLoadDistanceFigure = figureAt("0.0", 1560);
+constexpr ControlRow kEffortFigure = figureAt("0", 360);
+constexpr ControlRow kEffortDistanceFigure = figureAt("0.0", 720);
+constexpr ControlRow kLoadFigure = figureAt("0", 1200);
+constexpr ControlRow kLoadDistanceFigure = figureAt("0.0", 1560);
 
 // A bar in its frame: the four that set the lever up in red frames, the applied effort in a
 // blue one. The frames are placed on the logical screen when the window loads.
 struct FramedBar {
-  ControlSpec frame;
-  plat::BarSpec bar;
+  ControlRow frame;
+  plat::BarRow bar;
 };
 // The four set-up bars share one frame and one place in it.
 constexpr FramedBar setupBar(const char* caption, int max) {
@@ -73,15 +73,15 @@ constexpr FramedBar kFulcrumBar = setupBar("Move Fulcrum", 100);
 constexpr FramedBar kEffortBar{{"Apply Effort", 0, 0, 2775, 735, kBarFont, Palette::Yellow, Palette::Blue},
                                {{nullptr, 240, 360, 2295, 255}, "Apply Effort", 0, 200}};
 
-constexpr ControlSpec kModeButton{"Apply Effort", 0, 0, 2175, 495, kFigureFont};
+constexpr ControlRow kModeButton{"Apply Effort", 0, 0, 2175, 495, kFigureFont};
 
 // The tool bar: picture buttons without captions, named for screen readers by their tips.
 // Their row and order along it are set when the window loads and when a topic opens.
-struct ToolSpec {
+struct ToolRow {
   const char* picture;
-  plat::ControlSpec place;
+  plat::ControlRow place;
 };
-constexpr ToolSpec kTools[5] = {
+constexpr ToolRow kTools[5] = {
     {"toolprint.png", {nullptr, 3240, 5640, 630, 615}}, {"toolnext.png", {nullptr, 3240, 5640, 615, 615}},
     {"help16.png", {nullptr, 3840, 5640, 645, 615}},    {"toolstop.png", {nullptr, 4440, 5640, 630, 615}},
     {"toolprev.png", {nullptr, 2640, 5640, 615, 615}},

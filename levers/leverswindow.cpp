@@ -90,9 +90,9 @@ void LeversWindow::buildValues() {
 }
 
 void LeversWindow::buildBars() {
-  const auto frameWithBar = [this](const FramedBar& spec, plat::HScrollBar*& bar) {
-    auto* frame = plat::build<plat::Frame>(this, spec.frame);
-    bar = plat::buildBar<plat::HScrollBar>(frame, spec.bar);
+  const auto frameWithBar = [this](const FramedBar& rows, plat::HScrollBar*& bar) {
+    auto* frame = plat::build<plat::Frame>(this, rows.frame);
+    bar = plat::buildBar<plat::HScrollBar>(frame, rows.bar);
     frame->hide();
     return frame;
   };

@@ -73,7 +73,7 @@ void PendulumWindow::buildPictures() {
 
 void PendulumWindow::buildTitles() {
   plotwindow::buildTitle(this, kAngleTitle);
-  for (const plat::ControlSpec& row : kSideLetters) plotwindow::buildTitle(this, row);
+  for (const plat::ControlRow& row : kSideLetters) plotwindow::buildTitle(this, row);
 }
 
 void PendulumWindow::buildParameterRows() {
@@ -97,8 +97,8 @@ void PendulumWindow::buildParameterRows() {
 
 void PendulumWindow::buildUnits() {
   m_unitsFrame = plat::build<plat::Frame>(this, kUnitsFrame);
-  plat::applySpec(m_unitsOptions.add(1, m_unitsFrame, kMetricOption.caption), kMetricOption);
-  plat::applySpec(m_unitsOptions.add(0, m_unitsFrame, kUsOption.caption), kUsOption);
+  plat::applyRow(m_unitsOptions.add(1, m_unitsFrame, kMetricOption.caption), kMetricOption);
+  plat::applyRow(m_unitsOptions.add(0, m_unitsFrame, kUsOption.caption), kUsOption);
   m_unitsOptions.onClick = [this](int index) { chooseUnits(index); };
 }
 

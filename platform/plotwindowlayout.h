@@ -16,12 +16,12 @@ namespace plotwindow {
 
 constexpr double kFrameLeft = 5280, kFrameWidth = 2535, kFrameHeight = 855;
 // The buttons, in the frame. Exit's caption turns to "&Stop" while a run goes on.
-constexpr plat::ControlSpec kHelpButton{"&Help", 120, 240, 1095, 495};
-constexpr plat::ControlSpec kExitButton{"E&xit", 1320, 240, 1095, 495};
+constexpr plat::ControlRow kHelpButton{"&Help", 120, 240, 1095, 495};
+constexpr plat::ControlRow kExitButton{"E&xit", 1320, 240, 1095, 495};
 
 // The frame's row in its window, for a frame whose top edge stands at `top` twips.
-constexpr plat::ControlSpec helpExitFrameAt(double top) {
-  return plat::ControlSpec{nullptr, kFrameLeft, top, kFrameWidth, kFrameHeight};
+constexpr plat::ControlRow helpExitFrameAt(double top) {
+  return plat::ControlRow{nullptr, kFrameLeft, top, kFrameWidth, kFrameHeight};
 }
 
 struct HelpExitButtons {
@@ -42,15 +42,15 @@ inline HelpExitButtons buildHelpExit(QWidget* window, double top, std::function<
 
 // -- titles and plots -----------------------------------------------------------------------
 
-constexpr plat::FontSpec kTitleFont{"Arial", 9.75, true};
+constexpr plat::FontStyle kTitleFont{"Arial", 9.75, true};
 
 // One letter of a title written downwards in the gap left of the plots.
-constexpr plat::ControlSpec sideLetterAt(const char* letter, double top) {
-  return plat::ControlSpec{letter, 4320, top, 255, 255, kTitleFont, Palette::Yellow};
+constexpr plat::ControlRow sideLetterAt(const char* letter, double top) {
+  return plat::ControlRow{letter, 4320, top, 255, 255, kTitleFont, Palette::Yellow};
 }
 
 // A title's letter, centred in its row.
-inline plat::Label* buildTitle(QWidget* window, const plat::ControlSpec& row) {
+inline plat::Label* buildTitle(QWidget* window, const plat::ControlRow& row) {
   auto* title = plat::build<plat::Label>(window, row);
   title->setAlignment(plat::Label::Center);
   return title;

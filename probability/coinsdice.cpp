@@ -80,8 +80,8 @@ int16_t CoinsExperiment::TheoryCount(int k) const {
 
 std::string CoinsExperiment::FrameCaption() const { return "Totals For" + rt::Str(m_total) + " Flips"; }
 
-GraphSpec CoinsExperiment::Graph() const {
-  GraphSpec g;
+FrequencyGraph CoinsExperiment::Graph() const {
+  FrequencyGraph g;
   const int n = m_numCoins;
   g.left = -0.5;
   g.right = n + 0.5;
@@ -141,8 +141,8 @@ int16_t DiceExperiment::TheoryCount(int t) const {
   return rt::CInt(float(m_total) * DiceTheory()[size_t(m_numDice)][size_t(t)]);
 }
 
-GraphSpec DiceExperiment::Graph() const {
-  GraphSpec g;
+FrequencyGraph DiceExperiment::Graph() const {
+  FrequencyGraph g;
   const int n = m_numDice;
   g.left = n - 1;
   g.right = 6 * n + 1;

@@ -25,7 +25,7 @@ inline constexpr int16_t kThrowCap = 10000;
 
 // The frequency graph and its axis strip, in the graph's own units: x the number of heads
 // or the total, y the relative frequency upwards.
-struct GraphSpec {
+struct FrequencyGraph {
   double left = 0, top = 1, right = 1, bottom = 0;
   std::vector<std::pair<double, double>> theory;     // red
   std::vector<std::pair<double, double>> actual;     // black, empty before the first throw
@@ -64,7 +64,7 @@ class CoinsExperiment : public BatchRun {
   void Clear();
   // One flip of all coins (the timer's step); false when the cap stopped the run.
   bool FlipCoins() { return Throw(); }
-  GraphSpec Graph() const;
+  FrequencyGraph Graph() const;
 
   int16_t NumCoins() const { return m_numCoins; }
   int16_t NumFlips() const { return m_perRun; }
@@ -105,7 +105,7 @@ class DiceExperiment : public BatchRun {
   void SetNumDice(int16_t n);
   void Clear();
   bool RollDice() { return Throw(); }
-  GraphSpec Graph() const;
+  FrequencyGraph Graph() const;
 
   int16_t NumDice() const { return m_numDice; }
   int16_t NumRolls() const { return m_perRun; }

@@ -8,11 +8,11 @@
 
 namespace prob::layout {
 
-using plat::ControlSpec;
-using plat::FontSpec;
+using plat::ControlRow;
+using plat::FontStyle;
 
 constexpr int kClientWidth = 9480, kClientHeight = 6840;
-constexpr ControlSpec kTabs{nullptr, 120, 120, 9255, 6615};
+constexpr ControlRow kTabs{nullptr, 120, 120, 9255, 6615};
 // The pages in tab order; help topics follow the same order from the first topic on.
 enum Page { CoinsPage = 0, MarblesPage = 1, DicePage = 2, ToothpicksPage = 3 };
 constexpr const char* kTabCaptions[4] = {"Coins", "Marbles", "Dice", "Toothpicks"};
@@ -24,33 +24,33 @@ constexpr int kGraphWidth = 5535, kGraphHeight = 3855, kStripHeight = 375;
 
 constexpr double kButtonWidth = 1455, kButtonHeight = 435;
 constexpr double kBarWidth = 2280, kBarHeight = 255;
-constexpr FontSpec kAxisTitleFont{"MS Sans Serif", 9.75, true};
+constexpr FontStyle kAxisTitleFont{"MS Sans Serif", 9.75, true};
 
 // A scroll bar: its place, the name screen readers give it, and its range from 1.
 
 // A legend entry's caption; its short line in the entry's colour stands to its left.
-struct LegendSpec {
-  ControlSpec caption;
+struct LegendRow {
+  ControlRow caption;
   rt::Colour colour;
 };
 
 // A frequency graph: the legend and axis title above it, the graph, and the strip of axis
 // digits under it.
 struct GraphRows {
-  LegendSpec legend[2];
-  ControlSpec axisTitle;
-  ControlSpec graph;
-  ControlSpec strip;
+  LegendRow legend[2];
+  ControlRow axisTitle;
+  ControlRow graph;
+  ControlRow strip;
 };
 
 // Help and Exit at the foot of each page, by page.
-constexpr ControlSpec kHelpButtons[4] = {
+constexpr ControlRow kHelpButtons[4] = {
     {"&Help", 6000, 5640, kButtonWidth, kButtonHeight},
     {"&Help", 5160, 5640, kButtonWidth, kButtonHeight},
     {"&Help", 6000, 5640, kButtonWidth, kButtonHeight},
     {"&Help", 6000, 5640, kButtonWidth, kButtonHeight},
 };
-constexpr ControlSpec kExitButtons[4] = {
+constexpr ControlRow kExitButtons[4] = {
     {"E&xit", 7575, 5640, kButtonWidth, kButtonHeight},
     {"E&xit", 6735, 5640, kButtonWidth, kButtonHeight},
     {"E&xit", 7575, 5640, kButtonWidth, kButtonHeight},
@@ -59,7 +59,7 @@ constexpr ControlSpec kExitButtons[4] = {
 
 // -- coins ------------------------------------------------------------------------------------
 
-constexpr ControlSpec kCoinImages[5] = {
+constexpr ControlRow kCoinImages[5] = {
     {nullptr, 360, 480, 975, 975},  {nullptr, 1440, 480, 975, 975}, {nullptr, 2520, 480, 975, 975},
     {nullptr, 3600, 480, 975, 975}, {nullptr, 4680, 480, 975, 975},
 };
@@ -70,21 +70,21 @@ constexpr GraphRows kCoinGraph{
     {nullptr, 240, 2280 + kGraphHeight, kGraphWidth, kStripHeight},
 };
 
-constexpr ControlSpec kCoinsTitle{"How Many Coins?", 6000, 480, 2280, 255};
-constexpr plat::BarSpec kCoinsBar{{nullptr, 6000, 750, kBarWidth, kBarHeight}, "How Many Coins?", 1, 5, 1, 1};
-constexpr ControlSpec kCoinsReadOut{"0", 8400, 720, 615, 315, {}, Palette::Black, Palette::White};
-constexpr ControlSpec kFlipsTitle{"How Many Flips?", 6000, 1140, 2280, 255};
-constexpr plat::BarSpec kFlipsBar{{nullptr, 6000, 1410, kBarWidth, kBarHeight}, "How Many Flips?", 1, 500, 1, 10};
-constexpr ControlSpec kFlipsReadOut{"0", 8400, 1380, 615, 315, {}, Palette::Black, Palette::White};
+constexpr ControlRow kCoinsTitle{"How Many Coins?", 6000, 480, 2280, 255};
+constexpr plat::BarRow kCoinsBar{{nullptr, 6000, 750, kBarWidth, kBarHeight}, "How Many Coins?", 1, 5, 1, 1};
+constexpr ControlRow kCoinsReadOut{"0", 8400, 720, 615, 315, {}, Palette::Black, Palette::White};
+constexpr ControlRow kFlipsTitle{"How Many Flips?", 6000, 1140, 2280, 255};
+constexpr plat::BarRow kFlipsBar{{nullptr, 6000, 1410, kBarWidth, kBarHeight}, "How Many Flips?", 1, 500, 1, 10};
+constexpr ControlRow kFlipsReadOut{"0", 8400, 1380, 615, 315, {}, Palette::Black, Palette::White};
 
 // The totals table, in its frame: a row for each number of heads, 0 to 5.
-constexpr ControlSpec kCoinTotalsFrame{"Totals For 0 Flips", 6000, 1800, 3015, 2640};
-constexpr ControlSpec kCoinTotalsTitles[3] = {
+constexpr ControlRow kCoinTotalsFrame{"Totals For 0 Flips", 6000, 1800, 3015, 2640};
+constexpr ControlRow kCoinTotalsTitles[3] = {
     {"Heads", 120, 240, 840, 255},
     {"Actual", 1080, 240, 840, 255},
     {"Theory", 2040, 240, 840, 255},
 };
-constexpr ControlSpec kHeadsLabels[6] = {
+constexpr ControlRow kHeadsLabels[6] = {
     {"0", 120, 540, 840, 300, {}, Palette::Yellow, Palette::Blue},
     {"1", 120, 870, 840, 300, {}, Palette::Yellow, Palette::Blue},
     {"2", 120, 1200, 840, 300, {}, Palette::Yellow, Palette::Blue},
@@ -92,7 +92,7 @@ constexpr ControlSpec kHeadsLabels[6] = {
     {"4", 120, 1860, 840, 300, {}, Palette::Yellow, Palette::Blue},
     {"5", 120, 2190, 840, 300, {}, Palette::Yellow, Palette::Blue},
 };
-constexpr ControlSpec kHeadsActual[6] = {
+constexpr ControlRow kHeadsActual[6] = {
     {"0", 1080, 540, 840, 300, {}, Palette::Black, Palette::White},
     {"0", 1080, 870, 840, 300, {}, Palette::Black, Palette::White},
     {"0", 1080, 1200, 840, 300, {}, Palette::Black, Palette::White},
@@ -100,7 +100,7 @@ constexpr ControlSpec kHeadsActual[6] = {
     {"0", 1080, 1860, 840, 300, {}, Palette::Black, Palette::White},
     {"0", 1080, 2190, 840, 300, {}, Palette::Black, Palette::White},
 };
-constexpr ControlSpec kHeadsTheory[6] = {
+constexpr ControlRow kHeadsTheory[6] = {
     {"0", 2040, 540, 840, 300, {}, Palette::Red, Palette::White},
     {"0", 2040, 870, 840, 300, {}, Palette::Red, Palette::White},
     {"0", 2040, 1200, 840, 300, {}, Palette::Red, Palette::White},
@@ -109,13 +109,13 @@ constexpr ControlSpec kHeadsTheory[6] = {
     {"0", 2040, 2190, 840, 300, {}, Palette::Red, Palette::White},
 };
 
-constexpr ControlSpec kFlipButton{"&Flip Coins", 6000, 4560, kButtonWidth, kButtonHeight};
-constexpr ControlSpec kClearCoinsButton{"&Clear", 7575, 4560, kButtonWidth, kButtonHeight};
-constexpr ControlSpec kPrintCoinsButton{"&Print", 6000, 5100, kButtonWidth, kButtonHeight};
+constexpr ControlRow kFlipButton{"&Flip Coins", 6000, 4560, kButtonWidth, kButtonHeight};
+constexpr ControlRow kClearCoinsButton{"&Clear", 7575, 4560, kButtonWidth, kButtonHeight};
+constexpr ControlRow kPrintCoinsButton{"&Print", 6000, 5100, kButtonWidth, kButtonHeight};
 
 // -- dice -------------------------------------------------------------------------------------
 
-constexpr ControlSpec kDieImages[5] = {
+constexpr ControlRow kDieImages[5] = {
     {nullptr, 480, 480, 855, 855},  {nullptr, 1560, 480, 855, 855}, {nullptr, 2640, 480, 855, 855},
     {nullptr, 3720, 480, 855, 855}, {nullptr, 4800, 480, 855, 855},
 };
@@ -126,35 +126,35 @@ constexpr GraphRows kDiceGraph{
     {nullptr, 240, 2160 + kGraphHeight, kGraphWidth, kStripHeight},
 };
 
-constexpr ControlSpec kDiceTitle{"How Many Dice?", 6000, 480, 2280, 255};
-constexpr plat::BarSpec kDiceBar{{nullptr, 6000, 750, kBarWidth, kBarHeight}, "How Many Dice?", 1, 5, 1, 1};
-constexpr ControlSpec kDiceReadOut{"0", 8400, 720, 615, 315, {}, Palette::Black, Palette::White};
-constexpr ControlSpec kRollsTitle{"How Many Rolls?", 6000, 1140, 2280, 255};
-constexpr plat::BarSpec kRollsBar{{nullptr, 6000, 1410, kBarWidth, kBarHeight}, "How Many Rolls?", 1, 500, 1, 10};
-constexpr ControlSpec kRollsReadOut{"0", 8400, 1380, 615, 315, {}, Palette::Black, Palette::White};
-constexpr ControlSpec kRollCountTitle{"Number of Rolls", 6000, 2040, 2280, 255};
-constexpr ControlSpec kRollCountReadOut{"0", 8160, 2010, 855, 315, {}, Palette::Black, Palette::White};
-constexpr ControlSpec kDiceTotalTitle{"Current Dice Total", 6000, 2520, 2280, 255};
-constexpr ControlSpec kDiceTotalReadOut{"0", 8160, 2490, 855, 315, {}, Palette::Black, Palette::White};
+constexpr ControlRow kDiceTitle{"How Many Dice?", 6000, 480, 2280, 255};
+constexpr plat::BarRow kDiceBar{{nullptr, 6000, 750, kBarWidth, kBarHeight}, "How Many Dice?", 1, 5, 1, 1};
+constexpr ControlRow kDiceReadOut{"0", 8400, 720, 615, 315, {}, Palette::Black, Palette::White};
+constexpr ControlRow kRollsTitle{"How Many Rolls?", 6000, 1140, 2280, 255};
+constexpr plat::BarRow kRollsBar{{nullptr, 6000, 1410, kBarWidth, kBarHeight}, "How Many Rolls?", 1, 500, 1, 10};
+constexpr ControlRow kRollsReadOut{"0", 8400, 1380, 615, 315, {}, Palette::Black, Palette::White};
+constexpr ControlRow kRollCountTitle{"Number of Rolls", 6000, 2040, 2280, 255};
+constexpr ControlRow kRollCountReadOut{"0", 8160, 2010, 855, 315, {}, Palette::Black, Palette::White};
+constexpr ControlRow kDiceTotalTitle{"Current Dice Total", 6000, 2520, 2280, 255};
+constexpr ControlRow kDiceTotalReadOut{"0", 8160, 2490, 855, 315, {}, Palette::Black, Palette::White};
 
-constexpr ControlSpec kRollButton{"&Roll Dice", 6000, 4560, kButtonWidth, kButtonHeight};
-constexpr ControlSpec kClearDiceButton{"&Clear", 7575, 4560, kButtonWidth, kButtonHeight};
-constexpr ControlSpec kPrintDiceButton{"&Print", 6000, 5100, kButtonWidth, kButtonHeight};
+constexpr ControlRow kRollButton{"&Roll Dice", 6000, 4560, kButtonWidth, kButtonHeight};
+constexpr ControlRow kClearDiceButton{"&Clear", 7575, 4560, kButtonWidth, kButtonHeight};
+constexpr ControlRow kPrintDiceButton{"&Print", 6000, 5100, kButtonWidth, kButtonHeight};
 
 // -- marbles ----------------------------------------------------------------------------------
 
-constexpr ControlSpec kBoardPicture{nullptr, 600, 600, kBoardWidth, kBoardHeight};
-constexpr ControlSpec kMarbleTotalsFrame{"Totals for 0 Marbles", 5160, 600, 3735, 2760};
-constexpr ControlSpec kMarbleTotalsTitles[2] = {
+constexpr ControlRow kBoardPicture{nullptr, 600, 600, kBoardWidth, kBoardHeight};
+constexpr ControlRow kMarbleTotalsFrame{"Totals for 0 Marbles", 5160, 600, 3735, 2760};
+constexpr ControlRow kMarbleTotalsTitles[2] = {
     {"Actual", 1200, 240, 1080, 255},
     {"Theory", 2400, 240, 1080, 255},
 };
 // A row for each bin: its name, its count and its theory.
-constexpr ControlSpec kBinTitles[6] = {
+constexpr ControlRow kBinTitles[6] = {
     {"Bin 1", 240, 630, 900, 255},  {"Bin 2", 240, 975, 900, 255},  {"Bin 3", 240, 1320, 900, 255},
     {"Bin 4", 240, 1665, 900, 255}, {"Bin 5", 240, 2010, 900, 255}, {"Bin 6", 240, 2355, 900, 255},
 };
-constexpr ControlSpec kBinActual[6] = {
+constexpr ControlRow kBinActual[6] = {
     {"0", 1200, 600, 1080, 300, {}, Palette::Black, Palette::White},
     {"0", 1200, 945, 1080, 300, {}, Palette::Black, Palette::White},
     {"0", 1200, 1290, 1080, 300, {}, Palette::Black, Palette::White},
@@ -162,7 +162,7 @@ constexpr ControlSpec kBinActual[6] = {
     {"0", 1200, 1980, 1080, 300, {}, Palette::Black, Palette::White},
     {"0", 1200, 2325, 1080, 300, {}, Palette::Black, Palette::White},
 };
-constexpr ControlSpec kBinTheory[6] = {
+constexpr ControlRow kBinTheory[6] = {
     {"0", 2400, 600, 1080, 300, {}, Palette::Red, Palette::White},
     {"0", 2400, 945, 1080, 300, {}, Palette::Red, Palette::White},
     {"0", 2400, 1290, 1080, 300, {}, Palette::Red, Palette::White},
@@ -171,31 +171,31 @@ constexpr ControlSpec kBinTheory[6] = {
     {"0", 2400, 2325, 1080, 300, {}, Palette::Red, Palette::White},
 };
 
-constexpr ControlSpec kDropMarblesButton{"&Drop", 5160, 3840, kButtonWidth, kButtonHeight};
-constexpr ControlSpec kClearMarblesButton{"&Clear", 6735, 3840, kButtonWidth, kButtonHeight};
-constexpr ControlSpec kPrintMarblesButton{"&Print", 5160, 4440, kButtonWidth, kButtonHeight};
+constexpr ControlRow kDropMarblesButton{"&Drop", 5160, 3840, kButtonWidth, kButtonHeight};
+constexpr ControlRow kClearMarblesButton{"&Clear", 6735, 3840, kButtonWidth, kButtonHeight};
+constexpr ControlRow kPrintMarblesButton{"&Print", 5160, 4440, kButtonWidth, kButtonHeight};
 
 // -- toothpicks -------------------------------------------------------------------------------
 
-constexpr ControlSpec kSheetPicture{nullptr, 480, 735, kSheetWidth, kSheetHeight};
+constexpr ControlRow kSheetPicture{nullptr, 480, 735, kSheetWidth, kSheetHeight};
 // The counts, in a panel: white on red titles beside their read-outs.
-constexpr ControlSpec kCountsPanel{nullptr, 6000, 960, 3135, 1815};
-constexpr ControlSpec kCountTitles[3] = {
+constexpr ControlRow kCountsPanel{nullptr, 6000, 960, 3135, 1815};
+constexpr ControlRow kCountTitles[3] = {
     {"Dropped (D)", 120, 150, 1335, 375, {}, Palette::White, Palette::Red},
     {"Crossed (C)", 120, 705, 1335, 375, {}, Palette::White, Palette::Red},
     {"2D/C =", 120, 1260, 1335, 375, {}, Palette::White, Palette::Red},
 };
-constexpr ControlSpec kDropsReadOut{"0", 1575, 150, 1440, 375, {}, Palette::Blue, Palette::White};
-constexpr ControlSpec kCrossingsReadOut{"0", 1575, 705, 1440, 375, {}, Palette::Blue, Palette::White};
-constexpr ControlSpec kPiReadOut{"", 1575, 1260, 1440, 375, {}, Palette::Black, Palette::White};
+constexpr ControlRow kDropsReadOut{"0", 1575, 150, 1440, 375, {}, Palette::Blue, Palette::White};
+constexpr ControlRow kCrossingsReadOut{"0", 1575, 705, 1440, 375, {}, Palette::Blue, Palette::White};
+constexpr ControlRow kPiReadOut{"", 1575, 1260, 1440, 375, {}, Palette::Black, Palette::White};
 
 // The batch, in its frame.
-constexpr ControlSpec kGroupFrame{"Drop How Many?", 6000, 3000, 3135, 2295};
-constexpr plat::BarSpec kGroupBar{{nullptr, 120, 360, kBarWidth, kBarHeight}, "Drop How Many?", 1, 500, 1, 10};
-constexpr ControlSpec kGroupReadOut{"0", 2520, 330, 495, 315, {}, Palette::Black, Palette::White};
+constexpr ControlRow kGroupFrame{"Drop How Many?", 6000, 3000, 3135, 2295};
+constexpr plat::BarRow kGroupBar{{nullptr, 120, 360, kBarWidth, kBarHeight}, "Drop How Many?", 1, 500, 1, 10};
+constexpr ControlRow kGroupReadOut{"0", 2520, 330, 495, 315, {}, Palette::Black, Palette::White};
 // Two buttons 120 twips apart, as on the other pages, fill the frame's width all but 105
 // twips, which stand on either side of them.
-constexpr ControlSpec kDropToothpicksButton{"&Drop", 45, 960, kButtonWidth, kButtonHeight};
-constexpr ControlSpec kClearToothpicksButton{"&Clear", 1620, 960, kButtonWidth, kButtonHeight};
+constexpr ControlRow kDropToothpicksButton{"&Drop", 45, 960, kButtonWidth, kButtonHeight};
+constexpr ControlRow kClearToothpicksButton{"&Clear", 1620, 960, kButtonWidth, kButtonHeight};
 
 }  // namespace prob::layout

@@ -36,7 +36,7 @@ constexpr int kFirstHelpTopic = 13;
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
-plat::CommandButton* button(QWidget* parent, const plat::ControlSpec& row, std::function<void()> click) {
+plat::CommandButton* button(QWidget* parent, const plat::ControlRow& row, std::function<void()> click) {
   auto* b = plat::build<plat::CommandButton>(parent, row);
   b->onClick = std::move(click);
   return b;
@@ -59,8 +59,8 @@ void setQuietly(plat::ScrollBar* b, int v) {
 }
 
 // A legend entry: a short line in the entry's colour to the left of its caption.
-void legend(QWidget* page, const LegendSpec& entry) {
-  const plat::ControlSpec& c = entry.caption;
+void legend(QWidget* page, const LegendRow& entry) {
+  const plat::ControlRow& c = entry.caption;
   auto* line = new plat::Line(page);
   line->setBorderColor(entry.colour);
   line->setBorderWidth(2);
@@ -70,7 +70,7 @@ void legend(QWidget* page, const LegendSpec& entry) {
 
 // The stretched pictures of a row of coins or dice.
 template <size_t N>
-void buildImages(QWidget* page, const ControlSpec (&rows)[N], std::array<plat::ImageBox*, N>& images) {
+void buildImages(QWidget* page, const ControlRow (&rows)[N], std::array<plat::ImageBox*, N>& images) {
   for (size_t s = 0; s < N; ++s) {
     images[s] = plat::build<plat::ImageBox>(page, rows[s]);
     images[s]->setStretch(true);
@@ -86,7 +86,7 @@ struct BuiltGraph {
 };
 
 BuiltGraph buildGraph(QWidget* page, const GraphRows& rows) {
-  for (const LegendSpec& entry : rows.legend) legend(page, entry);
+  for (const LegendRow& entry : rows.legend) legend(page, entry);
   plat::buildCaption(page, rows.axisTitle, plat::Label::Center);
   BuiltGraph g;
   g.graph = plat::build<plat::PictureBox>(page, rows.graph, Palette::White);
@@ -106,7 +106,7 @@ ProbabilityWindow::ProbabilityWindow() {
   setHelp(kHelpFile, kFirstHelpTopic);
 
   m_experimentTabs = new plat::TabControl(this, 4);
-  plat::applySpec(m_experimentTabs, kTabs);
+  plat::applyRow(m_experimentTabs, kTabs);
   m_experimentTabs->setBackColor(Palette::PaleYellow);
   for (int i = 0; i < 4; ++i) m_experimentTabs->setTabCaption(i, QString::fromLatin1(kTabCaptions[i]));
   // Help and F1 open the topic of the page in front.
@@ -154,7 +154,7 @@ void ProbabilityWindow::buildCoinsPage(QWidget* page) {
 
 void ProbabilityWindow::buildCoinsTotals(QWidget* page) {
   m_coinTotalsFrame = plat::build<plat::Frame>(page, kCoinTotalsFrame);
-  for (const ControlSpec& row : kCoinTotalsTitles) plat::buildCaption(m_coinTotalsFrame, row, plat::Label::Center);
+  for (const ControlRow& row : kCoinTotalsTitles) plat::buildCaption(m_coinTotalsFrame, row, plat::Label::Center);
   for (size_t k = 0; k <= 5; ++k) {
     m_headsLabels[k] = plat::buildReadout(m_coinTotalsFrame, kHeadsLabels[k]);
     m_headsActual[k] = plat::buildReadout(m_coinTotalsFrame, kHeadsActual[k]);
@@ -196,7 +196,7 @@ void ProbabilityWindow::buildMarblesPage(QWidget* page) {
   m_boardPicture->surface().setFontBold(false);
 
   m_marbleTotalsFrame = plat::build<plat::Frame>(page, kMarbleTotalsFrame);
-  for (const ControlSpec& row : kMarbleTotalsTitles) plat::buildCaption(m_marbleTotalsFrame, row, plat::Label::Center);
+  for (const ControlRow& row : kMarbleTotalsTitles) plat::buildCaption(m_marbleTotalsFrame, row, plat::Label::Center);
   for (size_t b = 0; b < 6; ++b) {
     plat::buildCaption(m_marbleTotalsFrame, kBinTitles[b]);
     m_binActual[b] = plat::buildReadout(m_marbleTotalsFrame, kBinActual[b]);
@@ -228,7 +228,7 @@ void ProbabilityWindow::buildToothpicksPage(QWidget* page) {
 
 void ProbabilityWindow::buildToothpickCounts(QWidget* page) {
   auto* panel = plat::build<plat::Panel>(page, kCountsPanel);
-  const ControlSpec* values[3] = {&kDropsReadOut, &kCrossingsReadOut, &kPiReadOut};
+  const ControlRow* values[3] = {&kDropsReadOut, &kCrossingsReadOut, &kPiReadOut};
   std::array<plat::Label*, 3> readOuts{};
   for (size_t i = 0; i < 3; ++i) {
     plat::build<plat::Label>(panel, kCountTitles[i])->setAlignment(plat::Label::Center);

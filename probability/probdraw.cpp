@@ -17,7 +17,7 @@ void polyline(plat::Surface& s, const std::vector<std::pair<double, double>>& pt
 }
 }  // namespace
 
-void DrawGraph(plat::ImageSurface& hidden, plat::ImageSurface& shown, const GraphSpec& g) {
+void DrawGraph(plat::ImageSurface& hidden, plat::ImageSurface& shown, const FrequencyGraph& g) {
   hidden.setScale(g.left, g.top, g.right, g.bottom);
   hidden.cls();
   polyline(hidden, g.theory, Palette::Red);
@@ -25,7 +25,7 @@ void DrawGraph(plat::ImageSurface& hidden, plat::ImageSurface& shown, const Grap
   plat::bitBlt(shown, 0, 0, hidden.deviceWidth(), hidden.deviceHeight(), hidden, 0, 0);
 }
 
-void DrawAxisStrip(plat::Surface& strip, const GraphSpec& g) {
+void DrawAxisStrip(plat::Surface& strip, const FrequencyGraph& g) {
   strip.cls();
   strip.setScale(g.left, 0, g.right, 1);
   for (const auto& [x, text] : g.axis) {

@@ -14,9 +14,9 @@ namespace prob {
 
 // Draws the graph on the hidden surface (theory in red, the actual frequencies in black)
 // and copies it whole onto the shown one, so the graph never shows half drawn.
-void DrawGraph(plat::ImageSurface& hidden, plat::ImageSurface& shown, const GraphSpec& g);
+void DrawGraph(plat::ImageSurface& hidden, plat::ImageSurface& shown, const FrequencyGraph& g);
 // The axis digits, each centred under its x on the strip.
-void DrawAxisStrip(plat::Surface& strip, const GraphSpec& g);
+void DrawAxisStrip(plat::Surface& strip, const FrequencyGraph& g);
 
 // The empty marble board in units of xUnit by yUnit twips.
 void DrawMarbleBoard(plat::Surface& board, int16_t xUnit, int16_t yUnit);

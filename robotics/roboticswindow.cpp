@@ -25,43 +25,41 @@ namespace {
 constexpr int kHelpTopic = 7;
 constexpr int kTickMs = 50;
 
-constexpr plat::FontSpec kLabelFont{"Arial", 9, true};
+constexpr plat::FontStyle kLabelFont{"Arial", 9, true};
 
 // The rows of the panels' texts, read-outs and spin buttons (a spin button's caption is the
 // name screen readers give its halves).
-constexpr plat::ControlSpec titleRow(const char* caption, double left, double top, double width) {
+constexpr plat::ControlRow titleRow(const char* caption, double left, double top, double width) {
   return {caption, left, top, width, 285, kLabelFont};
 }
-constexpr plat::ControlSpec readoutRow(double left, double top, double width) {
+constexpr plat::ControlRow readoutRow(double left, double top, double width) {
   return {nullptr, left, top, width, 285, kLabelFont, plat::kNoColour, Palette::White};
 }
-constexpr plat::ControlSpec spinnerRow(const char* name, double left, double top) {
-  return {name, left, top, 255, 285};
-}
+constexpr plat::ControlRow spinnerRow(const char* name, double left, double top) { return {name, left, top, 255, 285}; }
 
 // One setting of a panel: its title, its read-out and, where the user changes it, its spin button.
 struct SettingRows {
-  plat::ControlSpec title, readout, spinner;
+  plat::ControlRow title, readout, spinner;
 };
 // A point of the target frame: its title, then x and y, each with its own title.
 struct PointRows {
-  plat::ControlSpec title, xTitle, x, yTitle, y;
+  plat::ControlRow title, xTitle, x, yTitle, y;
 };
 
 // Title and commands.
-constexpr plat::ControlSpec kTitlePicture{nullptr, 120, 120, 480, 480};
-constexpr plat::ControlSpec kTitle{"Robotics", 720, 120, 2760, 600, {"Arial Black", 18}};
-constexpr plat::ControlSpec kHelpButton{"&Help", 3600, 120, 1095, 495};
-constexpr plat::ControlSpec kExitButton{"E&xit", 4800, 120, 1095, 495};
-constexpr plat::ControlSpec kGrid{nullptr, 120, 840, 6015, 6015};
+constexpr plat::ControlRow kTitlePicture{nullptr, 120, 120, 480, 480};
+constexpr plat::ControlRow kTitle{"Robotics", 720, 120, 2760, 600, {"Arial Black", 18}};
+constexpr plat::ControlRow kHelpButton{"&Help", 3600, 120, 1095, 495};
+constexpr plat::ControlRow kExitButton{"E&xit", 4800, 120, 1095, 495};
+constexpr plat::ControlRow kGrid{nullptr, 120, 840, 6015, 6015};
 
 // Mode.
-constexpr plat::ControlSpec kModeFrame{"Mode", 6240, 120, 3135, 615};
-constexpr plat::ControlSpec kModeOptions[3] = {
+constexpr plat::ControlRow kModeFrame{"Mode", 6240, 120, 3135, 615};
+constexpr plat::ControlRow kModeOptions[3] = {
     {nullptr, 90, 255, 1065, 285}, {nullptr, 1155, 255, 975, 285}, {nullptr, 2160, 255, 900, 285}};
 
 // The arm panel: angles and hand on the left, lengths and resolutions on the right.
-constexpr plat::ControlSpec kArmPanel{nullptr, 6240, 840, 3135, 2295, {}, plat::kNoColour, Palette::PaleYellow};
+constexpr plat::ControlRow kArmPanel{nullptr, 6240, 840, 3135, 2295, {}, plat::kNoColour, Palette::PaleYellow};
 constexpr SettingRows kAngleRows[2] = {
     {titleRow("A1", 120, 120, 375), readoutRow(495, 120, 615), spinnerRow("A1", 1110, 120)},
     {titleRow("A2", 120, 480, 375), readoutRow(495, 480, 615), spinnerRow("A2", 1110, 480)},
@@ -78,16 +76,16 @@ constexpr SettingRows kResolutionRows[2] = {
     {titleRow("A1Res", 1500, 840, 660), readoutRow(2160, 840, 495), spinnerRow("A1Res", 2655, 840)},
     {titleRow("A2Res", 1500, 1200, 660), readoutRow(2160, 1200, 495), spinnerRow("A2Res", 2655, 1200)},
 };
-constexpr plat::ControlSpec kPrintButton{"&Print", 120, 1680, 1335, 435};
-constexpr plat::ControlSpec kClearPathButton{"&Clear Path", 1620, 1680, 1395, 435};
+constexpr plat::ControlRow kPrintButton{"&Print", 120, 1680, 1335, 435};
+constexpr plat::ControlRow kClearPathButton{"&Clear Path", 1620, 1680, 1395, 435};
 
 // Forward mode's frame.
-constexpr plat::ControlSpec kForwardFrame{"Forward", 6240, 3240, 3135, 3615};
-constexpr plat::ControlSpec kForwardHint{
+constexpr plat::ControlRow kForwardFrame{"Forward", 6240, 3240, 3135, 3615};
+constexpr plat::ControlRow kForwardHint{
     "Change A1 and A2 to see how X and Y change and to view path followed.", 240, 480, 2655, 1500, kLabelFont};
 
 // Inverse and Path modes' frame.
-constexpr plat::ControlSpec kTargetFrame{"Inverse", 6240, 3240, 3135, 3615};
+constexpr plat::ControlRow kTargetFrame{"Inverse", 6240, 3240, 3135, 3615};
 constexpr PointRows kStartRows{titleRow("Start", 120, 300, 720), titleRow("X", 870, 300, 210),
                                readoutRow(1080, 300, 735), titleRow("Y", 1875, 300, 210), readoutRow(2085, 300, 735)};
 constexpr PointRows kDesiredRows{titleRow("Desired", 120, 660, 750), titleRow("X", 870, 660, 210),
@@ -96,21 +94,21 @@ constexpr SettingRows kPathStepsRows{titleRow("Steps", 120, 1020, 750), readoutR
                                      spinnerRow("Steps", 1815, 1020)};
 // The four option panels by index (0, 1 the joints' directions below; 2 the order and 3 the
 // elbow above), made in the order the panels stand, top row first.
-constexpr plat::ControlSpec kOptionPanels[4] = {
+constexpr plat::ControlRow kOptionPanels[4] = {
     {nullptr, 120, 2280, 1425, 855, {}, plat::kNoColour, Palette::PaleYellow},
     {nullptr, 1590, 2280, 1425, 855, {}, plat::kNoColour, Palette::PaleYellow},
     {nullptr, 120, 1380, 1425, 855, {}, plat::kNoColour, Palette::PaleYellow},
     {nullptr, 1590, 1380, 1425, 855, {}, plat::kNoColour, Palette::PaleYellow}};
 constexpr int kOptionPanelOrder[4] = {2, 3, 0, 1};
-constexpr plat::ControlSpec kMotionOptions[3] = {
+constexpr plat::ControlRow kMotionOptions[3] = {
     {nullptr, 60, 45, 1320, 255}, {nullptr, 60, 300, 1320, 255}, {nullptr, 60, 555, 1320, 255}};
-constexpr plat::ControlSpec kMoveButton{"&Move", 120, 3195, 1425, 375};
-constexpr plat::ControlSpec kReturnButton{"&Return", 1590, 3195, 1425, 375};
+constexpr plat::ControlRow kMoveButton{"&Move", 120, 3195, 1425, 375};
+constexpr plat::ControlRow kReturnButton{"&Return", 1590, 3195, 1425, 375};
 
-plat::SpinButton* makeSpinner(QWidget* parent, const plat::ControlSpec& row) {
+plat::SpinButton* makeSpinner(QWidget* parent, const plat::ControlRow& row) {
   auto* s = new plat::SpinButton(parent);
   s->setAccessibleCaption(QString::fromUtf8(row.caption));
-  plat::applySpec(s, row);
+  plat::applyRow(s, row);
   return s;
 }
 
@@ -158,7 +156,7 @@ void RoboticsWindow::buildTitleAndGrid() {
 void RoboticsWindow::buildModeFrame() {
   m_modeFrame = plat::build<plat::Frame>(this, kModeFrame);
   for (int i = 0; i < 3; ++i)
-    plat::applySpec(m_modeOptions.add(i, m_modeFrame, RobotArm::ModeCaption(i)), kModeOptions[i]);
+    plat::applyRow(m_modeOptions.add(i, m_modeFrame, RobotArm::ModeCaption(i)), kModeOptions[i]);
   m_modeOptions.onClick = [this](int i) { chooseMode(i); };
 }
 
@@ -239,12 +237,12 @@ void RoboticsWindow::buildMotionOptions() {
   for (int index : kOptionPanelOrder) {
     auto* panel = new plat::Panel(m_targetFrame);
     panel->setBevelOuter(plat::Panel::BevelInset);
-    plat::applySpec(panel, kOptionPanels[index]);
+    plat::applyRow(panel, kOptionPanels[index]);
     m_optionPanels[size_t(index)] = panel;
   }
   auto options = [this](plat::OptionGroup& group, int panel, auto caption) {
     for (int i = 0; i < 3; ++i)
-      plat::applySpec(group.add(i, m_optionPanels[size_t(panel)], caption(i)), kMotionOptions[i]);
+      plat::applyRow(group.add(i, m_optionPanels[size_t(panel)], caption(i)), kMotionOptions[i]);
   };
   options(m_firstJointOptions, 2, [](int i) { return RobotArm::FirstCaption(i); });
   options(m_elbowOptions, 3, [](int i) { return RobotArm::ElbowCaption(i); });

@@ -8,48 +8,48 @@
 
 namespace rocket::layout {
 
-using plat::ControlSpec;
-using plat::FontSpec;
+using plat::ControlRow;
+using plat::FontStyle;
 using plat::kNoColour;
 
 // The window's client area.
 inline constexpr int kWidth = 9555, kHeight = 6945;
 
-inline constexpr FontSpec kSmallFont{"MS Sans Serif", 8.25, true};
-inline constexpr FontSpec kPlotTitleFont{"Arial", 9.75, true};
+inline constexpr FontStyle kSmallFont{"MS Sans Serif", 8.25, true};
+inline constexpr FontStyle kPlotTitleFont{"Arial", 9.75, true};
 
 // -- the launch view ----------------------------------------------------------------------
-inline constexpr ControlSpec kSky{nullptr, 120, 105, kSkyWidth, kSkyHeight};
+inline constexpr ControlRow kSky{nullptr, 120, 105, kSkyWidth, kSkyHeight};
 
 // -- the inputs: a title, a bar and a read-out on each of three rows ------------------------
-inline constexpr ControlSpec kInputPanel{nullptr, 2295, 105, 5160, 1395};
-inline constexpr ControlSpec kThrustTitle{"Thrust (N)", 120, 165, 1335, 255, kSmallFont};
-inline constexpr ControlSpec kBurnTimeTitle{"Burn Time (s)", 120, 570, 1335, 255, kSmallFont};
-inline constexpr ControlSpec kMassTitle{"Mass (g)", 120, 975, 1335, 255, kSmallFont};
-inline constexpr ControlSpec kThrustBar{nullptr, 1500, 150, 2640, 285};
-inline constexpr ControlSpec kBurnTimeBar{nullptr, 1500, 555, 2640, 285};
-inline constexpr ControlSpec kMassBar{nullptr, 1500, 960, 2640, 285};
-inline constexpr ControlSpec kThrustReadout{nullptr, 4260, 150, 780, 285, kSmallFont, kNoColour, Palette::White};
-inline constexpr ControlSpec kBurnTimeReadout{nullptr, 4260, 555, 780, 285, kSmallFont, kNoColour, Palette::White};
-inline constexpr ControlSpec kMassReadout{nullptr, 4260, 960, 780, 285, kSmallFont, kNoColour, Palette::White};
+inline constexpr ControlRow kInputPanel{nullptr, 2295, 105, 5160, 1395};
+inline constexpr ControlRow kThrustTitle{"Thrust (N)", 120, 165, 1335, 255, kSmallFont};
+inline constexpr ControlRow kBurnTimeTitle{"Burn Time (s)", 120, 570, 1335, 255, kSmallFont};
+inline constexpr ControlRow kMassTitle{"Mass (g)", 120, 975, 1335, 255, kSmallFont};
+inline constexpr ControlRow kThrustBar{nullptr, 1500, 150, 2640, 285};
+inline constexpr ControlRow kBurnTimeBar{nullptr, 1500, 555, 2640, 285};
+inline constexpr ControlRow kMassBar{nullptr, 1500, 960, 2640, 285};
+inline constexpr ControlRow kThrustReadout{nullptr, 4260, 150, 780, 285, kSmallFont, kNoColour, Palette::White};
+inline constexpr ControlRow kBurnTimeReadout{nullptr, 4260, 555, 780, 285, kSmallFont, kNoColour, Palette::White};
+inline constexpr ControlRow kMassReadout{nullptr, 4260, 960, 780, 285, kSmallFont, kNoColour, Palette::White};
 
 // -- the parachute and the units ------------------------------------------------------------
-inline constexpr ControlSpec kChoicePanel{nullptr, 7575, 105, 1860, 1395};
-inline constexpr ControlSpec kChuteBox{"Use Chute?", 150, 150, 1590, 285};
-inline constexpr ControlSpec kUnitOptions[2] = {
+inline constexpr ControlRow kChoicePanel{nullptr, 7575, 105, 1860, 1395};
+inline constexpr ControlRow kChuteBox{"Use Chute?", 150, 150, 1590, 285};
+inline constexpr ControlRow kUnitOptions[2] = {
     {"US Units", 150, 555, 1590, 285},
     {"Metric Units", 150, 960, 1590, 285},
 };
 
 // -- the predicted results: three columns of two, each title over its read-out --------------
-inline constexpr ControlSpec kResultPanel{nullptr, 2295, 1605, 7140, 1260};
+inline constexpr ControlRow kResultPanel{nullptr, 2295, 1605, 7140, 1260};
 // Maximum speed, maximum altitude and when, descent speed and when, flight time.
-inline constexpr ControlSpec kResultTitles[6] = {
+inline constexpr ControlRow kResultTitles[6] = {
     {"Maximum Speed", 90, 60, 2160, 255, kSmallFont}, {"Maximum Altitude", 2430, 60, 2160, 255, kSmallFont},
     {"Reached At", 4770, 60, 2160, 255, kSmallFont},  {"Descent Speed", 90, 645, 2160, 255, kSmallFont},
     {"Reached At", 2430, 645, 2160, 255, kSmallFont}, {"Flight Time", 4770, 645, 2160, 255, kSmallFont},
 };
-inline constexpr ControlSpec kResultReadouts[6] = {
+inline constexpr ControlRow kResultReadouts[6] = {
     {nullptr, 660, 315, 1020, 285, kSmallFont, kNoColour, Palette::White},
     {nullptr, 3000, 315, 1020, 285, kSmallFont, kNoColour, Palette::White},
     {nullptr, 5340, 315, 1020, 285, kSmallFont, kNoColour, Palette::White},
@@ -59,20 +59,20 @@ inline constexpr ControlSpec kResultReadouts[6] = {
 };
 
 // -- the profiles: altitude, speed and net force against time -------------------------------
-inline constexpr ControlSpec kPlotTitles[3] = {
+inline constexpr ControlRow kPlotTitles[3] = {
     {"Altitude Profile", 2295, 2895, 2340, 255, kPlotTitleFont},
     {"Speed Profile", 4695, 2895, 2340, 255, kPlotTitleFont},
     {"Net Force Profile", 7095, 2895, 2340, 255, kPlotTitleFont},
 };
-inline constexpr ControlSpec kAltitudePlot{nullptr, 2295, 3165, 2340, 2565};
-inline constexpr ControlSpec kSpeedPlot{nullptr, 4695, 3165, 2340, 2565};
-inline constexpr ControlSpec kForcePlot{nullptr, 7095, 3165, 2340, 2565};
+inline constexpr ControlRow kAltitudePlot{nullptr, 2295, 3165, 2340, 2565};
+inline constexpr ControlRow kSpeedPlot{nullptr, 4695, 3165, 2340, 2565};
+inline constexpr ControlRow kForcePlot{nullptr, 7095, 3165, 2340, 2565};
 
 // -- the commands -----------------------------------------------------------------------------
-inline constexpr ControlSpec kCommandPanel{nullptr, 2295, 5985, 7140, 855};
-inline constexpr ControlSpec kLaunchButton{nullptr, 150, 90, 1275, 675};
-inline constexpr ControlSpec kPrintButton{"&Print", 1935, 150, 1455, 555};
-inline constexpr ControlSpec kHelpButton{"&Help", 3780, 150, 1455, 555};
-inline constexpr ControlSpec kExitButton{"E&xit", 5535, 150, 1455, 555};
+inline constexpr ControlRow kCommandPanel{nullptr, 2295, 5985, 7140, 855};
+inline constexpr ControlRow kLaunchButton{nullptr, 150, 90, 1275, 675};
+inline constexpr ControlRow kPrintButton{"&Print", 1935, 150, 1455, 555};
+inline constexpr ControlRow kHelpButton{"&Help", 3780, 150, 1455, 555};
+inline constexpr ControlRow kExitButton{"E&xit", 5535, 150, 1455, 555};
 
 }  // namespace rocket::layout

@@ -32,7 +32,7 @@ using namespace layout;
 constexpr int kHelpTopic = 18;
 
 // A profile: a white picture with a border whose pen draws the curve in its colour.
-plat::PictureBox* plot(QWidget* parent, const ControlSpec& row, rt::Colour pen) {
+plat::PictureBox* plot(QWidget* parent, const ControlRow& row, rt::Colour pen) {
   auto* p = plat::buildFramedPicture(parent, row, Palette::White);
   p->surface().setForeColor(pen);
   return p;
@@ -115,8 +115,8 @@ void RocketryWindow::buildChoices() {
   m_chuteBox = plat::build<plat::CheckBox>(choices, kChuteBox);
   m_chuteBox->onClick = [this] { applyChute(); };
   for (int i = 0; i < 2; ++i) {
-    const ControlSpec& row = kUnitOptions[i];
-    plat::applySpec(m_unitOptions.add(i, choices, row.caption), row);
+    const ControlRow& row = kUnitOptions[i];
+    plat::applyRow(m_unitOptions.add(i, choices, row.caption), row);
   }
   m_unitOptions.onClick = [this](int index) { chooseUnits(index); };
 }
@@ -130,7 +130,7 @@ void RocketryWindow::buildResults() {
 }
 
 void RocketryWindow::buildPlots() {
-  for (const ControlSpec& row : kPlotTitles) plat::buildCaption(this, row, plat::Label::Center);
+  for (const ControlRow& row : kPlotTitles) plat::buildCaption(this, row, plat::Label::Center);
   m_altitudePlot = plot(this, kAltitudePlot, Palette::Red);
   m_speedPlot = plot(this, kSpeedPlot, Palette::Blue);
   m_forcePlot = plot(this, kForcePlot, Palette::Black);

@@ -17,9 +17,9 @@ namespace shell {
 
 namespace {
 
-constexpr plat::FontSpec kProjectFont{"Comic Sans MS", 12};
+constexpr plat::FontStyle kProjectFont{"Comic Sans MS", 12};
 // Two columns of five, in menu order down the left column and then down the right.
-constexpr plat::ControlSpec kProjectButtons[11] = {
+constexpr plat::ControlRow kProjectButtons[11] = {
     {},
     {"Levers", 2880, 240, 2175, 615, kProjectFont},
     {"Pendulum", 2880, 960, 2175, 615, kProjectFont},
@@ -32,9 +32,9 @@ constexpr plat::ControlSpec kProjectButtons[11] = {
     {"Rocketry", 5160, 2400, 2175, 615, kProjectFont},
     {"Probability", 5160, 3120, 2175, 615, kProjectFont},
 };
-constexpr plat::ControlSpec kPicture{nullptr, 120, 120, 2700, 3000};
-constexpr plat::ControlSpec kExitButton{nullptr, 1560, 3240, 630, 615};
-constexpr plat::ControlSpec kHelpButton{"&Help", 720, 3240, 615, 615};
+constexpr plat::ControlRow kPicture{nullptr, 120, 120, 2700, 3000};
+constexpr plat::ControlRow kExitButton{nullptr, 1560, 3240, 630, 615};
+constexpr plat::ControlRow kHelpButton{"&Help", 720, 3240, 615, 615};
 
 }  // namespace
 

@@ -38,7 +38,7 @@ constexpr double kIndicatorX1 = 0, kIndicatorY1 = 600, kIndicatorX2 = 600, kIndi
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
-plat::Label* axisNumber(QWidget* parent, const ControlSpec& row, plat::Label::Align align) {
+plat::Label* axisNumber(QWidget* parent, const ControlRow& row, plat::Label::Align align) {
   auto* l = plat::build<plat::Label>(parent, row);
   l->setAlignment(align);
   return l;

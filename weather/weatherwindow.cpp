@@ -47,26 +47,26 @@ constexpr const char* kHeadings[7] = {"Day", "Date", "High", "Low", "Prec", "Pre
 // Column widths in letters "A" of the grid's font.
 constexpr int kLetters[7] = {0, 10, 5, 5, 5, 5, 30};
 
-constexpr plat::FontSpec kGridFont{"Arial", 9.75};
-constexpr plat::FontSpec kEditFont{"MS Sans Serif", 9.75};
-constexpr plat::FontSpec kLabelFont{"Arial", 9.75};
-constexpr plat::FontSpec kBoldFont{"Arial", 9.75, true};
+constexpr plat::FontStyle kGridFont{"Arial", 9.75};
+constexpr plat::FontStyle kEditFont{"MS Sans Serif", 9.75};
+constexpr plat::FontStyle kLabelFont{"Arial", 9.75};
+constexpr plat::FontStyle kBoldFont{"Arial", 9.75, true};
 
 // -- the window and the record tab ------------------------------------------------------------
-constexpr plat::ControlSpec kTabs{nullptr, 0, 120, 9495, 6735};
+constexpr plat::ControlRow kTabs{nullptr, 0, 120, 9495, 6735};
 constexpr const char* kTabCaptions[2] = {"Record Weather Data", "Plot Weather Data"};
-constexpr plat::ControlSpec kFileFrame{"Open File", 0, 0, kFrameWidth, kFrameHeight, {"MS Sans Serif", 12, true}};
-constexpr plat::ControlSpec kFileNameBox{nullptr, 240, 480, 2535, 2280, kEditFont};
-constexpr plat::ControlSpec kOkButton{"&OK", 240, 2940, 1095, 435};
-constexpr plat::ControlSpec kCancelButton{"&Cancel", 1680, 2940, 1095, 435};
-constexpr plat::ControlSpec kFilePanel{nullptr, 1440, 5160, 4215, 1455};
+constexpr plat::ControlRow kFileFrame{"Open File", 0, 0, kFrameWidth, kFrameHeight, {"MS Sans Serif", 12, true}};
+constexpr plat::ControlRow kFileNameBox{nullptr, 240, 480, 2535, 2280, kEditFont};
+constexpr plat::ControlRow kOkButton{"&OK", 240, 2940, 1095, 435};
+constexpr plat::ControlRow kCancelButton{"&Cancel", 1680, 2940, 1095, 435};
+constexpr plat::ControlRow kFilePanel{nullptr, 1440, 5160, 4215, 1455};
 
 // A command shown as a picture with its caption in a label beneath.
 struct PictureCommand {
   const char* picture;
   const char* caption;
-  plat::ControlSpec button;
-  plat::ControlSpec label;
+  plat::ControlRow button;
+  plat::ControlRow label;
 };
 constexpr PictureCommand kNewCommand{
     "wwnew.png", "New File", {nullptr, 360, 240, 615, 615}, {"New File", 120, 900, 1095, 255, kLabelFont}};
@@ -80,18 +80,18 @@ constexpr PictureCommand kPrintPlotsCommand{
     "wwprint.png", "Print Plots", {nullptr, 1440, 4020, 615, 615}, {"Print Plots", 1200, 4680, 1095, 255, kLabelFont}};
 
 // Help and Exit on each tab, in a panel of their own.
-constexpr plat::ControlSpec kRecordChoicePanel{nullptr, 6240, 5160, 2775, 1455};
-constexpr plat::ControlSpec kRecordHelpButton{"&Help", 180, 480, 1095, 495};
-constexpr plat::ControlSpec kRecordExitButton{"E&xit", 1500, 480, 1095, 495};
-constexpr plat::ControlSpec kPlotChoicePanel{nullptr, 6120, 5880, 2775, 735};
-constexpr plat::ControlSpec kPlotHelpButton{"&Help", 180, 120, 1095, 495};
-constexpr plat::ControlSpec kPlotExitButton{"E&xit", 1500, 120, 1095, 495};
+constexpr plat::ControlRow kRecordChoicePanel{nullptr, 6240, 5160, 2775, 1455};
+constexpr plat::ControlRow kRecordHelpButton{"&Help", 180, 480, 1095, 495};
+constexpr plat::ControlRow kRecordExitButton{"E&xit", 1500, 480, 1095, 495};
+constexpr plat::ControlRow kPlotChoicePanel{nullptr, 6120, 5880, 2775, 735};
+constexpr plat::ControlRow kPlotHelpButton{"&Help", 180, 120, 1095, 495};
+constexpr plat::ControlRow kPlotExitButton{"E&xit", 1500, 120, 1095, 495};
 
 // -- the plot tab -------------------------------------------------------------------------------
 // A label on the plot tab, shown through to its container; a summary text is filled in from
 // the log each time the tab is shown.
 struct LabelRow {
-  plat::ControlSpec spec;
+  plat::ControlRow label;
   plat::Label::Align align = plat::Label::Left;
   int summary = -1;  // a SummaryText, or none for a fixed caption
 };
@@ -106,13 +106,13 @@ constexpr LabelRow kPlotTitles[3] = {
 };
 // The legend: a short line in each series' colour after its name.
 constexpr LabelRow kHighLegend{{"High", 3120, 450, 495, 255, kLabelFont}, kRight};
-constexpr plat::ControlSpec kHighKey{nullptr, 3675, 570, 375, 30, {}, plat::kNoColour, Palette::HighTemperature};
+constexpr plat::ControlRow kHighKey{nullptr, 3675, 570, 375, 30, {}, plat::kNoColour, Palette::HighTemperature};
 constexpr LabelRow kLowLegend{{"Low", 4200, 450, 495, 255, kLabelFont}, kRight};
-constexpr plat::ControlSpec kLowKey{nullptr, 4755, 570, 375, 30, {}, plat::kNoColour, Palette::LowTemperature};
+constexpr plat::ControlRow kLowKey{nullptr, 4755, 570, 375, 30, {}, plat::kNoColour, Palette::LowTemperature};
 
-constexpr plat::ControlSpec kTemperaturePlot{nullptr, 720, 720, 5055, 2295};
-constexpr plat::ControlSpec kPrecipitationPlot{nullptr, 720, 3360, 5055, 1455};
-constexpr plat::ControlSpec kPressurePlot{nullptr, 720, 5160, 5055, 1335};
+constexpr plat::ControlRow kTemperaturePlot{nullptr, 720, 720, 5055, 2295};
+constexpr plat::ControlRow kPrecipitationPlot{nullptr, 720, 3360, 5055, 1455};
+constexpr plat::ControlRow kPressurePlot{nullptr, 720, 5160, 5055, 1335};
 
 // The axis limits, top and bottom beside each plot.
 constexpr LabelRow kAxisLabels[6] = {
@@ -125,7 +125,7 @@ constexpr LabelRow kAxisLabels[6] = {
 };
 
 // The summary panel: headings, the captions of the rows and the values beside them.
-constexpr plat::ControlSpec kSummaryPanel{nullptr, 5880, 720, 3495, 5055};
+constexpr plat::ControlRow kSummaryPanel{nullptr, 5880, 720, 3495, 5055};
 constexpr LabelRow kSummaryLabels[] = {
     {{"Temperature Summary", 120, 120, 3255, 255, kBoldFont}, kCentre},
     {{"High", 1200, 420, 975, 255, kBoldFont}, kCentre},
@@ -186,7 +186,7 @@ constexpr SummaryField kSummaryFields[kSummaryTexts] = {
 plat::CommandButton* MakePictureCommand(QWidget* parent, const PictureCommand& command, std::function<void()> onClick) {
   auto* b = new plat::CommandButton(parent);
   b->setPicture(plat::loadPicture(command.picture), command.caption);
-  plat::applySpec(b, command.button);
+  plat::applyRow(b, command.button);
   plat::buildCaption(parent, command.label, kCentre);
   b->onClick = std::move(onClick);
   return b;
@@ -205,7 +205,7 @@ WeatherWindow::WeatherWindow() {
 
   m_tabs = new plat::TabControl(this, 2);
   for (int i = 0; i < 2; ++i) m_tabs->setTabCaption(i, kTabCaptions[i]);
-  plat::applySpec(m_tabs, kTabs);
+  plat::applyRow(m_tabs, kTabs);
   m_tabs->onClick = [this](int previous) { switchTab(previous); };
 
   QWidget* recordPage = m_tabs->page(kRecordTab);
@@ -285,21 +285,21 @@ void WeatherWindow::buildHelpAndExit(QWidget* recordPage, QWidget* plotPage) {
 }
 
 void WeatherWindow::buildPlotTab(QWidget* page) {
-  for (const LabelRow& row : kPlotTitles) plat::buildCaption(page, row.spec, row.align);
-  plat::buildCaption(page, kHighLegend.spec, kHighLegend.align);
+  for (const LabelRow& row : kPlotTitles) plat::buildCaption(page, row.label, row.align);
+  plat::buildCaption(page, kHighLegend.label, kHighLegend.align);
   plat::build<plat::Label>(page, kHighKey);
-  plat::buildCaption(page, kLowLegend.spec, kLowLegend.align);
+  plat::buildCaption(page, kLowLegend.label, kLowLegend.align);
   plat::build<plat::Label>(page, kLowKey);
 
   m_temperaturePlot = plat::buildFramedPicture(page, kTemperaturePlot, Palette::White);
   m_precipitationPlot = plat::buildFramedPicture(page, kPrecipitationPlot, Palette::White);
   m_pressurePlot = plat::buildFramedPicture(page, kPressurePlot, Palette::White);
   for (const LabelRow& row : kAxisLabels)
-    m_summaryLabels[size_t(row.summary)] = plat::buildCaption(page, row.spec, row.align);
+    m_summaryLabels[size_t(row.summary)] = plat::buildCaption(page, row.label, row.align);
 
   auto* panel = plat::build<plat::Panel>(page, kSummaryPanel);
   for (const LabelRow& row : kSummaryLabels) {
-    plat::Label* l = plat::buildCaption(panel, row.spec, row.align);
+    plat::Label* l = plat::buildCaption(panel, row.label, row.align);
     if (row.summary >= 0) m_summaryLabels[size_t(row.summary)] = l;
   }
   m_printPlotsButton = MakePictureCommand(panel, kPrintPlotsCommand, [this] { printPlots(); });

@@ -106,7 +106,7 @@ void WaterWheelWindow::buildWheelAndCharts() {
   m_heightChart = plat::buildFramedPicture(this, kHeightChart, Palette::Black);
   m_levelChart = plat::buildFramedPicture(this, kLevelChart, Palette::Black);
   m_charts = std::make_unique<StripCharts>(m_speedChart->surface(), m_heightChart->surface(), m_levelChart->surface());
-  for (const plat::ControlSpec& row : kChartTitles) plotwindow::buildTitle(this, row);
+  for (const plat::ControlRow& row : kChartTitles) plotwindow::buildTitle(this, row);
 }
 
 void WaterWheelWindow::buildButtons() {

@@ -31,7 +31,7 @@ WheelParametersDialog::WheelParametersDialog(QWidget* owner) : plat::Form(owner)
   setWindowIcon(plat::loadPicture("vantrel.png"));
   setFont(plat::screenFont(kDialogFont.face, kDialogFont.points, kDialogFont.bold));
 
-  for (const plat::ControlSpec& heading : kHeadings) plat::buildCaption(this, heading);
+  for (const plat::ControlRow& heading : kHeadings) plat::buildCaption(this, heading);
   buildRows();
   buildUnitsAndButtons();
 }
@@ -53,8 +53,8 @@ void WheelParametersDialog::buildRows() {
 
 void WheelParametersDialog::buildUnitsAndButtons() {
   m_unitsFrame = plat::build<plat::Frame>(this, kUnitsFrame);
-  plat::applySpec(m_unitsOptions.add(1, m_unitsFrame, kMetricOption.caption), kMetricOption);
-  plat::applySpec(m_unitsOptions.add(0, m_unitsFrame, kUsOption.caption), kUsOption);
+  plat::applyRow(m_unitsOptions.add(1, m_unitsFrame, kMetricOption.caption), kMetricOption);
+  plat::applyRow(m_unitsOptions.add(0, m_unitsFrame, kUsOption.caption), kUsOption);
   m_unitsOptions.onClick = [this](int index) { chooseUnits(index); };
 
   m_okButton = plat::build<plat::CommandButton>(this, kOkButton);

@@ -146,7 +146,7 @@ TEST_F(LanderWindowTest, EveryControlStandsWhereItsRowPutsIt) {
   EXPECT_EQ(window->height(), plat::twipsToPixels(L::kClientHeight));
 
   const QWidget* panel = window->readoutFrame();
-  std::vector<std::pair<const QWidget*, const plat::ControlSpec*>> placed = {
+  std::vector<std::pair<const QWidget*, const plat::ControlRow*>> placed = {
       {window->viewerPicture(), &L::kViewer},
       {window->scannerPicture(), &L::kScanner},
       {window->padMarker(), &L::kPadMarker},

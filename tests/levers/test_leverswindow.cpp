@@ -77,7 +77,7 @@ TEST_F(LeversWindowTest, OpensOnTheTopicPanelWithTheBarsFromTheSettings) {
 // A control against its row: caption, font and size always; its place in its container
 // where the window leaves it there.
 template <class Control>
-void expectRow(const Control* c, const plat::ControlSpec& row, bool keepsPlace, const char* name) {
+void expectRow(const Control* c, const plat::ControlRow& row, bool keepsPlace, const char* name) {
   SCOPED_TRACE(name);
   ASSERT_TRUE(c);
   if constexpr (requires { c->caption(); }) {
@@ -115,7 +115,7 @@ TEST_F(LeversWindowTest, ControlsStandAsTheLayoutTableSays) {
   expectRow(w->helpButton()->parentWidget(), kButtonFrame, true, "button frame");
 
   expectRow(w->valuesFrame(), kValuesFrame, false, "values");
-  const plat::ControlSpec figures[4] = {kEffortFigure, kEffortDistanceFigure, kLoadFigure, kLoadDistanceFigure};
+  const plat::ControlRow figures[4] = {kEffortFigure, kEffortDistanceFigure, kLoadFigure, kLoadDistanceFigure};
   const plat::Label* figureLabels[4] = {w->effortFigure(), w->effortDistanceFigure(), w->loadFigure(),
                                         w->loadDistanceFigure()};
   for (int i = 0; i < 4; ++i) {

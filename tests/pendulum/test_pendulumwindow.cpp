@@ -410,19 +410,19 @@ TEST_F(PendulumWindow, CancelPrintsNothing) {
 TEST_F(PendulumWindow, EveryControlStandsWhereItsLayoutRowSays) {
   ASSERT_TRUE(open());
   using namespace pend::layout;
-  std::vector<plat::ControlSpec> rows = {kPendulumPicture,
-                                         kAnglePlot,
-                                         kTimeReadout,
-                                         kPhasePlot,
-                                         kAngleTitle,
-                                         kUnitsFrame,
-                                         kMetricOption,
-                                         kUsOption,
-                                         kStartButton,
-                                         kPrintButton,
-                                         plotwindow::helpExitFrameAt(kHelpExitTop),
-                                         plotwindow::kHelpButton,
-                                         plotwindow::kExitButton};
+  std::vector<plat::ControlRow> rows = {kPendulumPicture,
+                                        kAnglePlot,
+                                        kTimeReadout,
+                                        kPhasePlot,
+                                        kAngleTitle,
+                                        kUnitsFrame,
+                                        kMetricOption,
+                                        kUsOption,
+                                        kStartButton,
+                                        kPrintButton,
+                                        plotwindow::helpExitFrameAt(kHelpExitTop),
+                                        plotwindow::kHelpButton,
+                                        plotwindow::kExitButton};
   rows.insert(rows.end(), std::begin(kSideLetters), std::end(kSideLetters));
   for (int i = pend::kAngle; i <= pend::kFriction; ++i) {
     rows.push_back(captionRow(kRowTop[i]));

@@ -68,7 +68,7 @@ TEST(Coins, ClearShowsRowsZeroToNAndOnlyTheTheoryLine) {
       EXPECT_EQ(c.HeadCount(k), 0);
     }
   }
-  const GraphSpec g = c.Graph();
+  const FrequencyGraph g = c.Graph();
   EXPECT_EQ(g.theory.size(), 5u);
   EXPECT_TRUE(g.actual.empty());
   EXPECT_EQ(g.left, -0.5);
@@ -102,7 +102,7 @@ TEST(Coins, RunsMakeTheirBatchAndAddUp) {
   }
   EXPECT_EQ(c.FrameCaption(), "Totals For 1000 Flips");
   EXPECT_EQ(c.ButtonCaption(), "&Flip Coins");
-  const GraphSpec g = c.Graph();
+  const FrequencyGraph g = c.Graph();
   ASSERT_EQ(g.actual.size(), 6u);
   double sum = 0;
   for (const auto& p : g.actual) sum += p.second;
@@ -193,7 +193,7 @@ TEST(Dice, AxisDigitsStepByTheNumberOfDice) {
   rt::ScriptedRandom r({0.5f});
   DiceExperiment d(r);
   d.SetNumDice(2);
-  GraphSpec g = d.Graph();
+  FrequencyGraph g = d.Graph();
   ASSERT_EQ(g.axis.size(), 6u);
   EXPECT_EQ(g.axis.front(), (std::pair<double, std::string>(2, " 2")));
   EXPECT_EQ(g.axis.back(), (std::pair<double, std::string>(12, " 12")));

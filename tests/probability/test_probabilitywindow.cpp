@@ -48,7 +48,7 @@ using namespace prob::layout;
 // A control and the layout row it was built from, in its container.
 struct Placed {
   const QWidget* control;
-  const ControlSpec& row;
+  const ControlRow& row;
   const QWidget* container;
 };
 
@@ -190,16 +190,16 @@ TEST_F(ProbabilityWindow, ControlsStandWhereTheLayoutPutsThem) {
     EXPECT_EQ(p.control->geometry(), pixels(p.row)) << p.control->accessibleName().toStdString();
   }
   // The bars' names for screen readers and their ranges.
-  const std::pair<plat::ScrollBar*, const plat::BarSpec*> bars[] = {{window->coinsBar(), &kCoinsBar},
-                                                                    {window->flipsBar(), &kFlipsBar},
-                                                                    {window->diceBar(), &kDiceBar},
-                                                                    {window->rollsBar(), &kRollsBar},
-                                                                    {window->groupBar(), &kGroupBar}};
-  for (const auto& [bar, spec] : bars) {
-    EXPECT_EQ(bar->accessibleName(), spec->name);
+  const std::pair<plat::ScrollBar*, const plat::BarRow*> bars[] = {{window->coinsBar(), &kCoinsBar},
+                                                                   {window->flipsBar(), &kFlipsBar},
+                                                                   {window->diceBar(), &kDiceBar},
+                                                                   {window->rollsBar(), &kRollsBar},
+                                                                   {window->groupBar(), &kGroupBar}};
+  for (const auto& [bar, row] : bars) {
+    EXPECT_EQ(bar->accessibleName(), row->name);
     EXPECT_EQ(bar->min(), 1);
-    EXPECT_EQ(bar->max(), spec->max);
-    EXPECT_EQ(bar->largeChange(), spec->largeChange);
+    EXPECT_EQ(bar->max(), row->max);
+    EXPECT_EQ(bar->largeChange(), row->largeChange);
   }
 
   const std::vector<Placed> buttons = {
@@ -262,7 +262,7 @@ TEST_F(ProbabilityWindow, ControlsStandWhereTheLayoutPutsThem) {
   for (size_t k = 0; k <= 5; ++k) EXPECT_EQ(window->headsLabel(int(k))->caption(), kHeadsLabels[k].caption);
 
   // The fixed captions, found by what they say in their containers.
-  std::vector<std::pair<QWidget*, ControlSpec>> titles = {
+  std::vector<std::pair<QWidget*, ControlRow>> titles = {
       {coins, kCoinGraph.legend[0].caption},
       {coins, kCoinGraph.legend[1].caption},
       {coins, kCoinGraph.axisTitle},
@@ -276,10 +276,10 @@ TEST_F(ProbabilityWindow, ControlsStandWhereTheLayoutPutsThem) {
       {dice, kRollCountTitle},
       {dice, kDiceTotalTitle},
   };
-  for (const ControlSpec& row : kCoinTotalsTitles) titles.push_back({coinTotals, row});
-  for (const ControlSpec& row : kMarbleTotalsTitles) titles.push_back({binTotals, row});
-  for (const ControlSpec& row : kBinTitles) titles.push_back({binTotals, row});
-  for (const ControlSpec& row : kCountTitles) titles.push_back({countsPanel, row});
+  for (const ControlRow& row : kCoinTotalsTitles) titles.push_back({coinTotals, row});
+  for (const ControlRow& row : kMarbleTotalsTitles) titles.push_back({binTotals, row});
+  for (const ControlRow& row : kBinTitles) titles.push_back({binTotals, row});
+  for (const ControlRow& row : kCountTitles) titles.push_back({countsPanel, row});
   for (const auto& [container, row] : titles) {
     const plat::Label* label = labelIn(container, row.caption);
     ASSERT_TRUE(label) << row.caption;

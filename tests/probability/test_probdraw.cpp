@@ -45,7 +45,7 @@ TEST(Graph, AxisDigitsAreCentredUnderTheirValues) {
   dice.SetNumDice(2);
   plat::RecordingSurface strip(369, 25);
   strip.setFont("MS Sans Serif", 12, true);
-  const GraphSpec g = dice.Graph();
+  const FrequencyGraph g = dice.Graph();
   DrawAxisStrip(strip, g);
   const auto texts = strip.printedTexts();
   ASSERT_EQ(texts.size(), 6u);

@@ -152,7 +152,7 @@ TEST_F(RocketryWindowTest, TheControlsAreBuiltFromTheLayoutTable) {
     expectRow(readouts[i], kResultReadouts[i]);
   }
 
-  for (const ControlSpec& row : kPlotTitles) expectBuilt(window, row);
+  for (const ControlRow& row : kPlotTitles) expectBuilt(window, row);
   expectRow(window->altitudePlot(), kAltitudePlot);
   expectRow(window->speedPlot(), kSpeedPlot);
   expectRow(window->forcePlot(), kForcePlot);

@@ -16,7 +16,7 @@
 
 namespace layoutrows {
 
-inline QRect pixels(const plat::ControlSpec& row) {
+inline QRect pixels(const plat::ControlRow& row) {
   return QRect(plat::twipsToPixels(row.left), plat::twipsToPixels(row.top), plat::twipsToPixels(row.width),
                plat::twipsToPixels(row.height));
 }
@@ -28,14 +28,14 @@ inline QString caption(const QWidget* c) { return c->property("text").toString()
 
 // The child of a container that the row built: the one at the row's place, with the row's
 // caption when it gives one. Null when there is none.
-inline QWidget* builtFrom(const QWidget* container, const plat::ControlSpec& row) {
+inline QWidget* builtFrom(const QWidget* container, const plat::ControlRow& row) {
   for (QWidget* c : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
     if (c->geometry() == pixels(row) && (!row.caption || caption(c) == QString::fromUtf8(row.caption))) return c;
   return nullptr;
 }
 
 // A control against its row.
-inline void expectRow(const QWidget* c, const plat::ControlSpec& row) {
+inline void expectRow(const QWidget* c, const plat::ControlRow& row) {
   SCOPED_TRACE(row.caption ? row.caption : "(no caption)");
   ASSERT_TRUE(c);
   EXPECT_EQ(c->geometry(), pixels(row));
@@ -59,24 +59,24 @@ inline void expectRow(const QWidget* c, const plat::ControlSpec& row) {
 
 // How many controls in the window match the row: its rectangle, its caption (as the control's
 // accessible name, without the access key's "&") and its font, where the row gives them.
-inline int matches(const QWidget* window, const plat::ControlSpec& row) {
+inline int matches(const QWidget* window, const plat::ControlRow& row) {
   int n = 0;
   for (const QWidget* w : window->findChildren<QWidget*>()) {
     if (w->geometry() != pixels(row)) continue;
     if (row.caption && w->accessibleName() != QString::fromUtf8(row.caption).remove('&')) continue;
-    const plat::FontSpec& f = row.font;
+    const plat::FontStyle& f = row.font;
     if (f.face && w->font() != plat::screenFont(f.face, f.points, f.bold, f.italic, f.underline)) continue;
     ++n;
   }
   return n;
 }
 
-inline QString describe(const plat::ControlSpec& row) {
+inline QString describe(const plat::ControlRow& row) {
   return QString("%1 at %2,%3").arg(row.caption ? row.caption : "(no caption)").arg(row.left).arg(row.top);
 }
 
 // A row built among the container's children.
-inline void expectBuilt(const QWidget* container, const plat::ControlSpec& row) {
+inline void expectBuilt(const QWidget* container, const plat::ControlRow& row) {
   expectRow(builtFrom(container, row), row);
 }
 

@@ -299,21 +299,21 @@ TEST_F(WheelWindow, EveryControlStandsWhereItsLayoutRowSays) {
   {
     using namespace wheel::layout;
     WaterWheelWindow built;
-    std::vector<plat::ControlSpec> rows = {kValvePicture,
-                                           kFlowTitle,
-                                           kFlowGauge,
-                                           kFlowSpin,
-                                           kFlowReadout,
-                                           kFlowUnits,
-                                           kWheelPicture,
-                                           kSpeedChart,
-                                           kHeightChart,
-                                           kLevelChart,
-                                           kStartButton,
-                                           kParametersButton,
-                                           plotwindow::helpExitFrameAt(kHelpExitTop),
-                                           plotwindow::kHelpButton,
-                                           plotwindow::kExitButton};
+    std::vector<plat::ControlRow> rows = {kValvePicture,
+                                          kFlowTitle,
+                                          kFlowGauge,
+                                          kFlowSpin,
+                                          kFlowReadout,
+                                          kFlowUnits,
+                                          kWheelPicture,
+                                          kSpeedChart,
+                                          kHeightChart,
+                                          kLevelChart,
+                                          kStartButton,
+                                          kParametersButton,
+                                          plotwindow::helpExitFrameAt(kHelpExitTop),
+                                          plotwindow::kHelpButton,
+                                          plotwindow::kExitButton};
     rows.insert(rows.end(), std::begin(kChartTitles), std::end(kChartTitles));
     for (const auto& row : rows)
       EXPECT_EQ(layoutrows::matches(&built, row), 1) << layoutrows::describe(row).toStdString();
@@ -323,7 +323,7 @@ TEST_F(WheelWindow, EveryControlStandsWhereItsLayoutRowSays) {
   {
     using namespace wheel::dialoglayout;
     WheelParametersDialog built;
-    std::vector<plat::ControlSpec> rows = {kUnitsFrame, kMetricOption, kUsOption, kOkButton, kHelpButton};
+    std::vector<plat::ControlRow> rows = {kUnitsFrame, kMetricOption, kUsOption, kOkButton, kHelpButton};
     rows.insert(rows.end(), std::begin(kHeadings), std::end(kHeadings));
     for (int i = 0; i < wheel::kParamRows; ++i) {
       rows.push_back(captionRow(rowTop(i)));
