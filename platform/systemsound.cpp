@@ -50,8 +50,9 @@ constexpr int kFrameBytes = 4;
 // What the output asks the server to hold ahead of the speaker: short, so that a sound starts
 // to be heard at once; long enough that the sound thread, which refills it, leaves no gap.
 constexpr auto kHeld = 50ms;
-// What a waiting play may add to its sound's length.
-constexpr auto kMostAfterSound = 150ms;
+// What a waiting play may add to its sound's length: at most 0.15 s, less a little for the
+// windows' thread to wake on a busy computer.
+constexpr auto kMostAfterSound = 140ms;
 // How often the output is fed.
 constexpr auto kFeedEvery = 10ms;
 // How long a stop waits for a play that takes the stopped sound's place.
