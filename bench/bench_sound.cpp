@@ -100,16 +100,13 @@ BENCHMARK(BM_QuickPlayHeard)->Apply(configure);
 
 int main(int argc, char** argv) {
   soundcheck::PrivateSoundServer server;
-  QString why;
-  if (!server.start(&why)) {
-    std::fprintf(stderr, "bench_sound: no private sound server: %s\n", qPrintable(why));
-    return 1;
-  }
+  if (!server.startOrSay("bench_sound")) return 1;
   QCoreApplication app(argc, argv);
   // The program opens its sound output as it starts; a user's first sound comes seconds later.
   plat::sound();
   settle(3);
   soundcheck::Recorder recorder;
+  QString why;
   if (!recorder.start(&why)) {
     std::fprintf(stderr, "bench_sound: no recording: %s\n", qPrintable(why));
     return 1;

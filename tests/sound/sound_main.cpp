@@ -16,12 +16,7 @@ int main(int argc, char** argv) {
   if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
 
   soundcheck::PrivateSoundServer server;
-  QString why;
-  if (!server.start(&why)) {
-    std::fprintf(stderr, "FAILED: the private sound server for the sound checks could not start: %s\n",
-                 qPrintable(why));
-    return 1;
-  }
+  if (!server.startOrSay("the sound checks")) return 1;
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   plat::installFontSubstitutions();

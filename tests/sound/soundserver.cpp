@@ -10,6 +10,7 @@
 #include <QThread>
 #include <algorithm>
 #include <csignal>
+#include <cstdio>
 
 namespace soundcheck {
 
@@ -76,6 +77,13 @@ bool PrivateSoundServer::start(QString* why) {
   qputenv("PULSE_SERVER", address().toLocal8Bit());
   qputenv("PULSE_CLIENTCONFIG", m_home.filePath("client.conf").toLocal8Bit());
   return true;
+}
+
+bool PrivateSoundServer::startOrSay(const char* who) {
+  QString why;
+  if (start(&why)) return true;
+  std::fprintf(stderr, "FAILED: %s: the private sound server could not start: %s\n", who, qPrintable(why));
+  return false;
 }
 
 Recorder::~Recorder() {

@@ -25,6 +25,8 @@ class PrivateSoundServer {
   // Starts the server and points this process's sound clients at it. False, with the reason,
   // when it cannot start.
   bool start(QString* why);
+  // The same, saying on standard error why `who` cannot go on when the server cannot start.
+  bool startOrSay(const char* who);
   QString address() const;
 
  private:
