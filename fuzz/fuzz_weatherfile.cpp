@@ -10,10 +10,8 @@
 // crash, a timeout, running out of memory) without the usual exit, so each start also
 // removes the folders whose process no longer runs.
 
-#include <signal.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -24,6 +22,7 @@
 
 #include "fuzz/require.h"
 #include "runtime/convert.h"
+#include "runtime/safefile.h"
 #include "weather/weatherlog.h"
 
 namespace fs = std::filesystem;
@@ -70,7 +69,7 @@ void removeFoldersOfEndedProcesses(const fs::path& root) {
     std::error_code entryError;
     if (!it->is_directory(entryError) || it->is_symlink(entryError)) continue;
     const pid_t pid = ownerOf(it->path().filename().string());
-    const bool ended = pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH;
+    const bool ended = pid > 0 && !rt::processRuns(pid);
     if (ended || (pid == 0 && isAbandonedUnownedFolder(*it))) fs::remove_all(it->path(), entryError);
   }
 }

@@ -74,12 +74,18 @@ void holdBackServerReports(QtMsgType type, const QMessageLogContext& context, co
   }
 }
 
-bool systemHasAudioOutput() {
+// Runs `ask` with the server's reports held back.
+template <typename Ask>
+auto withServerReportsHeldBack(Ask ask) {
   g_passOn = qInstallMessageHandler(holdBackServerReports);
-  const bool any = !QMediaDevices::audioOutputs().isEmpty();
+  auto answer = ask();
   qInstallMessageHandler(g_passOn);
   g_passOn = nullptr;
-  return any;
+  return answer;
+}
+
+bool systemHasAudioOutput() {
+  return withServerReportsHeldBack([] { return !QMediaDevices::audioOutputs().isEmpty(); });
 }
 
 // The sound now playing, shared by the windows' thread, which starts and stops sounds, and
@@ -148,12 +154,12 @@ class SoundOutput : public QObject {
   bool open() {
     close();
     const QAudioFormat format = outputFormat();
-    g_passOn = qInstallMessageHandler(holdBackServerReports);
-    m_output = new QAudioSink(QMediaDevices::defaultAudioOutput(), format, this);
-    m_output->setBufferSize(format.bytesForDuration(std::chrono::microseconds(kHeld).count()));
-    m_input = m_output->start();
-    qInstallMessageHandler(g_passOn);
-    g_passOn = nullptr;
+    m_output = withServerReportsHeldBack([&] {
+      auto* output = new QAudioSink(QMediaDevices::defaultAudioOutput(), format, this);
+      output->setBufferSize(format.bytesForDuration(std::chrono::microseconds(kHeld).count()));
+      m_input = output->start();
+      return output;
+    });
     if (m_output->error() != QAudio::NoError || m_output->state() == QAudio::StoppedState) {
       close();
       return false;

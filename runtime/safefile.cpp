@@ -63,10 +63,6 @@ Temporary classify(std::string_view name, long& pid) {
   return Temporary::Unowned;
 }
 
-// Whether the process may still run. A process of another user cannot be signalled
-// (EPERM), but it runs.
-bool processRuns(long pid) { return ::kill(pid_t(pid), 0) == 0 || errno != ESRCH; }
-
 // How old a temporary file whose writer is unknown must be before it counts as stale.
 constexpr auto kUnownedAge = std::chrono::hours(1);
 
@@ -217,6 +213,8 @@ void writeWholeFile(const std::string& path, std::string_view bytes) {
   out.write(bytes);
   out.commit();
 }
+
+bool processRuns(long pid) { return ::kill(pid_t(pid), 0) == 0 || errno != ESRCH; }
 
 std::vector<std::string> removeStaleTemporaries(const std::string& folder) {
   std::vector<std::string> removed;

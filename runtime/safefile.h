@@ -82,4 +82,8 @@ void writeWholeFile(const std::string& path, std::string_view bytes);
 // (".NAME.<number>.tmp") are removed once an hour old: no write takes that long.
 std::vector<std::string> removeStaleTemporaries(const std::string& folder);
 
+// Whether the process with this id may still run: a process of another user cannot be
+// signalled, but it runs.
+bool processRuns(long pid);
+
 }  // namespace rt
