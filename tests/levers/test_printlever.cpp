@@ -1,7 +1,8 @@
 // The printed lever through the recording printer: the prompt, the heading and the class
 // and load line, the scene drawn from the stored shape points, the dimensions with their
-// decimal points and white gaps, a lever without load, a cancelled print, and the rounding
-// of the shared values, which must match a screen redraw of the dimensions exactly.
+// decimal points and white gaps, stroke for stroke the screen's, a lever without load, a
+// cancelled print, and the rounding of the shared values, which must match a screen redraw
+// of the dimensions exactly.
 
 #include <gtest/gtest.h>
 
@@ -182,6 +183,65 @@ TEST_F(LeverPrintout, ATiltedLeverPrintsBoxesBetweenItsStoredCorners) {
   EXPECT_EQ(argsOf(*page, "fill", Palette::Magenta),
             (std::vector<Args>{{double(P[5].x), double(P[5].y), double(P[8].x), double(P[8].y)}}));
   EXPECT_NE(P[1].y, P[3].y);
+}
+
+TEST_F(LeverPrintout, TheDimensionMarksOnPaperAreTheScreensStrokes) {
+  // The page draws every stroke of the screen's marks, at the same places and in the same
+  // order, two pixels wide; only its decimal points add a stroke to their dots.
+  LeversWindow* w = work();
+  ASSERT_TRUE(w);
+  const auto paperAndScreen = [&](std::vector<Args>& paper, std::vector<Args>& screen) {
+    const plat::PrintedPage* page = print(w);
+    ASSERT_TRUE(page);
+    const levers::LeverShapes& s = w->shapes();
+    const Args fulcrumExtension{s.FulcrumX, 3, s.FulcrumX, 56};
+    auto d = std::find_if(page->ops.begin(), page->ops.end(),
+                          [&](const plat::DrawOp& op) { return op.op == "line" && op.args == fulcrumExtension; });
+    ASSERT_NE(d, page->ops.end());
+    std::vector<Args> points;
+    for (; d != page->ops.end(); ++d) {
+      EXPECT_EQ(d->drawWidth, 2) << d->op;
+      if (d->op == "line") paper.push_back(d->args);
+      if (d->op != "pset") continue;
+      points.push_back(d->args);
+      ASSERT_NE(d + 1, page->ops.end());
+      EXPECT_EQ((d + 1)->args, (Args{d->args[0], d->args[1], d->args[0] + 1, d->args[1]}));
+      ++d;
+    }
+    plat::Surface& window = w->surface();
+    window.setRecording(true);
+    window.clearOps();
+    w->screen().DrawDimensions();
+    window.setRecording(false);
+    std::vector<Args> screenPoints;
+    for (const plat::DrawOp& op : window.ops()) {
+      if (op.op == "line") screen.push_back(op.args);
+      if (op.op == "pset" && op.colour == Palette::Magenta) screenPoints.push_back(op.args);
+    }
+    // The decimal points stand where the screen sets its magenta ones.
+    ASSERT_EQ(points.size(), 3u);
+    for (const Args& p : points) EXPECT_TRUE(has(screenPoints, p)) << p[0] << " " << p[1];
+  };
+
+  // The first-class lever: room for every number. D Effort 9.0 at y 10 from the fulcrum at
+  // x 256 to the effort at x 40: the line, the right head from 255, the left head from 41 and
+  // the tenths digit 0 from (151, 8).
+  std::vector<Args> paper, screen;
+  ASSERT_NO_FATAL_FAILURE(paperAndScreen(paper, screen));
+  EXPECT_EQ(paper, screen);
+  ASSERT_GE(paper.size(), 13u);
+  EXPECT_EQ(paper[5], (Args{256, 10, 40, 10}));
+  EXPECT_EQ(paper[6], (Args{255, 10, 252, 7}));
+  EXPECT_EQ(paper[9], (Args{41, 10, 44, 7}));
+  EXPECT_EQ(paper[12], (Args{151, 8, 152, 7}));
+
+  // A third-class lever: D Effort 0.5 has no room and stands left of its tailed heads.
+  w->effortPositionBar()->setValue(95);
+  ASSERT_EQ(w->lever().LeverClass, 3);
+  paper.clear();
+  screen.clear();
+  ASSERT_NO_FATAL_FAILURE(paperAndScreen(paper, screen));
+  EXPECT_EQ(paper, screen);
 }
 
 TEST_F(LeverPrintout, PrintingRoundsTheSharedValuesExactlyAsTheScreenDoes) {
