@@ -162,52 +162,26 @@ void LeverScreen::RedrawMovingShapes() {
   DrawEffortArrow();
 }
 
-void LeverScreen::DrawDigit(int16_t d, int16_t x, int16_t y) {
-  m_s.setForeColor(Palette::Magenta);
-  const VectorDigit* g = vectorDigit(d);
-  if (!g) return;
-  m_s.pset(x + g->dx, y + g->dy, Palette::Magenta);
-  DrawMacro(g->macro);
+DimensionInk LeverScreen::dimensionInk() {
+  // Each arrowhead starts with a dot in the fore colour, each digit with one in magenta.
+  return {.penHolder = m_s,
+          .pen = Palette::White,
+          .width = std::nullopt,
+          .gap = back(),
+          .dotAtStart = true,
+          .digitColour = Palette::Magenta,
+          .point = Palette::Magenta,
+          .pointStroke = {},
+          .setColour = [this](int n) { SetColor(n); }};
 }
 
-float LeverScreen::drawDimension(int16_t y, float a, float b, float v, double guard) {
-  const DimensionPlan p = planDimension(y, a, b, v, guard);
-  if (p.room) m_s.line(a, y, b, y);
-  m_s.pset(p.rightHead.x, p.rightHead.y);
-  DrawMacro(p.rightHead.macro);
-  m_s.pset(p.leftHead.x, p.leftHead.y);
-  DrawMacro(p.leftHead.macro);
-  // A gap in the line for the number.
-  if (p.room) m_s.filledBox(p.x0 - 1, y - 3, p.x0 + p.w, y + 3, back());
-  const PlacedDigit& tenths = p.digits[0];
-  DrawDigit(tenths.d, tenths.x, tenths.y);
-  m_s.pset(p.pointX, p.pointY, Palette::Magenta);
-  for (size_t i = 1; i < p.digits.size(); ++i) DrawDigit(p.digits[i].d, p.digits[i].x, p.digits[i].y);
-  return p.rounded;
-}
+void LeverScreen::DrawDigit(int16_t d, int16_t x, int16_t y) { drawVectorDigit(m_s, dimensionInk(), d, x, y); }
 
 void LeverScreen::DrawDimensions() {
-  LeverValues& v = m_lever.v;
-  const LeverShapes& s = m_shapes;
-  EffY = 10;
-  LoadY = 25;
-  if (m_lever.LeverClass == 3) {
-    EffY = 25;
-    LoadY = 10;
-  }
-  // Extension lines.
-  m_s.setForeColor(Palette::White);
-  m_s.line(s.FulcrumX, 3, s.FulcrumX, 56);
-  if (v.LeverLoad > 0) m_s.line(s.LoadX, LoadY - 7, s.LoadX, 33);
-  m_s.line(s.EffortX, EffY - 7, s.EffortX, 36);
-  m_s.line(kLeverLeft, 66, kLeverLeft, 78);
-  m_s.line(s.FulcrumX, 66, s.FulcrumX, 78);
-
-  v.DEffort = drawDimension(EffY, s.FulcrumX, s.EffortX, v.DEffort, 0.005);
-  m_s.setForeColor(Palette::White);
-  if (v.LeverLoad > 0) v.DLoad = drawDimension(LoadY, s.FulcrumX, s.LoadX, v.DLoad, 0.05);
-  m_s.setForeColor(Palette::White);
-  v.FulcrumPos = drawDimension(72, s.FulcrumX, kLeverLeft, v.FulcrumPos, 0.005);
+  const DimensionHeights heights = dimensionHeights(m_lever.LeverClass);
+  EffY = heights.effort;
+  LoadY = heights.load;
+  drawDimensionMarks(m_s, dimensionInk(), m_lever, m_shapes);
 }
 
 void LeverScreen::PrepareEffortView() {

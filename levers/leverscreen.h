@@ -12,6 +12,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "levers/dimensionmarks.h"
 #include "levers/dimensions.h"
 #include "levers/lever.h"
 #include "levers/levergeometry.h"
@@ -64,7 +65,8 @@ class LeverScreen {
 
   // A digit of the vector font with its cell's top left corner at (x, y), in light magenta.
   void DrawDigit(int16_t d, int16_t x, int16_t y);
-  // The three dimensions; each writes its value back to the lever values rounded to tenths.
+  // The three dimensions in white with magenta numbers; each writes its value back to the
+  // lever values rounded to tenths.
   void DrawDimensions();
   // Removes the dimension marks before the lever turns, mending what the removal cut.
   void PrepareEffortView();
@@ -78,8 +80,8 @@ class LeverScreen {
   void fulcrumPolygon();
   void arrowPath(int first, int last, rt::Colour c);
   void loadOutline(rt::Colour c);
-  // One dimension at height y between the ends a and b; returns the value rounded to tenths.
-  float drawDimension(int16_t y, float a, float b, float v, double guard);
+  // How the screen shows the dimension marks.
+  DimensionInk dimensionInk();
 
   plat::Surface& m_s;
   Lever& m_lever;

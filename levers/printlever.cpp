@@ -2,9 +2,8 @@
 
 #include "levers/printlever.h"
 
-#include "levers/dimensions.h"
+#include "levers/dimensionmarks.h"
 #include "levers/leverswindow.h"
-#include "platform/drawmacro.h"
 #include "platform/label.h"
 #include "platform/printer.h"
 #include "platform/surface.h"
@@ -15,18 +14,6 @@ namespace levers {
 
 LeverPage::LeverPage(plat::Surface& page, LeverScreen& screen, Lever& lever, const LeverShapes& shapes)
     : m_page(page), m_screen(screen), m_lever(lever), m_shapes(shapes) {}
-
-void LeverPage::PrinterDrawMacro(std::string_view s) {
-  plat::drawMacro(m_page, s, [this](int n) { m_screen.SetColor(n); });
-}
-
-void LeverPage::PrinterDrawDigit(int16_t d, int16_t x, int16_t y) {
-  const VectorDigit* g = vectorDigit(d);
-  if (!g) return;
-  // The pen goes to the start point without leaving a dot there.
-  m_page.moveTo(x + g->dx, y + g->dy);
-  PrinterDrawMacro(g->macro);
-}
 
 void LeverPage::draw(const QString& classCaption) {
   plat::Surface& p = m_page;
@@ -66,51 +53,20 @@ void LeverPage::draw(const QString& classCaption) {
   PrintDimensions();
 }
 
-float LeverPage::printDimension(int16_t y, float a, float b, float v, double guard) {
-  plat::Surface& p = m_page;
-  const DimensionPlan plan = planDimension(y, a, b, v, guard);
-  if (plan.room) p.line(a, y, b, y);
-  p.moveTo(plan.rightHead.x, plan.rightHead.y);
-  PrinterDrawMacro(plan.rightHead.macro);
-  p.moveTo(plan.leftHead.x, plan.leftHead.y);
-  PrinterDrawMacro(plan.leftHead.macro);
-  // The gap in the line for the number, white on paper.
-  if (plan.room) p.filledBox(plan.x0 - 1, y - 3, plan.x0 + plan.w, y + 3, Palette::White);
-  const PlacedDigit& tenths = plan.digits[0];
-  PrinterDrawDigit(tenths.d, tenths.x, tenths.y);
-  // A single dot vanishes on paper; a short stroke makes the decimal point.
-  p.pset(plan.pointX, plan.pointY, Palette::Black);
-  PrinterDrawMacro("r");
-  for (size_t i = 1; i < plan.digits.size(); ++i)
-    PrinterDrawDigit(plan.digits[i].d, plan.digits[i].x, plan.digits[i].y);
-  return plan.rounded;
-}
-
 void LeverPage::PrintDimensions() {
-  plat::Surface& p = m_page;
-  plat::Surface& window = m_screen.surface();
-  LeverValues& v = m_lever.v;
-  const LeverShapes& s = m_shapes;
-  // The longer dimension is the upper one, as on the screen.
-  int16_t effY = 10, loadY = 25;
-  if (m_lever.LeverClass == 3) {
-    effY = 25;
-    loadY = 10;
-  }
-  p.setDrawWidth(2);
-  window.setForeColor(Palette::Black);
-  p.line(s.FulcrumX, 3, s.FulcrumX, 56);
-  if (v.LeverLoad > 0) p.line(s.LoadX, loadY - 7, s.LoadX, 33);
-  p.line(s.EffortX, effY - 7, s.EffortX, 36);
-  p.line(kLeverLeft, 66, kLeverLeft, 78);
-  p.line(s.FulcrumX, 66, s.FulcrumX, 78);
-
-  v.DEffort = printDimension(effY, s.FulcrumX, s.EffortX, v.DEffort, 0.005);
-  window.setForeColor(Palette::Black);
-  if (v.LeverLoad > 0) v.DLoad = printDimension(loadY, s.FulcrumX, s.LoadX, v.DLoad, 0.05);
-  window.setForeColor(Palette::Black);
-  v.FulcrumPos = printDimension(72, s.FulcrumX, kLeverLeft, v.FulcrumPos, 0.005);
-  p.setDrawWidth(1);
+  // Black on paper, two pixels wide. The page's pen is black already: the black goes to the
+  // window, as do the colour commands of the strings. The pen only moves to where a head or a
+  // digit starts, and the decimal point, a lone dot that would vanish on paper, gets a stroke.
+  const DimensionInk ink{.penHolder = m_screen.surface(),
+                         .pen = Palette::Black,
+                         .width = 2,
+                         .gap = Palette::White,
+                         .dotAtStart = false,
+                         .digitColour = std::nullopt,
+                         .point = Palette::Black,
+                         .pointStroke = "r",
+                         .setColour = [this](int n) { m_screen.SetColor(n); }};
+  drawDimensionMarks(m_page, ink, m_lever, m_shapes);
 }
 
 void LeversWindow::printLever() {

@@ -5,8 +5,6 @@
 // from the stored shape points, not copied from the screen.
 
 #include <QString>
-#include <cstdint>
-#include <string_view>
 
 namespace plat {
 class Surface;
@@ -31,14 +29,8 @@ class LeverPage {
   // The dimensions as the screen draws them, in black with white gaps; each value written
   // back to the lever rounded to tenths exactly as the screen does.
   void PrintDimensions();
-  // A drawing-command string on the page from its current point.
-  void PrinterDrawMacro(std::string_view s);
-  // A vector digit with its cell's top left corner at (x, y); any other d draws nothing.
-  void PrinterDrawDigit(int16_t d, int16_t x, int16_t y);
 
  private:
-  float printDimension(int16_t y, float a, float b, float v, double guard);
-
   plat::Surface& m_page;
   LeverScreen& m_screen;
   Lever& m_lever;
