@@ -63,67 +63,85 @@ LeversWindow::LeversWindow() : m_lever(sharedLever()) {
 
 LeversWindow::~LeversWindow() = default;
 
-plat::CommandButton* LeversWindow::topicButton(int topic) const { return m_topicButtons(topic); }
-plat::CommandButton* LeversWindow::toolButton(int tool) const { return m_toolButtons(tool); }
-plat::Label* LeversWindow::valueTitle(int line) const { return m_valueTitles(line); }
-
 void LeversWindow::buildTopicPanel() {
   m_topicsBackdrop = plat::build<plat::Shape>(this, kTopicsBackdrop, plat::Shape::Rectangle);
+  m_topicsBackdrop->setObjectName("topicsBackdrop");
   m_topicsBackdrop->setBackOpaque(true);
   m_topicsBackdrop->setBackColor(Palette::SoftBlue);
   m_topicsBackdrop->setBorderColor(Palette::SoftBlue);
   m_topicsFrame = plat::build<plat::Frame>(this, kTopicsFrame);
-  for (int i : {LessonTopic, WorkTopic})
+  m_topicsFrame->setObjectName("topicsFrame");
+  for (int i : {LessonTopic, WorkTopic}) {
     m_topicButtons.set(i, plat::build<plat::CommandButton>(m_topicsFrame, kTopicButtons[i]));
+    m_topicButtons(i)->setObjectName("topicButton" + QString::number(i));
+  }
   m_buttonFrame = plat::build<plat::Frame>(m_topicsFrame, kButtonFrame);
   m_helpButton = plat::build<plat::CommandButton>(m_buttonFrame, kHelpButton);
+  m_helpButton->setObjectName("helpButton");
   m_exitButton = plat::build<plat::CommandButton>(m_buttonFrame, kExitButton);
+  m_exitButton->setObjectName("exitButton");
 }
 
 void LeversWindow::buildValues() {
   m_valuesFrame = plat::build<plat::Frame>(this, kValuesFrame);
-  for (int i = 0; i < 4; ++i) m_valueTitles.set(i, plat::build<plat::Label>(m_valuesFrame, kValueTitles[i]));
+  m_valuesFrame->setObjectName("valuesFrame");
+  for (int i = 0; i < 4; ++i) {
+    m_valueTitles.set(i, plat::build<plat::Label>(m_valuesFrame, kValueTitles[i]));
+    m_valueTitles(i)->setObjectName("valueTitle" + QString::number(i));
+  }
   m_effortFigure = plat::build<plat::Label>(m_valuesFrame, kEffortFigure);
+  m_effortFigure->setObjectName("effortFigure");
   m_effortDistanceFigure = plat::build<plat::Label>(m_valuesFrame, kEffortDistanceFigure);
+  m_effortDistanceFigure->setObjectName("effortDistanceFigure");
   m_loadFigure = plat::build<plat::Label>(m_valuesFrame, kLoadFigure);
+  m_loadFigure->setObjectName("loadFigure");
   m_loadDistanceFigure = plat::build<plat::Label>(m_valuesFrame, kLoadDistanceFigure);
+  m_loadDistanceFigure->setObjectName("loadDistanceFigure");
 }
 
 void LeversWindow::buildBars() {
-  const auto frameWithBar = [this](const FramedBar& rows, plat::HScrollBar*& bar) {
+  // Each bar in its frame, named by the role they share ("loadBar" in "loadFrame").
+  const auto frameWithBar = [this](const FramedBar& rows, plat::HScrollBar*& bar, const QString& role) {
     auto* frame = plat::build<plat::Frame>(this, rows.frame);
+    frame->setObjectName(role + "Frame");
     bar = plat::buildBar<plat::HScrollBar>(frame, rows.bar);
+    bar->setObjectName(role + "Bar");
     frame->hide();
     return frame;
   };
-  m_loadFrame = frameWithBar(kLoadBar, m_loadBar);
-  m_loadPositionFrame = frameWithBar(kLoadPositionBar, m_loadPositionBar);
-  m_effortPositionFrame = frameWithBar(kEffortPositionBar, m_effortPositionBar);
-  m_fulcrumFrame = frameWithBar(kFulcrumBar, m_fulcrumBar);
-  m_effortFrame = frameWithBar(kEffortBar, m_effortBar);
+  m_loadFrame = frameWithBar(kLoadBar, m_loadBar, "load");
+  m_loadPositionFrame = frameWithBar(kLoadPositionBar, m_loadPositionBar, "loadPosition");
+  m_effortPositionFrame = frameWithBar(kEffortPositionBar, m_effortPositionBar, "effortPosition");
+  m_fulcrumFrame = frameWithBar(kFulcrumBar, m_fulcrumBar, "fulcrum");
+  m_effortFrame = frameWithBar(kEffortBar, m_effortBar, "effort");
   m_valuesFrame->hide();
 
   m_modeButton = plat::build<plat::CommandButton>(this, kModeButton);
+  m_modeButton->setObjectName("modeButton");
   m_modeButton->hide();
 }
 
 void LeversWindow::buildTools() {
   for (int i = 0; i <= 4; ++i) {
     auto* b = m_toolButtons.set(i, plat::build<plat::CommandButton>(this, kTools[i].place));
+    b->setObjectName("toolButton" + QString::number(i));
     b->setPicture(plat::loadPicture(kTools[i].picture), toolTip(i).trimmed());
     b->setToolTip(QString());  // the window shows its own tips
     b->hide();
   }
 
   m_tipLabel = new plat::Label(this);
+  m_tipLabel->setObjectName("tipLabel");
   m_tipLabel->setBackColor(Palette::White);
   m_tipLabel->setForeColor(Palette::Red);
   m_tipLabel->setFont(plat::screenFont("MS Sans Serif", 9.75));
   m_tipLabel->hide();
 
   m_tipTimer = new plat::Timer(this);
+  m_tipTimer->setObjectName("tipTimer");
   m_tipTimer->setInterval(kTipDelayMs);
   m_rotationTimer = new plat::Timer(this);
+  m_rotationTimer->setObjectName("rotationTimer");
 }
 
 void LeversWindow::connectControls() {

@@ -35,51 +35,16 @@ class LeversWindow : public plat::Form {
   LeversWindow();
   ~LeversWindow() override;
 
-  // -- controls ------------------------------------------------------------------------
-  // The topic panel.
-  plat::Shape* topicsBackdrop() const { return m_topicsBackdrop; }
-  plat::Frame* topicsFrame() const { return m_topicsFrame; }
-  plat::CommandButton* topicButton(int topic) const;
-  plat::CommandButton* helpButton() const { return m_helpButton; }
-  plat::CommandButton* exitButton() const { return m_exitButton; }
-  // The lever's values and class.
-  plat::Frame* valuesFrame() const { return m_valuesFrame; }
-  // The titles Effort, D Effort, Load and D Load, 0 to 3, each left of its figure.
-  plat::Label* valueTitle(int line) const;
-  plat::Label* effortFigure() const { return m_effortFigure; }
-  plat::Label* effortDistanceFigure() const { return m_effortDistanceFigure; }
-  plat::Label* loadFigure() const { return m_loadFigure; }
-  plat::Label* loadDistanceFigure() const { return m_loadDistanceFigure; }
-  // The bars, each in its frame: the load, the positions of load, effort and fulcrum (in
-  // tenths of a lever unit) and the applied effort.
-  plat::Frame* loadFrame() const { return m_loadFrame; }
-  plat::Frame* loadPositionFrame() const { return m_loadPositionFrame; }
-  plat::Frame* effortPositionFrame() const { return m_effortPositionFrame; }
-  plat::Frame* fulcrumFrame() const { return m_fulcrumFrame; }
-  plat::Frame* effortFrame() const { return m_effortFrame; }
-  plat::HScrollBar* loadBar() const { return m_loadBar; }
-  plat::HScrollBar* loadPositionBar() const { return m_loadPositionBar; }
-  plat::HScrollBar* effortPositionBar() const { return m_effortPositionBar; }
-  plat::HScrollBar* fulcrumBar() const { return m_fulcrumBar; }
-  plat::HScrollBar* effortBar() const { return m_effortBar; }
-  // Switches between changing the values and applying the effort.
-  plat::CommandButton* modeButton() const { return m_modeButton; }
-  plat::CommandButton* toolButton(int tool) const;
-  plat::Label* tipLabel() const { return m_tipLabel; }
-  plat::Timer* tipTimer() const { return m_tipTimer; }
-  plat::Timer* rotationTimer() const { return m_rotationTimer; }
-
   // -- state ---------------------------------------------------------------------------
   Lever& lever() { return m_lever; }
   LeverShapes& shapes() { return m_shapes; }
+  // The picture on the window's surface: its logical scale and the dimensions' heights.
   LeverScreen& screen() { return *m_screen; }
   int16_t topic() const { return m_topic; }
   // The lesson's screen, 1 to 7; 8 ends the lesson.
   int16_t screenNumber() const { return m_screenNumber; }
   // The tool whose tip shows or last showed; -1 after the mouse left the tools.
   int16_t lastTip() const { return m_lastTip; }
-  // Whether a topic is open (the panel is hidden).
-  bool topicOpen() const { return m_topicOpen; }
 
   // -- what the controls do ------------------------------------------------------------
   void openTopic(int topic);
@@ -158,11 +123,13 @@ class LeversWindow : public plat::Form {
   plat::CommandButton* m_helpButton = nullptr;
   plat::CommandButton* m_exitButton = nullptr;
   plat::Frame* m_valuesFrame = nullptr;
-  plat::ControlArray<plat::Label> m_valueTitles;  // Effort, D Effort, Load, D Load
+  plat::ControlArray<plat::Label> m_valueTitles;  // Effort, D Effort, Load, D Load, each left of its figure
   plat::Label* m_effortFigure = nullptr;
   plat::Label* m_effortDistanceFigure = nullptr;
   plat::Label* m_loadFigure = nullptr;
   plat::Label* m_loadDistanceFigure = nullptr;
+  // The bars, each in its frame: the load, the positions of load, effort and fulcrum (in
+  // tenths of a lever unit) and the applied effort.
   plat::Frame* m_loadFrame = nullptr;
   plat::Frame* m_loadPositionFrame = nullptr;
   plat::Frame* m_effortPositionFrame = nullptr;
@@ -173,6 +140,7 @@ class LeversWindow : public plat::Form {
   plat::HScrollBar* m_effortPositionBar = nullptr;
   plat::HScrollBar* m_fulcrumBar = nullptr;
   plat::HScrollBar* m_effortBar = nullptr;
+  // Switches between changing the values and applying the effort.
   plat::CommandButton* m_modeButton = nullptr;
   plat::ControlArray<plat::CommandButton> m_toolButtons;  // numbered as Tool
   plat::Label* m_tipLabel = nullptr;

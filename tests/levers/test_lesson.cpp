@@ -35,7 +35,7 @@ class Lesson : public LeversWindowTest {
     LeversWindow* w = open();
     if (!w) return nullptr;
     w->surface().setRecording(true);
-    w->topicButton(1)->click();
+    topicButton(w, 1)->click();
     return w;
   }
   static std::vector<Printed> printed(LeversWindow* w) {
@@ -46,11 +46,11 @@ class Lesson : public LeversWindowTest {
   }
   static void next(LeversWindow* w) {
     w->surface().clearOps();
-    w->toolButton(1)->click();
+    toolButton(w, 1)->click();
   }
   static void previous(LeversWindow* w) {
     w->surface().clearOps();
-    w->toolButton(4)->click();
+    toolButton(w, 4)->click();
   }
   // The text printed at a cell (row, column), with its colour.
   static const Printed* at(const std::vector<Printed>& texts, int row, int column) {
@@ -227,8 +227,8 @@ TEST_F(Lesson, PreviousOnTheFirstScreenRedrawsIt) {
   EXPECT_EQ(first.args, (std::vector<double>{0, 100, 319, 196}));
   EXPECT_EQ(first.colour, 0u);
   // Still the lesson, and the user's lever is still kept.
-  EXPECT_TRUE(w->toolButton(1)->isVisible());
-  w->toolButton(3)->click();
+  EXPECT_TRUE(toolButton(w, 1)->isVisible());
+  toolButton(w, 3)->click();
   expectUsersLever(w);
 }
 
@@ -252,15 +252,15 @@ TEST_F(Lesson, PagingBackAndForthAndStopBringBackTheUsersLever) {
   ASSERT_EQ(w->screenNumber(), 6);
   ASSERT_EQ(w->lever().LeverClass, 2);
   // Stop in the middle.
-  w->toolButton(3)->click();
+  toolButton(w, 3)->click();
   expectUsersLever(w);
-  EXPECT_TRUE(w->topicsFrame()->isVisible());
+  EXPECT_TRUE(topicsFrame(w)->isVisible());
   EXPECT_EQ(w->backColor(), kPanelBack);
   // The work topic then shows the user's lever and its class.
-  w->topicButton(2)->click();
-  EXPECT_EQ(w->valuesFrame()->caption(), "1st Class Lever");
-  EXPECT_EQ(w->loadFigure()->caption(), "100");
-  EXPECT_EQ(w->effortDistanceFigure()->caption(), "9.0");
+  topicButton(w, 2)->click();
+  EXPECT_EQ(valuesFrame(w)->caption(), "1st Class Lever");
+  EXPECT_EQ(loadFigure(w)->caption(), "100");
+  EXPECT_EQ(effortDistanceFigure(w)->caption(), "9.0");
   EXPECT_EQ(pixel(w, 253, 77), Palette::Red);  // the fulcrum at 9
 }
 
@@ -269,27 +269,27 @@ TEST_F(Lesson, NextOnTheLastScreenEndsTheLessonWithTheUsersLever) {
   ASSERT_TRUE(w);
   for (int i = 0; i < 6; ++i) next(w);
   ASSERT_EQ(w->screenNumber(), 7);
-  ASSERT_TRUE(w->toolButton(1)->isVisible());
+  ASSERT_TRUE(toolButton(w, 1)->isVisible());
   next(w);
   EXPECT_EQ(w->screenNumber(), 8);
   // The topic panel on light blue, no tools, no text drawn.
-  EXPECT_TRUE(w->topicsFrame()->isVisible());
-  EXPECT_TRUE(w->topicsBackdrop()->isVisible());
+  EXPECT_TRUE(topicsFrame(w)->isVisible());
+  EXPECT_TRUE(topicsBackdrop(w)->isVisible());
   EXPECT_EQ(w->backColor(), kPanelBack);
   EXPECT_EQ(w->surface().pixel(5, 5), kPanelBack);
-  for (int i = 0; i <= 4; ++i) EXPECT_FALSE(w->toolButton(i)->isVisible()) << i;
+  for (int i = 0; i <= 4; ++i) EXPECT_FALSE(toolButton(w, i)->isVisible()) << i;
   EXPECT_TRUE(printed(w).empty());
   expectUsersLever(w);
   // The bars were never touched.
-  EXPECT_EQ(w->fulcrumBar()->value(), 90);
-  EXPECT_EQ(w->effortPositionBar()->value(), 0);
-  EXPECT_EQ(w->loadPositionBar()->value(), 100);
-  EXPECT_EQ(w->loadBar()->value(), 100);
+  EXPECT_EQ(fulcrumBar(w)->value(), 90);
+  EXPECT_EQ(effortPositionBar(w)->value(), 0);
+  EXPECT_EQ(loadPositionBar(w)->value(), 100);
+  EXPECT_EQ(loadBar(w)->value(), 100);
 
   // A second lesson keeps the user's lever again, not the first lesson's last example.
-  w->topicButton(1)->click();
+  topicButton(w, 1)->click();
   for (int i = 0; i < 6; ++i) next(w);
-  w->toolButton(3)->click();
+  toolButton(w, 3)->click();
   expectUsersLever(w);
 }
 

@@ -51,11 +51,11 @@ TEST_F(LeversWindowTest, OpensOnTheTopicPanelWithTheBarsFromTheSettings) {
   EXPECT_EQ(w->width(), 40 * fm.horizontalAdvance('A'));
   EXPECT_EQ(w->height(), 25 * fm.height());
   // The fresh settings: fulcrum 9, D Effort -9, D Load 1, load 100.
-  EXPECT_EQ(w->fulcrumBar()->value(), 90);
-  EXPECT_EQ(w->effortPositionBar()->value(), 0);
-  EXPECT_EQ(w->loadPositionBar()->value(), 100);
-  EXPECT_EQ(w->loadBar()->value(), 100);
-  EXPECT_EQ(w->effortBar()->value(), 0);
+  EXPECT_EQ(fulcrumBar(w)->value(), 90);
+  EXPECT_EQ(effortPositionBar(w)->value(), 0);
+  EXPECT_EQ(loadPositionBar(w)->value(), 100);
+  EXPECT_EQ(loadBar(w)->value(), 100);
+  EXPECT_EQ(effortBar(w)->value(), 0);
   EXPECT_EQ(w->lever().LeverClass, 1);
   // Nothing is drawn and nothing stored: only the panel shows on light blue.
   const QImage& img = w->surface().image();
@@ -63,12 +63,12 @@ TEST_F(LeversWindowTest, OpensOnTheTopicPanelWithTheBarsFromTheSettings) {
   for (int y = 0; y < img.height(); y += 7)
     for (int x = 0; x < img.width(); x += 7) plain = plain && w->surface().pixel(x, y) == kPanelBack;
   EXPECT_TRUE(plain);
-  EXPECT_TRUE(w->topicsFrame()->isVisible());
-  EXPECT_TRUE(w->topicsBackdrop()->isVisible());
-  EXPECT_FALSE(w->valuesFrame()->isVisible());
-  for (int i = 0; i <= 4; ++i) EXPECT_FALSE(w->toolButton(i)->isVisible()) << i;
+  EXPECT_TRUE(topicsFrame(w)->isVisible());
+  EXPECT_TRUE(topicsBackdrop(w)->isVisible());
+  EXPECT_FALSE(valuesFrame(w)->isVisible());
+  for (int i = 0; i <= 4; ++i) EXPECT_FALSE(toolButton(w, i)->isVisible()) << i;
   // The panel is centred across the window.
-  EXPECT_NEAR(w->topicsFrame()->x() + w->topicsFrame()->width() / 2.0, w->width() / 2.0, 1);
+  EXPECT_NEAR(topicsFrame(w)->x() + topicsFrame(w)->width() / 2.0, w->width() / 2.0, 1);
   EXPECT_EQ(shell::settings().FulcrumPos, 9.0f);
   EXPECT_EQ(shell::settings().DEffort, -9.0f);
   EXPECT_TRUE(services.sound->calls.empty());
@@ -104,22 +104,21 @@ TEST_F(LeversWindowTest, ControlsStandAsTheLayoutTableSays) {
   using namespace levers::layout;
   LeversWindow* w = open();
   ASSERT_TRUE(w);
-  expectRow(w->topicsBackdrop(), kTopicsBackdrop, false, "backdrop");
-  EXPECT_EQ(w->topicsBackdrop()->y(), plat::twipsToPixels(kTopicsBackdrop.top));
-  expectRow(w->topicsFrame(), kTopicsFrame, false, "topics");
-  EXPECT_EQ(w->topicsFrame()->y(), plat::twipsToPixels(kTopicsFrame.top));
-  expectRow(w->topicButton(1), kTopicButtons[1], true, "lesson");
-  expectRow(w->topicButton(2), kTopicButtons[2], true, "work");
-  expectRow(w->helpButton(), kHelpButton, true, "help");
-  expectRow(w->exitButton(), kExitButton, true, "exit");
-  expectRow(w->helpButton()->parentWidget(), kButtonFrame, true, "button frame");
+  expectRow(topicsBackdrop(w), kTopicsBackdrop, false, "backdrop");
+  EXPECT_EQ(topicsBackdrop(w)->y(), plat::twipsToPixels(kTopicsBackdrop.top));
+  expectRow(topicsFrame(w), kTopicsFrame, false, "topics");
+  EXPECT_EQ(topicsFrame(w)->y(), plat::twipsToPixels(kTopicsFrame.top));
+  expectRow(topicButton(w, 1), kTopicButtons[1], true, "lesson");
+  expectRow(topicButton(w, 2), kTopicButtons[2], true, "work");
+  expectRow(helpButton(w), kHelpButton, true, "help");
+  expectRow(exitButton(w), kExitButton, true, "exit");
+  expectRow(helpButton(w)->parentWidget(), kButtonFrame, true, "button frame");
 
-  expectRow(w->valuesFrame(), kValuesFrame, false, "values");
+  expectRow(valuesFrame(w), kValuesFrame, false, "values");
   const plat::ControlRow figures[4] = {kEffortFigure, kEffortDistanceFigure, kLoadFigure, kLoadDistanceFigure};
-  const plat::Label* figureLabels[4] = {w->effortFigure(), w->effortDistanceFigure(), w->loadFigure(),
-                                        w->loadDistanceFigure()};
+  const plat::Label* figureLabels[4] = {effortFigure(w), effortDistanceFigure(w), loadFigure(w), loadDistanceFigure(w)};
   for (int i = 0; i < 4; ++i) {
-    expectRow(w->valueTitle(i), kValueTitles[i], true, kValueTitles[i].caption);
+    expectRow(valueTitle(w, i), kValueTitles[i], true, kValueTitles[i].caption);
     expectRow(figureLabels[i], figures[i], true, kValueTitles[i].caption);
   }
 
@@ -127,11 +126,11 @@ TEST_F(LeversWindowTest, ControlsStandAsTheLayoutTableSays) {
     const plat::Frame* frame;
     const plat::HScrollBar* bar;
     const FramedBar& row;
-  } bars[5] = {{w->loadFrame(), w->loadBar(), kLoadBar},
-               {w->loadPositionFrame(), w->loadPositionBar(), kLoadPositionBar},
-               {w->effortPositionFrame(), w->effortPositionBar(), kEffortPositionBar},
-               {w->fulcrumFrame(), w->fulcrumBar(), kFulcrumBar},
-               {w->effortFrame(), w->effortBar(), kEffortBar}};
+  } bars[5] = {{loadFrame(w), loadBar(w), kLoadBar},
+               {loadPositionFrame(w), loadPositionBar(w), kLoadPositionBar},
+               {effortPositionFrame(w), effortPositionBar(w), kEffortPositionBar},
+               {fulcrumFrame(w), fulcrumBar(w), kFulcrumBar},
+               {effortFrame(w), effortBar(w), kEffortBar}};
   for (const auto& b : bars) {
     expectRow(b.frame, b.row.frame, false, b.row.frame.caption);
     expectRow(b.bar, b.row.bar.place, true, b.row.frame.caption);
@@ -139,10 +138,10 @@ TEST_F(LeversWindowTest, ControlsStandAsTheLayoutTableSays) {
     EXPECT_EQ(b.bar->accessibleName(), b.row.frame.caption);
     EXPECT_EQ(b.bar->parentWidget(), b.frame);
   }
-  expectRow(w->modeButton(), kModeButton, false, "mode");
+  expectRow(modeButton(w), kModeButton, false, "mode");
   for (int i = 0; i <= 4; ++i) {
-    expectRow(w->toolButton(i), kTools[i].place, false, kTools[i].picture);
-    EXPECT_EQ(w->toolButton(i)->y(), w->toolButton(levers::NextTool)->y());
+    expectRow(toolButton(w, i), kTools[i].place, false, kTools[i].picture);
+    EXPECT_EQ(toolButton(w, i)->y(), toolButton(w, levers::NextTool)->y());
   }
 }
 
@@ -158,14 +157,14 @@ TEST_F(LeversWindowTest, ValuesOffTheLeverAreBroughtOntoItWhenTheWindowLoads) {
   EXPECT_EQ(s.DEffort, -10.0f);  // the effort left of the lever's left end comes to 0
   EXPECT_EQ(s.DLoad, 0.0f);      // the load past the right end comes to 10
   EXPECT_EQ(s.LeverLoad, 200.0f);
-  EXPECT_EQ(w->fulcrumBar()->value(), 100);
-  EXPECT_EQ(w->effortPositionBar()->value(), 0);
-  EXPECT_EQ(w->loadPositionBar()->value(), 100);
-  EXPECT_EQ(w->loadBar()->value(), 200);
+  EXPECT_EQ(fulcrumBar(w)->value(), 100);
+  EXPECT_EQ(effortPositionBar(w)->value(), 0);
+  EXPECT_EQ(loadPositionBar(w)->value(), 100);
+  EXPECT_EQ(loadBar(w)->value(), 200);
   // The dimensions then draw and round what the bars show.
-  w->topicButton(2)->click();
-  EXPECT_EQ(w->effortDistanceFigure()->caption(), "10.0");
-  EXPECT_EQ(w->loadFigure()->caption(), "200");
+  topicButton(w, 2)->click();
+  EXPECT_EQ(effortDistanceFigure(w)->caption(), "10.0");
+  EXPECT_EQ(loadFigure(w)->caption(), "200");
   EXPECT_EQ(s.DEffort, -10.0f);
 }
 
@@ -173,26 +172,26 @@ TEST_F(LeversWindowTest, WorkTopicFromMenuToTurningLeverAndBack) {
   LeversWindow* w = open();
   ASSERT_TRUE(w);
   QPointer<LeversWindow> alive(w);
-  QTest::mouseClick(w->topicButton(2), Qt::LeftButton);
+  QTest::mouseClick(topicButton(w, 2), Qt::LeftButton);
 
   // Black window, the work tools in the order Print, Help, Stop, the values in their frames.
-  EXPECT_FALSE(w->topicsFrame()->isVisible());
+  EXPECT_FALSE(topicsFrame(w)->isVisible());
   EXPECT_EQ(w->backColor(), 0u);
-  EXPECT_TRUE(w->toolButton(0)->isVisible());
-  EXPECT_TRUE(w->toolButton(2)->isVisible());
-  EXPECT_TRUE(w->toolButton(3)->isVisible());
-  EXPECT_FALSE(w->toolButton(1)->isVisible());
-  EXPECT_FALSE(w->toolButton(4)->isVisible());
-  EXPECT_LT(w->toolButton(0)->x(), w->toolButton(2)->x());
-  EXPECT_LT(w->toolButton(2)->x(), w->toolButton(3)->x());
-  EXPECT_EQ(w->valuesFrame()->caption(), "1st Class Lever");
-  EXPECT_EQ(w->effortFigure()->caption(), "0");
-  EXPECT_EQ(w->effortDistanceFigure()->caption(), "9.0");
-  EXPECT_EQ(w->loadFigure()->caption(), "100");
-  EXPECT_EQ(w->loadDistanceFigure()->caption(), "1.0");
-  EXPECT_EQ(w->modeButton()->caption(), "Apply Effort");
-  EXPECT_TRUE(w->fulcrumFrame()->isVisible());
-  EXPECT_FALSE(w->effortFrame()->isVisible());
+  EXPECT_TRUE(toolButton(w, 0)->isVisible());
+  EXPECT_TRUE(toolButton(w, 2)->isVisible());
+  EXPECT_TRUE(toolButton(w, 3)->isVisible());
+  EXPECT_FALSE(toolButton(w, 1)->isVisible());
+  EXPECT_FALSE(toolButton(w, 4)->isVisible());
+  EXPECT_LT(toolButton(w, 0)->x(), toolButton(w, 2)->x());
+  EXPECT_LT(toolButton(w, 2)->x(), toolButton(w, 3)->x());
+  EXPECT_EQ(valuesFrame(w)->caption(), "1st Class Lever");
+  EXPECT_EQ(effortFigure(w)->caption(), "0");
+  EXPECT_EQ(effortDistanceFigure(w)->caption(), "9.0");
+  EXPECT_EQ(loadFigure(w)->caption(), "100");
+  EXPECT_EQ(loadDistanceFigure(w)->caption(), "1.0");
+  EXPECT_EQ(modeButton(w)->caption(), "Apply Effort");
+  EXPECT_TRUE(fulcrumFrame(w)->isVisible());
+  EXPECT_FALSE(effortFrame(w)->isVisible());
   EXPECT_EQ(w->lever().ChangeMode, 1);
 
   // The scene: red frame, hatched green ground, red fulcrum at 9 (x 256), grey bar, pink load,
@@ -210,24 +209,24 @@ TEST_F(LeversWindowTest, WorkTopicFromMenuToTurningLeverAndBack) {
   EXPECT_EQ(pixel(w, 256, 40), Palette::White);
 
   // Moving the fulcrum to the middle keeps the effort and load bars: both distances change.
-  w->fulcrumBar()->setValue(50);
+  fulcrumBar(w)->setValue(50);
   EXPECT_EQ(shell::settings().FulcrumPos, 5.0f);
   EXPECT_EQ(shell::settings().DEffort, -5.0f);
   EXPECT_EQ(shell::settings().DLoad, 5.0f);
-  EXPECT_EQ(w->effortDistanceFigure()->caption(), "5.0");
-  EXPECT_EQ(w->loadDistanceFigure()->caption(), "5.0");
+  EXPECT_EQ(effortDistanceFigure(w)->caption(), "5.0");
+  EXPECT_EQ(loadDistanceFigure(w)->caption(), "5.0");
   EXPECT_EQ(pixel(w, 157, 77), Palette::Red);
   EXPECT_EQ(pixel(w, 253, 77), 0u);  // the old fulcrum is gone
   EXPECT_EQ(pixel(w, 160, 40), Palette::White);
 
   // Into apply-effort mode: the lever rests on the side of its load, right end down.
-  QTest::mouseClick(w->modeButton(), Qt::LeftButton);
-  EXPECT_EQ(w->modeButton()->caption(), "Change Values");
-  EXPECT_TRUE(w->effortFrame()->isVisible());
-  EXPECT_FALSE(w->fulcrumFrame()->isVisible());
-  EXPECT_FALSE(w->loadFrame()->isVisible());
-  EXPECT_TRUE(w->rotationTimer()->enabled());
-  EXPECT_EQ(w->rotationTimer()->interval(), 200);
+  QTest::mouseClick(modeButton(w), Qt::LeftButton);
+  EXPECT_EQ(modeButton(w)->caption(), "Change Values");
+  EXPECT_TRUE(effortFrame(w)->isVisible());
+  EXPECT_FALSE(fulcrumFrame(w)->isVisible());
+  EXPECT_FALSE(loadFrame(w)->isVisible());
+  EXPECT_TRUE(rotationTimer(w)->enabled());
+  EXPECT_EQ(rotationTimer(w)->interval(), 200);
   EXPECT_EQ(w->lever().Theta, w->lever().ThetaMin);
   EXPECT_EQ(pixel(w, 160, 40), 0u);  // the dimension marks are gone
   const float deg = float(phys::Pi / 180);
@@ -235,15 +234,15 @@ TEST_F(LeversWindowTest, WorkTopicFromMenuToTurningLeverAndBack) {
 
   // Each click takes 40 ms of the clock; it plays to its end inside the step.
   services.sound->onWaitingPlay = [this](const QString&) { clock.advance(40); };
-  w->effortBar()->setValue(200);
-  EXPECT_EQ(w->effortFigure()->caption(), "200");
+  effortBar(w)->setValue(200);
+  EXPECT_EQ(effortFigure(w)->caption(), "200");
   EXPECT_EQ(w->lever().AEffort, 200.0f);
   for (int i = 0; i < 12; ++i) {
     const int before = services.sound->countPlays("move.wav");
-    w->rotationTimer()->fire();
+    rotationTimer(w)->fire();
     const int plays = services.sound->countPlays("move.wav") - before;
     EXPECT_LE(plays, 1);
-    EXPECT_EQ(w->rotationTimer()->interval(), plays ? 160 : 200) << i;
+    EXPECT_EQ(rotationTimer(w)->interval(), plays ? 160 : 200) << i;
   }
   const int clicks = services.sound->countPlays("move.wav");
   EXPECT_GT(clicks, 3);
@@ -258,26 +257,26 @@ TEST_F(LeversWindowTest, WorkTopicFromMenuToTurningLeverAndBack) {
   EXPECT_EQ(pixel(w, 276, 78), 0u);                 // its right end is up
 
   // Stop ends the topic at once; the values are the user's.
-  QTest::mouseClick(w->toolButton(3), Qt::LeftButton);
-  EXPECT_FALSE(w->rotationTimer()->enabled());
-  EXPECT_TRUE(w->topicsFrame()->isVisible());
+  QTest::mouseClick(toolButton(w, 3), Qt::LeftButton);
+  EXPECT_FALSE(rotationTimer(w)->enabled());
+  EXPECT_TRUE(topicsFrame(w)->isVisible());
   EXPECT_EQ(w->backColor(), kPanelBack);
   EXPECT_EQ(w->surface().pixel(5, 5), kPanelBack);
-  for (int i = 0; i <= 4; ++i) EXPECT_FALSE(w->toolButton(i)->isVisible()) << i;
-  EXPECT_FALSE(w->valuesFrame()->isVisible());
+  for (int i = 0; i <= 4; ++i) EXPECT_FALSE(toolButton(w, i)->isVisible()) << i;
+  EXPECT_FALSE(valuesFrame(w)->isVisible());
 
   // The next work topic starts level in change-values mode.
-  w->topicButton(2)->click();
+  topicButton(w, 2)->click();
   EXPECT_EQ(w->lever().Theta, 0.0f);
   EXPECT_EQ(w->lever().ChangeMode, 1);
-  EXPECT_EQ(w->modeButton()->caption(), "Apply Effort");
-  EXPECT_FALSE(w->rotationTimer()->enabled());
-  EXPECT_EQ(w->effortBar()->value(), 0);
-  EXPECT_EQ(w->effortFigure()->caption(), "0");
-  QTest::mouseClick(w->toolButton(3), Qt::LeftButton);
+  EXPECT_EQ(modeButton(w)->caption(), "Apply Effort");
+  EXPECT_FALSE(rotationTimer(w)->enabled());
+  EXPECT_EQ(effortBar(w)->value(), 0);
+  EXPECT_EQ(effortFigure(w)->caption(), "0");
+  QTest::mouseClick(toolButton(w, 3), Qt::LeftButton);
 
   // Exit goes back to the menu with the user's values in the shared settings.
-  QTest::mouseClick(w->exitButton(), Qt::LeftButton);
+  QTest::mouseClick(exitButton(w), Qt::LeftButton);
   settle();
   EXPECT_TRUE(alive.isNull());
   EXPECT_TRUE(menu->isVisible());
@@ -289,9 +288,9 @@ TEST_F(LeversWindowTest, WorkTopicFromMenuToTurningLeverAndBack) {
   // Opened again, the window loads anew from them.
   LeversWindow* again = open();
   ASSERT_TRUE(again);
-  EXPECT_EQ(again->fulcrumBar()->value(), 50);
-  EXPECT_EQ(again->effortPositionBar()->value(), 0);
-  EXPECT_EQ(again->loadPositionBar()->value(), 100);
+  EXPECT_EQ(fulcrumBar(again)->value(), 50);
+  EXPECT_EQ(effortPositionBar(again)->value(), 0);
+  EXPECT_EQ(loadPositionBar(again)->value(), 100);
 }
 
 // Enter presses the focused button as Space does: in the menu it opens the project, in the
@@ -301,65 +300,65 @@ TEST_F(LeversWindowTest, EnterOpensTheProjectAndTheTopicOfTheFocusedButton) {
   QTest::keyClick(menu->projectButton(1), Qt::Key_Return);
   auto* w = qobject_cast<LeversWindow*>(menu->currentProject());
   ASSERT_TRUE(w);
-  ASSERT_TRUE(tabTo(w, w->topicButton(2)));
-  EXPECT_EQ(w->topicButton(2)->caption(), "Work With Levers");
-  QTest::keyClick(w->topicButton(2), Qt::Key_Return);
-  EXPECT_FALSE(w->topicsFrame()->isVisible());
-  EXPECT_EQ(w->valuesFrame()->caption(), "1st Class Lever");
+  ASSERT_TRUE(tabTo(w, topicButton(w, 2)));
+  EXPECT_EQ(topicButton(w, 2)->caption(), "Work With Levers");
+  QTest::keyClick(topicButton(w, 2), Qt::Key_Return);
+  EXPECT_FALSE(topicsFrame(w)->isVisible());
+  EXPECT_EQ(valuesFrame(w)->caption(), "1st Class Lever");
 }
 
 TEST_F(LeversWindowTest, ChangingBackToValuesRedrawsTheLevelLeverWithItsMarks) {
   LeversWindow* w = open();
   ASSERT_TRUE(w);
-  w->topicButton(2)->click();
-  w->modeButton()->click();
-  w->effortBar()->setValue(200);
-  for (int i = 0; i < 6; ++i) w->rotationTimer()->fire();
+  topicButton(w, 2)->click();
+  modeButton(w)->click();
+  effortBar(w)->setValue(200);
+  for (int i = 0; i < 6; ++i) rotationTimer(w)->fire();
   ASSERT_NE(w->lever().Theta, 0.0f);
-  w->modeButton()->click();
+  modeButton(w)->click();
   EXPECT_EQ(w->lever().Theta, 0.0f);
-  EXPECT_FALSE(w->rotationTimer()->enabled());
-  EXPECT_EQ(w->modeButton()->caption(), "Apply Effort");
-  EXPECT_TRUE(w->fulcrumFrame()->isVisible());
-  EXPECT_FALSE(w->effortFrame()->isVisible());
+  EXPECT_FALSE(rotationTimer(w)->enabled());
+  EXPECT_EQ(modeButton(w)->caption(), "Apply Effort");
+  EXPECT_TRUE(fulcrumFrame(w)->isVisible());
+  EXPECT_FALSE(effortFrame(w)->isVisible());
   // The effort is kept.
-  EXPECT_EQ(w->effortBar()->value(), 200);
+  EXPECT_EQ(effortBar(w)->value(), 200);
   EXPECT_EQ(w->lever().AEffort, 200.0f);
   // The bar level again, the fulcrum's mark back.
   EXPECT_EQ(pixel(w, 100, 61.5), Palette::LightGrey);
   EXPECT_EQ(pixel(w, 256, 40), Palette::White);
   // The mode button stands under the value frames again.
-  EXPECT_GT(w->modeButton()->y(), w->fulcrumFrame()->y() + w->fulcrumFrame()->height());
+  EXPECT_GT(modeButton(w)->y(), fulcrumFrame(w)->y() + fulcrumFrame(w)->height());
 }
 
 TEST_F(LeversWindowTest, OnlyTheLoadFollowsItsThumbWhileDragged) {
   LeversWindow* w = open();
   ASSERT_TRUE(w);
-  w->topicButton(2)->click();
+  topicButton(w, 2)->click();
   // The load follows the thumb: to 0 the box goes, back up it returns.
-  drag(w->loadBar(), 0);
+  drag(loadBar(w), 0);
   EXPECT_EQ(shell::settings().LeverLoad, 0.0f);
-  EXPECT_EQ(w->loadFigure()->caption(), "0");
+  EXPECT_EQ(loadFigure(w)->caption(), "0");
   EXPECT_EQ(pixel(w, 280, 48), 0u);
-  drag(w->loadBar(), 40);
+  drag(loadBar(w), 40);
   EXPECT_EQ(shell::settings().LeverLoad, 40.0f);
   EXPECT_EQ(pixel(w, 280, 48), Palette::Magenta);
-  release(w->loadBar());
-  EXPECT_EQ(w->loadFigure()->caption(), "40");
+  release(loadBar(w));
+  EXPECT_EQ(loadFigure(w)->caption(), "40");
 
   // The effort bar acts only when the thumb is let go.
-  drag(w->effortPositionBar(), 30);
+  drag(effortPositionBar(w), 30);
   EXPECT_EQ(shell::settings().DEffort, -9.0f);
-  EXPECT_EQ(w->effortDistanceFigure()->caption(), "9.0");
-  release(w->effortPositionBar());
+  EXPECT_EQ(effortDistanceFigure(w)->caption(), "9.0");
+  release(effortPositionBar(w));
   EXPECT_EQ(shell::settings().DEffort, -6.0f);
-  EXPECT_EQ(w->effortDistanceFigure()->caption(), "6.0");
+  EXPECT_EQ(effortDistanceFigure(w)->caption(), "6.0");
   // Effort and load on the same side at 6 and 1 units: second class.
-  w->loadPositionBar()->setValue(80);
+  loadPositionBar(w)->setValue(80);
   EXPECT_EQ(shell::settings().DLoad, -1.0f);
-  EXPECT_EQ(w->valuesFrame()->caption(), "2nd Class Lever");
-  w->loadPositionBar()->setValue(30);
-  EXPECT_EQ(w->valuesFrame()->caption(), "3rd Class Lever");
+  EXPECT_EQ(valuesFrame(w)->caption(), "2nd Class Lever");
+  loadPositionBar(w)->setValue(30);
+  EXPECT_EQ(valuesFrame(w)->caption(), "3rd Class Lever");
 }
 
 TEST_F(LeversWindowTest, TitleBarCloseTakesTheExitPathInAnyState) {
@@ -367,11 +366,11 @@ TEST_F(LeversWindowTest, TitleBarCloseTakesTheExitPathInAnyState) {
   LeversWindow* w = open();
   ASSERT_TRUE(w);
   QPointer<LeversWindow> alive(w);
-  w->topicButton(2)->click();
-  w->fulcrumBar()->setValue(40);
-  w->modeButton()->click();
-  ASSERT_TRUE(w->rotationTimer()->enabled());
-  plat::Timer* timer = w->rotationTimer();
+  topicButton(w, 2)->click();
+  fulcrumBar(w)->setValue(40);
+  modeButton(w)->click();
+  ASSERT_TRUE(rotationTimer(w)->enabled());
+  plat::Timer* timer = rotationTimer(w);
   w->close();
   EXPECT_FALSE(timer->enabled());
   settle();
@@ -383,7 +382,7 @@ TEST_F(LeversWindowTest, TitleBarCloseTakesTheExitPathInAnyState) {
   w = open();
   ASSERT_TRUE(w);
   alive = w;
-  w->topicButton(1)->click();
+  topicButton(w, 1)->click();
   EXPECT_EQ(shell::settings().LeverLoad, 10.0f);
   w->close();
   settle();
@@ -407,38 +406,38 @@ TEST_F(LeversWindowTest, TitleBarCloseTakesTheExitPathInAnyState) {
 TEST_F(LeversWindowTest, LessonShowsItsFourToolsAndStopRestoresTheUsersLever) {
   LeversWindow* w = open();
   ASSERT_TRUE(w);
-  w->topicButton(1)->click();
+  topicButton(w, 1)->click();
   EXPECT_EQ(w->topic(), 1);
   EXPECT_EQ(w->screenNumber(), 1);
   // Previous, Next, Help, Stop from the left.
   const int order[4] = {4, 1, 2, 3};
-  for (int k = 0; k < 4; ++k) EXPECT_TRUE(w->toolButton(order[k])->isVisible());
-  for (int k = 0; k < 3; ++k) EXPECT_LT(w->toolButton(order[k])->x(), w->toolButton(order[k + 1])->x());
-  EXPECT_FALSE(w->toolButton(0)->isVisible());
-  const int learnLeft = w->toolButton(4)->x();
-  EXPECT_FALSE(w->valuesFrame()->isVisible());
+  for (int k = 0; k < 4; ++k) EXPECT_TRUE(toolButton(w, order[k])->isVisible());
+  for (int k = 0; k < 3; ++k) EXPECT_LT(toolButton(w, order[k])->x(), toolButton(w, order[k + 1])->x());
+  EXPECT_FALSE(toolButton(w, 0)->isVisible());
+  const int learnLeft = toolButton(w, 4)->x();
+  EXPECT_FALSE(valuesFrame(w)->isVisible());
   EXPECT_EQ(shell::settings().LeverLoad, 10.0f);
   // The lesson's examples change the lever; Stop gives the user's back.
   shell::settings().FulcrumPos = 5;
   shell::settings().DEffort = -5;
   shell::settings().DLoad = 5;
-  w->toolButton(3)->click();
+  toolButton(w, 3)->click();
   EXPECT_EQ(shell::settings().LeverLoad, 100.0f);
   EXPECT_EQ(shell::settings().FulcrumPos, 9.0f);
   EXPECT_EQ(shell::settings().DEffort, -9.0f);
   EXPECT_EQ(shell::settings().DLoad, 1.0f);
   EXPECT_EQ(w->lever().LeverClass, 1);
   // The work topic's tools start further right.
-  w->topicButton(2)->click();
-  EXPECT_GT(w->toolButton(0)->x(), learnLeft);
+  topicButton(w, 2)->click();
+  EXPECT_GT(toolButton(w, 0)->x(), learnLeft);
 }
 
 TEST_F(LeversWindowTest, HelpFromThePanelAndFromTheTool) {
   LeversWindow* w = open();
   ASSERT_TRUE(w);
-  QTest::mouseClick(w->helpButton(), Qt::LeftButton);
-  w->topicButton(2)->click();
-  QTest::mouseClick(w->toolButton(2), Qt::LeftButton);
+  QTest::mouseClick(helpButton(w), Qt::LeftButton);
+  topicButton(w, 2)->click();
+  QTest::mouseClick(toolButton(w, 2), Qt::LeftButton);
   ASSERT_EQ(services.help->calls.size(), 2u);
   for (const plat::HelpCall& c : services.help->calls) {
     EXPECT_EQ(c.file, shell::BasePath + "vtrel.hlp");
@@ -451,45 +450,45 @@ TEST_F(LeversWindowTest, HelpFromThePanelAndFromTheTool) {
 TEST_F(LeversWindowTest, TipsAppearAfterTheDelayCentredOverTheTool) {
   LeversWindow* w = open();
   ASSERT_TRUE(w);
-  w->topicButton(2)->click();
+  topicButton(w, 2)->click();
   auto moveOn = [](QWidget* target, QPoint at) {
     QMouseEvent e(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &e);
   };
-  plat::CommandButton* help = w->toolButton(2);
+  plat::CommandButton* help = toolButton(w, 2);
   moveOn(help, QPoint(5, 5));
-  EXPECT_TRUE(w->tipTimer()->enabled());
-  EXPECT_EQ(w->tipTimer()->interval(), 500);
-  EXPECT_FALSE(w->tipLabel()->isVisible());
-  w->tipTimer()->fire();
-  EXPECT_FALSE(w->tipTimer()->enabled());
-  ASSERT_TRUE(w->tipLabel()->isVisible());
-  EXPECT_EQ(w->tipLabel()->caption(), " Help ");
+  EXPECT_TRUE(tipTimer(w)->enabled());
+  EXPECT_EQ(tipTimer(w)->interval(), 500);
+  EXPECT_FALSE(tipLabel(w)->isVisible());
+  tipTimer(w)->fire();
+  EXPECT_FALSE(tipTimer(w)->enabled());
+  ASSERT_TRUE(tipLabel(w)->isVisible());
+  EXPECT_EQ(tipLabel(w)->caption(), " Help ");
   EXPECT_EQ(w->lastTip(), 2);
-  EXPECT_NEAR(w->tipLabel()->x() + w->tipLabel()->width() / 2.0, help->x() + help->width() / 2.0, 2);
-  EXPECT_LT(w->tipLabel()->y() + w->tipLabel()->height(), help->y());
-  EXPECT_GT(w->tipLabel()->y() + w->tipLabel()->height(), help->y() - 6);
+  EXPECT_NEAR(tipLabel(w)->x() + tipLabel(w)->width() / 2.0, help->x() + help->width() / 2.0, 2);
+  EXPECT_LT(tipLabel(w)->y() + tipLabel(w)->height(), help->y());
+  EXPECT_GT(tipLabel(w)->y() + tipLabel(w)->height(), help->y() - 6);
 
   // Sliding to the next tool hides the tip and shows the next one after the delay.
-  moveOn(w->toolButton(3), QPoint(5, 5));
-  EXPECT_FALSE(w->tipLabel()->isVisible());
-  w->tipTimer()->fire();
-  EXPECT_EQ(w->tipLabel()->caption(), " Stop ");
+  moveOn(toolButton(w, 3), QPoint(5, 5));
+  EXPECT_FALSE(tipLabel(w)->isVisible());
+  tipTimer(w)->fire();
+  EXPECT_EQ(tipLabel(w)->caption(), " Stop ");
 
   // A click hides the tip; moving on over the same tool brings no tip back.
-  moveOn(w->toolButton(0), QPoint(4, 4));
-  w->tipTimer()->fire();
-  EXPECT_EQ(w->tipLabel()->caption(), " Print Lever ");
-  w->toolButton(0)->click();
-  EXPECT_FALSE(w->tipLabel()->isVisible());
-  moveOn(w->toolButton(0), QPoint(6, 6));
-  EXPECT_FALSE(w->tipTimer()->enabled());
+  moveOn(toolButton(w, 0), QPoint(4, 4));
+  tipTimer(w)->fire();
+  EXPECT_EQ(tipLabel(w)->caption(), " Print Lever ");
+  toolButton(w, 0)->click();
+  EXPECT_FALSE(tipLabel(w)->isVisible());
+  moveOn(toolButton(w, 0), QPoint(6, 6));
+  EXPECT_FALSE(tipTimer(w)->enabled());
 
   // The mouse on the window itself hides the tip and forgets it.
   moveOn(w, QPoint(3, 3));
   EXPECT_EQ(w->lastTip(), -1);
-  moveOn(w->toolButton(0), QPoint(6, 6));
-  EXPECT_TRUE(w->tipTimer()->enabled());
+  moveOn(toolButton(w, 0), QPoint(6, 6));
+  EXPECT_TRUE(tipTimer(w)->enabled());
 }
 
 }  // namespace
@@ -501,7 +500,7 @@ TEST_F(LeversWindowTest, TabReachesTheEffortBarAndTheArrowKeysMoveTheLever) {
   ASSERT_TRUE(w);
   w->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-  w->topicButton(2)->click();
+  topicButton(w, 2)->click();
   auto arrowX = [w] {
     // The mean x of the cyan effort arrow above the lever, in device pixels.
     const auto& s = w->surface();
@@ -515,19 +514,19 @@ TEST_F(LeversWindowTest, TabReachesTheEffortBarAndTheArrowKeysMoveTheLever) {
   const double before = arrowX();
   ASSERT_GT(before, 0);
   int tabs = 0;
-  while (!w->effortPositionBar()->bar()->hasFocus() && tabs < 12) {
+  while (!effortPositionBar(w)->bar()->hasFocus() && tabs < 12) {
     QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, Qt::Key_Tab);
     ++tabs;
   }
-  ASSERT_TRUE(w->effortPositionBar()->bar()->hasFocus());
-  for (int i = 0; i < 3; ++i) QTest::keyClick(w->effortPositionBar()->bar(), Qt::Key_Right);
-  EXPECT_EQ(w->effortPositionBar()->value(), 3);
+  ASSERT_TRUE(effortPositionBar(w)->bar()->hasFocus());
+  for (int i = 0; i < 3; ++i) QTest::keyClick(effortPositionBar(w)->bar(), Qt::Key_Right);
+  EXPECT_EQ(effortPositionBar(w)->value(), 3);
   EXPECT_FLOAT_EQ(shell::settings().DEffort, -8.7f);
-  EXPECT_EQ(w->effortDistanceFigure()->caption(), "8.7");
+  EXPECT_EQ(effortDistanceFigure(w)->caption(), "8.7");
   // 0.3 lever units of 24 logical pixels each, to the right.
   const double perLogical = w->surface().deviceWidth() / 320.0;
   EXPECT_NEAR(arrowX() - before, 0.3 * 24 * perLogical, 2.0);
   // Page Down is the large change of 10 tenths.
-  QTest::keyClick(w->effortPositionBar()->bar(), Qt::Key_PageDown);
-  EXPECT_EQ(w->effortDistanceFigure()->caption(), "7.7");
+  QTest::keyClick(effortPositionBar(w)->bar(), Qt::Key_PageDown);
+  EXPECT_EQ(effortDistanceFigure(w)->caption(), "7.7");
 }

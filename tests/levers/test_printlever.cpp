@@ -35,13 +35,13 @@ class LeverPrintout : public LeversWindowTest {
   // The work topic of a freshly opened window.
   LeversWindow* work() {
     LeversWindow* w = open();
-    if (w) w->topicButton(2)->click();
+    if (w) topicButton(w, 2)->click();
     return w;
   }
   // The Print tool; the page of the one document it printed, or null.
   const plat::PrintedPage* print(LeversWindow* w) {
     const size_t before = rec->documents.size();
-    w->toolButton(0)->click();
+    toolButton(w, 0)->click();
     if (rec->documents.size() != before + 1 || rec->documents.back().pages.size() != 1) return nullptr;
     return &rec->documents.back().pages[0];
   }
@@ -128,7 +128,7 @@ TEST_F(LeverPrintout, TheFreshLeverPrintsItsClassLineSceneAndDimensions) {
 TEST_F(LeverPrintout, WithoutLoadThereIsNoLoadBoxAndNoDLoadDimension) {
   LeversWindow* w = work();
   ASSERT_TRUE(w);
-  w->loadBar()->setValue(0);
+  loadBar(w)->setValue(0);
   shell::settings().DLoad = 1.04f;  // left alone: no D Load dimension rounds it
   const plat::PrintedPage* page = print(w);
   ASSERT_TRUE(page);
@@ -148,7 +148,7 @@ TEST_F(LeverPrintout, CancelPrintsNothingAndChangesNothing) {
   ASSERT_TRUE(w);
   shell::settings().DEffort = -8.96f;
   services.boxes->answer(plat::Msg::Cancel);
-  w->toolButton(0)->click();
+  toolButton(w, 0)->click();
   EXPECT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_TRUE(rec->documents.empty());
   EXPECT_EQ(rec->aborted, 0);
@@ -159,7 +159,7 @@ TEST_F(LeverPrintout, CancelPrintsNothingAndChangesNothing) {
 TEST_F(LeverPrintout, AThirdClassLeverPutsDLoadAboveDEffort) {
   LeversWindow* w = work();
   ASSERT_TRUE(w);
-  w->effortPositionBar()->setValue(95);  // half a unit right of the fulcrum, the load a whole unit
+  effortPositionBar(w)->setValue(95);  // half a unit right of the fulcrum, the load a whole unit
   ASSERT_EQ(w->lever().LeverClass, 3);
   const plat::PrintedPage* page = print(w);
   ASSERT_TRUE(page);
@@ -173,7 +173,7 @@ TEST_F(LeverPrintout, AThirdClassLeverPutsDLoadAboveDEffort) {
 TEST_F(LeverPrintout, ATiltedLeverPrintsBoxesBetweenItsStoredCorners) {
   LeversWindow* w = work();
   ASSERT_TRUE(w);
-  w->modeButton()->click();  // the lever rests on the side of its load, tilted
+  modeButton(w)->click();  // the lever rests on the side of its load, tilted
   ASSERT_NE(w->lever().Theta, 0.0f);
   const plat::PrintedPage* page = print(w);
   ASSERT_TRUE(page);
@@ -236,7 +236,7 @@ TEST_F(LeverPrintout, TheDimensionMarksOnPaperAreTheScreensStrokes) {
   EXPECT_EQ(paper[12], (Args{151, 8, 152, 7}));
 
   // A third-class lever: D Effort 0.5 has no room and stands left of its tailed heads.
-  w->effortPositionBar()->setValue(95);
+  effortPositionBar(w)->setValue(95);
   ASSERT_EQ(w->lever().LeverClass, 3);
   paper.clear();
   screen.clear();

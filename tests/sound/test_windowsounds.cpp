@@ -42,6 +42,7 @@
 #include "shell/clocks.h"
 #include "shell/settings.h"
 #include "tests/sound/listening.h"
+#include "tests/support/controls.h"
 #include "tests/support/doubles.h"
 #include "tests/support/manualsources.h"
 #include "trajectories/trajectorieswindow.h"
@@ -167,16 +168,17 @@ TEST_F(WindowSounds, LeverClicksOnEachWholeDegree) {
   ASSERT_NO_FATAL_FAILURE(ears.begin());
   auto* w = openProject<levers::LeversWindow>(1);
   ASSERT_TRUE(w);
-  w->topicButton(2)->click();     // work with levers
-  w->fulcrumBar()->setValue(50);  // the fulcrum in the middle: a slow turn
-  w->modeButton()->click();       // apply effort
-  ASSERT_TRUE(w->rotationTimer()->enabled());
+  auto& rotation = control<plat::Timer>(*w, "rotationTimer");
+  control<plat::CommandButton>(*w, "topicButton", 2).click();  // work with levers
+  control<plat::HScrollBar>(*w, "fulcrumBar").setValue(50);    // the fulcrum in the middle: a slow turn
+  control<plat::CommandButton>(*w, "modeButton").click();      // apply effort
+  ASSERT_TRUE(rotation.enabled());
   std::vector<int> degreesAtClick;
   ears.log->onPlay = [&](const TimedCall&) { degreesAtClick.push_back(w->lever().LastDeg); };
-  w->effortBar()->setValue(200);
+  control<plat::HScrollBar>(*w, "effortBar").setValue(200);
   std::vector<int> degrees;
   for (int i = 0; i < 12; ++i) {
-    w->rotationTimer()->fire();
+    rotation.fire();
     degrees.push_back(w->lever().LastDeg);
   }
   const auto heard = ears.end("lever-clicks.raw");
