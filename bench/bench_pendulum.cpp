@@ -25,6 +25,7 @@
 #include "platform/timer.h"
 #include "shell/programfolder.h"
 #include "shell/settings.h"
+#include "tests/support/controls.h"
 
 namespace {
 
@@ -49,8 +50,9 @@ void BM_PendulumFullRun(benchmark::State& state) {
 
     std::vector<double> work;  // each tick's own time, ms
     std::vector<Clock::time_point> tickStarts;
-    auto tick = w->swingTimer()->onTimer;
-    w->swingTimer()->onTimer = [&] {
+    plat::Timer& swing = control<plat::Timer>(*w, "swingTimer");
+    auto tick = swing.onTimer;
+    swing.onTimer = [&] {
       const auto a = Clock::now();
       tickStarts.push_back(a);
       tick();
@@ -65,7 +67,7 @@ void BM_PendulumFullRun(benchmark::State& state) {
     });
 
     // The Start click returns when the sound has played to its end and the timer is on.
-    w->startButton()->click();
+    control<plat::CommandButton>(*w, "startButton").click();
     const auto soundEnded = Clock::now();
     poll.start(5);
     loop.exec();
@@ -102,16 +104,18 @@ void BM_PendulumTickWork(benchmark::State& state) {
   freshPendulumSettings();
   auto* w = new pend::PendulumWindow;
   w->Show();
-  w->swingTimer()->setEnabled(false);
+  plat::CommandButton& start = control<plat::CommandButton>(*w, "startButton");
+  plat::Timer& swing = control<plat::Timer>(*w, "swingTimer");
+  swing.setEnabled(false);
   for (auto _ : state) {
     if (!w->run().Running()) {
       state.PauseTiming();
-      w->startButton()->click();           // Reset
-      w->startButton()->click();           // Start
-      w->swingTimer()->setEnabled(false);  // ticks come from this loop only
+      start.click();            // Reset
+      start.click();            // Start
+      swing.setEnabled(false);  // ticks come from this loop only
       state.ResumeTiming();
     }
-    w->swingTimer()->fire();
+    swing.fire();
   }
   w->Unload();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

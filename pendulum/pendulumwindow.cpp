@@ -52,23 +52,30 @@ PendulumWindow::~PendulumWindow() = default;
 void PendulumWindow::buildPictures() {
   // The pendulum is drawn on a hidden picture of the visible one's size and copied whole.
   m_pendulumPicture = plat::buildFramedPicture(this, kPendulumPicture, Palette::White);
+  m_pendulumPicture->setObjectName("pendulumPicture");
   m_hiddenPendulum = std::make_unique<plat::ImageSurface>(m_pendulumPicture->surface().deviceWidth(),
                                                           m_pendulumPicture->surface().deviceHeight(), Palette::White);
   m_pendulumPicture->onPaint = [this] { redrawPendulum(); };
 
   m_anglePlot = plat::buildFramedPicture(this, kAnglePlot, Palette::White);
+  m_anglePlot->setObjectName("anglePlot");
   m_anglePlot->onPaint = [this] { redrawAnglePlot(); };
 
   m_timeReadout = plat::build<plat::Label>(this, kTimeReadout);
+  m_timeReadout->setObjectName("timeReadout");
   m_timeReadout->setAlignment(plat::Label::Center);
 
   m_phasePlot = plat::buildFramedPicture(this, kPhasePlot, Palette::White);
+  m_phasePlot->setObjectName("phasePlot");
   m_phasePlot->onPaint = [this] { redrawPhasePlot(); };
 
   // The plots' zero lines stand over the pictures, so clearing a plot leaves them.
   m_angleZeroLine = new plat::Line(m_anglePlot);
+  m_angleZeroLine->setObjectName("angleZeroLine");
   m_phaseAngleAxis = new plat::Line(m_phasePlot);
+  m_phaseAngleAxis->setObjectName("phaseAngleAxis");
   m_phaseSpeedAxis = new plat::Line(m_phasePlot);
+  m_phaseSpeedAxis->setObjectName("phaseSpeedAxis");
 }
 
 void PendulumWindow::buildTitles() {
@@ -79,15 +86,18 @@ void PendulumWindow::buildTitles() {
 void PendulumWindow::buildParameterRows() {
   for (int i = kAngle; i <= kFriction; ++i) {
     auto* caption = plat::build<plat::Label>(this, captionRow(kRowTop[i]));
+    caption->setObjectName("parameterCaption" + QString::number(i));
     caption->setAlignment(plat::Label::Right);
     m_parameterCaptions[size_t(i)] = caption;
 
     auto* value = plat::build<plat::Label>(this, valueRow(kRowTop[i]));
+    value->setObjectName("parameterValue" + QString::number(i));
     value->setBorder(true);
     value->setAlignment(plat::Label::Center);
     m_parameterValues[size_t(i)] = value;
 
     auto* spin = plat::build<plat::SpinButton>(this, spinRow(kRowTop[i]));
+    spin->setObjectName("parameterSpin" + QString::number(i));
     spin->setAccessibleCaption(kRowName[i]);
     spin->onSpinDown = [this, i] { lowerParameter(i); };
     spin->onSpinUp = [this, i] { raiseParameter(i); };
@@ -97,24 +107,35 @@ void PendulumWindow::buildParameterRows() {
 
 void PendulumWindow::buildUnits() {
   m_unitsFrame = plat::build<plat::Frame>(this, kUnitsFrame);
-  plat::applyRow(m_unitsOptions.add(1, m_unitsFrame, kMetricOption.caption), kMetricOption);
-  plat::applyRow(m_unitsOptions.add(0, m_unitsFrame, kUsOption.caption), kUsOption);
+  m_unitsFrame->setObjectName("unitsFrame");
+  // Numbered as the units: 1 metric, 0 US.
+  plat::OptionButton* metric = m_unitsOptions.add(1, m_unitsFrame, kMetricOption.caption);
+  metric->setObjectName("unitsOption1");
+  plat::applyRow(metric, kMetricOption);
+  plat::OptionButton* us = m_unitsOptions.add(0, m_unitsFrame, kUsOption.caption);
+  us->setObjectName("unitsOption0");
+  plat::applyRow(us, kUsOption);
   m_unitsOptions.onClick = [this](int index) { chooseUnits(index); };
 }
 
 void PendulumWindow::buildButtons() {
   m_startButton = plat::build<plat::CommandButton>(this, kStartButton);
+  m_startButton->setObjectName("startButton");
   m_startButton->onClick = [this] { startOrReset(); };
   m_printButton = plat::build<plat::CommandButton>(this, kPrintButton);
+  m_printButton->setObjectName("printButton");
   m_printButton->onClick = [this] { printPlots(); };
   m_printButton->hide();
 
   const plotwindow::HelpExitButtons helpExit = plotwindow::buildHelpExit(
       this, kHelpExitTop, [this] { showHelp(); }, [this] { exitOrStop(); });
   m_helpButton = helpExit.help;
+  m_helpButton->setObjectName("helpButton");
   m_exitButton = helpExit.exit;
+  m_exitButton->setObjectName("exitButton");
 
   m_swingTimer = new plat::Timer(this);
+  m_swingTimer->setObjectName("swingTimer");
   m_swingTimer->onTimer = [this] { swingStep(); };
 }
 

@@ -42,29 +42,12 @@ class PendulumWindow : public plat::Form, private PendRunView, private PendSound
   void redrawAnglePlot();
   void redrawPhasePlot();
 
-  // Controls, for tests and automation.
-  plat::CommandButton* startButton() const { return m_startButton; }
-  plat::CommandButton* printButton() const { return m_printButton; }
-  plat::CommandButton* helpButton() const { return m_helpButton; }
-  plat::CommandButton* exitButton() const { return m_exitButton; }
-  plat::SpinButton* parameterSpin(int index) const { return m_parameterSpins[size_t(index)]; }
-  plat::Label* parameterValue(int index) const { return m_parameterValues[size_t(index)]; }
-  plat::Label* parameterCaption(int index) const { return m_parameterCaptions[size_t(index)]; }
-  plat::Label* timeReadout() const { return m_timeReadout; }
-  plat::Frame* unitsFrame() const { return m_unitsFrame; }
-  plat::OptionGroup& unitsOptions() { return m_unitsOptions; }
-  plat::PictureBox* pendulumPicture() const { return m_pendulumPicture; }
-  plat::ImageSurface& hiddenPendulum() const { return *m_hiddenPendulum; }
-  plat::PictureBox* anglePlot() const { return m_anglePlot; }
-  plat::PictureBox* phasePlot() const { return m_phasePlot; }
-  plat::Line* angleZeroLine() const { return m_angleZeroLine; }
-  plat::Line* phaseAngleAxis() const { return m_phaseAngleAxis; }
-  plat::Line* phaseSpeedAxis() const { return m_phaseSpeedAxis; }
-  plat::Timer* swingTimer() const { return m_swingTimer; }
   const PendRun& run() const { return *m_run; }
-  const PendParameters& parameters() const { return m_params; }
+  // Where the bob was last drawn, in the pendulum picture's scale (the pivot at the origin).
   int16_t BobX() const { return m_bobX; }
   int16_t BobY() const { return m_bobY; }
+  // The hidden picture the pendulum is drawn on before it is copied to the visible one.
+  const plat::ImageSurface& hiddenPendulum() const { return *m_hiddenPendulum; }
 
  protected:
   void Form_Load() override;

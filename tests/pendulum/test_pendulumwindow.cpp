@@ -32,6 +32,7 @@
 #include "shell/menuwindow.h"
 #include "shell/programfolder.h"
 #include "shell/settings.h"
+#include "tests/support/controls.h"
 #include "tests/support/doubles.h"
 #include "tests/support/layoutrows.h"
 #include "tests/support/manualsources.h"
@@ -52,7 +53,7 @@ class PendulumWindow : public MenuFixture {
   int runToEnd() {
     int ticks = 0;
     while (window->run().Running() && ticks < 1000) {
-      window->swingTimer()->fire();
+      swingTimer()->fire();
       ++ticks;
     }
     return ticks;
@@ -64,6 +65,33 @@ class PendulumWindow : public MenuFixture {
     for (const auto& op : page.ops) n += op.op == "line" && op.drawStyle == plat::DrawSolid;
     return n;
   }
+
+  // The window's controls, by the names the window gives them; rows are numbered as the
+  // parameters, 1 to 4, and the units options as the units, 1 metric and 0 US.
+  plat::CommandButton* startButton() const { return &control<plat::CommandButton>(*window, "startButton"); }
+  plat::CommandButton* printButton() const { return &control<plat::CommandButton>(*window, "printButton"); }
+  plat::CommandButton* exitButton() const { return &control<plat::CommandButton>(*window, "exitButton"); }
+  plat::SpinButton* parameterSpin(int row) const { return &control<plat::SpinButton>(*window, "parameterSpin", row); }
+  plat::Label* parameterValue(int row) const { return &control<plat::Label>(*window, "parameterValue", row); }
+  plat::Label* parameterCaption(int row) const { return &control<plat::Label>(*window, "parameterCaption", row); }
+  plat::Label* timeReadout() const { return &control<plat::Label>(*window, "timeReadout"); }
+  plat::Frame* unitsFrame() const { return &control<plat::Frame>(*window, "unitsFrame"); }
+  plat::OptionButton* unitsOption(int units) const {
+    return &control<plat::OptionButton>(*window, "unitsOption", units);
+  }
+  // The units whose option is chosen, or -1 while none is.
+  int chosenUnits() const {
+    for (int units : {0, 1})
+      if (unitsOption(units)->value()) return units;
+    return -1;
+  }
+  plat::PictureBox* pendulumPicture() const { return &control<plat::PictureBox>(*window, "pendulumPicture"); }
+  plat::PictureBox* anglePlot() const { return &control<plat::PictureBox>(*window, "anglePlot"); }
+  plat::PictureBox* phasePlot() const { return &control<plat::PictureBox>(*window, "phasePlot"); }
+  plat::Line* angleZeroLine() const { return &control<plat::Line>(*window, "angleZeroLine"); }
+  plat::Line* phaseAngleAxis() const { return &control<plat::Line>(*window, "phaseAngleAxis"); }
+  plat::Line* phaseSpeedAxis() const { return &control<plat::Line>(*window, "phaseSpeedAxis"); }
+  plat::Timer* swingTimer() const { return &control<plat::Timer>(*window, "swingTimer"); }
 
   QPointer<pend::PendulumWindow> window;
 };
@@ -82,57 +110,57 @@ TEST_F(PendulumWindow, OpensReadyWithTheSharedSettings) {
   const char* captions[] = {"Angle (deg)", "Mass (g)", "Length (cm)", "Friction"};
   const char* values[] = {"45", "5000", "200", "0.05"};
   for (int i = 1; i <= 4; ++i) {
-    EXPECT_EQ(window->parameterCaption(i)->caption(), captions[i - 1]);
-    EXPECT_EQ(window->parameterValue(i)->caption(), values[i - 1]);
-    EXPECT_TRUE(window->parameterSpin(i)->isVisible());
+    EXPECT_EQ(parameterCaption(i)->caption(), captions[i - 1]);
+    EXPECT_EQ(parameterValue(i)->caption(), values[i - 1]);
+    EXPECT_TRUE(parameterSpin(i)->isVisible());
   }
-  EXPECT_EQ(window->unitsOptions().value(), 1);
-  EXPECT_EQ(window->timeReadout()->caption(), "0.00 Seconds");
-  EXPECT_EQ(window->startButton()->caption(), "&Start");
-  EXPECT_TRUE(window->startButton()->isVisible());
-  EXPECT_FALSE(window->printButton()->isVisible());
-  EXPECT_EQ(window->exitButton()->caption(), "E&xit");
-  EXPECT_FALSE(window->swingTimer()->enabled());
+  EXPECT_EQ(chosenUnits(), 1);
+  EXPECT_EQ(timeReadout()->caption(), "0.00 Seconds");
+  EXPECT_EQ(startButton()->caption(), "&Start");
+  EXPECT_TRUE(startButton()->isVisible());
+  EXPECT_FALSE(printButton()->isVisible());
+  EXPECT_EQ(exitButton()->caption(), "E&xit");
+  EXPECT_FALSE(swingTimer()->enabled());
 
   // The pendulum hangs at 45 degrees: the bob's middle is light cyan on the visible picture.
   EXPECT_EQ(window->BobX(), 141);
   EXPECT_EQ(window->BobY(), -141);
-  const auto& pic = window->pendulumPicture()->surface();
+  const auto& pic = pendulumPicture()->surface();
   EXPECT_EQ(pic.pixel(int(pic.toDeviceX(141)), int(pic.toDeviceY(-141))), Palette::Cyan);
   const QImage& shown = pic.image();
   const QImage& hidden = window->hiddenPendulum().image();
   ASSERT_EQ(shown.size(), hidden.size());
   EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), hidden.convertToFormat(QImage::Format_RGB32));
   // The zero lines stand in the middle of the plots.
-  EXPECT_NEAR(window->angleZeroLine()->end1().y(), window->anglePlot()->height() / 2.0, 1);
-  EXPECT_NEAR(window->phaseSpeedAxis()->end1().x(), window->phasePlot()->width() / 2.0, 1);
+  EXPECT_NEAR(angleZeroLine()->end1().y(), anglePlot()->height() / 2.0, 1);
+  EXPECT_NEAR(phaseSpeedAxis()->end1().x(), phasePlot()->width() / 2.0, 1);
 }
 
 TEST_F(PendulumWindow, AFullRunEndsByItselfAt20Seconds) {
   ASSERT_TRUE(open());
-  window->startButton()->click();
+  startButton()->click();
   EXPECT_EQ(dings(), 2);
-  EXPECT_TRUE(window->swingTimer()->enabled());
-  EXPECT_EQ(window->swingTimer()->interval(), 100);
-  EXPECT_FALSE(window->startButton()->isVisible());
-  EXPECT_FALSE(window->unitsFrame()->isVisible());
-  EXPECT_FALSE(window->parameterSpin(1)->isVisible());
-  EXPECT_EQ(window->exitButton()->caption(), "&Stop");
+  EXPECT_TRUE(swingTimer()->enabled());
+  EXPECT_EQ(swingTimer()->interval(), 100);
+  EXPECT_FALSE(startButton()->isVisible());
+  EXPECT_FALSE(unitsFrame()->isVisible());
+  EXPECT_FALSE(parameterSpin(1)->isVisible());
+  EXPECT_EQ(exitButton()->caption(), "&Stop");
 
   EXPECT_EQ(runToEnd(), 201);
   EXPECT_EQ(window->run().NumPoints(), 200);
-  EXPECT_EQ(window->timeReadout()->caption(), "20.00 Seconds");
-  EXPECT_FALSE(window->swingTimer()->enabled());
-  EXPECT_EQ(window->exitButton()->caption(), "E&xit");
-  EXPECT_EQ(window->startButton()->caption(), "&Reset");
-  EXPECT_TRUE(window->startButton()->isVisible());
-  EXPECT_EQ(window->focusWidget(), window->startButton());
-  EXPECT_TRUE(window->printButton()->isVisible());
-  EXPECT_FALSE(window->unitsFrame()->isVisible());
+  EXPECT_EQ(timeReadout()->caption(), "20.00 Seconds");
+  EXPECT_FALSE(swingTimer()->enabled());
+  EXPECT_EQ(exitButton()->caption(), "E&xit");
+  EXPECT_EQ(startButton()->caption(), "&Reset");
+  EXPECT_TRUE(startButton()->isVisible());
+  EXPECT_EQ(window->focusWidget(), startButton());
+  EXPECT_TRUE(printButton()->isVisible());
+  EXPECT_FALSE(unitsFrame()->isVisible());
   // Both curves are on the plots, and the zero lines moved to zero of the new scales.
-  EXPECT_GT(countColour(window->anglePlot(), Palette::Red), 200);
-  EXPECT_GT(countColour(window->phasePlot(), Palette::Red), 200);
-  EXPECT_NEAR(window->phaseAngleAxis()->end1().y(), window->phasePlot()->height() / 2.0, 1);
+  EXPECT_GT(countColour(anglePlot(), Palette::Red), 200);
+  EXPECT_GT(countColour(phasePlot(), Palette::Red), 200);
+  EXPECT_NEAR(phaseAngleAxis()->end1().y(), phasePlot()->height() / 2.0, 1);
 }
 
 // Counts the paint events a widget receives.
@@ -148,52 +176,52 @@ class PaintCounter : public QObject {
 TEST_F(PendulumWindow, TheTimeLabelIsRepaintedWithinEachTick) {
   ASSERT_TRUE(open());
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-  window->startButton()->click();
+  startButton()->click();
   PaintCounter counter;
-  window->timeReadout()->installEventFilter(&counter);
-  window->swingTimer()->fire();  // no event loop runs between the tick and the check
-  EXPECT_EQ(window->timeReadout()->caption(), "0.10 Seconds");
+  timeReadout()->installEventFilter(&counter);
+  swingTimer()->fire();  // no event loop runs between the tick and the check
+  EXPECT_EQ(timeReadout()->caption(), "0.10 Seconds");
   EXPECT_GE(counter.paints, 1);
-  window->timeReadout()->removeEventFilter(&counter);
+  timeReadout()->removeEventFilter(&counter);
 }
 
 TEST_F(PendulumWindow, StopKeepsTheCurvesAndResetClearsThem) {
   ASSERT_TRUE(open());
-  window->startButton()->click();
-  for (int i = 0; i < 40; ++i) window->swingTimer()->fire();
-  window->exitButton()->click();  // Stop
+  startButton()->click();
+  for (int i = 0; i < 40; ++i) swingTimer()->fire();
+  exitButton()->click();  // Stop
   ASSERT_TRUE(window);
   EXPECT_TRUE(window->isVisible());
-  EXPECT_EQ(window->timeReadout()->caption(), "4.00 Seconds");
-  EXPECT_EQ(window->startButton()->caption(), "&Reset");
-  const int red = countColour(window->anglePlot(), Palette::Red);
+  EXPECT_EQ(timeReadout()->caption(), "4.00 Seconds");
+  EXPECT_EQ(startButton()->caption(), "&Reset");
+  const int red = countColour(anglePlot(), Palette::Red);
   EXPECT_GT(red, 40);
 
   // Covering and uncovering: the plots are redrawn from the record, the pendulum at the
   // last recorded angle.
-  window->anglePlot()->surface().cls();
-  window->anglePlot()->requestPaint();
-  EXPECT_EQ(countColour(window->anglePlot(), Palette::Red), red);
+  anglePlot()->surface().cls();
+  anglePlot()->requestPaint();
+  EXPECT_EQ(countColour(anglePlot(), Palette::Red), red);
   const int16_t bobX = window->BobX();
-  window->pendulumPicture()->requestPaint();
+  pendulumPicture()->requestPaint();
   EXPECT_EQ(window->BobX(), bobX);
   EXPECT_NE(bobX, 141);
 
-  window->startButton()->click();  // Reset
+  startButton()->click();  // Reset
   EXPECT_EQ(dings(), 3);
-  EXPECT_EQ(window->timeReadout()->caption(), "0.00 Seconds");
-  EXPECT_EQ(countColour(window->anglePlot(), Palette::Red), 0);
-  EXPECT_EQ(countColour(window->phasePlot(), Palette::Red), 0);
+  EXPECT_EQ(timeReadout()->caption(), "0.00 Seconds");
+  EXPECT_EQ(countColour(anglePlot(), Palette::Red), 0);
+  EXPECT_EQ(countColour(phasePlot(), Palette::Red), 0);
   EXPECT_EQ(window->BobX(), 141);
-  EXPECT_EQ(window->startButton()->caption(), "&Start");
-  EXPECT_FALSE(window->printButton()->isVisible());
-  EXPECT_TRUE(window->unitsFrame()->isVisible());
-  EXPECT_TRUE(window->parameterSpin(4)->isVisible());
+  EXPECT_EQ(startButton()->caption(), "&Start");
+  EXPECT_FALSE(printButton()->isVisible());
+  EXPECT_TRUE(unitsFrame()->isVisible());
+  EXPECT_TRUE(parameterSpin(4)->isVisible());
 }
 
 TEST_F(PendulumWindow, ExitReturnsToTheMenu) {
   ASSERT_TRUE(open());
-  window->exitButton()->click();
+  exitButton()->click();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(window.isNull());
   EXPECT_TRUE(menu->isVisible());
@@ -201,9 +229,9 @@ TEST_F(PendulumWindow, ExitReturnsToTheMenu) {
 
 TEST_F(PendulumWindow, ClosingTheWindowDuringARunStopsItAndShowsTheMenu) {
   ASSERT_TRUE(open());
-  window->startButton()->click();
-  window->swingTimer()->fire();
-  plat::Timer* timer = window->swingTimer();
+  startButton()->click();
+  swingTimer()->fire();
+  plat::Timer* timer = swingTimer();
   window->close();
   EXPECT_FALSE(timer->enabled());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -213,20 +241,20 @@ TEST_F(PendulumWindow, ClosingTheWindowDuringARunStopsItAndShowsTheMenu) {
 
 TEST_F(PendulumWindow, SpinButtonsStoreEachStepAndRedraw) {
   ASSERT_TRUE(open());
-  window->parameterSpin(1)->spinDown();
-  EXPECT_EQ(window->parameterValue(1)->caption(), "44");
+  parameterSpin(1)->spinDown();
+  EXPECT_EQ(parameterValue(1)->caption(), "44");
   EXPECT_EQ(shell::settings().PendAngle, 44.0f);
   EXPECT_EQ(window->BobX(), 139);  // 200 sin 44 degrees
-  window->parameterSpin(3)->spinDown();
-  EXPECT_EQ(window->parameterValue(3)->caption(), "199");
+  parameterSpin(3)->spinDown();
+  EXPECT_EQ(parameterValue(3)->caption(), "199");
   EXPECT_EQ(shell::settings().PendLength, 199.0f);
-  window->parameterSpin(2)->spinUp();  // at its limit already
-  EXPECT_EQ(window->parameterValue(2)->caption(), "5000");
-  for (int i = 0; i < 120; ++i) window->parameterSpin(4)->spinUp();
-  EXPECT_EQ(window->parameterValue(4)->caption(), "1.00");
+  parameterSpin(2)->spinUp();  // at its limit already
+  EXPECT_EQ(parameterValue(2)->caption(), "5000");
+  for (int i = 0; i < 120; ++i) parameterSpin(4)->spinUp();
+  EXPECT_EQ(parameterValue(4)->caption(), "1.00");
   EXPECT_EQ(shell::settings().PendFriction, 1.0f);
-  for (int i = 0; i < 120; ++i) window->parameterSpin(4)->spinDown();
-  EXPECT_EQ(window->parameterValue(4)->caption(), "0.00");
+  for (int i = 0; i < 120; ++i) parameterSpin(4)->spinDown();
+  EXPECT_EQ(parameterValue(4)->caption(), "0.00");
   EXPECT_EQ(shell::settings().PendFriction, 0.0f);
 }
 
@@ -238,42 +266,42 @@ TEST_F(PendulumWindow, TheKeyboardStepsTheValuesAndEntersTheUnitsAtTheirChoice) 
   const std::vector<QWidget*> chain = tabChain(window);
   auto at = [&](QWidget* w) { return std::find(chain.begin(), chain.end(), w) - chain.begin(); };
   for (int i = 1; i <= 4; ++i) {
-    ASSERT_LT(at(window->parameterSpin(i)), std::ptrdiff_t(chain.size())) << "spin button " << i;
+    ASSERT_LT(at(parameterSpin(i)), std::ptrdiff_t(chain.size())) << "spin button " << i;
     if (i > 1) {
-      EXPECT_LT(at(window->parameterSpin(i - 1)), at(window->parameterSpin(i)));
+      EXPECT_LT(at(parameterSpin(i - 1)), at(parameterSpin(i)));
     }
   }
   plat::OptionButton* units = firstInChain<plat::OptionButton>(chain);
-  ASSERT_EQ(units, window->unitsOptions()(0));
+  ASSERT_EQ(units, unitsOption(0));
   EXPECT_EQ(units->caption(), "US (English)");
-  EXPECT_EQ(std::find(chain.begin(), chain.end(), window->unitsOptions()(1)), chain.end());
+  EXPECT_EQ(std::find(chain.begin(), chain.end(), unitsOption(1)), chain.end());
   ASSERT_TRUE(tabTo(window, units));
   QTest::keyClick(units, Qt::Key_Space);
   EXPECT_EQ(shell::settings().PendUnits, 0);
 
-  ASSERT_TRUE(tabTo(window, window->parameterSpin(1)));
-  QTest::keyClick(window->parameterSpin(1), Qt::Key_Down);
-  EXPECT_EQ(window->parameterValue(1)->caption(), "44");
+  ASSERT_TRUE(tabTo(window, parameterSpin(1)));
+  QTest::keyClick(parameterSpin(1), Qt::Key_Down);
+  EXPECT_EQ(parameterValue(1)->caption(), "44");
   EXPECT_EQ(shell::settings().PendAngle, 44.0f);
-  QTest::keyClick(window->parameterSpin(1), Qt::Key_Right);  // an upright spin button's key is Up
-  EXPECT_EQ(window->parameterValue(1)->caption(), "44");
-  QTest::keyClick(window->parameterSpin(1), Qt::Key_Up);
-  EXPECT_EQ(window->parameterValue(1)->caption(), "45");
+  QTest::keyClick(parameterSpin(1), Qt::Key_Right);  // an upright spin button's key is Up
+  EXPECT_EQ(parameterValue(1)->caption(), "44");
+  QTest::keyClick(parameterSpin(1), Qt::Key_Up);
+  EXPECT_EQ(parameterValue(1)->caption(), "45");
 }
 
 TEST_F(PendulumWindow, UnitsSwitchConvertsAndStores) {
   ASSERT_TRUE(open());
-  window->unitsOptions().choose(0);
+  unitsOption(0)->setValue(true);
   EXPECT_EQ(shell::settings().PendUnits, 0);
-  EXPECT_EQ(window->parameterCaption(2)->caption(), "Mass (oz)");
-  EXPECT_EQ(window->parameterValue(2)->caption(), "176");
-  EXPECT_EQ(window->parameterCaption(3)->caption(), "Length (in)");
-  EXPECT_EQ(window->parameterValue(3)->caption(), "78.5");
+  EXPECT_EQ(parameterCaption(2)->caption(), "Mass (oz)");
+  EXPECT_EQ(parameterValue(2)->caption(), "176");
+  EXPECT_EQ(parameterCaption(3)->caption(), "Length (in)");
+  EXPECT_EQ(parameterValue(3)->caption(), "78.5");
   EXPECT_NEAR(shell::settings().PendMass, 4988.66, 0.005);
-  window->unitsOptions().choose(1);
+  unitsOption(1)->setValue(true);
   EXPECT_EQ(shell::settings().PendUnits, 1);
-  EXPECT_EQ(window->parameterValue(2)->caption(), "4990");
-  EXPECT_EQ(window->parameterValue(3)->caption(), "199");
+  EXPECT_EQ(parameterValue(2)->caption(), "4990");
+  EXPECT_EQ(parameterValue(3)->caption(), "199");
   EXPECT_EQ(shell::settings().PendMass, 4990.0f);
   EXPECT_EQ(shell::settings().PendLength, 199.0f);
 }
@@ -286,13 +314,13 @@ TEST_F(PendulumWindow, HandEditedSettings) {
   s.PendAngle = 0;
   s.PendLength = 201;
   ASSERT_TRUE(open());
-  EXPECT_EQ(window->unitsOptions().value(), 0);
+  EXPECT_EQ(chosenUnits(), 0);
   EXPECT_EQ(s.PendUnits, 0);
-  EXPECT_EQ(window->parameterValue(3)->caption(), "79.0");
-  EXPECT_EQ(window->parameterValue(1)->caption(), "0");
-  window->startButton()->click();
+  EXPECT_EQ(parameterValue(3)->caption(), "79.0");
+  EXPECT_EQ(parameterValue(1)->caption(), "0");
+  startButton()->click();
   EXPECT_EQ(runToEnd(), 201);
-  window->printButton()->click();
+  printButton()->click();
   ASSERT_EQ(printed->documents.size(), 1u);
   const auto& page = printed->documents[0].pages.at(0);
   EXPECT_EQ(curveSegments(page), 400);
@@ -307,20 +335,20 @@ TEST_F(PendulumWindow, ARunThatDivergesDoesNotCrash) {
   // A friction far outside its limits (kept as stored) makes the steps blow up.
   shell::settings().PendFriction = 100;
   ASSERT_TRUE(open());
-  window->startButton()->click();
+  startButton()->click();
   EXPECT_EQ(runToEnd(), 201);
   EXPECT_FALSE(std::isfinite(window->run().Theta()));
-  window->anglePlot()->requestPaint();
-  window->pendulumPicture()->requestPaint();
-  window->startButton()->click();
+  anglePlot()->requestPaint();
+  pendulumPicture()->requestPaint();
+  startButton()->click();
   EXPECT_EQ(window->BobX(), 141);
 }
 
 TEST_F(PendulumWindow, PrintsThePlotsOfAFullRun) {
   ASSERT_TRUE(open());
-  window->startButton()->click();
+  startButton()->click();
   runToEnd();
-  window->printButton()->click();
+  printButton()->click();
   ASSERT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_EQ(services.boxes->calls[0].text, "Make sure printer is on-line and ready.");
   EXPECT_EQ(services.boxes->calls[0].title, "Print Plots");
@@ -382,10 +410,10 @@ TEST_F(PendulumWindow, PrintsThePlotsOfAFullRun) {
 
 TEST_F(PendulumWindow, PrintAfterAnImmediateStopHasNoCurves) {
   ASSERT_TRUE(open());
-  window->unitsOptions().choose(0);
-  window->startButton()->click();
-  window->exitButton()->click();
-  window->printButton()->click();
+  unitsOption(0)->setValue(true);
+  startButton()->click();
+  exitButton()->click();
+  printButton()->click();
   ASSERT_EQ(printed->documents.size(), 1u);
   const auto& page = printed->documents[0].pages.at(0);
   EXPECT_EQ(page.count("box"), 2);
@@ -398,10 +426,10 @@ TEST_F(PendulumWindow, PrintAfterAnImmediateStopHasNoCurves) {
 
 TEST_F(PendulumWindow, CancelPrintsNothing) {
   ASSERT_TRUE(open());
-  window->startButton()->click();
+  startButton()->click();
   runToEnd();
   services.boxes->answer(plat::Msg::Cancel);
-  window->printButton()->click();
+  printButton()->click();
   EXPECT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_TRUE(printed->documents.empty());
 }
@@ -433,7 +461,7 @@ TEST_F(PendulumWindow, EveryControlStandsWhereItsLayoutRowSays) {
     EXPECT_EQ(layoutrows::matches(window, row), 1) << layoutrows::describe(row).toStdString();
   EXPECT_EQ(window->width(), 580);  // 8700 x 6630 twips
   EXPECT_EQ(window->height(), 442);
-  EXPECT_EQ(window->parameterSpin(1)->geometry(), layoutrows::pixels(spinRow(kRowTop[1])));
+  EXPECT_EQ(parameterSpin(1)->geometry(), layoutrows::pixels(spinRow(kRowTop[1])));
 }
 
 }  // namespace

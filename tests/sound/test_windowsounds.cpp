@@ -127,20 +127,24 @@ TEST_F(WindowSounds, PendulumDingsAtOpeningStartAndResetBeforeItMoves) {
   };
   std::vector<Moment> moments;
   ears.log->onPlay = [&](const TimedCall&) {
-    moments.push_back({window && window->swingTimer()->enabled(), window ? window->startButton()->caption() : ""});
+    moments.push_back({window && control<plat::Timer>(*window, "swingTimer").enabled(),
+                       window ? control<plat::CommandButton>(*window, "startButton").caption() : ""});
   };
   window = openProject<pend::PendulumWindow>(2);
   ASSERT_TRUE(window);
+  auto& start = control<plat::CommandButton>(*window, "startButton");
+  auto& swing = control<plat::Timer>(*window, "swingTimer");
+  auto& readout = control<plat::Label>(*window, "timeReadout");
   workFor(0.5);
-  window->startButton()->click();  // Start
-  EXPECT_TRUE(window->swingTimer()->enabled());
-  EXPECT_EQ(window->timeReadout()->caption(), "0.00 Seconds");
-  for (int i = 0; i < 5; ++i) window->swingTimer()->fire();
-  window->exitButton()->click();  // Stop: no sound
+  start.click();  // Start
+  EXPECT_TRUE(swing.enabled());
+  EXPECT_EQ(readout.caption(), "0.00 Seconds");
+  for (int i = 0; i < 5; ++i) swing.fire();
+  control<plat::CommandButton>(*window, "exitButton").click();  // Stop: no sound
   workFor(0.5);
-  window->startButton()->click();  // Reset
-  EXPECT_EQ(window->startButton()->caption(), "&Start");
-  EXPECT_EQ(window->timeReadout()->caption(), "0.00 Seconds");
+  start.click();  // Reset
+  EXPECT_EQ(start.caption(), "&Start");
+  EXPECT_EQ(readout.caption(), "0.00 Seconds");
 
   const auto heard = soundcheck::loudStretches(ears.endSamples("pendulum.raw", 0.8), 500, 0.1);
   const auto plays = ears.log->plays();
