@@ -79,48 +79,62 @@ WaterWheelWindow::~WaterWheelWindow() = default;
 
 void WaterWheelWindow::buildValve() {
   m_valvePicture = plat::build<plat::PictureBox>(this, kValvePicture, Palette::Red);
+  m_valvePicture->setObjectName("valvePicture");
   m_valvePicture->onPaint = [this] { DrawFlow(); };
   plat::buildCaption(m_valvePicture, kFlowTitle, plat::Label::Center);
   m_flowGauge = plat::build<plat::Panel>(m_valvePicture, kFlowGauge);
+  m_flowGauge->setObjectName("flowGauge");
   m_flowGauge->setBevelOuter(plat::Panel::BevelInset);
   m_flowGauge->setFloodType(plat::Panel::FloodLeftToRight);
   m_flowGauge->setFloodColor(Palette::Blue);
   m_flowGauge->setAccessibleName("Flow gauge");
   m_flowSpin = plat::build<plat::SpinButton>(m_valvePicture, kFlowSpin, Qt::Horizontal);
+  m_flowSpin->setObjectName("flowSpin");
   m_flowSpin->setAccessibleCaption("Flow");
   m_flowSpin->onSpinDown = [this] { lessFlow(); };
   m_flowSpin->onSpinUp = [this] { moreFlow(); };
   m_flowSpin->setEnabled(false);
   m_flowReadout = plat::buildCaption(m_valvePicture, kFlowReadout, plat::Label::Right);
+  m_flowReadout->setObjectName("flowReadout");
   m_flowUnits = plat::buildCaption(m_valvePicture, kFlowUnits, plat::Label::Left);
+  m_flowUnits->setObjectName("flowUnits");
 }
 
 void WaterWheelWindow::buildWheelAndCharts() {
   // The wheel is drawn on a hidden picture of the visible one's size and copied whole.
   m_wheelPicture = plat::build<plat::PictureBox>(this, kWheelPicture, Palette::Black);
+  m_wheelPicture->setObjectName("wheelPicture");
   m_hiddenWheel = std::make_unique<plat::ImageSurface>(m_wheelPicture->surface().deviceWidth(),
                                                        m_wheelPicture->surface().deviceHeight(), Palette::Black);
   SetupWheelPicture(*m_hiddenWheel);
 
   m_speedChart = plat::buildFramedPicture(this, kSpeedChart, Palette::Black);
+  m_speedChart->setObjectName("speedChart");
   m_heightChart = plat::buildFramedPicture(this, kHeightChart, Palette::Black);
+  m_heightChart->setObjectName("heightChart");
   m_levelChart = plat::buildFramedPicture(this, kLevelChart, Palette::Black);
+  m_levelChart->setObjectName("levelChart");
   m_charts = std::make_unique<StripCharts>(m_speedChart->surface(), m_heightChart->surface(), m_levelChart->surface());
   for (const plat::ControlRow& row : kChartTitles) plotwindow::buildTitle(this, row);
 }
 
 void WaterWheelWindow::buildButtons() {
   m_startButton = plat::build<plat::CommandButton>(this, kStartButton);
+  m_startButton->setObjectName("startButton");
   m_startButton->onClick = [this] { startOrRestart(); };
   m_parametersButton = plat::build<plat::CommandButton>(this, kParametersButton);
+  m_parametersButton->setObjectName("parametersButton");
   m_parametersButton->onClick = [this] { openParameters(); };
 
   const plotwindow::HelpExitButtons helpExit = plotwindow::buildHelpExit(
       this, kHelpExitTop, [this] { showHelp(); }, [this] { exitOrStop(); });
   m_helpButton = helpExit.help;
+  m_helpButton->setObjectName("helpButton");
   m_exitButton = helpExit.exit;
+  m_exitButton->setObjectName("exitButton");
 
   m_turnTimer = new plat::Timer(this);
+  m_turnTimer->setObjectName("turnTimer");
   m_turnTimer->onTimer = [this] { turnStep(); };
 }
 
@@ -186,6 +200,7 @@ void WaterWheelWindow::exitOrStop() {
 void WaterWheelWindow::openParameters() {
   if (!m_dialog) {
     m_dialog = new WheelParametersDialog(this);
+    m_dialog->setObjectName("parametersDialog");
     m_dialog->onActivated = [this] { m_dialogWasActive = true; };
     m_dialog->onClosed = [this] { dialogClosed(); };
   }

@@ -42,27 +42,7 @@ class WaterWheelWindow : public plat::Form, private WheelView, private WheelSoun
   // settings, the wheel reset and drawn.
   void takeUpSettings();
 
-  // Controls, for tests and automation.
-  plat::CommandButton* startButton() const { return m_startButton; }
-  plat::CommandButton* parametersButton() const { return m_parametersButton; }
-  plat::CommandButton* helpButton() const { return m_helpButton; }
-  plat::CommandButton* exitButton() const { return m_exitButton; }
-  plat::SpinButton* flowSpin() const { return m_flowSpin; }
-  plat::Panel* flowGauge() const { return m_flowGauge; }
-  plat::Label* flowReadout() const { return m_flowReadout; }
-  plat::Label* flowUnits() const { return m_flowUnits; }
-  plat::PictureBox* valvePicture() const { return m_valvePicture; }
-  plat::PictureBox* wheelPicture() const { return m_wheelPicture; }
-  plat::ImageSurface& hiddenWheel() const { return *m_hiddenWheel; }
-  plat::PictureBox* speedChart() const { return m_speedChart; }
-  plat::PictureBox* heightChart() const { return m_heightChart; }
-  plat::PictureBox* levelChart() const { return m_levelChart; }
-  plat::Timer* turnTimer() const { return m_turnTimer; }
   const WheelRun& run() const { return *m_run; }
-  const StripCharts& charts() const { return *m_charts; }
-  WheelParametersDialog* parametersDialog() const { return m_dialog; }
-  // Where Start stands when no run goes on, in twips.
-  int16_t startLeft() const { return m_startLeft; }
 
  protected:
   void Form_Load() override;
@@ -98,6 +78,7 @@ class WaterWheelWindow : public plat::Form, private WheelView, private WheelSoun
   std::unique_ptr<StripCharts> m_charts;
   std::unique_ptr<plat::ImageSurface> m_hiddenWheel;
   QString m_soundFile;
+  // Where Start stands when no run goes on, in twips.
   int16_t m_startLeft = 0;
   // Set while the parameters dialog holds the activation, so the wheel's next activation
   // is a return from the dialog (and not from the help viewer or another program).

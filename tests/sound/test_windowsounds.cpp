@@ -325,14 +325,16 @@ TEST_F(WindowSounds, WaterWheelDingsBeforeEachRunStarts) {
   ASSERT_TRUE(w);
   std::vector<QString> captions;
   std::vector<bool> running;
+  auto& start = control<plat::CommandButton>(*w, "startButton");
+  auto& turn = control<plat::Timer>(*w, "turnTimer");
   ears.log->onPlay = [&](const TimedCall&) {
-    captions.push_back(w->startButton()->caption());
-    running.push_back(w->turnTimer()->enabled());
+    captions.push_back(start.caption());
+    running.push_back(turn.enabled());
   };
-  w->startButton()->click();
-  EXPECT_TRUE(w->turnTimer()->enabled());
-  for (int i = 0; i < 5; ++i) w->turnTimer()->fire();
-  w->startButton()->click();  // Restart
+  start.click();
+  EXPECT_TRUE(turn.enabled());
+  for (int i = 0; i < 5; ++i) turn.fire();
+  start.click();  // Restart
   const auto heard = ears.end("wheel.raw");
   const auto plays = ears.log->plays();
   ASSERT_EQ(soundcheck::soundsOf(heard), "ding.wav ding.wav") << describe(heard);

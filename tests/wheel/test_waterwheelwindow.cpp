@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <stdexcept>
 
 #include "app/projects.h"
 #include "platform/button.h"
@@ -32,6 +33,7 @@
 #include "shell/menuwindow.h"
 #include "shell/programfolder.h"
 #include "shell/settings.h"
+#include "tests/support/controls.h"
 #include "tests/support/layoutrows.h"
 #include "tests/support/manualsources.h"
 #include "tests/support/pixels.h"
@@ -52,12 +54,10 @@ class WheelWindow : public MenuFixture {
   }
   WaterWheelWindow* open() { return window = openProject<WaterWheelWindow>(3); }
   WheelParametersDialog* openDialog() {
-    window->parametersButton()->click();
-    WheelParametersDialog* d = window->parametersDialog();
-    if (d) {
-      d->activateWindow();
-      EXPECT_TRUE(QTest::qWaitForWindowActive(d));
-    }
+    parametersButton()->click();
+    WheelParametersDialog* d = &control<WheelParametersDialog>(*window, "parametersDialog");
+    d->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(d));
     return d;
   }
   void type(plat::TextBox* box, const char* text) {
@@ -68,6 +68,20 @@ class WheelWindow : public MenuFixture {
     QTest::keyClick(box, Qt::Key_Return);
   }
 
+  // The window's controls, by the names the window gives them.
+  plat::CommandButton* startButton() const { return &control<plat::CommandButton>(*window, "startButton"); }
+  plat::CommandButton* parametersButton() const { return &control<plat::CommandButton>(*window, "parametersButton"); }
+  plat::CommandButton* exitButton() const { return &control<plat::CommandButton>(*window, "exitButton"); }
+  plat::SpinButton* flowSpin() const { return &control<plat::SpinButton>(*window, "flowSpin"); }
+  plat::Panel* flowGauge() const { return &control<plat::Panel>(*window, "flowGauge"); }
+  plat::Label* flowReadout() const { return &control<plat::Label>(*window, "flowReadout"); }
+  plat::Label* flowUnits() const { return &control<plat::Label>(*window, "flowUnits"); }
+  plat::PictureBox* valvePicture() const { return &control<plat::PictureBox>(*window, "valvePicture"); }
+  plat::PictureBox* wheelPicture() const { return &control<plat::PictureBox>(*window, "wheelPicture"); }
+  plat::PictureBox* speedChart() const { return &control<plat::PictureBox>(*window, "speedChart"); }
+  plat::PictureBox* levelChart() const { return &control<plat::PictureBox>(*window, "levelChart"); }
+  plat::Timer* turnTimer() const { return &control<plat::Timer>(*window, "turnTimer"); }
+
   QPointer<WaterWheelWindow> window;
 };
 
@@ -77,63 +91,63 @@ TEST_F(WheelWindow, OpensReadyWithTheFreshValues) {
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->caption(), "Water Wheel");
   // The fresh settings show US units: ounces per second, nothing flowing.
-  EXPECT_EQ(window->flowReadout()->caption(), "0.0");
-  EXPECT_EQ(window->flowUnits()->caption(), "oz/s");
-  EXPECT_EQ(window->flowGauge()->floodPercent(), 0);
-  EXPECT_EQ(plat::leftTwips(window->flowGauge()), 1320);
-  EXPECT_EQ(window->startLeft(), 360);
-  EXPECT_EQ(window->startButton()->caption(), "&Start");
-  EXPECT_TRUE(window->parametersButton()->isVisible());
-  EXPECT_EQ(window->exitButton()->caption(), "E&xit");
-  EXPECT_FALSE(window->flowSpin()->isEnabled());
-  EXPECT_FALSE(window->turnTimer()->enabled());
+  EXPECT_EQ(flowReadout()->caption(), "0.0");
+  EXPECT_EQ(flowUnits()->caption(), "oz/s");
+  EXPECT_EQ(flowGauge()->floodPercent(), 0);
+  EXPECT_EQ(plat::leftTwips(flowGauge()), 1320);
+  EXPECT_EQ(plat::leftTwips(startButton()), 360);  // where Start stands when no run goes on
+  EXPECT_EQ(startButton()->caption(), "&Start");
+  EXPECT_TRUE(parametersButton()->isVisible());
+  EXPECT_EQ(exitButton()->caption(), "E&xit");
+  EXPECT_FALSE(flowSpin()->isEnabled());
+  EXPECT_FALSE(turnTimer()->enabled());
   EXPECT_EQ(window->run().model().WheelAngle(), 91.0f);
   // The five empty cans in their outlines, and no water under the closed valve.
-  EXPECT_GT(countColour(window->wheelPicture(), Palette::White), 0);
-  EXPECT_EQ(countColour(window->valvePicture(), wheel::CanColor(1), 25), 0);
-  EXPECT_GT(countColour(window->speedChart(), Palette::Yellow), 200);  // the zero line
+  EXPECT_GT(countColour(wheelPicture(), Palette::White), 0);
+  EXPECT_EQ(countColour(valvePicture(), wheel::CanColor(1), 25), 0);
+  EXPECT_GT(countColour(speedChart(), Palette::Yellow), 200);  // the zero line
   EXPECT_EQ(services.sound->countPlays("ding.wav"), 0);
 }
 
 TEST_F(WheelWindow, ARunTurnsTheWheelUnderTheOpenValveAndStopEndsIt) {
   ASSERT_TRUE(open());
-  window->startButton()->click();
+  startButton()->click();
   ASSERT_EQ(services.sound->countPlays("ding.wav"), 1);
   EXPECT_TRUE(services.sound->calls.back().wait);
   EXPECT_EQ(services.sound->calls.back().path, shell::AppFilePath("ding.wav"));
-  EXPECT_EQ(window->startButton()->caption(), "&Restart");
-  EXPECT_EQ(plat::leftTwips(window->startButton()), 1380);  // centred under the wheel
-  EXPECT_FALSE(window->parametersButton()->isVisible());
-  EXPECT_EQ(window->exitButton()->caption(), "&Stop");
-  EXPECT_TRUE(window->flowSpin()->isEnabled());
-  EXPECT_TRUE(window->turnTimer()->enabled());
-  EXPECT_EQ(window->turnTimer()->interval(), 100);
+  EXPECT_EQ(startButton()->caption(), "&Restart");
+  EXPECT_EQ(plat::leftTwips(startButton()), 1380);  // centred under the wheel
+  EXPECT_FALSE(parametersButton()->isVisible());
+  EXPECT_EQ(exitButton()->caption(), "&Stop");
+  EXPECT_TRUE(flowSpin()->isEnabled());
+  EXPECT_TRUE(turnTimer()->enabled());
+  EXPECT_EQ(turnTimer()->interval(), 100);
 
-  for (int i = 0; i < 22; ++i) window->flowSpin()->spinUp();
+  for (int i = 0; i < 22; ++i) flowSpin()->spinUp();
   EXPECT_EQ(window->run().model().FlowSetting(), 20);
-  EXPECT_EQ(window->flowGauge()->floodPercent(), 100);
-  EXPECT_EQ(window->flowReadout()->caption(), "24.5");
-  EXPECT_GT(countColour(window->valvePicture(), wheel::CanColor(1)), 0);
+  EXPECT_EQ(flowGauge()->floodPercent(), 100);
+  EXPECT_EQ(flowReadout()->caption(), "24.5");
+  EXPECT_GT(countColour(valvePicture(), wheel::CanColor(1)), 0);
 
-  for (int i = 0; i < 50; ++i) window->turnTimer()->fire();
+  for (int i = 0; i < 50; ++i) turnTimer()->fire();
   EXPECT_NE(window->run().model().WheelAngle(), 91.0f);
-  EXPECT_GT(countColour(window->levelChart(), wheel::CanColor(1)), 0);
-  const QImage speedChart = window->speedChart()->surface().image();
+  EXPECT_GT(countColour(levelChart(), wheel::CanColor(1)), 0);
+  const QImage speedPicture = speedChart()->surface().image();
 
-  window->exitButton()->click();  // Stop
+  exitButton()->click();  // Stop
   EXPECT_TRUE(window->isVisible());
-  EXPECT_EQ(window->startButton()->caption(), "&Start");
-  EXPECT_EQ(plat::leftTwips(window->startButton()), 360);
-  EXPECT_TRUE(window->parametersButton()->isVisible());
-  EXPECT_EQ(window->exitButton()->caption(), "E&xit");
-  EXPECT_FALSE(window->flowSpin()->isEnabled());
-  EXPECT_FALSE(window->turnTimer()->enabled());
-  EXPECT_EQ(window->flowReadout()->caption(), "0.0");
-  EXPECT_EQ(countColour(window->valvePicture(), wheel::CanColor(1), 25), 0);
+  EXPECT_EQ(startButton()->caption(), "&Start");
+  EXPECT_EQ(plat::leftTwips(startButton()), 360);
+  EXPECT_TRUE(parametersButton()->isVisible());
+  EXPECT_EQ(exitButton()->caption(), "E&xit");
+  EXPECT_FALSE(flowSpin()->isEnabled());
+  EXPECT_FALSE(turnTimer()->enabled());
+  EXPECT_EQ(flowReadout()->caption(), "0.0");
+  EXPECT_EQ(countColour(valvePicture(), wheel::CanColor(1), 25), 0);
   for (int i = 1; i <= 5; ++i) EXPECT_EQ(window->run().model().CanLevel(i), 0.0f);
-  EXPECT_EQ(window->speedChart()->surface().image(), speedChart);  // the charts stay
+  EXPECT_EQ(speedChart()->surface().image(), speedPicture);  // the charts stay
 
-  window->exitButton()->click();  // Exit
+  exitButton()->click();  // Exit
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(window.isNull());
   EXPECT_TRUE(menu->isVisible());
@@ -141,7 +155,7 @@ TEST_F(WheelWindow, ARunTurnsTheWheelUnderTheOpenValveAndStopEndsIt) {
 
 TEST_F(WheelWindow, TheTitleBarStopsARunAndReturnsToTheMenu) {
   ASSERT_TRUE(open());
-  window->startButton()->click();
+  startButton()->click();
   window->close();
   EXPECT_FALSE(window && window->isVisible());
   EXPECT_TRUE(menu->isVisible());
@@ -187,10 +201,10 @@ TEST_F(WheelWindow, TheDialogStoresEveryFieldAndOkResetsTheWheelWithTheNewValues
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->run().model().N(), 3);
   EXPECT_EQ(window->run().model().derived().CanHeight, 20.0f);
-  EXPECT_EQ(window->flowUnits()->caption(), "g/s");
-  EXPECT_EQ(window->flowReadout()->caption(), "0");
+  EXPECT_EQ(flowUnits()->caption(), "g/s");
+  EXPECT_EQ(flowReadout()->caption(), "0");
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_EQ(window->parametersDialog(), nullptr);
+  EXPECT_THROW(control<WheelParametersDialog>(*window, "parametersDialog"), std::logic_error);  // gone
 }
 
 // The dialog puts the focus on "N Cans" while it loads, before it is the active window; the
@@ -249,8 +263,8 @@ TEST_F(WheelWindow, AFieldThatLostTheFocusShowsNoSelection) {
 
 TEST_F(WheelWindow, ReturningFromTheDialogResetsTheWheelButTheHelpViewerDoesNot) {
   ASSERT_TRUE(open());
-  window->startButton()->click();
-  window->exitButton()->click();  // stopped, the wheel where it stood
+  startButton()->click();
+  exitButton()->click();  // stopped, the wheel where it stood
   WheelParametersDialog* d = openDialog();
   ASSERT_TRUE(d);
   shell::settings().WheelCans = 4;
@@ -268,7 +282,7 @@ TEST_F(WheelWindow, ReturningFromTheDialogResetsTheWheelButTheHelpViewerDoesNot)
 
   // Exit with the dialog open closes it too.
   QPointer<WheelParametersDialog> dialog = d;
-  window->exitButton()->click();
+  exitButton()->click();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(dialog.isNull() || !dialog->isVisible());
   EXPECT_TRUE(menu->isVisible());
@@ -286,9 +300,9 @@ TEST_F(WheelWindow, HandEditedValuesAreBroughtIntoRangeAtLoad) {
   EXPECT_EQ(s.WheelCanHeight, 1.0f);
   EXPECT_EQ(s.WheelUnits, 0);
   EXPECT_EQ(window->run().model().N(), 6);
-  window->startButton()->click();
-  for (int i = 0; i < 20; ++i) window->flowSpin()->spinUp();
-  for (int i = 0; i < 30; ++i) window->turnTimer()->fire();
+  startButton()->click();
+  for (int i = 0; i < 20; ++i) flowSpin()->spinUp();
+  for (int i = 0; i < 30; ++i) turnTimer()->fire();
   EXPECT_TRUE(std::isfinite(window->run().model().WheelSpeed()));
 }
 
