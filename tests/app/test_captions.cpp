@@ -18,7 +18,6 @@
 
 #include "circuits/circuitdraw.h"
 #include "circuits/circuitswindow.h"
-#include "lander/landerwindow.h"
 #include "platform/button.h"
 #include "platform/checkbox.h"
 #include "platform/form.h"
@@ -30,6 +29,7 @@
 #include "robotics/roboticswindow.h"
 #include "runtime/clock.h"
 #include "shell/clocks.h"
+#include "tests/support/controls.h"
 #include "tests/support/manualsources.h"
 
 namespace {
@@ -342,11 +342,9 @@ TEST_F(CaptionFit, EveryCaptionFitsItsControlInEveryWindowAndState) {
     press("Start", "Water wheel running");
     press("Stop", "Water wheel stopped");
   });
-  project(4, [&](plat::Form&) {
+  project(4, [&](plat::Form& w) {
     for (int level = 0; level < 4; ++level) {
-      auto& modes = qobject_cast<lander::LanderWindow*>(menu->currentProject())->levelOptions();
-      if (!modes(level)) continue;
-      modes.choose(level);
+      control<plat::OptionButton>(w, "levelOption", level).setValue(true);
       press("Start", QString("Moon lander level %1 in play").arg(level));
       press("Pause", "Moon lander paused");
       press("Resume", "Moon lander resumed");
