@@ -361,7 +361,7 @@ TEST_F(CaptionFit, EveryCaptionFitsItsControlInEveryWindowAndState) {
     // A click on an empty slot of the board offers the elements.
     auto* circuit = qobject_cast<circuits::CircuitsWindow*>(&w);
     circuit->clickBoard(circuits::SlotX(5) + 25, circuits::SlotY(5) + 20);
-    EXPECT_TRUE(circuit->elementPalette()->isVisible());
+    EXPECT_TRUE(control<plat::Frame>(w, "elementPalette").isVisible());
     check("Circuits, choosing an element");
     press("Delete", "Circuits, slot left empty");
     press("Simulate Circuit", "Circuits simulating");

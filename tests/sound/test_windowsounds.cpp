@@ -389,9 +389,9 @@ TEST_F(WindowSounds, CircuitSlotsDingAndRefusalsAndShortsSoundUhOh) {
   auto clickSlot = [&](int s) { w->clickBoard(circuits::SlotX(s) + 25, circuits::SlotY(s) + 20); };
   clickSlot(5);  // an empty slot: ding, and the palette opens
   std::this_thread::sleep_for(std::chrono::milliseconds(700));
-  w->deleteButton()->click();
-  w->simulateButton()->click();  // the battery and its wires alone: a short
-  EXPECT_TRUE(w->shortWarning()->isVisible());
+  control<plat::CommandButton>(*w, "deleteButton").click();
+  control<plat::CommandButton>(*w, "simulateButton").click();  // the battery and its wires alone: a short
+  EXPECT_TRUE(control<plat::Label>(*w, "shortWarning").isVisible());
   std::this_thread::sleep_for(std::chrono::milliseconds(700));
   clickSlot(2);  // a wire is no toggle
   const auto heard = ears.end("circuits.raw");
