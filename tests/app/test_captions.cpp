@@ -299,7 +299,7 @@ class CaptionFit : public MenuFixture {
   // Opens project i from the menu, explores it in the states `run` leads through, and closes
   // it as the title bar does.
   void project(int index, const std::function<void(plat::Form&)>& run = {}) {
-    menu->projectButton(index)->click();
+    control<plat::CommandButton>(*menu, "projectButton", index).click();
     plat::Form* window = menu->currentProject();
     ASSERT_TRUE(window) << index;
     const QString name = window->windowTitle();
