@@ -126,6 +126,7 @@ class WeatherWindow : public plat::Form, private WatchPrompts {
   plat::CommandButton* m_saveButton = nullptr;
   plat::CommandButton* m_printButton = nullptr;
   plat::CommandButton* m_printPlotsButton = nullptr;
+  // Help and Exit stand on both tabs: the record tab's pair and the plot tab's.
   plat::CommandButton* m_recordHelpButton = nullptr;
   plat::CommandButton* m_recordExitButton = nullptr;
   plat::CommandButton* m_plotHelpButton = nullptr;
@@ -133,6 +134,7 @@ class WeatherWindow : public plat::Form, private WatchPrompts {
   plat::PictureBox* m_temperaturePlot = nullptr;
   plat::PictureBox* m_precipitationPlot = nullptr;
   plat::PictureBox* m_pressurePlot = nullptr;
+  // By summary text: the axis limits beside the plots, then the summary panel's values.
   std::array<plat::Label*, kSummaryTexts> m_summaryLabels{};
 };
 
