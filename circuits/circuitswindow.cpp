@@ -58,6 +58,7 @@ CircuitsWindow::CircuitsWindow() : m_circuit(shell::settings().Element) {
   setClientSizeTwips(8625, 6825);
 
   m_board = plat::build<plat::PictureBox>(this, kBoard, Palette::Black);
+  m_board->setObjectName("board");
   m_board->onMouseDown = [this](int, int, double x, double y) { clickBoard(x, y); };
   buildPalette();
   buildReadouts();
@@ -69,8 +70,10 @@ CircuitsWindow::~CircuitsWindow() = default;
 
 void CircuitsWindow::buildPalette() {
   m_elementPalette = plat::build<plat::Frame>(m_board, kElementPalette);
+  m_elementPalette->setObjectName("elementPalette");
   for (int i = 0; i < kPaletteSize; ++i) {
     auto* b = plat::build<plat::CommandButton>(m_elementPalette, kElementButtons[i]);
+    b->setObjectName(QString("elementButton%1").arg(i));
     b->setAccessibleName(kElementNames[i]);
     b->onClick = [this, i] { placeElement(i); };
     m_elementButtons[size_t(i)] = b;
@@ -82,6 +85,7 @@ void CircuitsWindow::buildPalette() {
   m_elementButtons[3]->setPicture(plat::loadPicture("cswitch.png"), kElementNames[3]);
   m_elementButtons[4]->setPicture(m_elementIcons[4], kElementNames[4]);
   m_deleteButton = plat::build<plat::CommandButton>(m_elementPalette, kDeleteButton);
+  m_deleteButton->setObjectName("deleteButton");
   m_deleteButton->onClick = [this] { leaveSlotEmpty(); };
   m_elementPalette->hide();
 }
@@ -90,38 +94,47 @@ void CircuitsWindow::buildReadouts() {
   const QPixmap arrow = plat::loadPicture("carrow.png");
   for (int k = 0; k < kRungs; ++k) {
     auto* l = plat::build<plat::Label>(m_board, kVoltReadout);
+    l->setObjectName(QString("voltReadout%1").arg(k));
     l->setAlignment(plat::Label::Center);
     l->hide();
     m_voltReadouts[size_t(k)] = l;
     auto* a = plat::build<plat::ImageBox>(m_board, kVoltArrow);
+    a->setObjectName(QString("voltArrow%1").arg(k));
     a->setPicture(arrow);
     a->setStretch(true);
     a->hide();
     m_voltArrows[size_t(k)] = a;
   }
   m_shortWarning = plat::build<plat::Label>(this, kShortWarning);
+  m_shortWarning->setObjectName("shortWarning");
   m_shortWarning->setAlignment(plat::Label::Center);
   m_shortWarning->hide();
 }
 
 void CircuitsWindow::buildCommands() {
   m_simulateButton = plat::build<plat::CommandButton>(this, kSimulateButton);
+  m_simulateButton->setObjectName("simulateButton");
   m_simulateButton->onClick = [this] { simulate(); };
   m_clearButton = plat::build<plat::CommandButton>(this, kClearButton);
+  m_clearButton->setObjectName("clearButton");
   m_clearButton->onClick = [this] { clearCircuit(); };
   m_printButton = plat::build<plat::CommandButton>(this, kPrintButton);
+  m_printButton->setObjectName("printButton");
   m_printButton->onClick = [this] { printCircuit(); };
   m_printButton->hide();
 
   m_toggleHint = plat::build<plat::TextBox>(this, kToggleHint);
+  m_toggleHint->setObjectName("toggleHint");
   m_toggleHint->setMultiLine(true);
   m_toggleHint->setLocked(true);
   m_toggleHint->setText("Click Lamp to Burn Out/Repair\nClick Switch to Open/Close");
   m_toggleHint->hide();
 
   m_helpButton = plat::build<plat::CommandButton>(this, kHelpButton);
+  m_helpButton->setObjectName("helpButton");
   m_helpButton->onClick = [this] { showHelp(); };
   m_exitButton = plat::build<plat::CommandButton>(this, kExitButton);
+  m_exitButton->setObjectName("exitButton");
   m_exitButton->onClick = [this] { stopOrLeave(); };
 }
 

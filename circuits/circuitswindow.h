@@ -38,26 +38,10 @@ class CircuitsWindow : public plat::Form {
   CircuitsWindow();
   ~CircuitsWindow() override;
 
-  // -- controls ------------------------------------------------------------------------
-  plat::PictureBox* board() const { return m_board; }
-  plat::Frame* elementPalette() const { return m_elementPalette; }
-  plat::CommandButton* elementButton(int index) const { return m_elementButtons[size_t(index)]; }
-  plat::CommandButton* deleteButton() const { return m_deleteButton; }
-  plat::Label* voltReadout(int rung) const { return m_voltReadouts[size_t(rung)]; }
-  plat::ImageBox* voltArrow(int rung) const { return m_voltArrows[size_t(rung)]; }
-  plat::Label* shortWarning() const { return m_shortWarning; }
-  plat::CommandButton* simulateButton() const { return m_simulateButton; }
-  plat::CommandButton* clearButton() const { return m_clearButton; }
-  plat::CommandButton* printButton() const { return m_printButton; }
-  plat::TextBox* toggleHint() const { return m_toggleHint; }
-  plat::CommandButton* helpButton() const { return m_helpButton; }
-  plat::CommandButton* exitButton() const { return m_exitButton; }
-
   // -- state ---------------------------------------------------------------------------
   Circuit& circuit() { return m_circuit; }
-  CircuitDrawing& drawing() { return *m_draw; }
+  // 1 while the circuit is edited, 0 during the simulation.
   int16_t editMode() const { return m_draw->EditMode; }
-  int16_t currentSlot() const { return m_draw->CurrentSlot; }
 
   // -- what the user does --------------------------------------------------------------
   // A click on the board at a point in its scale: in edit mode it empties the slot and

@@ -65,6 +65,7 @@ LanderWindow::LanderWindow() : m_game(*this, shell::randomSource(), shell::tickC
   m_crashText->raise();
 
   m_tickTimer = new plat::Timer(this);
+  m_tickTimer->setObjectName("tickTimer");
   m_tickTimer->setInterval(kTickMs);
   m_tickTimer->onTimer = [this] { m_game.tick(); };
 }
@@ -81,16 +82,21 @@ void LanderWindow::buildViewer() {
   backdrop->setFillColor(layout::kBackdrop.back);
 
   m_viewerPicture = plat::build<plat::PictureBox>(this, layout::kViewer, Palette::Black);
+  m_viewerPicture->setObjectName("viewerPicture");
   m_viewerPicture->surface().setScaleMode(plat::ScaleMode::Pixels);
   m_frameBuffer = std::make_unique<plat::ImageSurface>(m_viewerPicture->surface().deviceWidth(),
                                                        m_viewerPicture->surface().deviceHeight(), Palette::Black);
   m_frameBuffer->setScaleMode(plat::ScaleMode::Pixels);
 
   m_scannerPicture = plat::build<plat::PictureBox>(this, layout::kScanner, Palette::DarkGrey);
+  m_scannerPicture->setObjectName("scannerPicture");
   m_padMarker = marker(m_scannerPicture, layout::kPadMarker);
+  m_padMarker->setObjectName("padMarker");
   m_landerMarker = marker(m_scannerPicture, layout::kLanderMarker);
+  m_landerMarker->setObjectName("landerMarker");
 
   m_crashText = plat::build<plat::TextBox>(this, layout::kCrashText, QString::fromUtf8(layout::kCrashText.caption));
+  m_crashText->setObjectName("crashText");
   m_crashText->setAlignment(plat::TextBox::AlignCenter);
   m_crashText->setLocked(true);
   m_crashText->setAccessibleName(QString::fromUtf8(layout::kCrashText.caption));
@@ -100,24 +106,34 @@ void LanderWindow::buildViewer() {
 void LanderWindow::buildChoices() {
   // Level and units, in the place the trajectory plot takes during a game.
   m_levelFrame = plat::build<plat::Frame>(this, layout::kLevelFrame);
-  for (int i = 0; i < kLevels; ++i)
-    plat::applyRow(m_levelOptions.add(i, m_levelFrame, LevelCaption(i)), layout::kLevelOptions[i]);
+  m_levelFrame->setObjectName("levelFrame");
+  for (int i = 0; i < kLevels; ++i) {
+    plat::OptionButton* option = m_levelOptions.add(i, m_levelFrame, LevelCaption(i));
+    option->setObjectName(QString("levelOption%1").arg(i));
+    plat::applyRow(option, layout::kLevelOptions[i]);
+  }
   m_levelOptions.onClick = [this](int index) { chooseLevel(index); };
 
   m_unitsFrame = plat::build<plat::Frame>(this, layout::kUnitsFrame);
+  m_unitsFrame->setObjectName("unitsFrame");
   for (int i = 0; i < 2; ++i) {
     const plat::ControlRow& row = layout::kUnitsOptions[i];
-    plat::applyRow(m_unitsOptions.add(i, m_unitsFrame, QString::fromUtf8(row.caption)), row);
+    plat::OptionButton* option = m_unitsOptions.add(i, m_unitsFrame, QString::fromUtf8(row.caption));
+    option->setObjectName(QString("unitsOption%1").arg(i));
+    plat::applyRow(option, row);
   }
   m_unitsOptions.onClick = [this](int index) { chooseUnits(index); };
 
   m_trajectoryFrame = plat::build<plat::Frame>(this, layout::kTrajectoryFrame);
+  m_trajectoryFrame->setObjectName("trajectoryFrame");
   m_trajectoryPicture = plat::build<plat::PictureBox>(m_trajectoryFrame, layout::kTrajectoryPlot, Palette::Black);
+  m_trajectoryPicture->setObjectName("trajectoryPicture");
   m_trajectoryFrame->hide();
 }
 
 void LanderWindow::buildReadouts() {
   m_readoutFrame = plat::build<plat::Frame>(this, layout::kReadoutFrame);
+  m_readoutFrame->setObjectName("readoutFrame");
   plat::buildCaption(m_readoutFrame, layout::kTimeTitle);
   m_timeValue = plat::buildCaption(m_readoutFrame, layout::kTimeValue);
   m_valueHead = plat::buildCaption(m_readoutFrame, layout::kValueHead);
@@ -130,8 +146,16 @@ void LanderWindow::buildReadouts() {
   m_lateralValue = plat::buildCaption(m_readoutFrame, layout::kLateralValue);
   for (plat::Label* l : {m_altitudeValue, m_descentValue, m_positionValue, m_lateralValue})
     l->setAlignment(plat::Label::Right);
+  m_timeValue->setObjectName("timeValue");
+  m_valueHead->setObjectName("valueHead");
+  m_speedHead->setObjectName("speedHead");
+  m_altitudeValue->setObjectName("altitudeValue");
+  m_descentValue->setObjectName("descentValue");
+  m_positionValue->setObjectName("positionValue");
+  m_lateralValue->setObjectName("lateralValue");
   plat::buildCaption(m_readoutFrame, layout::kFuelTitle);
   m_fuelGauge = plat::build<plat::Panel>(m_readoutFrame, layout::kFuelGauge);
+  m_fuelGauge->setObjectName("fuelGauge");
   m_fuelGauge->setBevelOuter(plat::Panel::BevelInset);
   m_fuelGauge->setFloodType(plat::Panel::FloodLeftToRight);
   m_fuelGauge->setFloodColor(Palette::Green);
@@ -143,6 +167,10 @@ void LanderWindow::buildThrusters() {
   m_leftThrusterButton = thruster(m_readoutFrame, layout::kLeftThruster, "thrleft.png", "Left thruster");
   m_mainThrusterButton = thruster(m_readoutFrame, layout::kMainThruster, "thrup.png", "Main thruster");
   m_rightThrusterButton = thruster(m_readoutFrame, layout::kRightThruster, "thrright.png", "Right thruster");
+  m_thrustersTitle->setObjectName("thrustersTitle");
+  m_leftThrusterButton->setObjectName("leftThrusterButton");
+  m_mainThrusterButton->setObjectName("mainThrusterButton");
+  m_rightThrusterButton->setObjectName("rightThrusterButton");
   m_leftThrusterButton->onClick = [this] { m_game.fireLeftThruster(); };
   m_mainThrusterButton->onClick = [this] { m_game.fireMainThruster(); };
   m_rightThrusterButton->onClick = [this] { m_game.fireRightThruster(); };
@@ -150,10 +178,13 @@ void LanderWindow::buildThrusters() {
 
 void LanderWindow::buildButtons() {
   m_startButton = plat::build<plat::CommandButton>(this, layout::kStartButton);
+  m_startButton->setObjectName("startButton");
   m_startButton->onClick = [this] { startPauseOrResume(); };
   m_helpButton = plat::build<plat::CommandButton>(this, layout::kHelpButton);
+  m_helpButton->setObjectName("helpButton");
   m_helpButton->onClick = [this] { showHelp(); };
   m_exitButton = plat::build<plat::CommandButton>(this, layout::kExitButton);
+  m_exitButton->setObjectName("exitButton");
   m_exitButton->onClick = [this] { exitOrStop(); };
 }
 

@@ -43,35 +43,6 @@ class LanderWindow : public plat::Form, private LanderHost {
   int16_t gameState() const { return m_gameState; }
   LanderGame& game() { return m_game; }
 
-  // Controls, for tests and automation.
-  plat::PictureBox* viewerPicture() const { return m_viewerPicture; }
-  plat::PictureBox* scannerPicture() const { return m_scannerPicture; }
-  plat::PictureBox* trajectoryPicture() const { return m_trajectoryPicture; }
-  plat::Shape* landerMarker() const { return m_landerMarker; }
-  plat::Shape* padMarker() const { return m_padMarker; }
-  plat::TextBox* crashText() const { return m_crashText; }
-  plat::Frame* levelFrame() const { return m_levelFrame; }
-  plat::Frame* unitsFrame() const { return m_unitsFrame; }
-  plat::Frame* trajectoryFrame() const { return m_trajectoryFrame; }
-  plat::Frame* readoutFrame() const { return m_readoutFrame; }
-  plat::OptionGroup& levelOptions() { return m_levelOptions; }
-  plat::OptionGroup& unitsOptions() { return m_unitsOptions; }
-  plat::Label* timeValue() const { return m_timeValue; }
-  plat::Label* valueHead() const { return m_valueHead; }
-  plat::Label* speedHead() const { return m_speedHead; }
-  plat::Label* altitudeValue() const { return m_altitudeValue; }
-  plat::Label* descentValue() const { return m_descentValue; }
-  plat::Label* positionValue() const { return m_positionValue; }
-  plat::Label* lateralValue() const { return m_lateralValue; }
-  plat::Label* thrustersTitle() const { return m_thrustersTitle; }
-  plat::Panel* fuelGauge() const { return m_fuelGauge; }
-  plat::CommandButton* leftThrusterButton() const { return m_leftThrusterButton; }
-  plat::CommandButton* mainThrusterButton() const { return m_mainThrusterButton; }
-  plat::CommandButton* rightThrusterButton() const { return m_rightThrusterButton; }
-  plat::CommandButton* startButton() const { return m_startButton; }
-  plat::CommandButton* helpButton() const { return m_helpButton; }
-  plat::CommandButton* exitButton() const { return m_exitButton; }
-  plat::Timer* tickTimer() const { return m_tickTimer; }
   // The thrusters' sounds, held in memory so that a thrust never waits for the disk.
   const std::string& mainThrustSound() const { return m_mainThrustSound; }
   const std::string& sideThrustSound() const { return m_sideThrustSound; }

@@ -57,14 +57,17 @@ MenuWindow::MenuWindow() {
 
   for (int i = 1; i <= 10; ++i) {
     auto* b = plat::build<plat::CommandButton>(this, kProjectButtons[i]);
+    b->setObjectName(QString("projectButton%1").arg(i));
     b->onClick = [this, i] { openProject(i); };
     m_projectButtons[size_t(i)] = b;
   }
   m_exitButton = plat::build<plat::CommandButton>(this, kExitButton);
+  m_exitButton->setObjectName("exitButton");
   m_exitButton->setPicture(plat::loadPicture("exit.png"), "Exit");
   m_exitButton->onClick = [this] { exitProgram(); };
 
   m_helpButton = plat::build<plat::CommandButton>(this, kHelpButton);
+  m_helpButton->setObjectName("helpButton");
   m_helpButton->setPicture(plat::loadPicture("help16.png"));
   m_helpButton->onClick = [this] { showHelp(); };
 }

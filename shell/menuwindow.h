@@ -30,10 +30,6 @@ class MenuWindow : public plat::Form {
   // The project window now open, if any.
   plat::Form* currentProject() const { return m_project; }
 
-  plat::CommandButton* projectButton(int index) const { return m_projectButtons[size_t(index)]; }
-  plat::CommandButton* exitButton() const { return m_exitButton; }
-  plat::CommandButton* helpButton() const { return m_helpButton; }
-
   // Hides the menu and opens project 1 to 10, which is given its way back here.
   void openProject(int index);
   // Writes the settings file and ends the program.

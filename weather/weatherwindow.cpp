@@ -204,6 +204,7 @@ WeatherWindow::WeatherWindow() {
   setHelp("palorime.hlp", kHelpTopic);
 
   m_tabs = new plat::TabControl(this, 2);
+  m_tabs->setObjectName("tabs");
   for (int i = 0; i < 2; ++i) m_tabs->setTabCaption(i, kTabCaptions[i]);
   plat::applyRow(m_tabs, kTabs);
   m_tabs->onClick = [this](int previous) { switchTab(previous); };
@@ -220,6 +221,7 @@ WeatherWindow::WeatherWindow() {
 // The grid, its scroll bar and the edit box; their places follow at load.
 void WeatherWindow::buildRecordTab(QWidget* page) {
   m_logGrid = new plat::Grid(page);
+  m_logGrid->setObjectName("logGrid");
   m_logGrid->setFont(plat::screenFont(kGridFont.face, kGridFont.points));
   m_logGrid->setRows(kDays + 1);
   m_logGrid->setCols(kFields + 1);
@@ -232,10 +234,12 @@ void WeatherWindow::buildRecordTab(QWidget* page) {
 
   // Placed beside the grid's rows when the window loads.
   m_dayBar = plat::buildBar<plat::VScrollBar>(page, {{}, "Days", 1, kDays - 14, 1, 15});
+  m_dayBar->setObjectName("dayBar");
   m_dayBar->onChange = [this] { scrollDays(); };
   m_dayBar->onScroll = [this] { scrollDays(); };
 
   m_editBox = new plat::TextBox(page);
+  m_editBox->setObjectName("editBox");
   m_editBox->setFont(plat::screenFont(kEditFont.face, kEditFont.points));
   m_editBox->onChange = [this] { storeEditedText(); };
   m_editBox->onKeyPress = [this](int& key) { filterKey(key); };
@@ -245,16 +249,21 @@ void WeatherWindow::buildRecordTab(QWidget* page) {
 // The frame that asks for a data file's name, over the grid while it is shown.
 void WeatherWindow::buildFileFrame(QWidget* page) {
   m_fileFrame = plat::build<plat::Frame>(page, kFileFrame);
+  m_fileFrame->setObjectName("fileFrame");
   m_fileFrame->setAutoFillBackground(true);
   m_fileNameBox = plat::build<plat::ComboBox>(m_fileFrame, kFileNameBox);
+  m_fileNameBox->setObjectName("fileNameBox");
   m_fileNameBox->setAccessibleCaption("File name");
   m_fileNameBox->onDblClick = [this] { openChosenFile(); };
   m_dataFileList = new plat::FileList(m_fileFrame);
+  m_dataFileList->setObjectName("dataFileList");
   m_dataFileList->setPattern("*.wwd");
   m_dataFileList->hide();
   m_okButton = plat::build<plat::CommandButton>(m_fileFrame, kOkButton);
+  m_okButton->setObjectName("okButton");
   m_okButton->onClick = [this] { confirmFileChoice(); };
   m_cancelButton = plat::build<plat::CommandButton>(m_fileFrame, kCancelButton);
+  m_cancelButton->setObjectName("cancelButton");
   m_cancelButton->onClick = [this] { cancelFileChoice(); };
   m_fileFrame->hide();
 }
@@ -262,25 +271,33 @@ void WeatherWindow::buildFileFrame(QWidget* page) {
 void WeatherWindow::buildFileCommands(QWidget* page) {
   auto* panel = plat::build<plat::Panel>(page, kFilePanel);
   m_newButton = MakePictureCommand(panel, kNewCommand, [this] { startNewLog(); });
+  m_newButton->setObjectName("newButton");
   m_openButton = MakePictureCommand(panel, kOpenCommand, [this] { chooseFileToOpen(); });
+  m_openButton->setObjectName("openButton");
   m_saveButton = MakePictureCommand(panel, kSaveCommand, [this] { chooseFileToSave(); });
+  m_saveButton->setObjectName("saveButton");
   m_printButton = MakePictureCommand(panel, kPrintCommand, [this] { printLog(); });
+  m_printButton->setObjectName("printButton");
 }
 
 void WeatherWindow::buildHelpAndExit(QWidget* recordPage, QWidget* plotPage) {
   auto* recordPanel = plat::build<plat::Panel>(recordPage, kRecordChoicePanel);
   auto* plotPanel = plat::build<plat::Panel>(plotPage, kPlotChoicePanel);
   m_plotHelpButton = plat::build<plat::CommandButton>(plotPanel, kPlotHelpButton);
+  m_plotHelpButton->setObjectName("plotHelpButton");
   m_plotHelpButton->onClick = [this] { showHelp(); };
   m_plotExitButton = plat::build<plat::CommandButton>(plotPanel, kPlotExitButton);
+  m_plotExitButton->setObjectName("plotExitButton");
   m_plotExitButton->onClick = [this] { exitToMenu(); };
   m_recordHelpButton = plat::build<plat::CommandButton>(recordPanel, kRecordHelpButton);
+  m_recordHelpButton->setObjectName("recordHelpButton");
   // From the record tab the user goes on typing after help.
   m_recordHelpButton->onClick = [this] {
     showHelp();
     m_editBox->setFocus();
   };
   m_recordExitButton = plat::build<plat::CommandButton>(recordPanel, kRecordExitButton);
+  m_recordExitButton->setObjectName("recordExitButton");
   m_recordExitButton->onClick = [this] { exitToMenu(); };
 }
 
@@ -292,8 +309,11 @@ void WeatherWindow::buildPlotTab(QWidget* page) {
   plat::build<plat::Label>(page, kLowKey);
 
   m_temperaturePlot = plat::buildFramedPicture(page, kTemperaturePlot, Palette::White);
+  m_temperaturePlot->setObjectName("temperaturePlot");
   m_precipitationPlot = plat::buildFramedPicture(page, kPrecipitationPlot, Palette::White);
+  m_precipitationPlot->setObjectName("precipitationPlot");
   m_pressurePlot = plat::buildFramedPicture(page, kPressurePlot, Palette::White);
+  m_pressurePlot->setObjectName("pressurePlot");
   for (const LabelRow& row : kAxisLabels)
     m_summaryLabels[size_t(row.summary)] = plat::buildCaption(page, row.label, row.align);
 
@@ -302,7 +322,9 @@ void WeatherWindow::buildPlotTab(QWidget* page) {
     plat::Label* l = plat::buildCaption(panel, row.label, row.align);
     if (row.summary >= 0) m_summaryLabels[size_t(row.summary)] = l;
   }
+  for (int i = 0; i < kSummaryTexts; ++i) m_summaryLabels[size_t(i)]->setObjectName(QString("summaryLabel%1").arg(i));
   m_printPlotsButton = MakePictureCommand(panel, kPrintPlotsCommand, [this] { printPlots(); });
+  m_printPlotsButton->setObjectName("printPlotsButton");
 }
 
 WeatherWindow::~WeatherWindow() = default;

@@ -73,34 +73,11 @@ class WeatherWindow : public plat::Form, private WatchPrompts {
   void scrollDays();
   void switchTab(int previousTab);
 
-  // State and controls, for tests and automation.
+  // The log's files and the state of the grid editor.
   const WatchFiles& files() const { return m_files; }
   int16_t editRow() const { return m_editRow; }
   int16_t editColumn() const { return m_editColumn; }
   bool cellUpdatesHeld() const { return m_cellUpdatesHeld; }
-  plat::TabControl* tabs() const { return m_tabs; }
-  plat::Grid* logGrid() const { return m_logGrid; }
-  plat::TextBox* editBox() const { return m_editBox; }
-  plat::VScrollBar* dayBar() const { return m_dayBar; }
-  plat::Frame* fileFrame() const { return m_fileFrame; }
-  plat::ComboBox* fileNameBox() const { return m_fileNameBox; }
-  plat::FileList* dataFileList() const { return m_dataFileList; }
-  plat::CommandButton* okButton() const { return m_okButton; }
-  plat::CommandButton* cancelButton() const { return m_cancelButton; }
-  plat::CommandButton* newButton() const { return m_newButton; }
-  plat::CommandButton* openButton() const { return m_openButton; }
-  plat::CommandButton* saveButton() const { return m_saveButton; }
-  plat::CommandButton* printButton() const { return m_printButton; }
-  plat::CommandButton* printPlotsButton() const { return m_printPlotsButton; }
-  // Help and Exit stand on both tabs: the record tab's pair and the plot tab's.
-  plat::CommandButton* recordHelpButton() const { return m_recordHelpButton; }
-  plat::CommandButton* recordExitButton() const { return m_recordExitButton; }
-  plat::CommandButton* plotHelpButton() const { return m_plotHelpButton; }
-  plat::CommandButton* plotExitButton() const { return m_plotExitButton; }
-  plat::PictureBox* temperaturePlot() const { return m_temperaturePlot; }
-  plat::PictureBox* precipitationPlot() const { return m_precipitationPlot; }
-  plat::PictureBox* pressurePlot() const { return m_pressurePlot; }
-  plat::Label* summaryLabel(SummaryText text) const { return m_summaryLabels[size_t(text)]; }
 
  protected:
   void Form_Load() override;
@@ -122,6 +99,7 @@ class WeatherWindow : public plat::Form, private WatchPrompts {
   void plotWeatherData();
   void enableFileControls(bool on);
   void placeEditBox();
+  plat::Label* summaryLabel(SummaryText text) const { return m_summaryLabels[size_t(text)]; }
   QString summaryCaption(SummaryText text) const;
 
   // WatchPrompts
@@ -148,6 +126,7 @@ class WeatherWindow : public plat::Form, private WatchPrompts {
   plat::CommandButton* m_saveButton = nullptr;
   plat::CommandButton* m_printButton = nullptr;
   plat::CommandButton* m_printPlotsButton = nullptr;
+  // Help and Exit stand on both tabs: the record tab's pair and the plot tab's.
   plat::CommandButton* m_recordHelpButton = nullptr;
   plat::CommandButton* m_recordExitButton = nullptr;
   plat::CommandButton* m_plotHelpButton = nullptr;
@@ -155,6 +134,7 @@ class WeatherWindow : public plat::Form, private WatchPrompts {
   plat::PictureBox* m_temperaturePlot = nullptr;
   plat::PictureBox* m_precipitationPlot = nullptr;
   plat::PictureBox* m_pressurePlot = nullptr;
+  // By summary text: the axis limits beside the plots, then the summary panel's values.
   std::array<plat::Label*, kSummaryTexts> m_summaryLabels{};
 };
 

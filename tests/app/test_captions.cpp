@@ -18,7 +18,6 @@
 
 #include "circuits/circuitdraw.h"
 #include "circuits/circuitswindow.h"
-#include "lander/landerwindow.h"
 #include "platform/button.h"
 #include "platform/checkbox.h"
 #include "platform/form.h"
@@ -30,6 +29,7 @@
 #include "robotics/roboticswindow.h"
 #include "runtime/clock.h"
 #include "shell/clocks.h"
+#include "tests/support/controls.h"
 #include "tests/support/manualsources.h"
 
 namespace {
@@ -299,7 +299,7 @@ class CaptionFit : public MenuFixture {
   // Opens project i from the menu, explores it in the states `run` leads through, and closes
   // it as the title bar does.
   void project(int index, const std::function<void(plat::Form&)>& run = {}) {
-    menu->projectButton(index)->click();
+    control<plat::CommandButton>(*menu, "projectButton", index).click();
     plat::Form* window = menu->currentProject();
     ASSERT_TRUE(window) << index;
     const QString name = window->windowTitle();
@@ -342,11 +342,9 @@ TEST_F(CaptionFit, EveryCaptionFitsItsControlInEveryWindowAndState) {
     press("Start", "Water wheel running");
     press("Stop", "Water wheel stopped");
   });
-  project(4, [&](plat::Form&) {
+  project(4, [&](plat::Form& w) {
     for (int level = 0; level < 4; ++level) {
-      auto& modes = qobject_cast<lander::LanderWindow*>(menu->currentProject())->levelOptions();
-      if (!modes(level)) continue;
-      modes.choose(level);
+      control<plat::OptionButton>(w, "levelOption", level).setValue(true);
       press("Start", QString("Moon lander level %1 in play").arg(level));
       press("Pause", "Moon lander paused");
       press("Resume", "Moon lander resumed");
@@ -363,7 +361,7 @@ TEST_F(CaptionFit, EveryCaptionFitsItsControlInEveryWindowAndState) {
     // A click on an empty slot of the board offers the elements.
     auto* circuit = qobject_cast<circuits::CircuitsWindow*>(&w);
     circuit->clickBoard(circuits::SlotX(5) + 25, circuits::SlotY(5) + 20);
-    EXPECT_TRUE(circuit->elementPalette()->isVisible());
+    EXPECT_TRUE(control<plat::Frame>(w, "elementPalette").isVisible());
     check("Circuits, choosing an element");
     press("Delete", "Circuits, slot left empty");
     press("Simulate Circuit", "Circuits simulating");

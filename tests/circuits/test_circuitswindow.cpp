@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/controls.h"
 #include "tests/support/menufixture.h"
 
 #include <QApplication>
@@ -47,10 +48,20 @@ class CircuitsWindowTest : public MenuFixture {
   }
   void TearDown() override { MenuFixture::TearDown(); }
   CircuitsWindow* open() {
-    menu->projectButton(6)->click();
-    w = qobject_cast<CircuitsWindow*>(menu->currentProject());
+    w = openProject<CircuitsWindow>(6);
     return w;
   }
+  // The window's controls, by the names it gives them.
+  plat::CommandButton& button(const char* name) const { return control<plat::CommandButton>(*w, name); }
+  plat::CommandButton& elementButton(int index) const {
+    return control<plat::CommandButton>(*w, "elementButton", index);
+  }
+  plat::Label& voltReadout(int rung) const { return control<plat::Label>(*w, "voltReadout", rung); }
+  plat::ImageBox& voltArrow(int rung) const { return control<plat::ImageBox>(*w, "voltArrow", rung); }
+  plat::PictureBox& board() const { return control<plat::PictureBox>(*w, "board"); }
+  plat::Frame& elementPalette() const { return control<plat::Frame>(*w, "elementPalette"); }
+  plat::Label& shortWarning() const { return control<plat::Label>(*w, "shortWarning"); }
+  plat::TextBox& toggleHint() const { return control<plat::TextBox>(*w, "toggleHint"); }
   void setCircuit(std::initializer_list<int16_t> codes) {
     int s = 1;
     for (int16_t code : codes) shell::settings().Element[s++] = code;
@@ -61,12 +72,12 @@ class CircuitsWindowTest : public MenuFixture {
   // A click in the middle of a slot.
   void clickSlot(int s) { w->clickBoard(SlotX(s) + 25, SlotY(s) + 20); }
   rt::Colour at(double x, double y) const {
-    const plat::ImageSurface& pic = w->board()->surface();
+    const plat::ImageSurface& pic = board().surface();
     const QPoint p = pic.toDevice(x, y);
     return pic.pixel(p.x(), p.y());
   }
   int plays(const char* name) const { return services.sound->countPlays(name); }
-  QString volt(int k) const { return w->voltReadout(k)->caption(); }
+  QString volt(int k) const { return voltReadout(k).caption(); }
 
   QPointer<CircuitsWindow> w;
 };
@@ -77,11 +88,11 @@ TEST_F(CircuitsWindowTest, OpensFromTheMenuInEditMode) {
   EXPECT_FALSE(menu->isVisible());
   EXPECT_EQ(w->caption(), "Circuits");
   EXPECT_EQ(w->editMode(), 1);
-  EXPECT_EQ(w->exitButton()->caption(), "E&xit");
-  EXPECT_TRUE(w->simulateButton()->isVisible());
-  EXPECT_FALSE(w->printButton()->isVisible());
-  EXPECT_FALSE(w->elementPalette()->isVisible());
-  for (int k = 0; k <= 4; ++k) EXPECT_FALSE(w->voltReadout(k)->isVisible());
+  EXPECT_EQ(button("exitButton").caption(), "E&xit");
+  EXPECT_TRUE(button("simulateButton").isVisible());
+  EXPECT_FALSE(button("printButton").isVisible());
+  EXPECT_FALSE(elementPalette().isVisible());
+  for (int k = 0; k <= 4; ++k) EXPECT_FALSE(voltReadout(k).isVisible());
   // The fresh circuit on the board: the battery in rung 1, the empty rung 3 outlined.
   EXPECT_EQ(at(SlotX(1) + 24, SlotY(1) + 20), Palette::Magenta);
   EXPECT_EQ(at(SlotX(3) + 20, SlotY(3)), Palette::Cyan);
@@ -95,62 +106,62 @@ TEST_F(CircuitsWindowTest, SlotClickOpensThePaletteAndEmptiesTheSlot) {
   w->clickBoard(SlotX(5), 60);
   w->clickBoard(SlotX(5) + 10, SlotY(5) + 41);
   EXPECT_EQ(plays("ding.wav"), 0);
-  EXPECT_FALSE(w->elementPalette()->isVisible());
+  EXPECT_FALSE(elementPalette().isVisible());
 
   clickSlot(5);
   EXPECT_EQ(plays("ding.wav"), 1);
-  EXPECT_TRUE(w->elementPalette()->isVisible());
+  EXPECT_TRUE(elementPalette().isVisible());
   EXPECT_EQ(shell::settings().Element[5], 5);
   EXPECT_EQ(w->circuit().LampCount, 4);
   // Two batteries on the board: neither battery button may add a third.
-  EXPECT_FALSE(w->elementButton(0)->isEnabled());
-  EXPECT_FALSE(w->elementButton(1)->isEnabled());
-  EXPECT_TRUE(w->elementButton(2)->isEnabled());
-  EXPECT_TRUE(w->elementButton(4)->isEnabled());
+  EXPECT_FALSE(elementButton(0).isEnabled());
+  EXPECT_FALSE(elementButton(1).isEnabled());
+  EXPECT_TRUE(elementButton(2).isEnabled());
+  EXPECT_TRUE(elementButton(4).isEnabled());
 
-  w->elementButton(3)->click();
-  EXPECT_FALSE(w->elementPalette()->isVisible());
+  elementButton(3).click();
+  EXPECT_FALSE(elementPalette().isVisible());
   EXPECT_EQ(shell::settings().Element[5], -3);  // a new switch is open
   EXPECT_EQ(w->circuit().SwitchCount, 2);
 
   // Emptying a battery's slot frees the battery buttons in the palette it opens.
   clickSlot(1);
   EXPECT_EQ(shell::settings().Element[1], 5);
-  EXPECT_TRUE(w->elementButton(0)->isEnabled());
-  EXPECT_TRUE(w->elementButton(1)->isEnabled());
-  w->deleteButton()->click();
-  EXPECT_FALSE(w->elementPalette()->isVisible());
+  EXPECT_TRUE(elementButton(0).isEnabled());
+  EXPECT_TRUE(elementButton(1).isEnabled());
+  button("deleteButton").click();
+  EXPECT_FALSE(elementPalette().isVisible());
   EXPECT_EQ(shell::settings().Element[1], 5);
 
   // A top-rail piece takes the first battery button's battery reversed.
   clickSlot(4);
-  w->elementButton(0)->click();
+  elementButton(0).click();
   EXPECT_EQ(shell::settings().Element[4], -1);
 }
 
 TEST_F(CircuitsWindowTest, SimulationShowsCurrentsAndRungVoltages) {
   setCircuit({1, 2, 4, 5, 5, 5, 5, 5, 5});
   open();
-  w->simulateButton()->click();
+  button("simulateButton").click();
   EXPECT_EQ(w->editMode(), 0);
-  EXPECT_EQ(w->exitButton()->caption(), "&Stop");
-  EXPECT_FALSE(w->simulateButton()->isVisible());
-  EXPECT_FALSE(w->clearButton()->isVisible());
-  EXPECT_TRUE(w->printButton()->isVisible());
-  EXPECT_TRUE(w->toggleHint()->isVisible());
-  EXPECT_EQ(w->toggleHint()->text(), "Click Lamp to Burn Out/Repair\nClick Switch to Open/Close");
+  EXPECT_EQ(button("exitButton").caption(), "&Stop");
+  EXPECT_FALSE(button("simulateButton").isVisible());
+  EXPECT_FALSE(button("clearButton").isVisible());
+  EXPECT_TRUE(button("printButton").isVisible());
+  EXPECT_TRUE(toggleHint().isVisible());
+  EXPECT_EQ(toggleHint().text(), "Click Lamp to Burn Out/Repair\nClick Switch to Open/Close");
   EXPECT_EQ(volt(0), "1.50 V");
   for (int k = 1; k <= 4; ++k) EXPECT_EQ(volt(k), "0.00 V");
-  for (int k = 0; k <= 4; ++k) EXPECT_TRUE(w->voltReadout(k)->isVisible() && w->voltArrow(k)->isVisible());
-  EXPECT_FALSE(w->shortWarning()->isVisible());
+  for (int k = 0; k <= 4; ++k) EXPECT_TRUE(voltReadout(k).isVisible() && voltArrow(k).isVisible());
+  EXPECT_FALSE(shortWarning().isVisible());
   EXPECT_EQ(plays("uhoh.wav"), 0);
   EXPECT_EQ(at(SlotX(3) + 24, 70), Palette::Red);  // the wire carries the current
   // The read-outs sit over their rungs, the arrows reaching down to the top rail.
-  const plat::Surface& board = w->board()->surface();
+  const plat::Surface& surface = board().surface();
   for (int k = 0; k <= 4; ++k) {
-    const QRect a = w->voltArrow(k)->geometry();
-    EXPECT_NEAR(board.fromDeviceX(a.center().x() + 0.5), SlotX(2 * k + 1) + 24, 1.0);
-    EXPECT_NEAR(board.fromDeviceY(a.bottom() + 1), 21, 0.5);
+    const QRect a = voltArrow(k).geometry();
+    EXPECT_NEAR(surface.fromDeviceX(a.center().x() + 0.5), SlotX(2 * k + 1) + 24, 1.0);
+    EXPECT_NEAR(surface.fromDeviceY(a.bottom() + 1), 21, 0.5);
   }
 
   // Burning out the lamp stops the current; repairing it brings it back.
@@ -176,33 +187,33 @@ TEST_F(CircuitsWindowTest, SimulationShowsCurrentsAndRungVoltages) {
 TEST_F(CircuitsWindowTest, ShortCircuitWarnsAndNextClickHidesTheWarning) {
   setCircuit({1, 4, 4, 5, 5, 5, 5, 5, 5});
   open();
-  w->simulateButton()->click();
-  EXPECT_TRUE(w->shortWarning()->isVisible());
-  EXPECT_EQ(w->shortWarning()->caption(), "Short Circuit!");
+  button("simulateButton").click();
+  EXPECT_TRUE(shortWarning().isVisible());
+  EXPECT_EQ(shortWarning().caption(), "Short Circuit!");
   EXPECT_EQ(plays("uhoh.wav"), 1);
   EXPECT_EQ(volt(0), "1.50 V");
   EXPECT_EQ(volt(1), "0.75 V");
   w->clickBoard(2, 2);
-  EXPECT_FALSE(w->shortWarning()->isVisible());
+  EXPECT_FALSE(shortWarning().isVisible());
 }
 
 TEST_F(CircuitsWindowTest, StopRepairsLampsAndOpensSwitches) {
   setCircuit({1, 2, 5, -3, 2, 5, 5, 5, 5});
   open();
-  w->simulateButton()->click();
+  button("simulateButton").click();
   EXPECT_EQ(volt(2), "0.00 V");
   clickSlot(4);  // close the switch: rung 3's lamp lights
   EXPECT_EQ(shell::settings().Element[4], 3);
   EXPECT_NE(volt(2), "0.00 V");
   clickSlot(2);  // burn out the lamp in piece 2
   EXPECT_EQ(shell::settings().Element[2], -2);
-  w->exitButton()->click();
+  button("exitButton").click();
   EXPECT_TRUE(w->isVisible());
   EXPECT_EQ(w->editMode(), 1);
-  EXPECT_EQ(w->exitButton()->caption(), "E&xit");
-  EXPECT_TRUE(w->simulateButton()->isVisible());
-  EXPECT_FALSE(w->printButton()->isVisible());
-  for (int k = 0; k <= 4; ++k) EXPECT_FALSE(w->voltReadout(k)->isVisible());
+  EXPECT_EQ(button("exitButton").caption(), "E&xit");
+  EXPECT_TRUE(button("simulateButton").isVisible());
+  EXPECT_FALSE(button("printButton").isVisible());
+  for (int k = 0; k <= 4; ++k) EXPECT_FALSE(voltReadout(k).isVisible());
   EXPECT_EQ(circuit(), (std::vector<int16_t>{1, 2, 5, -3, 2, 5, 5, 5, 5}));
   // No red is left on the board.
   EXPECT_EQ(at(SlotX(1) + 24, 30), Palette::Yellow);
@@ -213,17 +224,17 @@ TEST_F(CircuitsWindowTest, ClearAsksFirst) {
   open();
   clickSlot(3);
   services.boxes->answer(plat::Msg::No);
-  w->clearButton()->click();
+  button("clearButton").click();
   ASSERT_EQ(services.boxes->calls.size(), 1u);
   const auto& box = services.boxes->calls[0];
   EXPECT_EQ(box.text, "Are you sure you want to clear the entire circuit?");
   EXPECT_EQ(box.title, "Clear Circuit");
   EXPECT_EQ(box.style, plat::Msg::YesNo | plat::Msg::Question | plat::Msg::DefaultButton2);
-  EXPECT_FALSE(w->elementPalette()->isVisible());
+  EXPECT_FALSE(elementPalette().isVisible());
   EXPECT_EQ(circuit(), (std::vector<int16_t>{1, -1, 5, -3, 2, 2, 2, 2, 2}));
 
   services.boxes->answer(plat::Msg::Yes);
-  w->clearButton()->click();
+  button("clearButton").click();
   EXPECT_EQ(circuit(), (std::vector<int16_t>(9, 5)));
   EXPECT_EQ(w->circuit().BatteryCount, 0);
   EXPECT_EQ(at(SlotX(1) + 24, SlotY(1) + 20), Palette::Black);
@@ -233,12 +244,12 @@ TEST_F(CircuitsWindowTest, ClearAsksFirst) {
 TEST_F(CircuitsWindowTest, PrintsTheCircuitInBlackOnALandscapePage) {
   setCircuit({1, 2, 3, 5, 5, 5, 5, 5, 5});
   open();
-  w->simulateButton()->click();
+  button("simulateButton").click();
   services.boxes->answer(plat::Msg::Cancel);
-  w->printButton()->click();
+  button("printButton").click();
   EXPECT_TRUE(printed->documents.empty());
 
-  w->printButton()->click();
+  button("printButton").click();
   ASSERT_EQ(services.boxes->calls.size(), 2u);
   EXPECT_EQ(services.boxes->calls[1].text, "Make sure printer is on-line and ready.");
   EXPECT_EQ(services.boxes->calls[1].title, "Print Circuit");
@@ -264,7 +275,7 @@ TEST_F(CircuitsWindowTest, PrintsTheCircuitInBlackOnALandscapePage) {
 
 TEST_F(CircuitsWindowTest, ExitReturnsToTheMenu) {
   open();
-  w->exitButton()->click();
+  button("exitButton").click();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(menu->isVisible());
   EXPECT_TRUE(w.isNull() || !w->isVisible());
@@ -273,7 +284,7 @@ TEST_F(CircuitsWindowTest, ExitReturnsToTheMenu) {
 TEST_F(CircuitsWindowTest, TitleBarCloseInSimulationStopsThenLeaves) {
   setCircuit({1, 2, 5, -3, 2, 5, 5, 5, 5});
   open();
-  w->simulateButton()->click();
+  button("simulateButton").click();
   clickSlot(4);
   clickSlot(5);
   ASSERT_EQ(circuit(), (std::vector<int16_t>{1, 2, 5, 3, -2, 5, 5, 5, 5}));
@@ -292,8 +303,8 @@ TEST_F(CircuitsWindowTest, DamagedSettingsAreBroughtIntoRangeAtLoad) {
   open();
   EXPECT_EQ(circuit(), (std::vector<int16_t>{5, 1, 1, 5, 2, 5, 5, 4, 5}));
   EXPECT_EQ(w->circuit().BatteryCount, 2);
-  w->simulateButton()->click();
-  for (int k = 0; k <= 4; ++k) EXPECT_FALSE(w->voltReadout(k)->caption().contains("nan"));
+  button("simulateButton").click();
+  for (int k = 0; k <= 4; ++k) EXPECT_FALSE(voltReadout(k).caption().contains("nan"));
 }
 
 }  // namespace

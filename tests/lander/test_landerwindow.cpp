@@ -30,6 +30,7 @@
 #include "runtime/random.h"
 #include "shell/clocks.h"
 #include "shell/settings.h"
+#include "tests/support/controls.h"
 #include "tests/support/doubles.h"
 #include "tests/support/manualsources.h"
 #include "tests/support/menufixture.h"
@@ -58,13 +59,29 @@ class LanderWindowTest : public MenuFixture {
     window = openProject<LanderWindow>(4);
     return window;
   }
-  void chooseLevel(int level) { window->levelOptions()(level)->click(); }
-  void start() { window->startButton()->click(); }
+  // The window's controls, by the names it gives them.
+  plat::CommandButton& button(const char* name) { return control<plat::CommandButton>(*window, name); }
+  plat::Label& label(const char* name) { return control<plat::Label>(*window, name); }
+  plat::Frame& frame(const char* name) { return control<plat::Frame>(*window, name); }
+  plat::PictureBox& picture(const char* name) { return control<plat::PictureBox>(*window, name); }
+  plat::Shape& shape(const char* name) { return control<plat::Shape>(*window, name); }
+  plat::OptionButton& option(const char* role, int index) { return control<plat::OptionButton>(*window, role, index); }
+  plat::TextBox& crashText() { return control<plat::TextBox>(*window, "crashText"); }
+  plat::Panel& fuelGauge() { return control<plat::Panel>(*window, "fuelGauge"); }
+  plat::Timer& tickTimer() { return control<plat::Timer>(*window, "tickTimer"); }
+  // The index of a row's chosen option ("levelOption"), or -1 while none is chosen.
+  int chosen(const char* role, int count) {
+    for (int i = 0; i < count; ++i)
+      if (option(role, i).isChecked()) return i;
+    return -1;
+  }
+  void chooseLevel(int level) { option("levelOption", level).click(); }
+  void start() { button("startButton").click(); }
   // Runs ticks until the game ends by itself.
   int flyToTheEnd() {
     int ticks = 0;
     while (window->game().InGame && ticks < 1000) {
-      window->tickTimer()->fire();
+      tickTimer().fire();
       ++ticks;
     }
     return ticks;
@@ -74,9 +91,9 @@ class LanderWindowTest : public MenuFixture {
     for (const auto& c : services.sound->calls) n += c.kind == plat::SoundCall::Image;
     return n;
   }
-  static int countNot(const plat::PictureBox* p, rt::Colour c) {
+  static int countNot(const plat::PictureBox& p, rt::Colour c) {
     int n = 0;
-    const auto& s = p->surface();
+    const auto& s = p.surface();
     for (int y = 0; y < s.deviceHeight(); ++y)
       for (int x = 0; x < s.deviceWidth(); ++x) n += s.pixel(x, y) != c;
     return n;
@@ -92,26 +109,26 @@ TEST_F(LanderWindowTest, OpensStoppedWithTheSharedSettings) {
   EXPECT_TRUE(window->isVisible());
 
   EXPECT_EQ(window->gameState(), 0);
-  EXPECT_EQ(window->startButton()->caption(), "&Start");
-  EXPECT_EQ(window->exitButton()->caption(), "E&xit");
-  EXPECT_TRUE(window->levelFrame()->isVisible());
-  EXPECT_TRUE(window->unitsFrame()->isVisible());
-  EXPECT_FALSE(window->trajectoryFrame()->isVisible());
-  EXPECT_FALSE(window->crashText()->isVisible());
+  EXPECT_EQ(button("startButton").caption(), "&Start");
+  EXPECT_EQ(button("exitButton").caption(), "E&xit");
+  EXPECT_TRUE(frame("levelFrame").isVisible());
+  EXPECT_TRUE(frame("unitsFrame").isVisible());
+  EXPECT_FALSE(frame("trajectoryFrame").isVisible());
+  EXPECT_FALSE(crashText().isVisible());
   for (plat::CommandButton* b :
-       {window->leftThrusterButton(), window->mainThrusterButton(), window->rightThrusterButton()}) {
+       {&button("leftThrusterButton"), &button("mainThrusterButton"), &button("rightThrusterButton")}) {
     EXPECT_TRUE(b->isVisible());
     EXPECT_FALSE(b->isEnabled());
   }
-  EXPECT_EQ(window->levelOptions().value(), 0);
-  EXPECT_EQ(window->unitsOptions().value(), 0);
-  EXPECT_EQ(window->readoutFrame()->caption(), "Auto-Pilot Level");
-  EXPECT_EQ(window->valueHead()->caption(), "Value (ft)");
-  EXPECT_EQ(window->speedHead()->caption(), "Speed (ft/s)");
-  EXPECT_FALSE(window->tickTimer()->enabled());
-  EXPECT_EQ(window->tickTimer()->interval(), 500);
+  EXPECT_EQ(chosen("levelOption", lander::kLevels), 0);
+  EXPECT_EQ(chosen("unitsOption", 2), 0);
+  EXPECT_EQ(frame("readoutFrame").caption(), "Auto-Pilot Level");
+  EXPECT_EQ(label("valueHead").caption(), "Value (ft)");
+  EXPECT_EQ(label("speedHead").caption(), "Speed (ft/s)");
+  EXPECT_FALSE(tickTimer().enabled());
+  EXPECT_EQ(tickTimer().interval(), 500);
   // The viewer stays black until the first tick.
-  EXPECT_EQ(countNot(window->viewerPicture(), 0), 0);
+  EXPECT_EQ(countNot(picture("viewerPicture"), 0), 0);
   // The pictures measure as the game expects, the thruster sounds are held in memory.
   EXPECT_EQ(window->game().sizes().worldHeight, 700);
   EXPECT_EQ(window->game().sizes().landerWidth, 105);
@@ -145,40 +162,40 @@ TEST_F(LanderWindowTest, EveryControlStandsWhereItsRowPutsIt) {
   EXPECT_EQ(window->width(), plat::twipsToPixels(L::kClientWidth));  // 542 x 430
   EXPECT_EQ(window->height(), plat::twipsToPixels(L::kClientHeight));
 
-  const QWidget* panel = window->readoutFrame();
+  const QWidget* panel = &frame("readoutFrame");
   std::vector<std::pair<const QWidget*, const plat::ControlRow*>> placed = {
-      {window->viewerPicture(), &L::kViewer},
-      {window->scannerPicture(), &L::kScanner},
-      {window->padMarker(), &L::kPadMarker},
-      {window->landerMarker(), &L::kLanderMarker},
-      {window->crashText(), &L::kCrashText},
-      {window->levelFrame(), &L::kLevelFrame},
-      {window->unitsFrame(), &L::kUnitsFrame},
-      {window->trajectoryFrame(), &L::kTrajectoryFrame},
-      {window->trajectoryPicture(), &L::kTrajectoryPlot},
-      {window->readoutFrame(), &L::kReadoutFrame},
+      {&picture("viewerPicture"), &L::kViewer},
+      {&picture("scannerPicture"), &L::kScanner},
+      {&shape("padMarker"), &L::kPadMarker},
+      {&shape("landerMarker"), &L::kLanderMarker},
+      {&crashText(), &L::kCrashText},
+      {&frame("levelFrame"), &L::kLevelFrame},
+      {&frame("unitsFrame"), &L::kUnitsFrame},
+      {&frame("trajectoryFrame"), &L::kTrajectoryFrame},
+      {&picture("trajectoryPicture"), &L::kTrajectoryPlot},
+      {&frame("readoutFrame"), &L::kReadoutFrame},
       {titleOf(panel, L::kTimeTitle.caption), &L::kTimeTitle},
-      {window->timeValue(), &L::kTimeValue},
-      {window->valueHead(), &L::kValueHead},
-      {window->speedHead(), &L::kSpeedHead},
+      {&label("timeValue"), &L::kTimeValue},
+      {&label("valueHead"), &L::kValueHead},
+      {&label("speedHead"), &L::kSpeedHead},
       {titleOf(panel, L::kAltitudeTitle.caption), &L::kAltitudeTitle},
-      {window->altitudeValue(), &L::kAltitudeValue},
-      {window->descentValue(), &L::kDescentValue},
+      {&label("altitudeValue"), &L::kAltitudeValue},
+      {&label("descentValue"), &L::kDescentValue},
       {titleOf(panel, L::kPositionTitle.caption), &L::kPositionTitle},
-      {window->positionValue(), &L::kPositionValue},
-      {window->lateralValue(), &L::kLateralValue},
+      {&label("positionValue"), &L::kPositionValue},
+      {&label("lateralValue"), &L::kLateralValue},
       {titleOf(panel, L::kFuelTitle.caption), &L::kFuelTitle},
-      {window->fuelGauge(), &L::kFuelGauge},
-      {window->thrustersTitle(), &L::kThrustersTitle},
-      {window->leftThrusterButton(), &L::kLeftThruster},
-      {window->mainThrusterButton(), &L::kMainThruster},
-      {window->rightThrusterButton(), &L::kRightThruster},
-      {window->startButton(), &L::kStartButton},
-      {window->helpButton(), &L::kHelpButton},
-      {window->exitButton(), &L::kExitButton},
+      {&fuelGauge(), &L::kFuelGauge},
+      {&label("thrustersTitle"), &L::kThrustersTitle},
+      {&button("leftThrusterButton"), &L::kLeftThruster},
+      {&button("mainThrusterButton"), &L::kMainThruster},
+      {&button("rightThrusterButton"), &L::kRightThruster},
+      {&button("startButton"), &L::kStartButton},
+      {&button("helpButton"), &L::kHelpButton},
+      {&button("exitButton"), &L::kExitButton},
   };
-  for (int i = 0; i < lander::kLevels; ++i) placed.push_back({window->levelOptions()(i), &L::kLevelOptions[i]});
-  for (int i = 0; i < 2; ++i) placed.push_back({window->unitsOptions()(i), &L::kUnitsOptions[i]});
+  for (int i = 0; i < lander::kLevels; ++i) placed.push_back({&option("levelOption", i), &L::kLevelOptions[i]});
+  for (int i = 0; i < 2; ++i) placed.push_back({&option("unitsOption", i), &L::kUnitsOptions[i]});
 
   for (const auto& [control, row] : placed) {
     ASSERT_TRUE(control) << (row->caption ? row->caption : "(no caption)");
@@ -197,39 +214,39 @@ TEST_F(LanderWindowTest, EveryControlStandsWhereItsRowPutsIt) {
     }
   }
   // The levels are captioned with the game's names, two columns of three.
-  EXPECT_EQ(window->levelOptions()(0)->caption(), "Auto-Pilot");
-  EXPECT_EQ(window->levelOptions()(5)->caption(), "Advanced");
+  EXPECT_EQ(option("levelOption", 0).caption(), "Auto-Pilot");
+  EXPECT_EQ(option("levelOption", 5).caption(), "Advanced");
 }
 
 TEST_F(LanderWindowTest, LevelsHideTheThrustersTheyFlyThemselves) {
   ASSERT_TRUE(open());
   chooseLevel(2);
   EXPECT_EQ(shell::settings().LanderLevel, 2);
-  EXPECT_EQ(window->readoutFrame()->caption(), "Novice Level");
+  EXPECT_EQ(frame("readoutFrame").caption(), "Novice Level");
   start();
-  EXPECT_FALSE(window->leftThrusterButton()->isVisible());
-  EXPECT_FALSE(window->rightThrusterButton()->isVisible());
-  EXPECT_TRUE(window->mainThrusterButton()->isVisible());
-  EXPECT_TRUE(window->mainThrusterButton()->isEnabled());
-  EXPECT_TRUE(window->thrustersTitle()->isVisible());
+  EXPECT_FALSE(button("leftThrusterButton").isVisible());
+  EXPECT_FALSE(button("rightThrusterButton").isVisible());
+  EXPECT_TRUE(button("mainThrusterButton").isVisible());
+  EXPECT_TRUE(button("mainThrusterButton").isEnabled());
+  EXPECT_TRUE(label("thrustersTitle").isVisible());
   // The pad right under the lander.
-  EXPECT_EQ(window->positionValue()->caption(), "Above");
-  window->exitButton()->click();
-  EXPECT_TRUE(window->leftThrusterButton()->isVisible());
+  EXPECT_EQ(label("positionValue").caption(), "Above");
+  button("exitButton").click();
+  EXPECT_TRUE(button("leftThrusterButton").isVisible());
 
   chooseLevel(1);
   start();
-  EXPECT_FALSE(window->mainThrusterButton()->isVisible());
-  EXPECT_TRUE(window->leftThrusterButton()->isVisible());
-  window->exitButton()->click();
+  EXPECT_FALSE(button("mainThrusterButton").isVisible());
+  EXPECT_TRUE(button("leftThrusterButton").isVisible());
+  button("exitButton").click();
 
   chooseLevel(0);
   start();
-  for (QWidget* w : std::initializer_list<QWidget*>{window->leftThrusterButton(), window->mainThrusterButton(),
-                                                    window->rightThrusterButton(), window->thrustersTitle()})
+  for (QWidget* w : std::initializer_list<QWidget*>{&button("leftThrusterButton"), &button("mainThrusterButton"),
+                                                    &button("rightThrusterButton"), &label("thrustersTitle")})
     EXPECT_FALSE(w->isVisible());
-  window->exitButton()->click();
-  EXPECT_TRUE(window->thrustersTitle()->isVisible());
+  button("exitButton").click();
+  EXPECT_TRUE(label("thrustersTitle").isVisible());
   EXPECT_EQ(shell::settings().LanderLevel, 0);
 }
 
@@ -238,48 +255,48 @@ TEST_F(LanderWindowTest, StartPauseResumeAndStopWhilePaused) {
   chooseLevel(4);
   start();
   EXPECT_EQ(window->gameState(), 1);
-  EXPECT_EQ(window->startButton()->caption(), "&Pause");
-  EXPECT_EQ(window->exitButton()->caption(), "&Stop");
-  EXPECT_FALSE(window->levelFrame()->isVisible());
-  EXPECT_FALSE(window->unitsFrame()->isVisible());
-  EXPECT_TRUE(window->trajectoryFrame()->isVisible());
-  EXPECT_TRUE(window->tickTimer()->enabled());
-  EXPECT_EQ(window->timeValue()->caption(), "0.0 s");
-  EXPECT_EQ(window->altitudeValue()->caption(), "1864");
+  EXPECT_EQ(button("startButton").caption(), "&Pause");
+  EXPECT_EQ(button("exitButton").caption(), "&Stop");
+  EXPECT_FALSE(frame("levelFrame").isVisible());
+  EXPECT_FALSE(frame("unitsFrame").isVisible());
+  EXPECT_TRUE(frame("trajectoryFrame").isVisible());
+  EXPECT_TRUE(tickTimer().enabled());
+  EXPECT_EQ(label("timeValue").caption(), "0.0 s");
+  EXPECT_EQ(label("altitudeValue").caption(), "1864");
   // The ideal path is drawn in the plot.
-  EXPECT_GT(countNot(window->trajectoryPicture(), 0), 100);
+  EXPECT_GT(countNot(picture("trajectoryPicture"), 0), 100);
 
-  window->tickTimer()->fire();
-  EXPECT_EQ(window->timeValue()->caption(), "0.5 s");
-  EXPECT_GT(countNot(window->viewerPicture(), 0), 1000);
+  tickTimer().fire();
+  EXPECT_EQ(label("timeValue").caption(), "0.5 s");
+  EXPECT_GT(countNot(picture("viewerPicture"), 0), 1000);
 
   start();  // Pause
   EXPECT_EQ(window->gameState(), 2);
-  EXPECT_EQ(window->startButton()->caption(), "&Resume");
-  EXPECT_FALSE(window->tickTimer()->enabled());
-  EXPECT_FALSE(window->mainThrusterButton()->isEnabled());
+  EXPECT_EQ(button("startButton").caption(), "&Resume");
+  EXPECT_FALSE(tickTimer().enabled());
+  EXPECT_FALSE(button("mainThrusterButton").isEnabled());
   start();  // Resume
   EXPECT_EQ(window->gameState(), 1);
-  EXPECT_EQ(window->startButton()->caption(), "&Pause");
-  EXPECT_TRUE(window->tickTimer()->enabled());
-  EXPECT_TRUE(window->mainThrusterButton()->isEnabled());
+  EXPECT_EQ(button("startButton").caption(), "&Pause");
+  EXPECT_TRUE(tickTimer().enabled());
+  EXPECT_TRUE(button("mainThrusterButton").isEnabled());
   start();  // Pause again, then Stop
-  window->exitButton()->click();
+  button("exitButton").click();
   EXPECT_EQ(window->gameState(), 0);
   EXPECT_FALSE(window->game().InGame);
-  EXPECT_EQ(window->startButton()->caption(), "&Start");
-  EXPECT_EQ(window->exitButton()->caption(), "E&xit");
-  EXPECT_TRUE(window->levelFrame()->isVisible());
-  EXPECT_TRUE(window->unitsFrame()->isVisible());
-  EXPECT_FALSE(window->trajectoryFrame()->isVisible());
-  EXPECT_FALSE(window->tickTimer()->enabled());
-  EXPECT_EQ(countNot(window->trajectoryPicture(), 0), 0);
+  EXPECT_EQ(button("startButton").caption(), "&Start");
+  EXPECT_EQ(button("exitButton").caption(), "E&xit");
+  EXPECT_TRUE(frame("levelFrame").isVisible());
+  EXPECT_TRUE(frame("unitsFrame").isVisible());
+  EXPECT_FALSE(frame("trajectoryFrame").isVisible());
+  EXPECT_FALSE(tickTimer().enabled());
+  EXPECT_EQ(countNot(picture("trajectoryPicture"), 0), 0);
   // The last frame and read-outs stay.
-  EXPECT_GT(countNot(window->viewerPicture(), 0), 1000);
-  EXPECT_EQ(window->timeValue()->caption(), "0.5 s");
+  EXPECT_GT(countNot(picture("viewerPicture"), 0), 1000);
+  EXPECT_EQ(label("timeValue").caption(), "0.5 s");
 
   // A second press leaves for the menu.
-  window->exitButton()->click();
+  button("exitButton").click();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(window.isNull());
   EXPECT_TRUE(menu->isVisible());
@@ -289,31 +306,31 @@ TEST_F(LanderWindowTest, UnitsChangeTheHeadsAtOnceAndTheValuesAtTheNextTick) {
   ASSERT_TRUE(open());
   chooseLevel(3);
   start();
-  EXPECT_EQ(window->altitudeValue()->caption(), "1864");
-  window->exitButton()->click();
-  window->unitsOptions()(1)->click();
+  EXPECT_EQ(label("altitudeValue").caption(), "1864");
+  button("exitButton").click();
+  option("unitsOption", 1).click();
   EXPECT_EQ(shell::settings().LanderUnits, 1);
-  EXPECT_EQ(window->valueHead()->caption(), "Value (m)");
-  EXPECT_EQ(window->speedHead()->caption(), "Speed (m/s)");
-  EXPECT_EQ(window->altitudeValue()->caption(), "1864");
+  EXPECT_EQ(label("valueHead").caption(), "Value (m)");
+  EXPECT_EQ(label("speedHead").caption(), "Speed (m/s)");
+  EXPECT_EQ(label("altitudeValue").caption(), "1864");
   start();
-  EXPECT_EQ(window->altitudeValue()->caption(), "568");
-  window->tickTimer()->fire();
+  EXPECT_EQ(label("altitudeValue").caption(), "568");
+  tickTimer().fire();
   // 0.3 pixels a tick downward.
-  EXPECT_EQ(window->descentValue()->caption(), "-0.3");
+  EXPECT_EQ(label("descentValue").caption(), "-0.3");
 }
 
 TEST_F(LanderWindowTest, ThrustersSoundFromMemoryAndShowTheirFlames) {
   ASSERT_TRUE(open());
   chooseLevel(4);
   start();
-  window->mainThrusterButton()->click();
-  window->leftThrusterButton()->click();
+  button("mainThrusterButton").click();
+  button("leftThrusterButton").click();
   EXPECT_EQ(imagePlays(), 2);
   EXPECT_EQ(services.sound->calls[0].imageBytes, window->mainThrustSound().size());
   EXPECT_EQ(window->game().FuelLeft, 197);
-  window->tickTimer()->fire();
-  EXPECT_EQ(window->fuelGauge()->floodPercent(), 98);  // 98.5 to the even 98
+  tickTimer().fire();
+  EXPECT_EQ(fuelGauge().floodPercent(), 98);  // 98.5 to the even 98
 }
 
 TEST_F(LanderWindowTest, ANearlyEmptyTankBeepsEveryTick) {
@@ -321,13 +338,13 @@ TEST_F(LanderWindowTest, ANearlyEmptyTankBeepsEveryTick) {
   chooseLevel(4);
   start();
   window->game().FuelLeft = 19;  // 9.5 % shows as 10
-  window->tickTimer()->fire();
-  EXPECT_EQ(window->fuelGauge()->floodPercent(), 10);
+  tickTimer().fire();
+  EXPECT_EQ(fuelGauge().floodPercent(), 10);
   EXPECT_EQ(services.sound->countBeeps(), 0);
-  window->leftThrusterButton()->click();
-  window->tickTimer()->fire();
-  window->tickTimer()->fire();
-  EXPECT_EQ(window->fuelGauge()->floodPercent(), 9);
+  button("leftThrusterButton").click();
+  tickTimer().fire();
+  tickTimer().fire();
+  EXPECT_EQ(fuelGauge().floodPercent(), 9);
   EXPECT_EQ(services.sound->countBeeps(), 2);
 }
 
@@ -336,18 +353,18 @@ TEST_F(LanderWindowTest, ACrashShowsItsTextWhileTheSoundPlays) {
   chooseLevel(3);
   start();
   bool shownDuringSound = false;
-  services.sound->onWaitingPlay = [&](const QString&) { shownDuringSound = window->crashText()->isVisible(); };
+  services.sound->onWaitingPlay = [&](const QString&) { shownDuringSound = crashText().isVisible(); };
   const int ticks = flyToTheEnd();  // a free fall from the top
   EXPECT_GT(ticks, 10);
   ASSERT_EQ(services.sound->countPlays("LAND_BAD.WAV"), 1);
   EXPECT_EQ(services.sound->calls.back().path, plat::programFolder() + "LAND_BAD.WAV");
   EXPECT_TRUE(services.sound->calls.back().wait);
   EXPECT_TRUE(shownDuringSound);
-  EXPECT_FALSE(window->crashText()->isVisible());
+  EXPECT_FALSE(crashText().isVisible());
   EXPECT_EQ(window->gameState(), 0);
-  EXPECT_EQ(window->startButton()->caption(), "&Start");
-  EXPECT_FALSE(window->tickTimer()->enabled());
-  EXPECT_EQ(window->tickTimer()->interval(), 500);
+  EXPECT_EQ(button("startButton").caption(), "&Start");
+  EXPECT_FALSE(tickTimer().enabled());
+  EXPECT_EQ(tickTimer().interval(), 500);
 }
 
 TEST_F(LanderWindowTest, TheAutoPilotLandsSafely) {
@@ -359,16 +376,16 @@ TEST_F(LanderWindowTest, TheAutoPilotLandsSafely) {
   EXPECT_GT(imagePlays(), 0);
   EXPECT_LT(window->game().FuelLeft, 200);
   // The lander is near the pad, and the scanner's markers say so.
-  const plat::Surface& strip = window->scannerPicture()->surface();
-  EXPECT_NEAR(plat::leftInScale(window->landerMarker(), strip), plat::leftInScale(window->padMarker(), strip), 135);
+  const plat::Surface& strip = picture("scannerPicture").surface();
+  EXPECT_NEAR(plat::leftInScale(&shape("landerMarker"), strip), plat::leftInScale(&shape("padMarker"), strip), 135);
 }
 
 TEST_F(LanderWindowTest, ClosingTheWindowDuringAGameStopsItAndShowsTheMenu) {
   ASSERT_TRUE(open());
   chooseLevel(5);
   start();
-  window->tickTimer()->fire();
-  plat::Timer* timer = window->tickTimer();
+  tickTimer().fire();
+  plat::Timer* timer = &tickTimer();
   window->close();
   EXPECT_FALSE(timer->enabled());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -378,23 +395,23 @@ TEST_F(LanderWindowTest, ClosingTheWindowDuringAGameStopsItAndShowsTheMenu) {
   // Opening it again starts stopped, black, at the level chosen.
   ASSERT_TRUE(open());
   EXPECT_EQ(window->gameState(), 0);
-  EXPECT_EQ(window->levelOptions().value(), 5);
-  EXPECT_EQ(countNot(window->viewerPicture(), 0), 0);
+  EXPECT_EQ(chosen("levelOption", lander::kLevels), 5);
+  EXPECT_EQ(countNot(picture("viewerPicture"), 0), 0);
 }
 
 TEST_F(LanderWindowTest, HandEditedSettingsAreBroughtIntoRange) {
   shell::settings().LanderLevel = 9;
   shell::settings().LanderUnits = 3;
   ASSERT_TRUE(open());
-  EXPECT_EQ(window->levelOptions().value(), 5);
-  EXPECT_EQ(window->unitsOptions().value(), 0);
+  EXPECT_EQ(chosen("levelOption", lander::kLevels), 5);
+  EXPECT_EQ(chosen("unitsOption", 2), 0);
   EXPECT_EQ(shell::settings().LanderLevel, 5);
   EXPECT_EQ(shell::settings().LanderUnits, 0);
-  EXPECT_EQ(window->readoutFrame()->caption(), "Advanced Level");
-  window->exitButton()->click();
+  EXPECT_EQ(frame("readoutFrame").caption(), "Advanced Level");
+  button("exitButton").click();
   shell::settings().LanderLevel = -4;
   ASSERT_TRUE(open());
-  EXPECT_EQ(window->levelOptions().value(), 0);
+  EXPECT_EQ(chosen("levelOption", lander::kLevels), 0);
   EXPECT_EQ(shell::settings().LanderLevel, 0);
 }
 
@@ -404,10 +421,10 @@ TEST_F(LanderWindowTest, AMissingThrusterSoundLeavesThatThrusterSilent) {
   EXPECT_TRUE(window->sideThrustSound().empty());
   chooseLevel(3);
   start();
-  window->leftThrusterButton()->click();
+  button("leftThrusterButton").click();
   EXPECT_EQ(imagePlays(), 0);
   EXPECT_EQ(window->game().SpeedX, 0.4f);
-  window->mainThrusterButton()->click();
+  button("mainThrusterButton").click();
   EXPECT_EQ(imagePlays(), 1);
 }
 
@@ -417,12 +434,12 @@ TEST_F(LanderWindowTest, ALanderFlownOutOfRangeEndsTheGameWithAMessage) {
   start();
   window->game().LanderY = -32000;
   window->game().SpeedY = -900;
-  window->tickTimer()->fire();
+  tickTimer().fire();
   ASSERT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_EQ(services.boxes->calls[0].title, "Moon Lander");
   EXPECT_EQ(window->gameState(), 0);
-  EXPECT_FALSE(window->tickTimer()->enabled());
-  EXPECT_EQ(window->exitButton()->caption(), "E&xit");
+  EXPECT_FALSE(tickTimer().enabled());
+  EXPECT_EQ(button("exitButton").caption(), "E&xit");
 }
 
 }  // namespace

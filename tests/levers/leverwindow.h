@@ -83,7 +83,7 @@ class LeversWindowTest : public MenuFixture {
   }
   // Opens the levers from the menu's button.
   LeversWindow* open() {
-    QTest::mouseClick(menu->projectButton(1), Qt::LeftButton);
+    QTest::mouseClick(&control<plat::CommandButton>(*menu, "projectButton", 1), Qt::LeftButton);
     auto* w = qobject_cast<LeversWindow*>(menu->currentProject());
     EXPECT_NE(w, nullptr);
     return w;

@@ -308,7 +308,7 @@ TEST_F(Lesson, ClosingTheWindowInTheLessonKeepsTheExamplesOutOfTheSettingsFile) 
   EXPECT_EQ(shell::settings().DLoad, 1.0f);
   EXPECT_EQ(shell::settings().LeverLoad, 100.0f);
   // The menu's Exit writes the file: the levers' line holds the user's lever.
-  QTest::mouseClick(menu->exitButton(), Qt::LeftButton);
+  QTest::mouseClick(&control<plat::CommandButton>(*menu, "exitButton"), Qt::LeftButton);
   QFile ini(dir.filePath("vtrel5.ini"));
   ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
   const QList<QByteArray> lines = ini.readAll().split('\n');

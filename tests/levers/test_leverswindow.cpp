@@ -296,8 +296,8 @@ TEST_F(LeversWindowTest, WorkTopicFromMenuToTurningLeverAndBack) {
 // Enter presses the focused button as Space does: in the menu it opens the project, in the
 // levers' panel it opens the topic.
 TEST_F(LeversWindowTest, EnterOpensTheProjectAndTheTopicOfTheFocusedButton) {
-  ASSERT_TRUE(tabTo(menu, menu->projectButton(1)));
-  QTest::keyClick(menu->projectButton(1), Qt::Key_Return);
+  ASSERT_TRUE(tabTo(menu, &control<plat::CommandButton>(*menu, "projectButton", 1)));
+  QTest::keyClick(&control<plat::CommandButton>(*menu, "projectButton", 1), Qt::Key_Return);
   auto* w = qobject_cast<LeversWindow*>(menu->currentProject());
   ASSERT_TRUE(w);
   ASSERT_TRUE(tabTo(w, topicButton(w, 2)));

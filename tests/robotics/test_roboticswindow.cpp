@@ -45,7 +45,7 @@ class RoboticsWindowTest : public MenuFixture {
   }
   void TearDown() override { MenuFixture::TearDown(); }
   RoboticsWindow* open() {
-    menu->projectButton(7)->click();
+    control<plat::CommandButton>(*menu, "projectButton", 7).click();
     window = qobject_cast<RoboticsWindow*>(menu->currentProject());
     return window;
   }

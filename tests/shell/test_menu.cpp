@@ -18,6 +18,7 @@
 #include "shell/menuwindow.h"
 #include "shell/programfolder.h"
 #include "shell/settings.h"
+#include "tests/support/controls.h"
 #include "tests/support/doubles.h"
 #include "tests/support/filelimit.h"
 
@@ -68,6 +69,10 @@ class MenuTest : public ::testing::Test {
     return f.readAll();
   }
   QString iniPath() const { return dir.filePath("vtrel5.ini"); }
+  // The menu's buttons, by the names it gives them.
+  plat::CommandButton& projectButton(int index) { return control<plat::CommandButton>(*menu, "projectButton", index); }
+  plat::CommandButton& exitButton() { return control<plat::CommandButton>(*menu, "exitButton"); }
+  plat::CommandButton& helpButton() { return control<plat::CommandButton>(*menu, "helpButton"); }
   void start() {
     menu = new shell::MenuWindow;
     registerProjects(*menu);
@@ -91,15 +96,15 @@ TEST_F(MenuTest, OpensWithTenProjectButtonsInTwoColumns) {
   const char* captions[] = {"Levers",   "Pendulum", "Water Wheel",  "Moon Lander", "Weather Watch",
                             "Circuits", "Robotics", "Trajectories", "Rocketry",    "Probability"};
   for (int i = 1; i <= 10; ++i) {
-    auto* b = menu->projectButton(i);
+    auto* b = &projectButton(i);
     EXPECT_EQ(b->caption(), captions[i - 1]);
     EXPECT_EQ(b->x(), i <= 5 ? 192 : 344) << i;  // 2880 and 5160 twips
     EXPECT_EQ(b->y(), 16 + 48 * ((i - 1) % 5)) << i;
     EXPECT_EQ(b->size(), QSize(145, 41));
     EXPECT_TRUE(b->isEnabled());
   }
-  EXPECT_EQ(menu->exitButton()->accessibleName(), "Exit");
-  EXPECT_EQ(menu->helpButton()->caption(), "&Help");
+  EXPECT_EQ(exitButton().accessibleName(), "Exit");
+  EXPECT_EQ(helpButton().caption(), "&Help");
   EXPECT_TRUE(services.boxes->calls.empty());
   EXPECT_TRUE(services.sound->calls.empty());  // no sound at start-up
 }
@@ -107,7 +112,7 @@ TEST_F(MenuTest, OpensWithTenProjectButtonsInTwoColumns) {
 TEST_F(MenuTest, ExitRewritesTheFreshFileByteForByte) {
   writeSettings(freshFile());
   start();
-  menu->exitButton()->click();
+  exitButton().click();
   EXPECT_EQ(readSettings(), freshFile());
   EXPECT_EQ(readSettings().size(), 215);
   EXPECT_EQ(endCodes, std::vector<int>{0});
@@ -128,7 +133,7 @@ TEST_F(MenuTest, ExitOnAFullDiskKeepsTheOldFileSaysSoAndEnds) {
   shell::settings().NumFlips = 250;
   // The disk takes 100 bytes of the 215 that the file needs.
   const std::string seen = testsupport::inChildWithFileLimit(100, [&] {
-    menu->exitButton()->click();
+    exitButton().click();
     std::string out;
     for (const auto& c : services.boxes->calls)
       out += "box " + std::to_string(c.style) + ": " + c.text.toStdString() + "\n";
@@ -198,7 +203,7 @@ TEST_F(MenuTest, ProjectRoundTripReadsTheFileOnce) {
   // The file on disk changes behind the program's back: it is not read again.
   writeSettings(QByteArray(freshFile()).replace("5,500", "3,100"));
 
-  QTest::mouseClick(menu->projectButton(1), Qt::LeftButton);
+  QTest::mouseClick(&projectButton(1), Qt::LeftButton);
   EXPECT_FALSE(menu->isVisible());
   QPointer<plat::Form> project = menu->currentProject();
   ASSERT_TRUE(project);
@@ -214,7 +219,7 @@ TEST_F(MenuTest, ProjectRoundTripReadsTheFileOnce) {
   EXPECT_TRUE(endCodes.empty());
 
   // Chosen again, the project is loaded anew.
-  QTest::mouseClick(menu->projectButton(1), Qt::LeftButton);
+  QTest::mouseClick(&projectButton(1), Qt::LeftButton);
   QPointer<plat::Form> again = menu->currentProject();
   ASSERT_TRUE(again);
   EXPECT_EQ(again->caption(), "Levers");
@@ -224,7 +229,7 @@ TEST_F(MenuTest, ProjectRoundTripReadsTheFileOnce) {
 
   // A project's own way out takes the way back the menu gave it.
   menu->setProject(10, [] { return new LeavingWindow; });
-  QTest::mouseClick(menu->projectButton(10), Qt::LeftButton);
+  QTest::mouseClick(&projectButton(10), Qt::LeftButton);
   auto* leaving = dynamic_cast<LeavingWindow*>(menu->currentProject());
   ASSERT_NE(leaving, nullptr);
   EXPECT_FALSE(menu->isVisible());
@@ -233,7 +238,7 @@ TEST_F(MenuTest, ProjectRoundTripReadsTheFileOnce) {
   EXPECT_TRUE(menu->isVisible());
 
   EXPECT_EQ(shell::settings().NumCoins, 5);  // not re-read from the changed file
-  menu->exitButton()->click();
+  exitButton().click();
   QByteArray written = readSettings();
   EXPECT_NE(written.indexOf("\r\n5,500\r\n2,123\r\n"), -1);
 }
@@ -245,7 +250,7 @@ TEST_F(MenuTest, HelpOpensTheContentsOfTheApplicationHelpFile) {
   help.write("VANTREL HELP 1\n=contents Test\n");
   help.close();
   start();
-  menu->helpButton()->click();
+  helpButton().click();
   ASSERT_EQ(services.help->calls.size(), 1u);
   EXPECT_EQ(services.help->calls[0].topic, 0);
   EXPECT_EQ(services.help->calls[0].file, shell::BasePath + "vtrel.HLP");

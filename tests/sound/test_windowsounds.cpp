@@ -217,7 +217,7 @@ class LanderSounds : public WindowSounds {
   int flyToTheEnd(lander::LanderWindow* w) {
     int ticks = 0;
     while (w->game().InGame && ticks < 2000) {
-      w->tickTimer()->fire();
+      control<plat::Timer>(*w, "tickTimer").fire();
       ++ticks;
     }
     return ticks;
@@ -231,17 +231,17 @@ TEST_F(LanderSounds, ThrustersPlayOnWhileTheGameFlies) {
   ASSERT_NO_FATAL_FAILURE(ears.begin());
   auto* w = openProject<lander::LanderWindow>(4);
   ASSERT_TRUE(w);
-  w->levelOptions()(4)->click();
-  w->startButton()->click();
-  w->mainThrusterButton()->click();
+  control<plat::OptionButton>(*w, "levelOption", 4).click();
+  control<plat::CommandButton>(*w, "startButton").click();
+  control<plat::CommandButton>(*w, "mainThrusterButton").click();
   const double t0 = soundcheck::steadySeconds();
   int ticks = 0;
   while (soundcheck::steadySeconds() - t0 < 0.4) {
-    w->tickTimer()->fire();  // the game flies on while the main thruster sounds
+    control<plat::Timer>(*w, "tickTimer").fire();  // the game flies on while the main thruster sounds
     ++ticks;
     workFor(0.05);
   }
-  w->leftThrusterButton()->click();
+  control<plat::CommandButton>(*w, "leftThrusterButton").click();
   const auto heard = ears.end("lander-thrusters.raw", 1.3);
   EXPECT_GT(ticks, 2);
   ASSERT_EQ(soundcheck::soundsOf(heard), "THRUSTR1.WAV THRUSTR2.WAV") << describe(heard);
@@ -255,11 +255,13 @@ TEST_F(LanderSounds, ACrashIsHeardWholeWithItsTextShowingAndASafeLandingToo) {
   auto* w = openProject<lander::LanderWindow>(4);
   ASSERT_TRUE(w);
   std::vector<bool> crashShown;
-  ears.log->onPlay = [&](const TimedCall&) { crashShown.push_back(w->crashText()->isVisible()); };
-  w->levelOptions()(3)->click();
-  w->startButton()->click();
+  ears.log->onPlay = [&](const TimedCall&) {
+    crashShown.push_back(control<plat::TextBox>(*w, "crashText").isVisible());
+  };
+  control<plat::OptionButton>(*w, "levelOption", 3).click();
+  control<plat::CommandButton>(*w, "startButton").click();
   flyToTheEnd(w);  // a free fall from the top
-  EXPECT_FALSE(w->crashText()->isVisible());
+  EXPECT_FALSE(control<plat::TextBox>(*w, "crashText").isVisible());
   auto crash = ears.log->plays();
   ASSERT_FALSE(crash.empty());
   EXPECT_TRUE(crash.back().path.endsWith("LAND_BAD.WAV") && crash.back().wait);
@@ -267,8 +269,8 @@ TEST_F(LanderSounds, ACrashIsHeardWholeWithItsTextShowingAndASafeLandingToo) {
   workFor(0.3);
 
   // The automatic pilot lands safely; its thrusters sound on the way down.
-  w->levelOptions()(0)->click();
-  w->startButton()->click();
+  control<plat::OptionButton>(*w, "levelOption", 0).click();
+  control<plat::CommandButton>(*w, "startButton").click();
   flyToTheEnd(w);
   const auto heard = ears.end("lander-landings.raw");
   const auto plays = ears.log->plays();
@@ -394,9 +396,9 @@ TEST_F(WindowSounds, CircuitSlotsDingAndRefusalsAndShortsSoundUhOh) {
   auto clickSlot = [&](int s) { w->clickBoard(circuits::SlotX(s) + 25, circuits::SlotY(s) + 20); };
   clickSlot(5);  // an empty slot: ding, and the palette opens
   std::this_thread::sleep_for(std::chrono::milliseconds(700));
-  w->deleteButton()->click();
-  w->simulateButton()->click();  // the battery and its wires alone: a short
-  EXPECT_TRUE(w->shortWarning()->isVisible());
+  control<plat::CommandButton>(*w, "deleteButton").click();
+  control<plat::CommandButton>(*w, "simulateButton").click();  // the battery and its wires alone: a short
+  EXPECT_TRUE(control<plat::Label>(*w, "shortWarning").isVisible());
   std::this_thread::sleep_for(std::chrono::milliseconds(700));
   clickSlot(2);  // a wire is no toggle
   const auto heard = ears.end("circuits.raw");

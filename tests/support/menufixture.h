@@ -18,6 +18,7 @@
 #include "platform/services.h"
 #include "shell/clocks.h"
 #include "shell/menuwindow.h"
+#include "tests/support/controls.h"
 #include "tests/support/doubles.h"
 #include "tests/support/manualsources.h"
 
@@ -48,7 +49,7 @@ class MenuFixture : public ::testing::Test {
   // Presses the menu's project button and returns the window it opened.
   template <class Window>
   Window* openProject(int index) {
-    menu->projectButton(index)->click();
+    control<plat::CommandButton>(*menu, "projectButton", index).click();
     return qobject_cast<Window*>(menu->currentProject());
   }
 

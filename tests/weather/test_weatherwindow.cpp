@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/controls.h"
 #include "tests/support/filelimit.h"
 #include "tests/support/menufixture.h"
 #include "tests/support/pixels.h"
@@ -46,26 +47,34 @@ class WeatherWatch : public MenuFixture {
   }
   void TearDown() override { MenuFixture::TearDown(); }
   WeatherWindow* open() {
-    menu->projectButton(5)->click();
-    window = qobject_cast<WeatherWindow*>(menu->currentProject());
+    window = openProject<WeatherWindow>(5);
     return window;
   }
-  void type(const QString& text) { QTest::keyClicks(window->editBox(), text); }
-  void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(window->editBox(), k, m); }
+  // The window's controls, by the names it gives them.
+  plat::CommandButton& button(const char* name) const { return control<plat::CommandButton>(*window, name); }
+  plat::PictureBox& plot(const char* name) const { return control<plat::PictureBox>(*window, name); }
+  plat::TextBox& editBox() const { return control<plat::TextBox>(*window, "editBox"); }
+  plat::Grid& logGrid() const { return control<plat::Grid>(*window, "logGrid"); }
+  plat::VScrollBar& dayBar() const { return control<plat::VScrollBar>(*window, "dayBar"); }
+  plat::Frame& fileFrame() const { return control<plat::Frame>(*window, "fileFrame"); }
+  plat::ComboBox& fileNameBox() const { return control<plat::ComboBox>(*window, "fileNameBox"); }
+  plat::TabControl& tabs() const { return control<plat::TabControl>(*window, "tabs"); }
+  void type(const QString& text) { QTest::keyClicks(&editBox(), text); }
+  void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(&editBox(), k, m); }
   void writeFile(const QString& name, const QByteArray& bytes) {
     QFile f(dir.filePath(name));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
   }
   // Names the file in the frame and presses OK.
-  void fileCommand(plat::CommandButton* command, const QString& name) {
-    command->click();
-    ASSERT_TRUE(window->fileFrame()->isVisible());
-    window->fileNameBox()->setText(name);
-    window->okButton()->click();
+  void fileCommand(const char* command, const QString& name) {
+    button(command).click();
+    ASSERT_TRUE(fileFrame().isVisible());
+    fileNameBox().setText(name);
+    button("okButton").click();
   }
-  QString cell(int r, int c) const { return window->logGrid()->textMatrix(r, c); }
-  QString summary(SummaryText text) const { return window->summaryLabel(text)->caption(); }
+  QString cell(int r, int c) const { return logGrid().textMatrix(r, c); }
+  QString summary(SummaryText text) const { return control<plat::Label>(*window, "summaryLabel", int(text)).caption(); }
 
   QPointer<WeatherWindow> window;
 };
@@ -81,8 +90,8 @@ TEST_F(WeatherWatch, OpensWithAnEmptyLogNamedNew) {
   ASSERT_TRUE(open());
   EXPECT_FALSE(menu->isVisible());
   EXPECT_EQ(window->caption(), "Weather Watch, Current File: NEW");
-  EXPECT_EQ(window->logGrid()->rows(), 61);
-  EXPECT_EQ(window->logGrid()->cols(), 7);
+  EXPECT_EQ(logGrid().rows(), 61);
+  EXPECT_EQ(logGrid().cols(), 7);
   EXPECT_EQ(cell(0, 0), "Day");
   EXPECT_EQ(cell(0, 6), "Comment");
   EXPECT_EQ(cell(60, 0), "60");
@@ -90,28 +99,28 @@ TEST_F(WeatherWatch, OpensWithAnEmptyLogNamedNew) {
   EXPECT_EQ(window->editColumn(), 1);
   EXPECT_FALSE(window->cellUpdatesHeld());
   EXPECT_TRUE(window->files().saved());
-  EXPECT_EQ(window->editBox()->maxLength(), 10);
+  EXPECT_EQ(editBox().maxLength(), 10);
   // The data files are listed by name in upper case.
-  ASSERT_EQ(window->fileNameBox()->listCount(), 1);
-  EXPECT_EQ(window->fileNameBox()->list(0), "MARCH");
+  ASSERT_EQ(fileNameBox().listCount(), 1);
+  EXPECT_EQ(fileNameBox().list(0), "MARCH");
   // Fifteen days in view; the scroll bar runs over the top days.
-  EXPECT_TRUE(window->logGrid()->rowIsVisible(15));
-  EXPECT_FALSE(window->logGrid()->rowIsVisible(16));
-  EXPECT_EQ(window->dayBar()->max(), 46);
+  EXPECT_TRUE(logGrid().rowIsVisible(15));
+  EXPECT_FALSE(logGrid().rowIsVisible(16));
+  EXPECT_EQ(dayBar().max(), 46);
 }
 
 TEST_F(WeatherWatch, KeysAreFilteredByColumn) {
   ASSERT_TRUE(open());
   type("3/\"14");
-  EXPECT_EQ(window->editBox()->text(), "3/14");
+  EXPECT_EQ(editBox().text(), "3/14");
   key(Qt::Key_Tab);
   EXPECT_EQ(window->editColumn(), 2);
   type("a-5x");
-  EXPECT_EQ(window->editBox()->text(), "-5");
+  EXPECT_EQ(editBox().text(), "-5");
   key(Qt::Key_Return);
   key(Qt::Key_Return);
   type("-0.5");
-  EXPECT_EQ(window->editBox()->text(), "0.5");
+  EXPECT_EQ(editBox().text(), "0.5");
   EXPECT_EQ(cell(1, 1), "3/14");
   EXPECT_EQ(cell(1, 2), "-5");
   EXPECT_EQ(cell(1, 4), "0.5");
@@ -122,7 +131,7 @@ TEST_F(WeatherWatch, KeysAreFilteredByColumn) {
   key(Qt::Key_Tab, Qt::ShiftModifier);
   key(Qt::Key_Down);
   type("1234567");
-  EXPECT_EQ(window->editBox()->text(), "12345");
+  EXPECT_EQ(editBox().text(), "12345");
 }
 
 TEST_F(WeatherWatch, NavigationWrapsAndScrollsTheGrid) {
@@ -130,41 +139,41 @@ TEST_F(WeatherWatch, NavigationWrapsAndScrollsTheGrid) {
   key(Qt::Key_Tab, Qt::ShiftModifier);
   EXPECT_EQ(window->editRow(), 1);
   EXPECT_EQ(window->editColumn(), 6);
-  EXPECT_EQ(window->editBox()->maxLength(), 30);
+  EXPECT_EQ(editBox().maxLength(), 30);
   key(Qt::Key_Return);
   EXPECT_EQ(window->editRow(), 2);
   EXPECT_EQ(window->editColumn(), 1);
   for (int i = 0; i < 13; ++i) key(Qt::Key_Down);
   EXPECT_EQ(window->editRow(), 15);
-  EXPECT_EQ(window->logGrid()->topRow(), 1);
+  EXPECT_EQ(logGrid().topRow(), 1);
   key(Qt::Key_Down);
   EXPECT_EQ(window->editRow(), 16);
-  EXPECT_EQ(window->logGrid()->topRow(), 2);
-  EXPECT_EQ(window->dayBar()->value(), 2);
+  EXPECT_EQ(logGrid().topRow(), 2);
+  EXPECT_EQ(dayBar().value(), 2);
   key(Qt::Key_Up);
   key(Qt::Key_Up);
   EXPECT_EQ(window->editRow(), 14);
   // Up on the top visible day makes the new day the top row.
   for (int i = 0; i < 12; ++i) key(Qt::Key_Up);
   EXPECT_EQ(window->editRow(), 2);
-  EXPECT_EQ(window->logGrid()->topRow(), 2);
+  EXPECT_EQ(logGrid().topRow(), 2);
   key(Qt::Key_Up);
-  EXPECT_EQ(window->logGrid()->topRow(), 1);
+  EXPECT_EQ(logGrid().topRow(), 1);
   key(Qt::Key_Up);
   EXPECT_EQ(window->editRow(), 1);
   // The edit box lies over its cell.
-  const QPoint at = window->editBox()->pos();
-  EXPECT_EQ(at.x(), window->logGrid()->x() + window->logGrid()->colPos(1) / 15);
+  const QPoint at = editBox().pos();
+  EXPECT_EQ(at.x(), logGrid().x() + logGrid().colPos(1) / 15);
 }
 
 TEST_F(WeatherWatch, TheScrollBarMovesTheGridAndTheEditBoxWithIt) {
   ASSERT_TRUE(open());
   key(Qt::Key_Down);
   key(Qt::Key_Down);
-  window->dayBar()->setValue(46);
-  EXPECT_EQ(window->logGrid()->topRow(), 46);
+  dayBar().setValue(46);
+  EXPECT_EQ(logGrid().topRow(), 46);
   EXPECT_EQ(window->editRow(), 48);
-  window->dayBar()->setValue(1);
+  dayBar().setValue(1);
   EXPECT_EQ(window->editRow(), 3);
 }
 
@@ -173,20 +182,20 @@ TEST_F(WeatherWatch, SaveWritesTheLogAndListsIt) {
   type("3/14");
   key(Qt::Key_Tab);
   type("56");
-  fileCommand(window->saveButton(), "abc");
-  EXPECT_FALSE(window->fileFrame()->isVisible());
+  fileCommand("saveButton", "abc");
+  EXPECT_FALSE(fileFrame().isVisible());
   EXPECT_EQ(window->caption(), "Weather Watch, Current File: ABC");
   QFile saved(dir.filePath("ABC.wwd"));
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
   const QByteArray bytes = saved.readAll();
   EXPECT_EQ(bytes.size(), 1140 + 4 + 2);
   EXPECT_TRUE(bytes.startsWith("\"3/14\",\"56\",\"\",\"\",\"\",\"\"\r\n"));
-  EXPECT_EQ(window->fileNameBox()->list(0), "ABC");
+  EXPECT_EQ(fileNameBox().list(0), "ABC");
   EXPECT_TRUE(window->files().saved());
   // Saving does not move the edit box.
   EXPECT_EQ(window->editColumn(), 2);
   // Nothing unsaved: Exit asks nothing.
-  window->recordExitButton()->click();
+  button("recordExitButton").click();
   EXPECT_TRUE(services.boxes->calls.empty());
   EXPECT_TRUE(menu->isVisible());
 }
@@ -201,7 +210,7 @@ TEST_F(WeatherWatch, ASaveOnAFullDiskKeepsTheOldLogAndTheWindowAsItWas) {
   services.boxes->answer(plat::Msg::Yes);  // overwrite the existing file
   // The disk takes 200 bytes of the log's 1146.
   const std::string seen = testsupport::inChildWithFileLimit(200, [&] {
-    fileCommand(window->saveButton(), "old");
+    fileCommand("saveButton", "old");
     std::string out;
     for (const auto& c : services.boxes->calls)
       out += c.title.toStdString() + " " + std::to_string(c.style) + ":" + c.text.toStdString() + "\n";
@@ -209,9 +218,8 @@ TEST_F(WeatherWatch, ASaveOnAFullDiskKeepsTheOldLogAndTheWindowAsItWas) {
     out += "saved " + std::to_string(window->files().saved()) + " name " + window->files().fileName() + "\n";
     out += "cell " + cell(1, 2).toStdString() + " edit " + std::to_string(window->editRow()) + "," +
            std::to_string(window->editColumn()) + "\n";
-    out += window->saveButton()->isEnabled() && window->logGrid()->isEnabled() && !window->fileFrame()->isVisible()
-               ? "usable\n"
-               : "stuck\n";
+    out +=
+        button("saveButton").isEnabled() && logGrid().isEnabled() && !fileFrame().isVisible() ? "usable\n" : "stuck\n";
     return out;
   });
   const int info = plat::Msg::OkOnly | plat::Msg::Information;
@@ -233,10 +241,10 @@ TEST_F(WeatherWatch, OpenLoadsTheGridAndPlacesTheEditBoxOnTheFirstCell) {
             "\"4/1\",\"45\",\"30\",\"0.2\",\"29.9\",\"showers\"\r\n" + Days(59, "\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
   ASSERT_TRUE(open());
   key(Qt::Key_Down);
-  fileCommand(window->openButton(), "spring");
+  fileCommand("openButton", "spring");
   EXPECT_EQ(window->caption(), "Weather Watch, Current File: spring");
   EXPECT_EQ(cell(1, 6), "showers");
-  EXPECT_EQ(window->editBox()->text(), "4/1");
+  EXPECT_EQ(editBox().text(), "4/1");
   EXPECT_EQ(window->editRow(), 1);
   EXPECT_TRUE(window->files().saved());
 }
@@ -246,10 +254,10 @@ TEST_F(WeatherWatch, OpenLoadsTheGridAndPlacesTheEditBoxOnTheFirstCell) {
 TEST_F(WeatherWatch, MovingOntoACellWithOtherTextMarksTheLogUnsaved) {
   writeFile("FALL.wwd", "\"45\",\"45\",\"30\",\"\",\"\",\"\"\r\n" + Days(59, "\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
   ASSERT_TRUE(open());
-  fileCommand(window->openButton(), "FALL");
-  ASSERT_EQ(window->editBox()->text(), "45");
+  fileCommand("openButton", "FALL");
+  ASSERT_EQ(editBox().text(), "45");
   ASSERT_TRUE(window->files().saved());
-  plat::Grid* grid = window->logGrid();
+  plat::Grid* grid = &logGrid();
   auto click = [&](int r, int c) {
     QTest::mouseClick(grid, Qt::LeftButton, {},
                       QPoint(plat::twipsToPixels(grid->colPos(c)) + 3, plat::twipsToPixels(grid->rowPos(r)) + 3));
@@ -259,18 +267,18 @@ TEST_F(WeatherWatch, MovingOntoACellWithOtherTextMarksTheLogUnsaved) {
   EXPECT_TRUE(window->files().saved());
   click(1, 3);  // "45" to "30"
   EXPECT_EQ(window->editColumn(), 3);
-  EXPECT_EQ(window->editBox()->text(), "30");
+  EXPECT_EQ(editBox().text(), "30");
   EXPECT_FALSE(window->files().saved());
   EXPECT_EQ(cell(1, 2), "45");
   EXPECT_EQ(window->files().log()[1][3], "30");
-  window->recordExitButton()->click();  // No
+  button("recordExitButton").click();  // No
   ASSERT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_EQ(services.boxes->calls[0].title, "Exit Program");
   EXPECT_TRUE(window->isVisible());
 
   // Down from day 1 onto an empty day is a move to other text too; a fresh open is saved.
   services.boxes->answer(plat::Msg::Yes);
-  fileCommand(window->openButton(), "FALL");
+  fileCommand("openButton", "FALL");
   EXPECT_TRUE(window->files().saved());
   key(Qt::Key_Down);
   EXPECT_EQ(window->editRow(), 2);
@@ -283,7 +291,7 @@ TEST_F(WeatherWatch, AFailedOpenReportsAndKeepsTheLog) {
   key(Qt::Key_Tab);
   type("45");
   services.boxes->answer(plat::Msg::Yes);
-  fileCommand(window->openButton(), "SHORT");
+  fileCommand("openButton", "SHORT");
   ASSERT_EQ(services.boxes->calls.size(), 2u);
   EXPECT_EQ(services.boxes->calls[0].title, "Open File");
   EXPECT_EQ(services.boxes->calls[1].text, " 62.");
@@ -293,66 +301,66 @@ TEST_F(WeatherWatch, AFailedOpenReportsAndKeepsTheLog) {
   EXPECT_EQ(cell(2, 2), "");
   EXPECT_EQ(window->caption(), "Weather Watch, Current File: NEW");
   EXPECT_FALSE(window->files().saved());
-  EXPECT_TRUE(window->saveButton()->isEnabled());
-  EXPECT_TRUE(window->logGrid()->isEnabled());
+  EXPECT_TRUE(button("saveButton").isEnabled());
+  EXPECT_TRUE(logGrid().isEnabled());
 }
 
 TEST_F(WeatherWatch, ADoubleClickInTheSaveFrameAsksBeforeUnsavedDataIsLost) {
   writeFile("OLD.wwd", Days(60, "\"\",\"1\",\"\",\"\",\"\",\"\"\r\n"));
   ASSERT_TRUE(open());
   type("x");
-  window->saveButton()->click();
-  window->fileNameBox()->setText("OLD");
+  button("saveButton").click();
+  fileNameBox().setText("OLD");
   window->openChosenFile();  // answered No by default
   ASSERT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_EQ(services.boxes->calls[0].title, "Open File");
-  EXPECT_TRUE(window->fileFrame()->isVisible());
+  EXPECT_TRUE(fileFrame().isVisible());
   EXPECT_EQ(cell(1, 1), "x");
   services.boxes->answer(plat::Msg::Yes);
   window->openChosenFile();
-  EXPECT_FALSE(window->fileFrame()->isVisible());
+  EXPECT_FALSE(fileFrame().isVisible());
   EXPECT_EQ(cell(1, 2), "1");
   EXPECT_EQ(window->caption(), "Weather Watch, Current File: OLD");
 }
 
 TEST_F(WeatherWatch, TheFileFrameDisablesTheLogUntilCancel) {
   ASSERT_TRUE(open());
-  window->openButton()->click();
-  EXPECT_EQ(window->fileFrame()->caption(), "Open File");
-  EXPECT_EQ(window->fileNameBox()->text(), "NEW");
-  EXPECT_FALSE(window->logGrid()->isEnabled());
-  EXPECT_FALSE(window->editBox()->isEnabled());
-  EXPECT_FALSE(window->printButton()->isEnabled());
+  button("openButton").click();
+  EXPECT_EQ(fileFrame().caption(), "Open File");
+  EXPECT_EQ(fileNameBox().text(), "NEW");
+  EXPECT_FALSE(logGrid().isEnabled());
+  EXPECT_FALSE(editBox().isEnabled());
+  EXPECT_FALSE(button("printButton").isEnabled());
   // The tabs stay usable, but the plots are not redrawn meanwhile.
-  window->tabs()->setTab(1);
+  tabs().setTab(1);
   EXPECT_EQ(summary(SummaryText::HighestHigh), "");
-  window->tabs()->setTab(0);
-  window->cancelButton()->click();
-  EXPECT_FALSE(window->fileFrame()->isVisible());
-  EXPECT_TRUE(window->logGrid()->isEnabled());
-  EXPECT_TRUE(window->editBox()->isEnabled());
+  tabs().setTab(0);
+  button("cancelButton").click();
+  EXPECT_FALSE(fileFrame().isVisible());
+  EXPECT_TRUE(logGrid().isEnabled());
+  EXPECT_TRUE(editBox().isEnabled());
 }
 
 TEST_F(WeatherWatch, NewClearsTheLogAfterTheQuestion) {
   ASSERT_TRUE(open());
   type("1/1");
-  window->newButton()->click();  // No
+  button("newButton").click();  // No
   EXPECT_EQ(cell(1, 1), "1/1");
   services.boxes->answer(plat::Msg::Yes);
-  window->newButton()->click();
+  button("newButton").click();
   ASSERT_EQ(services.boxes->calls.size(), 2u);
   EXPECT_EQ(services.boxes->calls[1].text,
             "Data in unsaved file will be lost.  Do you still want to start a new file?");
   EXPECT_EQ(services.boxes->calls[1].style, plat::Msg::YesNo | plat::Msg::Question | plat::Msg::DefaultButton2);
   EXPECT_EQ(cell(1, 1), "");
-  EXPECT_EQ(window->editBox()->text(), "");
+  EXPECT_EQ(editBox().text(), "");
   EXPECT_TRUE(window->files().saved());
 }
 
 TEST_F(WeatherWatch, ExitAndTheTitleBarAskAboutUnsavedData) {
   ASSERT_TRUE(open());
   type("5/5");
-  window->plotExitButton()->click();  // No: the window stays as it was
+  button("plotExitButton").click();  // No: the window stays as it was
   ASSERT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_EQ(services.boxes->calls[0].title, "Exit Program");
   EXPECT_TRUE(window->isVisible());
@@ -374,13 +382,13 @@ TEST_F(WeatherWatch, ExitAndTheTitleBarAskAboutUnsavedData) {
 
 TEST_F(WeatherWatch, ThePlotTabSummarisesAndDrawsTheLog) {
   ASSERT_TRUE(open());
-  window->tabs()->setTab(1);
+  tabs().setTab(1);
   EXPECT_EQ(summary(SummaryText::HighestHigh), "---");
   EXPECT_EQ(summary(SummaryText::TempAxisTop), "70");
   EXPECT_EQ(summary(SummaryText::PressAxisBottom), "25");
   EXPECT_EQ(summary(SummaryText::PrecAxisBottom), "0");
   EXPECT_EQ(summary(SummaryText::HighTrend), "");
-  window->tabs()->setTab(0);
+  tabs().setTab(0);
 
   // Highs rising a degree a day, lows steady, some rain and pressure.
   for (int d = 1; d <= 60; ++d) {
@@ -393,7 +401,7 @@ TEST_F(WeatherWatch, ThePlotTabSummarisesAndDrawsTheLog) {
     key(Qt::Key_Tab);
     if (d <= 2) type(d == 1 ? "29.5" : "30.5");
   }
-  window->tabs()->setTab(1);
+  tabs().setTab(1);
   EXPECT_EQ(summary(SummaryText::HighestHigh), "100");
   EXPECT_EQ(summary(SummaryText::LowestHigh), "41");
   EXPECT_EQ(summary(SummaryText::AverageHigh), "70");
@@ -405,10 +413,10 @@ TEST_F(WeatherWatch, ThePlotTabSummarisesAndDrawsTheLog) {
   EXPECT_EQ(summary(SummaryText::TotalPrec), "3.00");
   EXPECT_EQ(summary(SummaryText::PressAxisTop), "30.6");
   EXPECT_EQ(summary(SummaryText::LowestPress), "29.50");
-  EXPECT_GT(countColour(window->temperaturePlot(), Palette::HighTemperature), 100);
-  EXPECT_GT(countColour(window->temperaturePlot(), Palette::LowTemperature), 100);
-  EXPECT_GT(countColour(window->precipitationPlot(), Palette::Precipitation), 6);
-  EXPECT_GT(countColour(window->pressurePlot(), Palette::Pressure), 0);
+  EXPECT_GT(countColour(&plot("temperaturePlot"), Palette::HighTemperature), 100);
+  EXPECT_GT(countColour(&plot("temperaturePlot"), Palette::LowTemperature), 100);
+  EXPECT_GT(countColour(&plot("precipitationPlot"), Palette::Precipitation), 6);
+  EXPECT_GT(countColour(&plot("pressurePlot"), Palette::Pressure), 0);
 }
 
 }  // namespace
