@@ -42,6 +42,7 @@
 #include "shell/clocks.h"
 #include "shell/settings.h"
 #include "tests/sound/listening.h"
+#include "tests/support/controls.h"
 #include "tests/support/doubles.h"
 #include "tests/support/manualsources.h"
 #include "trajectories/trajectorieswindow.h"
@@ -441,17 +442,18 @@ TEST_F(WindowSounds, RocketRoarsUntilBurnOutThenPoofsAndLandsWithAFanfare) {
   // The window is drawn first, as it is before a user can launch: a first paint that came only
   // after the landing would replay the flight, and the replay's burn-out stops any sound.
   workFor(0.2);
-  w->chuteBox()->setValue(1);
-  w->launchButton()->click();
+  auto& flightTimer = control<plat::Timer>(*w, "flightTimer");
+  control<plat::CheckBox>(*w, "chuteBox").setValue(1);
+  control<plat::CommandButton>(*w, "launchButton").click();
   std::this_thread::sleep_for(std::chrono::milliseconds(500));  // the motor roars meanwhile
-  EXPECT_GT(fireUntilLogged(w->flightTimer(), ears.log->calls.size(), 10000), 1);
+  EXPECT_GT(fireUntilLogged(&flightTimer, ears.log->calls.size(), 10000), 1);
   ASSERT_EQ(ears.log->calls.back().kind, plat::SoundCall::Stop);  // burn-out
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  fireUntilLogged(w->flightTimer(), ears.log->calls.size(), 10000);
+  fireUntilLogged(&flightTimer, ears.log->calls.size(), 10000);
   EXPECT_TRUE(ears.log->calls.back().path.endsWith("xpoof.wav"));
-  EXPECT_TRUE(w->chutePicture()->isVisible());
+  EXPECT_TRUE(control<plat::ImageBox>(*w, "chutePicture").isVisible());
   std::this_thread::sleep_for(std::chrono::milliseconds(500));
-  while (w->launch().Running()) w->flightTimer()->fire();
+  while (w->launch().Running()) flightTimer.fire();
   const auto heard = ears.end("rocket.raw");
   const auto plays = ears.log->plays();
   for (const auto& p : plays) EXPECT_FALSE(p.wait);
