@@ -288,15 +288,17 @@ TEST_F(WindowSounds, MarbleBoingsAtEachStepAndDingsWhenItLands) {
   ASSERT_NO_FATAL_FAILURE(ears.begin());
   auto* w = openProject<prob::ProbabilityWindow>(10);
   ASSERT_TRUE(w);
-  w->experimentTabs()->setTab(1);
-  w->dropMarblesButton()->click();
+  control<plat::TabControl>(*w, "experimentTabs").setTab(1);
+  auto& drop = control<plat::CommandButton>(*w, "dropMarblesButton");
+  auto& marbleTimer = control<plat::Timer>(*w, "marbleTimer");
+  drop.click();
   // The steps come further apart than the timer's, so each boing is heard whole but the last;
   // no event is handled between them, so the timer adds no steps of its own.
   for (int t = 0; t < 6; ++t) {
-    w->marbleTimer()->fire();
+    marbleTimer.fire();
     std::this_thread::sleep_for(std::chrono::milliseconds(400));
   }
-  w->dropMarblesButton()->click();  // Pause: no further marble
+  drop.click();  // Pause: no further marble
   const auto heard = ears.end("marbles.raw");
   shell::setRandomSource(nullptr);
   const auto plays = ears.log->plays();
