@@ -68,12 +68,14 @@ void legend(QWidget* page, const LegendRow& entry) {
   plat::buildCaption(page, c);
 }
 
-// The stretched pictures of a row of coins or dice.
+// The stretched pictures of a row of coins or dice, named by their role and slot.
 template <size_t N>
-void buildImages(QWidget* page, const ControlRow (&rows)[N], std::array<plat::ImageBox*, N>& images) {
+void buildImages(QWidget* page, const ControlRow (&rows)[N], std::array<plat::ImageBox*, N>& images,
+                 const QString& role) {
   for (size_t s = 0; s < N; ++s) {
     images[s] = plat::build<plat::ImageBox>(page, rows[s]);
     images[s]->setStretch(true);
+    images[s]->setObjectName(role + QString::number(s));
   }
 }
 
@@ -106,6 +108,7 @@ ProbabilityWindow::ProbabilityWindow() {
   setHelp(kHelpFile, kFirstHelpTopic);
 
   m_experimentTabs = new plat::TabControl(this, 4);
+  m_experimentTabs->setObjectName("experimentTabs");
   plat::applyRow(m_experimentTabs, kTabs);
   m_experimentTabs->setBackColor(Palette::PaleYellow);
   for (int i = 0; i < 4; ++i) m_experimentTabs->setTabCaption(i, QString::fromLatin1(kTabCaptions[i]));
@@ -123,16 +126,20 @@ ProbabilityWindow::~ProbabilityWindow() = default;
 void ProbabilityWindow::addHelpAndExit(QWidget* page, int index) {
   m_helpButtons.set(index, button(page, kHelpButtons[index], [this] { showHelp(); }));
   m_exitButtons.set(index, button(page, kExitButtons[index], [this] { leaveWindow(); }));
+  m_helpButtons(index)->setObjectName(QString("helpButton%1").arg(index));
+  m_exitButtons(index)->setObjectName(QString("exitButton%1").arg(index));
 }
 
 // -- the pages ------------------------------------------------------------------------------
 
 void ProbabilityWindow::buildCoinsPage(QWidget* page) {
-  buildImages(page, kCoinImages, m_coinImages);
+  buildImages(page, kCoinImages, m_coinImages, "coinImage");
   BuiltGraph graph = buildGraph(page, kCoinGraph);
   m_coinGraph = graph.graph;
   m_coinGraphHidden = std::move(graph.hidden);
   m_coinAxisStrip = graph.strip;
+  m_coinGraph->setObjectName("coinGraph");
+  m_coinAxisStrip->setObjectName("coinAxisStrip");
 
   plat::buildCaption(page, kCoinsTitle);
   m_coinsBar = plat::buildBar<plat::HScrollBar>(page, kCoinsBar);
@@ -140,34 +147,48 @@ void ProbabilityWindow::buildCoinsPage(QWidget* page) {
   plat::buildCaption(page, kFlipsTitle);
   m_flipsBar = plat::buildBar<plat::HScrollBar>(page, kFlipsBar);
   m_flipsReadOut = plat::buildReadout(page, kFlipsReadOut);
+  m_coinsBar->setObjectName("coinsBar");
+  m_coinsReadOut->setObjectName("coinsReadOut");
+  m_flipsBar->setObjectName("flipsBar");
+  m_flipsReadOut->setObjectName("flipsReadOut");
   buildCoinsTotals(page);
 
   m_flipButton = button(page, kFlipButton, [this] { startPauseFlips(); });
   m_clearCoinsButton = button(page, kClearCoinsButton, [this] { clearCoins(); });
   m_printCoinsButton = button(page, kPrintCoinsButton, [this] { printCoins(); });
+  m_flipButton->setObjectName("flipButton");
+  m_clearCoinsButton->setObjectName("clearCoinsButton");
+  m_printCoinsButton->setObjectName("printCoinsButton");
   addHelpAndExit(page, CoinsPage);
 
   m_flipTimer = timer(this, 100, [this] { flipStep(); });
+  m_flipTimer->setObjectName("flipTimer");
   m_coinsBar->onChange = m_coinsBar->onScroll = [this] { setCoinCount(); };
   m_flipsBar->onChange = m_flipsBar->onScroll = [this] { setFlipCount(); };
 }
 
 void ProbabilityWindow::buildCoinsTotals(QWidget* page) {
   m_coinTotalsFrame = plat::build<plat::Frame>(page, kCoinTotalsFrame);
+  m_coinTotalsFrame->setObjectName("coinTotalsFrame");
   for (const ControlRow& row : kCoinTotalsTitles) plat::buildCaption(m_coinTotalsFrame, row, plat::Label::Center);
   for (size_t k = 0; k <= 5; ++k) {
     m_headsLabels[k] = plat::buildReadout(m_coinTotalsFrame, kHeadsLabels[k]);
     m_headsActual[k] = plat::buildReadout(m_coinTotalsFrame, kHeadsActual[k]);
     m_headsTheory[k] = plat::buildReadout(m_coinTotalsFrame, kHeadsTheory[k]);
+    m_headsLabels[k]->setObjectName(QString("headsLabel%1").arg(k));
+    m_headsActual[k]->setObjectName(QString("headsActual%1").arg(k));
+    m_headsTheory[k]->setObjectName(QString("headsTheory%1").arg(k));
   }
 }
 
 void ProbabilityWindow::buildDicePage(QWidget* page) {
-  buildImages(page, kDieImages, m_dieImages);
+  buildImages(page, kDieImages, m_dieImages, "dieImage");
   BuiltGraph graph = buildGraph(page, kDiceGraph);
   m_diceGraph = graph.graph;
   m_diceGraphHidden = std::move(graph.hidden);
   m_diceAxisStrip = graph.strip;
+  m_diceGraph->setObjectName("diceGraph");
+  m_diceAxisStrip->setObjectName("diceAxisStrip");
 
   plat::buildCaption(page, kDiceTitle);
   m_diceBar = plat::buildBar<plat::HScrollBar>(page, kDiceBar);
@@ -179,40 +200,59 @@ void ProbabilityWindow::buildDicePage(QWidget* page) {
   m_rollCountReadOut = plat::buildReadout(page, kRollCountReadOut);
   plat::buildCaption(page, kDiceTotalTitle);
   m_diceTotalReadOut = plat::buildReadout(page, kDiceTotalReadOut);
+  m_diceBar->setObjectName("diceBar");
+  m_diceReadOut->setObjectName("diceReadOut");
+  m_rollsBar->setObjectName("rollsBar");
+  m_rollsReadOut->setObjectName("rollsReadOut");
+  m_rollCountReadOut->setObjectName("rollCountReadOut");
+  m_diceTotalReadOut->setObjectName("diceTotalReadOut");
 
   m_rollButton = button(page, kRollButton, [this] { startPauseRolls(); });
   m_clearDiceButton = button(page, kClearDiceButton, [this] { clearDice(); });
   m_printDiceButton = button(page, kPrintDiceButton, [this] { printDice(); });
+  m_rollButton->setObjectName("rollButton");
+  m_clearDiceButton->setObjectName("clearDiceButton");
+  m_printDiceButton->setObjectName("printDiceButton");
   addHelpAndExit(page, DicePage);
 
   m_rollTimer = timer(this, 100, [this] { rollStep(); });
+  m_rollTimer->setObjectName("rollTimer");
   m_diceBar->onChange = m_diceBar->onScroll = [this] { setDiceCount(); };
   m_rollsBar->onChange = m_rollsBar->onScroll = [this] { setRollCount(); };
 }
 
 void ProbabilityWindow::buildMarblesPage(QWidget* page) {
   m_boardPicture = plat::buildFramedPicture(page, kBoardPicture, Palette::PaleYellow);
+  m_boardPicture->setObjectName("boardPicture");
   m_boardPicture->surface().setFont(QStringLiteral("Arial"), 12);
   m_boardPicture->surface().setFontBold(false);
 
   m_marbleTotalsFrame = plat::build<plat::Frame>(page, kMarbleTotalsFrame);
+  m_marbleTotalsFrame->setObjectName("marbleTotalsFrame");
   for (const ControlRow& row : kMarbleTotalsTitles) plat::buildCaption(m_marbleTotalsFrame, row, plat::Label::Center);
   for (size_t b = 0; b < 6; ++b) {
     plat::buildCaption(m_marbleTotalsFrame, kBinTitles[b]);
     m_binActual[b] = plat::buildReadout(m_marbleTotalsFrame, kBinActual[b]);
     m_binTheory[b] = plat::buildReadout(m_marbleTotalsFrame, kBinTheory[b]);
+    m_binActual[b]->setObjectName(QString("binActual%1").arg(b));
+    m_binTheory[b]->setObjectName(QString("binTheory%1").arg(b));
   }
 
   m_dropMarblesButton = button(page, kDropMarblesButton, [this] { startPauseMarbles(); });
   m_clearMarblesButton = button(page, kClearMarblesButton, [this] { clearMarbles(); });
   m_printMarblesButton = button(page, kPrintMarblesButton, [this] { printMarbles(); });
+  m_dropMarblesButton->setObjectName("dropMarblesButton");
+  m_clearMarblesButton->setObjectName("clearMarblesButton");
+  m_printMarblesButton->setObjectName("printMarblesButton");
   addHelpAndExit(page, MarblesPage);
 
   m_marbleTimer = timer(this, MarbleBoard::kStepMs, [this] { marbleStep(); });
+  m_marbleTimer->setObjectName("marbleTimer");
 }
 
 void ProbabilityWindow::buildToothpicksPage(QWidget* page) {
   m_sheetPicture = plat::buildFramedPicture(page, kSheetPicture, Palette::Black);
+  m_sheetPicture->setObjectName("sheetPicture");
   buildToothpickCounts(page);
 
   auto* frame = plat::build<plat::Frame>(page, kGroupFrame);
@@ -220,9 +260,14 @@ void ProbabilityWindow::buildToothpicksPage(QWidget* page) {
   m_groupReadOut = plat::buildReadout(frame, kGroupReadOut);
   m_dropToothpicksButton = button(frame, kDropToothpicksButton, [this] { startPauseToothpicks(); });
   m_clearToothpicksButton = button(frame, kClearToothpicksButton, [this] { clearToothpicks(); });
+  m_groupBar->setObjectName("groupBar");
+  m_groupReadOut->setObjectName("groupReadOut");
+  m_dropToothpicksButton->setObjectName("dropToothpicksButton");
+  m_clearToothpicksButton->setObjectName("clearToothpicksButton");
   addHelpAndExit(page, ToothpicksPage);
 
   m_toothpickTimer = timer(this, 10, [this] { toothpickStep(); });
+  m_toothpickTimer->setObjectName("toothpickTimer");
   m_groupBar->onChange = m_groupBar->onScroll = [this] { setDropGroup(); };
 }
 
@@ -237,6 +282,9 @@ void ProbabilityWindow::buildToothpickCounts(QWidget* page) {
   m_dropsReadOut = readOuts[0];
   m_crossingsReadOut = readOuts[1];
   m_piReadOut = readOuts[2];
+  m_dropsReadOut->setObjectName("dropsReadOut");
+  m_crossingsReadOut->setObjectName("crossingsReadOut");
+  m_piReadOut->setObjectName("piReadOut");
 }
 
 // -- load, help and exit --------------------------------------------------------------------

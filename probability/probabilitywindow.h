@@ -62,70 +62,13 @@ class ProbabilityWindow : public plat::Form, private MarbleHost, private Toothpi
   void toothpickStep();
   void clearToothpicks();
 
-  // The experiments and controls, for tests and automation.
+  // The four experiments, each with its counts and whether it runs.
   const CoinsExperiment& coins() const { return *m_coins; }
   const DiceExperiment& dice() const { return *m_dice; }
   const MarbleBoard& marbles() const { return *m_marbles; }
   const ToothpickDrop& toothpicks() const { return *m_picks; }
   // Non-zero while the window loads: the bars' changes then leave the focus alone.
   int16_t loading() const { return m_loading; }
-  plat::TabControl* experimentTabs() const { return m_experimentTabs; }
-  // Help and Exit, one of each on every page, indexed by page.
-  plat::CommandButton* helpButton(int page) const { return m_helpButtons(page); }
-  plat::CommandButton* exitButton(int page) const { return m_exitButtons(page); }
-
-  plat::ImageBox* coinImage(int slot) const { return m_coinImages[size_t(slot)]; }
-  plat::ScrollBar* coinsBar() const { return m_coinsBar; }
-  plat::ScrollBar* flipsBar() const { return m_flipsBar; }
-  plat::Label* coinsReadOut() const { return m_coinsReadOut; }
-  plat::Label* flipsReadOut() const { return m_flipsReadOut; }
-  plat::Frame* coinTotalsFrame() const { return m_coinTotalsFrame; }
-  // The totals table by number of heads k: the number itself, the count and the theory.
-  plat::Label* headsLabel(int k) const { return m_headsLabels[size_t(k)]; }
-  plat::Label* headsActual(int k) const { return m_headsActual[size_t(k)]; }
-  plat::Label* headsTheory(int k) const { return m_headsTheory[size_t(k)]; }
-  plat::ImageSurface& coinGraphHidden() const { return *m_coinGraphHidden; }
-  plat::PictureBox* coinGraph() const { return m_coinGraph; }
-  plat::PictureBox* coinAxisStrip() const { return m_coinAxisStrip; }
-  plat::CommandButton* flipButton() const { return m_flipButton; }
-  plat::CommandButton* clearCoinsButton() const { return m_clearCoinsButton; }
-  plat::CommandButton* printCoinsButton() const { return m_printCoinsButton; }
-  plat::Timer* flipTimer() const { return m_flipTimer; }
-
-  plat::ImageBox* dieImage(int slot) const { return m_dieImages[size_t(slot)]; }
-  plat::ScrollBar* diceBar() const { return m_diceBar; }
-  plat::ScrollBar* rollsBar() const { return m_rollsBar; }
-  plat::Label* diceReadOut() const { return m_diceReadOut; }
-  plat::Label* rollsReadOut() const { return m_rollsReadOut; }
-  plat::Label* rollCountReadOut() const { return m_rollCountReadOut; }
-  plat::Label* diceTotalReadOut() const { return m_diceTotalReadOut; }
-  plat::ImageSurface& diceGraphHidden() const { return *m_diceGraphHidden; }
-  plat::PictureBox* diceGraph() const { return m_diceGraph; }
-  plat::PictureBox* diceAxisStrip() const { return m_diceAxisStrip; }
-  plat::CommandButton* rollButton() const { return m_rollButton; }
-  plat::CommandButton* clearDiceButton() const { return m_clearDiceButton; }
-  plat::CommandButton* printDiceButton() const { return m_printDiceButton; }
-  plat::Timer* rollTimer() const { return m_rollTimer; }
-
-  plat::PictureBox* boardPicture() const { return m_boardPicture; }
-  plat::Frame* marbleTotalsFrame() const { return m_marbleTotalsFrame; }
-  // The bins' counts and their theory, by bin from the left (0 to 5).
-  plat::Label* binActual(int bin) const { return m_binActual[size_t(bin)]; }
-  plat::Label* binTheory(int bin) const { return m_binTheory[size_t(bin)]; }
-  plat::CommandButton* dropMarblesButton() const { return m_dropMarblesButton; }
-  plat::CommandButton* clearMarblesButton() const { return m_clearMarblesButton; }
-  plat::CommandButton* printMarblesButton() const { return m_printMarblesButton; }
-  plat::Timer* marbleTimer() const { return m_marbleTimer; }
-
-  plat::PictureBox* sheetPicture() const { return m_sheetPicture; }
-  plat::Label* dropsReadOut() const { return m_dropsReadOut; }
-  plat::Label* crossingsReadOut() const { return m_crossingsReadOut; }
-  plat::Label* piReadOut() const { return m_piReadOut; }
-  plat::ScrollBar* groupBar() const { return m_groupBar; }
-  plat::Label* groupReadOut() const { return m_groupReadOut; }
-  plat::CommandButton* dropToothpicksButton() const { return m_dropToothpicksButton; }
-  plat::CommandButton* clearToothpicksButton() const { return m_clearToothpicksButton; }
-  plat::Timer* toothpickTimer() const { return m_toothpickTimer; }
 
  protected:
   void Form_Load() override;

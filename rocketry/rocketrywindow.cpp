@@ -69,6 +69,7 @@ RocketryWindow::RocketryWindow() {
   buildCommands();
 
   m_flightTimer = new plat::Timer(this);
+  m_flightTimer->setObjectName("flightTimer");
   m_flightTimer->onTimer = [this] { flightStep(); };
 
   LaunchView& view = *this;
@@ -85,6 +86,10 @@ void RocketryWindow::buildSky() {
   m_chutePicture = inSky(m_skyPicture, "chute.png");
   m_smokePicture = inSky(m_skyPicture, "smoke.png");
   m_rocketPicture = inSky(m_skyPicture, "rocketpic.png");  // over the parachute's lines
+  m_skyPicture->setObjectName("skyPicture");
+  m_chutePicture->setObjectName("chutePicture");
+  m_smokePicture->setObjectName("smokePicture");
+  m_rocketPicture->setObjectName("rocketPicture");
   m_chutePicture->hide();
 }
 
@@ -101,6 +106,13 @@ void RocketryWindow::buildInputs() {
   m_thrustReadout = plat::buildReadout(m_inputPanel, kThrustReadout);
   m_burnTimeReadout = plat::buildReadout(m_inputPanel, kBurnTimeReadout);
   m_massReadout = plat::buildReadout(m_inputPanel, kMassReadout);
+  m_massTitle->setObjectName("massTitle");
+  m_thrustBar->setObjectName("thrustBar");
+  m_burnTimeBar->setObjectName("burnTimeBar");
+  m_massBar->setObjectName("massBar");
+  m_thrustReadout->setObjectName("thrustReadout");
+  m_burnTimeReadout->setObjectName("burnTimeReadout");
+  m_massReadout->setObjectName("massReadout");
   // The handlers are connected once the ranges stand, so building the bars runs none.
   m_thrustBar->onChange = [this] { applyThrust(); };
   m_thrustBar->onScroll = [this] { applyThrust(); };
@@ -113,10 +125,13 @@ void RocketryWindow::buildInputs() {
 void RocketryWindow::buildChoices() {
   auto* choices = plat::build<plat::Panel>(this, kChoicePanel);
   m_chuteBox = plat::build<plat::CheckBox>(choices, kChuteBox);
+  m_chuteBox->setObjectName("chuteBox");
   m_chuteBox->onClick = [this] { applyChute(); };
   for (int i = 0; i < 2; ++i) {
     const ControlRow& row = kUnitOptions[i];
-    plat::applyRow(m_unitOptions.add(i, choices, row.caption), row);
+    plat::OptionButton* option = m_unitOptions.add(i, choices, row.caption);
+    plat::applyRow(option, row);
+    option->setObjectName(QString("unitOption%1").arg(i));
   }
   m_unitOptions.onClick = [this](int index) { chooseUnits(index); };
 }
@@ -126,6 +141,7 @@ void RocketryWindow::buildResults() {
   for (size_t i = 0; i < 6; ++i) {
     plat::buildCaption(results, kResultTitles[i], plat::Label::Center);
     m_results[i] = plat::buildReadout(results, kResultReadouts[i]);
+    m_results[i]->setObjectName(QString("result%1").arg(i));
   }
 }
 
@@ -134,10 +150,15 @@ void RocketryWindow::buildPlots() {
   m_altitudePlot = plot(this, kAltitudePlot, Palette::Red);
   m_speedPlot = plot(this, kSpeedPlot, Palette::Blue);
   m_forcePlot = plot(this, kForcePlot, Palette::Black);
+  m_altitudePlot->setObjectName("altitudePlot");
+  m_speedPlot->setObjectName("speedPlot");
+  m_forcePlot->setObjectName("forcePlot");
   m_forcePlot->onPaint = [this] { replayFlight(); };
   // The zero lines stand over the plots, so clearing a plot leaves them.
   m_speedZeroLine = new plat::Line(m_speedPlot);
   m_forceZeroLine = new plat::Line(m_forcePlot);
+  m_speedZeroLine->setObjectName("speedZeroLine");
+  m_forceZeroLine->setObjectName("forceZeroLine");
   m_speedZeroLine->hide();
   m_forceZeroLine->hide();
 
@@ -154,14 +175,18 @@ void RocketryWindow::buildCommands() {
   m_goPicture = hiddenPicture(this, "golaunch.png");
   m_stopPicture = hiddenPicture(this, "stoplaunch.png");
   m_launchButton = plat::build<plat::CommandButton>(commands, kLaunchButton);
+  m_launchButton->setObjectName("launchButton");
   m_launchButton->setIconSize(QSize(32, 32));
   m_launchButton->onClick = [this] { launchOrStop(); };
   m_printButton = plat::build<plat::CommandButton>(commands, kPrintButton);
+  m_printButton->setObjectName("printButton");
   m_printButton->onClick = [this] { printResults(); };
   m_printButton->setEnabled(false);
   m_helpButton = plat::build<plat::CommandButton>(commands, kHelpButton);
+  m_helpButton->setObjectName("helpButton");
   m_helpButton->onClick = [this] { showHelp(); };
   m_exitButton = plat::build<plat::CommandButton>(commands, kExitButton);
+  m_exitButton->setObjectName("exitButton");
   m_exitButton->onClick = [this] { exitToMenu(); };
 }
 
@@ -183,7 +208,6 @@ void RocketryWindow::bringSettingsIntoRange() {
 void RocketryWindow::Form_Load() {
   m_loading = 1;
   m_launchButton->setPicture(m_goPicture->picture(), "Launch");
-  m_showsStop = false;
   for (const char* name : {"rocket.wav", "xpoof.wav", "tada.wav"}) m_wavePath[name] = shell::AppFilePath(name);
 
   // The three pictures centred across the sky and on the pad.
@@ -321,7 +345,6 @@ void RocketryWindow::flightStep() { m_launchRun->Tick(); }
 void RocketryWindow::replayFlight() { m_launchRun->Repaint(); }
 
 void RocketryWindow::ShowRunning(bool running) {
-  m_showsStop = running;
   m_launchButton->setPicture(running ? m_stopPicture->picture() : m_goPicture->picture(), running ? "Stop" : "Launch");
   m_exitButton->setEnabled(!running);
   m_chuteBox->setEnabled(!running);

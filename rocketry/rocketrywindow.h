@@ -50,41 +50,10 @@ class RocketryWindow : public plat::Form, private LaunchView, private LaunchSoun
   // The net-force plot's repaint: a kept flight replayed into the plots.
   void replayFlight();
 
-  // -- controls, for tests and automation -----------------------------------------------------
-  plat::HScrollBar* thrustBar() const { return m_thrustBar; }
-  plat::HScrollBar* burnTimeBar() const { return m_burnTimeBar; }
-  plat::HScrollBar* massBar() const { return m_massBar; }
-  plat::Label* thrustReadout() const { return m_thrustReadout; }
-  plat::Label* burnTimeReadout() const { return m_burnTimeReadout; }
-  plat::Label* massReadout() const { return m_massReadout; }
-  plat::Label* massTitle() const { return m_massTitle; }
-  plat::Label* maxSpeedReadout() const { return m_results[0]; }
-  plat::Label* maxAltitudeReadout() const { return m_results[1]; }
-  plat::Label* apogeeTimeReadout() const { return m_results[2]; }
-  plat::Label* descentSpeedReadout() const { return m_results[3]; }
-  plat::Label* descentTimeReadout() const { return m_results[4]; }
-  plat::Label* flightTimeReadout() const { return m_results[5]; }
-  plat::CheckBox* chuteBox() const { return m_chuteBox; }
-  plat::OptionGroup& unitOptions() { return m_unitOptions; }
-  plat::CommandButton* launchButton() const { return m_launchButton; }
-  plat::CommandButton* printButton() const { return m_printButton; }
-  plat::CommandButton* helpButton() const { return m_helpButton; }
-  plat::CommandButton* exitButton() const { return m_exitButton; }
-  plat::PictureBox* skyPicture() const { return m_skyPicture; }
-  plat::ImageBox* rocketPicture() const { return m_rocketPicture; }
-  plat::ImageBox* smokePicture() const { return m_smokePicture; }
-  plat::ImageBox* chutePicture() const { return m_chutePicture; }
-  plat::PictureBox* altitudePlot() const { return m_altitudePlot; }
-  plat::PictureBox* speedPlot() const { return m_speedPlot; }
-  plat::PictureBox* forcePlot() const { return m_forcePlot; }
-  plat::Line* speedZeroLine() const { return m_speedZeroLine; }
-  plat::Line* forceZeroLine() const { return m_forceZeroLine; }
-  plat::Timer* flightTimer() const { return m_flightTimer; }
+  // The launch run: the flight worked out, whether it runs and whether a flight is kept.
   const RocketLaunch& launch() const { return *m_launchRun; }
-  const RocketSettings& values() const { return m_values; }
+  // Non-zero while the window loads: the bars' changes then work out no flight.
   int16_t loading() const { return m_loading; }
-  // The launch button's picture: true while it shows the stop picture.
-  bool showsStop() const { return m_showsStop; }
 
  protected:
   void Form_Load() override;
@@ -125,7 +94,6 @@ class RocketryWindow : public plat::Form, private LaunchView, private LaunchSoun
   Units m_units = UnitsFor(1);
   std::unique_ptr<RocketLaunch> m_launchRun;
   int16_t m_loading = 0;
-  bool m_showsStop = false;
   std::map<std::string, QString> m_wavePath;
 
   plat::PictureBox* m_skyPicture = nullptr;

@@ -36,6 +36,7 @@
 #include "shell/menuwindow.h"
 #include "shell/programfolder.h"
 #include "shell/settings.h"
+#include "tests/support/controls.h"
 #include "tests/support/layoutrows.h"
 #include "tests/support/manualsources.h"
 #include "tests/support/pixels.h"
@@ -85,6 +86,61 @@ class ProbabilityWindow : public MenuFixture {
   }
 
   Window* open() { return window = openProject<Window>(10); }
+
+  // The window's controls, by the names the window gives them.
+  template <class T>
+  T& named(const char* name) const {
+    return control<T>(*window, name);
+  }
+  plat::TabControl& experimentTabs() const { return named<plat::TabControl>("experimentTabs"); }
+  plat::CommandButton& helpButton(int page) const { return control<plat::CommandButton>(*window, "helpButton", page); }
+  plat::CommandButton& exitButton(int page) const { return control<plat::CommandButton>(*window, "exitButton", page); }
+  plat::ImageBox& coinImage(int slot) const { return control<plat::ImageBox>(*window, "coinImage", slot); }
+  plat::ScrollBar& coinsBar() const { return named<plat::ScrollBar>("coinsBar"); }
+  plat::ScrollBar& flipsBar() const { return named<plat::ScrollBar>("flipsBar"); }
+  plat::Label& coinsReadOut() const { return named<plat::Label>("coinsReadOut"); }
+  plat::Label& flipsReadOut() const { return named<plat::Label>("flipsReadOut"); }
+  plat::Frame& coinTotalsFrame() const { return named<plat::Frame>("coinTotalsFrame"); }
+  plat::Label& headsLabel(int k) const { return control<plat::Label>(*window, "headsLabel", k); }
+  plat::Label& headsActual(int k) const { return control<plat::Label>(*window, "headsActual", k); }
+  plat::Label& headsTheory(int k) const { return control<plat::Label>(*window, "headsTheory", k); }
+  plat::PictureBox& coinGraph() const { return named<plat::PictureBox>("coinGraph"); }
+  plat::PictureBox& coinAxisStrip() const { return named<plat::PictureBox>("coinAxisStrip"); }
+  plat::CommandButton& flipButton() const { return named<plat::CommandButton>("flipButton"); }
+  plat::CommandButton& clearCoinsButton() const { return named<plat::CommandButton>("clearCoinsButton"); }
+  plat::CommandButton& printCoinsButton() const { return named<plat::CommandButton>("printCoinsButton"); }
+  plat::Timer& flipTimer() const { return named<plat::Timer>("flipTimer"); }
+  plat::ImageBox& dieImage(int slot) const { return control<plat::ImageBox>(*window, "dieImage", slot); }
+  plat::ScrollBar& diceBar() const { return named<plat::ScrollBar>("diceBar"); }
+  plat::ScrollBar& rollsBar() const { return named<plat::ScrollBar>("rollsBar"); }
+  plat::Label& diceReadOut() const { return named<plat::Label>("diceReadOut"); }
+  plat::Label& rollsReadOut() const { return named<plat::Label>("rollsReadOut"); }
+  plat::Label& rollCountReadOut() const { return named<plat::Label>("rollCountReadOut"); }
+  plat::Label& diceTotalReadOut() const { return named<plat::Label>("diceTotalReadOut"); }
+  plat::PictureBox& diceGraph() const { return named<plat::PictureBox>("diceGraph"); }
+  plat::PictureBox& diceAxisStrip() const { return named<plat::PictureBox>("diceAxisStrip"); }
+  plat::CommandButton& rollButton() const { return named<plat::CommandButton>("rollButton"); }
+  plat::CommandButton& clearDiceButton() const { return named<plat::CommandButton>("clearDiceButton"); }
+  plat::CommandButton& printDiceButton() const { return named<plat::CommandButton>("printDiceButton"); }
+  plat::Timer& rollTimer() const { return named<plat::Timer>("rollTimer"); }
+  plat::PictureBox& boardPicture() const { return named<plat::PictureBox>("boardPicture"); }
+  plat::Frame& marbleTotalsFrame() const { return named<plat::Frame>("marbleTotalsFrame"); }
+  plat::Label& binActual(int bin) const { return control<plat::Label>(*window, "binActual", bin); }
+  plat::Label& binTheory(int bin) const { return control<plat::Label>(*window, "binTheory", bin); }
+  plat::CommandButton& dropMarblesButton() const { return named<plat::CommandButton>("dropMarblesButton"); }
+  plat::CommandButton& clearMarblesButton() const { return named<plat::CommandButton>("clearMarblesButton"); }
+  plat::CommandButton& printMarblesButton() const { return named<plat::CommandButton>("printMarblesButton"); }
+  plat::Timer& marbleTimer() const { return named<plat::Timer>("marbleTimer"); }
+  plat::PictureBox& sheetPicture() const { return named<plat::PictureBox>("sheetPicture"); }
+  plat::Label& dropsReadOut() const { return named<plat::Label>("dropsReadOut"); }
+  plat::Label& crossingsReadOut() const { return named<plat::Label>("crossingsReadOut"); }
+  plat::Label& piReadOut() const { return named<plat::Label>("piReadOut"); }
+  plat::ScrollBar& groupBar() const { return named<plat::ScrollBar>("groupBar"); }
+  plat::Label& groupReadOut() const { return named<plat::Label>("groupReadOut"); }
+  plat::CommandButton& dropToothpicksButton() const { return named<plat::CommandButton>("dropToothpicksButton"); }
+  plat::CommandButton& clearToothpicksButton() const { return named<plat::CommandButton>("clearToothpicksButton"); }
+  plat::Timer& toothpickTimer() const { return named<plat::Timer>("toothpickTimer"); }
+
   static void runToStop(plat::Timer* t, int most = 20000) {
     for (int i = 0; i < most && t->enabled(); ++i) t->fire();
   }
@@ -111,38 +167,37 @@ TEST_F(ProbabilityWindow, OpensWithTheStoredValuesAndZeroCounts) {
   EXPECT_FALSE(menu->isVisible());
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->loading(), 0);
-  EXPECT_EQ(window->experimentTabs()->tab(), CoinsPage);
+  EXPECT_EQ(experimentTabs().tab(), CoinsPage);
 
   // Coins: five coins, 500 flips a run, every row at zero.
-  EXPECT_EQ(window->coinsReadOut()->caption(), "5");
-  EXPECT_EQ(window->flipsReadOut()->caption(), "500");
-  EXPECT_EQ(window->coinTotalsFrame()->caption(), "Totals For 0 Flips");
+  EXPECT_EQ(coinsReadOut().caption(), "5");
+  EXPECT_EQ(flipsReadOut().caption(), "500");
+  EXPECT_EQ(coinTotalsFrame().caption(), "Totals For 0 Flips");
   for (int k = 0; k <= 5; ++k) {
-    EXPECT_FALSE(window->headsActual(k)->isHidden());
-    EXPECT_EQ(window->headsActual(k)->caption(), "0");
-    EXPECT_EQ(window->headsTheory(k)->caption(), "0");
-    EXPECT_EQ(window->headsLabel(k)->caption(), QString::number(k));
+    EXPECT_FALSE(headsActual(k).isHidden());
+    EXPECT_EQ(headsActual(k).caption(), "0");
+    EXPECT_EQ(headsTheory(k).caption(), "0");
+    EXPECT_EQ(headsLabel(k).caption(), QString::number(k));
   }
-  for (int s = 0; s < 5; ++s) EXPECT_FALSE(window->coinImage(s)->isHidden());
-  EXPECT_EQ(window->flipButton()->caption(), "&Flip Coins");
+  for (int s = 0; s < 5; ++s) EXPECT_FALSE(coinImage(s).isHidden());
+  EXPECT_EQ(flipButton().caption(), "&Flip Coins");
   // Dice: two dice in the slots 1 and 3.
-  EXPECT_EQ(window->diceReadOut()->caption(), "2");
-  EXPECT_EQ(window->rollsReadOut()->caption(), "500");
-  for (int s = 0; s < 5; ++s) EXPECT_EQ(window->dieImage(s)->isHidden(), s != 1 && s != 3) << s;
-  EXPECT_EQ(window->rollCountReadOut()->caption(), "0");
+  EXPECT_EQ(diceReadOut().caption(), "2");
+  EXPECT_EQ(rollsReadOut().caption(), "500");
+  for (int s = 0; s < 5; ++s) EXPECT_EQ(dieImage(s).isHidden(), s != 1 && s != 3) << s;
+  EXPECT_EQ(rollCountReadOut().caption(), "0");
   // Marbles and toothpicks.
-  EXPECT_EQ(window->marbleTotalsFrame()->caption(), "Totals for 0 Marbles");
+  EXPECT_EQ(marbleTotalsFrame().caption(), "Totals for 0 Marbles");
   EXPECT_EQ(window->marbles().XUnit(), 315);
   EXPECT_EQ(window->marbles().YUnit(), 199);
-  EXPECT_EQ(window->groupReadOut()->caption(), "400");
-  EXPECT_EQ(window->dropsReadOut()->caption(), "0");
-  EXPECT_EQ(window->piReadOut()->caption(), "");
+  EXPECT_EQ(groupReadOut().caption(), "400");
+  EXPECT_EQ(dropsReadOut().caption(), "0");
+  EXPECT_EQ(piReadOut().caption(), "");
   // The graph shows the theory line only.
-  EXPECT_GT(countColour(window->coinGraph(), Palette::Red), 100);
-  EXPECT_EQ(countColour(window->coinGraph(), Palette::Black), 0);
+  EXPECT_GT(countColour(&coinGraph(), Palette::Red), 100);
+  EXPECT_EQ(countColour(&coinGraph(), Palette::Black), 0);
   // Nothing runs.
-  for (plat::Timer* t : {window->flipTimer(), window->rollTimer(), window->marbleTimer(), window->toothpickTimer()})
-    EXPECT_FALSE(t->enabled());
+  for (plat::Timer* t : {&flipTimer(), &rollTimer(), &marbleTimer(), &toothpickTimer()}) EXPECT_FALSE(t->enabled());
 }
 
 // Where the controls stand, what the fixed captions say, and the colours and fonts the
@@ -152,49 +207,49 @@ TEST_F(ProbabilityWindow, ControlsStandWhereTheLayoutPutsThem) {
   EXPECT_EQ(window->caption(), "Probability");
   EXPECT_EQ(window->width(), 632);  // 9480 x 6840 twips
   EXPECT_EQ(window->height(), 456);
-  plat::TabControl* tabs = window->experimentTabs();
+  plat::TabControl* tabs = &experimentTabs();
   EXPECT_EQ(tabs->geometry(), pixels(kTabs));
   for (int i = 0; i < 4; ++i) EXPECT_EQ(tabs->tabCaption(i), kTabCaptions[i]);
   QWidget* const coins = tabs->page(CoinsPage);
   QWidget* const marbles = tabs->page(MarblesPage);
   QWidget* const dice = tabs->page(DicePage);
   QWidget* const picks = tabs->page(ToothpicksPage);
-  QWidget* const coinTotals = window->coinTotalsFrame();
-  QWidget* const binTotals = window->marbleTotalsFrame();
-  QWidget* const groupFrame = window->groupBar()->parentWidget();
-  QWidget* const countsPanel = window->dropsReadOut()->parentWidget();
+  QWidget* const coinTotals = &coinTotalsFrame();
+  QWidget* const binTotals = &marbleTotalsFrame();
+  QWidget* const groupFrame = groupBar().parentWidget();
+  QWidget* const countsPanel = dropsReadOut().parentWidget();
 
   std::vector<Placed> placed = {
-      {window->coinGraph(), kCoinGraph.graph, coins},
-      {window->coinAxisStrip(), kCoinGraph.strip, coins},
-      {window->coinsBar(), kCoinsBar.place, coins},
-      {window->flipsBar(), kFlipsBar.place, coins},
-      {window->coinTotalsFrame(), kCoinTotalsFrame, coins},
-      {window->diceGraph(), kDiceGraph.graph, dice},
-      {window->diceAxisStrip(), kDiceGraph.strip, dice},
-      {window->diceBar(), kDiceBar.place, dice},
-      {window->rollsBar(), kRollsBar.place, dice},
-      {window->boardPicture(), kBoardPicture, marbles},
-      {window->marbleTotalsFrame(), kMarbleTotalsFrame, marbles},
-      {window->sheetPicture(), kSheetPicture, picks},
+      {&coinGraph(), kCoinGraph.graph, coins},
+      {&coinAxisStrip(), kCoinGraph.strip, coins},
+      {&coinsBar(), kCoinsBar.place, coins},
+      {&flipsBar(), kFlipsBar.place, coins},
+      {&coinTotalsFrame(), kCoinTotalsFrame, coins},
+      {&diceGraph(), kDiceGraph.graph, dice},
+      {&diceAxisStrip(), kDiceGraph.strip, dice},
+      {&diceBar(), kDiceBar.place, dice},
+      {&rollsBar(), kRollsBar.place, dice},
+      {&boardPicture(), kBoardPicture, marbles},
+      {&marbleTotalsFrame(), kMarbleTotalsFrame, marbles},
+      {&sheetPicture(), kSheetPicture, picks},
       {countsPanel, kCountsPanel, picks},
       {groupFrame, kGroupFrame, picks},
-      {window->groupBar(), kGroupBar.place, groupFrame},
+      {&groupBar(), kGroupBar.place, groupFrame},
   };
   for (int s = 0; s < 5; ++s) {
-    placed.push_back({window->coinImage(s), kCoinImages[s], coins});
-    placed.push_back({window->dieImage(s), kDieImages[s], dice});
+    placed.push_back({&coinImage(s), kCoinImages[s], coins});
+    placed.push_back({&dieImage(s), kDieImages[s], dice});
   }
   for (const Placed& p : placed) {
     EXPECT_EQ(p.control->parentWidget(), p.container) << p.control->accessibleName().toStdString();
     EXPECT_EQ(p.control->geometry(), pixels(p.row)) << p.control->accessibleName().toStdString();
   }
   // The bars' names for screen readers and their ranges.
-  const std::pair<plat::ScrollBar*, const plat::BarRow*> bars[] = {{window->coinsBar(), &kCoinsBar},
-                                                                   {window->flipsBar(), &kFlipsBar},
-                                                                   {window->diceBar(), &kDiceBar},
-                                                                   {window->rollsBar(), &kRollsBar},
-                                                                   {window->groupBar(), &kGroupBar}};
+  const std::pair<plat::ScrollBar*, const plat::BarRow*> bars[] = {{&coinsBar(), &kCoinsBar},
+                                                                   {&flipsBar(), &kFlipsBar},
+                                                                   {&diceBar(), &kDiceBar},
+                                                                   {&rollsBar(), &kRollsBar},
+                                                                   {&groupBar(), &kGroupBar}};
   for (const auto& [bar, row] : bars) {
     EXPECT_EQ(bar->accessibleName(), row->name);
     EXPECT_EQ(bar->min(), 1);
@@ -203,25 +258,25 @@ TEST_F(ProbabilityWindow, ControlsStandWhereTheLayoutPutsThem) {
   }
 
   const std::vector<Placed> buttons = {
-      {window->flipButton(), kFlipButton, coins},
-      {window->clearCoinsButton(), kClearCoinsButton, coins},
-      {window->printCoinsButton(), kPrintCoinsButton, coins},
-      {window->rollButton(), kRollButton, dice},
-      {window->clearDiceButton(), kClearDiceButton, dice},
-      {window->printDiceButton(), kPrintDiceButton, dice},
-      {window->dropMarblesButton(), kDropMarblesButton, marbles},
-      {window->clearMarblesButton(), kClearMarblesButton, marbles},
-      {window->printMarblesButton(), kPrintMarblesButton, marbles},
-      {window->dropToothpicksButton(), kDropToothpicksButton, groupFrame},
-      {window->clearToothpicksButton(), kClearToothpicksButton, groupFrame},
-      {window->helpButton(CoinsPage), kHelpButtons[CoinsPage], coins},
-      {window->exitButton(CoinsPage), kExitButtons[CoinsPage], coins},
-      {window->helpButton(MarblesPage), kHelpButtons[MarblesPage], marbles},
-      {window->exitButton(MarblesPage), kExitButtons[MarblesPage], marbles},
-      {window->helpButton(DicePage), kHelpButtons[DicePage], dice},
-      {window->exitButton(DicePage), kExitButtons[DicePage], dice},
-      {window->helpButton(ToothpicksPage), kHelpButtons[ToothpicksPage], picks},
-      {window->exitButton(ToothpicksPage), kExitButtons[ToothpicksPage], picks},
+      {&flipButton(), kFlipButton, coins},
+      {&clearCoinsButton(), kClearCoinsButton, coins},
+      {&printCoinsButton(), kPrintCoinsButton, coins},
+      {&rollButton(), kRollButton, dice},
+      {&clearDiceButton(), kClearDiceButton, dice},
+      {&printDiceButton(), kPrintDiceButton, dice},
+      {&dropMarblesButton(), kDropMarblesButton, marbles},
+      {&clearMarblesButton(), kClearMarblesButton, marbles},
+      {&printMarblesButton(), kPrintMarblesButton, marbles},
+      {&dropToothpicksButton(), kDropToothpicksButton, groupFrame},
+      {&clearToothpicksButton(), kClearToothpicksButton, groupFrame},
+      {&helpButton(CoinsPage), kHelpButtons[CoinsPage], coins},
+      {&exitButton(CoinsPage), kExitButtons[CoinsPage], coins},
+      {&helpButton(MarblesPage), kHelpButtons[MarblesPage], marbles},
+      {&exitButton(MarblesPage), kExitButtons[MarblesPage], marbles},
+      {&helpButton(DicePage), kHelpButtons[DicePage], dice},
+      {&exitButton(DicePage), kExitButtons[DicePage], dice},
+      {&helpButton(ToothpicksPage), kHelpButtons[ToothpicksPage], picks},
+      {&exitButton(ToothpicksPage), kExitButtons[ToothpicksPage], picks},
   };
   for (const Placed& b : buttons) {
     EXPECT_EQ(b.control->parentWidget(), b.container) << b.row.caption;
@@ -231,23 +286,18 @@ TEST_F(ProbabilityWindow, ControlsStandWhereTheLayoutPutsThem) {
 
   // Read-outs: white boxes, each in its own ink.
   std::vector<Placed> readOuts = {
-      {window->coinsReadOut(), kCoinsReadOut, coins},
-      {window->flipsReadOut(), kFlipsReadOut, coins},
-      {window->diceReadOut(), kDiceReadOut, dice},
-      {window->rollsReadOut(), kRollsReadOut, dice},
-      {window->rollCountReadOut(), kRollCountReadOut, dice},
-      {window->diceTotalReadOut(), kDiceTotalReadOut, dice},
-      {window->dropsReadOut(), kDropsReadOut, countsPanel},
-      {window->crossingsReadOut(), kCrossingsReadOut, countsPanel},
-      {window->piReadOut(), kPiReadOut, countsPanel},
-      {window->groupReadOut(), kGroupReadOut, groupFrame},
+      {&coinsReadOut(), kCoinsReadOut, coins},        {&flipsReadOut(), kFlipsReadOut, coins},
+      {&diceReadOut(), kDiceReadOut, dice},           {&rollsReadOut(), kRollsReadOut, dice},
+      {&rollCountReadOut(), kRollCountReadOut, dice}, {&diceTotalReadOut(), kDiceTotalReadOut, dice},
+      {&dropsReadOut(), kDropsReadOut, countsPanel},  {&crossingsReadOut(), kCrossingsReadOut, countsPanel},
+      {&piReadOut(), kPiReadOut, countsPanel},        {&groupReadOut(), kGroupReadOut, groupFrame},
   };
   for (size_t k = 0; k <= 5; ++k) {
-    readOuts.push_back({window->headsLabel(int(k)), kHeadsLabels[k], coinTotals});
-    readOuts.push_back({window->headsActual(int(k)), kHeadsActual[k], coinTotals});
-    readOuts.push_back({window->headsTheory(int(k)), kHeadsTheory[k], coinTotals});
-    readOuts.push_back({window->binActual(int(k)), kBinActual[k], binTotals});
-    readOuts.push_back({window->binTheory(int(k)), kBinTheory[k], binTotals});
+    readOuts.push_back({&headsLabel(int(k)), kHeadsLabels[k], coinTotals});
+    readOuts.push_back({&headsActual(int(k)), kHeadsActual[k], coinTotals});
+    readOuts.push_back({&headsTheory(int(k)), kHeadsTheory[k], coinTotals});
+    readOuts.push_back({&binActual(int(k)), kBinActual[k], binTotals});
+    readOuts.push_back({&binTheory(int(k)), kBinTheory[k], binTotals});
   }
   for (const Placed& r : readOuts) {
     const auto* label = static_cast<const plat::Label*>(r.control);
@@ -259,7 +309,7 @@ TEST_F(ProbabilityWindow, ControlsStandWhereTheLayoutPutsThem) {
     EXPECT_GT(label->frameWidth(), 0) << where.toStdString();
     EXPECT_TRUE(label->alignment() & Qt::AlignHCenter) << where.toStdString();
   }
-  for (size_t k = 0; k <= 5; ++k) EXPECT_EQ(window->headsLabel(int(k))->caption(), kHeadsLabels[k].caption);
+  for (size_t k = 0; k <= 5; ++k) EXPECT_EQ(headsLabel(int(k)).caption(), kHeadsLabels[k].caption);
 
   // The fixed captions, found by what they say in their containers.
   std::vector<std::pair<QWidget*, ControlRow>> titles = {
@@ -297,7 +347,7 @@ TEST_F(ProbabilityWindow, ControlsStandWhereTheLayoutPutsThem) {
 // another, and each lies whole inside its page or frame.
 TEST_F(ProbabilityWindow, ButtonsStandApartInsideTheirContainers) {
   ASSERT_TRUE(open());
-  plat::TabControl* tabs = window->experimentTabs();
+  plat::TabControl* tabs = &experimentTabs();
   int pairs = 0;
   for (int page = 0; page < 4; ++page) {
     const auto buttons = tabs->page(page)->findChildren<plat::CommandButton*>();
@@ -330,11 +380,11 @@ TEST_F(ProbabilityWindow, StoredValuesOutsideTheBarsAreBroughtIntoRange) {
   EXPECT_EQ(s.NumDice, 1);
   EXPECT_EQ(s.NumRolls, 500);
   EXPECT_EQ(s.DropGroup, 1);
-  EXPECT_EQ(window->coinsReadOut()->caption(), "5");
-  EXPECT_EQ(window->flipsReadOut()->caption(), "1");
-  EXPECT_EQ(window->diceReadOut()->caption(), "1");
-  EXPECT_EQ(window->rollsReadOut()->caption(), "500");
-  EXPECT_EQ(window->groupReadOut()->caption(), "1");
+  EXPECT_EQ(coinsReadOut().caption(), "5");
+  EXPECT_EQ(flipsReadOut().caption(), "1");
+  EXPECT_EQ(diceReadOut().caption(), "1");
+  EXPECT_EQ(rollsReadOut().caption(), "500");
+  EXPECT_EQ(groupReadOut().caption(), "1");
   EXPECT_EQ(window->coins().NumCoins(), 5);
   EXPECT_EQ(window->dice().NumDice(), 1);
   EXPECT_EQ(window->toothpicks().DropGroup(), 1);
@@ -342,14 +392,14 @@ TEST_F(ProbabilityWindow, StoredValuesOutsideTheBarsAreBroughtIntoRange) {
 
 TEST_F(ProbabilityWindow, HelpAndF1OpenTheTopicOfThePageInFront) {
   ASSERT_TRUE(open());
-  window->helpButton(0)->click();
+  helpButton(0).click();
   ASSERT_EQ(services.help->calls.size(), 1u);
   EXPECT_EQ(services.help->calls.back().topic, 13);
   EXPECT_EQ(services.help->calls.back().file, shell::BasePath + "vtrel.hlp");
   const int topics[4] = {13, 14, 15, 16};
   for (int page = 0; page < 4; ++page) {
-    window->experimentTabs()->setTab(page);
-    window->helpButton(page)->click();
+    experimentTabs().setTab(page);
+    helpButton(page).click();
     EXPECT_EQ(services.help->calls.back().topic, topics[page]);
     QTest::keyClick(window, Qt::Key_F1);
     EXPECT_EQ(services.help->calls.back().topic, topics[page]);
@@ -359,129 +409,129 @@ TEST_F(ProbabilityWindow, HelpAndF1OpenTheTopicOfThePageInFront) {
 
 TEST_F(ProbabilityWindow, ACoinRunFlipsItsBatchAndLocksItsControls) {
   ASSERT_TRUE(open());
-  window->flipsBar()->setValue(3);
+  flipsBar().setValue(3);
   EXPECT_EQ(shell::settings().NumFlips, 3);
-  EXPECT_EQ(window->flipsReadOut()->caption(), "3");
-  window->flipButton()->click();
-  EXPECT_EQ(window->flipButton()->caption(), "&Pause");
-  EXPECT_TRUE(window->flipTimer()->enabled());
-  EXPECT_EQ(window->flipTimer()->interval(), 100);
-  EXPECT_FALSE(window->coinsBar()->isEnabled());
-  EXPECT_FALSE(window->flipsBar()->isEnabled());
-  EXPECT_FALSE(window->clearCoinsButton()->isEnabled());
-  EXPECT_FALSE(window->printCoinsButton()->isEnabled());
-  runToStop(window->flipTimer());
+  EXPECT_EQ(flipsReadOut().caption(), "3");
+  flipButton().click();
+  EXPECT_EQ(flipButton().caption(), "&Pause");
+  EXPECT_TRUE(flipTimer().enabled());
+  EXPECT_EQ(flipTimer().interval(), 100);
+  EXPECT_FALSE(coinsBar().isEnabled());
+  EXPECT_FALSE(flipsBar().isEnabled());
+  EXPECT_FALSE(clearCoinsButton().isEnabled());
+  EXPECT_FALSE(printCoinsButton().isEnabled());
+  runToStop(&flipTimer());
   EXPECT_EQ(window->coins().TotalFlips(), 3);
-  EXPECT_EQ(window->coinTotalsFrame()->caption(), "Totals For 3 Flips");
-  EXPECT_EQ(window->flipButton()->caption(), "&Flip Coins");
-  EXPECT_TRUE(window->coinsBar()->isEnabled());
-  EXPECT_TRUE(window->printCoinsButton()->isEnabled());
-  EXPECT_GT(countColour(window->coinGraph(), Palette::Black), 100);
+  EXPECT_EQ(coinTotalsFrame().caption(), "Totals For 3 Flips");
+  EXPECT_EQ(flipButton().caption(), "&Flip Coins");
+  EXPECT_TRUE(coinsBar().isEnabled());
+  EXPECT_TRUE(printCoinsButton().isEnabled());
+  EXPECT_GT(countColour(&coinGraph(), Palette::Black), 100);
   int shown = 0;
-  for (int k = 0; k <= 5; ++k) shown += window->headsActual(k)->caption().toInt();
+  for (int k = 0; k <= 5; ++k) shown += headsActual(k).caption().toInt();
   EXPECT_EQ(shown, 3);
 
   // Fewer coins clear the counts and show the middle slots.
-  window->coinsBar()->setValue(2);
+  coinsBar().setValue(2);
   EXPECT_EQ(shell::settings().NumCoins, 2);
-  EXPECT_EQ(window->coinTotalsFrame()->caption(), "Totals For 0 Flips");
-  for (int k = 0; k <= 5; ++k) EXPECT_EQ(window->headsActual(k)->isHidden(), k > 2) << k;
-  for (int s = 0; s < 5; ++s) EXPECT_EQ(window->coinImage(s)->isHidden(), s != 1 && s != 3) << s;
+  EXPECT_EQ(coinTotalsFrame().caption(), "Totals For 0 Flips");
+  for (int k = 0; k <= 5; ++k) EXPECT_EQ(headsActual(k).isHidden(), k > 2) << k;
+  for (int s = 0; s < 5; ++s) EXPECT_EQ(coinImage(s).isHidden(), s != 1 && s != 3) << s;
 }
 
 TEST_F(ProbabilityWindow, DiceRollAndClear) {
   ASSERT_TRUE(open());
-  window->experimentTabs()->setTab(2);
-  window->rollsBar()->setValue(4);
-  window->rollButton()->click();
-  EXPECT_FALSE(window->printDiceButton()->isEnabled());
-  runToStop(window->rollTimer());
-  EXPECT_EQ(window->rollCountReadOut()->caption(), "4");
-  EXPECT_EQ(window->rollButton()->caption(), "&Roll Dice");
-  const int total = window->diceTotalReadOut()->caption().toInt();
+  experimentTabs().setTab(2);
+  rollsBar().setValue(4);
+  rollButton().click();
+  EXPECT_FALSE(printDiceButton().isEnabled());
+  runToStop(&rollTimer());
+  EXPECT_EQ(rollCountReadOut().caption(), "4");
+  EXPECT_EQ(rollButton().caption(), "&Roll Dice");
+  const int total = diceTotalReadOut().caption().toInt();
   EXPECT_GE(total, 2);
   EXPECT_LE(total, 12);
-  window->clearDiceButton()->click();
-  EXPECT_EQ(window->rollCountReadOut()->caption(), "0");
-  EXPECT_EQ(window->diceTotalReadOut()->caption(), "0");
-  EXPECT_EQ(countColour(window->diceGraph(), Palette::Black), 0);
+  clearDiceButton().click();
+  EXPECT_EQ(rollCountReadOut().caption(), "0");
+  EXPECT_EQ(diceTotalReadOut().caption(), "0");
+  EXPECT_EQ(countColour(&diceGraph(), Palette::Black), 0);
 }
 
 TEST_F(ProbabilityWindow, MarblesFallWithSoundsAndFillTheirBins) {
   ASSERT_TRUE(open());
-  window->experimentTabs()->setTab(1);
-  window->dropMarblesButton()->click();
-  EXPECT_EQ(window->dropMarblesButton()->caption(), "&Pause");
-  EXPECT_FALSE(window->printMarblesButton()->isEnabled());
-  for (int t = 0; t < 6; ++t) window->marbleTimer()->fire();
+  experimentTabs().setTab(1);
+  dropMarblesButton().click();
+  EXPECT_EQ(dropMarblesButton().caption(), "&Pause");
+  EXPECT_FALSE(printMarblesButton().isEnabled());
+  for (int t = 0; t < 6; ++t) marbleTimer().fire();
   EXPECT_EQ(services.sound->countPlays("boing.wav"), 6);
   EXPECT_EQ(services.sound->countPlays("ding.wav"), 1);
   for (const auto& call : services.sound->calls) EXPECT_FALSE(call.wait);
-  EXPECT_EQ(window->marbleTotalsFrame()->caption(), "Totals For 1 Marbles");
+  EXPECT_EQ(marbleTotalsFrame().caption(), "Totals For 1 Marbles");
   int inBins = 0;
-  for (int b = 0; b < 6; ++b) inBins += window->binActual(b)->caption().toInt();
+  for (int b = 0; b < 6; ++b) inBins += binActual(b).caption().toInt();
   EXPECT_EQ(inBins, 1);
-  EXPECT_EQ(window->binTheory(2)->caption(), "0");
+  EXPECT_EQ(binTheory(2).caption(), "0");
 
-  runToStop(window->marbleTimer());
+  runToStop(&marbleTimer());
   EXPECT_EQ(window->marbles().TotalMarbles(), 32);
-  EXPECT_EQ(window->marbleTotalsFrame()->caption(), "Totals For 32 Marbles");
+  EXPECT_EQ(marbleTotalsFrame().caption(), "Totals For 32 Marbles");
   const char* theory[] = {"1", "5", "10", "10", "5", "1"};
-  for (int b = 0; b < 6; ++b) EXPECT_EQ(window->binTheory(b)->caption(), theory[b]);
-  EXPECT_EQ(window->dropMarblesButton()->caption(), "&Drop");
-  EXPECT_TRUE(window->clearMarblesButton()->isEnabled());
-  window->clearMarblesButton()->click();
-  EXPECT_EQ(window->marbleTotalsFrame()->caption(), "Totals for 0 Marbles");
-  EXPECT_EQ(window->binActual(0)->caption(), "0");
+  for (int b = 0; b < 6; ++b) EXPECT_EQ(binTheory(b).caption(), theory[b]);
+  EXPECT_EQ(dropMarblesButton().caption(), "&Drop");
+  EXPECT_TRUE(clearMarblesButton().isEnabled());
+  clearMarblesButton().click();
+  EXPECT_EQ(marbleTotalsFrame().caption(), "Totals for 0 Marbles");
+  EXPECT_EQ(binActual(0).caption(), "0");
 }
 
 TEST_F(ProbabilityWindow, ToothpicksDropTheirBatchOnTheRuledSheet) {
   ASSERT_TRUE(open());
-  window->experimentTabs()->setTab(3);
+  experimentTabs().setTab(3);
   // The six white lines on the black sheet.
-  EXPECT_GT(countColour(window->sheetPicture(), Palette::White), 6 * 300);
-  window->groupBar()->setValue(5);
+  EXPECT_GT(countColour(&sheetPicture(), Palette::White), 6 * 300);
+  groupBar().setValue(5);
   EXPECT_EQ(shell::settings().DropGroup, 5);
-  window->dropToothpicksButton()->click();
-  EXPECT_TRUE(window->toothpickTimer()->enabled());
-  EXPECT_EQ(window->toothpickTimer()->interval(), 10);
-  EXPECT_FALSE(window->clearToothpicksButton()->isEnabled());
-  EXPECT_FALSE(window->groupBar()->isEnabled());
-  runToStop(window->toothpickTimer());
-  EXPECT_EQ(window->dropsReadOut()->caption(), "5");
-  EXPECT_EQ(window->crossingsReadOut()->caption().toInt(), window->toothpicks().TotalHits());
-  EXPECT_FALSE(window->piReadOut()->caption().isEmpty());
-  EXPECT_TRUE(window->clearToothpicksButton()->isEnabled());
-  window->clearToothpicksButton()->click();
-  EXPECT_EQ(window->dropsReadOut()->caption(), "0");
-  EXPECT_EQ(window->crossingsReadOut()->caption(), "0");
-  EXPECT_EQ(window->piReadOut()->caption(), "");
+  dropToothpicksButton().click();
+  EXPECT_TRUE(toothpickTimer().enabled());
+  EXPECT_EQ(toothpickTimer().interval(), 10);
+  EXPECT_FALSE(clearToothpicksButton().isEnabled());
+  EXPECT_FALSE(groupBar().isEnabled());
+  runToStop(&toothpickTimer());
+  EXPECT_EQ(dropsReadOut().caption(), "5");
+  EXPECT_EQ(crossingsReadOut().caption().toInt(), window->toothpicks().TotalHits());
+  EXPECT_FALSE(piReadOut().caption().isEmpty());
+  EXPECT_TRUE(clearToothpicksButton().isEnabled());
+  clearToothpicksButton().click();
+  EXPECT_EQ(dropsReadOut().caption(), "0");
+  EXPECT_EQ(crossingsReadOut().caption(), "0");
+  EXPECT_EQ(piReadOut().caption(), "");
 }
 
 TEST_F(ProbabilityWindow, ExitAndTheTitleBarStopEverythingAndShowTheMenu) {
   ASSERT_TRUE(open());
-  window->flipsBar()->setValue(7);
-  window->flipButton()->click();
-  window->dropToothpicksButton()->click();
-  window->dropMarblesButton()->click();
-  ASSERT_TRUE(window->flipTimer()->enabled());
+  flipsBar().setValue(7);
+  flipButton().click();
+  dropToothpicksButton().click();
+  dropMarblesButton().click();
+  ASSERT_TRUE(flipTimer().enabled());
   window->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(menu->isVisible());
   if (window) {
     EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(window->flipTimer()->enabled());
-    EXPECT_FALSE(window->toothpickTimer()->enabled());
-    EXPECT_FALSE(window->marbleTimer()->enabled());
+    EXPECT_FALSE(flipTimer().enabled());
+    EXPECT_FALSE(toothpickTimer().enabled());
+    EXPECT_FALSE(marbleTimer().enabled());
   }
   EXPECT_EQ(shell::settings().NumFlips, 7);
 
   // Opened again: counts start from zero; Exit on any page leaves.
   ASSERT_TRUE(open());
   EXPECT_EQ(window->coins().TotalFlips(), 0);
-  EXPECT_EQ(window->flipsReadOut()->caption(), "7");
-  window->experimentTabs()->setTab(3);
-  window->exitButton(3)->click();
+  EXPECT_EQ(flipsReadOut().caption(), "7");
+  experimentTabs().setTab(3);
+  exitButton(3).click();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(menu->isVisible());
 }
@@ -489,14 +539,14 @@ TEST_F(ProbabilityWindow, ExitAndTheTitleBarStopEverythingAndShowTheMenu) {
 TEST_F(ProbabilityWindow, CoinsReportAfterClearAndCancel) {
   ASSERT_TRUE(open());
   services.boxes->answer(plat::Msg::Cancel);
-  window->printCoinsButton()->click();
+  printCoinsButton().click();
   ASSERT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_EQ(services.boxes->calls[0].text, "Make sure printer is on-line and ready.");
   EXPECT_EQ(services.boxes->calls[0].title, "Print Coins Results");
   EXPECT_TRUE(printed->documents.empty());
 
   services.boxes->answer(plat::Msg::Ok);
-  window->printCoinsButton()->click();
+  printCoinsButton().click();
   ASSERT_EQ(printed->documents.size(), 1u);
   const auto texts = printed->lastTexts();
   const std::vector<QString> head = {
@@ -530,8 +580,8 @@ TEST_F(ProbabilityWindow, CoinsReportAfterClearAndCancel) {
 
 TEST_F(ProbabilityWindow, DiceReportSplitsTheTotalsIntoTwoGroups) {
   ASSERT_TRUE(open());
-  window->experimentTabs()->setTab(2);
-  window->printDiceButton()->click();
+  experimentTabs().setTab(2);
+  printDiceButton().click();
   ASSERT_EQ(printed->documents.size(), 1u);
   EXPECT_EQ(services.boxes->calls.back().title, "Print Dice Results");
   const auto ops = printOps();
@@ -549,8 +599,8 @@ TEST_F(ProbabilityWindow, DiceReportSplitsTheTotalsIntoTwoGroups) {
 
 TEST_F(ProbabilityWindow, FiveDiceRunFromFiveToSeventeenThenToThirty) {
   ASSERT_TRUE(open());
-  window->diceBar()->setValue(5);
-  window->printDiceButton()->click();
+  diceBar().setValue(5);
+  printDiceButton().click();
   const auto ops = printOps();
   const auto* five = find(ops, " 5");
   const auto* seventeen = find(ops, " 17");
@@ -563,11 +613,11 @@ TEST_F(ProbabilityWindow, FiveDiceRunFromFiveToSeventeenThenToThirty) {
 
 TEST_F(ProbabilityWindow, MarblesReportCopiesTheBinReadOuts) {
   ASSERT_TRUE(open());
-  window->dropMarblesButton()->click();
-  for (int i = 0; i < 16 * 6; ++i) window->marbleTimer()->fire();
-  window->dropMarblesButton()->click();
+  dropMarblesButton().click();
+  for (int i = 0; i < 16 * 6; ++i) marbleTimer().fire();
+  dropMarblesButton().click();
   ASSERT_EQ(window->marbles().TotalMarbles(), 16);
-  window->printMarblesButton()->click();
+  printMarblesButton().click();
   ASSERT_EQ(printed->documents.size(), 1u);
   EXPECT_EQ(services.boxes->calls.back().title, "Print Marbles Results");
   const auto texts = printed->lastTexts();
@@ -578,7 +628,7 @@ TEST_F(ProbabilityWindow, MarblesReportCopiesTheBinReadOuts) {
   const char* theory[] = {"0", "2", "5", "5", "2", "0"};
   for (int b = 0; b < 6; ++b) {
     EXPECT_EQ(texts[head.size() + 3 * size_t(b)], " " + QString::number(b + 1));
-    EXPECT_EQ(texts[head.size() + 3 * size_t(b) + 1], window->binActual(b)->caption());
+    EXPECT_EQ(texts[head.size() + 3 * size_t(b) + 1], binActual(b).caption());
     EXPECT_EQ(texts[head.size() + 3 * size_t(b) + 2], theory[b]);
   }
 }

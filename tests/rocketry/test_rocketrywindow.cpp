@@ -25,6 +25,7 @@
 #include "platform/image.h"
 #include "platform/label.h"
 #include "platform/lineoverlay.h"
+#include "platform/optionbutton.h"
 #include "platform/picturebox.h"
 #include "platform/printer.h"
 #include "platform/scrollbar.h"
@@ -38,6 +39,7 @@
 #include "shell/menuwindow.h"
 #include "shell/programfolder.h"
 #include "shell/settings.h"
+#include "tests/support/controls.h"
 #include "tests/support/doubles.h"
 #include "tests/support/layoutrows.h"
 #include "tests/support/manualsources.h"
@@ -55,18 +57,60 @@ class RocketryWindowTest : public MenuFixture {
   }
 
   RocketryWindow* open() { return window = openProject<RocketryWindow>(9); }
+
+  // The window's controls, by the names the window gives them.
+  template <class T>
+  T& named(const char* name) const {
+    return control<T>(*window, name);
+  }
+  plat::ScrollBar& thrustBar() const { return named<plat::ScrollBar>("thrustBar"); }
+  plat::ScrollBar& burnTimeBar() const { return named<plat::ScrollBar>("burnTimeBar"); }
+  plat::ScrollBar& massBar() const { return named<plat::ScrollBar>("massBar"); }
+  plat::Label& thrustReadout() const { return named<plat::Label>("thrustReadout"); }
+  plat::Label& burnTimeReadout() const { return named<plat::Label>("burnTimeReadout"); }
+  plat::Label& massReadout() const { return named<plat::Label>("massReadout"); }
+  plat::Label& massTitle() const { return named<plat::Label>("massTitle"); }
+  plat::CheckBox& chuteBox() const { return named<plat::CheckBox>("chuteBox"); }
+  plat::OptionButton& unitOption(int index) const { return control<plat::OptionButton>(*window, "unitOption", index); }
+  plat::CommandButton& launchButton() const { return named<plat::CommandButton>("launchButton"); }
+  plat::CommandButton& printButton() const { return named<plat::CommandButton>("printButton"); }
+  plat::CommandButton& helpButton() const { return named<plat::CommandButton>("helpButton"); }
+  plat::CommandButton& exitButton() const { return named<plat::CommandButton>("exitButton"); }
+  plat::PictureBox& skyPicture() const { return named<plat::PictureBox>("skyPicture"); }
+  plat::ImageBox& rocketPicture() const { return named<plat::ImageBox>("rocketPicture"); }
+  plat::ImageBox& smokePicture() const { return named<plat::ImageBox>("smokePicture"); }
+  plat::ImageBox& chutePicture() const { return named<plat::ImageBox>("chutePicture"); }
+  plat::PictureBox& altitudePlot() const { return named<plat::PictureBox>("altitudePlot"); }
+  plat::PictureBox& speedPlot() const { return named<plat::PictureBox>("speedPlot"); }
+  plat::PictureBox& forcePlot() const { return named<plat::PictureBox>("forcePlot"); }
+  plat::Line& speedZeroLine() const { return named<plat::Line>("speedZeroLine"); }
+  plat::Line& forceZeroLine() const { return named<plat::Line>("forceZeroLine"); }
+  plat::Timer& flightTimer() const { return named<plat::Timer>("flightTimer"); }
+  // The six predicted results, in the window's order.
+  enum Result { MaxSpeed, MaxAltitude, ApogeeTime, DescentSpeed, DescentTime, FlightTime };
+  plat::Label& result(Result which) const { return control<plat::Label>(*window, "result", which); }
+
+  // The units chosen (0 US, 1 metric), -1 while none is.
+  int chosenUnits() const {
+    for (int i = 0; i < 2; ++i)
+      if (unitOption(i).value()) return i;
+    return -1;
+  }
+  // Chooses the units as code does: the click runs only when the choice changes.
+  void chooseUnits(int index) { unitOption(index).setValue(true); }
+  // The launch button shows the stop picture during a flight, named Stop for screen readers.
+  bool showsStop() const { return launchButton().accessibleName() == "Stop"; }
   int flyToEnd() {
     int ticks = 0;
     while (window->launch().Running() && ticks < 10000) {
-      window->flightTimer()->fire();
+      flightTimer().fire();
       ++ticks;
     }
     return ticks;
   }
   QStringList results() const {
-    return {window->maxSpeedReadout()->caption(),    window->maxAltitudeReadout()->caption(),
-            window->apogeeTimeReadout()->caption(),  window->descentSpeedReadout()->caption(),
-            window->descentTimeReadout()->caption(), window->flightTimeReadout()->caption()};
+    return {result(MaxSpeed).caption(),     result(MaxAltitude).caption(), result(ApogeeTime).caption(),
+            result(DescentSpeed).caption(), result(DescentTime).caption(), result(FlightTime).caption()};
   }
   int plays(const char* file) const { return services.sound->countPlays(file); }
 
@@ -81,30 +125,29 @@ TEST_F(RocketryWindowTest, OpensWithTheFreshSettingsAndThePredictedFlight) {
   EXPECT_EQ(window->width(), 637);  // 9555 x 6945 twips
   EXPECT_EQ(window->height(), 463);
   EXPECT_EQ(window->loading(), 0);
-  EXPECT_EQ(window->thrustBar()->value(), 100);
-  EXPECT_EQ(window->burnTimeBar()->value(), 39);
-  EXPECT_EQ(window->massBar()->value(), 204);
-  EXPECT_EQ(window->massBar()->min(), 204);
-  EXPECT_EQ(window->massBar()->max(), 714);
-  EXPECT_EQ(window->thrustReadout()->caption(), "10.0");
-  EXPECT_EQ(window->burnTimeReadout()->caption(), "3.9");
+  EXPECT_EQ(thrustBar().value(), 100);
+  EXPECT_EQ(burnTimeBar().value(), 39);
+  EXPECT_EQ(massBar().value(), 204);
+  EXPECT_EQ(massBar().min(), 204);
+  EXPECT_EQ(massBar().max(), 714);
+  EXPECT_EQ(thrustReadout().caption(), "10.0");
+  EXPECT_EQ(burnTimeReadout().caption(), "3.9");
   // US units without a parachute.
-  EXPECT_EQ(window->unitOptions().value(), 0);
-  EXPECT_EQ(window->massTitle()->caption(), "Mass (oz)");
-  EXPECT_EQ(window->massReadout()->caption(), "7.2");
-  EXPECT_EQ(window->chuteBox()->value(), 0);
+  EXPECT_EQ(chosenUnits(), 0);
+  EXPECT_EQ(massTitle().caption(), "Mass (oz)");
+  EXPECT_EQ(massReadout().caption(), "7.2");
+  EXPECT_EQ(chuteBox().value(), 0);
   EXPECT_EQ(results(), (QStringList{"502 ft/s", "4889 ft", "19.5 s", "-197 ft/s", "25.6 s", "47.4 s"}));
   // Idle: no flight kept, Print disabled, the rocket on the pad, no zero lines yet.
-  EXPECT_FALSE(window->printButton()->isEnabled());
-  EXPECT_FALSE(window->showsStop());
-  EXPECT_FALSE(window->flightTimer()->enabled());
-  EXPECT_FALSE(window->speedZeroLine()->isVisible());
-  EXPECT_FALSE(window->chutePicture()->isVisible());
-  EXPECT_TRUE(window->smokePicture()->isVisible());
-  EXPECT_EQ(window->rocketPicture()->y() + window->rocketPicture()->height(),
-            window->skyPicture()->surface().deviceHeight());
-  EXPECT_EQ(window->smokePicture()->y(), window->skyPicture()->surface().deviceHeight());
-  EXPECT_EQ(window->focusWidget(), window->launchButton());
+  EXPECT_FALSE(printButton().isEnabled());
+  EXPECT_FALSE(showsStop());
+  EXPECT_FALSE(flightTimer().enabled());
+  EXPECT_FALSE(speedZeroLine().isVisible());
+  EXPECT_FALSE(chutePicture().isVisible());
+  EXPECT_TRUE(smokePicture().isVisible());
+  EXPECT_EQ(rocketPicture().y() + rocketPicture().height(), skyPicture().surface().deviceHeight());
+  EXPECT_EQ(smokePicture().y(), skyPicture().surface().deviceHeight());
+  EXPECT_EQ(window->focusWidget(), &launchButton());
   // The fresh values are stored unchanged.
   const auto& s = shell::settings();
   EXPECT_EQ(s.RocketThrust, 10.0f);
@@ -122,46 +165,43 @@ TEST_F(RocketryWindowTest, TheControlsAreBuiltFromTheLayoutTable) {
   ASSERT_TRUE(open());
   EXPECT_EQ(window->width(), plat::twipsToPixels(kWidth));
   EXPECT_EQ(window->height(), plat::twipsToPixels(kHeight));
-  expectRow(window->skyPicture(), kSky);
+  expectRow(&skyPicture(), kSky);
 
-  QWidget* inputs = window->thrustBar()->parentWidget();
+  QWidget* inputs = thrustBar().parentWidget();
   expectRow(inputs, kInputPanel);
   expectBuilt(inputs, kThrustTitle);
   expectBuilt(inputs, kBurnTimeTitle);
   // The mass title names the units chosen at load.
-  expectRow(window->massTitle(),
+  expectRow(&massTitle(),
             {nullptr, kMassTitle.left, kMassTitle.top, kMassTitle.width, kMassTitle.height, kMassTitle.font});
-  expectRow(window->thrustBar(), kThrustBar);
-  expectRow(window->burnTimeBar(), kBurnTimeBar);
-  expectRow(window->massBar(), kMassBar);
-  expectRow(window->thrustReadout(), kThrustReadout);
-  expectRow(window->burnTimeReadout(), kBurnTimeReadout);
-  expectRow(window->massReadout(), kMassReadout);
+  expectRow(&thrustBar(), kThrustBar);
+  expectRow(&burnTimeBar(), kBurnTimeBar);
+  expectRow(&massBar(), kMassBar);
+  expectRow(&thrustReadout(), kThrustReadout);
+  expectRow(&burnTimeReadout(), kBurnTimeReadout);
+  expectRow(&massReadout(), kMassReadout);
 
-  expectRow(window->chuteBox()->parentWidget(), kChoicePanel);
-  expectRow(window->chuteBox(), kChuteBox);
-  for (int i = 0; i < 2; ++i) expectRow(window->unitOptions()(i), kUnitOptions[i]);
+  expectRow(chuteBox().parentWidget(), kChoicePanel);
+  expectRow(&chuteBox(), kChuteBox);
+  for (int i = 0; i < 2; ++i) expectRow(&unitOption(i), kUnitOptions[i]);
 
-  QWidget* results = window->maxSpeedReadout()->parentWidget();
+  QWidget* results = result(MaxSpeed).parentWidget();
   expectRow(results, kResultPanel);
-  const plat::Label* readouts[6] = {window->maxSpeedReadout(),    window->maxAltitudeReadout(),
-                                    window->apogeeTimeReadout(),  window->descentSpeedReadout(),
-                                    window->descentTimeReadout(), window->flightTimeReadout()};
   for (size_t i = 0; i < 6; ++i) {
     expectBuilt(results, kResultTitles[i]);
-    expectRow(readouts[i], kResultReadouts[i]);
+    expectRow(&result(Result(i)), kResultReadouts[i]);
   }
 
   for (const ControlRow& row : kPlotTitles) expectBuilt(window, row);
-  expectRow(window->altitudePlot(), kAltitudePlot);
-  expectRow(window->speedPlot(), kSpeedPlot);
-  expectRow(window->forcePlot(), kForcePlot);
+  expectRow(&altitudePlot(), kAltitudePlot);
+  expectRow(&speedPlot(), kSpeedPlot);
+  expectRow(&forcePlot(), kForcePlot);
 
-  expectRow(window->launchButton()->parentWidget(), kCommandPanel);
-  expectRow(window->launchButton(), kLaunchButton);
-  expectRow(window->printButton(), kPrintButton);
-  expectRow(window->helpButton(), kHelpButton);
-  expectRow(window->exitButton(), kExitButton);
+  expectRow(launchButton().parentWidget(), kCommandPanel);
+  expectRow(&launchButton(), kLaunchButton);
+  expectRow(&printButton(), kPrintButton);
+  expectRow(&helpButton(), kHelpButton);
+  expectRow(&exitButton(), kExitButton);
 }
 
 TEST_F(RocketryWindowTest, TheThrustKeepsTheMassWithinItsLimits) {
@@ -169,98 +209,97 @@ TEST_F(RocketryWindowTest, TheThrustKeepsTheMassWithinItsLimits) {
   s.RocketThrust = 2.0f;
   s.RocketMass = 140;
   ASSERT_TRUE(open());
-  EXPECT_EQ(window->massBar()->value(), 140);  // within 41 to 143 g: loads unchanged
-  EXPECT_EQ(window->massBar()->min(), 41);
-  EXPECT_EQ(window->massBar()->max(), 143);
-  window->unitOptions().choose(1);
-  window->massBar()->setValue(100);
-  window->thrustBar()->setValue(50);  // 2.0 N to 5.0 N with 100 g
-  EXPECT_EQ(window->thrustReadout()->caption(), "5.0");
-  EXPECT_EQ(window->massBar()->value(), 102);
-  EXPECT_EQ(window->massBar()->min(), 102);
-  EXPECT_EQ(window->massBar()->max(), 357);
-  EXPECT_EQ(window->massReadout()->caption(), "102.0");
+  EXPECT_EQ(massBar().value(), 140);  // within 41 to 143 g: loads unchanged
+  EXPECT_EQ(massBar().min(), 41);
+  EXPECT_EQ(massBar().max(), 143);
+  chooseUnits(1);
+  massBar().setValue(100);
+  thrustBar().setValue(50);  // 2.0 N to 5.0 N with 100 g
+  EXPECT_EQ(thrustReadout().caption(), "5.0");
+  EXPECT_EQ(massBar().value(), 102);
+  EXPECT_EQ(massBar().min(), 102);
+  EXPECT_EQ(massBar().max(), 357);
+  EXPECT_EQ(massReadout().caption(), "102.0");
   EXPECT_EQ(s.RocketMass, 102.0f);
   EXPECT_EQ(s.RocketThrust, 5.0f);
 
-  window->thrustBar()->setValue(100);
-  window->massBar()->setValue(500);
-  window->thrustBar()->setValue(30);  // 10.0 N to 3.0 N with 500 g
-  EXPECT_EQ(window->massBar()->value(), 214);
-  EXPECT_EQ(window->massBar()->min(), 61);
-  EXPECT_EQ(window->massBar()->max(), 214);
+  thrustBar().setValue(100);
+  massBar().setValue(500);
+  thrustBar().setValue(30);  // 10.0 N to 3.0 N with 500 g
+  EXPECT_EQ(massBar().value(), 214);
+  EXPECT_EQ(massBar().min(), 61);
+  EXPECT_EQ(massBar().max(), 214);
   EXPECT_EQ(s.RocketMass, 214.0f);
 }
 
 TEST_F(RocketryWindowTest, DraggingABarRecomputesAsAChangeDoes) {
   ASSERT_TRUE(open());
-  window->unitOptions().choose(1);
-  QScrollBar* bar = window->burnTimeBar()->bar();
+  chooseUnits(1);
+  QScrollBar* bar = burnTimeBar().bar();
   bar->setSliderDown(true);
   bar->setValue(20);
-  EXPECT_EQ(window->burnTimeReadout()->caption(), "2.0");
+  EXPECT_EQ(burnTimeReadout().caption(), "2.0");
   EXPECT_EQ(shell::settings().RocketBurnTime, 2.0f);
-  EXPECT_EQ(window->apogeeTimeReadout()->caption(), "10.0 s");  // 78.4 / 9.81 + 2
+  EXPECT_EQ(result(ApogeeTime).caption(), "10.0 s");  // 78.4 / 9.81 + 2
   bar->setSliderDown(false);
 }
 
 TEST_F(RocketryWindowTest, UnitsAndParachuteChangeTheReadOutsNotTheFlight) {
   ASSERT_TRUE(open());
-  window->unitOptions().choose(1);
+  chooseUnits(1);
   EXPECT_EQ(shell::settings().RocketUnits, 1);
-  EXPECT_EQ(window->massTitle()->caption(), "Mass (g)");
-  EXPECT_EQ(window->massReadout()->caption(), "204.0");
+  EXPECT_EQ(massTitle().caption(), "Mass (g)");
+  EXPECT_EQ(massReadout().caption(), "204.0");
   EXPECT_EQ(results(), (QStringList{"153 m/s", "1490 m", "19.5 s", "-60 m/s", "25.6 s", "47.4 s"}));
   EXPECT_EQ(shell::settings().RocketMass, 204.0f);
-  window->chuteBox()->setValue(1);
+  chuteBox().setValue(1);
   EXPECT_EQ(shell::settings().RocketChute, 1);
   EXPECT_EQ(results(), (QStringList{"153 m/s", "1490 m", "19.5 s", "-15 m/s", "21.0 s", "119.6 s"}));
-  window->unitOptions().choose(0);
-  EXPECT_EQ(window->descentSpeedReadout()->caption(), "-49 ft/s");
-  EXPECT_EQ(window->flightTimeReadout()->caption(), "119.6 s");
+  chooseUnits(0);
+  EXPECT_EQ(result(DescentSpeed).caption(), "-49 ft/s");
+  EXPECT_EQ(result(FlightTime).caption(), "119.6 s");
 }
 
 TEST_F(RocketryWindowTest, AFlightLandsByItselfWithItsSoundsAndCurves) {
   ASSERT_TRUE(open());
-  window->chuteBox()->setValue(1);
-  window->launchButton()->click();
-  EXPECT_TRUE(window->showsStop());
-  EXPECT_FALSE(window->exitButton()->isEnabled());
-  EXPECT_FALSE(window->chuteBox()->isEnabled());
-  EXPECT_FALSE(window->unitOptions()(0)->isEnabled());
-  EXPECT_FALSE(window->unitOptions()(1)->isEnabled());
-  EXPECT_TRUE(window->thrustBar()->isEnabled());
-  EXPECT_FALSE(window->printButton()->isEnabled());
-  EXPECT_TRUE(window->speedZeroLine()->isVisible());
-  EXPECT_TRUE(window->forceZeroLine()->isVisible());
-  EXPECT_TRUE(window->flightTimer()->enabled());
-  EXPECT_EQ(window->flightTimer()->interval(), 50);
+  chuteBox().setValue(1);
+  launchButton().click();
+  EXPECT_TRUE(showsStop());
+  EXPECT_FALSE(exitButton().isEnabled());
+  EXPECT_FALSE(chuteBox().isEnabled());
+  EXPECT_FALSE(unitOption(0).isEnabled());
+  EXPECT_FALSE(unitOption(1).isEnabled());
+  EXPECT_TRUE(thrustBar().isEnabled());
+  EXPECT_FALSE(printButton().isEnabled());
+  EXPECT_TRUE(speedZeroLine().isVisible());
+  EXPECT_TRUE(forceZeroLine().isVisible());
+  EXPECT_TRUE(flightTimer().enabled());
+  EXPECT_EQ(flightTimer().interval(), 50);
   ASSERT_EQ(plays("rocket.wav"), 1);
   EXPECT_FALSE(services.sound->calls.back().wait);
   EXPECT_EQ(services.sound->calls.back().path, shell::AppFilePath("rocket.wav"));
 
-  for (int i = 0; i < 100; ++i) window->flightTimer()->fire();  // 5 s: past burn-out
-  EXPECT_FALSE(window->smokePicture()->isVisible());
-  EXPECT_LT(window->rocketPicture()->y(), 300);
-  for (int i = 0; i < 320; ++i) window->flightTimer()->fire();  // 21 s: past the top
-  EXPECT_TRUE(window->chutePicture()->isVisible());
+  for (int i = 0; i < 100; ++i) flightTimer().fire();  // 5 s: past burn-out
+  EXPECT_FALSE(smokePicture().isVisible());
+  EXPECT_LT(rocketPicture().y(), 300);
+  for (int i = 0; i < 320; ++i) flightTimer().fire();  // 21 s: past the top
+  EXPECT_TRUE(chutePicture().isVisible());
   EXPECT_EQ(plays("xpoof.wav"), 1);
 
   flyToEnd();
   EXPECT_EQ(plays("tada.wav"), 1);
-  EXPECT_FALSE(window->showsStop());
-  EXPECT_TRUE(window->exitButton()->isEnabled());
-  EXPECT_TRUE(window->chuteBox()->isEnabled());
-  EXPECT_TRUE(window->unitOptions()(0)->isEnabled());
-  EXPECT_TRUE(window->printButton()->isEnabled());
-  EXPECT_FALSE(window->flightTimer()->enabled());
-  EXPECT_FALSE(window->chutePicture()->isVisible());
-  EXPECT_EQ(window->rocketPicture()->y() + window->rocketPicture()->height(),
-            window->skyPicture()->surface().deviceHeight());
+  EXPECT_FALSE(showsStop());
+  EXPECT_TRUE(exitButton().isEnabled());
+  EXPECT_TRUE(chuteBox().isEnabled());
+  EXPECT_TRUE(unitOption(0).isEnabled());
+  EXPECT_TRUE(printButton().isEnabled());
+  EXPECT_FALSE(flightTimer().enabled());
+  EXPECT_FALSE(chutePicture().isVisible());
+  EXPECT_EQ(rocketPicture().y() + rocketPicture().height(), skyPicture().surface().deviceHeight());
   // The three curves in their pens' colours.
-  EXPECT_GT(countColour(window->altitudePlot(), Palette::Red), 100);
-  EXPECT_GT(countColour(window->speedPlot(), Palette::Blue), 100);
-  EXPECT_GT(countColour(window->forcePlot(), Palette::Black), 100);
+  EXPECT_GT(countColour(&altitudePlot(), Palette::Red), 100);
+  EXPECT_GT(countColour(&speedPlot(), Palette::Blue), 100);
+  EXPECT_GT(countColour(&forcePlot(), Palette::Black), 100);
 }
 
 // A control's caption as it shows on its container: the caption's area beside the indicator,
@@ -289,20 +328,20 @@ CaptionInk captionInk(QAbstractButton* control, QStyle::SubElement captionArea, 
 
 TEST_F(RocketryWindowTest, TheLockedChoicesStayReadableDuringAFlight) {
   ASSERT_TRUE(open());
-  window->launchButton()->click();
-  for (int i = 0; i < 20; ++i) window->flightTimer()->fire();
+  launchButton().click();
+  for (int i = 0; i < 20; ++i) flightTimer().fire();
   ASSERT_TRUE(window->launch().Running());
   // The panel behind the three choices is the grey face.
   const QColor face(192, 192, 192);
-  const QImage panel = window->chuteBox()->parentWidget()->grab().toImage();
+  const QImage panel = chuteBox().parentWidget()->grab().toImage();
   ASSERT_EQ(panel.pixelColor(4, panel.height() / 2), face);
   struct Choice {
     QAbstractButton* control;
     QStyle::SubElement caption;
   };
-  const Choice choices[3] = {{window->chuteBox(), QStyle::SE_CheckBoxContents},
-                             {window->unitOptions()(0), QStyle::SE_RadioButtonContents},
-                             {window->unitOptions()(1), QStyle::SE_RadioButtonContents}};
+  const Choice choices[3] = {{&chuteBox(), QStyle::SE_CheckBoxContents},
+                             {&unitOption(0), QStyle::SE_RadioButtonContents},
+                             {&unitOption(1), QStyle::SE_RadioButtonContents}};
   for (const Choice& c : choices) {
     SCOPED_TRACE(c.control->text().toStdString());
     ASSERT_FALSE(c.control->isEnabled());
@@ -353,50 +392,49 @@ int underlineGaps(const QImage& page, const plat::DrawOp& text, const QString& w
 
 TEST_F(RocketryWindowTest, StoppingKeepsThePlotsAndARepaintRedrawsThemSilently) {
   ASSERT_TRUE(open());
-  window->launchButton()->click();
-  for (int i = 0; i < 200; ++i) window->flightTimer()->fire();
-  window->launchButton()->click();  // stop
-  EXPECT_FALSE(window->flightTimer()->enabled());
-  EXPECT_TRUE(window->printButton()->isEnabled());
-  const QImage altitude = window->altitudePlot()->surface().image().copy();
-  const int rocketY = window->rocketPicture()->y();
+  launchButton().click();
+  for (int i = 0; i < 200; ++i) flightTimer().fire();
+  launchButton().click();  // stop
+  EXPECT_FALSE(flightTimer().enabled());
+  EXPECT_TRUE(printButton().isEnabled());
+  const QImage altitude = altitudePlot().surface().image().copy();
+  const int rocketY = rocketPicture().y();
   EXPECT_LT(rocketY, 300);  // still in the air
   const size_t calls = services.sound->calls.size();
 
-  window->forcePlot()->requestPaint();
-  window->forcePlot()->requestPaint();
+  forcePlot().requestPaint();
+  forcePlot().requestPaint();
   // The replay puts the rocket on the pad and draws the curves again, one step later in
   // time, without a sound but the motor's stop at burn-out.
-  EXPECT_EQ(window->rocketPicture()->y() + window->rocketPicture()->height(),
-            window->skyPicture()->surface().deviceHeight());
+  EXPECT_EQ(rocketPicture().y() + rocketPicture().height(), skyPicture().surface().deviceHeight());
   EXPECT_EQ(plays("rocket.wav"), 1);
   for (size_t i = calls; i < services.sound->calls.size(); ++i) EXPECT_TRUE(services.sound->calls[i].path.isEmpty());
-  EXPECT_TRUE(window->printButton()->isEnabled());
+  EXPECT_TRUE(printButton().isEnabled());
   EXPECT_EQ(window->launch().HaveFlight(), 1);
   int before = 0;
   for (int y = 0; y < altitude.height(); ++y)
     for (int x = 0; x < altitude.width(); ++x) before += altitude.pixel(x, y) == qRgb(255, 0, 0);
   EXPECT_GT(before, 50);
-  EXPECT_NEAR(countColour(window->altitudePlot(), Palette::Red), before, before / 6);
+  EXPECT_NEAR(countColour(&altitudePlot(), Palette::Red), before, before / 6);
   // The next launch clears the plots and starts from the pad.
-  window->launchButton()->click();
-  EXPECT_FALSE(window->printButton()->isEnabled());
-  EXPECT_LT(countColour(window->altitudePlot(), Palette::Red), 3);
+  launchButton().click();
+  EXPECT_FALSE(printButton().isEnabled());
+  EXPECT_LT(countColour(&altitudePlot(), Palette::Red), 3);
 }
 
 TEST_F(RocketryWindowTest, ThePrintoutShowsTheInputsTheLaunchValuesAndTheCurves) {
   ASSERT_TRUE(open());
-  window->launchButton()->click();
-  for (int i = 0; i < 200; ++i) window->flightTimer()->fire();  // stopped at 10 s
-  window->launchButton()->click();
+  launchButton().click();
+  for (int i = 0; i < 200; ++i) flightTimer().fire();  // stopped at 10 s
+  launchButton().click();
   services.boxes->answer(plat::Msg::Cancel);
-  window->printButton()->click();
+  printButton().click();
   EXPECT_TRUE(printed->documents.empty());
   ASSERT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_EQ(services.boxes->calls[0].text, "Make sure printer is on-line and ready.");
   EXPECT_EQ(services.boxes->calls[0].title, "Print Launch Results");
 
-  window->printButton()->click();
+  printButton().click();
   ASSERT_EQ(printed->documents.size(), 1u);
   ASSERT_EQ(printed->documents[0].pages.size(), 1u);
   const plat::PrintedPage& page = printed->documents[0].pages[0];
@@ -454,10 +492,10 @@ TEST_F(RocketryWindowTest, ThePrintoutShowsTheInputsTheLaunchValuesAndTheCurves)
   // The curves end where the flight was stopped: 10 s of a 47.4 s flight.
   EXPECT_NEAR(rightmost, 150 + 10 * 550 / window->launch().flight().FlightTime, 0.01);
   // Printing again prints the same curves.
-  window->printButton()->click();
+  printButton().click();
   ASSERT_EQ(printed->documents.size(), 2u);
   EXPECT_EQ(printed->documents[1].pages[0].ops.size(), page.ops.size());
-  EXPECT_EQ(window->focusWidget(), window->launchButton());
+  EXPECT_EQ(window->focusWidget(), &launchButton());
 }
 
 TEST_F(RocketryWindowTest, MetricPrintoutOfAFlightThatNeverReachesTheLimit) {
@@ -467,9 +505,9 @@ TEST_F(RocketryWindowTest, MetricPrintoutOfAFlightThatNeverReachesTheLimit) {
   s.RocketMass = 140;
   s.RocketUnits = 1;
   ASSERT_TRUE(open());
-  window->launchButton()->click();
+  launchButton().click();
   flyToEnd();
-  window->printButton()->click();
+  printButton().click();
   ASSERT_EQ(printed->documents.size(), 1u);
   QStringList texts;
   for (const QString& t : printed->documents[0].pages[0].texts()) texts << t;
@@ -481,9 +519,9 @@ TEST_F(RocketryWindowTest, MetricPrintoutOfAFlightThatNeverReachesTheLimit) {
 
 TEST_F(RocketryWindowTest, ExitAndTheTitleBarReturnToTheMenuKeepingTheUsersValues) {
   ASSERT_TRUE(open());
-  window->unitOptions().choose(1);
-  window->burnTimeBar()->setValue(25);
-  window->exitButton()->click();
+  chooseUnits(1);
+  burnTimeBar().setValue(25);
+  exitButton().click();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(window.isNull());
   EXPECT_TRUE(menu->isVisible());
@@ -492,10 +530,10 @@ TEST_F(RocketryWindowTest, ExitAndTheTitleBarReturnToTheMenuKeepingTheUsersValue
 
   // Closed mid-flight from the title bar: the timer stops and the menu shows.
   ASSERT_TRUE(open());
-  EXPECT_EQ(window->burnTimeReadout()->caption(), "2.5");
-  window->launchButton()->click();
-  window->flightTimer()->fire();
-  plat::Timer* timer = window->flightTimer();
+  EXPECT_EQ(burnTimeReadout().caption(), "2.5");
+  launchButton().click();
+  flightTimer().fire();
+  plat::Timer* timer = &flightTimer();
   window->close();
   EXPECT_FALSE(timer->enabled());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -512,28 +550,28 @@ TEST_F(RocketryWindowTest, HandEditedSettingsAreBroughtIntoRange) {
   s.RocketUnits = 7;
   s.RocketChute = -2;
   ASSERT_TRUE(open());
-  EXPECT_EQ(window->thrustBar()->value(), 100);
-  EXPECT_EQ(window->burnTimeBar()->value(), 5);
-  EXPECT_EQ(window->massBar()->value(), 204);
-  EXPECT_EQ(window->unitOptions().value(), 0);
-  EXPECT_EQ(window->chuteBox()->value(), 0);
+  EXPECT_EQ(thrustBar().value(), 100);
+  EXPECT_EQ(burnTimeBar().value(), 5);
+  EXPECT_EQ(massBar().value(), 204);
+  EXPECT_EQ(chosenUnits(), 0);
+  EXPECT_EQ(chuteBox().value(), 0);
   EXPECT_EQ(s.RocketThrust, 10.0f);
   EXPECT_EQ(s.RocketBurnTime, 0.5f);
   EXPECT_EQ(s.RocketMass, 204.0f);
   EXPECT_EQ(s.RocketUnits, 0);
   EXPECT_EQ(s.RocketChute, 0);
-  EXPECT_EQ(window->thrustReadout()->caption(), "10.0");
-  EXPECT_EQ(window->burnTimeReadout()->caption(), "0.5");
-  EXPECT_EQ(window->massReadout()->caption(), "7.2");
+  EXPECT_EQ(thrustReadout().caption(), "10.0");
+  EXPECT_EQ(burnTimeReadout().caption(), "0.5");
+  EXPECT_EQ(massReadout().caption(), "7.2");
   // A fractional mass is held in whole grams.
-  window->exitButton()->click();
+  exitButton().click();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   s.RocketMass = 250.4f;
   s.RocketChute = 1;
   ASSERT_TRUE(open());
   EXPECT_EQ(s.RocketMass, 250.0f);
-  EXPECT_EQ(window->chuteBox()->value(), 1);
-  EXPECT_EQ(window->descentSpeedReadout()->caption(), "-49 ft/s");
+  EXPECT_EQ(chuteBox().value(), 1);
+  EXPECT_EQ(result(DescentSpeed).caption(), "-49 ft/s");
 }
 
 }  // namespace

@@ -295,15 +295,17 @@ TEST_F(WindowSounds, MarbleBoingsAtEachStepAndDingsWhenItLands) {
   ASSERT_NO_FATAL_FAILURE(ears.begin());
   auto* w = openProject<prob::ProbabilityWindow>(10);
   ASSERT_TRUE(w);
-  w->experimentTabs()->setTab(1);
-  w->dropMarblesButton()->click();
+  control<plat::TabControl>(*w, "experimentTabs").setTab(1);
+  auto& drop = control<plat::CommandButton>(*w, "dropMarblesButton");
+  auto& marbleTimer = control<plat::Timer>(*w, "marbleTimer");
+  drop.click();
   // The steps come further apart than the timer's, so each boing is heard whole but the last;
   // no event is handled between them, so the timer adds no steps of its own.
   for (int t = 0; t < 6; ++t) {
-    w->marbleTimer()->fire();
+    marbleTimer.fire();
     std::this_thread::sleep_for(std::chrono::milliseconds(400));
   }
-  w->dropMarblesButton()->click();  // Pause: no further marble
+  drop.click();  // Pause: no further marble
   const auto heard = ears.end("marbles.raw");
   shell::setRandomSource(nullptr);
   const auto plays = ears.log->plays();
@@ -451,17 +453,18 @@ TEST_F(WindowSounds, RocketRoarsUntilBurnOutThenPoofsAndLandsWithAFanfare) {
   // The window is drawn first, as it is before a user can launch: a first paint that came only
   // after the landing would replay the flight, and the replay's burn-out stops any sound.
   workFor(0.2);
-  w->chuteBox()->setValue(1);
-  w->launchButton()->click();
+  auto& flightTimer = control<plat::Timer>(*w, "flightTimer");
+  control<plat::CheckBox>(*w, "chuteBox").setValue(1);
+  control<plat::CommandButton>(*w, "launchButton").click();
   std::this_thread::sleep_for(std::chrono::milliseconds(500));  // the motor roars meanwhile
-  EXPECT_GT(fireUntilLogged(w->flightTimer(), ears.log->calls.size(), 10000), 1);
+  EXPECT_GT(fireUntilLogged(&flightTimer, ears.log->calls.size(), 10000), 1);
   ASSERT_EQ(ears.log->calls.back().kind, plat::SoundCall::Stop);  // burn-out
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  fireUntilLogged(w->flightTimer(), ears.log->calls.size(), 10000);
+  fireUntilLogged(&flightTimer, ears.log->calls.size(), 10000);
   EXPECT_TRUE(ears.log->calls.back().path.endsWith("xpoof.wav"));
-  EXPECT_TRUE(w->chutePicture()->isVisible());
+  EXPECT_TRUE(control<plat::ImageBox>(*w, "chutePicture").isVisible());
   std::this_thread::sleep_for(std::chrono::milliseconds(500));
-  while (w->launch().Running()) w->flightTimer()->fire();
+  while (w->launch().Running()) flightTimer.fire();
   const auto heard = ears.end("rocket.raw");
   const auto plays = ears.log->plays();
   for (const auto& p : plays) EXPECT_FALSE(p.wait);
