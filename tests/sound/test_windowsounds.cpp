@@ -42,6 +42,7 @@
 #include "shell/clocks.h"
 #include "shell/settings.h"
 #include "tests/sound/listening.h"
+#include "tests/support/controls.h"
 #include "tests/support/doubles.h"
 #include "tests/support/manualsources.h"
 #include "trajectories/trajectorieswindow.h"
@@ -409,19 +410,22 @@ TEST_F(WindowSounds, RobotArmDingsFanfaresAndWarns) {
   ASSERT_NO_FATAL_FAILURE(ears.begin());
   auto* w = openProject<robot::RoboticsWindow>(7);
   ASSERT_TRUE(w);
-  w->resolutionSpinner(0)->spinUp();
+  plat::CommandButton& move = control<plat::CommandButton>(*w, "moveButton");
+  plat::Timer& motion = control<plat::Timer>(*w, "motionTimer");
+  plat::PictureBox& grid = control<plat::PictureBox>(*w, "grid");
+  control<plat::SpinButton>(*w, "resolutionSpinner", 0).spinUp();
   std::this_thread::sleep_for(std::chrono::milliseconds(500));
-  w->modeOptions().choose(1);
-  w->moveButton()->click();
+  control<plat::OptionButton>(*w, "modeOption", 1).setValue(true);
+  move.click();
   int ticks = 0;
-  while (w->motionTimer()->enabled() && ticks < 5000) {
-    w->motionTimer()->fire();
+  while (motion.enabled() && ticks < 5000) {
+    motion.fire();
     ++ticks;
   }
-  EXPECT_EQ(w->moveButton()->caption(), "&Move");
+  EXPECT_EQ(move.caption(), "&Move");
   std::this_thread::sleep_for(std::chrono::milliseconds(500));
-  const plat::ImageSurface& g = w->grid()->surface();
-  QTest::mouseClick(w->grid(), Qt::LeftButton, {},
+  const plat::ImageSurface& g = grid.surface();
+  QTest::mouseClick(&grid, Qt::LeftButton, {},
                     QPoint(int(std::lround(g.toDeviceX(9))) + 1, int(std::lround(g.toDeviceY(9))) + 1));
   const auto heard = ears.end("robot.raw");
   const auto plays = ears.log->plays();
