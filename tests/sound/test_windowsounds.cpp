@@ -347,19 +347,21 @@ TEST_F(WindowSounds, TrajectoryShotBoingsThenAMissOrAHitIsHeardBeforeItsMessage)
   ASSERT_NO_FATAL_FAILURE(ears.begin());
   auto* w = openProject<traj::TrajectoriesWindow>(8);
   ASSERT_TRUE(w);
+  plat::Label& message = control<plat::Label>(*w, "message");
+  plat::CommandButton& shoot = control<plat::CommandButton>(*w, "shootButton");
   shell::setRandomSource(&random);
   std::vector<bool> messageShown;
-  ears.log->onPlay = [&](const TimedCall&) { messageShown.push_back(w->message()->isVisible()); };
-  w->shootButton()->click();  // the first settings miss
-  EXPECT_TRUE(w->message()->caption().startsWith("Missed"));
+  ears.log->onPlay = [&](const TimedCall&) { messageShown.push_back(message.isVisible()); };
+  shoot.click();  // the first settings miss
+  EXPECT_TRUE(message.caption().startsWith("Missed"));
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
   shell::settings().ArrowAngle = 49;
   shell::settings().ArrowSpeed = 150;
-  w->angleBar()->setValue(490);
-  w->speedBar()->setValue(150);
-  w->shootButton()->click();
+  control<plat::HScrollBar>(*w, "angleBar").setValue(490);
+  control<plat::HScrollBar>(*w, "speedBar").setValue(150);
+  shoot.click();
   shell::setRandomSource(nullptr);
-  EXPECT_EQ(w->message()->caption(), "A Hit!  Nice Speed!");
+  EXPECT_EQ(message.caption(), "A Hit!  Nice Speed!");
   const auto heard = ears.end("trajectories.raw");
   const auto plays = ears.log->plays();
   ASSERT_EQ(plays.size(), 4u);
