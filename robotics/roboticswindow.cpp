@@ -114,6 +114,9 @@ plat::SpinButton* makeSpinner(QWidget* parent, const plat::ControlRow& row) {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
+// A control of a row of like ones is named by its role and its index in the row.
+QString rowName(const char* role, size_t index) { return QString::fromLatin1(role) + QString::number(index); }
+
 }  // namespace
 
 RoboticsWindow::RoboticsWindow() {
@@ -130,6 +133,7 @@ RoboticsWindow::RoboticsWindow() {
   buildTargetFrame();
 
   m_motionTimer = new plat::Timer(this);
+  m_motionTimer->setObjectName("motionTimer");
   m_motionTimer->setInterval(kTickMs);
   m_motionTimer->onTimer = [this] { motionStep(); };
 
@@ -145,18 +149,24 @@ void RoboticsWindow::buildTitleAndGrid() {
   m_titlePicture->setPicture(plat::loadPicture("robotarm.png"));
   m_title = plat::buildCaption(this, kTitle);
   m_helpButton = plat::build<plat::CommandButton>(this, kHelpButton);
+  m_helpButton->setObjectName("helpButton");
   m_helpButton->onClick = [this] { showHelp(); };
   m_exitButton = plat::build<plat::CommandButton>(this, kExitButton);
+  m_exitButton->setObjectName("exitButton");
   m_exitButton->onClick = [this] { leave(); };
 
   m_grid = plat::buildFramedPicture(this, kGrid, Palette::White);
+  m_grid->setObjectName("grid");
   m_grid->onMouseDown = [this](int, int, double x, double y) { chooseDesiredPoint(x, y); };
 }
 
 void RoboticsWindow::buildModeFrame() {
   m_modeFrame = plat::build<plat::Frame>(this, kModeFrame);
-  for (int i = 0; i < 3; ++i)
-    plat::applyRow(m_modeOptions.add(i, m_modeFrame, RobotArm::ModeCaption(i)), kModeOptions[i]);
+  for (int i = 0; i < 3; ++i) {
+    plat::OptionButton* option = m_modeOptions.add(i, m_modeFrame, RobotArm::ModeCaption(i));
+    option->setObjectName(rowName("modeOption", size_t(i)));
+    plat::applyRow(option, kModeOptions[i]);
+  }
   m_modeOptions.onClick = [this](int i) { chooseMode(i); };
 }
 
@@ -165,27 +175,39 @@ void RoboticsWindow::buildArmPanel() {
   for (size_t j = 0; j < 2; ++j) {
     plat::buildCaption(m_armPanel, kAngleRows[j].title);
     m_angleReadouts[j] = plat::buildReadout(m_armPanel, kAngleRows[j].readout);
+    m_angleReadouts[j]->setObjectName(rowName("angleReadout", j));
     m_angleSpinners[j] = makeSpinner(m_armPanel, kAngleRows[j].spinner);
+    m_angleSpinners[j]->setObjectName(rowName("angleSpinner", j));
   }
   plat::buildCaption(m_armPanel, kHandRows[0].title);
   m_handXReadout = plat::buildReadout(m_armPanel, kHandRows[0].readout);
+  m_handXReadout->setObjectName("handXReadout");
   plat::buildCaption(m_armPanel, kHandRows[1].title);
   m_handYReadout = plat::buildReadout(m_armPanel, kHandRows[1].readout);
+  m_handYReadout->setObjectName("handYReadout");
   plat::buildCaption(m_armPanel, kLinkRows[0].title);
   m_link1Readout = plat::buildReadout(m_armPanel, kLinkRows[0].readout);
+  m_link1Readout->setObjectName("link1Readout");
   m_link1Spinner = makeSpinner(m_armPanel, kLinkRows[0].spinner);
+  m_link1Spinner->setObjectName("link1Spinner");
   plat::buildCaption(m_armPanel, kLinkRows[1].title);
   m_link2Readout = plat::buildReadout(m_armPanel, kLinkRows[1].readout);
+  m_link2Readout->setObjectName("link2Readout");
   m_link2Spinner = makeSpinner(m_armPanel, kLinkRows[1].spinner);
+  m_link2Spinner->setObjectName("link2Spinner");
   for (size_t j = 0; j < 2; ++j) {
     plat::buildCaption(m_armPanel, kResolutionRows[j].title);
     m_resolutionReadouts[j] = plat::buildReadout(m_armPanel, kResolutionRows[j].readout);
+    m_resolutionReadouts[j]->setObjectName(rowName("resolutionReadout", j));
     m_resolutionSpinners[j] = makeSpinner(m_armPanel, kResolutionRows[j].spinner);
+    m_resolutionSpinners[j]->setObjectName(rowName("resolutionSpinner", j));
   }
   buildArmSpinners();
   m_printButton = plat::build<plat::CommandButton>(m_armPanel, kPrintButton);
+  m_printButton->setObjectName("printButton");
   m_printButton->onClick = [this] { printGrid(); };
   m_clearPathButton = plat::build<plat::CommandButton>(m_armPanel, kClearPathButton);
+  m_clearPathButton->setObjectName("clearPathButton");
   m_clearPathButton->onClick = [this] { clearPath(); };
 }
 
@@ -204,6 +226,7 @@ void RoboticsWindow::buildArmSpinners() {
 
 void RoboticsWindow::buildForwardFrame() {
   m_forwardFrame = plat::build<plat::Frame>(this, kForwardFrame);
+  m_forwardFrame->setObjectName("forwardFrame");
   m_forwardHint = plat::buildCaption(m_forwardFrame, kForwardHint);
   m_forwardHint->setWordWrap(true);
   m_forwardHint->setAlignment(plat::Label::Center);
@@ -211,24 +234,33 @@ void RoboticsWindow::buildForwardFrame() {
 
 void RoboticsWindow::buildTargetFrame() {
   m_targetFrame = plat::build<plat::Frame>(this, kTargetFrame);
+  m_targetFrame->setObjectName("targetFrame");
   const PointRows* points[2] = {&kStartRows, &kDesiredRows};
   plat::Label** readouts[2][2] = {{&m_startXReadout, &m_startYReadout}, {&m_desiredXReadout, &m_desiredYReadout}};
+  const char* readoutNames[2][2] = {{"startXReadout", "startYReadout"}, {"desiredXReadout", "desiredYReadout"}};
   for (int p = 0; p < 2; ++p) {
     plat::buildCaption(m_targetFrame, points[p]->title);
     plat::buildCaption(m_targetFrame, points[p]->xTitle);
     *readouts[p][0] = plat::buildReadout(m_targetFrame, points[p]->x);
+    (*readouts[p][0])->setObjectName(readoutNames[p][0]);
     plat::buildCaption(m_targetFrame, points[p]->yTitle);
     *readouts[p][1] = plat::buildReadout(m_targetFrame, points[p]->y);
+    (*readouts[p][1])->setObjectName(readoutNames[p][1]);
   }
   m_stepsTitle = plat::buildCaption(m_targetFrame, kPathStepsRows.title);
+  m_stepsTitle->setObjectName("stepsTitle");
   m_stepsReadout = plat::buildReadout(m_targetFrame, kPathStepsRows.readout);
+  m_stepsReadout->setObjectName("stepsReadout");
   m_stepsSpinner = makeSpinner(m_targetFrame, kPathStepsRows.spinner);
+  m_stepsSpinner->setObjectName("stepsSpinner");
   m_stepsSpinner->onSpinUp = [this] { stepPathSteps(1); };
   m_stepsSpinner->onSpinDown = [this] { stepPathSteps(-1); };
   buildMotionOptions();
   m_moveButton = plat::build<plat::CommandButton>(m_targetFrame, kMoveButton);
+  m_moveButton->setObjectName("moveButton");
   m_moveButton->onClick = [this] { moveOrStop(); };
   m_returnButton = plat::build<plat::CommandButton>(m_targetFrame, kReturnButton);
+  m_returnButton->setObjectName("returnButton");
   m_returnButton->onClick = [this] { returnToStart(); };
 }
 
@@ -240,14 +272,19 @@ void RoboticsWindow::buildMotionOptions() {
     plat::applyRow(panel, kOptionPanels[index]);
     m_optionPanels[size_t(index)] = panel;
   }
-  auto options = [this](plat::OptionGroup& group, int panel, auto caption) {
-    for (int i = 0; i < 3; ++i)
-      plat::applyRow(group.add(i, m_optionPanels[size_t(panel)], caption(i)), kMotionOptions[i]);
+  // Each option is named by its group's role and its index in the group ("elbowOption1";
+  // a joint's direction "directionOption" + joint + index).
+  auto options = [this](plat::OptionGroup& group, const QString& role, int panel, auto caption) {
+    for (int i = 0; i < 3; ++i) {
+      plat::OptionButton* option = group.add(i, m_optionPanels[size_t(panel)], caption(i));
+      option->setObjectName(role + QString::number(i));
+      plat::applyRow(option, kMotionOptions[i]);
+    }
   };
-  options(m_firstJointOptions, 2, [](int i) { return RobotArm::FirstCaption(i); });
-  options(m_elbowOptions, 3, [](int i) { return RobotArm::ElbowCaption(i); });
-  options(m_directionOptions[0], 0, [](int i) { return RobotArm::DirectionCaption(0, i); });
-  options(m_directionOptions[1], 1, [](int i) { return RobotArm::DirectionCaption(1, i); });
+  options(m_firstJointOptions, "firstJointOption", 2, [](int i) { return RobotArm::FirstCaption(i); });
+  options(m_elbowOptions, "elbowOption", 3, [](int i) { return RobotArm::ElbowCaption(i); });
+  options(m_directionOptions[0], "directionOption0", 0, [](int i) { return RobotArm::DirectionCaption(0, i); });
+  options(m_directionOptions[1], "directionOption1", 1, [](int i) { return RobotArm::DirectionCaption(1, i); });
   m_firstJointOptions.onClick = [this](int i) { chooseFirstJoint(i); };
   m_elbowOptions.onClick = [this](int i) { chooseElbow(i); };
   m_directionOptions[0].onClick = [this](int i) { chooseDirection(0, i); };

@@ -53,39 +53,7 @@ class RoboticsWindow : public plat::Form, private RobotView, private RobotSound 
   void printGrid();
   void leave();
 
-  // -- controls ------------------------------------------------------------------------
-  plat::CommandButton* helpButton() const { return m_helpButton; }
-  plat::CommandButton* exitButton() const { return m_exitButton; }
-  plat::PictureBox* grid() const { return m_grid; }
-  plat::OptionGroup& modeOptions() { return m_modeOptions; }
-  plat::Label* angleReadout(int joint) const { return m_angleReadouts[size_t(joint)]; }
-  plat::SpinButton* angleSpinner(int joint) const { return m_angleSpinners[size_t(joint)]; }
-  plat::Label* handXReadout() const { return m_handXReadout; }
-  plat::Label* handYReadout() const { return m_handYReadout; }
-  plat::Label* link1Readout() const { return m_link1Readout; }
-  plat::Label* link2Readout() const { return m_link2Readout; }
-  plat::SpinButton* link1Spinner() const { return m_link1Spinner; }
-  plat::SpinButton* link2Spinner() const { return m_link2Spinner; }
-  plat::Label* resolutionReadout(int joint) const { return m_resolutionReadouts[size_t(joint)]; }
-  plat::SpinButton* resolutionSpinner(int joint) const { return m_resolutionSpinners[size_t(joint)]; }
-  plat::CommandButton* printButton() const { return m_printButton; }
-  plat::CommandButton* clearPathButton() const { return m_clearPathButton; }
-  plat::Frame* forwardFrame() const { return m_forwardFrame; }
-  plat::Frame* targetFrame() const { return m_targetFrame; }
-  plat::Label* startXReadout() const { return m_startXReadout; }
-  plat::Label* startYReadout() const { return m_startYReadout; }
-  plat::Label* desiredXReadout() const { return m_desiredXReadout; }
-  plat::Label* desiredYReadout() const { return m_desiredYReadout; }
-  plat::Label* stepsTitle() const { return m_stepsTitle; }
-  plat::Label* stepsReadout() const { return m_stepsReadout; }
-  plat::SpinButton* stepsSpinner() const { return m_stepsSpinner; }
-  plat::OptionGroup& firstJointOptions() { return m_firstJointOptions; }
-  plat::OptionGroup& elbowOptions() { return m_elbowOptions; }
-  plat::OptionGroup& directionOptions(int joint) { return m_directionOptions[size_t(joint)]; }
-  plat::CommandButton* moveButton() const { return m_moveButton; }
-  plat::CommandButton* returnButton() const { return m_returnButton; }
-  plat::Timer* motionTimer() const { return m_motionTimer; }
-
+  // The arm the window drives: its settings, position and path.
   RobotArm& arm() { return *m_arm; }
 
  protected:

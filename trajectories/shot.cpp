@@ -102,6 +102,12 @@ ShotResult TakeShot(ShotStore& store, const ArrowValues& v, PathPen& pen, ShotSo
   return r;
 }
 
+// The screen's paths, kept apart from the page's (PrintedPaths) on purpose: here each point is
+// rounded to whole feet before the ground and mark tests, the rounding TakeShot gives the
+// points it draws and judges, and the picture's border clips a path past the right edge.
+// The rounding decides where a path ends, not only where its points lie (a level shot is at
+// -0.04 feet after 0.05 s: 0 here, on the ground, but below it on paper), so one routine for
+// both would change either the screen's paths or the printed ones.
 void RedrawShots(const ShotStore& store, int16_t markX, int16_t markY, PathPen& pen) {
   for (int i = 1; i <= store.ShotCount(); ++i) {
     const double a = double(store.ShotAngle(i)) * kDegToRad;
@@ -119,6 +125,11 @@ void RedrawShots(const ShotStore& store, int16_t markX, int16_t markY, PathPen& 
   }
 }
 
+// The page's paths, kept apart from the screen's (RedrawShots) on purpose: here the points
+// stay unrounded through the ground and mark tests, and a path also ends at the grid's right
+// edge, since paper has no picture border to clip it. Rounded points would end paths
+// elsewhere (a level shot runs along the ground on the screen but ends at once here), so
+// sharing the screen's routine would change the printed lines.
 void PrintedPaths(const ShotStore& store, int16_t markX, int16_t markY, PathPen& pen) {
   for (int i = 1; i <= store.ShotCount(); ++i) {
     const double a = double(store.ShotAngle(i)) * kDegToRad;

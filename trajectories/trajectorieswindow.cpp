@@ -89,6 +89,7 @@ void TrajectoriesWindow::buildTitle() {
 
 void TrajectoriesWindow::buildGrid() {
   m_gridPicture = plat::buildFramedPicture(this, kGrid, Palette::White);
+  m_gridPicture->setObjectName("gridPicture");
   m_gridPicture->onPaint = [this] { redrawShots(); };
   SetupGrid(m_gridPicture->surface());
   buildGridLines();
@@ -100,6 +101,7 @@ void TrajectoriesWindow::buildGridLines() {
   for (auto& l : m_heightLines) l = gridLine(m_gridPicture, Palette::Black, 1, plat::Line::Dot);
   for (auto& l : m_distanceLines) l = gridLine(m_gridPicture, Palette::Black, 1, plat::Line::Dot);
   for (int i = 0; i < 4; ++i) {
+    m_heightLines[size_t(i)]->setObjectName("heightLine" + QString::number(i));
     m_heightLines[size_t(i)]->setEnds(feet, 0, 100 * (i + 1), 1000, 100 * (i + 1));
     m_distanceLines[size_t(i)]->setEnds(feet, 200 * (i + 1), 0, 200 * (i + 1), 500);
   }
@@ -121,6 +123,7 @@ void TrajectoriesWindow::buildAxisNumbers() {
 void TrajectoriesWindow::buildMark() {
   // The mark is placed in the grid's feet whenever it moves; only its size is fixed here.
   m_markPicture = new plat::ImageBox(m_gridPicture);
+  m_markPicture->setObjectName("markPicture");
   m_markPicture->setPicture(plat::loadPicture("arrowmark.png"));
   m_markPicture->setStretch(true);
   m_markPicture->setAccessibleName("Target mark");
@@ -132,6 +135,7 @@ void TrajectoriesWindow::buildMark() {
   m_markPicture->onMouseUp = [this](int b, int s, double x, double y) { dropMark(b, s, x, y); };
 
   m_message = plat::buildReadout(this, kMessage);
+  m_message->setObjectName("message");
   m_message->hide();
 }
 
@@ -142,6 +146,7 @@ void TrajectoriesWindow::buildIndicator() {
   m_indicatorAxes[1] = gridLine(m_indicatorPicture, Palette::Red, 5, plat::Line::Solid);
   m_indicatorAxes[1]->setEndsTwips(0, 720, 0, 0);
   m_indicatorLine = gridLine(m_indicatorPicture, Palette::Blue, 2, plat::Line::Solid);
+  m_indicatorLine->setObjectName("indicatorLine");
   m_indicatorLine->setEndsTwips(kIndicatorX1, kIndicatorY1, kIndicatorX2, kIndicatorY2);
 }
 
@@ -159,6 +164,14 @@ void TrajectoriesWindow::buildColumn() {
   m_markXReadout = plat::buildReadout(this, kMarkXReadout);
   m_markYTitle = plat::build<plat::Label>(this, kMarkYTitle);
   m_markYReadout = plat::buildReadout(this, kMarkYReadout);
+  m_angleReadout->setObjectName("angleReadout");
+  m_angleBar->setObjectName("angleBar");
+  m_speedReadout->setObjectName("speedReadout");
+  m_speedBar->setObjectName("speedBar");
+  m_shootButton->setObjectName("shootButton");
+  m_clearButton->setObjectName("clearButton");
+  m_markXReadout->setObjectName("markXReadout");
+  m_markYReadout->setObjectName("markYReadout");
   m_shootButton->onClick = [this] { takeShot(); };
   m_clearButton->onClick = [this] { clearGrid(); };
   m_angleBar->onChange = [this] { applyAngle(); };
@@ -172,6 +185,9 @@ void TrajectoriesWindow::buildCommands() {
   m_printButton = plat::build<plat::CommandButton>(m_commandFrame, kPrintButton);
   m_helpButton = plat::build<plat::CommandButton>(m_commandFrame, kHelpButton);
   m_exitButton = plat::build<plat::CommandButton>(m_commandFrame, kExitButton);
+  m_printButton->setObjectName("printButton");
+  m_helpButton->setObjectName("helpButton");
+  m_exitButton->setObjectName("exitButton");
   m_printButton->onClick = [this] { printShots(); };
   m_helpButton->onClick = [this] { showHelp(); };
   m_exitButton->onClick = [this] { exitToMenu(); };

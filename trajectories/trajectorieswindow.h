@@ -45,28 +45,10 @@ class TrajectoriesWindow : public plat::Form, private ShotSounds {
   void dragMark(int button, int shift, double x, double y);
   void dropMark(int button, int shift, double x, double y);
 
-  // -- controls, for tests and automation -----------------------------------------------------
-  plat::Label* angleReadout() const { return m_angleReadout; }
-  plat::Label* speedReadout() const { return m_speedReadout; }
-  plat::Label* markXReadout() const { return m_markXReadout; }
-  plat::Label* markYReadout() const { return m_markYReadout; }
-  plat::Label* message() const { return m_message; }
-  plat::HScrollBar* angleBar() const { return m_angleBar; }
-  plat::HScrollBar* speedBar() const { return m_speedBar; }
-  plat::CommandButton* shootButton() const { return m_shootButton; }
-  plat::CommandButton* clearButton() const { return m_clearButton; }
-  plat::CommandButton* printButton() const { return m_printButton; }
-  plat::CommandButton* helpButton() const { return m_helpButton; }
-  plat::CommandButton* exitButton() const { return m_exitButton; }
-  plat::PictureBox* gridPicture() const { return m_gridPicture; }
-  plat::ImageBox* markPicture() const { return m_markPicture; }
-  plat::Line* indicatorLine() const { return m_indicatorLine; }
-  plat::Line* heightLine(int i) const { return m_heightLines[size_t(i)]; }
-
-  // -- state, for tests ------------------------------------------------------------------
+  // -- what the window holds: the stored shots, the launch and mark values, whether the mark
+  // is held, and the angle indicator's length (twips) worked out at load ------------------
   const ShotStore& store() const { return m_store; }
   const ArrowValues& values() const { return m_v; }
-  const ShotResult& lastShot() const { return m_last; }
   int16_t dragging() const { return m_dragging; }
   float indicatorLength() const { return m_indicatorLength; }
 

@@ -26,7 +26,6 @@
 #include "platform/panel.h"
 #include "platform/tabcontrol.h"
 #include "platform/timer.h"
-#include "robotics/roboticswindow.h"
 #include "runtime/clock.h"
 #include "shell/clocks.h"
 #include "tests/support/controls.h"
@@ -368,10 +367,8 @@ TEST_F(CaptionFit, EveryCaptionFitsItsControlInEveryWindowAndState) {
     press("Stop", "Circuits editing");
   });
   project(7, [&](plat::Form& w) {
-    auto& modes = qobject_cast<robot::RoboticsWindow*>(&w)->modeOptions();
     for (int mode = 0; mode < 3; ++mode) {
-      if (!modes(mode)) continue;
-      modes.choose(mode);
+      control<plat::OptionButton>(w, "modeOption", mode).setValue(true);
       check(QString("Robotics mode %1").arg(mode));
       if (!button("Move")) continue;
       press("Move", "Robotics moving");

@@ -30,6 +30,7 @@
 #include "shell/menuwindow.h"
 #include "shell/programfolder.h"
 #include "shell/settings.h"
+#include "tests/support/controls.h"
 #include "tests/support/doubles.h"
 #include "tests/support/tabchain.h"
 
@@ -49,20 +50,42 @@ class RoboticsWindowTest : public MenuFixture {
     window = qobject_cast<RoboticsWindow*>(menu->currentProject());
     return window;
   }
+  // The window's controls, by the names it gives them: a row's members by role and index.
+  plat::PictureBox& grid() const { return control<plat::PictureBox>(*window, "grid"); }
+  plat::Timer& motionTimer() const { return control<plat::Timer>(*window, "motionTimer"); }
+  plat::CommandButton& button(const QString& name) const { return control<plat::CommandButton>(*window, name); }
+  plat::Frame& frame(const QString& name) const { return control<plat::Frame>(*window, name); }
+  plat::Label& label(const QString& name) const { return control<plat::Label>(*window, name); }
+  plat::Label& label(const QString& role, int row) const { return control<plat::Label>(*window, role, row); }
+  plat::SpinButton& spinner(const QString& name) const { return control<plat::SpinButton>(*window, name); }
+  plat::SpinButton& spinner(const QString& role, int row) const {
+    return control<plat::SpinButton>(*window, role, row);
+  }
+  plat::OptionButton& option(const QString& role, int index) const {
+    return control<plat::OptionButton>(*window, role, index);
+  }
+  // The index of the chosen option of a group of three, or -1 while none is chosen.
+  int chosen(const QString& role) const {
+    for (int i = 0; i < 3; ++i)
+      if (option(role, i).value()) return i;
+    return -1;
+  }
+  // Chooses an option as code does: its Click fires when that changes the choice.
+  void choose(const QString& role, int index) const { option(role, index).setValue(true); }
   // Ticks the motion until Move shows again.
   int runToEnd() {
     int ticks = 0;
-    while (window->motionTimer()->enabled() && ticks < 5000) {
-      window->motionTimer()->fire();
+    while (motionTimer().enabled() && ticks < 5000) {
+      motionTimer().fire();
       ++ticks;
     }
     return ticks;
   }
   // Clicks the grid at a point in grid units.
   void clickGrid(double x, double y) {
-    const plat::ImageSurface& g = window->grid()->surface();
+    const plat::ImageSurface& g = grid().surface();
     const QPoint inner(int(std::lround(g.toDeviceX(x))), int(std::lround(g.toDeviceY(y))));
-    QTest::mouseClick(window->grid(), Qt::LeftButton, {}, inner + QPoint(1, 1));
+    QTest::mouseClick(&grid(), Qt::LeftButton, {}, inner + QPoint(1, 1));
   }
   int plays(const char* name) const { return services.sound->countPlays(name); }
 
@@ -76,55 +99,55 @@ TEST_F(RoboticsWindowTest, OpensWithTheSharedSettings) {
   EXPECT_EQ(window->caption(), "Robotics");
   EXPECT_EQ(window->width(), 633);  // 9495 x 6975 twips
   EXPECT_EQ(window->height(), 465);
-  EXPECT_EQ(window->angleReadout(0)->caption(), "-115");
-  EXPECT_EQ(window->angleReadout(1)->caption(), "100");
-  EXPECT_EQ(window->handXReadout()->caption(), "2.72");
-  EXPECT_EQ(window->handYReadout()->caption(), "-5.83");
-  EXPECT_EQ(window->link1Readout()->caption(), "5");
-  EXPECT_EQ(window->link2Readout()->caption(), "5");
-  EXPECT_EQ(window->resolutionReadout(0)->caption(), "5");
-  EXPECT_EQ(window->resolutionReadout(1)->caption(), "5");
-  EXPECT_EQ(window->startXReadout()->caption(), "2.72");
-  EXPECT_EQ(window->startYReadout()->caption(), "-5.83");
-  EXPECT_EQ(window->desiredXReadout()->caption(), "-6.1");
-  EXPECT_EQ(window->desiredYReadout()->caption(), "2.0");
-  EXPECT_EQ(window->stepsReadout()->caption(), "50");
-  EXPECT_EQ(window->modeOptions().value(), 0);
-  EXPECT_EQ(window->firstJointOptions().value(), 2);
-  EXPECT_EQ(window->elbowOptions().value(), 0);
-  EXPECT_EQ(window->directionOptions(0).value(), 0);
-  EXPECT_EQ(window->directionOptions(1).value(), 0);
-  EXPECT_TRUE(window->forwardFrame()->isVisible());
-  EXPECT_FALSE(window->targetFrame()->isVisible());
-  EXPECT_EQ(window->motionTimer()->interval(), 50);
-  EXPECT_FALSE(window->motionTimer()->enabled());
+  EXPECT_EQ(label("angleReadout", 0).caption(), "-115");
+  EXPECT_EQ(label("angleReadout", 1).caption(), "100");
+  EXPECT_EQ(label("handXReadout").caption(), "2.72");
+  EXPECT_EQ(label("handYReadout").caption(), "-5.83");
+  EXPECT_EQ(label("link1Readout").caption(), "5");
+  EXPECT_EQ(label("link2Readout").caption(), "5");
+  EXPECT_EQ(label("resolutionReadout", 0).caption(), "5");
+  EXPECT_EQ(label("resolutionReadout", 1).caption(), "5");
+  EXPECT_EQ(label("startXReadout").caption(), "2.72");
+  EXPECT_EQ(label("startYReadout").caption(), "-5.83");
+  EXPECT_EQ(label("desiredXReadout").caption(), "-6.1");
+  EXPECT_EQ(label("desiredYReadout").caption(), "2.0");
+  EXPECT_EQ(label("stepsReadout").caption(), "50");
+  EXPECT_EQ(chosen("modeOption"), 0);
+  EXPECT_EQ(chosen("firstJointOption"), 2);
+  EXPECT_EQ(chosen("elbowOption"), 0);
+  EXPECT_EQ(chosen("directionOption0"), 0);
+  EXPECT_EQ(chosen("directionOption1"), 0);
+  EXPECT_TRUE(frame("forwardFrame").isVisible());
+  EXPECT_FALSE(frame("targetFrame").isVisible());
+  EXPECT_EQ(motionTimer().interval(), 50);
+  EXPECT_FALSE(motionTimer().enabled());
   EXPECT_TRUE(services.sound->calls.empty());
   // The arm on the grid: link 1 blue halfway to the elbow.
-  const plat::ImageSurface& g = window->grid()->surface();
+  const plat::ImageSurface& g = grid().surface();
   const auto& p = window->arm().Position();
   EXPECT_EQ(g.pixel(int(g.toDeviceX(p.ElbowX / 2)), int(g.toDeviceY(p.ElbowY / 2))), Palette::Blue);
 }
 
 TEST_F(RoboticsWindowTest, ModesShowTheirFrameAndPrompt) {
   ASSERT_TRUE(open());
-  window->grid()->surface().setRecording(true);
-  window->modeOptions().choose(2);
+  grid().surface().setRecording(true);
+  choose("modeOption", 2);
   EXPECT_EQ(shell::settings().RobotMode, 2);
-  EXPECT_TRUE(window->targetFrame()->isVisible());
-  EXPECT_FALSE(window->forwardFrame()->isVisible());
-  EXPECT_EQ(window->targetFrame()->caption(), "Path");
-  EXPECT_TRUE(window->stepsSpinner()->isVisible());
-  EXPECT_TRUE(window->stepsTitle()->isVisible());
-  auto texts = window->grid()->surface().printedTexts();
+  EXPECT_TRUE(frame("targetFrame").isVisible());
+  EXPECT_FALSE(frame("forwardFrame").isVisible());
+  EXPECT_EQ(frame("targetFrame").caption(), "Path");
+  EXPECT_TRUE(spinner("stepsSpinner").isVisible());
+  EXPECT_TRUE(label("stepsTitle").isVisible());
+  auto texts = grid().surface().printedTexts();
   EXPECT_EQ(texts.back(), "Click Grid To Establish Path Endpoint");
-  window->modeOptions().choose(1);
-  EXPECT_EQ(window->targetFrame()->caption(), "Inverse");
-  EXPECT_FALSE(window->stepsSpinner()->isVisible());
-  EXPECT_EQ(window->grid()->surface().printedTexts().back(), "Click Grid To Set Desired Point");
-  window->elbowOptions().choose(2);
-  window->firstJointOptions().choose(0);
-  window->directionOptions(0).choose(1);
-  window->directionOptions(1).choose(2);
+  choose("modeOption", 1);
+  EXPECT_EQ(frame("targetFrame").caption(), "Inverse");
+  EXPECT_FALSE(spinner("stepsSpinner").isVisible());
+  EXPECT_EQ(grid().surface().printedTexts().back(), "Click Grid To Set Desired Point");
+  choose("elbowOption", 2);
+  choose("firstJointOption", 0);
+  choose("directionOption0", 1);
+  choose("directionOption1", 2);
   EXPECT_EQ(shell::settings().ElbowChoice, 2);
   EXPECT_EQ(shell::settings().FirstJoint, 0);
   EXPECT_EQ(shell::settings().JointDirection[0], 1);
@@ -135,12 +158,12 @@ TEST_F(RoboticsWindowTest, GridClicksSetTheDesiredPointOrAreRefused) {
   ASSERT_TRUE(open());
   clickGrid(3.1, -2.1);  // Forward mode: nothing
   EXPECT_EQ(shell::settings().DesiredX, -6.1f);
-  window->modeOptions().choose(1);
+  choose("modeOption", 1);
   clickGrid(3.1, -2.1);
   EXPECT_NEAR(shell::settings().DesiredX, 3.1, 0.051);
   EXPECT_NEAR(shell::settings().DesiredY, -2.1, 0.051);
   EXPECT_FLOAT_EQ(std::nearbyint(shell::settings().DesiredX * 10) / 10, shell::settings().DesiredX);
-  EXPECT_EQ(window->desiredXReadout()->caption().toStdString(), rt::Format(shell::settings().DesiredX, "##0.0"));
+  EXPECT_EQ(label("desiredXReadout").caption().toStdString(), rt::Format(shell::settings().DesiredX, "##0.0"));
   EXPECT_TRUE(services.boxes->calls.empty());
   clickGrid(9, 9);
   ASSERT_EQ(services.boxes->calls.size(), 1u);
@@ -153,46 +176,47 @@ TEST_F(RoboticsWindowTest, GridClicksSetTheDesiredPointOrAreRefused) {
 
 TEST_F(RoboticsWindowTest, MoveRunsToTheDesiredPointWithTheSpinButtonsLocked) {
   ASSERT_TRUE(open());
-  window->modeOptions().choose(1);
-  window->moveButton()->click();
-  EXPECT_EQ(window->moveButton()->caption(), "&Stop");
-  EXPECT_TRUE(window->motionTimer()->enabled());
-  for (auto* s : {window->angleSpinner(0), window->angleSpinner(1), window->resolutionSpinner(0),
-                  window->resolutionSpinner(1), window->link1Spinner(), window->link2Spinner(), window->stepsSpinner()})
+  choose("modeOption", 1);
+  button("moveButton").click();
+  EXPECT_EQ(button("moveButton").caption(), "&Stop");
+  EXPECT_TRUE(motionTimer().enabled());
+  for (auto* s :
+       {&spinner("angleSpinner", 0), &spinner("angleSpinner", 1), &spinner("resolutionSpinner", 0),
+        &spinner("resolutionSpinner", 1), &spinner("link1Spinner"), &spinner("link2Spinner"), &spinner("stepsSpinner")})
     EXPECT_FALSE(s->isEnabled());
-  EXPECT_TRUE(window->modeOptions()(0)->isEnabled());
-  window->motionTimer()->fire();
+  EXPECT_TRUE(option("modeOption", 0).isEnabled());
+  motionTimer().fire();
   EXPECT_EQ(shell::settings().JointAngle[0], window->arm().settings().JointAngle[0]);
   EXPECT_GT(runToEnd(), 1);
-  EXPECT_EQ(window->moveButton()->caption(), "&Move");
-  EXPECT_TRUE(window->angleSpinner(0)->isEnabled());
+  EXPECT_EQ(button("moveButton").caption(), "&Move");
+  EXPECT_TRUE(spinner("angleSpinner", 0).isEnabled());
   EXPECT_EQ(plays("tada.wav"), 1);
   EXPECT_FALSE(services.sound->calls.back().wait);
   EXPECT_NEAR(window->arm().Position().HandX, -6.1, 0.6);
   EXPECT_EQ(shell::settings().JointAngle[1], window->arm().settings().JointAngle[1]);
-  window->returnButton()->click();
-  EXPECT_EQ(window->angleReadout(0)->caption(), "-115");
+  button("returnButton").click();
+  EXPECT_EQ(label("angleReadout", 0).caption(), "-115");
   EXPECT_EQ(shell::settings().JointAngle[0], -115);
 }
 
 TEST_F(RoboticsWindowTest, SpinButtonsStoreEachStep) {
   ASSERT_TRUE(open());
-  window->angleSpinner(0)->spinUp();
-  EXPECT_EQ(window->angleReadout(0)->caption(), "-110");
+  spinner("angleSpinner", 0).spinUp();
+  EXPECT_EQ(label("angleReadout", 0).caption(), "-110");
   EXPECT_EQ(shell::settings().JointAngle[0], -110);
   EXPECT_TRUE(services.sound->calls.empty());
-  window->resolutionSpinner(0)->spinUp();
+  spinner("resolutionSpinner", 0).spinUp();
   EXPECT_EQ(plays("ding.wav"), 1);
   EXPECT_EQ(shell::settings().ResolutionIndex[0], 5);
   EXPECT_EQ(shell::settings().JointAngle[0], -108);  // -18.33 steps of 6
-  EXPECT_EQ(window->resolutionReadout(0)->caption(), "6");
-  window->link2Spinner()->spinUp();
+  EXPECT_EQ(label("resolutionReadout", 0).caption(), "6");
+  spinner("link2Spinner").spinUp();
   EXPECT_EQ(shell::settings().LinkLength1, 4);
   EXPECT_EQ(shell::settings().LinkLength2, 6);
-  EXPECT_EQ(window->link1Readout()->caption(), "4");
-  window->stepsSpinner()->spinDown();
+  EXPECT_EQ(label("link1Readout").caption(), "4");
+  spinner("stepsSpinner").spinDown();
   EXPECT_EQ(shell::settings().PathSteps, 49);
-  EXPECT_EQ(window->stepsReadout()->caption(), "49");
+  EXPECT_EQ(label("stepsReadout").caption(), "49");
 }
 
 // The keyboard alone: Tab reaches every spin button that shows, in the window's order, and
@@ -205,17 +229,18 @@ TEST_F(RoboticsWindowTest, TheKeyboardReachesTheSpinButtonsAndEntersTheModeAtIts
   auto at = [&](QWidget* w) { return std::find(chain.begin(), chain.end(), w) - chain.begin(); };
   const std::ptrdiff_t missing = std::ptrdiff_t(chain.size());
 
-  EXPECT_EQ(firstInChain<plat::OptionButton>(chain), window->modeOptions()(2));  // "Path"
-  EXPECT_EQ(at(window->modeOptions()(0)), missing);
-  EXPECT_EQ(at(window->modeOptions()(1)), missing);
-  EXPECT_LT(at(window->elbowOptions()(1)), missing);  // "A2 < 0"
+  EXPECT_EQ(firstInChain<plat::OptionButton>(chain), &option("modeOption", 2));  // "Path"
+  EXPECT_EQ(at(&option("modeOption", 0)), missing);
+  EXPECT_EQ(at(&option("modeOption", 1)), missing);
+  EXPECT_LT(at(&option("elbowOption", 1)), missing);  // "A2 < 0"
   int options = 0;
   for (QWidget* w : chain) options += qobject_cast<plat::OptionButton*>(w) != nullptr;
   EXPECT_EQ(options, 5);  // the mode and the four motion groups, once each
 
-  plat::SpinButton* spinners[7] = {window->angleSpinner(0), window->angleSpinner(1),      window->link1Spinner(),
-                                   window->link2Spinner(),  window->resolutionSpinner(0), window->resolutionSpinner(1),
-                                   window->stepsSpinner()};
+  plat::SpinButton* spinners[7] = {&spinner("angleSpinner", 0),      &spinner("angleSpinner", 1),
+                                   &spinner("link1Spinner"),         &spinner("link2Spinner"),
+                                   &spinner("resolutionSpinner", 0), &spinner("resolutionSpinner", 1),
+                                   &spinner("stepsSpinner")};
   for (int i = 0; i < 7; ++i) {
     EXPECT_LT(at(spinners[i]), missing) << "spin button " << i;
     if (i > 0) {
@@ -223,22 +248,22 @@ TEST_F(RoboticsWindowTest, TheKeyboardReachesTheSpinButtonsAndEntersTheModeAtIts
     }
   }
 
-  ASSERT_TRUE(tabTo(window, window->angleSpinner(0)));
-  QTest::keyClick(window->angleSpinner(0), Qt::Key_Up);
-  EXPECT_EQ(window->angleReadout(0)->caption(), "-110");
+  ASSERT_TRUE(tabTo(window, &spinner("angleSpinner", 0)));
+  QTest::keyClick(&spinner("angleSpinner", 0), Qt::Key_Up);
+  EXPECT_EQ(label("angleReadout", 0).caption(), "-110");
   EXPECT_EQ(shell::settings().JointAngle[0], -110);
-  QTest::keyClick(window->angleSpinner(0), Qt::Key_Down);
-  QTest::keyClick(window->angleSpinner(0), Qt::Key_Down);
+  QTest::keyClick(&spinner("angleSpinner", 0), Qt::Key_Down);
+  QTest::keyClick(&spinner("angleSpinner", 0), Qt::Key_Down);
   EXPECT_EQ(shell::settings().JointAngle[0], -120);
 }
 
 TEST_F(RoboticsWindowTest, ClosingByTheTitleBarDuringAMotionEndsIt) {
   ASSERT_TRUE(open());
-  window->modeOptions().choose(2);
-  window->moveButton()->click();
-  for (int i = 0; i < 5; ++i) window->motionTimer()->fire();
+  choose("modeOption", 2);
+  button("moveButton").click();
+  for (int i = 0; i < 5; ++i) motionTimer().fire();
   const int16_t a1 = window->arm().settings().JointAngle[0];
-  plat::Timer* timer = window->motionTimer();
+  plat::Timer* timer = &motionTimer();
   window->close();
   EXPECT_FALSE(timer->enabled());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -250,14 +275,14 @@ TEST_F(RoboticsWindowTest, ClosingByTheTitleBarDuringAMotionEndsIt) {
 
 TEST_F(RoboticsWindowTest, ExitReturnsToTheMenuAndReopensFromTheSettings) {
   ASSERT_TRUE(open());
-  window->angleSpinner(1)->spinDown();
-  window->exitButton()->click();
+  spinner("angleSpinner", 1).spinDown();
+  button("exitButton").click();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(window.isNull());
   EXPECT_TRUE(menu->isVisible());
   ASSERT_TRUE(open());
-  EXPECT_EQ(window->angleReadout(1)->caption(), "95");
-  EXPECT_EQ(window->startXReadout()->caption(), window->handXReadout()->caption());
+  EXPECT_EQ(label("angleReadout", 1).caption(), "95");
+  EXPECT_EQ(label("startXReadout").caption(), label("handXReadout").caption());
 }
 
 TEST_F(RoboticsWindowTest, HandEditedSettingsAreBroughtIntoRange) {
@@ -270,26 +295,26 @@ TEST_F(RoboticsWindowTest, HandEditedSettingsAreBroughtIntoRange) {
   s.PathSteps = 300;
   s.ElbowChoice = -4;
   ASSERT_TRUE(open());
-  EXPECT_EQ(window->modeOptions().value(), 2);
+  EXPECT_EQ(chosen("modeOption"), 2);
   EXPECT_EQ(s.RobotMode, 2);
   EXPECT_EQ(s.ResolutionIndex[0], 15);
-  EXPECT_EQ(window->resolutionReadout(0)->caption(), "90");
+  EXPECT_EQ(label("resolutionReadout", 0).caption(), "90");
   EXPECT_EQ(s.JointAngle[0], 0);  // 40 degrees, on a 90 degree joint
-  EXPECT_EQ(window->angleReadout(0)->caption(), "0");
+  EXPECT_EQ(label("angleReadout", 0).caption(), "0");
   EXPECT_EQ(s.LinkLength1, 1);
   EXPECT_EQ(s.LinkLength2, 9);
-  EXPECT_EQ(window->link1Readout()->caption(), "1");
+  EXPECT_EQ(label("link1Readout").caption(), "1");
   EXPECT_EQ(s.PathSteps, 50);
-  EXPECT_EQ(window->stepsReadout()->caption(), "50");
-  EXPECT_EQ(window->elbowOptions().value(), 0);
-  window->link1Spinner()->spinDown();  // at 1 already
+  EXPECT_EQ(label("stepsReadout").caption(), "50");
+  EXPECT_EQ(chosen("elbowOption"), 0);
+  spinner("link1Spinner").spinDown();  // at 1 already
   EXPECT_EQ(s.LinkLength1, 1);
 }
 
 TEST_F(RoboticsWindowTest, PrintsTheSettingsAndTheGrid) {
   ASSERT_TRUE(open());
-  window->angleSpinner(0)->spinUp();  // leaves a trail mark on the grid
-  window->printButton()->click();
+  spinner("angleSpinner", 0).spinUp();  // leaves a trail mark on the grid
+  button("printButton").click();
   ASSERT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_EQ(services.boxes->calls[0].text, "Make sure printer is on-line and ready.");
   EXPECT_EQ(services.boxes->calls[0].title, "Print Grid");
@@ -297,10 +322,10 @@ TEST_F(RoboticsWindowTest, PrintsTheSettingsAndTheGrid) {
   ASSERT_EQ(printed->documents[0].pages.size(), 1u);
   const auto& page = printed->documents[0].pages[0];
   EXPECT_EQ(page.texts(),
-            (std::vector<QString>{"Robotics", "", "Forward Mode:", "", "A1 =-110 degrees, 5 degrees of resolution",
-                                  "A2 = 100 degrees, 5 degrees of resolution", "L1 = 5, L2 = 5",
-                                  "Arm Position: X =" + window->handXReadout()->caption() +
-                                      ", Y =" + window->handYReadout()->caption()}));
+            (std::vector<QString>{
+                "Robotics", "", "Forward Mode:", "", "A1 =-110 degrees, 5 degrees of resolution",
+                "A2 = 100 degrees, 5 degrees of resolution", "L1 = 5, L2 = 5",
+                "Arm Position: X =" + label("handXReadout").caption() + ", Y =" + label("handYReadout").caption()}));
   for (const auto& op : page.ops) {
     if (op.op != "print") continue;
     EXPECT_EQ(op.fontName, "Courier New");
@@ -325,8 +350,8 @@ TEST_F(RoboticsWindowTest, PrintsTheSettingsAndTheGrid) {
 
 TEST_F(RoboticsWindowTest, PathModePrintsThePointsAndTheOptions) {
   ASSERT_TRUE(open());
-  window->modeOptions().choose(2);
-  window->printButton()->click();
+  choose("modeOption", 2);
+  button("printButton").click();
   ASSERT_EQ(printed->documents.size(), 1u);
   const auto texts = printed->documents[0].pages.at(0).texts();
   ASSERT_EQ(texts.size(), 15u);
@@ -341,7 +366,7 @@ TEST_F(RoboticsWindowTest, PathModePrintsThePointsAndTheOptions) {
 TEST_F(RoboticsWindowTest, CancelPrintsNothing) {
   ASSERT_TRUE(open());
   services.boxes->answer(plat::Msg::Cancel);
-  window->printButton()->click();
+  button("printButton").click();
   EXPECT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_TRUE(printed->documents.empty());
 }

@@ -358,19 +358,21 @@ TEST_F(WindowSounds, TrajectoryShotBoingsThenAMissOrAHitIsHeardBeforeItsMessage)
   ASSERT_NO_FATAL_FAILURE(ears.begin());
   auto* w = openProject<traj::TrajectoriesWindow>(8);
   ASSERT_TRUE(w);
+  plat::Label& message = control<plat::Label>(*w, "message");
+  plat::CommandButton& shoot = control<plat::CommandButton>(*w, "shootButton");
   shell::setRandomSource(&random);
   std::vector<bool> messageShown;
-  ears.log->onPlay = [&](const TimedCall&) { messageShown.push_back(w->message()->isVisible()); };
-  w->shootButton()->click();  // the first settings miss
-  EXPECT_TRUE(w->message()->caption().startsWith("Missed"));
+  ears.log->onPlay = [&](const TimedCall&) { messageShown.push_back(message.isVisible()); };
+  shoot.click();  // the first settings miss
+  EXPECT_TRUE(message.caption().startsWith("Missed"));
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
   shell::settings().ArrowAngle = 49;
   shell::settings().ArrowSpeed = 150;
-  w->angleBar()->setValue(490);
-  w->speedBar()->setValue(150);
-  w->shootButton()->click();
+  control<plat::HScrollBar>(*w, "angleBar").setValue(490);
+  control<plat::HScrollBar>(*w, "speedBar").setValue(150);
+  shoot.click();
   shell::setRandomSource(nullptr);
-  EXPECT_EQ(w->message()->caption(), "A Hit!  Nice Speed!");
+  EXPECT_EQ(message.caption(), "A Hit!  Nice Speed!");
   const auto heard = ears.end("trajectories.raw");
   const auto plays = ears.log->plays();
   ASSERT_EQ(plays.size(), 4u);
@@ -421,19 +423,22 @@ TEST_F(WindowSounds, RobotArmDingsFanfaresAndWarns) {
   ASSERT_NO_FATAL_FAILURE(ears.begin());
   auto* w = openProject<robot::RoboticsWindow>(7);
   ASSERT_TRUE(w);
-  w->resolutionSpinner(0)->spinUp();
+  plat::CommandButton& move = control<plat::CommandButton>(*w, "moveButton");
+  plat::Timer& motion = control<plat::Timer>(*w, "motionTimer");
+  plat::PictureBox& grid = control<plat::PictureBox>(*w, "grid");
+  control<plat::SpinButton>(*w, "resolutionSpinner", 0).spinUp();
   std::this_thread::sleep_for(std::chrono::milliseconds(500));
-  w->modeOptions().choose(1);
-  w->moveButton()->click();
+  control<plat::OptionButton>(*w, "modeOption", 1).setValue(true);
+  move.click();
   int ticks = 0;
-  while (w->motionTimer()->enabled() && ticks < 5000) {
-    w->motionTimer()->fire();
+  while (motion.enabled() && ticks < 5000) {
+    motion.fire();
     ++ticks;
   }
-  EXPECT_EQ(w->moveButton()->caption(), "&Move");
+  EXPECT_EQ(move.caption(), "&Move");
   std::this_thread::sleep_for(std::chrono::milliseconds(500));
-  const plat::ImageSurface& g = w->grid()->surface();
-  QTest::mouseClick(w->grid(), Qt::LeftButton, {},
+  const plat::ImageSurface& g = grid.surface();
+  QTest::mouseClick(&grid, Qt::LeftButton, {},
                     QPoint(int(std::lround(g.toDeviceX(9))) + 1, int(std::lround(g.toDeviceY(9))) + 1));
   const auto heard = ears.end("robot.raw");
   const auto plays = ears.log->plays();

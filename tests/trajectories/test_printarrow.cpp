@@ -33,7 +33,7 @@ class TrajectoriesPrintout : public TrajectoriesWindowTest {
  protected:
   const plat::PrintedPage* print() {
     const size_t before = printed->documents.size();
-    window->printButton()->click();
+    printButton().click();
     if (printed->documents.size() != before + 1 || printed->documents.back().pages.size() != 1) return nullptr;
     return &printed->documents.back().pages[0];
   }
@@ -42,7 +42,7 @@ class TrajectoriesPrintout : public TrajectoriesWindowTest {
 TEST_F(TrajectoriesPrintout, CancelPrintsNothing) {
   ASSERT_TRUE(open());
   services.boxes->answer(plat::Msg::Cancel);
-  window->printButton()->click();
+  printButton().click();
   EXPECT_TRUE(printed->documents.empty());
   ASSERT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_EQ(services.boxes->calls[0].text, "Make sure printer is on-line and ready.");
@@ -102,13 +102,13 @@ TEST_F(TrajectoriesPrintout, ShotsArePrintedInsideTheGridAndTheMarkInItsCorner) 
   shell::settings().MarkX = 1000;
   shell::settings().MarkY = 500;
   ASSERT_TRUE(open());
-  window->shootButton()->click();  // lands near 1250 feet: beyond the grid on the screen
-  window->angleBar()->setValue(700);
-  window->speedBar()->setValue(200);
-  window->shootButton()->click();  // climbs to about 550 feet and lands near 800
-  window->angleBar()->setValue(0);
-  window->speedBar()->setValue(100);
-  window->shootButton()->click();
+  shootButton().click();  // lands near 1250 feet: beyond the grid on the screen
+  angleBar().setValue(700);
+  speedBar().setValue(200);
+  shootButton().click();  // climbs to about 550 feet and lands near 800
+  angleBar().setValue(0);
+  speedBar().setValue(100);
+  shootButton().click();
   const plat::PrintedPage* page = print();
   ASSERT_TRUE(page);
   const auto lines = pathLines(*page);
@@ -139,8 +139,8 @@ TEST_F(TrajectoriesPrintout, AMarkAtTheOriginStopsEveryPrintedPathAtItsFirstPoin
   shell::settings().MarkX = 0;
   shell::settings().MarkY = 0;
   ASSERT_TRUE(open());
-  window->shootButton()->click();
-  window->shootButton()->click();
+  shootButton().click();
+  shootButton().click();
   const plat::PrintedPage* page = print();
   ASSERT_TRUE(page);
   const auto lines = pathLines(*page);
@@ -151,12 +151,12 @@ TEST_F(TrajectoriesPrintout, AMarkAtTheOriginStopsEveryPrintedPathAtItsFirstPoin
 TEST_F(TrajectoriesPrintout, APrinterThatFailsLeavesTheWindowWorking) {
   ASSERT_TRUE(open());
   printed->failOnBegin = "The printer is off line.";
-  window->printButton()->click();
+  printButton().click();
   EXPECT_TRUE(printed->documents.empty());
   EXPECT_GE(services.boxes->calls.size(), 2u);  // the prompt and the printer's message
   EXPECT_EQ(plat::printer().orientation(), plat::Orientation::Portrait);
-  window->shootButton()->click();
-  EXPECT_TRUE(window->message()->isVisible());
+  shootButton().click();
+  EXPECT_TRUE(message().isVisible());
 }
 
 }  // namespace

@@ -33,22 +33,20 @@ TEST_F(TrajectoriesWindowTest, OpensWithTheFreshSettings) {
   EXPECT_EQ(window->caption(), "Trajectories");
   EXPECT_EQ(window->width(), 602);  // 9030 x 6780 twips
   EXPECT_EQ(window->height(), 452);
-  EXPECT_EQ(window->angleReadout()->caption(), "63.0");
-  EXPECT_EQ(window->speedReadout()->caption(), "200");
-  EXPECT_EQ(window->markXReadout()->caption(), "400");
-  EXPECT_EQ(window->markYReadout()->caption(), "200");
-  EXPECT_EQ(window->angleBar()->value(), 630);
-  EXPECT_EQ(window->speedBar()->value(), 200);
-  EXPECT_FALSE(window->message()->isVisible());
+  EXPECT_EQ(angleReadout().caption(), "63.0");
+  EXPECT_EQ(speedReadout().caption(), "200");
+  EXPECT_EQ(markXReadout().caption(), "400");
+  EXPECT_EQ(markYReadout().caption(), "200");
+  EXPECT_EQ(angleBar().value(), 630);
+  EXPECT_EQ(speedBar().value(), 200);
+  EXPECT_FALSE(message().isVisible());
   EXPECT_EQ(window->store().ShotCount(), 0);
   EXPECT_EQ(window->indicatorLength(), 600.0f);
-  EXPECT_EQ(countColour(window->gridPicture(), Palette::ArrowPath), 0);
+  EXPECT_EQ(countColour(&gridPicture(), Palette::ArrowPath), 0);
   // The mark's centre stands on (400, 200) feet, within a pixel.
-  const plat::Surface& feet = window->gridPicture()->surface();
-  const double cx =
-      plat::leftInScale(window->markPicture(), feet) + plat::widthInScale(window->markPicture(), feet) / 2;
-  const double cy =
-      plat::topInScale(window->markPicture(), feet) - plat::heightInScale(window->markPicture(), feet) / 2;
+  const plat::Surface& feet = gridPicture().surface();
+  const double cx = plat::leftInScale(&markPicture(), feet) + plat::widthInScale(&markPicture(), feet) / 2;
+  const double cy = plat::topInScale(&markPicture(), feet) - plat::heightInScale(&markPicture(), feet) / 2;
   EXPECT_NEAR(cx, 400, 2.5);
   EXPECT_NEAR(cy, 200, 1.6);
 }
@@ -66,19 +64,18 @@ TEST_F(TrajectoriesWindowTest, TheControlsAreBuiltFromTheLayoutTable) {
     expectBuilt(window, *row);
   for (const auto& row : kHeightNumbers) expectBuilt(window, row);
   for (const auto& row : kDistanceNumbers) expectBuilt(window, row);
-  expectRow(window->gridPicture(), kGrid);
-  expectRow(window->message(), kMessage);
-  expectRow(window->angleBar(), kAngleBar);
-  expectRow(window->speedBar(), kSpeedBar);
-  expectRow(window->shootButton(), kShootButton);
-  expectRow(window->clearButton(), kClearButton);
-  expectRow(window->printButton(), kPrintButton);
-  expectRow(window->helpButton(), kHelpButton);
-  expectRow(window->exitButton(), kExitButton);
+  expectRow(&gridPicture(), kGrid);
+  expectRow(&message(), kMessage);
+  expectRow(&angleBar(), kAngleBar);
+  expectRow(&speedBar(), kSpeedBar);
+  expectRow(&shootButton(), kShootButton);
+  expectRow(&clearButton(), kClearButton);
+  expectRow(&printButton(), kPrintButton);
+  expectRow(&helpButton(), kHelpButton);
+  expectRow(&exitButton(), kExitButton);
   // The read-outs' rows hold the widest value each shows; the load step shows the settings.
-  for (auto [readout, row] :
-       {std::pair{window->angleReadout(), kAngleReadout}, std::pair{window->speedReadout(), kSpeedReadout},
-        std::pair{window->markXReadout(), kMarkXReadout}, std::pair{window->markYReadout(), kMarkYReadout}})
+  for (auto [readout, row] : {std::pair{&angleReadout(), kAngleReadout}, std::pair{&speedReadout(), kSpeedReadout},
+                              std::pair{&markXReadout(), kMarkXReadout}, std::pair{&markYReadout(), kMarkYReadout}})
     expectRow(readout, {nullptr, row.left, row.top, row.width, row.height, row.font, row.fore, row.back});
 }
 
@@ -86,19 +83,19 @@ TEST_F(TrajectoriesWindowTest, StoredValuesShowAtOnceAlsoWhenTheyAreZero) {
   shell::settings().ArrowAngle = 45.3f;
   shell::settings().ArrowSpeed = 120;
   ASSERT_TRUE(open());
-  EXPECT_EQ(window->angleReadout()->caption(), "45.3");
-  EXPECT_EQ(window->speedReadout()->caption(), "120");
+  EXPECT_EQ(angleReadout().caption(), "45.3");
+  EXPECT_EQ(speedReadout().caption(), "120");
   // The indicator points at 45.3 degrees from its corner at (0, 600) twips.
-  const QPoint a = window->indicatorLine()->end1(), b = window->indicatorLine()->end2();
+  const QPoint a = indicatorLine().end1(), b = indicatorLine().end2();
   EXPECT_NEAR(std::atan2(double(a.y() - b.y()), double(b.x() - a.x())) * 180 / M_PI, 45.3, 1.5);
-  window->exitButton()->click();
+  exitButton().click();
 
   shell::settings().ArrowAngle = 0;
   shell::settings().ArrowSpeed = 0;
   ASSERT_TRUE(open());
-  EXPECT_EQ(window->angleReadout()->caption(), "0.0");
-  EXPECT_EQ(window->speedReadout()->caption(), "0");
-  EXPECT_EQ(window->indicatorLine()->end2().y(), window->indicatorLine()->end1().y());
+  EXPECT_EQ(angleReadout().caption(), "0.0");
+  EXPECT_EQ(speedReadout().caption(), "0");
+  EXPECT_EQ(indicatorLine().end2().y(), indicatorLine().end1().y());
 }
 
 TEST_F(TrajectoriesWindowTest, HandEditedValuesAreBroughtIntoRange) {
@@ -108,45 +105,45 @@ TEST_F(TrajectoriesWindowTest, HandEditedValuesAreBroughtIntoRange) {
   s.MarkX = -40;
   s.MarkY = 987;
   ASSERT_TRUE(open());
-  EXPECT_EQ(window->angleReadout()->caption(), "90.0");
-  EXPECT_EQ(window->speedReadout()->caption(), "120");
-  EXPECT_EQ(window->markXReadout()->caption(), "0");
-  EXPECT_EQ(window->markYReadout()->caption(), "500");
+  EXPECT_EQ(angleReadout().caption(), "90.0");
+  EXPECT_EQ(speedReadout().caption(), "120");
+  EXPECT_EQ(markXReadout().caption(), "0");
+  EXPECT_EQ(markYReadout().caption(), "500");
   EXPECT_EQ(s.ArrowAngle, 90.0f);
   EXPECT_EQ(s.ArrowSpeed, 120.0f);
   EXPECT_EQ(s.MarkX, 0);
   EXPECT_EQ(s.MarkY, 500);
-  window->shootButton()->click();  // no overflow anywhere
-  EXPECT_TRUE(window->message()->isVisible());
+  shootButton().click();  // no overflow anywhere
+  EXPECT_TRUE(message().isVisible());
 }
 
 TEST_F(TrajectoriesWindowTest, TheBarsStoreTheirValuesAndHideTheMessage) {
   ASSERT_TRUE(open());
-  window->shootButton()->click();
-  ASSERT_TRUE(window->message()->isVisible());
-  window->angleBar()->setValue(5);
-  EXPECT_FALSE(window->message()->isVisible());
-  EXPECT_EQ(window->angleReadout()->caption(), "0.5");
+  shootButton().click();
+  ASSERT_TRUE(message().isVisible());
+  angleBar().setValue(5);
+  EXPECT_FALSE(message().isVisible());
+  EXPECT_EQ(angleReadout().caption(), "0.5");
   EXPECT_EQ(shell::settings().ArrowAngle, 0.5f);
-  window->shootButton()->click();
-  window->speedBar()->setValue(300);
-  EXPECT_FALSE(window->message()->isVisible());
-  EXPECT_EQ(window->speedReadout()->caption(), "300");
+  shootButton().click();
+  speedBar().setValue(300);
+  EXPECT_FALSE(message().isVisible());
+  EXPECT_EQ(speedReadout().caption(), "300");
   EXPECT_EQ(shell::settings().ArrowSpeed, 300.0f);
   // Dragging the thumb shows the value as it goes.
-  window->angleBar()->bar()->setSliderDown(true);
-  window->angleBar()->bar()->setValue(450);
-  EXPECT_EQ(window->angleReadout()->caption(), "45.0");
-  window->angleBar()->bar()->setSliderDown(false);
+  angleBar().bar()->setSliderDown(true);
+  angleBar().bar()->setValue(450);
+  EXPECT_EQ(angleReadout().caption(), "45.0");
+  angleBar().bar()->setSliderDown(false);
 }
 
 TEST_F(TrajectoriesWindowTest, AMissDrawsThePathAndTellsTheClosestPoint) {
   ASSERT_TRUE(open());
-  window->shootButton()->click();
+  shootButton().click();
   EXPECT_EQ(window->store().ShotCount(), 1);
-  EXPECT_TRUE(window->message()->isVisible());
-  EXPECT_EQ(window->message()->caption(), "Missed ...  Closest at X = 241, Y = 359");
-  EXPECT_GT(countColour(window->gridPicture(), Palette::ArrowPath), 300);
+  EXPECT_TRUE(message().isVisible());
+  EXPECT_EQ(message().caption(), "Missed ...  Closest at X = 241, Y = 359");
+  EXPECT_GT(countColour(&gridPicture(), Palette::ArrowPath), 300);
   // The shot's sound returns at once, the miss is waited for; both are the program's files.
   std::vector<plat::SoundCall> files;
   for (const auto& c : services.sound->calls)
@@ -163,8 +160,8 @@ TEST_F(TrajectoriesWindowTest, AHitCheersAndPlaysTheFanfare) {
   shell::settings().ArrowSpeed = 150;
   ASSERT_TRUE(open());
   random = rt::ScriptedRandom({0.65f});
-  window->shootButton()->click();
-  EXPECT_EQ(window->message()->caption(), "A Hit!  Nice Speed!");
+  shootButton().click();
+  EXPECT_EQ(message().caption(), "A Hit!  Nice Speed!");
   EXPECT_EQ(plays("tada.wav"), 1);
   EXPECT_EQ(plays("uhoh.wav"), 0);
   EXPECT_TRUE(services.sound->calls.back().wait);
@@ -172,42 +169,42 @@ TEST_F(TrajectoriesWindowTest, AHitCheersAndPlaysTheFanfare) {
 
 TEST_F(TrajectoriesWindowTest, ClearGridEmptiesTheStoreAndThePicture) {
   ASSERT_TRUE(open());
-  for (int i = 0; i < 41; ++i) window->shootButton()->click();
+  for (int i = 0; i < 41; ++i) shootButton().click();
   EXPECT_EQ(window->store().ShotCount(), 40);
-  window->clearButton()->click();
+  clearButton().click();
   EXPECT_EQ(window->store().ShotCount(), 0);
-  EXPECT_FALSE(window->message()->isVisible());
-  EXPECT_EQ(countColour(window->gridPicture(), Palette::ArrowPath), 0);
+  EXPECT_FALSE(message().isVisible());
+  EXPECT_EQ(countColour(&gridPicture(), Palette::ArrowPath), 0);
   // The grid lines are controls and stay; the next shot is stored as shot 1.
-  EXPECT_TRUE(window->heightLine(0)->isVisible());
-  window->angleBar()->setValue(300);
-  window->shootButton()->click();
+  EXPECT_TRUE(heightLine(0).isVisible());
+  angleBar().setValue(300);
+  shootButton().click();
   EXPECT_EQ(window->store().ShotCount(), 1);
   EXPECT_EQ(window->store().ShotAngle(1), 30.0f);
 }
 
 TEST_F(TrajectoriesWindowTest, ARepaintRedrawsTheStoredShotsUnlessTheMarkIsHeld) {
   ASSERT_TRUE(open());
-  window->shootButton()->click();
-  window->gridPicture()->surface().cls();  // as if the picture had lost its drawing
+  shootButton().click();
+  gridPicture().surface().cls();  // as if the picture had lost its drawing
   window->grabMark(1, 0, 0, 0);
   ASSERT_EQ(window->dragging(), 1);
-  window->gridPicture()->requestPaint();
-  EXPECT_EQ(countColour(window->gridPicture(), Palette::ArrowPath), 0);
+  gridPicture().requestPaint();
+  EXPECT_EQ(countColour(&gridPicture(), Palette::ArrowPath), 0);
   window->dropMark(1, 0, 0, 0);
   EXPECT_EQ(window->dragging(), 0);
-  EXPECT_GT(countColour(window->gridPicture(), Palette::ArrowPath), 300);
+  EXPECT_GT(countColour(&gridPicture(), Palette::ArrowPath), 300);
 }
 
 TEST_F(TrajectoriesWindowTest, DraggingTheMarkMovesItInTenFootStepsAndKeepsItOnTheGrid) {
   ASSERT_TRUE(open());
-  window->shootButton()->click();
-  plat::ImageBox* mark = window->markPicture();
+  shootButton().click();
+  plat::ImageBox* mark = &markPicture();
   const QPoint grab(mark->width() / 2, mark->height() / 2);
   const QPoint before = mark->pos();
   QTest::mousePress(mark, Qt::LeftButton, {}, grab);
   EXPECT_EQ(window->dragging(), 1);
-  EXPECT_FALSE(window->message()->isVisible());
+  EXPECT_FALSE(message().isVisible());
   // 40 pixels right is 100 feet; 32 pixels up is 50 feet.
   const QPointF to(grab + QPoint(40, -32));
   QMouseEvent move(QEvent::MouseMove, to, mark->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
@@ -215,7 +212,7 @@ TEST_F(TrajectoriesWindowTest, DraggingTheMarkMovesItInTenFootStepsAndKeepsItOnT
   EXPECT_NEAR(window->values().MarkX, 500, 10);
   EXPECT_NEAR(window->values().MarkY, 250, 10);
   EXPECT_EQ(window->values().MarkX % 10, 0);
-  EXPECT_EQ(window->markXReadout()->caption(), QString::number(window->values().MarkX));
+  EXPECT_EQ(markXReadout().caption(), QString::number(window->values().MarkX));
   EXPECT_EQ(shell::settings().MarkX, window->values().MarkX);
   EXPECT_EQ(shell::settings().MarkY, window->values().MarkY);
   // The grab point stays under the mouse: the mark followed it, short of the snapping.
@@ -226,8 +223,8 @@ TEST_F(TrajectoriesWindowTest, DraggingTheMarkMovesItInTenFootStepsAndKeepsItOnT
   EXPECT_EQ(window->dragging(), 0);
   EXPECT_EQ(window->values().MarkX, 1000);
   EXPECT_EQ(window->values().MarkY, 500);
-  EXPECT_EQ(window->markXReadout()->caption(), "1000");
-  EXPECT_EQ(window->markYReadout()->caption(), "500");
+  EXPECT_EQ(markXReadout().caption(), "1000");
+  EXPECT_EQ(markYReadout().caption(), "500");
   // A move with no button held moves nothing.
   QMouseEvent idle(QEvent::MouseMove, QPointF(-500, 500), mark->mapToGlobal(QPointF(-500, 500)), Qt::NoButton,
                    Qt::NoButton, Qt::NoModifier);
@@ -237,14 +234,14 @@ TEST_F(TrajectoriesWindowTest, DraggingTheMarkMovesItInTenFootStepsAndKeepsItOnT
 
 TEST_F(TrajectoriesWindowTest, ExitAndTheTitleBarReturnToTheMenuKeepingTheValues) {
   ASSERT_TRUE(open());
-  window->speedBar()->setValue(250);
-  window->exitButton()->click();
+  speedBar().setValue(250);
+  exitButton().click();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(menu->isVisible());
   EXPECT_EQ(shell::settings().ArrowSpeed, 250.0f);
 
   ASSERT_TRUE(open());
-  EXPECT_EQ(window->speedReadout()->caption(), "250");
+  EXPECT_EQ(speedReadout().caption(), "250");
   window->grabMark(1, 0, 0, 0);
   window->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
