@@ -39,27 +39,37 @@ WheelParametersDialog::WheelParametersDialog(QWidget* owner) : plat::Form(owner)
 void WheelParametersDialog::buildRows() {
   for (int i = 0; i < kParamRows; ++i) {
     m_parameterCaptions[size_t(i)] = plat::buildCaption(this, captionRow(rowTop(i)));
+    m_parameterCaptions[size_t(i)]->setObjectName("parameterCaption" + QString::number(i));
 
     auto* box = plat::build<plat::TextBox>(this, valueRow(rowTop(i)));
+    box->setObjectName("valueBox" + QString::number(i));
     box->onGotFocus = [this, i] { selectValue(i); };
     box->onKeyPress = [this, i](int& key) { filterKey(i, key); };
     box->onLostFocus = [this, i] { takeValue(i); };
     m_valueBoxes[size_t(i)] = box;
 
     m_limitsCaptions[size_t(i)] = plat::buildCaption(this, limitsRow(rowTop(i)));
+    m_limitsCaptions[size_t(i)]->setObjectName("limitsCaption" + QString::number(i));
   }
   for (int i = 0; i + 1 < kParamRows; ++i) setTabOrder(m_valueBoxes[size_t(i)], m_valueBoxes[size_t(i + 1)]);
 }
 
 void WheelParametersDialog::buildUnitsAndButtons() {
   m_unitsFrame = plat::build<plat::Frame>(this, kUnitsFrame);
-  plat::applyRow(m_unitsOptions.add(1, m_unitsFrame, kMetricOption.caption), kMetricOption);
-  plat::applyRow(m_unitsOptions.add(0, m_unitsFrame, kUsOption.caption), kUsOption);
+  // Numbered as the units: 1 metric, 0 US.
+  plat::OptionButton* metric = m_unitsOptions.add(1, m_unitsFrame, kMetricOption.caption);
+  metric->setObjectName("unitsOption1");
+  plat::applyRow(metric, kMetricOption);
+  plat::OptionButton* us = m_unitsOptions.add(0, m_unitsFrame, kUsOption.caption);
+  us->setObjectName("unitsOption0");
+  plat::applyRow(us, kUsOption);
   m_unitsOptions.onClick = [this](int index) { chooseUnits(index); };
 
   m_okButton = plat::build<plat::CommandButton>(this, kOkButton);
+  m_okButton->setObjectName("okButton");
   m_okButton->onClick = [this] { finish(); };
   m_helpButton = plat::build<plat::CommandButton>(this, kHelpButton);
+  m_helpButton->setObjectName("helpButton");
   m_helpButton->onClick = [this] { showHelp(); };
 }
 

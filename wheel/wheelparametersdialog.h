@@ -40,14 +40,6 @@ class WheelParametersDialog : public plat::Form {
   std::function<void()> onActivated;
   std::function<void()> onClosed;
 
-  plat::TextBox* valueBox(int i) const { return m_valueBoxes[size_t(i)]; }
-  plat::Label* parameterCaption(int i) const { return m_parameterCaptions[size_t(i)]; }
-  plat::Label* limitsCaption(int i) const { return m_limitsCaptions[size_t(i)]; }
-  plat::OptionGroup& unitsOptions() { return m_unitsOptions; }
-  plat::CommandButton* okButton() const { return m_okButton; }
-  plat::CommandButton* helpButton() const { return m_helpButton; }
-  const WheelParameters& parameters() const { return m_params; }
-
  protected:
   void Form_Load() override;
   void Form_Unload() override;

@@ -55,10 +55,10 @@ class WheelWindow : public MenuFixture {
   WaterWheelWindow* open() { return window = openProject<WaterWheelWindow>(3); }
   WheelParametersDialog* openDialog() {
     parametersButton()->click();
-    WheelParametersDialog* d = &control<WheelParametersDialog>(*window, "parametersDialog");
-    d->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(d));
-    return d;
+    dialog = &control<WheelParametersDialog>(*window, "parametersDialog");
+    dialog->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+    return dialog;
   }
   void type(plat::TextBox* box, const char* text) {
     box->setFocus(Qt::OtherFocusReason);
@@ -82,7 +82,22 @@ class WheelWindow : public MenuFixture {
   plat::PictureBox* levelChart() const { return &control<plat::PictureBox>(*window, "levelChart"); }
   plat::Timer* turnTimer() const { return &control<plat::Timer>(*window, "turnTimer"); }
 
+  // The opened dialog's controls, by the names the dialog gives them; rows count from 0.
+  plat::TextBox* valueBox(int row) const { return &control<plat::TextBox>(*dialog, "valueBox", row); }
+  plat::Label* parameterCaption(int row) const { return &control<plat::Label>(*dialog, "parameterCaption", row); }
+  plat::Label* limitsCaption(int row) const { return &control<plat::Label>(*dialog, "limitsCaption", row); }
+  plat::OptionButton* unitsOption(int units) const {
+    return &control<plat::OptionButton>(*dialog, "unitsOption", units);
+  }
+  // The units whose option is chosen, or -1 while none is.
+  int chosenUnits() const {
+    for (int units : {0, 1})
+      if (unitsOption(units)->value()) return units;
+    return -1;
+  }
+
   QPointer<WaterWheelWindow> window;
+  QPointer<WheelParametersDialog> dialog;
 };
 
 TEST_F(WheelWindow, OpensReadyWithTheFreshValues) {
@@ -168,34 +183,34 @@ TEST_F(WheelWindow, TheDialogStoresEveryFieldAndOkResetsTheWheelWithTheNewValues
   WheelParametersDialog* d = openDialog();
   ASSERT_TRUE(d);
   EXPECT_EQ(d->caption(), "Water Wheel Parameters");
-  EXPECT_EQ(d->unitsOptions().value(), 0);
-  EXPECT_EQ(d->parameterCaption(1)->caption(), "L Stick (in)");
-  EXPECT_EQ(d->valueBox(1)->text(), "40.0");
-  EXPECT_EQ(d->valueBox(2)->text(), "32.0");
-  EXPECT_EQ(d->limitsCaption(3)->caption(), "(.5-40)");
-  EXPECT_EQ(d->limitsCaption(6)->caption(), "(.1-1000)");
-  EXPECT_TRUE(d->valueBox(0)->hasFocus());
+  EXPECT_EQ(chosenUnits(), 0);
+  EXPECT_EQ(parameterCaption(1)->caption(), "L Stick (in)");
+  EXPECT_EQ(valueBox(1)->text(), "40.0");
+  EXPECT_EQ(valueBox(2)->text(), "32.0");
+  EXPECT_EQ(limitsCaption(3)->caption(), "(.5-40)");
+  EXPECT_EQ(limitsCaption(6)->caption(), "(.1-1000)");
+  EXPECT_TRUE(valueBox(0)->hasFocus());
 
   // A minus sign cannot be typed; Enter takes the value and moves on, from the last row
   // back to the first.
-  type(d->valueBox(0), "-3");
+  type(valueBox(0), "-3");
   EXPECT_EQ(shell::settings().WheelCans, 3);
-  EXPECT_EQ(d->valueBox(0)->text(), "3");
-  EXPECT_TRUE(d->valueBox(1)->hasFocus());
-  type(d->valueBox(8), "");
+  EXPECT_EQ(valueBox(0)->text(), "3");
+  EXPECT_TRUE(valueBox(1)->hasFocus());
+  type(valueBox(8), "");
   EXPECT_EQ(shell::settings().WheelFriction, 0.0f);
-  EXPECT_EQ(d->valueBox(8)->text(), "0.000");
-  EXPECT_TRUE(d->valueBox(0)->hasFocus());
+  EXPECT_EQ(valueBox(8)->text(), "0.000");
+  EXPECT_TRUE(valueBox(0)->hasFocus());
 
-  d->unitsOptions().choose(1);
+  unitsOption(1)->setValue(true);
   EXPECT_EQ(shell::settings().WheelUnits, 1);
-  EXPECT_EQ(d->valueBox(1)->text(), "101.6");
-  EXPECT_EQ(d->limitsCaption(1)->caption(), "(10-300)");
+  EXPECT_EQ(valueBox(1)->text(), "101.6");
+  EXPECT_EQ(limitsCaption(1)->caption(), "(10-300)");
 
   // A value typed and not yet taken is kept when the dialog closes.
-  d->valueBox(4)->setFocus(Qt::OtherFocusReason);
-  d->valueBox(4)->selectAllText();
-  QTest::keyClicks(d->valueBox(4), "20");
+  valueBox(4)->setFocus(Qt::OtherFocusReason);
+  valueBox(4)->selectAllText();
+  QTest::keyClicks(valueBox(4), "20");
   d->finish();
   EXPECT_EQ(shell::settings().WheelCanHeight, 20.0f);
   EXPECT_TRUE(window->isVisible());
@@ -213,26 +228,26 @@ TEST_F(WheelWindow, TypingAtOnceInTheOpenedDialogReplacesTheCans) {
   ASSERT_TRUE(open());
   WheelParametersDialog* d = openDialog();
   ASSERT_TRUE(d);
-  ASSERT_EQ(QApplication::focusWidget(), d->valueBox(0));
-  EXPECT_EQ(d->valueBox(0)->selLength(), 1);
+  ASSERT_EQ(QApplication::focusWidget(), valueBox(0));
+  EXPECT_EQ(valueBox(0)->selLength(), 1);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_0);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-  EXPECT_EQ(d->valueBox(0)->text(), "2");
+  EXPECT_EQ(valueBox(0)->text(), "2");
   EXPECT_EQ(shell::settings().WheelCans, 2);
-  EXPECT_TRUE(d->valueBox(1)->hasFocus());
-  EXPECT_EQ(d->valueBox(1)->selText(), "40.0");
+  EXPECT_TRUE(valueBox(1)->hasFocus());
+  EXPECT_EQ(valueBox(1)->selText(), "40.0");
 
   // Another window taking the activation and giving it back is no move of the focus: the
   // caret stays where the user left it.
-  QTest::keyClick(d->valueBox(1), Qt::Key_End);
+  QTest::keyClick(valueBox(1), Qt::Key_End);
   QWidget other;
   other.show();
   other.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
   d->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(d));
-  EXPECT_TRUE(d->valueBox(1)->hasFocus());
-  EXPECT_EQ(d->valueBox(1)->selLength(), 0);
+  EXPECT_TRUE(valueBox(1)->hasFocus());
+  EXPECT_EQ(valueBox(1)->selLength(), 0);
 }
 
 // Enter takes the focus to L Stick with its text selected; a click on D Can takes it on, and
@@ -241,7 +256,7 @@ TEST_F(WheelWindow, AFieldThatLostTheFocusShowsNoSelection) {
   ASSERT_TRUE(open());
   WheelParametersDialog* d = openDialog();
   ASSERT_TRUE(d);
-  plat::TextBox* stick = d->valueBox(1);
+  plat::TextBox* stick = valueBox(1);
   auto highlighted = [stick] {
     const QColor highlight = stick->palette().color(QPalette::Active, QPalette::Highlight);
     const QImage shown = stick->grab().toImage();
@@ -255,8 +270,8 @@ TEST_F(WheelWindow, AFieldThatLostTheFocusShowsNoSelection) {
   ASSERT_EQ(stick->selText(), "40.0");
   EXPECT_GT(highlighted(), 0);
 
-  QTest::mouseClick(d->valueBox(3)->viewport(), Qt::LeftButton);
-  ASSERT_TRUE(d->valueBox(3)->hasFocus());
+  QTest::mouseClick(valueBox(3)->viewport(), Qt::LeftButton);
+  ASSERT_TRUE(valueBox(3)->hasFocus());
   EXPECT_EQ(highlighted(), 0);
   EXPECT_EQ(stick->text(), "40.0");
 }
@@ -281,7 +296,6 @@ TEST_F(WheelWindow, ReturningFromTheDialogResetsTheWheelButTheHelpViewerDoesNot)
   EXPECT_EQ(window->run().model().N(), 4);
 
   // Exit with the dialog open closes it too.
-  QPointer<WheelParametersDialog> dialog = d;
   exitButton()->click();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(dialog.isNull() || !dialog->isVisible());
