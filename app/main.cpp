@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
 
   shell::MenuWindow menu;
   registerProjects(menu);
-  menu.Show();
+  menu.open();
   if (menu.ended()) return 1;
   return app.exec();
 }

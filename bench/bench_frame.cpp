@@ -43,17 +43,17 @@ void drawFrame(plat::ImageSurface& work, const Scene& scene, int frame) {
   work.setDrawWidth(2);
   for (size_t i = 0; i < scene.lines.size(); i += 4)
     work.line(scene.lines[i], scene.lines[i + 1], scene.lines[i + 2], scene.lines[i + 3],
-              rt::QBColor(int(i / 4 + frame) % 15));
+              rt::numberedColour(int(i / 4 + frame) % 15));
   work.setDrawWidth(1);
   work.setFillStyle(plat::FillSolid);
   for (size_t i = 0; i < scene.polygons.size(); ++i) {
-    work.setForeColor(rt::QBColor(14));
-    work.setFillColor(rt::QBColor(int(i) % 8 + 8));
+    work.setForeColor(rt::numberedColour(14));
+    work.setFillColor(rt::numberedColour(int(i) % 8 + 8));
     work.polygon(scene.polygons[i]);
   }
-  work.setFillColor(rt::QBColor(11));
+  work.setFillColor(rt::numberedColour(11));
   for (size_t i = 0; i < scene.circles.size(); i += 3)
-    work.circle(scene.circles[i], scene.circles[i + 1], scene.circles[i + 2], rt::QBColor(0));
+    work.circle(scene.circles[i], scene.circles[i + 1], scene.circles[i + 2], rt::numberedColour(0));
 }
 
 // Drawing the frame and copying it onto the visible picture's kept image.
@@ -63,7 +63,7 @@ void BM_AnimationFrame(benchmark::State& state) {
   plat::PictureBox visible(&window);
   visible.setGeometry(10, 10, 640, 480);
   window.show();
-  plat::ImageSurface work(640, 480, rt::QBColor(15));
+  plat::ImageSurface work(640, 480, rt::numberedColour(15));
   work.setScale(-168, 0, 168, -220.5);
   Scene scene = makeScene();
   int frame = 0;
@@ -83,7 +83,7 @@ void BM_AnimationFrameShown(benchmark::State& state) {
   visible.setGeometry(10, 10, 640, 480);
   window.show();
   QApplication::processEvents();
-  plat::ImageSurface work(640, 480, rt::QBColor(15));
+  plat::ImageSurface work(640, 480, rt::numberedColour(15));
   work.setScale(-168, 0, 168, -220.5);
   Scene scene = makeScene();
   int frame = 0;
@@ -97,7 +97,7 @@ BENCHMARK(BM_AnimationFrameShown)->Unit(benchmark::kMicrosecond);
 
 // The copy alone: the block copy every flicker-free window makes per frame.
 void BM_FrameCopy(benchmark::State& state) {
-  plat::ImageSurface work(640, 480, rt::QBColor(15)), visible(640, 480);
+  plat::ImageSurface work(640, 480, rt::numberedColour(15)), visible(640, 480);
   for (auto _ : state) {
     plat::bitBlt(visible, 0, 0, 640, 480, work, 0, 0);
     benchmark::DoNotOptimize(visible.image().constBits());

@@ -45,8 +45,8 @@ void freshPendulumSettings() {
 void BM_PendulumFullRun(benchmark::State& state) {
   for (auto _ : state) {
     freshPendulumSettings();
-    auto* w = new pend::PendulumWindow;
-    w->Show();
+    auto* w = new pendulum::PendulumWindow;
+    w->open();
 
     std::vector<double> work;  // each tick's own time, ms
     std::vector<Clock::time_point> tickStarts;
@@ -63,7 +63,7 @@ void BM_PendulumFullRun(benchmark::State& state) {
     QTimer poll;
     poll.setTimerType(Qt::PreciseTimer);
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-      if (!w->run().Running()) loop.quit();
+      if (!w->run().running()) loop.quit();
     });
 
     // The Start click returns when the sound has played to its end and the timer is on.
@@ -74,7 +74,7 @@ void BM_PendulumFullRun(benchmark::State& state) {
     const auto stopped = Clock::now();
     poll.stop();
 
-    const int recorded = w->run().NumPoints();
+    const int recorded = w->run().numPoints();
     const double to200 = tickStarts.size() >= 200 ? seconds(tickStarts[199] - soundEnded) : 0;
     const double toStop = seconds(stopped - soundEnded);
     state.SetIterationTime(to200);
@@ -94,7 +94,7 @@ void BM_PendulumFullRun(benchmark::State& state) {
                  recorded, to200, (to200 - 20.0) / 20.0 * 100, toStop,
                  recorded == 200 && std::abs(to200 - 20.0) <= 0.2 ? "within 1%" : "OUTSIDE 1%");
 
-    w->Unload();
+    w->unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 }
@@ -102,13 +102,13 @@ BENCHMARK(BM_PendulumFullRun)->Iterations(1)->UseManualTime()->Unit(benchmark::k
 
 void BM_PendulumTickWork(benchmark::State& state) {
   freshPendulumSettings();
-  auto* w = new pend::PendulumWindow;
-  w->Show();
+  auto* w = new pendulum::PendulumWindow;
+  w->open();
   plat::CommandButton& start = control<plat::CommandButton>(*w, "startButton");
   plat::Timer& swing = control<plat::Timer>(*w, "swingTimer");
   swing.setEnabled(false);
   for (auto _ : state) {
-    if (!w->run().Running()) {
+    if (!w->run().running()) {
       state.PauseTiming();
       start.click();            // Reset
       start.click();            // Start
@@ -117,7 +117,7 @@ void BM_PendulumTickWork(benchmark::State& state) {
     }
     swing.fire();
   }
-  w->Unload();
+  w->unload();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 BENCHMARK(BM_PendulumTickWork)->Unit(benchmark::kMicrosecond);

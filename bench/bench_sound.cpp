@@ -50,7 +50,7 @@ void waitingPlay(benchmark::State& state, const char* name) {
   const QString file = shipped(name);
   for (auto _ : state) {
     const double began = soundcheck::steadySeconds();
-    shell::PlayWave(file, 0);
+    shell::playWave(file, 0);
     state.SetIterationTime(soundcheck::steadySeconds() - began);
     settle(0.25);
   }
@@ -66,7 +66,7 @@ void BM_QuickPlayHeard(benchmark::State& state) {
     settle(0.3);
     const double began = soundcheck::steadySeconds();
     const double recordedBefore = g_recorder->recordedSeconds();
-    shell::PlayWave(file, 1);
+    shell::playWave(file, 1);
     double heard = -1;
     // The recorder gets the sink's sound in blocks; look until the ding has arrived.
     for (int look = 0; look < 400 && heard < 0; ++look) {

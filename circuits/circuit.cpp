@@ -69,18 +69,18 @@ float Circuit::resistanceOf(int16_t code) const {
   }
 }
 
-void Circuit::SetUp() {
-  ClassifySlots();
-  ClearEquations();
-  BuildEquations();
-  for (int b = 1; b <= BatteryCount; ++b) EliminateBattery(b);
+void Circuit::setUp() {
+  classifySlots();
+  clearEquations();
+  buildEquations();
+  for (int b = 1; b <= BatteryCount; ++b) eliminateBattery(b);
   for (int k = 1; k <= 4; ++k) {
     SysRHS[k] = LoopRHS[k];
     for (int j = 1; j <= UnknownCount; ++j) SysMatrix[k][j] = LoopRows[k][j];
   }
 }
 
-void Circuit::ClassifySlots() {
+void Circuit::classifySlots() {
   // The slots: counts, resistances and the batteries in rising slot order. A battery beyond
   // the second (only a damaged settings file can hold one) is left open like an empty slot.
   BatteryCount = LampCount = SwitchCount = 0;
@@ -98,7 +98,7 @@ void Circuit::ClassifySlots() {
   }
 }
 
-void Circuit::ClearEquations() {
+void Circuit::clearEquations() {
   for (int i = 0; i < 10; ++i) {
     SysRHS[i] = 0;
     for (int j = 0; j < 10; ++j) SysMatrix[i][j] = 0;
@@ -112,7 +112,7 @@ void Circuit::ClearEquations() {
     for (int j = 0; j < 10; ++j) NodeRows[i][j] = 0;
 }
 
-void Circuit::BuildEquations() {
+void Circuit::buildEquations() {
   // Loop k runs down rung 2k-1 against its direction, along top piece 2k and down rung 2k+1.
   UnknownCount = 9;
   NodeRowCount = 5;
@@ -133,7 +133,7 @@ void Circuit::BuildEquations() {
   NodeRows[5][9] = -1;
 }
 
-void Circuit::EliminateBattery(int b) {
+void Circuit::eliminateBattery(int b) {
   // The battery's voltage is known: its column leaves the system, and one node equation
   // through it is kept aside to give its current afterwards.
   const int s = BatterySlot[b];
@@ -148,24 +148,24 @@ void Circuit::EliminateBattery(int b) {
   }
   for (int i = 1; i <= NodeRowCount; ++i) {
     if (NodeRows[i][c] == 0) continue;
-    const float f = float(rt::CInt(double(SavedRow[b][c]) / double(NodeRows[i][c])));
+    const float f = float(rt::roundToInt16(double(SavedRow[b][c]) / double(NodeRows[i][c])));
     for (int j = 1; j <= UnknownCount; ++j) NodeRows[i][j] = less(NodeRows[i][j], f, SavedRow[b][j]);
   }
   const float p = SavedRow[b][c];
   for (int j = 1; j <= UnknownCount; ++j) SavedRow[b][j] = float(-double(SavedRow[b][j]) / double(p));
   SavedRow[b][c] = 0;
-  RemoveNodeRow(r);
-  RemoveColumn(c, BranchV[s]);
+  removeNodeRow(r);
+  removeColumn(c, BranchV[s]);
 }
 
-void Circuit::RemoveNodeRow(int r) {
+void Circuit::removeNodeRow(int r) {
   for (int i = r; i < NodeRowCount; ++i)
     for (int j = 1; j <= UnknownCount; ++j) NodeRows[i][j] = NodeRows[i + 1][j];
   for (int j = 1; j <= UnknownCount; ++j) NodeRows[NodeRowCount][j] = 0;
   NodeRowCount -= 1;
 }
 
-void Circuit::RemoveColumn(int c, float volts) {
+void Circuit::removeColumn(int c, float volts) {
   for (int i = 1; i <= NodeRowCount; ++i) {
     for (int j = c; j < UnknownCount; ++j) NodeRows[i][j] = NodeRows[i][j + 1];
     NodeRows[i][UnknownCount] = 0;
@@ -180,7 +180,7 @@ void Circuit::RemoveColumn(int c, float volts) {
   UnknownCount -= 1;
 }
 
-void Circuit::Solve() {
+void Circuit::solve() {
   const int n = UnknownCount;
   // The node equations in branch voltages: current = voltage / resistance.
   for (int i = 5; i <= n; ++i) {
@@ -194,7 +194,7 @@ void Circuit::Solve() {
     for (int j = 0; j < 19; ++j) AugMatrix[i][j] = 0;
   }
 
-  SolveNetwork();
+  solveNetwork();
   for (int i = 1; i <= n; ++i) BranchV[ColumnSlot[i]] = Solution[i];
 
   ShortFlag = 0;
@@ -226,20 +226,20 @@ void Circuit::Solve() {
   }
 }
 
-void Circuit::SolveNetwork() {
+void Circuit::solveNetwork() {
   const int n = UnknownCount;
   for (int i = 1; i <= n; ++i)
     for (int j = 1; j <= n; ++j) WorkMatrix[i][j] = SysMatrix[i][j];
-  InvertMatrix();
+  invertMatrix();
   if (Invertible == 0) return;
-  BackSubstitute();
+  backSubstitute();
   for (int i = 1; i <= n; ++i) RHSColumn[i] = SysRHS[i];
   for (int i = 1; i <= n; ++i)
     for (int j = 1; j <= n; ++j) WorkMatrix[i][j] = AugMatrix[i][n + j];
-  MultiplyMatrices();
+  multiplyMatrices();
 }
 
-void Circuit::InvertMatrix() {
+void Circuit::invertMatrix() {
   const int n = UnknownCount;
   for (int i = 1; i <= n; ++i) {
     for (int j = 1; j <= n; ++j) AugMatrix[i][j] = WorkMatrix[i][j];
@@ -252,7 +252,7 @@ void Circuit::InvertMatrix() {
       continue;
     }
     if (AugMatrix[p][p] == 0) {
-      FixZeroPivot(int16_t(p));
+      fixZeroPivot(int16_t(p));
       if (PivotFixed == 0) {
         Invertible = 0;
         continue;
@@ -265,7 +265,7 @@ void Circuit::InvertMatrix() {
   }
 }
 
-void Circuit::FixZeroPivot(int16_t p) {
+void Circuit::fixZeroPivot(int16_t p) {
   const int n = UnknownCount;
   PivotFixed = 1;
   for (int r = p + 1; r <= n; ++r) {
@@ -277,7 +277,7 @@ void Circuit::FixZeroPivot(int16_t p) {
   PivotFixed = 0;
 }
 
-void Circuit::BackSubstitute() {
+void Circuit::backSubstitute() {
   const int n = UnknownCount;
   for (int c = n; c >= 2; --c) {
     for (int r = 1; r <= c - 1; ++r) {
@@ -292,7 +292,7 @@ void Circuit::BackSubstitute() {
   }
 }
 
-void Circuit::MultiplyMatrices() {
+void Circuit::multiplyMatrices() {
   const int n = UnknownCount;
   for (int i = 1; i <= n; ++i) {
     float sum = 0;
@@ -301,7 +301,7 @@ void Circuit::MultiplyMatrices() {
   }
 }
 
-Toggle Circuit::ToggleSlot(int slot) {
+Toggle Circuit::toggleSlot(int slot) {
   if (slot < 1 || slot > kSlots) return Toggle::None;
   int16_t& code = Element[slot];
   if (code == kLamp || code == -kLamp) {
@@ -317,7 +317,7 @@ Toggle Circuit::ToggleSlot(int slot) {
   return Toggle::None;
 }
 
-void Circuit::Recount() {
+void Circuit::recount() {
   BatteryCount = LampCount = SwitchCount = 0;
   for (int s = 1; s <= kSlots; ++s) {
     switch (std::abs(Element[s])) {
@@ -329,7 +329,7 @@ void Circuit::Recount() {
   }
 }
 
-int16_t Circuit::EmptySlot(int slot) {
+int16_t Circuit::emptySlot(int slot) {
   if (slot < 1 || slot > kSlots) return kEmpty;
   const int16_t old = Element[slot];
   switch (std::abs(old)) {
@@ -342,7 +342,7 @@ int16_t Circuit::EmptySlot(int slot) {
   return old;
 }
 
-void Circuit::PlaceElement(int slot, int index) {
+void Circuit::placeElement(int slot, int index) {
   if (slot < 1 || slot > kSlots) return;
   const bool rung = isRung(slot);
   int16_t code = kEmpty;
@@ -369,7 +369,7 @@ void Circuit::PlaceElement(int slot, int index) {
   Element[slot] = code;
 }
 
-bool Circuit::PaletteEnabled(int index) const {
+bool Circuit::paletteEnabled(int index) const {
   switch (index) {
     case 0:
     case 1: return BatteryCount != kMaxBatteries;
@@ -379,19 +379,19 @@ bool Circuit::PaletteEnabled(int index) const {
   }
 }
 
-void Circuit::RepairAndOpen() {
+void Circuit::repairAndOpen() {
   for (int s = 1; s <= kSlots; ++s) {
     if (Element[s] == -kLamp) Element[s] = kLamp;
     if (Element[s] == kSwitch) Element[s] = -kSwitch;
   }
 }
 
-void Circuit::Clear() {
+void Circuit::clear() {
   BatteryCount = LampCount = SwitchCount = 0;
   for (int s = 1; s <= kSlots; ++s) Element[s] = kEmpty;
 }
 
-Overlay Circuit::PlanOverlay() {
+Overlay Circuit::planOverlay() {
   Overlay o;
   const bool shorted = ShortFlag == 1;
   auto conducting = [shorted](float i) {

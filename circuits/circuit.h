@@ -98,55 +98,55 @@ class Circuit {
   // Classifies the slots, assigns resistances and battery voltages, builds the loop and
   // node equations, eliminates the batteries and copies the loop equations into the
   // system: everything a simulation needs before its first solve.
-  void SetUp();
+  void setUp();
   // Solves with the present resistances: branch voltages and currents, the short-circuit
-  // flag, the battery currents and the rung voltages. The battery elimination of SetUp is
+  // flag, the battery currents and the rung voltages. The battery elimination of setUp is
   // reused, so a toggle only changes one resistance before the next solve.
-  void Solve();
+  void solve();
 
   // -- the solver, on UnknownCount unknowns -------------------------------------------
-  void SolveNetwork();
-  void InvertMatrix();
-  void FixZeroPivot(int16_t p);
-  void BackSubstitute();
-  void MultiplyMatrices();
+  void solveNetwork();
+  void invertMatrix();
+  void fixZeroPivot(int16_t p);
+  void backSubstitute();
+  void multiplyMatrices();
 
   // Flips a lamp (good / burnt out) or a switch (closed / open) in the running simulation
   // and gives the branch its new resistance; any other slot is left alone.
-  Toggle ToggleSlot(int slot);
+  Toggle toggleSlot(int slot);
 
   // -- editing --------------------------------------------------------------------------
   // Counts the elements of the circuit.
-  void Recount();
+  void recount();
   // Empties a slot, giving its element's place in the palette back. Returns the old code.
-  int16_t EmptySlot(int slot);
+  int16_t emptySlot(int slot);
   // Puts the palette's element (0 battery, 1 battery reversed, 2 lamp, 3 switch, 4 wire)
   // in a slot. A top-rail slot gets the batteries the other way round, so that each
   // button's picture shows the battery as it lands.
-  void PlaceElement(int slot, int index);
+  void placeElement(int slot, int index);
   // Whether the palette's button may be used with the present counts.
-  bool PaletteEnabled(int index) const;
+  bool paletteEnabled(int index) const;
   // Leaving the simulation: burnt-out lamps are repaired, closed switches opened.
-  void RepairAndOpen();
+  void repairAndOpen();
   // Every slot empty.
-  void Clear();
+  void clear();
 
   // Which parts the current overlay shows red; clears the current of the wires, closed
   // switches and good lamps it does not show, then sums the bottom-rail currents.
-  Overlay PlanOverlay();
+  Overlay planOverlay();
 
  private:
   float resistanceOf(int16_t code) const;
-  // The steps of SetUp.
-  void ClassifySlots();
-  void ClearEquations();
-  void BuildEquations();
+  // The steps of setUp.
+  void classifySlots();
+  void clearEquations();
+  void buildEquations();
   // Takes battery b's known voltage out of the system (b = 1, 2 in rising slot order).
-  void EliminateBattery(int b);
-  void RemoveNodeRow(int r);
+  void eliminateBattery(int b);
+  void removeNodeRow(int r);
   // Takes column c out of the node and loop equations, its voltage moving to the loops'
   // right-hand sides.
-  void RemoveColumn(int c, float volts);
+  void removeColumn(int c, float volts);
 };
 
 }  // namespace circuits

@@ -24,11 +24,11 @@ constexpr int kGlass[10][2] = {{19, 32}, {8, 14}, {9, 8},  {13, 4},  {19, 1},
 
 }  // namespace
 
-int16_t SlotX(int slot) { return int16_t(7 + 32 * (slot - 1)); }
-int16_t SlotY(int slot) { return int16_t(isRung(slot) ? 51 : 3); }
+int16_t slotX(int slot) { return int16_t(7 + 32 * (slot - 1)); }
+int16_t slotY(int slot) { return int16_t(isRung(slot) ? 51 : 3); }
 
 bool slotHit(int slot, double x, double y) {
-  return SlotX(slot) < x && x < SlotX(slot) + 49 && SlotY(slot) < y && y < SlotY(slot) + 41;
+  return slotX(slot) < x && x < slotX(slot) + 49 && slotY(slot) < y && y < slotY(slot) + 41;
 }
 
 int slotAt(double x, double y) {
@@ -38,15 +38,15 @@ int slotAt(double x, double y) {
 }
 
 int glassGrey(float current) {
-  const int g = rt::CInt((double(current) - 0.05) * 65 / (3 - 0.05) + 190);
+  const int g = rt::roundToInt16((double(current) - 0.05) * 65 / (3 - 0.05) + 190);
   return g > 255 ? 255 : g;
 }
 
-CircuitDrawing::CircuitDrawing(plat::Surface& pic, Circuit& circuit) : m_pic(pic), m_c(circuit) {}
+CircuitDrawing::CircuitDrawing(plat::Surface& pic, Circuit& circuit) : m_pic(pic), m_circuit(circuit) {}
 
 rt::Colour CircuitDrawing::back() const { return m_pic.backColor(); }
 
-void CircuitDrawing::SetUpPicture() {
+void CircuitDrawing::setUpPicture() {
   UnitScaleX = float(m_pic.deviceWidth()) / 319;
   UnitScaleY = float(m_pic.deviceHeight()) / 120;
   m_pic.setScale(0, 0, 319, 120);
@@ -54,13 +54,13 @@ void CircuitDrawing::SetUpPicture() {
   m_pic.setFillStyle(plat::FillSolid);
 }
 
-void CircuitDrawing::SetColor(int16_t n) { m_pic.setForeColor(rt::QBColor(n)); }
+void CircuitDrawing::setColor(int16_t n) { m_pic.setForeColor(rt::numberedColour(n)); }
 
-void CircuitDrawing::DrawMacro(plat::Surface& s, std::string_view commands) {
-  plat::drawMacro(s, commands, [this](int n) { SetColor(int16_t(n)); });
+void CircuitDrawing::drawMacro(plat::Surface& s, std::string_view commands) {
+  plat::drawMacro(s, commands, [this](int n) { setColor(int16_t(n)); });
 }
 
-void CircuitDrawing::DrawCircuit(plat::Surface& s, rt::Colour col) {
+void CircuitDrawing::drawCircuit(plat::Surface& s, rt::Colour col) {
   static const int stubs[8][2] = {{31, 39},   {88, 95},   {95, 103},  {152, 159},
                                   {159, 167}, {216, 223}, {223, 231}, {280, 287}};
   for (const auto& st : stubs) s.line(st[0], 23, st[1], 23, col);
@@ -71,38 +71,38 @@ void CircuitDrawing::DrawCircuit(plat::Surface& s, rt::Colour col) {
   }
   s.line(31, 112, 287, 112, col);
 
-  m_c.BatteryCount = m_c.LampCount = m_c.SwitchCount = 0;
+  m_circuit.BatteryCount = m_circuit.LampCount = m_circuit.SwitchCount = 0;
   for (CurrentSlot = 1; CurrentSlot <= kSlots; ++CurrentSlot) {
-    const int16_t code = m_c.Element[CurrentSlot];
+    const int16_t code = m_circuit.Element[CurrentSlot];
     switch (code) {
       case 1:
       case -1:
-        m_c.BatteryCount += 1;
-        DrawBattery(s, col);
+        m_circuit.BatteryCount += 1;
+        drawBattery(s, col);
         break;
       case 2:
       case -2:
-        m_c.LampCount += 1;
-        DrawLamp(s, col);
+        m_circuit.LampCount += 1;
+        drawLamp(s, col);
         break;
       case 3:
       case -3:
-        m_c.SwitchCount += 1;
-        DrawSwitch(s, col);
+        m_circuit.SwitchCount += 1;
+        drawSwitch(s, col);
         break;
-      case 4: DrawWire(s, col); break;
+      case 4: drawWire(s, col); break;
       case 5:
-        if (EditMode == 1) DrawSlotOutline();
+        if (EditMode == 1) drawSlotOutline();
         break;
       default: break;
     }
   }
 }
 
-void CircuitDrawing::DrawBattery(plat::Surface& s, rt::Colour col) {
-  const int S = SlotX(CurrentSlot), T = SlotY(CurrentSlot);
+void CircuitDrawing::drawBattery(plat::Surface& s, rt::Colour col) {
+  const int S = slotX(CurrentSlot), T = slotY(CurrentSlot);
   const bool rung = isRung(CurrentSlot);
-  const bool normal = m_c.Element[CurrentSlot] > 0;
+  const bool normal = m_circuit.Element[CurrentSlot] > 0;
   if (SimRedraw == 0) {
     // The terminal marks the positive end; the body is drawn over its inner edge.
     if (rung && normal) {
@@ -126,29 +126,29 @@ void CircuitDrawing::DrawBattery(plat::Surface& s, rt::Colour col) {
     s.line(S, 23, S + 5, 23, col);
     s.line(S + 44, 23, S + 49, 23, col);
   }
-  if (EditMode == 1) DrawSlotOutline();
+  if (EditMode == 1) drawSlotOutline();
 }
 
 void CircuitDrawing::filament(plat::Surface& s, int slot, rt::Colour colour, const char* left, const char* right) {
-  const int S = SlotX(slot), T = SlotY(slot);
+  const int S = slotX(slot), T = slotY(slot);
   s.pset(S + 22, T + 32, colour);
   s.setForeColor(colour);
-  DrawMacro(s, left);
+  drawMacro(s, left);
   s.pset(S + 27, T + 32, colour);
   s.setForeColor(colour);
-  DrawMacro(s, right);
+  drawMacro(s, right);
 }
 
-void CircuitDrawing::DrawLamp(plat::Surface& s, rt::Colour col) {
-  const int S = SlotX(CurrentSlot), T = SlotY(CurrentSlot);
+void CircuitDrawing::drawLamp(plat::Surface& s, rt::Colour col) {
+  const int S = slotX(CurrentSlot), T = slotY(CurrentSlot);
   const bool rung = isRung(CurrentSlot);
   const bool paper = Printing == 1;
   if (SimRedraw == 0) {
     s.filledBox(S + 12, T + 33, S + 37, T + 40, paper ? Palette::Magenta : Palette::Blue);
     s.circle(S + 16, T + 36, 1, Palette::Red);
     s.circle(S + 33, T + 36, 1, Palette::Red);
-    DrawLampBulb(s, 0, CurrentSlot);
-    if (m_c.Element[CurrentSlot] == kLamp)
+    drawLampBulb(s, 0, CurrentSlot);
+    if (m_circuit.Element[CurrentSlot] == kLamp)
       filament(s, CurrentSlot, col, "u10huhuh2u3e2f3d2glhue4r", kFilamentRight);
     else
       filament(s, CurrentSlot, col, "u10huhuh2", "u10eueue2");
@@ -171,11 +171,11 @@ void CircuitDrawing::DrawLamp(plat::Surface& s, rt::Colour col) {
     s.lineTo(S + 48, 23, col);
     s.lineTo(S + 50, 23, col);
   }
-  if (EditMode == 1) DrawSlotOutline();
+  if (EditMode == 1) drawSlotOutline();
 }
 
-void CircuitDrawing::DrawLampBulb(plat::Surface& s, float current, int slot) {
-  const int S = SlotX(slot), T = SlotY(slot);
+void CircuitDrawing::drawLampBulb(plat::Surface& s, float current, int slot) {
+  const int S = slotX(slot), T = slotY(slot);
   std::vector<QPoint> px;
   px.reserve(10);
   for (const auto& g : kGlass) {
@@ -192,21 +192,21 @@ void CircuitDrawing::DrawLampBulb(plat::Surface& s, float current, int slot) {
     return;
   }
   m_pic.setForeColor(Palette::Cyan);
-  if (current < m_c.ZeroCurrent) {
+  if (current < m_circuit.ZeroCurrent) {
     m_pic.setFillColor(back());
   } else {
     const int g = glassGrey(current);
-    m_pic.setFillColor(rt::RGB(g, g, g));
+    m_pic.setFillColor(rt::rgb(g, g, g));
   }
   m_pic.setFillStyle(plat::FillSolid);
   m_pic.polygon(px);
 }
 
-void CircuitDrawing::DrawSwitch(plat::Surface& s, rt::Colour col) {
-  const int S = SlotX(CurrentSlot), T = SlotY(CurrentSlot);
+void CircuitDrawing::drawSwitch(plat::Surface& s, rt::Colour col) {
+  const int S = slotX(CurrentSlot), T = slotY(CurrentSlot);
   const bool rung = isRung(CurrentSlot);
   const bool paper = Printing == 1;
-  const bool closed = m_c.Element[CurrentSlot] == kSwitch;
+  const bool closed = m_circuit.Element[CurrentSlot] == kSwitch;
   if (SimRedraw == 0) {
     if (rung) {
       if (!paper) s.filledBox(S + 35, T + 2, S + 39, T + 39, back());
@@ -237,49 +237,49 @@ void CircuitDrawing::DrawSwitch(plat::Surface& s, rt::Colour col) {
     s.line(S - 1, 23, S + 9, 23, col);
     s.line(S + 40, 23, S + 50, 23, col);
   }
-  if (EditMode == 1) DrawSlotOutline();
+  if (EditMode == 1) drawSlotOutline();
 }
 
-void CircuitDrawing::DrawWire(plat::Surface& s, rt::Colour c) {
-  const int S = SlotX(CurrentSlot), T = SlotY(CurrentSlot);
+void CircuitDrawing::drawWire(plat::Surface& s, rt::Colour c) {
+  const int S = slotX(CurrentSlot), T = slotY(CurrentSlot);
   if (isRung(CurrentSlot))
     s.line(S + 24, T, S + 24, T + 41, c);
   else
     s.line(S, 23, S + 49, 23, c);
-  if (EditMode == 1) DrawSlotOutline();
+  if (EditMode == 1) drawSlotOutline();
 }
 
-void CircuitDrawing::DrawSlotOutline() {
+void CircuitDrawing::drawSlotOutline() {
   if (CurrentSlot < 1 || CurrentSlot > kSlots) return;
-  m_pic.pset(SlotX(CurrentSlot), SlotY(CurrentSlot), Palette::Cyan);
+  m_pic.pset(slotX(CurrentSlot), slotY(CurrentSlot), Palette::Cyan);
   m_pic.setForeColor(Palette::Cyan);
-  DrawMacro(m_pic, "r49d41l49u41");
+  drawMacro(m_pic, "r49d41l49u41");
 }
 
-void CircuitDrawing::EraseSlotOutline() {
+void CircuitDrawing::eraseSlotOutline() {
   if (CurrentSlot < 1 || CurrentSlot > kSlots) return;
-  m_pic.pset(SlotX(CurrentSlot), SlotY(CurrentSlot), back());
+  m_pic.pset(slotX(CurrentSlot), slotY(CurrentSlot), back());
   m_pic.setForeColor(back());
-  DrawMacro(m_pic, "r49d41l49u41");
+  drawMacro(m_pic, "r49d41l49u41");
 }
 
-void CircuitDrawing::EraseSlotOutlines() {
+void CircuitDrawing::eraseSlotOutlines() {
   const int16_t keep = CurrentSlot;
-  for (CurrentSlot = 1; CurrentSlot <= kSlots; ++CurrentSlot) EraseSlotOutline();
+  for (CurrentSlot = 1; CurrentSlot <= kSlots; ++CurrentSlot) eraseSlotOutline();
   CurrentSlot = keep;
 }
 
-void CircuitDrawing::DrawCurrents() {
+void CircuitDrawing::drawCurrents() {
   EditMode = 0;
   SimRedraw = 1;
-  DrawCircuit(m_pic, Palette::Yellow);
+  drawCircuit(m_pic, Palette::Yellow);
   SimRedraw = 0;
 
-  const Overlay o = m_c.PlanOverlay();
+  const Overlay o = m_circuit.planOverlay();
   for (int s = 1; s <= kSlots; ++s) {
-    const int S = SlotX(s);
+    const int S = slotX(s);
     const bool rung = isRung(s);
-    const int16_t code = m_c.Element[s];
+    const int16_t code = m_circuit.Element[s];
     if (code == 1 || code == -1) {
       if (!o.red[s]) continue;
       if (rung) {
@@ -290,7 +290,7 @@ void CircuitDrawing::DrawCurrents() {
         m_pic.line(S + 44, 23, S + 56, 23, Palette::Red);
       }
     } else if (code == kLamp) {
-      DrawLampCurrent(s, o.lit[s]);
+      drawLampCurrent(s, o.lit[s]);
     } else if (code == kWire || code == kSwitch) {
       if (!o.red[s]) continue;
       if (rung)
@@ -305,13 +305,13 @@ void CircuitDrawing::DrawCurrents() {
     if (o.railRed[k]) m_pic.line(rail[k][0], 112, rail[k][1], 112, Palette::Red);
 }
 
-void CircuitDrawing::DrawLampCurrent(int s, bool lit) {
-  const int S = SlotX(s);
+void CircuitDrawing::drawLampCurrent(int s, bool lit) {
+  const int S = slotX(s);
   filament(m_pic, s, back(), kFilamentLeft, kFilamentRight);
-  DrawLampBulb(m_pic, 0, s);
+  drawLampBulb(m_pic, 0, s);
   rt::Colour glow = Palette::Yellow;
   if (lit) {
-    DrawLampBulb(m_pic, std::fabs(m_c.BranchI[s]), s);
+    drawLampBulb(m_pic, std::fabs(m_circuit.BranchI[s]), s);
     if (isRung(s)) {
       m_pic.line(S + 24, 23, S + 24, 48, Palette::Red);
       m_pic.lineTo(S + 4, 48, Palette::Red);
@@ -333,12 +333,12 @@ void CircuitDrawing::DrawLampCurrent(int s, bool lit) {
   filament(m_pic, s, glow, kFilamentLeft, kFilamentRight);
 }
 
-void CircuitDrawing::DrawToggled(int slot) {
+void CircuitDrawing::drawToggled(int slot) {
   if (slot < 1 || slot > kSlots) return;
-  const int16_t code = m_c.Element[slot];
+  const int16_t code = m_circuit.Element[slot];
   if (code == kLamp || code == -kLamp) {
     filament(m_pic, slot, back(), kFilamentLeft, kFilamentRight);
-    DrawLampBulb(m_pic, 0, slot);
+    drawLampBulb(m_pic, 0, slot);
     // A burnt-out filament switches to black after its supports, so its upper part vanishes.
     if (code == kLamp)
       filament(m_pic, slot, Palette::Yellow, kFilamentLeft, kFilamentRight);
@@ -347,14 +347,14 @@ void CircuitDrawing::DrawToggled(int slot) {
   } else if (code == kSwitch || code == -kSwitch) {
     const int16_t keep = CurrentSlot;
     CurrentSlot = int16_t(slot);
-    DrawSwitch(m_pic, Palette::Yellow);
+    drawSwitch(m_pic, Palette::Yellow);
     CurrentSlot = keep;
   }
 }
 
-void CircuitDrawing::EraseElement(int slot, int16_t oldCode) {
+void CircuitDrawing::eraseElement(int slot, int16_t oldCode) {
   if (slot < 1 || slot > kSlots) return;
-  const int S = SlotX(slot), T = SlotY(slot);
+  const int S = slotX(slot), T = slotY(slot);
   const rt::Colour bg = back();
   m_pic.filledBox(S, T, S + 49, T + 41, bg);
   if (isRung(slot) && std::abs(oldCode) == kLamp) {
@@ -368,7 +368,7 @@ void CircuitDrawing::EraseElement(int slot, int16_t oldCode) {
   }
   const int16_t keep = CurrentSlot;
   CurrentSlot = int16_t(slot);
-  DrawSlotOutline();
+  drawSlotOutline();
   CurrentSlot = keep;
 }
 

@@ -20,10 +20,10 @@ class Surface;
 
 namespace circuits {
 
-// Slot s is the box (SlotX(s), SlotY(s))-(SlotX(s) + 49, SlotY(s) + 41); rungs lie in the
+// Slot s is the box (slotX(s), slotY(s))-(slotX(s) + 49, slotY(s) + 41); rungs lie in the
 // lower row, top-rail pieces in the upper one.
-int16_t SlotX(int slot);
-int16_t SlotY(int slot);
+int16_t slotX(int slot);
+int16_t slotY(int slot);
 // Whether a point of the picture lies strictly inside slot s; the slot hit by a point, 0 for none.
 bool slotHit(int slot, double x, double y);
 int slotAt(double x, double y);
@@ -45,42 +45,42 @@ class CircuitDrawing {
   float UnitScaleX = 1, UnitScaleY = 1;
 
   // Gives the picture its scale and line width and records its pixels per unit.
-  void SetUpPicture();
+  void setUpPicture();
 
   // The picture's drawing colour by its number, as a drawing-command string gives it.
-  void SetColor(int16_t n);
-  void DrawMacro(plat::Surface& s, std::string_view commands);
+  void setColor(int16_t n);
+  void drawMacro(plat::Surface& s, std::string_view commands);
 
   // The whole circuit with its lines in colour c (yellow on the board, black on paper);
   // recounts the elements and leaves CurrentSlot at 10.
-  void DrawCircuit(plat::Surface& s, rt::Colour c);
-  void DrawBattery(plat::Surface& s, rt::Colour c);
-  void DrawLamp(plat::Surface& s, rt::Colour c);
-  void DrawSwitch(plat::Surface& s, rt::Colour c);
-  void DrawWire(plat::Surface& s, rt::Colour c);
-  void DrawLampBulb(plat::Surface& s, float current, int slot);
-  void DrawSlotOutline();
-  void EraseSlotOutline();
+  void drawCircuit(plat::Surface& s, rt::Colour c);
+  void drawBattery(plat::Surface& s, rt::Colour c);
+  void drawLamp(plat::Surface& s, rt::Colour c);
+  void drawSwitch(plat::Surface& s, rt::Colour c);
+  void drawWire(plat::Surface& s, rt::Colour c);
+  void drawLampBulb(plat::Surface& s, float current, int slot);
+  void drawSlotOutline();
+  void eraseSlotOutline();
   // Every slot's outline in the background colour.
-  void EraseSlotOutlines();
+  void eraseSlotOutlines();
 
   // The overlay after a solve: the circuit again in yellow lines, then the branches that
   // carry current in red and the good lamps lit.
-  void DrawCurrents();
+  void drawCurrents();
   // A lamp or switch flipped in the running simulation, before the next solve.
-  void DrawToggled(int slot);
+  void drawToggled(int slot);
   // An element taken out of a slot in the editor (its old code given), with its outline.
-  void EraseElement(int slot, int16_t oldCode);
+  void eraseElement(int slot, int16_t oldCode);
 
  private:
   rt::Colour back() const;
   // A good lamp in the overlay: its filament again, and when lit its glass by the current,
   // its leads in red and its filament glowing red.
-  void DrawLampCurrent(int slot, bool lit);
+  void drawLampCurrent(int slot, bool lit);
   void filament(plat::Surface& s, int slot, rt::Colour colour, const char* left, const char* right);
 
   plat::Surface& m_pic;
-  Circuit& m_c;
+  Circuit& m_circuit;
 };
 
 }  // namespace circuits

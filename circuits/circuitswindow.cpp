@@ -47,7 +47,7 @@ constexpr plat::ControlRow kToggleHint{nullptr, 2640, 6120, 3375, 615, kButtonFo
 constexpr plat::ControlRow kHelpButton{"&Help", 6120, 6120, 1095, 495, kButtonFont};
 constexpr plat::ControlRow kExitButton{"E&xit", 7320, 6120, 1095, 495, kButtonFont};
 
-QString voltText(float v) { return QString::fromStdString(rt::Format(v, "0.#0 V")); }
+QString voltText(float v) { return QString::fromStdString(rt::formatNumber(v, "0.#0 V")); }
 
 }  // namespace
 
@@ -140,13 +140,13 @@ void CircuitsWindow::buildCommands() {
 
 // ------------------------------------------------------------------------------ load step
 
-void CircuitsWindow::Form_Load() {
-  m_dingFile = shell::AppFilePath("ding.wav");
-  m_uhOhFile = shell::AppFilePath("uhoh.wav");
+void CircuitsWindow::loadStep() {
+  m_dingFile = shell::appFilePath("ding.wav");
+  m_uhOhFile = shell::appFilePath("uhoh.wav");
   centreOnScreen();
 
   CircuitDrawing& d = *m_draw;
-  d.SetUpPicture();
+  d.setUpPicture();
   m_circuit.ZeroCurrent = 0.05f;
   placeReadouts();
   m_circuit.OpenR = 10000;
@@ -164,7 +164,7 @@ void CircuitsWindow::placeReadouts() {
   const plat::Surface& board = m_board->surface();
   for (int k = 0; k < kRungs; ++k) {
     plat::Label* l = m_voltReadouts[size_t(k)];
-    const double centre = SlotX(2 * k + 1) + 24;
+    const double centre = slotX(2 * k + 1) + 24;
     plat::moveInScale(l, board, centre - plat::widthInScale(l, board) * 0.5, 0);
     plat::ImageBox* a = m_voltArrows[size_t(k)];
     const double top = plat::topInScale(l, board) + plat::heightInScale(l, board);
@@ -177,7 +177,7 @@ void CircuitsWindow::redrawForEditing() {
   CircuitDrawing& d = *m_draw;
   d.EditMode = 1;
   d.SimRedraw = 0;
-  d.DrawCircuit(m_board->surface(), Palette::Yellow);
+  d.drawCircuit(m_board->surface(), Palette::Yellow);
 }
 
 void CircuitsWindow::closeFromTitleBar() {
@@ -196,7 +196,7 @@ void CircuitsWindow::clickBoard(double x, double y) {
   const int s = slotAt(x, y);
   if (s != 0) {
     d.CurrentSlot = int16_t(s);
-    shell::PlayWave(m_dingFile, 1);
+    shell::playWave(m_dingFile, 1);
   }
   if (d.CurrentSlot == 0) return;
 
@@ -205,13 +205,13 @@ void CircuitsWindow::clickBoard(double x, double y) {
     return;
   }
 
-  switch (m_circuit.ToggleSlot(s)) {
+  switch (m_circuit.toggleSlot(s)) {
     case Toggle::Lamp:
     case Toggle::Switch:
-      d.DrawToggled(s);
+      d.drawToggled(s);
       solveAndShow();
       break;
-    case Toggle::None: shell::PlayWave(m_uhOhFile, 1); break;
+    case Toggle::None: shell::playWave(m_uhOhFile, 1); break;
   }
 }
 
@@ -222,13 +222,13 @@ void CircuitsWindow::openPaletteAt(int s) {
   m_elementButtons[1]->setPicture(m_elementIcons[rung ? 1 : 3], m_elementButtons[1]->accessibleName());
   m_elementButtons[4]->setPicture(m_elementIcons[rung ? 4 : 5], m_elementButtons[4]->accessibleName());
   if (m_circuit.Element[s] != kEmpty) {
-    const int16_t old = m_circuit.EmptySlot(s);
-    m_draw->EraseElement(s, old);
+    const int16_t old = m_circuit.emptySlot(s);
+    m_draw->eraseElement(s, old);
   }
-  for (int i = 0; i < kPaletteSize; ++i) m_elementButtons[size_t(i)]->setEnabled(m_circuit.PaletteEnabled(i));
+  for (int i = 0; i < kPaletteSize; ++i) m_elementButtons[size_t(i)]->setEnabled(m_circuit.paletteEnabled(i));
   const plat::Surface& board = m_board->surface();
-  plat::moveInScale(m_elementPalette, board, SlotX(s) + 25 - plat::widthInScale(m_elementPalette, board) * 0.5,
-                    SlotY(s) - 2);
+  plat::moveInScale(m_elementPalette, board, slotX(s) + 25 - plat::widthInScale(m_elementPalette, board) * 0.5,
+                    slotY(s) - 2);
   m_elementPalette->show();
   m_elementPalette->raise();
 }
@@ -237,14 +237,14 @@ void CircuitsWindow::placeElement(int index) {
   CircuitDrawing& d = *m_draw;
   const int s = d.CurrentSlot;
   if (s >= 1 && s <= kSlots && m_circuit.Element[s] == kEmpty) {
-    m_circuit.PlaceElement(s, index);
+    m_circuit.placeElement(s, index);
     plat::Surface& board = m_board->surface();
     switch (index) {
       case 0:
-      case 1: d.DrawBattery(board, Palette::Yellow); break;
-      case 2: d.DrawLamp(board, Palette::Yellow); break;
-      case 3: d.DrawSwitch(board, Palette::Yellow); break;
-      case 4: d.DrawWire(board, Palette::Yellow); break;
+      case 1: d.drawBattery(board, Palette::Yellow); break;
+      case 2: d.drawLamp(board, Palette::Yellow); break;
+      case 3: d.drawSwitch(board, Palette::Yellow); break;
+      case 4: d.drawWire(board, Palette::Yellow); break;
       default: break;
     }
   }
@@ -255,10 +255,11 @@ void CircuitsWindow::leaveSlotEmpty() { m_elementPalette->hide(); }
 
 void CircuitsWindow::clearCircuit() {
   m_elementPalette->hide();
-  const int answer = plat::MsgBox("Are you sure you want to clear the entire circuit?",
-                                  plat::Msg::YesNo | plat::Msg::Question | plat::Msg::DefaultButton2, "Clear Circuit");
+  const int answer =
+      plat::messageBox("Are you sure you want to clear the entire circuit?",
+                       plat::Msg::YesNo | plat::Msg::Question | plat::Msg::DefaultButton2, "Clear Circuit");
   if (answer != plat::Msg::Yes) return;
-  m_circuit.Clear();
+  m_circuit.clear();
   m_board->surface().cls();
   redrawForEditing();
 }
@@ -274,27 +275,27 @@ void CircuitsWindow::simulate() {
   m_toggleHint->show();
   m_printButton->show();
   m_exitButton->setCaption("&Stop");
-  d.EraseSlotOutlines();
-  d.DrawCircuit(m_board->surface(), Palette::Yellow);
+  d.eraseSlotOutlines();
+  d.drawCircuit(m_board->surface(), Palette::Yellow);
   for (int k = 0; k < kRungs; ++k) {
     m_voltReadouts[size_t(k)]->setCaption("0.00 V");
     m_voltReadouts[size_t(k)]->show();
     m_voltArrows[size_t(k)]->show();
   }
-  m_circuit.SetUp();
+  m_circuit.setUp();
   solveAndShow();
 }
 
 void CircuitsWindow::solveAndShow() {
-  m_circuit.Solve();
+  m_circuit.solve();
   if (m_circuit.ShortFlag == 1) {
     m_shortWarning->show();
     m_shortWarning->raise();
     m_shortWarning->repaint();
-    shell::PlayWave(m_uhOhFile, 1);
+    shell::playWave(m_uhOhFile, 1);
   }
   for (int k = 0; k < kRungs; ++k) m_voltReadouts[size_t(k)]->setCaption(voltText(m_circuit.RungVolt[k]));
-  m_draw->DrawCurrents();
+  m_draw->drawCurrents();
 }
 
 void CircuitsWindow::printCircuit() {
@@ -308,7 +309,7 @@ void CircuitsWindow::printCircuit() {
   page.setScale(-60, -40, 380, 140);
   page.moveTo(0, -20);
   page.print("Circuits");
-  d.DrawCircuit(page, Palette::Black);
+  d.drawCircuit(page, Palette::Black);
   page.endDoc();
   page.setOrientation(plat::Orientation::Portrait);
   d.Printing = 0;
@@ -319,7 +320,7 @@ void CircuitsWindow::stopOrLeave() {
     stopSimulation();
     return;
   }
-  Unload();
+  unload();
   returnToMenu();
 }
 
@@ -337,8 +338,8 @@ void CircuitsWindow::stopSimulation() {
   m_simulateButton->show();
   m_clearButton->show();
   m_exitButton->setCaption("E&xit");
-  m_circuit.RepairAndOpen();
-  d.DrawCircuit(m_board->surface(), Palette::Yellow);
+  m_circuit.repairAndOpen();
+  d.drawCircuit(m_board->surface(), Palette::Yellow);
 }
 
 }  // namespace circuits

@@ -63,7 +63,7 @@ class CircuitsWindow : public plat::Form {
   void solveAndShow();
 
  protected:
-  void Form_Load() override;
+  void loadStep() override;
   void closeFromTitleBar() override;
 
  private:

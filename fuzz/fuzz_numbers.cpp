@@ -1,7 +1,7 @@
-// The two number readers on any text: the lenient one (Val: the leading number, the rest
+// The two number readers on any text: the lenient one (leadingNumber: the leading number, the rest
 // ignored) and the strict one (parseNumber: the whole item or nothing, as the settings file
 // and the weather log read numbers). The strict reader may only accept what the lenient one
-// reads the same way, and every number either reads is written (Str, and the settings file's
+// reads the same way, and every number either reads is written (numberText, and the settings file's
 // form) as a text that reads back to the same number, to the digits written.
 
 #include <cmath>
@@ -24,10 +24,10 @@ bool sameNumber(double a, double b) { return a == b && std::signbit(a) == std::s
 bool close(double a, double b, int digits) { return std::fabs(a - b) <= std::fabs(a) * std::pow(10.0, 1 - digits); }
 
 void checkDouble(double v) {
-  const std::string text = rt::Str(v);
-  const double back = rt::Val(text);
+  const std::string text = rt::numberText(v);
+  const double back = rt::leadingNumber(text);
   FUZZ_REQUIRE(close(v, back, 15));
-  FUZZ_REQUIRE(rt::Str(back) == text);
+  FUZZ_REQUIRE(rt::numberText(back) == text);
   const auto strict = rt::parseNumber(text);
   FUZZ_REQUIRE(strict && sameNumber(*strict, back));
 }
@@ -36,11 +36,11 @@ void checkDouble(double v) {
 // ten is written as that power, which reads back as the single just below it. So the text
 // written from the number read back may differ once in its last digit; from then on it stays.
 void checkSingle(float v) {
-  const std::string text = rt::Str(v);
-  const float back = float(rt::Val(text));
+  const std::string text = rt::numberText(v);
+  const float back = float(rt::leadingNumber(text));
   FUZZ_REQUIRE(close(v, back, 7));
-  const std::string again = rt::Str(back);
-  FUZZ_REQUIRE(rt::Str(float(rt::Val(again))) == again);
+  const std::string again = rt::numberText(back);
+  FUZZ_REQUIRE(rt::numberText(float(rt::leadingNumber(again))) == again);
 
   const std::string stored = rt::settingsNumber(v);
   const auto read = rt::parseNumber(stored);
@@ -53,7 +53,7 @@ void checkSingle(float v) {
 void checkInteger(double v) {
   int16_t i = 0;
   try {
-    i = rt::CInt(v);
+    i = rt::roundToInt16(v);
   } catch (const rt::RuntimeError& e) {
     FUZZ_REQUIRE(e.number == 6);
     FUZZ_REQUIRE(!(std::fabs(v) < 32767.5));
@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   std::optional<double> lenient;
   try {
-    lenient = rt::Val(text);
+    lenient = rt::leadingNumber(text);
   } catch (const rt::RuntimeError& e) {
     FUZZ_REQUIRE(e.number == 6);  // too large for a double
   }

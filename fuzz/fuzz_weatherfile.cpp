@@ -131,13 +131,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   weather::WeatherTable log;
   try {
-    log = weather::ReadWeatherFile(input);
+    log = weather::readWeatherFile(input);
   } catch (const rt::RuntimeError& e) {
     FUZZ_REQUIRE(e.number == 62);  // the file ends before 60 days of six items
     return 0;
   }
 
-  weather::WriteWeatherFile(saved, log);
-  FUZZ_REQUIRE(weather::ReadWeatherFile(saved) == asStored(log));
+  weather::writeWeatherFile(saved, log);
+  FUZZ_REQUIRE(weather::readWeatherFile(saved) == asStored(log));
   return 0;
 }

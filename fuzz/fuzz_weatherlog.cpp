@@ -28,7 +28,7 @@ bool sameAsStored(const std::string& typed, const std::string& read) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   weather::WeatherTable log;
   try {
-    log = weather::ReadWeatherData(std::string(reinterpret_cast<const char*>(data), size));
+    log = weather::readWeatherData(std::string(reinterpret_cast<const char*>(data), size));
   } catch (const rt::RuntimeError& e) {
     FUZZ_REQUIRE(e.number == 62);  // the bytes end before 60 days of six items
     return 0;
@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       file += '"';
       file += c < weather::kFields ? "," : "\r\n";
     }
-  const weather::WeatherTable back = weather::ReadWeatherData(std::move(file));
+  const weather::WeatherTable back = weather::readWeatherData(std::move(file));
   for (int r = 1; r <= weather::kDays; ++r)
     for (int c = 1; c <= weather::kFields; ++c)
       FUZZ_REQUIRE(sameAsStored(log[size_t(r)][size_t(c)], back[size_t(r)][size_t(c)]));

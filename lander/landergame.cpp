@@ -26,57 +26,57 @@ bool fits16(long v) { return v >= INT16_MIN && v <= INT16_MAX; }
 
 LanderHost::~LanderHost() = default;
 
-const char* LevelCaption(int level) {
+const char* levelCaption(int level) {
   static const char* const captions[kLevels] = {"Auto-Pilot", "Beginner", "Novice", "Junior", "Senior", "Advanced"};
   return level >= 0 && level < kLevels ? captions[level] : "";
 }
 
-double RoundEven(double x) { return std::nearbyint(x); }
+double roundEven(double x) { return std::nearbyint(x); }
 
-float UnitFactor(int16_t units) { return units == 1 ? 1.0f : 1.0f / kMetresPerFoot; }
+float unitFactor(int16_t units) { return units == 1 ? 1.0f : 1.0f / kMetresPerFoot; }
 
-Readouts FormatReadouts(int16_t altitude, int16_t offset, float speedX, float speedY, int16_t units) {
-  const float f = UnitFactor(units);
+Readouts formatReadouts(int16_t altitude, int16_t offset, float speedX, float speedY, int16_t units) {
+  const float f = unitFactor(units);
   Readouts r;
   // Rising counts as a positive vertical speed.
-  r.descent = rt::Format(-speedY * f, "##0.0");
-  r.lateral = rt::Format(f * speedX, "##0.0");
-  r.elevation = altitude < 1 ? "0" : rt::Format(float(altitude) * f, "###0");
+  r.descent = rt::formatNumber(-speedY * f, "##0.0");
+  r.lateral = rt::formatNumber(f * speedX, "##0.0");
+  r.elevation = altitude < 1 ? "0" : rt::formatNumber(float(altitude) * f, "###0");
   // The pad's side as seen from the lander: positive when the pad lies to the left.
-  r.targetLoc = std::abs(int(offset)) >= 1 ? rt::Format(float(-int(offset)) * f, "##0") : "Above";
+  r.targetLoc = std::abs(int(offset)) >= 1 ? rt::formatNumber(float(-int(offset)) * f, "##0") : "Above";
   return r;
 }
 
-int FuelPercent(int16_t fuelLeft, int16_t tankSize) {
+int fuelPercent(int16_t fuelLeft, int16_t tankSize) {
   if (fuelLeft <= 0 || tankSize <= 0) return 0;
-  const double share = RoundEven(double(int(fuelLeft) * 100) / tankSize);
+  const double share = roundEven(double(int(fuelLeft) * 100) / tankSize);
   return share > 100 ? 100 : int(share);
 }
 
 LanderGame::LanderGame(LanderHost& host, rt::RandomSource& random, rt::TickClock& clock, LanderSizes sizes)
     : m_host(host), m_random(random), m_clock(clock) {
-  SetSizes(sizes);
-  SetLevel(0);
+  setSizes(sizes);
+  setLevel(0);
 }
 
-void LanderGame::SetSizes(const LanderSizes& s) {
+void LanderGame::setSizes(const LanderSizes& s) {
   m_sizes = s;
   CentredX = int16_t((s.viewerWidth - s.landerWidth) / 2);
   CentredY = int16_t((s.viewerHeight - s.landerHeight) / 2);
 }
 
-void LanderGame::SetLevel(int16_t level) {
+void LanderGame::setLevel(int16_t level) {
   m_level = level;
   const bool freeFuel = level >= 1 && level <= 3;
   SideCost = freeFuel ? 0 : 1;
   MainCost = freeFuel ? 0 : 2;
 }
 
-int16_t LanderGame::PadSurfaceLine() const { return int16_t(m_sizes.worldHeight - m_sizes.padHeight / 2); }
+int16_t LanderGame::padSurfaceLine() const { return int16_t(m_sizes.worldHeight - m_sizes.padHeight / 2); }
 
 // -- a new game -----------------------------------------------------------------------
 
-void LanderGame::NewGame() {
+void LanderGame::newGame() {
   InGame = true;
   GameTime = 0;
   SpeedX = SpeedY = 0;
@@ -85,21 +85,21 @@ void LanderGame::NewGame() {
   FuelLeft = TankSize;
   // Flames fired in the last moment of a stopped game belong to that game.
   LeftFlameOn = RightFlameOn = MainFlameOn = false;
-  PlacePad();
+  placePad();
   ViewX = ViewY = 0;
 }
 
-void LanderGame::MeasureStart() {
+void LanderGame::measureStart() {
   int16_t altitude = 0, offset = 0;
-  if (!MeasureToPad(altitude, offset)) return;
-  m_host.UpdateReadouts(altitude, offset);
+  if (!measureToPad(altitude, offset)) return;
+  m_host.updateReadouts(altitude, offset);
   StartAltitude = altitude;
   StartOffset = int16_t(-offset);
 }
 
-void LanderGame::PlacePad() {
+void LanderGame::placePad() {
   const float r = m_random.next();
-  PadX = int16_t(RoundEven(float(m_sizes.worldWidth - m_sizes.padWidth) * r));
+  PadX = int16_t(roundEven(float(m_sizes.worldWidth - m_sizes.padWidth) * r));
   // Novice: the pad's centre right under the lander's centre.
   if (m_level == 2) PadX = int16_t(LanderX + m_sizes.landerWidth / 2 + (-m_sizes.padWidth) / 2);
   PadY = int16_t(m_sizes.worldHeight - m_sizes.padHeight);
@@ -109,7 +109,7 @@ void LanderGame::PlacePad() {
 
 void LanderGame::fireMainThruster() {
   if (FuelLeft <= 0) return;
-  m_host.PlayMainThrust();
+  m_host.playMainThrust();
   MainFlameOn = true;
   if (SpeedY > 0.8f) {
     // A falling lander is braked harder; the Advanced level's engine is less predictable.
@@ -127,7 +127,7 @@ void LanderGame::fireMainThruster() {
 
 void LanderGame::fireLeftThruster() {
   if (FuelLeft <= 0) return;
-  m_host.PlaySideThrust();
+  m_host.playSideThrust();
   LeftFlameOn = true;
   float push = 0.4f;
   if (m_level == 5) push = 0.2f + 0.4f * m_random.next();
@@ -138,7 +138,7 @@ void LanderGame::fireLeftThruster() {
 
 void LanderGame::fireRightThruster() {
   if (FuelLeft <= 0) return;
-  m_host.PlaySideThrust();
+  m_host.playSideThrust();
   RightFlameOn = true;
   float push = 0.4f;
   if (m_level == 5) push = 0.2f + 0.4f * m_random.next();
@@ -148,7 +148,7 @@ void LanderGame::fireRightThruster() {
 
 // -- steps of the tick ----------------------------------------------------------------------
 
-void LanderGame::ApplyGravity() {
+void LanderGame::applyGravity() {
   // Gravity pulls harder on a lander already falling.
   if (SpeedY > 0)
     SpeedY = SpeedY + kPullFalling;
@@ -156,73 +156,73 @@ void LanderGame::ApplyGravity() {
     SpeedY = SpeedY + kPullNotFalling;
 }
 
-void LanderGame::UpdateFuelGauge() {
+void LanderGame::updateFuelGauge() {
   if (m_level == 5 && m_random.next() < 0.3f) {
     // The Advanced tank leaks, empty or not.
     if (FuelLeft == INT16_MIN) {
-      Lost();
+      lost();
       return;
     }
     FuelLeft = int16_t(FuelLeft - 1);
   }
-  FuelGauge = FuelPercent(FuelLeft, TankSize);
-  m_host.ShowFuel(FuelGauge);
-  if (FuelGauge < 10) m_host.Beep();
+  FuelGauge = fuelPercent(FuelLeft, TankSize);
+  m_host.showFuel(FuelGauge);
+  if (FuelGauge < 10) m_host.beep();
 }
 
-bool LanderGame::MeasureToPad(int16_t& altitude, int16_t& offset) {
-  const long line = PadSurfaceLine();
+bool LanderGame::measureToPad(int16_t& altitude, int16_t& offset) {
+  const long line = padSurfaceLine();
   const long alt = line - (long(LanderY) + m_sizes.landerHeight) + 20;
   const long off = (long(PadX) + m_sizes.padWidth / 2) - (long(LanderX) + m_sizes.landerWidth / 2);
   if (!fits16(alt) || !fits16(off)) {
-    Lost();
+    lost();
     return false;
   }
   altitude = int16_t(alt);
   offset = int16_t(off);
-  m_host.UpdateReadouts(altitude, offset);
+  m_host.updateReadouts(altitude, offset);
   // Touchdown at the pad's surface line, on the pad or beside it.
   if (long(LanderY) + m_sizes.landerHeight - 20 >= line) {
-    JudgeLanding();
+    judgeLanding();
     return false;
   }
   return true;
 }
 
-void LanderGame::JudgeLanding() {
-  const double v = RoundEven(std::fabs(double(SpeedY)));
+void LanderGame::judgeLanding() {
+  const double v = roundEven(std::fabs(double(SpeedY)));
   const bool safe = v < 3.5;
-  if (!safe) m_host.ShowCrash();
-  m_host.PlayLanding(safe);
-  m_host.StopGame();
+  if (!safe) m_host.showCrash();
+  m_host.playLanding(safe);
+  m_host.stopGame();
   InGame = false;
 }
 
-bool LanderGame::MoveVertical() {
+bool LanderGame::moveVertical() {
   const float target = float(LanderY) + SpeedY;
-  double y = RoundEven(target);
+  double y = roundEven(target);
   // The lander moves at least one pixel up or down every tick.
   if (y == LanderY) y = LanderY + (SpeedY >= 0 ? 1 : -1);
   if (!(std::fabs(y) <= 32767.0) || !fits16(long(y))) {
-    Lost();
+    lost();
     return false;
   }
   LanderY = int16_t(y);
   return true;
 }
 
-bool LanderGame::MoveHorizontal() {
+bool LanderGame::moveHorizontal() {
   const float target = float(LanderX) + SpeedX;
-  const double x = RoundEven(target);
+  const double x = roundEven(target);
   if (!(std::fabs(x) <= 32767.0) || !fits16(long(x))) {
-    Lost();
+    lost();
     return false;
   }
   LanderX = int16_t(x);
   return true;
 }
 
-void LanderGame::VerticalAutopilot(int16_t altitude) {
+void LanderGame::verticalAutopilot(int16_t altitude) {
   bool fire;
   if (altitude > 300)
     fire = SpeedY > 12.0f;
@@ -233,7 +233,7 @@ void LanderGame::VerticalAutopilot(int16_t altitude) {
   if (fire) fireMainThruster();
 }
 
-void LanderGame::LateralAutopilot(int16_t altitude, int16_t offset) {
+void LanderGame::lateralAutopilot(int16_t altitude, int16_t offset) {
   // The ideal path is the straight line from the start point down to the pad.
   const double ideal = StartAltitude != 0 ? double(altitude) / StartAltitude * StartOffset : 0.0;
   const float q = float(double(-int(offset)) - ideal);  // > 0: right of the line
@@ -246,7 +246,7 @@ void LanderGame::LateralAutopilot(int16_t altitude, int16_t offset) {
   }
 }
 
-void LanderGame::FollowLander() {
+void LanderGame::followLander() {
   // The camera keeps the lander centred until the view would pass a world edge.
   if (CentredX < LanderX && LanderX < m_sizes.worldWidth - m_sizes.landerWidth - CentredX)
     ViewX = int16_t(LanderX - CentredX);
@@ -254,18 +254,18 @@ void LanderGame::FollowLander() {
     ViewY = int16_t(LanderY - CentredY);
 }
 
-double LanderGame::ScannerLanderLeft(double w) const {
+double LanderGame::scannerLanderLeft(double w) const {
   return double(int(LanderX) + m_sizes.landerWidth / 2) / m_sizes.worldWidth * w;
 }
 
-double LanderGame::ScannerPadLeft(double w) const {
+double LanderGame::scannerPadLeft(double w) const {
   return double(int(PadX) + m_sizes.padWidth / 2) / m_sizes.worldWidth * w;
 }
 
-void LanderGame::Lost() {
-  m_host.StopGame();
+void LanderGame::lost() {
+  m_host.stopGame();
   InGame = false;
-  m_host.LostLander();
+  m_host.lostLander();
 }
 
 // -- the tick --------------------------------------------------------------------------------
@@ -274,22 +274,22 @@ void LanderGame::tick() {
   if (!InGame) return;
   const uint32_t t0 = m_clock.ticks();
   GameTime = GameTime + 0.5f;
-  m_host.ShowTime(GameTime);
-  UpdateFuelGauge();
+  m_host.showTime(GameTime);
+  updateFuelGauge();
   if (!InGame) return;
-  ApplyGravity();
+  applyGravity();
   int16_t altitude = 0, offset = 0;
-  if (!MeasureToPad(altitude, offset)) return;
+  if (!measureToPad(altitude, offset)) return;
   // The autopilots decide on this tick's measurement, taken before the move.
-  if (m_level == 0 || m_level == 1) VerticalAutopilot(altitude);
-  if (m_level == 0) LateralAutopilot(altitude, offset);
-  if (!MoveVertical()) return;
-  m_host.UpdateReadouts(altitude, offset);
-  if (!MoveHorizontal()) return;
-  FollowLander();
-  m_host.DrawFrame();
+  if (m_level == 0 || m_level == 1) verticalAutopilot(altitude);
+  if (m_level == 0) lateralAutopilot(altitude, offset);
+  if (!moveVertical()) return;
+  m_host.updateReadouts(altitude, offset);
+  if (!moveHorizontal()) return;
+  followLander();
+  m_host.drawFrame();
   const uint32_t dt = rt::elapsedMs(t0, m_clock.ticks());
-  m_host.SetTimerInterval(dt < uint32_t(kTickMs) ? kTickMs - int(dt) : 1);
+  m_host.setTimerInterval(dt < uint32_t(kTickMs) ? kTickMs - int(dt) : 1);
 }
 
 }  // namespace lander

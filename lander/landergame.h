@@ -26,34 +26,34 @@ struct LanderSizes {
 
 // Level captions, 0 to 5.
 inline constexpr int kLevels = 6;
-const char* LevelCaption(int level);
+const char* levelCaption(int level);
 
 // What the game asks of its window.
 class LanderHost {
  public:
   virtual ~LanderHost();
   // The game time read-out.
-  virtual void ShowTime(float gameTime) = 0;
+  virtual void showTime(float gameTime) = 0;
   // The read-outs and a dot of the flown path, from this measurement.
-  virtual void UpdateReadouts(int16_t altitude, int16_t offset) = 0;
+  virtual void updateReadouts(int16_t altitude, int16_t offset) = 0;
   // The fuel gauge, in whole percent.
-  virtual void ShowFuel(int percent) = 0;
-  virtual void Beep() = 0;
-  virtual void PlayMainThrust() = 0;
-  virtual void PlaySideThrust() = 0;
+  virtual void showFuel(int percent) = 0;
+  virtual void beep() = 0;
+  virtual void playMainThrust() = 0;
+  virtual void playSideThrust() = 0;
   // "Crash!!" over the viewer, shown at once.
-  virtual void ShowCrash() = 0;
+  virtual void showCrash() = 0;
   // The landing sound; returns when it has ended.
-  virtual void PlayLanding(bool safe) = 0;
+  virtual void playLanding(bool safe) = 0;
   // Stops the game as the Stop button does.
-  virtual void StopGame() = 0;
+  virtual void stopGame() = 0;
   // A frame of the view, with the camera already following the lander.
-  virtual void DrawFrame() = 0;
+  virtual void drawFrame() = 0;
   // The tick timer's next interval.
-  virtual void SetTimerInterval(int ms) = 0;
+  virtual void setTimerInterval(int ms) = 0;
   // The lander went so far that its position no longer fits the game's numbers; the game
   // has been stopped.
-  virtual void LostLander() {}
+  virtual void lostLander() {}
 };
 
 // The read-out texts for one measurement.
@@ -62,35 +62,35 @@ struct Readouts {
 };
 
 // Feet per metre as a single, or 1 for metric.
-float UnitFactor(int16_t units);
-Readouts FormatReadouts(int16_t altitude, int16_t offset, float speedX, float speedY, int16_t units);
+float unitFactor(int16_t units);
+Readouts formatReadouts(int16_t altitude, int16_t offset, float speedX, float speedY, int16_t units);
 
 // The gauge's whole percentage for a fuel level: 0 for an empty tank, else the share of the
 // tank rounded to the nearest whole (halves to even), held within 0 to 100.
-int FuelPercent(int16_t fuelLeft, int16_t tankSize);
+int fuelPercent(int16_t fuelLeft, int16_t tankSize);
 
 // Round to the nearest integer with halves to the even neighbour.
-double RoundEven(double x);
+double roundEven(double x);
 
 class LanderGame {
  public:
   LanderGame(LanderHost& host, rt::RandomSource& random, rt::TickClock& clock, LanderSizes sizes = LanderSizes{});
 
   // -- what the window sets -------------------------------------------------------
-  void SetSizes(const LanderSizes& s);
+  void setSizes(const LanderSizes& s);
   const LanderSizes& sizes() const { return m_sizes; }
   // The level's fuel costs: nothing at levels 1 to 3, else 1 for a side and 2 for a main thrust.
-  void SetLevel(int16_t level);
+  void setLevel(int16_t level);
   int16_t level() const { return m_level; }
 
   // -- commands ---------------------------------------------------------------------
   // A new game: lander at its start point, full tank, pad placed, view at the corner, one
   // measurement kept as the start altitude and offset.
-  void NewGame();
+  void newGame();
   // The first measurement of a game, shown and kept as the start of the ideal path.
-  void MeasureStart();
+  void measureStart();
   // The game is over (Stop, or after the verdict).
-  void EndGame() { InGame = false; }
+  void endGame() { InGame = false; }
   // The thrusters, fired by their buttons or by an autopilot: each costs the level's fuel
   // and does nothing with an empty tank.
   void fireMainThruster();
@@ -100,23 +100,23 @@ class LanderGame {
   void tick();
 
   // -- steps, each one part of the tick ---------------------------------------------------
-  void ApplyGravity();
-  void UpdateFuelGauge();
+  void applyGravity();
+  void updateFuelGauge();
   // Returns false when the game ended in this step (a verdict, or a lander out of range).
-  bool MeasureToPad(int16_t& altitude, int16_t& offset);
-  void JudgeLanding();
-  void PlacePad();
-  bool MoveVertical();
-  bool MoveHorizontal();
-  void VerticalAutopilot(int16_t altitude);
-  void LateralAutopilot(int16_t altitude, int16_t offset);
-  void FollowLander();
+  bool measureToPad(int16_t& altitude, int16_t& offset);
+  void judgeLanding();
+  void placePad();
+  bool moveVertical();
+  bool moveHorizontal();
+  void verticalAutopilot(int16_t altitude);
+  void lateralAutopilot(int16_t altitude, int16_t offset);
+  void followLander();
 
   // Where the scanner's markers stand, their left edges in a strip of inner width w.
-  double ScannerLanderLeft(double w) const;
-  double ScannerPadLeft(double w) const;
+  double scannerLanderLeft(double w) const;
+  double scannerPadLeft(double w) const;
   // The pad's surface line in world pixels.
-  int16_t PadSurfaceLine() const;
+  int16_t padSurfaceLine() const;
 
   // -- state (the names the game's rules use) -----------------------------------------------
   bool InGame = false;
@@ -135,7 +135,7 @@ class LanderGame {
   int FuelGauge = 100;
 
  private:
-  void Lost();
+  void lost();
   LanderHost& m_host;
   rt::RandomSource& m_random;
   rt::TickClock& m_clock;

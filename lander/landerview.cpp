@@ -69,56 +69,56 @@ LanderSizes LanderPictures::sizes(int viewerWidth, int viewerHeight) const {
   return s;
 }
 
-void DrawSprite(plat::ImageSurface& dest, const plat::ImageSurface& sprite, const plat::ImageSurface& mask, int x,
+void drawSprite(plat::ImageSurface& dest, const plat::ImageSurface& sprite, const plat::ImageSurface& mask, int x,
                 int y) {
   plat::bitBlt(dest, x, y, mask.deviceWidth(), mask.deviceHeight(), mask, 0, 0, plat::BlitOp::And);
   plat::bitBlt(dest, x, y, sprite.deviceWidth(), sprite.deviceHeight(), sprite, 0, 0, plat::BlitOp::Or);
 }
 
-void DrawBackground(plat::ImageSurface& work, const LanderPictures& pics, const LanderGame& game) {
+void drawBackground(plat::ImageSurface& work, const LanderPictures& pics, const LanderGame& game) {
   const LanderSizes& s = game.sizes();
   plat::bitBlt(work, 0, 0, s.viewerWidth, s.viewerHeight, *pics.world, game.ViewX, game.ViewY, plat::BlitOp::Copy);
-  DrawSprite(work, *pics.padSprite, *pics.padMask, int(game.PadX) - game.ViewX, int(game.PadY) - game.ViewY);
+  drawSprite(work, *pics.padSprite, *pics.padMask, int(game.PadX) - game.ViewX, int(game.PadY) - game.ViewY);
 }
 
-void DrawFlames(plat::ImageSurface& work, const LanderPictures& pics, LanderGame& game) {
+void drawFlames(plat::ImageSurface& work, const LanderPictures& pics, LanderGame& game) {
   const LanderSizes& s = game.sizes();
   // Positions in plain ints: a lander far outside the world must not wrap around.
   const int lx = int(game.LanderX) - game.ViewX;
   const int ly = int(game.LanderY) - game.ViewY;
   if (game.LeftFlameOn) {
-    DrawSprite(work, *pics.sideFlameSprite, *pics.sideFlameMask, lx + 5, ly + 40);
+    drawSprite(work, *pics.sideFlameSprite, *pics.sideFlameMask, lx + 5, ly + 40);
     game.LeftFlameOn = false;
   }
   if (game.RightFlameOn) {
-    DrawSprite(work, *pics.sideFlameSprite, *pics.sideFlameMask, lx + s.landerWidth - s.sideFlameWidth - 5, ly + 40);
+    drawSprite(work, *pics.sideFlameSprite, *pics.sideFlameMask, lx + s.landerWidth - s.sideFlameWidth - 5, ly + 40);
     game.RightFlameOn = false;
   }
   if (game.MainFlameOn) {
     // The flame is centred under the craft; a half pixel goes to the even side.
-    const int x = int(RoundEven(lx + (s.landerWidth - s.mainFlameWidth) / 2.0));
-    DrawSprite(work, *pics.mainFlameSprite, *pics.mainFlameMask, x, ly + s.landerHeight - s.mainFlameHeight);
+    const int x = int(roundEven(lx + (s.landerWidth - s.mainFlameWidth) / 2.0));
+    drawSprite(work, *pics.mainFlameSprite, *pics.mainFlameMask, x, ly + s.landerHeight - s.mainFlameHeight);
     game.MainFlameOn = false;
   }
 }
 
-void DrawLander(plat::ImageSurface& work, const LanderPictures& pics, const LanderGame& game) {
-  DrawSprite(work, *pics.landerSprite, *pics.landerMask, int(game.LanderX) - game.ViewX,
+void drawLander(plat::ImageSurface& work, const LanderPictures& pics, const LanderGame& game) {
+  drawSprite(work, *pics.landerSprite, *pics.landerMask, int(game.LanderX) - game.ViewX,
              int(game.LanderY) - game.ViewY);
 }
 
-void ShowFrame(plat::ImageSurface& viewer, const plat::ImageSurface& work) {
+void showFrame(plat::ImageSurface& viewer, const plat::ImageSurface& work) {
   plat::bitBlt(viewer, 0, 0, viewer.deviceWidth(), viewer.deviceHeight(), work, 0, 0, plat::BlitOp::Copy);
 }
 
-void ScaleTrajectory(plat::Surface& plot) { plot.setScale(-450, 580, 100, 0); }
+void scaleTrajectory(plat::Surface& plot) { plot.setScale(-450, 580, 100, 0); }
 
-void DrawIdealPath(plat::Surface& plot, int16_t startOffset, int16_t startAltitude) {
+void drawIdealPath(plat::Surface& plot, int16_t startOffset, int16_t startAltitude) {
   plot.setDrawWidth(2);
   plot.line(startOffset, startAltitude, 0, 0, Palette::Red);
 }
 
-void PlotPathDot(plat::Surface& plot, int16_t altitude, int16_t offset) {
+void plotPathDot(plat::Surface& plot, int16_t altitude, int16_t offset) {
   plot.pset(-int(offset), altitude, Palette::Green);
 }
 

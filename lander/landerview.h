@@ -33,21 +33,21 @@ struct LanderPictures {
 };
 
 // The whole mask with AND, then the whole sprite with OR, at (x, y); clipped at the edges.
-void DrawSprite(plat::ImageSurface& dest, const plat::ImageSurface& sprite, const plat::ImageSurface& mask, int x,
+void drawSprite(plat::ImageSurface& dest, const plat::ImageSurface& sprite, const plat::ImageSurface& mask, int x,
                 int y);
 // The world's block at the view, then the pad.
-void DrawBackground(plat::ImageSurface& work, const LanderPictures& pics, const LanderGame& game);
+void drawBackground(plat::ImageSurface& work, const LanderPictures& pics, const LanderGame& game);
 // The flames whose flags are set, each flag cleared once its flame is drawn.
-void DrawFlames(plat::ImageSurface& work, const LanderPictures& pics, LanderGame& game);
-void DrawLander(plat::ImageSurface& work, const LanderPictures& pics, const LanderGame& game);
+void drawFlames(plat::ImageSurface& work, const LanderPictures& pics, LanderGame& game);
+void drawLander(plat::ImageSurface& work, const LanderPictures& pics, const LanderGame& game);
 // The buffer's viewer-sized block onto the viewer.
-void ShowFrame(plat::ImageSurface& viewer, const plat::ImageSurface& work);
+void showFrame(plat::ImageSurface& viewer, const plat::ImageSurface& work);
 
 // The trajectory plot's scale: the lander's centre less the pad's across, altitude up.
-void ScaleTrajectory(plat::Surface& plot);
+void scaleTrajectory(plat::Surface& plot);
 // The ideal path from the start point straight down to the pad, in light red, two pixels wide.
-void DrawIdealPath(plat::Surface& plot, int16_t startOffset, int16_t startAltitude);
+void drawIdealPath(plat::Surface& plot, int16_t startOffset, int16_t startAltitude);
 // One dot of the flown path in light green.
-void PlotPathDot(plat::Surface& plot, int16_t altitude, int16_t offset);
+void plotPathDot(plat::Surface& plot, int16_t altitude, int16_t offset);
 
 }  // namespace lander

@@ -108,7 +108,7 @@ void LanderWindow::buildChoices() {
   m_levelFrame = plat::build<plat::Frame>(this, layout::kLevelFrame);
   m_levelFrame->setObjectName("levelFrame");
   for (int i = 0; i < kLevels; ++i) {
-    plat::OptionButton* option = m_levelOptions.add(i, m_levelFrame, LevelCaption(i));
+    plat::OptionButton* option = m_levelOptions.add(i, m_levelFrame, levelCaption(i));
     option->setObjectName(QString("levelOption%1").arg(i));
     plat::applyRow(option, layout::kLevelOptions[i]);
   }
@@ -190,7 +190,7 @@ void LanderWindow::buildButtons() {
 
 // -- load and unload ---------------------------------------------------------------------
 
-void LanderWindow::Form_Load() {
+void LanderWindow::loadStep() {
   shell::SharedSettings& s = shell::settings();
   // A hand-edited settings file may hold values no control can show: they are brought to
   // the nearest level, and any units value but metric means feet, as the read-outs take it.
@@ -202,31 +202,31 @@ void LanderWindow::Form_Load() {
   m_game.TankSize = 200;
   m_gameState = 0;
   enableThrusters(false);
-  m_game.SetLevel(s.LanderLevel);
+  m_game.setLevel(s.LanderLevel);
   m_levelOptions.choose(s.LanderLevel);
   m_unitsOptions.choose(s.LanderUnits);
   m_readoutFrame->setCaption(m_levelOptions(s.LanderLevel)->caption() + " Level");
   showColumnHeads();
-  shell::Randomize();
+  shell::randomize();
   centreOnScreen();
 
   m_viewerPicture->surface().setBackColor(Palette::Black);
   m_pictures.load();
-  m_game.SetSizes(
+  m_game.setSizes(
       m_pictures.sizes(m_viewerPicture->surface().deviceWidth(), m_viewerPicture->surface().deviceHeight()));
 
   m_folder = plat::programFolder();
   if (!m_folder.endsWith('/')) m_folder += '/';
-  shell::ReadWholeFile(m_folder + "THRUSTR1.WAV", m_mainThrustSound);
-  shell::ReadWholeFile(m_folder + "THRUSTR2.WAV", m_sideThrustSound);
+  shell::readWholeFile(m_folder + "THRUSTR1.WAV", m_mainThrustSound);
+  shell::readWholeFile(m_folder + "THRUSTR2.WAV", m_sideThrustSound);
 
-  ScaleTrajectory(m_trajectoryPicture->surface());
+  scaleTrajectory(m_trajectoryPicture->surface());
   m_trajectoryPicture->surface().cls();
   m_tickTimer->setEnabled(false);
   m_tickTimer->setInterval(kTickMs);
 }
 
-void LanderWindow::Form_Unload() { m_tickTimer->setEnabled(false); }
+void LanderWindow::unloadStep() { m_tickTimer->setEnabled(false); }
 
 void LanderWindow::closeFromTitleBar() {
   // The title bar's close leaves as Exit does, stopping a game first.
@@ -238,7 +238,7 @@ void LanderWindow::closeFromTitleBar() {
 
 void LanderWindow::chooseLevel(int index) {
   shell::settings().LanderLevel = int16_t(index);
-  m_game.SetLevel(int16_t(index));
+  m_game.setLevel(int16_t(index));
   m_readoutFrame->setCaption(m_levelOptions(index)->caption() + " Level");
 }
 
@@ -273,8 +273,8 @@ void LanderWindow::startGame() {
   m_unitsFrame->hide();
   m_trajectoryFrame->show();
   m_exitButton->setCaption("&Stop");
-  m_game.NewGame();
-  ShowTime(m_game.GameTime);
+  m_game.newGame();
+  showTime(m_game.GameTime);
   // The thrusters the level flies for the player are hidden.
   const int level = m_game.level();
   m_leftThrusterButton->setVisible(level != 0 && level != 2);
@@ -284,8 +284,8 @@ void LanderWindow::startGame() {
   enableThrusters(true);
   m_gameState = 1;
   m_startButton->setCaption("&Pause");
-  m_game.MeasureStart();
-  DrawIdealPath(m_trajectoryPicture->surface(), m_game.StartOffset, m_game.StartAltitude);
+  m_game.measureStart();
+  drawIdealPath(m_trajectoryPicture->surface(), m_game.StartOffset, m_game.StartAltitude);
   m_tickTimer->setEnabled(true);
 }
 
@@ -305,16 +305,16 @@ void LanderWindow::resumeGame() {
 
 void LanderWindow::exitOrStop() {
   if (!m_game.InGame) {
-    Unload();
+    unload();
     returnToMenu();
     return;
   }
-  stopGame();
+  stopPlaying();
 }
 
-void LanderWindow::stopGame() {
+void LanderWindow::stopPlaying() {
   // Stop: the viewer, the read-outs and the gauge keep the game's last state.
-  m_game.EndGame();
+  m_game.endGame();
   m_crashText->hide();
   m_thrustersTitle->show();
   m_leftThrusterButton->show();
@@ -335,60 +335,60 @@ void LanderWindow::stopGame() {
 
 // -- what the game shows ----------------------------------------------------------------------
 
-void LanderWindow::ShowTime(float gameTime) {
-  m_timeValue->setCaption(QString::fromStdString(rt::Format(gameTime, "##0.0 s")));
+void LanderWindow::showTime(float gameTime) {
+  m_timeValue->setCaption(QString::fromStdString(rt::formatNumber(gameTime, "##0.0 s")));
 }
 
-void LanderWindow::UpdateReadouts(int16_t altitude, int16_t offset) {
-  const Readouts r = FormatReadouts(altitude, offset, m_game.SpeedX, m_game.SpeedY, shell::settings().LanderUnits);
+void LanderWindow::updateReadouts(int16_t altitude, int16_t offset) {
+  const Readouts r = formatReadouts(altitude, offset, m_game.SpeedX, m_game.SpeedY, shell::settings().LanderUnits);
   m_descentValue->setCaption(QString::fromStdString(r.descent));
   m_lateralValue->setCaption(QString::fromStdString(r.lateral));
   m_altitudeValue->setCaption(QString::fromStdString(r.elevation));
   m_positionValue->setCaption(QString::fromStdString(r.targetLoc));
-  PlotPathDot(m_trajectoryPicture->surface(), altitude, offset);
+  plotPathDot(m_trajectoryPicture->surface(), altitude, offset);
 }
 
-void LanderWindow::ShowFuel(int percent) { m_fuelGauge->setFloodPercent(percent); }
+void LanderWindow::showFuel(int percent) { m_fuelGauge->setFloodPercent(percent); }
 
-void LanderWindow::Beep() { plat::sound().beep(); }
+void LanderWindow::beep() { plat::sound().beep(); }
 
-void LanderWindow::PlayMainThrust() { shell::PlayWaveImage(m_mainThrustSound); }
+void LanderWindow::playMainThrust() { shell::playWaveImage(m_mainThrustSound); }
 
-void LanderWindow::PlaySideThrust() { shell::PlayWaveImage(m_sideThrustSound); }
+void LanderWindow::playSideThrust() { shell::playWaveImage(m_sideThrustSound); }
 
-void LanderWindow::ShowCrash() {
+void LanderWindow::showCrash() {
   m_crashText->show();
   m_crashText->raise();
   m_crashText->refresh();
 }
 
-void LanderWindow::PlayLanding(bool safe) {
+void LanderWindow::playLanding(bool safe) {
   // The verdict's sound plays to its end before the game stops.
   plat::sound().playFile(m_folder + (safe ? "LAND_OK.WAV" : "LAND_BAD.WAV"), true);
 }
 
-void LanderWindow::StopGame() { exitOrStop(); }
+void LanderWindow::stopGame() { exitOrStop(); }
 
-void LanderWindow::DrawFrame() {
-  DrawBackground(*m_frameBuffer, m_pictures, m_game);
-  DrawFlames(*m_frameBuffer, m_pictures, m_game);
-  DrawLander(*m_frameBuffer, m_pictures, m_game);
-  ShowFrame(m_viewerPicture->surface(), *m_frameBuffer);
+void LanderWindow::drawFrame() {
+  drawBackground(*m_frameBuffer, m_pictures, m_game);
+  drawFlames(*m_frameBuffer, m_pictures, m_game);
+  drawLander(*m_frameBuffer, m_pictures, m_game);
+  showFrame(m_viewerPicture->surface(), *m_frameBuffer);
   updateScanner();
 }
 
 void LanderWindow::updateScanner() {
   const plat::Surface& strip = m_scannerPicture->surface();
   const double w = strip.scaleWidth();
-  plat::setLeftInScale(m_landerMarker, strip, m_game.ScannerLanderLeft(w));
-  plat::setLeftInScale(m_padMarker, strip, m_game.ScannerPadLeft(w));
+  plat::setLeftInScale(m_landerMarker, strip, m_game.scannerLanderLeft(w));
+  plat::setLeftInScale(m_padMarker, strip, m_game.scannerPadLeft(w));
 }
 
-void LanderWindow::SetTimerInterval(int ms) { m_tickTimer->setInterval(ms); }
+void LanderWindow::setTimerInterval(int ms) { m_tickTimer->setInterval(ms); }
 
-void LanderWindow::LostLander() {
-  plat::MsgBox("The lander has flown too far from the landing site to be tracked. The game is over.",
-               plat::Msg::Exclamation, "Moon Lander");
+void LanderWindow::lostLander() {
+  plat::messageBox("The lander has flown too far from the landing site to be tracked. The game is over.",
+                   plat::Msg::Exclamation, "Moon Lander");
 }
 
 }  // namespace lander

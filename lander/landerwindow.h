@@ -48,8 +48,8 @@ class LanderWindow : public plat::Form, private LanderHost {
   const std::string& sideThrustSound() const { return m_sideThrustSound; }
 
  protected:
-  void Form_Load() override;
-  void Form_Unload() override;
+  void loadStep() override;
+  void unloadStep() override;
   void closeFromTitleBar() override;
 
  private:
@@ -61,24 +61,24 @@ class LanderWindow : public plat::Form, private LanderHost {
   void startGame();
   void pauseGame();
   void resumeGame();
-  void stopGame();
+  void stopPlaying();
   void enableThrusters(bool enable);
   void showColumnHeads();
   void updateScanner();
 
   // LanderHost
-  void ShowTime(float gameTime) override;
-  void UpdateReadouts(int16_t altitude, int16_t offset) override;
-  void ShowFuel(int percent) override;
-  void Beep() override;
-  void PlayMainThrust() override;
-  void PlaySideThrust() override;
-  void ShowCrash() override;
-  void PlayLanding(bool safe) override;
-  void StopGame() override;
-  void DrawFrame() override;
-  void SetTimerInterval(int ms) override;
-  void LostLander() override;
+  void showTime(float gameTime) override;
+  void updateReadouts(int16_t altitude, int16_t offset) override;
+  void showFuel(int percent) override;
+  void beep() override;
+  void playMainThrust() override;
+  void playSideThrust() override;
+  void showCrash() override;
+  void playLanding(bool safe) override;
+  void stopGame() override;
+  void drawFrame() override;
+  void setTimerInterval(int ms) override;
+  void lostLander() override;
 
   LanderGame m_game;
   LanderPictures m_pictures;

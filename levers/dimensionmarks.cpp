@@ -54,7 +54,7 @@ void drawVectorDigit(plat::Surface& target, const DimensionInk& ink, int16_t d, 
 }
 
 void drawDimensionMarks(plat::Surface& target, const DimensionInk& ink, Lever& lever, const LeverShapes& shapes) {
-  LeverValues& v = lever.v;
+  LeverValues& v = lever.values;
   const LeverShapes& s = shapes;
   const DimensionHeights h = dimensionHeights(lever.LeverClass);
   if (ink.width) target.setDrawWidth(*ink.width);

@@ -29,19 +29,19 @@ DimensionPlan planDimension(int16_t y, float a, float b, float v, double g) {
     p.rightHead = {p.right - 1, float(y), "h3f3g3"};
     p.leftHead = {p.left + 1, float(y), "e3g3f3"};
     const float middle = (a + b) / 2;
-    p.x0 = rt::CInt(double(middle) - p.w / 2.0 + 1);
+    p.x0 = rt::roundToInt16(double(middle) - p.w / 2.0 + 1);
     p.anchor = int16_t(p.x0 - 5 + p.w);
   } else {
     // Too short for the number: heads outside the span, pointing in, each with a tail, and the
     // number to the left.
     p.rightHead = {p.right + 1, float(y), "r6l6e3g3f3"};
     p.leftHead = {p.left - 1, float(y), "l6r6h3f3g3"};
-    p.anchor = rt::CInt(p.left - 12);
+    p.anchor = rt::roundToInt16(p.left - 12);
   }
 
   // The value to tenths: its magnitude, scaled in single precision, plus the guard.
   const float scaled = std::abs(v) * 10;
-  double tenths = rt::Int(double(scaled) + g);
+  double tenths = rt::roundDown(double(scaled) + g);
   // Positions and distances never exceed 10; a wider value shows its last three digits.
   tenths = std::clamp(tenths, 0.0, 32767.0);
   p.n = int16_t(tenths);

@@ -124,13 +124,13 @@ const std::vector<TextLine>& screenText(int screen) {
 void drawLabels(LeverScreen& scr) {
   plat::Surface& s = scr.surface();
   s.setForeColor(kLabel);
-  scr.Locate(4, 3);
+  scr.locate(4, 3);
   s.print("Effort", false);
-  scr.Locate(3, 34);
+  scr.locate(3, 34);
   s.print("Load", false);
-  scr.Locate(10, 23);
+  scr.locate(10, 23);
   s.print("Fulcrum", false);
-  scr.Locate(7, 18);
+  scr.locate(7, 18);
   s.print("Lever", false);
 }
 
@@ -149,9 +149,9 @@ void drawDistances(LeverScreen& scr) {
   clearLabel(scr, 3, 34, 32);
   clearLabel(scr, 7, 18, 40);
   s.setForeColor(kLabel);
-  scr.Locate(7, 8);
+  scr.locate(7, 8);
   s.print("Effort", false);
-  scr.Locate(7, 28);
+  scr.locate(7, 28);
   s.print("Load", false);
 
   s.setForeColor(kDistance);
@@ -167,14 +167,14 @@ void drawDistances(LeverScreen& scr) {
   } heads[4] = {{159, "h3f3g3"}, {279, "h3f3g3"}, {41, "e3g3f3"}, {161, "e3g3f3"}};
   for (const auto& h : heads) {
     s.pset(h.x, 11);
-    scr.DrawMacro(h.head);
+    scr.drawMacro(h.head);
   }
 
   clearLabel(scr, 2, 9, 64);
-  scr.Locate(2, 9);
+  scr.locate(2, 9);
   s.print("D Effort", false);
   clearLabel(scr, 2, 25, 48);
-  scr.Locate(2, 25);
+  scr.locate(2, 25);
   s.print("D Load", false);
 }
 
@@ -184,11 +184,11 @@ void drawScene(LeverScreen& scr, Lever& lever, const LeverSetup& setup, bool cle
   plat::Surface& s = scr.surface();
   if (clearFirst) s.filledBox(1, 1, 318, 97, s.backColor());
   lever.LeverClass = setup.LeverClass;
-  lever.v.FulcrumPos = setup.FulcrumPos;
-  lever.v.DEffort = setup.DEffort;
-  lever.v.DLoad = setup.DLoad;
+  lever.values.FulcrumPos = setup.FulcrumPos;
+  lever.values.DEffort = setup.DEffort;
+  lever.values.DLoad = setup.DLoad;
   lever.Theta = 0;
-  scr.DrawScene();
+  scr.drawScene();
   if (width == 2) {
     s.setDrawWidth(2);
     s.setFillStyle(plat::FillSolid);
@@ -238,15 +238,15 @@ void LeversWindow::drawExample(int screen) {
       break;
     case 5:
       drawScene(scr, m_lever, kFirstClass, true, 2);
-      scr.DrawDimensions();
+      scr.drawDimensions();
       break;
     case 6:
       drawScene(scr, m_lever, kSecondClass, true, 1);
-      scr.DrawDimensions();
+      scr.drawDimensions();
       break;
     case 7:
       drawScene(scr, m_lever, kThirdClass, true, 1);
-      scr.DrawDimensions();
+      scr.drawDimensions();
       break;
     default: break;
   }
@@ -256,7 +256,7 @@ void LeversWindow::drawScreenText(int screen) {
   LeverScreen& scr = *m_screen;
   plat::Surface& s = scr.surface();
   for (const TextLine& line : screenText(screen)) {
-    scr.Locate(line.row, 3);
+    scr.locate(line.row, 3);
     if (line.raise) s.setCurrentY(s.currentY() - line.raise);
     s.setForeColor(line.colour);
     if (line.tail) {

@@ -35,9 +35,9 @@ class RotationHooks {
 
 class Lever {
  public:
-  explicit Lever(LeverValues values) : v(values) { setConstants(); }
+  explicit Lever(LeverValues values) : values(values) { setConstants(); }
 
-  LeverValues v;
+  LeverValues values;
 
   int16_t LeverClass = 3;
   std::string ClassText = "3rd";
@@ -58,7 +58,7 @@ class Lever {
 
   // Class 1 when load and effort lie on opposite sides of the fulcrum; otherwise class 3 when
   // the load is at least as far out as the effort, else class 2.
-  void ClassifyLever();
+  void classifyLever();
   // The class text followed by " Class Lever".
   std::string classCaption() const { return ClassText + " Class Lever"; }
 

@@ -17,7 +17,7 @@ void LeverShapes::placeFulcrum(float FulcrumPos, float PixPerUnit) { FulcrumX = 
 
 void LeverShapes::buildLoad(float DLoad, float PixPerUnit) {
   LoadX = FulcrumX + DLoad * PixPerUnit;
-  const int16_t x0 = rt::CInt(LoadX - 16);
+  const int16_t x0 = rt::roundToInt16(LoadX - 16);
   BasePts[5] = {x0, 32};
   BasePts[6] = {int16_t(x0 + 31), 32};
   BasePts[7] = {x0, 58};
@@ -28,7 +28,7 @@ void LeverShapes::buildArrow(float DEffort, float PixPerUnit, int16_t LeverClass
   EffortX = FulcrumX + DEffort * PixPerUnit;
   if (LeverClass == 1) {
     // Pointing down, its tip at (EffortX, 58) just above the bar.
-    const int16_t X = rt::CInt(EffortX + 2);
+    const int16_t X = rt::roundToInt16(EffortX + 2);
     BasePts[16] = {X, 35};
     BasePts[17] = {X, 51};
     BasePts[18] = {int16_t(X + 4), 51};
@@ -40,7 +40,7 @@ void LeverShapes::buildArrow(float DEffort, float PixPerUnit, int16_t LeverClass
     ArrowLast = kDownArrowLast;
   } else {
     // Pointing up, its tip at (EffortX, 35).
-    const int16_t X = rt::CInt(EffortX - 2);
+    const int16_t X = rt::roundToInt16(EffortX - 2);
     BasePts[9] = {X, 58};
     BasePts[10] = {X, 42};
     BasePts[11] = {int16_t(X - 4), 42};
@@ -60,7 +60,7 @@ Pt rotatePoint(Pt base, float pivotX, float theta) {
   const int dy = base.y - kPivotY;
   const double x = dx * c + dy * s + pivotX;
   const double y = (-dx * s + dy * c) * 5 / 6 + kPivotY;
-  return {rt::CInt(x), rt::CInt(y)};
+  return {rt::roundToInt16(x), rt::roundToInt16(y)};
 }
 
 void LeverShapes::rotate(int first, int last, float theta) {

@@ -39,37 +39,37 @@ class LeverScreen {
   // Heights of the D Effort and D Load dimension lines: the longer one is always the upper.
   int16_t EffY = 10, LoadY = 25;
 
-  plat::Surface& surface() { return m_s; }
+  plat::Surface& surface() { return m_surface; }
 
   // Colour number n (0 to 15) becomes the fore colour; other numbers change nothing.
-  void SetColor(int n);
-  // A drawing-command string from the current point; its C command goes to SetColor.
-  void DrawMacro(std::string_view s);
+  void setColor(int n);
+  // A drawing-command string from the current point; its C command goes to setColor.
+  void drawMacro(std::string_view s);
   // The tutorial's text position: 40 x 25 cells of 8 x 8 logical pixels, from (1, 1).
-  void Locate(int16_t row, int16_t column);
+  void locate(int16_t row, int16_t column);
 
-  void DrawScene();
-  void DrawFulcrum();
-  void DrawLever();
-  void DrawLoad();
-  void DrawEffortArrow();
-  void EraseLever();
-  void EraseLoad();
-  void EraseEffortArrow();
-  void EraseFulcrum();
-  void ClearAboveLever();
-  void ClearBelowLever();
-  void ClearLeverArea();
+  void drawScene();
+  void drawFulcrum();
+  void drawLever();
+  void drawLoad();
+  void drawEffortArrow();
+  void eraseLever();
+  void eraseLoad();
+  void eraseEffortArrow();
+  void eraseFulcrum();
+  void clearAboveLever();
+  void clearBelowLever();
+  void clearLeverArea();
   // The moving shapes redrawn at the lever's tilt: all three erased as last drawn, then drawn.
-  void RedrawMovingShapes();
+  void redrawMovingShapes();
 
   // A digit of the vector font with its cell's top left corner at (x, y), in light magenta.
-  void DrawDigit(int16_t d, int16_t x, int16_t y);
+  void drawDigit(int16_t d, int16_t x, int16_t y);
   // The three dimensions in white with magenta numbers; each writes its value back to the
   // lever values rounded to tenths.
-  void DrawDimensions();
+  void drawDimensions();
   // Removes the dimension marks before the lever turns, mending what the removal cut.
-  void PrepareEffortView();
+  void prepareEffortView();
 
   // A logical point on the device, rounded halves to even.
   QPoint device(float x, float y) const;
@@ -83,7 +83,7 @@ class LeverScreen {
   // How the screen shows the dimension marks.
   DimensionInk dimensionInk();
 
-  plat::Surface& m_s;
+  plat::Surface& m_surface;
   Lever& m_lever;
   LeverShapes& m_shapes;
   const int16_t& m_topic;

@@ -41,7 +41,7 @@ LeverValues sharedLever() {
   return {s.FulcrumPos, s.DEffort, s.DLoad, s.LeverLoad};
 }
 
-QString fmt(double v, const char* mask) { return QString::fromStdString(rt::Format(v, mask)); }
+QString fmt(double v, const char* mask) { return QString::fromStdString(rt::formatNumber(v, mask)); }
 
 }  // namespace
 
@@ -165,8 +165,8 @@ void LeversWindow::connectControls() {
 
 // ------------------------------------------------------------------------------ load step
 
-void LeversWindow::Form_Load() {
-  m_clickSound = shell::AppFilePath("move.wav");
+void LeversWindow::loadStep() {
+  m_clickSound = shell::appFilePath("move.wav");
   m_lever.setConstants();
   m_shapes.setBarBase();
   sizeToFont();
@@ -201,8 +201,8 @@ void LeversWindow::placeToolBar() {
   for (int i : {HelpTool, StopTool, PrintTool, PreviousTool})
     m_toolButtons(i)->move(m_toolButtons(i)->x(), m_toolButtons(NextTool)->y());
   plat::CommandButton* previous = m_toolButtons(PreviousTool);
-  m_lessonToolsLeft = rt::CInt(plat::leftInScale(previous, s) + plat::widthInScale(previous, s) * 0.5);
-  m_workToolsLeft = rt::CInt(plat::leftInScale(m_toolButtons(NextTool), s));
+  m_lessonToolsLeft = rt::roundToInt16(plat::leftInScale(previous, s) + plat::widthInScale(previous, s) * 0.5);
+  m_workToolsLeft = rt::roundToInt16(plat::leftInScale(m_toolButtons(NextTool), s));
 }
 
 // The values frame at the left, the others centred on c, the middle of the room to its right.
@@ -224,18 +224,18 @@ void LeversWindow::placeValueFrames() {
 // so the bars, the dimensions and the shared settings agree.
 void LeversWindow::showBarsOfLever() {
   m_lever.clampLoadedValues();
-  const LeverValues& v = m_lever.v;
+  const LeverValues& v = m_lever.values;
   m_loading = true;
   m_effortBar->setValue(0);
-  m_loadBar->setValue(rt::CInt(v.LeverLoad));
-  m_loadPositionBar->setValue(rt::CInt((v.FulcrumPos + v.DLoad) * 10));
-  m_effortPositionBar->setValue(rt::CInt((v.DEffort + v.FulcrumPos) * 10));
-  m_fulcrumBar->setValue(rt::CInt(v.FulcrumPos * 10));
+  m_loadBar->setValue(rt::roundToInt16(v.LeverLoad));
+  m_loadPositionBar->setValue(rt::roundToInt16((v.FulcrumPos + v.DLoad) * 10));
+  m_effortPositionBar->setValue(rt::roundToInt16((v.DEffort + v.FulcrumPos) * 10));
+  m_fulcrumBar->setValue(rt::roundToInt16(v.FulcrumPos * 10));
   m_loading = false;
-  m_lever.ClassifyLever();
+  m_lever.classifyLever();
 }
 
-void LeversWindow::Form_Unload() {
+void LeversWindow::unloadStep() {
   // Nothing may tick on a window that is gone.
   m_tipTimer->setEnabled(false);
   m_rotationTimer->setEnabled(false);
@@ -258,8 +258,8 @@ void LeversWindow::openTopic(int topic) {
 
   if (topic == LessonTopic) {
     placeTools(kLessonTools, 4, m_lessonToolsLeft);
-    m_saved.load = rt::CInt(m_lever.v.LeverLoad);
-    m_lever.v.LeverLoad = 10;
+    m_saved.load = rt::roundToInt16(m_lever.values.LeverLoad);
+    m_lever.values.LeverLoad = 10;
     m_screenNumber = 1;
     m_userLeverSaved = false;
     showScreen();
@@ -283,9 +283,9 @@ void LeversWindow::openWork() {
   m_effortBar->setValue(0);
   showClassCaption();
   m_effortFigure->setCaption(fmt(m_lever.AEffort, "##0"));
-  m_effortDistanceFigure->setCaption(fmt(std::abs(m_lever.v.DEffort), "#0.0"));
-  m_loadFigure->setCaption(fmt(m_lever.v.LeverLoad, "##0"));
-  m_loadDistanceFigure->setCaption(fmt(std::abs(m_lever.v.DLoad), "#0.0"));
+  m_effortDistanceFigure->setCaption(fmt(std::abs(m_lever.values.DEffort), "#0.0"));
+  m_loadFigure->setCaption(fmt(m_lever.values.LeverLoad, "##0"));
+  m_loadDistanceFigure->setCaption(fmt(std::abs(m_lever.values.DLoad), "#0.0"));
   m_valuesFrame->show();
   m_modeButton->show();
   m_lever.ChangeMode = 0;
@@ -302,7 +302,7 @@ void LeversWindow::showTopics() {
     w->hide();
   if (m_topic == LessonTopic) {
     // The lesson's examples give way to the user's own lever; the bars still show it.
-    m_lever.v.LeverLoad = m_saved.load;
+    m_lever.values.LeverLoad = m_saved.load;
     restoreUserLever();
   }
   m_topicOpen = false;
@@ -313,16 +313,16 @@ void LeversWindow::showTopics() {
 
 void LeversWindow::keepUserLever() {
   m_saved.leverClass = m_lever.LeverClass;
-  m_saved.fulcrumPos = m_lever.v.FulcrumPos;
-  m_saved.dEffort = m_lever.v.DEffort;
-  m_saved.dLoad = m_lever.v.DLoad;
+  m_saved.fulcrumPos = m_lever.values.FulcrumPos;
+  m_saved.dEffort = m_lever.values.DEffort;
+  m_saved.dLoad = m_lever.values.DLoad;
 }
 
 void LeversWindow::restoreUserLever() {
   m_lever.LeverClass = m_saved.leverClass;
-  m_lever.v.FulcrumPos = m_saved.fulcrumPos;
-  m_lever.v.DEffort = m_saved.dEffort;
-  m_lever.v.DLoad = m_saved.dLoad;
+  m_lever.values.FulcrumPos = m_saved.fulcrumPos;
+  m_lever.values.DEffort = m_saved.dEffort;
+  m_lever.values.DLoad = m_saved.dLoad;
 }
 
 void LeversWindow::setToolVisible(int index, bool on) {
@@ -343,7 +343,7 @@ void LeversWindow::useTool(int tool) {
 }
 
 void LeversWindow::exitToMenu() {
-  Unload();
+  unload();
   returnToMenu();
 }
 
@@ -356,7 +356,7 @@ void LeversWindow::hoverTool(int tool) {
   m_hoverTool = int16_t(tool);
 }
 
-void LeversWindow::Form_MouseMove(int, int, double, double) {
+void LeversWindow::mouseMoveOnWindow(int, int, double, double) {
   m_lastTip = -1;
   m_tipTimer->setEnabled(false);
   m_tipLabel->hide();
@@ -385,61 +385,61 @@ void LeversWindow::showTip() {
 void LeversWindow::showClassCaption() { m_valuesFrame->setCaption(QString::fromStdString(m_lever.classCaption())); }
 
 void LeversWindow::showDistances() {
-  m_effortDistanceFigure->setCaption(fmt(std::abs(m_lever.v.DEffort), "#0.0"));
-  m_loadDistanceFigure->setCaption(fmt(std::abs(m_lever.v.DLoad), "#0.0"));
+  m_effortDistanceFigure->setCaption(fmt(std::abs(m_lever.values.DEffort), "#0.0"));
+  m_loadDistanceFigure->setCaption(fmt(std::abs(m_lever.values.DLoad), "#0.0"));
 }
 
 void LeversWindow::moveEffort() {
   if (m_loading) return;
-  m_screen->ClearAboveLever();
+  m_screen->clearAboveLever();
   m_lever.moveEffort(m_effortPositionBar->value());
-  m_effortDistanceFigure->setCaption(fmt(std::abs(m_lever.v.DEffort), "#0.0"));
+  m_effortDistanceFigure->setCaption(fmt(std::abs(m_lever.values.DEffort), "#0.0"));
   redrawAfterMove();
 }
 
 void LeversWindow::moveLoad() {
   if (m_loading) return;
-  m_screen->ClearAboveLever();
+  m_screen->clearAboveLever();
   m_lever.moveLoad(m_loadPositionBar->value());
-  m_loadDistanceFigure->setCaption(fmt(std::abs(m_lever.v.DLoad), "#0.0"));
+  m_loadDistanceFigure->setCaption(fmt(std::abs(m_lever.values.DLoad), "#0.0"));
   redrawAfterMove();
 }
 
 // After the effort or the load moved: the class may change, and the shapes above the lever
 // are drawn again over the cleared band.
 void LeversWindow::redrawAfterMove() {
-  m_lever.ClassifyLever();
+  m_lever.classifyLever();
   showClassCaption();
-  m_screen->DrawLoad();
-  m_screen->DrawEffortArrow();
-  m_screen->DrawLever();
-  m_screen->DrawDimensions();
+  m_screen->drawLoad();
+  m_screen->drawEffortArrow();
+  m_screen->drawLever();
+  m_screen->drawDimensions();
 }
 
 void LeversWindow::moveFulcrum() {
   if (m_loading) return;
-  m_screen->ClearAboveLever();
-  m_screen->ClearBelowLever();
+  m_screen->clearAboveLever();
+  m_screen->clearBelowLever();
   m_lever.moveFulcrum(m_fulcrumBar->value(), m_effortPositionBar->value(), m_loadPositionBar->value());
   showDistances();
-  m_lever.ClassifyLever();
+  m_lever.classifyLever();
   showClassCaption();
-  m_screen->DrawFulcrum();
-  m_screen->DrawEffortArrow();
-  m_screen->DrawLoad();
-  m_screen->DrawLever();
-  m_screen->DrawDimensions();
+  m_screen->drawFulcrum();
+  m_screen->drawEffortArrow();
+  m_screen->drawLoad();
+  m_screen->drawLever();
+  m_screen->drawDimensions();
 }
 
 void LeversWindow::changeLoad() {
   if (m_loading) return;
   const float value = float(m_loadBar->value());
-  float& load = m_lever.v.LeverLoad;
+  float& load = m_lever.values.LeverLoad;
   if (load == 0 && value != 0) {
     load = value;
-    m_screen->DrawLoad();
+    m_screen->drawLoad();
   } else if (load != 0 && value == 0) {
-    m_screen->EraseLoad();
+    m_screen->eraseLoad();
   }
   load = value;
   m_loadFigure->setCaption(fmt(load, "##0"));
@@ -462,14 +462,14 @@ void LeversWindow::switchMode() {
 // Into apply-effort mode: the marks go, the lever starts resting on the side of its load.
 void LeversWindow::showEffortView() {
   plat::Surface& s = surface();
-  m_screen->PrepareEffortView();
+  m_screen->prepareEffortView();
   m_lever.ChangeMode = 0;
   plat::setTopInScale(m_modeButton, s, plat::topInScale(m_effortFrame, s) + plat::heightInScale(m_effortFrame, s) + 2);
   m_modeButton->setCaption("Change Values");
   m_effortFrame->show();
   setSetupFramesVisible(false);
   const int interval = m_lever.startRotation();
-  m_screen->RedrawMovingShapes();
+  m_screen->redrawMovingShapes();
   m_rotationTimer->setInterval(interval);
   m_rotationTimer->setEnabled(true);
 }
@@ -477,11 +477,11 @@ void LeversWindow::showEffortView() {
 // Back to change-values mode: the whole screen again, the lever level, the marks drawn.
 void LeversWindow::showValuesView() {
   plat::Surface& s = surface();
-  m_screen->ClearLeverArea();
+  m_screen->clearLeverArea();
   m_lever.Theta = 0;
-  m_screen->DrawScene();
+  m_screen->drawScene();
   m_rotationTimer->setEnabled(false);
-  m_screen->DrawDimensions();
+  m_screen->drawDimensions();
   m_lever.ChangeMode = 1;
   plat::setTopInScale(m_modeButton, s,
                       plat::topInScale(m_fulcrumFrame, s) + plat::heightInScale(m_fulcrumFrame, s) + 2);
@@ -500,8 +500,8 @@ void LeversWindow::rotateStep() {
     LeversWindow* w;
     explicit Hooks(LeversWindow* win) : w(win) {}
     // A waiting play: the step goes on when the click has ended.
-    void click() override { shell::PlayWave(w->m_clickSound, 0); }
-    void redraw() override { w->m_screen->RedrawMovingShapes(); }
+    void click() override { shell::playWave(w->m_clickSound, 0); }
+    void redraw() override { w->m_screen->redrawMovingShapes(); }
   } hooks(this);
   m_rotationTimer->setInterval(m_lever.rotationStep(shell::tickClock(), hooks));
 }

@@ -80,9 +80,9 @@ class LeversWindow : public plat::Form {
   static QString toolTip(int index);
 
  protected:
-  void Form_Load() override;
-  void Form_Unload() override;
-  void Form_MouseMove(int button, int shift, double x, double y) override;
+  void loadStep() override;
+  void unloadStep() override;
+  void mouseMoveOnWindow(int button, int shift, double x, double y) override;
   void closeFromTitleBar() override;
 
  private:

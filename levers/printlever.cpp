@@ -26,7 +26,8 @@ void LeverPage::draw(const QString& classCaption) {
   p.moveTo(0, -50);
   p.print(QStringLiteral("Levers"));
   p.moveTo(0, -10);
-  p.print(classCaption + QStringLiteral(" - Load =") + QString::fromStdString(rt::Str(m_lever.v.LeverLoad)));
+  p.print(classCaption + QStringLiteral(" - Load =") +
+          QString::fromStdString(rt::numberText(m_lever.values.LeverLoad)));
 
   p.box(0, 0, 320, 105, Palette::Black);
   // The ground, cross-hatched.
@@ -42,7 +43,7 @@ void LeverPage::draw(const QString& classCaption) {
   // The lever and the load as boxes between two opposite stored corners: level they match
   // the screen; tilted they span those corners.
   p.filledBox(P[1].x, P[1].y, P[4].x, P[4].y, Palette::LightGrey);
-  if (m_lever.v.LeverLoad > 0) p.filledBox(P[5].x, P[5].y, P[8].x, P[8].y, Palette::Magenta);
+  if (m_lever.values.LeverLoad > 0) p.filledBox(P[5].x, P[5].y, P[8].x, P[8].y, Palette::Magenta);
   // The effort arrow as an outline.
   p.setDrawWidth(2);
   p.moveTo(P[size_t(s.ArrowFirst)].x, P[size_t(s.ArrowFirst)].y);
@@ -50,10 +51,10 @@ void LeverPage::draw(const QString& classCaption) {
   p.lineTo(P[size_t(s.ArrowFirst)].x, P[size_t(s.ArrowFirst)].y, Palette::Black);
   p.setDrawWidth(1);
 
-  PrintDimensions();
+  printDimensions();
 }
 
-void LeverPage::PrintDimensions() {
+void LeverPage::printDimensions() {
   // Black on paper, two pixels wide. The page's pen is black already: the black goes to the
   // window, as do the colour commands of the strings. The pen only moves to where a head or a
   // digit starts, and the decimal point, a lone dot that would vanish on paper, gets a stroke.
@@ -65,7 +66,7 @@ void LeverPage::PrintDimensions() {
                          .digitColour = std::nullopt,
                          .point = Palette::Black,
                          .pointStroke = "r",
-                         .setColour = [this](int n) { m_screen.SetColor(n); }};
+                         .setColour = [this](int n) { m_screen.setColor(n); }};
   drawDimensionMarks(m_page, ink, m_lever, m_shapes);
 }
 

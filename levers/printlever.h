@@ -28,7 +28,7 @@ class LeverPage {
 
   // The dimensions as the screen draws them, in black with white gaps; each value written
   // back to the lever rounded to tenths exactly as the screen does.
-  void PrintDimensions();
+  void printDimensions();
 
  private:
   plat::Surface& m_page;

@@ -6,7 +6,7 @@
 #include "runtime/convert.h"
 #include "runtime/numfmt.h"
 
-namespace pend {
+namespace pendulum {
 
 namespace {
 
@@ -33,31 +33,31 @@ void PendParameters::setLimits(int index, float lo, float hi, float step, const 
   m_mask[i] = mask;
 }
 
-void PendParameters::SetupParameters() {
+void PendParameters::setupParameters() {
   // A hand-edited start angle or friction outside its limits is shown as it is; the spin
   // buttons bring it back one step at a time.
-  m_value[kAngle] = m_s.PendAngle;
-  m_value[kFriction] = m_s.PendFriction;
+  m_value[kAngle] = m_settings.PendAngle;
+  m_value[kFriction] = m_settings.PendFriction;
   setLimits(kAngle, 1, 45, 1, "Angle (deg)", "#0");
   setLimits(kFriction, 0, 1, 0.01f, "Friction", "0.#0");
 
   if (metric()) {
     // The nearest 10 g (halves up) and the nearest whole centimetre.
-    const float massPlus = m_s.PendMass + 5.0f;
-    m_value[kMass] = within(rt::Int(double(massPlus) * 0.1) * 10, 10, 5000);
-    m_value[kLength] = within(rt::Int(double(m_s.PendLength) + 0.5), 50, 200);
+    const float massPlus = m_settings.PendMass + 5.0f;
+    m_value[kMass] = within(rt::roundDown(double(massPlus) * 0.1) * 10, 10, 5000);
+    m_value[kLength] = within(rt::roundDown(double(m_settings.PendLength) + 0.5), 50, 200);
     setLimits(kMass, 10, 5000, 10, "Mass (g)", "###0");
     setLimits(kLength, 50, 200, 1, "Length (cm)", "##0");
   } else {
     // The nearest ounce and the nearest half inch.
-    m_value[kMass] = within(rt::Int(double(m_s.PendMass) * kOuncesPerKilogram / 1000 + 0.5), 1, 200);
-    m_value[kLength] = within(rt::Int((double(m_s.PendLength) / kCmPerInch + 0.25) * 2) * 0.5, 10, 80);
+    m_value[kMass] = within(rt::roundDown(double(m_settings.PendMass) * kOuncesPerKilogram / 1000 + 0.5), 1, 200);
+    m_value[kLength] = within(rt::roundDown((double(m_settings.PendLength) / kCmPerInch + 0.25) * 2) * 0.5, 10, 80);
     setLimits(kMass, 1, 200, 1, "Mass (oz)", "##0");
     setLimits(kLength, 10, 80, 0.5f, "Length (in)", "#0.0");
   }
 }
 
-bool PendParameters::SpinDown(int index) {
+bool PendParameters::spinDown(int index) {
   const size_t i = idx(index);
   if (m_value[i] <= m_min[i]) {
     m_value[i] = m_min[i];
@@ -68,7 +68,7 @@ bool PendParameters::SpinDown(int index) {
   return true;
 }
 
-bool PendParameters::SpinUp(int index) {
+bool PendParameters::spinUp(int index) {
   const size_t i = idx(index);
   if (!(m_value[i] < m_max[i])) {
     m_value[i] = m_max[i];
@@ -81,22 +81,22 @@ bool PendParameters::SpinUp(int index) {
   return true;
 }
 
-void PendParameters::ShowParameter(int index) {
+void PendParameters::showParameter(int index) {
   const float v = m_value[idx(index)];
   switch (index) {
-    case kAngle: m_s.PendAngle = v; break;
+    case kAngle: m_settings.PendAngle = v; break;
     case kMass:
-      m_s.PendMass = metric() ? v : float(double(v * 1000.0f) / kOuncesPerKilogram);
-      m_bobRadius = rt::CInt(std::sqrt(double(m_s.PendMass / 5000.0f)) * 20);
+      m_settings.PendMass = metric() ? v : float(double(v * 1000.0f) / kOuncesPerKilogram);
+      m_bobRadius = rt::roundToInt16(std::sqrt(double(m_settings.PendMass / 5000.0f)) * 20);
       break;
-    case kLength: m_s.PendLength = metric() ? v : float(double(v) * kCmPerInch); break;
-    case kFriction: m_s.PendFriction = v; break;
+    case kLength: m_settings.PendLength = metric() ? v : float(double(v) * kCmPerInch); break;
+    case kFriction: m_settings.PendFriction = v; break;
   }
 }
 
 std::string PendParameters::text(int index) const {
   const size_t i = idx(index);
-  return rt::Format(double(m_value[i]), m_mask[i]);
+  return rt::formatNumber(double(m_value[i]), m_mask[i]);
 }
 
-}  // namespace pend
+}  // namespace pendulum

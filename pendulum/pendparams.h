@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-namespace pend {
+namespace pendulum {
 
 // The pendulum's values in the shared settings (always metric).
 struct PendSettings {
@@ -27,47 +27,47 @@ constexpr double kCmPerInch = 2.54;
 
 class PendParameters {
  public:
-  explicit PendParameters(PendSettings& settings) : m_s(settings) {}
+  explicit PendParameters(PendSettings& settings) : m_settings(settings) {}
 
   // The option a units value selects: 1 (metric) for 1, 0 (US) for anything else.
-  static int16_t UnitsOption(int16_t units) { return units == 1 ? 1 : 0; }
-  bool metric() const { return m_s.PendUnits == 1; }
+  static int16_t unitsOption(int16_t units) { return units == 1 ? 1 : 0; }
+  bool metric() const { return m_settings.PendUnits == 1; }
 
   // Values, limits, steps and captions from the settings, in the units shown. The angle and
   // the friction are taken as stored; the mass and the length are rounded to their steps and
   // brought into their limits. The caller then shows (and so stores) all four.
-  void SetupParameters();
+  void setupParameters();
 
-  // One step down or up. True when the value moved and must be shown (ShowParameter);
+  // One step down or up. True when the value moved and must be shown (showParameter);
   // a value already at or past the limit is set to it and nothing else happens.
-  bool SpinDown(int index);
-  bool SpinUp(int index);
+  bool spinDown(int index);
+  bool spinUp(int index);
 
   // Stores the value shown into its setting, converted to metric; for the mass also sizes
   // the bob.
-  void ShowParameter(int index);
+  void showParameter(int index);
 
   // Texts for the window: the caption and the value through its mask.
   std::string caption(int index) const { return m_caption[idx(index)]; }
   std::string text(int index) const;
 
-  float ParamValue(int index) const { return m_value[idx(index)]; }
-  float ParamMin(int index) const { return m_min[idx(index)]; }
-  float ParamMax(int index) const { return m_max[idx(index)]; }
-  float ParamStep(int index) const { return m_step[idx(index)]; }
+  float paramValue(int index) const { return m_value[idx(index)]; }
+  float paramMin(int index) const { return m_min[idx(index)]; }
+  float paramMax(int index) const { return m_max[idx(index)]; }
+  float paramStep(int index) const { return m_step[idx(index)]; }
   // The bob's radius in cm: 20 for 5000 g, as the square root of the mass.
-  int16_t BobRadius() const { return m_bobRadius; }
+  int16_t bobRadius() const { return m_bobRadius; }
 
-  const PendSettings& settings() const { return m_s; }
+  const PendSettings& settings() const { return m_settings; }
 
  private:
   static size_t idx(int index);
   void setLimits(int index, float lo, float hi, float step, const char* caption, const char* mask);
 
-  PendSettings& m_s;
+  PendSettings& m_settings;
   std::array<float, 5> m_value{}, m_min{}, m_max{}, m_step{};
   std::array<std::string, 5> m_caption, m_mask;
   int16_t m_bobRadius = 0;
 };
 
-}  // namespace pend
+}  // namespace pendulum

@@ -8,7 +8,7 @@
 
 #include "runtime/physics.h"
 
-namespace pend {
+namespace pendulum {
 
 // Degrees to radians with pi taken as 3.14159, the value used throughout the project;
 // radians go back to degrees by dividing by the same factor.
@@ -23,28 +23,28 @@ constexpr float kRunLength = 20.0f;
 // A full run records 200 ticks after its start state.
 constexpr int kMaxPoints = 200;
 
-float DegToRad(float degrees);
-float RadToDeg(float radians);
+float degToRad(float degrees);
+float radToDeg(float radians);
 
 // The damping term's coefficient: friction * sqrt(g / L) * m * L * L (g cm^2/s), so that
 // dividing by the moment of inertia m * L * L leaves friction * sqrt(g / L) per second.
-float DampingFactor(float friction, float length, float mass);
+float dampingFactor(float friction, float length, float mass);
 
 // Angular acceleration (rad/s^2) at angle th and speed w:
 // -c * w / (L * m * L) - g * sin(th) / L.
-float Acceleration(float th, float w, float c, float length, float mass);
+float acceleration(float th, float w, float c, float length, float mass);
 
 // One midpoint step of dt seconds: the slope at the start carries the state half a step,
 // and the slope there carries it the whole step.
-void MidpointStep(float& theta, float& omega, float c, float length, float mass, float dt);
+void midpointStep(float& theta, float& omega, float c, float length, float mass, float dt);
 
 // Half the height of the angle plots in degrees: the start angle's size, but at least one
 // degree, so a start angle of 0 still gives the plots a scale.
-float PlotHalfAngle(float startAngle);
+float plotHalfAngle(float startAngle);
 
 // Half the height of the phase plot in degrees per second: the largest speed of an
 // undamped small swing from the plot's half angle, half * sqrt(g / L).
-float PhaseHalfSpeed(float startAngle, float length);
+float phaseHalfSpeed(float startAngle, float length);
 
 // Where the bob hangs, in whole centimetres from the pivot (y negative below it), for a
 // string of the given length at the given angle in degrees. Nothing for an angle that is no
@@ -53,6 +53,6 @@ float PhaseHalfSpeed(float startAngle, float length);
 struct BobPosition {
   int16_t BobX, BobY;
 };
-std::optional<BobPosition> BobAt(float length, float degrees);
+std::optional<BobPosition> bobAt(float length, float degrees);
 
-}  // namespace pend
+}  // namespace pendulum

@@ -5,7 +5,7 @@
 
 #include "runtime/palette.h"
 
-namespace pend {
+namespace pendulum {
 
 namespace {
 
@@ -20,7 +20,7 @@ void drawCurve(plat::Surface& plot, int numPoints, PointAt pointAt) {
   bool started = false;
   for (int i = 0; i <= numPoints; ++i) {
     auto [x, y] = pointAt(size_t(i));
-    auto px = PlotCoordinate(x), py = PlotCoordinate(y);
+    auto px = plotCoordinate(x), py = plotCoordinate(y);
     if (!px || !py) continue;
     if (!started) {
       plot.pset(*px, *py, Palette::PendulumCurve);
@@ -32,27 +32,27 @@ void drawCurve(plat::Surface& plot, int numPoints, PointAt pointAt) {
 }
 
 void segment(plat::Surface& plot, double x0, double y0, double x1, double y1) {
-  auto a = PlotCoordinate(x0), b = PlotCoordinate(y0), c = PlotCoordinate(x1), d = PlotCoordinate(y1);
+  auto a = plotCoordinate(x0), b = plotCoordinate(y0), c = plotCoordinate(x1), d = plotCoordinate(y1);
   if (a && b && c && d) plot.line(*a, *b, *c, *d, Palette::PendulumCurve);
 }
 
 }  // namespace
 
-std::optional<double> PlotCoordinate(double v) {
+std::optional<double> plotCoordinate(double v) {
   if (std::isnan(v)) return std::nullopt;
   return std::clamp(v, -kFarOutside, kFarOutside);
 }
 
-void SetupPendulumPicture(plat::Surface& picture) {
+void setupPendulumPicture(plat::Surface& picture) {
   picture.setScale(-168, 0, 168, -220.5);
   picture.setDrawWidth(2);
   picture.setFillStyle(plat::FillSolid);
   picture.setFillColor(Palette::PendulumBob);
 }
 
-std::optional<BobPosition> DrawPendulumPicture(plat::ImageSurface& hidden, plat::ImageSurface& visible, float length,
+std::optional<BobPosition> drawPendulumPicture(plat::ImageSurface& hidden, plat::ImageSurface& visible, float length,
                                                float degrees, int16_t bobRadius) {
-  const auto bob = BobAt(length, degrees);
+  const auto bob = bobAt(length, degrees);
   if (!bob) return std::nullopt;
   hidden.cls();
   hidden.line(0, 0, bob->BobX, bob->BobY, Palette::PendulumString);
@@ -63,28 +63,28 @@ std::optional<BobPosition> DrawPendulumPicture(plat::ImageSurface& hidden, plat:
   return bob;
 }
 
-void ScaleAnglePlot(plat::Surface& plot, float runLength, float halfAngle) {
+void scaleAnglePlot(plat::Surface& plot, float runLength, float halfAngle) {
   plot.setScale(0, halfAngle, runLength, -halfAngle);
 }
 
-void ScalePhasePlot(plat::Surface& plot, float halfAngle, float halfSpeed) {
+void scalePhasePlot(plat::Surface& plot, float halfAngle, float halfSpeed) {
   plot.setScale(-halfAngle, halfSpeed, halfAngle, -halfSpeed);
 }
 
-void AddPlotSegments(plat::Surface& anglePlot, plat::Surface& phasePlot, const PlotSegment& s) {
+void addPlotSegments(plat::Surface& anglePlot, plat::Surface& phasePlot, const PlotSegment& s) {
   segment(anglePlot, s.t0, s.angle0, s.t1, s.angle1);
   segment(phasePlot, s.angle0, s.omega0, s.angle1, s.omega1);
 }
 
-void RedrawAnglePlot(plat::Surface& plot, const PendRun::History& h, int numPoints) {
+void redrawAnglePlot(plat::Surface& plot, const PendRun::History& h, int numPoints) {
   // The curve starts at time 0, where the record's start state lies.
   drawCurve(plot, numPoints,
-            [&h](size_t i) { return std::pair<double, double>(i == 0 ? 0.0 : double(h[0][i]), RadToDeg(h[1][i])); });
+            [&h](size_t i) { return std::pair<double, double>(i == 0 ? 0.0 : double(h[0][i]), radToDeg(h[1][i])); });
 }
 
-void RedrawPhasePlot(plat::Surface& plot, const PendRun::History& h, int numPoints) {
+void redrawPhasePlot(plat::Surface& plot, const PendRun::History& h, int numPoints) {
   drawCurve(plot, numPoints,
-            [&h](size_t i) { return std::pair<double, double>(RadToDeg(h[1][i]), RadToDeg(h[2][i])); });
+            [&h](size_t i) { return std::pair<double, double>(radToDeg(h[1][i]), radToDeg(h[2][i])); });
 }
 
-}  // namespace pend
+}  // namespace pendulum

@@ -5,7 +5,7 @@
 #include "platform/printer.h"
 #include "runtime/palette.h"
 
-namespace pend {
+namespace pendulum {
 
 namespace {
 
@@ -37,14 +37,14 @@ void curve(plat::Printer& pr, double startX, double startY, int numPoints, Point
   pr.moveTo(startX, startY);
   for (int i = 1; i <= numPoints; ++i) {
     auto [x, y] = pointAt(size_t(i));
-    auto px = PlotCoordinate(x), py = PlotCoordinate(y);
+    auto px = plotCoordinate(x), py = plotCoordinate(y);
     if (px && py) pr.lineTo(*px, *py, Palette::Black);
   }
 }
 
 }  // namespace
 
-void PrintPlots(plat::Printer& pr, const PlotPrintout& page) {
+void printPlots(plat::Printer& pr, const PlotPrintout& page) {
   pr.setFont("Courier New", 12);
   pr.setScale(0, 0, 850, 1100);
   pr.setForeColor(Palette::Black);
@@ -85,19 +85,19 @@ void PrintPlots(plat::Printer& pr, const PlotPrintout& page) {
   const int n = std::min(page.numPoints, kMaxPoints);
   if (n > 0 && page.history) {
     const auto& h = *page.history;
-    const double half = PlotHalfAngle(page.startAngle);
+    const double half = plotHalfAngle(page.startAngle);
     const double speedHalf = page.omegaScale;
     curve(pr, kLeft, kAngleZero - page.startAngle * kAngleHalf / half, n, [&](size_t i) {
       return std::pair<double, double>(kLeft + double(h[0][i]) * kTimeWidth / double(kRunLength),
-                                       kAngleZero - double(RadToDeg(h[1][i])) * kAngleHalf / half);
+                                       kAngleZero - double(radToDeg(h[1][i])) * kAngleHalf / half);
     });
     curve(pr, kMidX + page.startAngle * kPhaseHalfWidth / half, kPhaseZero, n, [&](size_t i) {
-      return std::pair<double, double>(kMidX + double(RadToDeg(h[1][i])) * kPhaseHalfWidth / half,
-                                       kPhaseZero - double(RadToDeg(h[2][i])) * kPhaseHalf / speedHalf);
+      return std::pair<double, double>(kMidX + double(radToDeg(h[1][i])) * kPhaseHalfWidth / half,
+                                       kPhaseZero - double(radToDeg(h[2][i])) * kPhaseHalf / speedHalf);
     });
   }
 
   pr.endDoc();
 }
 
-}  // namespace pend
+}  // namespace pendulum

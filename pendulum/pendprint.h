@@ -12,7 +12,7 @@ namespace plat {
 class Printer;
 }
 
-namespace pend {
+namespace pendulum {
 
 struct PlotPrintout {
   // Captions and values as shown, in the order angle, mass, length, friction.
@@ -26,6 +26,6 @@ struct PlotPrintout {
 };
 
 // Draws the page and ends the document.
-void PrintPlots(plat::Printer& printer, const PlotPrintout& page);
+void printPlots(plat::Printer& printer, const PlotPrintout& page);
 
-}  // namespace pend
+}  // namespace pendulum

@@ -2,12 +2,12 @@
 
 #include "runtime/numfmt.h"
 
-namespace pend {
+namespace pendulum {
 
 PendRunView::~PendRunView() = default;
 PendSound::~PendSound() = default;
 
-RunControls ControlsFor(RunState state) {
+RunControls controlsFor(RunState state) {
   switch (state) {
     case RunState::Running: return {"&Start", false, "&Stop", false, false};
     case RunState::Stopped: return {"&Reset", true, "E&xit", true, false};
@@ -17,46 +17,46 @@ RunControls ControlsFor(RunState state) {
 }
 
 PendRun::PendRun(const PendSettings& settings, PendRunView& view, PendSound& sound, rt::TickClock& ticks)
-    : m_s(settings), m_view(view), m_sound(sound), m_ticks(ticks) {}
+    : m_settings(settings), m_view(view), m_sound(sound), m_ticks(ticks) {}
 
 RunState PendRun::state() const {
   if (m_running) return RunState::Running;
   return m_resetPending ? RunState::Stopped : RunState::Ready;
 }
 
-std::string PendRun::TimeText(float seconds) { return rt::Format(double(seconds), "#0.#0") + " Seconds"; }
+std::string PendRun::timeText(float seconds) { return rt::formatNumber(double(seconds), "#0.#0") + " Seconds"; }
 
 void PendRun::setTimerInterval(int ms) {
   m_timerInterval = ms;
-  m_view.SetTimerInterval(ms);
+  m_view.setTimerInterval(ms);
 }
 
 void PendRun::setTimerEnabled(bool on) {
   m_timerEnabled = on;
-  m_view.SetTimerEnabled(on);
+  m_view.setTimerEnabled(on);
 }
 
-void PendRun::StartClicked() {
+void PendRun::startClicked() {
   if (m_running) return;  // the button is hidden while a run is going
   // Start and Reset alike begin with the sound, played to its end.
-  m_sound.PlayDingAndWait();
+  m_sound.playDingAndWait();
   if (m_resetPending)
-    Reset();
+    reset();
   else
-    Start();
+    start();
 }
 
-void PendRun::Start() {
+void PendRun::start() {
   m_running = 1;
-  m_view.ShowControls(ControlsFor(RunState::Running));
+  m_view.showControls(controlsFor(RunState::Running));
 
-  const float length = m_s.PendLength;
+  const float length = m_settings.PendLength;
   m_simTime = 0;
   m_maxTime = kRunLength;
-  m_omegaScale = PhaseHalfSpeed(m_s.PendAngle, length);
-  m_damping = pend::DampingFactor(m_s.PendFriction, length, m_s.PendMass);
+  m_omegaScale = phaseHalfSpeed(m_settings.PendAngle, length);
+  m_damping = pendulum::dampingFactor(m_settings.PendFriction, length, m_settings.PendMass);
 
-  m_theta = DegToRad(m_s.PendAngle);
+  m_theta = degToRad(m_settings.PendAngle);
   m_omega = 0;
   m_prevTime = 0;
   m_prevTheta = m_theta;
@@ -66,14 +66,14 @@ void PendRun::Start() {
   m_history[1][0] = m_theta;
   m_history[2][0] = 0;
 
-  m_view.ScalePlots(m_maxTime, PlotHalfAngle(m_s.PendAngle), m_omegaScale);
+  m_view.scalePlots(m_maxTime, plotHalfAngle(m_settings.PendAngle), m_omegaScale);
 
   setTimerInterval(kTickMs);
-  m_view.ShowTime(TimeText(m_simTime));
+  m_view.showTime(timeText(m_simTime));
   setTimerEnabled(true);
 }
 
-void PendRun::Tick() {
+void PendRun::tick() {
   if (!m_running) return;
   const uint32_t tickStart = m_ticks.ticks();
 
@@ -83,15 +83,15 @@ void PendRun::Tick() {
     // left to record it, ends the run and this tick draws nothing.
     if (m_simTime > m_maxTime || m_numPoints >= kMaxPoints) {
       m_simTime = m_simTime - kStep;
-      Stop();
+      stop();
       return;
     }
-    MidpointStep(m_theta, m_omega, m_damping, m_s.PendLength, m_s.PendMass, kStep);
+    midpointStep(m_theta, m_omega, m_damping, m_settings.PendLength, m_settings.PendMass, kStep);
   }
 
-  m_view.DrawPendulum(RadToDeg(m_theta));
-  m_view.AddSegments(
-      {m_prevTime, RadToDeg(m_prevTheta), RadToDeg(m_prevOmega), m_simTime, RadToDeg(m_theta), RadToDeg(m_omega)});
+  m_view.drawPendulum(radToDeg(m_theta));
+  m_view.addSegments(
+      {m_prevTime, radToDeg(m_prevTheta), radToDeg(m_prevOmega), m_simTime, radToDeg(m_theta), radToDeg(m_omega)});
 
   m_prevTime = m_simTime;
   m_prevTheta = m_theta;
@@ -101,36 +101,36 @@ void PendRun::Tick() {
   m_history[1][size_t(m_numPoints)] = m_theta;
   m_history[2][size_t(m_numPoints)] = m_omega;
 
-  m_view.ShowTime(TimeText(m_simTime));
+  m_view.showTime(timeText(m_simTime));
 
   // Pace the ticks to 100 ms of wall time: this tick's own work comes off the next wait.
   const uint32_t elapsed = rt::elapsedMs(tickStart, m_ticks.ticks());
   setTimerInterval(elapsed >= uint32_t(kTickMs) ? 1 : kTickMs - int(elapsed));
 }
 
-bool PendRun::StopClicked() {
+bool PendRun::stopClicked() {
   if (!m_running) return false;
-  Stop();
+  stop();
   return true;
 }
 
-void PendRun::Stop() {
+void PendRun::stop() {
   m_running = 0;
   m_resetPending = 1;
   setTimerEnabled(false);
-  m_view.ShowControls(ControlsFor(RunState::Stopped));
-  m_view.ShowTime(TimeText(m_simTime));
-  m_view.FocusStart();
+  m_view.showControls(controlsFor(RunState::Stopped));
+  m_view.showTime(timeText(m_simTime));
+  m_view.focusStart();
 }
 
-void PendRun::Reset() {
+void PendRun::reset() {
   setTimerInterval(kTickMs);
-  m_view.ShowTime(TimeText(0));
-  m_view.ClearPlots();
+  m_view.showTime(timeText(0));
+  m_view.clearPlots();
   m_numPoints = 0;
-  m_view.ShowControls(ControlsFor(RunState::Ready));
-  m_view.DrawPendulum(m_s.PendAngle);
+  m_view.showControls(controlsFor(RunState::Ready));
+  m_view.drawPendulum(m_settings.PendAngle);
   m_resetPending = 0;
 }
 
-}  // namespace pend
+}  // namespace pendulum

@@ -14,7 +14,7 @@
 #include "pendulum/pendphysics.h"
 #include "runtime/clock.h"
 
-namespace pend {
+namespace pendulum {
 
 enum class RunState { Ready, Running, Stopped };
 
@@ -26,7 +26,7 @@ struct RunControls {
   bool printVisible;
   bool parametersVisible;  // the four spin buttons and the units frame
 };
-RunControls ControlsFor(RunState state);
+RunControls controlsFor(RunState state);
 
 // One tick's new piece of each plot, in degrees (and degrees per second).
 struct PlotSegment {
@@ -37,25 +37,25 @@ struct PlotSegment {
 class PendRunView {
  public:
   virtual ~PendRunView();
-  virtual void ShowControls(const RunControls& controls) = 0;
+  virtual void showControls(const RunControls& controls) = 0;
   // The time label, repainted at once.
-  virtual void ShowTime(const std::string& text) = 0;
+  virtual void showTime(const std::string& text) = 0;
   // Both plots: the angle plot over 0..runLength s and +-halfAngle degrees, the phase
   // plot over +-halfAngle degrees and +-halfSpeed degrees per second; zero lines at 0.
-  virtual void ScalePlots(float runLength, float halfAngle, float halfSpeed) = 0;
-  virtual void ClearPlots() = 0;
-  virtual void DrawPendulum(float degrees) = 0;
-  virtual void AddSegments(const PlotSegment& segment) = 0;
-  virtual void SetTimerInterval(int ms) = 0;
-  virtual void SetTimerEnabled(bool on) = 0;
-  virtual void FocusStart() = 0;
+  virtual void scalePlots(float runLength, float halfAngle, float halfSpeed) = 0;
+  virtual void clearPlots() = 0;
+  virtual void drawPendulum(float degrees) = 0;
+  virtual void addSegments(const PlotSegment& segment) = 0;
+  virtual void setTimerInterval(int ms) = 0;
+  virtual void setTimerEnabled(bool on) = 0;
+  virtual void focusStart() = 0;
 };
 
 class PendSound {
  public:
   virtual ~PendSound();
   // Plays the start sound and returns when it has ended.
-  virtual void PlayDingAndWait() = 0;
+  virtual void playDingAndWait() = 0;
 };
 
 class PendRun {
@@ -67,41 +67,41 @@ class PendRun {
   PendRun(const PendSettings& settings, PendRunView& view, PendSound& sound, rt::TickClock& ticks);
 
   // The Start button: a Start from Ready, a Reset from Stopped (and at load).
-  void StartClicked();
+  void startClicked();
   // The Exit button while running: stops the run. Returns false when not running, when
   // Exit means leaving the window.
-  bool StopClicked();
+  bool stopClicked();
   // The timer event.
-  void Tick();
+  void tick();
   // Ends a run as the Stop command and the 20 s limit do.
-  void Stop();
+  void stop();
   // Makes the next Start click a Reset (the window's load step ends with one).
-  void SetResetPending() { m_resetPending = 1; }
+  void setResetPending() { m_resetPending = 1; }
 
   RunState state() const;
-  int16_t Running() const { return m_running; }
-  int16_t ResetPending() const { return m_resetPending; }
-  float SimTime() const { return m_simTime; }
-  float MaxTime() const { return m_maxTime; }
-  float Theta() const { return m_theta; }
-  float Omega() const { return m_omega; }
-  float OmegaScale() const { return m_omegaScale; }
-  float DampingFactor() const { return m_damping; }
-  int16_t NumPoints() const { return m_numPoints; }
+  int16_t running() const { return m_running; }
+  int16_t resetPending() const { return m_resetPending; }
+  float simTime() const { return m_simTime; }
+  float maxTime() const { return m_maxTime; }
+  float theta() const { return m_theta; }
+  float omega() const { return m_omega; }
+  float omegaScale() const { return m_omegaScale; }
+  float dampingFactor() const { return m_damping; }
+  int16_t numPoints() const { return m_numPoints; }
   const History& history() const { return m_history; }
   bool timerEnabled() const { return m_timerEnabled; }
   int timerInterval() const { return m_timerInterval; }
 
   // The time label's text for a simulated time: "12.30 Seconds".
-  static std::string TimeText(float seconds);
+  static std::string timeText(float seconds);
 
  private:
-  void Start();
-  void Reset();
+  void start();
+  void reset();
   void setTimerInterval(int ms);
   void setTimerEnabled(bool on);
 
-  const PendSettings& m_s;
+  const PendSettings& m_settings;
   PendRunView& m_view;
   PendSound& m_sound;
   rt::TickClock& m_ticks;
@@ -118,4 +118,4 @@ class PendRun {
   int m_timerInterval = 0;
 };
 
-}  // namespace pend
+}  // namespace pendulum

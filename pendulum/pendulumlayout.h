@@ -6,7 +6,7 @@
 #include "platform/plotwindowlayout.h"
 #include "runtime/palette.h"
 
-namespace pend::layout {
+namespace pendulum::layout {
 
 using plotwindow::kTitleFont;
 using plotwindow::sideLetterAt;
@@ -47,4 +47,4 @@ constexpr plat::ControlRow kStartButton{"&Start", 240, 5880, 1455, 495};
 constexpr plat::ControlRow kPrintButton{"&Print Plots", 2640, 5880, 1575, 495};
 constexpr double kHelpExitTop = 5640;
 
-}  // namespace pend::layout
+}  // namespace pendulum::layout

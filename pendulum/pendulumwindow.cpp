@@ -20,7 +20,7 @@
 #include "shell/settings.h"
 #include "shell/sounds.h"
 
-namespace pend {
+namespace pendulum {
 
 namespace {
 
@@ -141,7 +141,7 @@ void PendulumWindow::buildButtons() {
 
 // -- load and unload ----------------------------------------------------------------------
 
-void PendulumWindow::Form_Load() {
+void PendulumWindow::loadStep() {
   const shell::SharedSettings& s = shell::settings();
   m_values.PendUnits = s.PendUnits;
   m_values.PendMass = s.PendMass;
@@ -149,40 +149,40 @@ void PendulumWindow::Form_Load() {
   m_values.PendFriction = s.PendFriction;
   m_values.PendAngle = s.PendAngle;
 
-  m_soundFile = shell::AppFilePath("ding.wav");
+  m_soundFile = shell::appFilePath("ding.wav");
   centreOnScreen();
-  SetupPendulumPicture(*m_hiddenPendulum);
-  SetupPendulumPicture(m_pendulumPicture->surface());
+  setupPendulumPicture(*m_hiddenPendulum);
+  setupPendulumPicture(m_pendulumPicture->surface());
   // Until a run scales the plots, the zero lines cross their pictures' middles.
   m_angleZeroLine->setEndsTwips(0, kAnglePlot.height / 2, kAnglePlot.width, kAnglePlot.height / 2);
   m_phaseAngleAxis->setEndsTwips(0, kPhasePlot.height / 2, kPhasePlot.width, kPhasePlot.height / 2);
   m_phaseSpeedAxis->setEndsTwips(kPhasePlot.width / 2, 0, kPhasePlot.width / 2, kPhasePlot.height);
   // A units value other than 1 chooses US; the option's Click stores its own index.
-  m_unitsOptions.choose(PendParameters::UnitsOption(m_values.PendUnits));
-  if (auto bob = BobAt(m_values.PendLength, m_values.PendAngle)) {
+  m_unitsOptions.choose(PendParameters::unitsOption(m_values.PendUnits));
+  if (auto bob = bobAt(m_values.PendLength, m_values.PendAngle)) {
     m_bobX = bob->BobX;
     m_bobY = bob->BobY;
   }
   show();
-  SetupParameters();
+  setupParameters();
   // A freshly opened window is in the reset state: the sound plays once and the pendulum
   // hangs at its start angle.
-  m_run->SetResetPending();
+  m_run->setResetPending();
   startOrReset();
 }
 
-void PendulumWindow::Form_Unload() { m_swingTimer->setEnabled(false); }
+void PendulumWindow::unloadStep() { m_swingTimer->setEnabled(false); }
 
 void PendulumWindow::closeFromTitleBar() {
   // Closing the window mid-run ends the run first, so no tick arrives for a closed window.
-  if (m_run->Running()) m_run->Stop();
-  Unload();
+  if (m_run->running()) m_run->stop();
+  unload();
   returnToMenu();
 }
 
 // -- parameters ---------------------------------------------------------------------------
 
-void PendulumWindow::StoreSettings() {
+void PendulumWindow::storeSettings() {
   shell::SharedSettings& s = shell::settings();
   s.PendUnits = m_values.PendUnits;
   s.PendMass = m_values.PendMass;
@@ -191,73 +191,73 @@ void PendulumWindow::StoreSettings() {
   s.PendAngle = m_values.PendAngle;
 }
 
-void PendulumWindow::SetupParameters() {
-  m_params.SetupParameters();
+void PendulumWindow::setupParameters() {
+  m_params.setupParameters();
   for (int i = kAngle; i <= kFriction; ++i) {
     m_parameterCaptions[size_t(i)]->setCaption(QString::fromStdString(m_params.caption(i)));
-    ShowParameter(i);
+    showParameter(i);
   }
 }
 
-void PendulumWindow::ShowParameter(int index) {
-  m_params.ShowParameter(index);
-  StoreSettings();
+void PendulumWindow::showParameter(int index) {
+  m_params.showParameter(index);
+  storeSettings();
   plat::Label* v = m_parameterValues[size_t(index)];
   v->setCaption(QString::fromStdString(m_params.text(index)));
   v->refresh();
-  DrawPendulumAt(m_values.PendAngle);
+  drawPendulumAt(m_values.PendAngle);
 }
 
 void PendulumWindow::chooseUnits(int index) {
   m_values.PendUnits = int16_t(index);
-  StoreSettings();
-  SetupParameters();
+  storeSettings();
+  setupParameters();
 }
 
 void PendulumWindow::lowerParameter(int index) {
-  if (m_params.SpinDown(index)) ShowParameter(index);
+  if (m_params.spinDown(index)) showParameter(index);
 }
 
 void PendulumWindow::raiseParameter(int index) {
-  if (m_params.SpinUp(index)) ShowParameter(index);
+  if (m_params.spinUp(index)) showParameter(index);
 }
 
 // -- pictures -----------------------------------------------------------------------------
 
-void PendulumWindow::DrawPendulumAt(float degrees) {
-  if (auto bob = DrawPendulumPicture(*m_hiddenPendulum, m_pendulumPicture->surface(), m_values.PendLength, degrees,
-                                     m_params.BobRadius())) {
+void PendulumWindow::drawPendulumAt(float degrees) {
+  if (auto bob = drawPendulumPicture(*m_hiddenPendulum, m_pendulumPicture->surface(), m_values.PendLength, degrees,
+                                     m_params.bobRadius())) {
     m_bobX = bob->BobX;
     m_bobY = bob->BobY;
   }
 }
 
 void PendulumWindow::redrawPendulum() {
-  const int16_t n = m_run->NumPoints();
-  DrawPendulumAt(n < 1 ? m_values.PendAngle : RadToDeg(m_run->history()[1][size_t(n)]));
+  const int16_t n = m_run->numPoints();
+  drawPendulumAt(n < 1 ? m_values.PendAngle : radToDeg(m_run->history()[1][size_t(n)]));
 }
 
 void PendulumWindow::redrawAnglePlot() {
-  RedrawAnglePlot(m_anglePlot->surface(), m_run->history(), m_run->NumPoints());
+  pendulum::redrawAnglePlot(m_anglePlot->surface(), m_run->history(), m_run->numPoints());
 }
 
 void PendulumWindow::redrawPhasePlot() {
-  RedrawPhasePlot(m_phasePlot->surface(), m_run->history(), m_run->NumPoints());
+  pendulum::redrawPhasePlot(m_phasePlot->surface(), m_run->history(), m_run->numPoints());
 }
 
 // -- the run ------------------------------------------------------------------------------
 
-void PendulumWindow::startOrReset() { m_run->StartClicked(); }
+void PendulumWindow::startOrReset() { m_run->startClicked(); }
 
 void PendulumWindow::exitOrStop() {
-  if (m_run->StopClicked()) return;
-  Unload();
+  if (m_run->stopClicked()) return;
+  unload();
   returnToMenu();
 }
 
-void PendulumWindow::swingStep() { m_run->Tick(); }
+void PendulumWindow::swingStep() { m_run->tick(); }
 
-void PendulumWindow::ShowControls(const RunControls& c) {
+void PendulumWindow::showControls(const RunControls& c) {
   m_startButton->setCaption(QString::fromStdString(c.startCaption));
   m_startButton->setVisible(c.startVisible);
   m_exitButton->setCaption(QString::fromStdString(c.exitCaption));
@@ -266,35 +266,35 @@ void PendulumWindow::ShowControls(const RunControls& c) {
   m_unitsFrame->setVisible(c.parametersVisible);
 }
 
-void PendulumWindow::ShowTime(const std::string& text) {
+void PendulumWindow::showTime(const std::string& text) {
   m_timeReadout->setCaption(QString::fromStdString(text));
   m_timeReadout->refresh();
 }
 
-void PendulumWindow::ScalePlots(float runLength, float halfAngle, float halfSpeed) {
-  ScaleAnglePlot(m_anglePlot->surface(), runLength, halfAngle);
-  ScalePhasePlot(m_phasePlot->surface(), halfAngle, halfSpeed);
+void PendulumWindow::scalePlots(float runLength, float halfAngle, float halfSpeed) {
+  scaleAnglePlot(m_anglePlot->surface(), runLength, halfAngle);
+  scalePhasePlot(m_phasePlot->surface(), halfAngle, halfSpeed);
   m_angleZeroLine->setEnds(m_anglePlot->surface(), 0, 0, runLength, 0);
   m_phaseAngleAxis->setEnds(m_phasePlot->surface(), -halfAngle, 0, halfAngle, 0);
   m_phaseSpeedAxis->setEnds(m_phasePlot->surface(), 0, halfSpeed, 0, -halfSpeed);
 }
 
-void PendulumWindow::ClearPlots() {
+void PendulumWindow::clearPlots() {
   m_anglePlot->surface().cls();
   m_phasePlot->surface().cls();
 }
 
-void PendulumWindow::AddSegments(const PlotSegment& segment) {
-  AddPlotSegments(m_anglePlot->surface(), m_phasePlot->surface(), segment);
+void PendulumWindow::addSegments(const PlotSegment& segment) {
+  addPlotSegments(m_anglePlot->surface(), m_phasePlot->surface(), segment);
 }
 
-void PendulumWindow::SetTimerInterval(int ms) { m_swingTimer->setInterval(ms); }
+void PendulumWindow::setTimerInterval(int ms) { m_swingTimer->setInterval(ms); }
 
-void PendulumWindow::SetTimerEnabled(bool on) { m_swingTimer->setEnabled(on); }
+void PendulumWindow::setTimerEnabled(bool on) { m_swingTimer->setEnabled(on); }
 
-void PendulumWindow::FocusStart() { m_startButton->setFocus(); }
+void PendulumWindow::focusStart() { m_startButton->setFocus(); }
 
-void PendulumWindow::PlayDingAndWait() { shell::PlayWave(m_soundFile, 0); }
+void PendulumWindow::playDingAndWait() { shell::playWave(m_soundFile, 0); }
 
 // -- printing -----------------------------------------------------------------------------
 
@@ -307,10 +307,10 @@ void PendulumWindow::printPlots() {
   }
   page.timeCaption = m_timeReadout->caption();
   page.history = &m_run->history();
-  page.numPoints = m_run->NumPoints();
-  page.omegaScale = m_run->OmegaScale();
+  page.numPoints = m_run->numPoints();
+  page.omegaScale = m_run->omegaScale();
   page.startAngle = m_values.PendAngle;
-  PrintPlots(plat::printer(), page);
+  pendulum::printPlots(plat::printer(), page);
 }
 
-}  // namespace pend
+}  // namespace pendulum

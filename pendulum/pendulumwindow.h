@@ -22,7 +22,7 @@ class SpinButton;
 class Timer;
 }  // namespace plat
 
-namespace pend {
+namespace pendulum {
 
 class PendulumWindow : public plat::Form, private PendRunView, private PendSound {
   Q_OBJECT
@@ -44,15 +44,15 @@ class PendulumWindow : public plat::Form, private PendRunView, private PendSound
 
   const PendRun& run() const { return *m_run; }
   // Where the bob was last drawn, in the pendulum picture's scale (the pivot at the origin).
-  int16_t BobX() const { return m_bobX; }
-  int16_t BobY() const { return m_bobY; }
+  int16_t bobX() const { return m_bobX; }
+  int16_t bobY() const { return m_bobY; }
   // The hidden picture the pendulum is drawn on before it is copied to the visible one.
   const plat::ImageSurface& hiddenPendulum() const { return *m_hiddenPendulum; }
 
  protected:
-  void Form_Load() override;
-  void Form_Unload() override;
-  void Form_Paint() override { redrawPendulum(); }
+  void loadStep() override;
+  void unloadStep() override;
+  void repaintStep() override { redrawPendulum(); }
   void closeFromTitleBar() override;
 
  private:
@@ -62,23 +62,23 @@ class PendulumWindow : public plat::Form, private PendRunView, private PendSound
   void buildUnits();
   void buildButtons();
 
-  void SetupParameters();
-  void ShowParameter(int index);
-  void StoreSettings();
-  void DrawPendulumAt(float degrees);
+  void setupParameters();
+  void showParameter(int index);
+  void storeSettings();
+  void drawPendulumAt(float degrees);
 
   // PendRunView
-  void ShowControls(const RunControls& controls) override;
-  void ShowTime(const std::string& text) override;
-  void ScalePlots(float runLength, float halfAngle, float halfSpeed) override;
-  void ClearPlots() override;
-  void DrawPendulum(float degrees) override { DrawPendulumAt(degrees); }
-  void AddSegments(const PlotSegment& segment) override;
-  void SetTimerInterval(int ms) override;
-  void SetTimerEnabled(bool on) override;
-  void FocusStart() override;
+  void showControls(const RunControls& controls) override;
+  void showTime(const std::string& text) override;
+  void scalePlots(float runLength, float halfAngle, float halfSpeed) override;
+  void clearPlots() override;
+  void drawPendulum(float degrees) override { drawPendulumAt(degrees); }
+  void addSegments(const PlotSegment& segment) override;
+  void setTimerInterval(int ms) override;
+  void setTimerEnabled(bool on) override;
+  void focusStart() override;
   // PendSound
-  void PlayDingAndWait() override;
+  void playDingAndWait() override;
 
   PendSettings m_values;
   PendParameters m_params{m_values};
@@ -106,4 +106,4 @@ class PendulumWindow : public plat::Form, private PendRunView, private PendSound
   plat::Timer* m_swingTimer = nullptr;
 };
 
-}  // namespace pend
+}  // namespace pendulum

@@ -8,6 +8,6 @@
 namespace plat {
 
 inline QColor toQColor(rt::Colour c) { return QColor(rt::redOf(c), rt::greenOf(c), rt::blueOf(c)); }
-inline rt::Colour fromQColor(const QColor& c) { return rt::RGB(c.red(), c.green(), c.blue()); }
+inline rt::Colour fromQColor(const QColor& c) { return rt::rgb(c.red(), c.green(), c.blue()); }
 
 }  // namespace plat

@@ -18,17 +18,17 @@ Form::Form(QWidget* parent) : QWidget(parent, Qt::Window) {
   installFontSubstitutions();
   setFont(defaultFont());
   setBackColor(m_backColor);
-  // Moves over the window's own area reach Form_MouseMove with no button down.
+  // Moves over the window's own area reach mouseMoveOnWindow with no button down.
   setMouseTracking(true);
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
   f1->setContext(Qt::WindowShortcut);
   connect(f1, &QShortcut::activated, this, [this] { showHelp(); });
 }
 
-void Form::Show() {
+void Form::open() {
   if (!m_loaded) {
     m_loaded = true;
-    Form_Load();
+    loadStep();
     if (!m_loaded) return;  // the load step unloaded the window again
   }
   show();
@@ -36,10 +36,10 @@ void Form::Show() {
   activateWindow();
 }
 
-void Form::Unload() {
+void Form::unload() {
   if (!m_loaded || m_unloading) return;
   m_unloading = true;
-  Form_Unload();
+  unloadStep();
   m_loaded = false;
   hide();
   m_unloading = false;
@@ -104,7 +104,7 @@ void Form::refresh() {
 void Form::requestPaint() {
   if (m_inPaint) return;
   m_inPaint = true;
-  Form_Paint();
+  repaintStep();
   m_inPaint = false;
 }
 
@@ -150,17 +150,17 @@ bool Form::onOwnArea(QMouseEvent* e, double& x, double& y) {
 
 void Form::mousePressEvent(QMouseEvent* e) {
   double x, y;
-  if (onOwnArea(e, x, y)) Form_MouseDown(mouseButtonCode(e), mouseShiftCode(e), x, y);
+  if (onOwnArea(e, x, y)) mouseDownOnWindow(mouseButtonCode(e), mouseShiftCode(e), x, y);
 }
 
 void Form::mouseMoveEvent(QMouseEvent* e) {
   double x, y;
-  if (onOwnArea(e, x, y)) Form_MouseMove(mouseButtonCode(e), mouseShiftCode(e), x, y);
+  if (onOwnArea(e, x, y)) mouseMoveOnWindow(mouseButtonCode(e), mouseShiftCode(e), x, y);
 }
 
 void Form::mouseReleaseEvent(QMouseEvent* e) {
   double x, y;
-  if (onOwnArea(e, x, y)) Form_MouseUp(mouseButtonCode(e), mouseShiftCode(e), x, y);
+  if (onOwnArea(e, x, y)) mouseUpOnWindow(mouseButtonCode(e), mouseShiftCode(e), x, y);
 }
 
 void Form::setHelp(const QString& fileName, int topic) {

@@ -19,11 +19,11 @@ class Form : public QWidget {
   explicit Form(QWidget* parent = nullptr);
 
   // Shows the window, running its load step first when it is not loaded.
-  void Show();
+  void open();
   // Runs the unload step, hides the window and, unless kept, discards it.
-  void Unload();
+  void unload();
   bool isLoaded() const { return m_loaded; }
-  // A kept window survives its unloading (its next Show loads it again).
+  // A kept window survives its unloading (its next open loads it again).
   void setKeptAfterUnload(bool keep) { m_kept = keep; }
 
   // The window's own drawing surface: its whole client area, behind the controls, with a
@@ -57,24 +57,26 @@ class Form : public QWidget {
   void setWayBack(std::function<void()> wayBack) { m_wayBack = std::move(wayBack); }
 
  protected:
-  virtual void Form_Load() {}
-  virtual void Form_Unload() {}
+  // The load step, run by open when the window is not loaded, and the unload step, run by
+  // unload before the window hides.
+  virtual void loadStep() {}
+  virtual void unloadStep() {}
   // The repaint step: runs from the event loop when the window is shown (first or again)
   // and when it grows; the drawing itself is kept, so only windows that redraw other
   // pictures from their state need it.
-  virtual void Form_Paint() {}
+  virtual void repaintStep() {}
   // The mouse on the window's own area (not over a control): button 1 left, 2 right,
   // 4 middle; shift 1 shift, 2 ctrl, 4 alt; the point in the surface's scale (twips until
   // the surface is made). Moves arrive also with no button down.
-  virtual void Form_MouseDown(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {}
-  virtual void Form_MouseMove(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {}
-  virtual void Form_MouseUp(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {}
+  virtual void mouseDownOnWindow(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {}
+  virtual void mouseMoveOnWindow(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {}
+  virtual void mouseUpOnWindow(int /*button*/, int /*shift*/, double /*x*/, double /*y*/) {}
   // The title bar's close box (or the window manager's close). By default the window unloads.
-  virtual void closeFromTitleBar() { Unload(); }
+  virtual void closeFromTitleBar() { unload(); }
   // Takes the way back the window was given (the menu shows itself again); nothing when
   // none was given.
   void returnToMenu();
-  // For a load step that fails: the window stays unloaded and Show does not show it.
+  // For a load step that fails: the window stays unloaded and open does not show it.
   void abortLoad() { m_loaded = false; }
   void closeEvent(QCloseEvent* e) override;
   void showEvent(QShowEvent* e) override;

@@ -97,7 +97,8 @@ void Printer::fail(const QString& reason) {
   if (m_backend) m_backend->abortDocument();
   if (m_painter->isActive()) m_painter->end();
   m_state = State::Failed;
-  MsgBox(QStringLiteral("The report could not be printed.\n\n%1").arg(reason), Msg::OkOnly | Msg::Critical, m_title);
+  messageBox(QStringLiteral("The report could not be printed.\n\n%1").arg(reason), Msg::OkOnly | Msg::Critical,
+             m_title);
 }
 
 void Printer::finishPageOps() {
@@ -178,7 +179,7 @@ void Printer::endDoc() {
       fail(error.isEmpty() ? QStringLiteral("The printer did not take the document.") : error);
     } else {
       QString told = backend().deliveredMessage();
-      if (!told.isEmpty()) MsgBox(told, Msg::OkOnly | Msg::Information, m_title);
+      if (!told.isEmpty()) messageBox(told, Msg::OkOnly | Msg::Information, m_title);
     }
   } else if (m_painter->isActive()) {
     m_painter->end();
@@ -208,7 +209,7 @@ Printer& printer() {
 
 bool askPrinterReady(const QString& title) {
   int answer =
-      MsgBox(QStringLiteral("Make sure printer is on-line and ready."), Msg::OkCancel | Msg::Information, title);
+      messageBox(QStringLiteral("Make sure printer is on-line and ready."), Msg::OkCancel | Msg::Information, title);
   if (answer != Msg::Ok) return false;
   printer().setDocumentTitle(title);
   return true;

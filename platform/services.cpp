@@ -82,7 +82,7 @@ std::unique_ptr<HelpBackend> g_help;
 
 void SoundBackend::beep() { QApplication::beep(); }
 
-int MsgBox(const QString& text, int style, const QString& title) {
+int messageBox(const QString& text, int style, const QString& title) {
   return messageBoxes().show(text, style, title.isEmpty() ? QStringLiteral("Vantrel") : title);
 }
 

@@ -41,7 +41,7 @@ class MessageBoxBackend {
 
 // Shows the box and returns the pressed button (Msg::Answer). An empty title gives the
 // program's name, as a box shown without a title does.
-int MsgBox(const QString& text, int style = Msg::OkOnly, const QString& title = QString());
+int messageBox(const QString& text, int style = Msg::OkOnly, const QString& title = QString());
 
 class SoundBackend {
  public:

@@ -581,7 +581,7 @@ void ImageSurface::setPicture(const QImage& picture) {
 rt::Colour ImageSurface::pixel(int x, int y) const {
   if (!m_image.rect().contains(x, y)) return 0;
   QRgb v = m_image.pixel(x, y);
-  return rt::RGB(qRed(v), qGreen(v), qBlue(v));
+  return rt::rgb(qRed(v), qGreen(v), qBlue(v));
 }
 
 // ---------------------------------------------------------------- block copies

@@ -4,11 +4,11 @@
 #include "runtime/convert.h"
 #include "runtime/numfmt.h"
 
-namespace prob {
+namespace probability {
 
 BatchRun::~BatchRun() = default;
 
-void BatchRun::StartPause() {
+void BatchRun::startPause() {
   if (m_running == 0) {
     m_running = 1;
     m_batch = 0;
@@ -17,32 +17,33 @@ void BatchRun::StartPause() {
   }
 }
 
-void BatchRun::Tick() {
+void BatchRun::tick() {
   m_batch = int16_t(m_batch + 1);
-  Throw();
-  if (m_batch == m_perRun && m_running != 0) Stop();
+  throwWithinCap();
+  if (m_batch == m_perRun && m_running != 0) stop();
 }
 
-bool BatchRun::Throw() {
+bool BatchRun::throwWithinCap() {
   if (m_total >= kThrowCap) {
-    Stop();
+    stop();
     return false;
   }
   m_total = int16_t(m_total + 1);
-  ThrowOnce();
+  throwOnce();
   return true;
 }
 
 // -- coins ----------------------------------------------------------------------------
 
-void CoinsExperiment::SetNumCoins(int16_t n) {
+void CoinsExperiment::setNumCoins(int16_t n) {
   m_numCoins = n;
   m_face.fill(-1);
-  for (int i = 1; i <= n; ++i) m_face[size_t(ItemPos()[size_t(n)][size_t(i)])] = int(rt::Int(2 * m_random.next()));
-  Clear();
+  for (int i = 1; i <= n; ++i)
+    m_face[size_t(itemPos()[size_t(n)][size_t(i)])] = int(rt::roundDown(2 * m_random.next()));
+  clear();
 }
 
-void CoinsExperiment::Clear() {
+void CoinsExperiment::clear() {
   m_rowVisible.fill(false);
   m_total = 0;
   m_batch = 0;
@@ -52,7 +53,7 @@ void CoinsExperiment::Clear() {
     m_actualText[size_t(k)] = "0";
     m_theoryText[size_t(k)] = "0";
     m_heads[size_t(k)] = 0;
-    const float p = CoinTheory()[size_t(m_numCoins)][size_t(k)];
+    const float p = coinTheory()[size_t(m_numCoins)][size_t(k)];
     if (p > largest) largest = p;
   }
   // One coin's two chances of a half would put the line at the very top.
@@ -60,9 +61,9 @@ void CoinsExperiment::Clear() {
   m_graphTop = 1.2f * largest;
 }
 
-void CoinsExperiment::ThrowOnce() {
+void CoinsExperiment::throwOnce() {
   int heads = 0;
-  const auto& slots = ItemPos()[size_t(m_numCoins)];
+  const auto& slots = itemPos()[size_t(m_numCoins)];
   for (int i = 1; i <= m_numCoins; ++i) {
     const float r = m_random.next();
     const bool head = r < 0.5f;
@@ -70,17 +71,17 @@ void CoinsExperiment::ThrowOnce() {
     m_face[size_t(slots[size_t(i)])] = head ? 0 : 1;
   }
   m_heads[size_t(heads)] = int16_t(m_heads[size_t(heads)] + 1);
-  m_actualText[size_t(heads)] = rt::Format(m_heads[size_t(heads)], "####");
-  for (int k = 0; k <= m_numCoins; ++k) m_theoryText[size_t(k)] = rt::Format(TheoryCount(k), "###0");
+  m_actualText[size_t(heads)] = rt::formatNumber(m_heads[size_t(heads)], "####");
+  for (int k = 0; k <= m_numCoins; ++k) m_theoryText[size_t(k)] = rt::formatNumber(theoryCount(k), "###0");
 }
 
-int16_t CoinsExperiment::TheoryCount(int k) const {
-  return rt::CInt(float(m_total) * CoinTheory()[size_t(m_numCoins)][size_t(k)]);
+int16_t CoinsExperiment::theoryCount(int k) const {
+  return rt::roundToInt16(float(m_total) * coinTheory()[size_t(m_numCoins)][size_t(k)]);
 }
 
-std::string CoinsExperiment::FrameCaption() const { return "Totals For" + rt::Str(m_total) + " Flips"; }
+std::string CoinsExperiment::frameCaption() const { return "Totals For" + rt::numberText(m_total) + " Flips"; }
 
-FrequencyGraph CoinsExperiment::Graph() const {
+FrequencyGraph CoinsExperiment::graph() const {
   FrequencyGraph g;
   const int n = m_numCoins;
   g.left = -0.5;
@@ -88,7 +89,7 @@ FrequencyGraph CoinsExperiment::Graph() const {
   g.top = m_graphTop;
   g.bottom = 0;
   for (int k = 0; k <= n; ++k) {
-    g.theory.emplace_back(k, CoinTheory()[size_t(n)][size_t(k)]);
+    g.theory.emplace_back(k, coinTheory()[size_t(n)][size_t(k)]);
     if (m_total != 0) g.actual.emplace_back(k, float(m_heads[size_t(k)]) / float(m_total));
     g.axis.emplace_back(k, std::to_string(k));
   }
@@ -97,18 +98,18 @@ FrequencyGraph CoinsExperiment::Graph() const {
 
 // -- dice -----------------------------------------------------------------------------
 
-void DiceExperiment::RandomFaces() {
-  for (int& f : m_face) f = int(rt::Int(6 * m_random.next())) + 1;
+void DiceExperiment::randomFaces() {
+  for (int& f : m_face) f = int(rt::roundDown(6 * m_random.next())) + 1;
 }
 
-void DiceExperiment::SetNumDice(int16_t n) {
+void DiceExperiment::setNumDice(int16_t n) {
   m_numDice = n;
   m_visible.fill(false);
-  for (int i = 1; i <= n; ++i) m_visible[size_t(ItemPos()[size_t(n)][size_t(i)])] = true;
-  Clear();
+  for (int i = 1; i <= n; ++i) m_visible[size_t(itemPos()[size_t(n)][size_t(i)])] = true;
+  clear();
 }
 
-void DiceExperiment::Clear() {
+void DiceExperiment::clear() {
   m_total = 0;
   m_batch = 0;
   m_rollsText = "0";
@@ -117,31 +118,31 @@ void DiceExperiment::Clear() {
   float largest = 0;
   for (int t = n; t <= 6 * n; ++t) {
     m_count[size_t(t)] = 0;
-    const float p = DiceTheory()[size_t(n)][size_t(t)];
+    const float p = diceTheory()[size_t(n)][size_t(t)];
     if (p > largest) largest = p;
   }
   if (n == 1) largest = 0.3f;
   m_graphTop = 1.2f * largest;
 }
 
-void DiceExperiment::ThrowOnce() {
-  m_rollsText = rt::Format(m_total, "####0");
+void DiceExperiment::throwOnce() {
+  m_rollsText = rt::formatNumber(m_total, "####0");
   int sum = 0;
-  const auto& slots = ItemPos()[size_t(m_numDice)];
+  const auto& slots = itemPos()[size_t(m_numDice)];
   for (int i = 1; i <= m_numDice; ++i) {
-    const int d = int(rt::Int(6 * m_random.next())) + 1;
+    const int d = int(rt::roundDown(6 * m_random.next())) + 1;
     sum += d;
     m_face[size_t(slots[size_t(i)])] = d;
   }
-  m_totalText = rt::Format(sum, "##");
+  m_totalText = rt::formatNumber(sum, "##");
   m_count[size_t(sum)] = int16_t(m_count[size_t(sum)] + 1);
 }
 
-int16_t DiceExperiment::TheoryCount(int t) const {
-  return rt::CInt(float(m_total) * DiceTheory()[size_t(m_numDice)][size_t(t)]);
+int16_t DiceExperiment::theoryCount(int t) const {
+  return rt::roundToInt16(float(m_total) * diceTheory()[size_t(m_numDice)][size_t(t)]);
 }
 
-FrequencyGraph DiceExperiment::Graph() const {
+FrequencyGraph DiceExperiment::graph() const {
   FrequencyGraph g;
   const int n = m_numDice;
   g.left = n - 1;
@@ -149,11 +150,11 @@ FrequencyGraph DiceExperiment::Graph() const {
   g.top = m_graphTop;
   g.bottom = 0;
   for (int t = n; t <= 6 * n; ++t) {
-    g.theory.emplace_back(t, DiceTheory()[size_t(n)][size_t(t)]);
+    g.theory.emplace_back(t, diceTheory()[size_t(n)][size_t(t)]);
     if (m_total != 0) g.actual.emplace_back(t, float(m_count[size_t(t)]) / float(m_total));
   }
-  for (int t = n; t <= 6 * n; t += n) g.axis.emplace_back(t, rt::Str(t));
+  for (int t = n; t <= 6 * n; t += n) g.axis.emplace_back(t, rt::numberText(t));
   return g;
 }
 
-}  // namespace prob
+}  // namespace probability

@@ -16,7 +16,7 @@
 
 #include "runtime/random.h"
 
-namespace prob {
+namespace probability {
 
 using std::size_t;
 
@@ -37,19 +37,19 @@ class BatchRun {
  public:
   virtual ~BatchRun();
   // The start/pause button.
-  void StartPause();
+  void startPause();
   // One tick of the timer: one throw, and the end of the batch after its last.
-  void Tick();
-  bool Running() const { return m_running != 0; }
-  int16_t Batch() const { return m_batch; }
-  int16_t Total() const { return m_total; }
-  int16_t PerRun() const { return m_perRun; }
+  void tick();
+  bool running() const { return m_running != 0; }
+  int16_t batch() const { return m_batch; }
+  int16_t total() const { return m_total; }
+  int16_t perRun() const { return m_perRun; }
 
  protected:
   // One throw; false (and the run stopped) when the cap was already reached.
-  bool Throw();
-  virtual void ThrowOnce() = 0;
-  void Stop() { m_running = 0; }
+  bool throwWithinCap();
+  virtual void throwOnce() = 0;
+  void stop() { m_running = 0; }
   int16_t m_running = 0, m_batch = 0, m_total = 0, m_perRun = 1;
 };
 
@@ -58,32 +58,32 @@ class CoinsExperiment : public BatchRun {
   explicit CoinsExperiment(rt::RandomSource& random) : m_random(random) {}
 
   // The flips per run, from the flips bar.
-  void SetNumFlips(int16_t n) { m_perRun = n; }
+  void setNumFlips(int16_t n) { m_perRun = n; }
   // The coins bar: the coins shown get new random faces, then the counts are cleared.
-  void SetNumCoins(int16_t n);
-  void Clear();
+  void setNumCoins(int16_t n);
+  void clear();
   // One flip of all coins (the timer's step); false when the cap stopped the run.
-  bool FlipCoins() { return Throw(); }
-  FrequencyGraph Graph() const;
+  bool flipCoins() { return throwWithinCap(); }
+  FrequencyGraph graph() const;
 
-  int16_t NumCoins() const { return m_numCoins; }
-  int16_t NumFlips() const { return m_perRun; }
-  int16_t TotalFlips() const { return m_total; }
-  int16_t HeadCount(int k) const { return m_heads[size_t(k)]; }
+  int16_t numCoins() const { return m_numCoins; }
+  int16_t numFlips() const { return m_perRun; }
+  int16_t totalFlips() const { return m_total; }
+  int16_t headCount(int k) const { return m_heads[size_t(k)]; }
   // 0 heads, 1 tails, -1 an empty slot.
-  int Face(int slot) const { return m_face[size_t(slot)]; }
-  bool RowVisible(int k) const { return m_rowVisible[size_t(k)]; }
-  const std::string& ActualText(int k) const { return m_actualText[size_t(k)]; }
-  const std::string& TheoryText(int k) const { return m_theoryText[size_t(k)]; }
-  std::string FrameCaption() const;
-  std::string ButtonCaption() const { return Running() ? "&Pause" : "&Flip Coins"; }
+  int face(int slot) const { return m_face[size_t(slot)]; }
+  bool rowVisible(int k) const { return m_rowVisible[size_t(k)]; }
+  const std::string& actualText(int k) const { return m_actualText[size_t(k)]; }
+  const std::string& theoryText(int k) const { return m_theoryText[size_t(k)]; }
+  std::string frameCaption() const;
+  std::string buttonCaption() const { return running() ? "&Pause" : "&Flip Coins"; }
   // The top of the graph's scale: 1.2 times the largest chance.
-  float GraphTop() const { return m_graphTop; }
+  float graphTop() const { return m_graphTop; }
   // Expected flips with k heads so far, to the nearest whole (halves to even).
-  int16_t TheoryCount(int k) const;
+  int16_t theoryCount(int k) const;
 
  private:
-  void ThrowOnce() override;
+  void throwOnce() override;
   rt::RandomSource& m_random;
   int16_t m_numCoins = 1;
   std::array<int16_t, 6> m_heads{};
@@ -99,29 +99,29 @@ class DiceExperiment : public BatchRun {
   explicit DiceExperiment(rt::RandomSource& random) : m_random(random) {}
 
   // The load step's faces for all five slots.
-  void RandomFaces();
-  void SetNumRolls(int16_t n) { m_perRun = n; }
+  void randomFaces();
+  void setNumRolls(int16_t n) { m_perRun = n; }
   // The dice bar: the slots in use show their last faces again; the counts are cleared.
-  void SetNumDice(int16_t n);
-  void Clear();
-  bool RollDice() { return Throw(); }
-  FrequencyGraph Graph() const;
+  void setNumDice(int16_t n);
+  void clear();
+  bool rollDice() { return throwWithinCap(); }
+  FrequencyGraph graph() const;
 
-  int16_t NumDice() const { return m_numDice; }
-  int16_t NumRolls() const { return m_perRun; }
-  int16_t TotalRolls() const { return m_total; }
-  int16_t TotalCount(int t) const { return m_count[size_t(t)]; }
+  int16_t numDice() const { return m_numDice; }
+  int16_t numRolls() const { return m_perRun; }
+  int16_t totalRolls() const { return m_total; }
+  int16_t totalCount(int t) const { return m_count[size_t(t)]; }
   // The spots (1 to 6) a slot shows, and whether it is shown.
-  int Face(int slot) const { return m_face[size_t(slot)]; }
-  bool SlotVisible(int slot) const { return m_visible[size_t(slot)]; }
-  const std::string& RollsText() const { return m_rollsText; }
-  const std::string& TotalText() const { return m_totalText; }
-  std::string ButtonCaption() const { return Running() ? "&Pause" : "&Roll Dice"; }
-  float GraphTop() const { return m_graphTop; }
-  int16_t TheoryCount(int t) const;
+  int face(int slot) const { return m_face[size_t(slot)]; }
+  bool slotVisible(int slot) const { return m_visible[size_t(slot)]; }
+  const std::string& rollsText() const { return m_rollsText; }
+  const std::string& totalText() const { return m_totalText; }
+  std::string buttonCaption() const { return running() ? "&Pause" : "&Roll Dice"; }
+  float graphTop() const { return m_graphTop; }
+  int16_t theoryCount(int t) const;
 
  private:
-  void ThrowOnce() override;
+  void throwOnce() override;
   rt::RandomSource& m_random;
   int16_t m_numDice = 1;
   std::array<int16_t, 31> m_count{};
@@ -131,4 +131,4 @@ class DiceExperiment : public BatchRun {
   float m_graphTop = 1;
 };
 
-}  // namespace prob
+}  // namespace probability

@@ -15,7 +15,7 @@
 #include "runtime/colour.h"
 #include "runtime/random.h"
 
-namespace prob {
+namespace probability {
 
 using std::size_t;
 
@@ -26,15 +26,15 @@ class MarbleHost {
  public:
   virtual ~MarbleHost();
   // Clears the board and draws it empty.
-  virtual void DrawBoard() = 0;
-  virtual void DrawMarble(float col, float row, rt::Colour colour) = 0;
-  virtual void EraseMarble(float col, float row) = 0;
-  virtual void PlayBoing() = 0;
-  virtual void PlayDing() = 0;
+  virtual void drawBoard() = 0;
+  virtual void drawMarble(float col, float row, rt::Colour colour) = 0;
+  virtual void eraseMarble(float col, float row) = 0;
+  virtual void playBoing() = 0;
+  virtual void playDing() = 0;
   // Blocks for the given seconds without handling events.
-  virtual void Delay(float seconds) = 0;
+  virtual void delay(float seconds) = 0;
   // The counts and captions changed (read-outs to repaint before the next wait).
-  virtual void ShowCounts() = 0;
+  virtual void showCounts() = 0;
 };
 
 class MarbleBoard {
@@ -46,31 +46,31 @@ class MarbleBoard {
 
   // The load step: units from the board's outer size in twips, counts at zero, the board
   // drawn empty.
-  void Load(int boardWidthTwips, int boardHeightTwips);
+  void load(int boardWidthTwips, int boardHeightTwips);
   // The Drop / Pause button.
-  void StartPause();
+  void startPause();
   // One step of the fall.
-  void Tick();
-  void Clear();
+  void tick();
+  void clear();
 
-  bool Running() const { return m_running != 0; }
-  bool BoardFull() const { return m_full != 0; }
-  int16_t XUnit() const { return m_xUnit; }
-  int16_t YUnit() const { return m_yUnit; }
-  int16_t BinCount(int bin) const { return m_bin[size_t(bin)]; }
-  int16_t TotalMarbles() const { return m_total; }
-  float MarbleRow() const { return m_row; }
-  float MarbleCol() const { return m_col; }
-  int16_t MarbleColorIdx() const { return m_colour; }
-  static rt::Colour MarbleColors(int index);
-  const std::string& BinText(int bin) const { return m_binText[size_t(bin)]; }
-  const std::string& TheoryText(int bin) const { return m_theoryText[size_t(bin)]; }
-  const std::string& FrameCaption() const { return m_caption; }
-  std::string ButtonCaption() const { return Running() ? "&Pause" : "&Drop"; }
+  bool running() const { return m_running != 0; }
+  bool boardFull() const { return m_full != 0; }
+  int16_t xUnit() const { return m_xUnit; }
+  int16_t yUnit() const { return m_yUnit; }
+  int16_t binCount(int bin) const { return m_bin[size_t(bin)]; }
+  int16_t totalMarbles() const { return m_total; }
+  float marbleRow() const { return m_row; }
+  float marbleCol() const { return m_col; }
+  int16_t marbleColorIdx() const { return m_colour; }
+  static rt::Colour marbleColors(int index);
+  const std::string& binText(int bin) const { return m_binText[size_t(bin)]; }
+  const std::string& theoryText(int bin) const { return m_theoryText[size_t(bin)]; }
+  const std::string& frameCaption() const { return m_caption; }
+  std::string buttonCaption() const { return running() ? "&Pause" : "&Drop"; }
 
  private:
-  void NewMarble();
-  void Pause();
+  void newMarble();
+  void pause();
   rt::RandomSource& m_random;
   MarbleHost& m_host;
   int16_t m_xUnit = 315, m_yUnit = 199;
@@ -82,4 +82,4 @@ class MarbleBoard {
   std::string m_caption = "Totals for 0 Marbles";
 };
 
-}  // namespace prob
+}  // namespace probability

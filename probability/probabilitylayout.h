@@ -6,7 +6,7 @@
 #include "platform/layout.h"
 #include "runtime/palette.h"
 
-namespace prob::layout {
+namespace probability::layout {
 
 using plat::ControlRow;
 using plat::FontStyle;
@@ -198,4 +198,4 @@ constexpr ControlRow kGroupReadOut{"0", 2520, 330, 495, 315, {}, Palette::Black,
 constexpr ControlRow kDropToothpicksButton{"&Drop", 45, 960, kButtonWidth, kButtonHeight};
 constexpr ControlRow kClearToothpicksButton{"&Clear", 1620, 960, kButtonWidth, kButtonHeight};
 
-}  // namespace prob::layout
+}  // namespace probability::layout

@@ -24,7 +24,7 @@
 #include "shell/settings.h"
 #include "shell/sounds.h"
 
-namespace prob {
+namespace probability {
 
 using namespace layout;
 
@@ -289,9 +289,9 @@ void ProbabilityWindow::buildToothpickCounts(QWidget* page) {
 
 // -- load, help and exit --------------------------------------------------------------------
 
-void ProbabilityWindow::Form_Load() {
+void ProbabilityWindow::loadStep() {
   // A new run of random numbers at each opening (a source a test installed goes on as it is).
-  shell::Randomize();
+  shell::randomize();
   m_loading = 1;
   loadPictures();
   m_experimentTabs->setTab(CoinsPage);
@@ -312,8 +312,8 @@ void ProbabilityWindow::Form_Load() {
 }
 
 void ProbabilityWindow::loadPictures() {
-  m_dingWave = shell::AppFilePath(QStringLiteral("ding.wav"));
-  m_boingWave = shell::AppFilePath(QStringLiteral("boing.wav"));
+  m_dingWave = shell::appFilePath(QStringLiteral("ding.wav"));
+  m_boingWave = shell::appFilePath(QStringLiteral("boing.wav"));
   for (int f = 0; f < 2; ++f) m_coinFaces[size_t(f)] = plat::loadPicture(f == 0 ? "coinheads.png" : "cointails.png");
   for (int d = 1; d <= 6; ++d) m_diceFaces[size_t(d)] = plat::loadPicture(QStringLiteral("dice%1.png").arg(d));
 }
@@ -328,8 +328,8 @@ void ProbabilityWindow::restoreCoins() {
 }
 
 void ProbabilityWindow::loadMarbles() {
-  m_marbles->Load(kBoardWidth, kBoardHeight);
-  ShowCounts();
+  m_marbles->load(kBoardWidth, kBoardHeight);
+  showCounts();
   showMarbleRunState();
 }
 
@@ -338,12 +338,12 @@ void ProbabilityWindow::restoreDice() {
   setRollCount();
   setQuietly(m_diceBar, shell::settings().NumDice);
   setDiceCount();
-  m_dice->RandomFaces();
+  m_dice->randomFaces();
   showDice();
 }
 
 void ProbabilityWindow::restoreToothpicks() {
-  m_picks->Load(kSheetWidth, kSheetHeight);
+  m_picks->load(kSheetWidth, kSheetHeight);
   setQuietly(m_groupBar, shell::settings().DropGroup);
   setDropGroup();
   m_dropsReadOut->setCaption(QStringLiteral("0"));
@@ -352,13 +352,13 @@ void ProbabilityWindow::restoreToothpicks() {
   showPicksRunState();
 }
 
-void ProbabilityWindow::Form_Unload() {
+void ProbabilityWindow::unloadStep() {
   // Running experiments end with the window.
   for (plat::Timer* t : {m_flipTimer, m_rollTimer, m_marbleTimer, m_toothpickTimer}) t->setEnabled(false);
 }
 
 void ProbabilityWindow::leaveWindow() {
-  Unload();
+  unload();
   returnToMenu();
 }
 
@@ -369,78 +369,78 @@ void ProbabilityWindow::closeFromTitleBar() { leaveWindow(); }
 void ProbabilityWindow::setCoinCount() {
   const int16_t n = int16_t(m_coinsBar->value());
   shell::settings().NumCoins = n;
-  m_coinsReadOut->setCaption(q(rt::Format(n, "#")));
+  m_coinsReadOut->setCaption(q(rt::formatNumber(n, "#")));
   m_coinsReadOut->refresh();
-  m_coins->SetNumCoins(n);
+  m_coins->setNumCoins(n);
   showCoins();
-  DrawAxisStrip(m_coinAxisStrip->surface(), m_coins->Graph());
+  drawAxisStrip(m_coinAxisStrip->surface(), m_coins->graph());
   if (!m_loading) m_flipButton->setFocus();
 }
 
 void ProbabilityWindow::setFlipCount() {
   const int16_t n = int16_t(m_flipsBar->value());
   shell::settings().NumFlips = n;
-  m_coins->SetNumFlips(n);
-  m_flipsReadOut->setCaption(q(rt::Format(n, "###")));
+  m_coins->setNumFlips(n);
+  m_flipsReadOut->setCaption(q(rt::formatNumber(n, "###")));
   m_flipsReadOut->refresh();
   if (!m_loading) m_flipButton->setFocus();
 }
 
 void ProbabilityWindow::startPauseFlips() {
-  m_coins->StartPause();
+  m_coins->startPause();
   showCoinsRunState();
   m_flipButton->setFocus();
 }
 
 void ProbabilityWindow::flipStep() {
-  m_coins->Tick();
+  m_coins->tick();
   showCoins();
   showCoinsRunState();
 }
 
 void ProbabilityWindow::clearCoins() {
-  m_coins->Clear();
+  m_coins->clear();
   showCoins();
-  DrawAxisStrip(m_coinAxisStrip->surface(), m_coins->Graph());
+  drawAxisStrip(m_coinAxisStrip->surface(), m_coins->graph());
 }
 
 void ProbabilityWindow::showCoins() {
   const CoinsExperiment& c = *m_coins;
   for (int s = 0; s < 5; ++s) {
-    const int face = c.Face(s);
+    const int face = c.face(s);
     m_coinImages[size_t(s)]->setVisible(face >= 0);
     if (face >= 0) {
       m_coinImages[size_t(s)]->setPicture(m_coinFaces[size_t(face)]);
       m_coinImages[size_t(s)]->setAccessibleName(face == 0 ? QStringLiteral("Heads") : QStringLiteral("Tails"));
     }
   }
-  m_coinTotalsFrame->setCaption(q(c.FrameCaption()));
+  m_coinTotalsFrame->setCaption(q(c.frameCaption()));
   for (int k = 0; k <= 5; ++k) {
-    const bool on = c.RowVisible(k);
+    const bool on = c.rowVisible(k);
     m_headsLabels[size_t(k)]->setVisible(on);
     m_headsActual[size_t(k)]->setVisible(on);
     m_headsTheory[size_t(k)]->setVisible(on);
-    m_headsActual[size_t(k)]->setCaption(q(c.ActualText(k)));
-    m_headsTheory[size_t(k)]->setCaption(q(c.TheoryText(k)));
+    m_headsActual[size_t(k)]->setCaption(q(c.actualText(k)));
+    m_headsTheory[size_t(k)]->setCaption(q(c.theoryText(k)));
   }
   drawCoinGraph();
 }
 
-void ProbabilityWindow::drawCoinGraph() { DrawGraph(*m_coinGraphHidden, m_coinGraph->surface(), m_coins->Graph()); }
+void ProbabilityWindow::drawCoinGraph() { drawGraph(*m_coinGraphHidden, m_coinGraph->surface(), m_coins->graph()); }
 
 void ProbabilityWindow::showCoinsRunState() {
-  const bool stopped = !m_coins->Running();
+  const bool stopped = !m_coins->running();
   m_flipTimer->setEnabled(!stopped);
   m_coinsBar->setEnabled(stopped);
   m_flipsBar->setEnabled(stopped);
   m_clearCoinsButton->setEnabled(stopped);
   m_printCoinsButton->setEnabled(stopped);
-  m_flipButton->setCaption(q(m_coins->ButtonCaption()));
+  m_flipButton->setCaption(q(m_coins->buttonCaption()));
 }
 
 void ProbabilityWindow::printCoins() {
   if (!plat::askPrinterReady(QStringLiteral("Print Coins Results"))) return;
-  PrintCoins(plat::printer(), *m_coins, *m_coinGraphHidden, m_coinAxisStrip->surface());
+  probability::printCoins(plat::printer(), *m_coins, *m_coinGraphHidden, m_coinAxisStrip->surface());
   plat::printer().endDoc();
 }
 
@@ -449,122 +449,122 @@ void ProbabilityWindow::printCoins() {
 void ProbabilityWindow::setDiceCount() {
   const int16_t n = int16_t(m_diceBar->value());
   shell::settings().NumDice = n;
-  m_diceReadOut->setCaption(q(rt::Format(n, "#")));
+  m_diceReadOut->setCaption(q(rt::formatNumber(n, "#")));
   m_diceReadOut->refresh();
-  m_dice->SetNumDice(n);
+  m_dice->setNumDice(n);
   showDice();
-  DrawAxisStrip(m_diceAxisStrip->surface(), m_dice->Graph());
+  drawAxisStrip(m_diceAxisStrip->surface(), m_dice->graph());
   if (!m_loading) m_rollButton->setFocus();
 }
 
 void ProbabilityWindow::setRollCount() {
   const int16_t n = int16_t(m_rollsBar->value());
   shell::settings().NumRolls = n;
-  m_dice->SetNumRolls(n);
-  m_rollsReadOut->setCaption(q(rt::Format(n, "###")));
+  m_dice->setNumRolls(n);
+  m_rollsReadOut->setCaption(q(rt::formatNumber(n, "###")));
   m_rollsReadOut->refresh();
   if (!m_loading) m_rollButton->setFocus();
 }
 
 void ProbabilityWindow::startPauseRolls() {
-  m_dice->StartPause();
+  m_dice->startPause();
   showDiceRunState();
   m_rollButton->setFocus();
 }
 
 void ProbabilityWindow::rollStep() {
-  m_dice->Tick();
+  m_dice->tick();
   showDice();
   showDiceRunState();
 }
 
 void ProbabilityWindow::clearDice() {
-  m_dice->Clear();
+  m_dice->clear();
   showDice();
-  DrawAxisStrip(m_diceAxisStrip->surface(), m_dice->Graph());
+  drawAxisStrip(m_diceAxisStrip->surface(), m_dice->graph());
 }
 
 void ProbabilityWindow::showDice() {
   const DiceExperiment& d = *m_dice;
   for (int s = 0; s < 5; ++s) {
-    m_dieImages[size_t(s)]->setVisible(d.SlotVisible(s));
-    m_dieImages[size_t(s)]->setPicture(m_diceFaces[size_t(d.Face(s))]);
-    m_dieImages[size_t(s)]->setAccessibleName(QStringLiteral("Die showing %1").arg(d.Face(s)));
+    m_dieImages[size_t(s)]->setVisible(d.slotVisible(s));
+    m_dieImages[size_t(s)]->setPicture(m_diceFaces[size_t(d.face(s))]);
+    m_dieImages[size_t(s)]->setAccessibleName(QStringLiteral("Die showing %1").arg(d.face(s)));
   }
-  m_rollCountReadOut->setCaption(q(d.RollsText()));
-  m_diceTotalReadOut->setCaption(q(d.TotalText()));
+  m_rollCountReadOut->setCaption(q(d.rollsText()));
+  m_diceTotalReadOut->setCaption(q(d.totalText()));
   drawDiceGraph();
 }
 
-void ProbabilityWindow::drawDiceGraph() { DrawGraph(*m_diceGraphHidden, m_diceGraph->surface(), m_dice->Graph()); }
+void ProbabilityWindow::drawDiceGraph() { drawGraph(*m_diceGraphHidden, m_diceGraph->surface(), m_dice->graph()); }
 
 void ProbabilityWindow::showDiceRunState() {
-  const bool stopped = !m_dice->Running();
+  const bool stopped = !m_dice->running();
   m_rollTimer->setEnabled(!stopped);
   m_diceBar->setEnabled(stopped);
   m_rollsBar->setEnabled(stopped);
   m_clearDiceButton->setEnabled(stopped);
   m_printDiceButton->setEnabled(stopped);
-  m_rollButton->setCaption(q(m_dice->ButtonCaption()));
+  m_rollButton->setCaption(q(m_dice->buttonCaption()));
 }
 
 void ProbabilityWindow::printDice() {
   if (!plat::askPrinterReady(QStringLiteral("Print Dice Results"))) return;
-  PrintDice(plat::printer(), *m_dice, *m_diceGraphHidden, m_diceAxisStrip->surface());
+  probability::printDice(plat::printer(), *m_dice, *m_diceGraphHidden, m_diceAxisStrip->surface());
   plat::printer().endDoc();
 }
 
 // -- marbles --------------------------------------------------------------------------------
 
 void ProbabilityWindow::startPauseMarbles() {
-  m_marbles->StartPause();
+  m_marbles->startPause();
   showMarbleRunState();
   m_dropMarblesButton->setFocus();
 }
 
 void ProbabilityWindow::marbleStep() {
-  m_marbles->Tick();
+  m_marbles->tick();
   showMarbleRunState();
 }
 
 void ProbabilityWindow::clearMarbles() {
-  m_marbles->Clear();
+  m_marbles->clear();
   m_dropMarblesButton->setFocus();
 }
 
 void ProbabilityWindow::showMarbleRunState() {
-  const bool stopped = !m_marbles->Running();
+  const bool stopped = !m_marbles->running();
   m_marbleTimer->setEnabled(!stopped);
   m_clearMarblesButton->setEnabled(stopped);
   m_printMarblesButton->setEnabled(stopped);
-  m_dropMarblesButton->setCaption(q(m_marbles->ButtonCaption()));
+  m_dropMarblesButton->setCaption(q(m_marbles->buttonCaption()));
 }
 
-void ProbabilityWindow::DrawBoard() {
-  DrawMarbleBoard(m_boardPicture->surface(), m_marbles->XUnit(), m_marbles->YUnit());
+void ProbabilityWindow::drawBoard() {
+  drawMarbleBoard(m_boardPicture->surface(), m_marbles->xUnit(), m_marbles->yUnit());
 }
 
-void ProbabilityWindow::DrawMarble(float col, float row, rt::Colour colour) {
-  DrawMarbleAt(m_boardPicture->surface(), m_marbles->XUnit(), m_marbles->YUnit(), col, row, colour);
+void ProbabilityWindow::drawMarble(float col, float row, rt::Colour colour) {
+  drawMarbleAt(m_boardPicture->surface(), m_marbles->xUnit(), m_marbles->yUnit(), col, row, colour);
 }
 
-void ProbabilityWindow::EraseMarble(float col, float row) {
-  EraseMarbleAt(m_boardPicture->surface(), m_marbles->XUnit(), m_marbles->YUnit(), col, row);
+void ProbabilityWindow::eraseMarble(float col, float row) {
+  eraseMarbleAt(m_boardPicture->surface(), m_marbles->xUnit(), m_marbles->yUnit(), col, row);
 }
 
-void ProbabilityWindow::PlayBoing() { shell::PlayWave(m_boingWave, 1); }
+void ProbabilityWindow::playBoing() { shell::playWave(m_boingWave, 1); }
 
-void ProbabilityWindow::PlayDing() { shell::PlayWave(m_dingWave, 1); }
+void ProbabilityWindow::playDing() { shell::playWave(m_dingWave, 1); }
 
-void ProbabilityWindow::Delay(float seconds) { shell::Delay(seconds); }
+void ProbabilityWindow::delay(float seconds) { shell::delay(seconds); }
 
-void ProbabilityWindow::ShowCounts() {
+void ProbabilityWindow::showCounts() {
   const MarbleBoard& m = *m_marbles;
-  m_marbleTotalsFrame->setCaption(q(m.FrameCaption()));
+  m_marbleTotalsFrame->setCaption(q(m.frameCaption()));
   m_marbleTotalsFrame->repaint();
   for (int b = 0; b < 6; ++b) {
-    m_binActual[size_t(b)]->setCaption(q(m.BinText(b)));
-    m_binTheory[size_t(b)]->setCaption(q(m.TheoryText(b)));
+    m_binActual[size_t(b)]->setCaption(q(m.binText(b)));
+    m_binTheory[size_t(b)]->setCaption(q(m.theoryText(b)));
     m_binActual[size_t(b)]->refresh();
     m_binTheory[size_t(b)]->refresh();
   }
@@ -573,12 +573,12 @@ void ProbabilityWindow::ShowCounts() {
 void ProbabilityWindow::printMarbles() {
   if (!plat::askPrinterReady(QStringLiteral("Print Marbles Results"))) return;
   MarbleTable table;
-  table.totalMarbles = m_marbles->TotalMarbles();
+  table.totalMarbles = m_marbles->totalMarbles();
   for (int b = 0; b < 6; ++b) {
     table.actual[size_t(b)] = m_binActual[size_t(b)]->caption();
     table.theory[size_t(b)] = m_binTheory[size_t(b)]->caption();
   }
-  PrintMarbles(plat::printer(), table, m_boardPicture->surface());
+  probability::printMarbles(plat::printer(), table, m_boardPicture->surface());
   plat::printer().endDoc();
 }
 
@@ -587,24 +587,24 @@ void ProbabilityWindow::printMarbles() {
 void ProbabilityWindow::setDropGroup() {
   const int16_t n = int16_t(m_groupBar->value());
   shell::settings().DropGroup = n;
-  m_picks->SetDropGroup(n);
-  m_groupReadOut->setCaption(q(rt::Format(n, "###")));
+  m_picks->setDropGroup(n);
+  m_groupReadOut->setCaption(q(rt::formatNumber(n, "###")));
   m_groupReadOut->refresh();
   if (!m_loading) m_dropToothpicksButton->setFocus();
 }
 
 void ProbabilityWindow::startPauseToothpicks() {
-  m_picks->StartPause();
+  m_picks->startPause();
   showPicksRunState();
   m_dropToothpicksButton->setFocus();
 }
 
 void ProbabilityWindow::toothpickStep() {
-  m_picks->Tick();
+  m_picks->tick();
   const ToothpickDrop& p = *m_picks;
-  m_dropsReadOut->setCaption(q(p.DropsText()));
-  m_crossingsReadOut->setCaption(q(p.HitsText()));
-  m_piReadOut->setCaption(q(p.PiText()));
+  m_dropsReadOut->setCaption(q(p.dropsText()));
+  m_crossingsReadOut->setCaption(q(p.hitsText()));
+  m_piReadOut->setCaption(q(p.piText()));
   m_dropsReadOut->refresh();
   m_crossingsReadOut->refresh();
   m_piReadOut->refresh();
@@ -612,7 +612,7 @@ void ProbabilityWindow::toothpickStep() {
 }
 
 void ProbabilityWindow::clearToothpicks() {
-  m_picks->Clear();
+  m_picks->clear();
   m_dropsReadOut->setCaption(QStringLiteral("0"));
   m_crossingsReadOut->setCaption(QStringLiteral("0"));
   m_piReadOut->setCaption(QString());
@@ -621,19 +621,21 @@ void ProbabilityWindow::clearToothpicks() {
 }
 
 void ProbabilityWindow::showPicksRunState() {
-  const bool stopped = !m_picks->Running();
+  const bool stopped = !m_picks->running();
   m_toothpickTimer->setEnabled(!stopped);
   m_clearToothpicksButton->setEnabled(stopped);
   m_groupBar->setEnabled(stopped);
-  m_dropToothpicksButton->setCaption(q(m_picks->ButtonCaption()));
+  m_dropToothpicksButton->setCaption(q(m_picks->buttonCaption()));
 }
 
-void ProbabilityWindow::ClearSheet() { m_sheetPicture->surface().cls(); }
+void ProbabilityWindow::clearSheet() { m_sheetPicture->surface().cls(); }
 
-void ProbabilityWindow::DrawRuledLine(int16_t y) { prob::DrawRuledLine(m_sheetPicture->surface(), y, kSheetWidth); }
-
-void ProbabilityWindow::DrawToothpick(double x1, double y1, double x2, double y2, rt::Colour colour) {
-  DrawToothpickLine(m_sheetPicture->surface(), x1, y1, x2, y2, colour);
+void ProbabilityWindow::drawRuledLine(int16_t y) {
+  probability::drawRuledLine(m_sheetPicture->surface(), y, kSheetWidth);
 }
 
-}  // namespace prob
+void ProbabilityWindow::drawToothpick(double x1, double y1, double x2, double y2, rt::Colour colour) {
+  drawToothpickLine(m_sheetPicture->surface(), x1, y1, x2, y2, colour);
+}
+
+}  // namespace probability

@@ -27,7 +27,7 @@ class TabControl;
 class Timer;
 }  // namespace plat
 
-namespace prob {
+namespace probability {
 
 class ProbabilityWindow : public plat::Form, private MarbleHost, private ToothpickHost {
   Q_OBJECT
@@ -71,8 +71,8 @@ class ProbabilityWindow : public plat::Form, private MarbleHost, private Toothpi
   int16_t loading() const { return m_loading; }
 
  protected:
-  void Form_Load() override;
-  void Form_Unload() override;
+  void loadStep() override;
+  void unloadStep() override;
   void closeFromTitleBar() override;
 
  private:
@@ -98,17 +98,17 @@ class ProbabilityWindow : public plat::Form, private MarbleHost, private Toothpi
   void drawDiceGraph();
 
   // MarbleHost
-  void DrawBoard() override;
-  void DrawMarble(float col, float row, rt::Colour colour) override;
-  void EraseMarble(float col, float row) override;
-  void PlayBoing() override;
-  void PlayDing() override;
-  void Delay(float seconds) override;
-  void ShowCounts() override;
+  void drawBoard() override;
+  void drawMarble(float col, float row, rt::Colour colour) override;
+  void eraseMarble(float col, float row) override;
+  void playBoing() override;
+  void playDing() override;
+  void delay(float seconds) override;
+  void showCounts() override;
   // ToothpickHost
-  void ClearSheet() override;
-  void DrawRuledLine(int16_t y) override;
-  void DrawToothpick(double x1, double y1, double x2, double y2, rt::Colour colour) override;
+  void clearSheet() override;
+  void drawRuledLine(int16_t y) override;
+  void drawToothpick(double x1, double y1, double x2, double y2, rt::Colour colour) override;
 
   std::unique_ptr<CoinsExperiment> m_coins;
   std::unique_ptr<DiceExperiment> m_dice;
@@ -171,4 +171,4 @@ class ProbabilityWindow : public plat::Form, private MarbleHost, private Toothpi
   plat::Timer* m_toothpickTimer = nullptr;
 };
 
-}  // namespace prob
+}  // namespace probability

@@ -6,7 +6,7 @@
 #include "runtime/convert.h"
 #include "runtime/palette.h"
 
-namespace prob {
+namespace probability {
 
 namespace {
 
@@ -17,7 +17,7 @@ void polyline(plat::Surface& s, const std::vector<std::pair<double, double>>& pt
 }
 }  // namespace
 
-void DrawGraph(plat::ImageSurface& hidden, plat::ImageSurface& shown, const FrequencyGraph& g) {
+void drawGraph(plat::ImageSurface& hidden, plat::ImageSurface& shown, const FrequencyGraph& g) {
   hidden.setScale(g.left, g.top, g.right, g.bottom);
   hidden.cls();
   polyline(hidden, g.theory, Palette::Red);
@@ -25,7 +25,7 @@ void DrawGraph(plat::ImageSurface& hidden, plat::ImageSurface& shown, const Freq
   plat::bitBlt(shown, 0, 0, hidden.deviceWidth(), hidden.deviceHeight(), hidden, 0, 0);
 }
 
-void DrawAxisStrip(plat::Surface& strip, const FrequencyGraph& g) {
+void drawAxisStrip(plat::Surface& strip, const FrequencyGraph& g) {
   strip.cls();
   strip.setScale(g.left, 0, g.right, 1);
   for (const auto& [x, text] : g.axis) {
@@ -35,7 +35,7 @@ void DrawAxisStrip(plat::Surface& strip, const FrequencyGraph& g) {
   }
 }
 
-void DrawMarbleBoard(plat::Surface& b, int16_t xu, int16_t yu) {
+void drawMarbleBoard(plat::Surface& b, int16_t xu, int16_t yu) {
   b.cls();
   b.setForeColor(Palette::Black);
   b.setDrawWidth(3);
@@ -54,7 +54,7 @@ void DrawMarbleBoard(plat::Surface& b, int16_t xu, int16_t yu) {
   b.setDrawWidth(1);
   b.setFillColor(Palette::White);
   b.setFillStyle(plat::FillSolid);
-  int px = rt::CInt(6.5 * xu), py = rt::CInt(2.5 * yu);
+  int px = rt::roundToInt16(6.5 * xu), py = rt::roundToInt16(2.5 * yu);
   for (int j = 1; j <= 5; ++j) {
     for (int k = 0; k < j; ++k) b.circle(px + 2 * k * xu, py, 30, Palette::Black);
     px -= xu;
@@ -72,26 +72,26 @@ void DrawMarbleBoard(plat::Surface& b, int16_t xu, int16_t yu) {
   b.refresh();
 }
 
-void DrawMarbleAt(plat::Surface& b, int16_t xu, int16_t yu, float col, float row, rt::Colour colour) {
+void drawMarbleAt(plat::Surface& b, int16_t xu, int16_t yu, float col, float row, rt::Colour colour) {
   b.setFillStyle(plat::FillSolid);
   b.setFillColor(colour);
   b.circle(double(col) * xu, double(row) * yu, 0.5 * yu, Palette::Black);
   b.refresh();
 }
 
-void EraseMarbleAt(plat::Surface& b, int16_t xu, int16_t yu, float col, float row) {
+void eraseMarbleAt(plat::Surface& b, int16_t xu, int16_t yu, float col, float row) {
   b.setFillStyle(plat::FillSolid);
   b.setFillColor(b.backColor());
   b.circle(double(col) * xu, double(row) * yu, 0.5 * yu, b.backColor());
   b.refresh();
 }
 
-void DrawRuledLine(plat::Surface& sheet, int16_t y, int width) { sheet.line(0, y, width, y, Palette::White); }
+void drawRuledLine(plat::Surface& sheet, int16_t y, int width) { sheet.line(0, y, width, y, Palette::White); }
 
-void DrawToothpickLine(plat::Surface& sheet, double x1, double y1, double x2, double y2, rt::Colour colour) {
+void drawToothpickLine(plat::Surface& sheet, double x1, double y1, double x2, double y2, rt::Colour colour) {
   sheet.setDrawWidth(2);
   sheet.line(x1, y1, x2, y2, colour);
   sheet.setDrawWidth(1);
 }
 
-}  // namespace prob
+}  // namespace probability

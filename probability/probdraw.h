@@ -10,22 +10,22 @@ class ImageSurface;
 class Surface;
 }  // namespace plat
 
-namespace prob {
+namespace probability {
 
 // Draws the graph on the hidden surface (theory in red, the actual frequencies in black)
 // and copies it whole onto the shown one, so the graph never shows half drawn.
-void DrawGraph(plat::ImageSurface& hidden, plat::ImageSurface& shown, const FrequencyGraph& g);
+void drawGraph(plat::ImageSurface& hidden, plat::ImageSurface& shown, const FrequencyGraph& g);
 // The axis digits, each centred under its x on the strip.
-void DrawAxisStrip(plat::Surface& strip, const FrequencyGraph& g);
+void drawAxisStrip(plat::Surface& strip, const FrequencyGraph& g);
 
 // The empty marble board in units of xUnit by yUnit twips.
-void DrawMarbleBoard(plat::Surface& board, int16_t xUnit, int16_t yUnit);
+void drawMarbleBoard(plat::Surface& board, int16_t xUnit, int16_t yUnit);
 // A marble at a board position, rimmed in black; erasing paints it in the background.
-void DrawMarbleAt(plat::Surface& board, int16_t xUnit, int16_t yUnit, float col, float row, rt::Colour colour);
-void EraseMarbleAt(plat::Surface& board, int16_t xUnit, int16_t yUnit, float col, float row);
+void drawMarbleAt(plat::Surface& board, int16_t xUnit, int16_t yUnit, float col, float row, rt::Colour colour);
+void eraseMarbleAt(plat::Surface& board, int16_t xUnit, int16_t yUnit, float col, float row);
 
 // A ruled line across the sheet, and a toothpick two pixels wide.
-void DrawRuledLine(plat::Surface& sheet, int16_t y, int width);
-void DrawToothpickLine(plat::Surface& sheet, double x1, double y1, double x2, double y2, rt::Colour colour);
+void drawRuledLine(plat::Surface& sheet, int16_t y, int width);
+void drawToothpickLine(plat::Surface& sheet, double x1, double y1, double x2, double y2, rt::Colour colour);
 
-}  // namespace prob
+}  // namespace probability

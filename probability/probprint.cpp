@@ -10,13 +10,13 @@
 #include "runtime/numfmt.h"
 #include "runtime/palette.h"
 
-namespace prob {
+namespace probability {
 
 namespace {
 
 const QString kGap = QStringLiteral("   ");
 
-QString str(int16_t v) { return QString::fromStdString(rt::Str(v)); }
+QString str(int16_t v) { return QString::fromStdString(rt::numberText(v)); }
 
 // Heading, report word and summary, each followed by an empty line.
 void printTop(plat::Surface& p, const QString& word, const QString& summary) {
@@ -51,7 +51,7 @@ void printHeadings(plat::Surface& p, double x0, const QStringList& headings) {
 // The distances from a table's left edge to the middles of its three column titles.
 std::array<int, 3> middles(const plat::Surface& p, const QStringList& upToMiddle) {
   std::array<int, 3> m{};
-  for (size_t i = 0; i < 3; ++i) m[i] = rt::CInt(p.textWidth(upToMiddle[int(i)]));
+  for (size_t i = 0; i < 3; ++i) m[i] = rt::roundToInt16(p.textWidth(upToMiddle[int(i)]));
   return m;
 }
 
@@ -83,31 +83,31 @@ void printStrip(plat::Surface& p, const plat::ImageSurface& strip) {
 
 }  // namespace
 
-int16_t DiceLeftGroupEnd(int16_t numDice) {
+int16_t diceLeftGroupEnd(int16_t numDice) {
   static const int16_t ends[6] = {0, 3, 7, 10, 14, 17};
   return numDice >= 1 && numDice <= 5 ? ends[numDice] : int16_t(6 * numDice);
 }
 
-void PrintCoins(plat::Surface& p, const CoinsExperiment& coins, const plat::ImageSurface& graph,
+void printCoins(plat::Surface& p, const CoinsExperiment& coins, const plat::ImageSurface& graph,
                 const plat::ImageSurface& strip) {
   printTop(p, QStringLiteral("COINS:"),
-           QStringLiteral("Flipped") + str(coins.NumCoins()) + QStringLiteral(" Coins,") + str(coins.TotalFlips()) +
+           QStringLiteral("Flipped") + str(coins.numCoins()) + QStringLiteral(" Coins,") + str(coins.totalFlips()) +
                QStringLiteral(" Times"));
   constexpr double x0 = 225;
   printHeadings(p, x0, {QStringLiteral("Number of Heads"), QStringLiteral("Actual"), QStringLiteral("Theory")});
   const auto mid = middles(p, {QStringLiteral("Number o"), QStringLiteral("Number of Heads   Act"),
                                QStringLiteral("Number of Heads   Actual   The")});
-  for (int k = 0; k <= coins.NumCoins(); ++k)
-    printRow(p, x0, mid, {str(int16_t(k)), str(coins.HeadCount(k)), str(coins.TheoryCount(k))});
-  const double y0 = rt::CInt(p.currentY()) + 25;
+  for (int k = 0; k <= coins.numCoins(); ++k)
+    printRow(p, x0, mid, {str(int16_t(k)), str(coins.headCount(k)), str(coins.theoryCount(k))});
+  const double y0 = rt::roundToInt16(p.currentY()) + 25;
   printPicture(p, graph, 150, y0, 550, 550);
   printStrip(p, strip);
 }
 
-void PrintDice(plat::Surface& p, const DiceExperiment& dice, const plat::ImageSurface& graph,
+void printDice(plat::Surface& p, const DiceExperiment& dice, const plat::ImageSurface& graph,
                const plat::ImageSurface& strip) {
   printTop(p, QStringLiteral("DICE:"),
-           QStringLiteral("Rolled") + str(dice.NumDice()) + QStringLiteral(" Dice,") + str(dice.TotalRolls()) +
+           QStringLiteral("Rolled") + str(dice.numDice()) + QStringLiteral(" Dice,") + str(dice.totalRolls()) +
                QStringLiteral(" Times"));
   constexpr double x0 = 100;
   const QString total = QStringLiteral("Dice Total"), actual = QStringLiteral("Actual"),
@@ -115,23 +115,23 @@ void PrintDice(plat::Surface& p, const DiceExperiment& dice, const plat::ImageSu
   printHeadings(p, x0, {total, actual, theory, total, actual, theory});
   const auto mid = middles(
       p, {QStringLiteral("Dice T"), QStringLiteral("Dice Total   Act"), QStringLiteral("Dice Total   Actual   The")});
-  const int16_t n = dice.NumDice();
-  const int16_t last = DiceLeftGroupEnd(n);
+  const int16_t n = dice.numDice();
+  const int16_t last = diceLeftGroupEnd(n);
   auto row = [&](double left, int t) {
-    printRow(p, left, mid, {str(int16_t(t)), str(dice.TotalCount(t)), str(dice.TheoryCount(t))});
+    printRow(p, left, mid, {str(int16_t(t)), str(dice.totalCount(t)), str(dice.theoryCount(t))});
   };
   const double firstRow = p.currentY();
   for (int t = n; t <= last; ++t) row(x0, t);
   const double leftEnd = p.currentY();
-  const double x1 = 100 + rt::CInt(p.textWidth(QStringLiteral("Dice Total   Actual   Theory   ")));
-  p.setCurrentY(rt::CInt(firstRow));
+  const double x1 = 100 + rt::roundToInt16(p.textWidth(QStringLiteral("Dice Total   Actual   Theory   ")));
+  p.setCurrentY(rt::roundToInt16(firstRow));
   for (int t = last + 1; t <= 6 * n; ++t) row(x1, t);
-  const double y0 = rt::CInt(leftEnd) + 25;
+  const double y0 = rt::roundToInt16(leftEnd) + 25;
   printPicture(p, graph, 150, y0, 550, 450);
   printStrip(p, strip);
 }
 
-void PrintMarbles(plat::Surface& p, const MarbleTable& table, const plat::ImageSurface& board) {
+void printMarbles(plat::Surface& p, const MarbleTable& table, const plat::ImageSurface& board) {
   printTop(p, QStringLiteral("MARBLES:"),
            QStringLiteral("Dropped") + str(table.totalMarbles) + QStringLiteral(" Marbles"));
   constexpr double x0 = 250;
@@ -140,8 +140,8 @@ void PrintMarbles(plat::Surface& p, const MarbleTable& table, const plat::ImageS
       p, {QStringLiteral("Bin N"), QStringLiteral("Bin Number   Actu"), QStringLiteral("Bin Number   Actual   Theo")});
   for (int b = 0; b < 6; ++b)
     printRow(p, x0, mid, {str(int16_t(b + 1)), table.actual[size_t(b)], table.theory[size_t(b)]});
-  const double y0 = rt::CInt(p.currentY()) + 25;
+  const double y0 = rt::roundToInt16(p.currentY()) + 25;
   printPicture(p, board, 200, y0, 450, 550);
 }
 
-}  // namespace prob
+}  // namespace probability

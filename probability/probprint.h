@@ -12,23 +12,23 @@ class ImageSurface;
 class Surface;
 }  // namespace plat
 
-namespace prob {
+namespace probability {
 
 class CoinsExperiment;
 class DiceExperiment;
 
 // The last total of the left group of the dice table, for one to five dice.
-int16_t DiceLeftGroupEnd(int16_t numDice);
+int16_t diceLeftGroupEnd(int16_t numDice);
 
-void PrintCoins(plat::Surface& page, const CoinsExperiment& coins, const plat::ImageSurface& graph,
+void printCoins(plat::Surface& page, const CoinsExperiment& coins, const plat::ImageSurface& graph,
                 const plat::ImageSurface& strip);
-void PrintDice(plat::Surface& page, const DiceExperiment& dice, const plat::ImageSurface& graph,
+void printDice(plat::Surface& page, const DiceExperiment& dice, const plat::ImageSurface& graph,
                const plat::ImageSurface& strip);
 // The bin read-outs as the tab shows them.
 struct MarbleTable {
   int16_t totalMarbles = 0;
   std::array<QString, 6> actual, theory;
 };
-void PrintMarbles(plat::Surface& page, const MarbleTable& table, const plat::ImageSurface& board);
+void printMarbles(plat::Surface& page, const MarbleTable& table, const plat::ImageSurface& board);
 
-}  // namespace prob
+}  // namespace probability

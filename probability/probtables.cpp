@@ -1,8 +1,8 @@
 #include "probability/probtables.h"
 
-namespace prob {
+namespace probability {
 
-ItemPosTable BuildItemPos() {
+ItemPosTable buildItemPos() {
   ItemPosTable t{};
   // The items stand symmetrically about the middle slot.
   t[1][1] = 2;
@@ -13,7 +13,7 @@ ItemPosTable BuildItemPos() {
   return t;
 }
 
-CoinTheoryTable BuildCoinTheory() {
+CoinTheoryTable buildCoinTheory() {
   CoinTheoryTable t{};
   // Pascal's triangle gives the ways of k heads among n coins; there are 2^n outcomes.
   int ways[6][6] = {};
@@ -27,7 +27,7 @@ CoinTheoryTable BuildCoinTheory() {
   return t;
 }
 
-DiceTheoryTable BuildDiceTheory() {
+DiceTheoryTable buildDiceTheory() {
   // First the numbers of ways each total can be thrown, row by row from one die.
   std::array<std::array<float, 31>, 6> ways{};
   for (int t = 1; t <= 6; ++t) ways[1][size_t(t)] = 1;
@@ -44,19 +44,19 @@ DiceTheoryTable BuildDiceTheory() {
   return p;
 }
 
-const ItemPosTable& ItemPos() {
-  static const ItemPosTable t = BuildItemPos();
+const ItemPosTable& itemPos() {
+  static const ItemPosTable t = buildItemPos();
   return t;
 }
 
-const CoinTheoryTable& CoinTheory() {
-  static const CoinTheoryTable t = BuildCoinTheory();
+const CoinTheoryTable& coinTheory() {
+  static const CoinTheoryTable t = buildCoinTheory();
   return t;
 }
 
-const DiceTheoryTable& DiceTheory() {
-  static const DiceTheoryTable t = BuildDiceTheory();
+const DiceTheoryTable& diceTheory() {
+  static const DiceTheoryTable t = buildDiceTheory();
   return t;
 }
 
-}  // namespace prob
+}  // namespace probability

@@ -6,24 +6,24 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace prob {
+namespace probability {
 
 using std::size_t;
 
-// ItemPos(n, i): for n items shown (1 to 5), the slot (0 to 4) that holds item i (1 to n).
+// itemPos(n, i): for n items shown (1 to 5), the slot (0 to 4) that holds item i (1 to n).
 using ItemPosTable = std::array<std::array<int16_t, 6>, 6>;
-// CoinTheory(n, k): the chance of exactly k heads among n fair coins.
+// coinTheory(n, k): the chance of exactly k heads among n fair coins.
 using CoinTheoryTable = std::array<std::array<float, 6>, 6>;
-// DiceTheory(n, t): the chance that n fair dice total t.
+// diceTheory(n, t): the chance that n fair dice total t.
 using DiceTheoryTable = std::array<std::array<float, 31>, 6>;
 
-const ItemPosTable& ItemPos();
-const CoinTheoryTable& CoinTheory();
-const DiceTheoryTable& DiceTheory();
+const ItemPosTable& itemPos();
+const CoinTheoryTable& coinTheory();
+const DiceTheoryTable& diceTheory();
 
 // The tables as the load step builds them.
-ItemPosTable BuildItemPos();
-CoinTheoryTable BuildCoinTheory();
-DiceTheoryTable BuildDiceTheory();
+ItemPosTable buildItemPos();
+CoinTheoryTable buildCoinTheory();
+DiceTheoryTable buildDiceTheory();
 
-}  // namespace prob
+}  // namespace probability

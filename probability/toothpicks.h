@@ -13,7 +13,7 @@
 #include "runtime/colour.h"
 #include "runtime/random.h"
 
-namespace prob {
+namespace probability {
 
 using std::size_t;
 
@@ -22,10 +22,10 @@ inline constexpr int16_t kDropCap = 10000;
 class ToothpickHost {
  public:
   virtual ~ToothpickHost();
-  virtual void ClearSheet() = 0;
+  virtual void clearSheet() = 0;
   // A ruled line in white across the whole sheet at height y.
-  virtual void DrawRuledLine(int16_t y) = 0;
-  virtual void DrawToothpick(double x1, double y1, double x2, double y2, rt::Colour colour) = 0;
+  virtual void drawRuledLine(int16_t y) = 0;
+  virtual void drawToothpick(double x1, double y1, double x2, double y2, rt::Colour colour) = 0;
 };
 
 // Where one toothpick fell: its rounded centre, the angle, and its ends (heights rounded).
@@ -41,34 +41,34 @@ class ToothpickDrop {
   ToothpickDrop(rt::RandomSource& random, ToothpickHost& host) : m_random(random), m_host(host) {}
 
   // The load step: the spacing from the sheet's outer size, counts at zero, the lines drawn.
-  void Load(int sheetWidthTwips, int sheetHeightTwips);
-  void SetDropGroup(int16_t n) { m_group = n; }
-  void StartPause();
-  void Tick();
+  void load(int sheetWidthTwips, int sheetHeightTwips);
+  void setDropGroup(int16_t n) { m_group = n; }
+  void startPause();
+  void tick();
   // One drop; false (and the run stopped) when the cap was already reached.
-  bool DropToothpick();
-  void Clear();
+  bool dropToothpick();
+  void clear();
 
   // Where a toothpick with these random numbers falls on a sheet of width w, spacing l.
-  static Toothpick Place(int w, int16_t l, float r1, float r2, float r3);
+  static Toothpick place(int w, int16_t l, float r1, float r2, float r3);
   // Whether the toothpick crosses the ruled line at height y (ends on the line count).
-  static bool Crosses(const Toothpick& t, int16_t y);
+  static bool crosses(const Toothpick& t, int16_t y);
 
-  bool Running() const { return m_running != 0; }
-  int16_t DropGroup() const { return m_group; }
-  int16_t TotalDrops() const { return m_drops; }
-  int16_t TotalHits() const { return m_hits; }
-  int16_t DropBatch() const { return m_batch; }
-  int16_t LineSpacing() const { return m_spacing; }
-  int16_t LineY(int i) const { return m_lineY[size_t(i)]; }
-  const Toothpick& Last() const { return m_last; }
-  const std::string& DropsText() const { return m_dropsText; }
-  const std::string& HitsText() const { return m_hitsText; }
-  const std::string& PiText() const { return m_piText; }
-  std::string ButtonCaption() const { return Running() ? "&Pause" : "&Drop"; }
+  bool running() const { return m_running != 0; }
+  int16_t dropGroup() const { return m_group; }
+  int16_t totalDrops() const { return m_drops; }
+  int16_t totalHits() const { return m_hits; }
+  int16_t dropBatch() const { return m_batch; }
+  int16_t lineSpacing() const { return m_spacing; }
+  int16_t lineY(int i) const { return m_lineY[size_t(i)]; }
+  const Toothpick& last() const { return m_last; }
+  const std::string& dropsText() const { return m_dropsText; }
+  const std::string& hitsText() const { return m_hitsText; }
+  const std::string& piText() const { return m_piText; }
+  std::string buttonCaption() const { return running() ? "&Pause" : "&Drop"; }
 
  private:
-  void DrawLines();
+  void drawLines();
   rt::RandomSource& m_random;
   ToothpickHost& m_host;
   int m_width = 5175;
@@ -79,4 +79,4 @@ class ToothpickDrop {
   std::string m_dropsText = "0", m_hitsText = "0", m_piText;
 };
 
-}  // namespace prob
+}  // namespace probability

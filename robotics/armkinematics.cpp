@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-namespace robot {
+namespace robotics {
 
-double Atan2(float y, float x) {
+double angleOf(float y, float x) {
   if (y == 0) return x < 0 ? phys::Pi : 0.0;
   if (x == 0) return (y > 0 ? 1 : -1) * phys::Pi / 2;
   // The quotient is taken in single precision, as both arguments are singles.
@@ -14,7 +14,7 @@ double Atan2(float y, float x) {
   return a;
 }
 
-int16_t RoundEven(double x) {
+int16_t roundEven(double x) {
   // The default rounding mode gives exact halves to the even neighbour.
   const double r = std::nearbyint(x);
   if (!(r >= -32768.0)) return -32768;
@@ -22,7 +22,7 @@ int16_t RoundEven(double x) {
   return int16_t(r);
 }
 
-ArmPosition ComputeArmPosition(int16_t L1, int16_t L2, int16_t A1, int16_t A2) {
+ArmPosition computeArmPosition(int16_t L1, int16_t L2, int16_t A1, int16_t A2) {
   ArmPosition p;
   p.ElbowX = float(L1 * std::cos(A1 * kDegToRad));
   p.ElbowY = float(L1 * std::sin(A1 * kDegToRad));
@@ -49,40 +49,40 @@ ElbowCosine elbowCosine(float X, float Y, int16_t L1, int16_t L2) {
 
 }  // namespace
 
-bool CanReachPoint(float x, float y, int16_t L1, int16_t L2) {
+bool canReachPoint(float x, float y, int16_t L1, int16_t L2) {
   if (L1 <= 0 || L2 <= 0) return false;
   const ElbowCosine e = elbowCosine(x, y, L1, L2);
   // Outside the ring the square root would be of a negative number (and NaN never reaches).
   return e.underRoot >= 0;
 }
 
-int16_t ReduceTurn(int d) {
+int16_t reduceTurn(int d) {
   if (d > 180) return int16_t(d - 360);
   if (d < -180) return int16_t(d + 360);
   return int16_t(d);
 }
 
-int16_t WrapAngle(int a) {
+int16_t wrapAngle(int a) {
   if (a > 180) return int16_t(a - 360);
   if (a < -180) return int16_t(a + 360);
   return int16_t(a);
 }
 
-std::optional<JointSolution> SolveJointAngles(float X, float Y, int16_t L1, int16_t L2, const ElbowRule& rule) {
-  if (!CanReachPoint(X, Y, L1, L2)) return std::nullopt;
+std::optional<JointSolution> solveJointAngles(float X, float Y, int16_t L1, int16_t L2, const ElbowRule& rule) {
+  if (!canReachPoint(X, Y, L1, L2)) return std::nullopt;
   const ElbowCosine e = elbowCosine(X, Y, L1, L2);
   const float c2 = e.c2;
   const auto s2 = float(std::sqrt(e.underRoot));
 
   float A2 = 0;
   switch (rule.ElbowChoice) {
-    case 1: A2 = float(Atan2(-s2, c2)); break;
+    case 1: A2 = float(angleOf(-s2, c2)); break;
     case 2: {
-      const auto a = float(Atan2(s2, c2));
-      const auto b = float(Atan2(-s2, c2));
+      const auto a = float(angleOf(s2, c2));
+      const auto b = float(angleOf(-s2, c2));
       // The two candidates as changes from the present elbow angle, the short way round.
-      const int16_t da = ReduceTurn(RoundEven(a / kDegToRad - rule.PresentA2));
-      const int16_t db = ReduceTurn(RoundEven(b / kDegToRad - rule.PresentA2));
+      const int16_t da = reduceTurn(roundEven(a / kDegToRad - rule.PresentA2));
+      const int16_t db = reduceTurn(roundEven(b / kDegToRad - rule.PresentA2));
       bool takeA = false;
       if (rule.Direction2 == 0)
         takeA = da < db;
@@ -93,17 +93,17 @@ std::optional<JointSolution> SolveJointAngles(float X, float Y, int16_t L1, int1
       A2 = takeA ? a : b;
       break;
     }
-    default: A2 = float(Atan2(s2, c2)); break;
+    default: A2 = float(angleOf(s2, c2)); break;
   }
   const auto sy = float(L2 * std::sin(double(A2)));
   const auto sx = float(L1 + L2 * std::cos(double(A2)));
-  const auto A1 = float(Atan2(Y, X) - Atan2(sy, sx));
+  const auto A1 = float(angleOf(Y, X) - angleOf(sy, sx));
   return JointSolution{A1, A2};
 }
 
-int16_t SnapAngle(int16_t a, int16_t resolution) {
+int16_t snapAngle(int16_t a, int16_t resolution) {
   if (resolution <= 0) return a;
-  return int16_t(RoundEven(double(a) / resolution) * resolution);
+  return int16_t(roundEven(double(a) / resolution) * resolution);
 }
 
-}  // namespace robot
+}  // namespace robotics

@@ -5,9 +5,9 @@
 #include "platform/surface.h"
 #include "runtime/palette.h"
 
-namespace robot {
+namespace robotics {
 
-void PrintRobotPage(plat::Surface& page, const std::vector<PrintLine>& lines, const plat::ImageSurface& grid) {
+void printRobotPage(plat::Surface& page, const std::vector<PrintLine>& lines, const plat::ImageSurface& grid) {
   page.setFont(QStringLiteral("Courier New"), 12);
   page.setFontUnderline(false);
   page.setScale(0, 0, 850, 1100);
@@ -25,4 +25,4 @@ void PrintRobotPage(plat::Surface& page, const std::vector<PrintLine>& lines, co
   page.paintPicture(grid, 150, page.currentY(), 550, 550);
 }
 
-}  // namespace robot
+}  // namespace robotics

@@ -11,9 +11,9 @@ class ImageSurface;
 class Surface;
 }  // namespace plat
 
-namespace robot {
+namespace robotics {
 
 // Draws the page on a printer (or any surface) without ending the document.
-void PrintRobotPage(plat::Surface& page, const std::vector<PrintLine>& lines, const plat::ImageSurface& grid);
+void printRobotPage(plat::Surface& page, const std::vector<PrintLine>& lines, const plat::ImageSurface& grid);
 
-}  // namespace robot
+}  // namespace robotics

@@ -7,7 +7,7 @@
 //
 // The arm talks to its window through RobotView and to the speaker through RobotSound, so
 // it runs and is tested without any window. The timer itself is the window's: the arm only
-// says when it runs, and the window calls MotionStep every 50 ms while it does.
+// says when it runs, and the window calls motionStep every 50 ms while it does.
 
 #include <cstdint>
 #include <string>
@@ -15,7 +15,7 @@
 
 #include "robotics/armkinematics.h"
 
-namespace robot {
+namespace robotics {
 
 // The robotics lines of the settings file.
 struct RobotSettings {
@@ -34,7 +34,7 @@ struct RobotSettings {
 // ranges: choices and indexes to their ends, lengths to 1..9, path steps to 1..50, angles
 // into -180..180 on their joint's resolution, the desired point onto the grid. Values
 // already usable, the fresh file's among them, stay as they are.
-void SanitizeRobotSettings(RobotSettings& s);
+void sanitizeRobotSettings(RobotSettings& s);
 
 enum class RobotWave { Ding, Tada, UhOh };
 
@@ -42,7 +42,7 @@ class RobotSound {
  public:
   virtual ~RobotSound();
   // Plays one of the project's sounds and returns at once.
-  virtual void PlayWave(RobotWave wave) = 0;
+  virtual void playWave(RobotWave wave) = 0;
 };
 
 // One drawing of the arm: the arm as last drawn (erased), the arm now, and whether the old
@@ -63,24 +63,24 @@ class RobotView {
  public:
   virtual ~RobotView();
   // Clears the grid, labels its axes and writes the mode's prompt below it.
-  virtual void ClearGrid(int16_t mode) = 0;
-  virtual void DrawArm(const ArmDrawing& drawing, const ArmReadouts& readouts) = 0;
+  virtual void clearGrid(int16_t mode) = 0;
+  virtual void drawArm(const ArmDrawing& drawing, const ArmReadouts& readouts) = 0;
   // Removes the desired point's box, drawing it again in the grid's background colour.
-  virtual void EraseDesiredBox(float x, float y) = 0;
+  virtual void eraseDesiredBox(float x, float y) = 0;
   // The straight path from the desired point to the start point, in green.
-  virtual void DrawPathLine(float x1, float y1, float x2, float y2) = 0;
-  virtual void ShowStartPoint(const std::string& x, const std::string& y) = 0;
-  virtual void ShowDesiredPoint(const std::string& x, const std::string& y) = 0;
-  virtual void ShowLinks(const std::string& l1, const std::string& l2) = 0;
-  virtual void ShowResolutions(const std::string& r1, const std::string& r2) = 0;
-  virtual void ShowPathSteps(const std::string& steps) = 0;
+  virtual void drawPathLine(float x1, float y1, float x2, float y2) = 0;
+  virtual void showStartPoint(const std::string& x, const std::string& y) = 0;
+  virtual void showDesiredPoint(const std::string& x, const std::string& y) = 0;
+  virtual void showLinks(const std::string& l1, const std::string& l2) = 0;
+  virtual void showResolutions(const std::string& r1, const std::string& r2) = 0;
+  virtual void showPathSteps(const std::string& steps) = 0;
   // The mode's frame and the path-steps controls.
-  virtual void ShowMode(int16_t mode) = 0;
+  virtual void showMode(int16_t mode) = 0;
   // The Move button's caption ("&Move" or "&Stop") and the seven spin buttons' enabling.
-  virtual void ShowMoving(bool moving) = 0;
-  virtual void SetTimerEnabled(bool on) = 0;
+  virtual void showMoving(bool moving) = 0;
+  virtual void setTimerEnabled(bool on) = 0;
   // "Robot arm cannot reach desired end point".
-  virtual void ShowUnreachable() = 0;
+  virtual void showUnreachable() = 0;
 };
 
 // One line of the printed page: its x in page units and its text; a heading is underlined.
@@ -96,50 +96,50 @@ class RobotArm {
 
   // The window's load step, up to showing it: takes the settings (brought into range),
   // computes the arm, makes it the start point and draws it.
-  void Load(const RobotSettings& settings);
-  const RobotSettings& settings() const { return s; }
+  void load(const RobotSettings& settings);
+  const RobotSettings& settings() const { return m_settings; }
 
   // -- what the user does --------------------------------------------------------------
-  void ChooseMode(int16_t index);
-  void ChooseFirstJoint(int16_t index) { s.FirstJoint = index; }
-  void ChooseElbow(int16_t index) { s.ElbowChoice = index; }
-  void ChooseDirection(int joint, int16_t index) { s.JointDirection[joint] = index; }
+  void chooseMode(int16_t index);
+  void chooseFirstJoint(int16_t index) { m_settings.FirstJoint = index; }
+  void chooseElbow(int16_t index) { m_settings.ElbowChoice = index; }
+  void chooseDirection(int joint, int16_t index) { m_settings.JointDirection[joint] = index; }
   // A click on the grid: the desired point, in Inverse and Path mode.
-  void ChooseDesiredPoint(double x, double y);
+  void chooseDesiredPoint(double x, double y);
   // The spin buttons: a joint turned by its resolution, a joint's resolution to the next
   // larger or smaller one, a unit traded between the links, the path's steps.
-  void TurnJointUp(int j);
-  void TurnJointDown(int j);
-  void ResolutionUp(int j);
-  void ResolutionDown(int j);
-  void LengthenLink1();
-  void ShortenLink1();
-  void LengthenLink2();
-  void ShortenLink2();
-  void MorePathSteps();
-  void FewerPathSteps();
+  void turnJointUp(int j);
+  void turnJointDown(int j);
+  void resolutionUp(int j);
+  void resolutionDown(int j);
+  void lengthenLink1();
+  void shortenLink1();
+  void lengthenLink2();
+  void shortenLink2();
+  void morePathSteps();
+  void fewerPathSteps();
   // The grid cleared of the path the hand left, the arm drawn again.
-  void ClearPath();
+  void clearPath();
   // Move starts the motion to the desired point; during it, the same button stops it.
-  void MoveOrStop();
-  void ReturnToStart();
+  void moveOrStop();
+  void returnToStart();
   // One tick of the window's motion timer.
-  void MotionStep();
+  void motionStep();
 
   // -- procedures ----------------------------------------------------------------------
-  void ComputeArmPosition();
+  void computeArmPosition();
   // Solves the target point into target angles; false (nothing changed) when it is out of reach.
-  bool SolveInverseKinematics();
-  void SaveStartPoint();
-  void StepJoint(int j, int delta);
-  void RefreshArmSettings();
-  void DrawArm(int16_t flag);
+  bool solveInverseKinematics();
+  void saveStartPoint();
+  void stepJoint(int j, int delta);
+  void refreshArmSettings();
+  void drawArm(int16_t flag);
 
   // -- state ---------------------------------------------------------------------------
-  bool Moving() const { return m_moving; }
-  int16_t Resolution(int j) const { return ResolutionTable[size_t(s.ResolutionIndex[j])]; }
-  const ArmPosition& Position() const { return m_arm; }
-  const ArmPosition& PreviousPosition() const { return m_prev; }
+  bool moving() const { return m_moving; }
+  int16_t resolution(int j) const { return ResolutionTable[size_t(m_settings.ResolutionIndex[j])]; }
+  const ArmPosition& position() const { return m_arm; }
+  const ArmPosition& previousPosition() const { return m_prev; }
   int16_t StartAngle1 = 0, StartAngle2 = 0;
   float StartPointX = 0, StartPointY = 0;
   int16_t TargetAngle1 = 0, TargetAngle2 = 0;
@@ -149,27 +149,27 @@ class RobotArm {
   std::string StartText[2], DesiredText[2];
 
   // The text of the printed page, line by line.
-  std::vector<PrintLine> PrintoutLines() const;
+  std::vector<PrintLine> printoutLines() const;
 
   // Captions of the option groups, as the window shows them.
-  static const char* ModeCaption(int index);
-  static const char* FirstCaption(int index);
-  static const char* ElbowCaption(int index);
-  static const char* DirectionCaption(int joint, int index);
+  static const char* modeCaption(int index);
+  static const char* firstCaption(int index);
+  static const char* elbowCaption(int index);
+  static const char* directionCaption(int joint, int index);
 
  private:
-  void StepLength(int16_t& stepped, int16_t& other, int delta);
-  void StartMotion();
-  void StopMotion();
-  void RefuseUnreachable();
-  void SetTargetToWaypoint();
-  ArmReadouts Readouts() const;
+  void stepLength(int16_t& stepped, int16_t& other, int delta);
+  void startMotion();
+  void stopMotion();
+  void refuseUnreachable();
+  void setTargetToWaypoint();
+  ArmReadouts readouts() const;
 
   RobotView& m_view;
   RobotSound& m_sound;
-  RobotSettings s;
+  RobotSettings m_settings;
   ArmPosition m_arm, m_prev;
   bool m_moving = false;
 };
 
-}  // namespace robot
+}  // namespace robotics

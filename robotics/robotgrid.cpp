@@ -5,7 +5,7 @@
 #include "platform/surface.h"
 #include "runtime/palette.h"
 
-namespace robot {
+namespace robotics {
 
 namespace {
 
@@ -19,28 +19,28 @@ void printCentred(plat::Surface& g, const QString& text, double x, double y) {
 
 }  // namespace
 
-void ScaleGrid(plat::Surface& grid) { grid.setScale(-11, 11, 11, -11); }
+void scaleGrid(plat::Surface& grid) { grid.setScale(-11, 11, 11, -11); }
 
-const char* GridPrompt(int16_t mode) {
+const char* gridPrompt(int16_t mode) {
   if (mode == 1) return "Click Grid To Set Desired Point";
   if (mode == 2) return "Click Grid To Establish Path Endpoint";
   return "";
 }
 
-void ClearGridPicture(plat::Surface& grid, int16_t mode) {
+void clearGridPicture(plat::Surface& grid, int16_t mode) {
   grid.cls();
   grid.setForeColor(Palette::Black);
   printCentred(grid, QStringLiteral("X"), 10.5, 0);
   printCentred(grid, QStringLiteral("Y"), 0, 10.5);
-  const QString prompt = QString::fromLatin1(GridPrompt(mode));
+  const QString prompt = QString::fromLatin1(gridPrompt(mode));
   if (!prompt.isEmpty()) printCentred(grid, prompt, 0, -10.5);
 }
 
-void DrawDesiredBox(plat::Surface& grid, float x, float y, rt::Colour c) {
+void drawDesiredBox(plat::Surface& grid, float x, float y, rt::Colour c) {
   grid.box(double(x) - 0.2, double(y) - 0.2, double(x) + 0.2, double(y) + 0.2, c);
 }
 
-void DrawArmPicture(plat::Surface& g, const ArmDrawing& d) {
+void drawArmPicture(plat::Surface& g, const ArmDrawing& d) {
   const rt::Colour back = g.backColor();
   const ArmPosition& p = d.previous;
   const ArmPosition& a = d.present;
@@ -70,14 +70,14 @@ void DrawArmPicture(plat::Surface& g, const ArmDrawing& d) {
   g.line(0, -10, 0, 10, Palette::Black);
 
   g.circle(a.HandX, a.HandY, kMarkRadius, Palette::Red);
-  if (d.desiredBox) DrawDesiredBox(g, d.DesiredX, d.DesiredY, Palette::Black);
+  if (d.desiredBox) drawDesiredBox(g, d.DesiredX, d.DesiredY, Palette::Black);
   g.setFillStyle(oldFill);
   g.refresh();
 }
 
-void DrawPathLinePicture(plat::Surface& grid, float x1, float y1, float x2, float y2) {
+void drawPathLinePicture(plat::Surface& grid, float x1, float y1, float x2, float y2) {
   grid.setDrawWidth(1);
   grid.line(x1, y1, x2, y2, Palette::Green);
 }
 
-}  // namespace robot
+}  // namespace robotics

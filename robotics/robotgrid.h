@@ -16,27 +16,27 @@ namespace plat {
 class Surface;
 }
 
-namespace robot {
+namespace robotics {
 
 // The radius of the hand's mark, in grid units.
 inline constexpr double kMarkRadius = 0.15;
 
 // The grid's scale: (-11, 11) at the top left to (11, -11) at the bottom right.
-void ScaleGrid(plat::Surface& grid);
+void scaleGrid(plat::Surface& grid);
 
 // The prompt under the grid in a mode: none in Forward mode.
-const char* GridPrompt(int16_t mode);
+const char* gridPrompt(int16_t mode);
 
 // Clears the picture and writes "X", "Y" and the mode's prompt in black.
-void ClearGridPicture(plat::Surface& grid, int16_t mode);
+void clearGridPicture(plat::Surface& grid, int16_t mode);
 
 // Draws the arm as the drawing says, with the grid lines, the hand's mark and, when asked,
 // the desired point's box.
-void DrawArmPicture(plat::Surface& grid, const ArmDrawing& d);
+void drawArmPicture(plat::Surface& grid, const ArmDrawing& d);
 
 // The desired point's box in a colour (black to show it, the background to remove it).
-void DrawDesiredBox(plat::Surface& grid, float x, float y, rt::Colour c);
+void drawDesiredBox(plat::Surface& grid, float x, float y, rt::Colour c);
 
-void DrawPathLinePicture(plat::Surface& grid, float x1, float y1, float x2, float y2);
+void drawPathLinePicture(plat::Surface& grid, float x1, float y1, float x2, float y2);
 
-}  // namespace robot
+}  // namespace robotics

@@ -18,7 +18,7 @@
 #include "shell/settings.h"
 #include "shell/sounds.h"
 
-namespace robot {
+namespace robotics {
 
 namespace {
 
@@ -163,7 +163,7 @@ void RoboticsWindow::buildTitleAndGrid() {
 void RoboticsWindow::buildModeFrame() {
   m_modeFrame = plat::build<plat::Frame>(this, kModeFrame);
   for (int i = 0; i < 3; ++i) {
-    plat::OptionButton* option = m_modeOptions.add(i, m_modeFrame, RobotArm::ModeCaption(i));
+    plat::OptionButton* option = m_modeOptions.add(i, m_modeFrame, RobotArm::modeCaption(i));
     option->setObjectName(rowName("modeOption", size_t(i)));
     plat::applyRow(option, kModeOptions[i]);
   }
@@ -281,10 +281,10 @@ void RoboticsWindow::buildMotionOptions() {
       plat::applyRow(option, kMotionOptions[i]);
     }
   };
-  options(m_firstJointOptions, "firstJointOption", 2, [](int i) { return RobotArm::FirstCaption(i); });
-  options(m_elbowOptions, "elbowOption", 3, [](int i) { return RobotArm::ElbowCaption(i); });
-  options(m_directionOptions[0], "directionOption0", 0, [](int i) { return RobotArm::DirectionCaption(0, i); });
-  options(m_directionOptions[1], "directionOption1", 1, [](int i) { return RobotArm::DirectionCaption(1, i); });
+  options(m_firstJointOptions, "firstJointOption", 2, [](int i) { return RobotArm::firstCaption(i); });
+  options(m_elbowOptions, "elbowOption", 3, [](int i) { return RobotArm::elbowCaption(i); });
+  options(m_directionOptions[0], "directionOption0", 0, [](int i) { return RobotArm::directionCaption(0, i); });
+  options(m_directionOptions[1], "directionOption1", 1, [](int i) { return RobotArm::directionCaption(1, i); });
   m_firstJointOptions.onClick = [this](int i) { chooseFirstJoint(i); };
   m_elbowOptions.onClick = [this](int i) { chooseElbow(i); };
   m_directionOptions[0].onClick = [this](int i) { chooseDirection(0, i); };
@@ -293,11 +293,11 @@ void RoboticsWindow::buildMotionOptions() {
 
 // -- load, settings and leaving -----------------------------------------------------------
 
-void RoboticsWindow::Form_Load() {
-  m_dingSound = shell::AppFilePath("ding.wav");
-  m_tadaSound = shell::AppFilePath("tada.wav");
-  m_uhOhSound = shell::AppFilePath("uhoh.wav");
-  ScaleGrid(m_grid->surface());
+void RoboticsWindow::loadStep() {
+  m_dingSound = shell::appFilePath("ding.wav");
+  m_tadaSound = shell::appFilePath("tada.wav");
+  m_uhOhSound = shell::appFilePath("uhoh.wav");
+  scaleGrid(m_grid->surface());
   loadSettings();
   // Values brought into range at load are the ones the controls show: keep them.
   storeSettings();
@@ -311,14 +311,14 @@ void RoboticsWindow::Form_Load() {
   m_directionOptions[1].choose(v.JointDirection[1]);
 }
 
-void RoboticsWindow::Form_Unload() { m_motionTimer->setEnabled(false); }
+void RoboticsWindow::unloadStep() { m_motionTimer->setEnabled(false); }
 
 void RoboticsWindow::closeFromTitleBar() { leave(); }
 
 void RoboticsWindow::leave() {
   // A running motion ends with the window.
   m_motionTimer->setEnabled(false);
-  Unload();
+  unload();
   returnToMenu();
 }
 
@@ -339,7 +339,7 @@ void RoboticsWindow::loadSettings() {
   s.DesiredX = g.DesiredX;
   s.DesiredY = g.DesiredY;
   s.PathSteps = g.PathSteps;
-  m_arm->Load(s);
+  m_arm->load(s);
 }
 
 void RoboticsWindow::storeSettings() {
@@ -364,76 +364,76 @@ void RoboticsWindow::storeSettings() {
 // -- what the user does: each goes to the arm, and what it changed reaches the settings ---
 
 void RoboticsWindow::chooseMode(int index) {
-  m_arm->ChooseMode(int16_t(index));
+  m_arm->chooseMode(int16_t(index));
   storeSettings();
 }
 void RoboticsWindow::chooseFirstJoint(int index) {
-  m_arm->ChooseFirstJoint(int16_t(index));
+  m_arm->chooseFirstJoint(int16_t(index));
   storeSettings();
 }
 void RoboticsWindow::chooseElbow(int index) {
-  m_arm->ChooseElbow(int16_t(index));
+  m_arm->chooseElbow(int16_t(index));
   storeSettings();
 }
 void RoboticsWindow::chooseDirection(int joint, int index) {
-  m_arm->ChooseDirection(joint, int16_t(index));
+  m_arm->chooseDirection(joint, int16_t(index));
   storeSettings();
 }
 void RoboticsWindow::chooseDesiredPoint(double x, double y) {
-  m_arm->ChooseDesiredPoint(x, y);
+  m_arm->chooseDesiredPoint(x, y);
   storeSettings();
 }
 void RoboticsWindow::turnJoint(int joint, int direction) {
   if (direction > 0)
-    m_arm->TurnJointUp(joint);
+    m_arm->turnJointUp(joint);
   else
-    m_arm->TurnJointDown(joint);
+    m_arm->turnJointDown(joint);
   storeSettings();
 }
 void RoboticsWindow::stepResolution(int joint, int direction) {
   if (direction > 0)
-    m_arm->ResolutionUp(joint);
+    m_arm->resolutionUp(joint);
   else
-    m_arm->ResolutionDown(joint);
+    m_arm->resolutionDown(joint);
   storeSettings();
 }
-void RoboticsWindow::stepLink1(int direction) { stepArm(direction, &RobotArm::LengthenLink1, &RobotArm::ShortenLink1); }
-void RoboticsWindow::stepLink2(int direction) { stepArm(direction, &RobotArm::LengthenLink2, &RobotArm::ShortenLink2); }
+void RoboticsWindow::stepLink1(int direction) { stepArm(direction, &RobotArm::lengthenLink1, &RobotArm::shortenLink1); }
+void RoboticsWindow::stepLink2(int direction) { stepArm(direction, &RobotArm::lengthenLink2, &RobotArm::shortenLink2); }
 void RoboticsWindow::stepPathSteps(int direction) {
-  stepArm(direction, &RobotArm::MorePathSteps, &RobotArm::FewerPathSteps);
+  stepArm(direction, &RobotArm::morePathSteps, &RobotArm::fewerPathSteps);
 }
 void RoboticsWindow::stepArm(int direction, void (RobotArm::*up)(), void (RobotArm::*down)()) {
   RobotArm& arm = *m_arm;
   (arm.*(direction > 0 ? up : down))();
   storeSettings();
 }
-void RoboticsWindow::clearPath() { m_arm->ClearPath(); }
+void RoboticsWindow::clearPath() { m_arm->clearPath(); }
 void RoboticsWindow::moveOrStop() {
-  m_arm->MoveOrStop();
+  m_arm->moveOrStop();
   storeSettings();
 }
 void RoboticsWindow::returnToStart() {
-  m_arm->ReturnToStart();
+  m_arm->returnToStart();
   storeSettings();
 }
 void RoboticsWindow::motionStep() {
-  m_arm->MotionStep();
+  m_arm->motionStep();
   storeSettings();
 }
 
 void RoboticsWindow::printGrid() {
   if (!plat::askPrinterReady("Print Grid")) return;
   plat::Printer& page = plat::printer();
-  PrintRobotPage(page, m_arm->PrintoutLines(), m_grid->surface());
+  printRobotPage(page, m_arm->printoutLines(), m_grid->surface());
   page.endDoc();
 }
 
 // -- what the arm asks of the window ------------------------------------------------------
 
-void RoboticsWindow::ClearGrid(int16_t mode) { ClearGridPicture(m_grid->surface(), mode); }
+void RoboticsWindow::clearGrid(int16_t mode) { clearGridPicture(m_grid->surface(), mode); }
 
-void RoboticsWindow::DrawArm(const ArmDrawing& drawing, const ArmReadouts& r) {
-  DrawArmPicture(m_grid->surface(), drawing);
+void RoboticsWindow::drawArm(const ArmDrawing& drawing, const ArmReadouts& r) {
+  drawArmPicture(m_grid->surface(), drawing);
   m_angleReadouts[0]->setCaption(qs(r.A1));
   m_angleReadouts[1]->setCaption(qs(r.A2));
   m_handXReadout->setCaption(qs(r.X));
@@ -441,38 +441,38 @@ void RoboticsWindow::DrawArm(const ArmDrawing& drawing, const ArmReadouts& r) {
   for (plat::Label* l : {m_angleReadouts[0], m_angleReadouts[1], m_handXReadout, m_handYReadout}) l->refresh();
 }
 
-void RoboticsWindow::EraseDesiredBox(float x, float y) {
+void RoboticsWindow::eraseDesiredBox(float x, float y) {
   plat::ImageSurface& g = m_grid->surface();
-  DrawDesiredBox(g, x, y, g.backColor());
+  drawDesiredBox(g, x, y, g.backColor());
 }
 
-void RoboticsWindow::DrawPathLine(float x1, float y1, float x2, float y2) {
-  DrawPathLinePicture(m_grid->surface(), x1, y1, x2, y2);
+void RoboticsWindow::drawPathLine(float x1, float y1, float x2, float y2) {
+  drawPathLinePicture(m_grid->surface(), x1, y1, x2, y2);
 }
 
-void RoboticsWindow::ShowStartPoint(const std::string& x, const std::string& y) {
+void RoboticsWindow::showStartPoint(const std::string& x, const std::string& y) {
   m_startXReadout->setCaption(qs(x));
   m_startYReadout->setCaption(qs(y));
 }
 
-void RoboticsWindow::ShowDesiredPoint(const std::string& x, const std::string& y) {
+void RoboticsWindow::showDesiredPoint(const std::string& x, const std::string& y) {
   m_desiredXReadout->setCaption(qs(x));
   m_desiredYReadout->setCaption(qs(y));
 }
 
-void RoboticsWindow::ShowLinks(const std::string& l1, const std::string& l2) {
+void RoboticsWindow::showLinks(const std::string& l1, const std::string& l2) {
   m_link1Readout->setCaption(qs(l1));
   m_link2Readout->setCaption(qs(l2));
 }
 
-void RoboticsWindow::ShowResolutions(const std::string& r1, const std::string& r2) {
+void RoboticsWindow::showResolutions(const std::string& r1, const std::string& r2) {
   m_resolutionReadouts[0]->setCaption(qs(r1));
   m_resolutionReadouts[1]->setCaption(qs(r2));
 }
 
-void RoboticsWindow::ShowPathSteps(const std::string& steps) { m_stepsReadout->setCaption(qs(steps)); }
+void RoboticsWindow::showPathSteps(const std::string& steps) { m_stepsReadout->setCaption(qs(steps)); }
 
-void RoboticsWindow::ShowMode(int16_t mode) {
+void RoboticsWindow::showMode(int16_t mode) {
   m_forwardFrame->setVisible(mode == 0);
   if (mode != 0) m_targetFrame->setCaption(mode == 1 ? "Inverse" : "Path");
   m_targetFrame->setVisible(mode != 0);
@@ -480,7 +480,7 @@ void RoboticsWindow::ShowMode(int16_t mode) {
     w->setVisible(mode == 2);
 }
 
-void RoboticsWindow::ShowMoving(bool moving) {
+void RoboticsWindow::showMoving(bool moving) {
   m_moveButton->setCaption(moving ? "&Stop" : "&Move");
   for (QWidget* w :
        std::initializer_list<QWidget*>{m_angleSpinners[0], m_angleSpinners[1], m_resolutionSpinners[0],
@@ -488,19 +488,19 @@ void RoboticsWindow::ShowMoving(bool moving) {
     w->setEnabled(!moving);
 }
 
-void RoboticsWindow::SetTimerEnabled(bool on) { m_motionTimer->setEnabled(on); }
+void RoboticsWindow::setTimerEnabled(bool on) { m_motionTimer->setEnabled(on); }
 
-void RoboticsWindow::ShowUnreachable() {
-  plat::MsgBox("Robot arm cannot reach desired end point", plat::Msg::OkOnly | plat::Msg::Critical,
-               "Invalid Parameters");
+void RoboticsWindow::showUnreachable() {
+  plat::messageBox("Robot arm cannot reach desired end point", plat::Msg::OkOnly | plat::Msg::Critical,
+                   "Invalid Parameters");
 }
 
-void RoboticsWindow::PlayWave(RobotWave wave) {
+void RoboticsWindow::playWave(RobotWave wave) {
   switch (wave) {
-    case RobotWave::Ding: shell::PlayWave(m_dingSound, 1); break;
-    case RobotWave::Tada: shell::PlayWave(m_tadaSound, 1); break;
-    case RobotWave::UhOh: shell::PlayWave(m_uhOhSound, 1); break;
+    case RobotWave::Ding: shell::playWave(m_dingSound, 1); break;
+    case RobotWave::Tada: shell::playWave(m_tadaSound, 1); break;
+    case RobotWave::UhOh: shell::playWave(m_uhOhSound, 1); break;
   }
 }
 
-}  // namespace robot
+}  // namespace robotics

@@ -23,7 +23,7 @@ class SpinButton;
 class Timer;
 }  // namespace plat
 
-namespace robot {
+namespace robotics {
 
 class RoboticsWindow : public plat::Form, private RobotView, private RobotSound {
   Q_OBJECT
@@ -57,8 +57,8 @@ class RoboticsWindow : public plat::Form, private RobotView, private RobotSound 
   RobotArm& arm() { return *m_arm; }
 
  protected:
-  void Form_Load() override;
-  void Form_Unload() override;
+  void loadStep() override;
+  void unloadStep() override;
   void closeFromTitleBar() override;
 
  private:
@@ -75,21 +75,21 @@ class RoboticsWindow : public plat::Form, private RobotView, private RobotSound 
   void stepArm(int direction, void (RobotArm::*up)(), void (RobotArm::*down)());
 
   // RobotView
-  void ClearGrid(int16_t mode) override;
-  void DrawArm(const ArmDrawing& drawing, const ArmReadouts& readouts) override;
-  void EraseDesiredBox(float x, float y) override;
-  void DrawPathLine(float x1, float y1, float x2, float y2) override;
-  void ShowStartPoint(const std::string& x, const std::string& y) override;
-  void ShowDesiredPoint(const std::string& x, const std::string& y) override;
-  void ShowLinks(const std::string& l1, const std::string& l2) override;
-  void ShowResolutions(const std::string& r1, const std::string& r2) override;
-  void ShowPathSteps(const std::string& steps) override;
-  void ShowMode(int16_t mode) override;
-  void ShowMoving(bool moving) override;
-  void SetTimerEnabled(bool on) override;
-  void ShowUnreachable() override;
+  void clearGrid(int16_t mode) override;
+  void drawArm(const ArmDrawing& drawing, const ArmReadouts& readouts) override;
+  void eraseDesiredBox(float x, float y) override;
+  void drawPathLine(float x1, float y1, float x2, float y2) override;
+  void showStartPoint(const std::string& x, const std::string& y) override;
+  void showDesiredPoint(const std::string& x, const std::string& y) override;
+  void showLinks(const std::string& l1, const std::string& l2) override;
+  void showResolutions(const std::string& r1, const std::string& r2) override;
+  void showPathSteps(const std::string& steps) override;
+  void showMode(int16_t mode) override;
+  void showMoving(bool moving) override;
+  void setTimerEnabled(bool on) override;
+  void showUnreachable() override;
   // RobotSound
-  void PlayWave(RobotWave wave) override;
+  void playWave(RobotWave wave) override;
 
   std::unique_ptr<RobotArm> m_arm;
   QString m_dingSound, m_tadaSound, m_uhOhSound;
@@ -135,4 +135,4 @@ class RoboticsWindow : public plat::Form, private RobotView, private RobotSound 
   plat::Timer* m_motionTimer = nullptr;
 };
 
-}  // namespace robot
+}  // namespace robotics

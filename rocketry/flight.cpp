@@ -7,7 +7,7 @@
 #include "runtime/numfmt.h"
 #include "runtime/physics.h"
 
-namespace rocket {
+namespace rocketry {
 
 // The arithmetic below is double, as the products gravity takes part in: a value is rounded
 // to single precision where it is stored, as the read-outs expect.
@@ -20,36 +20,37 @@ constexpr double kHalfGravity = phys::GravityM / 2;
 
 FlightEvents::~FlightEvents() = default;
 
-Units UnitsFor(int index) {
+Units unitsFor(int index) {
   if (index == 0) return {0.03527f, float(1 / 0.3048), "ft/s", "ft", "Mass (oz)"};
   return {1.0f, 1.0f, "m/s", "m", "Mass (g)"};
 }
 
-MassRange MassLimits(float thrust) {
-  return {rt::CInt(double(thrust) * 200 / phys::GravityM), rt::CInt(double(thrust) * 700 / phys::GravityM)};
+MassRange massLimits(float thrust) {
+  return {rt::roundToInt16(double(thrust) * 200 / phys::GravityM),
+          rt::roundToInt16(double(thrust) * 700 / phys::GravityM)};
 }
 
-std::optional<float> MassForThrust(float thrust, float mass) {
+std::optional<float> massForThrust(float thrust, float mass) {
   const float w = float(double(mass) * phys::GravityM / 1000);
   if (0.2 * double(thrust) > double(w)) return float(double(thrust) * 200 / phys::GravityM);
   if (0.7 * double(thrust) < double(w)) return float(double(thrust) * 700 / phys::GravityM);
   return std::nullopt;
 }
 
-int BarValue(float value, float scale, int min, int max) {
+int barValue(float value, float scale, int min, int max) {
   const double v = double(value) * double(scale);
   if (!(v >= min)) return min;  // below the range, or not a number at all
   if (v >= max) return max;
-  return rt::CInt(v);
+  return rt::roundToInt16(v);
 }
 
-std::string TenthsText(float value) { return rt::Format(double(value), "###0.0"); }
+std::string tenthsText(float value) { return rt::formatNumber(double(value), "###0.0"); }
 
-void Flight::ComputeFlight() {
+void Flight::computeFlight() {
   DescentSpeed = ChuteLimit;
-  const float tb = m_s.RocketBurnTime;
-  Weight = float(double(m_s.RocketMass) * phys::GravityM / 1000);
-  ThrustRatio = m_s.RocketThrust / Weight;
+  const float tb = m_settings.RocketBurnTime;
+  Weight = float(double(m_settings.RocketMass) * phys::GravityM / 1000);
+  ThrustRatio = m_settings.RocketThrust / Weight;
   BurnoutSpeed = float(double(ThrustRatio - 1) * phys::GravityM * double(tb));
   BurnoutAltitude = float(double(tb * tb * (ThrustRatio - 1)) * kHalfGravity);
   ApogeeTime = float(double(BurnoutSpeed) / phys::GravityM + double(tb));
@@ -73,28 +74,28 @@ void Flight::ComputeFlight() {
   }
 }
 
-FlightResults Flight::Results(const Units& u) const {
+FlightResults Flight::results(const Units& u) const {
   FlightResults r;
-  r.maxSpeed = rt::Format(double(u.LengthFactor * BurnoutSpeed), "####0") + " " + u.SpeedUnit;
-  r.maxAltitude = rt::Format(double(u.LengthFactor * MaxAltitude), "####0") + " " + u.LengthUnit;
-  r.apogeeTime = rt::Format(double(ApogeeTime), "###0.0") + " s";
-  r.descentSpeed = rt::Format(double(u.LengthFactor * DescentSpeed), "####0") + " " + u.SpeedUnit;
-  r.descentTime = rt::Format(double(DescentTime), "###0.0") + " s";
-  r.flightTime = rt::Format(double(FlightTime), "###0.0") + " s";
+  r.maxSpeed = rt::formatNumber(double(u.LengthFactor * BurnoutSpeed), "####0") + " " + u.SpeedUnit;
+  r.maxAltitude = rt::formatNumber(double(u.LengthFactor * MaxAltitude), "####0") + " " + u.LengthUnit;
+  r.apogeeTime = rt::formatNumber(double(ApogeeTime), "###0.0") + " s";
+  r.descentSpeed = rt::formatNumber(double(u.LengthFactor * DescentSpeed), "####0") + " " + u.SpeedUnit;
+  r.descentTime = rt::formatNumber(double(DescentTime), "###0.0") + " s";
+  r.flightTime = rt::formatNumber(double(FlightTime), "###0.0") + " s";
   return r;
 }
 
-void Flight::ResetState() {
-  NetForce = m_s.RocketThrust - Weight;
+void Flight::resetState() {
+  NetForce = m_settings.RocketThrust - Weight;
   Phase = 1;
   FlightClock = 0;
   Velocity = 0;
   Altitude = 0;
 }
 
-void Flight::UpdateFlight(FlightEvents& events) {
+void Flight::updateFlight(FlightEvents& events) {
   const float t = FlightClock;
-  const float tb = m_s.RocketBurnTime;
+  const float tb = m_settings.RocketBurnTime;
   // One call may pass more than one phase: each block hands over to the next at once.
   if (Phase == 1) {
     if (t < tb) {
@@ -102,7 +103,7 @@ void Flight::UpdateFlight(FlightEvents& events) {
       Altitude = float(double(t * t * (ThrustRatio - 1)) * kHalfGravity);
     } else {
       Phase = 0;
-      events.BurnOut();
+      events.burnOut();
       NetForce = -Weight;
       Velocity = float(double(ThrustRatio - 1) * phys::GravityM * double(tb));
       Altitude = float(double(tb * tb * (ThrustRatio - 1)) * kHalfGravity);
@@ -116,7 +117,7 @@ void Flight::UpdateFlight(FlightEvents& events) {
       if (Velocity < 0) NetForce = ((t - ApogeeTime) / (DescentTime - ApogeeTime) - 1) * Weight;
       const float dt = t - tb;
       Altitude = float(double(dt * BurnoutSpeed + BurnoutAltitude) - double(dt * dt) * kHalfGravity);
-      if (Silent == 0 && m_s.RocketChute == 1 && !events.ChuteVisible() && Velocity < 0) events.OpenChute();
+      if (Silent == 0 && m_settings.RocketChute == 1 && !events.chuteVisible() && Velocity < 0) events.openChute();
     } else {
       Velocity = DescentSpeed;
       Phase = -1;
@@ -131,9 +132,9 @@ void Flight::UpdateFlight(FlightEvents& events) {
     } else {
       FlightClock = FlightTime;
       Altitude = 0;
-      events.Landed(Silent != 0);
+      events.landed(Silent != 0);
     }
   }
 }
 
-}  // namespace rocket
+}  // namespace rocketry

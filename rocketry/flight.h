@@ -12,7 +12,7 @@
 #include <optional>
 #include <string>
 
-namespace rocket {
+namespace rocketry {
 
 // The project's shared settings, as the window keeps them.
 struct RocketSettings {
@@ -38,23 +38,23 @@ struct Units {
   std::string SpeedUnit, LengthUnit, MassHead;
 };
 // Index 0 US units, 1 metric.
-Units UnitsFor(int index);
+Units unitsFor(int index);
 
 // The mass bar keeps the weight between 20% and 70% of the thrust.
 struct MassRange {
   int16_t min, max;
 };
-MassRange MassLimits(float thrust);
+MassRange massLimits(float thrust);
 // The mass a new thrust forces on the rocket: the nearer limit when the weight falls
 // outside 20% to 70% of the thrust, nothing when the mass may stay.
-std::optional<float> MassForThrust(float thrust, float mass);
+std::optional<float> massForThrust(float thrust, float mass);
 
 // A bar's value for a stored setting: value x scale, rounded, held within the bar's range
 // (a hand-edited settings file may hold anything, a number too big to round included).
-int BarValue(float value, float scale, int min, int max);
+int barValue(float value, float scale, int min, int max);
 
 // "###0.0" read-outs of the inputs.
-std::string TenthsText(float value);
+std::string tenthsText(float value);
 
 // The six predicted results, as the window's read-outs show them: the maximum speed, the
 // maximum altitude and when it is reached, the descent speed and when it is reached, and the
@@ -68,26 +68,26 @@ class FlightEvents {
  public:
   virtual ~FlightEvents();
   // Burn-out: the motor's sound stops and its smoke goes.
-  virtual void BurnOut() = 0;
+  virtual void burnOut() = 0;
   // Whether the parachute is shown, and opening it (with its sound).
-  virtual bool ChuteVisible() const = 0;
-  virtual void OpenChute() = 0;
+  virtual bool chuteVisible() const = 0;
+  virtual void openChute() = 0;
   // Landing: the sound (unless silent) and the plots' last lines to the ground.
-  virtual void Landed(bool silent) = 0;
+  virtual void landed(bool silent) = 0;
 };
 
 class Flight {
  public:
-  explicit Flight(const RocketSettings& settings) : m_s(settings) {}
+  explicit Flight(const RocketSettings& settings) : m_settings(settings) {}
 
   // The flight plan from the settings. The current state is not touched, so a plan
   // changed during a flight takes over under the running animation.
-  void ComputeFlight();
-  FlightResults Results(const Units& units) const;
+  void computeFlight();
+  FlightResults results(const Units& units) const;
   // The state at the start of a flight: on the pad, motor burning.
-  void ResetState();
+  void resetState();
   // The state at FlightClock; FlightClock only grows between two resets.
-  void UpdateFlight(FlightEvents& events);
+  void updateFlight(FlightEvents& events);
 
   // The plan.
   float ChuteLimit = kFreeLimit;
@@ -104,7 +104,7 @@ class Flight {
   int16_t Silent = 0;  // 1 while a flight is replayed: no sounds, no parachute
 
  private:
-  const RocketSettings& m_s;
+  const RocketSettings& m_settings;
 };
 
-}  // namespace rocket
+}  // namespace rocketry

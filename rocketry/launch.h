@@ -15,7 +15,7 @@
 #include "rocketry/flight.h"
 #include "runtime/clock.h"
 
-namespace rocket {
+namespace rocketry {
 
 // The sky picture and the three pictures in it, in twips.
 constexpr float kSkyWidth = 2055, kSkyHeight = 6735;
@@ -30,10 +30,10 @@ struct PictureTops {
   float rocket, smoke, chute;
 };
 // On the pad: the rocket on the sky's bottom edge, the smoke under it, the parachute above.
-PictureTops PadTops();
+PictureTops padTops();
 // At a height: the sky's height spans the pad to the highest point, where the open
 // parachute just fits inside the sky.
-PictureTops FlightTops(float altitude, float maxAltitude);
+PictureTops flightTops(float altitude, float maxAltitude);
 
 // One plot's scale: top left and bottom right corners, time across.
 struct PlotScale {
@@ -45,31 +45,31 @@ class LaunchView {
   virtual ~LaunchView();
   // The whole recomputation an input change makes: the settings from the bars, the plan
   // and the predicted results.
-  virtual void ComputeFlight() = 0;
+  virtual void computeFlight() = 0;
   // The launch button's picture (stop while running) and the controls a flight locks:
   // Exit, the parachute box and the unit options.
-  virtual void ShowRunning(bool running) = 0;
-  virtual void SetPrintEnabled(bool on) = 0;
-  virtual void ScalePlots(const PlotScale& force, const PlotScale& speed, const PlotScale& altitude) = 0;
+  virtual void showRunning(bool running) = 0;
+  virtual void setPrintEnabled(bool on) = 0;
+  virtual void scalePlots(const PlotScale& force, const PlotScale& speed, const PlotScale& altitude) = 0;
   // The zero lines across 0..flightTime shown, the plots cleared, each pen set at (0, 0).
-  virtual void ResetPlots(float flightTime) = 0;
+  virtual void resetPlots(float flightTime) = 0;
   // A segment in each plot from its pen position to the given point.
-  virtual void DrawSegments(float t, float force, float speed, float altitude) = 0;
-  virtual void PlacePictures(const PictureTops& tops) = 0;
-  virtual void SetSmokeVisible(bool on) = 0;
-  virtual void SetChuteVisible(bool on) = 0;
-  virtual void SetTimerInterval(int ms) = 0;
-  virtual void SetTimerEnabled(bool on) = 0;
-  virtual void FocusLaunch() = 0;
+  virtual void drawSegments(float t, float force, float speed, float altitude) = 0;
+  virtual void placePictures(const PictureTops& tops) = 0;
+  virtual void setSmokeVisible(bool on) = 0;
+  virtual void setChuteVisible(bool on) = 0;
+  virtual void setTimerInterval(int ms) = 0;
+  virtual void setTimerEnabled(bool on) = 0;
+  virtual void focusLaunch() = 0;
 };
 
 class LaunchSound {
  public:
   virtual ~LaunchSound();
   // A wave file of the program's folder, not waited for; the sound playing stops first.
-  virtual void PlayWave(const std::string& fileName) = 0;
+  virtual void playWave(const std::string& fileName) = 0;
   // Stops the sound playing.
-  virtual void Stop() = 0;
+  virtual void stop() = 0;
 };
 
 // A point of a replayed flight, for the printout.
@@ -87,42 +87,41 @@ class RocketLaunch : private FlightEvents {
   const Flight& flight() const { return m_flight; }
 
   // The window's load step: pictures on the pad, parachute hidden, smoke shown.
-  void PutOnPad();
+  void putOnPad();
   // The launch button: launches when idle, stops a flight in progress.
-  void LaunchClicked();
-  void Tick();
+  void launchClicked();
+  void tick();
   // The net-force plot's repaint: replays a kept flight into the three plots, silently.
-  void Repaint();
+  void repaint();
   // Replays the kept flight silently for the printout: the start point and one point per
   // step up to where the flight ended.
-  std::vector<FlightPoint> PrintReplay();
+  std::vector<FlightPoint> printReplay();
   // Ends a flight without a trace (the window closes).
-  void Abandon();
+  void abandon();
 
-  int16_t Running() const { return m_running; }
-  int16_t HaveFlight() const { return m_haveFlight; }
-  float TimeStep() const { return m_timeStep; }
-  bool chuteVisible() const { return m_chuteVisible; }
+  int16_t running() const { return m_running; }
+  int16_t haveFlight() const { return m_haveFlight; }
+  float timeStep() const { return m_timeStep; }
+  bool chuteVisible() const override { return m_chuteVisible; }
   bool smokeVisible() const { return m_smokeVisible; }
   bool timerEnabled() const { return m_timerEnabled; }
   int timerInterval() const { return m_timerInterval; }
 
  private:
-  void Launch();
-  void Stop();
-  void ResetFlight();
-  void ResetPlotsAndState();
+  void launch();
+  void stop();
+  void resetFlight();
+  void resetPlotsAndState();
   void setChute(bool on);
   void setSmoke(bool on);
   void setTimerEnabled(bool on);
   void setTimerInterval(int ms);
   // FlightEvents
-  void BurnOut() override;
-  bool ChuteVisible() const override { return m_chuteVisible; }
-  void OpenChute() override;
-  void Landed(bool silent) override;
+  void burnOut() override;
+  void openChute() override;
+  void landed(bool silent) override;
 
-  const RocketSettings& m_s;
+  const RocketSettings& m_settings;
   Flight m_flight;
   LaunchView& m_view;
   LaunchSound& m_sound;
@@ -138,4 +137,4 @@ class RocketLaunch : private FlightEvents {
   bool m_landed = false;
 };
 
-}  // namespace rocket
+}  // namespace rocketry

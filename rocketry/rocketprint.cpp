@@ -4,7 +4,7 @@
 #include "runtime/numfmt.h"
 #include "runtime/palette.h"
 
-namespace rocket {
+namespace rocketry {
 
 namespace {
 
@@ -18,7 +18,7 @@ constexpr Box kAltitudeBox{400, 600, 500, "ALTITUDE"};
 constexpr Box kSpeedBox{625, 825, 725, "SPEED"};
 constexpr Box kForceBox{850, 1050, 950, "NET FORCE"};
 
-QString fmt(float v, const char* mask) { return QString::fromStdString(rt::Format(double(v), mask)); }
+QString fmt(float v, const char* mask) { return QString::fromStdString(rt::formatNumber(double(v), mask)); }
 
 // A heading, underlined across its whole width.
 void heading(plat::Printer& pr, const QString& text) {
@@ -97,7 +97,7 @@ void printProfiles(plat::Printer& pr, const LaunchPrintout& page) {
 
 }  // namespace
 
-void PrintLaunch(plat::Printer& pr, const LaunchPrintout& page) {
+void printLaunch(plat::Printer& pr, const LaunchPrintout& page) {
   pr.setFont("Courier New", 12);
   pr.setScale(0, 0, 850, 1100);
   pr.setForeColor(Palette::Black);
@@ -112,4 +112,4 @@ void PrintLaunch(plat::Printer& pr, const LaunchPrintout& page) {
   pr.endDoc();
 }
 
-}  // namespace rocket
+}  // namespace rocketry

@@ -13,7 +13,7 @@ namespace plat {
 class Printer;
 }
 
-namespace rocket {
+namespace rocketry {
 
 struct LaunchPrintout {
   // The read-outs of the three inputs, as shown.
@@ -27,6 +27,6 @@ struct LaunchPrintout {
 };
 
 // Draws the page and ends the document.
-void PrintLaunch(plat::Printer& printer, const LaunchPrintout& page);
+void printLaunch(plat::Printer& printer, const LaunchPrintout& page);
 
-}  // namespace rocket
+}  // namespace rocketry

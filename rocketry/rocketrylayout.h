@@ -6,7 +6,7 @@
 #include "rocketry/launch.h"
 #include "runtime/palette.h"
 
-namespace rocket::layout {
+namespace rocketry::layout {
 
 using plat::ControlRow;
 using plat::FontStyle;
@@ -75,4 +75,4 @@ inline constexpr ControlRow kPrintButton{"&Print", 1935, 150, 1455, 555};
 inline constexpr ControlRow kHelpButton{"&Help", 3780, 150, 1455, 555};
 inline constexpr ControlRow kExitButton{"E&xit", 5535, 150, 1455, 555};
 
-}  // namespace rocket::layout
+}  // namespace rocketry::layout

@@ -23,7 +23,7 @@
 #include "shell/settings.h"
 #include "shell/sounds.h"
 
-namespace rocket {
+namespace rocketry {
 
 namespace {
 
@@ -197,24 +197,24 @@ void RocketryWindow::bringSettingsIntoRange() {
   // time to whole tenths in range, the mass to whole grams within the thrust's limits, the
   // two choices to their two values. A fresh settings file passes unchanged.
   const shell::SharedSettings& s = shell::settings();
-  m_values.RocketThrust = float(BarValue(s.RocketThrust, 10, kThrustMin, kThrustMax) / 10.0);
-  m_values.RocketBurnTime = float(BarValue(s.RocketBurnTime, 10, kBurnMin, kBurnMax) / 10.0);
-  const MassRange limits = MassLimits(m_values.RocketThrust);
-  m_values.RocketMass = float(BarValue(s.RocketMass, 1, limits.min, limits.max));
+  m_values.RocketThrust = float(barValue(s.RocketThrust, 10, kThrustMin, kThrustMax) / 10.0);
+  m_values.RocketBurnTime = float(barValue(s.RocketBurnTime, 10, kBurnMin, kBurnMax) / 10.0);
+  const MassRange limits = massLimits(m_values.RocketThrust);
+  m_values.RocketMass = float(barValue(s.RocketMass, 1, limits.min, limits.max));
   m_values.RocketUnits = s.RocketUnits == 1 ? 1 : 0;
   m_values.RocketChute = s.RocketChute == 1 ? 1 : 0;
 }
 
-void RocketryWindow::Form_Load() {
+void RocketryWindow::loadStep() {
   m_loading = 1;
   m_launchButton->setPicture(m_goPicture->picture(), "Launch");
-  for (const char* name : {"rocket.wav", "xpoof.wav", "tada.wav"}) m_wavePath[name] = shell::AppFilePath(name);
+  for (const char* name : {"rocket.wav", "xpoof.wav", "tada.wav"}) m_wavePath[name] = shell::appFilePath(name);
 
   // The three pictures centred across the sky and on the pad.
   plat::placeTwips(m_rocketPicture, (kSkyWidth - kRocketWidth) * 0.5, 0, kRocketWidth, kRocketHeight);
   plat::placeTwips(m_smokePicture, (kSkyWidth - kSmokeWidth) * 0.5, 0, kSmokeWidth, kSmokeHeight);
   plat::placeTwips(m_chutePicture, (kSkyWidth - kChuteWidth) * 0.5, 0, kChuteWidth, kChuteHeight);
-  m_launchRun->PutOnPad();
+  m_launchRun->putOnPad();
   centreOnScreen();
 
   bringSettingsIntoRange();
@@ -225,7 +225,7 @@ void RocketryWindow::Form_Load() {
   m_chuteBox->setValue(m_values.RocketChute);
   m_launchRun->flight().ChuteLimit = m_values.RocketChute == 1 ? kChuteLimit : kFreeLimit;
   // The group starts with none chosen, so this always runs the units step and with it the
-  // first ComputeFlight.
+  // first computeFlight.
   m_unitOptions.choose(m_values.RocketUnits);
   m_loading = 0;
 }
@@ -234,16 +234,16 @@ void RocketryWindow::showSettings() {
   // The bars and read-outs take the settings while the window loads: no flight is worked
   // out until the units are chosen.
   const float mass = m_values.RocketMass;
-  m_thrustBar->setValue(BarValue(m_values.RocketThrust, 10, kThrustMin, kThrustMax));
-  m_burnTimeBar->setValue(BarValue(m_values.RocketBurnTime, 10, kBurnMin, kBurnMax));
-  const MassRange limits = MassLimits(m_values.RocketThrust);
-  setMassBar(BarValue(mass, 1, limits.min, limits.max), limits);
-  m_thrustReadout->setCaption(QString::fromStdString(TenthsText(m_values.RocketThrust)));
-  m_burnTimeReadout->setCaption(QString::fromStdString(TenthsText(m_values.RocketBurnTime)));
+  m_thrustBar->setValue(barValue(m_values.RocketThrust, 10, kThrustMin, kThrustMax));
+  m_burnTimeBar->setValue(barValue(m_values.RocketBurnTime, 10, kBurnMin, kBurnMax));
+  const MassRange limits = massLimits(m_values.RocketThrust);
+  setMassBar(barValue(mass, 1, limits.min, limits.max), limits);
+  m_thrustReadout->setCaption(QString::fromStdString(tenthsText(m_values.RocketThrust)));
+  m_burnTimeReadout->setCaption(QString::fromStdString(tenthsText(m_values.RocketBurnTime)));
 }
 
-void RocketryWindow::Form_Unload() {
-  m_launchRun->Abandon();
+void RocketryWindow::unloadStep() {
+  m_launchRun->abandon();
   m_flightTimer->setEnabled(false);
 }
 
@@ -251,7 +251,7 @@ void RocketryWindow::closeFromTitleBar() { exitToMenu(); }
 
 void RocketryWindow::exitToMenu() {
   // Exit is disabled during a flight; a close from the title bar ends the flight first.
-  Unload();
+  unload();
   returnToMenu();
 }
 
@@ -275,34 +275,34 @@ void RocketryWindow::setMassBar(int value, MassRange limits) {
 }
 
 void RocketryWindow::showMass() {
-  m_massReadout->setCaption(QString::fromStdString(TenthsText(m_values.RocketMass * m_units.MassFactor)));
+  m_massReadout->setCaption(QString::fromStdString(tenthsText(m_values.RocketMass * m_units.MassFactor)));
 }
 
 void RocketryWindow::applyThrust() {
   m_values.RocketThrust = float(m_thrustBar->value() / 10.0);
-  m_thrustReadout->setCaption(QString::fromStdString(TenthsText(m_values.RocketThrust)));
-  if (auto mass = MassForThrust(m_values.RocketThrust, m_values.RocketMass)) m_values.RocketMass = *mass;
-  const MassRange limits = MassLimits(m_values.RocketThrust);
-  setMassBar(BarValue(m_values.RocketMass, 1, limits.min, limits.max), limits);
+  m_thrustReadout->setCaption(QString::fromStdString(tenthsText(m_values.RocketThrust)));
+  if (auto mass = massForThrust(m_values.RocketThrust, m_values.RocketMass)) m_values.RocketMass = *mass;
+  const MassRange limits = massLimits(m_values.RocketThrust);
+  setMassBar(barValue(m_values.RocketMass, 1, limits.min, limits.max), limits);
   // The mass is whole grams, as the bar holds it, even when the bar did not move.
   m_values.RocketMass = float(m_massBar->value());
   showMass();
   storeSettings();
-  if (!m_loading) ComputeFlight();
+  if (!m_loading) computeFlight();
 }
 
 void RocketryWindow::applyBurnTime() {
   m_values.RocketBurnTime = float(m_burnTimeBar->value() / 10.0);
-  m_burnTimeReadout->setCaption(QString::fromStdString(TenthsText(m_values.RocketBurnTime)));
+  m_burnTimeReadout->setCaption(QString::fromStdString(tenthsText(m_values.RocketBurnTime)));
   storeSettings();
-  if (!m_loading) ComputeFlight();
+  if (!m_loading) computeFlight();
 }
 
 void RocketryWindow::applyMass() {
   m_values.RocketMass = float(m_massBar->value());
   showMass();
   storeSettings();
-  if (!m_loading) ComputeFlight();
+  if (!m_loading) computeFlight();
 }
 
 void RocketryWindow::applyChute() {
@@ -310,26 +310,26 @@ void RocketryWindow::applyChute() {
   m_values.RocketChute = on ? 1 : 0;
   m_launchRun->flight().ChuteLimit = on ? kChuteLimit : kFreeLimit;
   storeSettings();
-  if (!m_loading) ComputeFlight();
+  if (!m_loading) computeFlight();
 }
 
 void RocketryWindow::chooseUnits(int index) {
   m_values.RocketUnits = int16_t(index);
-  m_units = UnitsFor(index);
+  m_units = unitsFor(index);
   m_massTitle->setCaption(QString::fromStdString(m_units.MassHead));
   showMass();
   storeSettings();
-  ComputeFlight();
+  computeFlight();
 }
 
-void RocketryWindow::ComputeFlight() {
+void RocketryWindow::computeFlight() {
   m_values.RocketThrust = float(m_thrustBar->value() / 10.0);
   m_values.RocketBurnTime = float(m_burnTimeBar->value() / 10.0);
   m_values.RocketMass = float(m_massBar->value());
   storeSettings();
   Flight& f = m_launchRun->flight();
-  f.ComputeFlight();
-  const FlightResults r = f.Results(m_units);
+  f.computeFlight();
+  const FlightResults r = f.results(m_units);
   const std::string* text[6] = {&r.maxSpeed,     &r.maxAltitude, &r.apogeeTime,
                                 &r.descentSpeed, &r.descentTime, &r.flightTime};
   for (size_t i = 0; i < 6; ++i) m_results[i]->setCaption(QString::fromStdString(*text[i]));
@@ -338,28 +338,28 @@ void RocketryWindow::ComputeFlight() {
 
 // -- the launch -----------------------------------------------------------------------------
 
-void RocketryWindow::launchOrStop() { m_launchRun->LaunchClicked(); }
+void RocketryWindow::launchOrStop() { m_launchRun->launchClicked(); }
 
-void RocketryWindow::flightStep() { m_launchRun->Tick(); }
+void RocketryWindow::flightStep() { m_launchRun->tick(); }
 
-void RocketryWindow::replayFlight() { m_launchRun->Repaint(); }
+void RocketryWindow::replayFlight() { m_launchRun->repaint(); }
 
-void RocketryWindow::ShowRunning(bool running) {
+void RocketryWindow::showRunning(bool running) {
   m_launchButton->setPicture(running ? m_stopPicture->picture() : m_goPicture->picture(), running ? "Stop" : "Launch");
   m_exitButton->setEnabled(!running);
   m_chuteBox->setEnabled(!running);
   m_unitOptions.forEach([running](int, plat::OptionButton* o) { o->setEnabled(!running); });
 }
 
-void RocketryWindow::SetPrintEnabled(bool on) { m_printButton->setEnabled(on); }
+void RocketryWindow::setPrintEnabled(bool on) { m_printButton->setEnabled(on); }
 
-void RocketryWindow::ScalePlots(const PlotScale& force, const PlotScale& speed, const PlotScale& altitude) {
+void RocketryWindow::scalePlots(const PlotScale& force, const PlotScale& speed, const PlotScale& altitude) {
   m_forcePlot->surface().setScale(force.x1, force.y1, force.x2, force.y2);
   m_speedPlot->surface().setScale(speed.x1, speed.y1, speed.x2, speed.y2);
   m_altitudePlot->surface().setScale(altitude.x1, altitude.y1, altitude.x2, altitude.y2);
 }
 
-void RocketryWindow::ResetPlots(float flightTime) {
+void RocketryWindow::resetPlots(float flightTime) {
   m_forceZeroLine->show();
   m_forceZeroLine->setEnds(m_forcePlot->surface(), 0, 0, flightTime, 0);
   m_speedZeroLine->show();
@@ -370,34 +370,34 @@ void RocketryWindow::ResetPlots(float flightTime) {
   }
 }
 
-void RocketryWindow::DrawSegments(float t, float force, float speed, float altitude) {
+void RocketryWindow::drawSegments(float t, float force, float speed, float altitude) {
   m_forcePlot->surface().lineTo(t, force);
   m_speedPlot->surface().lineTo(t, speed);
   m_altitudePlot->surface().lineTo(t, altitude);
 }
 
-void RocketryWindow::PlacePictures(const PictureTops& tops) {
+void RocketryWindow::placePictures(const PictureTops& tops) {
   m_rocketPicture->move(m_rocketPicture->x(), plat::twipsToPixels(tops.rocket));
   m_smokePicture->move(m_smokePicture->x(), plat::twipsToPixels(tops.smoke));
   m_chutePicture->move(m_chutePicture->x(), plat::twipsToPixels(tops.chute));
 }
 
-void RocketryWindow::SetSmokeVisible(bool on) { m_smokePicture->setVisible(on); }
+void RocketryWindow::setSmokeVisible(bool on) { m_smokePicture->setVisible(on); }
 
-void RocketryWindow::SetChuteVisible(bool on) { m_chutePicture->setVisible(on); }
+void RocketryWindow::setChuteVisible(bool on) { m_chutePicture->setVisible(on); }
 
-void RocketryWindow::SetTimerInterval(int ms) { m_flightTimer->setInterval(ms); }
+void RocketryWindow::setTimerInterval(int ms) { m_flightTimer->setInterval(ms); }
 
-void RocketryWindow::SetTimerEnabled(bool on) { m_flightTimer->setEnabled(on); }
+void RocketryWindow::setTimerEnabled(bool on) { m_flightTimer->setEnabled(on); }
 
-void RocketryWindow::FocusLaunch() { m_launchButton->setFocus(); }
+void RocketryWindow::focusLaunch() { m_launchButton->setFocus(); }
 
-void RocketryWindow::PlayWave(const std::string& fileName) {
+void RocketryWindow::playWave(const std::string& fileName) {
   const auto it = m_wavePath.find(fileName);
-  shell::PlayWave(it != m_wavePath.end() ? it->second : shell::AppFilePath(QString::fromStdString(fileName)), 1);
+  shell::playWave(it != m_wavePath.end() ? it->second : shell::appFilePath(QString::fromStdString(fileName)), 1);
 }
 
-void RocketryWindow::Stop() { plat::sound().stop(); }
+void RocketryWindow::stop() { plat::sound().stop(); }
 
 // -- printing ------------------------------------------------------------------------------
 
@@ -412,9 +412,9 @@ void RocketryWindow::printResults() {
   page.rocketThrust = m_values.RocketThrust;
   page.rocketBurnTime = m_values.RocketBurnTime;
   page.flight = &m_launchRun->flight();
-  page.points = m_launchRun->PrintReplay();
-  PrintLaunch(plat::printer(), page);
+  page.points = m_launchRun->printReplay();
+  printLaunch(plat::printer(), page);
   m_launchButton->setFocus();
 }
 
-}  // namespace rocket
+}  // namespace rocketry

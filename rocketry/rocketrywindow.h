@@ -26,7 +26,7 @@ class PictureBox;
 class Timer;
 }  // namespace plat
 
-namespace rocket {
+namespace rocketry {
 
 class RocketryWindow : public plat::Form, private LaunchView, private LaunchSound {
   Q_OBJECT
@@ -56,8 +56,8 @@ class RocketryWindow : public plat::Form, private LaunchView, private LaunchSoun
   int16_t loading() const { return m_loading; }
 
  protected:
-  void Form_Load() override;
-  void Form_Unload() override;
+  void loadStep() override;
+  void unloadStep() override;
   void closeFromTitleBar() override;
 
  private:
@@ -74,24 +74,24 @@ class RocketryWindow : public plat::Form, private LaunchView, private LaunchSoun
   void storeSettings();
 
   // LaunchView
-  void ComputeFlight() override;
-  void ShowRunning(bool running) override;
-  void SetPrintEnabled(bool on) override;
-  void ScalePlots(const PlotScale& force, const PlotScale& speed, const PlotScale& altitude) override;
-  void ResetPlots(float flightTime) override;
-  void DrawSegments(float t, float force, float speed, float altitude) override;
-  void PlacePictures(const PictureTops& tops) override;
-  void SetSmokeVisible(bool on) override;
-  void SetChuteVisible(bool on) override;
-  void SetTimerInterval(int ms) override;
-  void SetTimerEnabled(bool on) override;
-  void FocusLaunch() override;
+  void computeFlight() override;
+  void showRunning(bool running) override;
+  void setPrintEnabled(bool on) override;
+  void scalePlots(const PlotScale& force, const PlotScale& speed, const PlotScale& altitude) override;
+  void resetPlots(float flightTime) override;
+  void drawSegments(float t, float force, float speed, float altitude) override;
+  void placePictures(const PictureTops& tops) override;
+  void setSmokeVisible(bool on) override;
+  void setChuteVisible(bool on) override;
+  void setTimerInterval(int ms) override;
+  void setTimerEnabled(bool on) override;
+  void focusLaunch() override;
   // LaunchSound
-  void PlayWave(const std::string& fileName) override;
-  void Stop() override;
+  void playWave(const std::string& fileName) override;
+  void stop() override;
 
   RocketSettings m_values;
-  Units m_units = UnitsFor(1);
+  Units m_units = unitsFor(1);
   std::unique_ptr<RocketLaunch> m_launchRun;
   int16_t m_loading = 0;
   std::map<std::string, QString> m_wavePath;
@@ -126,4 +126,4 @@ class RocketryWindow : public plat::Form, private LaunchView, private LaunchSoun
   plat::Timer* m_flightTimer = nullptr;
 };
 
-}  // namespace rocket
+}  // namespace rocketry

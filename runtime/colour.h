@@ -16,7 +16,7 @@ constexpr uint32_t clampComponent(int c) { return c < 0 ? 0u : c > 255 ? 255u : 
 }  // namespace detail
 
 // Components outside 0..255 are clamped.
-constexpr Colour RGB(int r, int g, int b) {
+constexpr Colour rgb(int r, int g, int b) {
   return detail::clampComponent(r) | (detail::clampComponent(g) << 8) | (detail::clampComponent(b) << 16);
 }
 
@@ -26,11 +26,11 @@ constexpr int blueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFFu); }
 
 // The sixteen numbered colours: dark set 0..7, bright set 8..15.
 // Throws RuntimeError(5) for a number outside 0..15.
-inline Colour QBColor(int n) {
+inline Colour numberedColour(int n) {
   constexpr std::array<Colour, 16> table = {
-      RGB(0, 0, 0),     RGB(0, 0, 128),     RGB(0, 128, 0),     RGB(0, 128, 128),   RGB(128, 0, 0), RGB(128, 0, 128),
-      RGB(128, 128, 0), RGB(192, 192, 192), RGB(128, 128, 128), RGB(0, 0, 255),     RGB(0, 255, 0), RGB(0, 255, 255),
-      RGB(255, 0, 0),   RGB(255, 0, 255),   RGB(255, 255, 0),   RGB(255, 255, 255),
+      rgb(0, 0, 0),     rgb(0, 0, 128),     rgb(0, 128, 0),     rgb(0, 128, 128),   rgb(128, 0, 0), rgb(128, 0, 128),
+      rgb(128, 128, 0), rgb(192, 192, 192), rgb(128, 128, 128), rgb(0, 0, 255),     rgb(0, 255, 0), rgb(0, 255, 255),
+      rgb(255, 0, 0),   rgb(255, 0, 255),   rgb(255, 255, 0),   rgb(255, 255, 255),
   };
   if (n < 0 || n > 15) throw RuntimeError(5);
   return table[static_cast<std::size_t>(n)];

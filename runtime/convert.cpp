@@ -50,12 +50,12 @@ Result roundChecked(double x, double lowest, double highest) {
 
 }  // namespace
 
-int16_t CInt(double x) { return roundChecked<int16_t>(x, -32768.0, 32767.0); }
-int32_t CLng(double x) { return roundChecked<int32_t>(x, -2147483648.0, 2147483647.0); }
+int16_t roundToInt16(double x) { return roundChecked<int16_t>(x, -32768.0, 32767.0); }
+int32_t roundToInt32(double x) { return roundChecked<int32_t>(x, -2147483648.0, 2147483647.0); }
 
-double Int(double x) { return std::floor(x); }
-float Int(float x) { return std::floor(x); }
-double Fix(double x) { return std::trunc(x); }
-float Fix(float x) { return std::trunc(x); }
+double roundDown(double x) { return std::floor(x); }
+float roundDown(float x) { return std::floor(x); }
+double roundTowardZero(double x) { return std::trunc(x); }
+float roundTowardZero(float x) { return std::trunc(x); }
 
 }  // namespace rt

@@ -24,23 +24,23 @@ struct RuntimeError : std::runtime_error {
 
 // Round to the nearest integer, exact halves to the even neighbour.
 // Throws RuntimeError(6) when the rounded value does not fit, or for NaN/infinity.
-int16_t CInt(double x);
-int32_t CLng(double x);
+int16_t roundToInt16(double x);
+int32_t roundToInt32(double x);
 
-// Largest integer not above x: Int(-2.5) == -3.
-double Int(double x);
-float Int(float x);
-// Truncation towards zero: Fix(-2.5) == -2.
-double Fix(double x);
-float Fix(float x);
+// Largest integer not above x: roundDown(-2.5) == -3.
+double roundDown(double x);
+float roundDown(float x);
+// Truncation towards zero: roundTowardZero(-2.5) == -2.
+double roundTowardZero(double x);
+float roundTowardZero(float x);
 
 // Integer arguments are already whole.
 template <std::integral T>
-constexpr T Int(T x) {
+constexpr T roundDown(T x) {
   return x;
 }
 template <std::integral T>
-constexpr T Fix(T x) {
+constexpr T roundTowardZero(T x) {
   return x;
 }
 

@@ -168,7 +168,7 @@ std::string_view trimBlanks(std::string_view s) {
 
 }  // namespace
 
-std::string Format(double value, std::string_view mask) {
+std::string formatNumber(double value, std::string_view mask) {
   std::size_t numberEnd = 0;
   while (numberEnd < mask.size() && (mask[numberEnd] == '0' || mask[numberEnd] == '#' || mask[numberEnd] == '.'))
     ++numberEnd;
@@ -209,17 +209,17 @@ std::string Format(double value, std::string_view mask) {
   return out;
 }
 
-std::string Str(double v) { return withSignBlank(generalText(v, 15)); }
-std::string Str(float v) { return withSignBlank(generalText(static_cast<double>(v), 7)); }
-std::string Str(long long v) { return withSignBlank(std::to_string(v)); }
-std::string Str(long v) { return Str(static_cast<long long>(v)); }
-std::string Str(int v) { return Str(static_cast<long long>(v)); }
-std::string Str(int16_t v) { return Str(static_cast<long long>(v)); }
+std::string numberText(double v) { return withSignBlank(generalText(v, 15)); }
+std::string numberText(float v) { return withSignBlank(generalText(static_cast<double>(v), 7)); }
+std::string numberText(long long v) { return withSignBlank(std::to_string(v)); }
+std::string numberText(long v) { return numberText(static_cast<long long>(v)); }
+std::string numberText(int v) { return numberText(static_cast<long long>(v)); }
+std::string numberText(int16_t v) { return numberText(static_cast<long long>(v)); }
 
 std::string settingsNumber(float v) { return generalText(static_cast<double>(v), 7); }
 std::string settingsNumber(int16_t v) { return std::to_string(v); }
 
-double Val(std::string_view text) {
+double leadingNumber(std::string_view text) {
   while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
   std::size_t digits = 0;
   std::size_t length = scanNumber(text, digits);

@@ -1,6 +1,6 @@
 #pragma once
 
-// Number texts: masked display (Format), the plain number text (Str), the form
+// Number texts: masked display (formatNumber), the plain number text (numberText), the form
 // numbers take in the settings file, and reading numbers back from text.
 
 #include <cstdint>
@@ -19,25 +19,25 @@ namespace rt {
 // "#.0" writes 0.5 as ".5"). A negative value that does not round to zero gets
 // a leading '-'. A mask without any digit position or point writes the plain
 // number text (without the leading blank) followed by the mask.
-std::string Format(double value, std::string_view mask);
+std::string formatNumber(double value, std::string_view mask);
 
 // The plain number text: a leading blank for values that are not negative, no
 // zero before the point below 1, no trailing zeros. Doubles keep 15 significant
 // digits, singles 7; exponent form below 1E-4 or from 10^digits upwards.
-std::string Str(double v);
-std::string Str(float v);
-std::string Str(long long v);
-std::string Str(long v);
-std::string Str(int v);
-std::string Str(int16_t v);
+std::string numberText(double v);
+std::string numberText(float v);
+std::string numberText(long long v);
+std::string numberText(long v);
+std::string numberText(int v);
+std::string numberText(int16_t v);
 
-// The settings file's form of a number: Str without the leading blank.
+// The settings file's form of a number: numberText without the leading blank.
 std::string settingsNumber(float v);
 std::string settingsNumber(int16_t v);
 
 // The leading number of text; the rest is ignored. No number gives 0.
 // Throws RuntimeError(6) when the number is too large for a double.
-double Val(std::string_view text);
+double leadingNumber(std::string_view text);
 
 // The whole item (blanks around it aside) as a finite number, otherwise nullopt.
 std::optional<double> parseNumber(std::string_view item);

@@ -29,7 +29,7 @@ rt::TickClock& tickClock() {
 void setTimeOfDayClock(rt::TimeOfDayClock* c) { g_timeOfDay = c; }
 void setTickClock(rt::TickClock* c) { g_ticks = c; }
 
-void Delay(float seconds) {
+void delay(float seconds) {
   if (!(seconds > 0)) return;
   const float start = timeOfDay().seconds();
   for (;;) {
@@ -42,6 +42,6 @@ void Delay(float seconds) {
 
 rt::RandomSource& randomSource() { return g_random ? *g_random : ownRandom(); }
 void setRandomSource(rt::RandomSource* r) { g_random = r; }
-void Randomize() { ownRandom().reseed(timeOfDay().seconds()); }
+void randomize() { ownRandom().reseed(timeOfDay().seconds()); }
 
 }  // namespace shell

@@ -17,13 +17,13 @@ void setTickClock(rt::TickClock* c);            // nullptr: the system counter
 
 // Waits, handling no window events, until the given seconds have passed on the time-of-day
 // clock; a wait across midnight ends on time too.
-void Delay(float seconds);
+void delay(float seconds);
 
 // The random numbers of every project: uniform singles below 1.
 rt::RandomSource& randomSource();
 void setRandomSource(rt::RandomSource* r);  // nullptr: the program's own generator
 // Seeds the program's own generator from the time of day, as a project does when it opens;
 // an installed source goes on with its own sequence.
-void Randomize();
+void randomize();
 
 }  // namespace shell

@@ -78,36 +78,36 @@ void MenuWindow::setProject(int index, ProjectFactory make) {
   if (index >= 1 && index <= 10) m_factory[size_t(index)] = std::move(make);
 }
 
-void MenuWindow::Form_Load() {
+void MenuWindow::loadStep() {
   setBasePath(plat::programFolder());
   removeStaleTemporaries();
   centreOnScreen();
-  if (!ReadSettingsFile()) {
-    plat::MsgBox("File missing/incomplete - Reinstall program", plat::Msg::OkOnly | plat::Msg::Critical);
+  if (!readSettingsFile()) {
+    plat::messageBox("File missing/incomplete - Reinstall program", plat::Msg::OkOnly | plat::Msg::Critical);
     abortLoad();
     m_ended = true;
     if (onEnd) onEnd(1);
   }
 }
 
-void MenuWindow::Form_Unload() { exitProgram(); }
+void MenuWindow::unloadStep() { exitProgram(); }
 
 void MenuWindow::openProject(int index) {
   if (index < 1 || index > 10 || !m_factory[size_t(index)]) return;
   hide();
   m_project = m_factory[size_t(index)]();
-  m_project->setWayBack([this] { Show(); });
-  m_project->Show();
+  m_project->setWayBack([this] { open(); });
+  m_project->open();
 }
 
 void MenuWindow::exitProgram() {
   if (m_ended) return;
   std::string reason;
-  if (!WriteSettingsFile(&reason)) {
+  if (!writeSettingsFile(&reason)) {
     // The old file is still whole; the user is told, and the program ends all the same,
     // with a status that says the settings were not kept.
-    plat::MsgBox(
-        "The settings could not be saved in " + AppFilePath("vtrel5.ini") + ".\n\n" + QString::fromStdString(reason),
+    plat::messageBox(
+        "The settings could not be saved in " + appFilePath("vtrel5.ini") + ".\n\n" + QString::fromStdString(reason),
         plat::Msg::OkOnly | plat::Msg::Exclamation);
     end(1);
     return;

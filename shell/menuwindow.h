@@ -36,8 +36,8 @@ class MenuWindow : public plat::Form {
   void exitProgram();
 
  protected:
-  void Form_Load() override;
-  void Form_Unload() override;
+  void loadStep() override;
+  void unloadStep() override;
   void closeFromTitleBar() override { exitProgram(); }
 
  private:

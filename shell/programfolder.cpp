@@ -14,11 +14,11 @@ void setBasePath(const QString& folder) {
   if (!BasePath.endsWith('/')) BasePath += '/';
 }
 
-QString AppFilePath(const QString& fileName) { return BasePath + fileName; }
+QString appFilePath(const QString& fileName) { return BasePath + fileName; }
 
 void removeStaleTemporaries() { rt::removeStaleTemporaries(QFile::encodeName(BasePath).toStdString()); }
 
-void ReadWholeFile(const QString& fileName, std::string& text) {
+void readWholeFile(const QString& fileName, std::string& text) {
   text.clear();
   QFile f(plat::resolveFile(fileName));
   if (!f.open(QIODevice::ReadOnly)) return;

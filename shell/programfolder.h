@@ -12,7 +12,7 @@ extern QString BasePath;
 void setBasePath(const QString& folder);
 
 // The base folder followed by the file name.
-QString AppFilePath(const QString& fileName);
+QString appFilePath(const QString& fileName);
 
 // Removes from the base folder the temporary files of writes whose process ended before
 // it could rename or remove them (killed, or the computer lost power). Run at start-up,
@@ -21,6 +21,6 @@ QString AppFilePath(const QString& fileName);
 void removeStaleTemporaries();
 
 // The file's bytes, less leading and trailing blanks; empty on any error.
-void ReadWholeFile(const QString& fileName, std::string& text);
+void readWholeFile(const QString& fileName, std::string& text);
 
 }  // namespace shell

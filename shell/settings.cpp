@@ -64,7 +64,7 @@ bool parseSettings(const std::string& text, SharedSettings& s) {
         if (!value) return false;
         if (field.i) {
           // Integers take the value rounded, halves to even; out of range is a read error.
-          *field.i = rt::CInt(*value);
+          *field.i = rt::roundToInt16(*value);
         } else {
           double v = *value;
           if (std::abs(v) > double(std::numeric_limits<float>::max())) return false;

@@ -60,7 +60,7 @@ std::string formatSettings(const SharedSettings& s);
 // The file in the program's folder: read into settings(), or written from it. Writing goes
 // to a temporary file renamed over the old one, so a failed write leaves the old file whole;
 // it is false then, with the cause ("Disk full (No space left on device)") in reason.
-bool ReadSettingsFile();
-bool WriteSettingsFile(std::string* reason = nullptr);
+bool readSettingsFile();
+bool writeSettingsFile(std::string* reason = nullptr);
 
 }  // namespace shell

@@ -8,10 +8,10 @@
 namespace shell {
 
 namespace {
-QString settingsPath() { return plat::resolveFile(AppFilePath("vtrel5.ini")); }
+QString settingsPath() { return plat::resolveFile(appFilePath("vtrel5.ini")); }
 }  // namespace
 
-bool ReadSettingsFile() {
+bool readSettingsFile() {
   QFile f(settingsPath());
   if (!f.open(QIODevice::ReadOnly)) return false;
   QByteArray bytes = f.readAll();
@@ -22,7 +22,7 @@ bool ReadSettingsFile() {
   return true;
 }
 
-bool WriteSettingsFile(std::string* reason) {
+bool writeSettingsFile(std::string* reason) {
   try {
     rt::writeWholeFile(QFile::encodeName(settingsPath()).toStdString(), formatSettings(settings()));
   } catch (const rt::WriteError& e) {

@@ -4,13 +4,13 @@
 
 namespace shell {
 
-void PlayWave(const QString& fileName, int16_t flags) {
+void playWave(const QString& fileName, int16_t flags) {
   if (fileName.isEmpty()) return;
   plat::sound().stop();
   plat::sound().playFile(fileName, flags == 0);
 }
 
-void PlayWaveImage(const std::string& image) {
+void playWaveImage(const std::string& image) {
   if (image.empty()) return;
   plat::sound().playImage(image);
 }

@@ -10,9 +10,9 @@ namespace shell {
 
 // Plays a wave file: flags 0 return when the sound has ended, 1 at once. An empty name does
 // nothing (a sound already playing goes on); otherwise the playing sound stops first.
-void PlayWave(const QString& fileName, int16_t flags);
+void playWave(const QString& fileName, int16_t flags);
 
 // Plays a wave file held whole in memory and returns at once; empty does nothing.
-void PlayWaveImage(const std::string& image);
+void playWaveImage(const std::string& image);
 
 }  // namespace shell

@@ -3,37 +3,37 @@
 #include "platform/surface.h"
 #include "runtime/palette.h"
 
-namespace traj {
+namespace trajectories {
 
-void SetupGrid(plat::Surface& grid) {
+void setupGrid(plat::Surface& grid) {
   grid.setScale(0, kGridHeight, kGridWidth, 0);
   grid.setForeColor(Palette::ArrowPath);
 }
 
-void GridPen::Start() { m_grid.pset(0, 0); }
+void GridPen::start() { m_grid.pset(0, 0); }
 
-void GridPen::LineTo(double x, double y) { m_grid.lineTo(x, y); }
+void GridPen::lineTo(double x, double y) { m_grid.lineTo(x, y); }
 
-double PageX(double x) { return 200 + x * 3 / 4; }
-double PageY(double y) { return 750 - y * 9 / 10; }
+double pageX(double x) { return 200 + x * 3 / 4; }
+double pageY(double y) { return 750 - y * 9 / 10; }
 
-void PagePen::Start() {
-  m_x = 0;
-  m_y = 0;
-  m_page.moveTo(PageX(0), PageY(0));
+void PagePen::start() {
+  m_penX = 0;
+  m_penY = 0;
+  m_page.moveTo(pageX(0), pageY(0));
 }
 
-void PagePen::LineTo(double x, double y) {
-  double x0 = m_x, y0 = m_y, x1 = x, y1 = y;
-  m_x = x;
-  m_y = y;
+void PagePen::lineTo(double x, double y) {
+  double x0 = m_penX, y0 = m_penY, x1 = x, y1 = y;
+  m_penX = x;
+  m_penY = y;
   constexpr double top = kGridHeight;
   if (y0 <= top && y1 <= top) {
-    m_page.lineTo(PageX(x1), PageY(y1), Palette::Black);
+    m_page.lineTo(pageX(x1), pageY(y1), Palette::Black);
     return;
   }
   if (y0 > top && y1 > top) {
-    m_page.moveTo(PageX(x1), PageY(y1));
+    m_page.moveTo(pageX(x1), pageY(y1));
     return;
   }
   // The segment crosses the top: only the part inside the grid is drawn.
@@ -45,8 +45,8 @@ void PagePen::LineTo(double x, double y) {
     x1 = xTop;
     y1 = top;
   }
-  m_page.line(PageX(x0), PageY(y0), PageX(x1), PageY(y1), Palette::Black);
-  m_page.moveTo(PageX(m_x), PageY(m_y));
+  m_page.line(pageX(x0), pageY(y0), pageX(x1), pageY(y1), Palette::Black);
+  m_page.moveTo(pageX(m_penX), pageY(m_penY));
 }
 
-}  // namespace traj
+}  // namespace trajectories

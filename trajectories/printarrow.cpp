@@ -5,7 +5,7 @@
 #include "runtime/palette.h"
 #include "trajectories/griddraw.h"
 
-namespace traj {
+namespace trajectories {
 
 namespace {
 void lineAt100(plat::Printer& p, const QString& text) {
@@ -41,11 +41,11 @@ void printGrid(plat::Printer& p) {
   p.setDrawStyle(plat::DrawSolid);
 
   for (int j = 0; j <= 5; ++j) {
-    const QString up = QString::fromStdString(rt::Format(j * 100, "###0"));
+    const QString up = QString::fromStdString(rt::formatNumber(j * 100, "###0"));
     p.setCurrentX(190 - p.textWidth(up));
     p.setCurrentY(750 - 90 * j - p.textHeight(up) / 2);
     p.print(up);
-    const QString across = QString::fromStdString(rt::Format(j * 200, "###0"));
+    const QString across = QString::fromStdString(rt::formatNumber(j * 200, "###0"));
     p.setCurrentX(200 + 150 * j - p.textWidth(across) / 2);
     p.setCurrentY(760);
     p.print(across);
@@ -54,7 +54,7 @@ void printGrid(plat::Printer& p) {
 
 }  // namespace
 
-void PrintTrajectories(plat::Printer& p, const ArrowPrintout& sheet) {
+void printTrajectories(plat::Printer& p, const ArrowPrintout& sheet) {
   p.setFontName(QStringLiteral("Courier New"));
   p.setOrientation(plat::Orientation::Landscape);
   p.setFontSize(12);
@@ -64,9 +64,9 @@ void PrintTrajectories(plat::Printer& p, const ArrowPrintout& sheet) {
   printValues(p, sheet);
   printGrid(p);
 
-  if (sheet.store && sheet.store->ShotCount() > 0) {
+  if (sheet.store && sheet.store->shotCount() > 0) {
     PagePen pen(p);
-    PrintedPaths(*sheet.store, sheet.MarkX, sheet.MarkY, pen);
+    printedPaths(*sheet.store, sheet.MarkX, sheet.MarkY, pen);
   }
 
   // The mark, centred on its page point.
@@ -78,4 +78,4 @@ void PrintTrajectories(plat::Printer& p, const ArrowPrintout& sheet) {
   p.setOrientation(plat::Orientation::Portrait);
 }
 
-}  // namespace traj
+}  // namespace trajectories

@@ -12,7 +12,7 @@ namespace plat {
 class Printer;
 }
 
-namespace traj {
+namespace trajectories {
 
 struct ArrowPrintout {
   // The read-outs exactly as the window shows them.
@@ -23,6 +23,6 @@ struct ArrowPrintout {
 };
 
 // Draws the page and ends the document; the printer goes back to portrait afterwards.
-void PrintTrajectories(plat::Printer& page, const ArrowPrintout& sheet);
+void printTrajectories(plat::Printer& page, const ArrowPrintout& sheet);
 
-}  // namespace traj
+}  // namespace trajectories

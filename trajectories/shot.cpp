@@ -8,7 +8,7 @@
 #include "runtime/physics.h"
 #include "runtime/random.h"
 
-namespace traj {
+namespace trajectories {
 
 PathPen::~PathPen() = default;
 ShotSounds::~ShotSounds() = default;
@@ -28,54 +28,54 @@ float markDistance(int16_t x, int16_t y, int16_t markX, int16_t markY) {
 
 }  // namespace
 
-int16_t SnapToTen(float v) { return int16_t(rt::Int((v + 5.0f) / 10.0f) * 10.0f); }
+int16_t snapToTen(float v) { return int16_t(rt::roundDown((v + 5.0f) / 10.0f) * 10.0f); }
 
-ArrowValues SaneArrowValues(ArrowValues v) {
+ArrowValues saneArrowValues(ArrowValues v) {
   // A file may hold anything the number reader accepts; a value outside the bars' ranges
   // would not fit the 16-bit arithmetic of the flight.
   if (std::isnan(v.ArrowAngle)) v.ArrowAngle = 0;
   if (std::isnan(v.ArrowSpeed)) v.ArrowSpeed = 0;
   v.ArrowAngle = std::clamp(v.ArrowAngle, 0.0f, 90.0f);
   v.ArrowSpeed = std::clamp(v.ArrowSpeed, 0.0f, 300.0f);
-  v.MarkX = SnapToTen(float(std::clamp<int16_t>(v.MarkX, 0, kGridWidth)));
-  v.MarkY = SnapToTen(float(std::clamp<int16_t>(v.MarkY, 0, kGridHeight)));
+  v.MarkX = snapToTen(float(std::clamp<int16_t>(v.MarkX, 0, kGridWidth)));
+  v.MarkY = snapToTen(float(std::clamp<int16_t>(v.MarkY, 0, kGridHeight)));
   return v;
 }
 
-void ShotStore::Add(float angle, float speed) {
+void ShotStore::add(float angle, float speed) {
   m_count = int16_t(m_count + 1);
   if (m_count > kStoreSize) m_count = kStoreSize;
   m_angle[size_t(m_count)] = angle;
-  m_speed[size_t(m_count)] = rt::CInt(speed);
+  m_speed[size_t(m_count)] = rt::roundToInt16(speed);
 }
 
-std::string HitMessage(int16_t k) {
+std::string hitMessage(int16_t k) {
   static const char* const cheers[5] = {"A Hit!  Good Job!", "A Hit!  Way to Go!", "A Hit!  Right Angle!",
                                         "A Hit!  Nice Speed!", "A Hit!  Move Marker!"};
   return cheers[std::clamp<int16_t>(k, 0, 4)];
 }
 
-std::string MissMessage(int16_t cx, int16_t cy) {
-  return "Missed ...  Closest at X =" + rt::Str(cx) + ", Y =" + rt::Str(cy);
+std::string missMessage(int16_t cx, int16_t cy) {
+  return "Missed ...  Closest at X =" + rt::numberText(cx) + ", Y =" + rt::numberText(cy);
 }
 
-ShotResult TakeShot(ShotStore& store, const ArrowValues& v, PathPen& pen, ShotSounds& sounds,
+ShotResult takeShot(ShotStore& store, const ArrowValues& v, PathPen& pen, ShotSounds& sounds,
                     rt::RandomSource& random) {
-  store.Add(v.ArrowAngle, v.ArrowSpeed);
+  store.add(v.ArrowAngle, v.ArrowSpeed);
   ShotResult r;
-  sounds.PlayWave(ShotSound::Shot, 1);
+  sounds.playWave(ShotSound::Shot, 1);
 
   const double a = double(v.ArrowAngle) * kDegToRad;
   const double speed = v.ArrowSpeed;
   // The flight lasts until the arrow is back on the ground, and half a second more.
   const float T = float(double(2.0f * v.ArrowSpeed) * std::sin(a) / phys::GravityFt + 0.5);
-  pen.Start();
+  pen.start();
   for (float t = 0; t <= T; t += 0.01f) {
     const double td = t;
-    const int16_t x = rt::CInt(speed * std::cos(a) * td);
-    const int16_t y = rt::CInt(speed * std::sin(a) * td - td * kHalfG * td);
+    const int16_t x = rt::roundToInt16(speed * std::cos(a) * td);
+    const int16_t y = rt::roundToInt16(speed * std::sin(a) * td - td * kHalfG * td);
     if (y < 0) break;  // in the ground
-    pen.LineTo(x, y);
+    pen.lineTo(x, y);
     ++r.Points;
     const float d = markDistance(x, y, v.MarkX, v.MarkY);
     if (d < kHitDistance) {
@@ -92,81 +92,81 @@ ShotResult TakeShot(ShotStore& store, const ArrowValues& v, PathPen& pen, ShotSo
   }
 
   if (!r.Hit) {
-    sounds.PlayWave(ShotSound::Miss, 0);
-    r.Message = MissMessage(r.cx, r.cy);
+    sounds.playWave(ShotSound::Miss, 0);
+    r.Message = missMessage(r.cx, r.cy);
   } else {
-    sounds.PlayWave(ShotSound::Hit, 0);
-    r.Cheer = int16_t(rt::Int(random.next() * 5.0f));
-    r.Message = HitMessage(r.Cheer);
+    sounds.playWave(ShotSound::Hit, 0);
+    r.Cheer = int16_t(rt::roundDown(random.next() * 5.0f));
+    r.Message = hitMessage(r.Cheer);
   }
   return r;
 }
 
-// The screen's paths, kept apart from the page's (PrintedPaths) on purpose: here each point is
-// rounded to whole feet before the ground and mark tests, the rounding TakeShot gives the
+// The screen's paths, kept apart from the page's (printedPaths) on purpose: here each point is
+// rounded to whole feet before the ground and mark tests, the rounding takeShot gives the
 // points it draws and judges, and the picture's border clips a path past the right edge.
 // The rounding decides where a path ends, not only where its points lie (a level shot is at
 // -0.04 feet after 0.05 s: 0 here, on the ground, but below it on paper), so one routine for
 // both would change either the screen's paths or the printed ones.
-void RedrawShots(const ShotStore& store, int16_t markX, int16_t markY, PathPen& pen) {
-  for (int i = 1; i <= store.ShotCount(); ++i) {
-    const double a = double(store.ShotAngle(i)) * kDegToRad;
-    const int16_t S = store.ShotSpeed(i);
+void redrawShots(const ShotStore& store, int16_t markX, int16_t markY, PathPen& pen) {
+  for (int i = 1; i <= store.shotCount(); ++i) {
+    const double a = double(store.shotAngle(i)) * kDegToRad;
+    const int16_t S = store.shotSpeed(i);
     const float T = float(double(int16_t(S * 2)) * std::sin(a) / phys::GravityFt + 0.5);
-    pen.Start();
+    pen.start();
     for (float t = 0; t <= T; t += 0.05f) {
       const double td = t;
-      const int16_t x = rt::CInt(double(S) * std::cos(a) * td);
-      const int16_t y = rt::CInt(double(S) * std::sin(a) * td - td * kHalfG * td);
+      const int16_t x = rt::roundToInt16(double(S) * std::cos(a) * td);
+      const int16_t y = rt::roundToInt16(double(S) * std::sin(a) * td - td * kHalfG * td);
       if (y < 0) break;
-      pen.LineTo(x, y);
+      pen.lineTo(x, y);
       if (markDistance(x, y, markX, markY) < kHitDistance) break;
     }
   }
 }
 
-// The page's paths, kept apart from the screen's (RedrawShots) on purpose: here the points
+// The page's paths, kept apart from the screen's (redrawShots) on purpose: here the points
 // stay unrounded through the ground and mark tests, and a path also ends at the grid's right
 // edge, since paper has no picture border to clip it. Rounded points would end paths
 // elsewhere (a level shot runs along the ground on the screen but ends at once here), so
 // sharing the screen's routine would change the printed lines.
-void PrintedPaths(const ShotStore& store, int16_t markX, int16_t markY, PathPen& pen) {
-  for (int i = 1; i <= store.ShotCount(); ++i) {
-    const double a = double(store.ShotAngle(i)) * kDegToRad;
-    const int16_t S = store.ShotSpeed(i);
+void printedPaths(const ShotStore& store, int16_t markX, int16_t markY, PathPen& pen) {
+  for (int i = 1; i <= store.shotCount(); ++i) {
+    const double a = double(store.shotAngle(i)) * kDegToRad;
+    const int16_t S = store.shotSpeed(i);
     const float T = float(double(int16_t(S * 2)) * std::sin(a) / phys::GravityFt + 0.5);
-    pen.Start();
+    pen.start();
     for (float t = 0; t <= T; t += 0.05f) {
       const double td = t;
       const float x = float(double(S) * std::cos(a) * td);
       const float y = float(double(S) * std::sin(a) * td - td * kHalfG * td);
       // Paper shows only the grid: a path ends at the ground or at the right edge.
       if (!(x <= 1000.0f && y >= 0.0f)) break;
-      pen.LineTo(x, y);
+      pen.lineTo(x, y);
       const double dy = double(y) - markY, dx = double(x) - markX;
       if (std::sqrt(dy * dy + dx * dx) < kHitDistance) break;
     }
   }
 }
 
-Grab GrabMark(float X, float Y, float gridWidth, float gridHeight, float markWidth, float markHeight) {
+Grab grabMark(float X, float Y, float gridWidth, float gridHeight, float markWidth, float markHeight) {
   Grab g;
-  g.GrabX = rt::CInt(double(X * 1000.0f / gridWidth) - markWidth * 0.5);
-  g.GrabY = rt::CInt(double(-Y * 500.0f / gridHeight) + markHeight * 0.5);
+  g.GrabX = rt::roundToInt16(double(X * 1000.0f / gridWidth) - markWidth * 0.5);
+  g.GrabY = rt::roundToInt16(double(-Y * 500.0f / gridHeight) + markHeight * 0.5);
   return g;
 }
 
-MarkPlace MouseToMark(float X, float Y, float gridWidth, float gridHeight, float markLeft, float markTop, Grab grab) {
+MarkPlace mouseToMark(float X, float Y, float gridWidth, float gridHeight, float markLeft, float markTop, Grab grab) {
   float x = X * 1000.0f / gridWidth + markLeft - float(grab.GrabX);
   x = std::clamp(x, 0.0f, 1000.0f);
   float y = markTop - Y * 500.0f / gridHeight - float(grab.GrabY);
   y = std::clamp(y, 0.0f, 500.0f);
-  return {SnapToTen(x), SnapToTen(y)};
+  return {snapToTen(x), snapToTen(y)};
 }
 
-IndicatorEnd AngleIndicator(float length, float angle, double y1) {
+IndicatorEnd angleIndicator(float length, float angle, double y1) {
   const double a = double(angle) * kDegToRad;
   return {length * std::cos(a), y1 - length * std::sin(a)};
 }
 
-}  // namespace traj
+}  // namespace trajectories

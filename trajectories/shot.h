@@ -16,7 +16,7 @@ namespace rt {
 class RandomSource;
 }
 
-namespace traj {
+namespace trajectories {
 
 // Degrees to radians, with pi taken as 3.14159.
 inline constexpr double kDegToRad = phys::Pi / 180;
@@ -38,20 +38,20 @@ struct ArrowValues {
 // Values a hand-edited settings file may hold, brought into what the window's controls can
 // show: angle and speed into their bars' ranges, the mark onto the grid and its 10-foot
 // steps. Values already in range come back unchanged.
-ArrowValues SaneArrowValues(ArrowValues v);
+ArrowValues saneArrowValues(ArrowValues v);
 
 // A grid coordinate to the nearest multiple of 10 feet, a half step going up.
-int16_t SnapToTen(float v);
+int16_t snapToTen(float v);
 
 class ShotStore {
  public:
   // Stores a shot at the next place, or at the last place once the store is full.
-  void Add(float angle, float speed);
-  void Clear() { m_count = 0; }
-  int16_t ShotCount() const { return m_count; }
-  // Shot i, 1 to ShotCount.
-  float ShotAngle(int i) const { return m_angle[size_t(i)]; }
-  int16_t ShotSpeed(int i) const { return m_speed[size_t(i)]; }
+  void add(float angle, float speed);
+  void clear() { m_count = 0; }
+  int16_t shotCount() const { return m_count; }
+  // Shot i, 1 to shotCount.
+  float shotAngle(int i) const { return m_angle[size_t(i)]; }
+  int16_t shotSpeed(int i) const { return m_speed[size_t(i)]; }
 
  private:
   int16_t m_count = 0;
@@ -64,8 +64,8 @@ class ShotStore {
 class PathPen {
  public:
   virtual ~PathPen();
-  virtual void Start() = 0;
-  virtual void LineTo(double x, double y) = 0;
+  virtual void start() = 0;
+  virtual void lineTo(double x, double y) = 0;
 };
 
 enum class ShotSound { Shot, Hit, Miss };
@@ -74,7 +74,7 @@ class ShotSounds {
  public:
   virtual ~ShotSounds();
   // flags 1 returns at once, flags 0 when the sound has ended.
-  virtual void PlayWave(ShotSound sound, int16_t flags) = 0;
+  virtual void playWave(ShotSound sound, int16_t flags) = 0;
 };
 
 struct ShotResult {
@@ -89,20 +89,20 @@ struct ShotResult {
 
 // One shot with the present values: stored, drawn point by point every 0.01 s of flight,
 // judged, sounded; the result carries the message for the window.
-ShotResult TakeShot(ShotStore& store, const ArrowValues& v, PathPen& pen, ShotSounds& sounds, rt::RandomSource& random);
+ShotResult takeShot(ShotStore& store, const ArrowValues& v, PathPen& pen, ShotSounds& sounds, rt::RandomSource& random);
 
 // The message of a hit, by its number 0 to 4.
-std::string HitMessage(int16_t k);
+std::string hitMessage(int16_t k);
 // The message of a miss with its closest point.
-std::string MissMessage(int16_t cx, int16_t cy);
+std::string missMessage(int16_t cx, int16_t cy);
 
 // Draws every stored shot again in steps of 0.05 s from its stored whole-number speed; a
 // path stops at the ground or where it passes the mark as it stands now.
-void RedrawShots(const ShotStore& store, int16_t markX, int16_t markY, PathPen& pen);
+void redrawShots(const ShotStore& store, int16_t markX, int16_t markY, PathPen& pen);
 
 // The stored shots for the printed page: unrounded points every 0.05 s, each path ending at
 // the ground, at the grid's right edge or at the mark. Points are in grid feet.
-void PrintedPaths(const ShotStore& store, int16_t markX, int16_t markY, PathPen& pen);
+void printedPaths(const ShotStore& store, int16_t markX, int16_t markY, PathPen& pen);
 
 // -- dragging the mark ---------------------------------------------------------------------
 // The mouse is given in twips from the mark picture's top left corner (y downwards); the
@@ -111,19 +111,19 @@ void PrintedPaths(const ShotStore& store, int16_t markX, int16_t markY, PathPen&
 struct Grab {
   int16_t GrabX = 0, GrabY = 0;  // the grab point's offset from the mark's centre, in feet
 };
-Grab GrabMark(float X, float Y, float gridWidth, float gridHeight, float markWidth, float markHeight);
+Grab grabMark(float X, float Y, float gridWidth, float gridHeight, float markWidth, float markHeight);
 
 struct MarkPlace {
   int16_t MarkX = 0, MarkY = 0;
 };
 // Where the mark's centre goes for a mouse point, kept on the grid and snapped to 10 feet.
-MarkPlace MouseToMark(float X, float Y, float gridWidth, float gridHeight, float markLeft, float markTop, Grab grab);
+MarkPlace mouseToMark(float X, float Y, float gridWidth, float gridHeight, float markLeft, float markTop, Grab grab);
 
 // The far end of the angle indicator, in twips with y downwards, for a line of the given
 // length whose first end (at x 0) lies at height y1.
 struct IndicatorEnd {
   double x = 0, y = 0;
 };
-IndicatorEnd AngleIndicator(float length, float angle, double y1);
+IndicatorEnd angleIndicator(float length, float angle, double y1);
 
-}  // namespace traj
+}  // namespace trajectories

@@ -5,7 +5,7 @@
 #include "platform/layout.h"
 #include "runtime/palette.h"
 
-namespace traj::layout {
+namespace trajectories::layout {
 
 using plat::ControlRow;
 using plat::FontStyle;
@@ -83,4 +83,4 @@ inline constexpr ControlRow kPrintButton{"&Print", 90, 150, kColumnWidth - 180, 
 inline constexpr ControlRow kHelpButton{"&Help", 90, 570, kColumnWidth - 180, 375};
 inline constexpr ControlRow kExitButton{"E&xit", 90, 990, kColumnWidth - 180, 375};
 
-}  // namespace traj::layout
+}  // namespace trajectories::layout

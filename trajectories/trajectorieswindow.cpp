@@ -25,7 +25,7 @@
 #include "trajectories/printarrow.h"
 #include "trajectories/trajectorieslayout.h"
 
-namespace traj {
+namespace trajectories {
 
 namespace {
 
@@ -91,7 +91,7 @@ void TrajectoriesWindow::buildGrid() {
   m_gridPicture = plat::buildFramedPicture(this, kGrid, Palette::White);
   m_gridPicture->setObjectName("gridPicture");
   m_gridPicture->onPaint = [this] { redrawShots(); };
-  SetupGrid(m_gridPicture->surface());
+  setupGrid(m_gridPicture->surface());
   buildGridLines();
 }
 
@@ -195,24 +195,24 @@ void TrajectoriesWindow::buildCommands() {
 
 // -- load and unload ----------------------------------------------------------------------
 
-void TrajectoriesWindow::Form_Load() {
+void TrajectoriesWindow::loadStep() {
   // A new chance for the hit messages at every opening.
-  shell::Randomize();
-  m_store.Clear();
+  shell::randomize();
+  m_store.clear();
   m_last = ShotResult{};
   m_indicatorLength = float(std::sqrt((kIndicatorX2 - kIndicatorX1) * (kIndicatorX2 - kIndicatorX1) +
                                       (kIndicatorY2 - kIndicatorY1) * (kIndicatorY2 - kIndicatorY1)));
   centreOnScreen();
-  m_tadaFile = shell::AppFilePath("tada.wav");
-  m_uhohFile = shell::AppFilePath("uhoh.wav");
-  m_boingFile = shell::AppFilePath("boing.wav");
-  SetupGrid(m_gridPicture->surface());
+  m_tadaFile = shell::appFilePath("tada.wav");
+  m_uhohFile = shell::appFilePath("uhoh.wav");
+  m_boingFile = shell::appFilePath("boing.wav");
+  setupGrid(m_gridPicture->surface());
   m_gridPicture->surface().cls();
   m_message->hide();
 
   // Values a hand-edited settings file may hold outside the controls' ranges come in range.
   const shell::SharedSettings& s = shell::settings();
-  m_v = SaneArrowValues({s.ArrowAngle, s.ArrowSpeed, s.MarkX, s.MarkY});
+  m_arrow = saneArrowValues({s.ArrowAngle, s.ArrowSpeed, s.MarkX, s.MarkY});
   storeSettings();
   showValues();
   m_dragging = 0;
@@ -222,8 +222,8 @@ void TrajectoriesWindow::Form_Load() {
 void TrajectoriesWindow::showValues() {
   // Each bar's change handling stores the value back and shows it, also when the bar
   // already stood at that value.
-  const int16_t angleTenths = rt::CInt(double(m_v.ArrowAngle) * 10);
-  const int16_t speed = rt::CInt(m_v.ArrowSpeed);
+  const int16_t angleTenths = rt::roundToInt16(double(m_arrow.ArrowAngle) * 10);
+  const int16_t speed = rt::roundToInt16(m_arrow.ArrowSpeed);
   if (m_angleBar->value() == angleTenths)
     applyAngle();
   else
@@ -234,69 +234,69 @@ void TrajectoriesWindow::showValues() {
     m_speedBar->setValue(speed);
 }
 
-void TrajectoriesWindow::Form_Unload() { m_dragging = 0; }
+void TrajectoriesWindow::unloadStep() { m_dragging = 0; }
 
 void TrajectoriesWindow::closeFromTitleBar() { exitToMenu(); }
 
 void TrajectoriesWindow::storeSettings() {
   shell::SharedSettings& s = shell::settings();
-  s.ArrowAngle = m_v.ArrowAngle;
-  s.ArrowSpeed = m_v.ArrowSpeed;
-  s.MarkX = m_v.MarkX;
-  s.MarkY = m_v.MarkY;
+  s.ArrowAngle = m_arrow.ArrowAngle;
+  s.ArrowSpeed = m_arrow.ArrowSpeed;
+  s.MarkX = m_arrow.MarkX;
+  s.MarkY = m_arrow.MarkY;
 }
 
 // -- the launch ---------------------------------------------------------------------------
 
 void TrajectoriesWindow::applyAngle() {
   m_message->hide();
-  m_v.ArrowAngle = float(double(m_angleBar->value()) / 10);
+  m_arrow.ArrowAngle = float(double(m_angleBar->value()) / 10);
   storeSettings();
-  m_angleReadout->setCaption(text(rt::Format(m_v.ArrowAngle, "#0.0")));
+  m_angleReadout->setCaption(text(rt::formatNumber(m_arrow.ArrowAngle, "#0.0")));
   m_angleReadout->refresh();
   drawAngleLine();
 }
 
 void TrajectoriesWindow::applySpeed() {
   m_message->hide();
-  m_v.ArrowSpeed = float(m_speedBar->value());
+  m_arrow.ArrowSpeed = float(m_speedBar->value());
   storeSettings();
-  m_speedReadout->setCaption(text(rt::Format(m_v.ArrowSpeed, "##0")));
+  m_speedReadout->setCaption(text(rt::formatNumber(m_arrow.ArrowSpeed, "##0")));
   m_speedReadout->refresh();
 }
 
 void TrajectoriesWindow::drawAngleLine() {
-  const IndicatorEnd end = AngleIndicator(m_indicatorLength, m_v.ArrowAngle, kIndicatorY1);
+  const IndicatorEnd end = angleIndicator(m_indicatorLength, m_arrow.ArrowAngle, kIndicatorY1);
   m_indicatorLine->setEndsTwips(kIndicatorX1, kIndicatorY1, end.x, end.y);
 }
 
 void TrajectoriesWindow::takeShot() {
   m_message->hide();
   GridPen pen(m_gridPicture->surface());
-  m_last = TakeShot(m_store, m_v, pen, *this, shell::randomSource());
+  m_last = trajectories::takeShot(m_store, m_arrow, pen, *this, shell::randomSource());
   m_message->setCaption(text(m_last.Message));
   m_message->show();
   m_message->refresh();
 }
 
-void TrajectoriesWindow::PlayWave(ShotSound sound, int16_t flags) {
+void TrajectoriesWindow::playWave(ShotSound sound, int16_t flags) {
   // The path drawn so far shows before a waiting sound holds the window.
   if (flags == 0) m_gridPicture->refresh();
   switch (sound) {
-    case ShotSound::Shot: shell::PlayWave(m_boingFile, flags); break;
-    case ShotSound::Hit: shell::PlayWave(m_tadaFile, flags); break;
-    case ShotSound::Miss: shell::PlayWave(m_uhohFile, flags); break;
+    case ShotSound::Shot: shell::playWave(m_boingFile, flags); break;
+    case ShotSound::Hit: shell::playWave(m_tadaFile, flags); break;
+    case ShotSound::Miss: shell::playWave(m_uhohFile, flags); break;
   }
 }
 
 void TrajectoriesWindow::redrawShots() {
-  if (m_dragging == 1 || m_store.ShotCount() == 0) return;
+  if (m_dragging == 1 || m_store.shotCount() == 0) return;
   GridPen pen(m_gridPicture->surface());
-  RedrawShots(m_store, m_v.MarkX, m_v.MarkY, pen);
+  trajectories::redrawShots(m_store, m_arrow.MarkX, m_arrow.MarkY, pen);
 }
 
 void TrajectoriesWindow::clearGrid() {
-  m_store.Clear();
+  m_store.clear();
   m_message->hide();
   m_gridPicture->surface().cls();
 }
@@ -306,11 +306,11 @@ void TrajectoriesWindow::clearGrid() {
 void TrajectoriesWindow::placeMark() {
   const plat::Surface& feet = m_gridPicture->surface();
   const double w = plat::widthInScale(m_markPicture, feet), h = plat::heightInScale(m_markPicture, feet);
-  plat::moveInScale(m_markPicture, feet, m_v.MarkX - w / 2, m_v.MarkY + h / 2);
+  plat::moveInScale(m_markPicture, feet, m_arrow.MarkX - w / 2, m_arrow.MarkY + h / 2);
   m_markPicture->repaint();
-  m_markXReadout->setCaption(text(rt::Format(m_v.MarkX, "##0")));
+  m_markXReadout->setCaption(text(rt::formatNumber(m_arrow.MarkX, "##0")));
   m_markXReadout->refresh();
-  m_markYReadout->setCaption(text(rt::Format(m_v.MarkY, "##0")));
+  m_markYReadout->setCaption(text(rt::formatNumber(m_arrow.MarkY, "##0")));
   m_markYReadout->refresh();
 }
 
@@ -318,8 +318,9 @@ void TrajectoriesWindow::grabMark(int, int, double x, double y) {
   m_message->hide();
   m_dragging = 1;
   const plat::Surface& feet = m_gridPicture->surface();
-  m_grab = GrabMark(float(x), float(y), float(plat::widthTwips(m_gridPicture)), float(plat::heightTwips(m_gridPicture)),
-                    float(plat::widthInScale(m_markPicture, feet)), float(plat::heightInScale(m_markPicture, feet)));
+  m_grab = trajectories::grabMark(
+      float(x), float(y), float(plat::widthTwips(m_gridPicture)), float(plat::heightTwips(m_gridPicture)),
+      float(plat::widthInScale(m_markPicture, feet)), float(plat::heightInScale(m_markPicture, feet)));
 }
 
 void TrajectoriesWindow::dragMark(int, int, double x, double y) {
@@ -339,11 +340,11 @@ void TrajectoriesWindow::dropMark(int, int, double x, double y) {
 
 void TrajectoriesWindow::moveMarkTo(double x, double y) {
   const plat::Surface& feet = m_gridPicture->surface();
-  const MarkPlace m = traj::MouseToMark(
+  const MarkPlace m = trajectories::mouseToMark(
       float(x), float(y), float(plat::widthTwips(m_gridPicture)), float(plat::heightTwips(m_gridPicture)),
       float(plat::leftInScale(m_markPicture, feet)), float(plat::topInScale(m_markPicture, feet)), m_grab);
-  m_v.MarkX = m.MarkX;
-  m_v.MarkY = m.MarkY;
+  m_arrow.MarkX = m.MarkX;
+  m_arrow.MarkY = m.MarkY;
   storeSettings();
 }
 
@@ -357,16 +358,16 @@ void TrajectoriesWindow::printShots() {
   sheet.markX = m_markXReadout->caption();
   sheet.markY = m_markYReadout->caption();
   sheet.store = &m_store;
-  sheet.MarkX = m_v.MarkX;
-  sheet.MarkY = m_v.MarkY;
+  sheet.MarkX = m_arrow.MarkX;
+  sheet.MarkY = m_arrow.MarkY;
   sheet.mark = m_markPicture->picture().toImage();
-  PrintTrajectories(plat::printer(), sheet);
+  printTrajectories(plat::printer(), sheet);
 }
 
 void TrajectoriesWindow::exitToMenu() {
   m_dragging = 0;
-  Unload();
+  unload();
   returnToMenu();
 }
 
-}  // namespace traj
+}  // namespace trajectories

@@ -22,7 +22,7 @@ class PictureBox;
 class Shape;
 }  // namespace plat
 
-namespace traj {
+namespace trajectories {
 
 class TrajectoriesWindow : public plat::Form, private ShotSounds {
   Q_OBJECT
@@ -48,13 +48,13 @@ class TrajectoriesWindow : public plat::Form, private ShotSounds {
   // -- what the window holds: the stored shots, the launch and mark values, whether the mark
   // is held, and the angle indicator's length (twips) worked out at load ------------------
   const ShotStore& store() const { return m_store; }
-  const ArrowValues& values() const { return m_v; }
+  const ArrowValues& values() const { return m_arrow; }
   int16_t dragging() const { return m_dragging; }
   float indicatorLength() const { return m_indicatorLength; }
 
  protected:
-  void Form_Load() override;
-  void Form_Unload() override;
+  void loadStep() override;
+  void unloadStep() override;
   void closeFromTitleBar() override;
 
  private:
@@ -72,9 +72,9 @@ class TrajectoriesWindow : public plat::Form, private ShotSounds {
   void moveMarkTo(double x, double y);
   void storeSettings();
   // ShotSounds
-  void PlayWave(ShotSound sound, int16_t flags) override;
+  void playWave(ShotSound sound, int16_t flags) override;
 
-  ArrowValues m_v;
+  ArrowValues m_arrow;
   ShotStore m_store;
   ShotResult m_last;
   int16_t m_dragging = 0;
@@ -116,4 +116,4 @@ class TrajectoriesWindow : public plat::Form, private ShotSounds {
   plat::CommandButton* m_exitButton = nullptr;
 };
 
-}  // namespace traj
+}  // namespace trajectories

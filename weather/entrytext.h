@@ -7,13 +7,13 @@
 
 namespace weather {
 
-inline QString EntryText(const std::string& s) {
+inline QString entryText(const std::string& s) {
   const QString utf8 = QString::fromUtf8(s.data(), qsizetype(s.size()));
   if (utf8.contains(QChar::ReplacementCharacter) && s.find("\xEF\xBF\xBD") == std::string::npos)
     return QString::fromLatin1(s.data(), qsizetype(s.size()));
   return utf8;
 }
 
-inline std::string EntryBytes(const QString& t) { return t.toUtf8().toStdString(); }
+inline std::string entryBytes(const QString& t) { return t.toUtf8().toStdString(); }
 
 }  // namespace weather

@@ -10,52 +10,52 @@ constexpr const char* kOpenError = "Error Opening File";
 constexpr const char* kSaveError = "Error Saving File";
 
 // The run-time error number as the message shows it: a blank for the sign, then a full stop.
-std::string ErrorText(int number) { return " " + std::to_string(number) + "."; }
+std::string errorText(int number) { return " " + std::to_string(number) + "."; }
 }  // namespace
 
-void WatchFiles::Reset() {
+void WatchFiles::reset() {
   m_log = WeatherTable{};
   m_saved = true;
   m_fileName = "NEW";
   m_frameCommand = FrameCommand::Open;
 }
 
-bool WatchFiles::ConfirmDiscard(Discard command) {
+bool WatchFiles::confirmDiscard(Discard command) {
   if (m_saved) return true;
   switch (command) {
     case Discard::Open:
-      return m_prompts.AskYesNo("Data in unsaved file will be lost.  Do you still want to open a file?", "Open File");
+      return m_prompts.askYesNo("Data in unsaved file will be lost.  Do you still want to open a file?", "Open File");
     case Discard::New:
-      return m_prompts.AskYesNo("Data in unsaved file will be lost.  Do you still want to start a new file?",
+      return m_prompts.askYesNo("Data in unsaved file will be lost.  Do you still want to start a new file?",
                                 "New File");
     case Discard::Exit:
-      return m_prompts.AskYesNo("Data in unsaved file will be lost.  Do you still want to exit?", "Exit Program");
+      return m_prompts.askYesNo("Data in unsaved file will be lost.  Do you still want to exit?", "Exit Program");
   }
   return false;
 }
 
-void WatchFiles::SetEntry(int row, int col, const std::string& text) {
+void WatchFiles::setEntry(int row, int col, const std::string& text) {
   m_saved = false;
-  KeepEntry(row, col, text);
+  keepEntry(row, col, text);
 }
 
-void WatchFiles::KeepEntry(int row, int col, const std::string& text) {
+void WatchFiles::keepEntry(int row, int col, const std::string& text) {
   if (row >= 1 && row <= kDays && col >= 1 && col <= kFields) m_log[size_t(row)][size_t(col)] = text;
 }
 
-bool WatchFiles::NameUsable(const std::string& typed, const char* title) {
-  const std::string problem = FileNameProblem(typed);
+bool WatchFiles::nameUsable(const std::string& typed, const char* title) {
+  const std::string problem = fileNameProblem(typed);
   if (problem.empty()) return true;
-  m_prompts.ShowMessage(problem, title);
+  m_prompts.showMessage(problem, title);
   return false;
 }
 
-bool WatchFiles::OpenDataFile(const std::string& folder, const std::string& typed) {
-  if (!NameUsable(typed, kOpenError)) return false;
+bool WatchFiles::openDataFile(const std::string& folder, const std::string& typed) {
+  if (!nameUsable(typed, kOpenError)) return false;
   try {
-    m_log = ReadWeatherFile(rt::resolveCaseInsensitive(folder + typed + ".wwd"));
+    m_log = readWeatherFile(rt::resolveCaseInsensitive(folder + typed + ".wwd"));
   } catch (const rt::RuntimeError& e) {
-    m_prompts.ShowMessage(ErrorText(e.number), kOpenError);
+    m_prompts.showMessage(errorText(e.number), kOpenError);
     return false;
   }
   m_fileName = typed;
@@ -63,23 +63,23 @@ bool WatchFiles::OpenDataFile(const std::string& folder, const std::string& type
   return true;
 }
 
-bool WatchFiles::SaveDataFile(const std::string& folder, const std::string& typed,
+bool WatchFiles::saveDataFile(const std::string& folder, const std::string& typed,
                               const std::vector<std::string>& entries) {
-  if (!NameUsable(typed, kSaveError)) return false;
+  if (!nameUsable(typed, kSaveError)) return false;
   // The question compares the name the file will really get, so a long name that will be
   // cut onto an existing file's name asks before replacing it.
-  const std::string name = SaveName(typed);
+  const std::string name = saveName(typed);
   for (const std::string& entry : entries) {
     if (entry == name) {
-      if (!m_prompts.AskYesNo("Overwrite existing file?", "File Already Exists")) return false;
+      if (!m_prompts.askYesNo("Overwrite existing file?", "File Already Exists")) return false;
       break;
     }
   }
   try {
     // An existing file is replaced under the name it has on the disk, whatever its case.
-    WriteWeatherFile(rt::resolveCaseInsensitive(folder + name + ".wwd"), m_log);
+    writeWeatherFile(rt::resolveCaseInsensitive(folder + name + ".wwd"), m_log);
   } catch (const rt::RuntimeError& e) {
-    m_prompts.ShowMessage(ErrorText(e.number), kSaveError);
+    m_prompts.showMessage(errorText(e.number), kSaveError);
     return false;
   }
   m_fileName = name;
@@ -87,7 +87,7 @@ bool WatchFiles::SaveDataFile(const std::string& folder, const std::string& type
   return true;
 }
 
-void WatchFiles::ClearLog() {
+void WatchFiles::clearLog() {
   m_log = WeatherTable{};
   m_saved = true;
 }

@@ -14,9 +14,9 @@ class WatchPrompts {
  public:
   virtual ~WatchPrompts() = default;
   // A Yes/No question with the question-mark icon, No the default; true for Yes.
-  virtual bool AskYesNo(const std::string& text, const std::string& title) = 0;
+  virtual bool askYesNo(const std::string& text, const std::string& title) = 0;
   // A message with only an OK button and the information icon.
-  virtual void ShowMessage(const std::string& text, const std::string& title) = 0;
+  virtual void showMessage(const std::string& text, const std::string& title) = 0;
 };
 
 // The command whose unsaved-data question is asked.
@@ -36,33 +36,33 @@ class WatchFiles {
   FrameCommand frameCommand() const { return m_frameCommand; }
   void setFrameCommand(FrameCommand command) { m_frameCommand = command; }
 
-  std::string Caption() const { return "Weather Watch, Current File: " + m_fileName; }
+  std::string caption() const { return "Weather Watch, Current File: " + m_fileName; }
 
   // The window's load step: an empty log named NEW, nothing unsaved.
-  void Reset();
+  void reset();
   // Asks whether unsaved data may be lost, when there is any; true to go on.
-  bool ConfirmDiscard(Discard command);
+  bool confirmDiscard(Discard command);
   // An edit of the log (the edit box changed).
-  void SetEntry(int row, int col, const std::string& text);
+  void setEntry(int row, int col, const std::string& text);
   // The edit box's text kept in the cell it leaves; the unsaved flag stays as it is, the
   // change having been counted when the box changed.
-  void KeepEntry(int row, int col, const std::string& text);
+  void keepEntry(int row, int col, const std::string& text);
   // The log counts as saved: it is as its file holds it, or freshly emptied.
-  void MarkSaved() { m_saved = true; }
+  void markSaved() { m_saved = true; }
 
   // Opens `typed` (+ ".wwd") in the folder. The whole file is read before the log changes,
   // so a missing, short or unreadable file leaves the log, its name and the unsaved flag as
   // they were, after the message (" 53.", " 62." ...). True when the log was replaced.
-  bool OpenDataFile(const std::string& folder, const std::string& typed);
+  bool openDataFile(const std::string& folder, const std::string& typed);
   // Saves the log under the cut, upper-case form of `typed`, asking first when that name is
   // among `entries` (the list of data files). The name and caption change, and the log
   // counts as saved, only once the file has been written whole. True when written.
-  bool SaveDataFile(const std::string& folder, const std::string& typed, const std::vector<std::string>& entries);
+  bool saveDataFile(const std::string& folder, const std::string& typed, const std::vector<std::string>& entries);
   // Empties every entry; the name stays, so a later Save offers it again.
-  void ClearLog();
+  void clearLog();
 
  private:
-  bool NameUsable(const std::string& typed, const char* title);
+  bool nameUsable(const std::string& typed, const char* title);
   WatchPrompts& m_prompts;
   WeatherTable m_log{};
   bool m_saved = true;

@@ -15,17 +15,17 @@ WeatherTable readDays(rt::RecordReader& in) {
 }
 }  // namespace
 
-WeatherTable ReadWeatherData(std::string bytes) {
+WeatherTable readWeatherData(std::string bytes) {
   rt::RecordReader in = rt::RecordReader::fromBytes(std::move(bytes));
   return readDays(in);
 }
 
-WeatherTable ReadWeatherFile(const std::string& path) {
+WeatherTable readWeatherFile(const std::string& path) {
   rt::RecordReader in(path);
   return readDays(in);
 }
 
-void WriteWeatherFile(const std::string& path, const WeatherTable& log) {
+void writeWeatherFile(const std::string& path, const WeatherTable& log) {
   rt::RecordWriter out(path);
   for (int r = 1; r <= kDays; ++r) {
     const auto& day = log[size_t(r)];
@@ -34,7 +34,7 @@ void WriteWeatherFile(const std::string& path, const WeatherTable& log) {
   out.commit();
 }
 
-std::string FileNameProblem(const std::string& typed) {
+std::string fileNameProblem(const std::string& typed) {
   if (typed.find_first_not_of(' ') == std::string::npos) return "Please type a file name.";
   if (typed.find_first_of("/\\:") != std::string::npos || typed.find("..") != std::string::npos)
     return "A file name may not contain \\, /, : or \"..\": data files stay in the program's folder.";
@@ -51,19 +51,19 @@ std::string upper(std::string s) {
 }
 }  // namespace
 
-std::string SaveName(const std::string& typed) { return upper(typed.substr(0, 8)); }
+std::string saveName(const std::string& typed) { return upper(typed.substr(0, 8)); }
 
-std::string ListEntry(const std::string& fileName) {
+std::string listEntry(const std::string& fileName) {
   return upper(fileName.size() > 4 ? fileName.substr(0, fileName.size() - 4) : std::string());
 }
 
-int MaxLengthFor(int col) {
+int maxLengthFor(int col) {
   if (col == kDate) return 10;
   if (col == kComment) return 30;
   return 5;
 }
 
-bool KeyAccepted(int col, int keyAscii) {
+bool keyAccepted(int col, int keyAscii) {
   if (keyAscii == '"') return false;
   const bool digit = keyAscii >= '0' && keyAscii <= '9';
   switch (col) {
@@ -75,7 +75,7 @@ bool KeyAccepted(int col, int keyAscii) {
   }
 }
 
-Cell NextCell(Cell from, int keyCode, int shift) {
+Cell nextCell(Cell from, int keyCode, int shift) {
   int r = from.row, c = from.col;
   constexpr int kEnter = 13, kTab = 9, kUp = 38, kDown = 40;
   if ((keyCode == kEnter || keyCode == kTab) && shift == 0) {

@@ -25,30 +25,30 @@ using WeatherTable = std::array<std::array<std::string, kFields + 1>, kDays + 1>
 // Reads a whole log. Each day takes the next six items of the file, whatever its line
 // structure; records after the 60th are ignored. Throws rt::RuntimeError: 53 for a missing
 // file, 62 for a file that ends before 360 items.
-WeatherTable ReadWeatherFile(const std::string& path);
+WeatherTable readWeatherFile(const std::string& path);
 // The same from a data file's bytes already in memory; throws rt::RuntimeError(62) for bytes
 // that end before 360 items.
-WeatherTable ReadWeatherData(std::string bytes);
+WeatherTable readWeatherData(std::string bytes);
 // Writes the log as 60 records through a temporary file, so a failed write leaves an older
 // file of the same name intact. Throws rt::RuntimeError.
-void WriteWeatherFile(const std::string& path, const WeatherTable& log);
+void writeWeatherFile(const std::string& path, const WeatherTable& log);
 
 // A typed file name that may not be used as it stands: the reason, or empty when it is fine.
 // Names stay inside the program's folder (no path separators, no drive, no ".."), and a
 // name must not be empty or only blanks, so the file can be found in the list again.
-std::string FileNameProblem(const std::string& typed);
+std::string fileNameProblem(const std::string& typed);
 // The name a log is saved under: the first 8 characters, in upper case.
-std::string SaveName(const std::string& typed);
+std::string saveName(const std::string& typed);
 // The list entry for a data file's name: without its last four characters (".wwd"), in
 // upper case.
-std::string ListEntry(const std::string& fileName);
+std::string listEntry(const std::string& fileName);
 
 // -- the grid editor's rules ------------------------------------------------------------
 // The typing limit of a column's edit box.
-int MaxLengthFor(int col);
+int maxLengthFor(int col);
 // Whether a typed character (its code; 8 for Backspace) is accepted in a column. The double
 // quote is refused everywhere: it would end a field in the data file.
-bool KeyAccepted(int col, int keyAscii);
+bool keyAccepted(int col, int keyAscii);
 
 struct Cell {
   int row;
@@ -57,6 +57,6 @@ struct Cell {
 };
 // Where a key moves the edit cell (Enter and Tab forward with a wrap to the next day,
 // Shift+Tab back, the arrows up and down); any other key stays.
-Cell NextCell(Cell from, int keyCode, int shift);
+Cell nextCell(Cell from, int keyCode, int shift);
 
 }  // namespace weather

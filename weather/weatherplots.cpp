@@ -7,7 +7,7 @@ namespace weather {
 
 namespace {
 
-void DrawSeries(plat::Surface& pic, const TempSeries& series, rt::Colour colour) {
+void drawSeries(plat::Surface& pic, const TempSeries& series, rt::Colour colour) {
   if (series.points.empty()) return;
   pic.pset(series.points.front().x, series.points.front().y, colour);
   for (size_t i = 1; i < series.points.size(); ++i) pic.lineTo(series.points[i].x, series.points[i].y, colour);
@@ -17,22 +17,22 @@ void DrawSeries(plat::Surface& pic, const TempSeries& series, rt::Colour colour)
 
 }  // namespace
 
-void DrawTemperaturePlot(plat::Surface& pic, const WeatherSummary& s) {
+void drawTemperaturePlot(plat::Surface& pic, const WeatherSummary& s) {
   pic.cls();
   if (!s.tempData) return;
   pic.setScale(0, s.tHi, 61, s.tLo);
-  DrawSeries(pic, s.highs, Palette::HighTemperature);
-  DrawSeries(pic, s.lows, Palette::LowTemperature);
+  drawSeries(pic, s.highs, Palette::HighTemperature);
+  drawSeries(pic, s.lows, Palette::LowTemperature);
 }
 
-void DrawPrecipitationPlot(plat::Surface& pic, const WeatherSummary& s) {
+void drawPrecipitationPlot(plat::Surface& pic, const WeatherSummary& s) {
   pic.cls();
   if (!s.precData) return;
   pic.setScale(0, s.pHi, 61, s.pLo);
   for (const PlotPoint& bar : s.bars) pic.line(bar.x, 0, bar.x, bar.y, Palette::Precipitation);
 }
 
-void DrawPressurePlot(plat::Surface& pic, const WeatherSummary& s) {
+void drawPressurePlot(plat::Surface& pic, const WeatherSummary& s) {
   pic.cls();
   if (!s.pressData) return;
   pic.setScale(0, s.prHi, 61, s.prLo);

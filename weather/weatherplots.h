@@ -12,8 +12,8 @@ class Surface;
 
 namespace weather {
 
-void DrawTemperaturePlot(plat::Surface& pic, const WeatherSummary& s);
-void DrawPrecipitationPlot(plat::Surface& pic, const WeatherSummary& s);
-void DrawPressurePlot(plat::Surface& pic, const WeatherSummary& s);
+void drawTemperaturePlot(plat::Surface& pic, const WeatherSummary& s);
+void drawPrecipitationPlot(plat::Surface& pic, const WeatherSummary& s);
+void drawPressurePlot(plat::Surface& pic, const WeatherSummary& s);
 
 }  // namespace weather

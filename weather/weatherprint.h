@@ -14,7 +14,7 @@ class Printer;
 namespace weather {
 
 // Prints the log; the printer is left in portrait afterwards.
-void PrintTable(plat::Printer& pr, const WeatherTable& log, const QString& fileName);
+void printTable(plat::Printer& pr, const WeatherTable& log, const QString& fileName);
 
 // What the plots page shows, as the plot tab last showed it.
 struct PlotsPage {
@@ -28,9 +28,9 @@ struct PlotsPage {
   const plat::ImageSurface* prec = nullptr;
   const plat::ImageSurface* press = nullptr;
 };
-void PrintPlots(plat::Printer& pr, const PlotsPage& page);
+void printPlots(plat::Printer& pr, const PlotsPage& page);
 
 // A log entry as the table prints it: a number in the column's mask, any other text as it is.
-QString TableEntry(const std::string& entry, const char* mask);
+QString tableEntry(const std::string& entry, const char* mask);
 
 }  // namespace weather

@@ -15,12 +15,12 @@ namespace weather {
 // The numeric value of a log entry: blanks anywhere are skipped, then an optional sign and
 // digits with at most one decimal point are read up to the first other character; no
 // digits give 0 ("--5" is 0, "1.2.3" is 1.2).
-float NumericValue(const std::string& text);
+float numericValue(const std::string& text);
 
 // Widens the range lo..hi to limits that are whole multiples of a step of 1, 2 or 5 times a
 // power of ten, n steps or so apart; a value within 2.5 % of a step of a limit is its own
 // limit. When lo equals hi, lo becomes 0.9 hi first (the caller's lo too).
-void FindNiceLimits(int16_t n, float& lo, float& hi, float& outLo, float& outHi);
+void findNiceLimits(int16_t n, float& lo, float& hi, float& outLo, float& outHi);
 
 struct PlotPoint {
   float x;
@@ -58,6 +58,6 @@ struct WeatherSummary {
   std::vector<PlotPoint> pressure;
 };
 
-WeatherSummary SummariseWeather(const WeatherTable& log);
+WeatherSummary summariseWeather(const WeatherTable& log);
 
 }  // namespace weather

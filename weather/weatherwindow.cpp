@@ -95,7 +95,7 @@ struct LabelRow {
   plat::Label::Align align = plat::Label::Left;
   int summary = -1;  // a SummaryText, or none for a fixed caption
 };
-constexpr int Summary(SummaryText t) { return int(t); }
+constexpr int summary(SummaryText t) { return int(t); }
 constexpr auto kRight = plat::Label::Right;
 constexpr auto kCentre = plat::Label::Center;
 
@@ -116,12 +116,12 @@ constexpr plat::ControlRow kPressurePlot{nullptr, 720, 5160, 5055, 1335};
 
 // The axis limits, top and bottom beside each plot.
 constexpr LabelRow kAxisLabels[6] = {
-    {{"70", 60, 600, 615, 255, kBoldFont}, kRight, Summary(SummaryText::TempAxisTop)},
-    {{"50", 60, 2895, 615, 255, kBoldFont}, kRight, Summary(SummaryText::TempAxisBottom)},
-    {{"100", 60, 3240, 615, 255, kBoldFont}, kRight, Summary(SummaryText::PrecAxisTop)},
-    {{"0", 60, 4695, 615, 255, kBoldFont}, kRight, Summary(SummaryText::PrecAxisBottom)},
-    {{"31", 60, 5040, 615, 255, kBoldFont}, kRight, Summary(SummaryText::PressAxisTop)},
-    {{"28", 60, 6375, 615, 255, kBoldFont}, kRight, Summary(SummaryText::PressAxisBottom)},
+    {{"70", 60, 600, 615, 255, kBoldFont}, kRight, summary(SummaryText::TempAxisTop)},
+    {{"50", 60, 2895, 615, 255, kBoldFont}, kRight, summary(SummaryText::TempAxisBottom)},
+    {{"100", 60, 3240, 615, 255, kBoldFont}, kRight, summary(SummaryText::PrecAxisTop)},
+    {{"0", 60, 4695, 615, 255, kBoldFont}, kRight, summary(SummaryText::PrecAxisBottom)},
+    {{"31", 60, 5040, 615, 255, kBoldFont}, kRight, summary(SummaryText::PressAxisTop)},
+    {{"28", 60, 6375, 615, 255, kBoldFont}, kRight, summary(SummaryText::PressAxisBottom)},
 };
 
 // The summary panel: headings, the captions of the rows and the values beside them.
@@ -134,24 +134,24 @@ constexpr LabelRow kSummaryLabels[] = {
     {{"Ave", 240, 1020, 855, 255, kLabelFont}},
     {{"Low", 240, 1320, 855, 255, kLabelFont}},
     {{"Trend", 240, 1620, 855, 255, kLabelFont}},
-    {{"", 1200, 720, 975, 255, kBoldFont}, kCentre, Summary(SummaryText::HighestHigh)},
-    {{"", 2280, 720, 975, 255, kBoldFont}, kCentre, Summary(SummaryText::HighestLow)},
-    {{"", 1200, 1020, 975, 255, kBoldFont}, kCentre, Summary(SummaryText::AverageHigh)},
-    {{"", 2280, 1020, 975, 255, kBoldFont}, kCentre, Summary(SummaryText::AverageLow)},
-    {{"", 1200, 1320, 975, 255, kBoldFont}, kCentre, Summary(SummaryText::LowestHigh)},
-    {{"", 2280, 1320, 975, 255, kBoldFont}, kCentre, Summary(SummaryText::LowestLow)},
-    {{"", 1200, 1620, 975, 255, kBoldFont}, kCentre, Summary(SummaryText::HighTrend)},
-    {{"", 2280, 1620, 975, 255, kBoldFont}, kCentre, Summary(SummaryText::LowTrend)},
+    {{"", 1200, 720, 975, 255, kBoldFont}, kCentre, summary(SummaryText::HighestHigh)},
+    {{"", 2280, 720, 975, 255, kBoldFont}, kCentre, summary(SummaryText::HighestLow)},
+    {{"", 1200, 1020, 975, 255, kBoldFont}, kCentre, summary(SummaryText::AverageHigh)},
+    {{"", 2280, 1020, 975, 255, kBoldFont}, kCentre, summary(SummaryText::AverageLow)},
+    {{"", 1200, 1320, 975, 255, kBoldFont}, kCentre, summary(SummaryText::LowestHigh)},
+    {{"", 2280, 1320, 975, 255, kBoldFont}, kCentre, summary(SummaryText::LowestLow)},
+    {{"", 1200, 1620, 975, 255, kBoldFont}, kCentre, summary(SummaryText::HighTrend)},
+    {{"", 2280, 1620, 975, 255, kBoldFont}, kCentre, summary(SummaryText::LowTrend)},
     {{"Precipitation Summary", 120, 2040, 3255, 255, kBoldFont}, kCentre},
     {{"High", 240, 2340, 855, 255, kLabelFont}},
     {{"Total", 240, 2640, 855, 255, kLabelFont}},
-    {{"", 1200, 2340, 975, 255, kBoldFont}, kCentre, Summary(SummaryText::HighestPrec)},
-    {{"", 1200, 2640, 975, 255, kBoldFont}, kCentre, Summary(SummaryText::TotalPrec)},
+    {{"", 1200, 2340, 975, 255, kBoldFont}, kCentre, summary(SummaryText::HighestPrec)},
+    {{"", 1200, 2640, 975, 255, kBoldFont}, kCentre, summary(SummaryText::TotalPrec)},
     {{"Pressure Summary", 120, 3060, 3255, 255, kBoldFont}, kCentre},
     {{"High", 240, 3360, 855, 255, kLabelFont}},
     {{"Low", 240, 3660, 855, 255, kLabelFont}},
-    {{"", 1200, 3360, 975, 255, kBoldFont}, kCentre, Summary(SummaryText::HighestPress)},
-    {{"", 1200, 3660, 975, 255, kBoldFont}, kCentre, Summary(SummaryText::LowestPress)},
+    {{"", 1200, 3360, 975, 255, kBoldFont}, kCentre, summary(SummaryText::HighestPress)},
+    {{"", 1200, 3660, 975, 255, kBoldFont}, kCentre, summary(SummaryText::LowestPress)},
 };
 
 // Where each summary text comes from in the summary of the log (none: the trends, shown
@@ -183,7 +183,7 @@ constexpr SummaryField kSummaryFields[kSummaryTexts] = {
     {SummaryText::LowestPress, &WeatherSummary::lowestPress, &PlotsPage::lowestPress},
 };
 
-plat::CommandButton* MakePictureCommand(QWidget* parent, const PictureCommand& command, std::function<void()> onClick) {
+plat::CommandButton* makePictureCommand(QWidget* parent, const PictureCommand& command, std::function<void()> onClick) {
   auto* b = new plat::CommandButton(parent);
   b->setPicture(plat::loadPicture(command.picture), command.caption);
   plat::applyRow(b, command.button);
@@ -192,12 +192,12 @@ plat::CommandButton* MakePictureCommand(QWidget* parent, const PictureCommand& c
   return b;
 }
 
-std::string Folder() { return QFile::encodeName(shell::BasePath).toStdString(); }
+std::string folder() { return QFile::encodeName(shell::BasePath).toStdString(); }
 
 }  // namespace
 
 WeatherWindow::WeatherWindow() {
-  setCaption(QString::fromStdString(m_files.Caption()));
+  setCaption(QString::fromStdString(m_files.caption()));
   setBackColor(Palette::LightGrey);
   setClientSizeTwips(9480, 6900);
   // F1 and both Help buttons open the weather topic.
@@ -270,13 +270,13 @@ void WeatherWindow::buildFileFrame(QWidget* page) {
 
 void WeatherWindow::buildFileCommands(QWidget* page) {
   auto* panel = plat::build<plat::Panel>(page, kFilePanel);
-  m_newButton = MakePictureCommand(panel, kNewCommand, [this] { startNewLog(); });
+  m_newButton = makePictureCommand(panel, kNewCommand, [this] { startNewLog(); });
   m_newButton->setObjectName("newButton");
-  m_openButton = MakePictureCommand(panel, kOpenCommand, [this] { chooseFileToOpen(); });
+  m_openButton = makePictureCommand(panel, kOpenCommand, [this] { chooseFileToOpen(); });
   m_openButton->setObjectName("openButton");
-  m_saveButton = MakePictureCommand(panel, kSaveCommand, [this] { chooseFileToSave(); });
+  m_saveButton = makePictureCommand(panel, kSaveCommand, [this] { chooseFileToSave(); });
   m_saveButton->setObjectName("saveButton");
-  m_printButton = MakePictureCommand(panel, kPrintCommand, [this] { printLog(); });
+  m_printButton = makePictureCommand(panel, kPrintCommand, [this] { printLog(); });
   m_printButton->setObjectName("printButton");
 }
 
@@ -323,7 +323,7 @@ void WeatherWindow::buildPlotTab(QWidget* page) {
     if (row.summary >= 0) m_summaryLabels[size_t(row.summary)] = l;
   }
   for (int i = 0; i < kSummaryTexts; ++i) m_summaryLabels[size_t(i)]->setObjectName(QString("summaryLabel%1").arg(i));
-  m_printPlotsButton = MakePictureCommand(panel, kPrintPlotsCommand, [this] { printPlots(); });
+  m_printPlotsButton = makePictureCommand(panel, kPrintPlotsCommand, [this] { printPlots(); });
   m_printPlotsButton->setObjectName("printPlotsButton");
 }
 
@@ -331,10 +331,10 @@ WeatherWindow::~WeatherWindow() = default;
 
 // -- load and leave -----------------------------------------------------------------------------
 
-void WeatherWindow::Form_Load() {
-  m_files.Reset();
+void WeatherWindow::loadStep() {
+  m_files.reset();
   m_cellUpdatesHeld = true;
-  setCaption(QString::fromStdString(m_files.Caption()));
+  setCaption(QString::fromStdString(m_files.caption()));
 
   m_dataFileList->setPath(shell::BasePath);
   fillFileNames();
@@ -365,7 +365,7 @@ void WeatherWindow::layOutGrid() {
     gridWidth = int16_t(gridWidth + width);
   }
   for (int r = 1; r <= kDays; ++r) {
-    m_logGrid->setTextMatrix(r, 0, QString::fromStdString(rt::Format(r, "#0")));
+    m_logGrid->setTextMatrix(r, 0, QString::fromStdString(rt::formatNumber(r, "#0")));
     for (int c = 1; c <= kFields; ++c) m_logGrid->setTextMatrix(r, c, QString());
   }
   plat::placeTwips(m_logGrid, kGridLeft, kGridTop, gridWidth, kGridHeight);
@@ -378,21 +378,23 @@ void WeatherWindow::layOutGrid() {
 }
 
 void WeatherWindow::exitToMenu() {
-  if (!m_files.ConfirmDiscard(Discard::Exit)) return;
-  Unload();
+  if (!m_files.confirmDiscard(Discard::Exit)) return;
+  unload();
   returnToMenu();
 }
 
 // The title bar's close leaves as Exit does, with its question.
 void WeatherWindow::closeFromTitleBar() { exitToMenu(); }
 
-bool WeatherWindow::AskYesNo(const std::string& text, const std::string& title) {
-  return plat::MsgBox(QString::fromStdString(text), plat::Msg::YesNo | plat::Msg::Question | plat::Msg::DefaultButton2,
-                      QString::fromStdString(title)) == plat::Msg::Yes;
+bool WeatherWindow::askYesNo(const std::string& text, const std::string& title) {
+  return plat::messageBox(QString::fromStdString(text),
+                          plat::Msg::YesNo | plat::Msg::Question | plat::Msg::DefaultButton2,
+                          QString::fromStdString(title)) == plat::Msg::Yes;
 }
 
-void WeatherWindow::ShowMessage(const std::string& text, const std::string& title) {
-  plat::MsgBox(QString::fromStdString(text), plat::Msg::OkOnly | plat::Msg::Information, QString::fromStdString(title));
+void WeatherWindow::showMessage(const std::string& text, const std::string& title) {
+  plat::messageBox(QString::fromStdString(text), plat::Msg::OkOnly | plat::Msg::Information,
+                   QString::fromStdString(title));
 }
 
 // -- the grid editor ----------------------------------------------------------------------------
@@ -402,8 +404,8 @@ void WeatherWindow::goToFirstCell() {
   m_editRow = 1;
   m_editColumn = 1;
   m_logGrid->setCurrentCell(1, 1);
-  m_editBox->setMaxLength(MaxLengthFor(kDate));
-  m_editBox->setText(EntryText(m_files.log()[1][kDate]));
+  m_editBox->setMaxLength(maxLengthFor(kDate));
+  m_editBox->setText(entryText(m_files.log()[1][kDate]));
   m_cellUpdatesHeld = false;
   m_logGrid->setTopRow(1);
   m_dayBar->setValue(1);
@@ -420,9 +422,9 @@ void WeatherWindow::placeEditBox() {
 void WeatherWindow::moveEditBoxToCurrentCell() {
   if (m_cellUpdatesHeld) return;
   const int row = m_logGrid->row(), col = m_logGrid->col();
-  m_files.KeepEntry(m_editRow, m_editColumn, EntryBytes(m_editBox->text()));
-  m_editBox->setMaxLength(MaxLengthFor(col));
-  m_editBox->setText(EntryText(m_files.log()[size_t(row)][size_t(col)]));
+  m_files.keepEntry(m_editRow, m_editColumn, entryBytes(m_editBox->text()));
+  m_editBox->setMaxLength(maxLengthFor(col));
+  m_editBox->setText(entryText(m_files.log()[size_t(row)][size_t(col)]));
   m_editRow = int16_t(row);
   m_editColumn = int16_t(col);
   placeEditBox();
@@ -435,15 +437,15 @@ void WeatherWindow::moveEditBoxToCurrentCell() {
 void WeatherWindow::storeEditedText() {
   const QString text = m_editBox->text();
   m_logGrid->setText(text);
-  m_files.SetEntry(m_logGrid->row(), m_logGrid->col(), EntryBytes(text));
+  m_files.setEntry(m_logGrid->row(), m_logGrid->col(), entryBytes(text));
 }
 
 void WeatherWindow::filterKey(int& keyAscii) {
-  if (!KeyAccepted(m_logGrid->col(), keyAscii)) keyAscii = 0;
+  if (!keyAccepted(m_logGrid->col(), keyAscii)) keyAscii = 0;
 }
 
 void WeatherWindow::moveByKey(int& keyCode, int shift) {
-  const Cell to = NextCell({m_logGrid->row(), m_logGrid->col()}, keyCode, shift);
+  const Cell to = nextCell({m_logGrid->row(), m_logGrid->col()}, keyCode, shift);
   if (!m_logGrid->rowIsVisible(to.row)) {
     m_logGrid->setTopRow(to.row < m_logGrid->topRow() ? to.row : m_logGrid->topRow() + 1);
     m_dayBar->setValue(m_logGrid->topRow());
@@ -465,7 +467,7 @@ void WeatherWindow::scrollDays() {
 void WeatherWindow::fillFileNames() {
   if (m_dataFileList->listCount() == 0) return;
   for (int i = 0; i < m_dataFileList->listCount(); ++i)
-    m_fileNameBox->addItem(QString::fromStdString(ListEntry(EntryBytes(m_dataFileList->list(i)))));
+    m_fileNameBox->addItem(QString::fromStdString(listEntry(entryBytes(m_dataFileList->list(i)))));
   m_fileNameBox->setListIndex(0);
 }
 
@@ -480,14 +482,14 @@ void WeatherWindow::showFileFrame() {
   enableFileControls(false);
   m_editBox->setEnabled(false);
   m_fileFrame->show();
-  m_fileNameBox->setText(EntryText(m_files.fileName()));
+  m_fileNameBox->setText(entryText(m_files.fileName()));
   // The offered name is selected, so typing replaces it.
   m_fileNameBox->setFocus();
   m_fileNameBox->selectAllText();
 }
 
 void WeatherWindow::chooseFileToOpen() {
-  if (!m_files.ConfirmDiscard(Discard::Open)) return;
+  if (!m_files.confirmDiscard(Discard::Open)) return;
   m_files.setFrameCommand(FrameCommand::Open);
   m_fileFrame->setCaption("Open File");
   showFileFrame();
@@ -513,7 +515,7 @@ void WeatherWindow::confirmFileChoice() {
 void WeatherWindow::openChosenFile() {
   // A double click opens the file even when Save showed the frame; the unsaved log is not
   // given up without the Open question.
-  if (m_files.frameCommand() == FrameCommand::Save && !m_files.ConfirmDiscard(Discard::Open)) return;
+  if (m_files.frameCommand() == FrameCommand::Save && !m_files.confirmDiscard(Discard::Open)) return;
   m_files.setFrameCommand(FrameCommand::Open);
   confirmFileChoice();
 }
@@ -527,17 +529,17 @@ void WeatherWindow::cancelFileChoice() {
 
 void WeatherWindow::showLogInGrid() {
   for (int r = 1; r <= kDays; ++r)
-    for (int c = 1; c <= kFields; ++c) m_logGrid->setTextMatrix(r, c, EntryText(m_files.log()[size_t(r)][size_t(c)]));
+    for (int c = 1; c <= kFields; ++c) m_logGrid->setTextMatrix(r, c, entryText(m_files.log()[size_t(r)][size_t(c)]));
 }
 
 void WeatherWindow::openDataFile() {
   m_cellUpdatesHeld = true;
-  if (m_files.OpenDataFile(Folder(), EntryBytes(m_fileNameBox->text()))) {
-    setCaption(EntryText(m_files.Caption()));
+  if (m_files.openDataFile(folder(), entryBytes(m_fileNameBox->text()))) {
+    setCaption(entryText(m_files.caption()));
     showLogInGrid();
     goToFirstCell();
     // The log is as the file holds it, although the edit box took day 1's text.
-    m_files.MarkSaved();
+    m_files.markSaved();
   }
   m_cellUpdatesHeld = false;
   m_editBox->setFocus();
@@ -545,12 +547,12 @@ void WeatherWindow::openDataFile() {
 
 void WeatherWindow::saveDataFile() {
   std::vector<std::string> entries;
-  for (int i = 0; i < m_fileNameBox->listCount(); ++i) entries.push_back(EntryBytes(m_fileNameBox->list(i)));
+  for (int i = 0; i < m_fileNameBox->listCount(); ++i) entries.push_back(entryBytes(m_fileNameBox->list(i)));
   m_cellUpdatesHeld = true;
-  const bool saved = m_files.SaveDataFile(Folder(), EntryBytes(m_fileNameBox->text()), entries);
+  const bool saved = m_files.saveDataFile(folder(), entryBytes(m_fileNameBox->text()), entries);
   m_cellUpdatesHeld = false;
   if (saved) {
-    setCaption(EntryText(m_files.Caption()));
+    setCaption(entryText(m_files.caption()));
     m_fileNameBox->clear();
     m_dataFileList->refresh();
     fillFileNames();
@@ -559,13 +561,13 @@ void WeatherWindow::saveDataFile() {
 }
 
 void WeatherWindow::startNewLog() {
-  if (!m_files.ConfirmDiscard(Discard::New)) return;
+  if (!m_files.confirmDiscard(Discard::New)) return;
   m_cellUpdatesHeld = true;
-  m_files.ClearLog();
+  m_files.clearLog();
   showLogInGrid();
   m_editBox->setText(QString());
   goToFirstCell();
-  m_files.MarkSaved();
+  m_files.markSaved();
   m_editBox->setFocus();
 }
 
@@ -583,19 +585,19 @@ void WeatherWindow::switchTab(int previousTab) {
 QString WeatherWindow::summaryCaption(SummaryText text) const { return summaryLabel(text)->caption(); }
 
 void WeatherWindow::plotWeatherData() {
-  const WeatherSummary s = SummariseWeather(m_files.log());
+  const WeatherSummary s = summariseWeather(m_files.log());
   for (const SummaryField& field : kSummaryFields)
     if (field.summary) summaryLabel(field.text)->setCaption(QString::fromStdString(s.*field.summary));
   // A trend is shown only where there is one; otherwise its label keeps what it last showed.
   if (s.highs.hasTrend) summaryLabel(SummaryText::HighTrend)->setCaption(QString::fromStdString(s.highs.trendText));
   if (s.lows.hasTrend) summaryLabel(SummaryText::LowTrend)->setCaption(QString::fromStdString(s.lows.trendText));
-  DrawTemperaturePlot(m_temperaturePlot->surface(), s);
-  DrawPrecipitationPlot(m_precipitationPlot->surface(), s);
-  DrawPressurePlot(m_pressurePlot->surface(), s);
+  drawTemperaturePlot(m_temperaturePlot->surface(), s);
+  drawPrecipitationPlot(m_precipitationPlot->surface(), s);
+  drawPressurePlot(m_pressurePlot->surface(), s);
 }
 
 void WeatherWindow::printLog() {
-  if (plat::askPrinterReady("Print File")) PrintTable(plat::printer(), m_files.log(), EntryText(m_files.fileName()));
+  if (plat::askPrinterReady("Print File")) printTable(plat::printer(), m_files.log(), entryText(m_files.fileName()));
   m_editBox->setFocus();
 }
 
@@ -603,12 +605,12 @@ void WeatherWindow::printLog() {
 void WeatherWindow::printPlots() {
   if (!plat::askPrinterReady("Print Plots")) return;
   PlotsPage page;
-  page.fileName = EntryText(m_files.fileName());
+  page.fileName = entryText(m_files.fileName());
   for (const SummaryField& field : kSummaryFields) page.*field.page = summaryCaption(field.text);
   page.temp = &m_temperaturePlot->surface();
   page.prec = &m_precipitationPlot->surface();
   page.press = &m_pressurePlot->surface();
-  PrintPlots(plat::printer(), page);
+  weather::printPlots(plat::printer(), page);
 }
 
 }  // namespace weather

@@ -80,7 +80,7 @@ class WeatherWindow : public plat::Form, private WatchPrompts {
   bool cellUpdatesHeld() const { return m_cellUpdatesHeld; }
 
  protected:
-  void Form_Load() override;
+  void loadStep() override;
   void closeFromTitleBar() override;
 
  private:
@@ -103,8 +103,8 @@ class WeatherWindow : public plat::Form, private WatchPrompts {
   QString summaryCaption(SummaryText text) const;
 
   // WatchPrompts
-  bool AskYesNo(const std::string& text, const std::string& title) override;
-  void ShowMessage(const std::string& text, const std::string& title) override;
+  bool askYesNo(const std::string& text, const std::string& title) override;
+  void showMessage(const std::string& text, const std::string& title) override;
 
   WatchFiles m_files{*this};
   int16_t m_editRow = 1, m_editColumn = 1;

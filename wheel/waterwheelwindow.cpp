@@ -30,7 +30,7 @@ using namespace layout;
 
 }  // namespace
 
-WheelSettings WheelSettingsFromShared() {
+WheelSettings wheelSettingsFromShared() {
   const shell::SharedSettings& s = shell::settings();
   WheelSettings w;
   w.WheelUnits = s.WheelUnits;
@@ -46,7 +46,7 @@ WheelSettings WheelSettingsFromShared() {
   return w;
 }
 
-void StoreWheelSettings(const WheelSettings& w) {
+void storeWheelSettings(const WheelSettings& w) {
   shell::SharedSettings& s = shell::settings();
   s.WheelUnits = w.WheelUnits;
   s.WheelCans = w.WheelCans;
@@ -80,7 +80,7 @@ WaterWheelWindow::~WaterWheelWindow() = default;
 void WaterWheelWindow::buildValve() {
   m_valvePicture = plat::build<plat::PictureBox>(this, kValvePicture, Palette::Red);
   m_valvePicture->setObjectName("valvePicture");
-  m_valvePicture->onPaint = [this] { DrawFlow(); };
+  m_valvePicture->onPaint = [this] { drawFlow(); };
   plat::buildCaption(m_valvePicture, kFlowTitle, plat::Label::Center);
   m_flowGauge = plat::build<plat::Panel>(m_valvePicture, kFlowGauge);
   m_flowGauge->setObjectName("flowGauge");
@@ -106,7 +106,7 @@ void WaterWheelWindow::buildWheelAndCharts() {
   m_wheelPicture->setObjectName("wheelPicture");
   m_hiddenWheel = std::make_unique<plat::ImageSurface>(m_wheelPicture->surface().deviceWidth(),
                                                        m_wheelPicture->surface().deviceHeight(), Palette::Black);
-  SetupWheelPicture(*m_hiddenWheel);
+  setupWheelPicture(*m_hiddenWheel);
 
   m_speedChart = plat::buildFramedPicture(this, kSpeedChart, Palette::Black);
   m_speedChart->setObjectName("speedChart");
@@ -140,21 +140,21 @@ void WaterWheelWindow::buildButtons() {
 
 // -- load, activation and unload ----------------------------------------------------------
 
-void WaterWheelWindow::Form_Load() {
+void WaterWheelWindow::loadStep() {
   // A hand-edited settings file may hold values the wheel cannot work with: they are brought
   // into their limits here, so the window, the dialog and the settings agree.
-  WheelSettings values = WheelSettingsFromShared();
-  if (BringIntoLimits(values)) StoreWheelSettings(values);
+  WheelSettings values = wheelSettingsFromShared();
+  if (bringIntoLimits(values)) storeWheelSettings(values);
 
-  m_soundFile = shell::AppFilePath("ding.wav");
+  m_soundFile = shell::appFilePath("ding.wav");
   centreOnScreen();
   plat::setLeftTwips(m_flowGauge, (plat::widthTwips(m_valvePicture) - plat::widthTwips(m_flowGauge)) / 2);
-  m_startLeft = rt::CInt(plat::leftTwips(m_startButton));
-  m_charts->Setup();
+  m_startLeft = rt::roundToInt16(plat::leftTwips(m_startButton));
+  m_charts->setup();
   takeUpSettings();
 }
 
-void WaterWheelWindow::takeUpSettings() { m_run->Activate(WheelSettingsFromShared()); }
+void WaterWheelWindow::takeUpSettings() { m_run->activate(wheelSettingsFromShared()); }
 
 bool WaterWheelWindow::event(QEvent* e) {
   // Only a return from the parameters dialog counts as an activation: a message box, the
@@ -168,32 +168,32 @@ bool WaterWheelWindow::event(QEvent* e) {
 
 void WaterWheelWindow::dialogClosed() {
   m_dialogWasActive = false;
-  Show();
+  open();
   takeUpSettings();
 }
 
-void WaterWheelWindow::Form_Unload() {
+void WaterWheelWindow::unloadStep() {
   m_turnTimer->setEnabled(false);
-  if (m_dialog) m_dialog->UnloadForExit();
+  if (m_dialog) m_dialog->unloadForExit();
 }
 
 void WaterWheelWindow::leave() {
-  Unload();
+  unload();
   returnToMenu();
 }
 
 void WaterWheelWindow::closeFromTitleBar() {
   // The title bar ends a run first, then leaves as Exit does.
-  m_run->StopClicked();
+  m_run->stopClicked();
   leave();
 }
 
 // -- commands -----------------------------------------------------------------------------
 
-void WaterWheelWindow::startOrRestart() { m_run->StartClicked(); }
+void WaterWheelWindow::startOrRestart() { m_run->startClicked(); }
 
 void WaterWheelWindow::exitOrStop() {
-  if (m_run->StopClicked()) return;
+  if (m_run->stopClicked()) return;
   leave();
 }
 
@@ -204,18 +204,18 @@ void WaterWheelWindow::openParameters() {
     m_dialog->onActivated = [this] { m_dialogWasActive = true; };
     m_dialog->onClosed = [this] { dialogClosed(); };
   }
-  m_dialog->Show();
+  m_dialog->open();
 }
 
-void WaterWheelWindow::turnStep() { m_run->Tick(); }
+void WaterWheelWindow::turnStep() { m_run->tick(); }
 
-void WaterWheelWindow::lessFlow() { m_run->SpinDown(); }
+void WaterWheelWindow::lessFlow() { m_run->spinDown(); }
 
-void WaterWheelWindow::moreFlow() { m_run->SpinUp(); }
+void WaterWheelWindow::moreFlow() { m_run->spinUp(); }
 
 // -- the view -----------------------------------------------------------------------------
 
-void WaterWheelWindow::ShowControls(const RunControls& c) {
+void WaterWheelWindow::showControls(const RunControls& c) {
   m_startButton->setCaption(QString::fromStdString(c.startCaption));
   // During a run Start (now Restart) stands centred under the wheel.
   if (c.startCentred)
@@ -227,45 +227,45 @@ void WaterWheelWindow::ShowControls(const RunControls& c) {
   m_exitButton->setCaption(QString::fromStdString(c.exitCaption));
 }
 
-void WaterWheelWindow::EnableFlowSpin(bool on) { m_flowSpin->setEnabled(on); }
+void WaterWheelWindow::enableFlowSpin(bool on) { m_flowSpin->setEnabled(on); }
 
-void WaterWheelWindow::DrawFlow() {
+void WaterWheelWindow::drawFlow() {
   const WheelModel& model = m_run->model();
-  m_flowGauge->setFloodPercent(model.FlowSetting() * 100 / 20);
-  m_flowReadout->setCaption(QString::fromStdString(WheelRun::FlowText(model.Flow(), m_run->metric())));
+  m_flowGauge->setFloodPercent(model.flowSetting() * 100 / 20);
+  m_flowReadout->setCaption(QString::fromStdString(WheelRun::flowText(model.flow(), m_run->metric())));
   m_flowReadout->refresh();
-  DrawFallingWater(m_valvePicture->surface(), plat::leftTwips(m_flowGauge), plat::widthTwips(m_flowGauge),
-                   plat::heightTwips(m_flowGauge), model.FlowSetting() != 0);
+  drawFallingWater(m_valvePicture->surface(), plat::leftTwips(m_flowGauge), plat::widthTwips(m_flowGauge),
+                   plat::heightTwips(m_flowGauge), model.flowSetting() != 0);
 }
 
-void WaterWheelWindow::ShowUnits(bool metric) { m_flowUnits->setCaption(metric ? "g/s" : "oz/s"); }
+void WaterWheelWindow::showUnits(bool metric) { m_flowUnits->setCaption(metric ? "g/s" : "oz/s"); }
 
-void WaterWheelWindow::ScaleWheel() {
-  ScaleWheelPicture(*m_hiddenWheel, m_run->model().derived());
-  ScaleWheelPicture(m_wheelPicture->surface(), m_run->model().derived());
+void WaterWheelWindow::scaleWheel() {
+  scaleWheelPicture(*m_hiddenWheel, m_run->model().derived());
+  scaleWheelPicture(m_wheelPicture->surface(), m_run->model().derived());
 }
 
-void WaterWheelWindow::DrawWheel() { DrawWheelPicture(*m_hiddenWheel, m_wheelPicture->surface(), m_run->model()); }
+void WaterWheelWindow::drawWheel() { drawWheelPicture(*m_hiddenWheel, m_wheelPicture->surface(), m_run->model()); }
 
-void WaterWheelWindow::StartCharts() { m_charts->Start(m_run->model()); }
+void WaterWheelWindow::startCharts() { m_charts->start(m_run->model()); }
 
-void WaterWheelWindow::ClearCharts() { m_charts->Clear(); }
+void WaterWheelWindow::clearCharts() { m_charts->clear(); }
 
-void WaterWheelWindow::DrawZeroLine() { m_charts->DrawZeroLine(); }
+void WaterWheelWindow::drawZeroLine() { m_charts->drawZeroLine(); }
 
-void WaterWheelWindow::AdvanceCharts() { m_charts->Advance(m_run->model()); }
+void WaterWheelWindow::advanceCharts() { m_charts->advance(m_run->model()); }
 
-void WaterWheelWindow::SetTimerInterval(int ms) { m_turnTimer->setInterval(ms); }
+void WaterWheelWindow::setTimerInterval(int ms) { m_turnTimer->setInterval(ms); }
 
-void WaterWheelWindow::SetTimerEnabled(bool on) { m_turnTimer->setEnabled(on); }
+void WaterWheelWindow::setTimerEnabled(bool on) { m_turnTimer->setEnabled(on); }
 
-void WaterWheelWindow::PlayDingAndWait() { shell::PlayWave(m_soundFile, 0); }
+void WaterWheelWindow::playDingAndWait() { shell::playWave(m_soundFile, 0); }
 
 // -- repainting ---------------------------------------------------------------------------
 
-void WaterWheelWindow::Form_Paint() {
-  DrawWheel();
-  DrawFlow();
+void WaterWheelWindow::repaintStep() {
+  drawWheel();
+  drawFlow();
 }
 
 }  // namespace wheel

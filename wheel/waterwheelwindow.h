@@ -45,9 +45,9 @@ class WaterWheelWindow : public plat::Form, private WheelView, private WheelSoun
   const WheelRun& run() const { return *m_run; }
 
  protected:
-  void Form_Load() override;
-  void Form_Unload() override;
-  void Form_Paint() override;
+  void loadStep() override;
+  void unloadStep() override;
+  void repaintStep() override;
   void closeFromTitleBar() override;
   bool event(QEvent* e) override;
 
@@ -59,20 +59,20 @@ class WaterWheelWindow : public plat::Form, private WheelView, private WheelSoun
   void dialogClosed();
 
   // WheelView
-  void ShowControls(const RunControls& controls) override;
-  void EnableFlowSpin(bool on) override;
-  void DrawFlow() override;
-  void ShowUnits(bool metric) override;
-  void ScaleWheel() override;
-  void DrawWheel() override;
-  void StartCharts() override;
-  void ClearCharts() override;
-  void DrawZeroLine() override;
-  void AdvanceCharts() override;
-  void SetTimerInterval(int ms) override;
-  void SetTimerEnabled(bool on) override;
+  void showControls(const RunControls& controls) override;
+  void enableFlowSpin(bool on) override;
+  void drawFlow() override;
+  void showUnits(bool metric) override;
+  void scaleWheel() override;
+  void drawWheel() override;
+  void startCharts() override;
+  void clearCharts() override;
+  void drawZeroLine() override;
+  void advanceCharts() override;
+  void setTimerInterval(int ms) override;
+  void setTimerEnabled(bool on) override;
   // WheelSound
-  void PlayDingAndWait() override;
+  void playDingAndWait() override;
 
   std::unique_ptr<WheelRun> m_run;
   std::unique_ptr<StripCharts> m_charts;
@@ -102,7 +102,7 @@ class WaterWheelWindow : public plat::Form, private WheelView, private WheelSoun
 };
 
 // The wheel's values from the shared settings, and back.
-WheelSettings WheelSettingsFromShared();
-void StoreWheelSettings(const WheelSettings& s);
+WheelSettings wheelSettingsFromShared();
+void storeWheelSettings(const WheelSettings& s);
 
 }  // namespace wheel

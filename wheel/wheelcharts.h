@@ -10,14 +10,14 @@ namespace wheel {
 
 constexpr float kSpeedChartLimit = 210.0f;
 
-inline float SpeedPlotted(float speed) { return std::clamp(speed, -kSpeedChartLimit, kSpeedChartLimit); }
-inline double SpeedY(double SH, float v) { return (SH - 1) * (210 - double(v)) / 420; }
-inline double HeightY(double SH, float radius, float stickLength, float v) {
+inline float speedPlotted(float speed) { return std::clamp(speed, -kSpeedChartLimit, kSpeedChartLimit); }
+inline double speedY(double SH, float v) { return (SH - 1) * (210 - double(v)) / 420; }
+inline double heightY(double SH, float radius, float stickLength, float v) {
   return (double(radius) - double(v)) * (SH - 1) / double(stickLength);
 }
-inline double LevelY(double SH, float canHeight, float v) {
+inline double levelY(double SH, float canHeight, float v) {
   return (double(canHeight) - double(v)) * (SH - 1) / double(canHeight);
 }
-inline double ZeroLineY(double SH) { return (SH - 1) * 0.5; }
+inline double zeroLineY(double SH) { return (SH - 1) * 0.5; }
 
 }  // namespace wheel

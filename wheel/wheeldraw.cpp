@@ -5,36 +5,36 @@
 
 namespace wheel {
 
-rt::Colour CanColor(int i) {
+rt::Colour canColor(int i) {
   // Place 0 is no can; a number outside 1..6 takes can 1's colour.
   static constexpr rt::Colour colours[kMaxCans + 1] = {Palette::Black, Palette::Cyan, Palette::Yellow, Palette::Magenta,
                                                        Palette::Green, Palette::Blue, Palette::Red};
   return colours[(i >= 1 && i <= kMaxCans) ? i : 1];
 }
 
-void SetupWheelPicture(plat::Surface& picture) {
+void setupWheelPicture(plat::Surface& picture) {
   picture.setDrawWidth(2);
   picture.setFillStyle(plat::FillTransparent);
 }
 
-void ScaleWheelPicture(plat::Surface& picture, const WheelDerived& d) {
+void scaleWheelPicture(plat::Surface& picture, const WheelDerived& d) {
   const double x = double(d.WheelRadius + d.CanRadius) * 1.05;
   const double y = double(d.WheelRadius + d.CanHeight) * 1.05;
   picture.setScale(-x, y, x, -y);
 }
 
-void DrawWheelPicture(plat::ImageSurface& hidden, plat::ImageSurface& visible, const WheelModel& model) {
+void drawWheelPicture(plat::ImageSurface& hidden, plat::ImageSurface& visible, const WheelModel& model) {
   const WheelDerived& d = model.derived();
   const double R = d.WheelRadius, r = d.CanRadius, H = d.CanHeight;
   hidden.cls();
   hidden.circle(0, 0, R * 0.05, Palette::WheelHub);
-  for (int i = 1; i <= model.N(); ++i) {
-    const double x = model.CanX(i), y = model.CanY(i);
-    const rt::Colour colour = CanColor(i);
+  for (int i = 1; i <= model.canCount(); ++i) {
+    const double x = model.canX(i), y = model.canY(i);
+    const rt::Colour colour = canColor(i);
     hidden.line(0, 0, x, y, Palette::WheelSpoke);
     // The can's inside hides the spokes and cans drawn before it.
     hidden.filledBox(x - r, y, x + r, y - H, hidden.backColor());
-    const float level = model.CanLevel(i);
+    const float level = model.canLevel(i);
     if (level != 0) {
       hidden.filledBox(x - r, y - H, x + r, y - H + double(level), colour);
       // The leak: a fan from the hole that spreads a can's width at 0.4 H below it.
@@ -45,7 +45,7 @@ void DrawWheelPicture(plat::ImageSurface& hidden, plat::ImageSurface& visible, c
   plat::bitBlt(visible, 0, 0, hidden.deviceWidth(), hidden.deviceHeight(), hidden, 0, 0, plat::BlitOp::Copy);
 }
 
-void DrawFallingWater(plat::Surface& valve, double gaugeLeft, double gaugeWidth, double gaugeHeight, bool open) {
+void drawFallingWater(plat::Surface& valve, double gaugeLeft, double gaugeWidth, double gaugeHeight, bool open) {
   const double bottom = valve.scaleTop() + valve.scaleHeight();
   if (!open) {
     valve.filledBox(gaugeLeft, gaugeHeight, gaugeLeft + gaugeWidth, bottom, valve.backColor());
@@ -54,32 +54,32 @@ void DrawFallingWater(plat::Surface& valve, double gaugeLeft, double gaugeWidth,
   const int width = valve.drawWidth();
   valve.setDrawWidth(2);
   const double centre = gaugeLeft + gaugeWidth / 2;
-  for (int j = 1; j <= 5; ++j) valve.line(centre, gaugeHeight, centre - gaugeWidth * (j - 3) / 20, bottom, CanColor(1));
+  for (int j = 1; j <= 5; ++j) valve.line(centre, gaugeHeight, centre - gaugeWidth * (j - 3) / 20, bottom, canColor(1));
   valve.setDrawWidth(width);
 }
 
 StripCharts::StripCharts(plat::ImageSurface& speed, plat::ImageSurface& height, plat::ImageSurface& level)
     : m_speed(speed), m_height(height), m_level(level) {
-  Setup();
+  setup();
 }
 
-void StripCharts::Setup() {
+void StripCharts::setup() {
   for (plat::ImageSurface* s : {&m_speed, &m_height, &m_level}) s->setScaleMode(plat::ScaleMode::Pixels);
 }
 
-void StripCharts::Start(const WheelModel& model) {
+void StripCharts::start(const WheelModel& model) {
   m_prevSpeed = 0;
-  m_prevHeight = model.CanY(1);
+  m_prevHeight = model.canY(1);
   m_oldLevel.fill(0);
 }
 
-void StripCharts::Clear() {
+void StripCharts::clear() {
   for (plat::ImageSurface* s : {&m_speed, &m_height, &m_level}) s->cls();
 }
 
-void StripCharts::DrawZeroLine() {
+void StripCharts::drawZeroLine() {
   const double SW = m_speed.scaleWidth(), SH = m_speed.scaleHeight();
-  m_speed.line(0, ZeroLineY(SH), SW - 1, ZeroLineY(SH), Palette::WheelZeroLine);
+  m_speed.line(0, zeroLineY(SH), SW - 1, zeroLineY(SH), Palette::WheelZeroLine);
 }
 
 void StripCharts::scroll(plat::ImageSurface& chart) {
@@ -88,30 +88,30 @@ void StripCharts::scroll(plat::ImageSurface& chart) {
   chart.line(SW - 1, 0, SW - 1, SH - 1, chart.backColor());
 }
 
-void StripCharts::Advance(const WheelModel& model) {
+void StripCharts::advance(const WheelModel& model) {
   const WheelDerived& d = model.derived();
   for (plat::ImageSurface* s : {&m_speed, &m_height, &m_level}) scroll(*s);
 
   double SW = m_speed.scaleWidth(), SH = m_speed.scaleHeight();
-  m_speed.pset(SW - 1, ZeroLineY(SH), Palette::WheelZeroLine);
-  const float v = SpeedPlotted(model.WheelSpeed());
-  m_speed.line(SW - 2, SpeedY(SH, m_prevSpeed), SW - 1, SpeedY(SH, v), Palette::WheelSpeedLine);
+  m_speed.pset(SW - 1, zeroLineY(SH), Palette::WheelZeroLine);
+  const float v = speedPlotted(model.wheelSpeed());
+  m_speed.line(SW - 2, speedY(SH, m_prevSpeed), SW - 1, speedY(SH, v), Palette::WheelSpeedLine);
   m_prevSpeed = v;
 
   SW = m_height.scaleWidth();
   SH = m_height.scaleHeight();
   const float stickLength = d.StickLength;
-  const float y1 = model.CanY(1);
-  m_height.line(SW - 2, HeightY(SH, d.WheelRadius, stickLength, m_prevHeight), SW - 1,
-                HeightY(SH, d.WheelRadius, stickLength, y1), CanColor(1));
+  const float y1 = model.canY(1);
+  m_height.line(SW - 2, heightY(SH, d.WheelRadius, stickLength, m_prevHeight), SW - 1,
+                heightY(SH, d.WheelRadius, stickLength, y1), canColor(1));
   m_prevHeight = y1;
 
   SW = m_level.scaleWidth();
   SH = m_level.scaleHeight();
-  for (int i = 1; i <= model.N(); ++i) {
-    const float level = model.CanLevel(i);
-    m_level.line(SW - 2, LevelY(SH, d.CanHeight, m_oldLevel[size_t(i)]), SW - 1, LevelY(SH, d.CanHeight, level),
-                 CanColor(i));
+  for (int i = 1; i <= model.canCount(); ++i) {
+    const float level = model.canLevel(i);
+    m_level.line(SW - 2, levelY(SH, d.CanHeight, m_oldLevel[size_t(i)]), SW - 1, levelY(SH, d.CanHeight, level),
+                 canColor(i));
     m_oldLevel[size_t(i)] = level;
   }
 }

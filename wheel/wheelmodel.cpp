@@ -22,7 +22,7 @@ bool bring(float& v, Limits l) {
 
 }  // namespace
 
-bool BringIntoLimits(WheelSettings& s) {
+bool bringIntoLimits(WheelSettings& s) {
   bool changed = false;
   if (s.WheelUnits != 1 && s.WheelUnits != 0) {
     s.WheelUnits = 0;
@@ -44,7 +44,7 @@ bool BringIntoLimits(WheelSettings& s) {
   return changed;
 }
 
-WheelDerived Derive(const WheelSettings& s) {
+WheelDerived derive(const WheelSettings& s) {
   WheelDerived d;
   // The can arrays hold six cans: a count outside 2..6 never reaches them.
   d.N = std::clamp<int16_t>(s.WheelCans, 2, kMaxCans);
@@ -66,7 +66,7 @@ WheelDerived Derive(const WheelSettings& s) {
   return d;
 }
 
-void CanPosition(int i, int16_t n, float wheelAngle, float radius, float& x, float& y) {
+void canPosition(int i, int16_t n, float wheelAngle, float radius, float& x, float& y) {
   // The cans stand evenly round the circle, can 1 at the wheel's angle.
   const double degrees = double((i - 1) * 360) / double(n) + double(wheelAngle);
   const double radians = degrees * kDegToRad;
@@ -74,37 +74,38 @@ void CanPosition(int i, int16_t n, float wheelAngle, float radius, float& x, flo
   y = float(double(radius) * std::sin(radians));
 }
 
-void WheelModel::PlaceCans() {
-  for (int i = 1; i <= m_d.N; ++i) CanPosition(i, m_d.N, m_angle, m_d.WheelRadius, m_x[size_t(i)], m_y[size_t(i)]);
+void WheelModel::placeCans() {
+  for (int i = 1; i <= m_derived.N; ++i)
+    canPosition(i, m_derived.N, m_angle, m_derived.WheelRadius, m_canX[size_t(i)], m_canY[size_t(i)]);
 }
 
-void WheelModel::Reset() {
+void WheelModel::reset() {
   m_angle = kStartAngle;
   m_speed = 0;
   for (size_t i = 0; i < m_level.size(); ++i) {
     m_level[i] = 0;
     m_mass[i] = 0;
   }
-  PlaceCans();
+  placeCans();
 }
 
-void WheelModel::EmptyCans() {
+void WheelModel::emptyCans() {
   for (size_t i = 0; i < m_level.size(); ++i) {
     m_level[i] = 0;
     m_mass[i] = 0;
   }
 }
 
-void WheelModel::Step() {
+void WheelModel::step() {
   const float dt = kStep;
-  const float R = m_d.WheelRadius, A = m_d.CanArea, H = m_d.CanHeight, r = m_d.CanRadius;
+  const float R = m_derived.WheelRadius, A = m_derived.CanArea, H = m_derived.CanHeight, r = m_derived.CanRadius;
 
   // Friction against the turning, and the inertia of the stick and of two empty cans.
-  float T = float(double(-m_d.FrictionFactor * m_speed) * kDegToRad);
-  float I = 2 * m_d.CanMass * R * R + m_d.StickInertia;
+  float T = float(double(-m_derived.FrictionFactor * m_speed) * kDegToRad);
+  float I = 2 * m_derived.CanMass * R * R + m_derived.StickInertia;
   // The water: right of the hub it turns the wheel clockwise. Empty cans add no torque.
-  for (int i = 1; i <= m_d.N; ++i) {
-    T = T - m_mass[size_t(i)] * phys::GravityCm * m_x[size_t(i)];
+  for (int i = 1; i <= m_derived.N; ++i) {
+    T = T - m_mass[size_t(i)] * phys::GravityCm * m_canX[size_t(i)];
     I = I + m_mass[size_t(i)] * R * R;
   }
   const float alpha = float(double(T) / (double(I) * kDegToRad));
@@ -114,32 +115,32 @@ void WheelModel::Step() {
   if (m_angle > 180) m_angle = m_angle - 360;
   if (m_angle < -180) m_angle = m_angle + 360;
 
-  for (int i = 1; i <= m_d.N; ++i) {
+  for (int i = 1; i <= m_derived.N; ++i) {
     const size_t k = size_t(i);
     // Drain through the hole; a can under the stream (from where it stood before this step)
     // fills besides. What overflows is lost.
-    float dL = float(double(-m_d.DrainFactor) * std::sqrt(double(m_level[k])) / double(A));
-    if (m_y[k] > 0 && -2 * r < m_x[k] && m_x[k] < 2 * r) dL = dL + m_flow / A;
+    float dL = float(double(-m_derived.DrainFactor) * std::sqrt(double(m_level[k])) / double(A));
+    if (m_canY[k] > 0 && -2 * r < m_canX[k] && m_canX[k] < 2 * r) dL = dL + m_flow / A;
     m_level[k] = m_level[k] + dL * dt;
     if (m_level[k] < 0) m_level[k] = 0;
     if (m_level[k] > H) m_level[k] = H;
     m_mass[k] = A * m_level[k];
-    CanPosition(i, m_d.N, m_angle, R, m_x[k], m_y[k]);
+    canPosition(i, m_derived.N, m_angle, R, m_canX[k], m_canY[k]);
   }
 }
 
-bool WheelModel::SpinDown() {
+bool WheelModel::spinDown() {
   if (m_flowSetting <= 0) return false;
   m_flowSetting = int16_t(m_flowSetting - 1);
   return true;
 }
 
-bool WheelModel::SpinUp() {
+bool WheelModel::spinUp() {
   if (m_flowSetting >= kMaxFlowSetting) return false;
   m_flowSetting = int16_t(m_flowSetting + 1);
   return true;
 }
 
-void WheelModel::UpdateFlow() { m_flow = m_flowSetting * m_d.FlowStep; }
+void WheelModel::updateFlow() { m_flow = m_flowSetting * m_derived.FlowStep; }
 
 }  // namespace wheel

@@ -55,7 +55,7 @@ constexpr Limits kFrictionLimits{0, 1};
 // Brings values a hand-edited settings file may hold into what the wheel can use: each into
 // its limits (a value that is no number to its lower limit), the units to 1 or 0. Values
 // already usable are left exactly as they are. True when anything changed.
-bool BringIntoLimits(WheelSettings& s);
+bool bringIntoLimits(WheelSettings& s);
 
 // What the model derives from the settings.
 struct WheelDerived {
@@ -72,7 +72,7 @@ struct WheelDerived {
   float MaxFlow = 0;         // g/s at the valve's full setting
   float FlowStep = 0;        // g/s per valve position
 };
-WheelDerived Derive(const WheelSettings& s);
+WheelDerived derive(const WheelSettings& s);
 
 // The wheel's state. Can arrays are indexed 1 to 6; 1 to N are used.
 class WheelModel {
@@ -80,54 +80,54 @@ class WheelModel {
   using CanArray = std::array<float, kMaxCans + 1>;
 
   // New quantities from the settings (the wheel is not reset by this).
-  void SetDerived(const WheelDerived& d) { m_d = d; }
-  const WheelDerived& derived() const { return m_d; }
+  void setDerived(const WheelDerived& d) { m_derived = d; }
+  const WheelDerived& derived() const { return m_derived; }
 
   // The wheel at the start angle, at rest, every can empty.
-  void Reset();
+  void reset();
   // Every can emptied where the wheel stands (the Stop command).
-  void EmptyCans();
+  void emptyCans();
   // One step of kStep seconds.
-  void Step();
+  void step();
 
   // The valve: one position down (not below 0) or up (not above 20). True when it moved.
-  bool SpinDown();
-  bool SpinUp();
-  void SetFlowSetting(int16_t setting) { m_flowSetting = setting; }
+  bool spinDown();
+  bool spinUp();
+  void setFlowSetting(int16_t setting) { m_flowSetting = setting; }
   // Flow = FlowSetting * FlowStep: the flow gauge's redraw takes the valve's setting up.
-  void UpdateFlow();
-  int16_t FlowSetting() const { return m_flowSetting; }
-  float Flow() const { return m_flow; }
+  void updateFlow();
+  int16_t flowSetting() const { return m_flowSetting; }
+  float flow() const { return m_flow; }
 
-  float WheelAngle() const { return m_angle; }
-  float WheelSpeed() const { return m_speed; }
-  float CanLevel(int i) const { return m_level[size_t(i)]; }
-  float WaterMass(int i) const { return m_mass[size_t(i)]; }
-  float CanX(int i) const { return m_x[size_t(i)]; }
-  float CanY(int i) const { return m_y[size_t(i)]; }
-  int16_t N() const { return m_d.N; }
+  float wheelAngle() const { return m_angle; }
+  float wheelSpeed() const { return m_speed; }
+  float canLevel(int i) const { return m_level[size_t(i)]; }
+  float waterMass(int i) const { return m_mass[size_t(i)]; }
+  float canX(int i) const { return m_canX[size_t(i)]; }
+  float canY(int i) const { return m_canY[size_t(i)]; }
+  int16_t canCount() const { return m_derived.N; }
 
   // For tests: a state to step from.
-  void SetState(float angle, float speed) {
+  void setState(float angle, float speed) {
     m_angle = angle;
     m_speed = speed;
-    PlaceCans();
+    placeCans();
   }
-  void SetLevel(int i, float level) {
+  void setLevel(int i, float level) {
     m_level[size_t(i)] = level;
-    m_mass[size_t(i)] = m_d.CanArea * level;
+    m_mass[size_t(i)] = m_derived.CanArea * level;
   }
 
  private:
-  void PlaceCans();
-  WheelDerived m_d;
+  void placeCans();
+  WheelDerived m_derived;
   int16_t m_flowSetting = 0;
   float m_flow = 0;
   float m_angle = kStartAngle, m_speed = 0;
-  CanArray m_level{}, m_mass{}, m_x{}, m_y{};
+  CanArray m_level{}, m_mass{}, m_canX{}, m_canY{};
 };
 
 // Where can i of n hangs at a wheel angle, relative to the hub, y up.
-void CanPosition(int i, int16_t n, float wheelAngle, float radius, float& x, float& y);
+void canPosition(int i, int16_t n, float wheelAngle, float radius, float& x, float& y);
 
 }  // namespace wheel

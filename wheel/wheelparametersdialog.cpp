@@ -75,12 +75,12 @@ void WheelParametersDialog::buildUnitsAndButtons() {
 
 WheelParametersDialog::~WheelParametersDialog() = default;
 
-void WheelParametersDialog::Form_Load() {
-  m_values = WheelSettingsFromShared();
+void WheelParametersDialog::loadStep() {
+  m_values = wheelSettingsFromShared();
   centreOnScreen();
   show();
   m_unitsOptions.choose(m_values.WheelUnits == 1 ? 1 : 0);
-  LoadParameters();
+  loadParameters();
 }
 
 bool WheelParametersDialog::event(QEvent* e) {
@@ -89,24 +89,24 @@ bool WheelParametersDialog::event(QEvent* e) {
 }
 
 void WheelParametersDialog::chooseUnits(int index) {
-  m_params.SetUnits(int16_t(index));
-  StoreWheelSettings(m_values);
-  LoadParameters();
+  m_params.setUnits(int16_t(index));
+  storeWheelSettings(m_values);
+  loadParameters();
 }
 
-void WheelParametersDialog::LoadParameters() {
-  m_params.LoadParameters();
+void WheelParametersDialog::loadParameters() {
+  m_params.loadParameters();
   for (int i = 0; i < kParamRows; ++i) {
     m_parameterCaptions[size_t(i)]->setCaption(QString::fromStdString(m_params.caption(i)));
     m_limitsCaptions[size_t(i)]->setCaption(QString::fromStdString(m_params.limitsText(i)));
-    StoreParameter(i);
+    storeParameter(i);
   }
   m_valueBoxes[0]->setFocus(Qt::OtherFocusReason);
 }
 
-void WheelParametersDialog::StoreParameter(int index) {
-  m_params.StoreParameter(index);
-  StoreWheelSettings(m_values);
+void WheelParametersDialog::storeParameter(int index) {
+  m_params.storeParameter(index);
+  storeWheelSettings(m_values);
   m_shown[size_t(index)] = QString::fromStdString(m_params.text(index));
   m_valueBoxes[size_t(index)]->setText(m_shown[size_t(index)]);
 }
@@ -114,14 +114,14 @@ void WheelParametersDialog::StoreParameter(int index) {
 void WheelParametersDialog::selectValue(int index) { m_valueBoxes[size_t(index)]->selectAllText(); }
 
 void WheelParametersDialog::filterKey(int index, int& key) {
-  key = WheelParameters::FilterKey(key);
-  if (WheelParameters::MovesOn(key))
-    m_valueBoxes[size_t(WheelParameters::NextRow(index))]->setFocus(Qt::TabFocusReason);
+  key = WheelParameters::filterKey(key);
+  if (WheelParameters::movesOn(key))
+    m_valueBoxes[size_t(WheelParameters::nextRow(index))]->setFocus(Qt::TabFocusReason);
 }
 
 void WheelParametersDialog::takeValue(int index) {
-  m_params.TextEntered(index, m_valueBoxes[size_t(index)]->text().toStdString());
-  StoreParameter(index);
+  m_params.textEntered(index, m_valueBoxes[size_t(index)]->text().toStdString());
+  storeParameter(index);
 }
 
 void WheelParametersDialog::takeTypedValue() {
@@ -130,17 +130,17 @@ void WheelParametersDialog::takeTypedValue() {
   }
 }
 
-void WheelParametersDialog::finish() { Unload(); }
+void WheelParametersDialog::finish() { unload(); }
 
-void WheelParametersDialog::Form_Unload() {
+void WheelParametersDialog::unloadStep() {
   // Closing keeps what was typed last, as leaving its field would.
   takeTypedValue();
   if (!m_quiet && onClosed) onClosed();
 }
 
-void WheelParametersDialog::UnloadForExit() {
+void WheelParametersDialog::unloadForExit() {
   m_quiet = true;
-  Unload();
+  unload();
 }
 
 }  // namespace wheel

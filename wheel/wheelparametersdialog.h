@@ -34,22 +34,22 @@ class WheelParametersDialog : public plat::Form {
   void finish();
 
   // Closes the dialog without bringing the wheel window back (the wheel window is leaving).
-  void UnloadForExit();
+  void unloadForExit();
 
   // What the dialog tells its wheel window: it became the active window; it was closed.
   std::function<void()> onActivated;
   std::function<void()> onClosed;
 
  protected:
-  void Form_Load() override;
-  void Form_Unload() override;
+  void loadStep() override;
+  void unloadStep() override;
   bool event(QEvent* e) override;
 
  private:
   void buildRows();
   void buildUnitsAndButtons();
-  void LoadParameters();
-  void StoreParameter(int index);
+  void loadParameters();
+  void storeParameter(int index);
   // A value typed but not yet taken (its field still has the focus) is taken now.
   void takeTypedValue();
 

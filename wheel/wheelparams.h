@@ -16,19 +16,19 @@ constexpr int kParamRows = 9;
 
 class WheelParameters {
  public:
-  explicit WheelParameters(WheelSettings& settings) : m_s(settings) {}
+  explicit WheelParameters(WheelSettings& settings) : m_settings(settings) {}
 
-  bool metric() const { return m_s.WheelUnits == 1; }
+  bool metric() const { return m_settings.WheelUnits == 1; }
   // The units option: 1 metric, 0 US.
-  void SetUnits(int16_t units) { m_s.WheelUnits = units; }
+  void setUnits(int16_t units) { m_settings.WheelUnits = units; }
 
   // Values, limits and captions from the settings in the units shown; the five lengths and
-  // masses brought within their limits. Then every row is stored and shown (StoreParameter).
-  void LoadParameters();
+  // masses brought within their limits. Then every row is stored and shown (storeParameter).
+  void loadParameters();
   // The row's value into its setting, converted to metric.
-  void StoreParameter(int row);
+  void storeParameter(int row);
   // A typed text: its leading number, held within the row's limits, then stored.
-  void TextEntered(int row, const std::string& text);
+  void textEntered(int row, const std::string& text);
 
   std::string caption(int row) const { return m_caption[size_t(row)]; }
   // The value through the row's mask.
@@ -36,20 +36,20 @@ class WheelParameters {
   // "(lower-upper)".
   std::string limitsText(int row) const;
 
-  float ParamValue(int row) const { return m_value[size_t(row)]; }
-  float ParamMin(int row) const { return m_min[size_t(row)]; }
-  float ParamMax(int row) const { return m_max[size_t(row)]; }
+  float paramValue(int row) const { return m_value[size_t(row)]; }
+  float paramMin(int row) const { return m_min[size_t(row)]; }
+  float paramMax(int row) const { return m_max[size_t(row)]; }
 
   // The keys a value field lets through: Backspace, "." and digits; Enter and Tab pass and
   // move on. 0 for a key to drop.
-  static int FilterKey(int key);
-  static bool MovesOn(int key) { return key == 13 || key == 9; }
-  static int NextRow(int row) { return row >= kParamRows - 1 ? 0 : row + 1; }
+  static int filterKey(int key);
+  static bool movesOn(int key) { return key == 13 || key == 9; }
+  static int nextRow(int row) { return row >= kParamRows - 1 ? 0 : row + 1; }
 
  private:
   void setRow(int row, float value, float lo, float hi, const char* caption);
 
-  WheelSettings& m_s;
+  WheelSettings& m_settings;
   std::array<float, kParamRows> m_value{}, m_min{}, m_max{};
   std::array<std::string, kParamRows> m_caption;
 };

@@ -20,36 +20,36 @@ struct RunControls {
   bool parametersVisible;
   std::string exitCaption;  // "E&xit" or "&Stop"
 };
-RunControls ControlsFor(bool running);
+RunControls controlsFor(bool running);
 
 class WheelView {
  public:
   virtual ~WheelView();
-  virtual void ShowControls(const RunControls& controls) = 0;
-  virtual void EnableFlowSpin(bool on) = 0;
+  virtual void showControls(const RunControls& controls) = 0;
+  virtual void enableFlowSpin(bool on) = 0;
   // The flow gauge, the falling water and the flow read-out from the model's valve setting.
-  virtual void DrawFlow() = 0;
+  virtual void drawFlow() = 0;
   // The flow read-out's unit: "g/s" metric, "oz/s" US.
-  virtual void ShowUnits(bool metric) = 0;
+  virtual void showUnits(bool metric) = 0;
   // The wheel picture's scale from the model's sizes.
-  virtual void ScaleWheel() = 0;
-  virtual void DrawWheel() = 0;
+  virtual void scaleWheel() = 0;
+  virtual void drawWheel() = 0;
   // The charts: their memory of the previous column taken from the model as it stands
   // (speed 0, can 1's height, every level 0); cleared; the speed chart's zero line; one
   // new column from the model.
-  virtual void StartCharts() = 0;
-  virtual void ClearCharts() = 0;
-  virtual void DrawZeroLine() = 0;
-  virtual void AdvanceCharts() = 0;
-  virtual void SetTimerInterval(int ms) = 0;
-  virtual void SetTimerEnabled(bool on) = 0;
+  virtual void startCharts() = 0;
+  virtual void clearCharts() = 0;
+  virtual void drawZeroLine() = 0;
+  virtual void advanceCharts() = 0;
+  virtual void setTimerInterval(int ms) = 0;
+  virtual void setTimerEnabled(bool on) = 0;
 };
 
 class WheelSound {
  public:
   virtual ~WheelSound();
   // Plays the start sound and returns when it has ended.
-  virtual void PlayDingAndWait() = 0;
+  virtual void playDingAndWait() = 0;
 };
 
 class WheelRun {
@@ -58,17 +58,17 @@ class WheelRun {
 
   // The window became the active window: the model from these settings, the wheel reset
   // and drawn. A run in progress goes on from the reset wheel.
-  void Activate(const WheelSettings& settings);
+  void activate(const WheelSettings& settings);
   // Start, and Restart while running.
-  void StartClicked();
+  void startClicked();
   // The Exit button while running stops the run. False when not running: Exit then means
   // leaving the window.
-  bool StopClicked();
-  void Tick();
-  void SpinDown();
-  void SpinUp();
+  bool stopClicked();
+  void tick();
+  void spinDown();
+  void spinUp();
 
-  bool Running() const { return m_running != 0; }
+  bool running() const { return m_running != 0; }
   bool metric() const { return m_metric; }
   const WheelModel& model() const { return m_model; }
   WheelModel& model() { return m_model; }
@@ -77,7 +77,7 @@ class WheelRun {
 
   // The flow read-out: grams per second through "####0", or ounces per second through
   // "###0.0".
-  static std::string FlowText(float flow, bool metric);
+  static std::string flowText(float flow, bool metric);
 
  private:
   void setTimerInterval(int ms);

@@ -359,7 +359,7 @@ TEST_F(CaptionFit, EveryCaptionFitsItsControlInEveryWindowAndState) {
   project(6, [&](plat::Form& w) {
     // A click on an empty slot of the board offers the elements.
     auto* circuit = qobject_cast<circuits::CircuitsWindow*>(&w);
-    circuit->clickBoard(circuits::SlotX(5) + 25, circuits::SlotY(5) + 20);
+    circuit->clickBoard(circuits::slotX(5) + 25, circuits::slotY(5) + 20);
     EXPECT_TRUE(control<plat::Frame>(w, "elementPalette").isVisible());
     check("Circuits, choosing an element");
     press("Delete", "Circuits, slot left empty");

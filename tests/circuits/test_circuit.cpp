@@ -21,10 +21,10 @@ struct Board {
   explicit Board(std::initializer_list<int16_t> codes) {
     int s = 1;
     for (int16_t code : codes) element[s++] = code;
-    c.SetUp();
-    c.Solve();
+    c.setUp();
+    c.solve();
   }
-  std::string readout(int k) const { return rt::Format(c.RungVolt[k], "0.#0 V"); }
+  std::string readout(int k) const { return rt::formatNumber(c.RungVolt[k], "0.#0 V"); }
 };
 
 TEST(CircuitSolve, FreshCircuitCarriesNoCurrent) {
@@ -32,7 +32,7 @@ TEST(CircuitSolve, FreshCircuitCarriesNoCurrent) {
   EXPECT_EQ(b.c.ShortFlag, 0);
   for (int s = 1; s <= 9; ++s) EXPECT_LT(std::fabs(b.c.BranchI[s]), 0.05f) << "slot " << s;
   for (int k = 0; k < 5; ++k) EXPECT_EQ(b.readout(k), "0.00 V") << "rung " << k + 1;
-  const circuits::Overlay o = b.c.PlanOverlay();
+  const circuits::Overlay o = b.c.planOverlay();
   for (int s = 1; s <= 9; ++s) EXPECT_FALSE(o.red[s]);
   for (int k = 1; k <= 4; ++k) EXPECT_FALSE(o.railRed[k]);
 }
@@ -48,7 +48,7 @@ TEST(CircuitSolve, BatteryLampAndWireInTheFirstLoop) {
   EXPECT_EQ(b.readout(0), "1.50 V");
   for (int k = 1; k < 5; ++k) EXPECT_EQ(b.readout(k), "0.00 V");
 
-  const circuits::Overlay o = b.c.PlanOverlay();
+  const circuits::Overlay o = b.c.planOverlay();
   EXPECT_TRUE(o.red[1]);
   EXPECT_TRUE(o.red[2] && o.lit[2]);
   EXPECT_TRUE(o.red[3]);
@@ -72,7 +72,7 @@ TEST(CircuitSolve, DuringAShortOnlyTheHeavyBranchesAndBatteriesTurnRed) {
   // A lamp in rung 5 fed along the wired top rail, and a wire across the battery in rung 2.
   Board b({1, 4, 4, 4, 5, 4, 5, 4, 2});
   ASSERT_EQ(b.c.ShortFlag, 1);
-  const circuits::Overlay o = b.c.PlanOverlay();
+  const circuits::Overlay o = b.c.planOverlay();
   EXPECT_TRUE(o.red[1]);
   EXPECT_TRUE(o.red[2]);
   EXPECT_TRUE(o.red[3]);
@@ -112,17 +112,17 @@ TEST(CircuitSolve, CurrentsNearTheThresholds) {
   // The lamp's resistance is set as a toggle would, the elimination kept.
   Board b({1, 2, 4, 5, 5, 5, 5, 5, 5});
   b.c.BranchR[2] = 29.9f;  // just above 0.05 A: kept
-  b.c.Solve();
+  b.c.solve();
   EXPECT_GT(b.c.BranchI[2], 0.05f);
   b.c.BranchR[2] = 30.1f;  // just below: cleared
-  b.c.Solve();
+  b.c.solve();
   EXPECT_EQ(b.c.BranchI[2], 0.0f);
   b.c.BranchR[2] = 0.1501f;  // just under 10 A: no warning
-  b.c.Solve();
+  b.c.solve();
   EXPECT_LT(b.c.BranchI[2], 10.0f);
   EXPECT_EQ(b.c.ShortFlag, 0);
   b.c.BranchR[2] = 0.149f;  // just over
-  b.c.Solve();
+  b.c.solve();
   EXPECT_EQ(b.c.ShortFlag, 1);
 }
 
@@ -131,21 +131,21 @@ TEST(CircuitSolve, ToggleReusesTheEliminationAndMatchesAFreshSetUp) {
   // Only the lamp in rung 3 is not in a closed loop; close it with a switch in piece 4.
   Board closed({1, 2, 5, 3, 2, 5, 5, 5, 5});
   b.element[4] = -3;
-  b.c.SetUp();
-  b.c.Solve();
+  b.c.setUp();
+  b.c.solve();
   EXPECT_EQ(b.c.BranchI[5], 0.0f);
-  EXPECT_EQ(b.c.ToggleSlot(4), Toggle::Switch);
+  EXPECT_EQ(b.c.toggleSlot(4), Toggle::Switch);
   EXPECT_EQ(b.element[4], 3);
   EXPECT_EQ(b.c.BranchR[4], b.c.ClosedR);
-  b.c.Solve();
+  b.c.solve();
   for (int s = 1; s <= 9; ++s) EXPECT_FLOAT_EQ(b.c.BranchI[s], closed.c.BranchI[s]) << "slot " << s;
-  EXPECT_EQ(b.c.ToggleSlot(2), Toggle::Lamp);
+  EXPECT_EQ(b.c.toggleSlot(2), Toggle::Lamp);
   EXPECT_EQ(b.element[2], -2);
   EXPECT_EQ(b.c.BranchR[2], b.c.OpenR);
-  b.c.Solve();
+  b.c.solve();
   EXPECT_EQ(b.c.BranchI[5], 0.0f);
-  EXPECT_EQ(b.c.ToggleSlot(1), Toggle::None);
-  EXPECT_EQ(b.c.ToggleSlot(3), Toggle::None);
+  EXPECT_EQ(b.c.toggleSlot(1), Toggle::None);
+  EXPECT_EQ(b.c.toggleSlot(3), Toggle::None);
   EXPECT_EQ(b.element[1], 1);
 }
 
@@ -157,7 +157,7 @@ TEST(CircuitSolver, SingularMatrixLeavesTheSolutionAtZero) {
   c.WorkMatrix[1][2] = 2;
   c.WorkMatrix[2][1] = 2;
   c.WorkMatrix[2][2] = 4;
-  c.InvertMatrix();
+  c.invertMatrix();
   EXPECT_EQ(c.Invertible, 0);
 
   // A zero column with nothing to repair it.
@@ -166,7 +166,7 @@ TEST(CircuitSolver, SingularMatrixLeavesTheSolutionAtZero) {
   d.SysMatrix[1][2] = 1;
   d.SysMatrix[2][2] = 1;
   d.SysRHS[1] = 3;
-  d.SolveNetwork();
+  d.solveNetwork();
   EXPECT_EQ(d.Invertible, 0);
   EXPECT_EQ(d.PivotFixed, 0);
   EXPECT_EQ(d.Solution[1], 0.0f);
@@ -183,7 +183,7 @@ TEST(CircuitSolver, ZeroPivotIsRepairedFromARowBelow) {
   c.SysRHS[1] = 5;  // x = 1, y = 1.5, z = 2
   c.SysRHS[2] = 2.5;
   c.SysRHS[3] = 8;
-  c.SolveNetwork();
+  c.solveNetwork();
   EXPECT_EQ(c.PivotFixed, 1);
   EXPECT_EQ(c.Invertible, 1);
   EXPECT_FLOAT_EQ(c.Solution[1], 1.0f);
@@ -194,31 +194,31 @@ TEST(CircuitSolver, ZeroPivotIsRepairedFromARowBelow) {
 TEST(CircuitEditor, PaletteLimitsFollowTheCounts) {
   int16_t element[10] = {0, 1, 5, -1, 5, 5, 5, 5, 5, 5};
   Circuit c(element);
-  c.Recount();
-  EXPECT_FALSE(c.PaletteEnabled(0));
-  EXPECT_FALSE(c.PaletteEnabled(1));
-  EXPECT_TRUE(c.PaletteEnabled(4));
+  c.recount();
+  EXPECT_FALSE(c.paletteEnabled(0));
+  EXPECT_FALSE(c.paletteEnabled(1));
+  EXPECT_TRUE(c.paletteEnabled(4));
   // Emptying a battery's slot gives its place back at once.
-  EXPECT_EQ(c.EmptySlot(3), -1);
+  EXPECT_EQ(c.emptySlot(3), -1);
   EXPECT_EQ(element[3], 5);
-  EXPECT_TRUE(c.PaletteEnabled(0));
-  EXPECT_TRUE(c.PaletteEnabled(1));
+  EXPECT_TRUE(c.paletteEnabled(0));
+  EXPECT_TRUE(c.paletteEnabled(1));
 
-  for (int s : {2, 4, 5, 6, 7}) c.PlaceElement(s, 2);
-  EXPECT_FALSE(c.PaletteEnabled(2));
-  EXPECT_TRUE(c.PaletteEnabled(3));
+  for (int s : {2, 4, 5, 6, 7}) c.placeElement(s, 2);
+  EXPECT_FALSE(c.paletteEnabled(2));
+  EXPECT_TRUE(c.paletteEnabled(3));
 }
 
 TEST(CircuitEditor, PlacedElementsTakeTheirCodes) {
   int16_t element[10] = {0, 5, 5, 5, 5, 5, 5, 5, 5, 5};
   Circuit c(element);
-  c.PlaceElement(1, 0);
-  c.PlaceElement(3, 1);
-  c.PlaceElement(2, 0);  // a top-rail piece gets the battery the other way round
-  c.PlaceElement(4, 1);
-  c.PlaceElement(5, 2);
-  c.PlaceElement(6, 3);  // a new switch is open
-  c.PlaceElement(7, 4);
+  c.placeElement(1, 0);
+  c.placeElement(3, 1);
+  c.placeElement(2, 0);  // a top-rail piece gets the battery the other way round
+  c.placeElement(4, 1);
+  c.placeElement(5, 2);
+  c.placeElement(6, 3);  // a new switch is open
+  c.placeElement(7, 4);
   const int16_t want[10] = {0, 1, -1, -1, 1, 2, -3, 4, 5, 5};
   for (int s = 1; s <= 9; ++s) EXPECT_EQ(element[s], want[s]) << "slot " << s;
   EXPECT_EQ(c.BatteryCount, 4);
@@ -229,10 +229,10 @@ TEST(CircuitEditor, PlacedElementsTakeTheirCodes) {
 TEST(CircuitEditor, StoppingRepairsLampsAndOpensSwitches) {
   int16_t element[10] = {0, 1, -2, 3, -3, 2, 4, 5, 3, -1};
   Circuit c(element);
-  c.RepairAndOpen();
+  c.repairAndOpen();
   const int16_t want[10] = {0, 1, 2, -3, -3, 2, 4, 5, -3, -1};
   for (int s = 1; s <= 9; ++s) EXPECT_EQ(element[s], want[s]) << "slot " << s;
-  c.Clear();
+  c.clear();
   for (int s = 1; s <= 9; ++s) EXPECT_EQ(element[s], 5);
 }
 

@@ -15,8 +15,8 @@
 namespace {
 
 using circuits::CircuitDrawing;
-using circuits::SlotX;
-using circuits::SlotY;
+using circuits::slotX;
+using circuits::slotY;
 
 // The board as the window has it: 561 x 393 pixels, black, in its user scale.
 struct Scene {
@@ -27,7 +27,7 @@ struct Scene {
   explicit Scene(std::initializer_list<int16_t> codes) {
     int s = 1;
     for (int16_t code : codes) element[s++] = code;
-    d.SetUpPicture();
+    d.setUpPicture();
   }
   rt::Colour at(double x, double y) const {
     const QPoint p = pic.toDevice(x, y);
@@ -35,11 +35,11 @@ struct Scene {
   }
   void simulate() {
     d.EditMode = 0;
-    d.DrawCircuit(pic, Palette::Yellow);
-    c.SetUp();
-    c.Solve();
+    d.drawCircuit(pic, Palette::Yellow);
+    c.setUp();
+    c.solve();
     pic.clearOps();
-    d.DrawCurrents();
+    d.drawCurrents();
   }
   bool redLine(double x1, double y1, double x2, double y2) const {
     for (const auto& op : pic.ops())
@@ -49,13 +49,13 @@ struct Scene {
 };
 
 TEST(CircuitPicture, SlotsAreHitStrictlyInside) {
-  EXPECT_EQ(circuits::slotAt(SlotX(3), 60), 0);
-  EXPECT_EQ(circuits::slotAt(SlotX(3) + 0.5, 60), 3);
-  EXPECT_EQ(circuits::slotAt(80, SlotY(3) + 41), 0);
-  EXPECT_EQ(circuits::slotAt(80, SlotY(3) + 40.5), 3);
-  EXPECT_EQ(circuits::slotAt(SlotX(2) + 10, 10), 2);
+  EXPECT_EQ(circuits::slotAt(slotX(3), 60), 0);
+  EXPECT_EQ(circuits::slotAt(slotX(3) + 0.5, 60), 3);
+  EXPECT_EQ(circuits::slotAt(80, slotY(3) + 41), 0);
+  EXPECT_EQ(circuits::slotAt(80, slotY(3) + 40.5), 3);
+  EXPECT_EQ(circuits::slotAt(slotX(2) + 10, 10), 2);
   EXPECT_EQ(circuits::slotAt(5, 10), 0);
-  EXPECT_EQ(circuits::slotAt(SlotX(9) + 48, 91), 9);
+  EXPECT_EQ(circuits::slotAt(slotX(9) + 48, 91), 9);
 }
 
 TEST(CircuitPicture, GlassBrightnessFollowsTheCurrent) {
@@ -66,25 +66,25 @@ TEST(CircuitPicture, GlassBrightnessFollowsTheCurrent) {
   Scene s({5, 5, 2, 5, 5, 5, 5, 5, 5});
   s.d.EditMode = 0;
   s.d.CurrentSlot = 3;
-  s.d.DrawLamp(s.pic, Palette::Yellow);
-  const double gx = SlotX(3) + 25, gy = SlotY(3) + 20;
+  s.d.drawLamp(s.pic, Palette::Yellow);
+  const double gx = slotX(3) + 25, gy = slotY(3) + 20;
   EXPECT_EQ(s.at(gx, gy), rt::Colour(0));  // unlit: the board shows through
-  s.d.DrawLampBulb(s.pic, 3.0f, 3);
-  EXPECT_EQ(s.at(gx, gy), rt::RGB(255, 255, 255));
-  s.d.DrawLampBulb(s.pic, 0.06f, 3);
-  EXPECT_EQ(s.at(gx, gy), rt::RGB(190, 190, 190));
-  s.d.DrawLampBulb(s.pic, 0.04f, 3);
+  s.d.drawLampBulb(s.pic, 3.0f, 3);
+  EXPECT_EQ(s.at(gx, gy), rt::rgb(255, 255, 255));
+  s.d.drawLampBulb(s.pic, 0.06f, 3);
+  EXPECT_EQ(s.at(gx, gy), rt::rgb(190, 190, 190));
+  s.d.drawLampBulb(s.pic, 0.04f, 3);
   EXPECT_EQ(s.at(gx, gy), rt::Colour(0));
 }
 
 TEST(CircuitPicture, BurntOutLampShowsOnlyItsFilamentSupports) {
-  const double S = SlotX(5), T = SlotY(5);
+  const double S = slotX(5), T = slotY(5);
   Scene good({5, 5, 5, 5, 2, 5, 5, 5, 5});
   Scene burnt({5, 5, 5, 5, -2, 5, 5, 5, 5});
   for (Scene* s : {&good, &burnt}) {
     s->d.EditMode = 0;
     s->d.CurrentSlot = 5;
-    s->d.DrawLamp(s->pic, Palette::Yellow);
+    s->d.drawLamp(s->pic, Palette::Yellow);
   }
   // A support and the upper filament.
   EXPECT_EQ(good.at(S + 22, T + 27), Palette::Yellow);
@@ -94,29 +94,29 @@ TEST(CircuitPicture, BurntOutLampShowsOnlyItsFilamentSupports) {
 }
 
 TEST(CircuitPicture, ToggledLampGoesDarkAboveItsSupports) {
-  const double S = SlotX(5), T = SlotY(5);
+  const double S = slotX(5), T = slotY(5);
   Scene s({5, 5, 5, 5, 2, 5, 5, 5, 5});
   s.d.EditMode = 0;
   s.d.CurrentSlot = 5;
-  s.d.DrawLamp(s.pic, Palette::Yellow);
+  s.d.drawLamp(s.pic, Palette::Yellow);
   s.element[5] = -2;
-  s.d.DrawToggled(5);
+  s.d.drawToggled(5);
   EXPECT_EQ(s.at(S + 22, T + 27), Palette::Yellow);
   EXPECT_EQ(s.at(S + 18, T + 14.5), rt::Colour(0));
   s.element[5] = 2;
-  s.d.DrawToggled(5);
+  s.d.drawToggled(5);
   EXPECT_EQ(s.at(S + 18, T + 14.5), Palette::Yellow);
 }
 
 TEST(CircuitPicture, ClosedSwitchCarryingCurrentIsOneRedLine) {
   Scene s({1, 2, 3, 5, 5, 5, 5, 5, 5});
   s.simulate();
-  const double x = SlotX(3) + 24;
+  const double x = slotX(3) + 24;
   EXPECT_TRUE(s.redLine(x, 23, x, 112));
   EXPECT_EQ(s.at(x, 70), Palette::Red);
   // The lamp in top piece 2 is lit: red leads and a filament, its glass grey.
-  EXPECT_TRUE(s.redLine(SlotX(2) - 8, 23, SlotX(2) + 1, 23));
-  EXPECT_EQ(s.at(SlotX(2) + 25, SlotY(2) + 20), rt::RGB(222, 222, 222));
+  EXPECT_TRUE(s.redLine(slotX(2) - 8, 23, slotX(2) + 1, 23));
+  EXPECT_EQ(s.at(slotX(2) + 25, slotY(2) + 20), rt::rgb(222, 222, 222));
   // The battery's leads, and the bottom rail left of rung 2.
   EXPECT_TRUE(s.redLine(31, 23, 31, 58));
   EXPECT_TRUE(s.redLine(31, 87, 31, 112));
@@ -129,42 +129,42 @@ TEST(CircuitPicture, DuringAShortLampsStayDark) {
   s.simulate();
   ASSERT_EQ(s.c.ShortFlag, 1);
   EXPECT_TRUE(s.redLine(31, 23, 31, 58));  // a battery is red in a short as well
-  EXPECT_TRUE(s.redLine(SlotX(3) + 24, 23, SlotX(3) + 24, 112));
+  EXPECT_TRUE(s.redLine(slotX(3) + 24, 23, slotX(3) + 24, 112));
   for (const auto& op : s.pic.ops())
     if (op.op == "polygon") {
       EXPECT_EQ(op.fillColour, rt::Colour(0));
     }
-  EXPECT_EQ(s.at(SlotX(9) + 25, SlotY(9) + 20), rt::Colour(0));
+  EXPECT_EQ(s.at(slotX(9) + 25, slotY(9) + 20), rt::Colour(0));
 }
 
 TEST(CircuitPicture, EditorOutlinesEmptySlotsInLightCyan) {
   Scene s({1, -1, 5, -3, 2, 2, 2, 2, 2});
   s.d.EditMode = 1;
-  s.d.DrawCircuit(s.pic, Palette::Yellow);
+  s.d.drawCircuit(s.pic, Palette::Yellow);
   EXPECT_EQ(s.d.CurrentSlot, 10);
   EXPECT_EQ(s.c.BatteryCount, 2);
   EXPECT_EQ(s.c.LampCount, 5);
   EXPECT_EQ(s.c.SwitchCount, 1);
-  EXPECT_EQ(s.at(SlotX(3) + 20, SlotY(3)), Palette::Cyan);
-  s.d.EraseSlotOutlines();
-  EXPECT_EQ(s.at(SlotX(3) + 20, SlotY(3)), rt::Colour(0));
+  EXPECT_EQ(s.at(slotX(3) + 20, slotY(3)), Palette::Cyan);
+  s.d.eraseSlotOutlines();
+  EXPECT_EQ(s.at(slotX(3) + 20, slotY(3)), rt::Colour(0));
   // Rung 2's leads stand where the empty slot leaves them.
   EXPECT_EQ(s.at(95, 30), Palette::Yellow);
 }
 
 TEST(CircuitPicture, RemovingARungLampRestoresTheRung) {
-  const double S = SlotX(3);
+  const double S = slotX(3);
   Scene s({5, 5, 2, 5, 5, 5, 5, 5, 5});
   s.d.EditMode = 1;
-  s.d.DrawCircuit(s.pic, Palette::Yellow);
+  s.d.drawCircuit(s.pic, Palette::Yellow);
   EXPECT_EQ(s.at(S + 4, 70), Palette::Yellow);  // the lamp's lead beside the slot
   EXPECT_NE(s.at(S + 24, 49.5), Palette::Yellow);
   s.element[3] = 5;
-  s.d.EraseElement(3, 2);
+  s.d.eraseElement(3, 2);
   EXPECT_EQ(s.at(S + 4, 70), rt::Colour(0));
   EXPECT_EQ(s.at(S + 24, 49.5), Palette::Yellow);
   EXPECT_EQ(s.at(S + 24, 93.5), Palette::Yellow);
-  EXPECT_EQ(s.at(S + 20, SlotY(3)), Palette::Cyan);
+  EXPECT_EQ(s.at(S + 20, slotY(3)), Palette::Cyan);
 }
 
 TEST(CircuitPicture, PaperDrawingIsBlackWithFixedFills) {
@@ -174,7 +174,7 @@ TEST(CircuitPicture, PaperDrawingIsBlackWithFixedFills) {
   s.d.EditMode = 0;
   s.d.Printing = 1;
   s.pic.clearOps();
-  s.d.DrawCircuit(page, Palette::Black);
+  s.d.drawCircuit(page, Palette::Black);
   int lines = 0, fills = 0;
   for (const auto& op : page.ops()) {
     if (op.op == "line" || op.op == "pset") {

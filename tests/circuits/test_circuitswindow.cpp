@@ -36,8 +36,8 @@
 namespace {
 
 using circuits::CircuitsWindow;
-using circuits::SlotX;
-using circuits::SlotY;
+using circuits::slotX;
+using circuits::slotY;
 
 class CircuitsWindowTest : public MenuFixture {
  protected:
@@ -70,7 +70,7 @@ class CircuitsWindowTest : public MenuFixture {
     return std::vector<int16_t>(shell::settings().Element + 1, shell::settings().Element + 10);
   }
   // A click in the middle of a slot.
-  void clickSlot(int s) { w->clickBoard(SlotX(s) + 25, SlotY(s) + 20); }
+  void clickSlot(int s) { w->clickBoard(slotX(s) + 25, slotY(s) + 20); }
   rt::Colour at(double x, double y) const {
     const plat::ImageSurface& pic = board().surface();
     const QPoint p = pic.toDevice(x, y);
@@ -94,8 +94,8 @@ TEST_F(CircuitsWindowTest, OpensFromTheMenuInEditMode) {
   EXPECT_FALSE(elementPalette().isVisible());
   for (int k = 0; k <= 4; ++k) EXPECT_FALSE(voltReadout(k).isVisible());
   // The fresh circuit on the board: the battery in rung 1, the empty rung 3 outlined.
-  EXPECT_EQ(at(SlotX(1) + 24, SlotY(1) + 20), Palette::Magenta);
-  EXPECT_EQ(at(SlotX(3) + 20, SlotY(3)), Palette::Cyan);
+  EXPECT_EQ(at(slotX(1) + 24, slotY(1) + 20), Palette::Magenta);
+  EXPECT_EQ(at(slotX(3) + 20, slotY(3)), Palette::Cyan);
   EXPECT_EQ(w->circuit().BatteryCount, 2);
   EXPECT_EQ(w->circuit().LampCount, 5);
 }
@@ -103,8 +103,8 @@ TEST_F(CircuitsWindowTest, OpensFromTheMenuInEditMode) {
 TEST_F(CircuitsWindowTest, SlotClickOpensThePaletteAndEmptiesTheSlot) {
   open();
   // On a slot's edge nothing happens.
-  w->clickBoard(SlotX(5), 60);
-  w->clickBoard(SlotX(5) + 10, SlotY(5) + 41);
+  w->clickBoard(slotX(5), 60);
+  w->clickBoard(slotX(5) + 10, slotY(5) + 41);
   EXPECT_EQ(plays("ding.wav"), 0);
   EXPECT_FALSE(elementPalette().isVisible());
 
@@ -155,12 +155,12 @@ TEST_F(CircuitsWindowTest, SimulationShowsCurrentsAndRungVoltages) {
   for (int k = 0; k <= 4; ++k) EXPECT_TRUE(voltReadout(k).isVisible() && voltArrow(k).isVisible());
   EXPECT_FALSE(shortWarning().isVisible());
   EXPECT_EQ(plays("uhoh.wav"), 0);
-  EXPECT_EQ(at(SlotX(3) + 24, 70), Palette::Red);  // the wire carries the current
+  EXPECT_EQ(at(slotX(3) + 24, 70), Palette::Red);  // the wire carries the current
   // The read-outs sit over their rungs, the arrows reaching down to the top rail.
   const plat::Surface& surface = board().surface();
   for (int k = 0; k <= 4; ++k) {
     const QRect a = voltArrow(k).geometry();
-    EXPECT_NEAR(surface.fromDeviceX(a.center().x() + 0.5), SlotX(2 * k + 1) + 24, 1.0);
+    EXPECT_NEAR(surface.fromDeviceX(a.center().x() + 0.5), slotX(2 * k + 1) + 24, 1.0);
     EXPECT_NEAR(surface.fromDeviceY(a.bottom() + 1), 21, 0.5);
   }
 
@@ -168,7 +168,7 @@ TEST_F(CircuitsWindowTest, SimulationShowsCurrentsAndRungVoltages) {
   clickSlot(2);
   EXPECT_EQ(shell::settings().Element[2], -2);
   EXPECT_EQ(volt(0), "0.00 V");
-  EXPECT_EQ(at(SlotX(3) + 24, 70), Palette::Yellow);
+  EXPECT_EQ(at(slotX(3) + 24, 70), Palette::Yellow);
   clickSlot(2);
   EXPECT_EQ(shell::settings().Element[2], 2);
   EXPECT_EQ(volt(0), "1.50 V");
@@ -216,7 +216,7 @@ TEST_F(CircuitsWindowTest, StopRepairsLampsAndOpensSwitches) {
   for (int k = 0; k <= 4; ++k) EXPECT_FALSE(voltReadout(k).isVisible());
   EXPECT_EQ(circuit(), (std::vector<int16_t>{1, 2, 5, -3, 2, 5, 5, 5, 5}));
   // No red is left on the board.
-  EXPECT_EQ(at(SlotX(1) + 24, 30), Palette::Yellow);
+  EXPECT_EQ(at(slotX(1) + 24, 30), Palette::Yellow);
   EXPECT_EQ(at(200, 112), Palette::Yellow);
 }
 
@@ -237,8 +237,8 @@ TEST_F(CircuitsWindowTest, ClearAsksFirst) {
   button("clearButton").click();
   EXPECT_EQ(circuit(), (std::vector<int16_t>(9, 5)));
   EXPECT_EQ(w->circuit().BatteryCount, 0);
-  EXPECT_EQ(at(SlotX(1) + 24, SlotY(1) + 20), Palette::Black);
-  EXPECT_EQ(at(SlotX(1) + 20, SlotY(1)), Palette::Cyan);
+  EXPECT_EQ(at(slotX(1) + 24, slotY(1) + 20), Palette::Black);
+  EXPECT_EQ(at(slotX(1) + 20, slotY(1)), Palette::Cyan);
 }
 
 TEST_F(CircuitsWindowTest, PrintsTheCircuitInBlackOnALandscapePage) {
@@ -270,7 +270,7 @@ TEST_F(CircuitsWindowTest, PrintsTheCircuitInBlackOnALandscapePage) {
   }
   EXPECT_EQ(plat::printer().orientation(), plat::Orientation::Portrait);
   // The board keeps its overlay.
-  EXPECT_EQ(at(SlotX(3) + 24, 70), Palette::Red);
+  EXPECT_EQ(at(slotX(3) + 24, 70), Palette::Red);
 }
 
 TEST_F(CircuitsWindowTest, ExitReturnsToTheMenu) {

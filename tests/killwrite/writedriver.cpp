@@ -24,8 +24,8 @@ namespace {
 // The weather window's questions, answered as a user replacing the log answers them.
 class OverwritePrompts : public weather::WatchPrompts {
  public:
-  bool AskYesNo(const std::string&, const std::string&) override { return true; }
-  void ShowMessage(const std::string& text, const std::string& title) override {
+  bool askYesNo(const std::string&, const std::string&) override { return true; }
+  void showMessage(const std::string& text, const std::string& title) override {
     std::printf("message %s: %s\n", title.c_str(), text.c_str());
   }
 };
@@ -37,7 +37,7 @@ void ready() {
 
 int writeSettings(const std::string& folder) {
   shell::setBasePath(QString::fromLocal8Bit(folder.c_str()));
-  if (!shell::ReadSettingsFile()) {
+  if (!shell::readSettingsFile()) {
     std::fputs("cannot read the settings file\n", stdout);
     return 2;
   }
@@ -53,7 +53,7 @@ int writeSettings(const std::string& folder) {
   s.NumFlips = 1234;
   s.NumRolls = 4321;
   ready();
-  const bool ok = shell::WriteSettingsFile();
+  const bool ok = shell::writeSettingsFile();
   std::fputs(ok ? "done\n" : "failed\n", stdout);
   return ok ? 0 : 1;
 }
@@ -61,17 +61,17 @@ int writeSettings(const std::string& folder) {
 int saveWeather(const std::string& folder) {
   OverwritePrompts prompts;
   weather::WatchFiles files(prompts);
-  files.Reset();
+  files.reset();
   for (int r = 1; r <= weather::kDays; ++r) {
-    files.SetEntry(r, weather::kDate, std::to_string(r % 12 + 1) + "/" + std::to_string(r % 28 + 1) + "/2024");
-    files.SetEntry(r, weather::kHigh, std::to_string(40 + r));
-    files.SetEntry(r, weather::kLow, std::to_string(r - 10));
-    files.SetEntry(r, weather::kPrec, "0." + std::to_string(r));
-    files.SetEntry(r, weather::kPress, "29." + std::to_string(r + 10));
-    files.SetEntry(r, weather::kComment, "new reading for day " + std::to_string(r));
+    files.setEntry(r, weather::kDate, std::to_string(r % 12 + 1) + "/" + std::to_string(r % 28 + 1) + "/2024");
+    files.setEntry(r, weather::kHigh, std::to_string(40 + r));
+    files.setEntry(r, weather::kLow, std::to_string(r - 10));
+    files.setEntry(r, weather::kPrec, "0." + std::to_string(r));
+    files.setEntry(r, weather::kPress, "29." + std::to_string(r + 10));
+    files.setEntry(r, weather::kComment, "new reading for day " + std::to_string(r));
   }
   ready();
-  const bool ok = files.SaveDataFile(folder + "/", "LOG", {"LOG"});
+  const bool ok = files.saveDataFile(folder + "/", "LOG", {"LOG"});
   std::fputs(ok ? "done\n" : "failed\n", stdout);
   return ok ? 0 : 1;
 }

@@ -19,31 +19,31 @@ using lander::LanderGame;
 
 class FakeHost : public lander::LanderHost {
  public:
-  void ShowTime(float t) override { log.push_back("time " + std::to_string(t)); }
-  void UpdateReadouts(int16_t altitude, int16_t offset) override {
+  void showTime(float t) override { log.push_back("time " + std::to_string(t)); }
+  void updateReadouts(int16_t altitude, int16_t offset) override {
     readouts.push_back({altitude, offset});
     if (game) speedsAtReadout.push_back(game->SpeedY);
     log.push_back("readouts");
   }
-  void ShowFuel(int percent) override {
+  void showFuel(int percent) override {
     fuel = percent;
     log.push_back("fuel");
   }
-  void Beep() override { ++beeps; }
-  void PlayMainThrust() override { log.push_back("main sound"); }
-  void PlaySideThrust() override { log.push_back("side sound"); }
-  void ShowCrash() override { log.push_back("crash"); }
-  void PlayLanding(bool safe) override { log.push_back(safe ? "land ok" : "land bad"); }
-  void StopGame() override {
+  void beep() override { ++beeps; }
+  void playMainThrust() override { log.push_back("main sound"); }
+  void playSideThrust() override { log.push_back("side sound"); }
+  void showCrash() override { log.push_back("crash"); }
+  void playLanding(bool safe) override { log.push_back(safe ? "land ok" : "land bad"); }
+  void stopGame() override {
     log.push_back("stop");
-    if (game) game->EndGame();
+    if (game) game->endGame();
   }
-  void DrawFrame() override {
+  void drawFrame() override {
     log.push_back("frame");
     if (duringFrame) duringFrame();
   }
-  void SetTimerInterval(int ms) override { interval = ms; }
-  void LostLander() override { log.push_back("lost"); }
+  void setTimerInterval(int ms) override { interval = ms; }
+  void lostLander() override { log.push_back("lost"); }
 
   int count(const std::string& entry) const {
     int n = 0;
@@ -66,9 +66,9 @@ class Lander : public ::testing::Test {
   }
   // A game started at a level, as Start starts it.
   void start(int16_t level) {
-    game.SetLevel(level);
-    game.NewGame();
-    game.MeasureStart();
+    game.setLevel(level);
+    game.newGame();
+    game.measureStart();
     host.log.clear();
     host.readouts.clear();
     host.speedsAtReadout.clear();
@@ -82,9 +82,9 @@ class Lander : public ::testing::Test {
 TEST_F(Lander, StartsAtTheTopWithThePadPlacedByChance) {
   EXPECT_EQ(game.CentredX, 68);
   EXPECT_EQ(game.CentredY, 113);
-  game.SetLevel(4);
-  game.NewGame();
-  game.MeasureStart();
+  game.setLevel(4);
+  game.newGame();
+  game.measureStart();
   EXPECT_TRUE(game.InGame);
   EXPECT_EQ(game.LanderX, 68);
   EXPECT_EQ(game.LanderY, 5);
@@ -92,7 +92,7 @@ TEST_F(Lander, StartsAtTheTopWithThePadPlacedByChance) {
   // 497 x 0.5 = 248.5 goes to the even 248; the pad stands on the ground.
   EXPECT_EQ(game.PadX, 248);
   EXPECT_EQ(game.PadY, 636);
-  EXPECT_EQ(game.PadSurfaceLine(), 668);
+  EXPECT_EQ(game.padSurfaceLine(), 668);
   EXPECT_EQ(game.StartAltitude, 568);
   // Pad centre 319 less lander centre 120.
   EXPECT_EQ(game.StartOffset, -199);
@@ -111,42 +111,42 @@ TEST_F(NovicePad, PutsThePadRightUnderTheLander) {
   start(2);
   EXPECT_EQ(game.PadX, 49);  // LanderX - 19
   EXPECT_EQ(game.StartOffset, 0);
-  EXPECT_EQ(lander::FormatReadouts(568, 0, 0, 0, 0).targetLoc, "Above");
+  EXPECT_EQ(lander::formatReadouts(568, 0, 0, 0, 0).targetLoc, "Above");
 }
 
 TEST_F(Lander, MovesAtLeastOnePixelVerticallyEveryTick) {
   game.LanderY = 100;
   game.SpeedY = 0;
-  game.MoveVertical();
+  game.moveVertical();
   EXPECT_EQ(game.LanderY, 101);
   game.SpeedY = -0.3f;
-  game.MoveVertical();
+  game.moveVertical();
   EXPECT_EQ(game.LanderY, 100);
   // 100.5 rounds to the even 100, which is no move: one pixel down instead.
   game.SpeedY = 0.5f;
-  game.MoveVertical();
+  game.moveVertical();
   EXPECT_EQ(game.LanderY, 101);
   // 101.5 rounds to 102.
-  game.MoveVertical();
+  game.moveVertical();
   EXPECT_EQ(game.LanderY, 102);
   // Sideways there is no least step.
   game.LanderX = 70;
   game.SpeedX = 0.4f;
-  game.MoveHorizontal();
+  game.moveHorizontal();
   EXPECT_EQ(game.LanderX, 70);
   game.SpeedX = -2.5f;
-  game.MoveHorizontal();
+  game.moveHorizontal();
   EXPECT_EQ(game.LanderX, 68);
 }
 
 TEST_F(Lander, GravityPullsHarderOnAFallingLander) {
   game.SpeedY = 0;
-  game.ApplyGravity();
+  game.applyGravity();
   EXPECT_EQ(game.SpeedY, 0.3f);
-  game.ApplyGravity();
+  game.applyGravity();
   EXPECT_EQ(game.SpeedY, 0.3f + 0.66f);
   game.SpeedY = -2;
-  game.ApplyGravity();
+  game.applyGravity();
   EXPECT_EQ(game.SpeedY, -2 + 0.3f);
 }
 
@@ -204,7 +204,7 @@ TEST_F(Lander, TheEasyLevelsNeverUseFuel) {
       game.fireLeftThruster();
       game.fireRightThruster();
     }
-    game.UpdateFuelGauge();
+    game.updateFuelGauge();
     EXPECT_EQ(game.FuelLeft, 200);
     EXPECT_EQ(host.fuel, 100);
   }
@@ -216,7 +216,7 @@ TEST_F(Lander, ALastThrustOverdrawsTheTankAndLaterOnesDoNothing) {
   game.SpeedY = 2;
   game.fireMainThruster();
   EXPECT_EQ(game.FuelLeft, -1);
-  game.UpdateFuelGauge();
+  game.updateFuelGauge();
   EXPECT_EQ(host.fuel, 0);
   host.log.clear();
   game.fireMainThruster();
@@ -229,19 +229,19 @@ TEST_F(Lander, ALastThrustOverdrawsTheTankAndLaterOnesDoNothing) {
 }
 
 TEST_F(Lander, GaugeRoundsHalvesToEvenAndBeepsBelowTenPercent) {
-  EXPECT_EQ(lander::FuelPercent(200, 200), 100);
-  EXPECT_EQ(lander::FuelPercent(19, 200), 10);  // 9.5
-  EXPECT_EQ(lander::FuelPercent(21, 200), 10);  // 10.5
-  EXPECT_EQ(lander::FuelPercent(23, 200), 12);  // 11.5
-  EXPECT_EQ(lander::FuelPercent(0, 200), 0);
-  EXPECT_EQ(lander::FuelPercent(-7, 200), 0);
+  EXPECT_EQ(lander::fuelPercent(200, 200), 100);
+  EXPECT_EQ(lander::fuelPercent(19, 200), 10);  // 9.5
+  EXPECT_EQ(lander::fuelPercent(21, 200), 10);  // 10.5
+  EXPECT_EQ(lander::fuelPercent(23, 200), 12);  // 11.5
+  EXPECT_EQ(lander::fuelPercent(0, 200), 0);
+  EXPECT_EQ(lander::fuelPercent(-7, 200), 0);
   start(4);
   game.FuelLeft = 19;
-  game.UpdateFuelGauge();
+  game.updateFuelGauge();
   EXPECT_EQ(host.beeps, 0);
   game.FuelLeft = 18;
-  game.UpdateFuelGauge();
-  game.UpdateFuelGauge();
+  game.updateFuelGauge();
+  game.updateFuelGauge();
   EXPECT_EQ(host.fuel, 9);
   EXPECT_EQ(host.beeps, 2);
 }
@@ -254,7 +254,7 @@ class AdvancedLeak : public Lander {
 TEST_F(AdvancedLeak, LeaksAfterTheTankIsEmptyAndBeepsEveryTick) {
   start(5);
   game.FuelLeft = 0;
-  for (int i = 0; i < 4; ++i) game.UpdateFuelGauge();
+  for (int i = 0; i < 4; ++i) game.updateFuelGauge();
   // Two of the four draws fell below 0.3.
   EXPECT_EQ(game.FuelLeft, -2);
   EXPECT_EQ(host.fuel, 0);
@@ -264,18 +264,18 @@ TEST_F(AdvancedLeak, LeaksAfterTheTankIsEmptyAndBeepsEveryTick) {
 TEST_F(Lander, TouchdownAtThreeAndAHalfIsACrash) {
   start(3);
   game.SpeedY = 3.5f;
-  game.JudgeLanding();
+  game.judgeLanding();
   EXPECT_EQ(host.log, (std::vector<std::string>{"crash", "land bad", "stop"}));
   EXPECT_FALSE(game.InGame);
 
   start(3);
   game.SpeedY = 3.49f;
-  game.JudgeLanding();
+  game.judgeLanding();
   EXPECT_EQ(host.log, (std::vector<std::string>{"land ok", "stop"}));
   // Rising into the ground counts by its size too.
   start(3);
   game.SpeedY = -3.6f;
-  game.JudgeLanding();
+  game.judgeLanding();
   EXPECT_EQ(host.log.front(), "crash");
 }
 
@@ -286,10 +286,10 @@ TEST_F(Lander, TouchesDownAtTheSurfaceLineEvenBesideThePad) {
   game.SpeedY = 1;
   int16_t altitude, offset;
   // 572 + 115 - 20 = 667: still flying.
-  EXPECT_TRUE(game.MeasureToPad(altitude, offset));
+  EXPECT_TRUE(game.measureToPad(altitude, offset));
   EXPECT_EQ(altitude, 1);
   game.LanderY = 573;
-  EXPECT_FALSE(game.MeasureToPad(altitude, offset));
+  EXPECT_FALSE(game.measureToPad(altitude, offset));
   EXPECT_EQ(altitude, 0);
   EXPECT_GT(offset, 100);
   EXPECT_EQ(host.count("land ok"), 1);
@@ -324,7 +324,7 @@ TEST_F(Lander, VerticalAutopilotLimitsByAltitude) {
   for (const Case& c : cases) {
     game.SpeedY = c.speed;
     game.MainFlameOn = false;
-    game.VerticalAutopilot(c.altitude);
+    game.verticalAutopilot(c.altitude);
     EXPECT_EQ(game.MainFlameOn, c.fires) << c.altitude << " " << c.speed;
   }
 }
@@ -349,7 +349,7 @@ TEST_F(Lander, LateralAutopilotSteersBackToTheLine) {
   for (const Case& c : cases) {
     game.SpeedX = c.speedX;
     game.LeftFlameOn = game.RightFlameOn = false;
-    game.LateralAutopilot(c.altitude, c.offset);
+    game.lateralAutopilot(c.altitude, c.offset);
     const std::string got = game.LeftFlameOn ? "left" : game.RightFlameOn ? "right" : "";
     EXPECT_EQ(got, c.thrust) << c.altitude << " " << c.offset << " " << c.speedX;
   }
@@ -357,9 +357,9 @@ TEST_F(Lander, LateralAutopilotSteersBackToTheLine) {
   game.StartOffset = -200;
   game.SpeedX = 0;
   game.LeftFlameOn = game.RightFlameOn = false;
-  game.LateralAutopilot(284, 98);  // q = -98 - (-100) = 2
+  game.lateralAutopilot(284, 98);  // q = -98 - (-100) = 2
   EXPECT_FALSE(game.LeftFlameOn || game.RightFlameOn);
-  game.LateralAutopilot(284, 97);  // q = 3: right of the line
+  game.lateralAutopilot(284, 97);  // q = 3: right of the line
   EXPECT_TRUE(game.RightFlameOn);
 }
 
@@ -379,42 +379,42 @@ TEST_F(Lander, TheAutoPilotFliesAWholeGameDown) {
 TEST_F(Lander, CameraFollowsOnlyAwayFromTheEdges) {
   game.LanderX = 68;
   game.LanderY = 5;
-  game.FollowLander();
+  game.followLander();
   EXPECT_EQ(game.ViewX, 0);
   EXPECT_EQ(game.ViewY, 0);
   game.LanderX = 69;
   game.LanderY = 114;
-  game.FollowLander();
+  game.followLander();
   EXPECT_EQ(game.ViewX, 1);
   EXPECT_EQ(game.ViewY, 1);
   game.LanderX = 466;
   game.LanderY = 471;
-  game.FollowLander();
+  game.followLander();
   EXPECT_EQ(game.ViewX, 398);
   EXPECT_EQ(game.ViewY, 358);
   game.LanderX = 467;
   game.LanderY = 472;
-  game.FollowLander();
+  game.followLander();
   EXPECT_EQ(game.ViewX, 398);
   EXPECT_EQ(game.ViewY, 358);
 }
 
 TEST(LanderReadouts, ShowFeetOrMetres) {
   // 568 x 3.2808399 = 1863.5; 1.5 pixels a tick down is -4.9 ft/s.
-  const lander::Readouts feet = lander::FormatReadouts(568, 199, 0.4f, 1.5f, 0);
+  const lander::Readouts feet = lander::formatReadouts(568, 199, 0.4f, 1.5f, 0);
   EXPECT_EQ(feet.elevation, "1864");
   EXPECT_EQ(feet.descent, "-4.9");
   EXPECT_EQ(feet.lateral, "1.3");
   EXPECT_EQ(feet.targetLoc, "-653");
-  const lander::Readouts metres = lander::FormatReadouts(568, -12, -0.4f, -1.5f, 1);
+  const lander::Readouts metres = lander::formatReadouts(568, -12, -0.4f, -1.5f, 1);
   EXPECT_EQ(metres.elevation, "568");
   EXPECT_EQ(metres.descent, "1.5");
   EXPECT_EQ(metres.lateral, "-0.4");
   EXPECT_EQ(metres.targetLoc, "12");
-  EXPECT_EQ(lander::FormatReadouts(0, 0, 0, 0, 1).elevation, "0");
-  EXPECT_EQ(lander::FormatReadouts(-3, 0, 0, 0, 0).elevation, "0");
-  EXPECT_EQ(lander::FormatReadouts(0, 0, 0, 0, 0).targetLoc, "Above");
-  EXPECT_EQ(lander::UnitFactor(0), 1.0f / 0.3048f);
+  EXPECT_EQ(lander::formatReadouts(0, 0, 0, 0, 1).elevation, "0");
+  EXPECT_EQ(lander::formatReadouts(-3, 0, 0, 0, 0).elevation, "0");
+  EXPECT_EQ(lander::formatReadouts(0, 0, 0, 0, 0).targetLoc, "Above");
+  EXPECT_EQ(lander::unitFactor(0), 1.0f / 0.3048f);
 }
 
 TEST_F(Lander, TickMeasuresBeforeTheMoveAndShowsTheFrameAfterIt) {

@@ -22,17 +22,17 @@ using lander::LanderPictures;
 
 class NullHost : public lander::LanderHost {
  public:
-  void ShowTime(float) override {}
-  void UpdateReadouts(int16_t, int16_t) override {}
-  void ShowFuel(int) override {}
-  void Beep() override {}
-  void PlayMainThrust() override {}
-  void PlaySideThrust() override {}
-  void ShowCrash() override {}
-  void PlayLanding(bool) override {}
-  void StopGame() override {}
-  void DrawFrame() override {}
-  void SetTimerInterval(int) override {}
+  void showTime(float) override {}
+  void updateReadouts(int16_t, int16_t) override {}
+  void showFuel(int) override {}
+  void beep() override {}
+  void playMainThrust() override {}
+  void playSideThrust() override {}
+  void showCrash() override {}
+  void playLanding(bool) override {}
+  void stopGame() override {}
+  void drawFrame() override {}
+  void setTimerInterval(int) override {}
 };
 
 // A sprite pair of a solid colour: a square, or only its left half opaque.
@@ -50,16 +50,16 @@ void solidSprite(plat::ImageSurface& sprite, plat::ImageSurface& mask, rt::Colou
 TEST(LanderSprites, MaskThenSpriteLeavesTheBackgroundWhereTransparent) {
   plat::ImageSurface dest(10, 10, Palette::Blue), sprite(4, 2), mask(4, 2);
   solidSprite(sprite, mask, Palette::Red, true);
-  lander::DrawSprite(dest, sprite, mask, 3, 3);
+  lander::drawSprite(dest, sprite, mask, 3, 3);
   EXPECT_EQ(dest.pixel(3, 3), Palette::Red);
   EXPECT_EQ(dest.pixel(4, 4), Palette::Red);
   EXPECT_EQ(dest.pixel(5, 3), Palette::Blue);
   EXPECT_EQ(dest.pixel(6, 4), Palette::Blue);
   // Clipped at the edges, also above and left of the destination.
-  lander::DrawSprite(dest, sprite, mask, -1, -1);
+  lander::drawSprite(dest, sprite, mask, -1, -1);
   EXPECT_EQ(dest.pixel(0, 0), Palette::Red);
   EXPECT_EQ(dest.pixel(1, 0), Palette::Blue);
-  lander::DrawSprite(dest, sprite, mask, 9, 9);
+  lander::drawSprite(dest, sprite, mask, 9, 9);
   EXPECT_EQ(dest.pixel(9, 9), Palette::Red);
 }
 
@@ -75,11 +75,11 @@ class LanderFrame : public ::testing::Test {
     solidSprite(*pics.sideFlameSprite, *pics.sideFlameMask, Palette::Green);
     solidSprite(*pics.mainFlameSprite, *pics.mainFlameMask, Palette::Red);
     solidSprite(*pics.padSprite, *pics.padMask, Palette::Blue);
-    game.SetLevel(3);
-    game.NewGame();
+    game.setLevel(3);
+    game.newGame();
     work.setRecording(true);
   }
-  static rt::Colour worldAt(int x, int y) { return rt::RGB(x % 256, y % 256, 7); }
+  static rt::Colour worldAt(int x, int y) { return rt::rgb(x % 256, y % 256, 7); }
 
   NullHost host;
   rt::ScriptedRandom random;
@@ -93,7 +93,7 @@ TEST_F(LanderFrame, BackgroundIsTheWorldAtTheViewWithThePad) {
   game.ViewX = 300;
   game.ViewY = 359;
   game.PadX = 310;
-  lander::DrawBackground(work, pics, game);
+  lander::drawBackground(work, pics, game);
   EXPECT_EQ(work.pixel(0, 0), worldAt(300, 359));
   EXPECT_EQ(work.pixel(240, 100), worldAt(540, 459));
   // The pad at (310, 636) in the world is at (10, 277) in the view.
@@ -106,7 +106,7 @@ TEST_F(LanderFrame, FlamesGoBesideAndUnderTheCraftOncePerThrust) {
   game.LanderX = 70;  // lx even
   game.LanderY = 20;
   game.LeftFlameOn = game.RightFlameOn = game.MainFlameOn = true;
-  lander::DrawFlames(work, pics, game);
+  lander::drawFlames(work, pics, game);
   EXPECT_FALSE(game.LeftFlameOn || game.RightFlameOn || game.MainFlameOn);
   std::vector<std::pair<double, double>> places;
   for (const auto& op : work.ops())
@@ -118,12 +118,12 @@ TEST_F(LanderFrame, FlamesGoBesideAndUnderTheCraftOncePerThrust) {
 
   // Drawn once: the next frame has no flames.
   work.clearOps();
-  lander::DrawFlames(work, pics, game);
+  lander::drawFlames(work, pics, game);
   EXPECT_EQ(work.countOps("blit"), 0);
 
   game.LanderX = 71;  // lx odd: 40.5 rounds up
   game.MainFlameOn = true;
-  lander::DrawFlames(work, pics, game);
+  lander::drawFlames(work, pics, game);
   ASSERT_EQ(work.ops().size(), 2u);
   EXPECT_EQ(work.ops()[1].args[0], 71 + 41);
 }
@@ -132,17 +132,17 @@ TEST_F(LanderFrame, TheLanderCoversItsFlames) {
   game.LanderX = 68;
   game.LanderY = 5;
   game.MainFlameOn = true;
-  lander::DrawBackground(work, pics, game);
-  lander::DrawFlames(work, pics, game);
+  lander::drawBackground(work, pics, game);
+  lander::drawFlames(work, pics, game);
   EXPECT_EQ(work.pixel(68 + 45, 5 + 100), Palette::Red);
-  lander::DrawLander(work, pics, game);
+  lander::drawLander(work, pics, game);
   EXPECT_EQ(work.pixel(68 + 45, 5 + 100), Palette::White);
   EXPECT_EQ(work.pixel(67, 5), worldAt(67, 5));
 
   // The frame reaches the viewer in one copy of the viewer's size.
   plat::ImageSurface viewer(241, 341, Palette::Black);
   viewer.setRecording(true);
-  lander::ShowFrame(viewer, work);
+  lander::showFrame(viewer, work);
   ASSERT_EQ(viewer.countOps("blit"), 1);
   EXPECT_EQ(viewer.ops()[0].args, (std::vector<double>{0, 0, 241, 341, 0, 0, double(int(plat::BlitOp::Copy))}));
   EXPECT_EQ(viewer.pixel(68 + 45, 5 + 100), Palette::White);
@@ -153,18 +153,18 @@ TEST_F(LanderFrame, ALanderFarOutsideTheWorldIsClippedAway) {
   game.LanderY = 32000;
   game.ViewX = 398;
   game.MainFlameOn = game.LeftFlameOn = true;
-  lander::DrawBackground(work, pics, game);
-  lander::DrawFlames(work, pics, game);
-  lander::DrawLander(work, pics, game);
+  lander::drawBackground(work, pics, game);
+  lander::drawFlames(work, pics, game);
+  lander::drawLander(work, pics, game);
   for (int y = 0; y < 341; y += 20)
     for (int x = 0; x < 241; x += 20) EXPECT_NE(work.pixel(x, y), Palette::White);
 }
 
 TEST(LanderTrajectory, IdealLineFromTheStartToThePadAndDotsOfTheFlight) {
   plat::RecordingSurface plot(225, 129, Palette::Black);
-  lander::ScaleTrajectory(plot);
-  lander::DrawIdealPath(plot, -199, 568);
-  lander::PlotPathDot(plot, 568, 199);
+  lander::scaleTrajectory(plot);
+  lander::drawIdealPath(plot, -199, 568);
+  lander::plotPathDot(plot, 568, 199);
   ASSERT_EQ(plot.ops().size(), 2u);
   EXPECT_EQ(plot.ops()[0].op, "line");
   EXPECT_EQ(plot.ops()[0].args, (std::vector<double>{-199, 568, 0, 0}));

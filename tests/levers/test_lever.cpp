@@ -45,7 +45,7 @@ TEST(LeverClass, FollowsTheSignedDistances) {
     v.DEffort = c.dEffort;
     v.DLoad = c.dLoad;
     Lever lever(v.refs());
-    lever.ClassifyLever();
+    lever.classifyLever();
     EXPECT_EQ(lever.LeverClass, c.cls) << c.dEffort << ", " << c.dLoad;
     EXPECT_EQ(lever.classCaption(), c.caption) << c.dEffort << ", " << c.dLoad;
   }
@@ -153,7 +153,7 @@ TEST(LeverTilt, WholeDegreesCutTowardZero) {
 TEST(LeverRun, StartsRestingOnTheSideOfItsLoad) {
   Values v;  // fulcrum 9, load right of it: right end down
   Lever lever(v.refs());
-  lever.ClassifyLever();
+  lever.classifyLever();
   EXPECT_EQ(lever.startRotation(), 200);
   EXPECT_EQ(lever.Theta, lever.ThetaMin);
   EXPECT_DOUBLE_EQ(degrees2(lever.Theta), -11);
@@ -196,7 +196,7 @@ TEST(LeverRun, StepTakesTheAccelerationFromTheOldStateAndMovesByTheOldSpeed) {
   // torque 20 x 5 - 5 x 10 = 50 on an inertia of 250.
   Values v{5, -5, 5, 10};
   Lever lever(v.refs());
-  lever.ClassifyLever();
+  lever.classifyLever();
   ASSERT_EQ(lever.LeverClass, 1);
   lever.AEffort = 20;
   lever.startRotation();
@@ -226,7 +226,7 @@ TEST(LeverRun, StepTakesTheAccelerationFromTheOldStateAndMovesByTheOldSpeed) {
 TEST(LeverRun, ClicksOnceForEveryStepThatChangesWholeDegrees) {
   Values v{5, -5, 5, 10};
   Lever lever(v.refs());
-  lever.ClassifyLever();
+  lever.classifyLever();
   lever.AEffort = 200;  // a hard push: several degrees a step
   lever.startRotation();
   rt::ManualTickClock clock;
@@ -274,7 +274,7 @@ TEST(LeverRun, ClicksOnceForEveryStepThatChangesWholeDegrees) {
 TEST(LeverRun, SnapsLevelInsideOneDegreeAndKeepsItsSpeed) {
   Values v{5, -5, 5, 10};
   Lever lever(v.refs());
-  lever.ClassifyLever();
+  lever.classifyLever();
   lever.startRotation();
   lever.AEffort = 10;  // balanced: 10 x 5 = 5 x 10
   rt::ManualTickClock clock;
@@ -302,7 +302,7 @@ TEST(LeverRun, SnapsLevelInsideOneDegreeAndKeepsItsSpeed) {
 TEST(LeverRun, NextIntervalIsTheStepLessItsOwnTimeAtLeastOneMs) {
   Values v{5, -5, 5, 10};
   Lever lever(v.refs());
-  lever.ClassifyLever();
+  lever.classifyLever();
   lever.AEffort = 200;
   lever.startRotation();
   Recorder hooks;

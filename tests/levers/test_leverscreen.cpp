@@ -34,7 +34,7 @@ struct Scene {
     surface.setBackColor(0);
     screen.setLogicalScreen();
     shapes.setBarBase();
-    lever.ClassifyLever();
+    lever.classifyLever();
   }
   std::vector<plat::DrawOp> ops(const std::string& name) const {
     std::vector<plat::DrawOp> out;
@@ -48,7 +48,7 @@ struct Scene {
 TEST(LeverScene, LevelSceneAtFulcrumFive) {
   Scene s;
   s.surface.clearOps();
-  s.screen.DrawScene();
+  s.screen.drawScene();
   const auto boxes = s.ops("box");
   ASSERT_EQ(boxes.size(), 2u);
   // The frame, 2 wide, filled with the background, which clears the screen.
@@ -97,7 +97,7 @@ TEST(LeverScene, LevelSceneAtFulcrumFive) {
   Scene t;
   t.topic = levers::LessonTopic;
   t.surface.clearOps();
-  t.screen.DrawScene();
+  t.screen.drawScene();
   EXPECT_TRUE(t.ops("fill").empty());
 }
 
@@ -106,7 +106,7 @@ TEST(LeverScene, DevicePointsRoundHalvesToEven) {
   Scene s;
   s.FulcrumPos = 0.1875f;
   s.surface.clearOps();
-  s.screen.DrawFulcrum();
+  s.screen.drawFulcrum();
   const auto polys = s.ops("polygon");
   ASSERT_EQ(polys.size(), 1u);
   EXPECT_EQ(polys[0].args, Scene::points({44, 64, 36, 80, 52, 80}));
@@ -114,7 +114,7 @@ TEST(LeverScene, DevicePointsRoundHalvesToEven) {
 
 TEST(LeverScene, PixelsOfTheScene) {
   Scene s(520, 600);
-  s.screen.DrawScene();
+  s.screen.drawScene();
   const plat::ImageSurface& img = s.surface;
   auto at = [&](double x, double y) {
     QPoint p = s.screen.device(float(x), float(y));
@@ -143,7 +143,7 @@ bool noneOf(const QImage& img, std::initializer_list<rt::Colour> colours) {
     for (int x = 0; x < img.width(); ++x) {
       const QRgb p = img.pixel(x, y);
       for (rt::Colour c : colours)
-        if (rt::RGB(qRed(p), qGreen(p), qBlue(p)) == c) return false;
+        if (rt::rgb(qRed(p), qGreen(p), qBlue(p)) == c) return false;
     }
   return true;
 }
@@ -154,26 +154,26 @@ TEST(LeverScene, ErasingTheMovingShapesLeavesNoTrace) {
     s.FulcrumPos = fulcrum;
     s.DEffort = -fulcrum;
     s.DLoad = 10 - fulcrum;
-    s.lever.ClassifyLever();
-    s.screen.DrawScene();
+    s.lever.classifyLever();
+    s.screen.drawScene();
     // The scene without the moving shapes.
-    s.screen.EraseLever();
-    s.screen.EraseLoad();
-    s.screen.EraseEffortArrow();
+    s.screen.eraseLever();
+    s.screen.eraseLoad();
+    s.screen.eraseEffortArrow();
     const QImage bare = s.surface.image().copy();
 
-    s.screen.DrawLever();
-    s.screen.DrawLoad();
-    s.screen.DrawEffortArrow();
+    s.screen.drawLever();
+    s.screen.drawLoad();
+    s.screen.drawEffortArrow();
     s.lever.computeTiltLimits();
     const float deg = float(phys::Pi / 180);
     for (float t = s.lever.ThetaMin; t <= s.lever.ThetaMax; t += 0.7f * deg) {
       s.lever.Theta = t;
-      s.screen.RedrawMovingShapes();
+      s.screen.redrawMovingShapes();
     }
-    s.screen.EraseLever();
-    s.screen.EraseLoad();
-    s.screen.EraseEffortArrow();
+    s.screen.eraseLever();
+    s.screen.eraseLoad();
+    s.screen.eraseEffortArrow();
     // Nothing of the bar, the load or the arrow is left.
     EXPECT_TRUE(noneOf(s.surface.image(),
                        {Palette::LightGrey, Palette::Cyan, Palette::Magenta, Palette::Yellow, Palette::White}))
@@ -188,22 +188,22 @@ TEST(LeverScene, ErasingTheMovingShapesLeavesNoTrace) {
 
 TEST(LeverScene, ErasersUseTheShapesAsLastDrawn) {
   Scene s;
-  s.screen.DrawScene();
+  s.screen.drawScene();
   ASSERT_EQ(s.shapes.ArrowFirst, 16);
   const auto down = s.shapes.Pts;
   // The class changes and the effort moves: the eraser still removes the down arrow where it was.
   s.DEffort = 2;
   s.DLoad = 3;
-  s.lever.ClassifyLever();
+  s.lever.classifyLever();
   ASSERT_EQ(s.lever.LeverClass, 3);
   s.surface.clearOps();
-  s.screen.EraseEffortArrow();
+  s.screen.eraseEffortArrow();
   const auto psets = s.ops("pset");
   ASSERT_EQ(psets.size(), 1u);
   EXPECT_EQ(psets[0].args, (std::vector<double>{double(down[16].x), double(down[16].y)}));
   EXPECT_EQ(psets[0].colour, 0u);
   EXPECT_EQ(s.ops("line").size(), 7u);  // six edges and the closing one
-  s.screen.DrawEffortArrow();
+  s.screen.drawEffortArrow();
   EXPECT_EQ(s.shapes.ArrowFirst, 9);
   EXPECT_EQ(s.shapes.ArrowLast, 15);
 }
@@ -212,11 +212,11 @@ TEST(LeverScene, NoLoadDrawsNoBoxButKeepsItsCorners) {
   Scene s;
   s.LeverLoad = 0;
   s.surface.clearOps();
-  s.screen.DrawScene();
+  s.screen.drawScene();
   EXPECT_EQ(s.ops("polygon").size(), 2u);  // fulcrum and bar only
   EXPECT_EQ(s.shapes.Pts[5], (levers::Pt{192, 37}));
   s.surface.clearOps();
-  s.screen.EraseLoad();
+  s.screen.eraseLoad();
   const auto polys = s.ops("polygon");
   ASSERT_EQ(polys.size(), 1u);
   EXPECT_EQ(polys[0].colour, 0u);
@@ -226,9 +226,9 @@ TEST(LeverScene, NoLoadDrawsNoBoxButKeepsItsCorners) {
 TEST(LeverScene, DimensionWorkedExample) {
   // Fulcrum at 5, D Effort -2.5 (effort at x 100), a first-class lever.
   Scene s;
-  s.screen.DrawScene();
+  s.screen.drawScene();
   s.surface.clearOps();
-  s.screen.DrawDimensions();
+  s.screen.drawDimensions();
   EXPECT_EQ(s.screen.EffY, 10);
   EXPECT_EQ(s.screen.LoadY, 25);
   const auto& ops = s.surface.ops();
@@ -277,10 +277,10 @@ TEST(LeverScene, DimensionsFollowClassAndLoad) {
   Scene s;
   s.DEffort = 1;
   s.DLoad = 3;
-  s.lever.ClassifyLever();
-  s.screen.DrawScene();
+  s.lever.classifyLever();
+  s.screen.drawScene();
   s.surface.clearOps();
-  s.screen.DrawDimensions();
+  s.screen.drawDimensions();
   EXPECT_EQ(s.screen.EffY, 25);
   EXPECT_EQ(s.screen.LoadY, 10);
   int atTen = 0, atTwentyFive = 0;
@@ -296,9 +296,9 @@ TEST(LeverScene, DimensionsFollowClassAndLoad) {
   Scene n;
   n.LeverLoad = 0;
   n.DLoad = 2.4999998f;
-  n.screen.DrawScene();
+  n.screen.drawScene();
   n.surface.clearOps();
-  n.screen.DrawDimensions();
+  n.screen.drawDimensions();
   EXPECT_EQ(n.DLoad, 2.4999998f);
   for (const auto& op : n.surface.ops()) {
     if (op.op != "line") continue;
@@ -311,10 +311,10 @@ TEST(LeverScene, DimensionsFollowClassAndLoad) {
   r.FulcrumPos = 0;
   r.DEffort = 2.4999998f;
   r.DLoad = 7.0000003f;
-  r.lever.ClassifyLever();
-  r.screen.DrawScene();
+  r.lever.classifyLever();
+  r.screen.drawScene();
   r.surface.clearOps();
-  r.screen.DrawDimensions();
+  r.screen.drawDimensions();
   EXPECT_EQ(r.DEffort, 2.5f);
   EXPECT_EQ(r.DLoad, 7.0f);
   EXPECT_EQ(r.FulcrumPos, 0.0f);
@@ -330,21 +330,21 @@ TEST(LeverScene, RemovingTheMarksRestoresThePlainScene) {
     plain.FulcrumPos = fulcrum;
     plain.DEffort = dEffort;
     plain.DLoad = dLoad;
-    plain.lever.ClassifyLever();
-    plain.screen.DrawScene();
+    plain.lever.classifyLever();
+    plain.screen.drawScene();
 
     Scene s(520, 600);
     s.FulcrumPos = fulcrum;
     s.DEffort = dEffort;
     s.DLoad = dLoad;
-    s.lever.ClassifyLever();
-    s.screen.DrawScene();
-    s.screen.DrawDimensions();
+    s.lever.classifyLever();
+    s.screen.drawScene();
+    s.screen.drawDimensions();
     EXPECT_FALSE(s.surface.image() == plain.surface.image());
-    s.screen.PrepareEffortView();
+    s.screen.prepareEffortView();
     // The moving shapes are then redrawn at the start tilt; level here, the screen is the
     // plain scene again.
-    s.screen.RedrawMovingShapes();
+    s.screen.redrawMovingShapes();
     EXPECT_TRUE(s.surface.image() == plain.surface.image()) << fulcrum << " " << dEffort << " " << dLoad;
   }
 }
@@ -352,18 +352,18 @@ TEST(LeverScene, RemovingTheMarksRestoresThePlainScene) {
 TEST(LeverScene, DigitsAndLocate) {
   Scene s;
   s.surface.clearOps();
-  s.screen.DrawDigit(10, 5, 5);
-  s.screen.DrawDigit(-1, 5, 5);
+  s.screen.drawDigit(10, 5, 5);
+  s.screen.drawDigit(-1, 5, 5);
   EXPECT_TRUE(s.surface.ops().empty());
   EXPECT_EQ(s.surface.foreColor(), Palette::Magenta);
-  s.screen.SetColor(4);
-  s.screen.SetColor(16);  // no such colour: nothing changes
+  s.screen.setColor(4);
+  s.screen.setColor(16);  // no such colour: nothing changes
   EXPECT_EQ(s.surface.foreColor(), Palette::DarkRed);
-  s.screen.Locate(3, 34);
+  s.screen.locate(3, 34);
   EXPECT_EQ(s.surface.currentX(), 264);
   EXPECT_EQ(s.surface.currentY(), 16);
   // A colour command inside a string goes through the window's colour setter.
-  s.screen.DrawMacro("c9r2");
+  s.screen.drawMacro("c9r2");
   EXPECT_EQ(s.surface.foreColor(), Palette::Blue);
 }
 

@@ -211,7 +211,7 @@ TEST_F(LeverPrintout, TheDimensionMarksOnPaperAreTheScreensStrokes) {
     plat::Surface& window = w->surface();
     window.setRecording(true);
     window.clearOps();
-    w->screen().DrawDimensions();
+    w->screen().drawDimensions();
     window.setRecording(false);
     std::vector<Args> screenPoints;
     for (const plat::DrawOp& op : window.ops()) {
@@ -264,7 +264,7 @@ TEST_F(LeverPrintout, PrintingRoundsTheSharedValuesExactlyAsTheScreenDoes) {
     s.FulcrumPos = c.fulcrum;
     s.DEffort = c.effort;
     s.DLoad = c.load;
-    w->screen().DrawDimensions();
+    w->screen().drawDimensions();
     EXPECT_EQ(printedF, s.FulcrumPos) << c.fulcrum;
     EXPECT_EQ(printedE, s.DEffort) << c.effort;
     EXPECT_EQ(printedL, s.DLoad) << c.load;

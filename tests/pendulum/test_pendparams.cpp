@@ -7,17 +7,17 @@
 
 namespace {
 
-using pend::kAngle;
-using pend::kFriction;
-using pend::kLength;
-using pend::kMass;
-using pend::PendParameters;
-using pend::PendSettings;
+using pendulum::kAngle;
+using pendulum::kFriction;
+using pendulum::kLength;
+using pendulum::kMass;
+using pendulum::PendParameters;
+using pendulum::PendSettings;
 
 // What the window does: set up, then show (and so store) the four values in order.
 void setup(PendParameters& p) {
-  p.SetupParameters();
-  for (int i = kAngle; i <= kFriction; ++i) p.ShowParameter(i);
+  p.setupParameters();
+  for (int i = kAngle; i <= kFriction; ++i) p.showParameter(i);
 }
 
 void switchUnits(PendSettings& s, PendParameters& p, int16_t option) {
@@ -37,7 +37,7 @@ TEST(PendulumParameters, InitialSettingsInMetricUnits) {
   EXPECT_EQ(p.text(kMass), "5000");
   EXPECT_EQ(p.text(kLength), "200");
   EXPECT_EQ(p.text(kFriction), "0.05");
-  EXPECT_EQ(p.BobRadius(), 20);
+  EXPECT_EQ(p.bobRadius(), 20);
   EXPECT_EQ(s.PendMass, 5000.0f);
   EXPECT_EQ(s.PendLength, 200.0f);
 }
@@ -60,7 +60,7 @@ TEST(PendulumParameters, SwitchingUnitsRoundsTheStoredValues) {
   EXPECT_EQ(p.text(kLength), "199");
   EXPECT_EQ(s.PendMass, 4990.0f);
   EXPECT_EQ(s.PendLength, 199.0f);
-  EXPECT_EQ(p.BobRadius(), 20);
+  EXPECT_EQ(p.bobRadius(), 20);
 }
 
 TEST(PendulumParameters, UsLimitsAndHalfInchSteps) {
@@ -68,21 +68,21 @@ TEST(PendulumParameters, UsLimitsAndHalfInchSteps) {
   s.PendUnits = 0;
   PendParameters p(s);
   setup(p);
-  EXPECT_EQ(p.ParamMin(kMass), 1.0f);
-  EXPECT_EQ(p.ParamMax(kMass), 200.0f);
-  EXPECT_EQ(p.ParamMin(kLength), 10.0f);
-  EXPECT_EQ(p.ParamMax(kLength), 80.0f);
-  ASSERT_TRUE(p.SpinUp(kLength));
-  p.ShowParameter(kLength);
+  EXPECT_EQ(p.paramMin(kMass), 1.0f);
+  EXPECT_EQ(p.paramMax(kMass), 200.0f);
+  EXPECT_EQ(p.paramMin(kLength), 10.0f);
+  EXPECT_EQ(p.paramMax(kLength), 80.0f);
+  ASSERT_TRUE(p.spinUp(kLength));
+  p.showParameter(kLength);
   EXPECT_EQ(p.text(kLength), "79.0");
   EXPECT_FLOAT_EQ(s.PendLength, 79 * 2.54f);
-  ASSERT_TRUE(p.SpinUp(kLength));
-  ASSERT_TRUE(p.SpinUp(kLength));
-  EXPECT_EQ(p.ParamValue(kLength), 80.0f);
-  EXPECT_FALSE(p.SpinUp(kLength));
+  ASSERT_TRUE(p.spinUp(kLength));
+  ASSERT_TRUE(p.spinUp(kLength));
+  EXPECT_EQ(p.paramValue(kLength), 80.0f);
+  EXPECT_FALSE(p.spinUp(kLength));
   // Ounces become grams: 176 oz is 4988.66 g.
-  ASSERT_TRUE(p.SpinDown(kMass));
-  p.ShowParameter(kMass);
+  ASSERT_TRUE(p.spinDown(kMass));
+  p.showParameter(kMass);
   EXPECT_EQ(p.text(kMass), "175");
   EXPECT_NEAR(s.PendMass, 175 * 1000 / 35.28, 0.001);
 }
@@ -92,21 +92,21 @@ TEST(PendulumParameters, FrictionStepsStopExactlyAtTheLimits) {
   PendParameters p(s);
   setup(p);
   int steps = 0;
-  while (p.SpinUp(kFriction)) {
-    p.ShowParameter(kFriction);
+  while (p.spinUp(kFriction)) {
+    p.showParameter(kFriction);
     EXPECT_LE(s.PendFriction, 1.0f);
     ASSERT_LT(++steps, 200);
   }
-  EXPECT_EQ(p.ParamValue(kFriction), 1.0f);
+  EXPECT_EQ(p.paramValue(kFriction), 1.0f);
   EXPECT_EQ(s.PendFriction, 1.0f);
   EXPECT_EQ(p.text(kFriction), "1.00");
   steps = 0;
-  while (p.SpinDown(kFriction)) {
-    p.ShowParameter(kFriction);
+  while (p.spinDown(kFriction)) {
+    p.showParameter(kFriction);
     EXPECT_GE(s.PendFriction, 0.0f);
     ASSERT_LT(++steps, 200);
   }
-  EXPECT_EQ(p.ParamValue(kFriction), 0.0f);
+  EXPECT_EQ(p.paramValue(kFriction), 0.0f);
   EXPECT_EQ(s.PendFriction, 0.0f);
   EXPECT_EQ(p.text(kFriction), "0.00");
 }
@@ -115,11 +115,11 @@ TEST(PendulumParameters, AStepAtALimitShowsAndStoresNothing) {
   PendSettings s;
   PendParameters p(s);
   setup(p);
-  EXPECT_FALSE(p.SpinUp(kMass));
-  EXPECT_EQ(p.ParamValue(kMass), 5000.0f);
-  EXPECT_FALSE(p.SpinUp(kAngle));
-  ASSERT_TRUE(p.SpinDown(kMass));
-  EXPECT_EQ(p.ParamValue(kMass), 4990.0f);
+  EXPECT_FALSE(p.spinUp(kMass));
+  EXPECT_EQ(p.paramValue(kMass), 5000.0f);
+  EXPECT_FALSE(p.spinUp(kAngle));
+  ASSERT_TRUE(p.spinDown(kMass));
+  EXPECT_EQ(p.paramValue(kMass), 4990.0f);
   EXPECT_EQ(s.PendMass, 5000.0f);  // stored only when shown
 }
 
@@ -140,8 +140,8 @@ TEST(PendulumParameters, HandEditedValuesOutsideTheLimits) {
   EXPECT_EQ(p.text(kAngle), "60");
   EXPECT_EQ(s.PendAngle, 60.0f);
   EXPECT_EQ(p.text(kFriction), "3.00");
-  ASSERT_TRUE(p.SpinDown(kAngle));
-  p.ShowParameter(kAngle);
+  ASSERT_TRUE(p.spinDown(kAngle));
+  p.showParameter(kAngle);
   EXPECT_EQ(p.text(kAngle), "59");
   EXPECT_EQ(s.PendAngle, 59.0f);
 
@@ -151,7 +151,7 @@ TEST(PendulumParameters, HandEditedValuesOutsideTheLimits) {
   setup(p);
   EXPECT_EQ(s.PendLength, 50.0f);
   EXPECT_EQ(s.PendMass, 10.0f);
-  EXPECT_EQ(p.BobRadius(), 1);  // sqrt(10 / 5000) * 20 = 0.89
+  EXPECT_EQ(p.bobRadius(), 1);  // sqrt(10 / 5000) * 20 = 0.89
 }
 
 TEST(PendulumParameters, MetricRoundingOfStoredValues) {
@@ -165,14 +165,14 @@ TEST(PendulumParameters, MetricRoundingOfStoredValues) {
   s.PendMass = 1235;
   setup(p);
   EXPECT_EQ(p.text(kMass), "1240");
-  EXPECT_EQ(p.BobRadius(), 10);  // sqrt(1240 / 5000) * 20 = 9.96
+  EXPECT_EQ(p.bobRadius(), 10);  // sqrt(1240 / 5000) * 20 = 9.96
 }
 
 TEST(PendulumParameters, AnyUnitsValueButOneMeansUs) {
-  EXPECT_EQ(PendParameters::UnitsOption(1), 1);
-  EXPECT_EQ(PendParameters::UnitsOption(0), 0);
-  EXPECT_EQ(PendParameters::UnitsOption(7), 0);
-  EXPECT_EQ(PendParameters::UnitsOption(-1), 0);
+  EXPECT_EQ(PendParameters::unitsOption(1), 1);
+  EXPECT_EQ(PendParameters::unitsOption(0), 0);
+  EXPECT_EQ(PendParameters::unitsOption(7), 0);
+  EXPECT_EQ(PendParameters::unitsOption(-1), 0);
   PendSettings s;
   s.PendUnits = 7;
   PendParameters p(s);

@@ -14,58 +14,58 @@
 
 namespace {
 
-using pend::PendRun;
+using pendulum::PendRun;
 
 // The pictures' sizes on screen: 4095 x 3975 and 3975 x 1935 / 2655 twips.
 constexpr int kPendW = 273, kPendH = 265, kPlotW = 265, kAngleH = 129, kPhaseH = 177;
 
 // A window's plots, fed by a run.
-class PlotView : public pend::PendRunView {
+class PlotView : public pendulum::PendRunView {
  public:
   plat::RecordingSurface angle{kPlotW, kAngleH}, phase{kPlotW, kPhaseH};
-  void ShowControls(const pend::RunControls&) override {}
-  void ShowTime(const std::string&) override {}
-  void ScalePlots(float runLength, float halfAngle, float halfSpeed) override {
-    pend::ScaleAnglePlot(angle, runLength, halfAngle);
-    pend::ScalePhasePlot(phase, halfAngle, halfSpeed);
+  void showControls(const pendulum::RunControls&) override {}
+  void showTime(const std::string&) override {}
+  void scalePlots(float runLength, float halfAngle, float halfSpeed) override {
+    pendulum::scaleAnglePlot(angle, runLength, halfAngle);
+    pendulum::scalePhasePlot(phase, halfAngle, halfSpeed);
   }
-  void ClearPlots() override {
+  void clearPlots() override {
     angle.cls();
     phase.cls();
   }
-  void DrawPendulum(float) override {}
-  void AddSegments(const pend::PlotSegment& s) override { pend::AddPlotSegments(angle, phase, s); }
-  void SetTimerInterval(int) override {}
-  void SetTimerEnabled(bool) override {}
-  void FocusStart() override {}
+  void drawPendulum(float) override {}
+  void addSegments(const pendulum::PlotSegment& s) override { pendulum::addPlotSegments(angle, phase, s); }
+  void setTimerInterval(int) override {}
+  void setTimerEnabled(bool) override {}
+  void focusStart() override {}
 };
 
-class Silent : public pend::PendSound {
+class Silent : public pendulum::PendSound {
  public:
-  void PlayDingAndWait() override {}
+  void playDingAndWait() override {}
 };
 
 TEST(PendulumPicture, BobPositionInWholeCentimetres) {
-  auto b = pend::BobAt(200, 45);
+  auto b = pendulum::bobAt(200, 45);
   ASSERT_TRUE(b);
   EXPECT_EQ(b->BobX, 141);
   EXPECT_EQ(b->BobY, -141);
-  b = pend::BobAt(200, 0);
+  b = pendulum::bobAt(200, 0);
   EXPECT_EQ(b->BobX, 0);
   EXPECT_EQ(b->BobY, -200);
-  b = pend::BobAt(200, -30);
+  b = pendulum::bobAt(200, -30);
   EXPECT_EQ(b->BobX, -100);
   EXPECT_EQ(b->BobY, -173);
-  EXPECT_FALSE(pend::BobAt(200, std::numeric_limits<float>::quiet_NaN()));
-  EXPECT_FALSE(pend::BobAt(200, std::numeric_limits<float>::infinity()));
-  EXPECT_FALSE(pend::BobAt(1e6f, 45));
+  EXPECT_FALSE(pendulum::bobAt(200, std::numeric_limits<float>::quiet_NaN()));
+  EXPECT_FALSE(pendulum::bobAt(200, std::numeric_limits<float>::infinity()));
+  EXPECT_FALSE(pendulum::bobAt(1e6f, 45));
 }
 
 TEST(PendulumPicture, DrawnHiddenThenCopiedWhole) {
   plat::RecordingSurface hidden(kPendW, kPendH), visible(kPendW, kPendH);
-  pend::SetupPendulumPicture(hidden);
-  pend::SetupPendulumPicture(visible);
-  auto bob = pend::DrawPendulumPicture(hidden, visible, 200, 45, 20);
+  pendulum::setupPendulumPicture(hidden);
+  pendulum::setupPendulumPicture(visible);
+  auto bob = pendulum::drawPendulumPicture(hidden, visible, 200, 45, 20);
   ASSERT_TRUE(bob);
   EXPECT_EQ(bob->BobX, 141);
 
@@ -96,20 +96,20 @@ TEST(PendulumPicture, DrawnHiddenThenCopiedWhole) {
 
 TEST(PendulumPicture, AnAngleThatCannotBeDrawnKeepsTheLastFrame) {
   plat::RecordingSurface hidden(kPendW, kPendH), visible(kPendW, kPendH);
-  pend::SetupPendulumPicture(hidden);
-  pend::SetupPendulumPicture(visible);
-  ASSERT_TRUE(pend::DrawPendulumPicture(hidden, visible, 200, 10, 20));
+  pendulum::setupPendulumPicture(hidden);
+  pendulum::setupPendulumPicture(visible);
+  ASSERT_TRUE(pendulum::drawPendulumPicture(hidden, visible, 200, 10, 20));
   const QImage before = visible.image();
   hidden.clearOps();
-  EXPECT_FALSE(pend::DrawPendulumPicture(hidden, visible, 200, std::nanf(""), 20));
+  EXPECT_FALSE(pendulum::drawPendulumPicture(hidden, visible, 200, std::nanf(""), 20));
   EXPECT_TRUE(hidden.ops().empty());
   EXPECT_EQ(visible.image(), before);
 }
 
 TEST(PendulumPlots, ScalesPutZeroInTheMiddle) {
   plat::RecordingSurface angle(kPlotW, kAngleH), phase(kPlotW, kPhaseH);
-  pend::ScaleAnglePlot(angle, 20, 45);
-  pend::ScalePhasePlot(phase, 45, 99.6f);
+  pendulum::scaleAnglePlot(angle, 20, 45);
+  pendulum::scalePhasePlot(phase, 45, 99.6f);
   EXPECT_DOUBLE_EQ(angle.toDeviceX(0), 0);
   EXPECT_DOUBLE_EQ(angle.toDeviceX(20), kPlotW);
   EXPECT_DOUBLE_EQ(angle.toDeviceY(45), 0);
@@ -123,13 +123,13 @@ TEST(PendulumPlots, RepaintRedrawsTheCurvesOfTheRun) {
   PlotView view;
   Silent sound;
   rt::ManualTickClock clock;
-  pend::PendSettings settings;
+  pendulum::PendSettings settings;
   PendRun run(settings, view, sound, clock);
-  run.SetResetPending();
-  run.StartClicked();
-  run.StartClicked();
-  while (run.Running()) run.Tick();
-  ASSERT_EQ(run.NumPoints(), 200);
+  run.setResetPending();
+  run.startClicked();
+  run.startClicked();
+  while (run.running()) run.tick();
+  ASSERT_EQ(run.numPoints(), 200);
   EXPECT_EQ(view.angle.countOps("line"), 200);
   EXPECT_EQ(view.phase.countOps("line"), 200);
   // Every segment is in light red; the angle curve reaches the right edge at 20 s.
@@ -142,10 +142,10 @@ TEST(PendulumPlots, RepaintRedrawsTheCurvesOfTheRun) {
 
   // Redrawn from the record onto cleared plots, the curves come out pixel for pixel.
   const QImage angleDrawn = view.angle.image(), phaseDrawn = view.phase.image();
-  view.ClearPlots();
+  view.clearPlots();
   view.angle.clearOps();
-  pend::RedrawAnglePlot(view.angle, run.history(), run.NumPoints());
-  pend::RedrawPhasePlot(view.phase, run.history(), run.NumPoints());
+  pendulum::redrawAnglePlot(view.angle, run.history(), run.numPoints());
+  pendulum::redrawPhasePlot(view.phase, run.history(), run.numPoints());
   EXPECT_EQ(view.angle.countOps("pset"), 1);
   EXPECT_EQ(view.angle.countOps("line"), 200);
   EXPECT_EQ(view.angle.ops()[0].args, (std::vector<double>{0, 45}));
@@ -156,24 +156,24 @@ TEST(PendulumPlots, RepaintRedrawsTheCurvesOfTheRun) {
 TEST(PendulumPlots, NothingRecordedDrawsNothing) {
   plat::RecordingSurface plot(kPlotW, kAngleH);
   PendRun::History h{};
-  pend::RedrawAnglePlot(plot, h, 0);
-  pend::RedrawPhasePlot(plot, h, 0);
+  pendulum::redrawAnglePlot(plot, h, 0);
+  pendulum::redrawPhasePlot(plot, h, 0);
   EXPECT_TRUE(plot.ops().empty());
 }
 
 TEST(PendulumPlots, ADivergedRunDrawsWhatCanBeDrawn) {
   plat::RecordingSurface plot(kPlotW, kAngleH);
-  pend::ScaleAnglePlot(plot, 20, 45);
+  pendulum::scaleAnglePlot(plot, 20, 45);
   PendRun::History h{};
   for (size_t i = 0; i <= 4; ++i) h[0][i] = 0.1f * float(i);
   h[1][1] = 1e30f;
   h[1][2] = std::nanf("");
   h[1][3] = -std::numeric_limits<float>::infinity();
-  pend::RedrawAnglePlot(plot, h, 4);
+  pendulum::redrawAnglePlot(plot, h, 4);
   EXPECT_EQ(plot.countOps("line"), 3);
   for (const auto& op : plot.ops())
     for (double v : op.args) EXPECT_LE(std::fabs(v), 1e6);
-  pend::AddPlotSegments(plot, plot, {0, 0, 0, 0.1f, std::nanf(""), 0});
+  pendulum::addPlotSegments(plot, plot, {0, 0, 0, 0.1f, std::nanf(""), 0});
   EXPECT_EQ(plot.countOps("line"), 3);
 }
 

@@ -48,11 +48,11 @@ class PendulumWindow : public MenuFixture {
     ASSERT_EQ(shell::settings().PendAngle, 45.0f);
   }
 
-  pend::PendulumWindow* open() { return window = openProject<pend::PendulumWindow>(2); }
+  pendulum::PendulumWindow* open() { return window = openProject<pendulum::PendulumWindow>(2); }
   // Runs ticks until the run ends by itself.
   int runToEnd() {
     int ticks = 0;
-    while (window->run().Running() && ticks < 1000) {
+    while (window->run().running() && ticks < 1000) {
       swingTimer()->fire();
       ++ticks;
     }
@@ -93,7 +93,7 @@ class PendulumWindow : public MenuFixture {
   plat::Line* phaseSpeedAxis() const { return &control<plat::Line>(*window, "phaseSpeedAxis"); }
   plat::Timer* swingTimer() const { return &control<plat::Timer>(*window, "swingTimer"); }
 
-  QPointer<pend::PendulumWindow> window;
+  QPointer<pendulum::PendulumWindow> window;
 };
 
 TEST_F(PendulumWindow, OpensReadyWithTheSharedSettings) {
@@ -105,7 +105,7 @@ TEST_F(PendulumWindow, OpensReadyWithTheSharedSettings) {
   ASSERT_EQ(dings(), 1);
   const auto& play = services.sound->calls.back();
   EXPECT_TRUE(play.wait);
-  EXPECT_EQ(play.path, shell::AppFilePath("ding.wav"));
+  EXPECT_EQ(play.path, shell::appFilePath("ding.wav"));
 
   const char* captions[] = {"Angle (deg)", "Mass (g)", "Length (cm)", "Friction"};
   const char* values[] = {"45", "5000", "200", "0.05"};
@@ -123,8 +123,8 @@ TEST_F(PendulumWindow, OpensReadyWithTheSharedSettings) {
   EXPECT_FALSE(swingTimer()->enabled());
 
   // The pendulum hangs at 45 degrees: the bob's middle is light cyan on the visible picture.
-  EXPECT_EQ(window->BobX(), 141);
-  EXPECT_EQ(window->BobY(), -141);
+  EXPECT_EQ(window->bobX(), 141);
+  EXPECT_EQ(window->bobY(), -141);
   const auto& pic = pendulumPicture()->surface();
   EXPECT_EQ(pic.pixel(int(pic.toDeviceX(141)), int(pic.toDeviceY(-141))), Palette::Cyan);
   const QImage& shown = pic.image();
@@ -148,7 +148,7 @@ TEST_F(PendulumWindow, AFullRunEndsByItselfAt20Seconds) {
   EXPECT_EQ(exitButton()->caption(), "&Stop");
 
   EXPECT_EQ(runToEnd(), 201);
-  EXPECT_EQ(window->run().NumPoints(), 200);
+  EXPECT_EQ(window->run().numPoints(), 200);
   EXPECT_EQ(timeReadout()->caption(), "20.00 Seconds");
   EXPECT_FALSE(swingTimer()->enabled());
   EXPECT_EQ(exitButton()->caption(), "E&xit");
@@ -202,9 +202,9 @@ TEST_F(PendulumWindow, StopKeepsTheCurvesAndResetClearsThem) {
   anglePlot()->surface().cls();
   anglePlot()->requestPaint();
   EXPECT_EQ(countColour(anglePlot(), Palette::Red), red);
-  const int16_t bobX = window->BobX();
+  const int16_t bobX = window->bobX();
   pendulumPicture()->requestPaint();
-  EXPECT_EQ(window->BobX(), bobX);
+  EXPECT_EQ(window->bobX(), bobX);
   EXPECT_NE(bobX, 141);
 
   startButton()->click();  // Reset
@@ -212,7 +212,7 @@ TEST_F(PendulumWindow, StopKeepsTheCurvesAndResetClearsThem) {
   EXPECT_EQ(timeReadout()->caption(), "0.00 Seconds");
   EXPECT_EQ(countColour(anglePlot(), Palette::Red), 0);
   EXPECT_EQ(countColour(phasePlot(), Palette::Red), 0);
-  EXPECT_EQ(window->BobX(), 141);
+  EXPECT_EQ(window->bobX(), 141);
   EXPECT_EQ(startButton()->caption(), "&Start");
   EXPECT_FALSE(printButton()->isVisible());
   EXPECT_TRUE(unitsFrame()->isVisible());
@@ -244,7 +244,7 @@ TEST_F(PendulumWindow, SpinButtonsStoreEachStepAndRedraw) {
   parameterSpin(1)->spinDown();
   EXPECT_EQ(parameterValue(1)->caption(), "44");
   EXPECT_EQ(shell::settings().PendAngle, 44.0f);
-  EXPECT_EQ(window->BobX(), 139);  // 200 sin 44 degrees
+  EXPECT_EQ(window->bobX(), 139);  // 200 sin 44 degrees
   parameterSpin(3)->spinDown();
   EXPECT_EQ(parameterValue(3)->caption(), "199");
   EXPECT_EQ(shell::settings().PendLength, 199.0f);
@@ -337,11 +337,11 @@ TEST_F(PendulumWindow, ARunThatDivergesDoesNotCrash) {
   ASSERT_TRUE(open());
   startButton()->click();
   EXPECT_EQ(runToEnd(), 201);
-  EXPECT_FALSE(std::isfinite(window->run().Theta()));
+  EXPECT_FALSE(std::isfinite(window->run().theta()));
   anglePlot()->requestPaint();
   pendulumPicture()->requestPaint();
   startButton()->click();
-  EXPECT_EQ(window->BobX(), 141);
+  EXPECT_EQ(window->bobX(), 141);
 }
 
 TEST_F(PendulumWindow, PrintsThePlotsOfAFullRun) {
@@ -437,7 +437,7 @@ TEST_F(PendulumWindow, CancelPrintsNothing) {
 // Every control stands where its row in the window's layout puts it, with its caption and font.
 TEST_F(PendulumWindow, EveryControlStandsWhereItsLayoutRowSays) {
   ASSERT_TRUE(open());
-  using namespace pend::layout;
+  using namespace pendulum::layout;
   std::vector<plat::ControlRow> rows = {kPendulumPicture,
                                         kAnglePlot,
                                         kTimeReadout,
@@ -452,7 +452,7 @@ TEST_F(PendulumWindow, EveryControlStandsWhereItsLayoutRowSays) {
                                         plotwindow::kHelpButton,
                                         plotwindow::kExitButton};
   rows.insert(rows.end(), std::begin(kSideLetters), std::end(kSideLetters));
-  for (int i = pend::kAngle; i <= pend::kFriction; ++i) {
+  for (int i = pendulum::kAngle; i <= pendulum::kFriction; ++i) {
     rows.push_back(captionRow(kRowTop[i]));
     rows.push_back(valueRow(kRowTop[i]));
     rows.push_back(spinRow(kRowTop[i]));

@@ -201,7 +201,7 @@ TEST_F(PrinterTest, HatchesLookOnPaperAsOnScreenWhileThinPensStayThin) {
 TEST_F(PrinterTest, ASurfacesKeptImageCopiedIntoAPageRectangle) {
   plat::ImageSurface grid(400, 400, kWhite);
   grid.setScale(-11, 11, 11, -11);
-  grid.filledBox(-11, 11, 0, 0, rt::QBColor(12));  // the top left quarter red
+  grid.filledBox(-11, 11, 0, 0, rt::numberedColour(12));  // the top left quarter red
   auto& p = printer();
   p.setScale(0, 0, 850, 1100);
   p.paintPicture(grid, 150, 200, 550, 550);
@@ -220,7 +220,7 @@ TEST_F(PrinterTest, EveryPrintoutStartsFromAFreshPage) {
   p.setScale(-65, -75, 395, 200);
   p.setDrawWidth(2);
   p.setFillStyle(plat::FillDiagonalCross);
-  p.setForeColor(rt::QBColor(12));
+  p.setForeColor(rt::numberedColour(12));
   p.moveTo(50, 50);
   p.print("Levers");
   p.endDoc();

@@ -18,7 +18,7 @@ constexpr rt::Colour kBlack = 0x000000, kWhite = 0xFFFFFF;
 void paintGradient(ImageSurface& s) {
   s.setScaleMode(plat::ScaleMode::Pixels);
   for (int y = 0; y < s.deviceHeight(); ++y)
-    for (int x = 0; x < s.deviceWidth(); ++x) s.pset(x, y, rt::RGB(x * 7 % 256, y * 11 % 256, (x + y) % 256));
+    for (int x = 0; x < s.deviceWidth(); ++x) s.pset(x, y, rt::rgb(x * 7 % 256, y * 11 % 256, (x + y) % 256));
 }
 
 TEST(SurfaceBlit, MaskedSpriteLeavesTransparentPixelsAlone) {
@@ -31,9 +31,9 @@ TEST(SurfaceBlit, MaskedSpriteLeavesTransparentPixelsAlone) {
   ImageSurface sprite(6, 4, kBlack), mask(6, 4, kWhite);
   sprite.setScaleMode(plat::ScaleMode::Pixels);
   mask.setScaleMode(plat::ScaleMode::Pixels);
-  sprite.filledBox(1, 1, 4, 2, rt::QBColor(14));
+  sprite.filledBox(1, 1, 4, 2, rt::numberedColour(14));
   mask.filledBox(1, 1, 4, 2, kBlack);
-  sprite.pset(2, 1, rt::RGB(200, 0, 0));  // a dark-ish colour must come through unmixed
+  sprite.pset(2, 1, rt::rgb(200, 0, 0));  // a dark-ish colour must come through unmixed
 
   plat::bitBlt(world, 10, 8, 6, 4, mask, 0, 0, BlitOp::And);
   plat::bitBlt(world, 10, 8, 6, 4, sprite, 0, 0, BlitOp::Or);
@@ -45,49 +45,49 @@ TEST(SurfaceBlit, MaskedSpriteLeavesTransparentPixelsAlone) {
         EXPECT_EQ(world.pixel(x, y), before.pixel(x, y)) << x << "," << y;
       }
     }
-  EXPECT_EQ(world.pixel(11, 9), rt::QBColor(14));
-  EXPECT_EQ(world.pixel(12, 9), rt::RGB(200, 0, 0));
-  EXPECT_EQ(world.pixel(14, 10), rt::QBColor(14));
+  EXPECT_EQ(world.pixel(11, 9), rt::numberedColour(14));
+  EXPECT_EQ(world.pixel(12, 9), rt::rgb(200, 0, 0));
+  EXPECT_EQ(world.pixel(14, 10), rt::numberedColour(14));
 }
 
 TEST(SurfaceBlit, OnePixelSelfCopyScrollsAStripChart) {
   ImageSurface chart(50, 20, kBlack);
   chart.setScaleMode(plat::ScaleMode::Pixels);
-  for (int x = 0; x < 50; ++x) chart.pset(x, x % 20, rt::RGB(x, 255, 0));
+  for (int x = 0; x < 50; ++x) chart.pset(x, x % 20, rt::rgb(x, 255, 0));
   double sw = chart.scaleWidth(), sh = chart.scaleHeight();
   plat::bitBlt(chart, 0, 0, int(sw) - 1, int(sh), chart, 1, 0, BlitOp::Copy);
   for (int x = 0; x < 49; ++x) {
-    EXPECT_EQ(chart.pixel(x, (x + 1) % 20), rt::RGB(x + 1, 255, 0)) << x;
+    EXPECT_EQ(chart.pixel(x, (x + 1) % 20), rt::rgb(x + 1, 255, 0)) << x;
     if ((x + 1) % 20 != x % 20) {
       EXPECT_EQ(chart.pixel(x, x % 20), kBlack) << x;
     }
   }
-  EXPECT_EQ(chart.pixel(49, 49 % 20), rt::RGB(49, 255, 0));  // the last column stays until cleared
+  EXPECT_EQ(chart.pixel(49, 49 % 20), rt::rgb(49, 255, 0));  // the last column stays until cleared
   // The other way round, overlapping too.
   plat::bitBlt(chart, 1, 0, 49, 20, chart, 0, 0);
-  EXPECT_EQ(chart.pixel(1, 1), rt::RGB(1, 255, 0));
-  EXPECT_EQ(chart.pixel(10, 10), rt::RGB(10, 255, 0));
+  EXPECT_EQ(chart.pixel(1, 1), rt::rgb(1, 255, 0));
+  EXPECT_EQ(chart.pixel(10, 10), rt::rgb(10, 255, 0));
 }
 
 TEST(SurfaceBlit, CopiesPastAnEdgeAreClippedOnBothSides) {
   ImageSurface view(20, 20, kWhite);
-  ImageSurface sprite(8, 8, rt::QBColor(12));
+  ImageSurface sprite(8, 8, rt::numberedColour(12));
   // A sprite half off the top left corner and one past the bottom right.
   plat::bitBlt(view, -4, -3, 8, 8, sprite, 0, 0);
   plat::bitBlt(view, 17, 18, 8, 8, sprite, 0, 0);
   int red = 0;
   for (int y = 0; y < 20; ++y)
-    for (int x = 0; x < 20; ++x) red += view.pixel(x, y) == rt::QBColor(12);
+    for (int x = 0; x < 20; ++x) red += view.pixel(x, y) == rt::numberedColour(12);
   EXPECT_EQ(red, 4 * 5 + 3 * 2);
-  EXPECT_EQ(view.pixel(3, 4), rt::QBColor(12));
+  EXPECT_EQ(view.pixel(3, 4), rt::numberedColour(12));
   EXPECT_EQ(view.pixel(4, 4), kWhite);
 
   // A source block reaching past the source's edge copies only what the source has: no
   // black from outside the picture.
-  ImageSurface world(30, 30, rt::QBColor(10));
+  ImageSurface world(30, 30, rt::numberedColour(10));
   ImageSurface buffer(10, 10, kWhite);
   plat::bitBlt(buffer, 0, 0, 10, 10, world, 25, 25);
-  EXPECT_EQ(buffer.pixel(4, 4), rt::QBColor(10));
+  EXPECT_EQ(buffer.pixel(4, 4), rt::numberedColour(10));
   EXPECT_EQ(buffer.pixel(5, 5), kWhite);
   EXPECT_EQ(buffer.pixel(9, 0), kWhite);
 
@@ -95,11 +95,11 @@ TEST(SurfaceBlit, CopiesPastAnEdgeAreClippedOnBothSides) {
   plat::bitBlt(buffer, 100, 100, 10, 10, world, 0, 0);
   plat::bitBlt(buffer, 0, 0, 0, 10, world, 0, 0);
   plat::bitBlt(buffer, 0, 0, -5, -5, world, 0, 0);
-  EXPECT_EQ(buffer.pixel(0, 0), rt::QBColor(10));
+  EXPECT_EQ(buffer.pixel(0, 0), rt::numberedColour(10));
 }
 
 TEST(SurfaceBlit, ACopyNotifiesTheVisibleSurfaceOfWhatChanged) {
-  ImageSurface work(30, 30, rt::QBColor(3)), viewer(30, 30);
+  ImageSurface work(30, 30, rt::numberedColour(3)), viewer(30, 30);
   QRect changed;
   viewer.onTouched = [&](const QRect& r) { changed |= r; };
   plat::bitBlt(viewer, 5, 5, 40, 40, work, 0, 0);

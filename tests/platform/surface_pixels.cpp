@@ -15,7 +15,7 @@
 namespace {
 
 using plat::ImageSurface;
-using rt::QBColor;
+using rt::numberedColour;
 
 constexpr rt::Colour kBlack = 0x000000, kWhite = 0xFFFFFF;
 
@@ -66,9 +66,9 @@ void scene(ImageSurface& s, rt::Colour line, rt::Colour fill) {
 TEST(SurfacePixels, EveryShapeDrawnAgainInTheBackgroundLeavesNothing) {
   ImageSurface s(320, 200, kBlack);
   s.setScale(0, 0, 319, 199);
-  scene(s, QBColor(14), QBColor(7));
-  EXPECT_GT(countColour(s, QBColor(14)), 500);
-  EXPECT_GT(countColour(s, QBColor(7)), 100);
+  scene(s, numberedColour(14), numberedColour(7));
+  EXPECT_GT(countColour(s, numberedColour(14)), 500);
+  EXPECT_GT(countColour(s, numberedColour(7)), 100);
   scene(s, kBlack, kBlack);
   EXPECT_EQ(countColour(s, kBlack), 320 * 200);
 }
@@ -77,7 +77,7 @@ TEST(SurfacePixels, ErasingUnderAStretchedScaleLeavesNothingEither) {
   // The levers' logical screen on a window of another size: 319 x 199 units on 651 x 433.
   ImageSurface s(651, 433, kBlack);
   s.setScale(0, 0, 319, 199);
-  scene(s, QBColor(11), QBColor(13));
+  scene(s, numberedColour(11), numberedColour(13));
   scene(s, kBlack, kBlack);
   EXPECT_EQ(countColour(s, kBlack), 651 * 433);
 }
@@ -85,8 +85,8 @@ TEST(SurfacePixels, ErasingUnderAStretchedScaleLeavesNothingEither) {
 TEST(SurfacePixels, NothingIsAntialiased) {
   ImageSurface s(320, 200, kBlack);
   s.setScale(0, 0, 319, 199);
-  scene(s, QBColor(14), QBColor(14));
-  EXPECT_EQ(coloursIn(s), (std::set<rt::Colour>{kBlack, QBColor(14)}));
+  scene(s, numberedColour(14), numberedColour(14));
+  EXPECT_EQ(coloursIn(s), (std::set<rt::Colour>{kBlack, numberedColour(14)}));
 }
 
 TEST(SurfacePixels, CircleIsRoundInPixelsUnderUnequalScales) {
@@ -110,11 +110,11 @@ TEST(SurfacePixels, FilledCircleStaysInsideItsOutline) {
   ImageSurface s(100, 100, kWhite);
   s.setScaleMode(plat::ScaleMode::Pixels);
   s.setFillStyle(plat::FillSolid);
-  s.setFillColor(QBColor(11));
+  s.setFillColor(numberedColour(11));
   s.circle(50, 50, 10, kBlack);
   QRect outline = boundsOfAllBut(s, kWhite);
   EXPECT_EQ(outline, QRect(40, 40, 21, 21));
-  EXPECT_EQ(s.pixel(50, 50), QBColor(11));
+  EXPECT_EQ(s.pixel(50, 50), numberedColour(11));
   // Every row: fill only between outline pixels.
   for (int y = 40; y <= 60; ++y) {
     int first = -1, last = -1;
@@ -191,7 +191,7 @@ TEST(SurfacePixels, DrawWidthIsInDevicePixelsWhateverTheScale) {
 TEST(SurfacePixels, FillStylesSolidTransparentAndDiagonalCrossHatch) {
   ImageSurface s(100, 60, kBlack);
   s.setScaleMode(plat::ScaleMode::Pixels);
-  rt::Colour green = QBColor(10);
+  rt::Colour green = numberedColour(10);
   // The ground of the levers: a cross-hatched box, outline and hatch in one colour.
   s.setFillStyle(plat::FillDiagonalCross);
   s.setFillColor(green);
@@ -214,29 +214,29 @@ TEST(SurfacePixels, FillStylesSolidTransparentAndDiagonalCrossHatch) {
   // A solid fill in the background colour clears the inside and keeps the outline.
   s.setFillStyle(plat::FillSolid);
   s.setFillColor(kBlack);
-  s.box(0, 30, 99, 59, QBColor(12));
+  s.box(0, 30, 99, 59, numberedColour(12));
   EXPECT_EQ(s.pixel(50, 45), kBlack);
-  EXPECT_EQ(s.pixel(0, 45), QBColor(12));
-  EXPECT_EQ(s.pixel(99, 59), QBColor(12));
+  EXPECT_EQ(s.pixel(0, 45), numberedColour(12));
+  EXPECT_EQ(s.pixel(99, 59), numberedColour(12));
 }
 
 TEST(SurfacePixels, PolygonInDevicePixelsWithForeAndFillColours) {
   ImageSurface s(100, 100, kBlack);
   s.setScale(0, 0, 10, 10);  // the polygon ignores the scale
-  s.setForeColor(QBColor(14));
-  s.setFillColor(QBColor(7));
+  s.setForeColor(numberedColour(14));
+  s.setFillColor(numberedColour(7));
   s.setFillStyle(plat::FillSolid);
   s.polygon({{40, 60}, {40, 63}, {79, 63}, {79, 60}});
   EXPECT_EQ(boundsOfAllBut(s, kBlack), QRect(40, 60, 40, 4));
-  EXPECT_EQ(s.pixel(40, 61), QBColor(14));
-  EXPECT_EQ(s.pixel(79, 60), QBColor(14));
-  EXPECT_EQ(s.pixel(60, 61), QBColor(7));
+  EXPECT_EQ(s.pixel(40, 61), numberedColour(14));
+  EXPECT_EQ(s.pixel(79, 60), numberedColour(14));
+  EXPECT_EQ(s.pixel(60, 61), numberedColour(7));
   // Transparent fill: the outline only.
   s.cls();
   s.setFillStyle(plat::FillTransparent);
   s.polygon({{10, 10}, {10, 30}, {30, 30}, {30, 10}});
   EXPECT_EQ(s.pixel(20, 20), kBlack);
-  EXPECT_EQ(s.pixel(10, 20), QBColor(14));
+  EXPECT_EQ(s.pixel(10, 20), numberedColour(14));
 }
 
 TEST(SurfacePixels, TextStandsBelowAndRightOfTheCurrentPoint) {
@@ -252,22 +252,22 @@ TEST(SurfacePixels, TextStandsBelowAndRightOfTheCurrentPoint) {
   EXPECT_LE(r.bottom(), 30 + s.textHeight());
   EXPECT_LE(r.right(), 50 + s.textWidth("X"));
   // An opaque text box paints its background in the back colour.
-  s.setBackColor(QBColor(14));
+  s.setBackColor(numberedColour(14));
   s.setFontTransparent(false);
   s.moveTo(0, 0);
   s.print("X");
-  EXPECT_EQ(s.pixel(1, 1), QBColor(14));
+  EXPECT_EQ(s.pixel(1, 1), numberedColour(14));
 }
 
 TEST(SurfacePixels, PointReadsPixelsAndBackColourClears) {
   ImageSurface s(50, 50, kWhite);
   s.setScale(0, 0, 5, 5);
-  s.pset(2, 2, QBColor(12));
-  EXPECT_EQ(s.point(2, 2), int64_t(QBColor(12)));
+  s.pset(2, 2, numberedColour(12));
+  EXPECT_EQ(s.point(2, 2), int64_t(numberedColour(12)));
   EXPECT_EQ(s.point(-1, 2), -1);
   s.moveTo(3, 3);
-  s.setBackColor(QBColor(1));
-  EXPECT_EQ(countColour(s, QBColor(1)), 2500);
+  s.setBackColor(numberedColour(1));
+  EXPECT_EQ(countColour(s, numberedColour(1)), 2500);
   EXPECT_DOUBLE_EQ(s.currentX(), 0);
 }
 
@@ -280,10 +280,10 @@ TEST(SurfacePixels, PaintPictureStretchesPixelForPixel) {
   ImageSurface s(100, 100, kBlack);
   s.setScale(0, 100, 100, 0);  // y up: the picture still stands upright
   s.paintPicture(pic, 10, 90, 20, -20);
-  EXPECT_EQ(s.pixel(10, 10), rt::RGB(255, 0, 0));
-  EXPECT_EQ(s.pixel(19, 19), rt::RGB(255, 0, 0));
-  EXPECT_EQ(s.pixel(20, 10), rt::RGB(0, 255, 0));
-  EXPECT_EQ(s.pixel(15, 25), rt::RGB(0, 0, 255));
+  EXPECT_EQ(s.pixel(10, 10), rt::rgb(255, 0, 0));
+  EXPECT_EQ(s.pixel(19, 19), rt::rgb(255, 0, 0));
+  EXPECT_EQ(s.pixel(20, 10), rt::rgb(0, 255, 0));
+  EXPECT_EQ(s.pixel(15, 25), rt::rgb(0, 0, 255));
   EXPECT_EQ(s.pixel(29, 29), kWhite);
   EXPECT_EQ(s.pixel(30, 30), kBlack);
   EXPECT_EQ(countColour(s, kBlack), 10000 - 400);

@@ -22,7 +22,7 @@ constexpr rt::Colour kBlack = 0x000000, kWhite = 0xFFFFFF;
 rt::Colour grabbed(QWidget& w, QPoint at) {
   QImage img = w.grab().toImage();
   QRgb v = img.pixel(at);
-  return rt::RGB(qRed(v), qGreen(v), qBlue(v));
+  return rt::rgb(qRed(v), qGreen(v), qBlue(v));
 }
 
 TEST(SurfaceWindows, PictureIsSizedWhenPlacedAndDrawnBeforeItIsShown) {
@@ -123,25 +123,25 @@ TEST(SurfaceWindows, MouseArrivesInScaleUnitsInsideTheBorder) {
   EXPECT_NEAR(gotY, 5.5, 1e-9);
   QTest::mouseRelease(&pic, Qt::RightButton, Qt::ShiftModifier, QPoint(101, 51));
   // The border is drawn around the inside, not over it.
-  pic.surface().setBackColor(rt::QBColor(14));
+  pic.surface().setBackColor(rt::numberedColour(14));
   EXPECT_EQ(grabbed(pic, QPoint(0, 0)), kBlack);
-  EXPECT_EQ(grabbed(pic, QPoint(1, 1)), rt::QBColor(14));
+  EXPECT_EQ(grabbed(pic, QPoint(1, 1)), rt::numberedColour(14));
 }
 
 TEST(SurfaceWindows, PicturesInsideAPicture) {
   QWidget window;
   window.resize(400, 400);
-  PictureBox sky(&window, rt::RGB(0, 255, 255));
+  PictureBox sky(&window, rt::rgb(0, 255, 255));
   plat::placeTwips(&sky, 0, 0, 2055, 5000);
   auto* rocket = new PictureBox(&sky, kWhite);
   plat::placeTwips(rocket, 600, 3000, 450, 900);
-  rocket->surface().filledBox(0, 0, 450, 900, rt::QBColor(12));
+  rocket->surface().filledBox(0, 0, 450, 900, rt::numberedColour(12));
   window.show();
-  EXPECT_EQ(grabbed(sky, QPoint(45, 220)), rt::QBColor(12));
-  EXPECT_EQ(grabbed(sky, QPoint(10, 10)), rt::RGB(0, 255, 255));
+  EXPECT_EQ(grabbed(sky, QPoint(45, 220)), rt::numberedColour(12));
+  EXPECT_EQ(grabbed(sky, QPoint(10, 10)), rt::rgb(0, 255, 255));
   // Moving the child uncovers the sky as it was.
   rocket->move(rocket->x(), 10);
-  EXPECT_EQ(grabbed(sky, QPoint(45, 220)), rt::RGB(0, 255, 255));
+  EXPECT_EQ(grabbed(sky, QPoint(45, 220)), rt::rgb(0, 255, 255));
 }
 
 class DrawingForm : public plat::Form {
@@ -152,7 +152,7 @@ class DrawingForm : public plat::Form {
   QPushButton* button = nullptr;
 
  protected:
-  void Form_Load() override {
+  void loadStep() override {
     setClientSizeTwips(4800, 3000);
     button = new QPushButton("Start", this);
     button->setGeometry(10, 10, 80, 30);
@@ -160,14 +160,14 @@ class DrawingForm : public plat::Form {
     label->setGeometry(10, 150, 100, 30);
     surface().setScale(0, 0, 319, 199);  // after the controls: it still lies under them
   }
-  void Form_Paint() override { ++paints; }
-  void Form_MouseDown(int b, int sh, double x, double y) override { downs.emplace_back(b, sh, x, y); }
+  void repaintStep() override { ++paints; }
+  void mouseDownOnWindow(int b, int sh, double x, double y) override { downs.emplace_back(b, sh, x, y); }
 };
 
 TEST(SurfaceWindows, AWindowsOwnSurfaceLiesBehindItsControls) {
   DrawingForm f;
   f.setKeptAfterUnload(true);
-  f.Show();
+  f.open();
   ASSERT_EQ(f.width(), 320);
   plat::ImageSurface& s = f.surface();
   EXPECT_EQ(s.deviceWidth(), 320);
@@ -175,37 +175,37 @@ TEST(SurfaceWindows, AWindowsOwnSurfaceLiesBehindItsControls) {
   EXPECT_EQ(f.childAt(QPoint(20, 20)), f.button);
   s.setBackColor(kBlack);
   s.setDrawWidth(2);
-  s.box(0, 0, 319, 199, rt::QBColor(12));
-  s.filledBox(200, 100, 300, 190, rt::QBColor(14));
-  EXPECT_EQ(grabbed(f, QPoint(250, 150)), rt::QBColor(14));
-  EXPECT_EQ(grabbed(f, QPoint(0, 100)), rt::QBColor(12));
+  s.box(0, 0, 319, 199, rt::numberedColour(12));
+  s.filledBox(200, 100, 300, 190, rt::numberedColour(14));
+  EXPECT_EQ(grabbed(f, QPoint(250, 150)), rt::numberedColour(14));
+  EXPECT_EQ(grabbed(f, QPoint(0, 100)), rt::numberedColour(12));
   // Setting the window's back colour clears the drawing, as it does on the classic platform.
-  f.setBackColor(rt::RGB(192, 192, 255));
-  EXPECT_EQ(grabbed(f, QPoint(250, 150)), rt::RGB(192, 192, 255));
-  EXPECT_EQ(s.pixel(250, 150), rt::RGB(192, 192, 255));
-  f.Unload();
+  f.setBackColor(rt::rgb(192, 192, 255));
+  EXPECT_EQ(grabbed(f, QPoint(250, 150)), rt::rgb(192, 192, 255));
+  EXPECT_EQ(s.pixel(250, 150), rt::rgb(192, 192, 255));
+  f.unload();
 }
 
 TEST(SurfaceWindows, AWindowsRepaintStepRunsAfterEveryShow) {
   DrawingForm f;
   f.setKeptAfterUnload(true);
-  f.Show();
+  f.open();
   EXPECT_EQ(f.paints, 0);
   QCoreApplication::processEvents();
   EXPECT_EQ(f.paints, 1);
-  f.Unload();
+  f.unload();
   QCoreApplication::processEvents();
   EXPECT_EQ(f.paints, 1);
-  f.Show();
+  f.open();
   QCoreApplication::processEvents();
   EXPECT_EQ(f.paints, 2);
-  f.Unload();
+  f.unload();
 }
 
 TEST(SurfaceWindows, MouseOnTheWindowsOwnAreaNotOverItsControls) {
   DrawingForm f;
   f.setKeptAfterUnload(true);
-  f.Show();
+  f.open();
   QTest::mouseClick(&f, Qt::LeftButton, Qt::NoModifier, QPoint(160, 64));
   ASSERT_EQ(f.downs.size(), 1u);
   EXPECT_EQ(std::get<0>(f.downs[0]), 1);
@@ -214,7 +214,7 @@ TEST(SurfaceWindows, MouseOnTheWindowsOwnAreaNotOverItsControls) {
   // A label lets clicks through to its container; they are not the window's.
   QTest::mouseClick(f.label, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
   EXPECT_EQ(f.downs.size(), 1u);
-  f.Unload();
+  f.unload();
 }
 
 }  // namespace

@@ -23,34 +23,34 @@ class CountingForm : public plat::Form {
   void closeByTitleBar() { close(); }
 
  protected:
-  void Form_Load() override { ++loads; }
-  void Form_Unload() override { ++unloads; }
+  void loadStep() override { ++loads; }
+  void unloadStep() override { ++unloads; }
   void closeFromTitleBar() override {
     ++titleCloses;
-    if (unloadOnTitleClose) Unload();
+    if (unloadOnTitleClose) unload();
   }
 };
 
 TEST(Form, LoadStepRunsOnEveryShowAfterAnUnload) {
   CountingForm f;
   f.setKeptAfterUnload(true);
-  f.Show();
-  f.Show();
+  f.open();
+  f.open();
   EXPECT_EQ(f.loads, 1);
   EXPECT_TRUE(f.isVisible());
-  f.Unload();
+  f.unload();
   EXPECT_EQ(f.unloads, 1);
   EXPECT_FALSE(f.isVisible());
   EXPECT_FALSE(f.isLoaded());
-  f.Show();
+  f.open();
   EXPECT_EQ(f.loads, 2);
-  f.Unload();
+  f.unload();
 }
 
 TEST(Form, UnloadedFormIsDiscardedUnlessKept) {
   QPointer<CountingForm> f = new CountingForm;
-  f->Show();
-  f->Unload();
+  f->open();
+  f->unload();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(f.isNull());
 }
@@ -59,7 +59,7 @@ TEST(Form, TitleBarCloseTakesTheWindowsOwnWay) {
   CountingForm f;
   f.setKeptAfterUnload(true);
   f.unloadOnTitleClose = false;  // a window that refuses, e.g. while it asks a question
-  f.Show();
+  f.open();
   f.closeByTitleBar();
   EXPECT_EQ(f.titleCloses, 1);
   EXPECT_TRUE(f.isVisible());
@@ -77,7 +77,7 @@ TEST(Form, F1OpensTheWindowsHelpTopic) {
   CountingForm f;
   f.setKeptAfterUnload(true);
   f.setHelp("palorime.hlp", 13);
-  f.Show();
+  f.open();
   QApplication::setActiveWindow(&f);
   ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
   QTest::keyClick(&f, Qt::Key_F1);
@@ -89,7 +89,7 @@ TEST(Form, F1OpensTheWindowsHelpTopic) {
   ASSERT_EQ(services.help->calls.size(), 2u);
   EXPECT_EQ(services.help->calls[1].topic, 0);  // the contents page
   plat::setProgramFolder(QString());
-  f.Unload();
+  f.unload();
 }
 
 TEST(Form, CentresOnTheScreen) {

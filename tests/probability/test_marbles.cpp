@@ -12,23 +12,23 @@
 
 namespace {
 
-using namespace prob;
+using namespace probability;
 
 struct Host : MarbleHost {
   struct Mark {
     bool draw;
     float col, row;
   };
-  void DrawBoard() override { ++boards; }
-  void DrawMarble(float col, float row, rt::Colour c) override {
+  void drawBoard() override { ++boards; }
+  void drawMarble(float col, float row, rt::Colour c) override {
     marks.push_back({true, col, row});
     colours.push_back(c);
   }
-  void EraseMarble(float col, float row) override { marks.push_back({false, col, row}); }
-  void PlayBoing() override { ++boings; }
-  void PlayDing() override { ++dings; }
-  void Delay(float s) override { delays.push_back(s); }
-  void ShowCounts() override { ++shown; }
+  void eraseMarble(float col, float row) override { marks.push_back({false, col, row}); }
+  void playBoing() override { ++boings; }
+  void playDing() override { ++dings; }
+  void delay(float s) override { delays.push_back(s); }
+  void showCounts() override { ++shown; }
   int boards = 0, boings = 0, dings = 0, shown = 0;
   std::vector<float> delays;
   std::vector<Mark> marks;
@@ -39,9 +39,9 @@ class Board : public ::testing::Test {
  protected:
   // Drops marbles until n have landed or the run stops.
   void land(int n) {
-    const int target = board.TotalMarbles() + n;
+    const int target = board.totalMarbles() + n;
     int ticks = 0;
-    while (board.Running() && board.TotalMarbles() < target && ticks < 10000) board.Tick(), ++ticks;
+    while (board.running() && board.totalMarbles() < target && ticks < 10000) board.tick(), ++ticks;
   }
   Host host;
   rt::ScriptedRandom random{{0.1f}};  // every bounce to the right, colour 0
@@ -49,28 +49,28 @@ class Board : public ::testing::Test {
 };
 
 TEST_F(Board, UnitsComeFromTheBoardsSize) {
-  board.Load(4095, 5775);
-  EXPECT_EQ(board.XUnit(), 315);
-  EXPECT_EQ(board.YUnit(), 199);
+  board.load(4095, 5775);
+  EXPECT_EQ(board.xUnit(), 315);
+  EXPECT_EQ(board.yUnit(), 199);
   EXPECT_EQ(host.boards, 1);
-  EXPECT_EQ(board.FrameCaption(), "Totals for 0 Marbles");
+  EXPECT_EQ(board.frameCaption(), "Totals for 0 Marbles");
 }
 
 TEST_F(Board, AMarbleFallsSixRowsAndLandsInItsBin) {
-  board.Load(4095, 5775);
-  board.StartPause();
-  EXPECT_EQ(board.MarbleCol(), 6.5f);
-  EXPECT_EQ(board.MarbleRow(), 0.5f);
+  board.load(4095, 5775);
+  board.startPause();
+  EXPECT_EQ(board.marbleCol(), 6.5f);
+  EXPECT_EQ(board.marbleRow(), 0.5f);
   EXPECT_EQ(host.colours.back(), Palette::Blue);
-  for (int t = 0; t < 5; ++t) board.Tick();
-  EXPECT_EQ(board.TotalMarbles(), 0);
-  EXPECT_EQ(board.MarbleRow(), 5.5f);
-  board.Tick();
+  for (int t = 0; t < 5; ++t) board.tick();
+  EXPECT_EQ(board.totalMarbles(), 0);
+  EXPECT_EQ(board.marbleRow(), 5.5f);
+  board.tick();
   // Five bounces to the right: bin 6, column 11.5, resting at row 26.5.
-  EXPECT_EQ(board.TotalMarbles(), 1);
-  EXPECT_EQ(board.BinCount(5), 1);
-  EXPECT_EQ(board.BinText(5), "1");
-  EXPECT_EQ(board.FrameCaption(), "Totals For 1 Marbles");
+  EXPECT_EQ(board.totalMarbles(), 1);
+  EXPECT_EQ(board.binCount(5), 1);
+  EXPECT_EQ(board.binText(5), "1");
+  EXPECT_EQ(board.frameCaption(), "Totals For 1 Marbles");
   ASSERT_GE(host.marks.size(), 3u);
   const auto& rest = host.marks[host.marks.size() - 2];
   EXPECT_TRUE(rest.draw);
@@ -81,24 +81,24 @@ TEST_F(Board, AMarbleFallsSixRowsAndLandsInItsBin) {
   ASSERT_EQ(host.delays.size(), 1u);
   EXPECT_FLOAT_EQ(host.delays[0], 0.1f);
   // The next marble waits at the top.
-  EXPECT_EQ(board.MarbleRow(), 0.5f);
-  EXPECT_EQ(board.MarbleCol(), 6.5f);
+  EXPECT_EQ(board.marbleRow(), 0.5f);
+  EXPECT_EQ(board.marbleCol(), 6.5f);
 }
 
 TEST_F(Board, FiveBouncesToTheLeftLandInTheFirstBin) {
   rt::ScriptedRandom left({0.9f});
   MarbleBoard b(left, host);
-  b.Load(4095, 5775);
-  b.StartPause();
-  for (int t = 0; t < 6; ++t) b.Tick();
-  EXPECT_EQ(b.BinCount(0), 1);
+  b.load(4095, 5775);
+  b.startPause();
+  for (int t = 0; t < 6; ++t) b.tick();
+  EXPECT_EQ(b.binCount(0), 1);
   EXPECT_EQ(host.marks[host.marks.size() - 2].col, 1.5f);
-  EXPECT_EQ(host.colours.back(), Palette::Magenta);  // Int(5 x 0.9) = 4
+  EXPECT_EQ(host.colours.back(), Palette::Magenta);  // roundDown(5 x 0.9) = 4
 }
 
 TEST_F(Board, StacksRiseOneRowPerMarble) {
-  board.Load(4095, 5775);
-  board.StartPause();
+  board.load(4095, 5775);
+  board.startPause();
   for (int m = 1; m <= 10; ++m) {
     land(1);
     EXPECT_EQ(host.marks[host.marks.size() - 2].row, 27.5f - float(m)) << m;
@@ -107,68 +107,68 @@ TEST_F(Board, StacksRiseOneRowPerMarble) {
 }
 
 TEST_F(Board, TheoryColumnFollowsOneFiveTenOfThirtyTwo) {
-  board.Load(4095, 5775);
-  board.StartPause();
+  board.load(4095, 5775);
+  board.startPause();
   land(16);
   const char* sixteen[] = {"0", "2", "5", "5", "2", "0"};
-  for (int b = 0; b < 6; ++b) EXPECT_EQ(board.TheoryText(b), sixteen[b]) << b;
+  for (int b = 0; b < 6; ++b) EXPECT_EQ(board.theoryText(b), sixteen[b]) << b;
   land(16);
   const char* full[] = {"1", "5", "10", "10", "5", "1"};
-  for (int b = 0; b < 6; ++b) EXPECT_EQ(board.TheoryText(b), full[b]) << b;
+  for (int b = 0; b < 6; ++b) EXPECT_EQ(board.theoryText(b), full[b]) << b;
 }
 
 TEST_F(Board, TheThirtySecondMarbleEndsTheRunAndDropClearsTheBoard) {
-  board.Load(4095, 5775);
-  board.StartPause();
+  board.load(4095, 5775);
+  board.startPause();
   land(40);
-  EXPECT_EQ(board.TotalMarbles(), 32);
-  EXPECT_FALSE(board.Running());
-  EXPECT_TRUE(board.BoardFull());
-  EXPECT_EQ(board.FrameCaption(), "Totals For 32 Marbles");
-  EXPECT_EQ(board.ButtonCaption(), "&Drop");
+  EXPECT_EQ(board.totalMarbles(), 32);
+  EXPECT_FALSE(board.running());
+  EXPECT_TRUE(board.boardFull());
+  EXPECT_EQ(board.frameCaption(), "Totals For 32 Marbles");
+  EXPECT_EQ(board.buttonCaption(), "&Drop");
   // No marble waits at the top: the last mark erases it.
   EXPECT_FALSE(host.marks.back().draw);
   EXPECT_EQ(host.marks.back().row, 0.5f);
 
   const int boards = host.boards;
-  board.StartPause();
-  EXPECT_TRUE(board.Running());
-  EXPECT_FALSE(board.BoardFull());
+  board.startPause();
+  EXPECT_TRUE(board.running());
+  EXPECT_FALSE(board.boardFull());
   EXPECT_EQ(host.boards, boards + 1);
-  EXPECT_EQ(board.TotalMarbles(), 0);
-  EXPECT_EQ(board.FrameCaption(), "Totals for 0 Marbles");
-  for (int b = 0; b < 6; ++b) EXPECT_EQ(board.BinText(b), "0");
+  EXPECT_EQ(board.totalMarbles(), 0);
+  EXPECT_EQ(board.frameCaption(), "Totals for 0 Marbles");
+  for (int b = 0; b < 6; ++b) EXPECT_EQ(board.binText(b), "0");
   EXPECT_TRUE(host.marks.back().draw);
 }
 
 TEST_F(Board, PausingGivesUpTheFallingMarble) {
-  board.Load(4095, 5775);
-  board.StartPause();
+  board.load(4095, 5775);
+  board.startPause();
   land(1);
-  board.Tick();
-  board.Tick();
-  board.StartPause();
-  EXPECT_FALSE(board.Running());
+  board.tick();
+  board.tick();
+  board.startPause();
+  EXPECT_FALSE(board.running());
   EXPECT_FALSE(host.marks.back().draw);
   EXPECT_EQ(host.marks.back().row, 2.5f);
-  EXPECT_EQ(board.TotalMarbles(), 1);
-  board.StartPause();
-  EXPECT_EQ(board.MarbleRow(), 0.5f);
-  EXPECT_EQ(board.MarbleCol(), 6.5f);
-  EXPECT_EQ(board.TotalMarbles(), 1);
+  EXPECT_EQ(board.totalMarbles(), 1);
+  board.startPause();
+  EXPECT_EQ(board.marbleRow(), 0.5f);
+  EXPECT_EQ(board.marbleCol(), 6.5f);
+  EXPECT_EQ(board.totalMarbles(), 1);
 }
 
 TEST_F(Board, ClearResetsCountsAndRedrawsTheBoard) {
-  board.Load(4095, 5775);
-  board.StartPause();
+  board.load(4095, 5775);
+  board.startPause();
   land(3);
-  board.StartPause();
-  board.Clear();
-  EXPECT_EQ(board.TotalMarbles(), 0);
-  EXPECT_EQ(board.BinCount(5), 0);
-  EXPECT_EQ(board.BinText(5), "0");
-  EXPECT_EQ(board.TheoryText(2), "0");
-  EXPECT_EQ(board.FrameCaption(), "Totals for 0 Marbles");
+  board.startPause();
+  board.clear();
+  EXPECT_EQ(board.totalMarbles(), 0);
+  EXPECT_EQ(board.binCount(5), 0);
+  EXPECT_EQ(board.binText(5), "0");
+  EXPECT_EQ(board.theoryText(2), "0");
+  EXPECT_EQ(board.frameCaption(), "Totals for 0 Marbles");
   EXPECT_EQ(host.boards, 2);
 }
 

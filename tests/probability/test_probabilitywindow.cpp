@@ -43,8 +43,8 @@
 
 namespace {
 
-using Window = prob::ProbabilityWindow;
-using namespace prob::layout;
+using Window = probability::ProbabilityWindow;
+using namespace probability::layout;
 
 // A control and the layout row it was built from, in its container.
 struct Placed {
@@ -188,8 +188,8 @@ TEST_F(ProbabilityWindow, OpensWithTheStoredValuesAndZeroCounts) {
   EXPECT_EQ(rollCountReadOut().caption(), "0");
   // Marbles and toothpicks.
   EXPECT_EQ(marbleTotalsFrame().caption(), "Totals for 0 Marbles");
-  EXPECT_EQ(window->marbles().XUnit(), 315);
-  EXPECT_EQ(window->marbles().YUnit(), 199);
+  EXPECT_EQ(window->marbles().xUnit(), 315);
+  EXPECT_EQ(window->marbles().yUnit(), 199);
   EXPECT_EQ(groupReadOut().caption(), "400");
   EXPECT_EQ(dropsReadOut().caption(), "0");
   EXPECT_EQ(piReadOut().caption(), "");
@@ -385,9 +385,9 @@ TEST_F(ProbabilityWindow, StoredValuesOutsideTheBarsAreBroughtIntoRange) {
   EXPECT_EQ(diceReadOut().caption(), "1");
   EXPECT_EQ(rollsReadOut().caption(), "500");
   EXPECT_EQ(groupReadOut().caption(), "1");
-  EXPECT_EQ(window->coins().NumCoins(), 5);
-  EXPECT_EQ(window->dice().NumDice(), 1);
-  EXPECT_EQ(window->toothpicks().DropGroup(), 1);
+  EXPECT_EQ(window->coins().numCoins(), 5);
+  EXPECT_EQ(window->dice().numDice(), 1);
+  EXPECT_EQ(window->toothpicks().dropGroup(), 1);
 }
 
 TEST_F(ProbabilityWindow, HelpAndF1OpenTheTopicOfThePageInFront) {
@@ -421,7 +421,7 @@ TEST_F(ProbabilityWindow, ACoinRunFlipsItsBatchAndLocksItsControls) {
   EXPECT_FALSE(clearCoinsButton().isEnabled());
   EXPECT_FALSE(printCoinsButton().isEnabled());
   runToStop(&flipTimer());
-  EXPECT_EQ(window->coins().TotalFlips(), 3);
+  EXPECT_EQ(window->coins().totalFlips(), 3);
   EXPECT_EQ(coinTotalsFrame().caption(), "Totals For 3 Flips");
   EXPECT_EQ(flipButton().caption(), "&Flip Coins");
   EXPECT_TRUE(coinsBar().isEnabled());
@@ -474,7 +474,7 @@ TEST_F(ProbabilityWindow, MarblesFallWithSoundsAndFillTheirBins) {
   EXPECT_EQ(binTheory(2).caption(), "0");
 
   runToStop(&marbleTimer());
-  EXPECT_EQ(window->marbles().TotalMarbles(), 32);
+  EXPECT_EQ(window->marbles().totalMarbles(), 32);
   EXPECT_EQ(marbleTotalsFrame().caption(), "Totals For 32 Marbles");
   const char* theory[] = {"1", "5", "10", "10", "5", "1"};
   for (int b = 0; b < 6; ++b) EXPECT_EQ(binTheory(b).caption(), theory[b]);
@@ -499,7 +499,7 @@ TEST_F(ProbabilityWindow, ToothpicksDropTheirBatchOnTheRuledSheet) {
   EXPECT_FALSE(groupBar().isEnabled());
   runToStop(&toothpickTimer());
   EXPECT_EQ(dropsReadOut().caption(), "5");
-  EXPECT_EQ(crossingsReadOut().caption().toInt(), window->toothpicks().TotalHits());
+  EXPECT_EQ(crossingsReadOut().caption().toInt(), window->toothpicks().totalHits());
   EXPECT_FALSE(piReadOut().caption().isEmpty());
   EXPECT_TRUE(clearToothpicksButton().isEnabled());
   clearToothpicksButton().click();
@@ -528,7 +528,7 @@ TEST_F(ProbabilityWindow, ExitAndTheTitleBarStopEverythingAndShowTheMenu) {
 
   // Opened again: counts start from zero; Exit on any page leaves.
   ASSERT_TRUE(open());
-  EXPECT_EQ(window->coins().TotalFlips(), 0);
+  EXPECT_EQ(window->coins().totalFlips(), 0);
   EXPECT_EQ(flipsReadOut().caption(), "7");
   experimentTabs().setTab(3);
   exitButton(3).click();
@@ -616,7 +616,7 @@ TEST_F(ProbabilityWindow, MarblesReportCopiesTheBinReadOuts) {
   dropMarblesButton().click();
   for (int i = 0; i < 16 * 6; ++i) marbleTimer().fire();
   dropMarblesButton().click();
-  ASSERT_EQ(window->marbles().TotalMarbles(), 16);
+  ASSERT_EQ(window->marbles().totalMarbles(), 16);
   printMarblesButton().click();
   ASSERT_EQ(printed->documents.size(), 1u);
   EXPECT_EQ(services.boxes->calls.back().title, "Print Marbles Results");

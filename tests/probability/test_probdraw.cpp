@@ -12,7 +12,7 @@
 
 namespace {
 
-using namespace prob;
+using namespace probability;
 
 int count(const plat::ImageSurface& s, rt::Colour c) {
   int n = 0;
@@ -24,15 +24,15 @@ int count(const plat::ImageSurface& s, rt::Colour c) {
 TEST(Graph, TheoryAloneUntilTheFirstThrowThenBothLines) {
   rt::ScriptedRandom r({0.3f, 0.8f});
   CoinsExperiment coins(r);
-  coins.SetNumCoins(5);
+  coins.setNumCoins(5);
   plat::ImageSurface hidden(369, 257), shown(369, 257);
-  DrawGraph(hidden, shown, coins.Graph());
+  drawGraph(hidden, shown, coins.graph());
   EXPECT_GT(count(shown, Palette::Red), 300);
   EXPECT_EQ(count(shown, Palette::Black), 0);
   EXPECT_EQ(shown.image(), hidden.image());
 
-  coins.FlipCoins();
-  DrawGraph(hidden, shown, coins.Graph());
+  coins.flipCoins();
+  drawGraph(hidden, shown, coins.graph());
   EXPECT_GT(count(shown, Palette::Black), 300);
   EXPECT_EQ(shown.image(), hidden.image());
   // The theory line's top (10/32 at 1.2 x 10/32) stands a sixth of the way down.
@@ -42,11 +42,11 @@ TEST(Graph, TheoryAloneUntilTheFirstThrowThenBothLines) {
 TEST(Graph, AxisDigitsAreCentredUnderTheirValues) {
   rt::ScriptedRandom r({0.5f});
   DiceExperiment dice(r);
-  dice.SetNumDice(2);
+  dice.setNumDice(2);
   plat::RecordingSurface strip(369, 25);
   strip.setFont("MS Sans Serif", 12, true);
-  const FrequencyGraph g = dice.Graph();
-  DrawAxisStrip(strip, g);
+  const FrequencyGraph g = dice.graph();
+  drawAxisStrip(strip, g);
   const auto texts = strip.printedTexts();
   ASSERT_EQ(texts.size(), 6u);
   EXPECT_EQ(texts.front(), " 2");
@@ -63,7 +63,7 @@ TEST(Graph, AxisDigitsAreCentredUnderTheirValues) {
 
 TEST(MarbleBoardPicture, WallsFunnelPegsAndBinNumbers) {
   plat::RecordingSurface board(271, 383, Palette::PaleYellow);
-  DrawMarbleBoard(board, 315, 199);
+  drawMarbleBoard(board, 315, 199);
   // Seven walls, the floor and the funnel's four strokes.
   EXPECT_EQ(board.countOps("line"), 12);
   EXPECT_EQ(board.countOps("circle"), 15);
@@ -87,11 +87,11 @@ TEST(MarbleBoardPicture, WallsFunnelPegsAndBinNumbers) {
 
 TEST(MarbleBoardPicture, AnErasedMarbleLeavesNoTrace) {
   plat::ImageSurface board(271, 383, Palette::PaleYellow);
-  DrawMarbleBoard(board, 315, 199);
+  drawMarbleBoard(board, 315, 199);
   const QImage empty = board.image();
-  DrawMarbleAt(board, 315, 199, 6.5f, 0.5f, Palette::Red);
+  drawMarbleAt(board, 315, 199, 6.5f, 0.5f, Palette::Red);
   EXPECT_GT(count(board, Palette::Red), 50);
-  EraseMarbleAt(board, 315, 199, 6.5f, 0.5f);
+  eraseMarbleAt(board, 315, 199, 6.5f, 0.5f);
   EXPECT_EQ(board.image(), empty);
 }
 

@@ -6,10 +6,10 @@
 
 namespace {
 
-using namespace prob;
+using namespace probability;
 
 TEST(Tables, ItemsStandSymmetricallyInTheFiveSlots) {
-  const auto& p = ItemPos();
+  const auto& p = itemPos();
   EXPECT_EQ(p[1][1], 2);
   EXPECT_EQ(p[2][1], 1);
   EXPECT_EQ(p[2][2], 3);
@@ -22,7 +22,7 @@ TEST(Tables, ItemsStandSymmetricallyInTheFiveSlots) {
 }
 
 TEST(Tables, CoinChancesAreBinomialAndZeroElsewhere) {
-  const auto& c = CoinTheory();
+  const auto& c = coinTheory();
   const float five[] = {1, 5, 10, 10, 5, 1};
   for (int k = 0; k <= 5; ++k) EXPECT_EQ(c[5][size_t(k)], five[k] / 32.0f);
   EXPECT_EQ(c[1][0], 0.5f);
@@ -38,7 +38,7 @@ TEST(Tables, CoinChancesAreBinomialAndZeroElsewhere) {
 }
 
 TEST(Tables, DiceChancesAreExactCountsOverSixToTheN) {
-  const auto& d = DiceTheory();
+  const auto& d = diceTheory();
   EXPECT_EQ(d[2][7], 6.0f / 36.0f);
   EXPECT_EQ(d[3][10], 27.0f / 216.0f);
   EXPECT_EQ(d[3][11], 27.0f / 216.0f);

@@ -12,12 +12,12 @@
 
 namespace {
 
-using namespace prob;
+using namespace probability;
 
 struct Sheet : ToothpickHost {
-  void ClearSheet() override { ++clears; }
-  void DrawRuledLine(int16_t y) override { lines.push_back(y); }
-  void DrawToothpick(double, double, double, double, rt::Colour c) override { colours.push_back(c); }
+  void clearSheet() override { ++clears; }
+  void drawRuledLine(int16_t y) override { lines.push_back(y); }
+  void drawToothpick(double, double, double, double, rt::Colour c) override { colours.push_back(c); }
   int clears = 0;
   std::vector<int16_t> lines;
   std::vector<rt::Colour> colours;
@@ -31,15 +31,15 @@ TEST(Toothpicks, LinesAreOneSeventhOfTheSheetApart) {
   Sheet s;
   rt::ScriptedRandom r({0.5f});
   ToothpickDrop d(r, s);
-  d.Load(5175, 5535);
-  EXPECT_EQ(d.LineSpacing(), 791);
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(d.LineY(i), 791 * (i + 1));
+  d.load(5175, 5535);
+  EXPECT_EQ(d.lineSpacing(), 791);
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(d.lineY(i), 791 * (i + 1));
   EXPECT_EQ(s.lines, (std::vector<int16_t>{791, 1582, 2373, 3164, 3955, 4746}));
   EXPECT_EQ(s.clears, 0);
 }
 
 TEST(Toothpicks, PlacementKeepsTheCentreInsideItsBand) {
-  Toothpick t = ToothpickDrop::Place(5175, 791, 0.0f, 0.0f, 0.5f);
+  Toothpick t = ToothpickDrop::place(5175, 791, 0.0f, 0.0f, 0.5f);
   EXPECT_EQ(t.xc, 396);  // 395.5 to even
   EXPECT_EQ(t.yc, 396);
   EXPECT_EQ(t.angle, 0.0f);
@@ -47,7 +47,7 @@ TEST(Toothpicks, PlacementKeepsTheCentreInsideItsBand) {
   EXPECT_EQ(t.y2, 396);
   EXPECT_NEAR(t.x1, 0.5, 1e-9);
   EXPECT_NEAR(t.x2, 791.5, 1e-9);
-  t = ToothpickDrop::Place(5175, 791, 0.99999994f, 0.99999994f, 0.0f);
+  t = ToothpickDrop::place(5175, 791, 0.99999994f, 0.99999994f, 0.0f);
   EXPECT_LE(t.xc, 5175 - 395);
   EXPECT_LE(t.yc, 6 * 791 + 396);
 }
@@ -55,19 +55,19 @@ TEST(Toothpicks, PlacementKeepsTheCentreInsideItsBand) {
 TEST(Toothpicks, AFlatToothpickCrossesOnlyALineAtItsHeight) {
   Toothpick flat;
   flat.y1 = flat.y2 = 1582;
-  EXPECT_TRUE(ToothpickDrop::Crosses(flat, 1582));
-  EXPECT_FALSE(ToothpickDrop::Crosses(flat, 1581));
-  EXPECT_FALSE(ToothpickDrop::Crosses(flat, 1583));
+  EXPECT_TRUE(ToothpickDrop::crosses(flat, 1582));
+  EXPECT_FALSE(ToothpickDrop::crosses(flat, 1581));
+  EXPECT_FALSE(ToothpickDrop::crosses(flat, 1583));
 }
 
 TEST(Toothpicks, AnEndOnALineCountsInEitherOrder) {
   Toothpick t;
   t.y1 = 791;
   t.y2 = 1200;
-  EXPECT_TRUE(ToothpickDrop::Crosses(t, 791));
+  EXPECT_TRUE(ToothpickDrop::crosses(t, 791));
   std::swap(t.y1, t.y2);
-  EXPECT_TRUE(ToothpickDrop::Crosses(t, 791));
-  EXPECT_FALSE(ToothpickDrop::Crosses(t, 1582));
+  EXPECT_TRUE(ToothpickDrop::crosses(t, 791));
+  EXPECT_FALSE(ToothpickDrop::crosses(t, 1582));
 }
 
 TEST(Toothpicks, TwiceTheDropsOverTheCrossings) {
@@ -77,11 +77,11 @@ TEST(Toothpicks, TwiceTheDropsOverTheCrossings) {
   script.insert(script.end(), kCrossing.begin(), kCrossing.end());
   rt::ScriptedRandom first(script);
   ToothpickDrop d(first, s);
-  d.Load(5175, 5535);
-  d.DropToothpick();
-  EXPECT_EQ(d.PiText(), "2.0000000");
-  EXPECT_EQ(d.DropsText(), "1");
-  EXPECT_EQ(d.HitsText(), "1");
+  d.load(5175, 5535);
+  d.dropToothpick();
+  EXPECT_EQ(d.piText(), "2.0000000");
+  EXPECT_EQ(d.dropsText(), "1");
+  EXPECT_EQ(d.hitsText(), "1");
 
   // 100 drops, 64 of them across a line.
   script.clear();
@@ -91,27 +91,27 @@ TEST(Toothpicks, TwiceTheDropsOverTheCrossings) {
   }
   rt::ScriptedRandom hundred(script);
   ToothpickDrop e(hundred, s);
-  e.Load(5175, 5535);
-  for (int i = 0; i < 100; ++i) e.DropToothpick();
-  EXPECT_EQ(e.TotalHits(), 64);
-  EXPECT_EQ(e.PiText(), "3.1250000");
+  e.load(5175, 5535);
+  for (int i = 0; i < 100; ++i) e.dropToothpick();
+  EXPECT_EQ(e.totalHits(), 64);
+  EXPECT_EQ(e.piText(), "3.1250000");
 }
 
 TEST(Toothpicks, ReadOutBeforeTheFirstCrossingAndAfterClear) {
   Sheet s;
   rt::ScriptedRandom r(kMissing);
   ToothpickDrop d(r, s);
-  d.Load(5175, 5535);
-  d.DropToothpick();
-  EXPECT_EQ(d.TotalHits(), 0);
-  EXPECT_EQ(d.PiText(), "0");
-  EXPECT_EQ(d.HitsText(), "0");
+  d.load(5175, 5535);
+  d.dropToothpick();
+  EXPECT_EQ(d.totalHits(), 0);
+  EXPECT_EQ(d.piText(), "0");
+  EXPECT_EQ(d.hitsText(), "0");
   // A missing toothpick has every line redrawn over it; its colour is light blue.
   EXPECT_EQ(s.lines.size(), 12u);
   EXPECT_EQ(s.colours.back(), Palette::Blue);
-  d.Clear();
-  EXPECT_EQ(d.PiText(), "");
-  EXPECT_EQ(d.DropsText(), "0");
+  d.clear();
+  EXPECT_EQ(d.piText(), "");
+  EXPECT_EQ(d.dropsText(), "0");
   EXPECT_EQ(s.clears, 1);
   EXPECT_EQ(s.lines.size(), 18u);
 }
@@ -122,14 +122,14 @@ TEST(Toothpicks, ACrossingEndsTheRedrawingOfLines) {
   // reach from 2373 to 3163, so the third line is the one it crosses.
   rt::ScriptedRandom r({0.0f, 0.5f, 0.25f, 0.99f});
   ToothpickDrop d(r, s);
-  d.Load(5175, 5535);
+  d.load(5175, 5535);
   s.lines.clear();
-  d.DropToothpick();
-  EXPECT_EQ(d.Last().yc, 2768);
-  EXPECT_EQ(d.Last().y1, 2373);
-  EXPECT_EQ(d.Last().y2, 3163);
+  d.dropToothpick();
+  EXPECT_EQ(d.last().yc, 2768);
+  EXPECT_EQ(d.last().y1, 2373);
+  EXPECT_EQ(d.last().y2, 3163);
   EXPECT_EQ(s.lines, (std::vector<int16_t>{791, 1582, 2373}));
-  EXPECT_EQ(d.TotalHits(), 1);
+  EXPECT_EQ(d.totalHits(), 1);
   EXPECT_EQ(s.colours.back(), Palette::Yellow);
 }
 
@@ -137,35 +137,35 @@ TEST(Toothpicks, ABatchOfOneDropsOneAndStops) {
   Sheet s;
   rt::ScriptedRandom r({0.3f});
   ToothpickDrop d(r, s);
-  d.Load(5175, 5535);
-  d.SetDropGroup(1);
-  d.StartPause();
-  EXPECT_EQ(d.ButtonCaption(), "&Pause");
-  d.Tick();
-  EXPECT_FALSE(d.Running());
-  EXPECT_EQ(d.TotalDrops(), 1);
-  EXPECT_EQ(d.ButtonCaption(), "&Drop");
+  d.load(5175, 5535);
+  d.setDropGroup(1);
+  d.startPause();
+  EXPECT_EQ(d.buttonCaption(), "&Pause");
+  d.tick();
+  EXPECT_FALSE(d.running());
+  EXPECT_EQ(d.totalDrops(), 1);
+  EXPECT_EQ(d.buttonCaption(), "&Drop");
 }
 
 TEST(Toothpicks, TheCapStopsAtTenThousand) {
   Sheet s;
   rt::ScriptedRandom r({0.3f, 0.7f, 0.1f});
   ToothpickDrop d(r, s);
-  d.Load(5175, 5535);
-  d.SetDropGroup(500);
+  d.load(5175, 5535);
+  d.setDropGroup(500);
   int runs = 0;
-  while (d.TotalDrops() < kDropCap && runs < 30) {
-    d.StartPause();
-    while (d.Running()) d.Tick();
+  while (d.totalDrops() < kDropCap && runs < 30) {
+    d.startPause();
+    while (d.running()) d.tick();
     ++runs;
   }
   EXPECT_EQ(runs, 20);
-  EXPECT_EQ(d.DropsText(), "10000");
+  EXPECT_EQ(d.dropsText(), "10000");
   const auto drawn = r.drawn();
-  d.StartPause();
-  d.Tick();
-  EXPECT_FALSE(d.Running());
-  EXPECT_EQ(d.TotalDrops(), 10000);
+  d.startPause();
+  d.tick();
+  EXPECT_FALSE(d.running());
+  EXPECT_EQ(d.totalDrops(), 10000);
   EXPECT_EQ(r.drawn(), drawn);
 }
 

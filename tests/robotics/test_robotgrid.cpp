@@ -13,11 +13,11 @@
 
 namespace {
 
-using namespace robot;
+using namespace robotics;
 
 struct Grid {
   plat::RecordingSurface s{401, 401};
-  Grid() { ScaleGrid(s); }
+  Grid() { scaleGrid(s); }
   rt::Colour at(double x, double y) const { return s.pixel(int(s.toDeviceX(x)), int(s.toDeviceY(y))); }
   // Pixels of a colour within a few pixels of a point.
   int near(double x, double y, rt::Colour c, int r = 4) const {
@@ -39,13 +39,13 @@ ArmDrawing drawing(const ArmPosition& prev, const ArmPosition& now, int16_t flag
 
 TEST(GridPicture, ClearingWritesTheAxisNamesAndTheModesPrompt) {
   Grid g;
-  ClearGridPicture(g.s, 0);
+  clearGridPicture(g.s, 0);
   EXPECT_EQ(g.s.printedTexts(), (std::vector<QString>{"X", "Y"}));
   g.s.clearOps();
-  ClearGridPicture(g.s, 1);
+  clearGridPicture(g.s, 1);
   EXPECT_EQ(g.s.printedTexts(), (std::vector<QString>{"X", "Y", "Click Grid To Set Desired Point"}));
   g.s.clearOps();
-  ClearGridPicture(g.s, 2);
+  clearGridPicture(g.s, 2);
   ASSERT_EQ(g.s.printedTexts().size(), 3u);
   EXPECT_EQ(g.s.printedTexts()[2], "Click Grid To Establish Path Endpoint");
   // Centred: the prompt's left edge half its width left of x = 0, its top half a line
@@ -58,12 +58,12 @@ TEST(GridPicture, ClearingWritesTheAxisNamesAndTheModesPrompt) {
 
 TEST(GridPicture, TheArmItsGridAndItsMarks) {
   Grid g;
-  const ArmPosition a = ComputeArmPosition(5, 5, -115, 100);
+  const ArmPosition a = computeArmPosition(5, 5, -115, 100);
   ArmDrawing d = drawing(a, a, 1);
   d.desiredBox = true;
   d.DesiredX = -6.1f;
   d.DesiredY = 2;
-  DrawArmPicture(g.s, d);
+  drawArmPicture(g.s, d);
   const auto& ops = g.s.ops();
   // Old arm erased, new arm drawn, both three pixels wide.
   ASSERT_GE(ops.size(), 4u);
@@ -93,10 +93,10 @@ TEST(GridPicture, TheArmItsGridAndItsMarks) {
 
 TEST(GridPicture, MovingTheArmLeavesATrailAndNoOldArm) {
   Grid g;
-  const ArmPosition a = ComputeArmPosition(5, 5, -115, 100);
-  const ArmPosition b = ComputeArmPosition(5, 5, 60, 30);
-  DrawArmPicture(g.s, drawing(a, a, 1));
-  DrawArmPicture(g.s, drawing(a, b, 0));
+  const ArmPosition a = computeArmPosition(5, 5, -115, 100);
+  const ArmPosition b = computeArmPosition(5, 5, 60, 30);
+  drawArmPicture(g.s, drawing(a, a, 1));
+  drawArmPicture(g.s, drawing(a, b, 0));
   EXPECT_EQ(g.at(a.ElbowX / 2, a.ElbowY / 2), Palette::White);
   EXPECT_EQ(g.at((a.ElbowX + a.HandX) / 2, (a.ElbowY + a.HandY) / 2), Palette::White);
   EXPECT_EQ(g.at(b.ElbowX / 2, b.ElbowY / 2), Palette::Blue);
@@ -104,7 +104,7 @@ TEST(GridPicture, MovingTheArmLeavesATrailAndNoOldArm) {
   EXPECT_GT(g.near(a.HandX, a.HandY, Palette::Red), 8);
   EXPECT_EQ(g.at(a.HandX, a.HandY), Palette::White);
   // Back to a with flag 1: the arm at b and its hand's mark go without a trace.
-  DrawArmPicture(g.s, drawing(b, a, 1));
+  drawArmPicture(g.s, drawing(b, a, 1));
   EXPECT_EQ(g.near(b.HandX, b.HandY, Palette::Red), 0);
   EXPECT_EQ(g.near(b.ElbowX / 2, b.ElbowY / 2, Palette::Blue), 0);
 }

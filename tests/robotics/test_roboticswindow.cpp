@@ -36,7 +36,7 @@
 
 namespace {
 
-using robot::RoboticsWindow;
+using robotics::RoboticsWindow;
 
 class RoboticsWindowTest : public MenuFixture {
  protected:
@@ -124,7 +124,7 @@ TEST_F(RoboticsWindowTest, OpensWithTheSharedSettings) {
   EXPECT_TRUE(services.sound->calls.empty());
   // The arm on the grid: link 1 blue halfway to the elbow.
   const plat::ImageSurface& g = grid().surface();
-  const auto& p = window->arm().Position();
+  const auto& p = window->arm().position();
   EXPECT_EQ(g.pixel(int(g.toDeviceX(p.ElbowX / 2)), int(g.toDeviceY(p.ElbowY / 2))), Palette::Blue);
 }
 
@@ -163,7 +163,7 @@ TEST_F(RoboticsWindowTest, GridClicksSetTheDesiredPointOrAreRefused) {
   EXPECT_NEAR(shell::settings().DesiredX, 3.1, 0.051);
   EXPECT_NEAR(shell::settings().DesiredY, -2.1, 0.051);
   EXPECT_FLOAT_EQ(std::nearbyint(shell::settings().DesiredX * 10) / 10, shell::settings().DesiredX);
-  EXPECT_EQ(label("desiredXReadout").caption().toStdString(), rt::Format(shell::settings().DesiredX, "##0.0"));
+  EXPECT_EQ(label("desiredXReadout").caption().toStdString(), rt::formatNumber(shell::settings().DesiredX, "##0.0"));
   EXPECT_TRUE(services.boxes->calls.empty());
   clickGrid(9, 9);
   ASSERT_EQ(services.boxes->calls.size(), 1u);
@@ -192,7 +192,7 @@ TEST_F(RoboticsWindowTest, MoveRunsToTheDesiredPointWithTheSpinButtonsLocked) {
   EXPECT_TRUE(spinner("angleSpinner", 0).isEnabled());
   EXPECT_EQ(plays("tada.wav"), 1);
   EXPECT_FALSE(services.sound->calls.back().wait);
-  EXPECT_NEAR(window->arm().Position().HandX, -6.1, 0.6);
+  EXPECT_NEAR(window->arm().position().HandX, -6.1, 0.6);
   EXPECT_EQ(shell::settings().JointAngle[1], window->arm().settings().JointAngle[1]);
   button("returnButton").click();
   EXPECT_EQ(label("angleReadout", 0).caption(), "-115");

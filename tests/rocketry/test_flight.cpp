@@ -11,16 +11,16 @@
 
 namespace {
 
-using namespace rocket;
+using namespace rocketry;
 
 struct Events : FlightEvents {
-  void BurnOut() override { log.push_back("burnout"); }
-  bool ChuteVisible() const override { return chute; }
-  void OpenChute() override {
+  void burnOut() override { log.push_back("burnout"); }
+  bool chuteVisible() const override { return chute; }
+  void openChute() override {
     chute = true;
     log.push_back("chute");
   }
-  void Landed(bool silent) override { log.push_back(silent ? "landed silently" : "landed"); }
+  void landed(bool silent) override { log.push_back(silent ? "landed silently" : "landed"); }
   bool chute = false;
   std::vector<std::string> log;
 };
@@ -28,7 +28,7 @@ struct Events : FlightEvents {
 Flight planned(RocketSettings& s, float limit) {
   Flight f(s);
   f.ChuteLimit = limit;
-  f.ComputeFlight();
+  f.computeFlight();
   return f;
 }
 
@@ -38,7 +38,7 @@ TEST(FlightPlan, TenNewtonsForThreePointNineSecondsWithoutParachute) {
   EXPECT_NEAR(f.Weight, 2.001f, 0.0005f);
   EXPECT_NEAR(f.ThrustRatio, 4.997f, 0.0005f);
   EXPECT_NEAR(f.BurnoutSpeed, 152.9f, 0.05f);
-  const FlightResults r = f.Results(UnitsFor(1));
+  const FlightResults r = f.results(unitsFor(1));
   EXPECT_EQ(r.maxSpeed, "153 m/s");
   EXPECT_EQ(r.maxAltitude, "1490 m");
   EXPECT_EQ(r.apogeeTime, "19.5 s");
@@ -52,7 +52,7 @@ TEST(FlightPlan, TenNewtonsForThreePointNineSecondsWithoutParachute) {
 TEST(FlightPlan, TheParachuteSlowsTheDescentToFifteen) {
   RocketSettings s{10.0f, 3.9f, 204, 1, 1};
   const Flight f = planned(s, kChuteLimit);
-  const FlightResults r = f.Results(UnitsFor(1));
+  const FlightResults r = f.results(unitsFor(1));
   EXPECT_EQ(r.maxSpeed, "153 m/s");
   EXPECT_EQ(r.descentSpeed, "-15 m/s");
   EXPECT_EQ(r.descentTime, "21.0 s");
@@ -63,8 +63,8 @@ TEST(FlightPlan, TheParachuteSlowsTheDescentToFifteen) {
 TEST(FlightPlan, UsUnitsChangeOnlyTheSpeedsAndHeights) {
   RocketSettings s{10.0f, 3.9f, 204, 0, 0};
   const Flight f = planned(s, kFreeLimit);
-  const FlightResults us = f.Results(UnitsFor(0));
-  const FlightResults metric = f.Results(UnitsFor(1));
+  const FlightResults us = f.results(unitsFor(0));
+  const FlightResults metric = f.results(unitsFor(1));
   EXPECT_EQ(us.maxSpeed, "502 ft/s");
   EXPECT_EQ(us.maxAltitude, "4889 ft");
   EXPECT_EQ(us.descentSpeed, "-197 ft/s");
@@ -72,14 +72,14 @@ TEST(FlightPlan, UsUnitsChangeOnlyTheSpeedsAndHeights) {
   EXPECT_EQ(us.descentTime, metric.descentTime);
   EXPECT_EQ(us.flightTime, metric.flightTime);
   // With the parachute, -15 m/s reads -49 ft/s.
-  EXPECT_EQ(planned(s, kChuteLimit).Results(UnitsFor(0)).descentSpeed, "-49 ft/s");
+  EXPECT_EQ(planned(s, kChuteLimit).results(unitsFor(0)).descentSpeed, "-49 ft/s");
 }
 
 TEST(FlightPlan, ALightFlightLandsBeforeEitherLimit) {
   for (float limit : {kFreeLimit, kChuteLimit}) {
     RocketSettings s{2.0f, 0.5f, 140, 1, limit == kChuteLimit ? int16_t(1) : int16_t(0)};
     const Flight f = planned(s, limit);
-    const FlightResults r = f.Results(UnitsFor(1));
+    const FlightResults r = f.results(unitsFor(1));
     EXPECT_EQ(r.descentSpeed, "-4 m/s");
     EXPECT_NEAR(f.DescentSpeed, -4.0f, 0.01f);
     EXPECT_EQ(r.descentTime, "1.1 s");
@@ -100,7 +100,7 @@ TEST(FlightPlan, AnImpactExactlyAtTheLimitHasNoSteadyDescent) {
   EXPECT_EQ(f.DescentAltitude, 0.0f);
   // A hair slower limit is reached in the air.
   f.ChuteLimit = std::nextafter(vi, 0.0f);
-  f.ComputeFlight();
+  f.computeFlight();
   EXPECT_EQ(f.DescentSpeed, f.ChuteLimit);
   EXPECT_GT(f.DescentAltitude, 0.0f);
 }
@@ -108,13 +108,13 @@ TEST(FlightPlan, AnImpactExactlyAtTheLimitHasNoSteadyDescent) {
 TEST(FlightState, FollowsThePhasesAndRaisesTheEventsOnce) {
   RocketSettings s{10.0f, 3.9f, 204, 1, 1};
   Flight f = planned(s, kChuteLimit);
-  f.ResetState();
+  f.resetState();
   EXPECT_FLOAT_EQ(f.NetForce, 10.0f - f.Weight);
   Events e;
   std::vector<int16_t> phases;
   while (f.FlightClock < f.FlightTime) {
     f.FlightClock = f.FlightClock + 0.05f;
-    f.UpdateFlight(e);
+    f.updateFlight(e);
     if (phases.empty() || phases.back() != f.Phase) phases.push_back(f.Phase);
     ASSERT_GE(f.Altitude, -0.5f);
     ASSERT_LE(f.Velocity, f.BurnoutSpeed + 0.001f);
@@ -130,18 +130,18 @@ TEST(FlightState, FollowsThePhasesAndRaisesTheEventsOnce) {
 TEST(FlightState, NetForceRampsFromMinusWeightToNothing) {
   RocketSettings s{10.0f, 3.9f, 204, 1, 0};
   Flight f = planned(s, kFreeLimit);
-  f.ResetState();
+  f.resetState();
   Events e;
   // Coasting upwards the rocket feels only its weight.
   f.FlightClock = 10;
-  f.UpdateFlight(e);
+  f.updateFlight(e);
   EXPECT_EQ(f.Phase, 0);
   EXPECT_GT(f.Velocity, 0);
   EXPECT_EQ(f.NetForce, -f.Weight);
   EXPECT_NEAR(f.Altitude, (10 - 3.9f) * f.BurnoutSpeed + f.BurnoutAltitude - (10 - 3.9f) * (10 - 3.9f) * 4.905f, 0.05f);
   // Half way from the top to the limit speed, half the weight is held up by the air.
   f.FlightClock = (f.ApogeeTime + f.DescentTime) / 2;
-  f.UpdateFlight(e);
+  f.updateFlight(e);
   EXPECT_LT(f.Velocity, 0);
   EXPECT_NEAR(f.NetForce, -f.Weight / 2, 0.001f);
   // Without a parachute chosen nothing opens.
@@ -151,10 +151,10 @@ TEST(FlightState, NetForceRampsFromMinusWeightToNothing) {
 TEST(FlightState, OneStepAcrossBurnOutAndDescentUsesTheDescentFormula) {
   RocketSettings s{10.0f, 3.9f, 204, 1, 1};
   Flight f = planned(s, kChuteLimit);
-  f.ResetState();
+  f.resetState();
   Events e;
   f.FlightClock = 30;  // past the burn time and the descent time (21.0 s) at once
-  f.UpdateFlight(e);
+  f.updateFlight(e);
   EXPECT_EQ(f.Phase, -1);
   EXPECT_EQ(f.Velocity, kChuteLimit);
   EXPECT_EQ(f.NetForce, 0.0f);
@@ -166,12 +166,12 @@ TEST(FlightState, OneStepAcrossBurnOutAndDescentUsesTheDescentFormula) {
 TEST(FlightState, ARepliedFlightMakesNoSoundAndOpensNoParachute) {
   RocketSettings s{10.0f, 3.9f, 204, 1, 1};
   Flight f = planned(s, kChuteLimit);
-  f.ResetState();
+  f.resetState();
   f.Silent = 1;
   Events e;
   for (float t : {1.0f, 5.0f, 20.0f, 200.0f}) {
     f.FlightClock = t;
-    f.UpdateFlight(e);
+    f.updateFlight(e);
   }
   // Burn-out still happens (the smoke goes), the landing is silent.
   EXPECT_EQ(e.log, (std::vector<std::string>{"burnout", "landed silently"}));
@@ -180,52 +180,52 @@ TEST(FlightState, ARepliedFlightMakesNoSoundAndOpensNoParachute) {
 TEST(FlightState, TheLightFlightStillOpensItsParachuteAfterTheTop) {
   RocketSettings s{2.0f, 0.5f, 140, 1, 1};
   Flight f = planned(s, kChuteLimit);
-  f.ResetState();
+  f.resetState();
   Events e;
   while (f.FlightClock < f.FlightTime) {
     f.FlightClock = f.FlightClock + 0.05f;
-    f.UpdateFlight(e);
+    f.updateFlight(e);
   }
   EXPECT_EQ(e.log, (std::vector<std::string>{"burnout", "chute", "landed"}));
 }
 
 TEST(MassInputs, LimitsKeepTheWeightBetweenAFifthAndSevenTenthsOfTheThrust) {
-  EXPECT_EQ(MassLimits(2.0f).min, 41);
-  EXPECT_EQ(MassLimits(2.0f).max, 143);
-  EXPECT_EQ(MassLimits(10.0f).min, 204);
-  EXPECT_EQ(MassLimits(10.0f).max, 714);
-  EXPECT_EQ(MassLimits(5.0f).min, 102);
-  EXPECT_EQ(MassLimits(5.0f).max, 357);
-  EXPECT_EQ(MassLimits(3.0f).min, 61);
-  EXPECT_EQ(MassLimits(3.0f).max, 214);
+  EXPECT_EQ(massLimits(2.0f).min, 41);
+  EXPECT_EQ(massLimits(2.0f).max, 143);
+  EXPECT_EQ(massLimits(10.0f).min, 204);
+  EXPECT_EQ(massLimits(10.0f).max, 714);
+  EXPECT_EQ(massLimits(5.0f).min, 102);
+  EXPECT_EQ(massLimits(5.0f).max, 357);
+  EXPECT_EQ(massLimits(3.0f).min, 61);
+  EXPECT_EQ(massLimits(3.0f).max, 214);
 }
 
 TEST(MassInputs, ANewThrustPullsTheMassToTheNearerLimit) {
   // 2.0 N to 5.0 N with 100 g: too light, up to 101.9 g.
-  auto up = MassForThrust(5.0f, 100);
+  auto up = massForThrust(5.0f, 100);
   ASSERT_TRUE(up);
   EXPECT_NEAR(*up, 101.94f, 0.01f);
   // 10.0 N to 3.0 N with 500 g: too heavy, down to 214 g.
-  auto down = MassForThrust(3.0f, 500);
+  auto down = massForThrust(3.0f, 500);
   ASSERT_TRUE(down);
   EXPECT_NEAR(*down, 214.07f, 0.01f);
   // 140 g at 2.0 N may stay.
-  EXPECT_FALSE(MassForThrust(2.0f, 140));
-  EXPECT_FALSE(MassForThrust(10.0f, 204));
+  EXPECT_FALSE(massForThrust(2.0f, 140));
+  EXPECT_FALSE(massForThrust(10.0f, 204));
 }
 
 TEST(MassInputs, ReadOutsAndStoredValuesInRange) {
-  EXPECT_EQ(TenthsText(204 * UnitsFor(0).MassFactor), "7.2");
-  EXPECT_EQ(TenthsText(204 * UnitsFor(1).MassFactor), "204.0");
-  EXPECT_EQ(UnitsFor(0).MassHead, "Mass (oz)");
-  EXPECT_EQ(UnitsFor(1).MassHead, "Mass (g)");
+  EXPECT_EQ(tenthsText(204 * unitsFor(0).MassFactor), "7.2");
+  EXPECT_EQ(tenthsText(204 * unitsFor(1).MassFactor), "204.0");
+  EXPECT_EQ(unitsFor(0).MassHead, "Mass (oz)");
+  EXPECT_EQ(unitsFor(1).MassHead, "Mass (g)");
   // Stored values become bar values within the bar's range, whatever the file held.
-  EXPECT_EQ(BarValue(10.0f, 10, kThrustMin, kThrustMax), 100);
-  EXPECT_EQ(BarValue(3.9f, 10, kBurnMin, kBurnMax), 39);
-  EXPECT_EQ(BarValue(102.5f, 1, 41, 143), 102);  // halves to even
-  EXPECT_EQ(BarValue(1e30f, 10, kThrustMin, kThrustMax), 100);
-  EXPECT_EQ(BarValue(-5.0f, 10, kThrustMin, kThrustMax), 20);
-  EXPECT_EQ(BarValue(std::nanf(""), 1, 41, 143), 41);
+  EXPECT_EQ(barValue(10.0f, 10, kThrustMin, kThrustMax), 100);
+  EXPECT_EQ(barValue(3.9f, 10, kBurnMin, kBurnMax), 39);
+  EXPECT_EQ(barValue(102.5f, 1, 41, 143), 102);  // halves to even
+  EXPECT_EQ(barValue(1e30f, 10, kThrustMin, kThrustMax), 100);
+  EXPECT_EQ(barValue(-5.0f, 10, kThrustMin, kThrustMax), 20);
+  EXPECT_EQ(barValue(std::nanf(""), 1, 41, 143), 41);
 }
 
 }  // namespace

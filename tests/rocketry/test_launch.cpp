@@ -12,7 +12,7 @@
 
 namespace {
 
-using namespace rocket;
+using namespace rocketry;
 
 struct Segment {
   float t, force, speed, altitude;
@@ -20,29 +20,29 @@ struct Segment {
 
 struct View : LaunchView {
   explicit View(RocketSettings& s) : settings(s) {}
-  void ComputeFlight() override {
+  void computeFlight() override {
     ++computed;
-    if (launch) launch->flight().ComputeFlight();
+    if (launch) launch->flight().computeFlight();
   }
-  void ShowRunning(bool r) override { running = r; }
-  void SetPrintEnabled(bool on) override { print = on; }
-  void ScalePlots(const PlotScale& f, const PlotScale& s, const PlotScale& a) override {
+  void showRunning(bool r) override { running = r; }
+  void setPrintEnabled(bool on) override { print = on; }
+  void scalePlots(const PlotScale& f, const PlotScale& s, const PlotScale& a) override {
     force = f;
     speed = s;
     altitude = a;
   }
-  void ResetPlots(float flightTime) override {
+  void resetPlots(float flightTime) override {
     segments.clear();
     zeroLineEnd = flightTime;
     ++resets;
   }
-  void DrawSegments(float t, float f, float s, float a) override { segments.push_back({t, f, s, a}); }
-  void PlacePictures(const PictureTops& t) override { tops = t; }
-  void SetSmokeVisible(bool on) override { smoke = on; }
-  void SetChuteVisible(bool on) override { chute = on; }
-  void SetTimerInterval(int ms) override { interval = ms; }
-  void SetTimerEnabled(bool on) override { timer = on; }
-  void FocusLaunch() override {}
+  void drawSegments(float t, float f, float s, float a) override { segments.push_back({t, f, s, a}); }
+  void placePictures(const PictureTops& t) override { tops = t; }
+  void setSmokeVisible(bool on) override { smoke = on; }
+  void setChuteVisible(bool on) override { chute = on; }
+  void setTimerInterval(int ms) override { interval = ms; }
+  void setTimerEnabled(bool on) override { timer = on; }
+  void focusLaunch() override {}
 
   RocketSettings& settings;
   RocketLaunch* launch = nullptr;
@@ -55,8 +55,8 @@ struct View : LaunchView {
 };
 
 struct Sound : LaunchSound {
-  void PlayWave(const std::string& f) override { log.push_back(f); }
-  void Stop() override { log.push_back("stop"); }
+  void playWave(const std::string& f) override { log.push_back(f); }
+  void stop() override { log.push_back("stop"); }
   std::vector<std::string> log;
 };
 
@@ -65,15 +65,15 @@ class Launch : public ::testing::Test {
   void SetUp() override {
     view.launch = &launch;
     launch.flight().ChuteLimit = settings.RocketChute ? kChuteLimit : kFreeLimit;
-    launch.flight().ComputeFlight();
-    launch.PutOnPad();
+    launch.flight().computeFlight();
+    launch.putOnPad();
   }
   // Ticks until the flight ends by itself; each tick takes `work` ms on the clock.
   int fly(uint32_t work = 0, int limit = 100000) {
     int n = 0;
-    while (launch.Running() && n < limit) {
+    while (launch.running() && n < limit) {
       clock.advance(work);
-      launch.Tick();
+      launch.tick();
       ++n;
     }
     return n;
@@ -87,12 +87,12 @@ class Launch : public ::testing::Test {
 };
 
 TEST_F(Launch, LaunchingScalesThePlotsAndStartsTheTimer) {
-  launch.LaunchClicked();
+  launch.launchClicked();
   const Flight& f = launch.flight();
   EXPECT_EQ(view.computed, 1);
   EXPECT_TRUE(view.running);
-  EXPECT_EQ(launch.Running(), 1);
-  EXPECT_EQ(launch.HaveFlight(), 0);
+  EXPECT_EQ(launch.running(), 1);
+  EXPECT_EQ(launch.haveFlight(), 0);
   EXPECT_FALSE(view.print);
   EXPECT_TRUE(view.timer);
   EXPECT_EQ(view.interval, 50);
@@ -114,8 +114,8 @@ TEST_F(Launch, LaunchingScalesThePlotsAndStartsTheTimer) {
 }
 
 TEST_F(Launch, TheFirstStepDrawsAnUprightNetForceLine) {
-  launch.LaunchClicked();
-  launch.Tick();
+  launch.launchClicked();
+  launch.tick();
   ASSERT_EQ(view.segments.size(), 1u);
   EXPECT_EQ(view.segments[0].t, 0.0f);
   EXPECT_FLOAT_EQ(view.segments[0].force, 10 - launch.flight().Weight);
@@ -125,12 +125,12 @@ TEST_F(Launch, TheFirstStepDrawsAnUprightNetForceLine) {
 }
 
 TEST_F(Launch, AFlightLandsByItselfBackOnThePad) {
-  launch.LaunchClicked();
+  launch.launchClicked();
   const int ticks = fly();
   const Flight& f = launch.flight();
   EXPECT_NEAR(ticks, f.FlightTime / 0.05f, 2);
-  EXPECT_EQ(launch.Running(), 0);
-  EXPECT_EQ(launch.HaveFlight(), 1);
+  EXPECT_EQ(launch.running(), 0);
+  EXPECT_EQ(launch.haveFlight(), 1);
   EXPECT_FALSE(view.running);
   EXPECT_TRUE(view.print);
   EXPECT_FALSE(view.timer);
@@ -147,38 +147,38 @@ TEST_F(Launch, AFlightLandsByItselfBackOnThePad) {
 }
 
 TEST_F(Launch, ThePicturesClimbToTheTopOfTheSky) {
-  launch.LaunchClicked();
+  launch.launchClicked();
   float highest = kSkyHeight;
-  while (launch.Running()) {
-    launch.Tick();
-    if (launch.Running()) highest = std::min(highest, view.tops.rocket);
+  while (launch.running()) {
+    launch.tick();
+    if (launch.running()) highest = std::min(highest, view.tops.rocket);
     EXPECT_EQ(view.tops.smoke, view.tops.rocket + kRocketHeight);
     EXPECT_EQ(view.tops.chute, view.tops.rocket - kChuteHeight + kChuteOverlap);
   }
   // At the top the parachute just fits inside the sky.
   EXPECT_NEAR(highest, kChuteHeight - kChuteOverlap, 2);
-  EXPECT_EQ(FlightTops(0, 100).rocket, kSkyHeight - kRocketHeight);
-  EXPECT_EQ(FlightTops(100, 100).chute, 0.0f);
+  EXPECT_EQ(flightTops(0, 100).rocket, kSkyHeight - kRocketHeight);
+  EXPECT_EQ(flightTops(100, 100).chute, 0.0f);
 }
 
 TEST_F(Launch, StoppingKeepsTheFlightAndTheRocketWhereItIs) {
-  launch.LaunchClicked();
-  for (int i = 0; i < 100; ++i) launch.Tick();
+  launch.launchClicked();
+  for (int i = 0; i < 100; ++i) launch.tick();
   const PictureTops where = view.tops;
-  launch.LaunchClicked();
-  EXPECT_EQ(launch.Running(), 0);
-  EXPECT_EQ(launch.HaveFlight(), 1);
+  launch.launchClicked();
+  EXPECT_EQ(launch.running(), 0);
+  EXPECT_EQ(launch.haveFlight(), 1);
   EXPECT_TRUE(view.print);
   EXPECT_FALSE(view.timer);
   EXPECT_EQ(view.tops.rocket, where.rocket);
   EXPECT_LT(where.rocket, kSkyHeight - kRocketHeight);
   // A tick already queued does nothing.
   const size_t drawn = view.segments.size();
-  launch.Tick();
+  launch.tick();
   EXPECT_EQ(view.segments.size(), drawn);
   // The next launch starts from the pad with cleared plots and drops the kept flight.
-  launch.LaunchClicked();
-  EXPECT_EQ(launch.HaveFlight(), 0);
+  launch.launchClicked();
+  EXPECT_EQ(launch.haveFlight(), 0);
   EXPECT_FALSE(view.print);
   EXPECT_TRUE(view.segments.empty());
   EXPECT_EQ(launch.flight().FlightClock, 0.0f);
@@ -199,9 +199,9 @@ struct WorkClock : rt::TickClock {
 };
 
 TEST_F(Launch, TheNextIntervalIsShortenedByTheStepsOwnWork) {
-  launch.LaunchClicked();
+  launch.launchClicked();
   clock.advance(20);
-  launch.Tick();  // the clock moved between ticks, not during this one
+  launch.tick();  // the clock moved between ticks, not during this one
   EXPECT_EQ(view.interval, 50);
   for (uint32_t work : {30u, 49u, 50u, 60u}) {
     WorkClock ticks(work);
@@ -209,35 +209,35 @@ TEST_F(Launch, TheNextIntervalIsShortenedByTheStepsOwnWork) {
     Sound s;
     RocketLaunch l{settings, v, s, ticks};
     v.launch = &l;
-    l.LaunchClicked();
-    l.Tick();
+    l.launchClicked();
+    l.tick();
     EXPECT_EQ(v.interval, work >= 50 ? 1 : 50 - int(work)) << work;
   }
 }
 
 TEST_F(Launch, ChangingThePlanMidFlightTakesOverAtOnce) {
-  launch.LaunchClicked();
-  for (int i = 0; i < 40; ++i) launch.Tick();  // 2 s into a 3.9 s burn
+  launch.launchClicked();
+  for (int i = 0; i < 40; ++i) launch.tick();  // 2 s into a 3.9 s burn
   EXPECT_EQ(launch.flight().Phase, 1);
   settings.RocketBurnTime = 1.0f;  // the burn bar moved
-  launch.flight().ComputeFlight();
-  launch.Tick();
+  launch.flight().computeFlight();
+  launch.tick();
   EXPECT_EQ(launch.flight().Phase, 0);
   EXPECT_EQ(sound.log.back(), "stop");
-  EXPECT_TRUE(launch.Running());
+  EXPECT_TRUE(launch.running());
 }
 
 TEST_F(Launch, ARepaintReplaysTheKeptFlightSilentlyAndLeavesItAsItWas) {
-  launch.Repaint();  // nothing kept yet: nothing drawn
+  launch.repaint();  // nothing kept yet: nothing drawn
   EXPECT_EQ(view.resets, 0);
-  launch.LaunchClicked();
-  for (int i = 0; i < 500; ++i) launch.Tick();  // 25 s: under the parachute
-  launch.LaunchClicked();
+  launch.launchClicked();
+  for (int i = 0; i < 500; ++i) launch.tick();  // 25 s: under the parachute
+  launch.launchClicked();
   const std::vector<Segment> drawn = view.segments;
   const float end = launch.flight().FlightClock;
   sound.log.clear();
 
-  launch.Repaint();
+  launch.repaint();
   // The same curve again, to where the flight was stopped.
   ASSERT_GE(view.segments.size(), drawn.size());
   EXPECT_EQ(view.segments.front().t, 0.0f);
@@ -247,39 +247,39 @@ TEST_F(Launch, ARepaintReplaysTheKeptFlightSilentlyAndLeavesItAsItWas) {
   EXPECT_FALSE(view.chute);
   EXPECT_FALSE(view.smoke);
   EXPECT_EQ(view.tops.rocket, kSkyHeight - kRocketHeight);
-  EXPECT_EQ(launch.HaveFlight(), 1);
+  EXPECT_EQ(launch.haveFlight(), 1);
   EXPECT_TRUE(view.print);
   // Every later repaint draws the same: the kept flight does not creep on.
   EXPECT_EQ(launch.flight().FlightClock, end);
   const std::vector<Segment> first = view.segments;
-  launch.Repaint();
-  launch.Repaint();
+  launch.repaint();
+  launch.repaint();
   ASSERT_EQ(view.segments.size(), first.size());
   EXPECT_EQ(view.segments.back().t, first.back().t);
 }
 
 TEST_F(Launch, AReplayOfAFlightThatNowLandsSoonerEnds) {
-  launch.LaunchClicked();
+  launch.launchClicked();
   fly();
   // A heavier rocket after the flight lands long before the kept flight's end.
   settings.RocketMass = 700;
-  launch.flight().ComputeFlight();
+  launch.flight().computeFlight();
   ASSERT_LT(launch.flight().FlightTime, 60.0f);
-  launch.Repaint();
+  launch.repaint();
   EXPECT_LT(view.segments.size(), 2000u);
   EXPECT_EQ(view.segments.back().t, launch.flight().FlightTime);
-  const auto points = launch.PrintReplay();
+  const auto points = launch.printReplay();
   EXPECT_LT(points.size(), 2000u);
   EXPECT_EQ(points.back().t, launch.flight().FlightTime);
 }
 
 TEST_F(Launch, ThePrintReplayEndsWhereTheFlightWasStopped) {
-  launch.LaunchClicked();
-  for (int i = 0; i < 200; ++i) launch.Tick();
-  launch.LaunchClicked();
+  launch.launchClicked();
+  for (int i = 0; i < 200; ++i) launch.tick();
+  launch.launchClicked();
   const float end = launch.flight().FlightClock;
   sound.log.clear();
-  const auto points = launch.PrintReplay();
+  const auto points = launch.printReplay();
   ASSERT_EQ(points.size(), 201u);  // the start and one point a step
   EXPECT_EQ(points.front().t, 0.0f);
   EXPECT_FLOAT_EQ(points.front().force, 10 - launch.flight().Weight);
@@ -289,7 +289,7 @@ TEST_F(Launch, ThePrintReplayEndsWhereTheFlightWasStopped) {
   EXPECT_EQ(sound.log, (std::vector<std::string>{"stop"}));
   EXPECT_EQ(launch.flight().Silent, 0);
   EXPECT_EQ(launch.flight().FlightClock, end);
-  EXPECT_EQ(launch.PrintReplay().size(), points.size());
+  EXPECT_EQ(launch.printReplay().size(), points.size());
 }
 
 }  // namespace

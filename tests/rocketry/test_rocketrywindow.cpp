@@ -47,7 +47,7 @@
 
 namespace {
 
-using rocket::RocketryWindow;
+using rocketry::RocketryWindow;
 
 class RocketryWindowTest : public MenuFixture {
  protected:
@@ -102,7 +102,7 @@ class RocketryWindowTest : public MenuFixture {
   bool showsStop() const { return launchButton().accessibleName() == "Stop"; }
   int flyToEnd() {
     int ticks = 0;
-    while (window->launch().Running() && ticks < 10000) {
+    while (window->launch().running() && ticks < 10000) {
       flightTimer().fire();
       ++ticks;
     }
@@ -159,7 +159,7 @@ TEST_F(RocketryWindowTest, OpensWithTheFreshSettingsAndThePredictedFlight) {
 
 // Every control stands where the layout table puts it, with its caption, font and colours.
 TEST_F(RocketryWindowTest, TheControlsAreBuiltFromTheLayoutTable) {
-  using namespace rocket::layout;
+  using namespace rocketry::layout;
   using layoutrows::expectBuilt;
   using layoutrows::expectRow;
   ASSERT_TRUE(open());
@@ -277,7 +277,7 @@ TEST_F(RocketryWindowTest, AFlightLandsByItselfWithItsSoundsAndCurves) {
   EXPECT_EQ(flightTimer().interval(), 50);
   ASSERT_EQ(plays("rocket.wav"), 1);
   EXPECT_FALSE(services.sound->calls.back().wait);
-  EXPECT_EQ(services.sound->calls.back().path, shell::AppFilePath("rocket.wav"));
+  EXPECT_EQ(services.sound->calls.back().path, shell::appFilePath("rocket.wav"));
 
   for (int i = 0; i < 100; ++i) flightTimer().fire();  // 5 s: past burn-out
   EXPECT_FALSE(smokePicture().isVisible());
@@ -330,7 +330,7 @@ TEST_F(RocketryWindowTest, TheLockedChoicesStayReadableDuringAFlight) {
   ASSERT_TRUE(open());
   launchButton().click();
   for (int i = 0; i < 20; ++i) flightTimer().fire();
-  ASSERT_TRUE(window->launch().Running());
+  ASSERT_TRUE(window->launch().running());
   // The panel behind the three choices is the grey face.
   const QColor face(192, 192, 192);
   const QImage panel = chuteBox().parentWidget()->grab().toImage();
@@ -410,7 +410,7 @@ TEST_F(RocketryWindowTest, StoppingKeepsThePlotsAndARepaintRedrawsThemSilently) 
   EXPECT_EQ(plays("rocket.wav"), 1);
   for (size_t i = calls; i < services.sound->calls.size(); ++i) EXPECT_TRUE(services.sound->calls[i].path.isEmpty());
   EXPECT_TRUE(printButton().isEnabled());
-  EXPECT_EQ(window->launch().HaveFlight(), 1);
+  EXPECT_EQ(window->launch().haveFlight(), 1);
   int before = 0;
   for (int y = 0; y < altitude.height(); ++y)
     for (int x = 0; x < altitude.width(); ++x) before += altitude.pixel(x, y) == qRgb(255, 0, 0);

@@ -7,75 +7,75 @@
 
 namespace {
 
-using rt::Format;
-using rt::Str;
+using rt::formatNumber;
+using rt::numberText;
 
-TEST(Format, WorkedExamples) {
-  EXPECT_EQ(Format(20.0, "0.00 Seconds"), "20.00 Seconds");
-  EXPECT_EQ(Format(0, "0.00 Seconds"), "0.00 Seconds");
-  EXPECT_EQ(Format(3.14159, "0.#0"), "3.14");
-  EXPECT_EQ(Format(0.5, "0.#0 V"), "0.50 V");
-  EXPECT_EQ(Format(7.25, "#0.0"), "7.2");
-  EXPECT_EQ(Format(12.35, "#0.0"), "12.3");  // 12.35 is 12.3499999... in binary
-  EXPECT_EQ(Format(100, "##0"), "100");
-  EXPECT_EQ(Format(-9, "#0.0"), "-9.0");
-  EXPECT_EQ(Format(0.05, "0.##0"), "0.050");
-  EXPECT_EQ(Format(1234.5, "#0.0"), "1234.5");
-  EXPECT_EQ(Format(42.0, "##0.0 s"), "42.0 s");
+TEST(FormatNumber, WorkedExamples) {
+  EXPECT_EQ(formatNumber(20.0, "0.00 Seconds"), "20.00 Seconds");
+  EXPECT_EQ(formatNumber(0, "0.00 Seconds"), "0.00 Seconds");
+  EXPECT_EQ(formatNumber(3.14159, "0.#0"), "3.14");
+  EXPECT_EQ(formatNumber(0.5, "0.#0 V"), "0.50 V");
+  EXPECT_EQ(formatNumber(7.25, "#0.0"), "7.2");
+  EXPECT_EQ(formatNumber(12.35, "#0.0"), "12.3");  // 12.35 is 12.3499999... in binary
+  EXPECT_EQ(formatNumber(100, "##0"), "100");
+  EXPECT_EQ(formatNumber(-9, "#0.0"), "-9.0");
+  EXPECT_EQ(formatNumber(0.05, "0.##0"), "0.050");
+  EXPECT_EQ(formatNumber(1234.5, "#0.0"), "1234.5");
+  EXPECT_EQ(formatNumber(42.0, "##0.0 s"), "42.0 s");
 }
 
-TEST(Format, IntegerPartOfZero) {
-  EXPECT_EQ(Format(0.5, "0.0"), "0.5");
-  EXPECT_EQ(Format(0.5, "#.0"), ".5");
-  EXPECT_EQ(Format(0.5, "####.0"), ".5");
-  EXPECT_EQ(Format(0, "#"), "");
-  EXPECT_EQ(Format(0, "##0"), "0");
-  EXPECT_EQ(Format(0.4, "##0"), "0");
-  EXPECT_EQ(Format(5, "00.0"), "05.0");
+TEST(FormatNumber, IntegerPartOfZero) {
+  EXPECT_EQ(formatNumber(0.5, "0.0"), "0.5");
+  EXPECT_EQ(formatNumber(0.5, "#.0"), ".5");
+  EXPECT_EQ(formatNumber(0.5, "####.0"), ".5");
+  EXPECT_EQ(formatNumber(0, "#"), "");
+  EXPECT_EQ(formatNumber(0, "##0"), "0");
+  EXPECT_EQ(formatNumber(0.4, "##0"), "0");
+  EXPECT_EQ(formatNumber(5, "00.0"), "05.0");
 }
 
-TEST(Format, RoundingAndSign) {
-  EXPECT_EQ(Format(12.5, "####0"), "12");
-  EXPECT_EQ(Format(13.5, "####0"), "14");
-  EXPECT_EQ(Format(-2.25, "#0.0"), "-2.2");
-  EXPECT_EQ(Format(0.125, "0.00"), "0.12");
-  EXPECT_EQ(Format(0.375, "0.00"), "0.38");
-  EXPECT_EQ(Format(9.96, "0.0"), "10.0");
-  EXPECT_EQ(Format(-0.04, "0.0"), "0.0");  // no sign on a value shown as zero
-  EXPECT_EQ(Format(0.05f, "0.00"), "0.05");
-  EXPECT_EQ(Format(2.675f, "0.00"), "2.67");  // 2.67499995... as a single
-  EXPECT_EQ(Format(1e20, "0"), "100000000000000000000");
+TEST(FormatNumber, RoundingAndSign) {
+  EXPECT_EQ(formatNumber(12.5, "####0"), "12");
+  EXPECT_EQ(formatNumber(13.5, "####0"), "14");
+  EXPECT_EQ(formatNumber(-2.25, "#0.0"), "-2.2");
+  EXPECT_EQ(formatNumber(0.125, "0.00"), "0.12");
+  EXPECT_EQ(formatNumber(0.375, "0.00"), "0.38");
+  EXPECT_EQ(formatNumber(9.96, "0.0"), "10.0");
+  EXPECT_EQ(formatNumber(-0.04, "0.0"), "0.0");  // no sign on a value shown as zero
+  EXPECT_EQ(formatNumber(0.05f, "0.00"), "0.05");
+  EXPECT_EQ(formatNumber(2.675f, "0.00"), "2.67");  // 2.67499995... as a single
+  EXPECT_EQ(formatNumber(1e20, "0"), "100000000000000000000");
 }
 
-TEST(Format, UnusualMasks) {
-  EXPECT_EQ(Format(2.5, ""), "2.5");
-  EXPECT_EQ(Format(2.5, " V"), "2.5 V");
-  EXPECT_EQ(Format(std::numeric_limits<double>::infinity(), "0.0 s"), "Infinity s");
+TEST(FormatNumber, UnusualMasks) {
+  EXPECT_EQ(formatNumber(2.5, ""), "2.5");
+  EXPECT_EQ(formatNumber(2.5, " V"), "2.5 V");
+  EXPECT_EQ(formatNumber(std::numeric_limits<double>::infinity(), "0.0 s"), "Infinity s");
 }
 
-TEST(Str, ExamplesFromTheProjects) {
-  EXPECT_EQ("Totals For" + Str(37) + " Flips", "Totals For 37 Flips");
-  EXPECT_EQ(Str(0.5), " .5");
-  EXPECT_EQ(Str(-0.5), "-.5");
-  EXPECT_EQ(Str(0.0), " 0");
-  EXPECT_EQ(Str(-0.0), " 0");
-  EXPECT_EQ(Str(int16_t{-12}), "-12");
-  EXPECT_EQ(Str(101.6f), " 101.6");
-  EXPECT_EQ(Str(-6.1f), "-6.1");
-  EXPECT_EQ(Str(4988.66f), " 4988.66");
+TEST(NumberText, ExamplesFromTheProjects) {
+  EXPECT_EQ("Totals For" + numberText(37) + " Flips", "Totals For 37 Flips");
+  EXPECT_EQ(numberText(0.5), " .5");
+  EXPECT_EQ(numberText(-0.5), "-.5");
+  EXPECT_EQ(numberText(0.0), " 0");
+  EXPECT_EQ(numberText(-0.0), " 0");
+  EXPECT_EQ(numberText(int16_t{-12}), "-12");
+  EXPECT_EQ(numberText(101.6f), " 101.6");
+  EXPECT_EQ(numberText(-6.1f), "-6.1");
+  EXPECT_EQ(numberText(4988.66f), " 4988.66");
 }
 
-TEST(Str, SignificantDigitsAndExponentForm) {
-  EXPECT_EQ(Str(0.00001f), " 1E-05");
-  EXPECT_EQ(Str(0.0001f), " .0001");
-  EXPECT_EQ(Str(12345678.0f), " 1.234568E+07");
-  EXPECT_EQ(Str(9999999.0f), " 9999999");
-  EXPECT_EQ(Str(1.0f / 3.0f), " .3333333");
-  EXPECT_EQ(Str(0.1 + 0.2), " .3");
-  EXPECT_EQ(Str(1.0 / 3.0), " .333333333333333");
-  EXPECT_EQ(Str(1e15), " 1E+15");
-  EXPECT_EQ(Str(123456789012345.0), " 123456789012345");
-  EXPECT_EQ(Str(-2.5e-300), "-2.5E-300");
+TEST(NumberText, SignificantDigitsAndExponentForm) {
+  EXPECT_EQ(numberText(0.00001f), " 1E-05");
+  EXPECT_EQ(numberText(0.0001f), " .0001");
+  EXPECT_EQ(numberText(12345678.0f), " 1.234568E+07");
+  EXPECT_EQ(numberText(9999999.0f), " 9999999");
+  EXPECT_EQ(numberText(1.0f / 3.0f), " .3333333");
+  EXPECT_EQ(numberText(0.1 + 0.2), " .3");
+  EXPECT_EQ(numberText(1.0 / 3.0), " .333333333333333");
+  EXPECT_EQ(numberText(1e15), " 1E+15");
+  EXPECT_EQ(numberText(123456789012345.0), " 123456789012345");
+  EXPECT_EQ(numberText(-2.5e-300), "-2.5E-300");
 }
 
 TEST(SettingsNumber, FreshSettingsValues) {
@@ -91,18 +91,18 @@ TEST(SettingsNumber, FreshSettingsValues) {
   EXPECT_EQ(rt::settingsNumber(int16_t{32767}), "32767");
 }
 
-TEST(Val, TakesTheLeadingNumber) {
-  EXPECT_EQ(rt::Val("12abc"), 12.0);
-  EXPECT_EQ(rt::Val(" .5"), 0.5);
-  EXPECT_EQ(rt::Val("\t-3.5e2x"), -350.0);
-  EXPECT_EQ(rt::Val("abc"), 0.0);
-  EXPECT_EQ(rt::Val(""), 0.0);
-  EXPECT_EQ(rt::Val("1e"), 1.0);
-  EXPECT_EQ(rt::Val("1e+"), 1.0);
-  EXPECT_EQ(rt::Val("-"), 0.0);
-  EXPECT_EQ(rt::Val("+7."), 7.0);
-  EXPECT_EQ(rt::Val("1e-999"), 0.0);
-  EXPECT_THROW(rt::Val("1e999"), rt::RuntimeError);
+TEST(LeadingNumber, TakesTheLeadingNumber) {
+  EXPECT_EQ(rt::leadingNumber("12abc"), 12.0);
+  EXPECT_EQ(rt::leadingNumber(" .5"), 0.5);
+  EXPECT_EQ(rt::leadingNumber("\t-3.5e2x"), -350.0);
+  EXPECT_EQ(rt::leadingNumber("abc"), 0.0);
+  EXPECT_EQ(rt::leadingNumber(""), 0.0);
+  EXPECT_EQ(rt::leadingNumber("1e"), 1.0);
+  EXPECT_EQ(rt::leadingNumber("1e+"), 1.0);
+  EXPECT_EQ(rt::leadingNumber("-"), 0.0);
+  EXPECT_EQ(rt::leadingNumber("+7."), 7.0);
+  EXPECT_EQ(rt::leadingNumber("1e-999"), 0.0);
+  EXPECT_THROW(rt::leadingNumber("1e999"), rt::RuntimeError);
 }
 
 TEST(ParseNumber, WholeItemOnly) {

@@ -31,7 +31,7 @@ namespace {
 class LeavingWindow : public plat::Form {
  public:
   void leave() {
-    Unload();
+    unload();
     returnToMenu();
   }
 };
@@ -77,7 +77,7 @@ class MenuTest : public ::testing::Test {
     menu = new shell::MenuWindow;
     registerProjects(*menu);
     menu->onEnd = [this](int code) { endCodes.push_back(code); };
-    menu->Show();
+    menu->open();
   }
 
   plat::TestServices services{};
@@ -288,7 +288,7 @@ TEST_F(MenuTest, HelpButtonAndF1InEveryProjectOpenTheProjectsTopic) {
     QTest::keyClick(project, Qt::Key_F1);
     ASSERT_EQ(services.help->calls.size(), 2u);
     for (const plat::HelpCall& call : services.help->calls) {
-      EXPECT_EQ(call.file, shell::AppFilePath(e.file));
+      EXPECT_EQ(call.file, shell::appFilePath(e.file));
       EXPECT_EQ(call.topic, e.topic);
     }
 

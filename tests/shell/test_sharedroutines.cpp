@@ -17,23 +17,23 @@ namespace {
 TEST(SharedRoutines, AppFilePathJoinsTheBaseFolder) {
   shell::setBasePath("/opt/vantrel");
   EXPECT_EQ(shell::BasePath, "/opt/vantrel/");
-  EXPECT_EQ(shell::AppFilePath("ding.wav"), "/opt/vantrel/ding.wav");
+  EXPECT_EQ(shell::appFilePath("ding.wav"), "/opt/vantrel/ding.wav");
 }
 
 TEST(SharedRoutines, PlayWaveStopsThePlayingSoundFirst) {
   auto services = plat::installTestServices();
-  shell::PlayWave("", 1);
+  shell::playWave("", 1);
   EXPECT_TRUE(services.sound->calls.empty());  // a sound already playing goes on
-  shell::PlayWave("/opt/vantrel/ding.wav", 0);
-  shell::PlayWave("/opt/vantrel/move.wav", 1);
+  shell::playWave("/opt/vantrel/ding.wav", 0);
+  shell::playWave("/opt/vantrel/move.wav", 1);
   ASSERT_EQ(services.sound->calls.size(), 4u);
   EXPECT_EQ(services.sound->calls[0].kind, plat::SoundCall::Stop);
   EXPECT_EQ(services.sound->calls[1].path, "/opt/vantrel/ding.wav");
   EXPECT_TRUE(services.sound->calls[1].wait);
   EXPECT_EQ(services.sound->calls[2].kind, plat::SoundCall::Stop);
   EXPECT_FALSE(services.sound->calls[3].wait);
-  shell::PlayWaveImage("");
-  shell::PlayWaveImage("RIFF....");
+  shell::playWaveImage("");
+  shell::playWaveImage("RIFF....");
   ASSERT_EQ(services.sound->calls.size(), 5u);  // no stop before an image
   EXPECT_EQ(services.sound->calls[4].kind, plat::SoundCall::Image);
 }
@@ -56,19 +56,19 @@ class SteppingClock : public rt::TimeOfDayClock {
 TEST(SharedRoutines, DelayWaitsOnTheTimeOfDayEvenAcrossMidnight) {
   SteppingClock zero(100.0f, 0.0f);
   shell::setTimeOfDayClock(&zero);
-  shell::Delay(0);
-  shell::Delay(-1);
+  shell::delay(0);
+  shell::delay(-1);
   EXPECT_EQ(zero.reads, 0);
 
   SteppingClock clock(1000.0f, 0.125f);
   shell::setTimeOfDayClock(&clock);
-  shell::Delay(0.5f);
+  shell::delay(0.5f);
   EXPECT_EQ(clock.reads, 5);  // start, then 0.125, 0.25, 0.375, 0.5
 
   // Begun a quarter of a second before midnight.
   SteppingClock late(86399.75f, 0.0625f);
   shell::setTimeOfDayClock(&late);
-  shell::Delay(0.5f);
+  shell::delay(0.5f);
   EXPECT_EQ(late.reads, 9);
   shell::setTimeOfDayClock(nullptr);
 }
@@ -76,7 +76,7 @@ TEST(SharedRoutines, DelayWaitsOnTheTimeOfDayEvenAcrossMidnight) {
 TEST(SharedRoutines, ReadWholeFileGivesExactlyTheBytesLessOuterBlanks) {
   QTemporaryDir dir;
   std::string text = "stale";
-  shell::ReadWholeFile(dir.filePath("missing.wav"), text);
+  shell::readWholeFile(dir.filePath("missing.wav"), text);
   EXPECT_TRUE(text.empty());
 
   auto write = [&](const QString& name, const QByteArray& bytes) {
@@ -85,20 +85,20 @@ TEST(SharedRoutines, ReadWholeFileGivesExactlyTheBytesLessOuterBlanks) {
     f.write(bytes);
   };
   write("short.wav", QByteArray("  RIFF\0data \0 ", 14));
-  shell::ReadWholeFile(dir.filePath("short.wav"), text);
+  shell::readWholeFile(dir.filePath("short.wav"), text);
   EXPECT_EQ(text, std::string("RIFF\0data \0", 11));
 
   // Longer than one block: nothing of a stale last block is appended.
   QByteArray big(3000, 'x');
   for (int i = 0; i < big.size(); ++i) big[i] = char('a' + i % 26);
   write("big.wav", big);
-  shell::ReadWholeFile(dir.filePath("big.wav"), text);
+  shell::readWholeFile(dir.filePath("big.wav"), text);
   EXPECT_EQ(text.size(), 3000u);
   EXPECT_EQ(text, big.toStdString());
 
   // Names match without regard to case, as in the program's folder.
   write("THRUSTR1.WAV", "abc");
-  shell::ReadWholeFile(dir.filePath("thrustr1.wav"), text);
+  shell::readWholeFile(dir.filePath("thrustr1.wav"), text);
   EXPECT_EQ(text, "abc");
 }
 

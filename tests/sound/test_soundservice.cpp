@@ -50,9 +50,9 @@ class SystemSoundClosely : public SystemSound {
 };
 
 TEST_F(SystemSound, AWaitingPlayReturnsOnlyAfterItsSoundHasEnded) {
-  shell::PlayWave(file("ding.wav"), 0);
+  shell::playWave(file("ding.wav"), 0);
   // Played at once after the return: it would cut the first sound were that still playing.
-  shell::PlayWave(file("uhoh.wav"), 1);
+  shell::playWave(file("uhoh.wav"), 1);
   const auto s = ears.end("waiting-play.raw");
   ASSERT_EQ(soundcheck::soundsOf(s), "ding.wav uhoh.wav") << describe(s);
   EXPECT_GE(s[0].length(), 0.38) << "the waiting sound was cut short:\n" << describe(s);
@@ -67,11 +67,11 @@ TEST_F(SystemSound, APlayThatDoesNotWaitLetsTheProgramWorkOnWhileItPlays) {
   soundcheck::Listening::writeTone(dir.path(), "rocket.wav", 2.0, 0);
   // The program goes on: its event loop runs a timer that starts the next sound while the
   // first still plays, and the first is cut there.
-  shell::PlayWave(file("rocket.wav"), 1);
+  shell::playWave(file("rocket.wav"), 1);
   bool ticked = false;
   QTimer::singleShot(400, [&] {
     ticked = true;
-    shell::PlayWave(file("tada.wav"), 1);
+    shell::playWave(file("tada.wav"), 1);
   });
   QElapsedTimer t;
   t.start();
@@ -86,16 +86,16 @@ TEST_F(SystemSound, APlayThatDoesNotWaitLetsTheProgramWorkOnWhileItPlays) {
 
 TEST_F(SystemSound, AStopOrAnImageCutsTheSoundPlaying) {
   soundcheck::Listening::writeTone(dir.path(), "rocket.wav", 2.0, 0);
-  shell::PlayWave(file("rocket.wav"), 1);
+  shell::playWave(file("rocket.wav"), 1);
   workFor(0.4);
   plat::sound().stop();
   workFor(0.3);
-  shell::PlayWave(file("rocket.wav"), 1);
+  shell::playWave(file("rocket.wav"), 1);
   workFor(0.4);
   // An image held in memory replaces the sound playing, and plays whole.
   std::string image;
-  shell::ReadWholeFile(file("THRUSTR1.WAV"), image);
-  shell::PlayWaveImage(image);
+  shell::readWholeFile(file("THRUSTR1.WAV"), image);
+  shell::playWaveImage(image);
   const auto s = ears.end("stop-and-image.raw");
   ASSERT_EQ(soundcheck::soundsOf(s), "rocket.wav rocket.wav THRUSTR1.WAV") << describe(s);
   EXPECT_LT(s[0].length(), 1.8) << describe(s);
@@ -113,7 +113,7 @@ TEST_F(SystemSoundClosely, EverySoundTheProgramShipsPlaysWhole) {
     auto info = plat::parseWave(f.readAll().toStdString());
     ASSERT_TRUE(info) << name.toStdString();
     lengths.push_back(info->seconds());
-    shell::PlayWave(f.fileName(), 0);
+    shell::playWave(f.fileName(), 0);
     workFor(0.3);  // a gap longer than any pause inside a sound
   }
   const auto s = soundcheck::loudStretches(ears.endSamples("shipped.raw"), 500, 0.2);
@@ -135,10 +135,10 @@ TEST_F(SystemSoundClosely, EverySoundTheProgramShipsPlaysWhole) {
 TEST_F(SystemSound, AWaitingPlayLastsItsSoundOnAServerAtItsDefaults) {
   soundcheck::Listening::writeTone(dir.path(), "move.wav", 0.03, 0);
   for (int i = 0; i < 4; ++i) {
-    shell::PlayWave(file("move.wav"), 0);
-    shell::PlayWave(file("ding.wav"), 0);
+    shell::playWave(file("move.wav"), 0);
+    shell::playWave(file("ding.wav"), 0);
   }
-  shell::PlayWave(file("tada.wav"), 1);
+  shell::playWave(file("tada.wav"), 1);
   const auto s = ears.end("waiting-on-defaults.raw");
   const auto plays = ears.log->plays();
   ASSERT_EQ(plays.size(), 9u);
@@ -168,15 +168,15 @@ TEST_F(SystemSound, QuickPlaysAreHeardAtOnceAndUntilTheNextCutsThem) {
   soundcheck::Listening::writeTone(dir.path(), "THRUSTR1.WAV", 0.25, 0);
   // A bounce every 0.1 s for 2 s: the board is never silent.
   for (int i = 0; i < 20; ++i) {
-    shell::PlayWave(file("boing.wav"), 1);
+    shell::playWave(file("boing.wav"), 1);
     workFor(0.1);
   }
   workFor(0.6);
   // A thrust every 0.5 s, each heard whole.
   std::string thrust;
-  shell::ReadWholeFile(file("THRUSTR1.WAV"), thrust);
+  shell::readWholeFile(file("THRUSTR1.WAV"), thrust);
   for (int i = 0; i < 4; ++i) {
-    shell::PlayWaveImage(thrust);
+    shell::playWaveImage(thrust);
     workFor(0.5);
   }
   const auto s = ears.end("quick-plays.raw");

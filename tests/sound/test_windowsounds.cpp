@@ -120,7 +120,7 @@ TEST_F(WindowSounds, PendulumDingsAtOpeningStartAndResetBeforeItMoves) {
   QFile::remove(dir.filePath("ding.wav"));
   ASSERT_TRUE(QFile::copy(VANTREL_APP_DIR "/ding.wav", dir.filePath("ding.wav")));
   ASSERT_NO_FATAL_FAILURE(ears.begin());
-  pend::PendulumWindow* window = nullptr;
+  pendulum::PendulumWindow* window = nullptr;
   struct Moment {
     bool running;
     QString start;
@@ -130,7 +130,7 @@ TEST_F(WindowSounds, PendulumDingsAtOpeningStartAndResetBeforeItMoves) {
     moments.push_back({window && control<plat::Timer>(*window, "swingTimer").enabled(),
                        window ? control<plat::CommandButton>(*window, "startButton").caption() : ""});
   };
-  window = openProject<pend::PendulumWindow>(2);
+  window = openProject<pendulum::PendulumWindow>(2);
   ASSERT_TRUE(window);
   auto& start = control<plat::CommandButton>(*window, "startButton");
   auto& swing = control<plat::Timer>(*window, "swingTimer");
@@ -293,7 +293,7 @@ TEST_F(WindowSounds, MarbleBoingsAtEachStepAndDingsWhenItLands) {
   rt::ScriptedRandom random{{0.1f, 0.7f}};
   shell::setRandomSource(&random);
   ASSERT_NO_FATAL_FAILURE(ears.begin());
-  auto* w = openProject<prob::ProbabilityWindow>(10);
+  auto* w = openProject<probability::ProbabilityWindow>(10);
   ASSERT_TRUE(w);
   control<plat::TabControl>(*w, "experimentTabs").setTab(1);
   auto& drop = control<plat::CommandButton>(*w, "dropMarblesButton");
@@ -356,7 +356,7 @@ TEST_F(WindowSounds, TrajectoryShotBoingsThenAMissOrAHitIsHeardBeforeItsMessage)
   QFile::copy(VANTREL_APP_DIR "/arrowmark.png", dir.filePath("arrowmark.png"));
   rt::ScriptedRandom random{{0.65f}};
   ASSERT_NO_FATAL_FAILURE(ears.begin());
-  auto* w = openProject<traj::TrajectoriesWindow>(8);
+  auto* w = openProject<trajectories::TrajectoriesWindow>(8);
   ASSERT_TRUE(w);
   plat::Label& message = control<plat::Label>(*w, "message");
   plat::CommandButton& shoot = control<plat::CommandButton>(*w, "shootButton");
@@ -397,7 +397,7 @@ TEST_F(WindowSounds, CircuitSlotsDingAndRefusalsAndShortsSoundUhOh) {
   for (int s = 1; s <= 9; ++s) shell::settings().Element[s] = shorted[s - 1];
   auto* w = openProject<circuits::CircuitsWindow>(6);
   ASSERT_TRUE(w);
-  auto clickSlot = [&](int s) { w->clickBoard(circuits::SlotX(s) + 25, circuits::SlotY(s) + 20); };
+  auto clickSlot = [&](int s) { w->clickBoard(circuits::slotX(s) + 25, circuits::slotY(s) + 20); };
   clickSlot(5);  // an empty slot: ding, and the palette opens
   std::this_thread::sleep_for(std::chrono::milliseconds(700));
   control<plat::CommandButton>(*w, "deleteButton").click();
@@ -421,7 +421,7 @@ TEST_F(WindowSounds, CircuitSlotsDingAndRefusalsAndShortsSoundUhOh) {
 // and goes on without waiting, and sounds uh-oh at a point out of reach.
 TEST_F(WindowSounds, RobotArmDingsFanfaresAndWarns) {
   ASSERT_NO_FATAL_FAILURE(ears.begin());
-  auto* w = openProject<robot::RoboticsWindow>(7);
+  auto* w = openProject<robotics::RoboticsWindow>(7);
   ASSERT_TRUE(w);
   plat::CommandButton& move = control<plat::CommandButton>(*w, "moveButton");
   plat::Timer& motion = control<plat::Timer>(*w, "motionTimer");
@@ -453,7 +453,7 @@ TEST_F(WindowSounds, RobotArmDingsFanfaresAndWarns) {
 TEST_F(WindowSounds, RocketRoarsUntilBurnOutThenPoofsAndLandsWithAFanfare) {
   soundcheck::Listening::writeTone(dir.path(), "rocket.wav", 3.0, 0);
   ASSERT_NO_FATAL_FAILURE(ears.begin());
-  auto* w = openProject<rocket::RocketryWindow>(9);
+  auto* w = openProject<rocketry::RocketryWindow>(9);
   ASSERT_TRUE(w);
   // The window is drawn first, as it is before a user can launch: a first paint that came only
   // after the landing would replay the flight, and the replay's burn-out stops any sound.
@@ -469,7 +469,7 @@ TEST_F(WindowSounds, RocketRoarsUntilBurnOutThenPoofsAndLandsWithAFanfare) {
   EXPECT_TRUE(ears.log->calls.back().path.endsWith("xpoof.wav"));
   EXPECT_TRUE(control<plat::ImageBox>(*w, "chutePicture").isVisible());
   std::this_thread::sleep_for(std::chrono::milliseconds(500));
-  while (w->launch().Running()) flightTimer.fire();
+  while (w->launch().running()) flightTimer.fire();
   const auto heard = ears.end("rocket.raw");
   const auto plays = ears.log->plays();
   for (const auto& p : plays) EXPECT_FALSE(p.wait);

@@ -35,7 +35,7 @@ class MenuFixture : public ::testing::Test {
     menu = new shell::MenuWindow;
     registerProjects(*menu);
     menu->onEnd = [](int) {};
-    menu->Show();
+    menu->open();
   }
   void TearDown() override {
     if (menu) {

@@ -13,18 +13,18 @@
 
 namespace {
 
-using namespace traj;
+using namespace trajectories;
 
 // Keeps every path as a list of points; each Start begins a new path at the origin.
 struct PathLog : PathPen {
   std::vector<std::vector<std::pair<double, double>>> paths;
-  void Start() override { paths.emplace_back(); }
-  void LineTo(double x, double y) override { paths.back().emplace_back(x, y); }
+  void start() override { paths.emplace_back(); }
+  void lineTo(double x, double y) override { paths.back().emplace_back(x, y); }
 };
 
 struct SoundLog : ShotSounds {
   std::vector<std::pair<ShotSound, int16_t>> plays;
-  void PlayWave(ShotSound s, int16_t flags) override { plays.emplace_back(s, flags); }
+  void playWave(ShotSound s, int16_t flags) override { plays.emplace_back(s, flags); }
 };
 
 struct Shooter {
@@ -33,7 +33,7 @@ struct Shooter {
   SoundLog sounds;
   rt::ScriptedRandom random{{0.5f}};
   ShotResult shoot(float angle, float speed, int16_t markX, int16_t markY) {
-    return TakeShot(store, {angle, speed, markX, markY}, pen, sounds, random);
+    return takeShot(store, {angle, speed, markX, markY}, pen, sounds, random);
   }
   const std::vector<std::pair<double, double>>& lastPath() const { return pen.paths.back(); }
 };
@@ -134,25 +134,25 @@ TEST(ArrowShot, APathPastTheRightEdgeGoesOnUntilItIsInTheGround) {
 }
 
 TEST(ArrowShot, MissMessageWritesEachNumberWithItsLeadingBlank) {
-  EXPECT_EQ(MissMessage(410, 187), "Missed ...  Closest at X = 410, Y = 187");
-  EXPECT_EQ(MissMessage(0, 0), "Missed ...  Closest at X = 0, Y = 0");
+  EXPECT_EQ(missMessage(410, 187), "Missed ...  Closest at X = 410, Y = 187");
+  EXPECT_EQ(missMessage(0, 0), "Missed ...  Closest at X = 0, Y = 0");
 }
 
 TEST(ArrowStore, TheFortyFirstShotReplacesTheFortiethAndClearStartsAgain) {
   ShotStore store;
-  for (int i = 1; i <= 41; ++i) store.Add(float(i), float(i) + 0.5f);
-  EXPECT_EQ(store.ShotCount(), 40);
-  EXPECT_EQ(store.ShotAngle(39), 39.0f);
-  EXPECT_EQ(store.ShotAngle(40), 41.0f);
+  for (int i = 1; i <= 41; ++i) store.add(float(i), float(i) + 0.5f);
+  EXPECT_EQ(store.shotCount(), 40);
+  EXPECT_EQ(store.shotAngle(39), 39.0f);
+  EXPECT_EQ(store.shotAngle(40), 41.0f);
   // Speeds are stored rounded to whole feet per second, halves to even.
-  EXPECT_EQ(store.ShotSpeed(1), 2);
-  EXPECT_EQ(store.ShotSpeed(2), 2);
-  EXPECT_EQ(store.ShotSpeed(40), 42);
-  store.Clear();
-  EXPECT_EQ(store.ShotCount(), 0);
-  store.Add(12.5f, 100);
-  EXPECT_EQ(store.ShotCount(), 1);
-  EXPECT_EQ(store.ShotAngle(1), 12.5f);
+  EXPECT_EQ(store.shotSpeed(1), 2);
+  EXPECT_EQ(store.shotSpeed(2), 2);
+  EXPECT_EQ(store.shotSpeed(40), 42);
+  store.clear();
+  EXPECT_EQ(store.shotCount(), 0);
+  store.add(12.5f, 100);
+  EXPECT_EQ(store.shotCount(), 1);
+  EXPECT_EQ(store.shotAngle(1), 12.5f);
 }
 
 TEST(ArrowRedraw, UsesCoarserStepsAndTheMarkWhereItStandsNow) {
@@ -161,7 +161,7 @@ TEST(ArrowRedraw, UsesCoarserStepsAndTheMarkWhereItStandsNow) {
   s.shoot(0, 100, 400, 200);
   PathLog redraw;
   // The mark moved away: the hit is drawn down to the ground.
-  RedrawShots(s.store, 900, 500, redraw);
+  redrawShots(s.store, 900, 500, redraw);
   ASSERT_EQ(redraw.paths.size(), 2u);
   const auto& first = redraw.paths[0];
   EXPECT_GT(first.size(), 80u);
@@ -173,31 +173,31 @@ TEST(ArrowRedraw, UsesCoarserStepsAndTheMarkWhereItStandsNow) {
   EXPECT_EQ(redraw.paths[1][3], std::make_pair(15.0, 0.0));
   // A mark moved onto a redrawn point stops that path there.
   PathLog stopped;
-  RedrawShots(s.store, 10, 3, stopped);
+  redrawShots(s.store, 10, 3, stopped);
   EXPECT_EQ(stopped.paths[1].size(), 3u);
   EXPECT_EQ(stopped.paths[1].back(), std::make_pair(10.0, 0.0));
 }
 
 TEST(ArrowRedraw, AfterFortyOneShotsTheFortiethIsNoLongerDrawn) {
   ShotStore store;
-  for (int i = 1; i <= 41; ++i) store.Add(float(i), 100);
+  for (int i = 1; i <= 41; ++i) store.add(float(i), 100);
   PathLog redraw;
-  RedrawShots(store, 1000, 500, redraw);
+  redrawShots(store, 1000, 500, redraw);
   EXPECT_EQ(redraw.paths.size(), 40u);
   // The last path is the 41st shot's, at 41 degrees.
   PathLog alone;
   ShotStore only;
-  only.Add(41, 100);
-  RedrawShots(only, 1000, 500, alone);
+  only.add(41, 100);
+  redrawShots(only, 1000, 500, alone);
   EXPECT_EQ(redraw.paths.back(), alone.paths.back());
 }
 
 TEST(ArrowPrintedPaths, PathsAreUnroundedAndStopAtTheRightEdgeTheGroundOrTheMark) {
   ShotStore store;
-  store.Add(45, 300);  // would land near 2800 feet
-  store.Add(0, 100);
+  store.add(45, 300);  // would land near 2800 feet
+  store.add(0, 100);
   PathLog printed;
-  PrintedPaths(store, 1000, 500, printed);
+  printedPaths(store, 1000, 500, printed);
   ASSERT_EQ(printed.paths.size(), 2u);
   for (const auto& p : printed.paths[0]) EXPECT_LE(p.first, 1000.0);
   EXPECT_GT(printed.paths[0].back().first, 970.0);
@@ -205,55 +205,55 @@ TEST(ArrowPrintedPaths, PathsAreUnroundedAndStopAtTheRightEdgeTheGroundOrTheMark
   ASSERT_EQ(printed.paths[1].size(), 1u);
   EXPECT_EQ(printed.paths[1][0], std::make_pair(0.0, 0.0));
   PathLog atOrigin;
-  PrintedPaths(store, 0, 0, atOrigin);
+  printedPaths(store, 0, 0, atOrigin);
   for (const auto& p : atOrigin.paths) EXPECT_EQ(p.size(), 1u);
 }
 
 TEST(MarkDrag, TheMarkSnapsToTenFeetWithHalfStepsGoingUp) {
-  EXPECT_EQ(SnapToTen(4.99f), 0);
-  EXPECT_EQ(SnapToTen(5.0f), 10);
-  EXPECT_EQ(SnapToTen(995.0f), 1000);
-  EXPECT_EQ(SnapToTen(994.9f), 990);
-  EXPECT_EQ(SnapToTen(0.0f), 0);
+  EXPECT_EQ(snapToTen(4.99f), 0);
+  EXPECT_EQ(snapToTen(5.0f), 10);
+  EXPECT_EQ(snapToTen(995.0f), 1000);
+  EXPECT_EQ(snapToTen(994.9f), 990);
+  EXPECT_EQ(snapToTen(0.0f), 0);
 }
 
 TEST(MarkDrag, BeyondAnyEdgeTheMarkStaysOnTheGrid) {
   const Grab centre{};
   // Grid 6000 x 4800 twips, a mark 62.5 by 40 feet with its left edge at 900 and top at 300.
-  EXPECT_EQ(MouseToMark(9000, 0, 6000, 4800, 900, 300, centre).MarkX, 1000);
-  EXPECT_EQ(MouseToMark(-9000, 0, 6000, 4800, 900, 300, centre).MarkX, 0);
-  EXPECT_EQ(MouseToMark(0, -9000, 6000, 4800, 900, 300, centre).MarkY, 500);
-  EXPECT_EQ(MouseToMark(0, 9000, 6000, 4800, 900, 300, centre).MarkY, 0);
+  EXPECT_EQ(mouseToMark(9000, 0, 6000, 4800, 900, 300, centre).MarkX, 1000);
+  EXPECT_EQ(mouseToMark(-9000, 0, 6000, 4800, 900, 300, centre).MarkX, 0);
+  EXPECT_EQ(mouseToMark(0, -9000, 6000, 4800, 900, 300, centre).MarkY, 500);
+  EXPECT_EQ(mouseToMark(0, 9000, 6000, 4800, 900, 300, centre).MarkY, 0);
 }
 
 TEST(MarkDrag, TheGrabPointStaysUnderTheMouse) {
   // A mark 62.5 feet wide and 40 feet high, taken 150 twips right and 120 twips down from its
   // top left corner on a grid of 6000 x 4800 twips: 25 feet right and 12.5 feet down.
-  const Grab g = GrabMark(150, 120, 6000, 4800, 62.5f, 40);
+  const Grab g = grabMark(150, 120, 6000, 4800, 62.5f, 40);
   EXPECT_EQ(g.GrabX, -6);  // 25 - 31.25
   EXPECT_EQ(g.GrabY, 8);   // -12.5 + 20
   // The mark's centre at (400, 200): left 368.75, top 220. Unmoved, the centre stays.
-  const MarkPlace same = MouseToMark(150, 120, 6000, 4800, 368.75f, 220, g);
+  const MarkPlace same = mouseToMark(150, 120, 6000, 4800, 368.75f, 220, g);
   EXPECT_EQ(same.MarkX, 400);
   EXPECT_EQ(same.MarkY, 200);
   // Moved 600 twips right (100 feet) and 480 twips up (50 feet).
-  const MarkPlace moved = MouseToMark(750, -360, 6000, 4800, 368.75f, 220, g);
+  const MarkPlace moved = mouseToMark(750, -360, 6000, 4800, 368.75f, 220, g);
   EXPECT_EQ(moved.MarkX, 500);
   EXPECT_EQ(moved.MarkY, 250);
 }
 
 TEST(ArrowValues, HandEditedValuesComeIntoRangeAndFreshOnesStay) {
-  const ArrowValues fresh = SaneArrowValues({63, 200, 400, 200});
+  const ArrowValues fresh = saneArrowValues({63, 200, 400, 200});
   EXPECT_EQ(fresh.ArrowAngle, 63.0f);
   EXPECT_EQ(fresh.ArrowSpeed, 200.0f);
   EXPECT_EQ(fresh.MarkX, 400);
   EXPECT_EQ(fresh.MarkY, 200);
-  const ArrowValues wild = SaneArrowValues({1e30f, -4, 32000, -7});
+  const ArrowValues wild = saneArrowValues({1e30f, -4, 32000, -7});
   EXPECT_EQ(wild.ArrowAngle, 90.0f);
   EXPECT_EQ(wild.ArrowSpeed, 0.0f);
   EXPECT_EQ(wild.MarkX, 1000);
   EXPECT_EQ(wild.MarkY, 0);
-  const ArrowValues odd = SaneArrowValues({-1, 1e9f, 404, 496});
+  const ArrowValues odd = saneArrowValues({-1, 1e9f, 404, 496});
   EXPECT_EQ(odd.ArrowAngle, 0.0f);
   EXPECT_EQ(odd.ArrowSpeed, 300.0f);
   EXPECT_EQ(odd.MarkX, 400);
@@ -261,13 +261,13 @@ TEST(ArrowValues, HandEditedValuesComeIntoRangeAndFreshOnesStay) {
 }
 
 TEST(AngleIndicator, PointsAtTheAngleFromItsCorner) {
-  const IndicatorEnd flat = AngleIndicator(600, 0, 600);
+  const IndicatorEnd flat = angleIndicator(600, 0, 600);
   EXPECT_DOUBLE_EQ(flat.x, 600);
   EXPECT_DOUBLE_EQ(flat.y, 600);
-  const IndicatorEnd up = AngleIndicator(600, 90, 600);
+  const IndicatorEnd up = angleIndicator(600, 90, 600);
   EXPECT_NEAR(up.x, 0, 0.01);
   EXPECT_NEAR(up.y, 0, 1e-6);
-  const IndicatorEnd tilted = AngleIndicator(600, 45.3f, 600);
+  const IndicatorEnd tilted = angleIndicator(600, 45.3f, 600);
   EXPECT_NEAR(tilted.x, 422.1, 0.1);
   EXPECT_NEAR(tilted.y, 600 - 426.5, 0.1);
 }

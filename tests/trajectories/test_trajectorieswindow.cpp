@@ -40,7 +40,7 @@ TEST_F(TrajectoriesWindowTest, OpensWithTheFreshSettings) {
   EXPECT_EQ(angleBar().value(), 630);
   EXPECT_EQ(speedBar().value(), 200);
   EXPECT_FALSE(message().isVisible());
-  EXPECT_EQ(window->store().ShotCount(), 0);
+  EXPECT_EQ(window->store().shotCount(), 0);
   EXPECT_EQ(window->indicatorLength(), 600.0f);
   EXPECT_EQ(countColour(&gridPicture(), Palette::ArrowPath), 0);
   // The mark's centre stands on (400, 200) feet, within a pixel.
@@ -53,7 +53,7 @@ TEST_F(TrajectoriesWindowTest, OpensWithTheFreshSettings) {
 
 // Every control stands where the layout table puts it, with its caption, font and colours.
 TEST_F(TrajectoriesWindowTest, TheControlsAreBuiltFromTheLayoutTable) {
-  using namespace traj::layout;
+  using namespace trajectories::layout;
   using layoutrows::expectBuilt;
   using layoutrows::expectRow;
   ASSERT_TRUE(open());
@@ -140,7 +140,7 @@ TEST_F(TrajectoriesWindowTest, TheBarsStoreTheirValuesAndHideTheMessage) {
 TEST_F(TrajectoriesWindowTest, AMissDrawsThePathAndTellsTheClosestPoint) {
   ASSERT_TRUE(open());
   shootButton().click();
-  EXPECT_EQ(window->store().ShotCount(), 1);
+  EXPECT_EQ(window->store().shotCount(), 1);
   EXPECT_TRUE(message().isVisible());
   EXPECT_EQ(message().caption(), "Missed ...  Closest at X = 241, Y = 359");
   EXPECT_GT(countColour(&gridPicture(), Palette::ArrowPath), 300);
@@ -149,9 +149,9 @@ TEST_F(TrajectoriesWindowTest, AMissDrawsThePathAndTellsTheClosestPoint) {
   for (const auto& c : services.sound->calls)
     if (c.kind == plat::SoundCall::File) files.push_back(c);
   ASSERT_EQ(files.size(), 2u);
-  EXPECT_EQ(files[0].path, shell::AppFilePath("boing.wav"));
+  EXPECT_EQ(files[0].path, shell::appFilePath("boing.wav"));
   EXPECT_FALSE(files[0].wait);
-  EXPECT_EQ(files[1].path, shell::AppFilePath("uhoh.wav"));
+  EXPECT_EQ(files[1].path, shell::appFilePath("uhoh.wav"));
   EXPECT_TRUE(files[1].wait);
 }
 
@@ -170,17 +170,17 @@ TEST_F(TrajectoriesWindowTest, AHitCheersAndPlaysTheFanfare) {
 TEST_F(TrajectoriesWindowTest, ClearGridEmptiesTheStoreAndThePicture) {
   ASSERT_TRUE(open());
   for (int i = 0; i < 41; ++i) shootButton().click();
-  EXPECT_EQ(window->store().ShotCount(), 40);
+  EXPECT_EQ(window->store().shotCount(), 40);
   clearButton().click();
-  EXPECT_EQ(window->store().ShotCount(), 0);
+  EXPECT_EQ(window->store().shotCount(), 0);
   EXPECT_FALSE(message().isVisible());
   EXPECT_EQ(countColour(&gridPicture(), Palette::ArrowPath), 0);
   // The grid lines are controls and stay; the next shot is stored as shot 1.
   EXPECT_TRUE(heightLine(0).isVisible());
   angleBar().setValue(300);
   shootButton().click();
-  EXPECT_EQ(window->store().ShotCount(), 1);
-  EXPECT_EQ(window->store().ShotAngle(1), 30.0f);
+  EXPECT_EQ(window->store().shotCount(), 1);
+  EXPECT_EQ(window->store().shotAngle(1), 30.0f);
 }
 
 TEST_F(TrajectoriesWindowTest, ARepaintRedrawsTheStoredShotsUnlessTheMarkIsHeld) {
@@ -249,7 +249,7 @@ TEST_F(TrajectoriesWindowTest, ExitAndTheTitleBarReturnToTheMenuKeepingTheValues
   EXPECT_EQ(shell::settings().ArrowSpeed, 250.0f);
   // A new window starts with an empty store.
   ASSERT_TRUE(open());
-  EXPECT_EQ(window->store().ShotCount(), 0);
+  EXPECT_EQ(window->store().shotCount(), 0);
   EXPECT_EQ(window->dragging(), 0);
 }
 

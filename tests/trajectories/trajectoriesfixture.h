@@ -25,7 +25,7 @@
 
 namespace trajtest {
 
-using traj::TrajectoriesWindow;
+using trajectories::TrajectoriesWindow;
 
 class TrajectoriesWindowTest : public MenuFixture {
  protected:

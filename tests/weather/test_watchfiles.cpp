@@ -22,14 +22,14 @@ struct Prompt {
 
 class ScriptedPrompts : public WatchPrompts {
  public:
-  bool AskYesNo(const std::string& text, const std::string& title) override {
+  bool askYesNo(const std::string& text, const std::string& title) override {
     asked.push_back({text, title, true});
     if (answers.empty()) return false;  // No is the default button
     const bool a = answers.front();
     answers.pop_front();
     return a;
   }
-  void ShowMessage(const std::string& text, const std::string& title) override {
+  void showMessage(const std::string& text, const std::string& title) override {
     asked.push_back({text, title, false});
   }
   std::deque<bool> answers;
@@ -63,14 +63,14 @@ class Files : public ::testing::Test {
 };
 
 TEST_F(Files, TheUnsavedDataQuestionsAreAskedOnlyWhileTheLogIsUnsaved) {
-  EXPECT_TRUE(files.ConfirmDiscard(Discard::Exit));
+  EXPECT_TRUE(files.confirmDiscard(Discard::Exit));
   EXPECT_TRUE(prompts.asked.empty());
-  files.SetEntry(1, kHigh, "45");
+  files.setEntry(1, kHigh, "45");
   EXPECT_FALSE(files.saved());
-  EXPECT_FALSE(files.ConfirmDiscard(Discard::Open));
-  EXPECT_FALSE(files.ConfirmDiscard(Discard::New));
+  EXPECT_FALSE(files.confirmDiscard(Discard::Open));
+  EXPECT_FALSE(files.confirmDiscard(Discard::New));
   prompts.answers = {true};
-  EXPECT_TRUE(files.ConfirmDiscard(Discard::Exit));
+  EXPECT_TRUE(files.confirmDiscard(Discard::Exit));
   ASSERT_EQ(prompts.asked.size(), 3u);
   EXPECT_EQ(prompts.asked[0].text, "Data in unsaved file will be lost.  Do you still want to open a file?");
   EXPECT_EQ(prompts.asked[0].title, "Open File");
@@ -81,44 +81,44 @@ TEST_F(Files, TheUnsavedDataQuestionsAreAskedOnlyWhileTheLogIsUnsaved) {
 }
 
 TEST_F(Files, SaveWritesAnUpperCaseNameOfAtMostEightCharacters) {
-  files.SetEntry(1, kHigh, "56");
-  ASSERT_TRUE(files.SaveDataFile(folder, "abc", {}));
+  files.setEntry(1, kHigh, "56");
+  ASSERT_TRUE(files.saveDataFile(folder, "abc", {}));
   EXPECT_TRUE(exists("ABC.wwd"));
   EXPECT_EQ(files.fileName(), "ABC");
-  EXPECT_EQ(files.Caption(), "Weather Watch, Current File: ABC");
+  EXPECT_EQ(files.caption(), "Weather Watch, Current File: ABC");
   EXPECT_TRUE(files.saved());
-  ASSERT_TRUE(files.SaveDataFile(folder, "september", {"ABC"}));
+  ASSERT_TRUE(files.saveDataFile(folder, "september", {"ABC"}));
   EXPECT_TRUE(exists("SEPTEMBE.wwd"));
   EXPECT_EQ(files.fileName(), "SEPTEMBE");
   EXPECT_TRUE(prompts.asked.empty());
 }
 
 TEST_F(Files, OverwritingAsksFirstAlsoForALongNameCutOntoAnExistingFile) {
-  ASSERT_TRUE(files.SaveDataFile(folder, "SEPTEMBE", {}));
-  files.SetEntry(2, kLow, "12");
+  ASSERT_TRUE(files.saveDataFile(folder, "SEPTEMBE", {}));
+  files.setEntry(2, kLow, "12");
   // Declined: nothing written, the name stays that of the file the log came from.
-  ASSERT_FALSE(files.SaveDataFile(folder, "september", {"SEPTEMBE"}));
+  ASSERT_FALSE(files.saveDataFile(folder, "september", {"SEPTEMBE"}));
   ASSERT_EQ(prompts.asked.size(), 1u);
   EXPECT_EQ(prompts.asked[0].text, "Overwrite existing file?");
   EXPECT_EQ(prompts.asked[0].title, "File Already Exists");
   EXPECT_FALSE(files.saved());
-  EXPECT_EQ(ReadWeatherFile((dir / "SEPTEMBE.wwd").string())[2][kLow], "");
+  EXPECT_EQ(readWeatherFile((dir / "SEPTEMBE.wwd").string())[2][kLow], "");
   // Accepted: the file is replaced.
   prompts.answers = {true};
-  ASSERT_TRUE(files.SaveDataFile(folder, "sepTEMBER", {"SEPTEMBE"}));
-  EXPECT_EQ(ReadWeatherFile((dir / "SEPTEMBE.wwd").string())[2][kLow], "12");
+  ASSERT_TRUE(files.saveDataFile(folder, "sepTEMBER", {"SEPTEMBE"}));
+  EXPECT_EQ(readWeatherFile((dir / "SEPTEMBE.wwd").string())[2][kLow], "12");
   EXPECT_TRUE(files.saved());
 }
 
 TEST_F(Files, ANameReachingOutsideTheFolderOrEmptyIsRefusedWithAMessage) {
-  files.SetEntry(1, kDate, "1/1");
+  files.setEntry(1, kDate, "1/1");
   for (const char* bad : {"../escape", "sub/log", "", "  "}) {
     prompts.asked.clear();
-    EXPECT_FALSE(files.SaveDataFile(folder, bad, {})) << bad;
+    EXPECT_FALSE(files.saveDataFile(folder, bad, {})) << bad;
     ASSERT_EQ(prompts.asked.size(), 1u);
     EXPECT_FALSE(prompts.asked[0].question);
     EXPECT_EQ(prompts.asked[0].title, "Error Saving File");
-    EXPECT_FALSE(files.OpenDataFile(folder, bad)) << bad;
+    EXPECT_FALSE(files.openDataFile(folder, bad)) << bad;
   }
   EXPECT_TRUE(names().empty());
   EXPECT_FALSE(fs::exists(dir.parent_path() / "ESCAPE.wwd"));
@@ -127,8 +127,8 @@ TEST_F(Files, ANameReachingOutsideTheFolderOrEmptyIsRefusedWithAMessage) {
 }
 
 TEST_F(Files, AFailedSaveLeavesTheLogUnsavedAndItsName) {
-  files.SetEntry(1, kDate, "1/1");
-  EXPECT_FALSE(files.SaveDataFile(folder + "missing/", "LOG", {}));
+  files.setEntry(1, kDate, "1/1");
+  EXPECT_FALSE(files.saveDataFile(folder + "missing/", "LOG", {}));
   ASSERT_EQ(prompts.asked.size(), 1u);
   EXPECT_EQ(prompts.asked[0].text, " 76.");
   EXPECT_EQ(prompts.asked[0].title, "Error Saving File");
@@ -138,8 +138,8 @@ TEST_F(Files, AFailedSaveLeavesTheLogUnsavedAndItsName) {
 
 TEST_F(Files, OpenReadsTheWholeFileAndFindsItWhateverTheCase) {
   writeDays("MARCH.wwd", 60, "50");
-  files.SetEntry(1, kLow, "3");
-  ASSERT_TRUE(files.OpenDataFile(folder, "march"));
+  files.setEntry(1, kLow, "3");
+  ASSERT_TRUE(files.openDataFile(folder, "march"));
   EXPECT_EQ(files.fileName(), "march");
   EXPECT_EQ(files.log()[60][kHigh], "50");
   EXPECT_EQ(files.log()[1][kLow], "");
@@ -148,9 +148,9 @@ TEST_F(Files, OpenReadsTheWholeFileAndFindsItWhateverTheCase) {
 
 TEST_F(Files, AFailedOpenChangesNothing) {
   writeDays("SHORT.wwd", 59, "70");
-  files.SetEntry(1, kHigh, "45");
-  ASSERT_FALSE(files.OpenDataFile(folder, "SHORT"));
-  ASSERT_FALSE(files.OpenDataFile(folder, "NOFILE"));
+  files.setEntry(1, kHigh, "45");
+  ASSERT_FALSE(files.openDataFile(folder, "SHORT"));
+  ASSERT_FALSE(files.openDataFile(folder, "NOFILE"));
   ASSERT_EQ(prompts.asked.size(), 2u);
   EXPECT_EQ(prompts.asked[0].text, " 62.");
   EXPECT_EQ(prompts.asked[0].title, "Error Opening File");
@@ -163,15 +163,15 @@ TEST_F(Files, AFailedOpenChangesNothing) {
 }
 
 TEST_F(Files, NewEmptiesTheLogButKeepsItsName) {
-  files.SetEntry(3, kComment, "windy");
-  ASSERT_TRUE(files.SaveDataFile(folder, "windy", {}));
-  files.SetEntry(4, kComment, "calm");
-  files.ClearLog();
+  files.setEntry(3, kComment, "windy");
+  ASSERT_TRUE(files.saveDataFile(folder, "windy", {}));
+  files.setEntry(4, kComment, "calm");
+  files.clearLog();
   EXPECT_EQ(files.log()[3][kComment], "");
   EXPECT_EQ(files.fileName(), "WINDY");
   EXPECT_TRUE(files.saved());
   // A later Save offers the same name and asks before replacing it.
-  EXPECT_FALSE(files.SaveDataFile(folder, files.fileName(), {"WINDY"}));
+  EXPECT_FALSE(files.saveDataFile(folder, files.fileName(), {"WINDY"}));
   EXPECT_EQ(prompts.asked.size(), 1u);
 }
 

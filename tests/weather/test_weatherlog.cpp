@@ -46,7 +46,7 @@ std::string repeat(const std::string& s, int n) {
 }
 
 TEST_F(DataFile, AnEmptyLogIsSixtyLinesOfSixEmptyQuotedFields) {
-  WriteWeatherFile(path("E.wwd"), WeatherTable{});
+  writeWeatherFile(path("E.wwd"), WeatherTable{});
   const std::string bytes = contents("E.wwd");
   EXPECT_EQ(kEmptyDay.size(), 19u);
   EXPECT_EQ(bytes.size(), 1140u);
@@ -58,7 +58,7 @@ TEST_F(DataFile, ARecordQuotesEachFieldInColumnOrder) {
   log[1][kDate] = "3/14";
   log[1][kHigh] = "56";
   log[2][kComment] = "rain, then sun";
-  WriteWeatherFile(path("A.wwd"), log);
+  writeWeatherFile(path("A.wwd"), log);
   const std::string bytes = contents("A.wwd");
   EXPECT_EQ(bytes.substr(0, 25), "\"3/14\",\"56\",\"\",\"\",\"\",\"\"\r\n");
   EXPECT_EQ(bytes.substr(25, 33), "\"\",\"\",\"\",\"\",\"\",\"rain, then sun\"\r\n");
@@ -70,8 +70,8 @@ TEST_F(DataFile, ASavedLogReadsBackExactly) {
     for (int c = 1; c <= kFields; ++c) log[size_t(r)][size_t(c)] = (r + c) % 3 ? std::to_string(r * 10 + c) : "";
   log[7][kComment] = "  blanks kept , commas too ";
   log[60][kDate] = "12/31/2026";
-  WriteWeatherFile(path("B.wwd"), log);
-  EXPECT_EQ(ReadWeatherFile(path("B.wwd")), log);
+  writeWeatherFile(path("B.wwd"), log);
+  EXPECT_EQ(readWeatherFile(path("B.wwd")), log);
 }
 
 TEST_F(DataFile, ReadingTakesSixItemsADayWhateverTheLines) {
@@ -79,7 +79,7 @@ TEST_F(DataFile, ReadingTakesSixItemsADayWhateverTheLines) {
   // lines or run together.
   std::string bytes = "  1/2 , 40,30\r\n\"\",\"29.9\",\"x\"\r\n" + repeat(kEmptyDay, 59);
   write("C.wwd", bytes);
-  const WeatherTable log = ReadWeatherFile(path("C.wwd"));
+  const WeatherTable log = readWeatherFile(path("C.wwd"));
   EXPECT_EQ(log[1][kDate], "1/2");
   EXPECT_EQ(log[1][kHigh], "40");
   EXPECT_EQ(log[1][kLow], "30");
@@ -90,20 +90,20 @@ TEST_F(DataFile, ReadingTakesSixItemsADayWhateverTheLines) {
 
 TEST_F(DataFile, RecordsAfterTheSixtiethAreIgnored) {
   write("D.wwd", repeat("\"1\",\"2\",\"3\",\"4\",\"5\",\"6\"\r\n", 65));
-  const WeatherTable log = ReadWeatherFile(path("D.wwd"));
+  const WeatherTable log = readWeatherFile(path("D.wwd"));
   EXPECT_EQ(log[60][kComment], "6");
 }
 
 TEST_F(DataFile, AShortOrMissingFileFailsWithItsErrorNumber) {
   write("S.wwd", repeat(kEmptyDay, 59));
   try {
-    ReadWeatherFile(path("S.wwd"));
+    readWeatherFile(path("S.wwd"));
     FAIL() << "a file of 59 records read";
   } catch (const rt::RuntimeError& e) {
     EXPECT_EQ(e.number, 62);
   }
   try {
-    ReadWeatherFile(path("NONE.wwd"));
+    readWeatherFile(path("NONE.wwd"));
     FAIL() << "a missing file read";
   } catch (const rt::RuntimeError& e) {
     EXPECT_EQ(e.number, 53);
@@ -113,9 +113,9 @@ TEST_F(DataFile, AShortOrMissingFileFailsWithItsErrorNumber) {
 TEST_F(DataFile, BytesInMemoryReadAsTheSameFileWould) {
   const std::string bytes = "  1/2 , 40,30\r\n\"\",\"29.9\",\"x\"\r\n" + repeat(kEmptyDay, 59);
   write("M.wwd", bytes);
-  EXPECT_EQ(ReadWeatherData(bytes), ReadWeatherFile(path("M.wwd")));
+  EXPECT_EQ(readWeatherData(bytes), readWeatherFile(path("M.wwd")));
   try {
-    ReadWeatherData(repeat(kEmptyDay, 59));
+    readWeatherData(repeat(kEmptyDay, 59));
     FAIL() << "59 records read";
   } catch (const rt::RuntimeError& e) {
     EXPECT_EQ(e.number, 62);
@@ -123,49 +123,49 @@ TEST_F(DataFile, BytesInMemoryReadAsTheSameFileWould) {
 }
 
 TEST(FileNames, SavedNamesAreCutToEightCharactersInUpperCase) {
-  EXPECT_EQ(SaveName("abc"), "ABC");
-  EXPECT_EQ(SaveName("september2026"), "SEPTEMBE");
-  EXPECT_EQ(ListEntry("march.wwd"), "MARCH");
-  EXPECT_EQ(ListEntry("X.WWD"), "X");
+  EXPECT_EQ(saveName("abc"), "ABC");
+  EXPECT_EQ(saveName("september2026"), "SEPTEMBE");
+  EXPECT_EQ(listEntry("march.wwd"), "MARCH");
+  EXPECT_EQ(listEntry("X.WWD"), "X");
 }
 
 TEST(FileNames, NamesThatLeaveTheFolderOrNameNothingAreRefused) {
-  EXPECT_EQ(FileNameProblem("MARCH"), "");
-  EXPECT_EQ(FileNameProblem("my log 1"), "");
+  EXPECT_EQ(fileNameProblem("MARCH"), "");
+  EXPECT_EQ(fileNameProblem("my log 1"), "");
   for (const char* bad : {"", "   ", "../secret", "..", "a/b", "a\\b", "c:log", "tab\there"})
-    EXPECT_NE(FileNameProblem(bad), "") << bad;
+    EXPECT_NE(fileNameProblem(bad), "") << bad;
 }
 
 TEST(Editor, KeysAcceptedByColumn) {
   // The double quote is refused everywhere, also in the free-text columns.
-  for (int c = 1; c <= kFields; ++c) EXPECT_FALSE(KeyAccepted(c, '"')) << c;
-  EXPECT_TRUE(KeyAccepted(kDate, 'a'));
-  EXPECT_TRUE(KeyAccepted(kComment, ','));
-  EXPECT_FALSE(KeyAccepted(kHigh, 'a'));
-  EXPECT_TRUE(KeyAccepted(kHigh, '-'));
-  EXPECT_FALSE(KeyAccepted(kHigh, '.'));
-  EXPECT_TRUE(KeyAccepted(kLow, 8));
-  EXPECT_FALSE(KeyAccepted(kPrec, '-'));
-  EXPECT_TRUE(KeyAccepted(kPrec, '.'));
-  EXPECT_TRUE(KeyAccepted(kPress, '7'));
-  EXPECT_EQ(MaxLengthFor(kDate), 10);
-  EXPECT_EQ(MaxLengthFor(kPress), 5);
-  EXPECT_EQ(MaxLengthFor(kComment), 30);
+  for (int c = 1; c <= kFields; ++c) EXPECT_FALSE(keyAccepted(c, '"')) << c;
+  EXPECT_TRUE(keyAccepted(kDate, 'a'));
+  EXPECT_TRUE(keyAccepted(kComment, ','));
+  EXPECT_FALSE(keyAccepted(kHigh, 'a'));
+  EXPECT_TRUE(keyAccepted(kHigh, '-'));
+  EXPECT_FALSE(keyAccepted(kHigh, '.'));
+  EXPECT_TRUE(keyAccepted(kLow, 8));
+  EXPECT_FALSE(keyAccepted(kPrec, '-'));
+  EXPECT_TRUE(keyAccepted(kPrec, '.'));
+  EXPECT_TRUE(keyAccepted(kPress, '7'));
+  EXPECT_EQ(maxLengthFor(kDate), 10);
+  EXPECT_EQ(maxLengthFor(kPress), 5);
+  EXPECT_EQ(maxLengthFor(kComment), 30);
 }
 
 TEST(Editor, NavigationWrapsAndStopsAtTheEdges) {
   constexpr int kEnter = 13, kTab = 9, kUp = 38, kDown = 40;
-  EXPECT_EQ(NextCell({5, 3}, kEnter, 0), (Cell{5, 4}));
-  EXPECT_EQ(NextCell({5, 6}, kTab, 0), (Cell{6, 1}));
-  EXPECT_EQ(NextCell({60, 6}, kEnter, 0), (Cell{60, 1}));
-  EXPECT_EQ(NextCell({60, 2}, kDown, 0), (Cell{60, 2}));
-  EXPECT_EQ(NextCell({1, 2}, kUp, 0), (Cell{1, 2}));
-  EXPECT_EQ(NextCell({4, 1}, kTab, 1), (Cell{3, 6}));
-  EXPECT_EQ(NextCell({1, 1}, kTab, 1), (Cell{1, 6}));
+  EXPECT_EQ(nextCell({5, 3}, kEnter, 0), (Cell{5, 4}));
+  EXPECT_EQ(nextCell({5, 6}, kTab, 0), (Cell{6, 1}));
+  EXPECT_EQ(nextCell({60, 6}, kEnter, 0), (Cell{60, 1}));
+  EXPECT_EQ(nextCell({60, 2}, kDown, 0), (Cell{60, 2}));
+  EXPECT_EQ(nextCell({1, 2}, kUp, 0), (Cell{1, 2}));
+  EXPECT_EQ(nextCell({4, 1}, kTab, 1), (Cell{3, 6}));
+  EXPECT_EQ(nextCell({1, 1}, kTab, 1), (Cell{1, 6}));
   // Shifted Enter and arrows, and other keys, stay.
-  EXPECT_EQ(NextCell({4, 4}, kEnter, 1), (Cell{4, 4}));
-  EXPECT_EQ(NextCell({4, 4}, kDown, 2), (Cell{4, 4}));
-  EXPECT_EQ(NextCell({4, 4}, 'A', 0), (Cell{4, 4}));
+  EXPECT_EQ(nextCell({4, 4}, kEnter, 1), (Cell{4, 4}));
+  EXPECT_EQ(nextCell({4, 4}, kDown, 2), (Cell{4, 4}));
+  EXPECT_EQ(nextCell({4, 4}, 'A', 0), (Cell{4, 4}));
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ class Printout : public ::testing::Test {
 };
 
 TEST_F(Printout, AnEmptyLogPrintsThreeRuledLandscapePages) {
-  PrintTable(plat::printer(), WeatherTable{}, "NEW");
+  printTable(plat::printer(), WeatherTable{}, "NEW");
   ASSERT_EQ(printed->documents.size(), 1u);
   const auto& pages = printed->documents[0].pages;
   ASSERT_EQ(pages.size(), 3u);
@@ -68,7 +68,7 @@ TEST_F(Printout, TableEntriesPrintInTheirColumnsMasks) {
   log[1][kComment] = "a comment much longer than the column of the table";
   log[2][kLow] = "-";
   log[21][kPrec] = "1.2.3";
-  PrintTable(plat::printer(), log, "ABC");
+  printTable(plat::printer(), log, "ABC");
   const auto& pages = printed->documents.at(0).pages;
   const auto first = pages.at(0).texts();
   EXPECT_TRUE(has(first, "10/10/2026"));
@@ -92,11 +92,11 @@ TEST_F(Printout, ThePlotsPageShowsTheSummariesAndPictures) {
     log[size_t(d)][kHigh] = std::to_string(40 + d);
     log[size_t(d)][kLow] = "30";
   }
-  const WeatherSummary s = SummariseWeather(log);
+  const WeatherSummary s = summariseWeather(log);
   plat::ImageSurface temp(337, 153), prec(337, 97), press(337, 89);
-  DrawTemperaturePlot(temp, s);
-  DrawPrecipitationPlot(prec, s);
-  DrawPressurePlot(press, s);
+  drawTemperaturePlot(temp, s);
+  drawPrecipitationPlot(prec, s);
+  drawPressurePlot(press, s);
   PlotsPage page;
   page.fileName = "ABC";
   page.highestHigh = QString::fromStdString(s.highestHigh);
@@ -120,7 +120,7 @@ TEST_F(Printout, ThePlotsPageShowsTheSummariesAndPictures) {
   page.prec = &prec;
   page.press = &press;
   plat::printer().setOrientation(plat::Orientation::Portrait);
-  PrintPlots(plat::printer(), page);
+  printPlots(plat::printer(), page);
   ASSERT_EQ(printed->documents.size(), 1u);
   ASSERT_EQ(printed->documents[0].pages.size(), 1u);
   const auto& pg = printed->documents[0].pages[0];
@@ -159,14 +159,14 @@ TEST_F(Printout, PlotsDrawInTheirColoursOnTheirScales) {
   log[30][kPrec] = "2";
   log[1][kPress] = "29";
   log[60][kPress] = "31";
-  const WeatherSummary s = SummariseWeather(log);
+  const WeatherSummary s = summariseWeather(log);
   plat::ImageSurface temp(337, 153), prec(337, 97), press(337, 89);
   temp.setRecording(true);
   prec.setRecording(true);
   press.setRecording(true);
-  DrawTemperaturePlot(temp, s);
-  DrawPrecipitationPlot(prec, s);
-  DrawPressurePlot(press, s);
+  drawTemperaturePlot(temp, s);
+  drawPrecipitationPlot(prec, s);
+  drawPressurePlot(press, s);
   EXPECT_EQ(temp.scaleLeft(), 0);
   EXPECT_EQ(temp.scaleWidth(), 61);
   EXPECT_EQ(temp.scaleTop(), s.tHi);
@@ -183,7 +183,7 @@ TEST_F(Printout, PlotsDrawInTheirColoursOnTheirScales) {
   EXPECT_EQ(press.countOps("line"), 1);
   // An empty log clears the pictures and draws nothing.
   temp.clearOps();
-  DrawTemperaturePlot(temp, SummariseWeather(WeatherTable{}));
+  drawTemperaturePlot(temp, summariseWeather(WeatherTable{}));
   EXPECT_EQ(temp.countOps("cls"), 1);
   EXPECT_EQ(temp.countOps("line") + temp.countOps("pset"), 0);
 }

@@ -12,7 +12,7 @@ using namespace weather;
 
 std::pair<float, float> Limits(float lo, float hi) {
   float outLo = 0, outHi = 0;
-  FindNiceLimits(4, lo, hi, outLo, outHi);
+  findNiceLimits(4, lo, hi, outLo, outHi);
   return {outLo, outHi};
 }
 
@@ -29,22 +29,22 @@ TEST(NiceLimits, EncloseTheDataOnStepsOfOneTwoOrFive) {
 
 TEST(NiceLimits, AnEmptyRangeStartsAtNineTenthsOfItsTop) {
   float lo = 50, hi = 50, outLo = 0, outHi = 0;
-  FindNiceLimits(4, lo, hi, outLo, outHi);
+  findNiceLimits(4, lo, hi, outLo, outHi);
   EXPECT_FLOAT_EQ(lo, 45.0f);
   EXPECT_LE(outLo, 45.0f);
   EXPECT_GE(outHi, 50.0f);
 }
 
 TEST(NumericValue, ReadsTheLeadingNumberSkippingBlanks) {
-  EXPECT_EQ(NumericValue(""), 0.0f);
-  EXPECT_EQ(NumericValue("--5"), 0.0f);
-  EXPECT_FLOAT_EQ(NumericValue("1.2.3"), 1.2f);
-  EXPECT_EQ(NumericValue(" 1 2 "), 12.0f);
-  EXPECT_EQ(NumericValue("-7"), -7.0f);
-  EXPECT_FLOAT_EQ(NumericValue(".5"), 0.5f);
-  EXPECT_EQ(NumericValue("12abc"), 12.0f);
-  EXPECT_EQ(NumericValue("abc"), 0.0f);
-  EXPECT_EQ(NumericValue("1e3"), 1.0f);
+  EXPECT_EQ(numericValue(""), 0.0f);
+  EXPECT_EQ(numericValue("--5"), 0.0f);
+  EXPECT_FLOAT_EQ(numericValue("1.2.3"), 1.2f);
+  EXPECT_EQ(numericValue(" 1 2 "), 12.0f);
+  EXPECT_EQ(numericValue("-7"), -7.0f);
+  EXPECT_FLOAT_EQ(numericValue(".5"), 0.5f);
+  EXPECT_EQ(numericValue("12abc"), 12.0f);
+  EXPECT_EQ(numericValue("abc"), 0.0f);
+  EXPECT_EQ(numericValue("1e3"), 1.0f);
 }
 
 WeatherTable Highs(int firstDay, int lastDay, int start, int perDay) {
@@ -54,7 +54,7 @@ WeatherTable Highs(int firstDay, int lastDay, int start, int perDay) {
 }
 
 TEST(Summary, AnEmptyLog) {
-  const WeatherSummary s = SummariseWeather(WeatherTable{});
+  const WeatherSummary s = summariseWeather(WeatherTable{});
   EXPECT_FALSE(s.tempData);
   EXPECT_EQ(s.tempAxisTop, "70");
   EXPECT_EQ(s.tempAxisBottom, "30");
@@ -72,13 +72,13 @@ TEST(Summary, AnEmptyLog) {
   EXPECT_EQ(s.lowestPress, "---");
 }
 
-TEST(Summary, HighsWithoutLowsAreNoTemperatureData) { EXPECT_FALSE(SummariseWeather(Highs(1, 30, 50, 1)).tempData); }
+TEST(Summary, HighsWithoutLowsAreNoTemperatureData) { EXPECT_FALSE(summariseWeather(Highs(1, 30, 50, 1)).tempData); }
 
 TEST(Summary, OneHighAndOneLowGiveNoTrend) {
   WeatherTable log{};
   log[5][kHigh] = "60";
   log[9][kLow] = "40";
-  const WeatherSummary s = SummariseWeather(log);
+  const WeatherSummary s = summariseWeather(log);
   ASSERT_TRUE(s.tempData);
   EXPECT_EQ(s.highs.points.size(), 1u);
   EXPECT_EQ(s.lows.points.size(), 1u);
@@ -99,7 +99,7 @@ TEST(Summary, TrendsOverTheSixtyDays) {
   for (const Case& c : cases) {
     WeatherTable log = Highs(1, 60, c.start, c.perDay);
     log[1][kLow] = "-40";
-    const WeatherSummary s = SummariseWeather(log);
+    const WeatherSummary s = summariseWeather(log);
     ASSERT_TRUE(s.highs.hasTrend);
     EXPECT_EQ(s.highs.trendText, c.text) << c.perDay;
     EXPECT_FLOAT_EQ(s.highs.b, float(c.perDay));
@@ -111,7 +111,7 @@ TEST(Summary, TheTrendIsFittedOverTheOrdinalsOfTheReadings) {
   WeatherTable log = Highs(10, 20, 40, 1);
   log[15][kLow] = "20";
   log[16][kLow] = "30";
-  const WeatherSummary s = SummariseWeather(log);
+  const WeatherSummary s = summariseWeather(log);
   ASSERT_TRUE(s.highs.hasTrend);
   EXPECT_FLOAT_EQ(s.highs.b, 1.0f);
   EXPECT_FLOAT_EQ(s.highs.a + s.highs.b, 40.0f);
@@ -128,7 +128,7 @@ TEST(Summary, ExtremesRoundTheirIntegerSidesHalvesToEven) {
   log[2][kHigh] = "62.5";
   log[1][kLow] = "41.5";
   log[2][kLow] = "30.5";
-  const WeatherSummary s = SummariseWeather(log);
+  const WeatherSummary s = summariseWeather(log);
   EXPECT_EQ(s.lowestHigh, "62");  // lowest high, rounded when found
   EXPECT_EQ(s.highestLow, "42");  // highest low, rounded when found
 }
@@ -138,7 +138,7 @@ TEST(Summary, PrecipitationBarsCountWithoutTemperatures) {
   log[3][kPrec] = "0.5";
   log[4][kPrec] = "1.25";
   log[4][kHigh] = "";
-  const WeatherSummary s = SummariseWeather(log);
+  const WeatherSummary s = summariseWeather(log);
   EXPECT_FALSE(s.tempData);
   ASSERT_EQ(s.bars.size(), 2u);
   EXPECT_EQ(s.bars[1].x, 4.0f);
@@ -151,7 +151,7 @@ TEST(Summary, PrecipitationBarsCountWithoutTemperatures) {
 TEST(Summary, SmallPrecipitationKeepsAnAxisOfAtLeastATenth) {
   WeatherTable log{};
   log[1][kPrec] = "0.01";
-  const WeatherSummary s = SummariseWeather(log);
+  const WeatherSummary s = summariseWeather(log);
   EXPECT_FLOAT_EQ(s.pHi, 0.1f);
   EXPECT_EQ(s.precAxisTop, "0.1");
 }
@@ -160,7 +160,7 @@ TEST(Summary, PressureInInchesAndInMillibars) {
   WeatherTable inches{};
   inches[1][kPress] = "29.5";
   inches[2][kPress] = "30.5";
-  WeatherSummary s = SummariseWeather(inches);
+  WeatherSummary s = summariseWeather(inches);
   ASSERT_TRUE(s.pressData);
   EXPECT_EQ(s.pressAxisTop, "30.6");
   EXPECT_EQ(s.pressAxisBottom, "29.4");
@@ -171,7 +171,7 @@ TEST(Summary, PressureInInchesAndInMillibars) {
   WeatherTable millibars{};
   millibars[1][kPress] = "1005";
   millibars[2][kPress] = "1020";
-  s = SummariseWeather(millibars);
+  s = summariseWeather(millibars);
   EXPECT_EQ(s.prLo, 1005.0f);
   EXPECT_EQ(s.prHi, 1020.0f);
   EXPECT_EQ(s.pressAxisTop, "1020");
@@ -184,7 +184,7 @@ TEST(Summary, OneOrEqualPressuresAreNoData) {
   WeatherTable log{};
   log[1][kPress] = "30";
   log[9][kPress] = "30";
-  const WeatherSummary s = SummariseWeather(log);
+  const WeatherSummary s = summariseWeather(log);
   EXPECT_FALSE(s.pressData);
   EXPECT_TRUE(s.pressure.empty());
   EXPECT_EQ(s.highestPress, "---");
@@ -200,7 +200,7 @@ TEST(Summary, EntriesFarBeyondAnyWeatherStayFinite) {
   log[1][kPrec] = "99999999999999999999999999999999999999999999999";
   log[1][kPress] = "1";
   log[2][kPress] = "99999999999999999999999999999999999999999999999";
-  const WeatherSummary s = SummariseWeather(log);
+  const WeatherSummary s = summariseWeather(log);
   EXPECT_TRUE(s.tempData);
   EXPECT_TRUE(std::isfinite(s.tHi));
   EXPECT_TRUE(std::isfinite(s.highs.a));
@@ -213,7 +213,7 @@ TEST(Summary, EntriesFarBeyondAnyWeatherStayFinite) {
 TEST(Summary, AllNegativePrecipitationShowsNoData) {
   WeatherTable log{};
   for (int d = 1; d <= kDays; ++d) log[size_t(d)][kPrec] = "-1";
-  const WeatherSummary s = SummariseWeather(log);
+  const WeatherSummary s = summariseWeather(log);
   EXPECT_FALSE(s.precData);
   EXPECT_EQ(s.highestPrec, "---");
   EXPECT_EQ(s.totalPrec, "---");

@@ -79,14 +79,14 @@ class WeatherWatch : public MenuFixture {
   QPointer<WeatherWindow> window;
 };
 
-QByteArray Days(int n, const QByteArray& record) {
+QByteArray days(int n, const QByteArray& record) {
   QByteArray out;
   for (int i = 0; i < n; ++i) out += record;
   return out;
 }
 
 TEST_F(WeatherWatch, OpensWithAnEmptyLogNamedNew) {
-  writeFile("march.wwd", Days(60, "\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
+  writeFile("march.wwd", days(60, "\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
   ASSERT_TRUE(open());
   EXPECT_FALSE(menu->isVisible());
   EXPECT_EQ(window->caption(), "Weather Watch, Current File: NEW");
@@ -201,7 +201,7 @@ TEST_F(WeatherWatch, SaveWritesTheLogAndListsIt) {
 }
 
 TEST_F(WeatherWatch, ASaveOnAFullDiskKeepsTheOldLogAndTheWindowAsItWas) {
-  const QByteArray old = Days(60, "\"3/1\",\"50\",\"31\",\"\",\"30.1\",\"kept\"\r\n");
+  const QByteArray old = days(60, "\"3/1\",\"50\",\"31\",\"\",\"30.1\",\"kept\"\r\n");
   writeFile("OLD.wwd", old);
   ASSERT_TRUE(open());
   type("3/14");
@@ -238,7 +238,7 @@ TEST_F(WeatherWatch, ASaveOnAFullDiskKeepsTheOldLogAndTheWindowAsItWas) {
 
 TEST_F(WeatherWatch, OpenLoadsTheGridAndPlacesTheEditBoxOnTheFirstCell) {
   writeFile("SPRING.wwd",
-            "\"4/1\",\"45\",\"30\",\"0.2\",\"29.9\",\"showers\"\r\n" + Days(59, "\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
+            "\"4/1\",\"45\",\"30\",\"0.2\",\"29.9\",\"showers\"\r\n" + days(59, "\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
   ASSERT_TRUE(open());
   key(Qt::Key_Down);
   fileCommand("openButton", "spring");
@@ -252,7 +252,7 @@ TEST_F(WeatherWatch, OpenLoadsTheGridAndPlacesTheEditBoxOnTheFirstCell) {
 // The edit box taking a cell's text is a change of the box: moving onto a cell whose text
 // differs from the box's marks the log unsaved, although nothing was typed.
 TEST_F(WeatherWatch, MovingOntoACellWithOtherTextMarksTheLogUnsaved) {
-  writeFile("FALL.wwd", "\"45\",\"45\",\"30\",\"\",\"\",\"\"\r\n" + Days(59, "\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
+  writeFile("FALL.wwd", "\"45\",\"45\",\"30\",\"\",\"\",\"\"\r\n" + days(59, "\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
   ASSERT_TRUE(open());
   fileCommand("openButton", "FALL");
   ASSERT_EQ(editBox().text(), "45");
@@ -286,7 +286,7 @@ TEST_F(WeatherWatch, MovingOntoACellWithOtherTextMarksTheLogUnsaved) {
 }
 
 TEST_F(WeatherWatch, AFailedOpenReportsAndKeepsTheLog) {
-  writeFile("SHORT.wwd", Days(10, "\"\",\"70\",\"\",\"\",\"\",\"\"\r\n"));
+  writeFile("SHORT.wwd", days(10, "\"\",\"70\",\"\",\"\",\"\",\"\"\r\n"));
   ASSERT_TRUE(open());
   key(Qt::Key_Tab);
   type("45");
@@ -306,7 +306,7 @@ TEST_F(WeatherWatch, AFailedOpenReportsAndKeepsTheLog) {
 }
 
 TEST_F(WeatherWatch, ADoubleClickInTheSaveFrameAsksBeforeUnsavedDataIsLost) {
-  writeFile("OLD.wwd", Days(60, "\"\",\"1\",\"\",\"\",\"\",\"\"\r\n"));
+  writeFile("OLD.wwd", days(60, "\"\",\"1\",\"\",\"\",\"\",\"\"\r\n"));
   ASSERT_TRUE(open());
   type("x");
   button("saveButton").click();

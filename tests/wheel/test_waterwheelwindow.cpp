@@ -116,10 +116,10 @@ TEST_F(WheelWindow, OpensReadyWithTheFreshValues) {
   EXPECT_EQ(exitButton()->caption(), "E&xit");
   EXPECT_FALSE(flowSpin()->isEnabled());
   EXPECT_FALSE(turnTimer()->enabled());
-  EXPECT_EQ(window->run().model().WheelAngle(), 91.0f);
+  EXPECT_EQ(window->run().model().wheelAngle(), 91.0f);
   // The five empty cans in their outlines, and no water under the closed valve.
   EXPECT_GT(countColour(wheelPicture(), Palette::White), 0);
-  EXPECT_EQ(countColour(valvePicture(), wheel::CanColor(1), 25), 0);
+  EXPECT_EQ(countColour(valvePicture(), wheel::canColor(1), 25), 0);
   EXPECT_GT(countColour(speedChart(), Palette::Yellow), 200);  // the zero line
   EXPECT_EQ(services.sound->countPlays("ding.wav"), 0);
 }
@@ -129,7 +129,7 @@ TEST_F(WheelWindow, ARunTurnsTheWheelUnderTheOpenValveAndStopEndsIt) {
   startButton()->click();
   ASSERT_EQ(services.sound->countPlays("ding.wav"), 1);
   EXPECT_TRUE(services.sound->calls.back().wait);
-  EXPECT_EQ(services.sound->calls.back().path, shell::AppFilePath("ding.wav"));
+  EXPECT_EQ(services.sound->calls.back().path, shell::appFilePath("ding.wav"));
   EXPECT_EQ(startButton()->caption(), "&Restart");
   EXPECT_EQ(plat::leftTwips(startButton()), 1380);  // centred under the wheel
   EXPECT_FALSE(parametersButton()->isVisible());
@@ -139,14 +139,14 @@ TEST_F(WheelWindow, ARunTurnsTheWheelUnderTheOpenValveAndStopEndsIt) {
   EXPECT_EQ(turnTimer()->interval(), 100);
 
   for (int i = 0; i < 22; ++i) flowSpin()->spinUp();
-  EXPECT_EQ(window->run().model().FlowSetting(), 20);
+  EXPECT_EQ(window->run().model().flowSetting(), 20);
   EXPECT_EQ(flowGauge()->floodPercent(), 100);
   EXPECT_EQ(flowReadout()->caption(), "24.5");
-  EXPECT_GT(countColour(valvePicture(), wheel::CanColor(1)), 0);
+  EXPECT_GT(countColour(valvePicture(), wheel::canColor(1)), 0);
 
   for (int i = 0; i < 50; ++i) turnTimer()->fire();
-  EXPECT_NE(window->run().model().WheelAngle(), 91.0f);
-  EXPECT_GT(countColour(levelChart(), wheel::CanColor(1)), 0);
+  EXPECT_NE(window->run().model().wheelAngle(), 91.0f);
+  EXPECT_GT(countColour(levelChart(), wheel::canColor(1)), 0);
   const QImage speedPicture = speedChart()->surface().image();
 
   exitButton()->click();  // Stop
@@ -158,8 +158,8 @@ TEST_F(WheelWindow, ARunTurnsTheWheelUnderTheOpenValveAndStopEndsIt) {
   EXPECT_FALSE(flowSpin()->isEnabled());
   EXPECT_FALSE(turnTimer()->enabled());
   EXPECT_EQ(flowReadout()->caption(), "0.0");
-  EXPECT_EQ(countColour(valvePicture(), wheel::CanColor(1), 25), 0);
-  for (int i = 1; i <= 5; ++i) EXPECT_EQ(window->run().model().CanLevel(i), 0.0f);
+  EXPECT_EQ(countColour(valvePicture(), wheel::canColor(1), 25), 0);
+  for (int i = 1; i <= 5; ++i) EXPECT_EQ(window->run().model().canLevel(i), 0.0f);
   EXPECT_EQ(speedChart()->surface().image(), speedPicture);  // the charts stay
 
   exitButton()->click();  // Exit
@@ -214,7 +214,7 @@ TEST_F(WheelWindow, TheDialogStoresEveryFieldAndOkResetsTheWheelWithTheNewValues
   d->finish();
   EXPECT_EQ(shell::settings().WheelCanHeight, 20.0f);
   EXPECT_TRUE(window->isVisible());
-  EXPECT_EQ(window->run().model().N(), 3);
+  EXPECT_EQ(window->run().model().canCount(), 3);
   EXPECT_EQ(window->run().model().derived().CanHeight, 20.0f);
   EXPECT_EQ(flowUnits()->caption(), "g/s");
   EXPECT_EQ(flowReadout()->caption(), "0");
@@ -287,13 +287,13 @@ TEST_F(WheelWindow, ReturningFromTheDialogResetsTheWheelButTheHelpViewerDoesNot)
   // up and starts again from 91 degrees.
   QEvent activate(QEvent::WindowActivate);
   QCoreApplication::sendEvent(window, &activate);
-  EXPECT_EQ(window->run().model().N(), 4);
-  EXPECT_EQ(window->run().model().WheelAngle(), 91.0f);
+  EXPECT_EQ(window->run().model().canCount(), 4);
+  EXPECT_EQ(window->run().model().wheelAngle(), 91.0f);
 
   // An activation that is no return from the dialog (the help viewer closing) changes nothing.
   shell::settings().WheelCans = 6;
   QCoreApplication::sendEvent(window, &activate);
-  EXPECT_EQ(window->run().model().N(), 4);
+  EXPECT_EQ(window->run().model().canCount(), 4);
 
   // Exit with the dialog open closes it too.
   exitButton()->click();
@@ -313,11 +313,11 @@ TEST_F(WheelWindow, HandEditedValuesAreBroughtIntoRangeAtLoad) {
   EXPECT_EQ(s.WheelEmptyTime, 0.1f);
   EXPECT_EQ(s.WheelCanHeight, 1.0f);
   EXPECT_EQ(s.WheelUnits, 0);
-  EXPECT_EQ(window->run().model().N(), 6);
+  EXPECT_EQ(window->run().model().canCount(), 6);
   startButton()->click();
   for (int i = 0; i < 20; ++i) flowSpin()->spinUp();
   for (int i = 0; i < 30; ++i) turnTimer()->fire();
-  EXPECT_TRUE(std::isfinite(window->run().model().WheelSpeed()));
+  EXPECT_TRUE(std::isfinite(window->run().model().wheelSpeed()));
 }
 
 // Every control of the window and of its dialog, as built, stands where its layout row puts

@@ -21,8 +21,8 @@ WheelModel wheelOf(int16_t cans) {
   WheelSettings s;
   s.WheelCans = cans;
   WheelModel m;
-  m.SetDerived(Derive(s));
-  m.Reset();
+  m.setDerived(derive(s));
+  m.reset();
   return m;
 }
 
@@ -30,10 +30,10 @@ struct WheelPicture : ::testing::Test {
   plat::RecordingSurface hidden{273, 321, kBlack};
   plat::ImageSurface visible{273, 321, kBlack};
   void draw(const WheelModel& m) {
-    SetupWheelPicture(hidden);
-    ScaleWheelPicture(hidden, m.derived());
+    setupWheelPicture(hidden);
+    scaleWheelPicture(hidden, m.derived());
     hidden.clearOps();
-    DrawWheelPicture(hidden, visible, m);
+    drawWheelPicture(hidden, visible, m);
   }
 };
 
@@ -57,20 +57,20 @@ TEST_F(WheelPicture, EmptyCansShowTheirOutlineAndSpokeWithoutLeaks) {
 
 TEST_F(WheelPicture, WaterFillsTheCanFromItsBottomAndLeaksInAFan) {
   WheelModel m = wheelOf(5);
-  m.SetState(-90, 0);  // can 1 at the bottom
-  m.SetLevel(1, m.derived().CanHeight / 2);
+  m.setState(-90, 0);  // can 1 at the bottom
+  m.setLevel(1, m.derived().CanHeight / 2);
   draw(m);
   EXPECT_EQ(hidden.countOps("line"), 5 + 5);
-  const double x = m.CanX(1), y = m.CanY(1), H = m.derived().CanHeight, r = m.derived().CanRadius;
+  const double x = m.canX(1), y = m.canY(1), H = m.derived().CanHeight, r = m.derived().CanRadius;
   // Half full: water in the lower half of the can, the upper half dark.
   const QPoint water = hidden.toDevice(x, y - 0.75 * H);
   const QPoint air = hidden.toDevice(x, y - 0.25 * H);
-  EXPECT_EQ(visible.pixel(water.x(), water.y()), CanColor(1));
+  EXPECT_EQ(visible.pixel(water.x(), water.y()), canColor(1));
   EXPECT_EQ(visible.pixel(air.x(), air.y()), kBlack);
   // The fan's outer lines reach a can's half width either side, 0.4 H below the can.
   int fanEnds = 0;
   for (const auto& op : hidden.ops()) {
-    if (op.op != "line" || op.colour != CanColor(1)) continue;
+    if (op.op != "line" || op.colour != canColor(1)) continue;
     EXPECT_DOUBLE_EQ(op.args[3], y - 1.4 * H);
     fanEnds += std::abs(std::abs(op.args[2] - x) - r) < 1e-6;
   }
@@ -81,14 +81,14 @@ TEST(FallingWater, ShowsOnlyWhileTheValveIsOpen) {
   plat::ImageSurface valve(273, 57, 0x0000FF);
   valve.setScaleMode(plat::ScaleMode::Twips);
   // Below the gauge's 25 pixel rows (the gauge covers the lines' upper edge).
-  DrawFallingWater(valve, 1320, 1455, 375, true);
-  EXPECT_GT(countColour(valve, CanColor(1), 25), 0);
+  drawFallingWater(valve, 1320, 1455, 375, true);
+  EXPECT_GT(countColour(valve, canColor(1), 25), 0);
   // The water reaches the picture's bottom, spread less than the gauge is wide.
   int bottomWet = 0;
-  for (int x = 0; x < valve.deviceWidth(); ++x) bottomWet += valve.pixel(x, 56) == CanColor(1);
+  for (int x = 0; x < valve.deviceWidth(); ++x) bottomWet += valve.pixel(x, 56) == canColor(1);
   EXPECT_GE(bottomWet, 5);
-  DrawFallingWater(valve, 1320, 1455, 375, false);
-  EXPECT_EQ(countColour(valve, CanColor(1), 25), 0);
+  drawFallingWater(valve, 1320, 1455, 375, false);
+  EXPECT_EQ(countColour(valve, canColor(1), 25), 0);
 }
 
 struct Charts : ::testing::Test {
@@ -106,18 +106,18 @@ struct Charts : ::testing::Test {
 
 TEST_F(Charts, ASpeedBeyond210PlotsAtTheChartsEdge) {
   WheelModel m = wheelOf(5);
-  charts.Start(m);
-  charts.DrawZeroLine();
+  charts.start(m);
+  charts.drawZeroLine();
   EXPECT_EQ(lit(speed, 0, Palette::Yellow), std::vector<int>{59});
-  m.SetState(91, 500);
-  charts.Advance(m);
-  EXPECT_EQ(charts.PrevSpeed(), 210.0f);
+  m.setState(91, 500);
+  charts.advance(m);
+  EXPECT_EQ(charts.prevSpeed(), 210.0f);
   auto top = lit(speed, last(), Palette::White);
   ASSERT_FALSE(top.empty());
   EXPECT_EQ(top.front(), 0);
-  m.SetState(91, -500);
-  charts.Advance(m);
-  EXPECT_EQ(charts.PrevSpeed(), -210.0f);
+  m.setState(91, -500);
+  charts.advance(m);
+  EXPECT_EQ(charts.prevSpeed(), -210.0f);
   auto bottom = lit(speed, last(), Palette::White);
   ASSERT_FALSE(bottom.empty());
   EXPECT_EQ(bottom.back(), speed.deviceHeight() - 1);
@@ -128,27 +128,27 @@ TEST_F(Charts, ASpeedBeyond210PlotsAtTheChartsEdge) {
 
 TEST_F(Charts, EveryCanHasItsOwnColourOnTheLevelChart) {
   for (int16_t n : {int16_t(2), int16_t(6)}) {
-    charts.Clear();
+    charts.clear();
     WheelModel m = wheelOf(n);
-    charts.Start(m);
-    for (int i = 1; i <= n; ++i) m.SetLevel(i, m.derived().CanHeight * float(i) / 7);
-    charts.Advance(m);
-    for (int i = 1; i <= 6; ++i) EXPECT_EQ(countColour(level, CanColor(i)) > 0, i <= n) << n << " cans, can " << i;
+    charts.start(m);
+    for (int i = 1; i <= n; ++i) m.setLevel(i, m.derived().CanHeight * float(i) / 7);
+    charts.advance(m);
+    for (int i = 1; i <= 6; ++i) EXPECT_EQ(countColour(level, canColor(i)) > 0, i <= n) << n << " cans, can " << i;
   }
 }
 
 TEST_F(Charts, TheHeightChartRunsFromTheTopOfTheWheelToItsBottom) {
   WheelModel m = wheelOf(5);
-  m.SetState(90, 0);
-  charts.Start(m);
-  m.SetState(-90, 0);
-  charts.Advance(m);
-  const auto rows = lit(height, last(), CanColor(1));
+  m.setState(90, 0);
+  charts.start(m);
+  m.setState(-90, 0);
+  charts.advance(m);
+  const auto rows = lit(height, last(), canColor(1));
   ASSERT_FALSE(rows.empty());
   EXPECT_EQ(rows.back(), height.deviceHeight() - 1);
-  EXPECT_EQ(lit(height, last() - 1, CanColor(1)).front(), 0);
-  EXPECT_DOUBLE_EQ(HeightY(119, 50.8f, 101.6f, 50.8f), 0);
-  EXPECT_DOUBLE_EQ(LevelY(119, 15.24f, 0), 118);
+  EXPECT_EQ(lit(height, last() - 1, canColor(1)).front(), 0);
+  EXPECT_DOUBLE_EQ(heightY(119, 50.8f, 101.6f, 50.8f), 0);
+  EXPECT_DOUBLE_EQ(levelY(119, 15.24f, 0), 118);
 }
 
 }  // namespace
