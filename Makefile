@@ -27,9 +27,11 @@ run: build-release
 test: format-check build-test
 	ctest --preset test -j $(JOBS)
 
-# The layout of the code: format-check fails on a file .clang-format would change.
+# The layout of the code: format-check fails on a file .clang-format would change, or on a
+# name that breaks the rules of the README's section on the code's layout.
 format-check: deps
 	@scripts/check-format.sh
+	@scripts/check-names.sh
 
 format: deps
 	@scripts/check-format.sh --fix
