@@ -107,20 +107,17 @@ void LanderWindow::buildChoices() {
   // Level and units, in the place the trajectory plot takes during a game.
   m_levelFrame = plat::build<plat::Frame>(this, layout::kLevelFrame);
   m_levelFrame->setObjectName("levelFrame");
-  for (int i = 0; i < kLevels; ++i) {
-    plat::OptionButton* option = m_levelOptions.add(i, m_levelFrame, levelCaption(i));
-    option->setObjectName(QString("levelOption%1").arg(i));
-    plat::applyRow(option, layout::kLevelOptions[i]);
-  }
+  m_levelOptions.setRole("levelOption");
+  for (int i = 0; i < kLevels; ++i)
+    plat::applyRow(m_levelOptions.add(i, m_levelFrame, levelCaption(i)), layout::kLevelOptions[i]);
   m_levelOptions.onClick = [this](int index) { chooseLevel(index); };
 
   m_unitsFrame = plat::build<plat::Frame>(this, layout::kUnitsFrame);
   m_unitsFrame->setObjectName("unitsFrame");
+  m_unitsOptions.setRole("unitsOption");
   for (int i = 0; i < 2; ++i) {
     const plat::ControlRow& row = layout::kUnitsOptions[i];
-    plat::OptionButton* option = m_unitsOptions.add(i, m_unitsFrame, QString::fromUtf8(row.caption));
-    option->setObjectName(QString("unitsOption%1").arg(i));
-    plat::applyRow(option, row);
+    plat::applyRow(m_unitsOptions.add(i, m_unitsFrame, QString::fromUtf8(row.caption)), row);
   }
   m_unitsOptions.onClick = [this](int index) { chooseUnits(index); };
 

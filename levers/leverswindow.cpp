@@ -71,10 +71,9 @@ void LeversWindow::buildTopicPanel() {
   m_topicsBackdrop->setBorderColor(Palette::SoftBlue);
   m_topicsFrame = plat::build<plat::Frame>(this, kTopicsFrame);
   m_topicsFrame->setObjectName("topicsFrame");
-  for (int i : {LessonTopic, WorkTopic}) {
+  m_topicButtons.setRole("topicButton");
+  for (int i : {LessonTopic, WorkTopic})
     m_topicButtons.set(i, plat::build<plat::CommandButton>(m_topicsFrame, kTopicButtons[i]));
-    m_topicButtons(i)->setObjectName("topicButton" + QString::number(i));
-  }
   m_buttonFrame = plat::build<plat::Frame>(m_topicsFrame, kButtonFrame);
   m_helpButton = plat::build<plat::CommandButton>(m_buttonFrame, kHelpButton);
   m_helpButton->setObjectName("helpButton");
@@ -85,10 +84,8 @@ void LeversWindow::buildTopicPanel() {
 void LeversWindow::buildValues() {
   m_valuesFrame = plat::build<plat::Frame>(this, kValuesFrame);
   m_valuesFrame->setObjectName("valuesFrame");
-  for (int i = 0; i < 4; ++i) {
-    m_valueTitles.set(i, plat::build<plat::Label>(m_valuesFrame, kValueTitles[i]));
-    m_valueTitles(i)->setObjectName("valueTitle" + QString::number(i));
-  }
+  m_valueTitles.setRole("valueTitle");
+  for (int i = 0; i < 4; ++i) m_valueTitles.set(i, plat::build<plat::Label>(m_valuesFrame, kValueTitles[i]));
   m_effortFigure = plat::build<plat::Label>(m_valuesFrame, kEffortFigure);
   m_effortFigure->setObjectName("effortFigure");
   m_effortDistanceFigure = plat::build<plat::Label>(m_valuesFrame, kEffortDistanceFigure);
@@ -122,9 +119,9 @@ void LeversWindow::buildBars() {
 }
 
 void LeversWindow::buildTools() {
+  m_toolButtons.setRole("toolButton");
   for (int i = 0; i <= 4; ++i) {
     auto* b = m_toolButtons.set(i, plat::build<plat::CommandButton>(this, kTools[i].place));
-    b->setObjectName("toolButton" + QString::number(i));
     b->setPicture(plat::loadPicture(kTools[i].picture), toolTip(i).trimmed());
     b->setToolTip(QString());  // the window shows its own tips
     b->hide();

@@ -109,12 +109,9 @@ void PendulumWindow::buildUnits() {
   m_unitsFrame = plat::build<plat::Frame>(this, kUnitsFrame);
   m_unitsFrame->setObjectName("unitsFrame");
   // Numbered as the units: 1 metric, 0 US.
-  plat::OptionButton* metric = m_unitsOptions.add(1, m_unitsFrame, kMetricOption.caption);
-  metric->setObjectName("unitsOption1");
-  plat::applyRow(metric, kMetricOption);
-  plat::OptionButton* us = m_unitsOptions.add(0, m_unitsFrame, kUsOption.caption);
-  us->setObjectName("unitsOption0");
-  plat::applyRow(us, kUsOption);
+  m_unitsOptions.setRole("unitsOption");
+  plat::applyRow(m_unitsOptions.add(1, m_unitsFrame, kMetricOption.caption), kMetricOption);
+  plat::applyRow(m_unitsOptions.add(0, m_unitsFrame, kUsOption.caption), kUsOption);
   m_unitsOptions.onClick = [this](int index) { chooseUnits(index); };
 }
 

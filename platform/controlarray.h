@@ -1,9 +1,11 @@
 #pragma once
 // An indexed group of like controls (toolButton(0) to toolButton(4), voltReadout(0) to voltReadout(4)):
 // members by index, not necessarily from 0 nor without gaps, with one event handler for the
-// whole group that receives the member's index.
+// whole group that receives the member's index. A group given a role names each member by it
+// and its index ("unitsOption1"), the object name by which tests find a control.
 
 #include <QPointer>
+#include <QString>
 #include <functional>
 #include <map>
 
@@ -12,9 +14,15 @@ namespace plat {
 template <class T>
 class ControlArray {
  public:
+  // Names the members, those there are and those to come, by the role and their index.
+  void setRole(const QString& role) {
+    m_role = role;
+    forEach([this](int i, T* member) { nameMember(i, member); });
+  }
   // Adds a member under an index, replacing any member that had it.
   T* set(int index, T* control) {
     m_members[index] = control;
+    nameMember(index, control);
     return control;
   }
   // The member of an index; null when there is none (or it was destroyed).
@@ -33,7 +41,11 @@ class ControlArray {
   }
 
  private:
+  void nameMember(int index, T* member) const {
+    if (!m_role.isEmpty() && member) member->setObjectName(m_role + QString::number(index));
+  }
   std::map<int, QPointer<T>> m_members;
+  QString m_role;
 };
 
 }  // namespace plat

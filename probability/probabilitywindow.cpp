@@ -124,10 +124,10 @@ ProbabilityWindow::ProbabilityWindow() {
 ProbabilityWindow::~ProbabilityWindow() = default;
 
 void ProbabilityWindow::addHelpAndExit(QWidget* page, int index) {
+  m_helpButtons.setRole("helpButton");
+  m_exitButtons.setRole("exitButton");
   m_helpButtons.set(index, button(page, kHelpButtons[index], [this] { showHelp(); }));
   m_exitButtons.set(index, button(page, kExitButtons[index], [this] { leaveWindow(); }));
-  m_helpButtons(index)->setObjectName(QString("helpButton%1").arg(index));
-  m_exitButtons(index)->setObjectName(QString("exitButton%1").arg(index));
 }
 
 // -- the pages ------------------------------------------------------------------------------

@@ -162,11 +162,9 @@ void RoboticsWindow::buildTitleAndGrid() {
 
 void RoboticsWindow::buildModeFrame() {
   m_modeFrame = plat::build<plat::Frame>(this, kModeFrame);
-  for (int i = 0; i < 3; ++i) {
-    plat::OptionButton* option = m_modeOptions.add(i, m_modeFrame, RobotArm::modeCaption(i));
-    option->setObjectName(rowName("modeOption", size_t(i)));
-    plat::applyRow(option, kModeOptions[i]);
-  }
+  m_modeOptions.setRole("modeOption");
+  for (int i = 0; i < 3; ++i)
+    plat::applyRow(m_modeOptions.add(i, m_modeFrame, RobotArm::modeCaption(i)), kModeOptions[i]);
   m_modeOptions.onClick = [this](int i) { chooseMode(i); };
 }
 
@@ -275,11 +273,9 @@ void RoboticsWindow::buildMotionOptions() {
   // Each option is named by its group's role and its index in the group ("elbowOption1";
   // a joint's direction "directionOption" + joint + index).
   auto options = [this](plat::OptionGroup& group, const QString& role, int panel, auto caption) {
-    for (int i = 0; i < 3; ++i) {
-      plat::OptionButton* option = group.add(i, m_optionPanels[size_t(panel)], caption(i));
-      option->setObjectName(role + QString::number(i));
-      plat::applyRow(option, kMotionOptions[i]);
-    }
+    group.setRole(role);
+    for (int i = 0; i < 3; ++i)
+      plat::applyRow(group.add(i, m_optionPanels[size_t(panel)], caption(i)), kMotionOptions[i]);
   };
   options(m_firstJointOptions, "firstJointOption", 2, [](int i) { return RobotArm::firstCaption(i); });
   options(m_elbowOptions, "elbowOption", 3, [](int i) { return RobotArm::elbowCaption(i); });

@@ -127,12 +127,8 @@ void RocketryWindow::buildChoices() {
   m_chuteBox = plat::build<plat::CheckBox>(choices, kChuteBox);
   m_chuteBox->setObjectName("chuteBox");
   m_chuteBox->onClick = [this] { applyChute(); };
-  for (int i = 0; i < 2; ++i) {
-    const ControlRow& row = kUnitOptions[i];
-    plat::OptionButton* option = m_unitOptions.add(i, choices, row.caption);
-    plat::applyRow(option, row);
-    option->setObjectName(QString("unitOption%1").arg(i));
-  }
+  m_unitOptions.setRole("unitOption");
+  for (int i = 0; i < 2; ++i) plat::applyRow(m_unitOptions.add(i, choices, kUnitOptions[i].caption), kUnitOptions[i]);
   m_unitOptions.onClick = [this](int index) { chooseUnits(index); };
 }
 

@@ -70,11 +70,7 @@ class LanderWindowTest : public MenuFixture {
   plat::Panel& fuelGauge() { return control<plat::Panel>(*window, "fuelGauge"); }
   plat::Timer& tickTimer() { return control<plat::Timer>(*window, "tickTimer"); }
   // The index of a row's chosen option ("levelOption"), or -1 while none is chosen.
-  int chosen(const char* role, int count) {
-    for (int i = 0; i < count; ++i)
-      if (option(role, i).isChecked()) return i;
-    return -1;
-  }
+  int chosen(const char* role, int count) { return chosenOption(*window, role, count); }
   void chooseLevel(int level) { option("levelOption", level).click(); }
   void start() { button("startButton").click(); }
   // Runs ticks until the game ends by itself.

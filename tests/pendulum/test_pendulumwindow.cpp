@@ -80,11 +80,7 @@ class PendulumWindow : public MenuFixture {
     return &control<plat::OptionButton>(*window, "unitsOption", units);
   }
   // The units whose option is chosen, or -1 while none is.
-  int chosenUnits() const {
-    for (int units : {0, 1})
-      if (unitsOption(units)->value()) return units;
-    return -1;
-  }
+  int chosenUnits() const { return chosenOption(*window, "unitsOption", 2); }
   plat::PictureBox* pendulumPicture() const { return &control<plat::PictureBox>(*window, "pendulumPicture"); }
   plat::PictureBox* anglePlot() const { return &control<plat::PictureBox>(*window, "anglePlot"); }
   plat::PictureBox* phasePlot() const { return &control<plat::PictureBox>(*window, "phasePlot"); }

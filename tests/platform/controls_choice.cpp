@@ -20,6 +20,7 @@
 #include "platform/optionbutton.h"
 #include "platform/scrollbar.h"
 #include "platform/spinbutton.h"
+#include "tests/support/controls.h"
 
 using namespace plat;
 
@@ -248,6 +249,19 @@ TEST(OptionGroup, ContainersChooseIndependentlyAndAChoiceCanBeCleared) {
   EXPECT_EQ(first.value(), -1);
   first.choose(1);
   EXPECT_EQ(first.value(), 1);
+}
+
+// A group's role names its members, those added before it was given and after, by the role
+// and their index: how tests find one member of a row.
+TEST(OptionGroup, ItsRoleNamesEachMemberByItsIndex) {
+  QWidget frame;
+  OptionGroup units;
+  units.add(1, &frame, "Metric");
+  units.setRole("unitsOption");
+  units.add(0, &frame, "US");
+  EXPECT_EQ(&control<OptionButton>(frame, "unitsOption", 1), units(1));
+  EXPECT_EQ(&control<OptionButton>(frame, "unitsOption0"), units(0));
+  EXPECT_THROW(control<OptionButton>(frame, "unitsOption", 2), std::logic_error);
 }
 
 TEST(OptionGroup, MembersOutlivingTheirGroupStaySafe) {

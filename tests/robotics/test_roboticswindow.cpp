@@ -65,11 +65,7 @@ class RoboticsWindowTest : public MenuFixture {
     return control<plat::OptionButton>(*window, role, index);
   }
   // The index of the chosen option of a group of three, or -1 while none is chosen.
-  int chosen(const QString& role) const {
-    for (int i = 0; i < 3; ++i)
-      if (option(role, i).value()) return i;
-    return -1;
-  }
+  int chosen(const QString& role) const { return chosenOption(*window, role, 3); }
   // Chooses an option as code does: its Click fires when that changes the choice.
   void choose(const QString& role, int index) const { option(role, index).setValue(true); }
   // Ticks the motion until Move shows again.

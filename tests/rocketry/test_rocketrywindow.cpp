@@ -91,11 +91,7 @@ class RocketryWindowTest : public MenuFixture {
   plat::Label& result(Result which) const { return control<plat::Label>(*window, "result", which); }
 
   // The units chosen (0 US, 1 metric), -1 while none is.
-  int chosenUnits() const {
-    for (int i = 0; i < 2; ++i)
-      if (unitOption(i).value()) return i;
-    return -1;
-  }
+  int chosenUnits() const { return chosenOption(*window, "unitOption", 2); }
   // Chooses the units as code does: the click runs only when the choice changes.
   void chooseUnits(int index) { unitOption(index).setValue(true); }
   // The launch button shows the stop picture during a flight, named Stop for screen readers.

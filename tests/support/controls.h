@@ -9,6 +9,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/optionbutton.h"
+
 template <class T>
 T& control(const QObject& window, const QString& name) {
   T* found = window.findChild<T*>(name);
@@ -23,4 +25,12 @@ T& control(const QObject& window, const QString& name) {
 template <class T>
 T& control(const QObject& window, const QString& role, int row) {
   return control<T>(window, role + QString::number(row));
+}
+
+// The row of the chosen option among role0 to role(count - 1), or -1 while none is chosen:
+// what the window's option group answers.
+inline int chosenOption(const QObject& window, const QString& role, int count) {
+  for (int row = 0; row < count; ++row)
+    if (control<plat::OptionButton>(window, role, row).value()) return row;
+  return -1;
 }

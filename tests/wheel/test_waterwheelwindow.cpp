@@ -90,11 +90,7 @@ class WheelWindow : public MenuFixture {
     return &control<plat::OptionButton>(*dialog, "unitsOption", units);
   }
   // The units whose option is chosen, or -1 while none is.
-  int chosenUnits() const {
-    for (int units : {0, 1})
-      if (unitsOption(units)->value()) return units;
-    return -1;
-  }
+  int chosenUnits() const { return chosenOption(*dialog, "unitsOption", 2); }
 
   QPointer<WaterWheelWindow> window;
   QPointer<WheelParametersDialog> dialog;
