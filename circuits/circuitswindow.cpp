@@ -1,6 +1,7 @@
 #include "circuits/circuitswindow.h"
 
 #include "platform/button.h"
+#include "platform/controlarray.h"
 #include "platform/image.h"
 #include "platform/label.h"
 #include "platform/layout.h"
@@ -73,7 +74,7 @@ void CircuitsWindow::buildPalette() {
   m_elementPalette->setObjectName("elementPalette");
   for (int i = 0; i < kPaletteSize; ++i) {
     auto* b = plat::build<plat::CommandButton>(m_elementPalette, kElementButtons[i]);
-    b->setObjectName(QString("elementButton%1").arg(i));
+    plat::nameInRow(b, "elementButton", i);
     b->setAccessibleName(kElementNames[i]);
     b->onClick = [this, i] { placeElement(i); };
     m_elementButtons[size_t(i)] = b;
@@ -94,12 +95,12 @@ void CircuitsWindow::buildReadouts() {
   const QPixmap arrow = plat::loadPicture("carrow.png");
   for (int k = 0; k < kRungs; ++k) {
     auto* l = plat::build<plat::Label>(m_board, kVoltReadout);
-    l->setObjectName(QString("voltReadout%1").arg(k));
+    plat::nameInRow(l, "voltReadout", k);
     l->setAlignment(plat::Label::Center);
     l->hide();
     m_voltReadouts[size_t(k)] = l;
     auto* a = plat::build<plat::ImageBox>(m_board, kVoltArrow);
-    a->setObjectName(QString("voltArrow%1").arg(k));
+    plat::nameInRow(a, "voltArrow", k);
     a->setPicture(arrow);
     a->setStretch(true);
     a->hide();

@@ -4,6 +4,7 @@
 #include "pendulum/pendprint.h"
 #include "pendulum/pendulumlayout.h"
 #include "platform/button.h"
+#include "platform/controlarray.h"
 #include "platform/fonts.h"
 #include "platform/label.h"
 #include "platform/layout.h"
@@ -86,18 +87,18 @@ void PendulumWindow::buildTitles() {
 void PendulumWindow::buildParameterRows() {
   for (int i = kAngle; i <= kFriction; ++i) {
     auto* caption = plat::build<plat::Label>(this, captionRow(kRowTop[i]));
-    caption->setObjectName("parameterCaption" + QString::number(i));
+    plat::nameInRow(caption, "parameterCaption", i);
     caption->setAlignment(plat::Label::Right);
     m_parameterCaptions[size_t(i)] = caption;
 
     auto* value = plat::build<plat::Label>(this, valueRow(kRowTop[i]));
-    value->setObjectName("parameterValue" + QString::number(i));
+    plat::nameInRow(value, "parameterValue", i);
     value->setBorder(true);
     value->setAlignment(plat::Label::Center);
     m_parameterValues[size_t(i)] = value;
 
     auto* spin = plat::build<plat::SpinButton>(this, spinRow(kRowTop[i]));
-    spin->setObjectName("parameterSpin" + QString::number(i));
+    plat::nameInRow(spin, "parameterSpin", i);
     spin->setAccessibleCaption(kRowName[i]);
     spin->onSpinDown = [this, i] { lowerParameter(i); };
     spin->onSpinUp = [this, i] { raiseParameter(i); };

@@ -4,12 +4,19 @@
 // whole group that receives the member's index. A group given a role names each member by it
 // and its index ("unitsOption1"), the object name by which tests find a control.
 
+#include <QObject>
 #include <QPointer>
 #include <QString>
 #include <functional>
 #include <map>
 
 namespace plat {
+
+// Names a control of a row of like ones by the row's role and its number in the row
+// ("parameterSpin2"): the object name by which tests find it.
+inline void nameInRow(QObject* control, const QString& role, int row) {
+  control->setObjectName(role + QString::number(row));
+}
 
 template <class T>
 class ControlArray {
@@ -42,7 +49,7 @@ class ControlArray {
 
  private:
   void nameMember(int index, T* member) const {
-    if (!m_role.isEmpty() && member) member->setObjectName(m_role + QString::number(index));
+    if (!m_role.isEmpty() && member) nameInRow(member, m_role, index);
   }
   std::map<int, QPointer<T>> m_members;
   QString m_role;

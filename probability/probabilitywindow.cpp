@@ -1,6 +1,7 @@
 #include "probability/probabilitywindow.h"
 
 #include "platform/button.h"
+#include "platform/controlarray.h"
 #include "platform/image.h"
 #include "platform/label.h"
 #include "platform/layout.h"
@@ -75,7 +76,7 @@ void buildImages(QWidget* page, const ControlRow (&rows)[N], std::array<plat::Im
   for (size_t s = 0; s < N; ++s) {
     images[s] = plat::build<plat::ImageBox>(page, rows[s]);
     images[s]->setStretch(true);
-    images[s]->setObjectName(role + QString::number(s));
+    plat::nameInRow(images[s], role, s);
   }
 }
 
@@ -175,9 +176,9 @@ void ProbabilityWindow::buildCoinsTotals(QWidget* page) {
     m_headsLabels[k] = plat::buildReadout(m_coinTotalsFrame, kHeadsLabels[k]);
     m_headsActual[k] = plat::buildReadout(m_coinTotalsFrame, kHeadsActual[k]);
     m_headsTheory[k] = plat::buildReadout(m_coinTotalsFrame, kHeadsTheory[k]);
-    m_headsLabels[k]->setObjectName(QString("headsLabel%1").arg(k));
-    m_headsActual[k]->setObjectName(QString("headsActual%1").arg(k));
-    m_headsTheory[k]->setObjectName(QString("headsTheory%1").arg(k));
+    plat::nameInRow(m_headsLabels[k], "headsLabel", k);
+    plat::nameInRow(m_headsActual[k], "headsActual", k);
+    plat::nameInRow(m_headsTheory[k], "headsTheory", k);
   }
 }
 
@@ -234,8 +235,8 @@ void ProbabilityWindow::buildMarblesPage(QWidget* page) {
     plat::buildCaption(m_marbleTotalsFrame, kBinTitles[b]);
     m_binActual[b] = plat::buildReadout(m_marbleTotalsFrame, kBinActual[b]);
     m_binTheory[b] = plat::buildReadout(m_marbleTotalsFrame, kBinTheory[b]);
-    m_binActual[b]->setObjectName(QString("binActual%1").arg(b));
-    m_binTheory[b]->setObjectName(QString("binTheory%1").arg(b));
+    plat::nameInRow(m_binActual[b], "binActual", b);
+    plat::nameInRow(m_binTheory[b], "binTheory", b);
   }
 
   m_dropMarblesButton = button(page, kDropMarblesButton, [this] { startPauseMarbles(); });

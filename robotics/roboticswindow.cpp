@@ -1,6 +1,7 @@
 #include "robotics/roboticswindow.h"
 
 #include "platform/button.h"
+#include "platform/controlarray.h"
 #include "platform/fonts.h"
 #include "platform/image.h"
 #include "platform/label.h"
@@ -114,9 +115,6 @@ plat::SpinButton* makeSpinner(QWidget* parent, const plat::ControlRow& row) {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-// A control of a row of like ones is named by its role and its index in the row.
-QString rowName(const char* role, size_t index) { return QString::fromLatin1(role) + QString::number(index); }
-
 }  // namespace
 
 RoboticsWindow::RoboticsWindow() {
@@ -173,9 +171,9 @@ void RoboticsWindow::buildArmPanel() {
   for (size_t j = 0; j < 2; ++j) {
     plat::buildCaption(m_armPanel, kAngleRows[j].title);
     m_angleReadouts[j] = plat::buildReadout(m_armPanel, kAngleRows[j].readout);
-    m_angleReadouts[j]->setObjectName(rowName("angleReadout", j));
+    plat::nameInRow(m_angleReadouts[j], "angleReadout", int(j));
     m_angleSpinners[j] = makeSpinner(m_armPanel, kAngleRows[j].spinner);
-    m_angleSpinners[j]->setObjectName(rowName("angleSpinner", j));
+    plat::nameInRow(m_angleSpinners[j], "angleSpinner", int(j));
   }
   plat::buildCaption(m_armPanel, kHandRows[0].title);
   m_handXReadout = plat::buildReadout(m_armPanel, kHandRows[0].readout);
@@ -196,9 +194,9 @@ void RoboticsWindow::buildArmPanel() {
   for (size_t j = 0; j < 2; ++j) {
     plat::buildCaption(m_armPanel, kResolutionRows[j].title);
     m_resolutionReadouts[j] = plat::buildReadout(m_armPanel, kResolutionRows[j].readout);
-    m_resolutionReadouts[j]->setObjectName(rowName("resolutionReadout", j));
+    plat::nameInRow(m_resolutionReadouts[j], "resolutionReadout", int(j));
     m_resolutionSpinners[j] = makeSpinner(m_armPanel, kResolutionRows[j].spinner);
-    m_resolutionSpinners[j]->setObjectName(rowName("resolutionSpinner", j));
+    plat::nameInRow(m_resolutionSpinners[j], "resolutionSpinner", int(j));
   }
   buildArmSpinners();
   m_printButton = plat::build<plat::CommandButton>(m_armPanel, kPrintButton);

@@ -4,6 +4,7 @@
 
 #include "platform/button.h"
 #include "platform/checkbox.h"
+#include "platform/controlarray.h"
 #include "platform/image.h"
 #include "platform/label.h"
 #include "platform/layout.h"
@@ -137,7 +138,7 @@ void RocketryWindow::buildResults() {
   for (size_t i = 0; i < 6; ++i) {
     plat::buildCaption(results, kResultTitles[i], plat::Label::Center);
     m_results[i] = plat::buildReadout(results, kResultReadouts[i]);
-    m_results[i]->setObjectName(QString("result%1").arg(i));
+    plat::nameInRow(m_results[i], "result", i);
   }
 }
 

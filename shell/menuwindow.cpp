@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "platform/button.h"
+#include "platform/controlarray.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
 #include "platform/image.h"
@@ -57,7 +58,7 @@ MenuWindow::MenuWindow() {
 
   for (int i = 1; i <= 10; ++i) {
     auto* b = plat::build<plat::CommandButton>(this, kProjectButtons[i]);
-    b->setObjectName(QString("projectButton%1").arg(i));
+    plat::nameInRow(b, "projectButton", i);
     b->onClick = [this, i] { openProject(i); };
     m_projectButtons[size_t(i)] = b;
   }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/button.h"
+#include "platform/controlarray.h"
 #include "platform/image.h"
 #include "platform/label.h"
 #include "platform/layout.h"
@@ -101,7 +102,7 @@ void TrajectoriesWindow::buildGridLines() {
   for (auto& l : m_heightLines) l = gridLine(m_gridPicture, Palette::Black, 1, plat::Line::Dot);
   for (auto& l : m_distanceLines) l = gridLine(m_gridPicture, Palette::Black, 1, plat::Line::Dot);
   for (int i = 0; i < 4; ++i) {
-    m_heightLines[size_t(i)]->setObjectName("heightLine" + QString::number(i));
+    plat::nameInRow(m_heightLines[size_t(i)], "heightLine", i);
     m_heightLines[size_t(i)]->setEnds(feet, 0, 100 * (i + 1), 1000, 100 * (i + 1));
     m_distanceLines[size_t(i)]->setEnds(feet, 200 * (i + 1), 0, 200 * (i + 1), 500);
   }

@@ -8,6 +8,7 @@
 
 #include "platform/button.h"
 #include "platform/combobox.h"
+#include "platform/controlarray.h"
 #include "platform/filelist.h"
 #include "platform/fonts.h"
 #include "platform/grid.h"
@@ -322,7 +323,7 @@ void WeatherWindow::buildPlotTab(QWidget* page) {
     plat::Label* l = plat::buildCaption(panel, row.label, row.align);
     if (row.summary >= 0) m_summaryLabels[size_t(row.summary)] = l;
   }
-  for (int i = 0; i < kSummaryTexts; ++i) m_summaryLabels[size_t(i)]->setObjectName(QString("summaryLabel%1").arg(i));
+  for (int i = 0; i < kSummaryTexts; ++i) plat::nameInRow(m_summaryLabels[size_t(i)], "summaryLabel", i);
   m_printPlotsButton = makePictureCommand(panel, kPrintPlotsCommand, [this] { printPlots(); });
   m_printPlotsButton->setObjectName("printPlotsButton");
 }

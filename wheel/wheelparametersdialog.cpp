@@ -3,6 +3,7 @@
 #include <QEvent>
 
 #include "platform/button.h"
+#include "platform/controlarray.h"
 #include "platform/fonts.h"
 #include "platform/image.h"
 #include "platform/label.h"
@@ -39,17 +40,17 @@ WheelParametersDialog::WheelParametersDialog(QWidget* owner) : plat::Form(owner)
 void WheelParametersDialog::buildRows() {
   for (int i = 0; i < kParamRows; ++i) {
     m_parameterCaptions[size_t(i)] = plat::buildCaption(this, captionRow(rowTop(i)));
-    m_parameterCaptions[size_t(i)]->setObjectName("parameterCaption" + QString::number(i));
+    plat::nameInRow(m_parameterCaptions[size_t(i)], "parameterCaption", i);
 
     auto* box = plat::build<plat::TextBox>(this, valueRow(rowTop(i)));
-    box->setObjectName("valueBox" + QString::number(i));
+    plat::nameInRow(box, "valueBox", i);
     box->onGotFocus = [this, i] { selectValue(i); };
     box->onKeyPress = [this, i](int& key) { filterKey(i, key); };
     box->onLostFocus = [this, i] { takeValue(i); };
     m_valueBoxes[size_t(i)] = box;
 
     m_limitsCaptions[size_t(i)] = plat::buildCaption(this, limitsRow(rowTop(i)));
-    m_limitsCaptions[size_t(i)]->setObjectName("limitsCaption" + QString::number(i));
+    plat::nameInRow(m_limitsCaptions[size_t(i)], "limitsCaption", i);
   }
   for (int i = 0; i + 1 < kParamRows; ++i) setTabOrder(m_valueBoxes[size_t(i)], m_valueBoxes[size_t(i + 1)]);
 }
