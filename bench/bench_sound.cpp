@@ -86,6 +86,39 @@ void BM_QuickPlayHeard(benchmark::State& state) {
   }
 }
 
+// A steady 1 s tone played without waiting every 1.4 s, as a thruster or a bounce is played: how
+// many plays were heard with a silence inside them (sound the output did not have when the
+// server came for it), and the longest such silence. The counters give the plays heard, those with a gap and the
+// longest gap.
+void BM_GapsInQuickPlays(benchmark::State& state) {
+  const int plays = int(state.range(0));
+  const std::string tone = soundcheck::toneWave(440, 1.0);
+  for (auto _ : state) {
+    settle(0.5);
+    const double recordedBefore = g_recorder->recordedSeconds();
+    for (int i = 0; i < plays; ++i) {
+      shell::playWaveImage(tone);
+      settle(1.4);
+    }
+    settle(2.5);  // the last tone reaches the recording
+    const auto samples = g_recorder->samples();
+    int heard = 0, withGap = 0;
+    double longest = 0;
+    // Tones 0.4 s apart: every silence inside one is shorter, so each tone is one stretch.
+    for (const auto& s : soundcheck::loudStretches(samples, 500, 0.25)) {
+      if (s.start < recordedBefore) continue;
+      ++heard;
+      const auto gaps = soundcheck::silencesWithin(samples, s);
+      if (!gaps.empty()) ++withGap;
+      for (const auto& g : gaps) longest = std::max(longest, g.length());
+    }
+    state.counters["plays"] = plays;
+    state.counters["heard"] = heard;
+    state.counters["with_gap"] = withGap;
+    state.counters["longest_gap_ms"] = longest * 1000;
+  }
+}
+
 void configure(benchmark::internal::Benchmark* b) {
   b->Iterations(1)->Repetitions(25)->UseManualTime()->Unit(benchmark::kMillisecond)->ReportAggregatesOnly(true);
   b->ComputeStatistics("p95", [](const std::vector<double>& v) { return percentile(v, 0.95); });
@@ -112,6 +145,13 @@ int main(int argc, char** argv) {
     return 1;
   }
   g_recorder = &recorder;
+  // VANTREL_GAP_PLAYS gives another number of plays for the count of gaps, for a quick look.
+  const int gapPlays =
+      qEnvironmentVariableIsSet("VANTREL_GAP_PLAYS") ? qEnvironmentVariableIntValue("VANTREL_GAP_PLAYS") : 100;
+  benchmark::RegisterBenchmark("BM_GapsInQuickPlays", BM_GapsInQuickPlays)
+      ->Arg(gapPlays)
+      ->Iterations(1)
+      ->Unit(benchmark::kSecond);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

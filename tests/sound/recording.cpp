@@ -1,6 +1,7 @@
 #include "tests/sound/recording.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -54,6 +55,27 @@ std::vector<Stretch> loudStretches(const std::vector<int16_t>& samples, int thre
     }
   }
   if (open) close();
+  return out;
+}
+
+std::vector<Stretch> silencesWithin(const std::vector<int16_t>& samples, const Stretch& stretch, int threshold,
+                                    double shortest) {
+  const auto loud = [&](size_t i) { return std::abs(int(samples[i])) > threshold; };
+  size_t first = size_t(std::lround(stretch.start * kRate));
+  size_t last = std::min(samples.size(), size_t(std::lround(stretch.end * kRate)));
+  while (first < last && !loud(first)) ++first;
+  while (last > first && !loud(last - 1)) --last;
+  std::vector<Stretch> out;
+  const size_t least = size_t(std::lround(shortest * kRate));
+  for (size_t i = first; i < last;) {
+    if (loud(i)) {
+      ++i;
+      continue;
+    }
+    const size_t begin = i;
+    while (i < last && !loud(i)) ++i;
+    if (i - begin >= least) out.push_back(Stretch{double(begin) / kRate, double(i) / kRate, 0, 0});
+  }
   return out;
 }
 

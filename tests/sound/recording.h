@@ -23,6 +23,12 @@ Stretch measure(const std::vector<int16_t>& samples, size_t first, size_t last);
 // The loud stretches: louder than `threshold`, split by at least `quiet` seconds below it.
 std::vector<Stretch> loudStretches(const std::vector<int16_t>& samples, int threshold = 500, double quiet = 0.01);
 
+// The silences inside a stretch of one steady sound: runs of at least `shortest` seconds where
+// every sample stays within `threshold` of zero, between its first and its last loud sample.
+// A steady tone crosses zero for a few microseconds; a run this long is sound that went missing.
+std::vector<Stretch> silencesWithin(const std::vector<int16_t>& samples, const Stretch& stretch, int threshold = 500,
+                                    double shortest = 0.003);
+
 // A line per stretch, as "1.89-2.13 s 880 Hz peak 22934", for failure messages and reports.
 std::string describe(const std::vector<Stretch>& stretches);
 
