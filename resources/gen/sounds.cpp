@@ -205,18 +205,21 @@ Samples synthMove() {
 }
 
 Samples synthRocket() {
-  // A whoosh: noise swelling and brightening, then fading as it passes, over a low rumble.
+  // The motor: a hiss that catches and brightens as it lights, then a steady roar over a low
+  // rumble, with a slow flutter so it sounds alive. It roars longer than the longest burn
+  // (5.0 s) and a little more, for the launch's first tick; the flight cuts it at burn-out.
   Noise noise(0x526f636bu);
   LowPass air1, air2, rumble1, rumble2;
-  Samples s(sampleCount(1.0));
+  Samples s(sampleCount(5.5));
   for (size_t i = 0; i < s.size(); ++i) {
     const double t = i * kDt;
-    const double swell = rampUp(t, 0.0, 0.3) * std::pow(1.0 - rampUp(t, 0.3, 0.7), 1.5);
+    const double lit = rampUp(t, 0.0, 0.25);
+    const double flutter = 1.0 + 0.08 * std::sin(kTwoPi * 7.0 * t) + 0.05 * std::sin(kTwoPi * 2.3 * t);
     const double x = noise.next();
-    const double cutoff = 300.0 + 2700.0 * swell;
+    const double cutoff = 500.0 + 1700.0 * lit;
     const double hiss = air2.step(air1.step(x, cutoff), cutoff);
     const double low = rumble2.step(rumble1.step(x, 110.0), 110.0);
-    s[i] = static_cast<float>(swell * (hiss + 2.5 * low));
+    s[i] = static_cast<float>(lit * flutter * (hiss + 2.5 * low));
   }
   fadeOut(s, 0.05);
   normalise(s, 0.6);
