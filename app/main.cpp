@@ -13,13 +13,14 @@ int main(int argc, char** argv) {
   // The menu is hidden while a project is open; closing a project must not end the program.
   QApplication::setQuitOnLastWindowClosed(false);
   plat::installFontSubstitutions();
-  // The sound output opens now, well before the first sound, so the desktop's sound server has
-  // settled to the short delay it asks for by the time a project plays one.
-  plat::sound();
 
   shell::MenuWindow menu;
   registerProjects(menu);
   menu.open();
   if (menu.ended()) return 1;
+  // The sound output opens once the menu is up, on a thread of its own, well before the first
+  // sound, so the desktop's sound server has settled to the short delay it asks for by the
+  // time a project plays one.
+  plat::sound();
   return app.exec();
 }

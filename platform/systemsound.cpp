@@ -1,42 +1,52 @@
-#include "platform/services.h"
+#include <pthread.h>
+#include <pulse/pulseaudio.h>
+#include <sched.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QFile>
-#include <QMediaDevices>
-#include <QThread>
-#include <QTimer>
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <cstdio>
-#include <cstdlib>
 #include <mutex>
-#include <set>
 #include <thread>
 
 #include "platform/files.h"
+#include "platform/services.h"
 #include "platform/wave.h"
 
 // How a sound reaches the speaker.
 //
 // A desktop's sound server that nobody has asked for a short delay works up to 2 s ahead of
 // its speaker, and an output that is let go loses what the server still holds of it. So the
-// program keeps one output open from its start to its end, through which every sound plays:
-// it asks the server to hold only a short stretch ahead of the speaker, which pulls the
-// server's delay down once what it had worked ahead has been played, and a sound cut by the
-// next is cut where the program cut it, with everything taken before heard whole. The output
-// is fed the sound now playing and then silence; when nothing has played for a while it
-// pauses, so the sound device can rest, and keeps its place at the server, so the server's
-// delay stays short.
+// program keeps one output stream open from its start to its end, through which every sound
+// plays: it asks the server to hold about a tenth of a second between the program and the
+// speaker, which pulls the server's delay down once what it had worked ahead has been
+// played, and a sound cut by the next is cut where the program cut it, with everything taken
+// before heard whole. The stream is fed the sound now playing and then silence; when nothing
+// has played for a while it pauses, so the sound device can rest, and keeps its place at the
+// server, so the server's delay stays short.
 //
-// A waiting play is timed by its sound: it returns once the output has taken the sound's
-// last sample and the short stretch the server holds has been played, never before the
-// sound's length has passed and never more than 0.15 s after it. Neither the output's own
-// reports nor the server's can say that, as a server may take a whole sound at once and play
-// it two seconds later.
+// The stream is fed whenever the server asks for more, by the sound library's own thread,
+// which asks the system for real-time scheduling (directly where the program may have it,
+// else from the desktop's real-time service, as sound clients do): on a busy computer a
+// thread of ordinary priority can wake late, and what the server holds must last until it
+// does. What it holds is the margin; a tenth of a second outlasts the wake-ups of a busy
+// desktop and still lets a sound be heard at once.
+//
+// A waiting play is timed by its sound: it returns once the stream has taken the sound's last
+// sample and what the server holds has been played, never before the sound's length has
+// passed and never more than 0.15 s after it. Neither the stream's own reports nor the
+// server's can say that, as a server may take a whole sound at once and play it two seconds
+// later.
+//
+// The stream is the program's own, on the sound library's thread, and nothing of the windows'
+// toolkit takes part in it: the program's start does not wait for the server (the connection
+// is made on that thread, and a sound asked for before it is up plays as soon as it is), and
+// however the program ends, the thread is stopped before anything of the stream is let go.
 
 namespace plat {
 
@@ -45,61 +55,50 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 
-constexpr uint32_t kRate = 44100;  // the output's frames a second, 16-bit stereo
-constexpr int kFrameBytes = 4;
-// What the output asks the server to hold ahead of the speaker: short, so that a sound starts
-// to be heard at once; long enough that the sound thread, which refills it, leaves no gap.
-constexpr auto kHeld = 50ms;
+constexpr uint32_t kRate = 44100;  // the stream's frames a second, 16-bit stereo
+constexpr size_t kFrameBytes = 4;
+// What the stream asks the server to hold, from the program's last sample to the speaker.
+constexpr auto kHeld = 100ms;
+// How much the server lets be played before it asks for more.
+constexpr auto kAskEvery = 10ms;
+// What a waiting play allows beyond what the server holds, for the speaker's own step.
+constexpr auto kHeldMargin = 20ms;
 // What a waiting play may add to its sound's length: at most 0.15 s, less a little for the
 // windows' thread to wake on a busy computer.
 constexpr auto kMostAfterSound = 140ms;
-// How often the output is fed.
-constexpr auto kFeedEvery = 10ms;
 // How long a stop waits for a play that takes the stopped sound's place.
 constexpr auto kStopGrace = 20ms;
-// With nothing to play for this long, the output pauses.
+// With nothing to play for this long, the stream pauses; it looks every half second.
 constexpr auto kRestAfter = 3s;
+constexpr pa_usec_t kRestLookEvery = 500 * PA_USEC_PER_MSEC;
+// How long a waiting play waits for the stream to come up, before it is timed.
+constexpr auto kMostConnecting = 2s;
+// How soon after a lost server the stream is looked for again.
+constexpr auto kRetryAfter = 1s;
+// The real-time priority asked for: low, below the sound server's own.
+constexpr int kRealtimePriority = 3;
+// The time a real-time thread may run without blocking before the system stops it, which
+// the real-time service asks every client to set.
+constexpr rlim_t kRealtimeLimitMicroseconds = 200000;
 
-// Qt's sound back-end reports a missing sound server on standard error while it looks for
-// outputs. Without a speaker the program is silent by design, so those reports tell the user
-// nothing; they are held back while the question is asked, and every other message passes.
-QtMessageHandler g_passOn = nullptr;
+pa_usec_t usec(std::chrono::microseconds d) { return pa_usec_t(d.count()); }
 
-void holdBackServerReports(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-  if (text.startsWith(QLatin1String("PulseAudioService:"))) return;
-  if (g_passOn) {
-    g_passOn(type, context, text);
-  } else {
-    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
-  }
-}
-
-// Runs `ask` with the server's reports held back.
-template <typename Ask>
-auto withServerReportsHeldBack(Ask ask) {
-  g_passOn = qInstallMessageHandler(holdBackServerReports);
-  auto answer = ask();
-  qInstallMessageHandler(g_passOn);
-  g_passOn = nullptr;
-  return answer;
-}
-
-bool systemHasAudioOutput() {
-  return withServerReportsHeldBack([] { return !QMediaDevices::audioOutputs().isEmpty(); });
-}
+// Whether the server's stream is known.
+enum class OutputState { Connecting, Ready, Absent };
 
 // The sound now playing, shared by the windows' thread, which starts and stops sounds, and
-// the sound thread, whose output takes its samples.
+// the sound library's thread, whose stream takes its samples.
 struct NowPlaying {
   std::mutex mutex;
-  std::condition_variable allTaken;
-  std::vector<int16_t> samples;  // stereo frames of the sound playing
-  size_t next = 0;               // the next sample the output takes
-  quint64 play = 0;              // the play the samples belong to
-  quint64 lastTaken = 0;         // the last play whose every sample the output has taken
-  Clock::time_point lastSound;   // when the output last took a sample of a sound
+  std::condition_variable changed;  // a play all taken, or the stream's state settled
+  std::vector<int16_t> samples;     // stereo frames of the sound playing
+  size_t next = 0;                  // the next sample the stream takes
+  uint64_t play = 0;                // the play the samples belong to
+  uint64_t lastTaken = 0;           // the last play whose every sample the stream has taken
+  Clock::time_point lastSound;      // when the stream last took a sample of a sound
+  OutputState output = OutputState::Connecting;
 
-  bool stopping = false;        // a stop the output has yet to carry out
+  bool stopping = false;        // a stop the stream has yet to carry out
   Clock::time_point stopAsked;  // when it was asked for
 
   // Ends the sound playing: nothing of it is taken from here on.
@@ -108,10 +107,10 @@ struct NowPlaying {
     next = 0;
     stopping = false;
     lastTaken = play;
-    allTaken.notify_all();
+    changed.notify_all();
   }
 
-  // Fills `frames` stereo frames for the output: the sound playing, then silence.
+  // Fills `frames` stereo frames for the stream: the sound playing, then silence.
   void take(int16_t* out, size_t frames) {
     std::fill(out, out + 2 * frames, int16_t(0));
     std::lock_guard<std::mutex> lock(mutex);
@@ -123,163 +122,250 @@ struct NowPlaying {
     lastSound = Clock::now();
     if (next == samples.size()) {
       lastTaken = play;
-      allTaken.notify_all();
+      changed.notify_all();
     }
+  }
+
+  bool idleFor(Clock::duration d) {
+    std::lock_guard<std::mutex> lock(mutex);
+    return next == samples.size() && Clock::now() - lastSound > d;
+  }
+
+  void settle(OutputState state) {
+    std::lock_guard<std::mutex> lock(mutex);
+    output = state;
+    if (state == OutputState::Ready) lastSound = Clock::now();  // at rest only after a while
+    // Nobody waits for a sound that will not be taken.
+    if (state == OutputState::Absent) lastTaken = play;
+    changed.notify_all();
   }
 };
 
-QAudioFormat outputFormat() {
-  QAudioFormat format;
-  format.setSampleRate(int(kRate));
-  format.setChannelCount(2);
-  format.setSampleFormat(QAudioFormat::Int16);
-  return format;
+// Asks for real-time scheduling of the calling thread: directly where the program may have it,
+// else from the desktop's real-time service. Neither granted, the thread keeps its priority.
+void askForRealtime() {
+  sched_param param{};
+  param.sched_priority = kRealtimePriority;
+  if (sched_setscheduler(0, SCHED_RR | SCHED_RESET_ON_FORK, &param) == 0) return;
+  if (!QCoreApplication::instance()) return;
+  QDBusConnection bus = QDBusConnection::systemBus();
+  if (!bus.isConnected()) return;
+  rlimit limit{};
+  if (getrlimit(RLIMIT_RTTIME, &limit) == 0 &&
+      (limit.rlim_max == RLIM_INFINITY || limit.rlim_max > kRealtimeLimitMicroseconds)) {
+    limit.rlim_cur = limit.rlim_max = kRealtimeLimitMicroseconds;
+    setrlimit(RLIMIT_RTTIME, &limit);
+  }
+  QDBusMessage ask = QDBusMessage::createMethodCall("org.freedesktop.RealtimeKit1", "/org/freedesktop/RealtimeKit1",
+                                                    "org.freedesktop.RealtimeKit1", "MakeThreadRealtime");
+  ask << quint64(gettid()) << quint32(kRealtimePriority);
+  bus.call(ask, QDBus::Block, 500);
 }
 
-// The output, on the sound thread: opened once, paused when idle, opened again should the
-// server have dropped it. It is fed every few milliseconds with as much as the server will
-// take, so that what the server holds stays as short as it asked for.
-class SoundOutput : public QObject {
+// The stream to the desktop's sound server, on the sound library's own thread. Every function
+// of it but the constructor, wake() and the destructor runs on that thread.
+class SoundStream {
  public:
-  explicit SoundOutput(NowPlaying& now) : m_now(now), m_feed(new QTimer(this)), m_rest(new QTimer(this)) {
-    m_feed->setTimerType(Qt::PreciseTimer);
-    m_feed->setInterval(kFeedEvery);
-    connect(m_feed, &QTimer::timeout, this, &SoundOutput::feed);
-    m_rest->setInterval(500);
-    connect(m_rest, &QTimer::timeout, this, &SoundOutput::restWhenIdle);
+  explicit SoundStream(NowPlaying& now) : m_now(now), m_loop(pa_threaded_mainloop_new()) {
+    if (m_loop && pa_threaded_mainloop_start(m_loop) < 0) {
+      pa_threaded_mainloop_free(m_loop);
+      m_loop = nullptr;
+    }
+    if (!m_loop) {
+      m_now.settle(OutputState::Absent);
+      return;
+    }
+    pa_threaded_mainloop_set_name(m_loop, "sound");
+    pa_threaded_mainloop_lock(m_loop);
+    m_api = pa_threaded_mainloop_get_api(m_loop);
+    // Connected from the sound thread, so that nothing of it holds up the caller.
+    pa_mainloop_api_once(
+        m_api, [](pa_mainloop_api*, void* self) { static_cast<SoundStream*>(self)->connect(); }, this);
+    pa_threaded_mainloop_unlock(m_loop);
   }
-  ~SoundOutput() override { close(); }
+  ~SoundStream() {
+    if (!m_loop) return;
+    // The thread ends first: from here on nothing of the stream runs, whatever else of the
+    // program is being taken down, and what is left is let go in the order the library
+    // expects.
+    pa_threaded_mainloop_stop(m_loop);
+    dropConnection();
+    pa_threaded_mainloop_free(m_loop);
+  }
+  SoundStream(const SoundStream&) = delete;
+  SoundStream& operator=(const SoundStream&) = delete;
 
-  // Opens the output; false when there is none to open.
-  bool open() {
-    close();
-    const QAudioFormat format = outputFormat();
-    m_output = withServerReportsHeldBack([&] {
-      auto* output = new QAudioSink(QMediaDevices::defaultAudioOutput(), format, this);
-      output->setBufferSize(format.bytesForDuration(std::chrono::microseconds(kHeld).count()));
-      m_input = output->start();
-      return output;
-    });
-    if (m_output->error() != QAudio::NoError || m_output->state() == QAudio::StoppedState) {
-      close();
-      return false;
-    }
-    connect(m_output, &QAudioSink::stateChanged, this, [this](QAudio::State state) {
-      if (state == QAudio::StoppedState && m_output->error() != QAudio::NoError) m_broken = true;
-    });
-    // What the output holds, and the little the server's output itself works ahead.
-    m_held = std::min(std::chrono::microseconds(format.durationForBytes(m_output->bufferSize())) + 25ms,
-                      std::chrono::microseconds(kMostAfterSound));
-    m_broken = false;
-    m_feed->start();
-    m_rest->start();
-    return true;
-  }
-  // A sound is about to play: the output runs.
+  // A sound is about to play: a resting stream runs again, and a lost server is looked for
+  // again.
   void wake() {
-    if (m_broken || !m_output) {
-      open();
-    } else if (m_output->state() == QAudio::SuspendedState) {
-      m_output->resume();
+    if (!m_loop) return;
+    pa_threaded_mainloop_lock(m_loop);
+    if (m_stream && m_resting && pa_stream_get_state(m_stream) == PA_STREAM_READY) {
+      done(pa_stream_cork(m_stream, 0, nullptr, nullptr));
+      m_resting = false;
+    } else if (m_lost && Clock::now() - m_lostAt >= kRetryAfter) {
+      m_now.settle(OutputState::Connecting);
+      connect();
     }
+    pa_threaded_mainloop_unlock(m_loop);
   }
-  bool working() const { return m_output && !m_broken; }
-  // What the server holds ahead of the speaker once the output has taken a sample.
-  std::chrono::microseconds held() const { return m_held; }
 
  private:
-  void feed() {
-    if (!m_output || m_output->state() == QAudio::SuspendedState || m_output->state() == QAudio::StoppedState) return;
-    const qint64 frames = m_output->bytesFree() / kFrameBytes;
-    if (frames <= 0) return;
-    m_block.resize(size_t(2 * frames));
-    m_now.take(m_block.data(), size_t(frames));
-    m_input->write(reinterpret_cast<const char*>(m_block.data()), frames * kFrameBytes);
+  static void done(pa_operation* operation) {
+    if (operation) pa_operation_unref(operation);
   }
+
+  void connect() {
+    dropConnection();
+    m_lost = false;
+    pa_proplist* properties = pa_proplist_new();
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Vantrel");
+    pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "event");
+    m_context = pa_context_new_with_proplist(m_api, "Vantrel", properties);
+    pa_proplist_free(properties);
+    if (!m_context) return lose();
+    pa_context_set_state_callback(
+        m_context, [](pa_context*, void* self) { static_cast<SoundStream*>(self)->contextChanged(); }, this);
+    // Only a server that runs: the program never starts one of its own.
+    if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) lose();
+  }
+
+  void contextChanged() {
+    switch (pa_context_get_state(m_context)) {
+      case PA_CONTEXT_READY: openStream(); break;
+      case PA_CONTEXT_FAILED:
+      case PA_CONTEXT_TERMINATED: lose(); break;
+      default: break;
+    }
+  }
+
+  void openStream() {
+    const pa_sample_spec spec{PA_SAMPLE_S16LE, kRate, 2};
+    m_stream = pa_stream_new(m_context, "Sounds", &spec, nullptr);
+    if (!m_stream) return lose();
+    pa_stream_set_state_callback(
+        m_stream, [](pa_stream*, void* self) { static_cast<SoundStream*>(self)->streamChanged(); }, this);
+    pa_stream_set_write_callback(
+        m_stream, [](pa_stream*, size_t bytes, void* self) { static_cast<SoundStream*>(self)->feed(bytes); }, this);
+    // What the server holds, from the stream's last sample to the speaker, counting the
+    // device's own delay, which the server sets to fit.
+    pa_buffer_attr attributes{};
+    attributes.maxlength = uint32_t(-1);
+    attributes.tlength = uint32_t(pa_usec_to_bytes(usec(kHeld), &spec));
+    attributes.prebuf = uint32_t(-1);
+    attributes.minreq = uint32_t(pa_usec_to_bytes(usec(kAskEvery), &spec));
+    attributes.fragsize = uint32_t(-1);
+    if (pa_stream_connect_playback(m_stream, nullptr, &attributes, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0)
+      lose();
+  }
+
+  void streamChanged() {
+    switch (pa_stream_get_state(m_stream)) {
+      case PA_STREAM_READY:
+        if (!m_realtimeAsked) {
+          askForRealtime();
+          m_realtimeAsked = true;
+        }
+        m_resting = false;
+        lookToRestLater();
+        m_now.settle(OutputState::Ready);
+        break;
+      case PA_STREAM_FAILED:
+      case PA_STREAM_TERMINATED: lose(); break;
+      default: break;
+    }
+  }
+
+  // The server asks for `bytes` more: the sound playing, then silence.
+  void feed(size_t bytes) {
+    while (bytes >= kFrameBytes) {
+      void* data = nullptr;
+      size_t size = bytes;
+      if (pa_stream_begin_write(m_stream, &data, &size) < 0 || !data) return;
+      size -= size % kFrameBytes;
+      if (size == 0) return;
+      m_now.take(static_cast<int16_t*>(data), size / kFrameBytes);
+      if (pa_stream_write(m_stream, data, size, nullptr, 0, PA_SEEK_RELATIVE) < 0) return;
+      bytes -= std::min(bytes, size);
+    }
+  }
+
+  void lookToRestLater() {
+    const pa_usec_t at = pa_rtclock_now() + kRestLookEvery;
+    if (m_restLook) {
+      pa_context_rttime_restart(m_context, m_restLook, at);
+      return;
+    }
+    m_restLook = pa_context_rttime_new(
+        m_context, at,
+        [](pa_mainloop_api*, pa_time_event*, const timeval*, void* self) {
+          static_cast<SoundStream*>(self)->restWhenIdle();
+        },
+        this);
+  }
+
   void restWhenIdle() {
-    if (!m_output || m_output->state() != QAudio::ActiveState) return;
-    std::lock_guard<std::mutex> lock(m_now.mutex);
-    if (m_now.next == m_now.samples.size() && Clock::now() - m_now.lastSound > kRestAfter) m_output->suspend();
+    if (!m_stream || pa_stream_get_state(m_stream) != PA_STREAM_READY) return;
+    if (!m_resting && m_now.idleFor(kRestAfter)) {
+      done(pa_stream_cork(m_stream, 1, nullptr, nullptr));
+      m_resting = true;
+    }
+    lookToRestLater();
   }
-  void close() {
-    m_feed->stop();
-    m_rest->stop();
-    delete m_output;  // stops it first
-    m_output = nullptr;
-    m_input = nullptr;
+
+  // The server went away or could not be reached: silent until a play looks for it again.
+  void lose() {
+    m_lost = true;
+    m_lostAt = Clock::now();
+    m_now.settle(OutputState::Absent);
+  }
+
+  void dropConnection() {
+    if (m_restLook) {
+      m_api->time_free(m_restLook);
+      m_restLook = nullptr;
+    }
+    if (m_stream) {
+      pa_stream_set_state_callback(m_stream, nullptr, nullptr);
+      pa_stream_set_write_callback(m_stream, nullptr, nullptr);
+      pa_stream_disconnect(m_stream);
+      pa_stream_unref(m_stream);
+      m_stream = nullptr;
+    }
+    if (m_context) {
+      pa_context_set_state_callback(m_context, nullptr, nullptr);
+      pa_context_disconnect(m_context);
+      pa_context_unref(m_context);
+      m_context = nullptr;
+    }
   }
 
   NowPlaying& m_now;
-  QAudioSink* m_output = nullptr;
-  QIODevice* m_input = nullptr;  // the output's, where the samples are written
-  std::vector<int16_t> m_block;
-  // Children, so they move to the sound thread with the output.
-  QTimer* m_feed;
-  QTimer* m_rest;
-  std::atomic<bool> m_broken = false;
-  std::chrono::microseconds m_held = kHeld;
+  pa_threaded_mainloop* m_loop;
+  pa_mainloop_api* m_api = nullptr;
+  pa_context* m_context = nullptr;
+  pa_stream* m_stream = nullptr;
+  pa_time_event* m_restLook = nullptr;
+  bool m_resting = false;
+  bool m_realtimeAsked = false;
+  bool m_lost = false;
+  Clock::time_point m_lostAt;
 };
-
-class SystemSound;
-
-// The system's sounds whose output is open. Each is closed before the end of the program takes
-// Qt's sound back-end away, also when the program ends without leaving its event loop (as when
-// its display goes away): an output closed after that, or still fed, brings the program down
-// as it ends.
-std::mutex g_openMutex;
-std::set<SystemSound*> g_open;
-void closeOpenSounds();
 
 class SystemSound : public SoundBackend {
  public:
-  SystemSound() {
-    if (!systemHasAudioOutput()) return;  // no speaker: silent and instant
-    m_output = new SoundOutput(m_now);
-    m_output->moveToThread(&m_thread);
-    m_thread.start();
-    bool opened = false;
-    QMetaObject::invokeMethod(
-        m_output, [&] { opened = m_output->open(); }, Qt::BlockingQueuedConnection);
-    if (opened) m_held = m_output->held();
-    m_working = opened;
-    // Qt's sound back-end stands once an output has been opened; what is registered after it
-    // runs before it goes.
-    static std::once_flag registered;
-    std::call_once(registered, [] { std::atexit(closeOpenSounds); });
-    std::lock_guard<std::mutex> lock(g_openMutex);
-    g_open.insert(this);
-  }
-  ~SystemSound() override {
-    {
-      std::lock_guard<std::mutex> lock(g_openMutex);
-      g_open.erase(this);
-    }
-    close();
-  }
-  // Closes the output on its own thread and ends the thread; from here on the sound is silent.
-  void close() {
-    if (!m_output) return;
-    QMetaObject::invokeMethod(
-        m_output, [output = m_output] { delete output; }, Qt::BlockingQueuedConnection);
-    m_output = nullptr;
-    m_working = false;
-    m_thread.quit();
-    m_thread.wait();
-  }
+  SystemSound() : m_stream(std::make_unique<SoundStream>(m_now)) {}
+
   void playFile(const QString& path, bool wait) override {
-    if (!m_output) return;
     QFile f(resolveFile(path));
     if (!f.open(QIODevice::ReadOnly)) return;
     start(f.readAll().toStdString(), wait);
   }
-  void playImage(const std::string& image) override {
-    if (m_output) start(image, false);
-  }
+  void playImage(const std::string& image) override { start(image, false); }
   // Every play of a wave file stops the sound playing first, and then reads its file; a stop
   // is carried out a moment later, so that the play, when it comes, takes the stopped sound's
   // place with no moment of silence between the two.
   void stop() override {
-    if (!m_output) return;
     std::lock_guard<std::mutex> lock(m_now.mutex);
     m_now.stopping = true;
     m_now.stopAsked = Clock::now();
@@ -288,12 +374,11 @@ class SystemSound : public SoundBackend {
 
  private:
   void start(const std::string& bytes, bool wait) {
-    const auto begun = Clock::now();
     auto info = parseWave(bytes);
     if (!info) return;
     std::vector<int16_t> samples = stereoFrames(*info, bytes, kRate);
     const auto length = std::chrono::microseconds(int64_t(samples.size() / 2) * 1000000 / kRate);
-    quint64 play = 0;
+    uint64_t play = 0;
     {
       std::lock_guard<std::mutex> lock(m_now.mutex);
       m_now.cut();
@@ -301,35 +386,26 @@ class SystemSound : public SoundBackend {
       play = m_now.play = m_now.play + 1;
       if (m_now.samples.empty()) m_now.lastTaken = play;
     }
-    QMetaObject::invokeMethod(
-        m_output,
-        [output = m_output, working = &m_working] {
-          output->wake();
-          *working = output->working();
-        },
-        Qt::QueuedConnection);
-    if (!wait || !m_working) return;
-    // Heard to its end: all taken by the output, and then what the server holds played.
+    m_stream->wake();
+    if (!wait) return;
+    std::unique_lock<std::mutex> lock(m_now.mutex);
+    // A sound asked for as the program starts waits for the stream, and is then timed.
+    m_now.changed.wait_for(lock, kMostConnecting, [&] { return m_now.output != OutputState::Connecting; });
+    if (m_now.output != OutputState::Ready) return;  // no speaker: silent and instant
+    const auto begun = Clock::now();
+    // Heard to its end: all taken by the stream, and then what the server holds played.
     const auto latest = begun + length + kMostAfterSound;
-    {
-      std::unique_lock<std::mutex> lock(m_now.mutex);
-      m_now.allTaken.wait_until(lock, latest - m_held, [&] { return m_now.lastTaken >= play; });
-    }
-    std::this_thread::sleep_until(std::max(begun + length, std::min(Clock::now() + m_held, latest)));
+    const auto held = std::min<Clock::duration>(kHeld + kHeldMargin, kMostAfterSound);
+    m_now.changed.wait_until(lock, latest - held,
+                             [&] { return m_now.lastTaken >= play || m_now.output != OutputState::Ready; });
+    if (m_now.output != OutputState::Ready) return;
+    lock.unlock();
+    std::this_thread::sleep_until(std::max(begun + length, std::min(Clock::now() + held, latest)));
   }
 
-  QThread m_thread;
-  SoundOutput* m_output = nullptr;  // lives on m_thread
   NowPlaying m_now;
-  std::chrono::microseconds m_held = kHeld;
-  std::atomic<bool> m_working = false;
+  std::unique_ptr<SoundStream> m_stream;  // after m_now, so it ends first
 };
-
-void closeOpenSounds() {
-  std::lock_guard<std::mutex> lock(g_openMutex);
-  for (SystemSound* sound : g_open) sound->close();
-  g_open.clear();
-}
 
 }  // namespace
 
