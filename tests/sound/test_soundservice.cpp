@@ -11,6 +11,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <sys/resource.h>
+#include <unistd.h>
+#include <fstream>
+#include <sstream>
 
 #include "platform/services.h"
 #include "platform/wave.h"
@@ -61,6 +65,46 @@ TEST_F(SystemSound, AWaitingPlayReturnsOnlyAfterItsSoundHasEnded) {
   const auto plays = ears.log->plays();
   ASSERT_EQ(plays.size(), 2u);
   EXPECT_GE(plays[0].returned - plays[0].began, 0.4);
+}
+
+// The program opens its sound as the menu shows, without waiting for the server; a sound asked
+// for at that moment is heard whole once the stream is up, and a waiting play still lasts it.
+TEST_F(SystemSound, ASoundAskedForAsTheProgramStartsIsHeardWhole) {
+  QElapsedTimer took;
+  took.start();
+  auto justStarted = plat::makeSystemSound();
+  justStarted->playFile(file("ding.wav"), true);
+  const qint64 waited = took.elapsed();
+  workFor(0.3);
+  justStarted->playFile(file("tada.wav"), false);
+  const auto s = ears.end("at-start.raw");
+  ASSERT_EQ(soundcheck::soundsOf(s), "ding.wav tada.wav") << describe(s);
+  EXPECT_GE(s[0].length(), 0.38) << describe(s);
+  EXPECT_GE(s[1].length(), 0.38) << describe(s);
+  EXPECT_GE(waited, 400);
+}
+
+// The thread that feeds the server runs in real time where the system lets the program have
+// it, so that a busy computer does not wake it late.
+TEST_F(SystemSound, TheFeedingThreadRunsInRealTimeWhereTheSystemGrantsIt) {
+  rlimit limit{};
+  getrlimit(RLIMIT_RTPRIO, &limit);
+  if (geteuid() != 0 && limit.rlim_cur == 0) GTEST_SKIP() << "this user may not run threads in real time";
+  shell::playWave(file("ding.wav"), 0);
+  int realtime = 0;
+  for (const QString& task : QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+    std::ifstream stat(("/proc/self/task/" + task + "/stat").toStdString());
+    std::string line;
+    std::getline(stat, line);
+    // The fields after the command's closing parenthesis; the policy is the 41st of the line.
+    std::istringstream fields(line.substr(line.rfind(')') + 2));
+    std::string field;
+    for (int i = 3; i <= 41 && fields >> field; ++i) {
+      if (i == 41 && field == "2") ++realtime;  // round-robin real-time
+    }
+  }
+  EXPECT_EQ(realtime, 1);
+  ears.end("real-time.raw", 0.1);
 }
 
 TEST_F(SystemSound, APlayThatDoesNotWaitLetsTheProgramWorkOnWhileItPlays) {
