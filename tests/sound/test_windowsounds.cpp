@@ -480,4 +480,35 @@ TEST_F(WindowSounds, RocketRoarsUntilBurnOutThenPoofsAndLandsWithAFanfare) {
   EXPECT_GE(heard[2].length(), 0.28) << describe(heard);
 }
 
+// The program's own motor sound at a default launch, the flight running in real time: loud from
+// the launch until burn-out (3.9 s), and quiet soon after it, where the flight cuts it.
+TEST_F(WindowSounds, TheShippedMotorRoarsForTheWholeBurnAndStopsAtBurnOut) {
+  QFile::remove(dir.filePath("rocket.wav"));
+  ASSERT_TRUE(QFile::copy(VANTREL_APP_DIR "/rocket.wav", dir.filePath("rocket.wav")));
+  ASSERT_NO_FATAL_FAILURE(ears.begin());
+  auto* w = openProject<rocketry::RocketryWindow>(9);
+  ASSERT_TRUE(w);
+  workFor(0.2);
+  auto& flightTimer = control<plat::Timer>(*w, "flightTimer");
+  control<plat::CommandButton>(*w, "launchButton").click();
+  // The flight's 0.05 s steps, at the pace of the clock, until the burn-out's stop.
+  const size_t callsBefore = ears.log->calls.size();
+  QElapsedTimer flown;
+  flown.start();
+  for (int step = 1; ears.log->calls.size() == callsBefore && step < 200; ++step) {
+    while (flown.elapsed() < step * 50) QCoreApplication::processEvents(QEventLoop::AllEvents, 2);
+    flightTimer.fire();
+  }
+  ASSERT_EQ(ears.log->calls.back().kind, plat::SoundCall::Stop);
+  const double burnOut = ears.log->calls.back().began;
+  const double launched = ears.log->plays().front().began;
+  EXPECT_NEAR(burnOut - launched, 3.9, 0.1);
+  control<plat::CommandButton>(*w, "launchButton").click();  // Stop: the flight stays where it is
+  const auto heard = soundcheck::loudStretches(ears.endSamples("motor.raw", 0.5), 500, 0.05);
+  ASSERT_EQ(heard.size(), 1u) << describe(heard);
+  EXPECT_LE(ears.playedAt(heard[0].start) - launched, 0.15) << describe(heard);
+  EXPECT_GE(ears.playedAt(heard[0].end), burnOut) << "the motor fell silent before burn-out\n" << describe(heard);
+  EXPECT_LE(ears.playedAt(heard[0].end) - burnOut, 0.15) << "the motor roared on after burn-out\n" << describe(heard);
+}
+
 }  // namespace
