@@ -11,7 +11,7 @@ namespace lander {
 
 namespace {
 
-// A picture from the program's folder, or a blank of its usual size in the given colour.
+// One of the program's pictures, or a blank of its usual size in the given colour.
 std::unique_ptr<plat::ImageSurface> picture(const char* file, int w, int h, rt::Colour blank) {
   auto s = std::make_unique<plat::ImageSurface>(w, h, blank);
   s->setScaleMode(plat::ScaleMode::Pixels);

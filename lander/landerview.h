@@ -16,12 +16,12 @@ class Surface;
 
 namespace lander {
 
-// The world picture and the sprite pairs. Pictures the program folder lacks are blanks of
-// their usual size (a black world, sprites that draw nothing), so the game still runs.
+// The world picture and the sprite pairs. Until loaded they are blanks of their usual size (a
+// black world, sprites that draw nothing), so the game still runs.
 struct LanderPictures {
   LanderPictures();
   ~LanderPictures();
-  // Loads every picture from the program's folder.
+  // Loads every picture from the program's own pictures.
   void load();
   // The sizes the game measures with, read from the pictures.
   LanderSizes sizes(int viewerWidth, int viewerHeight) const;

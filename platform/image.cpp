@@ -3,7 +3,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "platform/files.h"
 #include "platform/picturebox.h"
 #include "platform/twips.h"
 
@@ -39,6 +38,10 @@ void ImageBox::mouseReleaseEvent(QMouseEvent* e) {
   if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && onClick) onClick();
 }
 
-QPixmap loadPicture(const QString& fileName) { return QPixmap(resolveFile(programFolder() + fileName)); }
+QPixmap loadPicture(const QString& fileName) {
+  QPixmap picture(QStringLiteral(":/pictures/") + fileName);
+  if (picture.isNull()) qWarning("No picture named %s among the program's pictures", qPrintable(fileName));
+  return picture;
+}
 
 }  // namespace plat

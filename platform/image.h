@@ -31,7 +31,9 @@ class ImageBox : public QWidget {
   bool m_stretch = false;
 };
 
-// Loads a picture from the program's folder, by a name matched without regard to case.
+// One of the program's own pictures, by its name ("exit.png"). The pictures are built into the
+// program, never read from its folder. A name that is none of them gives a null picture and a
+// warning that begins "No picture named", so a test sees the fault a user would meet as a blank.
 QPixmap loadPicture(const QString& fileName);
 
 }  // namespace plat

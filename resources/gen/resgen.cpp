@@ -1,4 +1,5 @@
-// resgen OUTDIR: writes every picture and sound of the program into OUTDIR.
+// resgen PICTUREDIR SOUNDDIR: writes every picture of the program into PICTUREDIR and every
+// sound into SOUNDDIR (the pictures are built into the program, the sounds lie beside it).
 // The output is the same bytes on every run, so the files can be remade at will.
 #include "artwork.h"
 
@@ -105,22 +106,23 @@ bool writeFile(const QString& path, const std::function<bool(QIODevice&)>& write
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: resgen OUTDIR\n");
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: resgen PICTUREDIR SOUNDDIR\n");
     return 2;
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
 
-  const QDir out(QString::fromLocal8Bit(argv[1]));
-  if (!out.mkpath(QStringLiteral("."))) {
-    std::fprintf(stderr, "resgen: cannot create %s\n", argv[1]);
-    return 1;
-  }
+  const QDir pictures(QString::fromLocal8Bit(argv[1])), out(QString::fromLocal8Bit(argv[2]));
+  for (const QDir& dir : {pictures, out})
+    if (!dir.mkpath(QStringLiteral("."))) {
+      std::fprintf(stderr, "resgen: cannot create %s\n", qPrintable(dir.path()));
+      return 1;
+    }
   bool ok = true;
   for (const Picture& picture : kPictures) {
     const QImage image = picture.draw();
-    ok &= writeFile(out.filePath(QString::fromLatin1(picture.name)),
+    ok &= writeFile(pictures.filePath(QString::fromLatin1(picture.name)),
                     [&](QIODevice& dev) { return image.save(&dev, "PNG"); });
   }
   for (const Sound& sound : kSounds) {

@@ -8,7 +8,6 @@
 #include "tests/support/menufixture.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFontMetrics>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -210,18 +209,10 @@ class CaptionCheck {
   QString m_state;
 };
 
+// The windows show their pictures (built into the program): a picture beside or above a
+// caption takes its room.
 class CaptionFit : public MenuFixture {
  protected:
-  // The windows with their pictures: a picture beside or above a caption takes its room.
-  void SetUp() override {
-    ASSERT_TRUE(dir.isValid());
-    const QDir pictures(VANTREL_APP_DIR);
-    const QStringList names = pictures.entryList({"*.png"}, QDir::Files);
-    ASSERT_FALSE(names.isEmpty());
-    for (const QString& name : names) ASSERT_TRUE(QFile::copy(pictures.filePath(name), dir.filePath(name)));
-    MenuFixture::SetUp();
-  }
-
   // Checks the screen as it stands, then after choosing each option and ticking each box
   // of the open windows, and after each step of `states`.
   void explore(const QString& name) {

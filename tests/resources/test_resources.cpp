@@ -1,5 +1,5 @@
-// Checks the files laid beside the executable: the fresh settings file and the
-// help files as written in resources/, and what resgen makes.
+// Checks the fresh settings file and the help files as written in resources/, and what resgen
+// makes: the pictures built into the program and the sounds laid beside it.
 #include <gtest/gtest.h>
 
 #include <QByteArray>
@@ -135,22 +135,24 @@ TEST(HelpFiles, CheckerRejectsBrokenFiles) {
 
 // ---- Generated pictures and sounds ---------------------------------------
 
-std::optional<QString> runResgen(const QString& outDir) {
+std::optional<QString> runResgen(const QString& pictureDir, const QString& soundDir) {
   QProcess proc;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
   proc.setProcessEnvironment(env);
-  proc.start(QStringLiteral(VANTREL_RESGEN), {outDir});
+  proc.start(QStringLiteral(VANTREL_RESGEN), {pictureDir, soundDir});
   if (!proc.waitForFinished(120000) || proc.exitStatus() != QProcess::NormalExit || proc.exitCode() != 0)
     return QString::fromLocal8Bit(proc.readAllStandardError());
   return std::nullopt;
 }
 
-std::set<QString> expectedNames() {
+std::set<QString> listed(const QString& joined) {
   std::set<QString> names;
-  for (const QString& n : QStringLiteral(VANTREL_GENERATED_NAMES).split(QLatin1Char(','))) names.insert(n);
+  for (const QString& n : joined.split(QLatin1Char(','))) names.insert(n);
   return names;
 }
+std::set<QString> pictureNames() { return listed(QStringLiteral(VANTREL_PICTURE_NAMES)); }
+std::set<QString> soundNames() { return listed(QStringLiteral(VANTREL_SOUND_NAMES)); }
 
 std::set<QString> namesIn(const QDir& dir) {
   const QStringList list = dir.entryList(QDir::Files);
@@ -167,37 +169,46 @@ std::uint16_t le16(const QByteArray& b, int at) {
   return static_cast<std::uint16_t>(static_cast<std::uint8_t>(b[at]) | static_cast<std::uint8_t>(b[at + 1]) << 8);
 }
 
+// Two runs of resgen, each writing its pictures and its sounds into folders of their own.
 class Generated : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     first_ = new QTemporaryDir;
     second_ = new QTemporaryDir;
     ASSERT_TRUE(first_->isValid() && second_->isValid());
-    const auto err1 = runResgen(first_->path());
-    ASSERT_FALSE(err1) << err1->toStdString();
-    const auto err2 = runResgen(second_->path());
-    ASSERT_FALSE(err2) << err2->toStdString();
+    for (const QTemporaryDir* run : {first_, second_}) {
+      const auto err = runResgen(run->filePath("pictures"), run->filePath("sounds"));
+      ASSERT_FALSE(err) << err->toStdString();
+    }
   }
   static void TearDownTestSuite() {
     delete first_;
     delete second_;
   }
   static QByteArray bytes(const QString& name) {
-    QFile f(QDir(first_->path()).filePath(name));
+    const bool picture = name.endsWith(QLatin1String(".png"));
+    QFile f(QDir(first_->filePath(picture ? "pictures" : "sounds")).filePath(name));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
   }
   static inline QTemporaryDir* first_ = nullptr;
   static inline QTemporaryDir* second_ = nullptr;
 };
 
-TEST_F(Generated, WritesExactlyTheListedFilesAndTheSameBytesEveryRun) {
-  const QDir a(first_->path()), b(second_->path());
-  EXPECT_EQ(namesIn(a), expectedNames());
-  EXPECT_EQ(namesIn(b), expectedNames());
-  for (const QString& name : namesIn(a)) {
-    QFile fa(a.filePath(name)), fb(b.filePath(name));
-    ASSERT_TRUE(fa.open(QIODevice::ReadOnly) && fb.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(fa.readAll() == fb.readAll()) << name.toStdString() << " differs between runs";
+TEST_F(Generated, WritesExactlyTheListedFilesInTheirFoldersAndTheSameBytesEveryRun) {
+  const struct {
+    const char* folder;
+    std::set<QString> names;
+  } outputs[] = {{"pictures", pictureNames()}, {"sounds", soundNames()}};
+  for (const auto& output : outputs) {
+    SCOPED_TRACE(output.folder);
+    const QDir a(first_->filePath(output.folder)), b(second_->filePath(output.folder));
+    EXPECT_EQ(namesIn(a), output.names);
+    EXPECT_EQ(namesIn(b), output.names);
+    for (const QString& name : namesIn(a)) {
+      QFile fa(a.filePath(name)), fb(b.filePath(name));
+      ASSERT_TRUE(fa.open(QIODevice::ReadOnly) && fb.open(QIODevice::ReadOnly));
+      EXPECT_TRUE(fa.readAll() == fb.readAll()) << name.toStdString() << " differs between runs";
+    }
   }
 }
 
@@ -273,8 +284,7 @@ TEST_F(Generated, LanderSpritesMatchTheirMasks) {
 }
 
 TEST_F(Generated, SoundsAreValidMonoPcmWaves) {
-  for (const QString& name : expectedNames()) {
-    if (!name.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive)) continue;
+  for (const QString& name : soundNames()) {
     SCOPED_TRACE(name.toStdString());
     const QByteArray b = bytes(name);
     ASSERT_GE(b.size(), 44);

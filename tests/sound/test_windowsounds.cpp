@@ -9,7 +9,6 @@
 #include "tests/support/menufixture.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <chrono>
@@ -206,8 +205,6 @@ class LanderSounds : public WindowSounds {
  protected:
   void SetUp() override {
     WindowSounds::SetUp();
-    for (const QString& picture : QDir(VANTREL_APP_DIR).entryList({"*.png"}, QDir::Files))
-      ASSERT_TRUE(QFile::copy(VANTREL_APP_DIR "/" + picture, dir.filePath(picture)));
     shell::setRandomSource(&random);
   }
   void TearDown() override {
@@ -353,7 +350,6 @@ TEST_F(WindowSounds, WaterWheelDingsBeforeEachRunStarts) {
 // A shot boings as it leaves and does not wait; a miss then plays its sound and waits for it
 // before the message tells the closest point; a hit plays the fanfare and waits likewise.
 TEST_F(WindowSounds, TrajectoryShotBoingsThenAMissOrAHitIsHeardBeforeItsMessage) {
-  QFile::copy(VANTREL_APP_DIR "/arrowmark.png", dir.filePath("arrowmark.png"));
   rt::ScriptedRandom random{{0.65f}};
   ASSERT_NO_FATAL_FAILURE(ears.begin());
   auto* w = openProject<trajectories::TrajectoriesWindow>(8);

@@ -1,11 +1,10 @@
 #pragma once
 // The trajectories window opened from the menu on the offscreen platform, in a program folder
-// of its own with the fresh settings file and the mark's picture, a recording printer and the
-// test services; hit messages draw their chance from a scripted source.
+// of its own with the fresh settings file, a recording printer and the test services; hit
+// messages draw their chance from a scripted source.
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QPointer>
 
 #include "platform/button.h"
@@ -29,11 +28,6 @@ using trajectories::TrajectoriesWindow;
 
 class TrajectoriesWindowTest : public MenuFixture {
  protected:
-  void SetUp() override {
-    MenuFixture::SetUp();
-    // The mark's picture, as the build lays it beside the program.
-    QFile::copy(VANTREL_APP_DIR "/arrowmark.png", dir.filePath("arrowmark.png"));
-  }
   void TearDown() override {
     MenuFixture::TearDown();
     shell::setRandomSource(nullptr);
