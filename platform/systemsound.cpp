@@ -243,6 +243,7 @@ class SoundStream {
     const pa_sample_spec spec{PA_SAMPLE_S16LE, kRate, 2};
     m_stream = pa_stream_new(m_context, "Sounds", &spec, nullptr);
     if (!m_stream) return lose();
+    m_joined = false;
     pa_stream_set_state_callback(
         m_stream, [](pa_stream*, void* self) { static_cast<SoundStream*>(self)->streamChanged(); }, this);
     pa_stream_set_write_callback(
@@ -276,7 +277,10 @@ class SoundStream {
     }
   }
 
-  // The server asks for `bytes` more: the sound playing, then silence.
+  // The server asks for `bytes` more: the sound playing, then silence. The first fill of a new
+  // stream is silence: the server makes room for a stream that joins by taking back what its
+  // device was already given, which not every device, nor a recording of it, can give up, so
+  // no sound starts in that stretch.
   void feed(size_t bytes) {
     while (bytes >= kFrameBytes) {
       void* data = nullptr;
@@ -284,10 +288,14 @@ class SoundStream {
       if (pa_stream_begin_write(m_stream, &data, &size) < 0 || !data) return;
       size -= size % kFrameBytes;
       if (size == 0) return;
-      m_now.take(static_cast<int16_t*>(data), size / kFrameBytes);
+      if (m_joined)
+        m_now.take(static_cast<int16_t*>(data), size / kFrameBytes);
+      else
+        std::fill_n(static_cast<char*>(data), size, char(0));
       if (pa_stream_write(m_stream, data, size, nullptr, 0, PA_SEEK_RELATIVE) < 0) return;
       bytes -= std::min(bytes, size);
     }
+    m_joined = true;
   }
 
   void lookToRestLater() {
@@ -347,6 +355,7 @@ class SoundStream {
   pa_stream* m_stream = nullptr;
   pa_time_event* m_restLook = nullptr;
   bool m_resting = false;
+  bool m_joined = false;  // the stream's first fill has been given
   bool m_realtimeAsked = false;
   bool m_lost = false;
   Clock::time_point m_lostAt;

@@ -5,14 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <sys/resource.h>
-#include <unistd.h>
 #include <fstream>
 #include <sstream>
 
