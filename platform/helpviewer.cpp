@@ -143,7 +143,8 @@ void HelpViewer::open(const QString& path, int topic) {
     m_path = real;
     QFile f(real);
     m_file.reset();
-    if (f.open(QIODevice::ReadOnly)) m_file = parseHelpFile(f.read(kMostReadBytes).toStdString());
+    // As much as the file holds, up to the most read (a read asks for room for all it may get).
+    if (f.open(QIODevice::ReadOnly)) m_file = parseHelpFile(f.read(qMin(f.size(), kMostReadBytes)).toStdString());
   }
   showPage(topic);
   show();
