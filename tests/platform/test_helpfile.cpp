@@ -178,9 +178,9 @@ TEST_F(HelpViewerLongText, TheContentsListsTopicsUpToAThousandParts) {
   EXPECT_EQ(show("=contents Index\nEvery topic.\n" + topics, 20000), "T20000");
 }
 
-TEST_F(HelpViewerLongText, ReadsTheFirstSixteenMegabytes) {
+TEST_F(HelpViewerLongText, ReadsTheFirstFourMegabytes) {
   QByteArray text = "=contents C\nAll.\n=topic 1 First\n";
-  text += QByteArray(16 * 1024 * 1024, 'x') + "\n=topic 2 Beyond\nNever read.\n";
+  text += QByteArray(4 * 1024 * 1024, 'x') + "\n=topic 2 Beyond\nNever read.\n";
   EXPECT_EQ(show(text, 2), "C\n" + QString("Topic 2 is not in this help file.") + "\nAll.\nFirst");
 }
 
