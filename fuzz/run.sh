@@ -18,9 +18,14 @@ logs=$build/logs
 
 targets=(weatherlog drawmacro helpfile settings numbers weatherfile)
 # Who gets the cores left over when there are more cores than targets, in turn: the slowest
-# first. The end-to-end weather target spends its time in the file system, so it gets two.
-spare_order=(weatherfile weatherfile drawmacro weatherlog helpfile settings)
-declare -A maxlen=([settings]=1024 [weatherlog]=3072 [weatherfile]=3072 [helpfile]=1024 [drawmacro]=48 [numbers]=128)
+# first. The help target lays out pages of megabytes in a window; the end-to-end weather target
+# spends its time in the file system, so it gets two.
+spare_order=(helpfile weatherfile weatherfile drawmacro weatherlog settings)
+# The help target takes files as long as the help window reads of one: 4 MB.
+declare -A maxlen=([settings]=1024 [weatherlog]=3072 [weatherfile]=3072 [helpfile]=4194304 [drawmacro]=48 [numbers]=128)
+# Seconds an input may take before it counts as a finding (a timeout). The help target lays out
+# four pages of up to 4 MB of text in that time, each of which Help must show within a second.
+timeout=5
 
 rm -rf "$logs"
 mkdir -p "$logs" "$findings"
@@ -51,7 +56,7 @@ worker() {
     local log=$logs/$t-$w-$run.log
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     QT_QPA_PLATFORM=offscreen \
-      "$build/fuzz/fuzz_$t" -max_total_time="$left" -print_final_stats=1 -timeout=20 \
+      "$build/fuzz/fuzz_$t" -max_total_time="$left" -print_final_stats=1 -timeout="$timeout" \
         -max_len="${maxlen[$t]}" -dict="fuzz/dict/$t.dict" -detect_leaks=1 -report_slow_units=100000 \
         -artifact_prefix="$findings/$t/" "$work/$t" "fuzz/corpus/$t" >"$log" 2>&1
     local rc=$?
