@@ -47,25 +47,16 @@ void BM_OpenShippedHelp(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenShippedHelp)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly();
 
-void BM_OpenOneLongWord(benchmark::State& state) {
+// 2 MB of letters: one word (a word length of 0: no blank at all), or words of 6 letters.
+void BM_OpenLongText(benchmark::State& state) {
   QTemporaryDir dir;
-  const QString path = writeLongHelp(dir, state.range(0), 0);
+  const QString path = writeLongHelp(dir, kLongText, int(state.range(0)));
   for (auto _ : state) openHelp(path, 0);
 }
-BENCHMARK(BM_OpenOneLongWord)
-    ->Arg(kLongText)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(1)
-    ->Repetitions(10)
-    ->ReportAggregatesOnly();
-
-void BM_OpenLongWords(benchmark::State& state) {
-  QTemporaryDir dir;
-  const QString path = writeLongHelp(dir, state.range(0), 6);
-  for (auto _ : state) openHelp(path, 0);
-}
-BENCHMARK(BM_OpenLongWords)
-    ->Arg(kLongText)
+BENCHMARK(BM_OpenLongText)
+    ->ArgName("word")
+    ->Arg(0)
+    ->Arg(6)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1)
     ->Repetitions(10)
