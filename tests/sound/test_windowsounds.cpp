@@ -499,7 +499,7 @@ TEST_F(WindowSounds, TheShippedMotorRoarsForTheWholeBurnAndStopsAtBurnOut) {
   ASSERT_EQ(ears.log->calls.back().kind, plat::SoundCall::Stop);
   const double burnOut = ears.log->calls.back().began;
   const double launched = ears.log->plays().front().began;
-  EXPECT_GE(burnOut - launched, 3.85);  // a step late on a busy computer makes it later
+  EXPECT_GE(burnOut - launched, 3.85);                       // a step late on a busy computer makes it later
   control<plat::CommandButton>(*w, "launchButton").click();  // Stop: the flight stays where it is
   const auto heard = soundcheck::loudStretches(ears.endSamples("motor.raw", 0.5), 500, 0.05);
   ASSERT_EQ(heard.size(), 1u) << describe(heard);
