@@ -143,10 +143,11 @@ std::vector<int16_t> Recorder::stopAfter(double seconds, const QString& keepAs) 
   return samples();
 }
 
-std::vector<int16_t> Recorder::samples() const {
+std::vector<int16_t> Recorder::samples(double fromSeconds) const {
   QFile f(m_file);
   std::vector<int16_t> samples;
   if (!f.open(QIODevice::ReadOnly)) return samples;
+  if (fromSeconds > 0 && !f.seek(4 * qint64(fromSeconds * kRate))) return samples;
   const QByteArray bytes = f.readAll();
   auto at = [&](qsizetype i) { return int(int16_t(uint8_t(bytes[i]) | uint8_t(bytes[i + 1]) << 8)); };
   samples.resize(size_t(bytes.size() / 4));

@@ -51,8 +51,8 @@ class Recorder {
   // count seen at each look bounds it; the more often one looks (see()), the closer.
   void see();
   double playedAt(double recordingSeconds) const { return m_origin + recordingSeconds; }
-  // The recording so far, as one channel.
-  std::vector<int16_t> samples() const;
+  // The recording so far, as one channel; or only from the given second of it on.
+  std::vector<int16_t> samples(double fromSeconds = 0) const;
   // Waits, handling events, until `seconds` more have been recorded (so a sound that was
   // started has reached the recording), then stops, keeps the recording as `keepAs` in the
   // folder of recordings (raw, as the sound tools read it) and returns it as one channel.
