@@ -50,10 +50,9 @@ start() {
   # Memory taken, touched and given back in large blocks.
   session "while :; do python3 -c 'b = bytearray(512 << 20); b[::4096] = b\"x\" * len(b[::4096])'; done"
   # Memory held: all but 1.5 GB of what is free, touched again and again, as fuzzers and
-  # sanitizer builds fill a machine's memory. The system then keeps taking back the pages of
-  # programs' code and files to make room, and a program that wakes may first wait for its own
-  # code to be read in again. Should a program need more, the system ends the holder, which
-  # takes hold again a little later.
+  # sanitizer builds fill a machine's memory, so the system keeps making room for what every
+  # other program asks. Should a program need more, the system ends the holder, which takes
+  # hold again a little later.
   cat >"$work/hold.py" <<'PY'
 import time
 free = int([l for l in open('/proc/meminfo') if l.startswith('MemAvailable')][0].split()[1]) >> 10
