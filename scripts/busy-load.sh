@@ -49,14 +49,14 @@ start() {
   done
   # Memory taken, touched and given back in large blocks.
   session "while :; do python3 -c 'b = bytearray(512 << 20); b[::4096] = b\"x\" * len(b[::4096])'; done"
-  # Memory held: all but 1.5 GB of what is free, touched again and again, as fuzzers and
+  # Memory held: all but 1 GB of what is free, touched again and again, as fuzzers and
   # sanitizer builds fill a machine's memory, so the system keeps making room for what every
   # other program asks. Should a program need more, the system ends the holder, which takes
   # hold again a little later.
   cat >"$work/hold.py" <<'PY'
 import time
 free = int([l for l in open('/proc/meminfo') if l.startswith('MemAvailable')][0].split()[1]) >> 10
-size = max(0, free - 1536) << 20
+size = max(0, free - 1024) << 20
 held = bytearray(size)
 while True:
     for i in range(0, size, 1 << 18):
