@@ -61,8 +61,13 @@ constexpr size_t kFrameBytes = 4;
 constexpr auto kHeld = 100ms;
 // How much the server lets be played before it asks for more.
 constexpr auto kAskEvery = 10ms;
+// The silence before the first sound of a stream that joins the server, or that runs again
+// after a rest: the server makes room for it by taking back what its device was already given
+// (a stretch no longer than what the device holds, half of kHeld), which not every device, nor
+// a recording of it, can give up, so no sound starts there.
+constexpr auto kQuietOnJoining = 50ms;
 // What a waiting play allows beyond what the server holds, for the speaker's own step.
-constexpr auto kHeldMargin = 20ms;
+constexpr auto kHeldMargin = 10ms;
 // What a waiting play may add to its sound's length: at most 0.15 s, less a little for the
 // windows' thread to wake on a busy computer.
 constexpr auto kMostAfterSound = 140ms;
@@ -82,6 +87,7 @@ constexpr int kRealtimePriority = 3;
 constexpr rlim_t kRealtimeLimitMicroseconds = 200000;
 
 pa_usec_t usec(std::chrono::microseconds d) { return pa_usec_t(d.count()); }
+size_t framesOf(std::chrono::microseconds d) { return size_t(d.count() * kRate / 1000000); }
 
 // Whether the server's stream is known.
 enum class OutputState { Connecting, Ready, Absent };
@@ -201,7 +207,10 @@ class SoundStream {
     if (!m_loop) return;
     pa_threaded_mainloop_lock(m_loop);
     if (m_stream && m_resting && pa_stream_get_state(m_stream) == PA_STREAM_READY) {
+      // Without the silence it held, so the sound comes as soon as after a join.
+      done(pa_stream_flush(m_stream, nullptr, nullptr));
       done(pa_stream_cork(m_stream, 0, nullptr, nullptr));
+      m_quietFrames = framesOf(kQuietOnJoining);
       m_resting = false;
     } else if (m_lost && Clock::now() - m_lostAt >= kRetryAfter) {
       m_now.settle(OutputState::Connecting);
@@ -243,7 +252,7 @@ class SoundStream {
     const pa_sample_spec spec{PA_SAMPLE_S16LE, kRate, 2};
     m_stream = pa_stream_new(m_context, "Sounds", &spec, nullptr);
     if (!m_stream) return lose();
-    m_joined = false;
+    m_quietFrames = framesOf(kQuietOnJoining);
     pa_stream_set_state_callback(
         m_stream, [](pa_stream*, void* self) { static_cast<SoundStream*>(self)->streamChanged(); }, this);
     pa_stream_set_write_callback(
@@ -277,10 +286,8 @@ class SoundStream {
     }
   }
 
-  // The server asks for `bytes` more: the sound playing, then silence. The first fill of a new
-  // stream is silence: the server makes room for a stream that joins by taking back what its
-  // device was already given, which not every device, nor a recording of it, can give up, so
-  // no sound starts in that stretch.
+  // The server asks for `bytes` more: the silence owed after a join, then the sound playing,
+  // then silence.
   void feed(size_t bytes) {
     while (bytes >= kFrameBytes) {
       void* data = nullptr;
@@ -288,14 +295,14 @@ class SoundStream {
       if (pa_stream_begin_write(m_stream, &data, &size) < 0 || !data) return;
       size -= size % kFrameBytes;
       if (size == 0) return;
-      if (m_joined)
-        m_now.take(static_cast<int16_t*>(data), size / kFrameBytes);
-      else
-        std::fill_n(static_cast<char*>(data), size, char(0));
+      auto* out = static_cast<int16_t*>(data);
+      const size_t frames = size / kFrameBytes, quiet = std::min(frames, m_quietFrames);
+      std::fill_n(out, 2 * quiet, int16_t(0));
+      m_quietFrames -= quiet;
+      if (frames > quiet) m_now.take(out + 2 * quiet, frames - quiet);
       if (pa_stream_write(m_stream, data, size, nullptr, 0, PA_SEEK_RELATIVE) < 0) return;
       bytes -= std::min(bytes, size);
     }
-    m_joined = true;
   }
 
   void lookToRestLater() {
@@ -355,7 +362,7 @@ class SoundStream {
   pa_stream* m_stream = nullptr;
   pa_time_event* m_restLook = nullptr;
   bool m_resting = false;
-  bool m_joined = false;  // the stream's first fill has been given
+  size_t m_quietFrames = 0;  // silence owed before the next sound, after a join
   bool m_realtimeAsked = false;
   bool m_lost = false;
   Clock::time_point m_lostAt;

@@ -84,6 +84,18 @@ TEST_F(SystemSound, ASoundAskedForAsTheProgramStartsIsHeardWhole) {
   EXPECT_GE(waited, 400);
 }
 
+// After 3 s without a sound the stream rests; the next sound wakes it, is heard as soon as
+// any other and whole, without the silence the resting stream held before it.
+TEST_F(SystemSound, ASoundAfterARestIsHeardAtOnceAndWhole) {
+  workFor(4.0);
+  const double began = soundcheck::steadySeconds();
+  shell::playWave(file("ding.wav"), 1);
+  const auto s = ears.end("after-rest.raw");
+  ASSERT_EQ(soundcheck::soundsOf(s), "ding.wav") << describe(s);
+  EXPECT_GE(s[0].length(), 0.38) << describe(s);
+  EXPECT_LE(ears.playedAt(s[0].start) - began, 0.1) << describe(s);
+}
+
 // The thread that feeds the server runs in real time where the system lets the program have
 // it, so that a busy computer does not wake it late.
 TEST_F(SystemSound, TheFeedingThreadRunsInRealTimeWhereTheSystemGrantsIt) {
