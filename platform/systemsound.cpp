@@ -86,8 +86,8 @@ constexpr int kRealtimePriority = 3;
 // the real-time service asks every client to set.
 constexpr rlim_t kRealtimeLimitMicroseconds = 200000;
 
-pa_usec_t usec(std::chrono::microseconds d) { return pa_usec_t(d.count()); }
 size_t framesOf(std::chrono::microseconds d) { return size_t(d.count() * kRate / 1000000); }
+uint32_t bytesOf(std::chrono::microseconds d) { return uint32_t(framesOf(d) * kFrameBytes); }
 
 // Whether the server's stream is known.
 enum class OutputState { Connecting, Ready, Absent };
@@ -249,8 +249,8 @@ class SoundStream {
   }
 
   void openStream() {
-    const pa_sample_spec spec{PA_SAMPLE_S16LE, kRate, 2};
-    m_stream = pa_stream_new(m_context, "Sounds", &spec, nullptr);
+    const pa_sample_spec sampleFormat{PA_SAMPLE_S16LE, kRate, 2};
+    m_stream = pa_stream_new(m_context, "Sounds", &sampleFormat, nullptr);
     if (!m_stream) return lose();
     m_quietFrames = framesOf(kQuietOnJoining);
     pa_stream_set_state_callback(
@@ -261,9 +261,9 @@ class SoundStream {
     // device's own delay, which the server sets to fit.
     pa_buffer_attr attributes{};
     attributes.maxlength = uint32_t(-1);
-    attributes.tlength = uint32_t(pa_usec_to_bytes(usec(kHeld), &spec));
+    attributes.tlength = bytesOf(kHeld);
     attributes.prebuf = uint32_t(-1);
-    attributes.minreq = uint32_t(pa_usec_to_bytes(usec(kAskEvery), &spec));
+    attributes.minreq = bytesOf(kAskEvery);
     attributes.fragsize = uint32_t(-1);
     if (pa_stream_connect_playback(m_stream, nullptr, &attributes, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0)
       lose();
