@@ -1,4 +1,3 @@
-#include <pthread.h>
 #include <pulse/pulseaudio.h>
 #include <sched.h>
 #include <sys/resource.h>
