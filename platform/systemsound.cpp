@@ -96,11 +96,11 @@ enum class OutputState { Connecting, Ready, Absent };
 struct NowPlaying {
   std::mutex mutex;
   std::condition_variable changed;  // a play all taken, or the stream's state settled
-  std::vector<int16_t> samples;     // stereo frames of the sound playing
-  size_t next = 0;                  // the next sample the stream takes
+  StereoSound sound;                // the sound playing
+  size_t next = 0;                  // the next frame the stream takes
   uint64_t play = 0;                // the play the samples belong to
-  uint64_t lastTaken = 0;           // the last play whose every sample the stream has taken
-  Clock::time_point lastSound;      // when the stream last took a sample of a sound
+  uint64_t lastTaken = 0;           // the last play whose every frame the stream has taken
+  Clock::time_point lastSound;      // when the stream last took a frame of a sound
   OutputState output = OutputState::Connecting;
 
   bool stopping = false;        // a stop the stream has yet to carry out
@@ -108,8 +108,7 @@ struct NowPlaying {
 
   // Ends the sound playing: nothing of it is taken from here on.
   void cut() {
-    samples.clear();
-    next = 0;
+    next = sound.frames();
     stopping = false;
     lastTaken = play;
     changed.notify_all();
@@ -119,13 +118,12 @@ struct NowPlaying {
   void take(int16_t* out, size_t frames) {
     std::fill(out, out + 2 * frames, int16_t(0));
     std::lock_guard<std::mutex> lock(mutex);
-    if (stopping && Clock::now() - stopAsked >= kStopGrace) cut();
-    const size_t taken = std::min(samples.size() - next, 2 * frames);
+    if (stopping && Clock::now() - stopAsked >= kStopGrace) cut();  // let go at the next play
+    const size_t taken = sound.copy(next, frames, out);
     if (taken == 0) return;
-    std::copy_n(samples.data() + next, taken, out);
     next += taken;
     lastSound = Clock::now();
-    if (next == samples.size()) {
+    if (next == sound.frames()) {
       lastTaken = play;
       changed.notify_all();
     }
@@ -133,7 +131,7 @@ struct NowPlaying {
 
   bool idleFor(Clock::duration d) {
     std::lock_guard<std::mutex> lock(mutex);
-    return next == samples.size() && Clock::now() - lastSound > d;
+    return next == sound.frames() && Clock::now() - lastSound > d;
   }
 
   void settle(OutputState state) {
@@ -183,9 +181,16 @@ class SoundStream {
     pa_threaded_mainloop_set_name(m_loop, "sound");
     pa_threaded_mainloop_lock(m_loop);
     m_api = pa_threaded_mainloop_get_api(m_loop);
-    // Connected from the sound thread, so that nothing of it holds up the caller.
+    // Connected from the sound thread, so that nothing of it holds up the caller. The thread
+    // asks for real time before there is a stream, so that however long the system takes to
+    // answer, no sound waits for it.
     pa_mainloop_api_once(
-        m_api, [](pa_mainloop_api*, void* self) { static_cast<SoundStream*>(self)->connect(); }, this);
+        m_api,
+        [](pa_mainloop_api*, void* self) {
+          askForRealtime();
+          static_cast<SoundStream*>(self)->connect();
+        },
+        this);
     pa_threaded_mainloop_unlock(m_loop);
   }
   ~SoundStream() {
@@ -271,10 +276,6 @@ class SoundStream {
   void streamChanged() {
     switch (pa_stream_get_state(m_stream)) {
       case PA_STREAM_READY:
-        if (!m_realtimeAsked) {
-          askForRealtime();
-          m_realtimeAsked = true;
-        }
         m_resting = false;
         lookToRestLater();
         m_now.settle(OutputState::Ready);
@@ -362,7 +363,6 @@ class SoundStream {
   pa_time_event* m_restLook = nullptr;
   bool m_resting = false;
   size_t m_quietFrames = 0;  // silence owed before the next sound, after a join
-  bool m_realtimeAsked = false;
   bool m_lost = false;
   Clock::time_point m_lostAt;
 };
@@ -388,18 +388,19 @@ class SystemSound : public SoundBackend {
   }
 
  private:
-  void start(const std::string& bytes, bool wait) {
-    auto info = parseWave(bytes);
-    if (!info) return;
-    std::vector<int16_t> samples = stereoFrames(*info, bytes, kRate);
-    const auto length = std::chrono::microseconds(int64_t(samples.size() / 2) * 1000000 / kRate);
+  void start(std::string image, bool wait) {
+    if (!parseWave(image)) return;
+    StereoSound sound(std::move(image), kRate);
+    const auto length = std::chrono::microseconds(int64_t(sound.frames()) * 1000000 / kRate);
     uint64_t play = 0;
     {
       std::lock_guard<std::mutex> lock(m_now.mutex);
       m_now.cut();
-      m_now.samples = std::move(samples);
+      // The sound cut is let go after the lock, not while the stream waits for it.
+      std::swap(m_now.sound, sound);
+      m_now.next = 0;
       play = m_now.play = m_now.play + 1;
-      if (m_now.samples.empty()) m_now.lastTaken = play;
+      if (m_now.sound.frames() == 0) m_now.lastTaken = play;
     }
     m_stream->wake();
     if (!wait) return;

@@ -21,6 +21,35 @@ int sampleAt(const WaveInfo& info, std::string_view b, size_t frame, int channel
   return int(int16_t(le16(b, at)));
 }
 
+// How many frames the sound has at `rate`; none when the image cannot be read as parsed.
+size_t framesAt(const WaveInfo& info, std::string_view bytes, uint32_t rate) {
+  const size_t width = info.bitsPerSample / 8;
+  if (info.channels == 0 || info.sampleRate == 0 || rate == 0 || (width != 1 && width != 2) ||
+      info.dataOffset + info.dataBytes > bytes.size())
+    return 0;
+  const size_t frames = info.dataBytes / (info.channels * width);
+  return size_t(uint64_t(frames) * rate / info.sampleRate);
+}
+
+// Frames [first, first + count) of the sound at `rate`, which framesAt() must allow.
+void convert(const WaveInfo& info, std::string_view bytes, uint32_t rate, size_t first, size_t count, int16_t* out) {
+  const size_t frames = info.dataBytes / (info.channels * (info.bitsPerSample / 8));
+  const int right = info.channels > 1 ? 1 : 0;
+  for (size_t i = first; i < first + count; ++i) {
+    // Where frame i of the output falls in the sound, in its own frames; between two of them
+    // the sample is drawn on the straight line joining them.
+    const uint64_t scaled = uint64_t(i) * info.sampleRate;
+    const size_t from = size_t(scaled / rate);
+    const double part = double(scaled % rate) / rate;
+    const size_t to = std::min(from + 1, frames - 1);
+    for (int channel : {0, right}) {
+      const int a = sampleAt(info, bytes, from, channel);
+      const int b = sampleAt(info, bytes, to, channel);
+      *out++ = int16_t(std::lround(a + (b - a) * part));
+    }
+  }
+}
+
 }  // namespace
 
 std::optional<WaveInfo> parseWave(std::string_view b) {
@@ -58,31 +87,18 @@ std::optional<WaveInfo> parseWave(std::string_view b) {
   return std::nullopt;
 }
 
-std::vector<int16_t> stereoFrames(const WaveInfo& info, std::string_view bytes, uint32_t rate) {
-  std::vector<int16_t> out;
-  const size_t width = info.bitsPerSample / 8;
-  if (info.channels == 0 || info.sampleRate == 0 || rate == 0 || (width != 1 && width != 2) ||
-      info.dataOffset + info.dataBytes > bytes.size())
-    return out;
-  const size_t frames = info.dataBytes / (info.channels * width);
-  if (frames == 0) return out;
-  const size_t made = size_t(uint64_t(frames) * rate / info.sampleRate);
-  out.reserve(2 * made);
-  const int right = info.channels > 1 ? 1 : 0;
-  for (size_t i = 0; i < made; ++i) {
-    // Where frame i of the output falls in the sound, in its own frames; between two of them
-    // the sample is drawn on the straight line joining them.
-    const uint64_t scaled = uint64_t(i) * info.sampleRate;
-    const size_t from = size_t(scaled / rate);
-    const double part = double(scaled % rate) / rate;
-    const size_t to = std::min(from + 1, frames - 1);
-    for (int channel : {0, right}) {
-      const int a = sampleAt(info, bytes, from, channel);
-      const int b = sampleAt(info, bytes, to, channel);
-      out.push_back(int16_t(std::lround(a + (b - a) * part)));
-    }
+StereoSound::StereoSound(std::string image, uint32_t rate) : m_image(std::move(image)), m_rate(rate) {
+  if (auto info = parseWave(m_image)) {
+    m_info = *info;
+    m_frames = framesAt(m_info, m_image, rate);
   }
-  return out;
+}
+
+size_t StereoSound::copy(size_t first, size_t count, int16_t* out) const {
+  if (first >= m_frames) return 0;
+  count = std::min(count, m_frames - first);
+  convert(m_info, m_image, m_rate, first, count, out);
+  return count;
 }
 
 }  // namespace plat

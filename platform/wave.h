@@ -23,10 +23,28 @@ struct WaveInfo {
 // Parses a wave image; nullopt when it is no usable PCM wave.
 std::optional<WaveInfo> parseWave(std::string_view bytes);
 
-// The sound of a parsed wave image as 16-bit stereo frames at `rate` a second, left and right
-// interleaved: the one form the program's sound output plays. A mono sound plays on both
-// sides, 8-bit samples are widened, and another rate is converted by linear interpolation, so
-// every sound keeps its pitch and its length.
-std::vector<int16_t> stereoFrames(const WaveInfo& info, std::string_view bytes, uint32_t rate);
+// A wave image's sound as 16-bit stereo frames at `rate` a second, left and right interleaved:
+// the one form the program's sound output plays. A mono sound plays on both sides, 8-bit
+// samples are widened, and another rate is converted by linear interpolation, so every sound
+// keeps its pitch and its length. The sound is brought to that form a stretch at a time as it
+// is played, so that a long sound starts at once: the whole of it is never converted before
+// its first part is heard.
+class StereoSound {
+ public:
+  StereoSound() = default;
+  // A sound that is no usable PCM wave has no frames.
+  StereoSound(std::string image, uint32_t rate);
+
+  size_t frames() const { return m_frames; }
+  // Writes frames [first, first + count), clamped to the sound, into `out` as left and right
+  // pairs; returns how many it wrote.
+  size_t copy(size_t first, size_t count, int16_t* out) const;
+
+ private:
+  std::string m_image;
+  WaveInfo m_info;
+  uint32_t m_rate = 0;
+  size_t m_frames = 0;
+};
 
 }  // namespace plat

@@ -62,6 +62,14 @@ TEST(WaveImage, RejectsWhatIsNoPlayableWave) {
   EXPECT_FALSE(plat::parseWave(huge));
 }
 
+// The whole of a sound, as the output takes it.
+std::vector<int16_t> allFrames(const std::string& image) {
+  plat::StereoSound sound(image, 44100);
+  std::vector<int16_t> out(2 * sound.frames());
+  EXPECT_EQ(sound.copy(0, sound.frames(), out.data()), sound.frames());
+  return out;
+}
+
 // The output plays 16-bit stereo at one rate; every sound is brought to it without changing
 // its pitch or its length.
 TEST(WaveImage, SoundsAreBroughtToTheOutputsForm) {
@@ -70,31 +78,49 @@ TEST(WaveImage, SoundsAreBroughtToTheOutputsForm) {
   for (int16_t v : {int16_t(1000), int16_t(-1000), int16_t(3000)}) testwave::put16(mono, uint16_t(v));
   auto info = plat::parseWave(mono);
   ASSERT_TRUE(info);
-  EXPECT_EQ(plat::stereoFrames(*info, mono, 44100),
+  EXPECT_EQ(allFrames(mono),
             (std::vector<int16_t>{1000, 1000, 0, 0, -1000, -1000, 1000, 1000, 3000, 3000, 3000, 3000}));
 
   // 8-bit samples are unsigned around 128.
   std::string bytes8 = testwave::header(1, 44100, 3, 8) + std::string("\x80\xFF\x00", 3);
   info = plat::parseWave(bytes8);
   ASSERT_TRUE(info);
-  EXPECT_EQ(plat::stereoFrames(*info, bytes8, 44100), (std::vector<int16_t>{0, 0, 32512, 32512, -32768, -32768}));
+  EXPECT_EQ(allFrames(bytes8), (std::vector<int16_t>{0, 0, 32512, 32512, -32768, -32768}));
 
   // Stereo at the output's rate passes unchanged, left and right kept apart.
   std::string stereo = testwave::header(2, 44100, 8);
   for (int16_t v : {int16_t(7), int16_t(-7), int16_t(32767), int16_t(-32768)}) testwave::put16(stereo, uint16_t(v));
   info = plat::parseWave(stereo);
   ASSERT_TRUE(info);
-  EXPECT_EQ(plat::stereoFrames(*info, stereo, 44100), (std::vector<int16_t>{7, -7, 32767, -32768}));
+  EXPECT_EQ(allFrames(stereo), (std::vector<int16_t>{7, -7, 32767, -32768}));
 
   // A second at 48000 frames is a second at 44100; nothing is read past a trimmed image.
   std::string second = testwave::header(1, 48000, 96000) + std::string(96000, '\x10');
   info = plat::parseWave(second);
   ASSERT_TRUE(info);
-  EXPECT_EQ(plat::stereoFrames(*info, second, 44100).size(), 2u * 44100);
+  EXPECT_EQ(allFrames(second).size(), 2u * 44100);
   std::string trimmed = testwave::header(1, 22050, 96000) + std::string(5, '\x10');
   info = plat::parseWave(trimmed);
   ASSERT_TRUE(info);
-  EXPECT_EQ(plat::stereoFrames(*info, trimmed, 44100).size(), 2u * 4);
+  EXPECT_EQ(allFrames(trimmed).size(), 2u * 4);
+}
+
+// The output takes a sound a stretch at a time, of whatever size the server asks for: the
+// stretches join into the same sound, and nothing is written past its end.
+TEST(WaveImage, ASoundTakenInStretchesIsTheWholeSound) {
+  std::string image = testwave::header(1, 22050, 2 * 1001);
+  for (int i = 0; i < 1001; ++i) testwave::put16(image, uint16_t(int16_t(i * 37 - 18000)));
+  const std::vector<int16_t> whole = allFrames(image);
+  ASSERT_EQ(whole.size(), 2u * 2002);
+  plat::StereoSound sound(image, 44100);
+  std::vector<int16_t> pieces(whole.size() + 6, int16_t(99));
+  size_t at = 0;
+  for (size_t stretch : {1, 440, 7, 1000, 441, 2000}) at += sound.copy(at, stretch, pieces.data() + 2 * at);
+  EXPECT_EQ(at, 2002u);
+  EXPECT_EQ(std::vector<int16_t>(pieces.begin(), pieces.begin() + long(whole.size())), whole);
+  EXPECT_EQ(std::vector<int16_t>(pieces.end() - 6, pieces.end()), std::vector<int16_t>(6, 99));
+  EXPECT_EQ(sound.copy(2002, 10, pieces.data()), 0u);
+  EXPECT_EQ(plat::StereoSound("not a wave", 44100).frames(), 0u);
 }
 
 }  // namespace
