@@ -1,5 +1,7 @@
 #include "platform/textbox.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -20,9 +22,101 @@ bool isTabKey(const QKeyEvent* k) {
   return (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) &&
          !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
 }
+
+// Screen readers see a text box as one editable text: named by the label whose buddy it is
+// (or its own accessible name), its text as its value, read through the text interface.
+// The box's inner viewport is no separate object to them, so the focus they find is the
+// box itself.
+class TextBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+ public:
+  explicit TextBoxAccessible(TextBox* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Value) return box()->text();
+    // A locked box that no label names is a message: its text names it, as a label's does.
+    if (t == QAccessible::Name && box()->isReadOnly()) {
+      const QString name = QAccessibleWidget::text(t);
+      return name.isEmpty() ? box()->text().simplified() : name;
+    }
+    return QAccessibleWidget::text(t);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.editable = !box()->isReadOnly();
+    s.readOnly = box()->isReadOnly();
+    s.multiLine = box()->multiLine();
+    s.selectableText = true;
+    return s;
+  }
+  int childCount() const override { return 0; }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(t);
+  }
+
+  void selection(int selectionIndex, int* startOffset, int* endOffset) const override {
+    *startOffset = *endOffset = 0;
+    if (selectionIndex != 0 || box()->selLength() == 0) return;
+    *startOffset = box()->selStart();
+    *endOffset = box()->selStart() + box()->selLength();
+  }
+  int selectionCount() const override { return box()->selLength() > 0 ? 1 : 0; }
+  void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
+  void removeSelection(int) override { box()->setSelStart(box()->textCursor().position()); }
+  void setSelection(int, int startOffset, int endOffset) override {
+    box()->setSelStart(startOffset);
+    box()->setSelLength(endOffset - startOffset);
+  }
+  int cursorPosition() const override { return box()->textCursor().position(); }
+  void setCursorPosition(int position) override { box()->setSelStart(position); }
+  QString text(int startOffset, int endOffset) const override {
+    return box()->text().mid(startOffset, endOffset - startOffset);
+  }
+  int characterCount() const override { return int(box()->text().size()); }
+  QRect characterRect(int offset) const override {
+    QTextCursor c(box()->document());
+    c.setPosition(std::clamp(offset, 0, characterCount()));
+    QRect r = box()->cursorRect(c);
+    const QString ch = box()->text().mid(offset, 1);
+    r.setWidth(std::max(1, box()->fontMetrics().horizontalAdvance(ch)));
+    return QRect(box()->viewport()->mapToGlobal(r.topLeft()), r.size());
+  }
+  int offsetAtPoint(const QPoint& point) const override {
+    const QPoint local = box()->viewport()->mapFromGlobal(point);
+    if (!box()->viewport()->rect().contains(local)) return -1;
+    return box()->cursorForPosition(local).position();
+  }
+  void scrollToSubstring(int startIndex, int) override { box()->setSelStart(startIndex); }
+  QString attributes(int offset, int* startOffset, int* endOffset) const override {
+    *startOffset = *endOffset = offset;
+    return QString();
+  }
+
+ private:
+  TextBox* box() const { return static_cast<TextBox*>(widget()); }
+};
+
+QAccessibleInterface* textBoxAccessible(const QString& className, QObject* object) {
+  if (className == QLatin1String("plat::TextBox") && object && object->isWidgetType())
+    return new TextBoxAccessible(static_cast<TextBox*>(object));
+  return nullptr;
+}
+
+void installAccessibleFactory() {
+  static const bool installed = [] {
+    QAccessible::installFactory(textBoxAccessible);
+    return true;
+  }();
+  (void)installed;
+}
+
 }  // namespace
 
 TextBox::TextBox(QWidget* parent, const QString& text) : QPlainTextEdit(parent) {
+  installAccessibleFactory();
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setLineWrapMode(QPlainTextEdit::NoWrap);

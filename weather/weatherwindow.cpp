@@ -228,6 +228,7 @@ void WeatherWindow::buildRecordTab(QWidget* page) {
   m_logGrid->setCols(kFields + 1);
   m_logGrid->setFixedRows(1);
   m_logGrid->setFixedCols(1);
+  m_logGrid->setAccessibleName("Weather log");
   for (int r = 0; r <= kDays; ++r) m_logGrid->setRowHeight(r, kRowHeight);
   m_logGrid->onRowColChange = [this] { moveEditBoxToCurrentCell(); };
   // A click on the grid goes on typing in the edit box.
@@ -428,6 +429,8 @@ void WeatherWindow::moveEditBoxToCurrentCell() {
   m_editBox->setText(entryText(m_files.log()[size_t(row)][size_t(col)]));
   m_editRow = int16_t(row);
   m_editColumn = int16_t(col);
+  // Screen readers name the box by the heading of the column it edits.
+  m_editBox->setAccessibleName(kHeadings[col]);
   placeEditBox();
   m_editBox->setFocus();
 }

@@ -44,6 +44,8 @@ void WheelParametersDialog::buildRows() {
 
     auto* box = plat::build<plat::TextBox>(this, valueRow(rowTop(i)));
     plat::nameInRow(box, "valueBox", i);
+    // Screen readers name the box by its row's caption.
+    m_parameterCaptions[size_t(i)]->setBuddy(box);
     box->onGotFocus = [this, i] { selectValue(i); };
     box->onKeyPress = [this, i](int& key) { filterKey(i, key); };
     box->onLostFocus = [this, i] { takeValue(i); };

@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAccessibleTextInterface>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -241,6 +244,43 @@ TEST(TextBox, ABoxWithoutTheFocusShowsNoSelection) {
   t.b->clearFocus();  // neither box has the focus now
   EXPECT_EQ(t.a->grab().toImage(), t.b->grab().toImage());
   EXPECT_EQ(t.a->selLength(), 4);
+}
+
+// Screen readers hear a text box as one editable text, named by the label whose buddy it is
+// (without the access-key mark), its text as its value; the focus they find is the box itself.
+TEST(TextBox, ScreenReadersHearAnEditableTextNamedByItsLabel) {
+  TwoBoxes k;
+  auto* caption = new QLabel("&N Cans", &k.window);
+  caption->setBuddy(k.b);
+  k.b->setText("12.5");
+  k.b->setFocus(Qt::TabFocusReason);
+  k.b->selectAllText();
+  QAccessibleInterface* a = QAccessible::queryAccessibleInterface(k.b);
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(a->role(), QAccessible::EditableText);
+  EXPECT_EQ(a->text(QAccessible::Name), "N Cans");
+  EXPECT_EQ(a->text(QAccessible::Value), "12.5");
+  EXPECT_TRUE(a->state().focused);
+  EXPECT_TRUE(a->state().editable);
+  EXPECT_EQ(a->childCount(), 0);  // nothing inside it takes the focus from it
+  QAccessibleTextInterface* t = a->textInterface();
+  ASSERT_NE(t, nullptr);
+  EXPECT_EQ(t->characterCount(), 4);
+  EXPECT_EQ(t->text(0, 2), "12");
+  int start = -1, end = -1;
+  t->selection(0, &start, &end);
+  EXPECT_EQ(start, 0);
+  EXPECT_EQ(end, 4);
+  t->setCursorPosition(2);
+  EXPECT_EQ(k.b->selStart(), 2);
+  EXPECT_EQ(t->selectionCount(), 0);
+
+  // A locked box that no label names is a message, named by its text.
+  k.a->setLocked(true);
+  k.a->setText("Click Lamp to Burn Out/Repair");
+  QAccessibleInterface* message = QAccessible::queryAccessibleInterface(k.a);
+  EXPECT_FALSE(message->state().editable);
+  EXPECT_EQ(message->text(QAccessible::Name), "Click Lamp to Burn Out/Repair");
 }
 
 TEST(ComboBox, ListEntryClickedGivesTextThenDoubleClickOpens) {

@@ -5,6 +5,7 @@
 
 #include "tests/support/menufixture.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -248,6 +249,21 @@ TEST_F(WheelWindow, TypingAtOnceInTheOpenedDialogReplacesTheCans) {
 
 // Enter takes the focus to L Stick with its text selected; a click on D Can takes it on, and
 // L Stick no longer shows a selection.
+// A screen reader hears each field by its row's caption, as an editable text holding the value.
+TEST_F(WheelWindow, ScreenReadersHearEachFieldByItsCaption) {
+  ASSERT_TRUE(open());
+  ASSERT_TRUE(openDialog());
+  QAccessibleInterface* cans = QAccessible::queryAccessibleInterface(valueBox(0));
+  ASSERT_NE(cans, nullptr);
+  EXPECT_EQ(cans->role(), QAccessible::EditableText);
+  EXPECT_EQ(cans->text(QAccessible::Name), "N Cans");
+  EXPECT_EQ(cans->text(QAccessible::Value), "5");
+  EXPECT_TRUE(cans->state().focused);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(valueBox(1))->text(QAccessible::Name), "L Stick (in)");
+  unitsOption(1)->click();  // metric: the names follow the captions
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(valueBox(1))->text(QAccessible::Name), "L Stick (cm)");
+}
+
 TEST_F(WheelWindow, AFieldThatLostTheFocusShowsNoSelection) {
   ASSERT_TRUE(open());
   WheelParametersDialog* d = openDialog();
