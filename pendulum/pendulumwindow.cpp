@@ -203,6 +203,10 @@ void PendulumWindow::showParameter(int index) {
   plat::Label* v = m_parameterValues[size_t(index)];
   v->setCaption(QString::fromStdString(m_params.text(index)));
   v->refresh();
+  // The spin button reads out the value as shown (single-precision steps of 0.01 leave
+  // digits the mask drops).
+  m_parameterSpins[size_t(index)]->setValue(v->caption().toDouble(), m_params.paramMin(index),
+                                            m_params.paramMax(index));
   drawPendulumAt(m_values.PendAngle);
 }
 

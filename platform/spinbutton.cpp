@@ -1,10 +1,12 @@
 #include "platform/spinbutton.h"
 
 #include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QToolButton>
+#include <charconv>
 
 namespace plat {
 
@@ -32,11 +34,47 @@ class SpinHalf : public QToolButton {
   }
 };
 
-// Screen readers see the pair as one spin button named by its caption, the halves inside it.
+// Screen readers see the pair as one spin button named by its caption, the halves inside it,
+// with the value the window told it and that value's limits. The value is the window's: a
+// reader steps it by pressing a half, not by setting it.
+class SpinButtonAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+ public:
+  explicit SpinButtonAccessible(SpinButton* s) : QAccessibleWidget(s, QAccessible::SpinBox) {}
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Value) return QString::number(spin()->value());
+    return QAccessibleWidget::text(t);
+  }
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
+    return QAccessibleWidget::interface_cast(t);
+  }
+  QVariant currentValue() const override { return spin()->value(); }
+  void setCurrentValue(const QVariant&) override {}
+  QVariant maximumValue() const override { return spin()->maximum(); }
+  QVariant minimumValue() const override { return spin()->minimum(); }
+  // The step is the window's own, and not always the same (a joint's resolution).
+  QVariant minimumStepSize() const override { return QVariant(); }
+
+ private:
+  SpinButton* spin() const { return static_cast<SpinButton*>(widget()); }
+};
+
 QAccessibleInterface* spinButtonAccessible(const QString& className, QObject* object) {
   if (className == QLatin1String("plat::SpinButton") && object && object->isWidgetType())
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::SpinBox);
+    return new SpinButtonAccessible(static_cast<SpinButton*>(object));
   return nullptr;
+}
+
+// A single-precision value (0.05f is 0.0500000007 as a double) is read as the shortest
+// decimal that gives the same single, the number the window shows.
+double readable(double v) {
+  const float single = float(v);
+  if (double(single) != v) return v;
+  char text[32];
+  auto written = std::to_chars(text, text + sizeof text, single);
+  double shortest = v;
+  std::from_chars(text, written.ptr, shortest);
+  return shortest;
 }
 
 void installAccessibleFactory() {
@@ -77,6 +115,18 @@ void SpinButton::setAccessibleCaption(const QString& name) {
   m_up->setAccessibleName(base + "up");
   m_down->setAccessibleName(base + "down");
   setAccessibleName(name);
+}
+
+void SpinButton::setValue(double value, double minimum, double maximum) {
+  const double shown = readable(value);
+  const bool changed = shown != m_value;
+  m_value = shown;
+  m_minimum = readable(minimum);
+  m_maximum = readable(maximum);
+  if (changed && QAccessible::isActive()) {
+    QAccessibleValueChangeEvent ev(this, m_value);
+    QAccessible::updateAccessibility(&ev);
+  }
 }
 
 void SpinButton::spinUp() {

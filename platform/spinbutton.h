@@ -25,6 +25,13 @@ class SpinButton : public QWidget {
   // The name screen readers give the spin button and its two halves: "<name>",
   // "<name> up" and "<name> down".
   void setAccessibleCaption(const QString& name);
+  // The value the window shows for this spin button, and its limits, as screen readers are
+  // to read them. A value that a single-precision number holds exactly is read as the
+  // shortest decimal of that single (0.05, not 0.0500000007).
+  void setValue(double value, double minimum, double maximum);
+  double value() const { return m_value; }
+  double minimum() const { return m_minimum; }
+  double maximum() const { return m_maximum; }
   // A press of one half, as the mouse, the keyboard or automation would make it.
   void spinUp();
   void spinDown();
@@ -49,6 +56,9 @@ class SpinButton : public QWidget {
   QToolButton* m_up;
   QToolButton* m_down;
   Qt::Orientation m_orientation;
+  double m_value = 0;
+  double m_minimum = 0;
+  double m_maximum = 0;
 };
 
 }  // namespace plat

@@ -115,6 +115,16 @@ plat::SpinButton* makeSpinner(QWidget* parent, const plat::ControlRow& row) {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
+// The ranges the arm keeps its settings in, as its spin buttons read them out with the
+// values shown beside them.
+constexpr double kAngleLimit = 180;  // degrees, either way
+constexpr double kShortestLink = 1, kLongestLink = 9;
+constexpr double kFewestPathSteps = 1, kMostPathSteps = 50;
+
+void showSpinnerValue(plat::SpinButton* spinner, const std::string& shown, double minimum, double maximum) {
+  spinner->setValue(qs(shown).toDouble(), minimum, maximum);
+}
+
 }  // namespace
 
 RoboticsWindow::RoboticsWindow() {
@@ -430,6 +440,8 @@ void RoboticsWindow::drawArm(const ArmDrawing& drawing, const ArmReadouts& r) {
   drawArmPicture(m_grid->surface(), drawing);
   m_angleReadouts[0]->setCaption(qs(r.A1));
   m_angleReadouts[1]->setCaption(qs(r.A2));
+  showSpinnerValue(m_angleSpinners[0], r.A1, -kAngleLimit, kAngleLimit);
+  showSpinnerValue(m_angleSpinners[1], r.A2, -kAngleLimit, kAngleLimit);
   m_handXReadout->setCaption(qs(r.X));
   m_handYReadout->setCaption(qs(r.Y));
   for (plat::Label* l : {m_angleReadouts[0], m_angleReadouts[1], m_handXReadout, m_handYReadout}) l->refresh();
@@ -457,14 +469,21 @@ void RoboticsWindow::showDesiredPoint(const std::string& x, const std::string& y
 void RoboticsWindow::showLinks(const std::string& l1, const std::string& l2) {
   m_link1Readout->setCaption(qs(l1));
   m_link2Readout->setCaption(qs(l2));
+  showSpinnerValue(m_link1Spinner, l1, kShortestLink, kLongestLink);
+  showSpinnerValue(m_link2Spinner, l2, kShortestLink, kLongestLink);
 }
 
 void RoboticsWindow::showResolutions(const std::string& r1, const std::string& r2) {
   m_resolutionReadouts[0]->setCaption(qs(r1));
   m_resolutionReadouts[1]->setCaption(qs(r2));
+  for (size_t j = 0; j < 2; ++j)
+    showSpinnerValue(m_resolutionSpinners[j], j == 0 ? r1 : r2, ResolutionTable.front(), ResolutionTable.back());
 }
 
-void RoboticsWindow::showPathSteps(const std::string& steps) { m_stepsReadout->setCaption(qs(steps)); }
+void RoboticsWindow::showPathSteps(const std::string& steps) {
+  m_stepsReadout->setCaption(qs(steps));
+  showSpinnerValue(m_stepsSpinner, steps, kFewestPathSteps, kMostPathSteps);
+}
 
 void RoboticsWindow::showMode(int16_t mode) {
   m_forwardFrame->setVisible(mode == 0);

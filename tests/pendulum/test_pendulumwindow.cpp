@@ -5,6 +5,8 @@
 
 #include "tests/support/menufixture.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
@@ -252,6 +254,17 @@ TEST_F(PendulumWindow, SpinButtonsStoreEachStepAndRedraw) {
   for (int i = 0; i < 120; ++i) parameterSpin(4)->spinDown();
   EXPECT_EQ(parameterValue(4)->caption(), "0.00");
   EXPECT_EQ(shell::settings().PendFriction, 0.0f);
+  // A screen reader reads each value as shown, with its limits in the units shown.
+  for (int i = 0; i < 5; ++i) parameterSpin(4)->spinUp();
+  QAccessibleValueInterface* friction = QAccessible::queryAccessibleInterface(parameterSpin(4))->valueInterface();
+  ASSERT_NE(friction, nullptr);
+  EXPECT_EQ(parameterValue(4)->caption(), "0.05");
+  EXPECT_EQ(friction->currentValue().toDouble(), 0.05);
+  EXPECT_EQ(friction->minimumValue().toDouble(), 0);
+  EXPECT_EQ(friction->maximumValue().toDouble(), 1);
+  QAccessibleValueInterface* mass = QAccessible::queryAccessibleInterface(parameterSpin(2))->valueInterface();
+  EXPECT_EQ(mass->currentValue().toDouble(), 5000);
+  EXPECT_EQ(mass->maximumValue().toDouble(), 5000);
 }
 
 // Opened in US units, Tab meets the four spin buttons in row order, then the units at the

@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QAccessibleValueInterface>
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
@@ -86,6 +87,31 @@ TEST(SpinButton, AutomationPressStepsOnce) {
   // The press is shown, then released by itself: one step, with no repeat while it shows.
   EXPECT_TRUE(QTest::qWaitFor([&] { return !spin.upButton()->isDown(); }, 10000));
   EXPECT_EQ(up, 1);
+}
+
+// Screen readers read the value the window shows beside the spin button, and its limits; a
+// single-precision value reads as the number shown, not as its binary neighbour.
+TEST(SpinButton, ScreenReadersReadTheValueAndItsLimits) {
+  QWidget w;
+  SpinButton spin(&w);
+  spin.setAccessibleCaption("A1");
+  spin.setValue(-115, -180, 180);
+  QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&spin);
+  ASSERT_NE(a, nullptr);
+  QAccessibleValueInterface* v = a->valueInterface();
+  ASSERT_NE(v, nullptr);
+  EXPECT_EQ(a->text(QAccessible::Name), "A1");
+  EXPECT_EQ(v->currentValue().toDouble(), -115);
+  EXPECT_EQ(v->minimumValue().toDouble(), -180);
+  EXPECT_EQ(v->maximumValue().toDouble(), 180);
+  EXPECT_EQ(a->text(QAccessible::Value), "-115");
+
+  spin.setValue(0.05f, 0.0f, 1.0f);  // a friction as the window keeps it
+  EXPECT_EQ(v->currentValue().toDouble(), 0.05);
+  EXPECT_EQ(a->text(QAccessible::Value), "0.05");
+  spin.setValue(24.5, 0, 24.5);  // a flow in ounces per second
+  EXPECT_EQ(v->currentValue().toDouble(), 24.5);
+  EXPECT_EQ(v->maximumValue().toDouble(), 24.5);
 }
 
 namespace {

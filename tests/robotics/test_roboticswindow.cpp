@@ -5,6 +5,8 @@
 
 #include "tests/support/menufixture.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
@@ -213,6 +215,18 @@ TEST_F(RoboticsWindowTest, SpinButtonsStoreEachStep) {
   spinner("stepsSpinner").spinDown();
   EXPECT_EQ(shell::settings().PathSteps, 49);
   EXPECT_EQ(label("stepsReadout").caption(), "49");
+  // Each spin button reads out the value shown beside it, within its limits.
+  auto value = [&](const QString& name) {
+    return QAccessible::queryAccessibleInterface(&spinner(name))->valueInterface()->currentValue().toDouble();
+  };
+  EXPECT_EQ(value("resolutionSpinner0"), 6);
+  EXPECT_EQ(value("angleSpinner0"), -108);
+  EXPECT_EQ(value("link1Spinner"), 4);
+  EXPECT_EQ(value("link2Spinner"), 6);
+  EXPECT_EQ(value("stepsSpinner"), 49);
+  QAccessibleValueInterface* steps = QAccessible::queryAccessibleInterface(&spinner("stepsSpinner"))->valueInterface();
+  EXPECT_EQ(steps->minimumValue().toDouble(), 1);
+  EXPECT_EQ(steps->maximumValue().toDouble(), 50);
 }
 
 // The keyboard alone: Tab reaches every spin button that shows, in the window's order, and
@@ -244,10 +258,17 @@ TEST_F(RoboticsWindowTest, TheKeyboardReachesTheSpinButtonsAndEntersTheModeAtIts
     }
   }
 
+  // A screen reader hears the angle beside the spin button, and hears it change.
+  QAccessibleValueInterface* a1 = QAccessible::queryAccessibleInterface(&spinner("angleSpinner", 0))->valueInterface();
+  ASSERT_NE(a1, nullptr);
+  EXPECT_EQ(a1->currentValue().toDouble(), -115);
+  EXPECT_EQ(a1->minimumValue().toDouble(), -180);
+  EXPECT_EQ(a1->maximumValue().toDouble(), 180);
   ASSERT_TRUE(tabTo(window, &spinner("angleSpinner", 0)));
   QTest::keyClick(&spinner("angleSpinner", 0), Qt::Key_Up);
   EXPECT_EQ(label("angleReadout", 0).caption(), "-110");
   EXPECT_EQ(shell::settings().JointAngle[0], -110);
+  EXPECT_EQ(a1->currentValue().toDouble(), -110);
   QTest::keyClick(&spinner("angleSpinner", 0), Qt::Key_Down);
   QTest::keyClick(&spinner("angleSpinner", 0), Qt::Key_Down);
   EXPECT_EQ(shell::settings().JointAngle[0], -120);
