@@ -154,12 +154,11 @@ void SpinButton::layoutHalves() {
 
 QToolButton* SpinButton::halfForKey(const QKeyEvent* e) const {
   if (e->modifiers() & ~Qt::KeypadModifier) return nullptr;
-  const bool vertical = m_orientation == Qt::Vertical;
   switch (e->key()) {
-    case Qt::Key_Up: return vertical ? m_up : nullptr;
-    case Qt::Key_Down: return vertical ? m_down : nullptr;
-    case Qt::Key_Right: return vertical ? nullptr : m_up;
-    case Qt::Key_Left: return vertical ? nullptr : m_down;
+    case Qt::Key_Up:
+    case Qt::Key_Right: return m_up;
+    case Qt::Key_Down:
+    case Qt::Key_Left: return m_down;
     default: return nullptr;
   }
 }

@@ -4,9 +4,13 @@
 // while the half is held. A disabled spin button raises nothing.
 //
 // The spin button takes the focus by Tab, in its window's order, and by a click on either
-// half, and shows it as a dotted frame in each half. With the focus, Up and Down (Right and
-// Left on a sideways one) press its halves as the mouse does: a step at once, the same
-// repeat while the key is held, no step at the release.
+// half, and shows it as a dotted frame in each half. With the focus, Up and Right press its
+// up half and Down and Left its down half, whichever way it lies, as the mouse does: a step
+// at once, the same repeat while the key is held, no step at the release.
+//
+// Screen readers hear it as a spin button named by its caption, with the value the window
+// shows beside it and that value's limits: the window tells it both whenever they change,
+// and the spin button announces a changed value.
 
 #include <QWidget>
 #include <functional>

@@ -292,7 +292,9 @@ TEST_F(PendulumWindow, TheKeyboardStepsTheValuesAndEntersTheUnitsAtTheirChoice) 
   QTest::keyClick(parameterSpin(1), Qt::Key_Down);
   EXPECT_EQ(parameterValue(1)->caption(), "44");
   EXPECT_EQ(shell::settings().PendAngle, 44.0f);
-  QTest::keyClick(parameterSpin(1), Qt::Key_Right);  // an upright spin button's key is Up
+  QTest::keyClick(parameterSpin(1), Qt::Key_Right);  // Right steps up as Up does, Left down
+  EXPECT_EQ(parameterValue(1)->caption(), "45");
+  QTest::keyClick(parameterSpin(1), Qt::Key_Left);
   EXPECT_EQ(parameterValue(1)->caption(), "44");
   QTest::keyClick(parameterSpin(1), Qt::Key_Up);
   EXPECT_EQ(parameterValue(1)->caption(), "45");

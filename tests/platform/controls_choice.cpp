@@ -185,6 +185,7 @@ TEST(SpinButton, TakesTheFocusByTabAndByAClickAndShowsIt) {
   EXPECT_EQ(down, 1);
 }
 
+// Whichever way a spin button lies, Up and Right step it up, Down and Left down.
 TEST(SpinButton, ArrowKeysPressItsHalvesOneStepAKey) {
   KeyWindow k;
   auto* upright = new SpinButton(&k.window);
@@ -202,7 +203,8 @@ TEST(SpinButton, ArrowKeysPressItsHalvesOneStepAKey) {
   QTest::keyClick(upright, Qt::Key_Up, Qt::ControlModifier);  // not a step
   for (Qt::Key key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_Left, Qt::Key_Up, Qt::Key_Down})
     QTest::keyClick(sideways, key);
-  EXPECT_EQ(steps, (std::vector<std::string>{"up", "up", "down", "right", "left", "left"}));
+  EXPECT_EQ(steps,
+            (std::vector<std::string>{"up", "up", "down", "down", "up", "right", "left", "left", "right", "left"}));
   EXPECT_FALSE(upright->upButton()->isDown());
   EXPECT_FALSE(sideways->downButton()->isDown());
 }

@@ -6,6 +6,7 @@
 #include "tests/support/menufixture.h"
 
 #include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -262,6 +263,30 @@ TEST_F(WheelWindow, ScreenReadersHearEachFieldByItsCaption) {
   EXPECT_EQ(QAccessible::queryAccessibleInterface(valueBox(1))->text(QAccessible::Name), "L Stick (in)");
   unitsOption(1)->click();  // metric: the names follow the captions
   EXPECT_EQ(QAccessible::queryAccessibleInterface(valueBox(1))->text(QAccessible::Name), "L Stick (cm)");
+}
+
+// The sideways valve takes Up and Down as well as Right and Left; a screen reader reads the
+// flow the read-out shows, from a closed valve to a full one.
+TEST_F(WheelWindow, TheValveTakesEveryArrowAndReadsOutTheFlow) {
+  ASSERT_TRUE(open());
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  startButton()->click();
+  flowSpin()->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(flowSpin(), Qt::Key_Up);
+  EXPECT_EQ(window->run().model().flowSetting(), 1);
+  EXPECT_NE(flowReadout()->caption(), "0.0");
+  QAccessibleValueInterface* flow = QAccessible::queryAccessibleInterface(flowSpin())->valueInterface();
+  ASSERT_NE(flow, nullptr);
+  EXPECT_EQ(flow->currentValue().toDouble(), flowReadout()->caption().toDouble());
+  EXPECT_EQ(flow->minimumValue().toDouble(), 0);
+  EXPECT_EQ(flow->maximumValue().toDouble(), 24.5);  // the full valve, in ounces per second
+  QTest::keyClick(flowSpin(), Qt::Key_Right);
+  EXPECT_EQ(window->run().model().flowSetting(), 2);
+  QTest::keyClick(flowSpin(), Qt::Key_Down);
+  QTest::keyClick(flowSpin(), Qt::Key_Left);
+  EXPECT_EQ(window->run().model().flowSetting(), 0);
+  EXPECT_EQ(flow->currentValue().toDouble(), 0);
 }
 
 TEST_F(WheelWindow, AFieldThatLostTheFocusShowsNoSelection) {
