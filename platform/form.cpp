@@ -1,8 +1,9 @@
 #include "platform/form.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QShortcut>
 
@@ -14,7 +15,72 @@
 
 namespace plat {
 
+namespace {
+
+// Where the focus goes when the control that has it hides or disables itself (or is hidden
+// or disabled with its container): on to the next control in the window's Tab order that
+// can take it, as Tab would move it. The toolkit tries this at once, when the handler that
+// hides the control may not yet have shown the controls that take its place (a topic
+// button hides its panel before it shows the topic's controls); so the focus lands only
+// when the handler is done, and only if nothing gave it a place meanwhile.
+class FocusLanding : public QObject {
+ public:
+  explicit FocusLanding(QWidget* window) : QObject(window), m_window(window) {
+    connect(qApp, &QApplication::focusChanged, this, &FocusLanding::focusMoved);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    if (watched == m_watched && (e->type() == QEvent::Hide || e->type() == QEvent::EnabledChange)) leftBy(m_watched);
+    return false;
+  }
+
+ private:
+  void focusMoved(QWidget* old, QWidget* now) {
+    if (m_watched) m_watched->removeEventFilter(this);
+    m_watched = now && now->window() == m_window ? now : nullptr;
+    if (m_watched) m_watched->installEventFilter(this);
+    // The toolkit cleared the focus inside the window that stays active: the control that
+    // had it could pass it nowhere.
+    if (old && !now && old->window() == m_window && QApplication::activeWindow() == m_window) leftBy(old);
+  }
+
+  // The first control that lost the focus so is where the Tab order is counted from.
+  void leftBy(QWidget* control) {
+    if (m_pending) return;
+    m_pending = true;
+    m_leftBy = control;
+    QMetaObject::invokeMethod(
+        this, [this] { land(); }, Qt::QueuedConnection);
+  }
+
+  static bool canTakeFocus(const QWidget* w) { return w->isVisible() && w->isEnabled(); }
+
+  void land() {
+    m_pending = false;
+    QWidget* from = m_leftBy;
+    m_leftBy = nullptr;
+    if (!from || !m_window->isVisible()) return;
+    QWidget* focus = m_window->focusWidget();
+    if (focus && canTakeFocus(focus)) return;
+    for (QWidget* w = from->nextInFocusChain(); w && w != from; w = w->nextInFocusChain()) {
+      if (w->window() == m_window && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && canTakeFocus(w)) {
+        w->setFocus(Qt::TabFocusReason);
+        return;
+      }
+    }
+  }
+
+  QWidget* m_window;
+  QPointer<QWidget> m_watched;
+  QPointer<QWidget> m_leftBy;
+  bool m_pending = false;
+};
+
+}  // namespace
+
 Form::Form(QWidget* parent) : QWidget(parent, Qt::Window) {
+  new FocusLanding(this);
   installFontSubstitutions();
   setFont(defaultFont());
   setBackColor(m_backColor);

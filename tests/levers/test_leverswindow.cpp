@@ -305,6 +305,22 @@ TEST_F(LeversWindowTest, EnterOpensTheProjectAndTheTopicOfTheFocusedButton) {
   QTest::keyClick(topicButton(w, 2), Qt::Key_Return);
   EXPECT_FALSE(topicsFrame(w)->isVisible());
   EXPECT_EQ(valuesFrame(w)->caption(), "1st Class Lever");
+  // The topic button hid itself: the focus passes on to a control of the topic, and from the
+  // Stop tool, which hides itself too, back to the topic panel.
+  auto focusShowsIn = [&](QWidget* place) {
+    return QTest::qWaitFor(
+        [&] {
+          QWidget* f = QApplication::focusWidget();
+          return f && f->isVisible() && f->window() == w && place->isAncestorOf(f);
+        },
+        5000);
+  };
+  EXPECT_TRUE(focusShowsIn(w));
+  EXPECT_FALSE(topicsFrame(w)->isAncestorOf(QApplication::focusWidget()));
+  toolButton(w, 3)->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(toolButton(w, 3), Qt::Key_Return);
+  EXPECT_TRUE(topicsFrame(w)->isVisible());
+  EXPECT_TRUE(focusShowsIn(topicsFrame(w)));
 }
 
 TEST_F(LeversWindowTest, ChangingBackToValuesRedrawsTheLevelLeverWithItsMarks) {

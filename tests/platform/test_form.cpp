@@ -1,11 +1,13 @@
 // Windows: the load step on every show after an unload, the title bar's close taking the
-// window's own way out, F1 opening the window's help topic, and centring on the screen.
+// window's own way out, F1 opening the window's help topic, centring on the screen, and the
+// focus passing on from a control that hides or disables itself.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 
@@ -101,6 +103,68 @@ TEST(Form, CentresOnTheScreen) {
   EXPECT_EQ(f.width(), 493);  // 7395 twips at 15 to the pixel
   EXPECT_EQ(f.x(), screen.left() + (screen.width() - f.width()) / 2);
   EXPECT_EQ(f.y(), screen.top() + (screen.height() - f.height()) / 2);
+}
+
+// The focus always lands: a control that hides or disables itself passes the focus to the next
+// control of the Tab order that can take it, counted once its handler has shown what takes
+// its place; a handler that gives the focus somewhere keeps it there.
+TEST(Form, TheFocusPassesOnWhenTheFocusedControlHidesOrDisablesItself) {
+  CountingForm f;
+  f.setKeptAfterUnload(true);
+  f.resize(300, 200);
+  auto* panel = new QWidget(&f);
+  panel->setGeometry(0, 0, 300, 60);
+  auto* learn = new QPushButton("Learn", panel);
+  auto* work = new QPushButton("Work", panel);
+  work->move(100, 0);
+  auto* print = new QPushButton("Print", &f);
+  auto* stop = new QPushButton("Stop", &f);
+  auto* next = new QPushButton("Next", &f);
+  print->setGeometry(0, 100, 80, 30);
+  stop->setGeometry(100, 100, 80, 30);
+  next->setGeometry(200, 100, 80, 30);
+  print->hide();
+  stop->hide();
+  next->hide();
+  // The topic panel hides before the tools of the topic show; Stop hides the tools first.
+  QObject::connect(work, &QPushButton::clicked, [&] {
+    panel->hide();
+    print->show();
+    stop->show();
+  });
+  QObject::connect(stop, &QPushButton::clicked, [&] {
+    stop->hide();
+    print->hide();
+    panel->show();
+  });
+  f.open();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+
+  work->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(work, Qt::Key_Space);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return print->hasFocus(); }, 5000));
+  stop->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(stop, Qt::Key_Space);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return learn->hasFocus(); }, 5000));  // round to the first
+
+  // Disabled with the focus: on to the next that can take it, past a disabled one.
+  next->show();
+  learn->setFocus(Qt::TabFocusReason);
+  work->setEnabled(false);
+  panel->setEnabled(false);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return next->hasFocus(); }, 5000));
+  panel->setEnabled(true);
+  work->setEnabled(true);
+
+  // A handler that names where the focus goes is obeyed.
+  QObject::connect(next, &QPushButton::clicked, [&] {
+    next->hide();
+    work->setFocus(Qt::OtherFocusReason);
+  });
+  next->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(next, Qt::Key_Space);
+  QTest::qWait(50);
+  EXPECT_TRUE(work->hasFocus());
 }
 
 }  // namespace
