@@ -1,5 +1,7 @@
 #include "platform/optionbutton.h"
 
+#include <QKeyEvent>
+#include <QPointer>
 #include <QStyleOptionButton>
 
 #include "platform/colours.h"
@@ -7,13 +9,35 @@
 
 namespace plat {
 
+namespace {
+// The control a Click handler gave the focus to, while an arrow key chooses an option.
+QPointer<QWidget> focusGivenByClick;
+}  // namespace
+
 OptionButton::OptionButton(QWidget* parent, const QString& caption) : QRadioButton(parent) {
   setCaption(caption);
   connect(this, &QRadioButton::toggled, this, [this](bool on) {
     updateTabStop(parentWidget());
-    if (on && onClick) onClick();
+    if (on && onClick) runClick();
   });
   updateTabStop(parent);
+}
+
+void OptionButton::runClick() {
+  QPointer<QWidget> window = this->window();
+  QWidget* before = window->focusWidget();
+  onClick();
+  if (window && window->focusWidget() != before) focusGivenByClick = window->focusWidget();
+}
+
+// An arrow key chooses the neighbouring option, whose Click runs, and then moves the focus
+// onto that option; a focus the Click gave elsewhere is given back to where it was put.
+void OptionButton::keyPressEvent(QKeyEvent* e) {
+  focusGivenByClick = nullptr;
+  QRadioButton::keyPressEvent(e);
+  QPointer<QWidget> given = focusGivenByClick;
+  focusGivenByClick = nullptr;
+  if (given && given->isVisible() && given->isEnabled()) given->setFocus(Qt::OtherFocusReason);
 }
 
 // Tab stops at one option of a container: the chosen one, or, while none is chosen, the

@@ -9,7 +9,9 @@
 // a load step that chooses the saved option always runs its handler.
 //
 // The keyboard: Tab enters a container's options at the chosen one (at the first while none
-// is chosen) and leaves them at the next Tab; the arrow keys move the choice among them.
+// is chosen) and leaves them at the next Tab; the arrow keys move the choice among them, and
+// the focus with it, unless the Click of the option chosen gives the focus to another
+// control: there it stays, as after a click of the mouse.
 
 #include <QRadioButton>
 #include <functional>
@@ -36,9 +38,11 @@ class OptionButton : public QRadioButton {
  protected:
   void paintEvent(QPaintEvent*) override;
   void focusInEvent(QFocusEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
 
  private:
   static void updateTabStop(QWidget* container);
+  void runClick();
 };
 
 class OptionGroup : public ControlArray<OptionButton> {

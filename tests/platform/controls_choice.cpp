@@ -346,6 +346,36 @@ TEST(OptionGroup, TabEntersAtTheChosenOptionAndLeavesAtTheNextTab) {
   EXPECT_EQ(clicks, (std::vector<int>{0, 1, 0}));
 }
 
+// A Click that gives the focus to another control (the rocket's units hand it to the launch
+// button) keeps it there when an arrow key made the choice, as when the mouse made it.
+TEST(OptionGroup, AnArrowKeyLeavesTheFocusWhereTheClickPutIt) {
+  KeyWindow k;
+  auto* frame = new QWidget(&k.window);
+  frame->setGeometry(0, 30, 200, 30);
+  OptionGroup units;
+  placeTwins(units, frame);
+  auto* launch = new QLineEdit(&k.window);
+  launch->setGeometry(0, 70, 60, 20);
+  units.onClick = [&](int) { launch->setFocus(); };
+  units.choose(0);
+  k.show();
+
+  units(0)->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(units(0), Qt::Key_Left);
+  EXPECT_EQ(units.value(), 1);
+  EXPECT_TRUE(launch->hasFocus());
+  QTest::mouseClick(units(0), Qt::LeftButton);
+  EXPECT_EQ(units.value(), 0);
+  EXPECT_TRUE(launch->hasFocus());
+
+  // A Click that leaves the focus alone: it moves with the choice.
+  units.onClick = nullptr;
+  units(0)->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(units(0), Qt::Key_Left);
+  EXPECT_EQ(units.value(), 1);
+  EXPECT_TRUE(units(1)->hasFocus());
+}
+
 TEST(OptionGroup, WithNoneChosenTabEntersAtTheFirstOption) {
   KeyWindow k;
   auto* frame = new QWidget(&k.window);

@@ -5,6 +5,7 @@
 
 #include "tests/support/menufixture.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
@@ -44,6 +45,7 @@
 #include "tests/support/layoutrows.h"
 #include "tests/support/manualsources.h"
 #include "tests/support/pixels.h"
+#include "tests/support/tabchain.h"
 
 namespace {
 
@@ -254,6 +256,21 @@ TEST_F(RocketryWindowTest, UnitsAndParachuteChangeTheReadOutsNotTheFlight) {
   chooseUnits(0);
   EXPECT_EQ(result(DescentSpeed).caption(), "-49 ft/s");
   EXPECT_EQ(result(FlightTime).caption(), "119.6 s");
+}
+
+// Choosing the units runs the flight's computation, which ends with the focus on the launch
+// button: by an arrow key as by a click.
+TEST_F(RocketryWindowTest, TheUnitsChosenByAKeyOrAClickHandTheFocusToLaunch) {
+  ASSERT_TRUE(open());
+  ASSERT_EQ(chosenUnits(), 0);
+  ASSERT_TRUE(tabTo(window, &unitOption(0)));
+  QTest::keyClick(&unitOption(0), Qt::Key_Down);
+  EXPECT_EQ(chosenUnits(), 1);
+  EXPECT_EQ(massTitle().caption(), "Mass (g)");
+  EXPECT_EQ(QApplication::focusWidget(), &launchButton());
+  QTest::mouseClick(&unitOption(0), Qt::LeftButton);
+  EXPECT_EQ(chosenUnits(), 0);
+  EXPECT_EQ(QApplication::focusWidget(), &launchButton());
 }
 
 TEST_F(RocketryWindowTest, AFlightLandsByItselfWithItsSoundsAndCurves) {
