@@ -61,9 +61,9 @@ void CircuitDrawing::drawMacro(plat::Surface& s, std::string_view commands) {
 }
 
 void CircuitDrawing::drawCircuit(plat::Surface& s, rt::Colour col) {
-  static const int stubs[8][2] = {{31, 39},   {88, 95},   {95, 103},  {152, 159},
-                                  {159, 167}, {216, 223}, {223, 231}, {280, 287}};
-  for (const auto& st : stubs) s.line(st[0], 23, st[1], 23, col);
+  static const int kStubs[8][2] = {{31, 39},   {88, 95},   {95, 103},  {152, 159},
+                                   {159, 167}, {216, 223}, {223, 231}, {280, 287}};
+  for (const auto& st : kStubs) s.line(st[0], 23, st[1], 23, col);
   for (int k = 0; k <= 4; ++k) {
     const int x = 31 + 64 * k;
     s.line(x, 23, x, 51, col);
@@ -106,17 +106,17 @@ void CircuitDrawing::drawBattery(plat::Surface& s, rt::Colour col) {
   if (SimRedraw == 0) {
     // The terminal marks the positive end; the body is drawn over its inner edge.
     if (rung && normal) {
-      s.filledBox(S + 20, T + 7, S + 28, T + 10, Palette::LightGrey);
-      s.filledBox(S + 11, T + 10, S + 37, T + 36, Palette::Magenta);
+      s.filledBox(S + 20, T + 7, S + 28, T + 10, rt::palette::kLightGrey);
+      s.filledBox(S + 11, T + 10, S + 37, T + 36, rt::palette::kMagenta);
     } else if (rung) {
-      s.filledBox(S + 20, T + 36, S + 28, T + 33, Palette::LightGrey);
-      s.filledBox(S + 11, T + 7, S + 37, T + 33, Palette::Magenta);
+      s.filledBox(S + 20, T + 36, S + 28, T + 33, rt::palette::kLightGrey);
+      s.filledBox(S + 11, T + 7, S + 37, T + 33, rt::palette::kMagenta);
     } else if (normal) {
-      s.filledBox(S + 5, 21, S + 9, 25, Palette::LightGrey);
-      s.filledBox(S + 9, 16, S + 44, 30, Palette::Magenta);
+      s.filledBox(S + 5, 21, S + 9, 25, rt::palette::kLightGrey);
+      s.filledBox(S + 9, 16, S + 44, 30, rt::palette::kMagenta);
     } else {
-      s.filledBox(S + 40, 21, S + 44, 25, Palette::LightGrey);
-      s.filledBox(S + 5, 16, S + 40, 30, Palette::Magenta);
+      s.filledBox(S + 40, 21, S + 44, 25, rt::palette::kLightGrey);
+      s.filledBox(S + 5, 16, S + 40, 30, rt::palette::kMagenta);
     }
   }
   if (rung) {
@@ -144,9 +144,9 @@ void CircuitDrawing::drawLamp(plat::Surface& s, rt::Colour col) {
   const bool rung = isRung(CurrentSlot);
   const bool paper = Printing == 1;
   if (SimRedraw == 0) {
-    s.filledBox(S + 12, T + 33, S + 37, T + 40, paper ? Palette::Magenta : Palette::Blue);
-    s.circle(S + 16, T + 36, 1, Palette::Red);
-    s.circle(S + 33, T + 36, 1, Palette::Red);
+    s.filledBox(S + 12, T + 33, S + 37, T + 40, paper ? rt::palette::kMagenta : rt::palette::kBlue);
+    s.circle(S + 16, T + 36, 1, rt::palette::kRed);
+    s.circle(S + 33, T + 36, 1, rt::palette::kRed);
     drawLampBulb(s, 0, CurrentSlot);
     if (m_circuit.Element[CurrentSlot] == kLamp)
       filament(s, CurrentSlot, col, "u10huhuh2u3e2f3d2glhue4r", kFilamentRight);
@@ -155,7 +155,7 @@ void CircuitDrawing::drawLamp(plat::Surface& s, rt::Colour col) {
   }
   if (rung) {
     // The rung's own lead gives way where the lamp's leads leave it.
-    const rt::Colour gap = paper ? Palette::White : back();
+    const rt::Colour gap = paper ? rt::palette::kWhite : back();
     s.line(S + 24, T - 3, S + 24, T, gap);
     s.line(S + 24, T + 41, S + 24, T + 44, gap);
     s.line(S + 24, T - 3, S + 4, T - 3, col);
@@ -185,13 +185,13 @@ void CircuitDrawing::drawLampBulb(plat::Surface& s, float current, int slot) {
   }
   if (Printing == 1) {
     // On paper the glass is an outline through the same points, taken back to user units.
-    s.pset(float(px[0].x()) / UnitScaleX, float(px[0].y()) / UnitScaleY, Palette::Black);
+    s.pset(float(px[0].x()) / UnitScaleX, float(px[0].y()) / UnitScaleY, rt::palette::kBlack);
     for (size_t i = 1; i < px.size(); ++i)
-      s.lineTo(float(px[i].x()) / UnitScaleX, float(px[i].y()) / UnitScaleY, Palette::Black);
-    s.lineTo(float(px[0].x()) / UnitScaleX, float(px[0].y()) / UnitScaleY, Palette::Black);
+      s.lineTo(float(px[i].x()) / UnitScaleX, float(px[i].y()) / UnitScaleY, rt::palette::kBlack);
+    s.lineTo(float(px[0].x()) / UnitScaleX, float(px[0].y()) / UnitScaleY, rt::palette::kBlack);
     return;
   }
-  m_pic.setForeColor(Palette::Cyan);
+  m_pic.setForeColor(rt::palette::kCyan);
   if (current < m_circuit.ZeroCurrent) {
     m_pic.setFillColor(back());
   } else {
@@ -210,16 +210,16 @@ void CircuitDrawing::drawSwitch(plat::Surface& s, rt::Colour col) {
   if (SimRedraw == 0) {
     if (rung) {
       if (!paper) s.filledBox(S + 35, T + 2, S + 39, T + 39, back());
-      s.filledBox(S + 14, T + 2, S + 34, T + 39, paper ? Palette::LightGrey : Palette::Blue);
-      s.setFillColor(Palette::Red);
-      s.circle(S + 24, T + 9, 1.5, Palette::Red);
-      s.circle(S + 24, T + 33, 1.5, Palette::Red);
+      s.filledBox(S + 14, T + 2, S + 34, T + 39, paper ? rt::palette::kLightGrey : rt::palette::kBlue);
+      s.setFillColor(rt::palette::kRed);
+      s.circle(S + 24, T + 9, 1.5, rt::palette::kRed);
+      s.circle(S + 24, T + 33, 1.5, rt::palette::kRed);
     } else {
       if (!paper) s.filledBox(S + 2, 5, S + 47, 15, back());
-      s.filledBox(S + 2, 15, S + 47, 31, paper ? Palette::LightGrey : Palette::Blue);
-      s.setFillColor(Palette::Red);
-      s.circle(S + 9, 23, 1.5, Palette::Red);
-      s.circle(S + 40, 23, 1.5, Palette::Red);
+      s.filledBox(S + 2, 15, S + 47, 31, paper ? rt::palette::kLightGrey : rt::palette::kBlue);
+      s.setFillColor(rt::palette::kRed);
+      s.circle(S + 9, 23, 1.5, rt::palette::kRed);
+      s.circle(S + 40, 23, 1.5, rt::palette::kRed);
     }
   }
   if (rung) {
@@ -251,8 +251,8 @@ void CircuitDrawing::drawWire(plat::Surface& s, rt::Colour c) {
 
 void CircuitDrawing::drawSlotOutline() {
   if (CurrentSlot < 1 || CurrentSlot > kSlots) return;
-  m_pic.pset(slotX(CurrentSlot), slotY(CurrentSlot), Palette::Cyan);
-  m_pic.setForeColor(Palette::Cyan);
+  m_pic.pset(slotX(CurrentSlot), slotY(CurrentSlot), rt::palette::kCyan);
+  m_pic.setForeColor(rt::palette::kCyan);
   drawMacro(m_pic, "r49d41l49u41");
 }
 
@@ -272,7 +272,7 @@ void CircuitDrawing::eraseSlotOutlines() {
 void CircuitDrawing::drawCurrents() {
   EditMode = 0;
   SimRedraw = 1;
-  drawCircuit(m_pic, Palette::Yellow);
+  drawCircuit(m_pic, rt::palette::kYellow);
   SimRedraw = 0;
 
   const Overlay o = m_circuit.planOverlay();
@@ -283,52 +283,52 @@ void CircuitDrawing::drawCurrents() {
     if (code == 1 || code == -1) {
       if (!o.red[s]) continue;
       if (rung) {
-        m_pic.line(S + 24, 23, S + 24, 58, Palette::Red);
-        m_pic.line(S + 24, 87, S + 24, 112, Palette::Red);
+        m_pic.line(S + 24, 23, S + 24, 58, rt::palette::kRed);
+        m_pic.line(S + 24, 87, S + 24, 112, rt::palette::kRed);
       } else {
-        m_pic.line(S - 8, 23, S + 5, 23, Palette::Red);
-        m_pic.line(S + 44, 23, S + 56, 23, Palette::Red);
+        m_pic.line(S - 8, 23, S + 5, 23, rt::palette::kRed);
+        m_pic.line(S + 44, 23, S + 56, 23, rt::palette::kRed);
       }
     } else if (code == kLamp) {
       drawLampCurrent(s, o.lit[s]);
     } else if (code == kWire || code == kSwitch) {
       if (!o.red[s]) continue;
       if (rung)
-        m_pic.line(S + 24, 23, S + 24, 112, Palette::Red);
+        m_pic.line(S + 24, 23, S + 24, 112, rt::palette::kRed);
       else
-        m_pic.line(S - 8, 23, S + 56, 23, Palette::Red);
+        m_pic.line(S - 8, 23, S + 56, 23, rt::palette::kRed);
     }
   }
   // The bottom rail, from the right: each segment carries the rungs to its right.
-  static const int rail[5][2] = {{0, 0}, {223, 287}, {159, 223}, {95, 159}, {31, 95}};
+  static const int kRail[5][2] = {{0, 0}, {223, 287}, {159, 223}, {95, 159}, {31, 95}};
   for (int k = 1; k <= 4; ++k)
-    if (o.railRed[k]) m_pic.line(rail[k][0], 112, rail[k][1], 112, Palette::Red);
+    if (o.railRed[k]) m_pic.line(kRail[k][0], 112, kRail[k][1], 112, rt::palette::kRed);
 }
 
 void CircuitDrawing::drawLampCurrent(int s, bool lit) {
   const int S = slotX(s);
   filament(m_pic, s, back(), kFilamentLeft, kFilamentRight);
   drawLampBulb(m_pic, 0, s);
-  rt::Colour glow = Palette::Yellow;
+  rt::Colour glow = rt::palette::kYellow;
   if (lit) {
     drawLampBulb(m_pic, std::fabs(m_circuit.BranchI[s]), s);
     if (isRung(s)) {
-      m_pic.line(S + 24, 23, S + 24, 48, Palette::Red);
-      m_pic.lineTo(S + 4, 48, Palette::Red);
-      m_pic.lineTo(S + 4, 87, Palette::Red);
-      m_pic.lineTo(S + 16, 87, Palette::Red);
-      m_pic.line(S + 33, 87, S + 33, 95, Palette::Red);
-      m_pic.lineTo(S + 24, 95, Palette::Red);
-      m_pic.lineTo(S + 24, 112, Palette::Red);
+      m_pic.line(S + 24, 23, S + 24, 48, rt::palette::kRed);
+      m_pic.lineTo(S + 4, 48, rt::palette::kRed);
+      m_pic.lineTo(S + 4, 87, rt::palette::kRed);
+      m_pic.lineTo(S + 16, 87, rt::palette::kRed);
+      m_pic.line(S + 33, 87, S + 33, 95, rt::palette::kRed);
+      m_pic.lineTo(S + 24, 95, rt::palette::kRed);
+      m_pic.lineTo(S + 24, 112, rt::palette::kRed);
     } else {
-      m_pic.line(S - 8, 23, S + 1, 23, Palette::Red);
-      m_pic.lineTo(S + 1, 39, Palette::Red);
-      m_pic.lineTo(S + 16, 39, Palette::Red);
-      m_pic.line(S + 33, 39, S + 48, 39, Palette::Red);
-      m_pic.lineTo(S + 48, 23, Palette::Red);
-      m_pic.lineTo(S + 56, 23, Palette::Red);
+      m_pic.line(S - 8, 23, S + 1, 23, rt::palette::kRed);
+      m_pic.lineTo(S + 1, 39, rt::palette::kRed);
+      m_pic.lineTo(S + 16, 39, rt::palette::kRed);
+      m_pic.line(S + 33, 39, S + 48, 39, rt::palette::kRed);
+      m_pic.lineTo(S + 48, 23, rt::palette::kRed);
+      m_pic.lineTo(S + 56, 23, rt::palette::kRed);
     }
-    glow = Palette::Red;
+    glow = rt::palette::kRed;
   }
   filament(m_pic, s, glow, kFilamentLeft, kFilamentRight);
 }
@@ -341,13 +341,13 @@ void CircuitDrawing::drawToggled(int slot) {
     drawLampBulb(m_pic, 0, slot);
     // A burnt-out filament switches to black after its supports, so its upper part vanishes.
     if (code == kLamp)
-      filament(m_pic, slot, Palette::Yellow, kFilamentLeft, kFilamentRight);
+      filament(m_pic, slot, rt::palette::kYellow, kFilamentLeft, kFilamentRight);
     else
-      filament(m_pic, slot, Palette::Yellow, "u10huhuh2c0u3e2f3d2glhue4", "u10eueue2c0u3h2g3d2freuh4");
+      filament(m_pic, slot, rt::palette::kYellow, "u10huhuh2c0u3e2f3d2glhue4", "u10eueue2c0u3h2g3d2freuh4");
   } else if (code == kSwitch || code == -kSwitch) {
     const int16_t keep = CurrentSlot;
     CurrentSlot = int16_t(slot);
-    drawSwitch(m_pic, Palette::Yellow);
+    drawSwitch(m_pic, rt::palette::kYellow);
     CurrentSlot = keep;
   }
 }
@@ -363,8 +363,8 @@ void CircuitDrawing::eraseElement(int slot, int16_t oldCode) {
     m_pic.lineTo(S + 16, 87, bg);
     m_pic.line(S + 33, 88, S + 33, 95, bg);
     m_pic.lineTo(S + 24, 95, bg);
-    m_pic.line(S + 24, 48, S + 24, 51, Palette::Yellow);
-    m_pic.line(S + 24, 92, S + 24, 95, Palette::Yellow);
+    m_pic.line(S + 24, 48, S + 24, 51, rt::palette::kYellow);
+    m_pic.line(S + 24, 92, S + 24, 95, rt::palette::kYellow);
   }
   const int16_t keep = CurrentSlot;
   CurrentSlot = int16_t(slot);

@@ -25,7 +25,7 @@ constexpr plat::FontStyle kButtonFont{"MS Sans Serif", 8.25, true};
 
 constexpr plat::ControlRow kBoard{nullptr, 120, 120, 8415, 5895};
 // The palette: a small panel on the board, moved beside the slot being filled.
-constexpr plat::ControlRow kElementPalette{nullptr, 0, 0, 1440, 2655, {}, plat::kNoColour, Palette::LightGrey};
+constexpr plat::ControlRow kElementPalette{nullptr, 0, 0, 1440, 2655, {}, plat::kNoColour, rt::palette::kLightGrey};
 // Picture buttons: their names are for screen readers only.
 constexpr plat::ControlRow kElementButtons[kPaletteSize] = {
     {nullptr, 120, 240, 600, 600}, {nullptr, 720, 240, 600, 600},  {nullptr, 120, 840, 600, 600},
@@ -37,10 +37,10 @@ constexpr const char* kElementIconFiles[6] = {"cbatup.png",   "cbatdown.png", "c
 constexpr plat::ControlRow kDeleteButton{"Delete", 240, 2160, 975, 375, kButtonFont};
 // The rung voltages, each with an arrow down to its rung; placed over their rungs at load.
 constexpr plat::FontStyle kVoltFont{"Arial", 8.25, true};
-constexpr plat::ControlRow kVoltReadout{"3.00 V", 0, 0, 735, 255, kVoltFont, Palette::White, Palette::Black};
+constexpr plat::ControlRow kVoltReadout{"3.00 V", 0, 0, 735, 255, kVoltFont, rt::palette::kWhite, rt::palette::kBlack};
 constexpr plat::ControlRow kVoltArrow{nullptr, 0, 0, 180, 600};
 constexpr plat::ControlRow kShortWarning{
-    "Short Circuit!", 3120, 5400, 2175, 495, {"Britannic Bold", 13.5, true}, Palette::Yellow, Palette::Blue};
+    "Short Circuit!", 3120, 5400, 2175, 495, {"Britannic Bold", 13.5, true}, rt::palette::kYellow, rt::palette::kBlue};
 constexpr plat::ControlRow kSimulateButton{"&Simulate Circuit", 720, 6120, 2175, 495, kButtonFont};
 constexpr plat::ControlRow kClearButton{"&Clear Circuit", 3360, 6120, 2175, 495, kButtonFont};
 constexpr plat::ControlRow kPrintButton{"&Print Circuit", 360, 6120, 2055, 495, kButtonFont};
@@ -54,11 +54,11 @@ QString voltText(float v) { return QString::fromStdString(rt::formatNumber(v, "0
 
 CircuitsWindow::CircuitsWindow() : m_circuit(shell::settings().Element) {
   setCaption("Circuits");
-  setBackColor(Palette::PaleYellow);
+  setBackColor(rt::palette::kPaleYellow);
   setHelp("vtrel.hlp", 6);
   setClientSizeTwips(8625, 6825);
 
-  m_board = plat::build<plat::PictureBox>(this, kBoard, Palette::Black);
+  m_board = plat::build<plat::PictureBox>(this, kBoard, rt::palette::kBlack);
   m_board->setObjectName("board");
   m_board->onMouseDown = [this](int, int, double x, double y) { clickBoard(x, y); };
   buildPalette();
@@ -178,7 +178,7 @@ void CircuitsWindow::redrawForEditing() {
   CircuitDrawing& d = *m_draw;
   d.EditMode = 1;
   d.SimRedraw = 0;
-  d.drawCircuit(m_board->surface(), Palette::Yellow);
+  d.drawCircuit(m_board->surface(), rt::palette::kYellow);
 }
 
 void CircuitsWindow::closeFromTitleBar() {
@@ -242,10 +242,10 @@ void CircuitsWindow::placeElement(int index) {
     plat::Surface& board = m_board->surface();
     switch (index) {
       case 0:
-      case 1: d.drawBattery(board, Palette::Yellow); break;
-      case 2: d.drawLamp(board, Palette::Yellow); break;
-      case 3: d.drawSwitch(board, Palette::Yellow); break;
-      case 4: d.drawWire(board, Palette::Yellow); break;
+      case 1: d.drawBattery(board, rt::palette::kYellow); break;
+      case 2: d.drawLamp(board, rt::palette::kYellow); break;
+      case 3: d.drawSwitch(board, rt::palette::kYellow); break;
+      case 4: d.drawWire(board, rt::palette::kYellow); break;
       default: break;
     }
   }
@@ -258,8 +258,8 @@ void CircuitsWindow::clearCircuit() {
   m_elementPalette->hide();
   const int answer =
       plat::messageBox("Are you sure you want to clear the entire circuit?",
-                       plat::Msg::YesNo | plat::Msg::Question | plat::Msg::DefaultButton2, "Clear Circuit");
-  if (answer != plat::Msg::Yes) return;
+                       plat::msg::YesNo | plat::msg::Question | plat::msg::DefaultButton2, "Clear Circuit");
+  if (answer != plat::msg::Yes) return;
   m_circuit.clear();
   m_board->surface().cls();
   redrawForEditing();
@@ -277,7 +277,7 @@ void CircuitsWindow::simulate() {
   m_printButton->show();
   m_exitButton->setCaption("&Stop");
   d.eraseSlotOutlines();
-  d.drawCircuit(m_board->surface(), Palette::Yellow);
+  d.drawCircuit(m_board->surface(), rt::palette::kYellow);
   for (int k = 0; k < kRungs; ++k) {
     m_voltReadouts[size_t(k)]->setCaption("0.00 V");
     m_voltReadouts[size_t(k)]->show();
@@ -310,7 +310,7 @@ void CircuitsWindow::printCircuit() {
   page.setScale(-60, -40, 380, 140);
   page.moveTo(0, -20);
   page.print("Circuits");
-  d.drawCircuit(page, Palette::Black);
+  d.drawCircuit(page, rt::palette::kBlack);
   page.endDoc();
   page.setOrientation(plat::Orientation::Portrait);
   d.Printing = 0;
@@ -340,7 +340,7 @@ void CircuitsWindow::stopSimulation() {
   m_clearButton->show();
   m_exitButton->setCaption("E&xit");
   m_circuit.repairAndOpen();
-  d.drawCircuit(m_board->surface(), Palette::Yellow);
+  d.drawCircuit(m_board->surface(), rt::palette::kYellow);
 }
 
 }  // namespace circuits

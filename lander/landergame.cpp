@@ -27,8 +27,8 @@ bool fits16(long v) { return v >= INT16_MIN && v <= INT16_MAX; }
 LanderHost::~LanderHost() = default;
 
 const char* levelCaption(int level) {
-  static const char* const captions[kLevels] = {"Auto-Pilot", "Beginner", "Novice", "Junior", "Senior", "Advanced"};
-  return level >= 0 && level < kLevels ? captions[level] : "";
+  static const char* const kCaptions[kLevels] = {"Auto-Pilot", "Beginner", "Novice", "Junior", "Senior", "Advanced"};
+  return level >= 0 && level < kLevels ? kCaptions[level] : "";
 }
 
 double roundEven(double x) { return std::nearbyint(x); }

@@ -26,30 +26,30 @@ std::unique_ptr<plat::ImageSurface> picture(const char* file, int w, int h, rt::
 LanderPictures::LanderPictures() {
   // Until loaded: blanks that draw nothing (black sprites under white masks).
   const LanderSizes d;
-  world = std::make_unique<plat::ImageSurface>(d.worldWidth, d.worldHeight, Palette::Black);
-  landerSprite = std::make_unique<plat::ImageSurface>(d.landerWidth, d.landerHeight, Palette::Black);
-  landerMask = std::make_unique<plat::ImageSurface>(d.landerWidth, d.landerHeight, Palette::White);
-  padSprite = std::make_unique<plat::ImageSurface>(d.padWidth, d.padHeight, Palette::Black);
-  padMask = std::make_unique<plat::ImageSurface>(d.padWidth, d.padHeight, Palette::White);
-  sideFlameSprite = std::make_unique<plat::ImageSurface>(d.sideFlameWidth, d.sideFlameHeight, Palette::Black);
-  sideFlameMask = std::make_unique<plat::ImageSurface>(d.sideFlameWidth, d.sideFlameHeight, Palette::White);
-  mainFlameSprite = std::make_unique<plat::ImageSurface>(d.mainFlameWidth, d.mainFlameHeight, Palette::Black);
-  mainFlameMask = std::make_unique<plat::ImageSurface>(d.mainFlameWidth, d.mainFlameHeight, Palette::White);
+  world = std::make_unique<plat::ImageSurface>(d.worldWidth, d.worldHeight, rt::palette::kBlack);
+  landerSprite = std::make_unique<plat::ImageSurface>(d.landerWidth, d.landerHeight, rt::palette::kBlack);
+  landerMask = std::make_unique<plat::ImageSurface>(d.landerWidth, d.landerHeight, rt::palette::kWhite);
+  padSprite = std::make_unique<plat::ImageSurface>(d.padWidth, d.padHeight, rt::palette::kBlack);
+  padMask = std::make_unique<plat::ImageSurface>(d.padWidth, d.padHeight, rt::palette::kWhite);
+  sideFlameSprite = std::make_unique<plat::ImageSurface>(d.sideFlameWidth, d.sideFlameHeight, rt::palette::kBlack);
+  sideFlameMask = std::make_unique<plat::ImageSurface>(d.sideFlameWidth, d.sideFlameHeight, rt::palette::kWhite);
+  mainFlameSprite = std::make_unique<plat::ImageSurface>(d.mainFlameWidth, d.mainFlameHeight, rt::palette::kBlack);
+  mainFlameMask = std::make_unique<plat::ImageSurface>(d.mainFlameWidth, d.mainFlameHeight, rt::palette::kWhite);
 }
 
 LanderPictures::~LanderPictures() = default;
 
 void LanderPictures::load() {
   const LanderSizes d;
-  world = picture("landerbg.png", d.worldWidth, d.worldHeight, Palette::Black);
-  landerSprite = picture("lander_s.png", d.landerWidth, d.landerHeight, Palette::Black);
-  landerMask = picture("lander_m.png", d.landerWidth, d.landerHeight, Palette::White);
-  padSprite = picture("landpad_s.png", d.padWidth, d.padHeight, Palette::Black);
-  padMask = picture("landpad_m.png", d.padWidth, d.padHeight, Palette::White);
-  sideFlameSprite = picture("flameh_s.png", d.sideFlameWidth, d.sideFlameHeight, Palette::Black);
-  sideFlameMask = picture("flameh_m.png", d.sideFlameWidth, d.sideFlameHeight, Palette::White);
-  mainFlameSprite = picture("flamev_s.png", d.mainFlameWidth, d.mainFlameHeight, Palette::Black);
-  mainFlameMask = picture("flamev_m.png", d.mainFlameWidth, d.mainFlameHeight, Palette::White);
+  world = picture("landerbg.png", d.worldWidth, d.worldHeight, rt::palette::kBlack);
+  landerSprite = picture("lander_s.png", d.landerWidth, d.landerHeight, rt::palette::kBlack);
+  landerMask = picture("lander_m.png", d.landerWidth, d.landerHeight, rt::palette::kWhite);
+  padSprite = picture("landpad_s.png", d.padWidth, d.padHeight, rt::palette::kBlack);
+  padMask = picture("landpad_m.png", d.padWidth, d.padHeight, rt::palette::kWhite);
+  sideFlameSprite = picture("flameh_s.png", d.sideFlameWidth, d.sideFlameHeight, rt::palette::kBlack);
+  sideFlameMask = picture("flameh_m.png", d.sideFlameWidth, d.sideFlameHeight, rt::palette::kWhite);
+  mainFlameSprite = picture("flamev_s.png", d.mainFlameWidth, d.mainFlameHeight, rt::palette::kBlack);
+  mainFlameMask = picture("flamev_m.png", d.mainFlameWidth, d.mainFlameHeight, rt::palette::kWhite);
 }
 
 LanderSizes LanderPictures::sizes(int viewerWidth, int viewerHeight) const {
@@ -115,11 +115,11 @@ void scaleTrajectory(plat::Surface& plot) { plot.setScale(-450, 580, 100, 0); }
 
 void drawIdealPath(plat::Surface& plot, int16_t startOffset, int16_t startAltitude) {
   plot.setDrawWidth(2);
-  plot.line(startOffset, startAltitude, 0, 0, Palette::Red);
+  plot.line(startOffset, startAltitude, 0, 0, rt::palette::kRed);
 }
 
 void plotPathDot(plat::Surface& plot, int16_t altitude, int16_t offset) {
-  plot.pset(-int(offset), altitude, Palette::Green);
+  plot.pset(-int(offset), altitude, rt::palette::kGreen);
 }
 
 }  // namespace lander

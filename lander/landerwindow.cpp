@@ -37,7 +37,7 @@ plat::Shape* marker(QWidget* strip, const plat::ControlRow& row) {
   s->setBackOpaque(true);
   s->setFillStyle(plat::FillSolid);
   s->setFillColor(row.back);
-  s->setBorderColor(Palette::Black);
+  s->setBorderColor(rt::palette::kBlack);
   return s;
 }
 
@@ -51,7 +51,7 @@ plat::CommandButton* thruster(QWidget* panel, const plat::ControlRow& row, const
 
 LanderWindow::LanderWindow() : m_game(*this, shell::randomSource(), shell::tickClock()) {
   setCaption("Moon Lander");
-  setBackColor(Palette::Black);
+  setBackColor(rt::palette::kBlack);
   setFont(plat::screenFont(layout::kWindowFont.face, layout::kWindowFont.points, layout::kWindowFont.bold));
   setClientSizeTwips(layout::kClientWidth, layout::kClientHeight);
   setHelp("vtrel.hlp", kHelpTopic);
@@ -81,14 +81,14 @@ void LanderWindow::buildViewer() {
   backdrop->setFillStyle(plat::FillSolid);
   backdrop->setFillColor(layout::kBackdrop.back);
 
-  m_viewerPicture = plat::build<plat::PictureBox>(this, layout::kViewer, Palette::Black);
+  m_viewerPicture = plat::build<plat::PictureBox>(this, layout::kViewer, rt::palette::kBlack);
   m_viewerPicture->setObjectName("viewerPicture");
   m_viewerPicture->surface().setScaleMode(plat::ScaleMode::Pixels);
   m_frameBuffer = std::make_unique<plat::ImageSurface>(m_viewerPicture->surface().deviceWidth(),
-                                                       m_viewerPicture->surface().deviceHeight(), Palette::Black);
+                                                       m_viewerPicture->surface().deviceHeight(), rt::palette::kBlack);
   m_frameBuffer->setScaleMode(plat::ScaleMode::Pixels);
 
-  m_scannerPicture = plat::build<plat::PictureBox>(this, layout::kScanner, Palette::DarkGrey);
+  m_scannerPicture = plat::build<plat::PictureBox>(this, layout::kScanner, rt::palette::kDarkGrey);
   m_scannerPicture->setObjectName("scannerPicture");
   m_padMarker = marker(m_scannerPicture, layout::kPadMarker);
   m_padMarker->setObjectName("padMarker");
@@ -123,7 +123,7 @@ void LanderWindow::buildChoices() {
 
   m_trajectoryFrame = plat::build<plat::Frame>(this, layout::kTrajectoryFrame);
   m_trajectoryFrame->setObjectName("trajectoryFrame");
-  m_trajectoryPicture = plat::build<plat::PictureBox>(m_trajectoryFrame, layout::kTrajectoryPlot, Palette::Black);
+  m_trajectoryPicture = plat::build<plat::PictureBox>(m_trajectoryFrame, layout::kTrajectoryPlot, rt::palette::kBlack);
   m_trajectoryPicture->setObjectName("trajectoryPicture");
   m_trajectoryFrame->hide();
 }
@@ -155,7 +155,7 @@ void LanderWindow::buildReadouts() {
   m_fuelGauge->setObjectName("fuelGauge");
   m_fuelGauge->setBevelOuter(plat::Panel::BevelInset);
   m_fuelGauge->setFloodType(plat::Panel::FloodLeftToRight);
-  m_fuelGauge->setFloodColor(Palette::Green);
+  m_fuelGauge->setFloodColor(rt::palette::kGreen);
   m_fuelGauge->setAccessibleName("Fuel");
 }
 
@@ -207,7 +207,7 @@ void LanderWindow::loadStep() {
   shell::randomize();
   centreOnScreen();
 
-  m_viewerPicture->surface().setBackColor(Palette::Black);
+  m_viewerPicture->surface().setBackColor(rt::palette::kBlack);
   m_pictures.load();
   m_game.setSizes(
       m_pictures.sizes(m_viewerPicture->surface().deviceWidth(), m_viewerPicture->surface().deviceHeight()));
@@ -385,7 +385,7 @@ void LanderWindow::setTimerInterval(int ms) { m_tickTimer->setInterval(ms); }
 
 void LanderWindow::lostLander() {
   plat::messageBox("The lander has flown too far from the landing site to be tracked. The game is over.",
-                   plat::Msg::Exclamation, "Moon Lander");
+                   plat::msg::Exclamation, "Moon Lander");
 }
 
 }  // namespace lander

@@ -28,13 +28,13 @@ float drawDimension(plat::Surface& target, const DimensionInk& ink, int16_t y, f
   plat::drawMacro(target, plan.rightHead.macro, ink.setColour);
   startAt(target, ink, plan.leftHead.x, plan.leftHead.y);
   plat::drawMacro(target, plan.leftHead.macro, ink.setColour);
-  if (plan.room) target.filledBox(plan.x0 - 1, y - 3, plan.x0 + plan.w, y + 3, ink.gap);
+  if (plan.room) target.filledBox(plan.x0 - 1, y - 3, plan.x0 + plan.width, y + 3, ink.gap);
   const PlacedDigit& tenths = plan.digits[0];
-  drawVectorDigit(target, ink, tenths.d, tenths.x, tenths.y);
+  drawVectorDigit(target, ink, tenths.digit, tenths.x, tenths.y);
   target.pset(plan.pointX, plan.pointY, ink.point);
   if (!ink.pointStroke.empty()) plat::drawMacro(target, ink.pointStroke, ink.setColour);
   for (size_t i = 1; i < plan.digits.size(); ++i)
-    drawVectorDigit(target, ink, plan.digits[i].d, plan.digits[i].x, plan.digits[i].y);
+    drawVectorDigit(target, ink, plan.digits[i].digit, plan.digits[i].x, plan.digits[i].y);
   return plan.rounded;
 }
 

@@ -19,18 +19,18 @@ const VectorDigit* vectorDigit(int d) {
 DimensionPlan planDimension(int16_t y, float a, float b, float v, double g) {
   DimensionPlan p;
   p.y = y;
-  p.w = std::abs(v) == 10 ? 18 : 14;
+  p.width = std::abs(v) == 10 ? 18 : 14;
   p.right = std::max(a, b);
   p.left = std::min(a, b);
-  p.room = std::abs(a - b) >= p.w + 8;
+  p.room = std::abs(a - b) >= p.width + 8;
   if (p.room) {
     // The heads sit inside the span and point at the extension lines; the number stands in a
     // gap in the middle of the line.
     p.rightHead = {p.right - 1, float(y), "h3f3g3"};
     p.leftHead = {p.left + 1, float(y), "e3g3f3"};
     const float middle = (a + b) / 2;
-    p.x0 = rt::roundToInt16(double(middle) - p.w / 2.0 + 1);
-    p.anchor = int16_t(p.x0 - 5 + p.w);
+    p.x0 = rt::roundToInt16(double(middle) - p.width / 2.0 + 1);
+    p.anchor = int16_t(p.x0 - 5 + p.width);
   } else {
     // Too short for the number: heads outside the span, pointing in, each with a tail, and the
     // number to the left.
@@ -44,15 +44,15 @@ DimensionPlan planDimension(int16_t y, float a, float b, float v, double g) {
   double tenths = rt::roundDown(double(scaled) + g);
   // Positions and distances never exceed 10; a wider value shows its last three digits.
   tenths = std::clamp(tenths, 0.0, 32767.0);
-  p.n = int16_t(tenths);
+  p.tenths = int16_t(tenths);
   const int sign = v > 0 ? 1 : v < 0 ? -1 : 0;
-  p.rounded = float(sign * p.n / 10.0);
+  p.rounded = float(sign * p.tenths / 10.0);
 
   const int16_t top = int16_t(y - 3);
-  p.digits.push_back({int16_t(p.n % 10), p.anchor, top});
+  p.digits.push_back({int16_t(p.tenths % 10), p.anchor, top});
   // Values below 1 show a leading 0.
-  p.digits.push_back({int16_t(p.n / 10 % 10), int16_t(p.anchor - 7), top});
-  if (p.n >= 100) p.digits.push_back({int16_t(p.n / 100 % 10), int16_t(p.anchor - 11), top});
+  p.digits.push_back({int16_t(p.tenths / 10 % 10), int16_t(p.anchor - 7), top});
+  if (p.tenths >= 100) p.digits.push_back({int16_t(p.tenths / 100 % 10), int16_t(p.anchor - 11), top});
   p.pointX = float(p.anchor - 2);
   p.pointY = float(y + 3);
   return p;

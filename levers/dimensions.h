@@ -26,19 +26,19 @@ struct Arrowhead {
 
 // A digit placed with the top left corner of its cell.
 struct PlacedDigit {
-  int16_t d, x, y;
+  int16_t digit, x, y;
 };
 
 struct DimensionPlan {
-  int16_t w = 14;             // room the number needs: three digits for 10.0 need 18
+  int16_t width = 14;         // room the number needs: three digits for 10.0 need 18
   bool room = false;          // the number and the heads fit between the ends
   float y = 0;                // height of the dimension line
   float left = 0, right = 0;  // the two ends, smaller first
   Arrowhead rightHead{}, leftHead{};
-  int16_t x0 = 0;                   // with room: the gap (x0 - 1, y - 3)-(x0 + w, y + 3) in the line
+  int16_t x0 = 0;                   // with room: the gap (x0 - 1, y - 3)-(x0 + width, y + 3) in the line
   int16_t anchor = 0;               // x of the tenths digit
-  int16_t n = 0;                    // the value in tenths, 0 to 100
-  float rounded = 0;                // the value written back: its sign times n / 10
+  int16_t tenths = 0;               // the value in tenths, 0 to 100
+  float rounded = 0;                // the value written back: its sign times tenths / 10
   float pointX = 0, pointY = 0;     // the decimal point
   std::vector<PlacedDigit> digits;  // tenths first, then units, then the hundreds digit
 };

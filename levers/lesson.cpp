@@ -16,7 +16,7 @@ namespace {
 
 // Colours of the lesson: labels, headings and formulas; the running text; the distance lines
 // and their labels.
-constexpr rt::Colour kLabel = Palette::Yellow, kText = Palette::Cyan, kDistance = Palette::White;
+constexpr rt::Colour kLabel = rt::palette::kYellow, kText = rt::palette::kCyan, kDistance = rt::palette::kWhite;
 
 // The example levers, each with the lesson's load of 10.
 struct LeverSetup {
@@ -36,7 +36,7 @@ struct TextLine {
   int16_t row;
   rt::Colour colour;
   const char* text;
-  rt::Colour tailColour = Palette::Black;
+  rt::Colour tailColour = rt::palette::kBlack;
   const char* tail = nullptr;
   int raise = 0;  // pixels the line stands above its cell
 };
@@ -64,7 +64,7 @@ const std::vector<TextLine> kScreenTexts[8] = {
     },
     {
         {14, kText, "Mechanical advantage is defined as:"},
-        {16, kLabel, "         D Effort / D Load", Palette::Black, nullptr, 4},
+        {16, kLabel, "         D Effort / D Load", rt::palette::kBlack, nullptr, 4},
         {17, kText, "If this is equal to 1, there is no  "},
         {18, kText, "advantage (Effort=Load), if greater "},
         {19, kText, "than 1, an advantage (Effort<Load), "},
@@ -194,11 +194,11 @@ void drawScene(LeverScreen& scr, Lever& lever, const LeverSetup& setup, bool cle
     s.setFillStyle(plat::FillSolid);
     s.setFillColor(s.backColor());
     s.box(1, 98, 318, 105, s.backColor());
-    s.line(0, 98, 319, 98, Palette::Red);
+    s.line(0, 98, 319, 98, rt::palette::kRed);
     s.setDrawWidth(1);
   } else {
     s.filledBox(1, 98, 318, 105, s.backColor());
-    s.line(0, 98, 319, 98, Palette::Red);
+    s.line(0, 98, 319, 98, rt::palette::kRed);
   }
 }
 

@@ -9,7 +9,7 @@
 namespace levers {
 
 void Lever::setConstants() {
-  MaxTilt = float(11 * phys::Pi / 180);  // 11 degrees
+  MaxTilt = float(11 * rt::phys::kPi / 180);  // 11 degrees
   Dt = 0.2f;
   Damping = 1.0f;
   PixPerUnit = float(240.0 / 10);
@@ -102,7 +102,7 @@ int Lever::startRotation() {
 
 float Lever::wholeDegrees(float theta) {
   const float scaled = theta * 180;
-  return float(rt::roundTowardZero(double(scaled) / phys::Pi));
+  return float(rt::roundTowardZero(double(scaled) / rt::phys::kPi));
 }
 
 int Lever::rotationStep(rt::TickClock& clock, RotationHooks& hooks) {

@@ -42,14 +42,14 @@ void LeverScreen::drawScene() {
   m_surface.setDrawWidth(2);
   m_surface.setFillStyle(plat::FillSolid);
   m_surface.setFillColor(back());
-  m_surface.box(0, 0, 319, 199, Palette::Red);
-  m_surface.line(0, 105, 319, 105, Palette::Red);
+  m_surface.box(0, 0, 319, 199, rt::palette::kRed);
+  m_surface.line(0, 105, 319, 105, rt::palette::kRed);
   // The ground, cross-hatched.
   m_surface.setDrawWidth(1);
   m_surface.setFillStyle(plat::FillDiagonalCross);
-  m_surface.setFillColor(Palette::Green);
-  m_surface.box(1, 81, 318, 104, Palette::Green);
-  if (m_topic == WorkTopic) m_surface.filledBox(0, 105, 319, 199, Palette::LightYellow);
+  m_surface.setFillColor(rt::palette::kGreen);
+  m_surface.box(1, 81, 318, 104, rt::palette::kGreen);
+  if (m_topic == WorkTopic) m_surface.filledBox(0, 105, 319, 199, rt::palette::kLightYellow);
   drawFulcrum();
   drawLever();
   drawLoad();
@@ -73,8 +73,8 @@ void LeverScreen::fulcrumPolygon() {
 
 void LeverScreen::drawFulcrum() {
   m_shapes.placeFulcrum(m_lever.values.FulcrumPos, m_lever.PixPerUnit);
-  m_surface.setForeColor(Palette::Red);
-  m_surface.setFillColor(Palette::Red);
+  m_surface.setForeColor(rt::palette::kRed);
+  m_surface.setFillColor(rt::palette::kRed);
   fulcrumPolygon();
 }
 
@@ -86,8 +86,8 @@ void LeverScreen::eraseFulcrum() {
 
 void LeverScreen::drawLever() {
   m_shapes.rotate(kBarFirst, kBarLast, m_lever.Theta);
-  m_surface.setForeColor(Palette::Yellow);
-  m_surface.setFillColor(Palette::LightGrey);
+  m_surface.setForeColor(rt::palette::kYellow);
+  m_surface.setFillColor(rt::palette::kLightGrey);
   m_surface.setFillStyle(plat::FillSolid);
   polygonOfPoints({1, 2, 4, 3});
 }
@@ -112,9 +112,9 @@ void LeverScreen::drawLoad() {
   m_shapes.buildLoad(m_lever.values.DLoad, m_lever.PixPerUnit);
   m_shapes.rotate(kLoadFirst, kLoadLast, m_lever.Theta);
   if (!(m_lever.values.LeverLoad > 0)) return;
-  loadOutline(Palette::Magenta);
-  m_surface.setForeColor(Palette::White);
-  m_surface.setFillColor(Palette::Magenta);
+  loadOutline(rt::palette::kMagenta);
+  m_surface.setForeColor(rt::palette::kWhite);
+  m_surface.setFillColor(rt::palette::kMagenta);
   m_surface.setFillStyle(plat::FillSolid);
   polygonOfPoints({5, 6, 8, 7});
 }
@@ -140,8 +140,8 @@ void LeverScreen::drawEffortArrow() {
   m_surface.setDrawWidth(2);
   m_shapes.buildArrow(m_lever.values.DEffort, m_lever.PixPerUnit, m_lever.LeverClass);
   m_shapes.rotate(m_shapes.ArrowFirst, m_shapes.ArrowLast, m_lever.Theta);
-  m_surface.setForeColor(Palette::Cyan);
-  arrowPath(m_shapes.ArrowFirst, m_shapes.ArrowLast, Palette::Cyan);
+  m_surface.setForeColor(rt::palette::kCyan);
+  arrowPath(m_shapes.ArrowFirst, m_shapes.ArrowLast, rt::palette::kCyan);
   m_surface.setDrawWidth(1);
 }
 
@@ -167,12 +167,12 @@ void LeverScreen::redrawMovingShapes() {
 DimensionInk LeverScreen::dimensionInk() {
   // Each arrowhead starts with a dot in the fore colour, each digit with one in magenta.
   return {.penHolder = m_surface,
-          .pen = Palette::White,
+          .pen = rt::palette::kWhite,
           .width = std::nullopt,
           .gap = back(),
           .dotAtStart = true,
-          .digitColour = Palette::Magenta,
-          .point = Palette::Magenta,
+          .digitColour = rt::palette::kMagenta,
+          .point = rt::palette::kMagenta,
           .pointStroke = {},
           .setColour = [this](int n) { setColor(n); }};
 }
@@ -194,11 +194,11 @@ void LeverScreen::prepareEffortView() {
   if (v.LeverLoad > 0) m_surface.line(s.LoadX, LoadY - 7, s.LoadX, 33, back());
   m_surface.line(s.EffortX, EffY - 7, s.EffortX, 36, back());
   // The load box's edge and the arrow, where the removed extension lines crossed them.
-  if (v.LeverLoad > 0) loadOutline(Palette::Magenta);
+  if (v.LeverLoad > 0) loadOutline(rt::palette::kMagenta);
   if (m_lever.LeverClass == 1)
-    arrowPath(kDownArrowFirst, kDownArrowLast, Palette::Cyan);
+    arrowPath(kDownArrowFirst, kDownArrowLast, rt::palette::kCyan);
   else
-    arrowPath(kUpArrowFirst, kUpArrowLast, Palette::Cyan);
+    arrowPath(kUpArrowFirst, kUpArrowLast, rt::palette::kCyan);
   m_surface.filledBox(1, 66, 318, 78, back());
   drawFulcrum();
 }

@@ -22,7 +22,7 @@ constexpr FontStyle kValuesFont{"MS Sans Serif", 13.5};
 // A frame of the panel or of the values: its caption yellow on blue.
 constexpr ControlRow blueFrame(const char* caption, double left, double top, double width, double height,
                                FontStyle font) {
-  return {caption, left, top, width, height, font, Palette::Yellow, Palette::Blue};
+  return {caption, left, top, width, height, font, rt::palette::kYellow, rt::palette::kBlue};
 }
 
 // The topic panel: a soft blue backdrop behind a blue frame holding the two topics, and a
@@ -41,14 +41,14 @@ constexpr ControlRow kExitButton{"E&xit", 1440, 240, 1092, 492, kPanelFont};
 // The lever's values: a title and a figure on each line.
 constexpr ControlRow kValuesFrame = blueFrame("3rd Class Lever", 480, 2040, 2535, 2055, kValuesFont);
 constexpr ControlRow kValueTitles[4] = {
-    {"Effort", 240, 360, 1095, 375, kFigureFont, Palette::Cyan, Palette::Blue},
-    {"D Effort", 240, 720, 1095, 375, kFigureFont, Palette::Cyan, Palette::Blue},
-    {"Load", 240, 1200, 1095, 375, kFigureFont, Palette::Cyan, Palette::Blue},
-    {"D Load", 240, 1560, 1095, 375, kFigureFont, Palette::Cyan, Palette::Blue},
+    {"Effort", 240, 360, 1095, 375, kFigureFont, rt::palette::kCyan, rt::palette::kBlue},
+    {"D Effort", 240, 720, 1095, 375, kFigureFont, rt::palette::kCyan, rt::palette::kBlue},
+    {"Load", 240, 1200, 1095, 375, kFigureFont, rt::palette::kCyan, rt::palette::kBlue},
+    {"D Load", 240, 1560, 1095, 375, kFigureFont, rt::palette::kCyan, rt::palette::kBlue},
 };
 // A figure, white on blue, beside its title.
 constexpr ControlRow figureAt(const char* caption, double top) {
-  return {caption, 1440, top, 855, 375, kFigureFont, Palette::White, Palette::Blue};
+  return {caption, 1440, top, 855, 375, kFigureFont, rt::palette::kWhite, rt::palette::kBlue};
 }
 constexpr ControlRow kEffortFigure = figureAt("0", 360);
 constexpr ControlRow kEffortDistanceFigure = figureAt("0.0", 720);
@@ -63,14 +63,14 @@ struct FramedBar {
 };
 // The four set-up bars share one frame and one place in it.
 constexpr FramedBar setupBar(const char* caption, int max) {
-  return {{caption, 0, 0, 2175, 735, kBarFont, Palette::Yellow, Palette::Red},
+  return {{caption, 0, 0, 2175, 735, kBarFont, rt::palette::kYellow, rt::palette::kRed},
           {{nullptr, 120, 360, 1935, 255}, caption, 0, max}};
 }
 constexpr FramedBar kLoadBar = setupBar("Change Load", 200);
 constexpr FramedBar kLoadPositionBar = setupBar("Move Load", 100);
 constexpr FramedBar kEffortPositionBar = setupBar("Move Effort", 100);
 constexpr FramedBar kFulcrumBar = setupBar("Move Fulcrum", 100);
-constexpr FramedBar kEffortBar{{"Apply Effort", 0, 0, 2775, 735, kBarFont, Palette::Yellow, Palette::Blue},
+constexpr FramedBar kEffortBar{{"Apply Effort", 0, 0, 2775, 735, kBarFont, rt::palette::kYellow, rt::palette::kBlue},
                                {{nullptr, 240, 360, 2295, 255}, "Apply Effort", 0, 200}};
 
 constexpr ControlRow kModeButton{"Apply Effort", 0, 0, 2175, 495, kFigureFont};

@@ -51,7 +51,7 @@ QString LeversWindow::toolTip(int index) {
 
 LeversWindow::LeversWindow() : m_lever(sharedLever()) {
   setCaption("Levers");
-  setBackColor(Palette::PaleBlue);
+  setBackColor(rt::palette::kPaleBlue);
   setFont(plat::screenFont(kWindowFont.face, kWindowFont.points, kWindowFont.bold));
   setHelp("vtrel.hlp", 1);
   buildTopicPanel();
@@ -67,8 +67,8 @@ void LeversWindow::buildTopicPanel() {
   m_topicsBackdrop = plat::build<plat::Shape>(this, kTopicsBackdrop, plat::Shape::Rectangle);
   m_topicsBackdrop->setObjectName("topicsBackdrop");
   m_topicsBackdrop->setBackOpaque(true);
-  m_topicsBackdrop->setBackColor(Palette::SoftBlue);
-  m_topicsBackdrop->setBorderColor(Palette::SoftBlue);
+  m_topicsBackdrop->setBackColor(rt::palette::kSoftBlue);
+  m_topicsBackdrop->setBorderColor(rt::palette::kSoftBlue);
   m_topicsFrame = plat::build<plat::Frame>(this, kTopicsFrame);
   m_topicsFrame->setObjectName("topicsFrame");
   m_topicButtons.setRole("topicButton");
@@ -129,8 +129,8 @@ void LeversWindow::buildTools() {
 
   m_tipLabel = new plat::Label(this);
   m_tipLabel->setObjectName("tipLabel");
-  m_tipLabel->setBackColor(Palette::White);
-  m_tipLabel->setForeColor(Palette::Red);
+  m_tipLabel->setBackColor(rt::palette::kWhite);
+  m_tipLabel->setForeColor(rt::palette::kRed);
   m_tipLabel->setFont(plat::screenFont("MS Sans Serif", 9.75));
   m_tipLabel->hide();
 
@@ -251,7 +251,7 @@ void LeversWindow::openTopic(int topic) {
   m_topicOpen = true;
   m_topicsFrame->hide();
   m_topicsBackdrop->hide();
-  setBackColor(Palette::Black);
+  setBackColor(rt::palette::kBlack);
 
   if (topic == LessonTopic) {
     placeTools(kLessonTools, 4, m_lessonToolsLeft);
@@ -494,11 +494,11 @@ void LeversWindow::setSetupFramesVisible(bool on) {
 
 void LeversWindow::rotateStep() {
   struct Hooks : RotationHooks {
-    LeversWindow* w;
-    explicit Hooks(LeversWindow* win) : w(win) {}
+    LeversWindow* window;
+    explicit Hooks(LeversWindow* win) : window(win) {}
     // A waiting play: the step goes on when the click has ended.
-    void click() override { shell::playWave(w->m_clickSound, 0); }
-    void redraw() override { w->m_screen->redrawMovingShapes(); }
+    void click() override { shell::playWave(window->m_clickSound, 0); }
+    void redraw() override { window->m_screen->redrawMovingShapes(); }
   } hooks(this);
   m_rotationTimer->setInterval(m_lever.rotationStep(shell::tickClock(), hooks));
 }

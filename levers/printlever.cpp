@@ -29,26 +29,26 @@ void LeverPage::draw(const QString& classCaption) {
   p.print(classCaption + QStringLiteral(" - Load =") +
           QString::fromStdString(rt::numberText(m_lever.values.LeverLoad)));
 
-  p.box(0, 0, 320, 105, Palette::Black);
+  p.box(0, 0, 320, 105, rt::palette::kBlack);
   // The ground, cross-hatched.
   p.setFillStyle(plat::FillDiagonalCross);
-  p.setFillColor(Palette::Black);
-  p.box(1, 81, 318, 104, Palette::Black);
+  p.setFillColor(rt::palette::kBlack);
+  p.box(1, 81, 318, 104, rt::palette::kBlack);
   // The fulcrum as an outline.
   const float fx = s.FulcrumX;
   p.moveTo(fx, 64);
-  p.lineTo(fx - 8, 80, Palette::Black);
-  p.lineTo(fx + 8, 80, Palette::Black);
-  p.lineTo(fx, 64, Palette::Black);
+  p.lineTo(fx - 8, 80, rt::palette::kBlack);
+  p.lineTo(fx + 8, 80, rt::palette::kBlack);
+  p.lineTo(fx, 64, rt::palette::kBlack);
   // The lever and the load as boxes between two opposite stored corners: level they match
   // the screen; tilted they span those corners.
-  p.filledBox(P[1].x, P[1].y, P[4].x, P[4].y, Palette::LightGrey);
-  if (m_lever.values.LeverLoad > 0) p.filledBox(P[5].x, P[5].y, P[8].x, P[8].y, Palette::Magenta);
+  p.filledBox(P[1].x, P[1].y, P[4].x, P[4].y, rt::palette::kLightGrey);
+  if (m_lever.values.LeverLoad > 0) p.filledBox(P[5].x, P[5].y, P[8].x, P[8].y, rt::palette::kMagenta);
   // The effort arrow as an outline.
   p.setDrawWidth(2);
   p.moveTo(P[size_t(s.ArrowFirst)].x, P[size_t(s.ArrowFirst)].y);
-  for (int i = s.ArrowFirst + 1; i <= s.ArrowLast; ++i) p.lineTo(P[size_t(i)].x, P[size_t(i)].y, Palette::Black);
-  p.lineTo(P[size_t(s.ArrowFirst)].x, P[size_t(s.ArrowFirst)].y, Palette::Black);
+  for (int i = s.ArrowFirst + 1; i <= s.ArrowLast; ++i) p.lineTo(P[size_t(i)].x, P[size_t(i)].y, rt::palette::kBlack);
+  p.lineTo(P[size_t(s.ArrowFirst)].x, P[size_t(s.ArrowFirst)].y, rt::palette::kBlack);
   p.setDrawWidth(1);
 
   printDimensions();
@@ -59,12 +59,12 @@ void LeverPage::printDimensions() {
   // window, as do the colour commands of the strings. The pen only moves to where a head or a
   // digit starts, and the decimal point, a lone dot that would vanish on paper, gets a stroke.
   const DimensionInk ink{.penHolder = m_screen.surface(),
-                         .pen = Palette::Black,
+                         .pen = rt::palette::kBlack,
                          .width = 2,
-                         .gap = Palette::White,
+                         .gap = rt::palette::kWhite,
                          .dotAtStart = false,
                          .digitColour = std::nullopt,
-                         .point = Palette::Black,
+                         .point = rt::palette::kBlack,
                          .pointStroke = "r",
                          .setColour = [this](int n) { m_screen.setColor(n); }};
   drawDimensionMarks(m_page, ink, m_lever, m_shapes);

@@ -11,14 +11,14 @@ float degToRad(float degrees) { return float(double(degrees) * kDegToRad); }
 float radToDeg(float radians) { return float(double(radians) / kDegToRad); }
 
 float dampingFactor(float friction, float length, float mass) {
-  const double rootGL = std::sqrt(double(phys::GravityCm / length));
+  const double rootGL = std::sqrt(double(rt::phys::kGravityCm / length));
   return float(double(friction) * rootGL * double(mass) * double(length) * double(length));
 }
 
 float acceleration(float th, float w, float c, float length, float mass) {
   // The damping term stays in single precision; the sine comes back in double.
   const float damping = (-c * w) / (length * mass * length);
-  const double gravity = double(phys::GravityCm) * std::sin(double(th)) / double(length);
+  const double gravity = double(rt::phys::kGravityCm) * std::sin(double(th)) / double(length);
   return float(double(damping) - gravity);
 }
 
@@ -38,7 +38,7 @@ float plotHalfAngle(float startAngle) {
 }
 
 float phaseHalfSpeed(float startAngle, float length) {
-  return float(double(plotHalfAngle(startAngle)) * std::sqrt(double(phys::GravityCm / length)));
+  return float(double(plotHalfAngle(startAngle)) * std::sqrt(double(rt::phys::kGravityCm / length)));
 }
 
 std::optional<BobPosition> bobAt(float length, float degrees) {

@@ -12,7 +12,7 @@ namespace pendulum {
 
 // Degrees to radians with pi taken as 3.14159, the value used throughout the project;
 // radians go back to degrees by dividing by the same factor.
-constexpr double kDegToRad = phys::Pi / 180;
+constexpr double kDegToRad = rt::phys::kPi / 180;
 // One integration step, and two of them per 100 ms timer tick, so simulated time
 // advances 0.1 s per tick.
 constexpr float kStep = 0.05f;

@@ -23,17 +23,17 @@ void drawCurve(plat::Surface& plot, int numPoints, PointAt pointAt) {
     auto px = plotCoordinate(x), py = plotCoordinate(y);
     if (!px || !py) continue;
     if (!started) {
-      plot.pset(*px, *py, Palette::PendulumCurve);
+      plot.pset(*px, *py, rt::palette::kPendulumCurve);
       started = true;
     } else {
-      plot.lineTo(*px, *py, Palette::PendulumCurve);
+      plot.lineTo(*px, *py, rt::palette::kPendulumCurve);
     }
   }
 }
 
 void segment(plat::Surface& plot, double x0, double y0, double x1, double y1) {
   auto a = plotCoordinate(x0), b = plotCoordinate(y0), c = plotCoordinate(x1), d = plotCoordinate(y1);
-  if (a && b && c && d) plot.line(*a, *b, *c, *d, Palette::PendulumCurve);
+  if (a && b && c && d) plot.line(*a, *b, *c, *d, rt::palette::kPendulumCurve);
 }
 
 }  // namespace
@@ -47,7 +47,7 @@ void setupPendulumPicture(plat::Surface& picture) {
   picture.setScale(-168, 0, 168, -220.5);
   picture.setDrawWidth(2);
   picture.setFillStyle(plat::FillSolid);
-  picture.setFillColor(Palette::PendulumBob);
+  picture.setFillColor(rt::palette::kPendulumBob);
 }
 
 std::optional<BobPosition> drawPendulumPicture(plat::ImageSurface& hidden, plat::ImageSurface& visible, float length,
@@ -55,10 +55,10 @@ std::optional<BobPosition> drawPendulumPicture(plat::ImageSurface& hidden, plat:
   const auto bob = bobAt(length, degrees);
   if (!bob) return std::nullopt;
   hidden.cls();
-  hidden.line(0, 0, bob->BobX, bob->BobY, Palette::PendulumString);
-  hidden.circle(bob->BobX, bob->BobY, bobRadius, Palette::PendulumString);
+  hidden.line(0, 0, bob->BobX, bob->BobY, rt::palette::kPendulumString);
+  hidden.circle(bob->BobX, bob->BobY, bobRadius, rt::palette::kPendulumString);
   // The support goes on last, over the top of the string.
-  hidden.filledBox(-10.5, 0, 10.5, -6.3, Palette::PendulumSupport);
+  hidden.filledBox(-10.5, 0, 10.5, -6.3, rt::palette::kPendulumSupport);
   plat::bitBlt(visible, 0, 0, hidden.deviceWidth(), hidden.deviceHeight(), hidden, 0, 0, plat::BlitOp::Copy);
   return bob;
 }

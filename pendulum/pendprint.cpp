@@ -38,7 +38,7 @@ void curve(plat::Printer& pr, double startX, double startY, int numPoints, Point
   for (int i = 1; i <= numPoints; ++i) {
     auto [x, y] = pointAt(size_t(i));
     auto px = plotCoordinate(x), py = plotCoordinate(y);
-    if (px && py) pr.lineTo(*px, *py, Palette::Black);
+    if (px && py) pr.lineTo(*px, *py, rt::palette::kBlack);
   }
 }
 
@@ -47,7 +47,7 @@ void curve(plat::Printer& pr, double startX, double startY, int numPoints, Point
 void printPlots(plat::Printer& pr, const PlotPrintout& page) {
   pr.setFont("Courier New", 12);
   pr.setScale(0, 0, 850, 1100);
-  pr.setForeColor(Palette::Black);
+  pr.setForeColor(rt::palette::kBlack);
 
   // The text block, every line from x 100.
   pr.moveTo(100, 100);
@@ -63,15 +63,15 @@ void printPlots(plat::Printer& pr, const PlotPrintout& page) {
 
   // Frames.
   pr.setDrawWidth(2);
-  pr.box(kLeft, kAngleTop, kRight, kAngleBottom, Palette::Black);
-  pr.box(kLeft, kPhaseTop, kRight, kPhaseBottom, Palette::Black);
+  pr.box(kLeft, kAngleTop, kRight, kAngleBottom, rt::palette::kBlack);
+  pr.box(kLeft, kPhaseTop, kRight, kPhaseBottom, rt::palette::kBlack);
 
   // Zero lines, dotted.
   pr.setDrawWidth(1);
   pr.setDrawStyle(plat::DrawDot);
-  pr.line(kLeft, kAngleZero, kRight, kAngleZero, Palette::Black);
-  pr.line(kLeft, kPhaseZero, kRight, kPhaseZero, Palette::Black);
-  pr.line(kMidX, kPhaseTop, kMidX, kPhaseBottom, Palette::Black);
+  pr.line(kLeft, kAngleZero, kRight, kAngleZero, rt::palette::kBlack);
+  pr.line(kLeft, kPhaseZero, kRight, kPhaseZero, rt::palette::kBlack);
+  pr.line(kMidX, kPhaseTop, kMidX, kPhaseBottom, rt::palette::kBlack);
   pr.setDrawStyle(plat::DrawSolid);
 
   // Titles.

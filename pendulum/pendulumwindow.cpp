@@ -33,7 +33,7 @@ using namespace layout;
 
 PendulumWindow::PendulumWindow() {
   setCaption("Pendulum");
-  setBackColor(Palette::Blue);
+  setBackColor(rt::palette::kBlue);
   setClientSizeTwips(8700, 6630);
   setHelp("palorime.hlp", kHelpTopic);
 
@@ -52,13 +52,13 @@ PendulumWindow::~PendulumWindow() = default;
 
 void PendulumWindow::buildPictures() {
   // The pendulum is drawn on a hidden picture of the visible one's size and copied whole.
-  m_pendulumPicture = plat::buildFramedPicture(this, kPendulumPicture, Palette::White);
+  m_pendulumPicture = plat::buildFramedPicture(this, kPendulumPicture, rt::palette::kWhite);
   m_pendulumPicture->setObjectName("pendulumPicture");
-  m_hiddenPendulum = std::make_unique<plat::ImageSurface>(m_pendulumPicture->surface().deviceWidth(),
-                                                          m_pendulumPicture->surface().deviceHeight(), Palette::White);
+  m_hiddenPendulum = std::make_unique<plat::ImageSurface>(
+      m_pendulumPicture->surface().deviceWidth(), m_pendulumPicture->surface().deviceHeight(), rt::palette::kWhite);
   m_pendulumPicture->onPaint = [this] { redrawPendulum(); };
 
-  m_anglePlot = plat::buildFramedPicture(this, kAnglePlot, Palette::White);
+  m_anglePlot = plat::buildFramedPicture(this, kAnglePlot, rt::palette::kWhite);
   m_anglePlot->setObjectName("anglePlot");
   m_anglePlot->onPaint = [this] { redrawAnglePlot(); };
 
@@ -66,7 +66,7 @@ void PendulumWindow::buildPictures() {
   m_timeReadout->setObjectName("timeReadout");
   m_timeReadout->setAlignment(plat::Label::Center);
 
-  m_phasePlot = plat::buildFramedPicture(this, kPhasePlot, Palette::White);
+  m_phasePlot = plat::buildFramedPicture(this, kPhasePlot, rt::palette::kWhite);
   m_phasePlot->setObjectName("phasePlot");
   m_phasePlot->onPaint = [this] { redrawPhasePlot(); };
 
@@ -80,8 +80,8 @@ void PendulumWindow::buildPictures() {
 }
 
 void PendulumWindow::buildTitles() {
-  plotwindow::buildTitle(this, kAngleTitle);
-  for (const plat::ControlRow& row : kSideLetters) plotwindow::buildTitle(this, row);
+  plat::plotwindow::buildTitle(this, kAngleTitle);
+  for (const plat::ControlRow& row : kSideLetters) plat::plotwindow::buildTitle(this, row);
 }
 
 void PendulumWindow::buildParameterRows() {
@@ -125,7 +125,7 @@ void PendulumWindow::buildButtons() {
   m_printButton->onClick = [this] { printPlots(); };
   m_printButton->hide();
 
-  const plotwindow::HelpExitButtons helpExit = plotwindow::buildHelpExit(
+  const plat::plotwindow::HelpExitButtons helpExit = plat::plotwindow::buildHelpExit(
       this, kHelpExitTop, [this] { showHelp(); }, [this] { exitOrStop(); });
   m_helpButton = helpExit.help;
   m_helpButton->setObjectName("helpButton");

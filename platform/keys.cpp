@@ -8,28 +8,28 @@ int keyCodeOf(const QKeyEvent* e) {
   int k = e->key();
   if (k >= Qt::Key_A && k <= Qt::Key_Z) return k;  // 65 to 90, as the letters
   if (k >= Qt::Key_0 && k <= Qt::Key_9) return k;  // 48 to 57
-  if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return Key::F1 + (k - Qt::Key_F1);
+  if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return key::F1 + (k - Qt::Key_F1);
   switch (k) {
-    case Qt::Key_Backspace: return Key::Back;
+    case Qt::Key_Backspace: return key::Back;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return Key::Tab;
+    case Qt::Key_Backtab: return key::Tab;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return Key::Return;
-    case Qt::Key_Shift: return Key::Shift;
-    case Qt::Key_Control: return Key::Control;
-    case Qt::Key_Alt: return Key::Menu;
-    case Qt::Key_Escape: return Key::Escape;
-    case Qt::Key_Space: return Key::Space;
-    case Qt::Key_PageUp: return Key::PageUp;
-    case Qt::Key_PageDown: return Key::PageDown;
-    case Qt::Key_End: return Key::End;
-    case Qt::Key_Home: return Key::Home;
-    case Qt::Key_Left: return Key::Left;
-    case Qt::Key_Up: return Key::Up;
-    case Qt::Key_Right: return Key::Right;
-    case Qt::Key_Down: return Key::Down;
-    case Qt::Key_Insert: return Key::Insert;
-    case Qt::Key_Delete: return Key::Delete;
+    case Qt::Key_Enter: return key::Return;
+    case Qt::Key_Shift: return key::Shift;
+    case Qt::Key_Control: return key::Control;
+    case Qt::Key_Alt: return key::Menu;
+    case Qt::Key_Escape: return key::Escape;
+    case Qt::Key_Space: return key::Space;
+    case Qt::Key_PageUp: return key::PageUp;
+    case Qt::Key_PageDown: return key::PageDown;
+    case Qt::Key_End: return key::End;
+    case Qt::Key_Home: return key::Home;
+    case Qt::Key_Left: return key::Left;
+    case Qt::Key_Up: return key::Up;
+    case Qt::Key_Right: return key::Right;
+    case Qt::Key_Down: return key::Down;
+    case Qt::Key_Insert: return key::Insert;
+    case Qt::Key_Delete: return key::Delete;
     case Qt::Key_Minus: return 189;
     case Qt::Key_Period: return 190;
     case Qt::Key_Comma: return 188;

@@ -11,7 +11,7 @@ class QKeyEvent;
 
 namespace plat {
 
-namespace Key {
+namespace key {
 enum : int {
   Back = 8,
   Tab = 9,
@@ -33,7 +33,7 @@ enum : int {
   Delete = 46,
   F1 = 112,
 };
-}  // namespace Key
+}  // namespace key
 
 int keyCodeOf(const QKeyEvent* e);
 int shiftStateOf(Qt::KeyboardModifiers m);

@@ -11,7 +11,7 @@ namespace plat {
 
 namespace {
 // The control a Click handler gave the focus to, while an arrow key chooses an option.
-QPointer<QWidget> focusGivenByClick;
+QPointer<QWidget> g_focusGivenByClick;
 }  // namespace
 
 OptionButton::OptionButton(QWidget* parent, const QString& caption) : QRadioButton(parent) {
@@ -27,16 +27,16 @@ void OptionButton::runClick() {
   QPointer<QWidget> window = this->window();
   QWidget* before = window->focusWidget();
   onClick();
-  if (window && window->focusWidget() != before) focusGivenByClick = window->focusWidget();
+  if (window && window->focusWidget() != before) g_focusGivenByClick = window->focusWidget();
 }
 
 // An arrow key chooses the neighbouring option, whose Click runs, and then moves the focus
 // onto that option; a focus the Click gave elsewhere is given back to where it was put.
 void OptionButton::keyPressEvent(QKeyEvent* e) {
-  focusGivenByClick = nullptr;
+  g_focusGivenByClick = nullptr;
   QRadioButton::keyPressEvent(e);
-  QPointer<QWidget> given = focusGivenByClick;
-  focusGivenByClick = nullptr;
+  QPointer<QWidget> given = g_focusGivenByClick;
+  g_focusGivenByClick = nullptr;
   if (given && given->isVisible() && given->isEnabled()) given->setFocus(Qt::OtherFocusReason);
 }
 

@@ -10,7 +10,7 @@
 #include "platform/layout.h"
 #include "runtime/palette.h"
 
-namespace plotwindow {
+namespace plat::plotwindow {
 
 // -- the frame of Help and Exit -------------------------------------------------------------
 
@@ -46,7 +46,7 @@ constexpr plat::FontStyle kTitleFont{"Arial", 9.75, true};
 
 // One letter of a title written downwards in the gap left of the plots.
 constexpr plat::ControlRow sideLetterAt(const char* letter, double top) {
-  return plat::ControlRow{letter, 4320, top, 255, 255, kTitleFont, Palette::Yellow};
+  return plat::ControlRow{letter, 4320, top, 255, 255, kTitleFont, rt::palette::kYellow};
 }
 
 // A title's letter, centred in its row.
@@ -56,4 +56,4 @@ inline plat::Label* buildTitle(QWidget* window, const plat::ControlRow& row) {
   return title;
 }
 
-}  // namespace plotwindow
+}  // namespace plat::plotwindow

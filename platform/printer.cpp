@@ -97,7 +97,7 @@ void Printer::fail(const QString& reason) {
   if (m_backend) m_backend->abortDocument();
   if (m_painter->isActive()) m_painter->end();
   m_state = State::Failed;
-  messageBox(QStringLiteral("The report could not be printed.\n\n%1").arg(reason), Msg::OkOnly | Msg::Critical,
+  messageBox(QStringLiteral("The report could not be printed.\n\n%1").arg(reason), msg::OkOnly | msg::Critical,
              m_title);
 }
 
@@ -179,7 +179,7 @@ void Printer::endDoc() {
       fail(error.isEmpty() ? QStringLiteral("The printer did not take the document.") : error);
     } else {
       QString told = backend().deliveredMessage();
-      if (!told.isEmpty()) messageBox(told, Msg::OkOnly | Msg::Information, m_title);
+      if (!told.isEmpty()) messageBox(told, msg::OkOnly | msg::Information, m_title);
     }
   } else if (m_painter->isActive()) {
     m_painter->end();
@@ -209,8 +209,8 @@ Printer& printer() {
 
 bool askPrinterReady(const QString& title) {
   int answer =
-      messageBox(QStringLiteral("Make sure printer is on-line and ready."), Msg::OkCancel | Msg::Information, title);
-  if (answer != Msg::Ok) return false;
+      messageBox(QStringLiteral("Make sure printer is on-line and ready."), msg::OkCancel | msg::Information, title);
+  if (answer != msg::Ok) return false;
   printer().setDocumentTitle(title);
   return true;
 }

@@ -20,10 +20,10 @@ class QtMessageBoxes : public MessageBoxBackend {
     box.setWindowTitle(title);
     box.setText(text);
     switch (style & 0x70) {
-      case Msg::Critical: box.setIcon(QMessageBox::Critical); break;
-      case Msg::Question: box.setIcon(QMessageBox::Question); break;
-      case Msg::Exclamation: box.setIcon(QMessageBox::Warning); break;
-      case Msg::Information: box.setIcon(QMessageBox::Information); break;
+      case msg::Critical: box.setIcon(QMessageBox::Critical); break;
+      case msg::Question: box.setIcon(QMessageBox::Question); break;
+      case msg::Exclamation: box.setIcon(QMessageBox::Warning); break;
+      case msg::Information: box.setIcon(QMessageBox::Information); break;
       default: break;
     }
     struct B {
@@ -32,22 +32,22 @@ class QtMessageBoxes : public MessageBoxBackend {
     };
     std::vector<B> buttons;
     switch (style & 7) {
-      case Msg::OkCancel: buttons = {{"OK", Msg::Ok}, {"Cancel", Msg::Cancel}}; break;
-      case Msg::AbortRetryIgnore:
-        buttons = {{"&Abort", Msg::Abort}, {"&Retry", Msg::Retry}, {"&Ignore", Msg::Ignore}};
+      case msg::OkCancel: buttons = {{"OK", msg::Ok}, {"Cancel", msg::Cancel}}; break;
+      case msg::AbortRetryIgnore:
+        buttons = {{"&Abort", msg::Abort}, {"&Retry", msg::Retry}, {"&Ignore", msg::Ignore}};
         break;
-      case Msg::YesNoCancel: buttons = {{"&Yes", Msg::Yes}, {"&No", Msg::No}, {"Cancel", Msg::Cancel}}; break;
-      case Msg::YesNo: buttons = {{"&Yes", Msg::Yes}, {"&No", Msg::No}}; break;
-      case Msg::RetryCancel: buttons = {{"&Retry", Msg::Retry}, {"Cancel", Msg::Cancel}}; break;
-      default: buttons = {{"OK", Msg::Ok}}; break;
+      case msg::YesNoCancel: buttons = {{"&Yes", msg::Yes}, {"&No", msg::No}, {"Cancel", msg::Cancel}}; break;
+      case msg::YesNo: buttons = {{"&Yes", msg::Yes}, {"&No", msg::No}}; break;
+      case msg::RetryCancel: buttons = {{"&Retry", msg::Retry}, {"Cancel", msg::Cancel}}; break;
+      default: buttons = {{"OK", msg::Ok}}; break;
     }
     std::vector<QPushButton*> made;
     for (const auto& b : buttons) {
       QMessageBox::ButtonRole role =
-          b.answer == Msg::Cancel || b.answer == Msg::No ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
+          b.answer == msg::Cancel || b.answer == msg::No ? QMessageBox::RejectRole : QMessageBox::AcceptRole;
       made.push_back(box.addButton(b.caption, role));
     }
-    size_t def = (style & Msg::DefaultButton3) ? 2 : (style & Msg::DefaultButton2) ? 1 : 0;
+    size_t def = (style & msg::DefaultButton3) ? 2 : (style & msg::DefaultButton2) ? 1 : 0;
     if (def >= made.size()) def = 0;
     box.setDefaultButton(made[def]);
     // Escape answers with Cancel when there is one, else with the only or last button.

@@ -13,7 +13,7 @@
 namespace plat {
 
 // Buttons, icon and default button of a message box, combined with |.
-namespace Msg {
+namespace msg {
 enum : int {
   OkOnly = 0,
   OkCancel = 1,
@@ -31,7 +31,7 @@ enum : int {
 };
 // The answer: which button was pressed.
 enum Answer : int { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
-}  // namespace Msg
+}  // namespace msg
 
 class MessageBoxBackend {
  public:
@@ -39,9 +39,9 @@ class MessageBoxBackend {
   virtual int show(const QString& text, int style, const QString& title) = 0;
 };
 
-// Shows the box and returns the pressed button (Msg::Answer). An empty title gives the
+// Shows the box and returns the pressed button (msg::Answer). An empty title gives the
 // program's name, as a box shown without a title does.
-int messageBox(const QString& text, int style = Msg::OkOnly, const QString& title = QString());
+int messageBox(const QString& text, int style = msg::OkOnly, const QString& title = QString());
 
 class SoundBackend {
  public:

@@ -84,10 +84,10 @@ void Shape::paintEvent(QPaintEvent*) {
     p.setBrush(toQColor(m_back));
     draw(p);
   }
-  static const Qt::BrushStyle styles[] = {Qt::SolidPattern, Qt::NoBrush,      Qt::HorPattern,   Qt::VerPattern,
-                                          Qt::BDiagPattern, Qt::FDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
+  static const Qt::BrushStyle kStyles[] = {Qt::SolidPattern, Qt::NoBrush,      Qt::HorPattern,   Qt::VerPattern,
+                                           Qt::BDiagPattern, Qt::FDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
   if (m_fillStyle != 1) {
-    p.setBrush(QBrush(toQColor(m_fill), styles[m_fillStyle]));
+    p.setBrush(QBrush(toQColor(m_fill), kStyles[m_fillStyle]));
     draw(p);
   }
   if (m_borderStyle != 0) {

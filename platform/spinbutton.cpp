@@ -78,11 +78,11 @@ double readable(double v) {
 }
 
 void installAccessibleFactory() {
-  static const bool installed = [] {
+  static const bool kInstalled = [] {
     QAccessible::installFactory(spinButtonAccessible);
     return true;
   }();
-  (void)installed;
+  (void)kInstalled;
 }
 
 }  // namespace

@@ -138,14 +138,14 @@ void Surface::applyPen(QPainter& p, rt::Colour c) const {
 }
 
 bool Surface::applyFillBrush(QPainter& p) const {
-  static const Qt::BrushStyle styles[] = {Qt::SolidPattern, Qt::NoBrush,      Qt::HorPattern,   Qt::VerPattern,
-                                          Qt::BDiagPattern, Qt::FDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
+  static const Qt::BrushStyle kStyles[] = {Qt::SolidPattern, Qt::NoBrush,      Qt::HorPattern,   Qt::VerPattern,
+                                           Qt::BDiagPattern, Qt::FDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
   int s = (m_fillStyle >= FillSolid && m_fillStyle <= FillDiagonalCross) ? m_fillStyle : FillTransparent;
   if (s == FillTransparent) {
     p.setBrush(Qt::NoBrush);
     return false;
   }
-  p.setBrush(QBrush(toQColor(m_fill), styles[s]));
+  p.setBrush(QBrush(toQColor(m_fill), kStyles[s]));
   p.setBrushOrigin(0, 0);
   return true;
 }

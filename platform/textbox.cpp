@@ -106,11 +106,11 @@ QAccessibleInterface* textBoxAccessible(const QString& className, QObject* objec
 }
 
 void installAccessibleFactory() {
-  static const bool installed = [] {
+  static const bool kInstalled = [] {
     QAccessible::installFactory(textBoxAccessible);
     return true;
   }();
-  (void)installed;
+  (void)kInstalled;
 }
 
 }  // namespace

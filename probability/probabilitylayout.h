@@ -64,7 +64,7 @@ constexpr ControlRow kCoinImages[5] = {
     {nullptr, 3600, 480, 975, 975}, {nullptr, 4680, 480, 975, 975},
 };
 constexpr GraphRows kCoinGraph{
-    {{{"Theory", 960, 1680, 900, 255}, Palette::Red}, {{"Actual", 960, 1980, 900, 255}, Palette::Black}},
+    {{{"Theory", 960, 1680, 900, 255}, rt::palette::kRed}, {{"Actual", 960, 1980, 900, 255}, rt::palette::kBlack}},
     {"Number of Heads", 2400, 1830, 2400, 255, kAxisTitleFont},
     {nullptr, 240, 2280, kGraphWidth, kGraphHeight},
     {nullptr, 240, 2280 + kGraphHeight, kGraphWidth, kStripHeight},
@@ -72,10 +72,10 @@ constexpr GraphRows kCoinGraph{
 
 constexpr ControlRow kCoinsTitle{"How Many Coins?", 6000, 480, 2280, 255};
 constexpr plat::BarRow kCoinsBar{{nullptr, 6000, 750, kBarWidth, kBarHeight}, "How Many Coins?", 1, 5, 1, 1};
-constexpr ControlRow kCoinsReadOut{"0", 8400, 720, 615, 315, {}, Palette::Black, Palette::White};
+constexpr ControlRow kCoinsReadout{"0", 8400, 720, 615, 315, {}, rt::palette::kBlack, rt::palette::kWhite};
 constexpr ControlRow kFlipsTitle{"How Many Flips?", 6000, 1140, 2280, 255};
 constexpr plat::BarRow kFlipsBar{{nullptr, 6000, 1410, kBarWidth, kBarHeight}, "How Many Flips?", 1, 500, 1, 10};
-constexpr ControlRow kFlipsReadOut{"0", 8400, 1380, 615, 315, {}, Palette::Black, Palette::White};
+constexpr ControlRow kFlipsReadout{"0", 8400, 1380, 615, 315, {}, rt::palette::kBlack, rt::palette::kWhite};
 
 // The totals table, in its frame: a row for each number of heads, 0 to 5.
 constexpr ControlRow kCoinTotalsFrame{"Totals For 0 Flips", 6000, 1800, 3015, 2640};
@@ -85,28 +85,28 @@ constexpr ControlRow kCoinTotalsTitles[3] = {
     {"Theory", 2040, 240, 840, 255},
 };
 constexpr ControlRow kHeadsLabels[6] = {
-    {"0", 120, 540, 840, 300, {}, Palette::Yellow, Palette::Blue},
-    {"1", 120, 870, 840, 300, {}, Palette::Yellow, Palette::Blue},
-    {"2", 120, 1200, 840, 300, {}, Palette::Yellow, Palette::Blue},
-    {"3", 120, 1530, 840, 300, {}, Palette::Yellow, Palette::Blue},
-    {"4", 120, 1860, 840, 300, {}, Palette::Yellow, Palette::Blue},
-    {"5", 120, 2190, 840, 300, {}, Palette::Yellow, Palette::Blue},
+    {"0", 120, 540, 840, 300, {}, rt::palette::kYellow, rt::palette::kBlue},
+    {"1", 120, 870, 840, 300, {}, rt::palette::kYellow, rt::palette::kBlue},
+    {"2", 120, 1200, 840, 300, {}, rt::palette::kYellow, rt::palette::kBlue},
+    {"3", 120, 1530, 840, 300, {}, rt::palette::kYellow, rt::palette::kBlue},
+    {"4", 120, 1860, 840, 300, {}, rt::palette::kYellow, rt::palette::kBlue},
+    {"5", 120, 2190, 840, 300, {}, rt::palette::kYellow, rt::palette::kBlue},
 };
 constexpr ControlRow kHeadsActual[6] = {
-    {"0", 1080, 540, 840, 300, {}, Palette::Black, Palette::White},
-    {"0", 1080, 870, 840, 300, {}, Palette::Black, Palette::White},
-    {"0", 1080, 1200, 840, 300, {}, Palette::Black, Palette::White},
-    {"0", 1080, 1530, 840, 300, {}, Palette::Black, Palette::White},
-    {"0", 1080, 1860, 840, 300, {}, Palette::Black, Palette::White},
-    {"0", 1080, 2190, 840, 300, {}, Palette::Black, Palette::White},
+    {"0", 1080, 540, 840, 300, {}, rt::palette::kBlack, rt::palette::kWhite},
+    {"0", 1080, 870, 840, 300, {}, rt::palette::kBlack, rt::palette::kWhite},
+    {"0", 1080, 1200, 840, 300, {}, rt::palette::kBlack, rt::palette::kWhite},
+    {"0", 1080, 1530, 840, 300, {}, rt::palette::kBlack, rt::palette::kWhite},
+    {"0", 1080, 1860, 840, 300, {}, rt::palette::kBlack, rt::palette::kWhite},
+    {"0", 1080, 2190, 840, 300, {}, rt::palette::kBlack, rt::palette::kWhite},
 };
 constexpr ControlRow kHeadsTheory[6] = {
-    {"0", 2040, 540, 840, 300, {}, Palette::Red, Palette::White},
-    {"0", 2040, 870, 840, 300, {}, Palette::Red, Palette::White},
-    {"0", 2040, 1200, 840, 300, {}, Palette::Red, Palette::White},
-    {"0", 2040, 1530, 840, 300, {}, Palette::Red, Palette::White},
-    {"0", 2040, 1860, 840, 300, {}, Palette::Red, Palette::White},
-    {"0", 2040, 2190, 840, 300, {}, Palette::Red, Palette::White},
+    {"0", 2040, 540, 840, 300, {}, rt::palette::kRed, rt::palette::kWhite},
+    {"0", 2040, 870, 840, 300, {}, rt::palette::kRed, rt::palette::kWhite},
+    {"0", 2040, 1200, 840, 300, {}, rt::palette::kRed, rt::palette::kWhite},
+    {"0", 2040, 1530, 840, 300, {}, rt::palette::kRed, rt::palette::kWhite},
+    {"0", 2040, 1860, 840, 300, {}, rt::palette::kRed, rt::palette::kWhite},
+    {"0", 2040, 2190, 840, 300, {}, rt::palette::kRed, rt::palette::kWhite},
 };
 
 constexpr ControlRow kFlipButton{"&Flip Coins", 6000, 4560, kButtonWidth, kButtonHeight};
@@ -120,7 +120,7 @@ constexpr ControlRow kDieImages[5] = {
     {nullptr, 3720, 480, 855, 855}, {nullptr, 4800, 480, 855, 855},
 };
 constexpr GraphRows kDiceGraph{
-    {{{"Theory", 960, 1560, 900, 255}, Palette::Red}, {{"Actual", 960, 1860, 900, 255}, Palette::Black}},
+    {{{"Theory", 960, 1560, 900, 255}, rt::palette::kRed}, {{"Actual", 960, 1860, 900, 255}, rt::palette::kBlack}},
     {"Total On Dice", 2400, 1710, 2400, 255, kAxisTitleFont},
     {nullptr, 240, 2160, kGraphWidth, kGraphHeight},
     {nullptr, 240, 2160 + kGraphHeight, kGraphWidth, kStripHeight},
@@ -128,14 +128,14 @@ constexpr GraphRows kDiceGraph{
 
 constexpr ControlRow kDiceTitle{"How Many Dice?", 6000, 480, 2280, 255};
 constexpr plat::BarRow kDiceBar{{nullptr, 6000, 750, kBarWidth, kBarHeight}, "How Many Dice?", 1, 5, 1, 1};
-constexpr ControlRow kDiceReadOut{"0", 8400, 720, 615, 315, {}, Palette::Black, Palette::White};
+constexpr ControlRow kDiceReadout{"0", 8400, 720, 615, 315, {}, rt::palette::kBlack, rt::palette::kWhite};
 constexpr ControlRow kRollsTitle{"How Many Rolls?", 6000, 1140, 2280, 255};
 constexpr plat::BarRow kRollsBar{{nullptr, 6000, 1410, kBarWidth, kBarHeight}, "How Many Rolls?", 1, 500, 1, 10};
-constexpr ControlRow kRollsReadOut{"0", 8400, 1380, 615, 315, {}, Palette::Black, Palette::White};
+constexpr ControlRow kRollsReadout{"0", 8400, 1380, 615, 315, {}, rt::palette::kBlack, rt::palette::kWhite};
 constexpr ControlRow kRollCountTitle{"Number of Rolls", 6000, 2040, 2280, 255};
-constexpr ControlRow kRollCountReadOut{"0", 8160, 2010, 855, 315, {}, Palette::Black, Palette::White};
+constexpr ControlRow kRollCountReadout{"0", 8160, 2010, 855, 315, {}, rt::palette::kBlack, rt::palette::kWhite};
 constexpr ControlRow kDiceTotalTitle{"Current Dice Total", 6000, 2520, 2280, 255};
-constexpr ControlRow kDiceTotalReadOut{"0", 8160, 2490, 855, 315, {}, Palette::Black, Palette::White};
+constexpr ControlRow kDiceTotalReadout{"0", 8160, 2490, 855, 315, {}, rt::palette::kBlack, rt::palette::kWhite};
 
 constexpr ControlRow kRollButton{"&Roll Dice", 6000, 4560, kButtonWidth, kButtonHeight};
 constexpr ControlRow kClearDiceButton{"&Clear", 7575, 4560, kButtonWidth, kButtonHeight};
@@ -155,20 +155,20 @@ constexpr ControlRow kBinTitles[6] = {
     {"Bin 4", 240, 1665, 900, 255}, {"Bin 5", 240, 2010, 900, 255}, {"Bin 6", 240, 2355, 900, 255},
 };
 constexpr ControlRow kBinActual[6] = {
-    {"0", 1200, 600, 1080, 300, {}, Palette::Black, Palette::White},
-    {"0", 1200, 945, 1080, 300, {}, Palette::Black, Palette::White},
-    {"0", 1200, 1290, 1080, 300, {}, Palette::Black, Palette::White},
-    {"0", 1200, 1635, 1080, 300, {}, Palette::Black, Palette::White},
-    {"0", 1200, 1980, 1080, 300, {}, Palette::Black, Palette::White},
-    {"0", 1200, 2325, 1080, 300, {}, Palette::Black, Palette::White},
+    {"0", 1200, 600, 1080, 300, {}, rt::palette::kBlack, rt::palette::kWhite},
+    {"0", 1200, 945, 1080, 300, {}, rt::palette::kBlack, rt::palette::kWhite},
+    {"0", 1200, 1290, 1080, 300, {}, rt::palette::kBlack, rt::palette::kWhite},
+    {"0", 1200, 1635, 1080, 300, {}, rt::palette::kBlack, rt::palette::kWhite},
+    {"0", 1200, 1980, 1080, 300, {}, rt::palette::kBlack, rt::palette::kWhite},
+    {"0", 1200, 2325, 1080, 300, {}, rt::palette::kBlack, rt::palette::kWhite},
 };
 constexpr ControlRow kBinTheory[6] = {
-    {"0", 2400, 600, 1080, 300, {}, Palette::Red, Palette::White},
-    {"0", 2400, 945, 1080, 300, {}, Palette::Red, Palette::White},
-    {"0", 2400, 1290, 1080, 300, {}, Palette::Red, Palette::White},
-    {"0", 2400, 1635, 1080, 300, {}, Palette::Red, Palette::White},
-    {"0", 2400, 1980, 1080, 300, {}, Palette::Red, Palette::White},
-    {"0", 2400, 2325, 1080, 300, {}, Palette::Red, Palette::White},
+    {"0", 2400, 600, 1080, 300, {}, rt::palette::kRed, rt::palette::kWhite},
+    {"0", 2400, 945, 1080, 300, {}, rt::palette::kRed, rt::palette::kWhite},
+    {"0", 2400, 1290, 1080, 300, {}, rt::palette::kRed, rt::palette::kWhite},
+    {"0", 2400, 1635, 1080, 300, {}, rt::palette::kRed, rt::palette::kWhite},
+    {"0", 2400, 1980, 1080, 300, {}, rt::palette::kRed, rt::palette::kWhite},
+    {"0", 2400, 2325, 1080, 300, {}, rt::palette::kRed, rt::palette::kWhite},
 };
 
 constexpr ControlRow kDropMarblesButton{"&Drop", 5160, 3840, kButtonWidth, kButtonHeight};
@@ -181,18 +181,18 @@ constexpr ControlRow kSheetPicture{nullptr, 480, 735, kSheetWidth, kSheetHeight}
 // The counts, in a panel: white on red titles beside their read-outs.
 constexpr ControlRow kCountsPanel{nullptr, 6000, 960, 3135, 1815};
 constexpr ControlRow kCountTitles[3] = {
-    {"Dropped (D)", 120, 150, 1335, 375, {}, Palette::White, Palette::Red},
-    {"Crossed (C)", 120, 705, 1335, 375, {}, Palette::White, Palette::Red},
-    {"2D/C =", 120, 1260, 1335, 375, {}, Palette::White, Palette::Red},
+    {"Dropped (D)", 120, 150, 1335, 375, {}, rt::palette::kWhite, rt::palette::kRed},
+    {"Crossed (C)", 120, 705, 1335, 375, {}, rt::palette::kWhite, rt::palette::kRed},
+    {"2D/C =", 120, 1260, 1335, 375, {}, rt::palette::kWhite, rt::palette::kRed},
 };
-constexpr ControlRow kDropsReadOut{"0", 1575, 150, 1440, 375, {}, Palette::Blue, Palette::White};
-constexpr ControlRow kCrossingsReadOut{"0", 1575, 705, 1440, 375, {}, Palette::Blue, Palette::White};
-constexpr ControlRow kPiReadOut{"", 1575, 1260, 1440, 375, {}, Palette::Black, Palette::White};
+constexpr ControlRow kDropsReadout{"0", 1575, 150, 1440, 375, {}, rt::palette::kBlue, rt::palette::kWhite};
+constexpr ControlRow kCrossingsReadout{"0", 1575, 705, 1440, 375, {}, rt::palette::kBlue, rt::palette::kWhite};
+constexpr ControlRow kPiReadout{"", 1575, 1260, 1440, 375, {}, rt::palette::kBlack, rt::palette::kWhite};
 
 // The batch, in its frame.
 constexpr ControlRow kGroupFrame{"Drop How Many?", 6000, 3000, 3135, 2295};
 constexpr plat::BarRow kGroupBar{{nullptr, 120, 360, kBarWidth, kBarHeight}, "Drop How Many?", 1, 500, 1, 10};
-constexpr ControlRow kGroupReadOut{"0", 2520, 330, 495, 315, {}, Palette::Black, Palette::White};
+constexpr ControlRow kGroupReadout{"0", 2520, 330, 495, 315, {}, rt::palette::kBlack, rt::palette::kWhite};
 // Two buttons 120 twips apart, as on the other pages, fill the frame's width all but 105
 // twips, which stand on either side of them.
 constexpr ControlRow kDropToothpicksButton{"&Drop", 45, 960, kButtonWidth, kButtonHeight};

@@ -92,10 +92,10 @@ BuiltGraph buildGraph(QWidget* page, const GraphRows& rows) {
   for (const LegendRow& entry : rows.legend) legend(page, entry);
   plat::buildCaption(page, rows.axisTitle, plat::Label::Center);
   BuiltGraph g;
-  g.graph = plat::build<plat::PictureBox>(page, rows.graph, Palette::White);
+  g.graph = plat::build<plat::PictureBox>(page, rows.graph, rt::palette::kWhite);
   g.hidden = std::make_unique<plat::ImageSurface>(g.graph->surface().deviceWidth(), g.graph->surface().deviceHeight(),
-                                                  Palette::White);
-  g.strip = plat::build<plat::PictureBox>(page, rows.strip, Palette::White);
+                                                  rt::palette::kWhite);
+  g.strip = plat::build<plat::PictureBox>(page, rows.strip, rt::palette::kWhite);
   g.strip->surface().setFont(QStringLiteral("MS Sans Serif"), 12, true);
   return g;
 }
@@ -104,14 +104,14 @@ BuiltGraph buildGraph(QWidget* page, const GraphRows& rows) {
 
 ProbabilityWindow::ProbabilityWindow() {
   setCaption(QStringLiteral("Probability"));
-  setBackColor(Palette::PaleYellow);
+  setBackColor(rt::palette::kPaleYellow);
   setClientSizeTwips(kClientWidth, kClientHeight);
   setHelp(kHelpFile, kFirstHelpTopic);
 
   m_experimentTabs = new plat::TabControl(this, 4);
   m_experimentTabs->setObjectName("experimentTabs");
   plat::applyRow(m_experimentTabs, kTabs);
-  m_experimentTabs->setBackColor(Palette::PaleYellow);
+  m_experimentTabs->setBackColor(rt::palette::kPaleYellow);
   for (int i = 0; i < 4; ++i) m_experimentTabs->setTabCaption(i, QString::fromLatin1(kTabCaptions[i]));
   // Help and F1 open the topic of the page in front.
   m_experimentTabs->onClick = [this](int) { setHelp(kHelpFile, kFirstHelpTopic + m_experimentTabs->tab()); };
@@ -144,14 +144,14 @@ void ProbabilityWindow::buildCoinsPage(QWidget* page) {
 
   plat::buildCaption(page, kCoinsTitle);
   m_coinsBar = plat::buildBar<plat::HScrollBar>(page, kCoinsBar);
-  m_coinsReadOut = plat::buildReadout(page, kCoinsReadOut);
+  m_coinsReadout = plat::buildReadout(page, kCoinsReadout);
   plat::buildCaption(page, kFlipsTitle);
   m_flipsBar = plat::buildBar<plat::HScrollBar>(page, kFlipsBar);
-  m_flipsReadOut = plat::buildReadout(page, kFlipsReadOut);
+  m_flipsReadout = plat::buildReadout(page, kFlipsReadout);
   m_coinsBar->setObjectName("coinsBar");
-  m_coinsReadOut->setObjectName("coinsReadOut");
+  m_coinsReadout->setObjectName("coinsReadout");
   m_flipsBar->setObjectName("flipsBar");
-  m_flipsReadOut->setObjectName("flipsReadOut");
+  m_flipsReadout->setObjectName("flipsReadout");
   buildCoinsTotals(page);
 
   m_flipButton = button(page, kFlipButton, [this] { startPauseFlips(); });
@@ -193,20 +193,20 @@ void ProbabilityWindow::buildDicePage(QWidget* page) {
 
   plat::buildCaption(page, kDiceTitle);
   m_diceBar = plat::buildBar<plat::HScrollBar>(page, kDiceBar);
-  m_diceReadOut = plat::buildReadout(page, kDiceReadOut);
+  m_diceReadout = plat::buildReadout(page, kDiceReadout);
   plat::buildCaption(page, kRollsTitle);
   m_rollsBar = plat::buildBar<plat::HScrollBar>(page, kRollsBar);
-  m_rollsReadOut = plat::buildReadout(page, kRollsReadOut);
+  m_rollsReadout = plat::buildReadout(page, kRollsReadout);
   plat::buildCaption(page, kRollCountTitle);
-  m_rollCountReadOut = plat::buildReadout(page, kRollCountReadOut);
+  m_rollCountReadout = plat::buildReadout(page, kRollCountReadout);
   plat::buildCaption(page, kDiceTotalTitle);
-  m_diceTotalReadOut = plat::buildReadout(page, kDiceTotalReadOut);
+  m_diceTotalReadout = plat::buildReadout(page, kDiceTotalReadout);
   m_diceBar->setObjectName("diceBar");
-  m_diceReadOut->setObjectName("diceReadOut");
+  m_diceReadout->setObjectName("diceReadout");
   m_rollsBar->setObjectName("rollsBar");
-  m_rollsReadOut->setObjectName("rollsReadOut");
-  m_rollCountReadOut->setObjectName("rollCountReadOut");
-  m_diceTotalReadOut->setObjectName("diceTotalReadOut");
+  m_rollsReadout->setObjectName("rollsReadout");
+  m_rollCountReadout->setObjectName("rollCountReadout");
+  m_diceTotalReadout->setObjectName("diceTotalReadout");
 
   m_rollButton = button(page, kRollButton, [this] { startPauseRolls(); });
   m_clearDiceButton = button(page, kClearDiceButton, [this] { clearDice(); });
@@ -223,7 +223,7 @@ void ProbabilityWindow::buildDicePage(QWidget* page) {
 }
 
 void ProbabilityWindow::buildMarblesPage(QWidget* page) {
-  m_boardPicture = plat::buildFramedPicture(page, kBoardPicture, Palette::PaleYellow);
+  m_boardPicture = plat::buildFramedPicture(page, kBoardPicture, rt::palette::kPaleYellow);
   m_boardPicture->setObjectName("boardPicture");
   m_boardPicture->surface().setFont(QStringLiteral("Arial"), 12);
   m_boardPicture->surface().setFontBold(false);
@@ -252,17 +252,17 @@ void ProbabilityWindow::buildMarblesPage(QWidget* page) {
 }
 
 void ProbabilityWindow::buildToothpicksPage(QWidget* page) {
-  m_sheetPicture = plat::buildFramedPicture(page, kSheetPicture, Palette::Black);
+  m_sheetPicture = plat::buildFramedPicture(page, kSheetPicture, rt::palette::kBlack);
   m_sheetPicture->setObjectName("sheetPicture");
   buildToothpickCounts(page);
 
   auto* frame = plat::build<plat::Frame>(page, kGroupFrame);
   m_groupBar = plat::buildBar<plat::HScrollBar>(frame, kGroupBar);
-  m_groupReadOut = plat::buildReadout(frame, kGroupReadOut);
+  m_groupReadout = plat::buildReadout(frame, kGroupReadout);
   m_dropToothpicksButton = button(frame, kDropToothpicksButton, [this] { startPauseToothpicks(); });
   m_clearToothpicksButton = button(frame, kClearToothpicksButton, [this] { clearToothpicks(); });
   m_groupBar->setObjectName("groupBar");
-  m_groupReadOut->setObjectName("groupReadOut");
+  m_groupReadout->setObjectName("groupReadout");
   m_dropToothpicksButton->setObjectName("dropToothpicksButton");
   m_clearToothpicksButton->setObjectName("clearToothpicksButton");
   addHelpAndExit(page, ToothpicksPage);
@@ -274,18 +274,18 @@ void ProbabilityWindow::buildToothpicksPage(QWidget* page) {
 
 void ProbabilityWindow::buildToothpickCounts(QWidget* page) {
   auto* panel = plat::build<plat::Panel>(page, kCountsPanel);
-  const ControlRow* values[3] = {&kDropsReadOut, &kCrossingsReadOut, &kPiReadOut};
-  std::array<plat::Label*, 3> readOuts{};
+  const ControlRow* values[3] = {&kDropsReadout, &kCrossingsReadout, &kPiReadout};
+  std::array<plat::Label*, 3> readouts{};
   for (size_t i = 0; i < 3; ++i) {
     plat::build<plat::Label>(panel, kCountTitles[i])->setAlignment(plat::Label::Center);
-    readOuts[i] = plat::buildReadout(panel, *values[i]);
+    readouts[i] = plat::buildReadout(panel, *values[i]);
   }
-  m_dropsReadOut = readOuts[0];
-  m_crossingsReadOut = readOuts[1];
-  m_piReadOut = readOuts[2];
-  m_dropsReadOut->setObjectName("dropsReadOut");
-  m_crossingsReadOut->setObjectName("crossingsReadOut");
-  m_piReadOut->setObjectName("piReadOut");
+  m_dropsReadout = readouts[0];
+  m_crossingsReadout = readouts[1];
+  m_piReadout = readouts[2];
+  m_dropsReadout->setObjectName("dropsReadout");
+  m_crossingsReadout->setObjectName("crossingsReadout");
+  m_piReadout->setObjectName("piReadout");
 }
 
 // -- load, help and exit --------------------------------------------------------------------
@@ -347,9 +347,9 @@ void ProbabilityWindow::restoreToothpicks() {
   m_picks->load(kSheetWidth, kSheetHeight);
   setQuietly(m_groupBar, shell::settings().DropGroup);
   setDropGroup();
-  m_dropsReadOut->setCaption(QStringLiteral("0"));
-  m_crossingsReadOut->setCaption(QStringLiteral("0"));
-  m_piReadOut->setCaption(QString());
+  m_dropsReadout->setCaption(QStringLiteral("0"));
+  m_crossingsReadout->setCaption(QStringLiteral("0"));
+  m_piReadout->setCaption(QString());
   showPicksRunState();
 }
 
@@ -370,8 +370,8 @@ void ProbabilityWindow::closeFromTitleBar() { leaveWindow(); }
 void ProbabilityWindow::setCoinCount() {
   const int16_t n = int16_t(m_coinsBar->value());
   shell::settings().NumCoins = n;
-  m_coinsReadOut->setCaption(q(rt::formatNumber(n, "#")));
-  m_coinsReadOut->refresh();
+  m_coinsReadout->setCaption(q(rt::formatNumber(n, "#")));
+  m_coinsReadout->refresh();
   m_coins->setNumCoins(n);
   showCoins();
   drawAxisStrip(m_coinAxisStrip->surface(), m_coins->graph());
@@ -382,8 +382,8 @@ void ProbabilityWindow::setFlipCount() {
   const int16_t n = int16_t(m_flipsBar->value());
   shell::settings().NumFlips = n;
   m_coins->setNumFlips(n);
-  m_flipsReadOut->setCaption(q(rt::formatNumber(n, "###")));
-  m_flipsReadOut->refresh();
+  m_flipsReadout->setCaption(q(rt::formatNumber(n, "###")));
+  m_flipsReadout->refresh();
   if (!m_loading) m_flipButton->setFocus();
 }
 
@@ -450,8 +450,8 @@ void ProbabilityWindow::printCoins() {
 void ProbabilityWindow::setDiceCount() {
   const int16_t n = int16_t(m_diceBar->value());
   shell::settings().NumDice = n;
-  m_diceReadOut->setCaption(q(rt::formatNumber(n, "#")));
-  m_diceReadOut->refresh();
+  m_diceReadout->setCaption(q(rt::formatNumber(n, "#")));
+  m_diceReadout->refresh();
   m_dice->setNumDice(n);
   showDice();
   drawAxisStrip(m_diceAxisStrip->surface(), m_dice->graph());
@@ -462,8 +462,8 @@ void ProbabilityWindow::setRollCount() {
   const int16_t n = int16_t(m_rollsBar->value());
   shell::settings().NumRolls = n;
   m_dice->setNumRolls(n);
-  m_rollsReadOut->setCaption(q(rt::formatNumber(n, "###")));
-  m_rollsReadOut->refresh();
+  m_rollsReadout->setCaption(q(rt::formatNumber(n, "###")));
+  m_rollsReadout->refresh();
   if (!m_loading) m_rollButton->setFocus();
 }
 
@@ -492,8 +492,8 @@ void ProbabilityWindow::showDice() {
     m_dieImages[size_t(s)]->setPicture(m_diceFaces[size_t(d.face(s))]);
     m_dieImages[size_t(s)]->setAccessibleName(QStringLiteral("Die showing %1").arg(d.face(s)));
   }
-  m_rollCountReadOut->setCaption(q(d.rollsText()));
-  m_diceTotalReadOut->setCaption(q(d.totalText()));
+  m_rollCountReadout->setCaption(q(d.rollsText()));
+  m_diceTotalReadout->setCaption(q(d.totalText()));
   drawDiceGraph();
 }
 
@@ -589,8 +589,8 @@ void ProbabilityWindow::setDropGroup() {
   const int16_t n = int16_t(m_groupBar->value());
   shell::settings().DropGroup = n;
   m_picks->setDropGroup(n);
-  m_groupReadOut->setCaption(q(rt::formatNumber(n, "###")));
-  m_groupReadOut->refresh();
+  m_groupReadout->setCaption(q(rt::formatNumber(n, "###")));
+  m_groupReadout->refresh();
   if (!m_loading) m_dropToothpicksButton->setFocus();
 }
 
@@ -603,20 +603,20 @@ void ProbabilityWindow::startPauseToothpicks() {
 void ProbabilityWindow::toothpickStep() {
   m_picks->tick();
   const ToothpickDrop& p = *m_picks;
-  m_dropsReadOut->setCaption(q(p.dropsText()));
-  m_crossingsReadOut->setCaption(q(p.hitsText()));
-  m_piReadOut->setCaption(q(p.piText()));
-  m_dropsReadOut->refresh();
-  m_crossingsReadOut->refresh();
-  m_piReadOut->refresh();
+  m_dropsReadout->setCaption(q(p.dropsText()));
+  m_crossingsReadout->setCaption(q(p.hitsText()));
+  m_piReadout->setCaption(q(p.piText()));
+  m_dropsReadout->refresh();
+  m_crossingsReadout->refresh();
+  m_piReadout->refresh();
   showPicksRunState();
 }
 
 void ProbabilityWindow::clearToothpicks() {
   m_picks->clear();
-  m_dropsReadOut->setCaption(QStringLiteral("0"));
-  m_crossingsReadOut->setCaption(QStringLiteral("0"));
-  m_piReadOut->setCaption(QString());
+  m_dropsReadout->setCaption(QStringLiteral("0"));
+  m_crossingsReadout->setCaption(QStringLiteral("0"));
+  m_piReadout->setCaption(QString());
   m_sheetPicture->refresh();
   m_dropToothpicksButton->setFocus();
 }

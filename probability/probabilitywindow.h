@@ -125,8 +125,8 @@ class ProbabilityWindow : public plat::Form, private MarbleHost, private Toothpi
   std::array<plat::ImageBox*, 5> m_coinImages{};
   plat::ScrollBar* m_coinsBar = nullptr;
   plat::ScrollBar* m_flipsBar = nullptr;
-  plat::Label* m_coinsReadOut = nullptr;
-  plat::Label* m_flipsReadOut = nullptr;
+  plat::Label* m_coinsReadout = nullptr;
+  plat::Label* m_flipsReadout = nullptr;
   plat::Frame* m_coinTotalsFrame = nullptr;
   std::array<plat::Label*, 6> m_headsLabels{}, m_headsActual{}, m_headsTheory{};
   std::unique_ptr<plat::ImageSurface> m_coinGraphHidden;
@@ -140,10 +140,10 @@ class ProbabilityWindow : public plat::Form, private MarbleHost, private Toothpi
   std::array<plat::ImageBox*, 5> m_dieImages{};
   plat::ScrollBar* m_diceBar = nullptr;
   plat::ScrollBar* m_rollsBar = nullptr;
-  plat::Label* m_diceReadOut = nullptr;
-  plat::Label* m_rollsReadOut = nullptr;
-  plat::Label* m_rollCountReadOut = nullptr;
-  plat::Label* m_diceTotalReadOut = nullptr;
+  plat::Label* m_diceReadout = nullptr;
+  plat::Label* m_rollsReadout = nullptr;
+  plat::Label* m_rollCountReadout = nullptr;
+  plat::Label* m_diceTotalReadout = nullptr;
   std::unique_ptr<plat::ImageSurface> m_diceGraphHidden;
   plat::PictureBox* m_diceGraph = nullptr;
   plat::PictureBox* m_diceAxisStrip = nullptr;
@@ -161,11 +161,11 @@ class ProbabilityWindow : public plat::Form, private MarbleHost, private Toothpi
   plat::Timer* m_marbleTimer = nullptr;
 
   plat::PictureBox* m_sheetPicture = nullptr;
-  plat::Label* m_dropsReadOut = nullptr;
-  plat::Label* m_crossingsReadOut = nullptr;
-  plat::Label* m_piReadOut = nullptr;
+  plat::Label* m_dropsReadout = nullptr;
+  plat::Label* m_crossingsReadout = nullptr;
+  plat::Label* m_piReadout = nullptr;
   plat::ScrollBar* m_groupBar = nullptr;
-  plat::Label* m_groupReadOut = nullptr;
+  plat::Label* m_groupReadout = nullptr;
   plat::CommandButton* m_dropToothpicksButton = nullptr;
   plat::CommandButton* m_clearToothpicksButton = nullptr;
   plat::Timer* m_toothpickTimer = nullptr;

@@ -20,8 +20,8 @@ void polyline(plat::Surface& s, const std::vector<std::pair<double, double>>& pt
 void drawGraph(plat::ImageSurface& hidden, plat::ImageSurface& shown, const FrequencyGraph& g) {
   hidden.setScale(g.left, g.top, g.right, g.bottom);
   hidden.cls();
-  polyline(hidden, g.theory, Palette::Red);
-  polyline(hidden, g.actual, Palette::Black);
+  polyline(hidden, g.theory, rt::palette::kRed);
+  polyline(hidden, g.actual, rt::palette::kBlack);
   plat::bitBlt(shown, 0, 0, hidden.deviceWidth(), hidden.deviceHeight(), hidden, 0, 0);
 }
 
@@ -37,7 +37,7 @@ void drawAxisStrip(plat::Surface& strip, const FrequencyGraph& g) {
 
 void drawMarbleBoard(plat::Surface& b, int16_t xu, int16_t yu) {
   b.cls();
-  b.setForeColor(Palette::Black);
+  b.setForeColor(rt::palette::kBlack);
   b.setDrawWidth(3);
   // Seven bin walls and the floor.
   for (int i = 0; i < 7; ++i) {
@@ -52,11 +52,11 @@ void drawMarbleBoard(plat::Surface& b, int16_t xu, int16_t yu) {
   b.lineTo(12.5 * xu, 7.5 * yu);
   // Fifteen pegs in five rows, two columns apart.
   b.setDrawWidth(1);
-  b.setFillColor(Palette::White);
+  b.setFillColor(rt::palette::kWhite);
   b.setFillStyle(plat::FillSolid);
   int px = rt::roundToInt16(6.5 * xu), py = rt::roundToInt16(2.5 * yu);
   for (int j = 1; j <= 5; ++j) {
-    for (int k = 0; k < j; ++k) b.circle(px + 2 * k * xu, py, 30, Palette::Black);
+    for (int k = 0; k < j; ++k) b.circle(px + 2 * k * xu, py, 30, rt::palette::kBlack);
     px -= xu;
     py += yu;
   }
@@ -75,7 +75,7 @@ void drawMarbleBoard(plat::Surface& b, int16_t xu, int16_t yu) {
 void drawMarbleAt(plat::Surface& b, int16_t xu, int16_t yu, float col, float row, rt::Colour colour) {
   b.setFillStyle(plat::FillSolid);
   b.setFillColor(colour);
-  b.circle(double(col) * xu, double(row) * yu, 0.5 * yu, Palette::Black);
+  b.circle(double(col) * xu, double(row) * yu, 0.5 * yu, rt::palette::kBlack);
   b.refresh();
 }
 
@@ -86,7 +86,7 @@ void eraseMarbleAt(plat::Surface& b, int16_t xu, int16_t yu, float col, float ro
   b.refresh();
 }
 
-void drawRuledLine(plat::Surface& sheet, int16_t y, int width) { sheet.line(0, y, width, y, Palette::White); }
+void drawRuledLine(plat::Surface& sheet, int16_t y, int width) { sheet.line(0, y, width, y, rt::palette::kWhite); }
 
 void drawToothpickLine(plat::Surface& sheet, double x1, double y1, double x2, double y2, rt::Colour colour) {
   sheet.setDrawWidth(2);

@@ -23,7 +23,7 @@ void printTop(plat::Surface& p, const QString& word, const QString& summary) {
   p.setFont(QStringLiteral("Courier New"), 12);
   p.setFontBold(false);
   p.setScale(0, 0, 850, 1100);
-  p.setForeColor(Palette::Black);
+  p.setForeColor(rt::palette::kBlack);
   p.moveTo(100, 100);
   p.print(QStringLiteral("Probability"));
   p.newLine();
@@ -70,10 +70,10 @@ void printPicture(plat::Surface& p, const Picture& picture, double x, double y0,
   p.paintPicture(picture, x, y0, w, h);
   p.setDrawWidth(2);
   p.moveTo(x + w, y0 + h);
-  p.lineTo(x + w, y0, Palette::Black);
-  p.lineTo(x, y0, Palette::Black);
-  p.lineTo(x, y0 + h, Palette::Black);
-  p.lineTo(x + w, y0 + h, Palette::Black);
+  p.lineTo(x + w, y0, rt::palette::kBlack);
+  p.lineTo(x, y0, rt::palette::kBlack);
+  p.lineTo(x, y0 + h, rt::palette::kBlack);
+  p.lineTo(x + w, y0 + h, rt::palette::kBlack);
   p.setDrawWidth(1);
 }
 
@@ -84,8 +84,8 @@ void printStrip(plat::Surface& p, const plat::ImageSurface& strip) {
 }  // namespace
 
 int16_t diceLeftGroupEnd(int16_t numDice) {
-  static const int16_t ends[6] = {0, 3, 7, 10, 14, 17};
-  return numDice >= 1 && numDice <= 5 ? ends[numDice] : int16_t(6 * numDice);
+  static const int16_t kEnds[6] = {0, 3, 7, 10, 14, 17};
+  return numDice >= 1 && numDice <= 5 ? kEnds[numDice] : int16_t(6 * numDice);
 }
 
 void printCoins(plat::Surface& p, const CoinsExperiment& coins, const plat::ImageSurface& graph,
@@ -93,12 +93,12 @@ void printCoins(plat::Surface& p, const CoinsExperiment& coins, const plat::Imag
   printTop(p, QStringLiteral("COINS:"),
            QStringLiteral("Flipped") + str(coins.numCoins()) + QStringLiteral(" Coins,") + str(coins.totalFlips()) +
                QStringLiteral(" Times"));
-  constexpr double x0 = 225;
-  printHeadings(p, x0, {QStringLiteral("Number of Heads"), QStringLiteral("Actual"), QStringLiteral("Theory")});
+  constexpr double kLeft = 225;
+  printHeadings(p, kLeft, {QStringLiteral("Number of Heads"), QStringLiteral("Actual"), QStringLiteral("Theory")});
   const auto mid = middles(p, {QStringLiteral("Number o"), QStringLiteral("Number of Heads   Act"),
                                QStringLiteral("Number of Heads   Actual   The")});
   for (int k = 0; k <= coins.numCoins(); ++k)
-    printRow(p, x0, mid, {str(int16_t(k)), str(coins.headCount(k)), str(coins.theoryCount(k))});
+    printRow(p, kLeft, mid, {str(int16_t(k)), str(coins.headCount(k)), str(coins.theoryCount(k))});
   const double y0 = rt::roundToInt16(p.currentY()) + 25;
   printPicture(p, graph, 150, y0, 550, 550);
   printStrip(p, strip);
@@ -109,10 +109,10 @@ void printDice(plat::Surface& p, const DiceExperiment& dice, const plat::ImageSu
   printTop(p, QStringLiteral("DICE:"),
            QStringLiteral("Rolled") + str(dice.numDice()) + QStringLiteral(" Dice,") + str(dice.totalRolls()) +
                QStringLiteral(" Times"));
-  constexpr double x0 = 100;
+  constexpr double kLeft = 100;
   const QString total = QStringLiteral("Dice Total"), actual = QStringLiteral("Actual"),
                 theory = QStringLiteral("Theory");
-  printHeadings(p, x0, {total, actual, theory, total, actual, theory});
+  printHeadings(p, kLeft, {total, actual, theory, total, actual, theory});
   const auto mid = middles(
       p, {QStringLiteral("Dice T"), QStringLiteral("Dice Total   Act"), QStringLiteral("Dice Total   Actual   The")});
   const int16_t n = dice.numDice();
@@ -121,7 +121,7 @@ void printDice(plat::Surface& p, const DiceExperiment& dice, const plat::ImageSu
     printRow(p, left, mid, {str(int16_t(t)), str(dice.totalCount(t)), str(dice.theoryCount(t))});
   };
   const double firstRow = p.currentY();
-  for (int t = n; t <= last; ++t) row(x0, t);
+  for (int t = n; t <= last; ++t) row(kLeft, t);
   const double leftEnd = p.currentY();
   const double x1 = 100 + rt::roundToInt16(p.textWidth(QStringLiteral("Dice Total   Actual   Theory   ")));
   p.setCurrentY(rt::roundToInt16(firstRow));
@@ -134,12 +134,12 @@ void printDice(plat::Surface& p, const DiceExperiment& dice, const plat::ImageSu
 void printMarbles(plat::Surface& p, const MarbleTable& table, const plat::ImageSurface& board) {
   printTop(p, QStringLiteral("MARBLES:"),
            QStringLiteral("Dropped") + str(table.totalMarbles) + QStringLiteral(" Marbles"));
-  constexpr double x0 = 250;
-  printHeadings(p, x0, {QStringLiteral("Bin Number"), QStringLiteral("Actual"), QStringLiteral("Theory")});
+  constexpr double kLeft = 250;
+  printHeadings(p, kLeft, {QStringLiteral("Bin Number"), QStringLiteral("Actual"), QStringLiteral("Theory")});
   const auto mid = middles(
       p, {QStringLiteral("Bin N"), QStringLiteral("Bin Number   Actu"), QStringLiteral("Bin Number   Actual   Theo")});
   for (int b = 0; b < 6; ++b)
-    printRow(p, x0, mid, {str(int16_t(b + 1)), table.actual[size_t(b)], table.theory[size_t(b)]});
+    printRow(p, kLeft, mid, {str(int16_t(b + 1)), table.actual[size_t(b)], table.theory[size_t(b)]});
   const double y0 = rt::roundToInt16(p.currentY()) + 25;
   printPicture(p, board, 200, y0, 450, 550);
 }

@@ -45,18 +45,18 @@ DiceTheoryTable buildDiceTheory() {
 }
 
 const ItemPosTable& itemPos() {
-  static const ItemPosTable t = buildItemPos();
-  return t;
+  static const ItemPosTable kTable = buildItemPos();
+  return kTable;
 }
 
 const CoinTheoryTable& coinTheory() {
-  static const CoinTheoryTable t = buildCoinTheory();
-  return t;
+  static const CoinTheoryTable kTable = buildCoinTheory();
+  return kTable;
 }
 
 const DiceTheoryTable& diceTheory() {
-  static const DiceTheoryTable t = buildDiceTheory();
-  return t;
+  static const DiceTheoryTable kTable = buildDiceTheory();
+  return kTable;
 }
 
 }  // namespace probability

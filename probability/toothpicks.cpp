@@ -11,7 +11,7 @@ namespace probability {
 namespace {
 // A whole turn in single precision. Doubling a single is exact, so this is the very single
 // 6.28318 that the angles are drawn over.
-constexpr float kFullTurn = 2 * phys::PiSingle;
+constexpr float kFullTurn = 2 * rt::phys::kPiSingle;
 static_assert(kFullTurn == 6.28318f);
 }  // namespace
 
@@ -53,7 +53,7 @@ Toothpick ToothpickDrop::place(int w, int16_t l, float r1, float r2, float r3) {
   // six spacings high around the six lines.
   t.xc = rt::roundToInt16(float(w - l) * r1 + half);
   t.yc = rt::roundToInt16(float(6 * l) * r2 + half);
-  t.angle = phys::PiSingle - kFullTurn * r3;
+  t.angle = rt::phys::kPiSingle - kFullTurn * r3;
   const double s = std::sin(double(t.angle)), c = std::cos(double(t.angle));
   t.y1 = rt::roundToInt16(t.yc - double(half) * s);
   t.y2 = rt::roundToInt16(t.yc + double(half) * s);

@@ -5,12 +5,12 @@
 namespace robotics {
 
 double angleOf(float y, float x) {
-  if (y == 0) return x < 0 ? phys::Pi : 0.0;
-  if (x == 0) return (y > 0 ? 1 : -1) * phys::Pi / 2;
+  if (y == 0) return x < 0 ? rt::phys::kPi : 0.0;
+  if (x == 0) return (y > 0 ? 1 : -1) * rt::phys::kPi / 2;
   // The quotient is taken in single precision, as both arguments are singles.
   const float q = y / x;
   double a = std::atan(double(q));
-  if (x < 0) a += (y > 0 ? 1 : -1) * phys::Pi;
+  if (x < 0) a += (y > 0 ? 1 : -1) * rt::phys::kPi;
   return a;
 }
 

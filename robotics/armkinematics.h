@@ -12,10 +12,10 @@
 
 namespace robotics {
 
-inline constexpr double kDegToRad = phys::Pi / 180;  // 0.017453277777777776
+inline constexpr double kDegToRad = rt::phys::kPi / 180;  // 0.017453277777777776
 
 // The angle steps a joint can be set to move by, in degrees; each divides 360.
-inline constexpr std::array<int16_t, 16> ResolutionTable = {1, 2, 3, 4, 5, 6, 10, 12, 15, 20, 24, 30, 36, 45, 60, 90};
+inline constexpr std::array<int16_t, 16> kResolutionTable = {1, 2, 3, 4, 5, 6, 10, 12, 15, 20, 24, 30, 36, 45, 60, 90};
 
 // The four-quadrant arc tangent with pi as 3.14159; (0, 0) gives 0.
 double angleOf(float y, float x);

@@ -11,7 +11,7 @@ void printRobotPage(plat::Surface& page, const std::vector<PrintLine>& lines, co
   page.setFont(QStringLiteral("Courier New"), 12);
   page.setFontUnderline(false);
   page.setScale(0, 0, 850, 1100);
-  page.setForeColor(Palette::Black);
+  page.setForeColor(rt::palette::kBlack);
   page.setCurrentY(100);
   for (const PrintLine& line : lines) {
     const QString text = QString::fromStdString(line.text);

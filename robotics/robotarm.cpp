@@ -45,7 +45,7 @@ void sanitizeRobotSettings(RobotSettings& s) {
       a %= 360;
       a = wrapAngle(a);
     }
-    const int16_t r = ResolutionTable[size_t(s.ResolutionIndex[j])];
+    const int16_t r = kResolutionTable[size_t(s.ResolutionIndex[j])];
     if (a % r != 0) a = wrapAngle(snapAngle(int16_t(a), r));
     s.JointAngle[j] = int16_t(a);
   }
@@ -54,23 +54,23 @@ void sanitizeRobotSettings(RobotSettings& s) {
 RobotArm::RobotArm(RobotView& view, RobotSound& sound) : m_view(view), m_sound(sound) {}
 
 const char* RobotArm::modeCaption(int index) {
-  static const char* const c[] = {"Forward", "Inverse", "Path"};
-  return c[std::clamp(index, 0, 2)];
+  static const char* const kCaptions[] = {"Forward", "Inverse", "Path"};
+  return kCaptions[std::clamp(index, 0, 2)];
 }
 
 const char* RobotArm::firstCaption(int index) {
-  static const char* const c[] = {"A1 First", "A2 First", "Together"};
-  return c[std::clamp(index, 0, 2)];
+  static const char* const kCaptions[] = {"A1 First", "A2 First", "Together"};
+  return kCaptions[std::clamp(index, 0, 2)];
 }
 
 const char* RobotArm::elbowCaption(int index) {
-  static const char* const c[] = {"A2 > 0", "A2 < 0", "Shortest"};
-  return c[std::clamp(index, 0, 2)];
+  static const char* const kCaptions[] = {"A2 > 0", "A2 < 0", "Shortest"};
+  return kCaptions[std::clamp(index, 0, 2)];
 }
 
 const char* RobotArm::directionCaption(int joint, int index) {
-  static const char* const c[2][3] = {{"A1 CCW", "A1 CW", "Shortest"}, {"A2 CCW", "A2 CW", "Shortest"}};
-  return c[std::clamp(joint, 0, 1)][std::clamp(index, 0, 2)];
+  static const char* const kCaptions[2][3] = {{"A1 CCW", "A1 CW", "Shortest"}, {"A2 CCW", "A2 CW", "Shortest"}};
+  return kCaptions[std::clamp(joint, 0, 1)][std::clamp(index, 0, 2)];
 }
 
 // -- load ---------------------------------------------------------------------------------
@@ -391,10 +391,12 @@ std::vector<PrintLine> RobotArm::printoutLines() const {
                ? "Keep " + std::string(elbowCaption(m_settings.ElbowChoice))
                : std::string("Choose A2 for Shortest Motion");
   add(150, order);
-  static const char* const a1[] = {"Move A1 Counterclockwise - ", "Move A1 Clockwise - ",
-                                   "Move A1 Shortest Distance - "};
-  static const char* const a2[] = {"Move A2 Counterclockwise", "Move A2 Clockwise", "Move A2 Shortest Distance"};
-  add(150, std::string(a1[m_settings.JointDirection[0]]) + a2[m_settings.JointDirection[1]]);
+  static const char* const kFirstJointMoves[] = {"Move A1 Counterclockwise - ", "Move A1 Clockwise - ",
+                                                 "Move A1 Shortest Distance - "};
+  static const char* const kSecondJointMoves[] = {"Move A2 Counterclockwise", "Move A2 Clockwise",
+                                                  "Move A2 Shortest Distance"};
+  add(150,
+      std::string(kFirstJointMoves[m_settings.JointDirection[0]]) + kSecondJointMoves[m_settings.JointDirection[1]]);
   return lines;
 }
 

@@ -137,7 +137,7 @@ class RobotArm {
 
   // -- state ---------------------------------------------------------------------------
   bool moving() const { return m_moving; }
-  int16_t resolution(int j) const { return ResolutionTable[size_t(m_settings.ResolutionIndex[j])]; }
+  int16_t resolution(int j) const { return kResolutionTable[size_t(m_settings.ResolutionIndex[j])]; }
   const ArmPosition& position() const { return m_arm; }
   const ArmPosition& previousPosition() const { return m_prev; }
   int16_t StartAngle1 = 0, StartAngle2 = 0;

@@ -29,7 +29,7 @@ const char* gridPrompt(int16_t mode) {
 
 void clearGridPicture(plat::Surface& grid, int16_t mode) {
   grid.cls();
-  grid.setForeColor(Palette::Black);
+  grid.setForeColor(rt::palette::kBlack);
   printCentred(grid, QStringLiteral("X"), 10.5, 0);
   printCentred(grid, QStringLiteral("Y"), 0, 10.5);
   const QString prompt = QString::fromLatin1(gridPrompt(mode));
@@ -51,33 +51,33 @@ void drawArmPicture(plat::Surface& g, const ArmDrawing& d) {
   g.setDrawWidth(3);
   g.line(0, 0, p.ElbowX, p.ElbowY, back);
   g.line(p.ElbowX, p.ElbowY, p.HandX, p.HandY, back);
-  g.line(0, 0, a.ElbowX, a.ElbowY, Palette::Blue);
-  g.line(a.ElbowX, a.ElbowY, a.HandX, a.HandY, Palette::Red);
+  g.line(0, 0, a.ElbowX, a.ElbowY, rt::palette::kBlue);
+  g.line(a.ElbowX, a.ElbowY, a.HandX, a.HandY, rt::palette::kRed);
 
   // Where the hand was: a trail mark, or nothing.
   g.setDrawWidth(1);
-  g.circle(p.HandX, p.HandY, kMarkRadius, d.flag != 0 ? back : Palette::Red);
+  g.circle(p.HandX, p.HandY, kMarkRadius, d.flag != 0 ? back : rt::palette::kRed);
 
   // The grid lines, then the frame and the axes over them.
   g.setDrawStyle(plat::DrawDot);
   for (int v = -8; v <= 8; v += 2) {
-    g.line(v, -10, v, 10, Palette::Black);
-    g.line(-10, v, 10, v, Palette::Black);
+    g.line(v, -10, v, 10, rt::palette::kBlack);
+    g.line(-10, v, 10, v, rt::palette::kBlack);
   }
   g.setDrawStyle(plat::DrawSolid);
-  g.box(-10, 10, 10, -10, Palette::Black);
-  g.line(-10, 0, 10, 0, Palette::Black);
-  g.line(0, -10, 0, 10, Palette::Black);
+  g.box(-10, 10, 10, -10, rt::palette::kBlack);
+  g.line(-10, 0, 10, 0, rt::palette::kBlack);
+  g.line(0, -10, 0, 10, rt::palette::kBlack);
 
-  g.circle(a.HandX, a.HandY, kMarkRadius, Palette::Red);
-  if (d.desiredBox) drawDesiredBox(g, d.DesiredX, d.DesiredY, Palette::Black);
+  g.circle(a.HandX, a.HandY, kMarkRadius, rt::palette::kRed);
+  if (d.desiredBox) drawDesiredBox(g, d.DesiredX, d.DesiredY, rt::palette::kBlack);
   g.setFillStyle(oldFill);
   g.refresh();
 }
 
 void drawPathLinePicture(plat::Surface& grid, float x1, float y1, float x2, float y2) {
   grid.setDrawWidth(1);
-  grid.line(x1, y1, x2, y2, Palette::Green);
+  grid.line(x1, y1, x2, y2, rt::palette::kGreen);
 }
 
 }  // namespace robotics

@@ -34,7 +34,7 @@ constexpr plat::ControlRow titleRow(const char* caption, double left, double top
   return {caption, left, top, width, 285, kLabelFont};
 }
 constexpr plat::ControlRow readoutRow(double left, double top, double width) {
-  return {nullptr, left, top, width, 285, kLabelFont, plat::kNoColour, Palette::White};
+  return {nullptr, left, top, width, 285, kLabelFont, plat::kNoColour, rt::palette::kWhite};
 }
 constexpr plat::ControlRow spinnerRow(const char* name, double left, double top) { return {name, left, top, 255, 285}; }
 
@@ -60,7 +60,7 @@ constexpr plat::ControlRow kModeOptions[3] = {
     {nullptr, 90, 255, 1065, 285}, {nullptr, 1155, 255, 975, 285}, {nullptr, 2160, 255, 900, 285}};
 
 // The arm panel: angles and hand on the left, lengths and resolutions on the right.
-constexpr plat::ControlRow kArmPanel{nullptr, 6240, 840, 3135, 2295, {}, plat::kNoColour, Palette::PaleYellow};
+constexpr plat::ControlRow kArmPanel{nullptr, 6240, 840, 3135, 2295, {}, plat::kNoColour, rt::palette::kPaleYellow};
 constexpr SettingRows kAngleRows[2] = {
     {titleRow("A1", 120, 120, 375), readoutRow(495, 120, 615), spinnerRow("A1", 1110, 120)},
     {titleRow("A2", 120, 480, 375), readoutRow(495, 480, 615), spinnerRow("A2", 1110, 480)},
@@ -96,10 +96,10 @@ constexpr SettingRows kPathStepsRows{titleRow("Steps", 120, 1020, 750), readoutR
 // The four option panels by index (0, 1 the joints' directions below; 2 the order and 3 the
 // elbow above), made in the order the panels stand, top row first.
 constexpr plat::ControlRow kOptionPanels[4] = {
-    {nullptr, 120, 2280, 1425, 855, {}, plat::kNoColour, Palette::PaleYellow},
-    {nullptr, 1590, 2280, 1425, 855, {}, plat::kNoColour, Palette::PaleYellow},
-    {nullptr, 120, 1380, 1425, 855, {}, plat::kNoColour, Palette::PaleYellow},
-    {nullptr, 1590, 1380, 1425, 855, {}, plat::kNoColour, Palette::PaleYellow}};
+    {nullptr, 120, 2280, 1425, 855, {}, plat::kNoColour, rt::palette::kPaleYellow},
+    {nullptr, 1590, 2280, 1425, 855, {}, plat::kNoColour, rt::palette::kPaleYellow},
+    {nullptr, 120, 1380, 1425, 855, {}, plat::kNoColour, rt::palette::kPaleYellow},
+    {nullptr, 1590, 1380, 1425, 855, {}, plat::kNoColour, rt::palette::kPaleYellow}};
 constexpr int kOptionPanelOrder[4] = {2, 3, 0, 1};
 constexpr plat::ControlRow kMotionOptions[3] = {
     {nullptr, 60, 45, 1320, 255}, {nullptr, 60, 300, 1320, 255}, {nullptr, 60, 555, 1320, 255}};
@@ -129,7 +129,7 @@ void showSpinnerValue(plat::SpinButton* spinner, const std::string& shown, doubl
 
 RoboticsWindow::RoboticsWindow() {
   setCaption("Robotics");
-  setBackColor(Palette::PaleYellow);
+  setBackColor(rt::palette::kPaleYellow);
   setClientSizeTwips(9495, 6975);
   setHelp("vtrel.hlp", kHelpTopic);
   setFont(plat::screenFont(kLabelFont.face, kLabelFont.points, kLabelFont.bold));
@@ -163,7 +163,7 @@ void RoboticsWindow::buildTitleAndGrid() {
   m_exitButton->setObjectName("exitButton");
   m_exitButton->onClick = [this] { leave(); };
 
-  m_grid = plat::buildFramedPicture(this, kGrid, Palette::White);
+  m_grid = plat::buildFramedPicture(this, kGrid, rt::palette::kWhite);
   m_grid->setObjectName("grid");
   m_grid->onMouseDown = [this](int, int, double x, double y) { chooseDesiredPoint(x, y); };
 }
@@ -477,7 +477,7 @@ void RoboticsWindow::showResolutions(const std::string& r1, const std::string& r
   m_resolutionReadouts[0]->setCaption(qs(r1));
   m_resolutionReadouts[1]->setCaption(qs(r2));
   for (size_t j = 0; j < 2; ++j)
-    showSpinnerValue(m_resolutionSpinners[j], j == 0 ? r1 : r2, ResolutionTable.front(), ResolutionTable.back());
+    showSpinnerValue(m_resolutionSpinners[j], j == 0 ? r1 : r2, kResolutionTable.front(), kResolutionTable.back());
 }
 
 void RoboticsWindow::showPathSteps(const std::string& steps) {
@@ -504,7 +504,7 @@ void RoboticsWindow::showMoving(bool moving) {
 void RoboticsWindow::setTimerEnabled(bool on) { m_motionTimer->setEnabled(on); }
 
 void RoboticsWindow::showUnreachable() {
-  plat::messageBox("Robot arm cannot reach desired end point", plat::Msg::OkOnly | plat::Msg::Critical,
+  plat::messageBox("Robot arm cannot reach desired end point", plat::msg::OkOnly | plat::msg::Critical,
                    "Invalid Parameters");
 }
 

@@ -15,7 +15,7 @@ namespace rocketry {
 namespace {
 // Half of gravity, for the distance fallen: 4.905 m/s² (halving is exact, so this is the same
 // double as the literal 4.905).
-constexpr double kHalfGravity = phys::GravityM / 2;
+constexpr double kHalfGravity = rt::phys::kGravityM / 2;
 }  // namespace
 
 FlightEvents::~FlightEvents() = default;
@@ -26,14 +26,14 @@ Units unitsFor(int index) {
 }
 
 MassRange massLimits(float thrust) {
-  return {rt::roundToInt16(double(thrust) * 200 / phys::GravityM),
-          rt::roundToInt16(double(thrust) * 700 / phys::GravityM)};
+  return {rt::roundToInt16(double(thrust) * 200 / rt::phys::kGravityM),
+          rt::roundToInt16(double(thrust) * 700 / rt::phys::kGravityM)};
 }
 
 std::optional<float> massForThrust(float thrust, float mass) {
-  const float w = float(double(mass) * phys::GravityM / 1000);
-  if (0.2 * double(thrust) > double(w)) return float(double(thrust) * 200 / phys::GravityM);
-  if (0.7 * double(thrust) < double(w)) return float(double(thrust) * 700 / phys::GravityM);
+  const float w = float(double(mass) * rt::phys::kGravityM / 1000);
+  if (0.2 * double(thrust) > double(w)) return float(double(thrust) * 200 / rt::phys::kGravityM);
+  if (0.7 * double(thrust) < double(w)) return float(double(thrust) * 700 / rt::phys::kGravityM);
   return std::nullopt;
 }
 
@@ -49,21 +49,21 @@ std::string tenthsText(float value) { return rt::formatNumber(double(value), "##
 void Flight::computeFlight() {
   DescentSpeed = ChuteLimit;
   const float tb = m_settings.RocketBurnTime;
-  Weight = float(double(m_settings.RocketMass) * phys::GravityM / 1000);
+  Weight = float(double(m_settings.RocketMass) * rt::phys::kGravityM / 1000);
   ThrustRatio = m_settings.RocketThrust / Weight;
-  BurnoutSpeed = float(double(ThrustRatio - 1) * phys::GravityM * double(tb));
+  BurnoutSpeed = float(double(ThrustRatio - 1) * rt::phys::kGravityM * double(tb));
   BurnoutAltitude = float(double(tb * tb * (ThrustRatio - 1)) * kHalfGravity);
-  ApogeeTime = float(double(BurnoutSpeed) / phys::GravityM + double(tb));
-  MaxAltitude = float(double(BurnoutSpeed * BurnoutSpeed) * 0.5 / phys::GravityM + double(BurnoutAltitude));
+  ApogeeTime = float(double(BurnoutSpeed) / rt::phys::kGravityM + double(tb));
+  MaxAltitude = float(double(BurnoutSpeed * BurnoutSpeed) * 0.5 / rt::phys::kGravityM + double(BurnoutAltitude));
 
   // Free fall from the top all the way down: when does it reach the ground, how fast?
-  const float tg = float(double(ApogeeTime) + std::sqrt(2 * double(MaxAltitude) / phys::GravityM));
+  const float tg = float(double(ApogeeTime) + std::sqrt(2 * double(MaxAltitude) / rt::phys::kGravityM));
   FlightTime = tg;
-  const float vi = float(double(tg - ApogeeTime) * -phys::GravityM);
+  const float vi = float(double(tg - ApogeeTime) * -rt::phys::kGravityM);
   if (vi < ChuteLimit) {
     // The fall reaches the limit in the air: a steady descent follows.
-    DescentTime = float(double(ApogeeTime) - double(ChuteLimit) / phys::GravityM);
-    DescentAltitude = float(double(MaxAltitude) - double(ChuteLimit * ChuteLimit) * 0.5 / phys::GravityM);
+    DescentTime = float(double(ApogeeTime) - double(ChuteLimit) / rt::phys::kGravityM);
+    DescentAltitude = float(double(MaxAltitude) - double(ChuteLimit * ChuteLimit) * 0.5 / rt::phys::kGravityM);
     FlightTime = DescentTime - DescentAltitude / ChuteLimit;
     DescentSpeed = ChuteLimit;
   } else {
@@ -99,19 +99,19 @@ void Flight::updateFlight(FlightEvents& events) {
   // One call may pass more than one phase: each block hands over to the next at once.
   if (Phase == 1) {
     if (t < tb) {
-      Velocity = float(double(ThrustRatio - 1) * phys::GravityM * double(t));
+      Velocity = float(double(ThrustRatio - 1) * rt::phys::kGravityM * double(t));
       Altitude = float(double(t * t * (ThrustRatio - 1)) * kHalfGravity);
     } else {
       Phase = 0;
       events.burnOut();
       NetForce = -Weight;
-      Velocity = float(double(ThrustRatio - 1) * phys::GravityM * double(tb));
+      Velocity = float(double(ThrustRatio - 1) * rt::phys::kGravityM * double(tb));
       Altitude = float(double(tb * tb * (ThrustRatio - 1)) * kHalfGravity);
     }
   }
   if (Phase == 0) {
     if (t < DescentTime) {
-      Velocity = float(double(BurnoutSpeed) - double(t - tb) * phys::GravityM);
+      Velocity = float(double(BurnoutSpeed) - double(t - tb) * rt::phys::kGravityM);
       // Falling, the drag grows from nothing at the top to the whole weight when the
       // descent speed is reached.
       if (Velocity < 0) NetForce = ((t - ApogeeTime) / (DescentTime - ApogeeTime) - 1) * Weight;

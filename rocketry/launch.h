@@ -74,7 +74,7 @@ class LaunchSound {
 
 // A point of a replayed flight, for the printout.
 struct FlightPoint {
-  float t, altitude, speed, force;
+  float time, altitude, speed, force;
 };
 
 class RocketLaunch : private FlightEvents {

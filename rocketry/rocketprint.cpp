@@ -84,14 +84,14 @@ void printProfiles(plat::Printer& pr, const LaunchPrintout& page) {
   for (size_t i = 1; i < page.points.size(); ++i) {
     const FlightPoint& a = page.points[i - 1];
     const FlightPoint& b = page.points[i];
-    pr.line(x(a.t), yAltitude(a.altitude), x(b.t), yAltitude(b.altitude), Palette::Black);
-    pr.line(x(a.t), ySpeed(a.speed), x(b.t), ySpeed(b.speed), Palette::Black);
-    pr.line(x(a.t), yForce(a.force), x(b.t), yForce(b.force), Palette::Black);
+    pr.line(x(a.time), yAltitude(a.altitude), x(b.time), yAltitude(b.altitude), rt::palette::kBlack);
+    pr.line(x(a.time), ySpeed(a.speed), x(b.time), ySpeed(b.speed), rt::palette::kBlack);
+    pr.line(x(a.time), yForce(a.force), x(b.time), yForce(b.force), rt::palette::kBlack);
   }
 
   pr.setDrawStyle(plat::DrawDot);
-  pr.line(kLeft, ySpeed(0), kRight, ySpeed(0), Palette::Black);
-  pr.line(kLeft, yForce(0), kRight, yForce(0), Palette::Black);
+  pr.line(kLeft, ySpeed(0), kRight, ySpeed(0), rt::palette::kBlack);
+  pr.line(kLeft, yForce(0), kRight, yForce(0), rt::palette::kBlack);
   pr.setDrawStyle(plat::DrawSolid);
 }
 
@@ -100,11 +100,11 @@ void printProfiles(plat::Printer& pr, const LaunchPrintout& page) {
 void printLaunch(plat::Printer& pr, const LaunchPrintout& page) {
   pr.setFont("Courier New", 12);
   pr.setScale(0, 0, 850, 1100);
-  pr.setForeColor(Palette::Black);
+  pr.setForeColor(rt::palette::kBlack);
   printValues(pr, page);
 
   pr.setDrawWidth(2);
-  for (const Box& b : {kAltitudeBox, kSpeedBox, kForceBox}) pr.box(kLeft, b.top, kRight, b.bottom, Palette::Black);
+  for (const Box& b : {kAltitudeBox, kSpeedBox, kForceBox}) pr.box(kLeft, b.top, kRight, b.bottom, rt::palette::kBlack);
   pr.setDrawWidth(1);
   for (const Box& b : {kAltitudeBox, kSpeedBox, kForceBox}) downwards(pr, b);
   printProfiles(pr, page);

@@ -29,9 +29,9 @@ inline constexpr ControlRow kMassTitle{"Mass (g)", 120, 975, 1335, 255, kSmallFo
 inline constexpr ControlRow kThrustBar{nullptr, 1500, 150, 2640, 285};
 inline constexpr ControlRow kBurnTimeBar{nullptr, 1500, 555, 2640, 285};
 inline constexpr ControlRow kMassBar{nullptr, 1500, 960, 2640, 285};
-inline constexpr ControlRow kThrustReadout{nullptr, 4260, 150, 780, 285, kSmallFont, kNoColour, Palette::White};
-inline constexpr ControlRow kBurnTimeReadout{nullptr, 4260, 555, 780, 285, kSmallFont, kNoColour, Palette::White};
-inline constexpr ControlRow kMassReadout{nullptr, 4260, 960, 780, 285, kSmallFont, kNoColour, Palette::White};
+inline constexpr ControlRow kThrustReadout{nullptr, 4260, 150, 780, 285, kSmallFont, kNoColour, rt::palette::kWhite};
+inline constexpr ControlRow kBurnTimeReadout{nullptr, 4260, 555, 780, 285, kSmallFont, kNoColour, rt::palette::kWhite};
+inline constexpr ControlRow kMassReadout{nullptr, 4260, 960, 780, 285, kSmallFont, kNoColour, rt::palette::kWhite};
 
 // -- the parachute and the units ------------------------------------------------------------
 inline constexpr ControlRow kChoicePanel{nullptr, 7575, 105, 1860, 1395};
@@ -50,12 +50,12 @@ inline constexpr ControlRow kResultTitles[6] = {
     {"Reached At", 2430, 645, 2160, 255, kSmallFont}, {"Flight Time", 4770, 645, 2160, 255, kSmallFont},
 };
 inline constexpr ControlRow kResultReadouts[6] = {
-    {nullptr, 660, 315, 1020, 285, kSmallFont, kNoColour, Palette::White},
-    {nullptr, 3000, 315, 1020, 285, kSmallFont, kNoColour, Palette::White},
-    {nullptr, 5340, 315, 1020, 285, kSmallFont, kNoColour, Palette::White},
-    {nullptr, 660, 900, 1020, 285, kSmallFont, kNoColour, Palette::White},
-    {nullptr, 3000, 900, 1020, 285, kSmallFont, kNoColour, Palette::White},
-    {nullptr, 5340, 900, 1020, 285, kSmallFont, kNoColour, Palette::White},
+    {nullptr, 660, 315, 1020, 285, kSmallFont, kNoColour, rt::palette::kWhite},
+    {nullptr, 3000, 315, 1020, 285, kSmallFont, kNoColour, rt::palette::kWhite},
+    {nullptr, 5340, 315, 1020, 285, kSmallFont, kNoColour, rt::palette::kWhite},
+    {nullptr, 660, 900, 1020, 285, kSmallFont, kNoColour, rt::palette::kWhite},
+    {nullptr, 3000, 900, 1020, 285, kSmallFont, kNoColour, rt::palette::kWhite},
+    {nullptr, 5340, 900, 1020, 285, kSmallFont, kNoColour, rt::palette::kWhite},
 };
 
 // -- the profiles: altitude, speed and net force against time -------------------------------

@@ -34,7 +34,7 @@ constexpr int kHelpTopic = 18;
 
 // A profile: a white picture with a border whose pen draws the curve in its colour.
 plat::PictureBox* plot(QWidget* parent, const ControlRow& row, rt::Colour pen) {
-  auto* p = plat::buildFramedPicture(parent, row, Palette::White);
+  auto* p = plat::buildFramedPicture(parent, row, rt::palette::kWhite);
   p->surface().setForeColor(pen);
   return p;
 }
@@ -57,7 +57,7 @@ plat::ImageBox* hiddenPicture(QWidget* parent, const char* file) {
 
 RocketryWindow::RocketryWindow() {
   setCaption("Rocketry");
-  setBackColor(Palette::PaleYellow);
+  setBackColor(rt::palette::kPaleYellow);
   setClientSizeTwips(kWidth, kHeight);
   setHelp("palorime.hlp", kHelpTopic);
   // Built in this order, each later control over the earlier ones and after them in the
@@ -83,7 +83,7 @@ RocketryWindow::~RocketryWindow() = default;
 // -- the controls -------------------------------------------------------------------------
 
 void RocketryWindow::buildSky() {
-  m_skyPicture = plat::build<plat::PictureBox>(this, kSky, Palette::Cyan);
+  m_skyPicture = plat::build<plat::PictureBox>(this, kSky, rt::palette::kCyan);
   m_chutePicture = inSky(m_skyPicture, "chute.png");
   m_smokePicture = inSky(m_skyPicture, "smoke.png");
   m_rocketPicture = inSky(m_skyPicture, "rocketpic.png");  // over the parachute's lines
@@ -144,9 +144,9 @@ void RocketryWindow::buildResults() {
 
 void RocketryWindow::buildPlots() {
   for (const ControlRow& row : kPlotTitles) plat::buildCaption(this, row, plat::Label::Center);
-  m_altitudePlot = plot(this, kAltitudePlot, Palette::Red);
-  m_speedPlot = plot(this, kSpeedPlot, Palette::Blue);
-  m_forcePlot = plot(this, kForcePlot, Palette::Black);
+  m_altitudePlot = plot(this, kAltitudePlot, rt::palette::kRed);
+  m_speedPlot = plot(this, kSpeedPlot, rt::palette::kBlue);
+  m_forcePlot = plot(this, kForcePlot, rt::palette::kBlack);
   m_altitudePlot->setObjectName("altitudePlot");
   m_speedPlot->setObjectName("speedPlot");
   m_forcePlot->setObjectName("forcePlot");
@@ -162,7 +162,7 @@ void RocketryWindow::buildPlots() {
   // Two rules, grey over white, set the commands off from the plots.
   for (int i = 0; i < 2; ++i) {
     auto* rule = new plat::Line(this);
-    rule->setBorderColor(i == 0 ? Palette::DarkGrey : Palette::White);
+    rule->setBorderColor(i == 0 ? rt::palette::kDarkGrey : rt::palette::kWhite);
     rule->setEndsTwips(2295, 5850 + 15 * i, 9435, 5850 + 15 * i);
   }
 }

@@ -27,13 +27,13 @@ constexpr int blueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFFu); }
 // The sixteen numbered colours: dark set 0..7, bright set 8..15.
 // Throws RuntimeError(5) for a number outside 0..15.
 inline Colour numberedColour(int n) {
-  constexpr std::array<Colour, 16> table = {
+  constexpr std::array<Colour, 16> kTable = {
       rgb(0, 0, 0),     rgb(0, 0, 128),     rgb(0, 128, 0),     rgb(0, 128, 128),   rgb(128, 0, 0), rgb(128, 0, 128),
       rgb(128, 128, 0), rgb(192, 192, 192), rgb(128, 128, 128), rgb(0, 0, 255),     rgb(0, 255, 0), rgb(0, 255, 255),
       rgb(255, 0, 0),   rgb(255, 0, 255),   rgb(255, 255, 0),   rgb(255, 255, 255),
   };
   if (n < 0 || n > 15) throw RuntimeError(5);
-  return table[static_cast<std::size_t>(n)];
+  return kTable[static_cast<std::size_t>(n)];
 }
 
 }  // namespace rt

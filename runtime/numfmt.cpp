@@ -112,7 +112,7 @@ std::size_t scanNumber(std::string_view s, std::size_t& mantissaDigits) {
   return i;
 }
 
-enum class Conversion { ok, overflow };
+enum class Conversion { Ok, Overflow };
 
 // Converts a text already checked by scanNumber. Underflow gives a (signed) zero.
 Conversion convert(std::string_view number, double& result) {
@@ -151,13 +151,13 @@ Conversion convert(std::string_view number, double& result) {
       }
       scale += expNegative ? -expValue : expValue;
     }
-    if (seenSignificant && scale > 0) return Conversion::overflow;
+    if (seenSignificant && scale > 0) return Conversion::Overflow;
     value = 0.0;
   } else if (ec != std::errc{}) {
     value = 0.0;
   }
   result = negative ? -value : value;
-  return Conversion::ok;
+  return Conversion::Ok;
 }
 
 std::string_view trimBlanks(std::string_view s) {
@@ -225,7 +225,7 @@ double leadingNumber(std::string_view text) {
   std::size_t length = scanNumber(text, digits);
   if (length == 0) return 0.0;
   double value = 0.0;
-  if (convert(text.substr(0, length), value) == Conversion::overflow) throw RuntimeError(6);
+  if (convert(text.substr(0, length), value) == Conversion::Overflow) throw RuntimeError(6);
   return value;
 }
 
@@ -235,7 +235,7 @@ std::optional<double> parseNumber(std::string_view item) {
   std::size_t length = scanNumber(item, digits);
   if (length == 0 || length != item.size()) return std::nullopt;
   double value = 0.0;
-  if (convert(item, value) == Conversion::overflow) return std::nullopt;
+  if (convert(item, value) == Conversion::Overflow) return std::nullopt;
   return value;
 }
 

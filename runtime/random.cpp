@@ -17,13 +17,13 @@ TimeSeededRandom::TimeSeededRandom(float secondsSinceMidnight) { reseed(secondsS
 
 void TimeSeededRandom::reseed(float secondsSinceMidnight) {
   // The bit pattern keeps every centisecond of the day a distinct seed.
-  engine_.seed(std::bit_cast<uint32_t>(secondsSinceMidnight));
+  m_engine.seed(std::bit_cast<uint32_t>(secondsSinceMidnight));
 }
 
 float TimeSeededRandom::next() {
   // 24 random bits fill a single's significand exactly: k / 2^24 with
   // k <= 2^24 - 1, so the largest value is 1 - 2^-24, strictly below 1.
-  uint32_t k = static_cast<uint32_t>(engine_()) >> 8;
+  uint32_t k = static_cast<uint32_t>(m_engine()) >> 8;
   float f = static_cast<float>(k) * (1.0f / 16777216.0f);
   if (f >= 1.0f) f = std::nextafter(1.0f, 0.0f);
   return f;

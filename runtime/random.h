@@ -25,7 +25,7 @@ class TimeSeededRandom : public RandomSource {
   float next() override;
 
  private:
-  std::mt19937 engine_;
+  std::mt19937 m_engine;
 };
 
 }  // namespace rt

@@ -39,66 +39,66 @@ RecordReader::RecordReader(const std::string& path) {
   if (fs::is_directory(status)) throw RuntimeError(75);
   std::ifstream in(p, std::ios::binary);
   if (!in) throw RuntimeError(75);
-  data_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  m_data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   if (in.bad()) throw RuntimeError(57);
 }
 
 RecordReader RecordReader::fromBytes(std::string bytes) {
   RecordReader r;
-  r.data_ = std::move(bytes);
+  r.m_data = std::move(bytes);
   return r;
 }
 
 bool RecordReader::atEnd() const {
-  for (std::size_t i = pos_; i < data_.size(); ++i)
-    if (!isBlank(data_[i]) && !isLineEnd(data_[i])) return false;
+  for (std::size_t i = m_pos; i < m_data.size(); ++i)
+    if (!isBlank(m_data[i]) && !isLineEnd(m_data[i])) return false;
   return true;
 }
 
 std::string RecordReader::readItem() {
-  const std::size_t n = data_.size();
-  while (pos_ < n && (isBlank(data_[pos_]) || isLineEnd(data_[pos_]))) ++pos_;
-  if (pos_ >= n) throw RuntimeError(62);
+  const std::size_t n = m_data.size();
+  while (m_pos < n && (isBlank(m_data[m_pos]) || isLineEnd(m_data[m_pos]))) ++m_pos;
+  if (m_pos >= n) throw RuntimeError(62);
 
   std::string item;
-  if (data_[pos_] == '"') {
-    std::size_t close = data_.find('"', pos_ + 1);
+  if (m_data[m_pos] == '"') {
+    std::size_t close = m_data.find('"', m_pos + 1);
     if (close == std::string::npos) close = n;  // unterminated: the rest is the item
-    item = data_.substr(pos_ + 1, close - pos_ - 1);
-    pos_ = close < n ? close + 1 : n;
+    item = m_data.substr(m_pos + 1, close - m_pos - 1);
+    m_pos = close < n ? close + 1 : n;
     // Drop whatever stands between the quote and the separator.
-    while (pos_ < n && data_[pos_] != ',' && !isLineEnd(data_[pos_])) ++pos_;
+    while (m_pos < n && m_data[m_pos] != ',' && !isLineEnd(m_data[m_pos])) ++m_pos;
   } else {
-    std::size_t start = pos_;
-    while (pos_ < n && data_[pos_] != ',' && !isLineEnd(data_[pos_])) ++pos_;
-    std::size_t end = pos_;
-    while (end > start && isBlank(data_[end - 1])) --end;
-    item = data_.substr(start, end - start);
+    std::size_t start = m_pos;
+    while (m_pos < n && m_data[m_pos] != ',' && !isLineEnd(m_data[m_pos])) ++m_pos;
+    std::size_t end = m_pos;
+    while (end > start && isBlank(m_data[end - 1])) --end;
+    item = m_data.substr(start, end - start);
   }
 
-  if (pos_ < n) {
-    if (data_[pos_] == '\r' && pos_ + 1 < n && data_[pos_ + 1] == '\n') ++pos_;
-    ++pos_;
+  if (m_pos < n) {
+    if (m_data[m_pos] == '\r' && m_pos + 1 < n && m_data[m_pos + 1] == '\n') ++m_pos;
+    ++m_pos;
   }
   return item;
 }
 
 std::string RecordReader::readLine() {
-  const std::size_t n = data_.size();
-  if (pos_ >= n) throw RuntimeError(62);
-  std::size_t start = pos_;
-  while (pos_ < n && !isLineEnd(data_[pos_])) ++pos_;
-  std::string line = data_.substr(start, pos_ - start);
-  if (pos_ < n) {
-    if (data_[pos_] == '\r' && pos_ + 1 < n && data_[pos_ + 1] == '\n') ++pos_;
-    ++pos_;
+  const std::size_t n = m_data.size();
+  if (m_pos >= n) throw RuntimeError(62);
+  std::size_t start = m_pos;
+  while (m_pos < n && !isLineEnd(m_data[m_pos])) ++m_pos;
+  std::string line = m_data.substr(start, m_pos - start);
+  if (m_pos < n) {
+    if (m_data[m_pos] == '\r' && m_pos + 1 < n && m_data[m_pos + 1] == '\n') ++m_pos;
+    ++m_pos;
   }
   return line;
 }
 
 // ---------------------------------------------------------------- writing
 
-RecordWriter::RecordWriter(const std::string& path) : file_(path) {}
+RecordWriter::RecordWriter(const std::string& path) : m_file(path) {}
 
 RecordWriter::~RecordWriter() = default;
 RecordWriter::RecordWriter(RecordWriter&& other) noexcept = default;
@@ -113,14 +113,14 @@ void RecordWriter::writeRecord(const std::vector<std::string>& fields) {
     line += '"';
   }
   line += "\r\n";
-  file_.write(line);
+  m_file.write(line);
 }
 
 void RecordWriter::writeLine(std::string_view text) {
-  file_.write(text);
-  file_.write("\r\n");
+  m_file.write(text);
+  m_file.write("\r\n");
 }
 
-void RecordWriter::commit() { file_.commit(); }
+void RecordWriter::commit() { m_file.commit(); }
 
 }  // namespace rt

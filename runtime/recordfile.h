@@ -39,8 +39,8 @@ class RecordReader {
 
  private:
   RecordReader() = default;
-  std::string data_;
-  std::size_t pos_ = 0;
+  std::string m_data;
+  std::size_t m_pos = 0;
 };
 
 // Writes records through the program's one safe writer (SafeFile): a failed or
@@ -67,10 +67,10 @@ class RecordWriter {
   // Writes everything out, flushes it to the disk and replaces the target.
   void commit();
 
-  const std::string& path() const { return file_.path(); }
+  const std::string& path() const { return m_file.path(); }
 
  private:
-  SafeFile file_;
+  SafeFile m_file;
 };
 
 }  // namespace rt

@@ -91,7 +91,7 @@ std::string WriteError::reason() const {
   return text;
 }
 
-SafeFile::SafeFile(const std::string& path) : target_(path) {
+SafeFile::SafeFile(const std::string& path) : m_target(path) {
   if (path.empty()) throw WriteError(52, 0, path);
   std::error_code ec;
   const fs::path p(path);
@@ -112,66 +112,66 @@ SafeFile::SafeFile(const std::string& path) : target_(path) {
   std::random_device device;
   std::mt19937 names(device());
   const std::string base = (folder / ("." + p.filename().string() + "." + std::to_string(::getpid()) + ".")).string();
-  for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
-    temp_ = base + std::to_string(names() % 1000000u) + ".tmp";
-    fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd_ < 0 && errno != EEXIST) {
+  for (int attempt = 0; attempt < 100 && m_fd < 0; ++attempt) {
+    m_temp = base + std::to_string(names() % 1000000u) + ".tmp";
+    m_fd = ::open(m_temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (m_fd < 0 && errno != EEXIST) {
       const int err = errno;
-      temp_.clear();
+      m_temp.clear();
       throw WriteError(writeErrorNumber(err), err, path);
     }
   }
-  if (fd_ < 0) {
-    temp_.clear();
+  if (m_fd < 0) {
+    m_temp.clear();
     throw WriteError(75, EEXIST, path);
   }
   // The new file keeps the old one's permissions.
-  if (replacing) (void)::fchmod(fd_, old.st_mode & 07777);
+  if (replacing) (void)::fchmod(m_fd, old.st_mode & 07777);
 }
 
 SafeFile::~SafeFile() { abandon(); }
 
 SafeFile::SafeFile(SafeFile&& other) noexcept
-    : target_(std::move(other.target_)),
-      temp_(std::move(other.temp_)),
-      buffer_(std::move(other.buffer_)),
-      fd_(std::exchange(other.fd_, -1)) {}
+    : m_target(std::move(other.m_target)),
+      m_temp(std::move(other.m_temp)),
+      m_buffer(std::move(other.m_buffer)),
+      m_fd(std::exchange(other.m_fd, -1)) {}
 
 SafeFile& SafeFile::operator=(SafeFile&& other) noexcept {
   if (this != &other) {
     abandon();
-    target_ = std::move(other.target_);
-    temp_ = std::move(other.temp_);
-    buffer_ = std::move(other.buffer_);
-    fd_ = std::exchange(other.fd_, -1);
+    m_target = std::move(other.m_target);
+    m_temp = std::move(other.m_temp);
+    m_buffer = std::move(other.m_buffer);
+    m_fd = std::exchange(other.m_fd, -1);
   }
   return *this;
 }
 
 void SafeFile::abandon() noexcept {
-  if (fd_ >= 0) {
-    ::close(fd_);
-    ::unlink(temp_.c_str());
-    fd_ = -1;
+  if (m_fd >= 0) {
+    ::close(m_fd);
+    ::unlink(m_temp.c_str());
+    m_fd = -1;
   }
-  buffer_.clear();
+  m_buffer.clear();
 }
 
 void SafeFile::fail(int err) {
   abandon();
-  throw WriteError(writeErrorNumber(err), err, target_);
+  throw WriteError(writeErrorNumber(err), err, m_target);
 }
 
 void SafeFile::write(std::string_view bytes) {
-  if (fd_ < 0) throw WriteError(52, 0, target_);
-  buffer_.append(bytes);
-  if (buffer_.size() >= kBlock) flushBuffer();
+  if (m_fd < 0) throw WriteError(52, 0, m_target);
+  m_buffer.append(bytes);
+  if (m_buffer.size() >= kBlock) flushBuffer();
 }
 
 void SafeFile::flushBuffer() {
   std::size_t done = 0;
-  while (done < buffer_.size()) {
-    const ssize_t w = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
+  while (done < m_buffer.size()) {
+    const ssize_t w = ::write(m_fd, m_buffer.data() + done, m_buffer.size() - done);
     if (w < 0) {
       if (errno == EINTR) continue;
       fail(errno);
@@ -180,28 +180,28 @@ void SafeFile::flushBuffer() {
     if (w == 0) fail(ENOSPC);
     done += static_cast<std::size_t>(w);
   }
-  buffer_.clear();
+  m_buffer.clear();
 }
 
 void SafeFile::commit() {
-  if (fd_ < 0) throw WriteError(52, 0, target_);
+  if (m_fd < 0) throw WriteError(52, 0, m_target);
   flushBuffer();
   // A file system that allocates lazily reports a full disk only here.
-  if (::fsync(fd_) != 0) fail(errno);
-  const int fd = std::exchange(fd_, -1);
+  if (::fsync(m_fd) != 0) fail(errno);
+  const int fd = std::exchange(m_fd, -1);
   if (::close(fd) != 0) {
     const int err = errno;
-    ::unlink(temp_.c_str());
-    throw WriteError(writeErrorNumber(err), err, target_);
+    ::unlink(m_temp.c_str());
+    throw WriteError(writeErrorNumber(err), err, m_target);
   }
-  if (::rename(temp_.c_str(), target_.c_str()) != 0) {
+  if (::rename(m_temp.c_str(), m_target.c_str()) != 0) {
     const int err = errno;
-    ::unlink(temp_.c_str());
-    throw WriteError(writeErrorNumber(err), err, target_);
+    ::unlink(m_temp.c_str());
+    throw WriteError(writeErrorNumber(err), err, m_target);
   }
   // Make the rename itself durable. The new content is in place by now, so a folder
   // that cannot be synced (some file systems refuse) is no failure of the write.
-  const int dir = ::open(folderOf(fs::path(target_)).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int dir = ::open(folderOf(fs::path(m_target)).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dir >= 0) {
     (void)::fsync(dir);
     ::close(dir);

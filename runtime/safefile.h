@@ -58,19 +58,19 @@ class SafeFile {
   // Drops everything written so far. The target is untouched.
   void abandon() noexcept;
 
-  bool isOpen() const { return fd_ >= 0; }
-  const std::string& path() const { return target_; }
+  bool isOpen() const { return m_fd >= 0; }
+  const std::string& path() const { return m_target; }
   // The temporary file's name while open.
-  const std::string& tempPath() const { return temp_; }
+  const std::string& tempPath() const { return m_temp; }
 
  private:
   [[noreturn]] void fail(int err);
   void flushBuffer();
 
-  std::string target_;
-  std::string temp_;
-  std::string buffer_;
-  int fd_ = -1;
+  std::string m_target;
+  std::string m_temp;
+  std::string m_buffer;
+  int m_fd = -1;
 };
 
 // Writes `bytes` as the whole new content of `path`. Throws WriteError.

@@ -46,7 +46,7 @@ QString projectCaption(int index) {
 MenuWindow::MenuWindow() {
   setKeptAfterUnload(true);
   setCaption("Vantrel, Version 4.0");
-  setBackColor(Palette::SoftRed);
+  setBackColor(rt::palette::kSoftRed);
   setClientSizeTwips(7395, 3945);
   setWindowIcon(plat::loadPicture("vantrel.png"));
   setHelp("vtrel.HLP", 0);
@@ -84,7 +84,7 @@ void MenuWindow::loadStep() {
   removeStaleTemporaries();
   centreOnScreen();
   if (!readSettingsFile()) {
-    plat::messageBox("File missing/incomplete - Reinstall program", plat::Msg::OkOnly | plat::Msg::Critical);
+    plat::messageBox("File missing/incomplete - Reinstall program", plat::msg::OkOnly | plat::msg::Critical);
     abortLoad();
     m_ended = true;
     if (onEnd) onEnd(1);
@@ -109,7 +109,7 @@ void MenuWindow::exitProgram() {
     // with a status that says the settings were not kept.
     plat::messageBox(
         "The settings could not be saved in " + appFilePath("vtrel5.ini") + ".\n\n" + QString::fromStdString(reason),
-        plat::Msg::OkOnly | plat::Msg::Exclamation);
+        plat::msg::OkOnly | plat::msg::Exclamation);
     end(1);
     return;
   }

@@ -7,16 +7,16 @@
 
 namespace shell {
 
-QString BasePath;
+QString g_basePath;
 
 void setBasePath(const QString& folder) {
-  BasePath = folder;
-  if (!BasePath.endsWith('/')) BasePath += '/';
+  g_basePath = folder;
+  if (!g_basePath.endsWith('/')) g_basePath += '/';
 }
 
-QString appFilePath(const QString& fileName) { return BasePath + fileName; }
+QString appFilePath(const QString& fileName) { return g_basePath + fileName; }
 
-void removeStaleTemporaries() { rt::removeStaleTemporaries(QFile::encodeName(BasePath).toStdString()); }
+void removeStaleTemporaries() { rt::removeStaleTemporaries(QFile::encodeName(g_basePath).toStdString()); }
 
 void readWholeFile(const QString& fileName, std::string& text) {
   text.clear();

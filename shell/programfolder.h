@@ -8,7 +8,7 @@
 namespace shell {
 
 // The program's folder followed by "/", set once at start-up.
-extern QString BasePath;
+extern QString g_basePath;
 void setBasePath(const QString& folder);
 
 // The base folder followed by the file name.

@@ -20,8 +20,8 @@ namespace {
 
 // One line of the file: pointers to its variables, in order.
 struct Field {
-  int16_t* i = nullptr;
-  float* f = nullptr;
+  int16_t* integer = nullptr;
+  float* single = nullptr;
 };
 using Line = std::vector<Field>;
 
@@ -62,13 +62,13 @@ bool parseSettings(const std::string& text, SharedSettings& s) {
       for (const Field& field : line) {
         auto value = rt::parseNumber(in.readItem());
         if (!value) return false;
-        if (field.i) {
+        if (field.integer) {
           // Integers take the value rounded, halves to even; out of range is a read error.
-          *field.i = rt::roundToInt16(*value);
+          *field.integer = rt::roundToInt16(*value);
         } else {
           double v = *value;
           if (std::abs(v) > double(std::numeric_limits<float>::max())) return false;
-          *field.f = float(v);
+          *field.single = float(v);
         }
       }
     }
@@ -85,7 +85,7 @@ std::string formatSettings(const SharedSettings& s) {
     for (const Field& field : line) {
       if (!first) out += ',';
       first = false;
-      out += field.i ? rt::settingsNumber(*field.i) : rt::settingsNumber(*field.f);
+      out += field.integer ? rt::settingsNumber(*field.integer) : rt::settingsNumber(*field.single);
     }
     out += "\r\n";
   }

@@ -7,7 +7,7 @@ namespace trajectories {
 
 void setupGrid(plat::Surface& grid) {
   grid.setScale(0, kGridHeight, kGridWidth, 0);
-  grid.setForeColor(Palette::ArrowPath);
+  grid.setForeColor(rt::palette::kArrowPath);
 }
 
 void GridPen::start() { m_grid.pset(0, 0); }
@@ -27,25 +27,25 @@ void PagePen::lineTo(double x, double y) {
   double x0 = m_penX, y0 = m_penY, x1 = x, y1 = y;
   m_penX = x;
   m_penY = y;
-  constexpr double top = kGridHeight;
-  if (y0 <= top && y1 <= top) {
-    m_page.lineTo(pageX(x1), pageY(y1), Palette::Black);
+  constexpr double kTop = kGridHeight;
+  if (y0 <= kTop && y1 <= kTop) {
+    m_page.lineTo(pageX(x1), pageY(y1), rt::palette::kBlack);
     return;
   }
-  if (y0 > top && y1 > top) {
+  if (y0 > kTop && y1 > kTop) {
     m_page.moveTo(pageX(x1), pageY(y1));
     return;
   }
-  // The segment crosses the top: only the part inside the grid is drawn.
-  const double xTop = x0 + (x1 - x0) * (top - y0) / (y1 - y0);
-  if (y0 > top) {
+  // The segment crosses the kTop: only the part inside the grid is drawn.
+  const double xTop = x0 + (x1 - x0) * (kTop - y0) / (y1 - y0);
+  if (y0 > kTop) {
     x0 = xTop;
-    y0 = top;
+    y0 = kTop;
   } else {
     x1 = xTop;
-    y1 = top;
+    y1 = kTop;
   }
-  m_page.line(pageX(x0), pageY(y0), pageX(x1), pageY(y1), Palette::Black);
+  m_page.line(pageX(x0), pageY(y0), pageX(x1), pageY(y1), rt::palette::kBlack);
   m_page.moveTo(pageX(m_penX), pageY(m_penY));
 }
 

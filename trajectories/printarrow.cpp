@@ -31,12 +31,12 @@ void printValues(plat::Printer& p, const ArrowPrintout& sheet) {
 // numbers along its left and bottom edges.
 void printGrid(plat::Printer& p) {
   p.setDrawWidth(2);
-  p.box(200, 300, 950, 750, Palette::Black);
+  p.box(200, 300, 950, 750, rt::palette::kBlack);
   p.setDrawWidth(1);
   p.setDrawStyle(plat::DrawDot);
   for (int i = 1; i <= 4; ++i) {
-    p.line(200, 300 + 90 * i, 950, 300 + 90 * i, Palette::Black);
-    p.line(200 + 150 * i, 300, 200 + 150 * i, 750, Palette::Black);
+    p.line(200, 300 + 90 * i, 950, 300 + 90 * i, rt::palette::kBlack);
+    p.line(200 + 150 * i, 300, 200 + 150 * i, 750, rt::palette::kBlack);
   }
   p.setDrawStyle(plat::DrawSolid);
 

@@ -17,7 +17,7 @@ namespace {
 
 // Half of gravity, for the height term: 16.1 feet per second squared (halving is exact, so
 // this is the same double as the literal 16.1).
-constexpr double kHalfG = phys::GravityFt / 2;
+constexpr double kHalfG = rt::phys::kGravityFt / 2;
 
 // The distance of a rounded path point from the mark, the differences taken as whole feet.
 float markDistance(int16_t x, int16_t y, int16_t markX, int16_t markY) {
@@ -50,9 +50,9 @@ void ShotStore::add(float angle, float speed) {
 }
 
 std::string hitMessage(int16_t k) {
-  static const char* const cheers[5] = {"A Hit!  Good Job!", "A Hit!  Way to Go!", "A Hit!  Right Angle!",
-                                        "A Hit!  Nice Speed!", "A Hit!  Move Marker!"};
-  return cheers[std::clamp<int16_t>(k, 0, 4)];
+  static const char* const kCheers[5] = {"A Hit!  Good Job!", "A Hit!  Way to Go!", "A Hit!  Right Angle!",
+                                         "A Hit!  Nice Speed!", "A Hit!  Move Marker!"};
+  return kCheers[std::clamp<int16_t>(k, 0, 4)];
 }
 
 std::string missMessage(int16_t cx, int16_t cy) {
@@ -68,7 +68,7 @@ ShotResult takeShot(ShotStore& store, const ArrowValues& v, PathPen& pen, ShotSo
   const double a = double(v.ArrowAngle) * kDegToRad;
   const double speed = v.ArrowSpeed;
   // The flight lasts until the arrow is back on the ground, and half a second more.
-  const float T = float(double(2.0f * v.ArrowSpeed) * std::sin(a) / phys::GravityFt + 0.5);
+  const float T = float(double(2.0f * v.ArrowSpeed) * std::sin(a) / rt::phys::kGravityFt + 0.5);
   pen.start();
   for (float t = 0; t <= T; t += 0.01f) {
     const double td = t;
@@ -112,7 +112,7 @@ void redrawShots(const ShotStore& store, int16_t markX, int16_t markY, PathPen& 
   for (int i = 1; i <= store.shotCount(); ++i) {
     const double a = double(store.shotAngle(i)) * kDegToRad;
     const int16_t S = store.shotSpeed(i);
-    const float T = float(double(int16_t(S * 2)) * std::sin(a) / phys::GravityFt + 0.5);
+    const float T = float(double(int16_t(S * 2)) * std::sin(a) / rt::phys::kGravityFt + 0.5);
     pen.start();
     for (float t = 0; t <= T; t += 0.05f) {
       const double td = t;
@@ -134,7 +134,7 @@ void printedPaths(const ShotStore& store, int16_t markX, int16_t markY, PathPen&
   for (int i = 1; i <= store.shotCount(); ++i) {
     const double a = double(store.shotAngle(i)) * kDegToRad;
     const int16_t S = store.shotSpeed(i);
-    const float T = float(double(int16_t(S * 2)) * std::sin(a) / phys::GravityFt + 0.5);
+    const float T = float(double(int16_t(S * 2)) * std::sin(a) / rt::phys::kGravityFt + 0.5);
     pen.start();
     for (float t = 0; t <= T; t += 0.05f) {
       const double td = t;

@@ -19,7 +19,7 @@ class RandomSource;
 namespace trajectories {
 
 // Degrees to radians, with pi taken as 3.14159.
-inline constexpr double kDegToRad = phys::Pi / 180;
+inline constexpr double kDegToRad = rt::phys::kPi / 180;
 // A path point this close to the mark's centre is a hit.
 inline constexpr double kHitDistance = 5.66;
 // The store keeps this many shots; later shots replace the last one.

@@ -31,15 +31,17 @@ inline constexpr FontStyle kMessageFont{"Arial", 12, true};
 inline constexpr FontStyle kAxisFont{"Times New Roman", 9.75};
 
 // -- title and decoration -----------------------------------------------------------------
-inline constexpr ControlRow kTitleBox{nullptr, 2280, 150, 3615, 630, {}, kNoColour, Palette::White};
-inline constexpr ControlRow kTitle{"Trajectories", 2340, 195, 3495, 540, {"Comic Sans MS", 20.25, true}, Palette::Blue};
+inline constexpr ControlRow kTitleBox{nullptr, 2280, 150, 3615, 630, {}, kNoColour, rt::palette::kWhite};
+inline constexpr ControlRow kTitle{"Trajectories",    2340, 195, 3495, 540, {"Comic Sans MS", 20.25, true},
+                                   rt::palette::kBlue};
 inline constexpr ControlRow kBowPicture{nullptr, 240, 120, 720, 720};
 inline constexpr ControlRow kFlightPicture{nullptr, 6360, 120, 720, 720};
 
 // -- the grid and its message -------------------------------------------------------------
 inline constexpr ControlRow kGrid{nullptr, kGridLeft, kGridTop, kGridInnerWidth + 2 * kBorder,
                                   kGridInnerHeight + 2 * kBorder};
-inline constexpr ControlRow kMessage{nullptr, 1080, 6240, 6015, 495, kMessageFont, Palette::Blue, Palette::Yellow};
+inline constexpr ControlRow kMessage{
+    nullptr, 1080, 6240, 6015, 495, kMessageFont, rt::palette::kBlue, rt::palette::kYellow};
 
 // The axis numbers: heights right-aligned left of the grid, each centred on its grid line
 // (855 = grid top + border - 120, lines 960 twips apart); distances centred under the grid
@@ -61,21 +63,21 @@ inline constexpr ControlRow kIndicator{nullptr, 120, 5160, kIndicatorSize + 2 * 
 // -- the right-hand column ----------------------------------------------------------------
 // A read-out in the column: its figure in its colour on white.
 constexpr ControlRow readoutAt(const char* text, double left, double top, rt::Colour colour) {
-  return {text, left, top, 855, 330, kReadoutFont, colour, Palette::White};
+  return {text, left, top, 855, 330, kReadoutFont, colour, rt::palette::kWhite};
 }
 inline constexpr ControlRow kAngleTitle{"Angle:", kColumn, 960, kColumnWidth, 255, kHeadingFont};
-inline constexpr ControlRow kAngleReadout = readoutAt("90.0", kColumn, 1230, Palette::Blue);
+inline constexpr ControlRow kAngleReadout = readoutAt("90.0", kColumn, 1230, rt::palette::kBlue);
 inline constexpr ControlRow kAngleBar{nullptr, kColumn, 1620, kColumnWidth, 255};
 inline constexpr ControlRow kSpeedTitle{"Speed:", kColumn, 2010, kColumnWidth, 255, kHeadingFont};
-inline constexpr ControlRow kSpeedReadout = readoutAt("300", kColumn, 2280, Palette::Blue);
+inline constexpr ControlRow kSpeedReadout = readoutAt("300", kColumn, 2280, rt::palette::kBlue);
 inline constexpr ControlRow kSpeedBar{nullptr, kColumn, 2670, kColumnWidth, 255};
 inline constexpr ControlRow kShootButton{"&Take Shot", kColumn, 3120, kColumnWidth, 450};
 inline constexpr ControlRow kClearButton{"&Clear Grid", kColumn, 3660, kColumnWidth, 450};
 inline constexpr ControlRow kMarkTitle{"Mark:", kColumn, 4230, kColumnWidth, 255, kHeadingFont};
 inline constexpr ControlRow kMarkXTitle{"X", kColumn, 4530, 255, 255, kHeadingFont};
-inline constexpr ControlRow kMarkXReadout = readoutAt("1000", kColumn + 300, 4500, Palette::Red);
+inline constexpr ControlRow kMarkXReadout = readoutAt("1000", kColumn + 300, 4500, rt::palette::kRed);
 inline constexpr ControlRow kMarkYTitle{"Y", kColumn, 4920, 255, 255, kHeadingFont};
-inline constexpr ControlRow kMarkYReadout = readoutAt("500", kColumn + 300, 4890, Palette::Red);
+inline constexpr ControlRow kMarkYReadout = readoutAt("500", kColumn + 300, 4890, rt::palette::kRed);
 
 // The frame of the last three commands, and the commands in it.
 inline constexpr ControlRow kCommandFrame{nullptr, kColumn + 60, 5280, kColumnWidth, 1440};

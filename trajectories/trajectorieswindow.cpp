@@ -57,7 +57,7 @@ plat::Line* gridLine(QWidget* container, rt::Colour colour, int width, int style
 
 TrajectoriesWindow::TrajectoriesWindow() {
   setCaption("Trajectories");
-  setBackColor(Palette::Cyan);
+  setBackColor(rt::palette::kCyan);
   setClientSizeTwips(kWidth, kHeight);
   setHelp("palorime.hlp", kHelpTopic);
   // Built in this order, each later control over the earlier ones and after them in the
@@ -78,7 +78,7 @@ TrajectoriesWindow::~TrajectoriesWindow() = default;
 void TrajectoriesWindow::buildTitle() {
   m_titleBox = plat::build<plat::Shape>(this, kTitleBox, plat::Shape::RoundedRectangle);
   m_titleBox->setBackOpaque(true);
-  m_titleBox->setBorderColor(Palette::Blue);
+  m_titleBox->setBorderColor(rt::palette::kBlue);
   m_titleBox->setBorderWidth(2);
   m_title = plat::build<plat::Label>(this, kTitle);
   m_title->setAlignment(plat::Label::Center);
@@ -89,7 +89,7 @@ void TrajectoriesWindow::buildTitle() {
 }
 
 void TrajectoriesWindow::buildGrid() {
-  m_gridPicture = plat::buildFramedPicture(this, kGrid, Palette::White);
+  m_gridPicture = plat::buildFramedPicture(this, kGrid, rt::palette::kWhite);
   m_gridPicture->setObjectName("gridPicture");
   m_gridPicture->onPaint = [this] { redrawShots(); };
   setupGrid(m_gridPicture->surface());
@@ -99,15 +99,15 @@ void TrajectoriesWindow::buildGrid() {
 void TrajectoriesWindow::buildGridLines() {
   // Dotted lines every 100 feet up and every 200 feet across, placed in the grid's feet.
   const plat::Surface& feet = m_gridPicture->surface();
-  for (auto& l : m_heightLines) l = gridLine(m_gridPicture, Palette::Black, 1, plat::Line::Dot);
-  for (auto& l : m_distanceLines) l = gridLine(m_gridPicture, Palette::Black, 1, plat::Line::Dot);
+  for (auto& l : m_heightLines) l = gridLine(m_gridPicture, rt::palette::kBlack, 1, plat::Line::Dot);
+  for (auto& l : m_distanceLines) l = gridLine(m_gridPicture, rt::palette::kBlack, 1, plat::Line::Dot);
   for (int i = 0; i < 4; ++i) {
     plat::nameInRow(m_heightLines[size_t(i)], "heightLine", i);
     m_heightLines[size_t(i)]->setEnds(feet, 0, 100 * (i + 1), 1000, 100 * (i + 1));
     m_distanceLines[size_t(i)]->setEnds(feet, 200 * (i + 1), 0, 200 * (i + 1), 500);
   }
   // The frame, a heavy line along each inner edge.
-  for (auto& l : m_gridFrame) l = gridLine(m_gridPicture, Palette::Black, 5, plat::Line::Solid);
+  for (auto& l : m_gridFrame) l = gridLine(m_gridPicture, rt::palette::kBlack, 5, plat::Line::Solid);
   m_gridFrame[0]->setEndsTwips(0, 0, kGridInnerWidth, 0);
   m_gridFrame[1]->setEndsTwips(kGridInnerWidth, 0, kGridInnerWidth, kGridInnerHeight);
   m_gridFrame[2]->setEndsTwips(0, kGridInnerHeight, kGridInnerWidth, kGridInnerHeight);
@@ -141,12 +141,12 @@ void TrajectoriesWindow::buildMark() {
 }
 
 void TrajectoriesWindow::buildIndicator() {
-  m_indicatorPicture = plat::buildFramedPicture(this, kIndicator, Palette::White);
-  m_indicatorAxes[0] = gridLine(m_indicatorPicture, Palette::Red, 5, plat::Line::Solid);
+  m_indicatorPicture = plat::buildFramedPicture(this, kIndicator, rt::palette::kWhite);
+  m_indicatorAxes[0] = gridLine(m_indicatorPicture, rt::palette::kRed, 5, plat::Line::Solid);
   m_indicatorAxes[0]->setEndsTwips(0, 600, 600, 600);
-  m_indicatorAxes[1] = gridLine(m_indicatorPicture, Palette::Red, 5, plat::Line::Solid);
+  m_indicatorAxes[1] = gridLine(m_indicatorPicture, rt::palette::kRed, 5, plat::Line::Solid);
   m_indicatorAxes[1]->setEndsTwips(0, 720, 0, 0);
-  m_indicatorLine = gridLine(m_indicatorPicture, Palette::Blue, 2, plat::Line::Solid);
+  m_indicatorLine = gridLine(m_indicatorPicture, rt::palette::kBlue, 2, plat::Line::Solid);
   m_indicatorLine->setObjectName("indicatorLine");
   m_indicatorLine->setEndsTwips(kIndicatorX1, kIndicatorY1, kIndicatorX2, kIndicatorY2);
 }

@@ -21,23 +21,23 @@ void drawTemperaturePlot(plat::Surface& pic, const WeatherSummary& s) {
   pic.cls();
   if (!s.tempData) return;
   pic.setScale(0, s.tHi, 61, s.tLo);
-  drawSeries(pic, s.highs, Palette::HighTemperature);
-  drawSeries(pic, s.lows, Palette::LowTemperature);
+  drawSeries(pic, s.highs, rt::palette::kHighTemperature);
+  drawSeries(pic, s.lows, rt::palette::kLowTemperature);
 }
 
 void drawPrecipitationPlot(plat::Surface& pic, const WeatherSummary& s) {
   pic.cls();
   if (!s.precData) return;
   pic.setScale(0, s.pHi, 61, s.pLo);
-  for (const PlotPoint& bar : s.bars) pic.line(bar.x, 0, bar.x, bar.y, Palette::Precipitation);
+  for (const PlotPoint& bar : s.bars) pic.line(bar.x, 0, bar.x, bar.y, rt::palette::kPrecipitation);
 }
 
 void drawPressurePlot(plat::Surface& pic, const WeatherSummary& s) {
   pic.cls();
   if (!s.pressData) return;
   pic.setScale(0, s.prHi, 61, s.prLo);
-  pic.pset(s.pressure.front().x, s.pressure.front().y, Palette::Pressure);
-  for (size_t i = 1; i < s.pressure.size(); ++i) pic.lineTo(s.pressure[i].x, s.pressure[i].y, Palette::Pressure);
+  pic.pset(s.pressure.front().x, s.pressure.front().y, rt::palette::kPressure);
+  for (size_t i = 1; i < s.pressure.size(); ++i) pic.lineTo(s.pressure[i].x, s.pressure[i].y, rt::palette::kPressure);
 }
 
 }  // namespace weather

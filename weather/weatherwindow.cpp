@@ -107,9 +107,9 @@ constexpr LabelRow kPlotTitles[3] = {
 };
 // The legend: a short line in each series' colour after its name.
 constexpr LabelRow kHighLegend{{"High", 3120, 450, 495, 255, kLabelFont}, kRight};
-constexpr plat::ControlRow kHighKey{nullptr, 3675, 570, 375, 30, {}, plat::kNoColour, Palette::HighTemperature};
+constexpr plat::ControlRow kHighKey{nullptr, 3675, 570, 375, 30, {}, plat::kNoColour, rt::palette::kHighTemperature};
 constexpr LabelRow kLowLegend{{"Low", 4200, 450, 495, 255, kLabelFont}, kRight};
-constexpr plat::ControlRow kLowKey{nullptr, 4755, 570, 375, 30, {}, plat::kNoColour, Palette::LowTemperature};
+constexpr plat::ControlRow kLowKey{nullptr, 4755, 570, 375, 30, {}, plat::kNoColour, rt::palette::kLowTemperature};
 
 constexpr plat::ControlRow kTemperaturePlot{nullptr, 720, 720, 5055, 2295};
 constexpr plat::ControlRow kPrecipitationPlot{nullptr, 720, 3360, 5055, 1455};
@@ -193,13 +193,13 @@ plat::CommandButton* makePictureCommand(QWidget* parent, const PictureCommand& c
   return b;
 }
 
-std::string folder() { return QFile::encodeName(shell::BasePath).toStdString(); }
+std::string folder() { return QFile::encodeName(shell::g_basePath).toStdString(); }
 
 }  // namespace
 
 WeatherWindow::WeatherWindow() {
   setCaption(QString::fromStdString(m_files.caption()));
-  setBackColor(Palette::LightGrey);
+  setBackColor(rt::palette::kLightGrey);
   setClientSizeTwips(9480, 6900);
   // F1 and both Help buttons open the weather topic.
   setHelp("palorime.hlp", kHelpTopic);
@@ -310,11 +310,11 @@ void WeatherWindow::buildPlotTab(QWidget* page) {
   plat::buildCaption(page, kLowLegend.label, kLowLegend.align);
   plat::build<plat::Label>(page, kLowKey);
 
-  m_temperaturePlot = plat::buildFramedPicture(page, kTemperaturePlot, Palette::White);
+  m_temperaturePlot = plat::buildFramedPicture(page, kTemperaturePlot, rt::palette::kWhite);
   m_temperaturePlot->setObjectName("temperaturePlot");
-  m_precipitationPlot = plat::buildFramedPicture(page, kPrecipitationPlot, Palette::White);
+  m_precipitationPlot = plat::buildFramedPicture(page, kPrecipitationPlot, rt::palette::kWhite);
   m_precipitationPlot->setObjectName("precipitationPlot");
-  m_pressurePlot = plat::buildFramedPicture(page, kPressurePlot, Palette::White);
+  m_pressurePlot = plat::buildFramedPicture(page, kPressurePlot, rt::palette::kWhite);
   m_pressurePlot->setObjectName("pressurePlot");
   for (const LabelRow& row : kAxisLabels)
     m_summaryLabels[size_t(row.summary)] = plat::buildCaption(page, row.label, row.align);
@@ -338,7 +338,7 @@ void WeatherWindow::loadStep() {
   m_cellUpdatesHeld = true;
   setCaption(QString::fromStdString(m_files.caption()));
 
-  m_dataFileList->setPath(shell::BasePath);
+  m_dataFileList->setPath(shell::g_basePath);
   fillFileNames();
   layOutGrid();
 
@@ -390,12 +390,12 @@ void WeatherWindow::closeFromTitleBar() { exitToMenu(); }
 
 bool WeatherWindow::askYesNo(const std::string& text, const std::string& title) {
   return plat::messageBox(QString::fromStdString(text),
-                          plat::Msg::YesNo | plat::Msg::Question | plat::Msg::DefaultButton2,
-                          QString::fromStdString(title)) == plat::Msg::Yes;
+                          plat::msg::YesNo | plat::msg::Question | plat::msg::DefaultButton2,
+                          QString::fromStdString(title)) == plat::msg::Yes;
 }
 
 void WeatherWindow::showMessage(const std::string& text, const std::string& title) {
-  plat::messageBox(QString::fromStdString(text), plat::Msg::OkOnly | plat::Msg::Information,
+  plat::messageBox(QString::fromStdString(text), plat::msg::OkOnly | plat::msg::Information,
                    QString::fromStdString(title));
 }
 

@@ -62,7 +62,7 @@ void storeWheelSettings(const WheelSettings& w) {
 
 WaterWheelWindow::WaterWheelWindow() {
   setCaption("Water Wheel");
-  setBackColor(Palette::Red);
+  setBackColor(rt::palette::kRed);
   setClientSizeTwips(8700, 6840);
   setHelp("vtrel.hlp", kHelpTopic);
 
@@ -78,7 +78,7 @@ WaterWheelWindow::WaterWheelWindow() {
 WaterWheelWindow::~WaterWheelWindow() = default;
 
 void WaterWheelWindow::buildValve() {
-  m_valvePicture = plat::build<plat::PictureBox>(this, kValvePicture, Palette::Red);
+  m_valvePicture = plat::build<plat::PictureBox>(this, kValvePicture, rt::palette::kRed);
   m_valvePicture->setObjectName("valvePicture");
   m_valvePicture->onPaint = [this] { drawFlow(); };
   plat::buildCaption(m_valvePicture, kFlowTitle, plat::Label::Center);
@@ -86,7 +86,7 @@ void WaterWheelWindow::buildValve() {
   m_flowGauge->setObjectName("flowGauge");
   m_flowGauge->setBevelOuter(plat::Panel::BevelInset);
   m_flowGauge->setFloodType(plat::Panel::FloodLeftToRight);
-  m_flowGauge->setFloodColor(Palette::Blue);
+  m_flowGauge->setFloodColor(rt::palette::kBlue);
   m_flowGauge->setAccessibleName("Flow gauge");
   m_flowSpin = plat::build<plat::SpinButton>(m_valvePicture, kFlowSpin, Qt::Horizontal);
   m_flowSpin->setObjectName("flowSpin");
@@ -102,20 +102,20 @@ void WaterWheelWindow::buildValve() {
 
 void WaterWheelWindow::buildWheelAndCharts() {
   // The wheel is drawn on a hidden picture of the visible one's size and copied whole.
-  m_wheelPicture = plat::build<plat::PictureBox>(this, kWheelPicture, Palette::Black);
+  m_wheelPicture = plat::build<plat::PictureBox>(this, kWheelPicture, rt::palette::kBlack);
   m_wheelPicture->setObjectName("wheelPicture");
   m_hiddenWheel = std::make_unique<plat::ImageSurface>(m_wheelPicture->surface().deviceWidth(),
-                                                       m_wheelPicture->surface().deviceHeight(), Palette::Black);
+                                                       m_wheelPicture->surface().deviceHeight(), rt::palette::kBlack);
   setupWheelPicture(*m_hiddenWheel);
 
-  m_speedChart = plat::buildFramedPicture(this, kSpeedChart, Palette::Black);
+  m_speedChart = plat::buildFramedPicture(this, kSpeedChart, rt::palette::kBlack);
   m_speedChart->setObjectName("speedChart");
-  m_heightChart = plat::buildFramedPicture(this, kHeightChart, Palette::Black);
+  m_heightChart = plat::buildFramedPicture(this, kHeightChart, rt::palette::kBlack);
   m_heightChart->setObjectName("heightChart");
-  m_levelChart = plat::buildFramedPicture(this, kLevelChart, Palette::Black);
+  m_levelChart = plat::buildFramedPicture(this, kLevelChart, rt::palette::kBlack);
   m_levelChart->setObjectName("levelChart");
   m_charts = std::make_unique<StripCharts>(m_speedChart->surface(), m_heightChart->surface(), m_levelChart->surface());
-  for (const plat::ControlRow& row : kChartTitles) plotwindow::buildTitle(this, row);
+  for (const plat::ControlRow& row : kChartTitles) plat::plotwindow::buildTitle(this, row);
 }
 
 void WaterWheelWindow::buildButtons() {
@@ -126,7 +126,7 @@ void WaterWheelWindow::buildButtons() {
   m_parametersButton->setObjectName("parametersButton");
   m_parametersButton->onClick = [this] { openParameters(); };
 
-  const plotwindow::HelpExitButtons helpExit = plotwindow::buildHelpExit(
+  const plat::plotwindow::HelpExitButtons helpExit = plat::plotwindow::buildHelpExit(
       this, kHelpExitTop, [this] { showHelp(); }, [this] { exitOrStop(); });
   m_helpButton = helpExit.help;
   m_helpButton->setObjectName("helpButton");

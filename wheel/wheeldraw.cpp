@@ -7,9 +7,10 @@ namespace wheel {
 
 rt::Colour canColor(int i) {
   // Place 0 is no can; a number outside 1..6 takes can 1's colour.
-  static constexpr rt::Colour colours[kMaxCans + 1] = {Palette::Black, Palette::Cyan, Palette::Yellow, Palette::Magenta,
-                                                       Palette::Green, Palette::Blue, Palette::Red};
-  return colours[(i >= 1 && i <= kMaxCans) ? i : 1];
+  static constexpr rt::Colour kColours[kMaxCans + 1] = {
+      rt::palette::kBlack, rt::palette::kCyan, rt::palette::kYellow, rt::palette::kMagenta,
+      rt::palette::kGreen, rt::palette::kBlue, rt::palette::kRed};
+  return kColours[(i >= 1 && i <= kMaxCans) ? i : 1];
 }
 
 void setupWheelPicture(plat::Surface& picture) {
@@ -27,11 +28,11 @@ void drawWheelPicture(plat::ImageSurface& hidden, plat::ImageSurface& visible, c
   const WheelDerived& d = model.derived();
   const double R = d.WheelRadius, r = d.CanRadius, H = d.CanHeight;
   hidden.cls();
-  hidden.circle(0, 0, R * 0.05, Palette::WheelHub);
+  hidden.circle(0, 0, R * 0.05, rt::palette::kWheelHub);
   for (int i = 1; i <= model.canCount(); ++i) {
     const double x = model.canX(i), y = model.canY(i);
     const rt::Colour colour = canColor(i);
-    hidden.line(0, 0, x, y, Palette::WheelSpoke);
+    hidden.line(0, 0, x, y, rt::palette::kWheelSpoke);
     // The can's inside hides the spokes and cans drawn before it.
     hidden.filledBox(x - r, y, x + r, y - H, hidden.backColor());
     const float level = model.canLevel(i);
@@ -40,7 +41,7 @@ void drawWheelPicture(plat::ImageSurface& hidden, plat::ImageSurface& visible, c
       // The leak: a fan from the hole that spreads a can's width at 0.4 H below it.
       for (int j = 1; j <= 5; ++j) hidden.line(x, y - H, x - (j - 3) * r / 2, y - 1.4 * H, colour);
     }
-    hidden.box(x - r, y, x + r, y - H, Palette::WheelCanOutline);
+    hidden.box(x - r, y, x + r, y - H, rt::palette::kWheelCanOutline);
   }
   plat::bitBlt(visible, 0, 0, hidden.deviceWidth(), hidden.deviceHeight(), hidden, 0, 0, plat::BlitOp::Copy);
 }
@@ -79,7 +80,7 @@ void StripCharts::clear() {
 
 void StripCharts::drawZeroLine() {
   const double SW = m_speed.scaleWidth(), SH = m_speed.scaleHeight();
-  m_speed.line(0, zeroLineY(SH), SW - 1, zeroLineY(SH), Palette::WheelZeroLine);
+  m_speed.line(0, zeroLineY(SH), SW - 1, zeroLineY(SH), rt::palette::kWheelZeroLine);
 }
 
 void StripCharts::scroll(plat::ImageSurface& chart) {
@@ -93,9 +94,9 @@ void StripCharts::advance(const WheelModel& model) {
   for (plat::ImageSurface* s : {&m_speed, &m_height, &m_level}) scroll(*s);
 
   double SW = m_speed.scaleWidth(), SH = m_speed.scaleHeight();
-  m_speed.pset(SW - 1, zeroLineY(SH), Palette::WheelZeroLine);
+  m_speed.pset(SW - 1, zeroLineY(SH), rt::palette::kWheelZeroLine);
   const float v = speedPlotted(model.wheelSpeed());
-  m_speed.line(SW - 2, speedY(SH, m_prevSpeed), SW - 1, speedY(SH, v), Palette::WheelSpeedLine);
+  m_speed.line(SW - 2, speedY(SH, m_prevSpeed), SW - 1, speedY(SH, v), rt::palette::kWheelSpeedLine);
   m_prevSpeed = v;
 
   SW = m_height.scaleWidth();

@@ -11,17 +11,17 @@ namespace wheel {
 
 namespace layout {
 
-using plotwindow::sideLetterAt;
+using plat::plotwindow::sideLetterAt;
 
 // The valve: its picture on the window's red, the gauge, the spin button that opens and
 // closes it, and the flow read-out with its units. The gauge is centred at load.
 constexpr plat::FontStyle kValveFont{"Britannic Bold", 12};
 constexpr plat::ControlRow kValvePicture{nullptr, 120, 120, 4095, 855};
-constexpr plat::ControlRow kFlowTitle{"Flow", 240, 0, 975, 375, kValveFont, Palette::Yellow};
+constexpr plat::ControlRow kFlowTitle{"Flow", 240, 0, 975, 375, kValveFont, rt::palette::kYellow};
 constexpr plat::ControlRow kFlowGauge{nullptr, 0, 0, 1455, 375};
 constexpr plat::ControlRow kFlowSpin{nullptr, 240, 360, 975, 255};
-constexpr plat::ControlRow kFlowReadout{"0", 2760, 360, 735, 375, kValveFont, Palette::Yellow};
-constexpr plat::ControlRow kFlowUnits{"g/s", 3555, 360, 495, 375, kValveFont, Palette::Yellow};
+constexpr plat::ControlRow kFlowReadout{"0", 2760, 360, 735, 375, kValveFont, rt::palette::kYellow};
+constexpr plat::ControlRow kFlowUnits{"g/s", 3555, 360, 495, 375, kValveFont, rt::palette::kYellow};
 
 // The wheel's picture, and the three strip charts beside it with their titles written
 // downwards: speed, the height of can 1, the cans' levels.

@@ -54,11 +54,11 @@ WheelDerived derive(const WheelSettings& s) {
   d.StickInertia = Ls * Ms * Ls / 12;
   d.WheelRadius = Ls / 2;
   d.CanRadius = D / 2;
-  d.CanArea = float(double(D) * phys::Pi * double(D) / 4);
+  d.CanArea = float(double(D) * rt::phys::kPi * double(D) / 4);
   d.CanHeight = H;
   d.CanMass = s.WheelCanMass;
   const float R = d.WheelRadius, A = d.CanArea;
-  d.FrictionFactor = float(double(2 * s.WheelFriction) * std::sqrt(double(phys::GravityCm / R)) * double(A) *
+  d.FrictionFactor = float(double(2 * s.WheelFriction) * std::sqrt(double(rt::phys::kGravityCm / R)) * double(A) *
                            double(H) * double(R) * double(R));
   d.DrainFactor = float(double(2 * A) * std::sqrt(double(H)) / double(s.WheelEmptyTime));
   d.MaxFlow = A * H / s.WheelFillTime;
@@ -105,7 +105,7 @@ void WheelModel::step() {
   float I = 2 * m_derived.CanMass * R * R + m_derived.StickInertia;
   // The water: right of the hub it turns the wheel clockwise. Empty cans add no torque.
   for (int i = 1; i <= m_derived.N; ++i) {
-    T = T - m_mass[size_t(i)] * phys::GravityCm * m_canX[size_t(i)];
+    T = T - m_mass[size_t(i)] * rt::phys::kGravityCm * m_canX[size_t(i)];
     I = I + m_mass[size_t(i)] * R * R;
   }
   const float alpha = float(double(T) / (double(I) * kDegToRad));

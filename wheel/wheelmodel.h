@@ -13,9 +13,9 @@
 
 namespace wheel {
 
-// Gravity is phys::GravityCm (cm/s^2); water weighs 1 g per cm^3.
+// Gravity is rt::phys::kGravityCm (cm/s^2); water weighs 1 g per cm^3.
 // Degrees to radians with pi taken as 3.14159.
-constexpr double kDegToRad = phys::Pi / 180;
+constexpr double kDegToRad = rt::phys::kPi / 180;
 // One integration step: five of them between redraws, two redraws per 100 ms tick.
 constexpr float kStep = 0.01f;
 constexpr int kStepsPerDraw = 5;

@@ -26,7 +26,7 @@ using namespace dialoglayout;
 
 WheelParametersDialog::WheelParametersDialog(QWidget* owner) : plat::Form(owner) {
   setCaption("Water Wheel Parameters");
-  setBackColor(Palette::PaleYellow);
+  setBackColor(rt::palette::kPaleYellow);
   setClientSizeTwips(5355, 6435);
   setHelp("vtrel.hlp", kHelpTopic);
   setWindowIcon(plat::loadPicture("vantrel.png"));

@@ -22,7 +22,7 @@ using circuits::slotY;
 struct Scene {
   int16_t element[10] = {};
   circuits::Circuit c{element};
-  plat::RecordingSurface pic{561, 393, Palette::Black};
+  plat::RecordingSurface pic{561, 393, rt::palette::kBlack};
   CircuitDrawing d{pic, c};
   explicit Scene(std::initializer_list<int16_t> codes) {
     int s = 1;
@@ -35,7 +35,7 @@ struct Scene {
   }
   void simulate() {
     d.EditMode = 0;
-    d.drawCircuit(pic, Palette::Yellow);
+    d.drawCircuit(pic, rt::palette::kYellow);
     c.setUp();
     c.solve();
     pic.clearOps();
@@ -43,7 +43,8 @@ struct Scene {
   }
   bool redLine(double x1, double y1, double x2, double y2) const {
     for (const auto& op : pic.ops())
-      if (op.op == "line" && op.colour == Palette::Red && op.args == std::vector<double>{x1, y1, x2, y2}) return true;
+      if (op.op == "line" && op.colour == rt::palette::kRed && op.args == std::vector<double>{x1, y1, x2, y2})
+        return true;
     return false;
   }
 };
@@ -66,7 +67,7 @@ TEST(CircuitPicture, GlassBrightnessFollowsTheCurrent) {
   Scene s({5, 5, 2, 5, 5, 5, 5, 5, 5});
   s.d.EditMode = 0;
   s.d.CurrentSlot = 3;
-  s.d.drawLamp(s.pic, Palette::Yellow);
+  s.d.drawLamp(s.pic, rt::palette::kYellow);
   const double gx = slotX(3) + 25, gy = slotY(3) + 20;
   EXPECT_EQ(s.at(gx, gy), rt::Colour(0));  // unlit: the board shows through
   s.d.drawLampBulb(s.pic, 3.0f, 3);
@@ -84,13 +85,13 @@ TEST(CircuitPicture, BurntOutLampShowsOnlyItsFilamentSupports) {
   for (Scene* s : {&good, &burnt}) {
     s->d.EditMode = 0;
     s->d.CurrentSlot = 5;
-    s->d.drawLamp(s->pic, Palette::Yellow);
+    s->d.drawLamp(s->pic, rt::palette::kYellow);
   }
   // A support and the upper filament.
-  EXPECT_EQ(good.at(S + 22, T + 27), Palette::Yellow);
-  EXPECT_EQ(burnt.at(S + 22, T + 27), Palette::Yellow);
-  EXPECT_EQ(good.at(S + 18, T + 14.5), Palette::Yellow);
-  EXPECT_NE(burnt.at(S + 18, T + 14.5), Palette::Yellow);
+  EXPECT_EQ(good.at(S + 22, T + 27), rt::palette::kYellow);
+  EXPECT_EQ(burnt.at(S + 22, T + 27), rt::palette::kYellow);
+  EXPECT_EQ(good.at(S + 18, T + 14.5), rt::palette::kYellow);
+  EXPECT_NE(burnt.at(S + 18, T + 14.5), rt::palette::kYellow);
 }
 
 TEST(CircuitPicture, ToggledLampGoesDarkAboveItsSupports) {
@@ -98,14 +99,14 @@ TEST(CircuitPicture, ToggledLampGoesDarkAboveItsSupports) {
   Scene s({5, 5, 5, 5, 2, 5, 5, 5, 5});
   s.d.EditMode = 0;
   s.d.CurrentSlot = 5;
-  s.d.drawLamp(s.pic, Palette::Yellow);
+  s.d.drawLamp(s.pic, rt::palette::kYellow);
   s.element[5] = -2;
   s.d.drawToggled(5);
-  EXPECT_EQ(s.at(S + 22, T + 27), Palette::Yellow);
+  EXPECT_EQ(s.at(S + 22, T + 27), rt::palette::kYellow);
   EXPECT_EQ(s.at(S + 18, T + 14.5), rt::Colour(0));
   s.element[5] = 2;
   s.d.drawToggled(5);
-  EXPECT_EQ(s.at(S + 18, T + 14.5), Palette::Yellow);
+  EXPECT_EQ(s.at(S + 18, T + 14.5), rt::palette::kYellow);
 }
 
 TEST(CircuitPicture, ClosedSwitchCarryingCurrentIsOneRedLine) {
@@ -113,7 +114,7 @@ TEST(CircuitPicture, ClosedSwitchCarryingCurrentIsOneRedLine) {
   s.simulate();
   const double x = slotX(3) + 24;
   EXPECT_TRUE(s.redLine(x, 23, x, 112));
-  EXPECT_EQ(s.at(x, 70), Palette::Red);
+  EXPECT_EQ(s.at(x, 70), rt::palette::kRed);
   // The lamp in top piece 2 is lit: red leads and a filament, its glass grey.
   EXPECT_TRUE(s.redLine(slotX(2) - 8, 23, slotX(2) + 1, 23));
   EXPECT_EQ(s.at(slotX(2) + 25, slotY(2) + 20), rt::rgb(222, 222, 222));
@@ -140,51 +141,51 @@ TEST(CircuitPicture, DuringAShortLampsStayDark) {
 TEST(CircuitPicture, EditorOutlinesEmptySlotsInLightCyan) {
   Scene s({1, -1, 5, -3, 2, 2, 2, 2, 2});
   s.d.EditMode = 1;
-  s.d.drawCircuit(s.pic, Palette::Yellow);
+  s.d.drawCircuit(s.pic, rt::palette::kYellow);
   EXPECT_EQ(s.d.CurrentSlot, 10);
   EXPECT_EQ(s.c.BatteryCount, 2);
   EXPECT_EQ(s.c.LampCount, 5);
   EXPECT_EQ(s.c.SwitchCount, 1);
-  EXPECT_EQ(s.at(slotX(3) + 20, slotY(3)), Palette::Cyan);
+  EXPECT_EQ(s.at(slotX(3) + 20, slotY(3)), rt::palette::kCyan);
   s.d.eraseSlotOutlines();
   EXPECT_EQ(s.at(slotX(3) + 20, slotY(3)), rt::Colour(0));
   // Rung 2's leads stand where the empty slot leaves them.
-  EXPECT_EQ(s.at(95, 30), Palette::Yellow);
+  EXPECT_EQ(s.at(95, 30), rt::palette::kYellow);
 }
 
 TEST(CircuitPicture, RemovingARungLampRestoresTheRung) {
   const double S = slotX(3);
   Scene s({5, 5, 2, 5, 5, 5, 5, 5, 5});
   s.d.EditMode = 1;
-  s.d.drawCircuit(s.pic, Palette::Yellow);
-  EXPECT_EQ(s.at(S + 4, 70), Palette::Yellow);  // the lamp's lead beside the slot
-  EXPECT_NE(s.at(S + 24, 49.5), Palette::Yellow);
+  s.d.drawCircuit(s.pic, rt::palette::kYellow);
+  EXPECT_EQ(s.at(S + 4, 70), rt::palette::kYellow);  // the lamp's lead beside the slot
+  EXPECT_NE(s.at(S + 24, 49.5), rt::palette::kYellow);
   s.element[3] = 5;
   s.d.eraseElement(3, 2);
   EXPECT_EQ(s.at(S + 4, 70), rt::Colour(0));
-  EXPECT_EQ(s.at(S + 24, 49.5), Palette::Yellow);
-  EXPECT_EQ(s.at(S + 24, 93.5), Palette::Yellow);
-  EXPECT_EQ(s.at(S + 20, slotY(3)), Palette::Cyan);
+  EXPECT_EQ(s.at(S + 24, 49.5), rt::palette::kYellow);
+  EXPECT_EQ(s.at(S + 24, 93.5), rt::palette::kYellow);
+  EXPECT_EQ(s.at(S + 20, slotY(3)), rt::palette::kCyan);
 }
 
 TEST(CircuitPicture, PaperDrawingIsBlackWithFixedFills) {
   Scene s({1, -1, 2, -3, 2, 4, 3, -2, 5});
-  plat::RecordingSurface page(1100, 450, Palette::White);
+  plat::RecordingSurface page(1100, 450, rt::palette::kWhite);
   page.setScale(-60, -40, 380, 140);
   s.d.EditMode = 0;
   s.d.Printing = 1;
   s.pic.clearOps();
-  s.d.drawCircuit(page, Palette::Black);
+  s.d.drawCircuit(page, rt::palette::kBlack);
   int lines = 0, fills = 0;
   for (const auto& op : page.ops()) {
     if (op.op == "line" || op.op == "pset") {
       ++lines;
-      EXPECT_TRUE(op.colour == Palette::Black || op.colour == Palette::White) << op.op;
+      EXPECT_TRUE(op.colour == rt::palette::kBlack || op.colour == rt::palette::kWhite) << op.op;
     } else if (op.op == "fill") {
       ++fills;
-      EXPECT_TRUE(op.colour == Palette::LightGrey || op.colour == Palette::Magenta);
+      EXPECT_TRUE(op.colour == rt::palette::kLightGrey || op.colour == rt::palette::kMagenta);
     } else if (op.op == "circle") {
-      EXPECT_EQ(op.colour, Palette::Red);
+      EXPECT_EQ(op.colour, rt::palette::kRed);
     } else {
       ADD_FAILURE() << "unexpected " << op.op;
     }

@@ -94,8 +94,8 @@ TEST_F(CircuitsWindowTest, OpensFromTheMenuInEditMode) {
   EXPECT_FALSE(elementPalette().isVisible());
   for (int k = 0; k <= 4; ++k) EXPECT_FALSE(voltReadout(k).isVisible());
   // The fresh circuit on the board: the battery in rung 1, the empty rung 3 outlined.
-  EXPECT_EQ(at(slotX(1) + 24, slotY(1) + 20), Palette::Magenta);
-  EXPECT_EQ(at(slotX(3) + 20, slotY(3)), Palette::Cyan);
+  EXPECT_EQ(at(slotX(1) + 24, slotY(1) + 20), rt::palette::kMagenta);
+  EXPECT_EQ(at(slotX(3) + 20, slotY(3)), rt::palette::kCyan);
   EXPECT_EQ(w->circuit().BatteryCount, 2);
   EXPECT_EQ(w->circuit().LampCount, 5);
 }
@@ -155,7 +155,7 @@ TEST_F(CircuitsWindowTest, SimulationShowsCurrentsAndRungVoltages) {
   for (int k = 0; k <= 4; ++k) EXPECT_TRUE(voltReadout(k).isVisible() && voltArrow(k).isVisible());
   EXPECT_FALSE(shortWarning().isVisible());
   EXPECT_EQ(plays("uhoh.wav"), 0);
-  EXPECT_EQ(at(slotX(3) + 24, 70), Palette::Red);  // the wire carries the current
+  EXPECT_EQ(at(slotX(3) + 24, 70), rt::palette::kRed);  // the wire carries the current
   // The read-outs sit over their rungs, the arrows reaching down to the top rail.
   const plat::Surface& surface = board().surface();
   for (int k = 0; k <= 4; ++k) {
@@ -168,7 +168,7 @@ TEST_F(CircuitsWindowTest, SimulationShowsCurrentsAndRungVoltages) {
   clickSlot(2);
   EXPECT_EQ(shell::settings().Element[2], -2);
   EXPECT_EQ(volt(0), "0.00 V");
-  EXPECT_EQ(at(slotX(3) + 24, 70), Palette::Yellow);
+  EXPECT_EQ(at(slotX(3) + 24, 70), rt::palette::kYellow);
   clickSlot(2);
   EXPECT_EQ(shell::settings().Element[2], 2);
   EXPECT_EQ(volt(0), "1.50 V");
@@ -216,36 +216,36 @@ TEST_F(CircuitsWindowTest, StopRepairsLampsAndOpensSwitches) {
   for (int k = 0; k <= 4; ++k) EXPECT_FALSE(voltReadout(k).isVisible());
   EXPECT_EQ(circuit(), (std::vector<int16_t>{1, 2, 5, -3, 2, 5, 5, 5, 5}));
   // No red is left on the board.
-  EXPECT_EQ(at(slotX(1) + 24, 30), Palette::Yellow);
-  EXPECT_EQ(at(200, 112), Palette::Yellow);
+  EXPECT_EQ(at(slotX(1) + 24, 30), rt::palette::kYellow);
+  EXPECT_EQ(at(200, 112), rt::palette::kYellow);
 }
 
 TEST_F(CircuitsWindowTest, ClearAsksFirst) {
   open();
   clickSlot(3);
-  services.boxes->answer(plat::Msg::No);
+  services.boxes->answer(plat::msg::No);
   button("clearButton").click();
   ASSERT_EQ(services.boxes->calls.size(), 1u);
   const auto& box = services.boxes->calls[0];
   EXPECT_EQ(box.text, "Are you sure you want to clear the entire circuit?");
   EXPECT_EQ(box.title, "Clear Circuit");
-  EXPECT_EQ(box.style, plat::Msg::YesNo | plat::Msg::Question | plat::Msg::DefaultButton2);
+  EXPECT_EQ(box.style, plat::msg::YesNo | plat::msg::Question | plat::msg::DefaultButton2);
   EXPECT_FALSE(elementPalette().isVisible());
   EXPECT_EQ(circuit(), (std::vector<int16_t>{1, -1, 5, -3, 2, 2, 2, 2, 2}));
 
-  services.boxes->answer(plat::Msg::Yes);
+  services.boxes->answer(plat::msg::Yes);
   button("clearButton").click();
   EXPECT_EQ(circuit(), (std::vector<int16_t>(9, 5)));
   EXPECT_EQ(w->circuit().BatteryCount, 0);
-  EXPECT_EQ(at(slotX(1) + 24, slotY(1) + 20), Palette::Black);
-  EXPECT_EQ(at(slotX(1) + 20, slotY(1)), Palette::Cyan);
+  EXPECT_EQ(at(slotX(1) + 24, slotY(1) + 20), rt::palette::kBlack);
+  EXPECT_EQ(at(slotX(1) + 20, slotY(1)), rt::palette::kCyan);
 }
 
 TEST_F(CircuitsWindowTest, PrintsTheCircuitInBlackOnALandscapePage) {
   setCircuit({1, 2, 3, 5, 5, 5, 5, 5, 5});
   open();
   button("simulateButton").click();
-  services.boxes->answer(plat::Msg::Cancel);
+  services.boxes->answer(plat::msg::Cancel);
   button("printButton").click();
   EXPECT_TRUE(printed->documents.empty());
 
@@ -261,7 +261,7 @@ TEST_F(CircuitsWindowTest, PrintsTheCircuitInBlackOnALandscapePage) {
   EXPECT_EQ(page.count("polygon"), 0);
   for (const auto& op : page.ops) {
     if (op.op == "line") {
-      EXPECT_EQ(op.colour, Palette::Black) << "only black lines on paper";
+      EXPECT_EQ(op.colour, rt::palette::kBlack) << "only black lines on paper";
     }
     if (op.op == "print") {
       EXPECT_EQ(op.fontName, "Courier New");
@@ -270,7 +270,7 @@ TEST_F(CircuitsWindowTest, PrintsTheCircuitInBlackOnALandscapePage) {
   }
   EXPECT_EQ(plat::printer().orientation(), plat::Orientation::Portrait);
   // The board keeps its overlay.
-  EXPECT_EQ(at(slotX(3) + 24, 70), Palette::Red);
+  EXPECT_EQ(at(slotX(3) + 24, 70), rt::palette::kRed);
 }
 
 TEST_F(CircuitsWindowTest, ExitReturnsToTheMenu) {

@@ -41,40 +41,40 @@ void solidSprite(plat::ImageSurface& sprite, plat::ImageSurface& mask, rt::Colou
   sprite.setScaleMode(plat::ScaleMode::Pixels);
   mask.setScaleMode(plat::ScaleMode::Pixels);
   const int right = leftHalfOnly ? w / 2 - 1 : w - 1;
-  sprite.filledBox(0, 0, w - 1, h - 1, Palette::Black);
-  mask.filledBox(0, 0, w - 1, h - 1, Palette::White);
+  sprite.filledBox(0, 0, w - 1, h - 1, rt::palette::kBlack);
+  mask.filledBox(0, 0, w - 1, h - 1, rt::palette::kWhite);
   sprite.filledBox(0, 0, right, h - 1, c);
-  mask.filledBox(0, 0, right, h - 1, Palette::Black);
+  mask.filledBox(0, 0, right, h - 1, rt::palette::kBlack);
 }
 
 TEST(LanderSprites, MaskThenSpriteLeavesTheBackgroundWhereTransparent) {
-  plat::ImageSurface dest(10, 10, Palette::Blue), sprite(4, 2), mask(4, 2);
-  solidSprite(sprite, mask, Palette::Red, true);
+  plat::ImageSurface dest(10, 10, rt::palette::kBlue), sprite(4, 2), mask(4, 2);
+  solidSprite(sprite, mask, rt::palette::kRed, true);
   lander::drawSprite(dest, sprite, mask, 3, 3);
-  EXPECT_EQ(dest.pixel(3, 3), Palette::Red);
-  EXPECT_EQ(dest.pixel(4, 4), Palette::Red);
-  EXPECT_EQ(dest.pixel(5, 3), Palette::Blue);
-  EXPECT_EQ(dest.pixel(6, 4), Palette::Blue);
+  EXPECT_EQ(dest.pixel(3, 3), rt::palette::kRed);
+  EXPECT_EQ(dest.pixel(4, 4), rt::palette::kRed);
+  EXPECT_EQ(dest.pixel(5, 3), rt::palette::kBlue);
+  EXPECT_EQ(dest.pixel(6, 4), rt::palette::kBlue);
   // Clipped at the edges, also above and left of the destination.
   lander::drawSprite(dest, sprite, mask, -1, -1);
-  EXPECT_EQ(dest.pixel(0, 0), Palette::Red);
-  EXPECT_EQ(dest.pixel(1, 0), Palette::Blue);
+  EXPECT_EQ(dest.pixel(0, 0), rt::palette::kRed);
+  EXPECT_EQ(dest.pixel(1, 0), rt::palette::kBlue);
   lander::drawSprite(dest, sprite, mask, 9, 9);
-  EXPECT_EQ(dest.pixel(9, 9), Palette::Red);
+  EXPECT_EQ(dest.pixel(9, 9), rt::palette::kRed);
 }
 
 class LanderFrame : public ::testing::Test {
  protected:
-  LanderFrame() : random({0.5f}), game(host, random, clock), work(241, 341, Palette::Black) {
+  LanderFrame() : random({0.5f}), game(host, random, clock), work(241, 341, rt::palette::kBlack) {
     // A world whose every pixel tells where it lies.
     QImage world(640, 700, QImage::Format_RGB32);
     for (int y = 0; y < 700; ++y)
       for (int x = 0; x < 640; ++x) world.setPixel(x, y, qRgb(x % 256, y % 256, 7));
     pics.world->setPicture(world);
-    solidSprite(*pics.landerSprite, *pics.landerMask, Palette::White);
-    solidSprite(*pics.sideFlameSprite, *pics.sideFlameMask, Palette::Green);
-    solidSprite(*pics.mainFlameSprite, *pics.mainFlameMask, Palette::Red);
-    solidSprite(*pics.padSprite, *pics.padMask, Palette::Blue);
+    solidSprite(*pics.landerSprite, *pics.landerMask, rt::palette::kWhite);
+    solidSprite(*pics.sideFlameSprite, *pics.sideFlameMask, rt::palette::kGreen);
+    solidSprite(*pics.mainFlameSprite, *pics.mainFlameMask, rt::palette::kRed);
+    solidSprite(*pics.padSprite, *pics.padMask, rt::palette::kBlue);
     game.setLevel(3);
     game.newGame();
     work.setRecording(true);
@@ -97,9 +97,9 @@ TEST_F(LanderFrame, BackgroundIsTheWorldAtTheViewWithThePad) {
   EXPECT_EQ(work.pixel(0, 0), worldAt(300, 359));
   EXPECT_EQ(work.pixel(240, 100), worldAt(540, 459));
   // The pad at (310, 636) in the world is at (10, 277) in the view.
-  EXPECT_EQ(work.pixel(10, 277), Palette::Blue);
+  EXPECT_EQ(work.pixel(10, 277), rt::palette::kBlue);
   EXPECT_EQ(work.pixel(9, 277), worldAt(309, 636));
-  EXPECT_EQ(work.pixel(152, 340), Palette::Blue);
+  EXPECT_EQ(work.pixel(152, 340), rt::palette::kBlue);
 }
 
 TEST_F(LanderFrame, FlamesGoBesideAndUnderTheCraftOncePerThrust) {
@@ -134,18 +134,18 @@ TEST_F(LanderFrame, TheLanderCoversItsFlames) {
   game.MainFlameOn = true;
   lander::drawBackground(work, pics, game);
   lander::drawFlames(work, pics, game);
-  EXPECT_EQ(work.pixel(68 + 45, 5 + 100), Palette::Red);
+  EXPECT_EQ(work.pixel(68 + 45, 5 + 100), rt::palette::kRed);
   lander::drawLander(work, pics, game);
-  EXPECT_EQ(work.pixel(68 + 45, 5 + 100), Palette::White);
+  EXPECT_EQ(work.pixel(68 + 45, 5 + 100), rt::palette::kWhite);
   EXPECT_EQ(work.pixel(67, 5), worldAt(67, 5));
 
   // The frame reaches the viewer in one copy of the viewer's size.
-  plat::ImageSurface viewer(241, 341, Palette::Black);
+  plat::ImageSurface viewer(241, 341, rt::palette::kBlack);
   viewer.setRecording(true);
   lander::showFrame(viewer, work);
   ASSERT_EQ(viewer.countOps("blit"), 1);
   EXPECT_EQ(viewer.ops()[0].args, (std::vector<double>{0, 0, 241, 341, 0, 0, double(int(plat::BlitOp::Copy))}));
-  EXPECT_EQ(viewer.pixel(68 + 45, 5 + 100), Palette::White);
+  EXPECT_EQ(viewer.pixel(68 + 45, 5 + 100), rt::palette::kWhite);
 }
 
 TEST_F(LanderFrame, ALanderFarOutsideTheWorldIsClippedAway) {
@@ -157,22 +157,22 @@ TEST_F(LanderFrame, ALanderFarOutsideTheWorldIsClippedAway) {
   lander::drawFlames(work, pics, game);
   lander::drawLander(work, pics, game);
   for (int y = 0; y < 341; y += 20)
-    for (int x = 0; x < 241; x += 20) EXPECT_NE(work.pixel(x, y), Palette::White);
+    for (int x = 0; x < 241; x += 20) EXPECT_NE(work.pixel(x, y), rt::palette::kWhite);
 }
 
 TEST(LanderTrajectory, IdealLineFromTheStartToThePadAndDotsOfTheFlight) {
-  plat::RecordingSurface plot(225, 129, Palette::Black);
+  plat::RecordingSurface plot(225, 129, rt::palette::kBlack);
   lander::scaleTrajectory(plot);
   lander::drawIdealPath(plot, -199, 568);
   lander::plotPathDot(plot, 568, 199);
   ASSERT_EQ(plot.ops().size(), 2u);
   EXPECT_EQ(plot.ops()[0].op, "line");
   EXPECT_EQ(plot.ops()[0].args, (std::vector<double>{-199, 568, 0, 0}));
-  EXPECT_EQ(plot.ops()[0].colour, Palette::Red);
+  EXPECT_EQ(plot.ops()[0].colour, rt::palette::kRed);
   EXPECT_EQ(plot.ops()[0].drawWidth, 2);
   EXPECT_EQ(plot.ops()[1].op, "pset");
   EXPECT_EQ(plot.ops()[1].args, (std::vector<double>{-199, 568}));
-  EXPECT_EQ(plot.ops()[1].colour, Palette::Green);
+  EXPECT_EQ(plot.ops()[1].colour, rt::palette::kGreen);
   // The pad's corner of the plot: x 0 of -450..100, y 0 at the bottom.
   const QPoint pad = plot.toDevice(0, 0);
   EXPECT_EQ(pad.x(), 184);

@@ -35,7 +35,7 @@ namespace leverstest {
 using levers::LeversWindow;
 
 // The panel's light blue.
-inline constexpr rt::Colour kPanelBack = Palette::PaleBlue;
+inline constexpr rt::Colour kPanelBack = rt::palette::kPaleBlue;
 
 // -- the window's controls ------------------------------------------------------------------
 // The topic panel.

@@ -85,7 +85,7 @@ TEST(Dimensions, WorkedExampleWithRoomForTheNumber) {
   // Fulcrum at 5 (x 160), D Effort -2.5 puts the effort at x 100.
   levers::DimensionPlan p = levers::planDimension(10, 160, 100, -2.5f, 0.005);
   EXPECT_TRUE(p.room);
-  EXPECT_EQ(p.w, 14);
+  EXPECT_EQ(p.width, 14);
   EXPECT_EQ(p.left, 100.0f);
   EXPECT_EQ(p.right, 160.0f);
   EXPECT_EQ(p.rightHead.x, 159.0f);
@@ -94,15 +94,15 @@ TEST(Dimensions, WorkedExampleWithRoomForTheNumber) {
   EXPECT_STREQ(p.leftHead.macro, "e3g3f3");
   EXPECT_EQ(p.x0, 124);
   EXPECT_EQ(p.anchor, 133);
-  EXPECT_EQ(p.n, 25);
+  EXPECT_EQ(p.tenths, 25);
   EXPECT_EQ(p.rounded, -2.5f);
   EXPECT_EQ(p.pointX, 131.0f);
   EXPECT_EQ(p.pointY, 13.0f);
   ASSERT_EQ(p.digits.size(), 2u);
-  EXPECT_EQ(p.digits[0].d, 5);
+  EXPECT_EQ(p.digits[0].digit, 5);
   EXPECT_EQ(p.digits[0].x, 133);
   EXPECT_EQ(p.digits[0].y, 7);
-  EXPECT_EQ(p.digits[1].d, 2);
+  EXPECT_EQ(p.digits[1].digit, 2);
   EXPECT_EQ(p.digits[1].x, 126);
 }
 
@@ -115,8 +115,8 @@ TEST(Dimensions, ShortDistancesPutTheHeadsOutsideAndTheNumberLeft) {
   EXPECT_STREQ(p.leftHead.macro, "l6r6h3f3g3");
   EXPECT_EQ(p.anchor, 148);
   ASSERT_EQ(p.digits.size(), 2u);
-  EXPECT_EQ(p.digits[0].d, 5);
-  EXPECT_EQ(p.digits[1].d, 0);  // a leading 0 below 1
+  EXPECT_EQ(p.digits[0].digit, 5);
+  EXPECT_EQ(p.digits[1].digit, 0);  // a leading 0 below 1
   EXPECT_EQ(p.digits[1].x, 141);
   EXPECT_EQ(p.pointX, 146.0f);
 
@@ -128,7 +128,7 @@ TEST(Dimensions, ShortDistancesPutTheHeadsOutsideAndTheNumberLeft) {
   levers::DimensionPlan zero = levers::planDimension(25, 160, 160, 0, 0.005);
   EXPECT_FALSE(zero.room);
   EXPECT_EQ(zero.anchor, 148);
-  EXPECT_EQ(zero.n, 0);
+  EXPECT_EQ(zero.tenths, 0);
   EXPECT_EQ(zero.rounded, 0.0f);
   levers::DimensionPlan atEnd = levers::planDimension(72, 40, 40, 0, 0.005);
   EXPECT_EQ(atEnd.anchor, 28);
@@ -137,16 +137,16 @@ TEST(Dimensions, ShortDistancesPutTheHeadsOutsideAndTheNumberLeft) {
 
 TEST(Dimensions, TheFullLengthNeedsThreeDigits) {
   levers::DimensionPlan p = levers::planDimension(72, 280, 40, 10, 0.005);
-  EXPECT_EQ(p.w, 18);
+  EXPECT_EQ(p.width, 18);
   EXPECT_TRUE(p.room);
   EXPECT_EQ(p.x0, 152);  // 160 - 9 + 1
   EXPECT_EQ(p.anchor, 165);
   ASSERT_EQ(p.digits.size(), 3u);
-  EXPECT_EQ(p.digits[0].d, 0);
+  EXPECT_EQ(p.digits[0].digit, 0);
   EXPECT_EQ(p.digits[0].x, 165);
-  EXPECT_EQ(p.digits[1].d, 0);
+  EXPECT_EQ(p.digits[1].digit, 0);
   EXPECT_EQ(p.digits[1].x, 158);
-  EXPECT_EQ(p.digits[2].d, 1);
+  EXPECT_EQ(p.digits[2].digit, 1);
   EXPECT_EQ(p.digits[2].x, 154);
 }
 

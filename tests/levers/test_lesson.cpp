@@ -69,7 +69,7 @@ class Lesson : public LeversWindowTest {
   }
 };
 
-const rt::Colour kYellow = Palette::Yellow, kCyan = Palette::Cyan, kWhite = Palette::White;
+const rt::Colour kYellow = rt::palette::kYellow, kCyan = rt::palette::kCyan, kWhite = rt::palette::kWhite;
 
 TEST_F(Lesson, EachScreenPrintsItsTextsInTheirCellsAndColours) {
   LeversWindow* w = start();
@@ -155,11 +155,11 @@ TEST_F(Lesson, TheExamplesAreLevelLeversOfEachClassWithTheLessonsLoad) {
   EXPECT_EQ(s.DLoad, 5.0f);
   EXPECT_EQ(s.LeverLoad, 10.0f);
   EXPECT_EQ(w->lever().Theta, 0.0f);
-  EXPECT_EQ(pixel(w, 150, 98), Palette::Red);
+  EXPECT_EQ(pixel(w, 150, 98), rt::palette::kRed);
   EXPECT_EQ(pixel(w, 150, 102), 0u);
   EXPECT_EQ(pixel(w, 300, 190), 0u);
-  EXPECT_EQ(pixel(w, 157, 77), Palette::Red);      // the fulcrum at x 160
-  EXPECT_EQ(pixel(w, 280, 48), Palette::Magenta);  // the load at the right end
+  EXPECT_EQ(pixel(w, 157, 77), rt::palette::kRed);      // the fulcrum at x 160
+  EXPECT_EQ(pixel(w, 280, 48), rt::palette::kMagenta);  // the load at the right end
   EXPECT_EQ(pixel(w, 100, 11), 0u);
 
   // Screen 2 draws the distance lines over the same picture.
@@ -188,10 +188,10 @@ TEST_F(Lesson, TheExamplesAreLevelLeversOfEachClassWithTheLessonsLoad) {
   EXPECT_EQ(s.FulcrumPos, 0.0f);
   EXPECT_EQ(s.DEffort, 10.0f);
   EXPECT_EQ(s.DLoad, 5.0f);
-  EXPECT_EQ(pixel(w, 37, 77), Palette::Red);
-  EXPECT_EQ(pixel(w, 160, 48), Palette::Magenta);
+  EXPECT_EQ(pixel(w, 37, 77), rt::palette::kRed);
+  EXPECT_EQ(pixel(w, 160, 48), rt::palette::kMagenta);
   // The fulcrum's dimension has no room: 0.0 to the left, its point at (26, 75).
-  EXPECT_EQ(pixel(w, 26, 75), Palette::Magenta);
+  EXPECT_EQ(pixel(w, 26, 75), rt::palette::kMagenta);
   // The narrow divider of the class examples.
   const auto& ops = w->surface().ops();
   bool narrow = false;
@@ -207,7 +207,7 @@ TEST_F(Lesson, TheExamplesAreLevelLeversOfEachClassWithTheLessonsLoad) {
   EXPECT_EQ(s.DLoad, 10.0f);
   EXPECT_EQ(w->screen().LoadY, 10);
   EXPECT_EQ(w->screen().EffY, 25);
-  EXPECT_EQ(pixel(w, 280, 48), Palette::Magenta);
+  EXPECT_EQ(pixel(w, 280, 48), rt::palette::kMagenta);
   EXPECT_EQ(pixel(w, 170, 48), 0u);  // the second class's load is gone
   // The user's class text stays through the lesson.
   EXPECT_EQ(w->lever().ClassText, "1st");
@@ -261,7 +261,7 @@ TEST_F(Lesson, PagingBackAndForthAndStopBringBackTheUsersLever) {
   EXPECT_EQ(valuesFrame(w)->caption(), "1st Class Lever");
   EXPECT_EQ(loadFigure(w)->caption(), "100");
   EXPECT_EQ(effortDistanceFigure(w)->caption(), "9.0");
-  EXPECT_EQ(pixel(w, 253, 77), Palette::Red);  // the fulcrum at 9
+  EXPECT_EQ(pixel(w, 253, 77), rt::palette::kRed);  // the fulcrum at 9
 }
 
 TEST_F(Lesson, NextOnTheLastScreenEndsTheLessonWithTheUsersLever) {

@@ -17,7 +17,7 @@ namespace {
 using levers::Lever;
 
 // Degrees as the program converts them, with pi taken as 3.14159, to two decimals.
-double degrees2(float theta) { return std::round(double(theta) * 180 / phys::Pi * 100) / 100; }
+double degrees2(float theta) { return std::round(double(theta) * 180 / rt::phys::kPi * 100) / 100; }
 
 struct Values {
   float FulcrumPos = 9, DEffort = -9, DLoad = 1, LeverLoad = 100;
@@ -141,7 +141,7 @@ TEST(LeverTilt, LimitsWhereTheEndsTouchTheGround) {
 }
 
 TEST(LeverTilt, WholeDegreesCutTowardZero) {
-  const float deg = float(phys::Pi / 180);
+  const float deg = float(rt::phys::kPi / 180);
   EXPECT_EQ(Lever::wholeDegrees(0), 0);
   EXPECT_EQ(Lever::wholeDegrees(0.99f * deg), 0);
   EXPECT_EQ(Lever::wholeDegrees(-0.99f * deg), 0);
@@ -281,7 +281,7 @@ TEST(LeverRun, SnapsLevelInsideOneDegreeAndKeepsItsSpeed) {
   Recorder hooks;
   hooks.lever = &lever;
   // Just outside the band, moving up slowly: the next step lands inside it.
-  const float deg = float(phys::Pi / 180);
+  const float deg = float(rt::phys::kPi / 180);
   lever.Theta = -1.2f * deg;
   lever.LastDeg = Lever::wholeDegrees(lever.Theta);
   lever.Omega = 1.0f * deg / 0.2f;  // one degree a step

@@ -53,44 +53,44 @@ TEST(LeverScene, LevelSceneAtFulcrumFive) {
   ASSERT_EQ(boxes.size(), 2u);
   // The frame, 2 wide, filled with the background, which clears the screen.
   EXPECT_EQ(boxes[0].args, Scene::points({0, 0, 319, 199}));
-  EXPECT_EQ(boxes[0].colour, Palette::Red);
+  EXPECT_EQ(boxes[0].colour, rt::palette::kRed);
   EXPECT_EQ(boxes[0].drawWidth, 2);
   EXPECT_EQ(boxes[0].fillStyle, plat::FillSolid);
   EXPECT_EQ(boxes[0].fillColour, 0u);
   // The ground, cross-hatched light green.
   EXPECT_EQ(boxes[1].args, Scene::points({1, 81, 318, 104}));
   EXPECT_EQ(boxes[1].fillStyle, plat::FillDiagonalCross);
-  EXPECT_EQ(boxes[1].fillColour, Palette::Green);
+  EXPECT_EQ(boxes[1].fillColour, rt::palette::kGreen);
   EXPECT_EQ(boxes[1].drawWidth, 1);
   // The light yellow panel of the work topic.
   const auto fills = s.ops("fill");
   ASSERT_EQ(fills.size(), 1u);
   EXPECT_EQ(fills[0].args, Scene::points({0, 105, 319, 199}));
-  EXPECT_EQ(fills[0].colour, Palette::LightYellow);
+  EXPECT_EQ(fills[0].colour, rt::palette::kLightYellow);
 
   const auto polys = s.ops("polygon");
   ASSERT_EQ(polys.size(), 3u);
   // The fulcrum, its tip at (160, 64).
   EXPECT_EQ(polys[0].args, Scene::points({160, 64, 152, 80, 168, 80}));
-  EXPECT_EQ(polys[0].colour, Palette::Red);
-  EXPECT_EQ(polys[0].fillColour, Palette::Red);
+  EXPECT_EQ(polys[0].colour, rt::palette::kRed);
+  EXPECT_EQ(polys[0].fillColour, rt::palette::kRed);
   // The bar in drawing order, yellow edge, grey inside.
   EXPECT_EQ(polys[1].args, Scene::points({40, 60, 40, 63, 279, 63, 279, 60}));
-  EXPECT_EQ(polys[1].colour, Palette::Yellow);
-  EXPECT_EQ(polys[1].fillColour, Palette::LightGrey);
+  EXPECT_EQ(polys[1].colour, rt::palette::kYellow);
+  EXPECT_EQ(polys[1].fillColour, rt::palette::kLightGrey);
   // The load box at x 208 (5 + 2 units), squeezed to 37..59.
   EXPECT_EQ(polys[2].args, Scene::points({192, 37, 223, 37, 223, 59, 192, 59}));
-  EXPECT_EQ(polys[2].colour, Palette::White);
-  EXPECT_EQ(polys[2].fillColour, Palette::Magenta);
+  EXPECT_EQ(polys[2].colour, rt::palette::kWhite);
+  EXPECT_EQ(polys[2].fillColour, rt::palette::kMagenta);
   EXPECT_EQ(polys[2].fillStyle, plat::FillSolid);
 
   // The arrow, an outline 2 wide in light cyan, pointing down onto the bar (class 1).
   const auto psets = s.ops("pset");
   ASSERT_EQ(psets.size(), 1u);
-  EXPECT_EQ(psets[0].colour, Palette::Cyan);
+  EXPECT_EQ(psets[0].colour, rt::palette::kCyan);
   EXPECT_EQ(psets[0].drawWidth, 2);
   EXPECT_EQ(s.shapes.ArrowFirst, 16);
-  EXPECT_EQ(s.surface.foreColor(), Palette::Cyan);
+  EXPECT_EQ(s.surface.foreColor(), rt::palette::kCyan);
   EXPECT_EQ(s.surface.drawWidth(), 1);
 
   // The tutorial has no yellow panel.
@@ -120,17 +120,17 @@ TEST(LeverScene, PixelsOfTheScene) {
     QPoint p = s.screen.device(float(x), float(y));
     return img.pixel(p.x(), p.y());
   };
-  EXPECT_EQ(img.pixel(0, 100), Palette::Red);     // frame, left edge
-  EXPECT_EQ(at(160, 72), Palette::Red);           // inside the fulcrum
-  EXPECT_EQ(at(100, 61.5), Palette::LightGrey);   // the bar
-  EXPECT_EQ(at(208, 48), Palette::Magenta);       // the load
-  EXPECT_EQ(at(100, 20), 0u);                     // black sky
-  EXPECT_EQ(at(160, 150), Palette::LightYellow);  // the panel
+  EXPECT_EQ(img.pixel(0, 100), rt::palette::kRed);     // frame, left edge
+  EXPECT_EQ(at(160, 72), rt::palette::kRed);           // inside the fulcrum
+  EXPECT_EQ(at(100, 61.5), rt::palette::kLightGrey);   // the bar
+  EXPECT_EQ(at(208, 48), rt::palette::kMagenta);       // the load
+  EXPECT_EQ(at(100, 20), 0u);                          // black sky
+  EXPECT_EQ(at(160, 150), rt::palette::kLightYellow);  // the panel
   // The ground: light green hatch over black, both present along a row.
   int green = 0, black = 0;
   for (int x = 20; x < 500; ++x) {
     rt::Colour c = img.pixel(x, s.screen.device(0, 92).y());
-    green += c == Palette::Green;
+    green += c == rt::palette::kGreen;
     black += c == 0;
   }
   EXPECT_GT(green, 20);
@@ -166,7 +166,7 @@ TEST(LeverScene, ErasingTheMovingShapesLeavesNoTrace) {
     s.screen.drawLoad();
     s.screen.drawEffortArrow();
     s.lever.computeTiltLimits();
-    const float deg = float(phys::Pi / 180);
+    const float deg = float(rt::phys::kPi / 180);
     for (float t = s.lever.ThetaMin; t <= s.lever.ThetaMax; t += 0.7f * deg) {
       s.lever.Theta = t;
       s.screen.redrawMovingShapes();
@@ -175,8 +175,8 @@ TEST(LeverScene, ErasingTheMovingShapesLeavesNoTrace) {
     s.screen.eraseLoad();
     s.screen.eraseEffortArrow();
     // Nothing of the bar, the load or the arrow is left.
-    EXPECT_TRUE(noneOf(s.surface.image(),
-                       {Palette::LightGrey, Palette::Cyan, Palette::Magenta, Palette::Yellow, Palette::White}))
+    EXPECT_TRUE(noneOf(s.surface.image(), {rt::palette::kLightGrey, rt::palette::kCyan, rt::palette::kMagenta,
+                                           rt::palette::kYellow, rt::palette::kWhite}))
         << "fulcrum " << fulcrum;
     // With the fulcrum at the left end the load swings up past the frame and takes part of it
     // with it; elsewhere the screen is as it was.
@@ -238,7 +238,7 @@ TEST(LeverScene, DimensionWorkedExample) {
   // Extension lines in white.
   auto ext = find("line", {160, 3, 160, 56});
   ASSERT_NE(ext, ops.end());
-  EXPECT_EQ(ext->colour, Palette::White);
+  EXPECT_EQ(ext->colour, rt::palette::kWhite);
   EXPECT_NE(find("line", {100, 3, 100, 36}), ops.end());
   EXPECT_NE(find("line", {208, 18, 208, 33}), ops.end());
   EXPECT_NE(find("line", {40, 66, 40, 78}), ops.end());
@@ -258,12 +258,12 @@ TEST(LeverScene, DimensionWorkedExample) {
   // Digit 5 at 133 (it starts at its cell's top right), the point at (131, 13), digit 2 at 126.
   auto five = find("pset", {136, 7});
   ASSERT_NE(five, ops.end());
-  EXPECT_EQ(five->colour, Palette::Magenta);
+  EXPECT_EQ(five->colour, rt::palette::kMagenta);
   EXPECT_EQ((five + 1)->args, (std::vector<double>{136, 7, 133, 7}));  // "l3"
   auto point = find("pset", {131, 13});
   ASSERT_NE(point, ops.end());
   EXPECT_GT(point, five);
-  EXPECT_EQ(point->colour, Palette::Magenta);
+  EXPECT_EQ(point->colour, rt::palette::kMagenta);
   auto two = find("pset", {126, 8});
   ASSERT_NE(two, ops.end());
   EXPECT_GT(two, point);
@@ -355,16 +355,16 @@ TEST(LeverScene, DigitsAndLocate) {
   s.screen.drawDigit(10, 5, 5);
   s.screen.drawDigit(-1, 5, 5);
   EXPECT_TRUE(s.surface.ops().empty());
-  EXPECT_EQ(s.surface.foreColor(), Palette::Magenta);
+  EXPECT_EQ(s.surface.foreColor(), rt::palette::kMagenta);
   s.screen.setColor(4);
   s.screen.setColor(16);  // no such colour: nothing changes
-  EXPECT_EQ(s.surface.foreColor(), Palette::DarkRed);
+  EXPECT_EQ(s.surface.foreColor(), rt::palette::kDarkRed);
   s.screen.locate(3, 34);
   EXPECT_EQ(s.surface.currentX(), 264);
   EXPECT_EQ(s.surface.currentY(), 16);
   // A colour command inside a string goes through the window's colour setter.
   s.screen.drawMacro("c9r2");
-  EXPECT_EQ(s.surface.foreColor(), Palette::Blue);
+  EXPECT_EQ(s.surface.foreColor(), rt::palette::kBlue);
 }
 
 }  // namespace

@@ -196,17 +196,17 @@ TEST_F(LeversWindowTest, WorkTopicFromMenuToTurningLeverAndBack) {
 
   // The scene: red frame, hatched green ground, red fulcrum at 9 (x 256), grey bar, pink load,
   // the light yellow panel below the divider.
-  EXPECT_EQ(w->surface().pixel(0, 100), Palette::Red);
-  EXPECT_EQ(pixel(w, 253, 77), Palette::Red);
-  EXPECT_EQ(pixel(w, 100, 61.5), Palette::LightGrey);
-  EXPECT_EQ(pixel(w, 280, 48), Palette::Magenta);
+  EXPECT_EQ(w->surface().pixel(0, 100), rt::palette::kRed);
+  EXPECT_EQ(pixel(w, 253, 77), rt::palette::kRed);
+  EXPECT_EQ(pixel(w, 100, 61.5), rt::palette::kLightGrey);
+  EXPECT_EQ(pixel(w, 280, 48), rt::palette::kMagenta);
   EXPECT_EQ(pixel(w, 60, 20), 0u);
-  EXPECT_EQ(pixel(w, 300, 150), Palette::LightYellow);
+  EXPECT_EQ(pixel(w, 300, 150), rt::palette::kLightYellow);
   int green = 0;
-  for (int x = 10; x < 300; ++x) green += pixel(w, x, 92) == Palette::Green;
+  for (int x = 10; x < 300; ++x) green += pixel(w, x, 92) == rt::palette::kGreen;
   EXPECT_GT(green, 20);
   // The fulcrum's extension line of its dimension, white.
-  EXPECT_EQ(pixel(w, 256, 40), Palette::White);
+  EXPECT_EQ(pixel(w, 256, 40), rt::palette::kWhite);
 
   // Moving the fulcrum to the middle keeps the effort and load bars: both distances change.
   fulcrumBar(w)->setValue(50);
@@ -215,9 +215,9 @@ TEST_F(LeversWindowTest, WorkTopicFromMenuToTurningLeverAndBack) {
   EXPECT_EQ(shell::settings().DLoad, 5.0f);
   EXPECT_EQ(effortDistanceFigure(w)->caption(), "5.0");
   EXPECT_EQ(loadDistanceFigure(w)->caption(), "5.0");
-  EXPECT_EQ(pixel(w, 157, 77), Palette::Red);
+  EXPECT_EQ(pixel(w, 157, 77), rt::palette::kRed);
   EXPECT_EQ(pixel(w, 253, 77), 0u);  // the old fulcrum is gone
-  EXPECT_EQ(pixel(w, 160, 40), Palette::White);
+  EXPECT_EQ(pixel(w, 160, 40), rt::palette::kWhite);
 
   // Into apply-effort mode: the lever rests on the side of its load, right end down.
   QTest::mouseClick(modeButton(w), Qt::LeftButton);
@@ -229,7 +229,7 @@ TEST_F(LeversWindowTest, WorkTopicFromMenuToTurningLeverAndBack) {
   EXPECT_EQ(rotationTimer(w)->interval(), 200);
   EXPECT_EQ(w->lever().Theta, w->lever().ThetaMin);
   EXPECT_EQ(pixel(w, 160, 40), 0u);  // the dimension marks are gone
-  const float deg = float(phys::Pi / 180);
+  const float deg = float(rt::phys::kPi / 180);
   EXPECT_NEAR(w->lever().Theta / deg, -9.59, 0.01);
 
   // Each click takes 40 ms of the clock; it plays to its end inside the step.
@@ -248,13 +248,13 @@ TEST_F(LeversWindowTest, WorkTopicFromMenuToTurningLeverAndBack) {
   EXPECT_GT(clicks, 3);
   for (const plat::SoundCall& c : services.sound->calls)
     if (c.kind == plat::SoundCall::File) {
-      EXPECT_EQ(c.path, shell::BasePath + "move.wav");
+      EXPECT_EQ(c.path, shell::g_basePath + "move.wav");
       EXPECT_TRUE(c.wait);
     }
   // Pushing down on the left with 200 x 5 against 100 x 5: the left end comes down to its limit.
   EXPECT_EQ(w->lever().Theta, w->lever().ThetaMax);
-  EXPECT_EQ(pixel(w, 44, 78), Palette::LightGrey);  // the bar's left end near the ground
-  EXPECT_EQ(pixel(w, 276, 78), 0u);                 // its right end is up
+  EXPECT_EQ(pixel(w, 44, 78), rt::palette::kLightGrey);  // the bar's left end near the ground
+  EXPECT_EQ(pixel(w, 276, 78), 0u);                      // its right end is up
 
   // Stop ends the topic at once; the values are the user's.
   QTest::mouseClick(toolButton(w, 3), Qt::LeftButton);
@@ -341,8 +341,8 @@ TEST_F(LeversWindowTest, ChangingBackToValuesRedrawsTheLevelLeverWithItsMarks) {
   EXPECT_EQ(effortBar(w)->value(), 200);
   EXPECT_EQ(w->lever().AEffort, 200.0f);
   // The bar level again, the fulcrum's mark back.
-  EXPECT_EQ(pixel(w, 100, 61.5), Palette::LightGrey);
-  EXPECT_EQ(pixel(w, 256, 40), Palette::White);
+  EXPECT_EQ(pixel(w, 100, 61.5), rt::palette::kLightGrey);
+  EXPECT_EQ(pixel(w, 256, 40), rt::palette::kWhite);
   // The mode button stands under the value frames again.
   EXPECT_GT(modeButton(w)->y(), fulcrumFrame(w)->y() + fulcrumFrame(w)->height());
 }
@@ -358,7 +358,7 @@ TEST_F(LeversWindowTest, OnlyTheLoadFollowsItsThumbWhileDragged) {
   EXPECT_EQ(pixel(w, 280, 48), 0u);
   drag(loadBar(w), 40);
   EXPECT_EQ(shell::settings().LeverLoad, 40.0f);
-  EXPECT_EQ(pixel(w, 280, 48), Palette::Magenta);
+  EXPECT_EQ(pixel(w, 280, 48), rt::palette::kMagenta);
   release(loadBar(w));
   EXPECT_EQ(loadFigure(w)->caption(), "40");
 
@@ -456,7 +456,7 @@ TEST_F(LeversWindowTest, HelpFromThePanelAndFromTheTool) {
   QTest::mouseClick(toolButton(w, 2), Qt::LeftButton);
   ASSERT_EQ(services.help->calls.size(), 2u);
   for (const plat::HelpCall& c : services.help->calls) {
-    EXPECT_EQ(c.file, shell::BasePath + "vtrel.hlp");
+    EXPECT_EQ(c.file, shell::g_basePath + "vtrel.hlp");
     EXPECT_EQ(c.topic, 1);
   }
   EXPECT_EQ(w->helpFile(), "vtrel.hlp");
@@ -524,7 +524,7 @@ TEST_F(LeversWindowTest, TabReachesTheEffortBarAndTheArrowKeysMoveTheLever) {
     int n = 0;
     for (int y = 0; y < s.deviceHeight() / 3; ++y)
       for (int x = 0; x < s.deviceWidth(); ++x)
-        if (s.pixel(x, y) == Palette::Cyan) sum += x, ++n;
+        if (s.pixel(x, y) == rt::palette::kCyan) sum += x, ++n;
     return n ? sum / n : -1.0;
   };
   const double before = arrowX();

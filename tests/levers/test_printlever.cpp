@@ -68,7 +68,7 @@ TEST_F(LeverPrintout, TheFreshLeverPrintsItsClassLineSceneAndDimensions) {
   ASSERT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_EQ(services.boxes->calls[0].text, "Make sure printer is on-line and ready.");
   EXPECT_EQ(services.boxes->calls[0].title, "Print Lever");
-  EXPECT_EQ(services.boxes->calls[0].style, plat::Msg::OkCancel | plat::Msg::Information);
+  EXPECT_EQ(services.boxes->calls[0].style, plat::msg::OkCancel | plat::msg::Information);
   EXPECT_EQ(rec->documents.back().title, "Print Lever");
 
   // The heading and the class line, in Courier New 12.
@@ -89,17 +89,17 @@ TEST_F(LeverPrintout, TheFreshLeverPrintsItsClassLineSceneAndDimensions) {
   for (const plat::DrawOp& d : page->ops)
     if (d.op == "box" && d.args[1] == 81) {
       EXPECT_EQ(d.fillStyle, plat::FillDiagonalCross);
-      EXPECT_EQ(d.fillColour, Palette::Black);
+      EXPECT_EQ(d.fillColour, rt::palette::kBlack);
     }
 
   // The fulcrum at 9 (x 256) as an outline.
-  const auto lines = argsOf(*page, "line", Palette::Black);
+  const auto lines = argsOf(*page, "line", rt::palette::kBlack);
   EXPECT_TRUE(has(lines, {256, 64, 248, 80}));
   EXPECT_TRUE(has(lines, {248, 80, 264, 80}));
   EXPECT_TRUE(has(lines, {264, 80, 256, 64}));
   // The level bar in light grey and the load box at the right end in light magenta.
-  EXPECT_EQ(argsOf(*page, "fill", Palette::LightGrey), (std::vector<Args>{{40, 60, 279, 63}}));
-  EXPECT_EQ(argsOf(*page, "fill", Palette::Magenta), (std::vector<Args>{{264, 37, 295, 59}}));
+  EXPECT_EQ(argsOf(*page, "fill", rt::palette::kLightGrey), (std::vector<Args>{{40, 60, 279, 63}}));
+  EXPECT_EQ(argsOf(*page, "fill", rt::palette::kMagenta), (std::vector<Args>{{264, 37, 295, 59}}));
   // The arrow pushing down at the left end, two pixels wide, closed.
   const auto& P = w->shapes().Pts;
   int arrowStrokes = 0;
@@ -111,13 +111,13 @@ TEST_F(LeverPrintout, TheFreshLeverPrintsItsClassLineSceneAndDimensions) {
 
   // Three dimensions: D Effort 9.0 at y 10, D Load 1.0 at y 25, the fulcrum 9.0 at y 72,
   // each with a white gap and a decimal point made of a dot and a short stroke.
-  EXPECT_EQ(argsOf(*page, "fill", Palette::White),
+  EXPECT_EQ(argsOf(*page, "fill", rt::palette::kWhite),
             (std::vector<Args>{{141, 7, 156, 13}, {261, 22, 276, 28}, {141, 69, 156, 75}}));
   EXPECT_EQ(argsOf(*page, "pset"), (std::vector<Args>{{149, 13}, {269, 28}, {149, 75}}));
   EXPECT_TRUE(has(lines, {149, 75, 150, 75}));
   for (const plat::DrawOp& d : page->ops) {
     if (d.op != "print" && d.op != "fill") {
-      EXPECT_EQ(d.colour, Palette::Black) << d.op;
+      EXPECT_EQ(d.colour, rt::palette::kBlack) << d.op;
     }
   }
   // The values were already in tenths.
@@ -133,8 +133,8 @@ TEST_F(LeverPrintout, WithoutLoadThereIsNoLoadBoxAndNoDLoadDimension) {
   const plat::PrintedPage* page = print(w);
   ASSERT_TRUE(page);
   EXPECT_EQ(page->texts(), (std::vector<QString>{"Levers", "1st Class Lever - Load = 0"}));
-  EXPECT_TRUE(argsOf(*page, "fill", Palette::Magenta).empty());
-  EXPECT_EQ(argsOf(*page, "fill", Palette::White), (std::vector<Args>{{141, 7, 156, 13}, {141, 69, 156, 75}}));
+  EXPECT_TRUE(argsOf(*page, "fill", rt::palette::kMagenta).empty());
+  EXPECT_EQ(argsOf(*page, "fill", rt::palette::kWhite), (std::vector<Args>{{141, 7, 156, 13}, {141, 69, 156, 75}}));
   EXPECT_EQ(argsOf(*page, "pset"), (std::vector<Args>{{149, 13}, {149, 75}}));
   for (const Args& a : argsOf(*page, "line")) {
     EXPECT_FALSE(a[1] == 25 && a[3] == 25) << "a D Load line";
@@ -147,7 +147,7 @@ TEST_F(LeverPrintout, CancelPrintsNothingAndChangesNothing) {
   LeversWindow* w = work();
   ASSERT_TRUE(w);
   shell::settings().DEffort = -8.96f;
-  services.boxes->answer(plat::Msg::Cancel);
+  services.boxes->answer(plat::msg::Cancel);
   toolButton(w, 0)->click();
   EXPECT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_TRUE(rec->documents.empty());
@@ -167,7 +167,7 @@ TEST_F(LeverPrintout, AThirdClassLeverPutsDLoadAboveDEffort) {
   // D Load 1.0 has room on the upper line; D Effort 0.5 has none on the lower line and
   // stands left of the fulcrum, pointed at by two tailed heads.
   EXPECT_EQ(argsOf(*page, "pset"), (std::vector<Args>{{242, 28}, {269, 13}, {149, 75}}));
-  EXPECT_EQ(argsOf(*page, "fill", Palette::White), (std::vector<Args>{{261, 7, 276, 13}, {141, 69, 156, 75}}));
+  EXPECT_EQ(argsOf(*page, "fill", rt::palette::kWhite), (std::vector<Args>{{261, 7, 276, 13}, {141, 69, 156, 75}}));
 }
 
 TEST_F(LeverPrintout, ATiltedLeverPrintsBoxesBetweenItsStoredCorners) {
@@ -178,9 +178,9 @@ TEST_F(LeverPrintout, ATiltedLeverPrintsBoxesBetweenItsStoredCorners) {
   const plat::PrintedPage* page = print(w);
   ASSERT_TRUE(page);
   const auto& P = w->shapes().Pts;
-  EXPECT_EQ(argsOf(*page, "fill", Palette::LightGrey),
+  EXPECT_EQ(argsOf(*page, "fill", rt::palette::kLightGrey),
             (std::vector<Args>{{double(P[1].x), double(P[1].y), double(P[4].x), double(P[4].y)}}));
-  EXPECT_EQ(argsOf(*page, "fill", Palette::Magenta),
+  EXPECT_EQ(argsOf(*page, "fill", rt::palette::kMagenta),
             (std::vector<Args>{{double(P[5].x), double(P[5].y), double(P[8].x), double(P[8].y)}}));
   EXPECT_NE(P[1].y, P[3].y);
 }
@@ -216,7 +216,7 @@ TEST_F(LeverPrintout, TheDimensionMarksOnPaperAreTheScreensStrokes) {
     std::vector<Args> screenPoints;
     for (const plat::DrawOp& op : window.ops()) {
       if (op.op == "line") screen.push_back(op.args);
-      if (op.op == "pset" && op.colour == Palette::Magenta) screenPoints.push_back(op.args);
+      if (op.op == "pset" && op.colour == rt::palette::kMagenta) screenPoints.push_back(op.args);
     }
     // The decimal points stand where the screen sets its magenta ones.
     ASSERT_EQ(points.size(), 3u);

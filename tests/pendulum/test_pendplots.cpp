@@ -75,12 +75,12 @@ TEST(PendulumPicture, DrawnHiddenThenCopiedWhole) {
   EXPECT_EQ(ops[0].op, "cls");
   EXPECT_EQ(ops[1].op, "line");
   EXPECT_EQ(ops[1].args, (std::vector<double>{0, 0, 141, -141}));
-  EXPECT_EQ(ops[1].colour, Palette::Black);
+  EXPECT_EQ(ops[1].colour, rt::palette::kBlack);
   EXPECT_EQ(ops[2].op, "circle");
   EXPECT_EQ(ops[2].args[2], 20);
   EXPECT_EQ(ops[3].op, "fill");
   EXPECT_EQ(ops[3].args, (std::vector<double>{-10.5, 0, 10.5, -6.3}));
-  EXPECT_EQ(ops[3].colour, Palette::Red);
+  EXPECT_EQ(ops[3].colour, rt::palette::kRed);
   EXPECT_EQ(visible.countOps("blit"), 1);
   EXPECT_EQ(visible.countOps("line"), 0);
   EXPECT_EQ(visible.image(), hidden.image());
@@ -88,10 +88,10 @@ TEST(PendulumPicture, DrawnHiddenThenCopiedWhole) {
   // On the pixels: the bob filled light cyan, the support light red over the string,
   // the string black, and white around.
   auto at = [&](double x, double y) { return visible.pixel(int(visible.toDeviceX(x)), int(visible.toDeviceY(y))); };
-  EXPECT_EQ(at(141, -141), Palette::Cyan);
-  EXPECT_EQ(at(0, -3), Palette::Red);
-  EXPECT_EQ(at(70, -70), Palette::Black);
-  EXPECT_EQ(at(-100, -100), Palette::White);
+  EXPECT_EQ(at(141, -141), rt::palette::kCyan);
+  EXPECT_EQ(at(0, -3), rt::palette::kRed);
+  EXPECT_EQ(at(70, -70), rt::palette::kBlack);
+  EXPECT_EQ(at(-100, -100), rt::palette::kWhite);
 }
 
 TEST(PendulumPicture, AnAngleThatCannotBeDrawnKeepsTheLastFrame) {
@@ -135,7 +135,7 @@ TEST(PendulumPlots, RepaintRedrawsTheCurvesOfTheRun) {
   // Every segment is in light red; the angle curve reaches the right edge at 20 s.
   for (const auto& op : view.angle.ops()) {
     if (op.op == "line") {
-      EXPECT_EQ(op.colour, Palette::Red);
+      EXPECT_EQ(op.colour, rt::palette::kRed);
     }
   }
   EXPECT_NEAR(view.angle.ops().back().args[2], 20, 1e-4);

@@ -124,7 +124,7 @@ TEST_F(PendulumWindow, OpensReadyWithTheSharedSettings) {
   EXPECT_EQ(window->bobX(), 141);
   EXPECT_EQ(window->bobY(), -141);
   const auto& pic = pendulumPicture()->surface();
-  EXPECT_EQ(pic.pixel(int(pic.toDeviceX(141)), int(pic.toDeviceY(-141))), Palette::Cyan);
+  EXPECT_EQ(pic.pixel(int(pic.toDeviceX(141)), int(pic.toDeviceY(-141))), rt::palette::kCyan);
   const QImage& shown = pic.image();
   const QImage& hidden = window->hiddenPendulum().image();
   ASSERT_EQ(shown.size(), hidden.size());
@@ -156,8 +156,8 @@ TEST_F(PendulumWindow, AFullRunEndsByItselfAt20Seconds) {
   EXPECT_TRUE(printButton()->isVisible());
   EXPECT_FALSE(unitsFrame()->isVisible());
   // Both curves are on the plots, and the zero lines moved to zero of the new scales.
-  EXPECT_GT(countColour(anglePlot(), Palette::Red), 200);
-  EXPECT_GT(countColour(phasePlot(), Palette::Red), 200);
+  EXPECT_GT(countColour(anglePlot(), rt::palette::kRed), 200);
+  EXPECT_GT(countColour(phasePlot(), rt::palette::kRed), 200);
   EXPECT_NEAR(phaseAngleAxis()->end1().y(), phasePlot()->height() / 2.0, 1);
 }
 
@@ -192,14 +192,14 @@ TEST_F(PendulumWindow, StopKeepsTheCurvesAndResetClearsThem) {
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(timeReadout()->caption(), "4.00 Seconds");
   EXPECT_EQ(startButton()->caption(), "&Reset");
-  const int red = countColour(anglePlot(), Palette::Red);
+  const int red = countColour(anglePlot(), rt::palette::kRed);
   EXPECT_GT(red, 40);
 
   // Covering and uncovering: the plots are redrawn from the record, the pendulum at the
   // last recorded angle.
   anglePlot()->surface().cls();
   anglePlot()->requestPaint();
-  EXPECT_EQ(countColour(anglePlot(), Palette::Red), red);
+  EXPECT_EQ(countColour(anglePlot(), rt::palette::kRed), red);
   const int16_t bobX = window->bobX();
   pendulumPicture()->requestPaint();
   EXPECT_EQ(window->bobX(), bobX);
@@ -208,8 +208,8 @@ TEST_F(PendulumWindow, StopKeepsTheCurvesAndResetClearsThem) {
   startButton()->click();  // Reset
   EXPECT_EQ(dings(), 3);
   EXPECT_EQ(timeReadout()->caption(), "0.00 Seconds");
-  EXPECT_EQ(countColour(anglePlot(), Palette::Red), 0);
-  EXPECT_EQ(countColour(phasePlot(), Palette::Red), 0);
+  EXPECT_EQ(countColour(anglePlot(), rt::palette::kRed), 0);
+  EXPECT_EQ(countColour(phasePlot(), rt::palette::kRed), 0);
   EXPECT_EQ(window->bobX(), 141);
   EXPECT_EQ(startButton()->caption(), "&Start");
   EXPECT_FALSE(printButton()->isVisible());
@@ -363,7 +363,7 @@ TEST_F(PendulumWindow, PrintsThePlotsOfAFullRun) {
   ASSERT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_EQ(services.boxes->calls[0].text, "Make sure printer is on-line and ready.");
   EXPECT_EQ(services.boxes->calls[0].title, "Print Plots");
-  EXPECT_EQ(services.boxes->calls[0].style, plat::Msg::OkCancel | plat::Msg::Information);
+  EXPECT_EQ(services.boxes->calls[0].style, plat::msg::OkCancel | plat::msg::Information);
   ASSERT_EQ(printed->documents.size(), 1u);
   ASSERT_EQ(printed->documents[0].pages.size(), 1u);
   const auto& page = printed->documents[0].pages[0];
@@ -415,7 +415,7 @@ TEST_F(PendulumWindow, PrintsThePlotsOfAFullRun) {
     if (op.op == "line" && op.drawStyle == plat::DrawSolid && ++solid == 200) lastAngle = &op;
   ASSERT_TRUE(lastAngle);
   EXPECT_NEAR(lastAngle->args[2], 700, 0.01);
-  EXPECT_EQ(lastAngle->colour, Palette::Black);
+  EXPECT_EQ(lastAngle->colour, rt::palette::kBlack);
   EXPECT_EQ(lastAngle->drawWidth, 1);
 }
 
@@ -439,7 +439,7 @@ TEST_F(PendulumWindow, CancelPrintsNothing) {
   ASSERT_TRUE(open());
   startButton()->click();
   runToEnd();
-  services.boxes->answer(plat::Msg::Cancel);
+  services.boxes->answer(plat::msg::Cancel);
   printButton()->click();
   EXPECT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_TRUE(printed->documents.empty());
@@ -459,9 +459,9 @@ TEST_F(PendulumWindow, EveryControlStandsWhereItsLayoutRowSays) {
                                         kUsOption,
                                         kStartButton,
                                         kPrintButton,
-                                        plotwindow::helpExitFrameAt(kHelpExitTop),
-                                        plotwindow::kHelpButton,
-                                        plotwindow::kExitButton};
+                                        plat::plotwindow::helpExitFrameAt(kHelpExitTop),
+                                        plat::plotwindow::kHelpButton,
+                                        plat::plotwindow::kExitButton};
   rows.insert(rows.end(), std::begin(kSideLetters), std::end(kSideLetters));
   for (int i = pendulum::kAngle; i <= pendulum::kFriction; ++i) {
     rows.push_back(captionRow(kRowTop[i]));

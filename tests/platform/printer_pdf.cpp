@@ -90,7 +90,7 @@ TEST_F(PdfPrinterTest, ALandscapeTableReadsBackPageByPage) {
   ASSERT_EQ(services.boxes->calls.size(), 2u);  // the prompt, then where it went
   const auto& told = services.boxes->calls[1];
   EXPECT_TRUE(told.text.contains(QDir::toNativeSeparators(path))) << told.text.toStdString();
-  EXPECT_EQ(told.style & 0x70, plat::Msg::Information);
+  EXPECT_EQ(told.style & 0x70, plat::msg::Information);
   EXPECT_EQ(told.title, "Print File");
 }
 
@@ -112,7 +112,7 @@ TEST_F(PdfPrinterTest, AFolderThatCannotBeWrittenIsToldAndLeavesNoFile) {
   p.line(0, 0, 1000, 1000);
   p.endDoc();
   ASSERT_EQ(services.boxes->calls.size(), 1u);
-  EXPECT_EQ(services.boxes->calls[0].style & 0x70, plat::Msg::Critical);
+  EXPECT_EQ(services.boxes->calls[0].style & 0x70, plat::msg::Critical);
   EXPECT_TRUE(services.boxes->calls[0].text.contains("could not be written"));
   EXPECT_TRUE(pdfFiles().isEmpty());
   EXPECT_FALSE(QFileInfo::exists(dir.filePath("missing")));
@@ -136,7 +136,7 @@ TEST_F(PdfPrinterTest, AReportThatFillsTheDiskIsNotPrintedAndLeavesNoFile) {
   EXPECT_TRUE(name.startsWith(dir.path() + "/Print-Trajectory-")) << seen;
   EXPECT_EQ(
       QString::fromStdString(seen).replace(name, "NAME").toStdString(),
-      "Print Trajectory " + std::to_string(plat::Msg::OkOnly | plat::Msg::Critical) +
+      "Print Trajectory " + std::to_string(plat::msg::OkOnly | plat::msg::Critical) +
           ":The report could not be printed.\n\nThe file NAME could not be written: Disk full (File too large)\n");
   EXPECT_EQ(seen.find("saved as"), std::string::npos);
   EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());

@@ -28,13 +28,13 @@ class PrinterTest : public ::testing::Test {
 };
 
 TEST_F(PrinterTest, ThePromptAsksWithOkCancelAndTheInformationIcon) {
-  services.boxes->answer(plat::Msg::Cancel);
+  services.boxes->answer(plat::msg::Cancel);
   EXPECT_FALSE(plat::askPrinterReady("Print Lever"));
-  services.boxes->answer(plat::Msg::Ok);
+  services.boxes->answer(plat::msg::Ok);
   EXPECT_TRUE(plat::askPrinterReady("Print Plots"));
   ASSERT_EQ(services.boxes->calls.size(), 2u);
   EXPECT_EQ(services.boxes->calls[0].text, "Make sure printer is on-line and ready.");
-  EXPECT_EQ(services.boxes->calls[0].style, plat::Msg::OkCancel | plat::Msg::Information);
+  EXPECT_EQ(services.boxes->calls[0].style, plat::msg::OkCancel | plat::msg::Information);
   EXPECT_EQ(services.boxes->calls[0].title, "Print Lever");
   // The title names the job.
   printer().print("Pendulum");
@@ -242,7 +242,7 @@ TEST_F(PrinterTest, AFailureIsToldOnceAndNothingPassesForPrinted) {
   p.endDoc();
   ASSERT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_TRUE(services.boxes->calls[0].text.contains("The printer is off line."));
-  EXPECT_EQ(services.boxes->calls[0].style & 0x70, plat::Msg::Critical);
+  EXPECT_EQ(services.boxes->calls[0].style & 0x70, plat::msg::Critical);
   EXPECT_TRUE(rec->documents.empty());
   // The next document prints again.
   p.print("Robotics");

@@ -209,7 +209,7 @@ TEST(Dice, AxisDigitsStepByTheNumberOfDice) {
   EXPECT_FLOAT_EQ(d.graphTop(), 0.36f);
 }
 
-TEST(Dice, ClearResetsTheTotalsInUseAndTheReadOuts) {
+TEST(Dice, ClearResetsTheTotalsInUseAndTheReadouts) {
   rt::ScriptedRandom r({0.1f, 0.3f, 0.7f});
   DiceExperiment d(r);
   d.setNumDice(1);

@@ -61,7 +61,7 @@ TEST_F(Board, AMarbleFallsSixRowsAndLandsInItsBin) {
   board.startPause();
   EXPECT_EQ(board.marbleCol(), 6.5f);
   EXPECT_EQ(board.marbleRow(), 0.5f);
-  EXPECT_EQ(host.colours.back(), Palette::Blue);
+  EXPECT_EQ(host.colours.back(), rt::palette::kBlue);
   for (int t = 0; t < 5; ++t) board.tick();
   EXPECT_EQ(board.totalMarbles(), 0);
   EXPECT_EQ(board.marbleRow(), 5.5f);
@@ -93,7 +93,7 @@ TEST_F(Board, FiveBouncesToTheLeftLandInTheFirstBin) {
   for (int t = 0; t < 6; ++t) b.tick();
   EXPECT_EQ(b.binCount(0), 1);
   EXPECT_EQ(host.marks[host.marks.size() - 2].col, 1.5f);
-  EXPECT_EQ(host.colours.back(), Palette::Magenta);  // roundDown(5 x 0.9) = 4
+  EXPECT_EQ(host.colours.back(), rt::palette::kMagenta);  // roundDown(5 x 0.9) = 4
 }
 
 TEST_F(Board, StacksRiseOneRowPerMarble) {

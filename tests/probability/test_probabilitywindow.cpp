@@ -98,8 +98,8 @@ class ProbabilityWindow : public MenuFixture {
   plat::ImageBox& coinImage(int slot) const { return control<plat::ImageBox>(*window, "coinImage", slot); }
   plat::ScrollBar& coinsBar() const { return named<plat::ScrollBar>("coinsBar"); }
   plat::ScrollBar& flipsBar() const { return named<plat::ScrollBar>("flipsBar"); }
-  plat::Label& coinsReadOut() const { return named<plat::Label>("coinsReadOut"); }
-  plat::Label& flipsReadOut() const { return named<plat::Label>("flipsReadOut"); }
+  plat::Label& coinsReadout() const { return named<plat::Label>("coinsReadout"); }
+  plat::Label& flipsReadout() const { return named<plat::Label>("flipsReadout"); }
   plat::Frame& coinTotalsFrame() const { return named<plat::Frame>("coinTotalsFrame"); }
   plat::Label& headsLabel(int k) const { return control<plat::Label>(*window, "headsLabel", k); }
   plat::Label& headsActual(int k) const { return control<plat::Label>(*window, "headsActual", k); }
@@ -113,10 +113,10 @@ class ProbabilityWindow : public MenuFixture {
   plat::ImageBox& dieImage(int slot) const { return control<plat::ImageBox>(*window, "dieImage", slot); }
   plat::ScrollBar& diceBar() const { return named<plat::ScrollBar>("diceBar"); }
   plat::ScrollBar& rollsBar() const { return named<plat::ScrollBar>("rollsBar"); }
-  plat::Label& diceReadOut() const { return named<plat::Label>("diceReadOut"); }
-  plat::Label& rollsReadOut() const { return named<plat::Label>("rollsReadOut"); }
-  plat::Label& rollCountReadOut() const { return named<plat::Label>("rollCountReadOut"); }
-  plat::Label& diceTotalReadOut() const { return named<plat::Label>("diceTotalReadOut"); }
+  plat::Label& diceReadout() const { return named<plat::Label>("diceReadout"); }
+  plat::Label& rollsReadout() const { return named<plat::Label>("rollsReadout"); }
+  plat::Label& rollCountReadout() const { return named<plat::Label>("rollCountReadout"); }
+  plat::Label& diceTotalReadout() const { return named<plat::Label>("diceTotalReadout"); }
   plat::PictureBox& diceGraph() const { return named<plat::PictureBox>("diceGraph"); }
   plat::PictureBox& diceAxisStrip() const { return named<plat::PictureBox>("diceAxisStrip"); }
   plat::CommandButton& rollButton() const { return named<plat::CommandButton>("rollButton"); }
@@ -132,11 +132,11 @@ class ProbabilityWindow : public MenuFixture {
   plat::CommandButton& printMarblesButton() const { return named<plat::CommandButton>("printMarblesButton"); }
   plat::Timer& marbleTimer() const { return named<plat::Timer>("marbleTimer"); }
   plat::PictureBox& sheetPicture() const { return named<plat::PictureBox>("sheetPicture"); }
-  plat::Label& dropsReadOut() const { return named<plat::Label>("dropsReadOut"); }
-  plat::Label& crossingsReadOut() const { return named<plat::Label>("crossingsReadOut"); }
-  plat::Label& piReadOut() const { return named<plat::Label>("piReadOut"); }
+  plat::Label& dropsReadout() const { return named<plat::Label>("dropsReadout"); }
+  plat::Label& crossingsReadout() const { return named<plat::Label>("crossingsReadout"); }
+  plat::Label& piReadout() const { return named<plat::Label>("piReadout"); }
   plat::ScrollBar& groupBar() const { return named<plat::ScrollBar>("groupBar"); }
-  plat::Label& groupReadOut() const { return named<plat::Label>("groupReadOut"); }
+  plat::Label& groupReadout() const { return named<plat::Label>("groupReadout"); }
   plat::CommandButton& dropToothpicksButton() const { return named<plat::CommandButton>("dropToothpicksButton"); }
   plat::CommandButton& clearToothpicksButton() const { return named<plat::CommandButton>("clearToothpicksButton"); }
   plat::Timer& toothpickTimer() const { return named<plat::Timer>("toothpickTimer"); }
@@ -170,8 +170,8 @@ TEST_F(ProbabilityWindow, OpensWithTheStoredValuesAndZeroCounts) {
   EXPECT_EQ(experimentTabs().tab(), CoinsPage);
 
   // Coins: five coins, 500 flips a run, every row at zero.
-  EXPECT_EQ(coinsReadOut().caption(), "5");
-  EXPECT_EQ(flipsReadOut().caption(), "500");
+  EXPECT_EQ(coinsReadout().caption(), "5");
+  EXPECT_EQ(flipsReadout().caption(), "500");
   EXPECT_EQ(coinTotalsFrame().caption(), "Totals For 0 Flips");
   for (int k = 0; k <= 5; ++k) {
     EXPECT_FALSE(headsActual(k).isHidden());
@@ -182,20 +182,20 @@ TEST_F(ProbabilityWindow, OpensWithTheStoredValuesAndZeroCounts) {
   for (int s = 0; s < 5; ++s) EXPECT_FALSE(coinImage(s).isHidden());
   EXPECT_EQ(flipButton().caption(), "&Flip Coins");
   // Dice: two dice in the slots 1 and 3.
-  EXPECT_EQ(diceReadOut().caption(), "2");
-  EXPECT_EQ(rollsReadOut().caption(), "500");
+  EXPECT_EQ(diceReadout().caption(), "2");
+  EXPECT_EQ(rollsReadout().caption(), "500");
   for (int s = 0; s < 5; ++s) EXPECT_EQ(dieImage(s).isHidden(), s != 1 && s != 3) << s;
-  EXPECT_EQ(rollCountReadOut().caption(), "0");
+  EXPECT_EQ(rollCountReadout().caption(), "0");
   // Marbles and toothpicks.
   EXPECT_EQ(marbleTotalsFrame().caption(), "Totals for 0 Marbles");
   EXPECT_EQ(window->marbles().xUnit(), 315);
   EXPECT_EQ(window->marbles().yUnit(), 199);
-  EXPECT_EQ(groupReadOut().caption(), "400");
-  EXPECT_EQ(dropsReadOut().caption(), "0");
-  EXPECT_EQ(piReadOut().caption(), "");
+  EXPECT_EQ(groupReadout().caption(), "400");
+  EXPECT_EQ(dropsReadout().caption(), "0");
+  EXPECT_EQ(piReadout().caption(), "");
   // The graph shows the theory line only.
-  EXPECT_GT(countColour(&coinGraph(), Palette::Red), 100);
-  EXPECT_EQ(countColour(&coinGraph(), Palette::Black), 0);
+  EXPECT_GT(countColour(&coinGraph(), rt::palette::kRed), 100);
+  EXPECT_EQ(countColour(&coinGraph(), rt::palette::kBlack), 0);
   // Nothing runs.
   for (plat::Timer* t : {&flipTimer(), &rollTimer(), &marbleTimer(), &toothpickTimer()}) EXPECT_FALSE(t->enabled());
 }
@@ -217,7 +217,7 @@ TEST_F(ProbabilityWindow, ControlsStandWhereTheLayoutPutsThem) {
   QWidget* const coinTotals = &coinTotalsFrame();
   QWidget* const binTotals = &marbleTotalsFrame();
   QWidget* const groupFrame = groupBar().parentWidget();
-  QWidget* const countsPanel = dropsReadOut().parentWidget();
+  QWidget* const countsPanel = dropsReadout().parentWidget();
 
   std::vector<Placed> placed = {
       {&coinGraph(), kCoinGraph.graph, coins},
@@ -285,21 +285,21 @@ TEST_F(ProbabilityWindow, ControlsStandWhereTheLayoutPutsThem) {
   }
 
   // Read-outs: white boxes, each in its own ink.
-  std::vector<Placed> readOuts = {
-      {&coinsReadOut(), kCoinsReadOut, coins},        {&flipsReadOut(), kFlipsReadOut, coins},
-      {&diceReadOut(), kDiceReadOut, dice},           {&rollsReadOut(), kRollsReadOut, dice},
-      {&rollCountReadOut(), kRollCountReadOut, dice}, {&diceTotalReadOut(), kDiceTotalReadOut, dice},
-      {&dropsReadOut(), kDropsReadOut, countsPanel},  {&crossingsReadOut(), kCrossingsReadOut, countsPanel},
-      {&piReadOut(), kPiReadOut, countsPanel},        {&groupReadOut(), kGroupReadOut, groupFrame},
+  std::vector<Placed> readouts = {
+      {&coinsReadout(), kCoinsReadout, coins},        {&flipsReadout(), kFlipsReadout, coins},
+      {&diceReadout(), kDiceReadout, dice},           {&rollsReadout(), kRollsReadout, dice},
+      {&rollCountReadout(), kRollCountReadout, dice}, {&diceTotalReadout(), kDiceTotalReadout, dice},
+      {&dropsReadout(), kDropsReadout, countsPanel},  {&crossingsReadout(), kCrossingsReadout, countsPanel},
+      {&piReadout(), kPiReadout, countsPanel},        {&groupReadout(), kGroupReadout, groupFrame},
   };
   for (size_t k = 0; k <= 5; ++k) {
-    readOuts.push_back({&headsLabel(int(k)), kHeadsLabels[k], coinTotals});
-    readOuts.push_back({&headsActual(int(k)), kHeadsActual[k], coinTotals});
-    readOuts.push_back({&headsTheory(int(k)), kHeadsTheory[k], coinTotals});
-    readOuts.push_back({&binActual(int(k)), kBinActual[k], binTotals});
-    readOuts.push_back({&binTheory(int(k)), kBinTheory[k], binTotals});
+    readouts.push_back({&headsLabel(int(k)), kHeadsLabels[k], coinTotals});
+    readouts.push_back({&headsActual(int(k)), kHeadsActual[k], coinTotals});
+    readouts.push_back({&headsTheory(int(k)), kHeadsTheory[k], coinTotals});
+    readouts.push_back({&binActual(int(k)), kBinActual[k], binTotals});
+    readouts.push_back({&binTheory(int(k)), kBinTheory[k], binTotals});
   }
-  for (const Placed& r : readOuts) {
+  for (const Placed& r : readouts) {
     const auto* label = static_cast<const plat::Label*>(r.control);
     const QString where = label->caption() + " at " + QString::number(r.row.left) + "," + QString::number(r.row.top);
     EXPECT_EQ(label->parentWidget(), r.container) << where.toStdString();
@@ -380,11 +380,11 @@ TEST_F(ProbabilityWindow, StoredValuesOutsideTheBarsAreBroughtIntoRange) {
   EXPECT_EQ(s.NumDice, 1);
   EXPECT_EQ(s.NumRolls, 500);
   EXPECT_EQ(s.DropGroup, 1);
-  EXPECT_EQ(coinsReadOut().caption(), "5");
-  EXPECT_EQ(flipsReadOut().caption(), "1");
-  EXPECT_EQ(diceReadOut().caption(), "1");
-  EXPECT_EQ(rollsReadOut().caption(), "500");
-  EXPECT_EQ(groupReadOut().caption(), "1");
+  EXPECT_EQ(coinsReadout().caption(), "5");
+  EXPECT_EQ(flipsReadout().caption(), "1");
+  EXPECT_EQ(diceReadout().caption(), "1");
+  EXPECT_EQ(rollsReadout().caption(), "500");
+  EXPECT_EQ(groupReadout().caption(), "1");
   EXPECT_EQ(window->coins().numCoins(), 5);
   EXPECT_EQ(window->dice().numDice(), 1);
   EXPECT_EQ(window->toothpicks().dropGroup(), 1);
@@ -395,7 +395,7 @@ TEST_F(ProbabilityWindow, HelpAndF1OpenTheTopicOfThePageInFront) {
   helpButton(0).click();
   ASSERT_EQ(services.help->calls.size(), 1u);
   EXPECT_EQ(services.help->calls.back().topic, 13);
-  EXPECT_EQ(services.help->calls.back().file, shell::BasePath + "vtrel.hlp");
+  EXPECT_EQ(services.help->calls.back().file, shell::g_basePath + "vtrel.hlp");
   const int topics[4] = {13, 14, 15, 16};
   for (int page = 0; page < 4; ++page) {
     experimentTabs().setTab(page);
@@ -411,7 +411,7 @@ TEST_F(ProbabilityWindow, ACoinRunFlipsItsBatchAndLocksItsControls) {
   ASSERT_TRUE(open());
   flipsBar().setValue(3);
   EXPECT_EQ(shell::settings().NumFlips, 3);
-  EXPECT_EQ(flipsReadOut().caption(), "3");
+  EXPECT_EQ(flipsReadout().caption(), "3");
   flipButton().click();
   EXPECT_EQ(flipButton().caption(), "&Pause");
   EXPECT_TRUE(flipTimer().enabled());
@@ -426,7 +426,7 @@ TEST_F(ProbabilityWindow, ACoinRunFlipsItsBatchAndLocksItsControls) {
   EXPECT_EQ(flipButton().caption(), "&Flip Coins");
   EXPECT_TRUE(coinsBar().isEnabled());
   EXPECT_TRUE(printCoinsButton().isEnabled());
-  EXPECT_GT(countColour(&coinGraph(), Palette::Black), 100);
+  EXPECT_GT(countColour(&coinGraph(), rt::palette::kBlack), 100);
   int shown = 0;
   for (int k = 0; k <= 5; ++k) shown += headsActual(k).caption().toInt();
   EXPECT_EQ(shown, 3);
@@ -446,15 +446,15 @@ TEST_F(ProbabilityWindow, DiceRollAndClear) {
   rollButton().click();
   EXPECT_FALSE(printDiceButton().isEnabled());
   runToStop(&rollTimer());
-  EXPECT_EQ(rollCountReadOut().caption(), "4");
+  EXPECT_EQ(rollCountReadout().caption(), "4");
   EXPECT_EQ(rollButton().caption(), "&Roll Dice");
-  const int total = diceTotalReadOut().caption().toInt();
+  const int total = diceTotalReadout().caption().toInt();
   EXPECT_GE(total, 2);
   EXPECT_LE(total, 12);
   clearDiceButton().click();
-  EXPECT_EQ(rollCountReadOut().caption(), "0");
-  EXPECT_EQ(diceTotalReadOut().caption(), "0");
-  EXPECT_EQ(countColour(&diceGraph(), Palette::Black), 0);
+  EXPECT_EQ(rollCountReadout().caption(), "0");
+  EXPECT_EQ(diceTotalReadout().caption(), "0");
+  EXPECT_EQ(countColour(&diceGraph(), rt::palette::kBlack), 0);
 }
 
 TEST_F(ProbabilityWindow, MarblesFallWithSoundsAndFillTheirBins) {
@@ -489,7 +489,7 @@ TEST_F(ProbabilityWindow, ToothpicksDropTheirBatchOnTheRuledSheet) {
   ASSERT_TRUE(open());
   experimentTabs().setTab(3);
   // The six white lines on the black sheet.
-  EXPECT_GT(countColour(&sheetPicture(), Palette::White), 6 * 300);
+  EXPECT_GT(countColour(&sheetPicture(), rt::palette::kWhite), 6 * 300);
   groupBar().setValue(5);
   EXPECT_EQ(shell::settings().DropGroup, 5);
   dropToothpicksButton().click();
@@ -498,14 +498,14 @@ TEST_F(ProbabilityWindow, ToothpicksDropTheirBatchOnTheRuledSheet) {
   EXPECT_FALSE(clearToothpicksButton().isEnabled());
   EXPECT_FALSE(groupBar().isEnabled());
   runToStop(&toothpickTimer());
-  EXPECT_EQ(dropsReadOut().caption(), "5");
-  EXPECT_EQ(crossingsReadOut().caption().toInt(), window->toothpicks().totalHits());
-  EXPECT_FALSE(piReadOut().caption().isEmpty());
+  EXPECT_EQ(dropsReadout().caption(), "5");
+  EXPECT_EQ(crossingsReadout().caption().toInt(), window->toothpicks().totalHits());
+  EXPECT_FALSE(piReadout().caption().isEmpty());
   EXPECT_TRUE(clearToothpicksButton().isEnabled());
   clearToothpicksButton().click();
-  EXPECT_EQ(dropsReadOut().caption(), "0");
-  EXPECT_EQ(crossingsReadOut().caption(), "0");
-  EXPECT_EQ(piReadOut().caption(), "");
+  EXPECT_EQ(dropsReadout().caption(), "0");
+  EXPECT_EQ(crossingsReadout().caption(), "0");
+  EXPECT_EQ(piReadout().caption(), "");
 }
 
 TEST_F(ProbabilityWindow, ExitAndTheTitleBarStopEverythingAndShowTheMenu) {
@@ -529,7 +529,7 @@ TEST_F(ProbabilityWindow, ExitAndTheTitleBarStopEverythingAndShowTheMenu) {
   // Opened again: counts start from zero; Exit on any page leaves.
   ASSERT_TRUE(open());
   EXPECT_EQ(window->coins().totalFlips(), 0);
-  EXPECT_EQ(flipsReadOut().caption(), "7");
+  EXPECT_EQ(flipsReadout().caption(), "7");
   experimentTabs().setTab(3);
   exitButton(3).click();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -538,14 +538,14 @@ TEST_F(ProbabilityWindow, ExitAndTheTitleBarStopEverythingAndShowTheMenu) {
 
 TEST_F(ProbabilityWindow, CoinsReportAfterClearAndCancel) {
   ASSERT_TRUE(open());
-  services.boxes->answer(plat::Msg::Cancel);
+  services.boxes->answer(plat::msg::Cancel);
   printCoinsButton().click();
   ASSERT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_EQ(services.boxes->calls[0].text, "Make sure printer is on-line and ready.");
   EXPECT_EQ(services.boxes->calls[0].title, "Print Coins Results");
   EXPECT_TRUE(printed->documents.empty());
 
-  services.boxes->answer(plat::Msg::Ok);
+  services.boxes->answer(plat::msg::Ok);
   printCoinsButton().click();
   ASSERT_EQ(printed->documents.size(), 1u);
   const auto texts = printed->lastTexts();
@@ -611,7 +611,7 @@ TEST_F(ProbabilityWindow, FiveDiceRunFromFiveToSeventeenThenToThirty) {
   EXPECT_NEAR(thirty->args[1], seventeen->args[1], 1e-9);
 }
 
-TEST_F(ProbabilityWindow, MarblesReportCopiesTheBinReadOuts) {
+TEST_F(ProbabilityWindow, MarblesReportCopiesTheBinReadouts) {
   ASSERT_TRUE(open());
   dropMarblesButton().click();
   for (int i = 0; i < 16 * 6; ++i) marbleTimer().fire();

@@ -27,13 +27,13 @@ TEST(Graph, TheoryAloneUntilTheFirstThrowThenBothLines) {
   coins.setNumCoins(5);
   plat::ImageSurface hidden(369, 257), shown(369, 257);
   drawGraph(hidden, shown, coins.graph());
-  EXPECT_GT(count(shown, Palette::Red), 300);
-  EXPECT_EQ(count(shown, Palette::Black), 0);
+  EXPECT_GT(count(shown, rt::palette::kRed), 300);
+  EXPECT_EQ(count(shown, rt::palette::kBlack), 0);
   EXPECT_EQ(shown.image(), hidden.image());
 
   coins.flipCoins();
   drawGraph(hidden, shown, coins.graph());
-  EXPECT_GT(count(shown, Palette::Black), 300);
+  EXPECT_GT(count(shown, rt::palette::kBlack), 300);
   EXPECT_EQ(shown.image(), hidden.image());
   // The theory line's top (10/32 at 1.2 x 10/32) stands a sixth of the way down.
   EXPECT_NEAR(hidden.toDeviceY(10.0 / 32), 257.0 / 6, 0.5);
@@ -62,7 +62,7 @@ TEST(Graph, AxisDigitsAreCentredUnderTheirValues) {
 }
 
 TEST(MarbleBoardPicture, WallsFunnelPegsAndBinNumbers) {
-  plat::RecordingSurface board(271, 383, Palette::PaleYellow);
+  plat::RecordingSurface board(271, 383, rt::palette::kPaleYellow);
   drawMarbleBoard(board, 315, 199);
   // Seven walls, the floor and the funnel's four strokes.
   EXPECT_EQ(board.countOps("line"), 12);
@@ -86,11 +86,11 @@ TEST(MarbleBoardPicture, WallsFunnelPegsAndBinNumbers) {
 }
 
 TEST(MarbleBoardPicture, AnErasedMarbleLeavesNoTrace) {
-  plat::ImageSurface board(271, 383, Palette::PaleYellow);
+  plat::ImageSurface board(271, 383, rt::palette::kPaleYellow);
   drawMarbleBoard(board, 315, 199);
   const QImage empty = board.image();
-  drawMarbleAt(board, 315, 199, 6.5f, 0.5f, Palette::Red);
-  EXPECT_GT(count(board, Palette::Red), 50);
+  drawMarbleAt(board, 315, 199, 6.5f, 0.5f, rt::palette::kRed);
+  EXPECT_GT(count(board, rt::palette::kRed), 50);
   eraseMarbleAt(board, 315, 199, 6.5f, 0.5f);
   EXPECT_EQ(board.image(), empty);
 }

@@ -97,7 +97,7 @@ TEST(Toothpicks, TwiceTheDropsOverTheCrossings) {
   EXPECT_EQ(e.piText(), "3.1250000");
 }
 
-TEST(Toothpicks, ReadOutBeforeTheFirstCrossingAndAfterClear) {
+TEST(Toothpicks, ReadoutBeforeTheFirstCrossingAndAfterClear) {
   Sheet s;
   rt::ScriptedRandom r(kMissing);
   ToothpickDrop d(r, s);
@@ -108,7 +108,7 @@ TEST(Toothpicks, ReadOutBeforeTheFirstCrossingAndAfterClear) {
   EXPECT_EQ(d.hitsText(), "0");
   // A missing toothpick has every line redrawn over it; its colour is light blue.
   EXPECT_EQ(s.lines.size(), 12u);
-  EXPECT_EQ(s.colours.back(), Palette::Blue);
+  EXPECT_EQ(s.colours.back(), rt::palette::kBlue);
   d.clear();
   EXPECT_EQ(d.piText(), "");
   EXPECT_EQ(d.dropsText(), "0");
@@ -130,7 +130,7 @@ TEST(Toothpicks, ACrossingEndsTheRedrawingOfLines) {
   EXPECT_EQ(d.last().y2, 3163);
   EXPECT_EQ(s.lines, (std::vector<int16_t>{791, 1582, 2373}));
   EXPECT_EQ(d.totalHits(), 1);
-  EXPECT_EQ(s.colours.back(), Palette::Yellow);
+  EXPECT_EQ(s.colours.back(), rt::palette::kYellow);
 }
 
 TEST(Toothpicks, ABatchOfOneDropsOneAndStops) {

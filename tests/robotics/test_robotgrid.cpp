@@ -68,13 +68,13 @@ TEST(GridPicture, TheArmItsGridAndItsMarks) {
   // Old arm erased, new arm drawn, both three pixels wide.
   ASSERT_GE(ops.size(), 4u);
   for (int i = 0; i < 4; ++i) EXPECT_EQ(ops[size_t(i)].drawWidth, 3);
-  EXPECT_EQ(ops[0].colour, Palette::White);
-  EXPECT_EQ(ops[2].colour, Palette::Blue);
-  EXPECT_EQ(ops[3].colour, Palette::Red);
+  EXPECT_EQ(ops[0].colour, rt::palette::kWhite);
+  EXPECT_EQ(ops[2].colour, rt::palette::kBlue);
+  EXPECT_EQ(ops[3].colour, rt::palette::kRed);
   EXPECT_EQ(ops[2].args, (std::vector<double>{0, 0, a.ElbowX, a.ElbowY}));
   // Flag 1: the old hand's mark is erased.
   EXPECT_EQ(ops[4].op, "circle");
-  EXPECT_EQ(ops[4].colour, Palette::White);
+  EXPECT_EQ(ops[4].colour, rt::palette::kWhite);
   EXPECT_EQ(ops[4].drawWidth, 1);
   int dotted = 0;
   for (const auto& op : ops) dotted += op.op == "line" && op.drawStyle == plat::DrawDot;
@@ -83,9 +83,9 @@ TEST(GridPicture, TheArmItsGridAndItsMarks) {
   EXPECT_EQ(ops.back().op, "box");
   EXPECT_NEAR(ops.back().args[0], -6.3, 1e-6);
   // The hand's mark is light red; the links show in their colours.
-  EXPECT_GT(g.near(a.HandX, a.HandY, Palette::Red), 8);
-  EXPECT_EQ(g.at(a.ElbowX / 2, a.ElbowY / 2), Palette::Blue);
-  EXPECT_EQ(g.at((a.ElbowX + a.HandX) / 2, (a.ElbowY + a.HandY) / 2), Palette::Red);
+  EXPECT_GT(g.near(a.HandX, a.HandY, rt::palette::kRed), 8);
+  EXPECT_EQ(g.at(a.ElbowX / 2, a.ElbowY / 2), rt::palette::kBlue);
+  EXPECT_EQ(g.at((a.ElbowX + a.HandX) / 2, (a.ElbowY + a.HandY) / 2), rt::palette::kRed);
   EXPECT_GT(g.near(10, 5, 0, 1), 0);  // the frame
   EXPECT_GT(g.near(-10, 5, 0, 1), 0);
   EXPECT_GT(g.near(3, 0, 0, 1), 0);  // the x axis
@@ -97,16 +97,16 @@ TEST(GridPicture, MovingTheArmLeavesATrailAndNoOldArm) {
   const ArmPosition b = computeArmPosition(5, 5, 60, 30);
   drawArmPicture(g.s, drawing(a, a, 1));
   drawArmPicture(g.s, drawing(a, b, 0));
-  EXPECT_EQ(g.at(a.ElbowX / 2, a.ElbowY / 2), Palette::White);
-  EXPECT_EQ(g.at((a.ElbowX + a.HandX) / 2, (a.ElbowY + a.HandY) / 2), Palette::White);
-  EXPECT_EQ(g.at(b.ElbowX / 2, b.ElbowY / 2), Palette::Blue);
+  EXPECT_EQ(g.at(a.ElbowX / 2, a.ElbowY / 2), rt::palette::kWhite);
+  EXPECT_EQ(g.at((a.ElbowX + a.HandX) / 2, (a.ElbowY + a.HandY) / 2), rt::palette::kWhite);
+  EXPECT_EQ(g.at(b.ElbowX / 2, b.ElbowY / 2), rt::palette::kBlue);
   // The old hand keeps its light red mark, the trail, though its red link is gone.
-  EXPECT_GT(g.near(a.HandX, a.HandY, Palette::Red), 8);
-  EXPECT_EQ(g.at(a.HandX, a.HandY), Palette::White);
+  EXPECT_GT(g.near(a.HandX, a.HandY, rt::palette::kRed), 8);
+  EXPECT_EQ(g.at(a.HandX, a.HandY), rt::palette::kWhite);
   // Back to a with flag 1: the arm at b and its hand's mark go without a trace.
   drawArmPicture(g.s, drawing(b, a, 1));
-  EXPECT_EQ(g.near(b.HandX, b.HandY, Palette::Red), 0);
-  EXPECT_EQ(g.near(b.ElbowX / 2, b.ElbowY / 2, Palette::Blue), 0);
+  EXPECT_EQ(g.near(b.HandX, b.HandY, rt::palette::kRed), 0);
+  EXPECT_EQ(g.near(b.ElbowX / 2, b.ElbowY / 2, rt::palette::kBlue), 0);
 }
 
 }  // namespace

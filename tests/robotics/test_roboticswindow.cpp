@@ -123,7 +123,7 @@ TEST_F(RoboticsWindowTest, OpensWithTheSharedSettings) {
   // The arm on the grid: link 1 blue halfway to the elbow.
   const plat::ImageSurface& g = grid().surface();
   const auto& p = window->arm().position();
-  EXPECT_EQ(g.pixel(int(g.toDeviceX(p.ElbowX / 2)), int(g.toDeviceY(p.ElbowY / 2))), Palette::Blue);
+  EXPECT_EQ(g.pixel(int(g.toDeviceX(p.ElbowX / 2)), int(g.toDeviceY(p.ElbowY / 2))), rt::palette::kBlue);
 }
 
 TEST_F(RoboticsWindowTest, ModesShowTheirFrameAndPrompt) {
@@ -167,7 +167,7 @@ TEST_F(RoboticsWindowTest, GridClicksSetTheDesiredPointOrAreRefused) {
   ASSERT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_EQ(services.boxes->calls[0].text, "Robot arm cannot reach desired end point");
   EXPECT_EQ(services.boxes->calls[0].title, "Invalid Parameters");
-  EXPECT_EQ(services.boxes->calls[0].style, plat::Msg::OkOnly | plat::Msg::Critical);
+  EXPECT_EQ(services.boxes->calls[0].style, plat::msg::OkOnly | plat::msg::Critical);
   EXPECT_EQ(plays("uhoh.wav"), 1);
   EXPECT_NEAR(shell::settings().DesiredX, 3.1, 0.051);
 }
@@ -382,7 +382,7 @@ TEST_F(RoboticsWindowTest, PathModePrintsThePointsAndTheOptions) {
 
 TEST_F(RoboticsWindowTest, CancelPrintsNothing) {
   ASSERT_TRUE(open());
-  services.boxes->answer(plat::Msg::Cancel);
+  services.boxes->answer(plat::msg::Cancel);
   button("printButton").click();
   EXPECT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_TRUE(printed->documents.empty());

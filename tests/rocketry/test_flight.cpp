@@ -214,7 +214,7 @@ TEST(MassInputs, ANewThrustPullsTheMassToTheNearerLimit) {
   EXPECT_FALSE(massForThrust(10.0f, 204));
 }
 
-TEST(MassInputs, ReadOutsAndStoredValuesInRange) {
+TEST(MassInputs, ReadoutsAndStoredValuesInRange) {
   EXPECT_EQ(tenthsText(204 * unitsFor(0).MassFactor), "7.2");
   EXPECT_EQ(tenthsText(204 * unitsFor(1).MassFactor), "204.0");
   EXPECT_EQ(unitsFor(0).MassHead, "Mass (oz)");

@@ -270,7 +270,7 @@ TEST_F(Launch, AReplayOfAFlightThatNowLandsSoonerEnds) {
   EXPECT_EQ(view.segments.back().t, launch.flight().FlightTime);
   const auto points = launch.printReplay();
   EXPECT_LT(points.size(), 2000u);
-  EXPECT_EQ(points.back().t, launch.flight().FlightTime);
+  EXPECT_EQ(points.back().time, launch.flight().FlightTime);
 }
 
 TEST_F(Launch, ThePrintReplayEndsWhereTheFlightWasStopped) {
@@ -281,10 +281,10 @@ TEST_F(Launch, ThePrintReplayEndsWhereTheFlightWasStopped) {
   sound.log.clear();
   const auto points = launch.printReplay();
   ASSERT_EQ(points.size(), 201u);  // the start and one point a step
-  EXPECT_EQ(points.front().t, 0.0f);
+  EXPECT_EQ(points.front().time, 0.0f);
   EXPECT_FLOAT_EQ(points.front().force, 10 - launch.flight().Weight);
-  EXPECT_EQ(points.back().t, end);
-  EXPECT_FLOAT_EQ(points[1].t, 0.05f);
+  EXPECT_EQ(points.back().time, end);
+  EXPECT_FLOAT_EQ(points[1].time, 0.05f);
   // The replay is silent and leaves the kept flight where it ended.
   EXPECT_EQ(sound.log, (std::vector<std::string>{"stop"}));
   EXPECT_EQ(launch.flight().Silent, 0);

@@ -242,7 +242,7 @@ TEST_F(RocketryWindowTest, DraggingABarRecomputesAsAChangeDoes) {
   bar->setSliderDown(false);
 }
 
-TEST_F(RocketryWindowTest, UnitsAndParachuteChangeTheReadOutsNotTheFlight) {
+TEST_F(RocketryWindowTest, UnitsAndParachuteChangeTheReadoutsNotTheFlight) {
   ASSERT_TRUE(open());
   chooseUnits(1);
   EXPECT_EQ(shell::settings().RocketUnits, 1);
@@ -310,9 +310,9 @@ TEST_F(RocketryWindowTest, AFlightLandsByItselfWithItsSoundsAndCurves) {
   EXPECT_FALSE(chutePicture().isVisible());
   EXPECT_EQ(rocketPicture().y() + rocketPicture().height(), skyPicture().surface().deviceHeight());
   // The three curves in their pens' colours.
-  EXPECT_GT(countColour(&altitudePlot(), Palette::Red), 100);
-  EXPECT_GT(countColour(&speedPlot(), Palette::Blue), 100);
-  EXPECT_GT(countColour(&forcePlot(), Palette::Black), 100);
+  EXPECT_GT(countColour(&altitudePlot(), rt::palette::kRed), 100);
+  EXPECT_GT(countColour(&speedPlot(), rt::palette::kBlue), 100);
+  EXPECT_GT(countColour(&forcePlot(), rt::palette::kBlack), 100);
 }
 
 // A control's caption as it shows on its container: the caption's area beside the indicator,
@@ -428,11 +428,11 @@ TEST_F(RocketryWindowTest, StoppingKeepsThePlotsAndARepaintRedrawsThemSilently) 
   for (int y = 0; y < altitude.height(); ++y)
     for (int x = 0; x < altitude.width(); ++x) before += altitude.pixel(x, y) == qRgb(255, 0, 0);
   EXPECT_GT(before, 50);
-  EXPECT_NEAR(countColour(&altitudePlot(), Palette::Red), before, before / 6);
+  EXPECT_NEAR(countColour(&altitudePlot(), rt::palette::kRed), before, before / 6);
   // The next launch clears the plots and starts from the pad.
   launchButton().click();
   EXPECT_FALSE(printButton().isEnabled());
-  EXPECT_LT(countColour(&altitudePlot(), Palette::Red), 3);
+  EXPECT_LT(countColour(&altitudePlot(), rt::palette::kRed), 3);
 }
 
 TEST_F(RocketryWindowTest, ThePrintoutShowsTheInputsTheLaunchValuesAndTheCurves) {
@@ -440,7 +440,7 @@ TEST_F(RocketryWindowTest, ThePrintoutShowsTheInputsTheLaunchValuesAndTheCurves)
   launchButton().click();
   for (int i = 0; i < 200; ++i) flightTimer().fire();  // stopped at 10 s
   launchButton().click();
-  services.boxes->answer(plat::Msg::Cancel);
+  services.boxes->answer(plat::msg::Cancel);
   printButton().click();
   EXPECT_TRUE(printed->documents.empty());
   ASSERT_EQ(services.boxes->calls.size(), 1u);

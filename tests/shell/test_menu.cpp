@@ -140,8 +140,8 @@ TEST_F(MenuTest, ExitOnAFullDiskKeepsTheOldFileSaysSoAndEnds) {
     for (int code : endCodes) out += "end " + std::to_string(code) + "\n";
     return out;
   });
-  EXPECT_EQ(seen, "box " + std::to_string(plat::Msg::OkOnly | plat::Msg::Exclamation) +
-                      ": The settings could not be saved in " + (shell::BasePath + "vtrel5.ini").toStdString() +
+  EXPECT_EQ(seen, "box " + std::to_string(plat::msg::OkOnly | plat::msg::Exclamation) +
+                      ": The settings could not be saved in " + (shell::g_basePath + "vtrel5.ini").toStdString() +
                       ".\n\nDisk full (File too large)\nend 1\n");
   EXPECT_EQ(readSettings(), freshFile());
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"vtrel5.ini"});
@@ -179,7 +179,7 @@ TEST_F(MenuTest, MissingFileStopsBeforeTheMenuAndWritesNothing) {
   start();
   ASSERT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_EQ(services.boxes->calls[0].text, "File missing/incomplete - Reinstall program");
-  EXPECT_EQ(services.boxes->calls[0].style, plat::Msg::OkOnly | plat::Msg::Critical);
+  EXPECT_EQ(services.boxes->calls[0].style, plat::msg::OkOnly | plat::msg::Critical);
   EXPECT_FALSE(menu->isVisible());
   EXPECT_TRUE(menu->ended());
   EXPECT_EQ(endCodes, std::vector<int>{1});
@@ -253,7 +253,7 @@ TEST_F(MenuTest, HelpOpensTheContentsOfTheApplicationHelpFile) {
   helpButton().click();
   ASSERT_EQ(services.help->calls.size(), 1u);
   EXPECT_EQ(services.help->calls[0].topic, 0);
-  EXPECT_EQ(services.help->calls[0].file, shell::BasePath + "vtrel.HLP");
+  EXPECT_EQ(services.help->calls[0].file, shell::g_basePath + "vtrel.HLP");
   // The upper-case name finds the file as it lies in the folder.
   EXPECT_EQ(plat::resolveFile(services.help->calls[0].file), dir.filePath("vtrel.hlp"));
 }

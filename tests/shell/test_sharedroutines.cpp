@@ -16,7 +16,7 @@ namespace {
 
 TEST(SharedRoutines, AppFilePathJoinsTheBaseFolder) {
   shell::setBasePath("/opt/vantrel");
-  EXPECT_EQ(shell::BasePath, "/opt/vantrel/");
+  EXPECT_EQ(shell::g_basePath, "/opt/vantrel/");
   EXPECT_EQ(shell::appFilePath("ding.wav"), "/opt/vantrel/ding.wav");
 }
 

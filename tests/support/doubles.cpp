@@ -8,11 +8,11 @@ int ScriptedMessageBoxes::show(const QString& text, int style, const QString& ti
     answer = m_script.front();
     m_script.erase(m_script.begin());
   } else {
-    static const int first[] = {Msg::Ok, Msg::Ok, Msg::Abort, Msg::Yes, Msg::Yes, Msg::Retry};
-    static const int second[] = {Msg::Ok, Msg::Cancel, Msg::Retry, Msg::No, Msg::No, Msg::Cancel};
+    static const int first[] = {msg::Ok, msg::Ok, msg::Abort, msg::Yes, msg::Yes, msg::Retry};
+    static const int second[] = {msg::Ok, msg::Cancel, msg::Retry, msg::No, msg::No, msg::Cancel};
     int buttons = style & 7;
     if (buttons > 5) buttons = 0;
-    answer = (style & Msg::DefaultButton2) ? second[buttons] : first[buttons];
+    answer = (style & msg::DefaultButton2) ? second[buttons] : first[buttons];
   }
   calls.push_back({text, style, title, answer});
   return answer;

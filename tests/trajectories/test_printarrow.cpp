@@ -41,13 +41,13 @@ class TrajectoriesPrintout : public TrajectoriesWindowTest {
 
 TEST_F(TrajectoriesPrintout, CancelPrintsNothing) {
   ASSERT_TRUE(open());
-  services.boxes->answer(plat::Msg::Cancel);
+  services.boxes->answer(plat::msg::Cancel);
   printButton().click();
   EXPECT_TRUE(printed->documents.empty());
   ASSERT_EQ(services.boxes->calls.size(), 1u);
   EXPECT_EQ(services.boxes->calls[0].text, "Make sure printer is on-line and ready.");
   EXPECT_EQ(services.boxes->calls[0].title, "Print Trajectories");
-  EXPECT_EQ(services.boxes->calls[0].style, plat::Msg::OkCancel | plat::Msg::Information);
+  EXPECT_EQ(services.boxes->calls[0].style, plat::msg::OkCancel | plat::msg::Information);
 }
 
 TEST_F(TrajectoriesPrintout, WithoutShotsThePageHasTheValuesTheGridTheNumbersAndTheMark) {
@@ -115,7 +115,7 @@ TEST_F(TrajectoriesPrintout, ShotsArePrintedInsideTheGridAndTheMarkInItsCorner) 
   ASSERT_FALSE(lines.empty());
   double right = 0;
   for (const auto* d : lines) {
-    EXPECT_EQ(d->colour, Palette::Black);
+    EXPECT_EQ(d->colour, rt::palette::kBlack);
     EXPECT_LE(d->args[2], 950.0);
     // A flight higher than the grid is left out above its top, not drawn over the text.
     EXPECT_GE(d->args[1], 300.0);

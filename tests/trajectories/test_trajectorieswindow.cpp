@@ -42,7 +42,7 @@ TEST_F(TrajectoriesWindowTest, OpensWithTheFreshSettings) {
   EXPECT_FALSE(message().isVisible());
   EXPECT_EQ(window->store().shotCount(), 0);
   EXPECT_EQ(window->indicatorLength(), 600.0f);
-  EXPECT_EQ(countColour(&gridPicture(), Palette::ArrowPath), 0);
+  EXPECT_EQ(countColour(&gridPicture(), rt::palette::kArrowPath), 0);
   // The mark's centre stands on (400, 200) feet, within a pixel.
   const plat::Surface& feet = gridPicture().surface();
   const double cx = plat::leftInScale(&markPicture(), feet) + plat::widthInScale(&markPicture(), feet) / 2;
@@ -143,7 +143,7 @@ TEST_F(TrajectoriesWindowTest, AMissDrawsThePathAndTellsTheClosestPoint) {
   EXPECT_EQ(window->store().shotCount(), 1);
   EXPECT_TRUE(message().isVisible());
   EXPECT_EQ(message().caption(), "Missed ...  Closest at X = 241, Y = 359");
-  EXPECT_GT(countColour(&gridPicture(), Palette::ArrowPath), 300);
+  EXPECT_GT(countColour(&gridPicture(), rt::palette::kArrowPath), 300);
   // The shot's sound returns at once, the miss is waited for; both are the program's files.
   std::vector<plat::SoundCall> files;
   for (const auto& c : services.sound->calls)
@@ -174,7 +174,7 @@ TEST_F(TrajectoriesWindowTest, ClearGridEmptiesTheStoreAndThePicture) {
   clearButton().click();
   EXPECT_EQ(window->store().shotCount(), 0);
   EXPECT_FALSE(message().isVisible());
-  EXPECT_EQ(countColour(&gridPicture(), Palette::ArrowPath), 0);
+  EXPECT_EQ(countColour(&gridPicture(), rt::palette::kArrowPath), 0);
   // The grid lines are controls and stay; the next shot is stored as shot 1.
   EXPECT_TRUE(heightLine(0).isVisible());
   angleBar().setValue(300);
@@ -190,10 +190,10 @@ TEST_F(TrajectoriesWindowTest, ARepaintRedrawsTheStoredShotsUnlessTheMarkIsHeld)
   window->grabMark(1, 0, 0, 0);
   ASSERT_EQ(window->dragging(), 1);
   gridPicture().requestPaint();
-  EXPECT_EQ(countColour(&gridPicture(), Palette::ArrowPath), 0);
+  EXPECT_EQ(countColour(&gridPicture(), rt::palette::kArrowPath), 0);
   window->dropMark(1, 0, 0, 0);
   EXPECT_EQ(window->dragging(), 0);
-  EXPECT_GT(countColour(&gridPicture(), Palette::ArrowPath), 300);
+  EXPECT_GT(countColour(&gridPicture(), rt::palette::kArrowPath), 300);
 }
 
 TEST_F(TrajectoriesWindowTest, DraggingTheMarkMovesItInTenFootStepsAndKeepsItOnTheGrid) {

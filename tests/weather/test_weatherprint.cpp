@@ -145,7 +145,7 @@ TEST_F(Printout, ThePlotsPageShowsTheSummariesAndPictures) {
 
 TEST_F(Printout, CancelPrintsNothing) {
   // The question is the platform's: Cancel is its answer by default here.
-  services.boxes->answer(plat::Msg::Cancel);
+  services.boxes->answer(plat::msg::Cancel);
   EXPECT_FALSE(plat::askPrinterReady("Print File"));
   EXPECT_TRUE(printed->documents.empty());
 }
@@ -178,7 +178,7 @@ TEST_F(Printout, PlotsDrawInTheirColoursOnTheirScales) {
   for (const auto& op : prec.ops())
     if (op.op == "line") {
       EXPECT_EQ(op.args, (std::vector<double>{30, 0, 30, 2}));
-      EXPECT_EQ(op.colour, Palette::Precipitation);
+      EXPECT_EQ(op.colour, rt::palette::kPrecipitation);
     }
   EXPECT_EQ(press.countOps("line"), 1);
   // An empty log clears the pictures and draws nothing.

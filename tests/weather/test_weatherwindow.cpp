@@ -207,7 +207,7 @@ TEST_F(WeatherWatch, ASaveOnAFullDiskKeepsTheOldLogAndTheWindowAsItWas) {
   type("3/14");
   key(Qt::Key_Tab);
   type("56");
-  services.boxes->answer(plat::Msg::Yes);  // overwrite the existing file
+  services.boxes->answer(plat::msg::Yes);  // overwrite the existing file
   // The disk takes 200 bytes of the log's 1146.
   const std::string seen = testsupport::inChildWithFileLimit(200, [&] {
     fileCommand("saveButton", "old");
@@ -222,8 +222,8 @@ TEST_F(WeatherWatch, ASaveOnAFullDiskKeepsTheOldLogAndTheWindowAsItWas) {
         button("saveButton").isEnabled() && logGrid().isEnabled() && !fileFrame().isVisible() ? "usable\n" : "stuck\n";
     return out;
   });
-  const int info = plat::Msg::OkOnly | plat::Msg::Information;
-  const int question = plat::Msg::YesNo | plat::Msg::Question | plat::Msg::DefaultButton2;
+  const int info = plat::msg::OkOnly | plat::msg::Information;
+  const int question = plat::msg::YesNo | plat::msg::Question | plat::msg::DefaultButton2;
   EXPECT_EQ(seen, "File Already Exists " + std::to_string(question) + ":Overwrite existing file?\n" +
                       "Error Saving File " + std::to_string(info) + ": 61.\n" +
                       "Weather Watch, Current File: NEW\n"
@@ -277,7 +277,7 @@ TEST_F(WeatherWatch, MovingOntoACellWithOtherTextMarksTheLogUnsaved) {
   EXPECT_TRUE(window->isVisible());
 
   // Down from day 1 onto an empty day is a move to other text too; a fresh open is saved.
-  services.boxes->answer(plat::Msg::Yes);
+  services.boxes->answer(plat::msg::Yes);
   fileCommand("openButton", "FALL");
   EXPECT_TRUE(window->files().saved());
   key(Qt::Key_Down);
@@ -290,13 +290,13 @@ TEST_F(WeatherWatch, AFailedOpenReportsAndKeepsTheLog) {
   ASSERT_TRUE(open());
   key(Qt::Key_Tab);
   type("45");
-  services.boxes->answer(plat::Msg::Yes);
+  services.boxes->answer(plat::msg::Yes);
   fileCommand("openButton", "SHORT");
   ASSERT_EQ(services.boxes->calls.size(), 2u);
   EXPECT_EQ(services.boxes->calls[0].title, "Open File");
   EXPECT_EQ(services.boxes->calls[1].text, " 62.");
   EXPECT_EQ(services.boxes->calls[1].title, "Error Opening File");
-  EXPECT_EQ(services.boxes->calls[1].style, plat::Msg::OkOnly | plat::Msg::Information);
+  EXPECT_EQ(services.boxes->calls[1].style, plat::msg::OkOnly | plat::msg::Information);
   EXPECT_EQ(cell(1, 2), "45");
   EXPECT_EQ(cell(2, 2), "");
   EXPECT_EQ(window->caption(), "Weather Watch, Current File: NEW");
@@ -316,7 +316,7 @@ TEST_F(WeatherWatch, ADoubleClickInTheSaveFrameAsksBeforeUnsavedDataIsLost) {
   EXPECT_EQ(services.boxes->calls[0].title, "Open File");
   EXPECT_TRUE(fileFrame().isVisible());
   EXPECT_EQ(cell(1, 1), "x");
-  services.boxes->answer(plat::Msg::Yes);
+  services.boxes->answer(plat::msg::Yes);
   window->openChosenFile();
   EXPECT_FALSE(fileFrame().isVisible());
   EXPECT_EQ(cell(1, 2), "1");
@@ -346,12 +346,12 @@ TEST_F(WeatherWatch, NewClearsTheLogAfterTheQuestion) {
   type("1/1");
   button("newButton").click();  // No
   EXPECT_EQ(cell(1, 1), "1/1");
-  services.boxes->answer(plat::Msg::Yes);
+  services.boxes->answer(plat::msg::Yes);
   button("newButton").click();
   ASSERT_EQ(services.boxes->calls.size(), 2u);
   EXPECT_EQ(services.boxes->calls[1].text,
             "Data in unsaved file will be lost.  Do you still want to start a new file?");
-  EXPECT_EQ(services.boxes->calls[1].style, plat::Msg::YesNo | plat::Msg::Question | plat::Msg::DefaultButton2);
+  EXPECT_EQ(services.boxes->calls[1].style, plat::msg::YesNo | plat::msg::Question | plat::msg::DefaultButton2);
   EXPECT_EQ(cell(1, 1), "");
   EXPECT_EQ(editBox().text(), "");
   EXPECT_TRUE(window->files().saved());
@@ -370,7 +370,7 @@ TEST_F(WeatherWatch, ExitAndTheTitleBarAskAboutUnsavedData) {
   ASSERT_FALSE(window.isNull());
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(cell(1, 1), "5/5");
-  services.boxes->answer(plat::Msg::Yes);
+  services.boxes->answer(plat::msg::Yes);
   window->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(window.isNull());
@@ -413,10 +413,10 @@ TEST_F(WeatherWatch, ThePlotTabSummarisesAndDrawsTheLog) {
   EXPECT_EQ(summary(SummaryText::TotalPrec), "3.00");
   EXPECT_EQ(summary(SummaryText::PressAxisTop), "30.6");
   EXPECT_EQ(summary(SummaryText::LowestPress), "29.50");
-  EXPECT_GT(countColour(&plot("temperaturePlot"), Palette::HighTemperature), 100);
-  EXPECT_GT(countColour(&plot("temperaturePlot"), Palette::LowTemperature), 100);
-  EXPECT_GT(countColour(&plot("precipitationPlot"), Palette::Precipitation), 6);
-  EXPECT_GT(countColour(&plot("pressurePlot"), Palette::Pressure), 0);
+  EXPECT_GT(countColour(&plot("temperaturePlot"), rt::palette::kHighTemperature), 100);
+  EXPECT_GT(countColour(&plot("temperaturePlot"), rt::palette::kLowTemperature), 100);
+  EXPECT_GT(countColour(&plot("precipitationPlot"), rt::palette::kPrecipitation), 6);
+  EXPECT_GT(countColour(&plot("pressurePlot"), rt::palette::kPressure), 0);
 }
 
 }  // namespace

@@ -116,9 +116,9 @@ TEST_F(WheelWindow, OpensReadyWithTheFreshValues) {
   EXPECT_FALSE(turnTimer()->enabled());
   EXPECT_EQ(window->run().model().wheelAngle(), 91.0f);
   // The five empty cans in their outlines, and no water under the closed valve.
-  EXPECT_GT(countColour(wheelPicture(), Palette::White), 0);
+  EXPECT_GT(countColour(wheelPicture(), rt::palette::kWhite), 0);
   EXPECT_EQ(countColour(valvePicture(), wheel::canColor(1), 25), 0);
-  EXPECT_GT(countColour(speedChart(), Palette::Yellow), 200);  // the zero line
+  EXPECT_GT(countColour(speedChart(), rt::palette::kYellow), 200);  // the zero line
   EXPECT_EQ(services.sound->countPlays("ding.wav"), 0);
 }
 
@@ -376,9 +376,9 @@ TEST_F(WheelWindow, EveryControlStandsWhereItsLayoutRowSays) {
                                           kLevelChart,
                                           kStartButton,
                                           kParametersButton,
-                                          plotwindow::helpExitFrameAt(kHelpExitTop),
-                                          plotwindow::kHelpButton,
-                                          plotwindow::kExitButton};
+                                          plat::plotwindow::helpExitFrameAt(kHelpExitTop),
+                                          plat::plotwindow::kHelpButton,
+                                          plat::plotwindow::kExitButton};
     rows.insert(rows.end(), std::begin(kChartTitles), std::end(kChartTitles));
     for (const auto& row : rows)
       EXPECT_EQ(layoutrows::matches(&built, row), 1) << layoutrows::describe(row).toStdString();

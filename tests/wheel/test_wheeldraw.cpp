@@ -47,12 +47,12 @@ TEST_F(WheelPicture, EmptyCansShowTheirOutlineAndSpokeWithoutLeaks) {
   EXPECT_EQ(hidden.countOps("box"), 5);
   for (const auto& op : hidden.ops())
     if (op.op == "line") {
-      EXPECT_EQ(op.colour, Palette::LightGrey);
+      EXPECT_EQ(op.colour, rt::palette::kLightGrey);
     }
   // The visible picture is a copy of the hidden one.
   EXPECT_EQ(visible.image().convertToFormat(QImage::Format_RGB32),
             hidden.image().convertToFormat(QImage::Format_RGB32));
-  EXPECT_EQ(countColour(visible, Palette::Green) > 0, true);  // the hub
+  EXPECT_EQ(countColour(visible, rt::palette::kGreen) > 0, true);  // the hub
 }
 
 TEST_F(WheelPicture, WaterFillsTheCanFromItsBottomAndLeaksInAFan) {
@@ -108,22 +108,22 @@ TEST_F(Charts, ASpeedBeyond210PlotsAtTheChartsEdge) {
   WheelModel m = wheelOf(5);
   charts.start(m);
   charts.drawZeroLine();
-  EXPECT_EQ(lit(speed, 0, Palette::Yellow), std::vector<int>{59});
+  EXPECT_EQ(lit(speed, 0, rt::palette::kYellow), std::vector<int>{59});
   m.setState(91, 500);
   charts.advance(m);
   EXPECT_EQ(charts.prevSpeed(), 210.0f);
-  auto top = lit(speed, last(), Palette::White);
+  auto top = lit(speed, last(), rt::palette::kWhite);
   ASSERT_FALSE(top.empty());
   EXPECT_EQ(top.front(), 0);
   m.setState(91, -500);
   charts.advance(m);
   EXPECT_EQ(charts.prevSpeed(), -210.0f);
-  auto bottom = lit(speed, last(), Palette::White);
+  auto bottom = lit(speed, last(), rt::palette::kWhite);
   ASSERT_FALSE(bottom.empty());
   EXPECT_EQ(bottom.back(), speed.deviceHeight() - 1);
   // The zero line goes on in the new columns, and the old columns moved left.
-  EXPECT_FALSE(lit(speed, last(), Palette::Yellow).empty() && lit(speed, last(), Palette::White).empty());
-  EXPECT_FALSE(lit(speed, last() - 1, Palette::White).empty());
+  EXPECT_FALSE(lit(speed, last(), rt::palette::kYellow).empty() && lit(speed, last(), rt::palette::kWhite).empty());
+  EXPECT_FALSE(lit(speed, last() - 1, rt::palette::kWhite).empty());
 }
 
 TEST_F(Charts, EveryCanHasItsOwnColourOnTheLevelChart) {
