@@ -31,7 +31,7 @@ test: format-check build-test
 # name that breaks the rules of the README's section on the code's layout.
 format-check: deps
 	@scripts/check-format.sh
-	@scripts/check-names.sh
+	@JOBS=$(JOBS) scripts/check-names.sh
 
 format: deps
 	@scripts/check-format.sh --fix
