@@ -29,9 +29,9 @@ test: format-check build-test
 
 # The layout of the code: format-check fails on a file .clang-format would change, or on a
 # name that breaks the rules of the README's section on the code's layout.
+# Both checks run, so one run names every fault.
 format-check: deps
-	@scripts/check-format.sh
-	@JOBS=$(JOBS) scripts/check-names.sh
+	@status=0; scripts/check-format.sh || status=1; JOBS=$(JOBS) scripts/check-names.sh || status=1; exit $$status
 
 format: deps
 	@scripts/check-format.sh --fix
