@@ -3,7 +3,7 @@
 # but only those that are missing, so a prepared machine starts at once.
 set -euo pipefail
 pkgs=(g++ cmake ninja-build make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-      clang libclang-rt-14-dev clang-format clang-tidy
+      clang libclang-rt-14-dev clang-format clang-tidy python3
       qt6-base-dev libpulse-dev libqt6opengl6-dev
       fonts-liberation fonts-comic-neue fonts-dejavu-core
       xvfb xauth xdotool imagemagick poppler-utils dbus-x11 at-spi2-core python3-pyatspi python3-xlib
