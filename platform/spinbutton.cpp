@@ -8,6 +8,8 @@
 #include <QToolButton>
 #include <charconv>
 
+#include "platform/accessible.h"
+
 namespace plat {
 
 namespace {
@@ -59,12 +61,6 @@ class SpinButtonAccessible : public QAccessibleWidget, public QAccessibleValueIn
   SpinButton* spin() const { return static_cast<SpinButton*>(widget()); }
 };
 
-QAccessibleInterface* spinButtonAccessible(const QString& className, QObject* object) {
-  if (className == QLatin1String("plat::SpinButton") && object && object->isWidgetType())
-    return new SpinButtonAccessible(static_cast<SpinButton*>(object));
-  return nullptr;
-}
-
 // A single-precision value (0.05f is 0.0500000007 as a double) is read as the shortest
 // decimal that gives the same single, the number the window shows.
 double readable(double v) {
@@ -77,19 +73,11 @@ double readable(double v) {
   return shortest;
 }
 
-void installAccessibleFactory() {
-  static const bool kInstalled = [] {
-    QAccessible::installFactory(spinButtonAccessible);
-    return true;
-  }();
-  (void)kInstalled;
-}
-
 }  // namespace
 
 SpinButton::SpinButton(QWidget* parent, Qt::Orientation o)
     : QWidget(parent), m_up(new SpinHalf(this)), m_down(new SpinHalf(this)), m_orientation(o) {
-  installAccessibleFactory();
+  installAccessible<SpinButton, SpinButtonAccessible>();
   setFocusPolicy(Qt::StrongFocus);
   // "pressed" comes at the press and again at every repeat while the half is held down;
   // the release that follows adds no step of its own.

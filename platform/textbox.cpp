@@ -12,6 +12,7 @@
 #include <QTextDocument>
 #include <algorithm>
 
+#include "platform/accessible.h"
 #include "platform/colours.h"
 #include "platform/keys.h"
 
@@ -99,24 +100,10 @@ class TextBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterf
   TextBox* box() const { return static_cast<TextBox*>(widget()); }
 };
 
-QAccessibleInterface* textBoxAccessible(const QString& className, QObject* object) {
-  if (className == QLatin1String("plat::TextBox") && object && object->isWidgetType())
-    return new TextBoxAccessible(static_cast<TextBox*>(object));
-  return nullptr;
-}
-
-void installAccessibleFactory() {
-  static const bool kInstalled = [] {
-    QAccessible::installFactory(textBoxAccessible);
-    return true;
-  }();
-  (void)kInstalled;
-}
-
 }  // namespace
 
 TextBox::TextBox(QWidget* parent, const QString& text) : QPlainTextEdit(parent) {
-  installAccessibleFactory();
+  installAccessible<TextBox, TextBoxAccessible>();
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setLineWrapMode(QPlainTextEdit::NoWrap);
