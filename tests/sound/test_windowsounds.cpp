@@ -247,7 +247,7 @@ TEST_F(LanderSounds, ThrustersPlayOnWhileTheGameFlies) {
   ASSERT_EQ(soundcheck::soundsOf(heard), "THRUSTR1.WAV THRUSTR2.WAV") << describe(heard);
   EXPECT_LT(heard[0].length(), 0.9) << "the side thruster did not replace the main one\n" << describe(heard);
   EXPECT_GE(heard[1].length(), 0.95) << describe(heard);
-  for (const auto& p : ears.log->plays()) EXPECT_EQ(p.kind, plat::SoundCall::Image);
+  for (const auto& p : plays) EXPECT_EQ(p.kind, plat::SoundCall::Image);
 }
 
 TEST_F(LanderSounds, ACrashIsHeardWholeWithItsTextShowingAndASafeLandingToo) {
