@@ -1,11 +1,5 @@
 #include <pulse/pulseaudio.h>
-#include <sched.h>
-#include <sys/resource.h>
-#include <unistd.h>
 
-#include <QCoreApplication>
-#include <QDBusConnection>
-#include <QDBusMessage>
 #include <QFile>
 #include <algorithm>
 #include <chrono>
@@ -14,6 +8,7 @@
 #include <thread>
 
 #include "platform/files.h"
+#include "platform/realtime.h"
 #include "platform/services.h"
 #include "platform/wave.h"
 
@@ -31,16 +26,19 @@
 //
 // The stream is fed whenever the server asks for more, by the sound library's own thread,
 // which asks the system for real-time scheduling (directly where the program may have it,
-// else from the desktop's real-time service, as sound clients do): on a busy computer a
-// thread of ordinary priority can wake late, and what the server holds must last until it
-// does. What it holds is the margin; a tenth of a second outlasts the wake-ups of a busy
-// desktop and still lets a sound be heard at once.
+// else from the desktop's real-time service, as sound clients do, without waiting for its
+// answer): on a busy computer a thread of ordinary priority can wake late, and what the
+// server holds must last until it does. What it holds is the margin; a tenth of a second
+// outlasts the wake-ups of a busy desktop and still lets a sound be heard at once.
 //
 // A waiting play is timed by its sound: it returns once the stream has taken the sound's last
 // sample and what the server holds has been played, never before the sound's length has
 // passed and never more than 0.15 s after it. Neither the stream's own reports nor the
 // server's can say that, as a server may take a whole sound at once and play it two seconds
-// later.
+// later. A server is another program, which may hang: a waiting play waits at most a quarter
+// of a second for a connection being made, and a connection that took longer than that is
+// not waited for again; meanwhile a waiting play lasts its sound, which plays once the
+// stream is up.
 //
 // The stream is the program's own, on the sound library's thread, and nothing of the windows'
 // toolkit takes part in it: the program's start does not wait for the server (the connection
@@ -75,15 +73,11 @@ constexpr auto kStopGrace = 20ms;
 // With nothing to play for this long, the stream pauses; it looks every half second.
 constexpr auto kRestAfter = 3s;
 constexpr pa_usec_t kRestLookEvery = 500 * PA_USEC_PER_MSEC;
-// How long a waiting play waits for the stream to come up, before it is timed.
-constexpr auto kMostConnecting = 2s;
+// How long a waiting play waits for the stream to come up, before it is timed: a server that
+// answers takes a few hundredths of a second, even on a busy computer.
+constexpr auto kMostConnecting = 250ms;
 // How soon after a lost server the stream is looked for again.
 constexpr auto kRetryAfter = 1s;
-// The real-time priority asked for: low, below the sound server's own.
-constexpr int kRealtimePriority = 3;
-// The time a real-time thread may run without blocking before the system stops it, which
-// the real-time service asks every client to set.
-constexpr rlim_t kRealtimeLimitMicroseconds = 200000;
 
 size_t framesOf(std::chrono::microseconds d) { return size_t(d.count() * kRate / 1000000); }
 uint32_t bytesOf(std::chrono::microseconds d) { return uint32_t(framesOf(d) * kFrameBytes); }
@@ -102,6 +96,8 @@ struct NowPlaying {
   uint64_t lastTaken = 0;           // the last play whose every frame the stream has taken
   Clock::time_point lastSound;      // when the stream last took a frame of a sound
   OutputState output = OutputState::Connecting;
+  // Until when a waiting play waits for the connection being made.
+  Clock::time_point connectingUntil = Clock::now() + kMostConnecting;
 
   bool stopping = false;        // a stop the stream has yet to carry out
   Clock::time_point stopAsked;  // when it was asked for
@@ -134,6 +130,13 @@ struct NowPlaying {
     return next == sound.frames() && Clock::now() - lastSound > d;
   }
 
+  // A connection is being made; a waiting play waits for it until `until`.
+  void beginConnecting(Clock::time_point until) {
+    std::lock_guard<std::mutex> lock(mutex);
+    output = OutputState::Connecting;
+    connectingUntil = until;
+  }
+
   void settle(OutputState state) {
     std::lock_guard<std::mutex> lock(mutex);
     output = state;
@@ -144,32 +147,14 @@ struct NowPlaying {
   }
 };
 
-// Asks for real-time scheduling of the calling thread: directly where the program may have it,
-// else from the desktop's real-time service. Neither granted, the thread keeps its priority.
-void askForRealtime() {
-  sched_param param{};
-  param.sched_priority = kRealtimePriority;
-  if (sched_setscheduler(0, SCHED_RR | SCHED_RESET_ON_FORK, &param) == 0) return;
-  if (!QCoreApplication::instance()) return;
-  QDBusConnection bus = QDBusConnection::systemBus();
-  if (!bus.isConnected()) return;
-  rlimit limit{};
-  if (getrlimit(RLIMIT_RTTIME, &limit) == 0 &&
-      (limit.rlim_max == RLIM_INFINITY || limit.rlim_max > kRealtimeLimitMicroseconds)) {
-    limit.rlim_cur = limit.rlim_max = kRealtimeLimitMicroseconds;
-    setrlimit(RLIMIT_RTTIME, &limit);
-  }
-  QDBusMessage ask = QDBusMessage::createMethodCall("org.freedesktop.RealtimeKit1", "/org/freedesktop/RealtimeKit1",
-                                                    "org.freedesktop.RealtimeKit1", "MakeThreadRealtime");
-  ask << quint64(gettid()) << quint32(kRealtimePriority);
-  bus.call(ask, QDBus::Block, 500);
-}
-
 // The stream to the desktop's sound server, on the sound library's own thread. Every function
 // of it but the constructor, wake() and the destructor runs on that thread.
 class SoundStream {
  public:
   explicit SoundStream(NowPlaying& now) : m_now(now), m_loop(pa_threaded_mainloop_new()) {
+    // Named before it starts, so that the thread takes the name itself: a name given to a
+    // running thread from outside it is given to the caller, the program's own thread.
+    if (m_loop) pa_threaded_mainloop_set_name(m_loop, "sound");
     if (m_loop && pa_threaded_mainloop_start(m_loop) < 0) {
       pa_threaded_mainloop_free(m_loop);
       m_loop = nullptr;
@@ -178,16 +163,15 @@ class SoundStream {
       m_now.settle(OutputState::Absent);
       return;
     }
-    pa_threaded_mainloop_set_name(m_loop, "sound");
     pa_threaded_mainloop_lock(m_loop);
     m_api = pa_threaded_mainloop_get_api(m_loop);
     // Connected from the sound thread, so that nothing of it holds up the caller. The thread
-    // asks for real time before there is a stream, so that however long the system takes to
-    // answer, no sound waits for it.
+    // asks for real time first; where that takes the desktop's service, the question goes on
+    // without the thread, which connects at once.
     pa_mainloop_api_once(
         m_api,
         [](pa_mainloop_api*, void* self) {
-          askForRealtime();
+          makeThisThreadRealtime();
           static_cast<SoundStream*>(self)->connect();
         },
         this);
@@ -217,7 +201,6 @@ class SoundStream {
       m_quietFrames = framesOf(kQuietOnJoining);
       m_resting = false;
     } else if (m_lost && Clock::now() - m_lostAt >= kRetryAfter) {
-      m_now.settle(OutputState::Connecting);
       connect();
     }
     pa_threaded_mainloop_unlock(m_loop);
@@ -231,6 +214,10 @@ class SoundStream {
   void connect() {
     dropConnection();
     m_lost = false;
+    m_streamUp = false;
+    m_connectingSince = Clock::now();
+    // A server that left the last connection hanging is not waited for again until it answers.
+    m_now.beginConnecting(m_hung ? m_connectingSince : m_connectingSince + kMostConnecting);
     pa_proplist* properties = pa_proplist_new();
     pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Vantrel");
     pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "event");
@@ -277,6 +264,8 @@ class SoundStream {
     switch (pa_stream_get_state(m_stream)) {
       case PA_STREAM_READY:
         m_resting = false;
+        m_streamUp = true;
+        m_hung = false;
         lookToRestLater();
         m_now.settle(OutputState::Ready);
         break;
@@ -292,9 +281,13 @@ class SoundStream {
     while (bytes >= kFrameBytes) {
       void* data = nullptr;
       size_t size = bytes;
-      if (pa_stream_begin_write(m_stream, &data, &size) < 0 || !data) return;
+      if (pa_stream_begin_write(m_stream, &data, &size) < 0) return;
       size -= size % kFrameBytes;
-      if (size == 0) return;
+      if (!data || size == 0) {
+        // A write begun is written or given back: the library keeps its buffer until then.
+        pa_stream_cancel_write(m_stream);
+        return;
+      }
       auto* out = static_cast<int16_t*>(data);
       const size_t frames = size / kFrameBytes, quiet = std::min(frames, m_quietFrames);
       std::fill_n(out, 2 * quiet, int16_t(0));
@@ -330,6 +323,7 @@ class SoundStream {
 
   // The server went away or could not be reached: silent until a play looks for it again.
   void lose() {
+    if (!m_streamUp) m_hung = m_hung || Clock::now() - m_connectingSince >= kMostConnecting;
     m_lost = true;
     m_lostAt = Clock::now();
     m_now.settle(OutputState::Absent);
@@ -365,6 +359,10 @@ class SoundStream {
   size_t m_quietFrames = 0;  // silence owed before the next sound, after a join
   bool m_lost = false;
   Clock::time_point m_lostAt;
+  Clock::time_point m_connectingSince;
+  bool m_streamUp = false;  // the connection being made, or last made, brought a stream up
+  // The last connection hung: the server took longer to answer than a waiting play waits.
+  bool m_hung = false;
 };
 
 class SystemSound : public SoundBackend {
@@ -405,16 +403,19 @@ class SystemSound : public SoundBackend {
     m_stream->wake();
     if (!wait) return;
     std::unique_lock<std::mutex> lock(m_now.mutex);
-    // A sound asked for as the program starts waits for the stream, and is then timed.
-    m_now.changed.wait_for(lock, kMostConnecting, [&] { return m_now.output != OutputState::Connecting; });
-    if (m_now.output != OutputState::Ready) return;  // no speaker: silent and instant
+    // A sound asked for as the stream is being connected waits a moment for it, and is then
+    // timed; the sound plays once the stream is up, however long that takes.
+    m_now.changed.wait_until(lock, m_now.connectingUntil, [&] { return m_now.output != OutputState::Connecting; });
+    if (m_now.output == OutputState::Absent) return;  // no speaker: silent and instant
     const auto begun = Clock::now();
     // Heard to its end: all taken by the stream, and then what the server holds played.
     const auto latest = begun + length + kMostAfterSound;
     const auto held = std::min<Clock::duration>(kHeld + kHeldMargin, kMostAfterSound);
     m_now.changed.wait_until(lock, latest - held,
-                             [&] { return m_now.lastTaken >= play || m_now.output != OutputState::Ready; });
-    if (m_now.output != OutputState::Ready) return;
+                             [&] { return m_now.lastTaken >= play || m_now.output == OutputState::Absent; });
+    // A server gone, or a stream not up in the sound's time (a server hung, or slow to
+    // answer): the window has waited the sound's length and goes on.
+    if (m_now.output == OutputState::Absent || (m_now.output != OutputState::Ready && m_now.lastTaken < play)) return;
     lock.unlock();
     std::this_thread::sleep_until(std::max(begun + length, std::min(Clock::now() + held, latest)));
   }

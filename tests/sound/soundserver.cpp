@@ -1,5 +1,6 @@
 #include "tests/sound/soundserver.h"
 
+#include <signal.h>
 #include <sys/prctl.h>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -26,10 +27,23 @@ PrivateSoundServer::PrivateSoundServer() = default;
 
 PrivateSoundServer::~PrivateSoundServer() {
   if (m_server.state() != QProcess::NotRunning) {
+    resume();
     m_server.terminate();
     if (!m_server.waitForFinished(5000)) m_server.kill();
     m_server.waitForFinished(2000);
   }
+}
+
+void PrivateSoundServer::hang() {
+  if (m_server.state() == QProcess::Running) ::kill(pid_t(m_server.processId()), SIGSTOP);
+}
+
+void PrivateSoundServer::resume() {
+  if (m_server.state() == QProcess::Running) ::kill(pid_t(m_server.processId()), SIGCONT);
+}
+
+void PrivateSoundServer::crash() {
+  if (m_server.state() == QProcess::Running) ::kill(pid_t(m_server.processId()), SIGKILL);
 }
 
 QString PrivateSoundServer::address() const { return "unix:" + m_home.filePath("native"); }

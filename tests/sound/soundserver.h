@@ -28,6 +28,12 @@ class PrivateSoundServer {
   // The same, saying on standard error why `who` cannot go on when the server cannot start.
   bool startOrSay(const char* who);
   QString address() const;
+  // Stops the server where it stands, as a server hung by a fault or a debugger is: its
+  // socket still takes connections, and nothing answers them. resume() lets it go on.
+  void hang();
+  void resume();
+  // Ends the server at once, as a crash does, from any thread.
+  void crash();
 
  private:
   QTemporaryDir m_home;

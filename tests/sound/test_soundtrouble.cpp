@@ -1,0 +1,230 @@
+// The system's sound when what it depends on misbehaves: a system bus that takes the program's
+// call and never answers, a sound server that hangs as the program connects or while it plays,
+// a server that goes away and comes back. A window that waits for a sound waits for the sound,
+// and the program's end waits for nothing.
+
+#include <gtest/gtest.h>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QThread>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <future>
+#include <memory>
+#include <thread>
+
+#include "platform/services.h"
+#include "tests/sound/listening.h"
+#include "tests/sound/threads.h"
+
+namespace {
+
+using soundcheck::describe;
+
+constexpr double kDing = 0.4;  // every tone of these checks lasts this long
+// What a waiting play may add to its sound: 0.15 s, and a few hundredths more for a busy
+// computer to wake the waiting window (as in the other checks).
+constexpr double kMostAfter = 0.2;
+// What it may add more while a connection to the server is being made.
+constexpr double kMostConnecting = 0.25;
+
+double secondsOf(QElapsedTimer& t) { return double(t.nsecsElapsed()) / 1e9; }
+
+// A waiting play, timed.
+double waitingPlay(plat::SoundBackend& sound, const QString& file) {
+  QElapsedTimer t;
+  t.start();
+  sound.playFile(file, true);
+  return secondsOf(t);
+}
+
+// Runs `work` and fails, without hanging the checks, when it has not ended within `seconds`:
+// a sound service held by another program would hold the window, or the program's end.
+void finishWithin(double seconds, std::function<void()> work) {
+  auto done = std::make_shared<std::promise<void>>();
+  auto finished = done->get_future();
+  std::thread([work = std::move(work), done] {
+    work();
+    done->set_value();
+  }).detach();
+  if (finished.wait_for(std::chrono::duration<double>(seconds)) != std::future_status::ready) {
+    ADD_FAILURE() << "the sound service held its caller more than " << seconds << " s";
+    std::fflush(stdout);
+    std::_Exit(1);
+  }
+}
+
+// Lets the sound service go, and says how long that took.
+double endOf(std::unique_ptr<plat::SoundBackend> sound) {
+  double took = 0;
+  finishWithin(5, [&] {
+    QElapsedTimer t;
+    t.start();
+    sound.reset();
+    took = secondsOf(t);
+  });
+  return took;
+}
+
+// A socket where a bus should be: it takes every connection and never says a word.
+class SilentBus {
+ public:
+  explicit SilentBus(const QString& path) : m_fd(socket(AF_UNIX, SOCK_STREAM, 0)) {
+    sockaddr_un where{};
+    where.sun_family = AF_UNIX;
+    const QByteArray p = path.toLocal8Bit();
+    std::memcpy(where.sun_path, p.constData(), size_t(std::min<qsizetype>(p.size(), sizeof where.sun_path - 1)));
+    m_listening = bind(m_fd, reinterpret_cast<sockaddr*>(&where), sizeof where) == 0 && listen(m_fd, 16) == 0;
+  }
+  ~SilentBus() { close(m_fd); }
+  SilentBus(const SilentBus&) = delete;
+  SilentBus& operator=(const SilentBus&) = delete;
+  bool listening() const { return m_listening; }
+
+ private:
+  int m_fd;
+  bool m_listening = false;
+};
+
+class SoundInTrouble : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    soundcheck::Listening::writeTones(dir.path(), kDing, 0);
+    mainServer = qgetenv("PULSE_SERVER");
+    mainClientSettings = qgetenv("PULSE_CLIENTCONFIG");
+  }
+  // A check's own server points the process at itself; the next check finds the main one.
+  void TearDown() override {
+    qputenv("PULSE_SERVER", mainServer);
+    qputenv("PULSE_CLIENTCONFIG", mainClientSettings);
+  }
+  QString file(const char* name) const { return dir.filePath(name); }
+  void workFor(double seconds) {
+    QElapsedTimer t;
+    t.start();
+    while (secondsOf(t) < seconds) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
+
+  QTemporaryDir dir;
+  QByteArray mainServer, mainClientSettings;
+};
+
+// An ordinary desktop user may not put a thread in real time, and the sound thread asks the
+// desktop's real-time service over the system bus. A bus that takes the call and never answers
+// costs the program nothing: the menu's first sound, every waiting play and the end go on.
+TEST_F(SoundInTrouble, AStuckSystemBusHoldsUpNeitherASoundNorTheEnd) {
+  SilentBus bus(dir.filePath("system-bus"));
+  ASSERT_TRUE(bus.listening());
+  qputenv("DBUS_SYSTEM_BUS_ADDRESS", ("unix:path=" + dir.filePath("system-bus")).toLocal8Bit());
+  std::unique_ptr<plat::SoundBackend> sound;
+  std::thread([&] {
+    soundcheck::giveUpRealtimeRight();
+    sound = plat::makeSystemSound();
+  }).join();
+  double first = 0, second = 0;
+  finishWithin(5, [&] {
+    first = waitingPlay(*sound, file("ding.wav"));
+    second = waitingPlay(*sound, file("uhoh.wav"));
+  });
+  EXPECT_GE(first, kDing);
+  EXPECT_LE(first, kDing + kMostConnecting + kMostAfter);
+  EXPECT_GE(second, kDing);
+  EXPECT_LE(second, kDing + kMostAfter);
+  EXPECT_EQ(soundcheck::threadsNamed("sound"), 1);
+  EXPECT_LE(endOf(std::move(sound)), 0.3);
+  // The question to the silent bus is given up in its time, not left waiting for ever.
+  QThread::msleep(2500);
+  EXPECT_EQ(soundcheck::threadsNamed("realtime ask"), 0);
+  qunsetenv("DBUS_SYSTEM_BUS_ADDRESS");
+}
+
+// A server that hangs as the program connects (stopped, its socket still taking connections)
+// is waited for a moment by the first waiting play only; every waiting play lasts its sound;
+// and a sound asked for meanwhile plays once the server answers.
+TEST_F(SoundInTrouble, AServerHungAsTheProgramConnectsIsWaitedForOnceAndItsSoundsCome) {
+  soundcheck::PrivateSoundServer server;
+  QString why;
+  ASSERT_TRUE(server.start(&why)) << why.toStdString();
+  soundcheck::Recorder recorder;
+  ASSERT_TRUE(recorder.start(&why)) << why.toStdString();
+  server.hang();
+  auto sound = plat::makeSystemSound();
+  double took[3];
+  for (double& t : took) t = waitingPlay(*sound, file("uhoh.wav"));
+  EXPECT_GE(took[0], kDing);
+  EXPECT_LE(took[0], kDing + kMostConnecting + kMostAfter);
+  for (int i = 1; i < 3; ++i) {
+    EXPECT_GE(took[i], kDing) << i;
+    EXPECT_LE(took[i], kDing + kMostAfter) << "the hung server was waited for again at play " << i;
+  }
+  server.resume();
+  // Once the server answers, the stream comes up and plays the sound asked for; a waiting
+  // play is timed by its sound again.
+  workFor(1.0);
+  const double after = waitingPlay(*sound, file("ding.wav"));
+  EXPECT_GE(after, kDing);
+  EXPECT_LE(after, kDing + kMostAfter);
+  const auto heard = soundcheck::loudStretches(recorder.stopAfter(0.6, "hung-at-connecting.raw"), 500, 0.2);
+  EXPECT_EQ(soundcheck::soundsOf(heard), "uhoh.wav ding.wav") << describe(heard);
+  EXPECT_LE(endOf(std::move(sound)), 0.3);
+}
+
+// A server that hangs while the program plays: a waiting play still lasts its sound and no
+// more, at every play, and the end does not wait for the server.
+TEST_F(SoundInTrouble, AServerThatHangsWhilePlayingHoldsNoWindowLongerThanItsSound) {
+  soundcheck::PrivateSoundServer server;
+  QString why;
+  ASSERT_TRUE(server.start(&why)) << why.toStdString();
+  auto sound = plat::makeSystemSound();
+  const double before = waitingPlay(*sound, file("ding.wav"));
+  EXPECT_LE(before, kDing + kMostConnecting + kMostAfter);
+  server.hang();
+  for (int i = 0; i < 3; ++i) {
+    const double took = waitingPlay(*sound, file("uhoh.wav"));
+    EXPECT_GE(took, kDing) << i;
+    EXPECT_LE(took, kDing + kMostAfter) << i;
+  }
+  EXPECT_LE(endOf(std::move(sound)), 0.3);
+  server.resume();
+}
+
+// A server that goes away in the middle of a sound ends the wait for it; one that comes back
+// is found again by a later play, which is heard and timed as before.
+TEST_F(SoundInTrouble, AServerGoneInTheMiddleOfASoundAndBackAgain) {
+  soundcheck::Listening::writeTone(dir.path(), "rocket.wav", 2.0, 0);
+  auto first = std::make_unique<soundcheck::PrivateSoundServer>();
+  QString why;
+  ASSERT_TRUE(first->start(&why)) << why.toStdString();
+  auto sound = plat::makeSystemSound();
+  ASSERT_LE(waitingPlay(*sound, file("ding.wav")), kDing + kMostConnecting + kMostAfter);
+  std::thread crash([&] {
+    QThread::msleep(500);
+    first->crash();
+  });
+  const double cut = waitingPlay(*sound, file("rocket.wav"));
+  crash.join();
+  EXPECT_LE(cut, 2.0 + kMostAfter);
+  first.reset();
+  // A server back again: the sound service looks for it anew.
+  soundcheck::PrivateSoundServer second;
+  ASSERT_TRUE(second.start(&why)) << why.toStdString();
+  soundcheck::Recorder recorder;
+  ASSERT_TRUE(recorder.start(&why)) << why.toStdString();
+  workFor(1.2);  // a lost server is looked for again a second after it went
+  const double took = waitingPlay(*sound, file("tada.wav"));
+  EXPECT_GE(took, kDing);
+  EXPECT_LE(took, kDing + kMostConnecting + kMostAfter);
+  // A server that has just taken a stream may first play what it had worked ahead, up to 2 s.
+  const auto heard = soundcheck::loudStretches(recorder.stopAfter(2.5, "server-back.raw"), 500, 0.2);
+  EXPECT_EQ(soundcheck::soundsOf(heard), "tada.wav") << describe(heard);
+  EXPECT_LE(endOf(std::move(sound)), 0.3);
+}
+
+}  // namespace
