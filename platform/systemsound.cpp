@@ -293,7 +293,10 @@ class SoundStream {
       std::fill_n(out, 2 * quiet, int16_t(0));
       m_quietFrames -= quiet;
       if (frames > quiet) m_now.take(out + 2 * quiet, frames - quiet);
-      if (pa_stream_write(m_stream, data, size, nullptr, 0, PA_SEEK_RELATIVE) < 0) return;
+      if (pa_stream_write(m_stream, data, size, nullptr, 0, PA_SEEK_RELATIVE) < 0) {
+        pa_stream_cancel_write(m_stream);
+        return;
+      }
       bytes -= std::min(bytes, size);
     }
   }
