@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -151,6 +152,14 @@ void HelpViewer::open(const QString& path, int topic) {
   show();
   raise();
   activateWindow();
+}
+
+void HelpViewer::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Escape && !(e->modifiers() & ~Qt::KeypadModifier)) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(e);
 }
 
 QString HelpViewer::pageText() const { return m_text->toPlainText(); }

@@ -1,6 +1,7 @@
 #pragma once
 // The help window: one per program, reused by every help call. It shows one page of a
-// help file at a time; the contents page lists every topic of its file as a link.
+// help file at a time; the contents page lists every topic of its file as a link. Escape
+// closes it, as its Close button does.
 
 #include <QWidget>
 
@@ -20,6 +21,9 @@ class HelpViewer : public QWidget {
   void open(const QString& path, int topic);
   QString pageTitle() const { return m_pageTitle; }
   QString pageText() const;
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
 
  private:
   void showPage(int topic);

@@ -46,6 +46,21 @@ int shiftStateOf(Qt::KeyboardModifiers m) {
   return s;
 }
 
+bool isCommandKey(const QKeyEvent* e) {
+  const Qt::KeyboardModifiers m = e->modifiers();
+  return (m & (Qt::AltModifier | Qt::MetaModifier)) && !(m & Qt::GroupSwitchModifier);
+}
+
+QString typedTextOf(const QKeyEvent* e) {
+  const Qt::KeyboardModifiers m = e->modifiers();
+  if (!(m & Qt::GroupSwitchModifier) && (m & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+    return QString();
+  QString typed;
+  for (QChar c : e->text())
+    if (c.unicode() >= 32 && c.unicode() != 127) typed += c;
+  return typed;
+}
+
 int keyAsciiOf(const QKeyEvent* e) {
   int k = e->key();
   switch (k) {
@@ -57,14 +72,10 @@ int keyAsciiOf(const QKeyEvent* e) {
     case Qt::Key_Escape: return 27;
     default: break;
   }
-  bool ctrl = e->modifiers() & Qt::ControlModifier;
-  if (ctrl && k >= Qt::Key_A && k <= Qt::Key_Z) return k - Qt::Key_A + 1;
-  if (e->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) return 0;
-  QString t = e->text();
-  if (t.size() != 1) return 0;
-  char16_t c = t.at(0).unicode();
-  if (c < 32 || c == 127) return 0;
-  return c;
+  if (isCommandKey(e)) return 0;
+  if ((e->modifiers() & Qt::ControlModifier) && k >= Qt::Key_A && k <= Qt::Key_Z) return k - Qt::Key_A + 1;
+  const QString typed = typedTextOf(e);
+  return typed.size() == 1 ? typed.at(0).unicode() : 0;
 }
 
 }  // namespace plat

@@ -5,6 +5,7 @@
 // that type something, the character code (8 Backspace, 9 Tab, 13 Enter, 27 Escape,
 // 1 to 26 for Ctrl with a letter, else the character itself).
 
+#include <QString>
 #include <Qt>
 
 class QKeyEvent;
@@ -37,7 +38,15 @@ enum : int {
 
 int keyCodeOf(const QKeyEvent* e);
 int shiftStateOf(Qt::KeyboardModifiers m);
-// The character a key types, or 0 for a key that types nothing (arrows, Delete, F1...).
+// A key pressed with Alt or Meta held: an access key or a command, which types nothing.
+// AltGr is no such key: it types the characters of the keyboard's third level, and reports
+// a switch of the keyboard's group, or no modifier at all.
+bool isCommandKey(const QKeyEvent* e);
+// The characters a key types: one, several for a key that composes them, or none (a key
+// that types nothing, a command key, Ctrl with a key, a control character).
+QString typedTextOf(const QKeyEvent* e);
+// The character code of a key that types one character, or 0 for a key that types nothing
+// (arrows, Delete, F1, Alt with a key) or several characters.
 int keyAsciiOf(const QKeyEvent* e);
 
 }  // namespace plat

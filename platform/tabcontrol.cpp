@@ -1,5 +1,6 @@
 #include "platform/tabcontrol.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QTabBar>
@@ -125,6 +126,24 @@ void TabControl::setBackColor(rt::Colour c) {
 }
 
 void TabControl::resizeEvent(QResizeEvent*) { layoutParts(); }
+
+void TabControl::keyPressEvent(QKeyEvent* e) {
+  const bool ctrlOnly =
+      (e->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier | Qt::MetaModifier)) ==
+      Qt::ControlModifier;
+  if (!ctrlOnly || (e->key() != Qt::Key_PageDown && e->key() != Qt::Key_PageUp)) {
+    QWidget::keyPressEvent(e);
+    return;
+  }
+  const int step = e->key() == Qt::Key_PageDown ? 1 : -1;
+  for (int i = 1; i < tabs(); ++i) {
+    const int next = (m_current + step * i + tabs()) % tabs();
+    if (m_bar->isTabEnabled(next)) {
+      setTab(next);
+      break;
+    }
+  }
+}
 
 void TabControl::layoutParts() {
   m_bar->setGeometry(0, 0, width(), m_tabHeightPx);

@@ -6,6 +6,9 @@
 // Click fires whenever the current tab changes (by the user or by code) and tells the tab
 // that was current before. Switching tabs only shows and hides pages: timers keep ticking
 // and pictures keep their images, so experiments on other tabs run on unseen.
+//
+// Ctrl+Page Down and Ctrl+Page Up turn to the next and the previous tab (round the row),
+// from any control on the pages that leaves those keys to it.
 
 #include <QWidget>
 #include <functional>
@@ -39,6 +42,7 @@ class TabControl : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent*) override;
+  void keyPressEvent(QKeyEvent* e) override;
 
  private:
   void layoutParts();

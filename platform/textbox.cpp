@@ -2,7 +2,9 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QDropEvent>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPointer>
@@ -22,6 +24,12 @@ namespace {
 bool isTabKey(const QKeyEvent* k) {
   return (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) &&
          !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab.
+bool isFocusKey(const QKeyEvent* k) {
+  return (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) && (k->modifiers() & Qt::ControlModifier) &&
+         !(k->modifiers() & (Qt::AltModifier | Qt::MetaModifier));
 }
 
 // Screen readers see a text box as one editable text: named by the label whose buddy it is
@@ -109,10 +117,10 @@ TextBox::TextBox(QWidget* parent, const QString& text) : QPlainTextEdit(parent) 
   setLineWrapMode(QPlainTextEdit::NoWrap);
   setWordWrapMode(QTextOption::NoWrap);
   setTabChangesFocus(false);
-  setAcceptDrops(false);
-  // Every character reaches the box as a key, through the handlers: no input-method
-  // composition that would slip past them.
-  setAttribute(Qt::WA_InputMethodEnabled, false);
+  // Dropped text and what an input method composes enter as pasted and typed text do,
+  // through the KeyPress filter.
+  setAcceptDrops(true);
+  setAttribute(Qt::WA_InputMethodEnabled, true);
   document()->setDocumentMargin(1);
   setBorder(true);
   setBackColor(0xFFFFFF);
@@ -209,6 +217,12 @@ bool TextBox::event(QEvent* e) {
 }
 
 void TextBox::keyPressEvent(QKeyEvent* e) {
+  // Ctrl+Tab leaves the box whatever its handlers make of Tab: the keyboard's way on to the
+  // window's other controls.
+  if (isFocusKey(e)) {
+    QWidget::focusNextPrevChild(!(e->modifiers() & Qt::ShiftModifier) && e->key() != Qt::Key_Backtab);
+    return;
+  }
   QPointer<TextBox> alive(this);
   int code = keyCodeOf(e);
   if (onKeyDown && code != 0) {
@@ -216,13 +230,29 @@ void TextBox::keyPressEvent(QKeyEvent* e) {
     onKeyDown(c, shiftStateOf(e->modifiers()));
     if (!alive || c == 0) return;
   }
+  // With Alt or Meta held a key is an access key or a command: it types nothing, and the
+  // window may take it.
+  if (isCommandKey(e)) {
+    e->ignore();
+    return;
+  }
   int original = keyAsciiOf(e);
   if (original == 0) {
-    // A key that types nothing: the caret keys, Delete, function keys.
-    if (!m_multiLine && (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down || e->key() == Qt::Key_PageUp ||
-                         e->key() == Qt::Key_PageDown))
+    // One key that types several characters (composed), each met as if typed.
+    const QString typed = typedTextOf(e);
+    if (!typed.isEmpty()) {
+      enterText(typed);
       return;
-    QPlainTextEdit::keyPressEvent(e);
+    }
+    // A key that types nothing: the caret keys, Delete, function keys. Ctrl+Page Down and
+    // Ctrl+Page Up are the page tabs' keys, which a box on one line leaves to them.
+    const bool pageKey = e->key() == Qt::Key_PageUp || e->key() == Qt::Key_PageDown;
+    if (!m_multiLine && pageKey && (e->modifiers() & Qt::ControlModifier)) {
+      e->ignore();
+      return;
+    }
+    if (!m_multiLine && (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down || pageKey)) return;
+    editByKey(e);
     return;
   }
   int a = original;
@@ -238,7 +268,7 @@ void TextBox::typeCharacter(QKeyEvent* e, int original, int code) {
     case 8:
       if (isReadOnly()) return;
       if (original == 8)
-        QPlainTextEdit::keyPressEvent(e);
+        editByKey(e);
       else
         textCursor().deletePreviousChar();
       return;
@@ -250,26 +280,60 @@ void TextBox::typeCharacter(QKeyEvent* e, int original, int code) {
       return;
     }
     case 13:
-      if (m_multiLine && !isReadOnly() && roomFor(1)) textCursor().insertText("\n");
+      if (m_multiLine) insertTyped("\n");
       return;
     case 27: return;
     default: break;
   }
   if (code < 32) {
     // Ctrl with a letter: copy, cut, paste, undo, select all, as the box does them.
-    if (code == original) QPlainTextEdit::keyPressEvent(e);
+    if (code == original) editByKey(e);
     return;
   }
-  if (isReadOnly() || !roomFor(1)) return;
-  if (code == original)
-    QPlainTextEdit::keyPressEvent(e);
-  else
-    textCursor().insertText(QString(QChar(char16_t(code))));
+  const char32_t typed = char32_t(code);
+  insertTyped(QString::fromUcs4(&typed, 1));
 }
 
-bool TextBox::roomFor(int chars) const {
-  if (m_maxLength == 0) return true;
-  return toPlainText().size() - selLength() + chars <= m_maxLength;
+// The editor sees a key for what it does (the caret keys, Delete, the clipboard's keys),
+// never for the text it carries: every character enters through the filter.
+void TextBox::editByKey(QKeyEvent* e) {
+  QKeyEvent bare(e->type(), e->key(), e->modifiers(), e->nativeScanCode(), e->nativeVirtualKey(), e->nativeModifiers(),
+                 QString(), e->isAutoRepeat(), quint16(e->count()), e->device());
+  QPlainTextEdit::keyPressEvent(&bare);
+  e->setAccepted(bare.isAccepted());
+}
+
+void TextBox::enterText(const QString& text) {
+  if (isReadOnly()) return;
+  QPointer<TextBox> alive(this);
+  QString accepted;
+  for (char32_t ch : text.toUcs4()) {
+    int a = int(ch);
+    if (a == '\n' && !m_multiLine) break;  // a box on one line takes the first line
+    if (a < 32 && a != '\n') continue;
+    if (a != '\n' && onKeyPress) {
+      onKeyPress(a);
+      if (!alive) return;
+      if (a < 32) continue;  // dropped, or turned into a key that types no character
+    }
+    const char32_t kept = char32_t(a);
+    accepted += QString::fromUcs4(&kept, 1);
+  }
+  insertTyped(accepted);
+}
+
+void TextBox::insertTyped(QString text) {
+  if (isReadOnly()) return;
+  if (m_maxLength > 0) {
+    const int room = std::max(0, m_maxLength - (int(toPlainText().size()) - selLength()));
+    if (text.size() > room) {
+      text.truncate(room);
+      if (!text.isEmpty() && text.back().isHighSurrogate()) text.chop(1);  // no half character
+    }
+  }
+  if (text.isEmpty()) return;
+  insertPlainText(text);
+  ensureCursorVisible();
 }
 
 void TextBox::keyReleaseEvent(QKeyEvent* e) {
@@ -279,6 +343,7 @@ void TextBox::keyReleaseEvent(QKeyEvent* e) {
 
 bool TextBox::canInsertFromMimeData(const QMimeData* source) const { return source->hasText(); }
 
+// Pasting (the keys, the context menu, the middle button) and dropping come here.
 void TextBox::insertFromMimeData(const QMimeData* source) {
   if (isReadOnly() || !source->hasText()) return;
   QString pasted = source->text();
@@ -287,24 +352,43 @@ void TextBox::insertFromMimeData(const QMimeData* source) {
     int end = pasted.indexOf(QRegularExpression("[\r\n]"));
     if (end >= 0) pasted.truncate(end);
   }
-  QPointer<TextBox> alive(this);
-  QString accepted;
-  for (QChar ch : pasted) {
-    int a = ch.unicode();
-    if (a == '\r') continue;
-    if (a < 32 && a != '\n') continue;
-    if (a != '\n' && onKeyPress) {
-      onKeyPress(a);
-      if (!alive) return;
-      if (a < 32) continue;  // dropped, or turned into a key that types no character
-    }
-    accepted += QChar(char16_t(a));
+  if (m_movingOwnText) {
+    // The box's own text dragged elsewhere in it: nothing new enters, and nothing is lost.
+    insertPlainText(pasted);
+    return;
   }
-  if (m_maxLength > 0) {
-    int room = m_maxLength - (int(toPlainText().size()) - selLength());
-    accepted.truncate(std::max(0, room));
+  enterText(pasted);
+}
+
+// A drop gives the box the focus, as a click would: a window that takes a box's value when
+// it loses the focus then takes the dropped text too.
+void TextBox::dropEvent(QDropEvent* e) {
+  if (!isReadOnly() && !hasFocus()) setFocus(Qt::MouseFocusReason);
+  m_movingOwnText = (e->source() == this || e->source() == viewport()) && e->dropAction() == Qt::MoveAction;
+  QPlainTextEdit::dropEvent(e);
+  m_movingOwnText = false;
+}
+
+// An input method shows what it composes as the editor shows it; the text it commits
+// enters as typed, through the filter and within the limit.
+void TextBox::inputMethodEvent(QInputMethodEvent* e) {
+  if (isReadOnly() || (e->commitString().isEmpty() && e->replacementLength() == 0)) {
+    QPlainTextEdit::inputMethodEvent(e);
+    return;
   }
-  if (!accepted.isEmpty()) textCursor().insertText(accepted);
+  if (e->replacementLength() > 0) {
+    // The method replaces text beside the caret: select it, so the commit goes over it.
+    QTextCursor c = textCursor();
+    const int size = int(toPlainText().size());
+    const int from = std::clamp(c.position() + e->replacementStart(), 0, size);
+    c.setPosition(from);
+    c.setPosition(std::clamp(from + e->replacementLength(), 0, size), QTextCursor::KeepAnchor);
+    setTextCursor(c);
+  }
+  enterText(e->commitString());
+  QInputMethodEvent composing(e->preeditString(), e->attributes());
+  QPlainTextEdit::inputMethodEvent(&composing);
+  e->accept();
 }
 
 // The window's activation moves Qt's keyboard focus in and out of the box, but only a move of

@@ -18,9 +18,15 @@
 // reach the handlers, which decide where the focus goes. A text box without key handlers
 // passes the focus on as usual.
 //
-// The length limit applies to typing and pasting only: text set by code is kept whole,
-// however long. Pasted text goes through the KeyPress filter character by character, so
-// nothing enters the box that could not be typed into it.
+// Ctrl+Tab and Ctrl+Shift+Tab move the focus on to the window's next and previous controls
+// in every box, also in one whose window takes Tab for itself.
+//
+// A key with Alt or Meta held types nothing: it is an access key or a command (AltGr types
+// its character). Every other way text enters (a key that types several characters, pasting
+// by key, menu or middle button, dropping, an input method's commit) meets the KeyPress
+// filter character by character, as if typed, so nothing enters the box that could not be
+// typed into it. The length limit applies to all of them: text set by code (setText,
+// setSelText) is kept whole, however long.
 
 #include <QPlainTextEdit>
 #include <functional>
@@ -86,10 +92,16 @@ class TextBox : public QPlainTextEdit {
   bool focusNextPrevChild(bool next) override;
   bool canInsertFromMimeData(const QMimeData* source) const override;
   void insertFromMimeData(const QMimeData* source) override;
+  void dropEvent(QDropEvent* e) override;
+  void inputMethodEvent(QInputMethodEvent* e) override;
 
  private:
   void typeCharacter(QKeyEvent* e, int original, int code);
-  bool roomFor(int chars) const;
+  void editByKey(QKeyEvent* e);
+  // Text entered other than by one key, each character met by the KeyPress filter.
+  void enterText(const QString& text);
+  // The one way typed text goes in: over the selection, cut to the length limit.
+  void insertTyped(QString text);
   void textWasChanged();
   void windowActivated();
   void setPaletteHidingSelection(QPalette p);
@@ -98,6 +110,7 @@ class TextBox : public QPlainTextEdit {
   bool m_multiLine = false;
   // The box had the focus when its window last lost the activation.
   bool m_heldWhileInactive = false;
+  bool m_movingOwnText = false;
 };
 
 }  // namespace plat

@@ -47,6 +47,7 @@ void WheelParametersDialog::buildRows() {
     // Screen readers name the box by its row's caption.
     m_parameterCaptions[size_t(i)]->setBuddy(box);
     box->onGotFocus = [this, i] { selectValue(i); };
+    box->onKeyDown = [this, i](int& keyCode, int shift) { stepBackByKey(i, keyCode, shift); };
     box->onKeyPress = [this, i](int& key) { filterKey(i, key); };
     box->onLostFocus = [this, i] { takeValue(i); };
     m_valueBoxes[size_t(i)] = box;
@@ -117,6 +118,13 @@ void WheelParametersDialog::filterKey(int index, int& key) {
   key = WheelParameters::filterKey(key);
   if (WheelParameters::movesOn(key))
     m_valueBoxes[size_t(WheelParameters::nextRow(index))]->setFocus(Qt::TabFocusReason);
+}
+
+// Shift+Tab goes back a row; the key goes no further.
+void WheelParametersDialog::stepBackByKey(int index, int& keyCode, int shift) {
+  if (!WheelParameters::movesBack(keyCode, shift)) return;
+  keyCode = 0;
+  m_valueBoxes[size_t(WheelParameters::previousRow(index))]->setFocus(Qt::BacktabFocusReason);
 }
 
 void WheelParametersDialog::takeValue(int index) {

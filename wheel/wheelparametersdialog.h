@@ -30,6 +30,7 @@ class WheelParametersDialog : public plat::Form {
   void chooseUnits(int index);
   void selectValue(int index);
   void filterKey(int index, int& key);
+  void stepBackByKey(int index, int& keyCode, int shift);
   void takeValue(int index);
   void finish();
 

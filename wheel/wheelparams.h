@@ -45,6 +45,9 @@ class WheelParameters {
   static int filterKey(int key);
   static bool movesOn(int key) { return key == 13 || key == 9; }
   static int nextRow(int row) { return row >= kParamRows - 1 ? 0 : row + 1; }
+  // Shift+Tab (key code 9, shift state 1) goes back a row, from the first to the last.
+  static bool movesBack(int keyCode, int shift) { return keyCode == 9 && shift == 1; }
+  static int previousRow(int row) { return row <= 0 ? kParamRows - 1 : row - 1; }
 
  private:
   void setRow(int row, float value, float lo, float hi, const char* caption);

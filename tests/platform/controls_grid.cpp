@@ -1,6 +1,7 @@
 // The grid and the tab control: one change event per change of the current cell, positions
 // and visibility as the weather log's editor needs them, a grid that never scrolls by
-// itself, and tabs that tell the tab they left without stopping anything on it.
+// itself, and tabs that tell the tab they left without stopping anything on it and turn by
+// Ctrl+Page Down and Ctrl+Page Up.
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 #include "platform/grid.h"
 #include "platform/picturebox.h"
 #include "platform/tabcontrol.h"
+#include "platform/textbox.h"
 #include "platform/timer.h"
 #include "platform/twips.h"
 
@@ -184,4 +186,29 @@ TEST(TabControl, SwitchingStopsNothingOnTheOtherPages) {
   EXPECT_EQ(pic.surface().pixel(5, 5), 0x0000FFu);
   tabs.setTab(0);
   EXPECT_TRUE(pic.isVisible());
+}
+
+// Ctrl+Page Down and Ctrl+Page Up turn the tabs from a text box on a page, round the row and
+// past a disabled tab; Page Down alone stays the box's.
+TEST(TabControl, CtrlPageDownAndUpTurnTheTabsFromABoxOnAPage) {
+  QWidget window;
+  TabControl tabs(&window, 3);
+  tabs.setGeometry(0, 0, 600, 400);
+  for (int i = 0; i < 3; ++i) new TextBox(tabs.page(i));
+  tabs.setTabEnabled(1, false);
+  window.show();
+  std::vector<int> previous;
+  tabs.onClick = [&](int p) { previous.push_back(p); };
+  auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(tabs.page(tabs.tab())->findChild<TextBox*>(), key, modifiers);
+  };
+  press(Qt::Key_PageDown, Qt::NoModifier);
+  EXPECT_EQ(tabs.tab(), 0);
+  press(Qt::Key_PageDown, Qt::ControlModifier);
+  EXPECT_EQ(tabs.tab(), 2);
+  press(Qt::Key_PageDown, Qt::ControlModifier);
+  EXPECT_EQ(tabs.tab(), 0);
+  press(Qt::Key_PageUp, Qt::ControlModifier);
+  EXPECT_EQ(tabs.tab(), 2);
+  EXPECT_EQ(previous, (std::vector<int>{0, 2, 0}));
 }

@@ -1,11 +1,13 @@
 // Text boxes, the simple combo box and the file list: the order of the key events and what
-// each can drop, the typing limit that never cuts loaded text, pasting through the key
-// filter, focus events, and the file list's case-blind pattern.
+// each can drop, the typing limit that never cuts loaded text, every way text enters (keys
+// with Alt or AltGr, composed keys, pasting, dropping, input methods) meeting the key filter,
+// the way out by Ctrl+Tab, focus events, and the file list's case-blind pattern.
 
 #include <gtest/gtest.h>
 
 #include <QAccessible>
 #include <QAccessibleTextInterface>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -14,8 +16,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "platform/combobox.h"
@@ -152,6 +158,180 @@ TEST(TextBox, PastedTextPassesTheKeyFilterAndTheLimit) {
   };
   QTest::keyClick(&digits, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(digits.text(), "");
+}
+
+namespace {
+
+// A box that takes digits only, up to 5 of them, as the weather log's temperature cells do.
+struct DigitsBox {
+  QWidget window;
+  TextBox* box;
+  std::vector<int> presses;
+  DigitsBox() {
+    box = new TextBox(&window);
+    box->setGeometry(0, 0, 120, 20);
+    box->setMaxLength(5);
+    box->onKeyPress = [this](int& ascii) {
+      presses.push_back(ascii);
+      if (!(ascii == 8 || (ascii >= '0' && ascii <= '9'))) ascii = 0;
+    };
+    window.resize(140, 40);
+    window.show();
+    window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    box->setFocus(Qt::OtherFocusReason);
+  }
+  // Sends what a key does that has this text and these modifiers.
+  void keyWithText(int key, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(box, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QApplication::sendEvent(box, &release);
+  }
+  void pasteByMenu() {
+    std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
+    auto* paste = menu->findChild<QAction*>("edit-paste");
+    ASSERT_NE(paste, nullptr);
+    paste->trigger();
+  }
+};
+
+}  // namespace
+
+// A key with Alt or Meta held is an access key or a command: it types nothing, not even past
+// the filter or the limit. AltGr types its character through the filter.
+TEST(TextBox, AltAndMetaKeysTypeNothingAndAltGrTypesThroughTheFilter) {
+  DigitsBox d;
+  int downs = 0;
+  d.box->onKeyDown = [&](int& code, int shift) {
+    if (code == 'A' && shift == 4) ++downs;  // the window still hears the key go down
+  };
+  QTest::keyClick(d.box, Qt::Key_A, Qt::AltModifier);
+  QTest::keyClick(d.box, Qt::Key_B, Qt::AltModifier);
+  QTest::keyClick(d.box, Qt::Key_Minus, Qt::AltModifier);
+  QTest::keyClick(d.box, Qt::Key_S, Qt::MetaModifier);
+  EXPECT_EQ(d.box->text(), "");
+  EXPECT_EQ(downs, 1);
+  QTest::keyClicks(d.box, "12345");
+  QTest::keyClick(d.box, Qt::Key_C, Qt::AltModifier);
+  QTest::keyClick(d.box, Qt::Key_QuoteDbl, Qt::AltModifier | Qt::ShiftModifier);
+  QTest::keyClick(d.box, Qt::Key_7, Qt::AltModifier);
+  EXPECT_EQ(d.box->text(), "12345");
+  EXPECT_TRUE(std::all_of(d.presses.begin(), d.presses.end(), [](int a) { return a >= '1' && a <= '5'; }));
+
+  // AltGr, reported as a switch of the keyboard's group (with Alt or without).
+  d.box->setText("");
+  d.keyWithText(Qt::Key_At, "@", Qt::GroupSwitchModifier);
+  d.keyWithText(Qt::Key_7, "7", Qt::GroupSwitchModifier | Qt::AltModifier);
+  d.keyWithText(Qt::Key_8, "8");  // the AltGr key that reports no modifier at all
+  EXPECT_EQ(d.box->text(), "78");
+  EXPECT_EQ(d.presses.back(), '8');
+  EXPECT_EQ(d.presses[d.presses.size() - 3], '@');
+
+  // Ctrl with a key that is no letter types nothing either.
+  d.keyWithText(Qt::Key_1, "1", Qt::ControlModifier);
+  EXPECT_EQ(d.box->text(), "78");
+}
+
+// A key may type several characters at once (a composed key): each meets the filter as if
+// typed, and the limit holds; so does a character beyond the 16-bit range.
+TEST(TextBox, AKeyOfSeveralCharactersMeetsTheFilterForEachOne) {
+  DigitsBox d;
+  d.keyWithText(0, "1a2\"b3");
+  EXPECT_EQ(d.box->text(), "123");
+  EXPECT_EQ(d.presses, (std::vector<int>{'1', 'a', '2', '"', 'b', '3'}));
+  d.keyWithText(0, "456789");
+  EXPECT_EQ(d.box->text(), "12345");
+
+  QWidget w;
+  TextBox wide(&w);
+  wide.setMaxLength(3);
+  std::vector<int> presses;
+  wide.onKeyPress = [&](int& ascii) { presses.push_back(ascii); };
+  const QString twoWide = QString::fromUcs4(U"\U0001F600\U0001F601");
+  QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, twoWide);
+  QApplication::sendEvent(&wide, &press);
+  EXPECT_EQ(presses, (std::vector<int>{0x1F600, 0x1F601}));
+  EXPECT_EQ(wide.text(), QString::fromUcs4(U"\U0001F600"));  // the second would split in half
+}
+
+// Pasting by either key, by the context menu and by dropping: what the filter refuses stays
+// out, the limit holds, and a box that refuses Ctrl+V as a key still takes pasted digits.
+TEST(TextBox, EveryWayOfPastingAndDroppingMeetsTheFilterAndTheLimit) {
+  DigitsBox d;
+  QApplication::clipboard()->setText("qz\"7");
+  QTest::keyClick(d.box, Qt::Key_Insert, Qt::ShiftModifier);
+  EXPECT_EQ(d.box->text(), "7");
+  d.pasteByMenu();
+  EXPECT_EQ(d.box->text(), "77");
+  QApplication::clipboard()->setText("1234567");
+  d.pasteByMenu();
+  EXPECT_EQ(d.box->text(), "77123");
+
+  // A drop on a box without the focus gives it the focus, as a click would.
+  auto* other = new TextBox(&d.window);
+  other->setGeometry(0, 22, 120, 18);
+  other->show();
+  other->setFocus(Qt::OtherFocusReason);
+  d.box->setText("");
+  QMimeData dropped;
+  dropped.setText("a\"9b8");
+  QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(d.box->viewport(), &enter);
+  ASSERT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(d.box->viewport(), &drop);
+  EXPECT_EQ(d.box->text(), "98");
+  EXPECT_TRUE(d.box->hasFocus());
+
+  // Text the program sets is never cut nor filtered.
+  d.box->setText("");
+  d.box->setSelText("loaded text, longer than 5");
+  EXPECT_EQ(d.box->text(), "loaded text, longer than 5");
+}
+
+// An input method composes text beside the caret; what it commits meets the filter and the
+// limit as typed text does.
+TEST(TextBox, AnInputMethodsCommitMeetsTheFilterAndTheLimit) {
+  DigitsBox d;
+  EXPECT_TRUE(d.box->testAttribute(Qt::WA_InputMethodEnabled));
+  QInputMethodEvent composing("q", {});
+  QApplication::sendEvent(d.box, &composing);
+  EXPECT_EQ(d.box->text(), "");  // composing is no entering
+  QInputMethodEvent commit;
+  commit.setCommitString("qz\"7");
+  QApplication::sendEvent(d.box, &commit);
+  EXPECT_EQ(d.box->text(), "7");
+  commit.setCommitString("0123456");
+  QApplication::sendEvent(d.box, &commit);
+  EXPECT_EQ(d.box->text(), "70123");
+  // A commit that replaces the two characters before the caret.
+  QInputMethodEvent replace;
+  replace.setCommitString("x9", -2, 2);
+  QApplication::sendEvent(d.box, &replace);
+  EXPECT_EQ(d.box->text(), "7019");
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab leave a box whose window takes Tab for itself, without
+// reaching its handlers.
+TEST(TextBox, CtrlTabMovesTheFocusOnWhereTabIsTheWindows) {
+  TwoBoxes t;
+  int keys = 0;
+  for (TextBox* box : {t.a, t.b}) {
+    box->onKeyDown = [&](int& code, int) { keys += code == 9; };
+    box->onKeyPress = [&](int& ascii) { keys += ascii == 9; };
+  }
+  QTest::keyClick(t.a, Qt::Key_Tab);
+  EXPECT_TRUE(t.a->hasFocus());
+  keys = 0;
+  QTest::keyClick(t.a, Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_TRUE(t.b->hasFocus());
+  QTest::keyClick(t.b, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_TRUE(t.a->hasFocus());
+  QTest::keyClick(t.a, Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_TRUE(t.b->hasFocus());
+  EXPECT_EQ(keys, 0);
+  EXPECT_EQ(t.a->text() + t.b->text(), "");
 }
 
 TEST(TextBox, SelectionByPositionAndLength) {

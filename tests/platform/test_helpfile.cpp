@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <memory>
 
 #include "platform/helpfile.h"
@@ -77,6 +78,31 @@ TEST(HelpViewer, EnterPressesTheFocusedButton) {
   EXPECT_EQ(viewer.pageTitle(), "Sample Help");
   close->setFocus(Qt::TabFocusReason);
   QTest::keyClick(close, Qt::Key_Return);
+  EXPECT_FALSE(viewer.isVisible());
+}
+
+// Escape closes the help window wherever its focus is: on the text or on a button.
+TEST(HelpViewer, EscapeClosesTheWindow) {
+  QTemporaryDir dir;
+  QFile file(dir.filePath("vtrel.hlp"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("VANTREL HELP 1\n=contents Sample Help\nAll topics.\n=topic 7 Robotics\nTwo links.\n");
+  file.close();
+  plat::HelpViewer viewer;
+  viewer.open(file.fileName(), 7);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&viewer));
+  QTextBrowser* text = viewer.findChild<QTextBrowser*>();
+  ASSERT_NE(text, nullptr);
+  text->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(text, Qt::Key_Escape);
+  EXPECT_FALSE(viewer.isVisible());
+
+  viewer.open(file.fileName(), 0);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&viewer));
+  QPushButton* button = viewer.findChildren<QPushButton*>().value(0);
+  ASSERT_NE(button, nullptr);
+  button->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(button, Qt::Key_Escape);
   EXPECT_FALSE(viewer.isVisible());
 }
 

@@ -8,14 +8,20 @@
 #include "tests/support/menufixture.h"
 #include "tests/support/pixels.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QMenu>
 #include <QPointer>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
+#include <vector>
 
 #include "app/projects.h"
 #include "platform/button.h"
@@ -132,6 +138,97 @@ TEST_F(WeatherWatch, KeysAreFilteredByColumn) {
   key(Qt::Key_Down);
   type("1234567");
   EXPECT_EQ(editBox().text(), "12345");
+}
+
+// Alt with a key is an access key, never typing: not past the column's filter, nor past its
+// limit, nor a double quote that the writer would turn into an apostrophe.
+TEST_F(WeatherWatch, AltKeysTypeNothingInAnyColumn) {
+  ASSERT_TRUE(open());
+  key(Qt::Key_QuoteDbl, Qt::AltModifier | Qt::ShiftModifier);
+  key(Qt::Key_A, Qt::AltModifier);
+  EXPECT_EQ(editBox().text(), "");
+  key(Qt::Key_Tab);
+  key(Qt::Key_A, Qt::AltModifier);
+  key(Qt::Key_B, Qt::AltModifier);
+  type("12345");
+  key(Qt::Key_C, Qt::AltModifier);
+  key(Qt::Key_QuoteDbl, Qt::AltModifier | Qt::ShiftModifier);
+  key(Qt::Key_S, Qt::AltModifier);  // tried for Save
+  EXPECT_EQ(editBox().text(), "12345");
+  EXPECT_EQ(cell(1, 2), "12345");
+  key(Qt::Key_Tab);
+  key(Qt::Key_Tab);
+  key(Qt::Key_Minus, Qt::AltModifier);
+  EXPECT_EQ(window->editColumn(), 4);
+  EXPECT_EQ(editBox().text(), "");
+  EXPECT_EQ(window->files().log()[1][4], "");
+}
+
+// Pasted text meets the column's filter character by character, by key or by the context
+// menu, and the column's limit; Ctrl+V is itself a key the numeric columns refuse.
+TEST_F(WeatherWatch, PastedTextEntersOnlyWhatTheColumnTakes) {
+  ASSERT_TRUE(open());
+  QApplication::clipboard()->setText("qz\"7");
+  key(Qt::Key_Insert, Qt::ShiftModifier);
+  EXPECT_EQ(editBox().text(), "qz7");  // the date takes every key but the double quote
+  key(Qt::Key_Tab);
+  key(Qt::Key_Insert, Qt::ShiftModifier);
+  EXPECT_EQ(editBox().text(), "7");
+  key(Qt::Key_Tab);
+  key(Qt::Key_Tab);
+  key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(editBox().text(), "");
+  std::unique_ptr<QMenu> menu(editBox().createStandardContextMenu());
+  QAction* paste = menu->findChild<QAction*>("edit-paste");
+  ASSERT_NE(paste, nullptr);
+  paste->trigger();
+  EXPECT_EQ(editBox().text(), "7");
+  QApplication::clipboard()->setText("-1234567");
+  paste->trigger();
+  EXPECT_EQ(editBox().text(), "71234");
+  EXPECT_EQ(window->files().log()[1][1], "qz7");
+  EXPECT_EQ(window->files().log()[1][2], "7");
+  EXPECT_EQ(window->files().log()[1][4], "71234");
+}
+
+// Tab, Shift+Tab and Enter stay the grid's; Ctrl+Tab leads out of it to the file buttons and
+// the page tabs, Ctrl+Shift+Tab back, and Ctrl+Page Down turns to the plots.
+TEST_F(WeatherWatch, CtrlTabLeadsOutOfTheGridToTheFileButtonsAndThePageTabs) {
+  ASSERT_TRUE(open());
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  ASSERT_TRUE(editBox().hasFocus());
+  type("3/14");
+  key(Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::focusWidget(), &button("newButton"));
+  EXPECT_EQ(window->editColumn(), 1);
+  EXPECT_EQ(cell(1, 1), "3/14");
+  std::vector<QWidget*> reached;
+  for (int i = 0; i < 8 && QApplication::focusWidget() != tabs().tabBar(); ++i) {
+    reached.push_back(QApplication::focusWidget());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+  EXPECT_EQ(reached,
+            (std::vector<QWidget*>{&button("newButton"), &button("openButton"), &button("saveButton"),
+                                   &button("printButton"), &button("recordHelpButton"), &button("recordExitButton")}));
+  ASSERT_EQ(QApplication::focusWidget(), tabs().tabBar());
+  QTest::keyClick(tabs().tabBar(), Qt::Key_Right);
+  EXPECT_EQ(tabs().tab(), 1);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
+  EXPECT_EQ(tabs().tab(), 0);
+  ASSERT_TRUE(editBox().hasFocus());
+
+  // Back out of the grid: the page tabs come within the grid's own controls.
+  key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_FALSE(editBox().hasFocus());
+  for (int i = 0; i < 3 && QApplication::focusWidget() != tabs().tabBar(); ++i)
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), tabs().tabBar());
+
+  editBox().setFocus();
+  key(Qt::Key_PageDown, Qt::ControlModifier);
+  EXPECT_EQ(tabs().tab(), 1);
+  EXPECT_EQ(window->editRow(), 1);
 }
 
 TEST_F(WeatherWatch, NavigationWrapsAndScrollsTheGrid) {

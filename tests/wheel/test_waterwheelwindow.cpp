@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEvent>
@@ -246,6 +247,61 @@ TEST_F(WheelWindow, TypingAtOnceInTheOpenedDialogReplacesTheCans) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(d));
   EXPECT_TRUE(valueBox(1)->hasFocus());
   EXPECT_EQ(valueBox(1)->selLength(), 0);
+}
+
+// Alt with a key types nothing in a field; pasted text meets the field's filter: no minus
+// sign, no letter, no quote.
+TEST_F(WheelWindow, TheFieldsTakeNoAltKeysAndOnlyDigitsOfPastedText) {
+  ASSERT_TRUE(open());
+  ASSERT_TRUE(openDialog());
+  plat::TextBox* cans = valueBox(0);
+  ASSERT_TRUE(cans->hasFocus());
+  QTest::keyClick(cans, Qt::Key_Minus, Qt::AltModifier);
+  QTest::keyClick(cans, Qt::Key_A, Qt::AltModifier);
+  QTest::keyClick(cans, Qt::Key_4, Qt::AltModifier);
+  EXPECT_EQ(cans->text(), "5");
+  EXPECT_EQ(cans->selLength(), 1);  // still selected: Alt typed nothing over it
+  QTest::keyClick(cans, Qt::Key_3);
+  QTest::keyClick(cans, Qt::Key_Period, Qt::AltModifier);
+  EXPECT_EQ(cans->text(), "3");
+
+  QApplication::clipboard()->setText("qz\"-7");
+  QTest::keyClick(cans, Qt::Key_Return);
+  plat::TextBox* stick = valueBox(1);
+  ASSERT_TRUE(stick->hasFocus());
+  QTest::keyClick(stick, Qt::Key_Insert, Qt::ShiftModifier);
+  EXPECT_EQ(stick->text(), "7");
+  QTest::keyClick(stick, Qt::Key_Return);
+  EXPECT_EQ(shell::settings().WheelCans, 3);
+  EXPECT_FLOAT_EQ(shell::settings().WheelStickLength, 7 * 2.54f);
+}
+
+// Tab and Enter go on a row, Shift+Tab back one; Ctrl+Tab and Ctrl+Shift+Tab leave the rows
+// for the units, OK and Help, which Tab then goes through and back to the first row.
+TEST_F(WheelWindow, ShiftTabGoesBackARowAndCtrlTabLeavesTheRows) {
+  ASSERT_TRUE(open());
+  ASSERT_TRUE(openDialog());
+  auto focused = [] { return QApplication::focusWidget(); };
+  QTest::keyClick(focused(), Qt::Key_Tab);
+  EXPECT_EQ(focused(), valueBox(1));
+  QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(focused(), valueBox(0));
+  EXPECT_EQ(valueBox(0)->text(), "5");  // no Tab typed, the value kept
+  QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(focused(), valueBox(8));
+  QTest::keyClick(focused(), Qt::Key_Tab);
+  EXPECT_EQ(focused(), valueBox(0));
+
+  QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(focused(), &control<plat::CommandButton>(*dialog, "helpButton"));
+  valueBox(8)->setFocus(Qt::OtherFocusReason);
+  QTest::keyClick(focused(), Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_EQ(focused(), unitsOption(0));  // the chosen units
+  QTest::keyClick(focused(), Qt::Key_Tab);
+  EXPECT_EQ(focused(), &control<plat::CommandButton>(*dialog, "okButton"));
+  QTest::keyClick(focused(), Qt::Key_Tab);
+  QTest::keyClick(focused(), Qt::Key_Tab);
+  EXPECT_EQ(focused(), valueBox(0));
 }
 
 // Enter takes the focus to L Stick with its text selected; a click on D Can takes it on, and

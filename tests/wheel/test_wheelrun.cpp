@@ -214,11 +214,16 @@ TEST_F(Params, UnitsConvertForShowingAndBackForStoring) {
   EXPECT_FLOAT_EQ(s.WheelCanDiameter, 5.08f);
 }
 
-TEST_F(Params, OnlyDigitsAPointAndTheEditingKeysPass) {
+TEST_F(Params, OnlyDigitsAPointAndTheEditingKeysPassAndTabsStepRoundTheRows) {
   for (int key : {int('0'), int('9'), int('.'), 8, 9, 13}) EXPECT_EQ(WheelParameters::filterKey(key), key);
   for (int key : {'-', 'e', ' ', ',', 'a'}) EXPECT_EQ(WheelParameters::filterKey(key), 0);
   EXPECT_EQ(WheelParameters::nextRow(3), 4);
   EXPECT_EQ(WheelParameters::nextRow(8), 0);
+  EXPECT_TRUE(WheelParameters::movesBack(9, 1));
+  EXPECT_FALSE(WheelParameters::movesBack(9, 0));
+  EXPECT_FALSE(WheelParameters::movesBack(9, 3));  // Ctrl+Shift+Tab leaves the rows instead
+  EXPECT_EQ(WheelParameters::previousRow(4), 3);
+  EXPECT_EQ(WheelParameters::previousRow(0), 8);
 }
 
 }  // namespace
