@@ -206,6 +206,25 @@ void TextBox::setPaletteHidingSelection(QPalette p) {
 // Tab must reach keyPressEvent instead of moving the focus on its own.
 bool TextBox::focusNextPrevChild(bool) { return false; }
 
+// Ctrl+Tab leaves the boxes that take Tab for themselves (a grid's cells, a dialog's rows
+// that Tab cycles through) for the window's next control that takes the focus from the
+// keyboard; Ctrl+Shift+Tab for the one before them. The boxes passed over get no focus on
+// the way, so none of them sees a GotFocus or LostFocus of its own.
+void TextBox::leaveByKeyboard(bool forward) {
+  QWidget* top = window();
+  QWidget* w = this;
+  for (;;) {
+    w = forward ? w->nextInFocusChain() : w->previousInFocusChain();
+    if (!w || w == this) return;
+    if (w->window() != top || !w->isEnabled() || !w->isVisibleTo(top) || !(w->focusPolicy() & Qt::TabFocus) ||
+        w->focusProxy())
+      continue;
+    if (auto* box = qobject_cast<TextBox*>(w); box && box->takesTab()) continue;
+    w->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return;
+  }
+}
+
 bool TextBox::event(QEvent* e) {
   if (e->type() == QEvent::WindowActivate) windowActivated();
   // Tab normally never reaches a widget's key handler; here it does, like any other key.
@@ -220,7 +239,7 @@ void TextBox::keyPressEvent(QKeyEvent* e) {
   // Ctrl+Tab leaves the box whatever its handlers make of Tab: the keyboard's way on to the
   // window's other controls.
   if (isFocusKey(e)) {
-    QWidget::focusNextPrevChild(!(e->modifiers() & Qt::ShiftModifier) && e->key() != Qt::Key_Backtab);
+    leaveByKeyboard(!(e->modifiers() & Qt::ShiftModifier) && e->key() != Qt::Key_Backtab);
     return;
   }
   QPointer<TextBox> alive(this);

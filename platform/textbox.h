@@ -102,6 +102,8 @@ class TextBox : public QPlainTextEdit {
   void enterText(const QString& text);
   // The one way typed text goes in: over the selection, cut to the length limit.
   void insertTyped(QString text);
+  bool takesTab() const { return onKeyDown || onKeyPress; }
+  void leaveByKeyboard(bool forward);
   void textWasChanged();
   void windowActivated();
   void setPaletteHidingSelection(QPalette p);
