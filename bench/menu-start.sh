@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # How soon the menu shows after the program starts, beside a bare window linking the same
-# libraries, started alternately RUNS times (default 9) on a private X server with a sound server
-# running. Prints each median in milliseconds and their ratio.
+# libraries, started alternately RUNS times (default 9) on a private X server with a private
+# sound server running (scripts/xrun.sh). Prints each median in milliseconds and their ratio.
 #   bench/menu-start.sh [RUNS]        (after make bench, or a release build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-9}
-tools=$PWD/../shared/tools
-[ -x "$tools/xsession" ] || tools=$PWD/scripts
-exec "$tools/xsession" python3 - "$runs" <<'PY'
+for program in build/release/vantrel build/release/bench/barewindow; do
+  [ -x "$program" ] || { echo "$program is missing: run 'make bench' first." >&2; exit 1; }
+done
+SOUND=1 exec scripts/xrun.sh python3 - "$runs" <<'PY'
 import statistics, subprocess, sys, time
 runs = int(sys.argv[1])
 def mapped(title):

@@ -16,13 +16,14 @@ work=$build/corpus-work
 findings=$build/findings
 logs=$build/logs
 
-targets=(weatherlog drawmacro helpfile settings numbers weatherfile)
+targets=(weatherlog drawmacro helpfile settings numbers weatherfile wave)
 # Who gets the cores left over when there are more cores than targets, in turn: the slowest
 # first. The help target lays out pages of megabytes in a window; the end-to-end weather target
 # spends its time in the file system, so it gets two.
-spare_order=(helpfile weatherfile weatherfile drawmacro weatherlog settings)
-# The help target takes files as long as the help window reads of one: 4 MB.
-declare -A maxlen=([settings]=1024 [weatherlog]=3072 [weatherfile]=3072 [helpfile]=4194304 [drawmacro]=48 [numbers]=128)
+spare_order=(helpfile weatherfile weatherfile wave drawmacro weatherlog settings)
+# The help target takes files as long as the help window reads of one: 4 MB. A wave file's
+# header and a few thousand samples show every way of reading one.
+declare -A maxlen=([settings]=1024 [weatherlog]=3072 [weatherfile]=3072 [helpfile]=4194304 [wave]=8192 [drawmacro]=48 [numbers]=128)
 # Seconds an input may take before it counts as a finding (a timeout). The help target lays out
 # four pages of up to 4 MB of text in that time, each of which Help must show within a second.
 timeout=5
