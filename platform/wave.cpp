@@ -7,6 +7,11 @@
 namespace plat {
 namespace {
 
+// No sound a speaker plays has fewer frames a second: a header that says so is damaged, and
+// taken at its word it would stretch a few bytes over hours, for as long holding a window that
+// waits for the sound.
+constexpr uint32_t kLowestRate = 1000;
+
 uint32_t le32(std::string_view b, size_t at) {
   return uint32_t(uint8_t(b[at])) | uint32_t(uint8_t(b[at + 1])) << 8 | uint32_t(uint8_t(b[at + 2])) << 16 |
          uint32_t(uint8_t(b[at + 3])) << 24;
@@ -74,7 +79,7 @@ std::optional<WaveInfo> parseWave(std::string_view b) {
       if (!haveFormat) return std::nullopt;
       info.dataOffset = body;
       info.dataBytes = size_t(len < present ? len : present);
-      if (info.channels == 0 || info.sampleRate == 0 || info.byteRate == 0 ||
+      if (info.channels == 0 || info.sampleRate < kLowestRate || info.byteRate == 0 ||
           (info.bitsPerSample != 8 && info.bitsPerSample != 16))
         return std::nullopt;
       size_t frame = size_t(info.channels) * (info.bitsPerSample / 8);

@@ -60,6 +60,10 @@ TEST(WaveImage, RejectsWhatIsNoPlayableWave) {
   huge[18] = '\xFF';
   huge[19] = '\x7F';
   EXPECT_FALSE(plat::parseWave(huge));
+  // A rate no sound has: one frame a second would make a second of each frame.
+  EXPECT_FALSE(plat::parseWave(wave(100, 100, 1)));
+  EXPECT_FALSE(plat::parseWave(wave(100, 100, 999)));
+  EXPECT_TRUE(plat::parseWave(wave(100, 100, 1000)));
 }
 
 // The whole of a sound, as the output takes it.
