@@ -130,6 +130,8 @@ void RocketryWindow::buildChoices() {
   m_chuteBox->onClick = [this] { applyChute(); };
   m_unitOptions.setRole("unitOption");
   for (int i = 0; i < 2; ++i) plat::applyRow(m_unitOptions.add(i, choices, kUnitOptions[i].caption), kUnitOptions[i]);
+  // The panel shows no caption: screen readers hear the options' group by what it chooses.
+  m_unitOptions.setGroupName("Units");
   m_unitOptions.onClick = [this](int index) { chooseUnits(index); };
 }
 

@@ -18,10 +18,13 @@
 
 #include "platform/button.h"
 #include "platform/checkbox.h"
+#include "platform/label.h"
 #include "platform/optionbutton.h"
+#include "platform/panel.h"
 #include "platform/scrollbar.h"
 #include "platform/spinbutton.h"
 #include "tests/support/controls.h"
+#include "tests/support/screenreader.h"
 
 using namespace plat;
 
@@ -290,6 +293,36 @@ TEST(OptionGroup, ItsRoleNamesEachMemberByItsIndex) {
   EXPECT_EQ(&control<OptionButton>(frame, "unitsOption", 1), units(1));
   EXPECT_EQ(&control<OptionButton>(frame, "unitsOption0"), units(0));
   EXPECT_THROW(control<OptionButton>(frame, "unitsOption", 2), std::logic_error);
+}
+
+// Screen readers hear each option in its group: a frame by its caption, a panel that shows
+// none by the name the window gives the group, so the robot arm's three "Shortest" options
+// stand in three groups of different names. Nothing on screen changes.
+TEST(OptionGroup, ScreenReadersHearEachOptionInItsNamedGroup) {
+  QWidget window;
+  Frame modeFrame(&window, "&Mode");
+  Panel elbowPanel(&window), directionPanel(&window);
+  OptionGroup modes, elbow, direction;
+  modes.add(0, &modeFrame, "Forward");
+  elbow.add(0, &elbowPanel, "A2 > 0");
+  elbow.add(2, &elbowPanel, "Shortest");
+  elbow.setGroupName("Elbow");
+  direction.setGroupName("A1 direction");  // given first, it names the members to come
+  direction.add(2, &directionPanel, "Shortest");
+
+  QAccessibleInterface* mode = heardGroup(modes(0));
+  ASSERT_NE(mode, nullptr);
+  EXPECT_EQ(mode->role(), QAccessible::Grouping);
+  EXPECT_EQ(mode->text(QAccessible::Name), "Mode");
+  QAccessibleInterface* elbowGroup = heardGroup(elbow(2));
+  QAccessibleInterface* directionGroup = heardGroup(direction(2));
+  ASSERT_NE(elbowGroup, nullptr);
+  ASSERT_NE(directionGroup, nullptr);
+  EXPECT_EQ(elbowGroup->role(), QAccessible::Grouping);
+  EXPECT_EQ(elbowGroup->text(QAccessible::Name), "Elbow");
+  EXPECT_EQ(directionGroup->text(QAccessible::Name), "A1 direction");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(elbow(2))->text(QAccessible::Name), "Shortest");
+  EXPECT_EQ(elbowPanel.caption(), "");
 }
 
 TEST(OptionGroup, MembersOutlivingTheirGroupStaySafe) {
