@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
+#include <cmath>
 #include <vector>
 
 #include "platform/button.h"
@@ -560,6 +561,68 @@ TEST(ScrollBar, KeysMoveTheBarWithAChangeForEachMove) {
   EXPECT_EQ(days.value(), 4);
   QTest::keyClick(days.bar(), Qt::Key_Home);
   EXPECT_EQ(days.value(), 46);
+}
+
+// Screen readers hear a bar's value, limits and steps as the window shows them: the thrust
+// bar's 100 tenths of a newton as the 10.0 of its read-out, from 2.0 to 10.0 by 0.1.
+TEST(ScrollBar, ScreenReadersHearTheValueAsTheWindowShowsIt) {
+  QWidget w;
+  HScrollBar thrust(&w);
+  thrust.setAccessibleCaption("Thrust");
+  thrust.setRange(20, 100);
+  thrust.setValue(100);
+  QAccessibleInterface* a = QAccessible::queryAccessibleInterface(thrust.bar());
+  ASSERT_NE(a, nullptr);
+  QAccessibleValueInterface* v = a->valueInterface();
+  ASSERT_NE(v, nullptr);
+  EXPECT_EQ(v->currentValue().toDouble(), 100);  // no way of showing it given: as it is
+  thrust.setShownValue([](int tenths) { return tenths / 10.0; });
+  EXPECT_EQ(a->role(), QAccessible::ScrollBar);
+  EXPECT_EQ(a->text(QAccessible::Name), "Thrust");
+  EXPECT_EQ(v->currentValue().toDouble(), 10);
+  EXPECT_EQ(a->text(QAccessible::Value), "10");
+  EXPECT_EQ(v->minimumValue().toDouble(), 2);
+  EXPECT_EQ(v->maximumValue().toDouble(), 10);
+  EXPECT_DOUBLE_EQ(v->minimumStepSize().toDouble(), 0.1);
+  thrust.setValue(39);
+  EXPECT_EQ(a->text(QAccessible::Value), "3.9");
+  QTest::keyClick(thrust.bar(), Qt::Key_Right);
+  EXPECT_EQ(v->currentValue().toDouble(), 4);
+
+  // A value a reader sets is taken as shown: the bar moves there, with its Change.
+  int changes = 0;
+  thrust.onChange = [&] { ++changes; };
+  v->setCurrentValue(6.3);
+  EXPECT_EQ(thrust.value(), 63);
+  EXPECT_EQ(changes, 1);
+}
+
+// A mass held in grams and shown in ounces: the limits are heard in ounces too, and a change
+// of units alone, which leaves the bar where it was, is announced as the new value heard.
+TEST(ScrollBar, AChangeOfUnitsIsHeardAsANewValue) {
+  QWidget w;
+  HScrollBar mass(&w);
+  mass.setRange(204, 714);
+  mass.setValue(204);
+  HeardEvents heard;
+  mass.setShownValue([](int grams) { return std::round(grams * 0.3527) / 10; });
+  EXPECT_EQ(heardValue(mass.bar()), 7.2);
+  EXPECT_EQ(heard.count(mass.bar(), QAccessible::ValueChanged), 1);
+  QAccessibleValueInterface* v = QAccessible::queryAccessibleInterface(mass.bar())->valueInterface();
+  EXPECT_EQ(v->minimumValue().toDouble(), 7.2);
+  EXPECT_EQ(v->maximumValue().toDouble(), 25.2);
+  mass.setShownValue([](int grams) { return std::round(grams * 0.3527) / 10; });
+  EXPECT_EQ(heard.count(mass.bar(), QAccessible::ValueChanged), 1);  // heard as before
+  mass.setShownValue({});                                            // back to grams
+  EXPECT_EQ(heardValue(mass.bar()), 204);
+  EXPECT_EQ(heard.count(mass.bar(), QAccessible::ValueChanged), 2);
+
+  // A bar running from a greater Min to a smaller Max is heard by its own value.
+  VScrollBar days(&w);
+  days.setRange(46, 1);
+  days.setValue(20);
+  EXPECT_EQ(heardValue(days.bar()), 20);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(days.bar())->valueInterface()->maximumValue().toDouble(), 46);
 }
 
 TEST(ScrollBar, TakesTheFocusByTabAndByAClickAndShowsIt) {
