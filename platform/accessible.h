@@ -15,13 +15,20 @@ QAccessibleInterface* accessibleOf(const QString& className, QObject* object) {
   return nullptr;
 }
 
-template <class Control, class Accessible>
-void installAccessible() {
+// Installs a factory once. A part of a control that is of the toolkit's own class (the bar
+// inside a scroll bar) has a factory that knows it by the control it stands in.
+template <QAccessible::InterfaceFactory Factory>
+void installAccessibleFactory() {
   static const bool kInstalled = [] {
-    QAccessible::installFactory(accessibleOf<Control, Accessible>);
+    QAccessible::installFactory(Factory);
     return true;
   }();
   (void)kInstalled;
+}
+
+template <class Control, class Accessible>
+void installAccessible() {
+  installAccessibleFactory<accessibleOf<Control, Accessible>>();
 }
 
 }  // namespace plat

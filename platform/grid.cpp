@@ -29,7 +29,7 @@ class GridAccessible : public QAccessibleWidget, public QAccessibleTextInterface
   Grid* grid() const { return static_cast<Grid*>(widget()); }
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Value) return grid()->text();
-    if (t == QAccessible::Description) return QStringLiteral("Row %1, column %2").arg(grid()->row()).arg(grid()->col());
+    if (t == QAccessible::Description) return grid()->cellName(grid()->row(), grid()->col());
     return QAccessibleWidget::text(t);
   }
   void* interface_cast(QAccessible::InterfaceType t) override {
@@ -159,6 +159,22 @@ QString Grid::contentText() const {
     lines << cells.join('\t');
   }
   return lines.join('\n');
+}
+
+QString Grid::cellName(int r, int c) const {
+  const QString column = m_fixedRows > 0 ? textMatrix(0, c).trimmed() : QString();
+  const QString row = m_fixedCols > 0 ? textMatrix(r, 0).trimmed() : QString();
+  if (column.isEmpty() || row.isEmpty()) return QStringLiteral("Row %1, column %2").arg(r).arg(c);
+  // The heading over the row headings says what they count ("Day").
+  const QString rows = textMatrix(0, 0).trimmed();
+  return column + ", " + (rows.isEmpty() ? row : rows + ' ' + row);
+}
+
+void Grid::nameCellEditor(QWidget* editor) const {
+  const QString name = cellName(m_row, m_col);
+  // The toolkit announces every name it is given to a listening screen reader, also the one
+  // it had: only a new one is given.
+  if (editor->accessibleName() != name) editor->setAccessibleName(name);
 }
 
 // -- layout ------------------------------------------------------------------------------------

@@ -11,6 +11,10 @@
 // moves the top row itself.
 //
 // Sizes and positions are in twips, as the window's layout; each becomes whole pixels.
+//
+// Screen readers hear a cell by its headings: its column's heading, then its row's, under
+// the heading of the row headings ("High, Day 12"). The edit box a window moves over the
+// current cell is named so, and announces its new name at each move.
 
 #include <QWidget>
 #include <functional>
@@ -83,6 +87,14 @@ class Grid : public QWidget {
   // The grid's content as text, a line per row and a tab between cells (screen readers
   // read it so).
   QString contentText() const;
+  // A cell's name for screen readers, from the headings in the fixed rows and columns:
+  // "High, Day 12" for the cell under the heading "High" in the row headed "12" of the
+  // column headed "Day". Without headings, "Row 12, column 2".
+  QString cellName(int r, int c) const;
+  // Names a control that edits the current cell (an edit box placed over it) by that cell,
+  // and tells screen readers of the new name when it changes: called at each move, it makes
+  // the box heard as the cell it now edits.
+  void nameCellEditor(QWidget* editor) const;
 
   std::function<void()> onRowColChange;
   std::function<void()> onClick;

@@ -1,10 +1,23 @@
 #include "platform/label.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 
+#include "platform/accessible.h"
 #include "platform/colours.h"
 
 namespace plat {
+
+namespace {
+
+// Screen readers hear a frame as a group of the controls inside it, named by its caption:
+// moving among the options of a frame, they hear the frame's caption as the options' group.
+class FrameAccessible : public QAccessibleWidget {
+ public:
+  explicit FrameAccessible(Frame* f) : QAccessibleWidget(f, QAccessible::Grouping) {}
+};
+
+}  // namespace
 
 Label::Label(QWidget* parent, const QString& caption) : QLabel(caption, parent) {
   setAccessibleName(caption);
@@ -46,7 +59,10 @@ void Label::setBorder(bool single) {
   applyIndent();
 }
 
-Frame::Frame(QWidget* parent, const QString& caption) : QWidget(parent) { setCaption(caption); }
+Frame::Frame(QWidget* parent, const QString& caption) : QWidget(parent) {
+  installAccessible<Frame, FrameAccessible>();
+  setCaption(caption);
+}
 
 void Frame::setCaption(const QString& caption) {
   m_caption = caption;

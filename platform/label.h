@@ -30,7 +30,8 @@ class Label : public QLabel {
   void applyIndent();
 };
 
-// A frame: a captioned border that groups controls.
+// A frame: a captioned border that groups controls. Screen readers hear it as a group named
+// by its caption.
 class Frame : public QWidget {
   Q_OBJECT
  public:

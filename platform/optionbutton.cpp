@@ -111,7 +111,17 @@ OptionButton* OptionGroup::add(int index, QWidget* container, const QString& cap
   b->onClick = [this, index] {
     if (onClick) onClick(index);
   };
+  nameContainer(b);
   return set(index, b);
+}
+
+void OptionGroup::setGroupName(const QString& name) {
+  m_groupName = name;
+  forEach([this](int, OptionButton* b) { nameContainer(b); });
+}
+
+void OptionGroup::nameContainer(const OptionButton* member) const {
+  if (!m_groupName.isEmpty() && member->parentWidget()) member->parentWidget()->setAccessibleName(m_groupName);
 }
 
 int OptionGroup::value() const {

@@ -12,6 +12,10 @@
 // is chosen) and leaves them at the next Tab; the arrow keys move the choice among them, and
 // the focus with it, unless the Click of the option chosen gives the focus to another
 // control: there it stays, as after a click of the mouse.
+//
+// Screen readers hear each option with the name of its group: the container the options
+// stand in, a frame named by its caption or, where the container shows no caption, the name
+// the window gives the group for what it chooses.
 
 #include <QRadioButton>
 #include <functional>
@@ -58,7 +62,16 @@ class OptionGroup : public ControlArray<OptionButton> {
   int value() const;
   // Chooses a member (its Click fires when that changes the choice).
   void choose(int index);
+  // Names the group for screen readers where its container shows no caption of its own (a
+  // panel of options): what its options choose ("Elbow"), so that options of like captions
+  // in other groups ("Shortest") are told apart. The container is named, members there are
+  // and members to come; nothing on screen changes.
+  void setGroupName(const QString& name);
   std::function<void(int index)> onClick;
+
+ private:
+  void nameContainer(const OptionButton* member) const;
+  QString m_groupName;
 };
 
 }  // namespace plat

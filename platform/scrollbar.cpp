@@ -1,9 +1,15 @@
 #include "platform/scrollbar.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionSlider>
 #include <algorithm>
+#include <cmath>
+
+#include "platform/accessible.h"
 
 namespace plat {
 
@@ -64,9 +70,60 @@ class KeyScrollBar : public QScrollBar {
   }
 };
 
+// Screen readers meet the bar inside the wrapper, which takes the focus: a scroll bar named
+// by the wrapper's caption, with the value, limits and steps the window shows. A value a
+// reader sets goes to the bar's nearest value, as a move of the bar, with its Change.
+class ScrollBarAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+ public:
+  explicit ScrollBarAccessible(QScrollBar* bar) : QAccessibleWidget(bar, QAccessible::ScrollBar) {}
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Value) return QString::number(currentValue().toDouble());
+    return QAccessibleWidget::text(t);
+  }
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
+    return QAccessibleWidget::interface_cast(t);
+  }
+  QVariant currentValue() const override { return owner()->shownValue(owner()->value()); }
+  QVariant minimumValue() const override { return std::min(shownAt(low()), shownAt(high())); }
+  QVariant maximumValue() const override { return std::max(shownAt(low()), shownAt(high())); }
+  // The small change, in the units shown.
+  QVariant minimumStepSize() const override {
+    if (high() == low()) return QVariant();
+    return std::abs(shownAt(high()) - shownAt(low())) * owner()->smallChange() / (high() - low());
+  }
+  void setCurrentValue(const QVariant& shown) override {
+    const double wanted = shown.toDouble();
+    int nearest = low();
+    for (int v = low(); v <= high(); ++v)
+      if (std::abs(shownAt(v) - wanted) < std::abs(shownAt(nearest) - wanted)) nearest = v;
+    owner()->setValue(nearest);
+  }
+
+ private:
+  ScrollBar* owner() const { return static_cast<ScrollBar*>(widget()->parentWidget()); }
+  int low() const { return std::min(owner()->min(), owner()->max()); }
+  int high() const { return std::max(owner()->min(), owner()->max()); }
+  double shownAt(int v) const { return owner()->shownValue(v); }
+};
+
+// The toolkit's scroll bar that stands in a platform scroll bar is that scroll bar's own.
+QAccessibleInterface* barAccessible(const QString& className, QObject* object) {
+  if (className != QLatin1String(QScrollBar::staticMetaObject.className()) || !object || !object->isWidgetType())
+    return nullptr;
+  if (!qobject_cast<ScrollBar*>(object->parent())) return nullptr;
+  return new ScrollBarAccessible(static_cast<QScrollBar*>(object));
+}
+
+// The factory stands before the first bar is made, so no screen reader meets a bar without it.
+QScrollBar* newBar(Qt::Orientation o, ScrollBar* owner) {
+  installAccessibleFactory<barAccessible>();
+  return new KeyScrollBar(o, owner);
+}
+
 }  // namespace
 
-ScrollBar::ScrollBar(QWidget* parent, Qt::Orientation o) : QWidget(parent), m_bar(new KeyScrollBar(o, this)) {
+ScrollBar::ScrollBar(QWidget* parent, Qt::Orientation o) : QWidget(parent), m_bar(newBar(o, this)) {
   m_bar->setTracking(true);
   applyRange();
   connect(m_bar, &QScrollBar::valueChanged, this, [this](int v) {
@@ -128,6 +185,16 @@ void ScrollBar::applyRange() {
 void ScrollBar::setAccessibleCaption(const QString& name) {
   setAccessibleName(name);
   m_bar->setAccessibleName(name);
+}
+
+void ScrollBar::setShownValue(std::function<double(int value)> shown) {
+  const double before = shownValue(m_value);
+  m_shown = std::move(shown);
+  const double now = shownValue(m_value);
+  if (now != before && QAccessible::isActive()) {
+    QAccessibleValueChangeEvent ev(m_bar, now);
+    QAccessible::updateAccessibility(&ev);
+  }
 }
 
 void ScrollBar::setSmallChange(int s) {

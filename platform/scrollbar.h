@@ -8,6 +8,9 @@
 //   arrow keys move it by its small change (Left and Up towards its left or top end, Right
 //   and Down towards the other), Page Up and Page Down by its large change, Home and End to
 //   Min and Max; each move is a Change, as a click on the arrows or the track is.
+// - Screen readers hear the bar by its name, with its value, limits and steps as the window
+//   shows them beside it: a thrust the bar holds in tenths of a newton (100) is heard as
+//   the 10.0 its read-out shows.
 
 #include <QScrollBar>
 #include <functional>
@@ -32,6 +35,13 @@ class ScrollBar : public QWidget {
   QScrollBar* bar() const { return m_bar; }
   // The name screen readers give the bar (it has no caption of its own).
   void setAccessibleCaption(const QString& name);
+  // How the window shows a value of the bar, where it shows a number other than the value
+  // itself (the bar's 100 tenths of a newton as 10.0; grams as ounces). Screen readers then
+  // hear the value, its limits and its steps as shown, and a value they set is taken as
+  // shown. Given again when the way of showing changes (other units), it announces the value
+  // as now shown. Without it, the value is heard as it is.
+  void setShownValue(std::function<double(int value)> shown);
+  double shownValue(int value) const { return m_shown ? m_shown(value) : double(value); }
 
   std::function<void()> onChange;
   std::function<void()> onScroll;
@@ -44,6 +54,7 @@ class ScrollBar : public QWidget {
   int toBar(int v) const { return m_min <= m_max ? v : m_min + m_max - v; }
   void fromBar(int barValue);
   QScrollBar* m_bar;
+  std::function<double(int)> m_shown;
   int m_min = 0, m_max = 32767, m_value = 0, m_small = 1, m_large = 1;
   bool m_syncing = false;
   int m_dragStart = 0;

@@ -279,16 +279,21 @@ void RoboticsWindow::buildMotionOptions() {
     m_optionPanels[size_t(index)] = panel;
   }
   // Each option is named by its group's role and its index in the group ("elbowOption1";
-  // a joint's direction "directionOption" + joint + index).
-  auto options = [this](plat::OptionGroup& group, const QString& role, int panel, auto caption) {
+  // a joint's direction "directionOption" + joint + index). The panels show no caption:
+  // screen readers hear each group by what it chooses, which tells the three "Shortest"
+  // options apart.
+  auto options = [this](plat::OptionGroup& group, const QString& role, int panel, const QString& name, auto caption) {
     group.setRole(role);
     for (int i = 0; i < 3; ++i)
       plat::applyRow(group.add(i, m_optionPanels[size_t(panel)], caption(i)), kMotionOptions[i]);
+    group.setGroupName(name);
   };
-  options(m_firstJointOptions, "firstJointOption", 2, [](int i) { return RobotArm::firstCaption(i); });
-  options(m_elbowOptions, "elbowOption", 3, [](int i) { return RobotArm::elbowCaption(i); });
-  options(m_directionOptions[0], "directionOption0", 0, [](int i) { return RobotArm::directionCaption(0, i); });
-  options(m_directionOptions[1], "directionOption1", 1, [](int i) { return RobotArm::directionCaption(1, i); });
+  options(m_firstJointOptions, "firstJointOption", 2, "Joint order", [](int i) { return RobotArm::firstCaption(i); });
+  options(m_elbowOptions, "elbowOption", 3, "Elbow", [](int i) { return RobotArm::elbowCaption(i); });
+  options(m_directionOptions[0], "directionOption0", 0, "A1 direction",
+          [](int i) { return RobotArm::directionCaption(0, i); });
+  options(m_directionOptions[1], "directionOption1", 1, "A2 direction",
+          [](int i) { return RobotArm::directionCaption(1, i); });
   m_firstJointOptions.onClick = [this](int i) { chooseFirstJoint(i); };
   m_elbowOptions.onClick = [this](int i) { chooseElbow(i); };
   m_directionOptions[0].onClick = [this](int i) { chooseDirection(0, i); };

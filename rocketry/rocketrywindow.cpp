@@ -46,6 +46,9 @@ plat::ImageBox* inSky(QWidget* sky, const char* file) {
   return i;
 }
 
+// A mass in grams as the read-out shows it, in the unit of the factor.
+QString massText(float grams, float massFactor) { return QString::fromStdString(tenthsText(grams * massFactor)); }
+
 plat::ImageBox* hiddenPicture(QWidget* parent, const char* file) {
   auto* i = new plat::ImageBox(parent);
   i->setPicture(plat::loadPicture(file));
@@ -104,6 +107,10 @@ void RocketryWindow::buildInputs() {
   m_massBar = plat::buildBar<plat::HScrollBar>(m_inputPanel, {kMassBar, "Mass"});
   m_thrustBar->setRange(kThrustMin, kThrustMax);
   m_burnTimeBar->setRange(kBurnMin, kBurnMax);
+  // Screen readers hear the thrust and the burn time in the newtons and seconds the read-outs
+  // show, not in the bars' tenths; the mass in the unit chosen (chooseUnits).
+  m_thrustBar->setShownValue([](int tenths) { return tenths / 10.0; });
+  m_burnTimeBar->setShownValue([](int tenths) { return tenths / 10.0; });
   m_thrustReadout = plat::buildReadout(m_inputPanel, kThrustReadout);
   m_burnTimeReadout = plat::buildReadout(m_inputPanel, kBurnTimeReadout);
   m_massReadout = plat::buildReadout(m_inputPanel, kMassReadout);
@@ -130,6 +137,8 @@ void RocketryWindow::buildChoices() {
   m_chuteBox->onClick = [this] { applyChute(); };
   m_unitOptions.setRole("unitOption");
   for (int i = 0; i < 2; ++i) plat::applyRow(m_unitOptions.add(i, choices, kUnitOptions[i].caption), kUnitOptions[i]);
+  // The panel shows no caption: screen readers hear the options' group by what it chooses.
+  m_unitOptions.setGroupName("Units");
   m_unitOptions.onClick = [this](int index) { chooseUnits(index); };
 }
 
@@ -271,9 +280,7 @@ void RocketryWindow::setMassBar(int value, MassRange limits) {
   m_massBar->setRange(limits.min, limits.max);
 }
 
-void RocketryWindow::showMass() {
-  m_massReadout->setCaption(QString::fromStdString(tenthsText(m_values.RocketMass * m_units.MassFactor)));
-}
+void RocketryWindow::showMass() { m_massReadout->setCaption(massText(m_values.RocketMass, m_units.MassFactor)); }
 
 void RocketryWindow::applyThrust() {
   m_values.RocketThrust = float(m_thrustBar->value() / 10.0);
@@ -314,6 +321,8 @@ void RocketryWindow::chooseUnits(int index) {
   m_values.RocketUnits = int16_t(index);
   m_units = unitsFor(index);
   m_massTitle->setCaption(QString::fromStdString(m_units.MassHead));
+  m_massBar->setShownValue(
+      [factor = m_units.MassFactor](int grams) { return massText(float(grams), factor).toDouble(); });
   showMass();
   storeSettings();
   computeFlight();

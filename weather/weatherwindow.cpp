@@ -429,8 +429,8 @@ void WeatherWindow::moveEditBoxToCurrentCell() {
   m_editBox->setText(entryText(m_files.log()[size_t(row)][size_t(col)]));
   m_editRow = int16_t(row);
   m_editColumn = int16_t(col);
-  // Screen readers name the box by the heading of the column it edits.
-  m_editBox->setAccessibleName(kHeadings[col]);
+  // Screen readers hear the box as the cell it edits: its column and its day.
+  m_logGrid->nameCellEditor(m_editBox);
   placeEditBox();
   m_editBox->setFocus();
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QApplication>
 #include <QFile>
 #include <QFontMetrics>
@@ -34,6 +36,7 @@
 #include "shell/settings.h"
 #include "tests/levers/leverwindow.h"
 #include "tests/support/doubles.h"
+#include "tests/support/screenreader.h"
 #include "tests/support/tabchain.h"
 
 namespace {
@@ -100,6 +103,24 @@ void expectRow(const Control* c, const plat::ControlRow& row, bool keepsPlace, c
 // Every control of the loaded window as its row says. The panel is centred across the
 // window and the value frames, the mode button and the tools are placed on the logical
 // screen, so of those only the sizes (and the panel's heights) come from the rows.
+// The position bars hold tenths of a lever unit: screen readers hear the position along the
+// lever in the lever units its distances are shown in, the fresh fulcrum at 9.0 of 10.0.
+// The load and the effort are shown as the bars hold them.
+TEST_F(LeversWindowTest, ScreenReadersHearThePositionsInLeverUnits) {
+  LeversWindow* w = open();
+  ASSERT_TRUE(w);
+  EXPECT_EQ(heardValue(fulcrumBar(w)->bar()), 9);
+  EXPECT_EQ(heardValue(effortPositionBar(w)->bar()), 0);
+  EXPECT_EQ(heardValue(loadPositionBar(w)->bar()), 10);
+  QAccessibleValueInterface* fulcrum = QAccessible::queryAccessibleInterface(fulcrumBar(w)->bar())->valueInterface();
+  EXPECT_EQ(fulcrum->maximumValue().toDouble(), 10);
+  EXPECT_DOUBLE_EQ(fulcrum->minimumStepSize().toDouble(), 0.1);
+  fulcrumBar(w)->setValue(45);
+  EXPECT_EQ(heardValue(fulcrumBar(w)->bar()), 4.5);
+  EXPECT_EQ(heardValue(loadBar(w)->bar()), 100);
+  EXPECT_EQ(heardValue(effortBar(w)->bar()), 0);
+}
+
 TEST_F(LeversWindowTest, ControlsStandAsTheLayoutTableSays) {
   using namespace levers::layout;
   LeversWindow* w = open();

@@ -14,14 +14,18 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
+#include <cmath>
 #include <vector>
 
 #include "platform/button.h"
 #include "platform/checkbox.h"
+#include "platform/label.h"
 #include "platform/optionbutton.h"
+#include "platform/panel.h"
 #include "platform/scrollbar.h"
 #include "platform/spinbutton.h"
 #include "tests/support/controls.h"
+#include "tests/support/screenreader.h"
 
 using namespace plat;
 
@@ -292,6 +296,36 @@ TEST(OptionGroup, ItsRoleNamesEachMemberByItsIndex) {
   EXPECT_THROW(control<OptionButton>(frame, "unitsOption", 2), std::logic_error);
 }
 
+// Screen readers hear each option in its group: a frame by its caption, a panel that shows
+// none by the name the window gives the group, so the robot arm's three "Shortest" options
+// stand in three groups of different names. Nothing on screen changes.
+TEST(OptionGroup, ScreenReadersHearEachOptionInItsNamedGroup) {
+  QWidget window;
+  Frame modeFrame(&window, "&Mode");
+  Panel elbowPanel(&window), directionPanel(&window);
+  OptionGroup modes, elbow, direction;
+  modes.add(0, &modeFrame, "Forward");
+  elbow.add(0, &elbowPanel, "A2 > 0");
+  elbow.add(2, &elbowPanel, "Shortest");
+  elbow.setGroupName("Elbow");
+  direction.setGroupName("A1 direction");  // given first, it names the members to come
+  direction.add(2, &directionPanel, "Shortest");
+
+  QAccessibleInterface* mode = heardGroup(modes(0));
+  ASSERT_NE(mode, nullptr);
+  EXPECT_EQ(mode->role(), QAccessible::Grouping);
+  EXPECT_EQ(mode->text(QAccessible::Name), "Mode");
+  QAccessibleInterface* elbowGroup = heardGroup(elbow(2));
+  QAccessibleInterface* directionGroup = heardGroup(direction(2));
+  ASSERT_NE(elbowGroup, nullptr);
+  ASSERT_NE(directionGroup, nullptr);
+  EXPECT_EQ(elbowGroup->role(), QAccessible::Grouping);
+  EXPECT_EQ(elbowGroup->text(QAccessible::Name), "Elbow");
+  EXPECT_EQ(directionGroup->text(QAccessible::Name), "A1 direction");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(elbow(2))->text(QAccessible::Name), "Shortest");
+  EXPECT_EQ(elbowPanel.caption(), "");
+}
+
 TEST(OptionGroup, MembersOutlivingTheirGroupStaySafe) {
   QWidget frame;
   QPointer<OptionButton> b;
@@ -527,6 +561,68 @@ TEST(ScrollBar, KeysMoveTheBarWithAChangeForEachMove) {
   EXPECT_EQ(days.value(), 4);
   QTest::keyClick(days.bar(), Qt::Key_Home);
   EXPECT_EQ(days.value(), 46);
+}
+
+// Screen readers hear a bar's value, limits and steps as the window shows them: the thrust
+// bar's 100 tenths of a newton as the 10.0 of its read-out, from 2.0 to 10.0 by 0.1.
+TEST(ScrollBar, ScreenReadersHearTheValueAsTheWindowShowsIt) {
+  QWidget w;
+  HScrollBar thrust(&w);
+  thrust.setAccessibleCaption("Thrust");
+  thrust.setRange(20, 100);
+  thrust.setValue(100);
+  QAccessibleInterface* a = QAccessible::queryAccessibleInterface(thrust.bar());
+  ASSERT_NE(a, nullptr);
+  QAccessibleValueInterface* v = a->valueInterface();
+  ASSERT_NE(v, nullptr);
+  EXPECT_EQ(v->currentValue().toDouble(), 100);  // no way of showing it given: as it is
+  thrust.setShownValue([](int tenths) { return tenths / 10.0; });
+  EXPECT_EQ(a->role(), QAccessible::ScrollBar);
+  EXPECT_EQ(a->text(QAccessible::Name), "Thrust");
+  EXPECT_EQ(v->currentValue().toDouble(), 10);
+  EXPECT_EQ(a->text(QAccessible::Value), "10");
+  EXPECT_EQ(v->minimumValue().toDouble(), 2);
+  EXPECT_EQ(v->maximumValue().toDouble(), 10);
+  EXPECT_DOUBLE_EQ(v->minimumStepSize().toDouble(), 0.1);
+  thrust.setValue(39);
+  EXPECT_EQ(a->text(QAccessible::Value), "3.9");
+  QTest::keyClick(thrust.bar(), Qt::Key_Right);
+  EXPECT_EQ(v->currentValue().toDouble(), 4);
+
+  // A value a reader sets is taken as shown: the bar moves there, with its Change.
+  int changes = 0;
+  thrust.onChange = [&] { ++changes; };
+  v->setCurrentValue(6.3);
+  EXPECT_EQ(thrust.value(), 63);
+  EXPECT_EQ(changes, 1);
+}
+
+// A mass held in grams and shown in ounces: the limits are heard in ounces too, and a change
+// of units alone, which leaves the bar where it was, is announced as the new value heard.
+TEST(ScrollBar, AChangeOfUnitsIsHeardAsANewValue) {
+  QWidget w;
+  HScrollBar mass(&w);
+  mass.setRange(204, 714);
+  mass.setValue(204);
+  HeardEvents heard;
+  mass.setShownValue([](int grams) { return std::round(grams * 0.3527) / 10; });
+  EXPECT_EQ(heardValue(mass.bar()), 7.2);
+  EXPECT_EQ(heard.count(mass.bar(), QAccessible::ValueChanged), 1);
+  QAccessibleValueInterface* v = QAccessible::queryAccessibleInterface(mass.bar())->valueInterface();
+  EXPECT_EQ(v->minimumValue().toDouble(), 7.2);
+  EXPECT_EQ(v->maximumValue().toDouble(), 25.2);
+  mass.setShownValue([](int grams) { return std::round(grams * 0.3527) / 10; });
+  EXPECT_EQ(heard.count(mass.bar(), QAccessible::ValueChanged), 1);  // heard as before
+  mass.setShownValue({});                                            // back to grams
+  EXPECT_EQ(heardValue(mass.bar()), 204);
+  EXPECT_EQ(heard.count(mass.bar(), QAccessible::ValueChanged), 2);
+
+  // A bar running from a greater Min to a smaller Max is heard by its own value.
+  VScrollBar days(&w);
+  days.setRange(46, 1);
+  days.setValue(20);
+  EXPECT_EQ(heardValue(days.bar()), 20);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(days.bar())->valueInterface()->maximumValue().toDouble(), 46);
 }
 
 TEST(ScrollBar, TakesTheFocusByTabAndByAClickAndShowsIt) {

@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QAccessibleTextInterface>
+#include <QLineEdit>
 #include <QTabBar>
 #include <QTest>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "platform/textbox.h"
 #include "platform/timer.h"
 #include "platform/twips.h"
+#include "tests/support/screenreader.h"
 
 using namespace plat;
 
@@ -142,6 +144,34 @@ TEST(Grid, ScreenReadersReadTheCells) {
   QString all = a->textInterface()->text(0, -1);
   EXPECT_TRUE(all.startsWith("\tDate\t")) << all.left(40).toStdString();
   EXPECT_TRUE(all.contains("\n\t3/14\t"));
+}
+
+// The edit box a window moves over the current cell is heard as that cell, by its column's
+// heading and its row's ("High, Day 12"), and each move to another cell is announced.
+TEST(Grid, AnEditBoxIsHeardAsTheCellItEditsAndEachMoveIsAnnounced) {
+  WeatherGrid w;
+  Grid& g = *w.g;
+  g.setTextMatrix(0, 0, "Day");
+  g.setTextMatrix(0, 2, "High");
+  for (int r = 1; r <= 60; ++r) g.setTextMatrix(r, 0, QString::number(r));
+  QLineEdit box(&w.window);
+  QAccessibleInterface* heardBox = QAccessible::queryAccessibleInterface(&box);
+  ASSERT_NE(heardBox, nullptr);
+  HeardEvents heard;
+  g.setCurrentCell(12, 2);
+  g.nameCellEditor(&box);
+  EXPECT_EQ(heardBox->text(QAccessible::Name), "High, Day 12");
+  EXPECT_EQ(heard.count(&box, QAccessible::NameChanged), 1);
+  QTest::keyClick(&g, Qt::Key_Down);
+  g.nameCellEditor(&box);
+  EXPECT_EQ(heardBox->text(QAccessible::Name), "High, Day 13");
+  EXPECT_EQ(heard.count(&box, QAccessible::NameChanged), 2);
+  g.nameCellEditor(&box);  // still on the same cell: nothing new to hear
+  EXPECT_EQ(heard.count(&box, QAccessible::NameChanged), 2);
+  // The grid itself describes its current cell so.
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(&g)->text(QAccessible::Description), "High, Day 13");
+  // A cell without headings is named by its place.
+  EXPECT_EQ(g.cellName(13, 3), "Row 13, column 3");
 }
 
 TEST(TabControl, ClickTellsThePreviousTabFromUserAndCode) {

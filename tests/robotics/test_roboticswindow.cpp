@@ -34,6 +34,7 @@
 #include "shell/settings.h"
 #include "tests/support/controls.h"
 #include "tests/support/doubles.h"
+#include "tests/support/screenreader.h"
 #include "tests/support/tabchain.h"
 
 namespace {
@@ -124,6 +125,27 @@ TEST_F(RoboticsWindowTest, OpensWithTheSharedSettings) {
   const plat::ImageSurface& g = grid().surface();
   const auto& p = window->arm().position();
   EXPECT_EQ(g.pixel(int(g.toDeviceX(p.ElbowX / 2)), int(g.toDeviceY(p.ElbowY / 2))), rt::palette::kBlue);
+}
+
+// Screen readers hear each option in its group: the mode in the "Mode" frame, the motion's
+// choices in panels that show no caption but are named for what they choose, so the three
+// "Shortest" options are told apart.
+TEST_F(RoboticsWindowTest, ScreenReadersTellTheThreeShortestOptionsApart) {
+  ASSERT_TRUE(open());
+  auto groupName = [&](const QString& role, int index) {
+    QAccessibleInterface* group = heardGroup(&option(role, index));
+    EXPECT_TRUE(group && group->role() == QAccessible::Grouping) << role.toStdString();
+    return group ? group->text(QAccessible::Name) : QString();
+  };
+  EXPECT_EQ(groupName("modeOption", 0), "Mode");
+  EXPECT_EQ(groupName("firstJointOption", 2), "Joint order");
+  EXPECT_EQ(option("elbowOption", 2).caption(), "Shortest");
+  EXPECT_EQ(option("directionOption0", 2).caption(), "Shortest");
+  EXPECT_EQ(option("directionOption1", 2).caption(), "Shortest");
+  EXPECT_EQ(groupName("elbowOption", 2), "Elbow");
+  EXPECT_EQ(groupName("directionOption0", 2), "A1 direction");
+  EXPECT_EQ(groupName("directionOption1", 2), "A2 direction");
+  EXPECT_EQ(groupName("directionOption1", 0), "A2 direction");
 }
 
 TEST_F(RoboticsWindowTest, ModesShowTheirFrameAndPrompt) {

@@ -5,6 +5,8 @@
 
 #include "tests/support/menufixture.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
@@ -18,6 +20,7 @@
 #include <QTest>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "app/projects.h"
 #include "platform/button.h"
@@ -45,6 +48,7 @@
 #include "tests/support/layoutrows.h"
 #include "tests/support/manualsources.h"
 #include "tests/support/pixels.h"
+#include "tests/support/screenreader.h"
 #include "tests/support/tabchain.h"
 
 namespace {
@@ -256,6 +260,37 @@ TEST_F(RocketryWindowTest, UnitsAndParachuteChangeTheReadoutsNotTheFlight) {
   chooseUnits(0);
   EXPECT_EQ(result(DescentSpeed).caption(), "-49 ft/s");
   EXPECT_EQ(result(FlightTime).caption(), "119.6 s");
+}
+
+// Screen readers hear each bar as its read-out shows it: the thrust's 10.0 newtons, not the
+// bar's 100 tenths, from 2.0 to 10.0; the burn time's 3.9 seconds; the mass in the units
+// chosen, a change of units alone announced as the mass heard anew.
+TEST_F(RocketryWindowTest, ScreenReadersHearTheBarsAsTheReadoutsShowThem) {
+  ASSERT_TRUE(open());
+  auto limits = [](plat::ScrollBar& b) {
+    QAccessibleValueInterface* v = QAccessible::queryAccessibleInterface(b.bar())->valueInterface();
+    return std::pair(v->minimumValue().toDouble(), v->maximumValue().toDouble());
+  };
+  EXPECT_EQ(thrustReadout().caption(), "10.0");
+  EXPECT_EQ(heardValue(thrustBar().bar()), 10);
+  EXPECT_EQ(limits(thrustBar()), std::pair(2.0, 10.0));
+  EXPECT_EQ(burnTimeReadout().caption(), "3.9");
+  EXPECT_EQ(heardValue(burnTimeBar().bar()), 3.9);
+  EXPECT_EQ(limits(burnTimeBar()), std::pair(0.5, 5.0));
+  EXPECT_EQ(massReadout().caption(), "7.2");  // 204 g in ounces
+  EXPECT_EQ(heardValue(massBar().bar()), 7.2);
+  EXPECT_EQ(limits(massBar()), std::pair(7.2, 25.2));  // 204 to 714 g
+  {
+    HeardEvents heard;
+    chooseUnits(1);
+    EXPECT_EQ(heardValue(massBar().bar()), 204);
+    EXPECT_EQ(limits(massBar()), std::pair(204.0, 714.0));
+    EXPECT_EQ(heard.count(massBar().bar(), QAccessible::ValueChanged), 1);
+  }
+  // A key moves the thrust a tenth of a newton, heard as shown.
+  QTest::keyClick(thrustBar().bar(), Qt::Key_Left);
+  EXPECT_EQ(thrustReadout().caption(), "9.9");
+  EXPECT_EQ(heardValue(thrustBar().bar()), 9.9);
 }
 
 // Choosing the units runs the flight's computation, which ends with the focus on the launch

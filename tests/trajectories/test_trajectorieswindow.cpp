@@ -2,6 +2,8 @@
 // shots taken and judged, the grid cleared and repainted, the mark dragged, help, and the
 // ways out.
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QApplication>
 #include <QTest>
 #include <utility>
@@ -19,6 +21,7 @@
 #include "tests/support/layoutrows.h"
 #include "tests/support/manualsources.h"
 #include "tests/support/pixels.h"
+#include "tests/support/screenreader.h"
 #include "tests/trajectories/trajectoriesfixture.h"
 #include "trajectories/trajectorieslayout.h"
 
@@ -134,7 +137,24 @@ TEST_F(TrajectoriesWindowTest, TheBarsStoreTheirValuesAndHideTheMessage) {
   angleBar().bar()->setSliderDown(true);
   angleBar().bar()->setValue(450);
   EXPECT_EQ(angleReadout().caption(), "45.0");
+  EXPECT_EQ(heardValue(angleBar().bar()), 45);
   angleBar().bar()->setSliderDown(false);
+}
+
+// Screen readers hear the angle in the degrees its read-out shows, not the bar's tenths, from
+// 0.0 to 90.0; the speed, shown as the bar holds it, as it is.
+TEST_F(TrajectoriesWindowTest, ScreenReadersHearTheBarsAsTheReadoutsShowThem) {
+  ASSERT_TRUE(open());
+  EXPECT_EQ(angleReadout().caption(), "63.0");
+  EXPECT_EQ(heardValue(angleBar().bar()), 63);
+  QAccessibleValueInterface* angle = QAccessible::queryAccessibleInterface(angleBar().bar())->valueInterface();
+  EXPECT_EQ(angle->minimumValue().toDouble(), 0);
+  EXPECT_EQ(angle->maximumValue().toDouble(), 90);
+  EXPECT_DOUBLE_EQ(angle->minimumStepSize().toDouble(), 0.1);
+  QTest::keyClick(angleBar().bar(), Qt::Key_Right);
+  EXPECT_EQ(angleReadout().caption(), "63.1");
+  EXPECT_EQ(heardValue(angleBar().bar()), 63.1);
+  EXPECT_EQ(heardValue(speedBar().bar()), 200);
 }
 
 TEST_F(TrajectoriesWindowTest, AMissDrawsThePathAndTellsTheClosestPoint) {

@@ -7,7 +7,9 @@
 #include "tests/support/filelimit.h"
 #include "tests/support/menufixture.h"
 #include "tests/support/pixels.h"
+#include "tests/support/screenreader.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -261,6 +263,27 @@ TEST_F(WeatherWatch, NavigationWrapsAndScrollsTheGrid) {
   // The edit box lies over its cell.
   const QPoint at = editBox().pos();
   EXPECT_EQ(at.x(), logGrid().x() + logGrid().colPos(1) / 15);
+}
+
+// Screen readers hear the edit box as the cell it edits, its column and its day, and hear
+// each move to another cell: going down the High column they hear which day they are on.
+TEST_F(WeatherWatch, ScreenReadersHearTheEditBoxAsTheCellItEdits) {
+  ASSERT_TRUE(open());
+  QAccessibleInterface* box = QAccessible::queryAccessibleInterface(&editBox());
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->text(QAccessible::Name), "Date, Day 1");
+  HeardEvents heard;
+  key(Qt::Key_Tab);
+  EXPECT_EQ(box->text(QAccessible::Name), "High, Day 1");
+  for (int day = 2; day <= 16; ++day) {
+    key(Qt::Key_Down);
+    EXPECT_EQ(box->text(QAccessible::Name), QString("High, Day %1").arg(day));
+  }
+  EXPECT_EQ(heard.count(&editBox(), QAccessible::NameChanged), 16);
+  // The scroll bar moves the box with the grid; it is heard on its new day.
+  dayBar().setValue(30);
+  EXPECT_EQ(box->text(QAccessible::Name), "High, Day 44");
+  EXPECT_EQ(heard.count(&editBox(), QAccessible::NameChanged), 17);
 }
 
 TEST_F(WeatherWatch, TheScrollBarMovesTheGridAndTheEditBoxWithIt) {
