@@ -18,13 +18,15 @@
 #include <vector>
 
 #include "circuits/circuit.h"
+#include "tests/circuits/circuitfamilies.h"
 #include "tests/circuits/ladderreference.h"
 
 namespace {
 
 using circuits::Circuit;
 using circuits::Overlay;
-using Codes = std::array<int16_t, 10>;  // slot 0 unused
+using ladder::Codes;
+using ladder::everyCircuit;
 
 // What the model shows for a circuit as the simulation's first solve leaves it.
 struct Solved {
@@ -55,52 +57,6 @@ std::string differences(const Codes& codes, const Overlay& o, const bool red[10]
   std::string d = out.str();
   if (!d.empty()) d = "circuit " + ladder::circuitText(codes.data()) + ":" + d;
   return d;
-}
-
-// Whether the palette could have built the circuit: two batteries, five lamps, five switches.
-bool buildable(const Codes& codes) {
-  int batteries = 0, lamps = 0, switches = 0;
-  for (int s = 1; s <= 9; ++s) {
-    batteries += std::abs(codes[s]) == 1;
-    lamps += std::abs(codes[s]) == 2;
-    switches += std::abs(codes[s]) == 3;
-  }
-  return batteries <= 2 && lamps <= 5 && switches <= 5;
-}
-
-// Every buildable circuit that differs from `base` in at most `most` slots.
-std::vector<Codes> everyCircuit(int16_t base, int most) {
-  std::vector<Codes> out;
-  Codes codes;
-  codes.fill(base);
-  std::function<void(int, int)> fill = [&](int from, int left) {
-    if (buildable(codes)) out.push_back(codes);
-    if (left == 0) return;
-    for (int s = from; s <= 9; ++s)
-      for (int16_t code : ladder::kCodes) {
-        if (code == base) continue;
-        codes[s] = code;
-        fill(s + 1, left - 1);
-        codes[s] = base;
-      }
-  };
-  fill(1, most);
-  return out;
-}
-
-// A fixed sample of buildable full circuits, every slot drawn from the eight codes alike.
-std::vector<Codes> sampledCircuits(int count) {
-  std::vector<Codes> out;
-  uint32_t seed = 20240611u;
-  while (int(out.size()) < count) {
-    Codes codes{};
-    for (int s = 1; s <= 9; ++s) {
-      seed = seed * 1664525u + 1013904223u;
-      codes[s] = ladder::kCodes[(seed >> 16) % ladder::kCodes.size()];
-    }
-    if (buildable(codes)) out.push_back(codes);
-  }
-  return out;
 }
 
 // The circuits of a family checked against the independent solve. Circuits whose decisions
@@ -230,7 +186,7 @@ TEST(CurrentPath, EveryAllWireCircuitWithTwoOtherElementsMatchesAnIndependentSol
 TEST(CurrentPath, SampledFullCircuitsMatchAnIndependentSolve) {
   // Two batteries bridged by two closed elements drive (1.5 - 1.49999) / 0.0002 A, a hair
   // above the zero threshold: those few circuits are left to the next test.
-  const std::vector<Codes> family = sampledCircuits(8000);
+  const std::vector<Codes> family = ladder::sampledCircuits(8000, 20240611u);
   const Reach reach = checkAgainstTheIndependentSolve(family, 0.015);
   for (int s = 1; s <= 9; ++s)
     for (int kind : {1, 2, 3, 4}) EXPECT_GT(reach.redSlot[s][kind], 0) << "slot " << s << ", kind " << kind;
@@ -284,7 +240,7 @@ std::string rulesBroken(const Codes& codes) {
 TEST(CurrentPath, OverlayRulesHoldOnTheSolvedCurrents) {
   std::vector<Codes> family = everyCircuit(circuits::kEmpty, 3);
   for (const Codes& c : everyCircuit(circuits::kWire, 2)) family.push_back(c);
-  for (const Codes& c : sampledCircuits(8000)) family.push_back(c);
+  for (const Codes& c : ladder::sampledCircuits(8000, 20240611u)) family.push_back(c);
   int wrong = 0;
   for (const Codes& codes : family) {
     const std::string d = rulesBroken(codes);
@@ -297,7 +253,7 @@ TEST(CurrentPath, ToggledCircuitsShowTheSamePathAsAFreshStart) {
   // Clicking a lamp or a switch while the simulation runs re-solves with the elimination of
   // the start: the path must be the one the new circuit has from a fresh start.
   int wrong = 0, toggles = 0;
-  for (const Codes& start : sampledCircuits(1500)) {
+  for (const Codes& start : ladder::sampledCircuits(1500, 20240611u)) {
     Codes element = start;
     Circuit c(element.data());
     c.setUp();

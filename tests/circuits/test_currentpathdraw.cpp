@@ -19,12 +19,13 @@
 #include "circuits/circuitdraw.h"
 #include "platform/surface.h"
 #include "runtime/palette.h"
+#include "tests/circuits/circuitfamilies.h"
 #include "tests/circuits/ladderreference.h"
 #include "tests/support/doubles.h"
 
 namespace {
 
-using Codes = std::array<int16_t, 10>;
+using ladder::Codes;
 using Segment = std::array<double, 4>;  // x1, y1, x2, y2 with the smaller end first
 
 Segment segment(double x1, double y1, double x2, double y2) {
@@ -156,16 +157,6 @@ class Board {
   circuits::CircuitDrawing m_drawing{m_pic, m_circuit};
 };
 
-bool buildable(const Codes& codes) {
-  int batteries = 0, lamps = 0, switches = 0;
-  for (int s = 1; s <= 9; ++s) {
-    batteries += std::abs(codes[s]) == 1;
-    lamps += std::abs(codes[s]) == 2;
-    switches += std::abs(codes[s]) == 3;
-  }
-  return batteries <= 2 && lamps <= 5 && switches <= 5;
-}
-
 bool hasBattery(const Codes& codes) {
   return std::any_of(codes.begin() + 1, codes.end(), [](int16_t c) { return std::abs(c) == 1; });
 }
@@ -173,36 +164,12 @@ bool hasBattery(const Codes& codes) {
 // Every buildable circuit with a battery that differs from `base` in at most `most` slots.
 std::vector<Codes> everyCircuit(int16_t base, int most) {
   std::vector<Codes> out;
-  Codes codes;
-  codes.fill(base);
-  std::function<void(int, int)> fill = [&](int from, int left) {
-    if (buildable(codes) && hasBattery(codes)) out.push_back(codes);
-    if (left == 0) return;
-    for (int s = from; s <= 9; ++s)
-      for (int16_t code : ladder::kCodes) {
-        if (code == base) continue;
-        codes[s] = code;
-        fill(s + 1, left - 1);
-        codes[s] = base;
-      }
-  };
-  fill(1, most);
+  for (const Codes& codes : ladder::everyCircuit(base, most))
+    if (hasBattery(codes)) out.push_back(codes);
   return out;
 }
 
-std::vector<Codes> sampledCircuits(int count) {
-  std::vector<Codes> out;
-  uint32_t seed = 19700101u;
-  while (int(out.size()) < count) {
-    Codes codes{};
-    for (int s = 1; s <= 9; ++s) {
-      seed = seed * 1664525u + 1013904223u;
-      codes[s] = ladder::kCodes[(seed >> 16) % ladder::kCodes.size()];
-    }
-    if (buildable(codes)) out.push_back(codes);
-  }
-  return out;
-}
+std::vector<Codes> sampledCircuits(int count) { return ladder::sampledCircuits(count, 19700101u); }
 
 void drawAndCompare(const std::vector<Codes>& family) {
   Board board;
