@@ -31,4 +31,21 @@ void installAccessible() {
   installAccessibleFactory<accessibleOf<Control, Accessible>>();
 }
 
+// A part of the toolkit's own class that a control holds as its child (the tab row of a tab
+// control) answers with the control's interface for it; the same class elsewhere keeps the
+// toolkit's own. Installed before the first part is made, so no screen reader meets one
+// without it.
+template <class Owner, class Part, class Accessible>
+QAccessibleInterface* accessiblePartOf(const QString& className, QObject* object) {
+  if (className == QLatin1String(Part::staticMetaObject.className()) && object && object->isWidgetType() &&
+      qobject_cast<Owner*>(object->parent()))
+    return new Accessible(static_cast<Part*>(object));
+  return nullptr;
+}
+
+template <class Owner, class Part, class Accessible>
+void installPartAccessible() {
+  installAccessibleFactory<accessiblePartOf<Owner, Part, Accessible>>();
+}
+
 }  // namespace plat

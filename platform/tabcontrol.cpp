@@ -1,10 +1,15 @@
 #include "platform/tabcontrol.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QPainter>
 #include <QPointer>
 #include <QTabBar>
+#include <map>
 
+#include "platform/accessible.h"
 #include "platform/colours.h"
 #include "platform/twips.h"
 
@@ -35,9 +40,133 @@ class TabPage : public QWidget {
   const int* m_tabHeight;
 };
 
+// What a screen reader calls a tab: the name given it, else its caption without the '&' of
+// its access key.
+QString tabName(const QTabBar* row, int index) {
+  const QString name = row->accessibleTabName(index);
+  return name.isEmpty() ? QString(row->tabText(index)).remove('&') : name;
+}
+
+QString tabAccessKey(const QTabBar* row, int index) {
+  return QKeySequence::mnemonic(row->tabText(index)).toString(QKeySequence::NativeText);
+}
+
+// One tab of the row as a screen reader sees it: a page tab, selected while its page shows,
+// focused only while the row itself has the keyboard focus and it is the current tab (with
+// the focus on a page's control, that control alone is focused), pressed to turn to it.
+class TabAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+ public:
+  TabAccessible(QTabBar* row, int index) : m_row(row), m_index(index) {}
+
+  bool isValid() const override { return m_row && m_index < m_row->count(); }
+  QObject* object() const override { return nullptr; }
+  QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_row.data()); }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QAccessible::Role role() const override { return QAccessible::PageTab; }
+
+  QString text(QAccessible::Text t) const override {
+    if (!isValid()) return QString();
+    switch (t) {
+      case QAccessible::Name: return tabName(m_row, m_index);
+      case QAccessible::Accelerator: return tabAccessKey(m_row, m_index);
+      case QAccessible::Description: return m_row->tabToolTip(m_index);
+      case QAccessible::Help: return m_row->tabWhatsThis(m_index);
+      default: return QString();
+    }
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+
+  QAccessible::State state() const override {
+    QAccessible::State s;
+    if (!isValid()) {
+      s.invalid = true;
+      return s;
+    }
+    // The row's own state (hidden, disabled, focusable), less its focus, which is the
+    // current tab's alone.
+    s = parent()->state();
+    const bool current = m_index == m_row->currentIndex();
+    s.focused = current && m_row->hasFocus();
+    s.selectable = true;
+    s.selected = current;
+    s.disabled = s.disabled || !m_row->isTabEnabled(m_index);
+    s.invisible = s.invisible || !m_row->isTabVisible(m_index);
+    return s;
+  }
+
+  QRect rect() const override {
+    if (!isValid()) return QRect();
+    const QRect tab = m_row->tabRect(m_index);
+    return QRect(m_row->mapToGlobal(tab.topLeft()), tab.size());
+  }
+
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::ActionInterface) return static_cast<QAccessibleActionInterface*>(this);
+    return nullptr;
+  }
+  QStringList actionNames() const override { return {pressAction()}; }
+  // A disabled tab does not turn, as it does not to a click.
+  void doAction(const QString& action) override {
+    if (isValid() && action == pressAction() && m_row->isTabEnabled(m_index)) m_row->setCurrentIndex(m_index);
+  }
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+ private:
+  QPointer<QTabBar> m_row;
+  int m_index;
+};
+
+// The tab control's row of tabs: a page tab list named by its current tab, its children the
+// tabs alone (it never scrolls, so its hidden scroll arrows are no part of it). A tab's
+// interface lives as long as the row's, so a reader finds the same object each time it asks.
+class TabRowAccessible : public QAccessibleWidget {
+ public:
+  explicit TabRowAccessible(QTabBar* row) : QAccessibleWidget(row, QAccessible::PageTabList) {}
+  ~TabRowAccessible() override {
+    for (const auto& [index, id] : m_tabs) QAccessible::deleteAccessibleInterface(id);
+  }
+  TabRowAccessible(const TabRowAccessible&) = delete;
+  TabRowAccessible& operator=(const TabRowAccessible&) = delete;
+
+  int childCount() const override { return row()->count(); }
+  QAccessibleInterface* child(int index) const override {
+    if (index < 0 || index >= row()->count()) return nullptr;
+    if (auto known = m_tabs.find(index); known != m_tabs.end()) return QAccessible::accessibleInterface(known->second);
+    auto* tab = new TabAccessible(row(), index);
+    m_tabs[index] = QAccessible::registerAccessibleInterface(tab);
+    return tab;
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    for (const auto& [index, id] : m_tabs)
+      if (index < row()->count() && QAccessible::accessibleInterface(id) == child) return index;
+    return -1;
+  }
+  QAccessibleInterface* focusChild() const override {
+    return row()->hasFocus() ? child(row()->currentIndex()) : nullptr;
+  }
+  QString text(QAccessible::Text t) const override {
+    const int current = row()->currentIndex();
+    if (t == QAccessible::Name && current >= 0) return tabName(row(), current);
+    if (t == QAccessible::Accelerator && current >= 0) return tabAccessKey(row(), current);
+    return QAccessibleWidget::text(t);
+  }
+
+ private:
+  QTabBar* row() const { return static_cast<QTabBar*>(widget()); }
+  mutable std::map<int, QAccessible::Id> m_tabs;
+};
+
+QTabBar* newTabRow(TabControl* owner) {
+  installPartAccessible<TabControl, QTabBar, TabRowAccessible>();
+  return new QTabBar(owner);
+}
+
 }  // namespace
 
-TabControl::TabControl(QWidget* parent, int tabs) : QWidget(parent), m_bar(new QTabBar(this)) {
+TabControl::TabControl(QWidget* parent, int tabs) : QWidget(parent), m_bar(newTabRow(this)) {
   m_bar->setExpanding(true);
   m_bar->setDrawBase(false);
   m_bar->setUsesScrollButtons(false);

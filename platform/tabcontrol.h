@@ -9,6 +9,9 @@
 //
 // Ctrl+Page Down and Ctrl+Page Up turn to the next and the previous tab (round the row),
 // from any control on the pages that leaves those keys to it.
+//
+// Screen readers hear the current tab as selected, and as focused only while the tab row
+// itself has the keyboard focus: with the focus on a page's control, that control alone is.
 
 #include <QWidget>
 #include <functional>

@@ -1,7 +1,7 @@
 // The grid and the tab control: one change event per change of the current cell, positions
 // and visibility as the weather log's editor needs them, a grid that never scrolls by
-// itself, and tabs that tell the tab they left without stopping anything on it and turn by
-// Ctrl+Page Down and Ctrl+Page Up.
+// itself, and tabs that tell the tab they left without stopping anything on it, turn by
+// Ctrl+Page Down and Ctrl+Page Up, and tell screen readers of the focus only while they have it.
 
 #include <gtest/gtest.h>
 
@@ -241,4 +241,71 @@ TEST(TabControl, CtrlPageDownAndUpTurnTheTabsFromABoxOnAPage) {
   press(Qt::Key_PageUp, Qt::ControlModifier);
   EXPECT_EQ(tabs.tab(), 2);
   EXPECT_EQ(previous, (std::vector<int>{0, 2, 0}));
+}
+
+// A screen reader hears the current tab as focused only while the tab row has the keyboard
+// focus; with the focus in a box on a page it is only the selected tab. Each tab keeps its
+// name, its role, its press that turns to it, and tells when it is disabled.
+TEST(TabControl, ScreenReadersHearTheCurrentTabFocusedOnlyWhileTheRowHasTheFocus) {
+  QWidget window;
+  TabControl tabs(&window, 3);
+  tabs.setGeometry(0, 0, 600, 400);
+  const char* names[] = {"Record Weather Data", "Plot Weather Data", "&Summary"};
+  for (int i = 0; i < 3; ++i) tabs.setTabCaption(i, names[i]);
+  tabs.setTabEnabled(2, false);
+  auto* box = new TextBox(tabs.page(0));
+  window.resize(620, 420);
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+  QAccessibleInterface* row = QAccessible::queryAccessibleInterface(tabs.tabBar());
+  ASSERT_NE(row, nullptr);
+  EXPECT_EQ(row->role(), QAccessible::PageTabList);
+  auto focusedTabs = [&] {
+    std::vector<int> focused;
+    for (int i = 0; i < tabs.tabs(); ++i)
+      if (row->child(i)->state().focused) focused.push_back(i);
+    return focused;
+  };
+
+  box->setFocus(Qt::OtherFocusReason);
+  ASSERT_TRUE(box->hasFocus());
+  EXPECT_EQ(focusedTabs(), std::vector<int>{});
+  EXPECT_EQ(row->focusChild(), nullptr);
+  EXPECT_TRUE(row->child(0)->state().selected);
+  EXPECT_FALSE(row->child(1)->state().selected);
+
+  tabs.tabBar()->setFocus(Qt::TabFocusReason);
+  ASSERT_TRUE(tabs.tabBar()->hasFocus());
+  EXPECT_EQ(focusedTabs(), std::vector<int>{0});
+  EXPECT_EQ(row->focusChild(), row->child(0));
+
+  for (int i = 0; i < 3; ++i) {
+    QAccessibleInterface* tab = row->child(i);
+    EXPECT_EQ(tab->role(), QAccessible::PageTab);
+    EXPECT_EQ(tab->parent(), row);
+    EXPECT_EQ(row->indexOfChild(tab), i);
+    EXPECT_EQ(tab->state().disabled, i == 2) << i;
+  }
+  EXPECT_EQ(row->child(2)->text(QAccessible::Name), "Summary");
+  EXPECT_EQ(row->text(QAccessible::Name), "Record Weather Data");
+
+  // Pressing a tab turns to it, and the focus on the row follows to the new current tab.
+  std::vector<int> previous;
+  tabs.onClick = [&](int p) { previous.push_back(p); };
+  QAccessibleInterface* plot = row->child(1);
+  ASSERT_NE(plot->actionInterface(), nullptr);
+  EXPECT_EQ(plot->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+  plot->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(tabs.tab(), 1);
+  EXPECT_EQ(previous, std::vector<int>{0});
+  EXPECT_EQ(plot->text(QAccessible::Name), "Plot Weather Data");
+  EXPECT_EQ(focusedTabs(), std::vector<int>{1});
+  EXPECT_TRUE(plot->state().selected);
+  EXPECT_FALSE(row->child(0)->state().selected);
+  EXPECT_EQ(plot->rect().center(), tabs.tabBar()->mapToGlobal(tabs.tabBar()->tabRect(1).center()));
+  // A disabled tab does not turn, as it does not to a click.
+  row->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(tabs.tab(), 1);
 }
