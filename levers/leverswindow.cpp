@@ -114,7 +114,7 @@ void LeversWindow::buildBars() {
   // The position bars hold tenths of a lever unit; screen readers hear the position along
   // the lever in the lever units its distances are shown in (0.0 to 10.0).
   for (plat::HScrollBar* bar : {m_loadPositionBar, m_effortPositionBar, m_fulcrumBar})
-    bar->setShownValue([](int tenths) { return tenths / 10.0; });
+    bar->setShownValue(plat::inTenths);
   m_valuesFrame->hide();
 
   m_modeButton = plat::build<plat::CommandButton>(this, kModeButton);

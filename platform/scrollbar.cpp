@@ -107,17 +107,10 @@ class ScrollBarAccessible : public QAccessibleWidget, public QAccessibleValueInt
   double shownAt(int v) const { return owner()->shownValue(v); }
 };
 
-// The toolkit's scroll bar that stands in a platform scroll bar is that scroll bar's own.
-QAccessibleInterface* barAccessible(const QString& className, QObject* object) {
-  if (className != QLatin1String(QScrollBar::staticMetaObject.className()) || !object || !object->isWidgetType())
-    return nullptr;
-  if (!qobject_cast<ScrollBar*>(object->parent())) return nullptr;
-  return new ScrollBarAccessible(static_cast<QScrollBar*>(object));
-}
-
-// The factory stands before the first bar is made, so no screen reader meets a bar without it.
+// The factory stands before the first bar is made, so no screen reader meets a bar without it:
+// the toolkit's scroll bar that stands in a platform scroll bar is that scroll bar's own.
 QScrollBar* newBar(Qt::Orientation o, ScrollBar* owner) {
-  installAccessibleFactory<barAccessible>();
+  installPartAccessible<ScrollBar, QScrollBar, ScrollBarAccessible>();
   return new KeyScrollBar(o, owner);
 }
 

@@ -69,4 +69,8 @@ class VScrollBar : public ScrollBar {
   explicit VScrollBar(QWidget* parent) : ScrollBar(parent, Qt::Vertical) {}
 };
 
+// How a bar that holds tenths of what its read-out shows is shown (100 tenths as 10.0), for
+// setShownValue.
+inline double inTenths(int tenths) { return tenths / 10.0; }
+
 }  // namespace plat

@@ -109,8 +109,8 @@ void RocketryWindow::buildInputs() {
   m_burnTimeBar->setRange(kBurnMin, kBurnMax);
   // Screen readers hear the thrust and the burn time in the newtons and seconds the read-outs
   // show, not in the bars' tenths; the mass in the unit chosen (chooseUnits).
-  m_thrustBar->setShownValue([](int tenths) { return tenths / 10.0; });
-  m_burnTimeBar->setShownValue([](int tenths) { return tenths / 10.0; });
+  m_thrustBar->setShownValue(plat::inTenths);
+  m_burnTimeBar->setShownValue(plat::inTenths);
   m_thrustReadout = plat::buildReadout(m_inputPanel, kThrustReadout);
   m_burnTimeReadout = plat::buildReadout(m_inputPanel, kBurnTimeReadout);
   m_massReadout = plat::buildReadout(m_inputPanel, kMassReadout);

@@ -156,7 +156,7 @@ void TrajectoriesWindow::buildColumn() {
   m_angleReadout = plat::buildReadout(this, kAngleReadout);
   m_angleBar = plat::buildBar<plat::HScrollBar>(this, {kAngleBar, "Angle", 0, 900});
   // Screen readers hear the angle in the degrees the read-out shows, not the bar's tenths.
-  m_angleBar->setShownValue([](int tenths) { return tenths / 10.0; });
+  m_angleBar->setShownValue(plat::inTenths);
   m_speedTitle = plat::build<plat::Label>(this, kSpeedTitle);
   m_speedReadout = plat::buildReadout(this, kSpeedReadout);
   m_speedBar = plat::buildBar<plat::HScrollBar>(this, {kSpeedBar, "Speed", 0, 300});
