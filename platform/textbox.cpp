@@ -325,6 +325,12 @@ void TextBox::editByKey(QKeyEvent* e) {
 void TextBox::enterText(const QString& text) {
   if (isReadOnly()) return;
   QPointer<TextBox> alive(this);
+  const QString accepted = filterTyped(text);
+  if (alive) insertTyped(accepted);
+}
+
+QString TextBox::filterTyped(const QString& text) {
+  QPointer<TextBox> alive(this);
   QString accepted;
   for (char32_t ch : text.toUcs4()) {
     int a = int(ch);
@@ -332,24 +338,29 @@ void TextBox::enterText(const QString& text) {
     if (a < 32 && a != '\n') continue;
     if (a != '\n' && onKeyPress) {
       onKeyPress(a);
-      if (!alive) return;
+      if (!alive) return QString();
       if (a < 32) continue;  // dropped, or turned into a key that types no character
     }
     const char32_t kept = char32_t(a);
     accepted += QString::fromUcs4(&kept, 1);
   }
-  insertTyped(accepted);
+  return accepted;
 }
 
-void TextBox::insertTyped(QString text) {
-  if (isReadOnly()) return;
+QString TextBox::cutToRoom(QString text, int replaced) const {
   if (m_maxLength > 0) {
-    const int room = std::max(0, m_maxLength - (int(toPlainText().size()) - selLength()));
+    const int room = std::max(0, m_maxLength - (int(toPlainText().size()) - replaced));
     if (text.size() > room) {
       text.truncate(room);
       if (!text.isEmpty() && text.back().isHighSurrogate()) text.chop(1);  // no half character
     }
   }
+  return text;
+}
+
+void TextBox::insertTyped(QString text) {
+  if (isReadOnly()) return;
+  text = cutToRoom(text, selLength());
   if (text.isEmpty()) return;
   insertPlainText(text);
   ensureCursorVisible();
@@ -388,23 +399,45 @@ void TextBox::dropEvent(QDropEvent* e) {
   m_movingOwnText = false;
 }
 
-// An input method shows what it composes as the editor shows it; the text it commits
-// enters as typed, through the filter and within the limit.
+// An input method shows what it composes as the editor shows it. What it commits enters as
+// typed, through the filter and within the limit, over the selection and over the stretch
+// beside the caret it replaces (an empty commit over a stretch deletes it, as a method's
+// deletion of the characters before the caret does), the caret then after what entered. A
+// commit the filter or the limit refuses in full changes nothing: the stretch it would have
+// replaced stays, and the selection is what it was.
 void TextBox::inputMethodEvent(QInputMethodEvent* e) {
-  if (isReadOnly() || (e->commitString().isEmpty() && e->replacementLength() == 0)) {
+  if (isReadOnly()) {
+    e->ignore();  // the editor would take a method's text even into a locked box
+    return;
+  }
+  if (e->commitString().isEmpty() && e->replacementLength() <= 0) {
     QPlainTextEdit::inputMethodEvent(e);
     return;
   }
-  if (e->replacementLength() > 0) {
-    // The method replaces text beside the caret: select it, so the commit goes over it.
-    QTextCursor c = textCursor();
-    const int size = int(toPlainText().size());
-    const int from = std::clamp(c.position() + e->replacementStart(), 0, size);
-    c.setPosition(from);
-    c.setPosition(std::clamp(from + e->replacementLength(), 0, size), QTextCursor::KeepAnchor);
-    setTextCursor(c);
+  QPointer<TextBox> alive(this);
+  const QString accepted = filterTyped(e->commitString());
+  if (!alive) return;
+  // The stretch is counted from the caret as it stands once the selection is gone.
+  QTextCursor edit = textCursor();
+  const int selected = edit.selectionEnd() - edit.selectionStart();
+  const int rest = int(toPlainText().size()) - selected;
+  const int from = std::clamp(edit.selectionStart() + e->replacementStart(), 0, rest);
+  const int to = std::clamp(from + std::max(0, e->replacementLength()), from, rest);
+  const QString entered = cutToRoom(accepted, selected + (to - from));
+  if (!e->commitString().isEmpty() && entered.isEmpty()) {
+    QInputMethodEvent composing(e->preeditString(), e->attributes());
+    QPlainTextEdit::inputMethodEvent(&composing);
+    e->accept();
+    return;
   }
-  enterText(e->commitString());
+  edit.beginEditBlock();
+  edit.removeSelectedText();
+  edit.setPosition(from);
+  edit.setPosition(to, QTextCursor::KeepAnchor);
+  edit.insertText(entered);
+  edit.endEditBlock();
+  setTextCursor(edit);  // the caret after what entered, or where the stretch was
+  ensureCursorVisible();
   QInputMethodEvent composing(e->preeditString(), e->attributes());
   QPlainTextEdit::inputMethodEvent(&composing);
   e->accept();

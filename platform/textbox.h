@@ -100,6 +100,11 @@ class TextBox : public QPlainTextEdit {
   void editByKey(QKeyEvent* e);
   // Text entered other than by one key, each character met by the KeyPress filter.
   void enterText(const QString& text);
+  // The characters of a text the KeyPress filter lets in, as they are typed; the first line
+  // only in a box on one line.
+  QString filterTyped(const QString& text);
+  // What of a text fits within the length limit once `replaced` characters have gone.
+  QString cutToRoom(QString text, int replaced) const;
   // The one way typed text goes in: over the selection, cut to the length limit.
   void insertTyped(QString text);
   bool takesTab() const { return onKeyDown || onKeyPress; }

@@ -312,6 +312,124 @@ TEST(TextBox, AnInputMethodsCommitMeetsTheFilterAndTheLimit) {
   EXPECT_EQ(d.box->text(), "7019");
 }
 
+namespace {
+
+// What an input method sends to delete or replace a stretch beside the caret: `length`
+// characters from `start` (counted from the caret), replaced by `commit`.
+void inputMethodCommit(QWidget* editor, const QString& commit, int start, int length) {
+  QInputMethodEvent e;
+  e.setCommitString(commit, start, length);
+  QApplication::sendEvent(editor, &e);
+}
+
+// A plain line edit and a text box given the same text, caret and selection.
+struct BoxBesideLineEdit {
+  QWidget window;
+  QLineEdit* line = new QLineEdit(&window);
+  TextBox* box = new TextBox(&window);
+  int changes = 0;
+  BoxBesideLineEdit(const QString& text, int caret, int selected = 0) {
+    line->setText(text);
+    box->setText(text);
+    line->setSelection(caret, selected);
+    if (selected == 0) line->setCursorPosition(caret);
+    box->setSelStart(caret);
+    box->setSelLength(selected);
+    box->onChange = [this] { ++changes; };
+  }
+  void commit(const QString& text, int start, int length) {
+    inputMethodCommit(line, text, start, length);
+    inputMethodCommit(box, text, start, length);
+  }
+};
+
+}  // namespace
+
+// An input method that deletes beside the caret (a commit of nothing over a stretch) or
+// replaces a stretch leaves the text and the caret as a plain line edit does, in one Change.
+TEST(TextBox, AnInputMethodsDeletionsAndReplacementsAreCarriedOut) {
+  struct Row {
+    const char* name;
+    int caret, selected;
+    const char* commit;
+    int start, length;
+    const char* text;
+    int caretAfter;
+  };
+  const Row rows[] = {
+      {"two deleted before the caret", 5, 0, "", -2, 2, "123", 3},
+      {"one deleted after the caret", 1, 0, "", 0, 1, "1345", 1},
+      {"two replaced before the caret", 5, 0, "xy", -2, 2, "123xy", 5},
+      {"a stretch across the caret", 3, 0, "z", -1, 2, "12z5", 3},
+      {"a stretch after the caret", 1, 0, "w", 1, 2, "12w5", 3},
+      {"over a selection", 1, 2, "q", 0, 0, "1q45", 2},
+      {"over a selection and before it", 3, 2, "", -1, 1, "12", 2},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    BoxBesideLineEdit e("12345", row.caret, row.selected);
+    e.commit(row.commit, row.start, row.length);
+    EXPECT_EQ(e.line->text(), row.text);
+    EXPECT_EQ(e.line->cursorPosition(), row.caretAfter);
+    EXPECT_EQ(e.box->text(), row.text);
+    EXPECT_EQ(e.box->selStart(), row.caretAfter);
+    EXPECT_EQ(e.box->selLength(), 0);
+    EXPECT_EQ(e.changes, 1);
+  }
+
+  // One undo takes the whole commit back.
+  BoxBesideLineEdit e("12345", 5);
+  e.commit("", -2, 2);
+  EXPECT_EQ(e.box->text(), "123");
+  e.box->undo();
+  EXPECT_EQ(e.box->text(), "12345");
+}
+
+// What replaces the stretch meets the filter and the limit, which counts the stretch as gone;
+// a commit they refuse in full changes nothing and selects nothing.
+TEST(TextBox, AnInputMethodsReplacementMeetsTheFilterAndTheLimit) {
+  DigitsBox d;
+  int changes = 0;
+  d.box->onChange = [&] { ++changes; };
+  d.box->setText("12345");
+  d.box->setSelStart(5);
+  changes = 0;
+  inputMethodCommit(d.box, "a9", -1, 1);
+  EXPECT_EQ(d.box->text(), "12349");
+  inputMethodCommit(d.box, "678", -2, 2);
+  EXPECT_EQ(d.box->text(), "12367");  // two gone, room for two
+  EXPECT_EQ(changes, 2);
+  d.presses.clear();
+  inputMethodCommit(d.box, "ab", -2, 2);
+  EXPECT_EQ(d.presses, (std::vector<int>{'a', 'b'}));
+  inputMethodCommit(d.box, "x", 0, 0);
+  inputMethodCommit(d.box, "8", 0, 0);  // no room
+  EXPECT_EQ(d.box->text(), "12367");
+  EXPECT_EQ(d.box->selStart(), 5);
+  EXPECT_EQ(d.box->selLength(), 0);
+  EXPECT_EQ(changes, 2);
+
+  // A refused commit over a selection leaves the selection as it was.
+  d.box->setSelStart(1);
+  d.box->setSelLength(2);
+  inputMethodCommit(d.box, "q\"", -1, 1);
+  EXPECT_EQ(d.box->text(), "12367");
+  EXPECT_EQ(d.box->selStart(), 1);
+  EXPECT_EQ(d.box->selLength(), 2);
+  EXPECT_EQ(changes, 2);
+
+  // A deletion is no typing: the filter is not asked, and a locked box keeps its text.
+  d.presses.clear();
+  d.box->setSelStart(5);
+  inputMethodCommit(d.box, "", -2, 2);
+  EXPECT_EQ(d.box->text(), "123");
+  EXPECT_EQ(d.presses, std::vector<int>{});
+  d.box->setLocked(true);
+  inputMethodCommit(d.box, "", -2, 2);
+  inputMethodCommit(d.box, "4", 0, 0);
+  EXPECT_EQ(d.box->text(), "123");
+}
+
 // Ctrl+Tab and Ctrl+Shift+Tab leave a box whose window takes Tab for itself, without
 // reaching its handlers.
 // Boxes whose window takes Tab for itself (a grid's cells, a dialog's rows) are left together
