@@ -62,6 +62,7 @@ QString typedTextOf(const QKeyEvent* e) {
 }
 
 int keyAsciiOf(const QKeyEvent* e) {
+  if (isCommandKey(e)) return 0;  // Alt+Backspace and Alt+Enter too: a command, no character
   int k = e->key();
   switch (k) {
     case Qt::Key_Backspace: return 8;
@@ -72,7 +73,6 @@ int keyAsciiOf(const QKeyEvent* e) {
     case Qt::Key_Escape: return 27;
     default: break;
   }
-  if (isCommandKey(e)) return 0;
   if ((e->modifiers() & Qt::ControlModifier) && k >= Qt::Key_A && k <= Qt::Key_Z) return k - Qt::Key_A + 1;
   const QString typed = typedTextOf(e);
   return typed.size() == 1 ? typed.at(0).unicode() : 0;
