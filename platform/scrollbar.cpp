@@ -119,6 +119,9 @@ QScrollBar* newBar(Qt::Orientation o, ScrollBar* owner) {
 ScrollBar::ScrollBar(QWidget* parent, Qt::Orientation o) : QWidget(parent), m_bar(newBar(o, this)) {
   m_bar->setTracking(true);
   applyRange();
+  // The toolkit's bar pages by 10 of its own; this one moves by the steps it reports.
+  m_bar->setSingleStep(m_small);
+  m_bar->setPageStep(m_large);
   connect(m_bar, &QScrollBar::valueChanged, this, [this](int v) {
     if (!m_syncing) fromBar(v);
   });

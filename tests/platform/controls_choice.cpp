@@ -563,6 +563,154 @@ TEST(ScrollBar, KeysMoveTheBarWithAChangeForEachMove) {
   EXPECT_EQ(days.value(), 46);
 }
 
+// Each key moves the bar by its own step, held within the range: a small change of 5 and a
+// large change of 20 on a bar of 0 to 100, as the arrows and the track move it; with Ctrl or
+// Alt an arrow is no move.
+TEST(ScrollBar, KeysAndTrackMoveByStepsOtherThanOneWithinTheRange) {
+  QWidget w;
+  auto* bar = new HScrollBar(&w);
+  bar->setGeometry(0, 0, 150, 17);
+  bar->setRange(0, 100);
+  bar->setSmallChange(5);
+  bar->setLargeChange(20);
+  bar->setValue(50);
+  std::vector<int> changes;
+  bar->onChange = [&] { changes.push_back(bar->value()); };
+  QWidget* target = bar->bar();
+  for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up, Qt::Key_Up, Qt::Key_PageDown,
+                      Qt::Key_PageUp, Qt::Key_PageUp})
+    QTest::keyClick(target, key);
+  EXPECT_EQ(changes, (std::vector<int>{55, 60, 55, 50, 45, 65, 45, 25}));
+  QTest::keyClick(target, Qt::Key_Right, Qt::ControlModifier);
+  QTest::keyClick(target, Qt::Key_PageDown, Qt::AltModifier);
+  EXPECT_EQ(bar->value(), 25);
+
+  // Near the ends a step stops at the end, and a step past it is no Change.
+  bar->setValue(97);
+  changes.clear();
+  QTest::keyClick(target, Qt::Key_Right);
+  QTest::keyClick(target, Qt::Key_Right);
+  QTest::keyClick(target, Qt::Key_PageDown);
+  bar->setValue(13);
+  QTest::keyClick(target, Qt::Key_PageUp);
+  QTest::keyClick(target, Qt::Key_Left);
+  EXPECT_EQ(changes, (std::vector<int>{100, 13, 0}));
+
+  // The arrows and the track, as a click does.
+  bar->setValue(50);
+  changes.clear();
+  QScrollBar* q = bar->bar();
+  q->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  q->triggerAction(QAbstractSlider::SliderPageStepSub);
+  q->triggerAction(QAbstractSlider::SliderSingleStepSub);
+  q->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  EXPECT_EQ(changes, (std::vector<int>{55, 35, 30, 50}));
+  EXPECT_EQ(bar->smallChange(), 5);
+  EXPECT_EQ(bar->largeChange(), 20);
+}
+
+// A bar running from a greater Min at its top to a smaller Max: Down and Page Down move
+// towards Max by the small and the large change, Up and Page Up back, and the steps stop at
+// both ends.
+TEST(ScrollBar, ABackwardBarStepsTowardsMaxAndStopsAtBothEnds) {
+  QWidget w;
+  auto* bar = new VScrollBar(&w);
+  bar->setGeometry(0, 0, 17, 150);
+  bar->setRange(200, 0);
+  bar->setSmallChange(5);
+  bar->setLargeChange(25);
+  bar->setValue(100);
+  std::vector<int> changes;
+  bar->onChange = [&] { changes.push_back(bar->value()); };
+  QWidget* target = bar->bar();
+  for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_Left,
+                      Qt::Key_Right, Qt::Key_End, Qt::Key_Down, Qt::Key_Up, Qt::Key_Home, Qt::Key_Up, Qt::Key_PageDown})
+    QTest::keyClick(target, key);
+  EXPECT_EQ(changes, (std::vector<int>{95, 100, 105, 80, 105, 110, 105, 0, 5, 200, 175}));
+  bar->setValue(190);
+  changes.clear();
+  QTest::keyClick(target, Qt::Key_PageUp);
+  bar->setValue(12);
+  QTest::keyClick(target, Qt::Key_PageDown);
+  QTest::keyClick(target, Qt::Key_Down);
+  EXPECT_EQ(changes, (std::vector<int>{200, 12, 0}));
+}
+
+// A bar moves by the steps it reports from the start: a small and a large change of 1 until
+// the window gives others.
+TEST(ScrollBar, ABarMovesByTheStepsItReportsFromTheStart) {
+  QWidget w;
+  HScrollBar bar(&w);
+  bar.setRange(0, 100);
+  bar.setValue(50);
+  EXPECT_EQ(bar.smallChange(), 1);
+  EXPECT_EQ(bar.largeChange(), 1);
+  QTest::keyClick(bar.bar(), Qt::Key_PageDown);
+  EXPECT_EQ(bar.value(), 51);
+  QTest::keyClick(bar.bar(), Qt::Key_Left);
+  EXPECT_EQ(bar.value(), 50);
+}
+
+// A value set by code is held within the range, whichever way the bar runs.
+TEST(ScrollBar, AValueSetByCodeIsHeldWithinTheRangeEitherWay) {
+  QWidget w;
+  HScrollBar forward(&w);
+  forward.setRange(20, 100);
+  forward.setValue(-5);
+  EXPECT_EQ(forward.value(), 20);
+  forward.setValue(32767);
+  EXPECT_EQ(forward.value(), 100);
+  VScrollBar days(&w);
+  days.setRange(46, 1);
+  days.setValue(0);
+  EXPECT_EQ(days.value(), 1);
+  EXPECT_EQ(days.bar()->value(), days.bar()->maximum());  // Max at the bottom end
+  days.setValue(47);
+  EXPECT_EQ(days.value(), 46);
+  EXPECT_EQ(days.bar()->value(), days.bar()->minimum());
+  days.setValue(30);
+  days.setRange(20, 1);
+  EXPECT_EQ(days.value(), 20);
+  days.setRange(50, 25);
+  EXPECT_EQ(days.value(), 25);
+}
+
+// A temperature held in tenths of a degree Celsius and shown in Fahrenheit (32 + 1.8 C):
+// screen readers hear the limits, the value and the small change in Fahrenheit, whichever
+// way the bar runs, and a value they set, at either end or beyond, is taken in Fahrenheit.
+TEST(ScrollBar, ScreenReadersHearTheStepInTheUnitsShown) {
+  QWidget w;
+  for (bool backward : {false, true}) {
+    SCOPED_TRACE(backward ? "backward" : "forward");
+    HScrollBar heat(&w);
+    heat.setRange(backward ? 400 : -100, backward ? -100 : 400);
+    heat.setSmallChange(5);
+    heat.setLargeChange(50);
+    heat.setValue(0);
+    heat.setShownValue([](int tenths) { return 32 + 1.8 * tenths / 10; });
+    QAccessibleValueInterface* v = QAccessible::queryAccessibleInterface(heat.bar())->valueInterface();
+    ASSERT_NE(v, nullptr);
+    EXPECT_DOUBLE_EQ(v->minimumValue().toDouble(), 14);
+    EXPECT_DOUBLE_EQ(v->maximumValue().toDouble(), 104);
+    EXPECT_DOUBLE_EQ(v->currentValue().toDouble(), 32);
+    EXPECT_DOUBLE_EQ(v->minimumStepSize().toDouble(), 0.9);
+    heat.setSmallChange(10);
+    EXPECT_DOUBLE_EQ(v->minimumStepSize().toDouble(), 1.8);
+    heat.setShownValue(inTenths);  // back to Celsius
+    EXPECT_DOUBLE_EQ(v->minimumStepSize().toDouble(), 1.0);
+
+    heat.setShownValue([](int tenths) { return 32 + 1.8 * tenths / 10; });
+    v->setCurrentValue(104);
+    EXPECT_EQ(heat.value(), 400);
+    v->setCurrentValue(14);
+    EXPECT_EQ(heat.value(), -100);
+    v->setCurrentValue(500);
+    EXPECT_EQ(heat.value(), 400);
+    v->setCurrentValue(50);
+    EXPECT_EQ(heat.value(), 100);
+  }
+}
+
 // Screen readers hear a bar's value, limits and steps as the window shows them: the thrust
 // bar's 100 tenths of a newton as the 10.0 of its read-out, from 2.0 to 10.0 by 0.1.
 TEST(ScrollBar, ScreenReadersHearTheValueAsTheWindowShowsIt) {
