@@ -5,6 +5,7 @@ xclose.py TITLE-REGEX    closes the first top-level window whose title matches
 """
 import re, sys
 from Xlib import X, display, protocol
+from Xlib.error import CatchError
 
 def main():
     want = re.compile(sys.argv[1])
@@ -35,8 +36,16 @@ def main():
         print('no window', sys.argv[1], file=sys.stderr)
         return 1
     ev = protocol.event.ClientMessage(window=w, client_type=protocols, data=(32, [delete, X.CurrentTime, 0, 0, 0]))
-    w.send_event(ev, event_mask=X.NoEventMask)
-    d.flush()
+    refused = CatchError()
+    w.send_event(ev, event_mask=X.NoEventMask, onerror=refused)
+    # A flush only hands the request to the socket; a process that exits straight after may
+    # lose it on a busy machine. A round trip returns once the server has taken every request
+    # before it, so the close has reached the program's queue when this script ends.
+    d.sync()
+    if refused.get_error():
+        print('close not delivered:', refused.get_error(), file=sys.stderr)
+        return 1
+    d.close()
     return 0
 
 sys.exit(main())

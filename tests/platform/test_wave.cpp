@@ -66,6 +66,27 @@ TEST(WaveImage, RejectsWhatIsNoPlayableWave) {
   EXPECT_TRUE(plat::parseWave(wave(100, 100, 1000)));
 }
 
+// The formats the player takes are plain PCM of 8 or 16 bits; every other encoding or width
+// is no playable wave, so a play of it ends at once in silence.
+TEST(WaveImage, OnlyPlainPcmOfEightOrSixteenBitsIsPlayable) {
+  auto withFormat = [](uint16_t tag, uint16_t bits) {
+    std::string s = testwave::header(1, 8000, 96, bits);
+    s[20] = char(tag & 0xFF);
+    s[21] = char(tag >> 8);
+    return s + std::string(96, '\x22');
+  };
+  EXPECT_TRUE(plat::parseWave(withFormat(1, 8)));
+  EXPECT_TRUE(plat::parseWave(withFormat(1, 16)));
+  EXPECT_FALSE(plat::parseWave(withFormat(1, 24)));
+  EXPECT_FALSE(plat::parseWave(withFormat(1, 32)));
+  EXPECT_FALSE(plat::parseWave(withFormat(3, 32)));       // floating point
+  EXPECT_FALSE(plat::parseWave(withFormat(7, 8)));        // mu-law
+  EXPECT_FALSE(plat::parseWave(withFormat(6, 8)));        // A-law
+  EXPECT_FALSE(plat::parseWave(withFormat(2, 4)));        // ADPCM
+  EXPECT_FALSE(plat::parseWave(withFormat(0xFFFE, 16)));  // the extensible header
+  EXPECT_EQ(plat::StereoSound(withFormat(1, 24), 44100).frames(), 0u);
+}
+
 // The whole of a sound, as the output takes it.
 std::vector<int16_t> allFrames(const std::string& image) {
   plat::StereoSound sound(image, 44100);
