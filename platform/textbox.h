@@ -26,7 +26,8 @@
 // by key, menu or middle button, dropping, an input method's commit) meets the KeyPress
 // filter character by character, as if typed, so nothing enters the box that could not be
 // typed into it. The length limit applies to all of them: text set by code (setText,
-// setSelText) is kept whole, however long.
+// setSelText) is kept whole, however long. An input method's commit goes over the stretch
+// beside the caret it names (and deletes it when it commits nothing), as in a line edit.
 
 #include <QPlainTextEdit>
 #include <functional>

@@ -286,3 +286,21 @@ TEST(TextBox, CtrlTabWithNowhereToGoKeepsTheFocus) {
   EXPECT_TRUE(f.cellA->hasFocus());
   EXPECT_EQ(f.cellA->text(), "");
 }
+
+// A box whose window does not take its keys passes the focus on by Tab as any control does,
+// and back by Shift+Tab, by either key the keyboard reports.
+TEST(TextBox, WithoutKeyHandlersTabAndShiftTabMoveTheFocusBothWays) {
+  FocusRow f;
+  f.last->setFocus(Qt::OtherFocusReason);
+  QTest::keyClick(f.last, Qt::Key_Backtab, kShift);
+  EXPECT_EQ(QApplication::focusWidget(), f.bar->bar());
+  f.last->setFocus(Qt::OtherFocusReason);
+  QTest::keyClick(f.last, Qt::Key_Tab, kShift);
+  EXPECT_EQ(QApplication::focusWidget(), f.bar->bar());
+  f.last->setFocus(Qt::OtherFocusReason);
+  QTest::keyClick(f.last, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), f.first);
+  QTest::keyClick(f.first, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), f.cellA);  // Tab enters the cells; only Ctrl+Tab passes them
+  EXPECT_EQ(f.tabKeys, 0);
+}
