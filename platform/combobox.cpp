@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <algorithm>
 
+#include "platform/keys.h"
+
 namespace plat {
 
 ComboBox::ComboBox(QWidget* parent) : QWidget(parent), m_edit(new QLineEdit(this)), m_list(new QListWidget(this)) {
@@ -129,6 +131,12 @@ void ComboBox::resizeEvent(QResizeEvent*) {
 bool ComboBox::eventFilter(QObject* o, QEvent* e) {
   if (o == m_edit && e->type() == QEvent::KeyPress) {
     auto* k = static_cast<QKeyEvent*>(e);
+    // With Alt or Meta held a key is an access key or a command, as in every text box: it
+    // types nothing, and goes on to the window.
+    if (isCommandKey(k)) {
+      k->ignore();
+      return true;
+    }
     int n = m_list->count();
     if (n > 0 && (k->key() == Qt::Key_Down || k->key() == Qt::Key_Up)) {
       int next = m_index < 0 ? 0 : m_index + (k->key() == Qt::Key_Down ? 1 : -1);

@@ -2,7 +2,8 @@
 // A combo box of the simple kind: a text field with its list always open beneath it. The
 // text may be typed or taken from the list; a click on an entry puts the entry into the text
 // and fires Click, a double click then fires DblClick. The arrow keys in the text field step
-// through the list. Clearing the list leaves the text as it is.
+// through the list. Clearing the list leaves the text as it is. A key with Alt or Meta held
+// types nothing (AltGr types its character), as in a text box.
 
 #include <QWidget>
 #include <functional>
