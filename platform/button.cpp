@@ -22,7 +22,9 @@ namespace {
 // from a control that hides, is a Tab's).
 class PressRecord : public QObject {
  public:
-  explicit PressRecord(QWidget* window) : m_window(window) { qApp->installEventFilter(this); }
+  explicit PressRecord(const CommandButton* pressed) : m_window(pressed->window()), m_place(placeInWindow(pressed)) {
+    qApp->installEventFilter(this);
+  }
   ~PressRecord() override { qApp->removeEventFilter(this); }
   PressRecord(const PressRecord&) = delete;
   PressRecord& operator=(const PressRecord&) = delete;
@@ -35,11 +37,15 @@ class PressRecord : public QObject {
   }
   bool focusGiven() const { return m_focusGiven; }
   // The button that came in place of the pressed one: one that took a new caption (Stop on
-  // the button that was Exit) before one that came into sight.
+  // the button that was Exit), else one that came into sight where the pressed one stood.
   CommandButton* successor(const CommandButton* pressed) const {
-    for (const auto* list : {&m_recaptioned, &m_shown})
-      for (const QPointer<CommandButton>& b : *list)
-        if (b && b != pressed && b->isVisible() && b->isEnabled() && (b->focusPolicy() & Qt::TabFocus)) return b;
+    const auto canTake = [pressed](const CommandButton* b) {
+      return b && b != pressed && b->isVisible() && b->isEnabled() && (b->focusPolicy() & Qt::TabFocus);
+    };
+    for (const QPointer<CommandButton>& b : m_recaptioned)
+      if (canTake(b)) return b;
+    for (const QPointer<CommandButton>& b : m_shown)
+      if (canTake(b) && placeInWindow(b).intersects(m_place)) return b;
     return nullptr;
   }
 
@@ -54,7 +60,9 @@ class PressRecord : public QObject {
   }
 
  private:
+  static QRect placeInWindow(const QWidget* w) { return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size()); }
   QWidget* m_window;
+  QRect m_place;
   QList<QPointer<CommandButton>> m_recaptioned, m_shown;
   bool m_focusGiven = false;
 };
@@ -73,14 +81,14 @@ CommandButton::CommandButton(QWidget* parent, const QString& caption) : QPushBut
 }
 
 // A button that hides as it is pressed hands the focus it had to the button that comes in
-// its place (Start hides and Exit becomes Stop: a second Space stops the run), unless the
-// Click put the focus somewhere itself. Where no button comes, the focus goes on to the next
-// control, as from any control that hides.
+// its place (Start hides and Exit becomes Stop: a second Space stops the run; Stop hides and
+// Reset shows where it stood), unless the Click put the focus somewhere itself. Where no
+// button comes, the focus goes on to the next control, as from any control that hides.
 void CommandButton::runClick() {
   QPointer<CommandButton> self(this);
   QPointer<QWidget> window = this->window();
   const bool hadFocus = window->focusWidget() == this;
-  PressRecord record(window);
+  PressRecord record(this);
   PressRecord* outer = std::exchange(g_press, &record);
   onClick();
   g_press = outer;

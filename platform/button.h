@@ -2,8 +2,8 @@
 // A push button with a caption, a picture or both. Click fires on a press by mouse, by the
 // keyboard (Space or Enter on the focused button), by its access key, through the
 // accessibility interface, or from code. A button that hides as it is pressed hands its
-// focus to the button that comes in its place (a new caption, or a button shown), unless
-// its Click gives the focus a place itself.
+// focus to the button that comes in its place (one that takes a new caption, or one shown
+// where it stood), unless its Click gives the focus a place itself.
 
 #include <QPushButton>
 #include <functional>

@@ -73,8 +73,7 @@ void encode(char32_t c, std::string& out) {
 // selectors that bind a character to the one before it.
 bool bindsToPrevious(char32_t c) {
   return (c >= 0x0300 && c <= 0x036F) || (c >= 0x1AB0 && c <= 0x1AFF) || (c >= 0x1DC0 && c <= 0x1DFF) ||
-         (c >= 0x20D0 && c <= 0x20FF) || (c >= 0xFE20 && c <= 0xFE2F) || (c >= 0xFE00 && c <= 0xFE0F) ||
-         c == 0x200D;
+         (c >= 0x20D0 && c <= 0x20FF) || (c >= 0xFE20 && c <= 0xFE2F) || (c >= 0xFE00 && c <= 0xFE0F) || c == 0x200D;
 }
 
 // The case rules for every letter come from the C library's UTF-8 character tables, which

@@ -7,6 +7,7 @@
 #include <QAccessibleValueInterface>
 #include <QApplication>
 #include <QEventLoop>
+#include <QLineEdit>
 #include <QTest>
 
 #include "platform/button.h"
@@ -300,11 +301,18 @@ TEST(CommandButton, AButtonThatHidesAsItIsPressedHandsTheFocusToTheOneInItsPlace
   QTest::qWait(20);  // nothing moves the focus afterwards
   EXPECT_TRUE(r.exit->hasFocus());
 
-  // A button shown in its place takes the focus when none takes a new caption.
+  // A button shown where it stood takes the focus when none takes a new caption; one shown
+  // elsewhere does not: the focus goes on to the next control.
   r.start->onClick = [&] {
     r.start->hide();
     r.print->show();
   };
+  r.start->setFocus(Qt::TabFocusReason);
+  r.space();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return r.help->hasFocus(); }, 2000));
+  r.print->hide();
+  r.print->setGeometry(r.start->geometry().translated(r.start->width() / 2, 0));
+  r.start->show();
   r.start->setFocus(Qt::TabFocusReason);
   r.space();
   EXPECT_TRUE(r.print->hasFocus());

@@ -10,14 +10,14 @@ namespace {
 TEST(LetterCase, WellFormedUtf8IsToldFromStrayBytes) {
   EXPECT_TRUE(rt::isUtf8(""));
   EXPECT_TRUE(rt::isUtf8("MARCH"));
-  EXPECT_TRUE(rt::isUtf8("a\xC3\xA9"));                // aé
+  EXPECT_TRUE(rt::isUtf8("a\xC3\xA9"));                     // aé
   EXPECT_TRUE(rt::isUtf8("\xE2\x82\xAC\xF0\x9F\x8C\xA7"));  // the euro sign, a cloud with rain
-  EXPECT_FALSE(rt::isUtf8("A\xC3"));                   // a letter cut after its first byte
-  EXPECT_FALSE(rt::isUtf8("\xC9T\xC9"));               // ÉTÉ in a single-byte code page
-  EXPECT_FALSE(rt::isUtf8("\xC0\xAF"));                // an overlong "/"
-  EXPECT_FALSE(rt::isUtf8("\xED\xA0\x80"));            // a surrogate
-  EXPECT_FALSE(rt::isUtf8("\xF4\x90\x80\x80"));        // beyond U+10FFFF
-  EXPECT_FALSE(rt::isUtf8("\xA9"));                    // a continuation byte alone
+  EXPECT_FALSE(rt::isUtf8("A\xC3"));                        // a letter cut after its first byte
+  EXPECT_FALSE(rt::isUtf8("\xC9T\xC9"));                    // ÉTÉ in a single-byte code page
+  EXPECT_FALSE(rt::isUtf8("\xC0\xAF"));                     // an overlong "/"
+  EXPECT_FALSE(rt::isUtf8("\xED\xA0\x80"));                 // a surrogate
+  EXPECT_FALSE(rt::isUtf8("\xF4\x90\x80\x80"));             // beyond U+10FFFF
+  EXPECT_FALSE(rt::isUtf8("\xA9"));                         // a continuation byte alone
 }
 
 TEST(LetterCase, TextIsCutByLettersNeverInsideOne) {
@@ -39,11 +39,14 @@ TEST(LetterCase, TextIsCutByLettersNeverInsideOne) {
 TEST(LetterCase, EveryLetterWithACapitalTakesIt) {
   EXPECT_EQ(rt::upperCase("abc xyz 19"), "ABC XYZ 19");
   EXPECT_EQ(rt::upperCase("a\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"), "A\xC3\x89\xC3\x89\xC3\x89\xC3\x89");  // AÉÉÉÉ
-  EXPECT_EQ(rt::upperCase("\xCF\x89"), "\xCE\xA9");                                         // ω to Ω
-  EXPECT_EQ(rt::upperCase("\xD0\xBB\xD0\xB5\xD1\x82\xD0\xBE"), "\xD0\x9B\xD0\x95\xD0\xA2\xD0\x9E");  // лето
-  EXPECT_EQ(rt::upperCase("stra\xC3\x9F" "e"), "STRA\xC3\x9F" "E");                         // ß has no one capital
-  EXPECT_EQ(rt::upperCase("e\xCC\x81"), "E\xCC\x81");                                        // the mark stays
-  EXPECT_EQ(rt::upperCase("\xC3\x89T\xC3\x89"), "\xC3\x89T\xC3\x89");                      // capitals stay
+  EXPECT_EQ(rt::upperCase("\xCF\x89"), "\xCE\xA9");                                                    // ω to Ω
+  EXPECT_EQ(rt::upperCase("\xD0\xBB\xD0\xB5\xD1\x82\xD0\xBE"), "\xD0\x9B\xD0\x95\xD0\xA2\xD0\x9E");    // лето
+  EXPECT_EQ(rt::upperCase("stra\xC3\x9F"
+                          "e"),
+            "STRA\xC3\x9F"
+            "E");                                                      // ß has no one capital
+  EXPECT_EQ(rt::upperCase("e\xCC\x81"), "E\xCC\x81");                  // the mark stays
+  EXPECT_EQ(rt::upperCase("\xC3\x89T\xC3\x89"), "\xC3\x89T\xC3\x89");  // capitals stay
   // Bytes that are not UTF-8 stay as they are; only a to z among them change.
   EXPECT_EQ(rt::upperCase("\xE9t\xE9"), "\xE9T\xE9");
   EXPECT_EQ(rt::upperCase("A\xC3"), "A\xC3");
