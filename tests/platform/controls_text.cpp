@@ -602,3 +602,33 @@ TEST(FileList, NamesThatAreNotTextAreLeftOutAndLeftAlone) {
   for (const QByteArray& name : names)
     EXPECT_EQ(std::remove((folder + name).constData()), 0) << name.toHex().constData();
 }
+
+// A list out of sight (the weather window's file frame, hidden after OK) reports none of its
+// entries as focused to screen readers, so they hear the control that has the focus; the
+// choice is kept and marked again when the list shows.
+TEST(ComboBox, AListOutOfSightMarksNoEntryAsFocused) {
+  QWidget w;
+  auto* files = new ComboBox(&w);
+  files->setGeometry(0, 0, 150, 150);
+  files->addItem("JUNE");
+  files->addItem("JULY");
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  const auto focusedEntries = [&] {
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(files->listBox());
+    int n = 0;
+    for (int i = 0; i < list->childCount(); ++i) n += list->child(i)->state().focused ? 1 : 0;
+    return n;
+  };
+  files->setListIndex(1);
+  EXPECT_EQ(focusedEntries(), 1);
+  files->hide();
+  EXPECT_EQ(focusedEntries(), 0);
+  files->setListIndex(0);  // chosen by code while hidden, as a save refills the list
+  EXPECT_EQ(files->text(), "JUNE");
+  EXPECT_EQ(files->listIndex(), 0);
+  EXPECT_EQ(focusedEntries(), 0);
+  files->show();
+  EXPECT_EQ(focusedEntries(), 1);
+  EXPECT_EQ(files->listBox()->currentRow(), 0);
+}
