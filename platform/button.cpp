@@ -1,9 +1,12 @@
 #include "platform/button.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <utility>
 
 #include "platform/colours.h"
 #include "platform/picturebox.h"
@@ -11,15 +14,95 @@
 
 namespace plat {
 
+namespace {
+
+// What a press changes among the buttons of its window while its Click runs: the buttons
+// that take a new caption and the buttons that come into sight, each in turn, and whether
+// the Click gave the focus a place of its own (the toolkit's own passing of the focus on,
+// from a control that hides, is a Tab's).
+class PressRecord : public QObject {
+ public:
+  explicit PressRecord(const CommandButton* pressed) : m_window(pressed->window()), m_place(placeInWindow(pressed)) {
+    qApp->installEventFilter(this);
+  }
+  ~PressRecord() override { qApp->removeEventFilter(this); }
+  PressRecord(const PressRecord&) = delete;
+  PressRecord& operator=(const PressRecord&) = delete;
+
+  void recaptioned(CommandButton* b) {
+    if (b->window() == m_window) m_recaptioned.push_back(b);
+  }
+  void shown(CommandButton* b) {
+    if (b->window() == m_window) m_shown.push_back(b);
+  }
+  bool focusGiven() const { return m_focusGiven; }
+  // The button that came in place of the pressed one: one that took a new caption (Stop on
+  // the button that was Exit), else one that came into sight where the pressed one stood.
+  CommandButton* successor(const CommandButton* pressed) const {
+    const auto canTake = [pressed](const CommandButton* b) {
+      return b && b != pressed && b->isVisible() && b->isEnabled() && (b->focusPolicy() & Qt::TabFocus);
+    };
+    for (const QPointer<CommandButton>& b : m_recaptioned)
+      if (canTake(b)) return b;
+    for (const QPointer<CommandButton>& b : m_shown)
+      if (canTake(b) && placeInWindow(b).intersects(m_place)) return b;
+    return nullptr;
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    if (e->type() == QEvent::FocusIn && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == m_window) {
+      const Qt::FocusReason reason = static_cast<QFocusEvent*>(e)->reason();
+      if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason) m_focusGiven = true;
+    }
+    return false;
+  }
+
+ private:
+  static QRect placeInWindow(const QWidget* w) { return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size()); }
+  QWidget* m_window;
+  QRect m_place;
+  QList<QPointer<CommandButton>> m_recaptioned, m_shown;
+  bool m_focusGiven = false;
+};
+
+// The press whose Click is running, if any.
+PressRecord* g_press = nullptr;
+
+}  // namespace
+
 CommandButton::CommandButton(QWidget* parent, const QString& caption) : QPushButton(caption, parent) {
   setAutoDefault(false);
   setMouseTracking(true);
   connect(this, &QPushButton::clicked, this, [this] {
-    if (onClick) onClick();
+    if (onClick) runClick();
   });
 }
 
+// A button that hides as it is pressed hands the focus it had to the button that comes in
+// its place (Start hides and Exit becomes Stop: a second Space stops the run; Stop hides and
+// Reset shows where it stood), unless the Click put the focus somewhere itself. Where no
+// button comes, the focus goes on to the next control, as from any control that hides.
+void CommandButton::runClick() {
+  QPointer<CommandButton> self(this);
+  QPointer<QWidget> window = this->window();
+  const bool hadFocus = window->focusWidget() == this;
+  PressRecord record(this);
+  PressRecord* outer = std::exchange(g_press, &record);
+  onClick();
+  g_press = outer;
+  if (!self || !window || !hadFocus || self->isVisible() || !window->isVisible() || record.focusGiven()) return;
+  if (CommandButton* next = record.successor(self)) next->setFocus(Qt::OtherFocusReason);
+}
+
+void CommandButton::showEvent(QShowEvent* e) {
+  QPushButton::showEvent(e);
+  if (g_press) g_press->shown(this);
+}
+
 void CommandButton::setCaption(const QString& caption) {
+  if (g_press && caption != text()) g_press->recaptioned(this);
   setText(caption);
   QString plain = caption;
   setAccessibleName(plain.remove('&'));

@@ -1,7 +1,9 @@
 #pragma once
 // A push button with a caption, a picture or both. Click fires on a press by mouse, by the
 // keyboard (Space or Enter on the focused button), by its access key, through the
-// accessibility interface, or from code.
+// accessibility interface, or from code. A button that hides as it is pressed hands its
+// focus to the button that comes in its place (one that takes a new caption, or one shown
+// where it stood), unless its Click gives the focus a place itself.
 
 #include <QPushButton>
 #include <functional>
@@ -29,10 +31,14 @@ class CommandButton : public QPushButton {
   std::function<void(int button, int shift, double x, double y)> onMouseMove;
 
  protected:
+  void showEvent(QShowEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   void keyReleaseEvent(QKeyEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
   void paintEvent(QPaintEvent* e) override;
+
+ private:
+  void runClick();
 };
 
 // A button with its caption, placed in its container at a rectangle in twips, whose Click

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <algorithm>
 
+#include "platform/keys.h"
+
 namespace plat {
 
 ComboBox::ComboBox(QWidget* parent) : QWidget(parent), m_edit(new QLineEdit(this)), m_list(new QListWidget(this)) {
@@ -78,10 +80,7 @@ void ComboBox::setListIndex(int index) {
   if (index < -1 || index >= m_list->count()) return;
   if (index == -1) {
     m_index = -1;
-    m_choosing = true;
-    m_list->setCurrentRow(-1);
-    m_list->clearSelection();
-    m_choosing = false;
+    markEntry(-1);
     return;
   }
   choose(index);
@@ -90,8 +89,8 @@ void ComboBox::setListIndex(int index) {
 void ComboBox::choose(int index) {
   QPointer<ComboBox> alive(this);
   m_index = index;
+  markEntry(index);
   m_choosing = true;
-  m_list->setCurrentRow(index);
   m_edit->setText(m_list->item(index)->text());
   m_choosing = false;
   if (alive && onClick) onClick();
@@ -106,10 +105,40 @@ void ComboBox::followText() {
       break;
     }
   m_index = found;
+  markEntry(found);
+}
+
+// The chosen entry is marked in the list while the list shows. A list out of sight marks
+// none, so screen readers hear no entry of it as focused; the choice is kept (listIndex) and
+// marked again when the list shows.
+void ComboBox::markEntry(int row) {
+  if (isVisible())
+    markInList(row);
+  else
+    unmarkList();
+}
+
+void ComboBox::markInList(int row) {
   m_choosing = true;
-  m_list->setCurrentRow(found);
-  if (found < 0) m_list->clearSelection();
+  m_list->setCurrentRow(row);
+  if (row < 0) m_list->clearSelection();
   m_choosing = false;
+}
+
+void ComboBox::unmarkList() {
+  m_choosing = true;
+  m_list->selectionModel()->clear();
+  m_choosing = false;
+}
+
+void ComboBox::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  markInList(m_index);
+}
+
+void ComboBox::hideEvent(QHideEvent* e) {
+  QWidget::hideEvent(e);
+  unmarkList();
 }
 
 void ComboBox::setAccessibleCaption(const QString& name) {
@@ -129,6 +158,12 @@ void ComboBox::resizeEvent(QResizeEvent*) {
 bool ComboBox::eventFilter(QObject* o, QEvent* e) {
   if (o == m_edit && e->type() == QEvent::KeyPress) {
     auto* k = static_cast<QKeyEvent*>(e);
+    // With Alt or Meta held a key is an access key or a command, as in every text box: it
+    // types nothing, and goes on to the window.
+    if (isCommandKey(k)) {
+      k->ignore();
+      return true;
+    }
     int n = m_list->count();
     if (n > 0 && (k->key() == Qt::Key_Down || k->key() == Qt::Key_Up)) {
       int next = m_index < 0 ? 0 : m_index + (k->key() == Qt::Key_Down ? 1 : -1);

@@ -2,7 +2,8 @@
 // A combo box of the simple kind: a text field with its list always open beneath it. The
 // text may be typed or taken from the list; a click on an entry puts the entry into the text
 // and fires Click, a double click then fires DblClick. The arrow keys in the text field step
-// through the list. Clearing the list leaves the text as it is.
+// through the list. Clearing the list leaves the text as it is. A key with Alt or Meta held
+// types nothing (AltGr types its character), as in a text box.
 
 #include <QWidget>
 #include <functional>
@@ -44,11 +45,16 @@ class ComboBox : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent*) override;
+  void showEvent(QShowEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
   bool eventFilter(QObject* o, QEvent* e) override;
 
  private:
   void choose(int index);
   void followText();
+  void markEntry(int row);
+  void markInList(int row);
+  void unmarkList();
   QLineEdit* m_edit;
   QListWidget* m_list;
   int m_index = -1;

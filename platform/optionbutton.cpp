@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QStyleOptionButton>
+#include <algorithm>
 
 #include "platform/colours.h"
 #include "platform/indicator.h"
@@ -30,11 +31,49 @@ void OptionButton::runClick() {
   if (window && window->focusWidget() != before) g_focusGivenByClick = window->focusWidget();
 }
 
-// An arrow key chooses the neighbouring option, whose Click runs, and then moves the focus
-// onto that option; a focus the Click gave elsewhere is given back to where it was put.
+// The options of a container that an arrow key can choose, in reading order: down each
+// column, then on to the next column to the right. Options whose left edges lie within half
+// an option's width of each other stand in one column.
+QList<OptionButton*> OptionButton::readingOrder(QWidget* container) {
+  QList<OptionButton*> members;
+  for (OptionButton* b : container->findChildren<OptionButton*>(Qt::FindDirectChildrenOnly))
+    if (b->autoExclusive() && !b->isHidden() && b->isEnabled()) members.push_back(b);
+  std::stable_sort(members.begin(), members.end(),
+                   [](const OptionButton* a, const OptionButton* b) { return a->x() < b->x(); });
+  QList<OptionButton*> ordered;
+  for (qsizetype first = 0; first < members.size();) {
+    const OptionButton* head = members[first];
+    qsizetype end = first + 1;
+    while (end < members.size() && members[end]->x() - head->x() < std::max(1, head->width() / 2)) ++end;
+    QList<OptionButton*> column = members.mid(first, end - first);
+    std::stable_sort(column.begin(), column.end(),
+                     [](const OptionButton* a, const OptionButton* b) { return a->y() < b->y(); });
+    ordered += column;
+    first = end;
+  }
+  return ordered;
+}
+
+// An arrow key chooses the neighbouring option of the group, Up and Left the previous one,
+// Down and Right the next, wrapping round at either end, so an arrow never leaves the group.
+// The chosen option's Click runs and then the focus moves onto it; a focus the Click gave
+// elsewhere is given back to where it was put.
 void OptionButton::keyPressEvent(QKeyEvent* e) {
+  const int step = (e->key() == Qt::Key_Down || e->key() == Qt::Key_Right) ? 1
+                   : (e->key() == Qt::Key_Up || e->key() == Qt::Key_Left)  ? -1
+                                                                           : 0;
+  if (step == 0 || !parentWidget()) {
+    QRadioButton::keyPressEvent(e);
+    return;
+  }
+  e->accept();
+  const QList<OptionButton*> group = readingOrder(parentWidget());
+  const qsizetype at = group.indexOf(this);
+  if (at < 0 || group.size() < 2) return;
+  OptionButton* next = group[(at + step + group.size()) % group.size()];
   g_focusGivenByClick = nullptr;
-  QRadioButton::keyPressEvent(e);
+  next->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  next->setChecked(true);
   QPointer<QWidget> given = g_focusGivenByClick;
   g_focusGivenByClick = nullptr;
   if (given && given->isVisible() && given->isEnabled()) given->setFocus(Qt::OtherFocusReason);

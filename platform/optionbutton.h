@@ -11,7 +11,9 @@
 // The keyboard: Tab enters a container's options at the chosen one (at the first while none
 // is chosen) and leaves them at the next Tab; the arrow keys move the choice among them, and
 // the focus with it, unless the Click of the option chosen gives the focus to another
-// control: there it stays, as after a click of the mouse.
+// control: there it stays, as after a click of the mouse. Up and Left choose the previous
+// option, Down and Right the next, in reading order (down each column, then the next
+// column), wrapping round at the ends: an arrow never leaves the group.
 //
 // Screen readers hear each option with the name of its group: the container the options
 // stand in, a frame named by its caption or, where the container shows no caption, the name
@@ -46,6 +48,7 @@ class OptionButton : public QRadioButton {
 
  private:
   static void updateTabStop(QWidget* container);
+  static QList<OptionButton*> readingOrder(QWidget* container);
   void runClick();
 };
 

@@ -1,9 +1,12 @@
 #include "platform/services.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QSpacerItem>
 
 #include "platform/helpviewer.h"
 
@@ -12,6 +15,17 @@ namespace plat {
 // ---------------------------------------------------------------- message boxes
 
 namespace {
+
+// The width a box needs for its title to show whole in its title bar: the title in a bold
+// face of the desktop's font, as title bars show it, beside the window's icon and its
+// close, maximise and minimise buttons, each about as wide as the bar is high.
+int titleBarWidth(const QString& title) {
+  QFont bold = QApplication::font();
+  bold.setBold(true);
+  const QFontMetrics metrics(bold);
+  const int bar = metrics.height() * 2;
+  return metrics.horizontalAdvance(title) + 5 * bar;
+}
 
 class QtMessageBoxes : public MessageBoxBackend {
  public:
@@ -52,6 +66,12 @@ class QtMessageBoxes : public MessageBoxBackend {
     box.setDefaultButton(made[def]);
     // Escape answers with Cancel when there is one, else with the only or last button.
     box.setEscapeButton(made.back());
+    // The box takes its width from its layout, which the icon lays out anew: a blank as wide
+    // as the title bar needs keeps it wide enough for its title ("Error Opening File"
+    // above " 53.").
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+      grid->addItem(new QSpacerItem(titleBarWidth(title), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                    grid->rowCount(), 0, 1, grid->columnCount());
     box.exec();
     for (size_t i = 0; i < made.size(); ++i)
       if (box.clickedButton() == made[i]) return buttons[i].answer;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "runtime/lettercase.h"
 #include "runtime/recordfile.h"
 
 namespace weather {
@@ -39,22 +40,19 @@ std::string fileNameProblem(const std::string& typed) {
   if (typed.find_first_of("/\\:") != std::string::npos || typed.find("..") != std::string::npos)
     return "A file name may not contain \\, /, : or \"..\": data files stay in the program's folder.";
   for (unsigned char ch : typed)
-    if (ch < 32) return "A file name may not contain control characters.";
+    if (ch < 32 || ch == 127) return "A file name may not contain control characters.";
+  // A name must be text the folder's list can show again, letter for letter, so the file
+  // can be found under it; a name begun with a full stop would make a hidden file.
+  if (!rt::isUtf8(typed)) return "A file name may only contain letters, digits and other characters that can be typed.";
+  if (typed.front() == '.') return "A file name may not begin with a full stop.";
   return {};
 }
 
-namespace {
-std::string upper(std::string s) {
-  for (char& ch : s)
-    if (ch >= 'a' && ch <= 'z') ch = char(ch - 'a' + 'A');
-  return s;
-}
-}  // namespace
-
-std::string saveName(const std::string& typed) { return upper(typed.substr(0, 8)); }
+// Cut by letters, never inside one, then put in capitals letter by letter.
+std::string saveName(const std::string& typed) { return rt::upperCase(rt::leftLetters(typed, 8)); }
 
 std::string listEntry(const std::string& fileName) {
-  return upper(fileName.size() > 4 ? fileName.substr(0, fileName.size() - 4) : std::string());
+  return rt::upperCase(fileName.size() > 4 ? fileName.substr(0, fileName.size() - 4) : std::string());
 }
 
 int maxLengthFor(int col) {

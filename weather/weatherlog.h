@@ -35,12 +35,14 @@ void writeWeatherFile(const std::string& path, const WeatherTable& log);
 
 // A typed file name that may not be used as it stands: the reason, or empty when it is fine.
 // Names stay inside the program's folder (no path separators, no drive, no ".."), and a
-// name must not be empty or only blanks, so the file can be found in the list again.
+// name must be text (UTF-8, no control characters) that is not empty, only blanks or begun
+// with a full stop (a hidden file), so the file can be found in the list again.
 std::string fileNameProblem(const std::string& typed);
-// The name a log is saved under: the first 8 characters, in upper case.
+// The name a log is saved under: the first 8 letters (never part of one), in capitals by
+// the rule for every letter (é to É).
 std::string saveName(const std::string& typed);
 // The list entry for a data file's name: without its last four characters (".wwd"), in
-// upper case.
+// capitals as saveName puts them, so a saved file is listed under the name it was saved as.
 std::string listEntry(const std::string& fileName);
 
 // -- the grid editor's rules ------------------------------------------------------------

@@ -9,6 +9,7 @@
 #include "platform/button.h"
 #include "platform/combobox.h"
 #include "platform/controlarray.h"
+#include "platform/dialogkeys.h"
 #include "platform/filelist.h"
 #include "platform/fonts.h"
 #include "platform/grid.h"
@@ -267,6 +268,8 @@ void WeatherWindow::buildFileFrame(QWidget* page) {
   m_cancelButton = plat::build<plat::CommandButton>(m_fileFrame, kCancelButton);
   m_cancelButton->setObjectName("cancelButton");
   m_cancelButton->onClick = [this] { cancelFileChoice(); };
+  // The frame is the window's dialog for a file's name: Escape cancels, Enter carries out.
+  plat::answerDialogKeys(m_fileFrame, m_okButton, m_cancelButton);
   m_fileFrame->hide();
 }
 
@@ -529,6 +532,8 @@ void WeatherWindow::cancelFileChoice() {
   m_editBox->setEnabled(true);
   m_tabs->setEnabled(true);
   m_fileFrame->hide();
+  // Back where the user was before the frame showed: in the grid, typing.
+  m_editBox->setFocus();
 }
 
 void WeatherWindow::showLogInGrid() {

@@ -212,6 +212,33 @@ TEST_F(LanderWindowTest, EveryControlStandsWhereItsRowPutsIt) {
   EXPECT_EQ(option("levelOption", 5).caption(), "Advanced");
 }
 
+// The levels stand in two columns; Down goes down the first column, on to the top of the
+// second, and from the last level round to the first. The units stand side by side.
+TEST_F(LanderWindowTest, ArrowsChooseTheLevelsInReadingOrderAndWrapRound) {
+  ASSERT_TRUE(open());
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  chooseLevel(2);  // Novice, at the foot of the first column
+  option("levelOption", 2).setFocus(Qt::TabFocusReason);
+  QTest::keyClick(&option("levelOption", 2), Qt::Key_Down);
+  EXPECT_EQ(chosen("levelOption", lander::kLevels), 3);
+  EXPECT_EQ(QApplication::focusWidget(), &option("levelOption", 3));
+  EXPECT_EQ(option("levelOption", 3).caption(), "Junior");
+  chooseLevel(5);
+  option("levelOption", 5).setFocus(Qt::TabFocusReason);
+  QTest::keyClick(&option("levelOption", 5), Qt::Key_Down);
+  EXPECT_EQ(chosen("levelOption", lander::kLevels), 0);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+  EXPECT_EQ(chosen("levelOption", lander::kLevels), 5);
+  EXPECT_EQ(shell::settings().LanderLevel, 5);
+
+  option("unitsOption", 0).setFocus(Qt::TabFocusReason);
+  QTest::keyClick(&option("unitsOption", 0), Qt::Key_Down);
+  EXPECT_EQ(chosen("unitsOption", 2), 1);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+  EXPECT_EQ(chosen("unitsOption", 2), 0);
+}
+
 TEST_F(LanderWindowTest, LevelsHideTheThrustersTheyFlyThemselves) {
   ASSERT_TRUE(open());
   chooseLevel(2);

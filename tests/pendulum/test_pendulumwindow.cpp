@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
@@ -215,6 +216,40 @@ TEST_F(PendulumWindow, StopKeepsTheCurvesAndResetClearsThem) {
   EXPECT_FALSE(printButton()->isVisible());
   EXPECT_TRUE(unitsFrame()->isVisible());
   EXPECT_TRUE(parameterSpin(4)->isVisible());
+}
+
+// Space on Start begins the run and hides Start; the focus goes to Stop, so a second Space
+// stops the run (not Help, the next control); after Stop the focus is on Reset.
+TEST_F(PendulumWindow, SpaceOnStartThenSpaceAgainStopsTheRun) {
+  ASSERT_TRUE(open());
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  startButton()->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(startButton(), Qt::Key_Space);
+  ASSERT_TRUE(window->run().running());
+  EXPECT_EQ(QApplication::focusWidget(), exitButton());
+  EXPECT_EQ(exitButton()->caption(), "&Stop");
+  swingTimer()->fire();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  EXPECT_FALSE(window->run().running());
+  EXPECT_TRUE(services.help->calls.empty());
+  EXPECT_EQ(QApplication::focusWidget(), startButton());
+  EXPECT_EQ(startButton()->caption(), "&Reset");
+}
+
+// The units stand side by side: Down and Up choose the other unit as Right and Left do.
+TEST_F(PendulumWindow, DownOnMetricChoosesTheOtherUnit) {
+  shell::settings().PendUnits = 1;
+  ASSERT_TRUE(open());
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  unitsOption(1)->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(unitsOption(1), Qt::Key_Down);
+  EXPECT_EQ(chosenUnits(), 0);
+  EXPECT_EQ(shell::settings().PendUnits, 0);
+  EXPECT_EQ(parameterCaption(2)->caption(), "Mass (oz)");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+  EXPECT_EQ(chosenUnits(), 1);
 }
 
 TEST_F(PendulumWindow, ExitReturnsToTheMenu) {

@@ -841,3 +841,82 @@ TEST(CommandButton, EnterPressesTheFocusedButtonAsSpaceDoes) {
   QTest::keyClick(start, Qt::Key_Return, Qt::AltModifier);
   EXPECT_EQ(clicks, 4);
 }
+
+namespace {
+
+// Six options in two columns of three, as the lander's levels stand, each column placed
+// before the other is, so the order of building is not the reading order.
+struct TwoColumns {
+  KeyWindow k;
+  QWidget* frame = new QWidget(&k.window);
+  OptionGroup levels;
+  std::vector<int> clicks;
+  TwoColumns() {
+    frame->setGeometry(0, 30, 200, 100);
+    k.window.resize(200, 140);
+    // Reading order: 0, 2, 4 down the left column, then 1, 3, 5 down the right.
+    for (int i = 0; i < 6; ++i)
+      levels.add(i, frame, QString("Level %1").arg(i))->setGeometry(i % 2 * 100, i / 2 * 30, 90, 25);
+    levels.onClick = [this](int i) { clicks.push_back(i); };
+    levels.choose(0);
+    clicks.clear();
+    k.show();
+    levels(0)->setFocus(Qt::TabFocusReason);
+  }
+  void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+};
+
+}  // namespace
+
+// Up and Left choose the previous option and Down and Right the next, down each column and
+// then on to the next, wrapping round at both ends; each choice runs Click and takes the
+// focus, which never leaves the group.
+TEST(OptionGroup, ArrowsMoveThroughTheGroupInReadingOrderAndWrapRound) {
+  TwoColumns g;
+  for (int i = 0; i < 6; ++i) g.press(Qt::Key_Down);
+  EXPECT_EQ(g.clicks, (std::vector<int>{2, 4, 1, 3, 5, 0}));
+  EXPECT_TRUE(g.levels(0)->hasFocus());
+  g.clicks.clear();
+  g.press(Qt::Key_Up);  // from the first back round to the last
+  g.press(Qt::Key_Left);
+  g.press(Qt::Key_Right);
+  g.press(Qt::Key_Right);  // from the last on round to the first
+  EXPECT_EQ(g.clicks, (std::vector<int>{5, 3, 5, 0}));
+  EXPECT_EQ(g.levels.value(), 0);
+  EXPECT_TRUE(g.levels(0)->hasFocus());
+}
+
+// An option that is hidden or disabled is passed over; a group of one stays where it is.
+TEST(OptionGroup, ArrowsPassOverOptionsThatCannotBeChosen) {
+  TwoColumns g;
+  g.levels(2)->setEnabled(false);
+  g.levels(1)->hide();
+  g.press(Qt::Key_Down);
+  g.press(Qt::Key_Down);
+  EXPECT_EQ(g.clicks, (std::vector<int>{4, 3}));
+  for (int i : {0, 1, 2, 4, 5}) g.levels(i)->hide();
+  g.clicks.clear();
+  g.press(Qt::Key_Down);
+  EXPECT_TRUE(g.levels(3)->hasFocus());
+  EXPECT_TRUE(g.clicks.empty());
+}
+
+// Options side by side (Metric beside US): Down and Up change the unit as Right and Left do.
+TEST(OptionGroup, UpAndDownChooseAmongOptionsSideBySide) {
+  KeyWindow k;
+  auto* frame = new QWidget(&k.window);
+  frame->setGeometry(0, 30, 200, 30);
+  OptionGroup units;
+  placeTwins(units, frame);
+  std::vector<int> clicks;
+  units.onClick = [&](int i) { clicks.push_back(i); };
+  units.choose(1);
+  k.show();
+  units(1)->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(units(1), Qt::Key_Down);
+  EXPECT_EQ(units.value(), 0);
+  EXPECT_TRUE(units(0)->hasFocus());
+  QTest::keyClick(units(0), Qt::Key_Down);
+  QTest::keyClick(units(1), Qt::Key_Up);
+  EXPECT_EQ(clicks, (std::vector<int>{1, 0, 1, 0}));
+}

@@ -5,10 +5,14 @@
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
+#include <QApplication>
 #include <QEventLoop>
+#include <QLineEdit>
 #include <QTest>
 
 #include "platform/button.h"
+#include "platform/combobox.h"
+#include "platform/dialogkeys.h"
 #include "platform/fonts.h"
 #include "platform/lineoverlay.h"
 #include "platform/panel.h"
@@ -248,4 +252,133 @@ TEST(CommandButton, PictureStandsBesideOrAboveItsCaptionInsideTheButton) {
       EXPECT_LT(blue.right(), image.width() / 2);
     }
   }
+}
+
+namespace {
+
+// A run's buttons as the windows lay them out: Start on the left, then Help, then Exit,
+// which serves as Stop while the run goes.
+struct RunButtons {
+  QWidget window;
+  CommandButton* start = placeButton(&window, "&Start", 0, 0, 1200, 450);
+  CommandButton* help = placeButton(&window, "&Help", 1500, 0, 1200, 450);
+  CommandButton* exit = placeButton(&window, "E&xit", 3000, 0, 1200, 450);
+  CommandButton* print = placeButton(&window, "&Print", 4500, 0, 1200, 450);
+  int helps = 0, stops = 0;
+  RunButtons() {
+    print->hide();
+    help->onClick = [this] { ++helps; };
+    exit->onClick = [this] {
+      ++stops;
+      exit->setCaption("E&xit");
+      start->setCaption("&Reset");
+      start->show();
+    };
+    window.resize(400, 60);
+    window.show();
+    window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    start->setFocus(Qt::TabFocusReason);
+  }
+  void space() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); }
+};
+
+}  // namespace
+
+// Start hides as the run begins and Exit becomes Stop: the focus goes to Stop, so a second
+// Space stops the run instead of pressing the next control (Help).
+TEST(CommandButton, AButtonThatHidesAsItIsPressedHandsTheFocusToTheOneInItsPlace) {
+  RunButtons r;
+  r.start->onClick = [&] {
+    r.start->hide();
+    r.exit->setCaption("&Stop");
+  };
+  r.space();
+  EXPECT_TRUE(r.exit->hasFocus());
+  r.space();
+  EXPECT_EQ(r.stops, 1);
+  EXPECT_EQ(r.helps, 0);
+  QTest::qWait(20);  // nothing moves the focus afterwards
+  EXPECT_TRUE(r.exit->hasFocus());
+
+  // A button shown where it stood takes the focus when none takes a new caption; one shown
+  // elsewhere does not: the focus goes on to the next control.
+  r.start->onClick = [&] {
+    r.start->hide();
+    r.print->show();
+  };
+  r.start->setFocus(Qt::TabFocusReason);
+  r.space();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return r.help->hasFocus(); }, 2000));
+  r.print->hide();
+  r.print->setGeometry(r.start->geometry().translated(r.start->width() / 2, 0));
+  r.start->show();
+  r.start->setFocus(Qt::TabFocusReason);
+  r.space();
+  EXPECT_TRUE(r.print->hasFocus());
+}
+
+TEST(CommandButton, AFocusTheClickGivesOrNoButtonInItsPlaceLeavesTheFocusAsItWas) {
+  RunButtons r;
+  // The Click gives the focus itself: it stays there.
+  r.start->onClick = [&] {
+    r.start->hide();
+    r.exit->setCaption("&Stop");
+    r.print->show();
+    r.print->setFocus();
+  };
+  r.space();
+  EXPECT_TRUE(r.print->hasFocus());
+  // Nothing comes in its place: on to the next control, as from any control that hides.
+  r.print->hide();
+  r.start->show();
+  r.start->onClick = [&] { r.start->hide(); };
+  r.start->setFocus(Qt::TabFocusReason);
+  r.space();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return r.help->hasFocus(); }, 2000));
+  // A button that stays in sight keeps the focus, whatever else changes.
+  r.start->show();
+  r.start->onClick = [&] { r.exit->setCaption("&Stop"); };
+  r.start->setFocus(Qt::TabFocusReason);
+  r.space();
+  EXPECT_TRUE(r.start->hasFocus());
+}
+
+// A frame that stands in for a dialog: Escape presses Cancel from anywhere inside it, Enter
+// presses OK from the name field, and a focused button takes Enter as its own press.
+TEST(DialogKeys, EscapeCancelsAndEnterInTheFieldCarriesOut) {
+  QWidget window;
+  auto* frame = new QWidget(&window);
+  frame->setGeometry(0, 0, 300, 200);
+  auto* name = new ComboBox(frame);
+  name->setGeometry(10, 10, 150, 100);
+  CommandButton* ok = placeButton(frame, "&OK", 150, 1800, 1095, 435);
+  CommandButton* cancel = placeButton(frame, "&Cancel", 1500, 1800, 1095, 435);
+  std::vector<std::string> pressed;
+  ok->onClick = [&] { pressed.push_back("ok"); };
+  cancel->onClick = [&] { pressed.push_back("cancel"); };
+  answerDialogKeys(frame, ok, cancel);
+  window.resize(300, 200);
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+  name->setFocus();
+  QTest::keyClick(name->edit(), Qt::Key_Return);
+  QTest::keyClick(name->edit(), Qt::Key_Enter, Qt::KeypadModifier);
+  QTest::keyClick(name->edit(), Qt::Key_Escape);
+  cancel->setFocus();
+  QTest::keyClick(cancel, Qt::Key_Return);  // the focused button's own press
+  ok->setFocus();
+  QTest::keyClick(ok, Qt::Key_Escape);
+  EXPECT_EQ(pressed, (std::vector<std::string>{"ok", "ok", "cancel", "cancel", "cancel"}));
+
+  // Nothing answers while the frame is hidden, nor a key with Alt or Ctrl held.
+  pressed.clear();
+  name->setFocus();
+  QTest::keyClick(name->edit(), Qt::Key_Escape, Qt::ControlModifier);
+  QTest::keyClick(name->edit(), Qt::Key_Return, Qt::AltModifier);
+  frame->hide();
+  QTest::keyClick(&window, Qt::Key_Escape);
+  EXPECT_TRUE(pressed.empty());
 }

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -654,4 +656,97 @@ TEST(FileList, PatternMatchesRegardlessOfCaseInNameOrder) {
 
   list.setPattern("*.txt;*.WWD");
   EXPECT_EQ(list.listCount(), 5);
+}
+
+// The file name typed into the combo box's field: keys with Alt or Meta held (a mistyped
+// access key) type nothing, as in every text box, and go on to the window; AltGr types.
+TEST(ComboBox, AltAndMetaKeysTypeNothingInTheField) {
+  QWidget w;
+  auto* files = new ComboBox(&w);
+  files->setGeometry(0, 0, 150, 150);
+  int heardByWindow = 0;
+  struct Listener : QObject {
+    int* heard;
+    explicit Listener(int* h) : heard(h) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+      // The keys themselves, not Alt and Meta going down before them.
+      if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() != Qt::Key_Alt &&
+          static_cast<QKeyEvent*>(e)->key() != Qt::Key_Meta)
+        ++*heard;
+      return false;
+    }
+  } listener(&heardByWindow);
+  w.installEventFilter(&listener);
+  w.show();
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  files->setText("NEW");
+  files->edit()->setFocus();
+  files->edit()->end(false);
+  QTest::keyClick(files->edit(), Qt::Key_Q, Qt::AltModifier);
+  QTest::keyClick(files->edit(), Qt::Key_1, Qt::AltModifier);
+  QTest::keyClick(files->edit(), Qt::Key_Minus, Qt::AltModifier);
+  QTest::keyClick(files->edit(), Qt::Key_Apostrophe, Qt::AltModifier);
+  QTest::keyClick(files->edit(), Qt::Key_A, Qt::MetaModifier);
+  EXPECT_EQ(files->text(), "NEW");
+  EXPECT_EQ(heardByWindow, 5);
+  QKeyEvent altGr(QEvent::KeyPress, Qt::Key_At, Qt::GroupSwitchModifier, "@");
+  QApplication::sendEvent(files->edit(), &altGr);
+  QTest::keyClicks(files->edit(), "1");
+  EXPECT_EQ(files->text(), "NEW@1");
+}
+
+// A file whose name is not valid text (a letter cut after its first byte, a name written in
+// a single-byte code page) is left out of the list, and left as it is on the disk.
+TEST(FileList, NamesThatAreNotTextAreLeftOutAndLeftAlone) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QByteArray folder = QFile::encodeName(dir.path()) + "/";
+  const std::vector<QByteArray> names = {"A\xC3.wwd", "\xC9T\xC9.wwd", "A\xC3\x89.wwd"};
+  // Made and counted through the bytes themselves: the toolkit's own names are always text.
+  for (const QByteArray& name : names) {
+    FILE* made = std::fopen((folder + name).constData(), "wb");
+    ASSERT_NE(made, nullptr);
+    std::fclose(made);
+  }
+  {
+    QWidget w;
+    FileList list(&w);
+    list.setPattern("*.wwd");
+    list.setPath(dir.path() + "/");
+    ASSERT_EQ(list.listCount(), 1);
+    EXPECT_EQ(list.list(0), QString::fromUtf8("A\xC3\x89.wwd"));
+  }
+  for (const QByteArray& name : names)
+    EXPECT_EQ(std::remove((folder + name).constData()), 0) << name.toHex().constData();
+}
+
+// A list out of sight (the weather window's file frame, hidden after OK) reports none of its
+// entries as focused to screen readers, so they hear the control that has the focus; the
+// choice is kept and marked again when the list shows.
+TEST(ComboBox, AListOutOfSightMarksNoEntryAsFocused) {
+  QWidget w;
+  auto* files = new ComboBox(&w);
+  files->setGeometry(0, 0, 150, 150);
+  files->addItem("JUNE");
+  files->addItem("JULY");
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  const auto focusedEntries = [&] {
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(files->listBox());
+    int n = 0;
+    for (int i = 0; i < list->childCount(); ++i) n += list->child(i)->state().focused ? 1 : 0;
+    return n;
+  };
+  files->setListIndex(1);
+  EXPECT_EQ(focusedEntries(), 1);
+  files->hide();
+  EXPECT_EQ(focusedEntries(), 0);
+  files->setListIndex(0);  // chosen by code while hidden, as a save refills the list
+  EXPECT_EQ(files->text(), "JUNE");
+  EXPECT_EQ(files->listIndex(), 0);
+  EXPECT_EQ(focusedEntries(), 0);
+  files->show();
+  EXPECT_EQ(focusedEntries(), 1);
+  EXPECT_EQ(files->listBox()->currentRow(), 0);
 }

@@ -1,15 +1,18 @@
 // Windows: the load step on every show after an unload, the title bar's close taking the
 // window's own way out, F1 opening the window's help topic, centring on the screen, and the
-// focus passing on from a control that hides or disables itself.
+// focus passing on from a control that hides or disables itself; message boxes wide
+// enough for their titles.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 #include "platform/files.h"
 #include "platform/form.h"
@@ -168,3 +171,37 @@ TEST(Form, TheFocusPassesOnWhenTheFocusedControlHidesOrDisablesItself) {
 }
 
 }  // namespace
+
+namespace {
+
+// The width of the real message box the program shows, measured while it is up.
+int shownBoxWidth(const QString& text, const QString& title) {
+  plat::setMessageBoxBackend(nullptr);  // the desktop's own boxes
+  int width = 0;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible()) return;
+    width = box->width();
+    box->defaultButton()->click();
+  });
+  poll.start(10);
+  plat::messageBox(text, plat::msg::OkOnly | plat::msg::Information, title);
+  plat::setMessageBoxBackend(nullptr);
+  return width;
+}
+
+}  // namespace
+
+// A title bar shows the title in a bold face beside the window's icon and its buttons: a box
+// with a short text is still wide enough for all of its title.
+TEST(MessageBox, IsWideEnoughForItsTitle) {
+  QFont bold = QApplication::font();
+  bold.setBold(true);
+  const QFontMetrics metrics(bold);
+  for (const QString& title : {QStringLiteral("Error Opening File"), QStringLiteral("File Already Exists")}) {
+    SCOPED_TRACE(title.toStdString());
+    const int width = shownBoxWidth(" 53.", title);
+    EXPECT_GE(width, metrics.horizontalAdvance(title) + 4 * metrics.height() * 2);
+  }
+}

@@ -139,6 +139,9 @@ TEST_F(Files, ResolvesNamesIgnoringCase) {
   EXPECT_EQ(rt::resolveCaseInsensitive(file("scores.dat")), file("Scores.DAT"));
   EXPECT_EQ(rt::resolveCaseInsensitive(file("other.dat")), file("other.dat"));
   EXPECT_EQ(rt::resolveCaseInsensitive(file("nofolder/x.dat")), file("nofolder/x.dat"));
+  // Accented letters match their capitals too: a name typed as listed, ÉTÉ, finds été.
+  put(file("\xC3\xA9t\xC3\xA9.wwd"), "");
+  EXPECT_EQ(rt::resolveCaseInsensitive(file("\xC3\x89T\xC3\x89.wwd")), file("\xC3\xA9t\xC3\xA9.wwd"));
 }
 
 }  // namespace

@@ -93,6 +93,39 @@ TEST_F(Files, SaveWritesAnUpperCaseNameOfAtMostEightCharacters) {
   EXPECT_TRUE(prompts.asked.empty());
 }
 
+TEST_F(Files, AnAccentedNameIsSavedWholeAndOpensAgainUnderTheNameTheListShows) {
+  files.setEntry(1, kHigh, "56");
+  const std::string typed = "a\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9";  // aéééé
+  const std::string saved = "A\xC3\x89\xC3\x89\xC3\x89\xC3\x89";  // AÉÉÉÉ
+  ASSERT_TRUE(files.saveDataFile(folder, typed, {}));
+  ASSERT_EQ(names(), std::vector<std::string>{saved + ".wwd"});
+  EXPECT_EQ(files.caption(), "Weather Watch, Current File: " + saved);
+  // Saving again under the name typed the same way asks before replacing it.
+  EXPECT_FALSE(files.saveDataFile(folder, typed, {listEntry(saved + ".wwd")}));
+  ASSERT_EQ(prompts.asked.size(), 1u);
+  EXPECT_EQ(prompts.asked[0].title, "File Already Exists");
+  files.clearLog();
+  ASSERT_TRUE(files.openDataFile(folder, listEntry(names()[0])));
+  EXPECT_EQ(files.log()[1][kHigh], "56");
+  EXPECT_EQ(files.fileName(), saved);
+}
+
+TEST_F(Files, AFileNamedBySmallAccentedLettersOpensUnderItsCapitals) {
+  writeDays("\xC3\xA9t\xC3\xA9.wwd", 60, "81");  // été
+  ASSERT_TRUE(files.openDataFile(folder, listEntry("\xC3\xA9t\xC3\xA9.wwd")));
+  EXPECT_EQ(files.log()[60][kHigh], "81");
+}
+
+TEST_F(Files, ANameThatIsNotTextIsRefusedAndNothingIsWritten) {
+  files.setEntry(1, kDate, "1/1");
+  EXPECT_FALSE(files.saveDataFile(folder, "A\xC3", {}));
+  ASSERT_EQ(prompts.asked.size(), 1u);
+  EXPECT_EQ(prompts.asked[0].title, "Error Saving File");
+  EXPECT_TRUE(names().empty());
+  EXPECT_EQ(files.fileName(), "NEW");
+  EXPECT_FALSE(files.saved());
+}
+
 TEST_F(Files, OverwritingAsksFirstAlsoForALongNameCutOntoAnExistingFile) {
   ASSERT_TRUE(files.saveDataFile(folder, "SEPTEMBE", {}));
   files.setEntry(2, kLow, "12");

@@ -129,11 +129,29 @@ TEST(FileNames, SavedNamesAreCutToEightCharactersInUpperCase) {
   EXPECT_EQ(listEntry("X.WWD"), "X");
 }
 
+TEST(FileNames, AccentedNamesAreCutByLettersAndPutInCapitalsLetterForLetter) {
+  // aéééé is nine bytes; its eighth byte starts the last é.
+  EXPECT_EQ(saveName("a\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"), "A\xC3\x89\xC3\x89\xC3\x89\xC3\x89");
+  // Nine accented letters keep eight: ééééééééé gives ÉÉÉÉÉÉÉÉ.
+  std::string nine, eight;
+  for (int i = 0; i < 9; ++i) nine += "\xC3\xA9";
+  for (int i = 0; i < 8; ++i) eight += "\xC3\x89";
+  EXPECT_EQ(saveName(nine), eight);
+  EXPECT_EQ(saveName("abcdefg\xC3\xA9h"), "ABCDEFG\xC3\x89");
+  // The list shows a saved file under the name it was saved as, and a file named by hand
+  // in small letters in capitals.
+  EXPECT_EQ(listEntry(saveName(nine) + ".wwd"), eight);
+  EXPECT_EQ(listEntry("\xC3\xA9t\xC3\xA9.wwd"), "\xC3\x89T\xC3\x89");
+}
+
 TEST(FileNames, NamesThatLeaveTheFolderOrNameNothingAreRefused) {
   EXPECT_EQ(fileNameProblem("MARCH"), "");
   EXPECT_EQ(fileNameProblem("my log 1"), "");
+  EXPECT_EQ(fileNameProblem("\xC3\xA9t\xC3\xA9"), "");
   for (const char* bad : {"", "   ", "../secret", "..", "a/b", "a\\b", "c:log", "tab\there"})
     EXPECT_NE(fileNameProblem(bad), "") << bad;
+  // Names no list could show again: not text, or a hidden file.
+  for (const char* bad : {"A\xC3", "\xC9T\xC9", "del\x7F", ".hidden"}) EXPECT_NE(fileNameProblem(bad), "") << bad;
 }
 
 TEST(Editor, KeysAcceptedByColumn) {

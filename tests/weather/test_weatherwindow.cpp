@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
 #include <QTabBar>
@@ -318,6 +319,85 @@ TEST_F(WeatherWatch, SaveWritesTheLogAndListsIt) {
   button("recordExitButton").click();
   EXPECT_TRUE(services.boxes->calls.empty());
   EXPECT_TRUE(menu->isVisible());
+}
+
+// The names of the data files in the folder, as the bytes the disk holds.
+std::vector<QByteArray> dataFileNames(const QTemporaryDir& dir) {
+  std::vector<QByteArray> names;
+  for (const QString& name : QDir(dir.path()).entryList({"*.wwd"}, QDir::Files))
+    names.push_back(QFile::encodeName(name));
+  return names;
+}
+
+// A name of accented letters is cut by letters and put in capitals letter for letter: the
+// file on the disk, the caption and the Open list show the same name, and the log opens
+// again from the list.
+TEST_F(WeatherWatch, AnAccentedNameIsSavedWholeAndOpensAgainFromTheList) {
+  ASSERT_TRUE(open());
+  type("3/14");
+  fileCommand("saveButton", QString::fromUtf8("a\u00e9\u00e9\u00e9\u00e9"));
+  const QString saved = QString::fromUtf8("A\u00c9\u00c9\u00c9\u00c9");
+  EXPECT_EQ(dataFileNames(dir), std::vector<QByteArray>{(saved + ".wwd").toUtf8()});
+  EXPECT_EQ(window->caption(), "Weather Watch, Current File: " + saved);
+  button("newButton").click();
+  EXPECT_EQ(cell(1, 1), "");
+  button("openButton").click();
+  ASSERT_EQ(fileNameBox().listCount(), 1);
+  EXPECT_EQ(fileNameBox().list(0), saved);
+  fileNameBox().setListIndex(0);
+  button("okButton").click();
+  EXPECT_TRUE(services.boxes->calls.empty());
+  EXPECT_EQ(cell(1, 1), "3/14");
+
+  // Nine accented letters keep eight.
+  fileCommand("saveButton", QString::fromUtf8("\u00e9t\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9"));
+  const QString cut = QString::fromUtf8("\u00c9T\u00c9\u00c9\u00c9\u00c9\u00c9\u00c9");
+  EXPECT_EQ(window->caption(), "Weather Watch, Current File: " + cut);
+  EXPECT_TRUE(QFile::exists(dir.filePath(cut + ".wwd")));
+  EXPECT_EQ(fileNameBox().list(1), cut);
+}
+
+// The file frame answers the keyboard as a dialog: Escape closes it and writes nothing,
+// Enter in the name box carries out the command; either way the focus is back in the grid's
+// edit box. A key with Alt or Meta held types nothing into the name.
+TEST_F(WeatherWatch, TheFileFrameAnswersEscapeAndEnterAndGivesTheFocusBackToTheGrid) {
+  ASSERT_TRUE(open());
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  type("3/14");
+  button("saveButton").click();
+  QLineEdit* name = fileNameBox().edit();
+  ASSERT_TRUE(name->hasFocus());
+  QTest::keyClick(name, Qt::Key_Escape);
+  EXPECT_FALSE(fileFrame().isVisible());
+  EXPECT_TRUE(dataFileNames(dir).empty());
+  EXPECT_TRUE(editBox().hasFocus());
+  EXPECT_TRUE(logGrid().isEnabled());
+
+  button("saveButton").click();
+  QTest::keyClick(name, Qt::Key_End);
+  for (Qt::Key k : {Qt::Key_Q, Qt::Key_1, Qt::Key_Minus, Qt::Key_Apostrophe}) QTest::keyClick(name, k, Qt::AltModifier);
+  QTest::keyClick(name, Qt::Key_A, Qt::MetaModifier);
+  EXPECT_EQ(fileNameBox().text(), "NEW");
+  QTest::keyClicks(name, "day");
+  QTest::keyClick(name, Qt::Key_Return);
+  EXPECT_FALSE(fileFrame().isVisible());
+  EXPECT_EQ(dataFileNames(dir), std::vector<QByteArray>{"NEWDAY.wwd"});
+  EXPECT_EQ(window->caption(), "Weather Watch, Current File: NEWDAY");
+  EXPECT_TRUE(editBox().hasFocus());
+
+  // Escape with the focus on OK cancels too; Cancel pressed by the mouse gives the focus
+  // back to the grid as well.
+  button("openButton").click();
+  button("okButton").setFocus();
+  QTest::keyClick(&button("okButton"), Qt::Key_Escape);
+  EXPECT_FALSE(fileFrame().isVisible());
+  EXPECT_TRUE(editBox().hasFocus());
+  button("openButton").click();
+  QTest::mouseClick(&button("cancelButton"), Qt::LeftButton);
+  EXPECT_FALSE(fileFrame().isVisible());
+  EXPECT_TRUE(editBox().hasFocus());
+  EXPECT_TRUE(services.boxes->calls.empty());
 }
 
 TEST_F(WeatherWatch, ASaveOnAFullDiskKeepsTheOldLogAndTheWindowAsItWas) {
