@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "platform/accessible.h"
+#include "platform/hypertextbus.h"
 
 namespace plat {
 
@@ -96,7 +97,7 @@ class LinkAccessible : public QAccessibleInterface,
 
 // The page: a read-only, many-line text read through the text interface, caret and all,
 // whose children are its links.
-class HelpTextAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+class HelpTextAccessible : public QAccessibleWidget, public QAccessibleTextInterface, public AccessibleHypertext {
  public:
   explicit HelpTextAccessible(HelpText* text) : QAccessibleWidget(text, QAccessible::EditableText) {}
   using QAccessibleWidget::text;
@@ -128,6 +129,15 @@ class HelpTextAccessible : public QAccessibleWidget, public QAccessibleTextInter
   void* interface_cast(QAccessible::InterfaceType t) override {
     if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
     return QAccessibleWidget::interface_cast(t);
+  }
+
+  int linkCount() const override { return childCount(); }
+  QAccessibleInterface* linkAt(int index) const override { return child(index); }
+  int linkIndexAtCharacter(int offset) const override {
+    const auto& links = page()->links();
+    for (int i = 0; i < int(links.size()); ++i)
+      if (offset >= links[size_t(i)].start && offset < links[size_t(i)].end) return i;
+    return -1;
   }
 
   void selection(int selectionIndex, int* startOffset, int* endOffset) const override {
@@ -222,10 +232,9 @@ class HelpTextAccessible : public QAccessibleWidget, public QAccessibleTextInter
     c.setPosition(offset);
     const QPair<int, int> line = QAccessible::qAccessibleTextBoundaryHelper(c, QAccessible::LineBoundary);
     *startOffset = line.first;
-    *endOffset = std::min(characterCount(), line.second + (line.second < characterCount() &&
-                                                                   plainText().at(line.second) == QLatin1Char('\n')
-                                                               ? 1
-                                                               : 0));
+    *endOffset = std::min(
+        characterCount(),
+        line.second + (line.second < characterCount() && plainText().at(line.second) == QLatin1Char('\n') ? 1 : 0));
     return text(*startOffset, *endOffset);
   }
 };
@@ -264,6 +273,7 @@ void HelpText::findLinks() {
   }
   m_linkIds.assign(m_links.size(), 0);
   if (!QAccessible::isActive()) return;
+  offerHypertextOnBus();
   // A reader learns of the page's new links.
   for (int i = 0; i < int(m_links.size()); ++i) {
     QAccessibleEvent created(linkAccessible(i), QAccessible::ObjectCreated);

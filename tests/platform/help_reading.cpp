@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QFile>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -12,6 +14,7 @@
 
 #include "platform/helptext.h"
 #include "platform/helpviewer.h"
+#include "platform/hypertextbus.h"
 #include "tests/support/screenreader.h"
 
 namespace {
@@ -21,8 +24,9 @@ class HelpReading : public ::testing::Test {
   void SetUp() override {
     QFile file(dir.filePath("vtrel.hlp"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    QByteArray text = "VANTREL HELP 1\n=contents Sample Help\nAll topics.\n=topic 1 Levers\nA lever turns.\n"
-                      "=topic 7 Robotics\nAn arm of two links.\n=topic 9 Long\n";
+    QByteArray text =
+        "VANTREL HELP 1\n=contents Sample Help\nAll topics.\n=topic 1 Levers\nA lever turns.\n"
+        "=topic 7 Robotics\nAn arm of two links.\n=topic 9 Long\n";
     for (int i = 1; i <= 80; ++i) text += "Paragraph " + QByteArray::number(i) + " of a long page.\n";
     file.write(text);
     file.close();
@@ -138,6 +142,58 @@ TEST_F(HelpReading, AReaderMovesTheFocusToALinkAndEnterFollowsIt) {
   EXPECT_EQ(events.focusedNames().last(), "Long");
   QTest::keyClick(page, Qt::Key_Return);
   EXPECT_EQ(viewer.pageTitle(), "Long");
+}
+
+// The desktop's accessibility bus asks for the page's links through its hypertext interface,
+// and for each link through its hyperlink interface, which the toolkit's bridge does not
+// answer: the platform answers them, beside the toolkit.
+class HypertextOnTheBus : public HelpReading {
+ protected:
+  static QString pathOf(QAccessibleInterface* object) {
+    return "/org/a11y/atspi/accessible/" + QString::number(QAccessible::uniqueId(object));
+  }
+  static QDBusMessage ask(const QString& path, const QString& interface, const QString& method,
+                          const QVariantList& arguments = {}) {
+    QDBusMessage call = QDBusMessage::createMethodCall(":1.7", path, interface, method);
+    call.setArguments(arguments);
+    return plat::answerHypertextCall(call, ":1.42");
+  }
+};
+
+TEST_F(HypertextOnTheBus, ThePageOffersHypertextBesideItsText) {
+  const QDBusMessage reply = ask(pathOf(reader), "org.a11y.atspi.Accessible", "GetInterfaces");
+  ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage);
+  EXPECT_EQ(reply.arguments().value(0).toStringList(),
+            (QStringList{"org.a11y.atspi.Accessible", "org.a11y.atspi.Component", "org.a11y.atspi.Action",
+                         "org.a11y.atspi.Text", "org.a11y.atspi.Hypertext"}));
+  EXPECT_EQ(ask(pathOf(reader), "org.a11y.atspi.Hypertext", "GetNLinks").arguments().value(0).toInt(), 3);
+  const int robotics = reader->child(1)->hyperlinkInterface()->startIndex();
+  EXPECT_EQ(ask(pathOf(reader), "org.a11y.atspi.Hypertext", "GetLinkIndex", {robotics + 2}).arguments().value(0), 1);
+  EXPECT_EQ(ask(pathOf(reader), "org.a11y.atspi.Hypertext", "GetLinkIndex", {0}).arguments().value(0), -1);
+  EXPECT_EQ(ask(pathOf(reader), "org.a11y.atspi.Hypertext", "GetLink", {1}).type(), QDBusMessage::ReplyMessage);
+}
+
+TEST_F(HypertextOnTheBus, EachLinkIsAHyperlinkWithItsPlaceAndTarget) {
+  const QString hyperlink = pathOf(reader->child(1)) + "/hyperlink";
+  EXPECT_EQ(ask(hyperlink, "org.a11y.atspi.Hyperlink", "GetURI", {0}).arguments().value(0), "topic:7");
+  EXPECT_EQ(ask(hyperlink, "org.a11y.atspi.Hyperlink", "IsValid").arguments().value(0), true);
+  const QDBusMessage start =
+      ask(hyperlink, "org.freedesktop.DBus.Properties", "Get", {"org.a11y.atspi.Hyperlink", "StartIndex"});
+  EXPECT_EQ(start.arguments().value(0).value<QDBusVariant>().variant().toInt(),
+            reader->child(1)->hyperlinkInterface()->startIndex());
+  EXPECT_EQ(ask(hyperlink, "org.a11y.atspi.Hyperlink", "Nonsense").type(), QDBusMessage::ErrorMessage);
+}
+
+TEST_F(HypertextOnTheBus, EverythingElseIsTheToolkitsToAnswer) {
+  // The page's own text, name and actions; the link as an accessible object; other objects.
+  EXPECT_EQ(ask(pathOf(reader), "org.a11y.atspi.Text", "GetText", {0, 5}).type(), QDBusMessage::InvalidMessage);
+  EXPECT_EQ(ask(pathOf(reader->child(0)), "org.a11y.atspi.Accessible", "GetInterfaces").type(),
+            QDBusMessage::InvalidMessage);
+  EXPECT_EQ(
+      ask(pathOf(QAccessible::queryAccessibleInterface(&viewer)), "org.a11y.atspi.Accessible", "GetInterfaces").type(),
+      QDBusMessage::InvalidMessage);
+  EXPECT_EQ(ask("/org/a11y/atspi/accessible/root", "org.a11y.atspi.Accessible", "GetInterfaces").type(),
+            QDBusMessage::InvalidMessage);
 }
 
 }  // namespace
