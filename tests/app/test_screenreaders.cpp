@@ -18,6 +18,7 @@
 #include "platform/label.h"
 #include "platform/optionbutton.h"
 #include "platform/picturebox.h"
+#include "platform/textbox.h"
 #include "tests/support/controls.h"
 #include "tests/support/screenreader.h"
 
@@ -115,6 +116,33 @@ TEST_F(ScreenReaders, EveryFigureIsHeardWithItsCaptionAndEveryPictureByWhatItSho
   }
   EXPECT_GT(figures, 60);
   EXPECT_GT(pictures, 20);
+}
+
+// The messages that appear on their own are notifications, which a screen reader announces
+// as they show: a shot's hit or miss once a shot, the short circuit, the crash.
+TEST_F(ScreenReaders, MessagesThatAppearOnTheirOwnAreAnnouncedOnceAsTheyShow) {
+  auto role = [](QObject* o) { return QAccessible::queryAccessibleInterface(o)->role(); };
+  control<plat::CommandButton>(*menu, "projectButton", 4).click();
+  EXPECT_EQ(role(&control<plat::TextBox>(*menu->currentProject(), "crashText")), QAccessible::Notification);
+  menu->currentProject()->close();
+  QCoreApplication::processEvents();
+  control<plat::CommandButton>(*menu, "projectButton", 6).click();
+  EXPECT_EQ(role(&control<plat::Label>(*menu->currentProject(), "shortWarning")), QAccessible::Notification);
+  menu->currentProject()->close();
+  QCoreApplication::processEvents();
+
+  control<plat::CommandButton>(*menu, "projectButton", 8).click();
+  plat::Form* window = menu->currentProject();
+  ASSERT_TRUE(window);
+  auto& message = control<plat::Label>(*window, "message");
+  EXPECT_EQ(role(&message), QAccessible::Notification);
+  HeardEvents heard;
+  control<plat::CommandButton>(*window, "shootButton").click();
+  ASSERT_TRUE(message.isVisible());
+  EXPECT_EQ(heard.count(&message, QAccessible::ObjectShow), 1);
+  EXPECT_TRUE(QAccessible::queryAccessibleInterface(&message)->text(QAccessible::Name).startsWith("Missed"));
+  control<plat::CommandButton>(*window, "shootButton").click();
+  EXPECT_EQ(heard.count(&message, QAccessible::ObjectShow), 2);
 }
 
 // The moon lander's figures, each with its row's title and its column's head.
