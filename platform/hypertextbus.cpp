@@ -114,7 +114,8 @@ QDBusMessage answerHypertextCall(const QDBusMessage& call, const QString& busNam
   }
   if (link && in == kHyperlink) {
     const bool first = intArgument(call) == 0;
-    if (member == QLatin1String("GetObject")) return call.createReply(reference(busName, pathOf(first ? object : nullptr)));
+    if (member == QLatin1String("GetObject"))
+      return call.createReply(reference(busName, pathOf(first ? object : nullptr)));
     if (member == QLatin1String("GetURI")) return call.createReply(first ? link->anchorTarget() : QString());
     if (member == QLatin1String("IsValid")) return call.createReply(link->isValid());
   }

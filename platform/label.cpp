@@ -110,7 +110,7 @@ QString Label::heardName() const {
   QStringList words;
   if (!m_heardCaption.isEmpty()) words << m_heardCaption;
   for (Label* caption : heardCaptions()) words << caption->heardName();
-  words << own;
+  if (!own.isEmpty()) words << own;  // an empty read-out is heard as its captions alone
   return words.join(' ');
 }
 

@@ -310,9 +310,9 @@ void WeatherWindow::buildHelpAndExit(QWidget* recordPage, QWidget* plotPage) {
 void WeatherWindow::buildPlotTab(QWidget* page) {
   for (const LabelRow& row : kPlotTitles) plat::buildCaption(page, row.label, row.align);
   plat::buildCaption(page, kHighLegend.label, kHighLegend.align);
-  plat::build<plat::Label>(page, kHighKey);
+  plat::build<plat::Label>(page, kHighKey)->hideFromReaders();  // a line in the series' colour
   plat::buildCaption(page, kLowLegend.label, kLowLegend.align);
-  plat::build<plat::Label>(page, kLowKey);
+  plat::build<plat::Label>(page, kLowKey)->hideFromReaders();
 
   m_temperaturePlot = plat::buildFramedPicture(page, kTemperaturePlot, rt::palette::kWhite);
   m_temperaturePlot->setObjectName("temperaturePlot");

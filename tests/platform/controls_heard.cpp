@@ -69,6 +69,11 @@ TEST_F(ReadoutPanel, ANewFigureOrANewCaptionRenamesTheReadoutAndSaysSo) {
   EXPECT_EQ(events.count(columnHead, QAccessible::NameChanged), 1);
 }
 
+TEST_F(ReadoutPanel, AnEmptyReadoutIsHeardAsItsCaptionsAlone) {
+  readout->setCaption("");
+  EXPECT_EQ(heardName(readout), "Altitude Value (ft)");
+}
+
 TEST_F(ReadoutPanel, AReadoutOutlivesACaptionThatGoes) {
   delete columnHead;
   EXPECT_EQ(heardName(readout), "Altitude 1864");
