@@ -67,7 +67,6 @@ void PendulumWindow::buildPictures() {
   m_timeReadout = plat::build<plat::Label>(this, kTimeReadout);
   m_timeReadout->setObjectName("timeReadout");
   m_timeReadout->setAlignment(plat::Label::Center);
-  m_timeReadout->setHeardCaption("Time");
 
   m_phasePlot = plat::buildFramedPicture(this, kPhasePlot, rt::palette::kWhite);
   m_phasePlot->setObjectName("phasePlot");

@@ -76,10 +76,12 @@ TEST_F(ScreenReaders, EveryOptionIsHeardInANamedGroupAndNoTwoAlike) {
   EXPECT_EQ(windowsWithOptions, 4);  // pendulum, moon lander, robotics, rocketry
 }
 
-// A read-out: a label whose text is a figure ("1864", "-3.5", ".25 V", "0.00 Seconds").
+// A read-out: a label whose text is a figure ("1864", "-3.5", ".25 V"), unless a word after
+// the figure says what it is ("0.00 Seconds").
 bool showsAFigure(const QString& text) {
   static const QRegularExpression kFigure("^\\s*[-+]?(\\d|\\.\\d)");
-  return kFigure.match(text).hasMatch();
+  static const QRegularExpression kNamedFigure("^\\s*[-+]?[\\d.]+\\s+[A-Za-z]{3,}");
+  return kFigure.match(text).hasMatch() && !kNamedFigure.match(text).hasMatch();
 }
 
 // Every figure a window shows is heard with what it is: labelled by a caption, or named with
