@@ -60,6 +60,7 @@ CircuitsWindow::CircuitsWindow() : m_circuit(shell::settings().Element) {
 
   m_board = plat::build<plat::PictureBox>(this, kBoard, rt::palette::kBlack);
   m_board->setObjectName("board");
+  m_board->setAccessibleName("Circuit: a ladder of five rungs");
   m_board->onMouseDown = [this](int, int, double x, double y) { clickBoard(x, y); };
   buildPalette();
   buildReadouts();
@@ -96,6 +97,7 @@ void CircuitsWindow::buildReadouts() {
   for (int k = 0; k < kRungs; ++k) {
     auto* l = plat::build<plat::Label>(m_board, kVoltReadout);
     plat::nameInRow(l, "voltReadout", k);
+    l->setHeardCaption(QStringLiteral("Rung %1 voltage").arg(k + 1));
     l->setAlignment(plat::Label::Center);
     l->hide();
     m_voltReadouts[size_t(k)] = l;
@@ -109,6 +111,7 @@ void CircuitsWindow::buildReadouts() {
   m_shortWarning = plat::build<plat::Label>(this, kShortWarning);
   m_shortWarning->setObjectName("shortWarning");
   m_shortWarning->setAlignment(plat::Label::Center);
+  m_shortWarning->setAnnounced(true);
   m_shortWarning->hide();
 }
 

@@ -83,6 +83,7 @@ void LanderWindow::buildViewer() {
 
   m_viewerPicture = plat::build<plat::PictureBox>(this, layout::kViewer, rt::palette::kBlack);
   m_viewerPicture->setObjectName("viewerPicture");
+  m_viewerPicture->setAccessibleName("Lander's view: the lander over the moon");
   m_viewerPicture->surface().setScaleMode(plat::ScaleMode::Pixels);
   m_frameBuffer = std::make_unique<plat::ImageSurface>(m_viewerPicture->surface().deviceWidth(),
                                                        m_viewerPicture->surface().deviceHeight(), rt::palette::kBlack);
@@ -90,6 +91,7 @@ void LanderWindow::buildViewer() {
 
   m_scannerPicture = plat::build<plat::PictureBox>(this, layout::kScanner, rt::palette::kDarkGrey);
   m_scannerPicture->setObjectName("scannerPicture");
+  m_scannerPicture->setAccessibleName("Scanner: the lander and the pad along the surface");
   m_padMarker = marker(m_scannerPicture, layout::kPadMarker);
   m_padMarker->setObjectName("padMarker");
   m_landerMarker = marker(m_scannerPicture, layout::kLanderMarker);
@@ -100,6 +102,7 @@ void LanderWindow::buildViewer() {
   m_crashText->setAlignment(plat::TextBox::AlignCenter);
   m_crashText->setLocked(true);
   m_crashText->setAccessibleName(QString::fromUtf8(layout::kCrashText.caption));
+  m_crashText->setAnnounced(true);
   m_crashText->hide();
 }
 
@@ -125,20 +128,21 @@ void LanderWindow::buildChoices() {
   m_trajectoryFrame->setObjectName("trajectoryFrame");
   m_trajectoryPicture = plat::build<plat::PictureBox>(m_trajectoryFrame, layout::kTrajectoryPlot, rt::palette::kBlack);
   m_trajectoryPicture->setObjectName("trajectoryPicture");
+  m_trajectoryPicture->setAccessibleName("Trajectory to pad plot: the lander's path");
   m_trajectoryFrame->hide();
 }
 
 void LanderWindow::buildReadouts() {
   m_readoutFrame = plat::build<plat::Frame>(this, layout::kReadoutFrame);
   m_readoutFrame->setObjectName("readoutFrame");
-  plat::buildCaption(m_readoutFrame, layout::kTimeTitle);
+  plat::Label* timeTitle = plat::buildCaption(m_readoutFrame, layout::kTimeTitle);
   m_timeValue = plat::buildCaption(m_readoutFrame, layout::kTimeValue);
   m_valueHead = plat::buildCaption(m_readoutFrame, layout::kValueHead);
   m_speedHead = plat::buildCaption(m_readoutFrame, layout::kSpeedHead);
-  plat::buildCaption(m_readoutFrame, layout::kAltitudeTitle);
+  plat::Label* altitudeTitle = plat::buildCaption(m_readoutFrame, layout::kAltitudeTitle);
   m_altitudeValue = plat::buildCaption(m_readoutFrame, layout::kAltitudeValue);
   m_descentValue = plat::buildCaption(m_readoutFrame, layout::kDescentValue);
-  plat::buildCaption(m_readoutFrame, layout::kPositionTitle);
+  plat::Label* positionTitle = plat::buildCaption(m_readoutFrame, layout::kPositionTitle);
   m_positionValue = plat::buildCaption(m_readoutFrame, layout::kPositionValue);
   m_lateralValue = plat::buildCaption(m_readoutFrame, layout::kLateralValue);
   for (plat::Label* l : {m_altitudeValue, m_descentValue, m_positionValue, m_lateralValue})
@@ -150,6 +154,12 @@ void LanderWindow::buildReadouts() {
   m_descentValue->setObjectName("descentValue");
   m_positionValue->setObjectName("positionValue");
   m_lateralValue->setObjectName("lateralValue");
+  // Each figure is heard with its row's title and its column's head: "Altitude Value (ft) 1864".
+  m_timeValue->setHeardCaptions({timeTitle});
+  m_altitudeValue->setHeardCaptions({altitudeTitle, m_valueHead});
+  m_descentValue->setHeardCaptions({altitudeTitle, m_speedHead});
+  m_positionValue->setHeardCaptions({positionTitle, m_valueHead});
+  m_lateralValue->setHeardCaptions({positionTitle, m_speedHead});
   plat::buildCaption(m_readoutFrame, layout::kFuelTitle);
   m_fuelGauge = plat::build<plat::Panel>(m_readoutFrame, layout::kFuelGauge);
   m_fuelGauge->setObjectName("fuelGauge");

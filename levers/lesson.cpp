@@ -4,8 +4,10 @@
 // upper part of the logical screen; the text lies on the 40 x 25 grid of 8 x 8 cells below a
 // red divider.
 
+#include <QStringList>
 #include <vector>
 
+#include "levers/leverslayout.h"
 #include "levers/leverswindow.h"
 #include "platform/surface.h"
 #include "runtime/palette.h"
@@ -252,9 +254,23 @@ void LeversWindow::drawExample(int screen) {
   }
 }
 
+namespace {
+
+// A screen's text as one passage, for screen readers: its lines joined without the blanks
+// that pad them to the screen's grid.
+QString screenPassage(int screen) {
+  QStringList lines;
+  for (const TextLine& line : screenText(screen))
+    lines << (QString::fromUtf8(line.text) + (line.tail ? QString::fromUtf8(line.tail) : QString())).trimmed();
+  return lines.join(' ');
+}
+
+}  // namespace
+
 void LeversWindow::drawScreenText(int screen) {
   LeverScreen& scr = *m_screen;
   plat::Surface& s = scr.surface();
+  describeSurface(layout::kLeverPictureName, screenPassage(screen));
   for (const TextLine& line : screenText(screen)) {
     scr.locate(line.row, 3);
     if (line.raise) s.setCurrentY(s.currentY() - line.raise);

@@ -13,6 +13,8 @@ using plat::FontStyle;
 
 // The window's font, in which it measures 40 x 25 cells.
 constexpr FontStyle kWindowFont{"Courier New", 15.75, true};
+// What screen readers call the drawing on the window: the lever, or the lesson's example.
+constexpr const char* kLeverPictureName = "Lever";
 constexpr FontStyle kPanelFont{"MS Sans Serif", 8.25, true};
 constexpr FontStyle kFigureFont{"MS Sans Serif", 9.75, true};
 constexpr FontStyle kBarFont{"MS Sans Serif", 12};

@@ -94,6 +94,11 @@ void LeversWindow::buildValues() {
   m_loadFigure->setObjectName("loadFigure");
   m_loadDistanceFigure = plat::build<plat::Label>(m_valuesFrame, kLoadDistanceFigure);
   m_loadDistanceFigure->setObjectName("loadDistanceFigure");
+  // Each figure is heard with its title.
+  m_effortFigure->setHeardCaptions({m_valueTitles(0)});
+  m_effortDistanceFigure->setHeardCaptions({m_valueTitles(1)});
+  m_loadFigure->setHeardCaptions({m_valueTitles(2)});
+  m_loadDistanceFigure->setHeardCaptions({m_valueTitles(3)});
 }
 
 void LeversWindow::buildBars() {
@@ -178,6 +183,7 @@ void LeversWindow::loadStep() {
   s.setFont(kWindowFont.face, kWindowFont.points, kWindowFont.bold);
   m_screen = std::make_unique<LeverScreen>(s, m_lever, m_shapes, m_topic);
   m_screen->setLogicalScreen();
+  describeSurface(kLeverPictureName);
   placeToolBar();
   placeValueFrames();
   showBarsOfLever();
@@ -307,6 +313,7 @@ void LeversWindow::showTopics() {
     restoreUserLever();
   }
   m_topicOpen = false;
+  describeSurface(kLeverPictureName);
   setBackColor(m_panelBackColour);
   m_topicsBackdrop->show();
   m_topicsFrame->show();

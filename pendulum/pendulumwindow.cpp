@@ -54,12 +54,14 @@ void PendulumWindow::buildPictures() {
   // The pendulum is drawn on a hidden picture of the visible one's size and copied whole.
   m_pendulumPicture = plat::buildFramedPicture(this, kPendulumPicture, rt::palette::kWhite);
   m_pendulumPicture->setObjectName("pendulumPicture");
+  m_pendulumPicture->setAccessibleName("Pendulum: the bob swinging on its string");
   m_hiddenPendulum = std::make_unique<plat::ImageSurface>(
       m_pendulumPicture->surface().deviceWidth(), m_pendulumPicture->surface().deviceHeight(), rt::palette::kWhite);
   m_pendulumPicture->onPaint = [this] { redrawPendulum(); };
 
   m_anglePlot = plat::buildFramedPicture(this, kAnglePlot, rt::palette::kWhite);
   m_anglePlot->setObjectName("anglePlot");
+  m_anglePlot->setAccessibleName("Pendulum plot: angle against time");
   m_anglePlot->onPaint = [this] { redrawAnglePlot(); };
 
   m_timeReadout = plat::build<plat::Label>(this, kTimeReadout);
@@ -68,6 +70,7 @@ void PendulumWindow::buildPictures() {
 
   m_phasePlot = plat::buildFramedPicture(this, kPhasePlot, rt::palette::kWhite);
   m_phasePlot->setObjectName("phasePlot");
+  m_phasePlot->setAccessibleName("Phase plot: speed against angle");
   m_phasePlot->onPaint = [this] { redrawPhasePlot(); };
 
   // The plots' zero lines stand over the pictures, so clearing a plot leaves them.
@@ -81,7 +84,7 @@ void PendulumWindow::buildPictures() {
 
 void PendulumWindow::buildTitles() {
   plat::plotwindow::buildTitle(this, kAngleTitle);
-  for (const plat::ControlRow& row : kSideLetters) plat::plotwindow::buildTitle(this, row);
+  plat::plotwindow::buildSideTitles(this, kSideLetters);
 }
 
 void PendulumWindow::buildParameterRows() {
@@ -95,6 +98,7 @@ void PendulumWindow::buildParameterRows() {
     plat::nameInRow(value, "parameterValue", i);
     value->setBorder(true);
     value->setAlignment(plat::Label::Center);
+    value->setHeardCaptions({caption});
     m_parameterValues[size_t(i)] = value;
 
     auto* spin = plat::build<plat::SpinButton>(this, spinRow(kRowTop[i]));

@@ -161,6 +161,12 @@ ImageSurface& Form::surface() {
   return m_canvas->surface();
 }
 
+void Form::describeSurface(const QString& name, const QString& description) {
+  surface();
+  m_canvas->setAccessibleName(name);
+  m_canvas->setAccessibleDescription(description);
+}
+
 void Form::refresh() {
   if (!m_canvas) return;
   syncCanvas();

@@ -31,6 +31,9 @@ class Form : public QWidget {
   // clears it. Its scale starts in twips.
   ImageSurface& surface();
   bool hasSurface() const { return m_canvas != nullptr; }
+  // What screen readers hear of the window's own drawing: a short name of what it shows and,
+  // as its description, the words drawn on it.
+  void describeSurface(const QString& name, const QString& description = QString());
   // Runs the window's repaint step now (not inside itself).
   void requestPaint();
   // Shows what was drawn on the window at once, before the caller goes on.

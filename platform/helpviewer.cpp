@@ -3,12 +3,12 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include "platform/button.h"
 #include "platform/files.h"
+#include "platform/helptext.h"
 
 namespace plat {
 namespace {
@@ -128,8 +128,7 @@ HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window) {
   bar->addStretch();
   bar->addWidget(close);
   layout->addLayout(bar);
-  m_text = new QTextBrowser(this);
-  m_text->setOpenLinks(false);
+  m_text = new HelpText(this);
   m_text->setAccessibleName(tr("Help text"));
   layout->addWidget(m_text);
   m_contents->onClick = [this] { showPage(0); };

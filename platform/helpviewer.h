@@ -7,11 +7,10 @@
 
 #include "platform/helpfile.h"
 
-class QTextBrowser;
-
 namespace plat {
 
 class CommandButton;
+class HelpText;
 
 class HelpViewer : public QWidget {
   Q_OBJECT
@@ -30,7 +29,7 @@ class HelpViewer : public QWidget {
   QString m_path;
   std::optional<HelpFile> m_file;
   QString m_pageTitle;
-  QTextBrowser* m_text;
+  HelpText* m_text;
   CommandButton* m_contents;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QPainter>
+#include <QStringList>
 
 #include "platform/accessible.h"
 #include "platform/colours.h"
@@ -17,12 +18,117 @@ class FrameAccessible : public QAccessibleWidget {
   explicit FrameAccessible(Frame* f) : QAccessibleWidget(f, QAccessible::Grouping) {}
 };
 
+// A label as screen readers hear it: a static text named by what it shows, or a notification
+// for a message that appears on its own. A read-out is labelled by its captions and a caption
+// is the label for its read-outs; a label hidden from readers is neither seen nor named.
+class LabelAccessible : public QAccessibleWidget {
+ public:
+  explicit LabelAccessible(Label* l) : QAccessibleWidget(l, QAccessible::StaticText) {}
+
+  QAccessible::Role role() const override {
+    return label()->announced() ? QAccessible::Notification : QAccessible::StaticText;
+  }
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name) return label()->heardName();
+    return QAccessibleWidget::text(t);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    if (label()->hiddenFromReaders()) s.invisible = true;
+    return s;
+  }
+  QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override {
+    auto related = QAccessibleWidget::relations(match);
+    if (match & QAccessible::Label)
+      for (Label* caption : label()->heardCaptions())
+        related.append({QAccessible::queryAccessibleInterface(caption), QAccessible::Label});
+    if (match & QAccessible::Labelled) {
+      if (QWidget* buddy = label()->buddy())
+        related.append({QAccessible::queryAccessibleInterface(buddy), QAccessible::Labelled});
+      for (QObject* readout : label()->findReadouts())
+        related.append({QAccessible::queryAccessibleInterface(readout), QAccessible::Labelled});
+    }
+    return related;
+  }
+
+ private:
+  Label* label() const { return static_cast<Label*>(widget()); }
+};
+
 }  // namespace
 
-Label::Label(QWidget* parent, const QString& caption) : QLabel(caption, parent) {
+// The toolkit's label is made without its text, so the first interface a screen reader is
+// given for it is already the platform's (the toolkit keeps the first it makes).
+Label::Label(QWidget* parent, const QString& caption) : QLabel(parent) {
+  installAccessible<Label, LabelAccessible>();
+  setText(caption);
   setAccessibleName(caption);
   setTextFormat(Qt::PlainText);
   setAlignment(Left);
+}
+
+void Label::setCaption(const QString& caption) {
+  setText(caption);
+  setAccessibleName(caption);
+  for (const QPointer<Label>& readout : m_captionOf)
+    if (readout) readout->tellNameChanged();
+}
+
+void Label::setHeardCaptions(const std::vector<Label*>& captions) {
+  m_heardCaptions.assign(captions.begin(), captions.end());
+  for (Label* caption : captions) caption->m_captionOf.emplace_back(this);
+  tellNameChanged();
+}
+
+std::vector<Label*> Label::heardCaptions() const {
+  std::vector<Label*> captions;
+  for (const QPointer<Label>& caption : m_heardCaptions)
+    if (caption) captions.push_back(caption);
+  return captions;
+}
+
+std::vector<Label*> Label::findReadouts() const {
+  std::vector<Label*> readouts;
+  for (const QPointer<Label>& readout : m_captionOf)
+    if (readout) readouts.push_back(readout);
+  return readouts;
+}
+
+void Label::setHeardCaption(const QString& words) {
+  m_heardCaption = words;
+  tellNameChanged();
+}
+
+void Label::setHeardText(const QString& text) {
+  m_heardText = text;
+  tellNameChanged();
+}
+
+QString Label::heardName() const {
+  if (m_hiddenFromReaders) return QString();
+  const QString own = !m_heardText.isEmpty() ? m_heardText : !accessibleName().isEmpty() ? accessibleName() : text();
+  QStringList words;
+  if (!m_heardCaption.isEmpty()) words << m_heardCaption;
+  for (Label* caption : heardCaptions()) words << caption->heardName();
+  if (!own.isEmpty()) words << own;  // an empty read-out is heard as its captions alone
+  return words.join(' ');
+}
+
+void Label::tellNameChanged() {
+  if (!QAccessible::isActive()) return;
+  QAccessibleEvent e(this, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&e);
+}
+
+void hearAsOneWord(const std::vector<Label*>& letters) {
+  QString word;
+  for (Label* letter : letters) word += letter->caption();
+  for (size_t i = 0; i < letters.size(); ++i) {
+    if (i == 0)
+      letters[i]->setHeardText(word);
+    else
+      letters[i]->hideFromReaders();
+  }
 }
 
 void Label::setAlignment(Align a) {

@@ -1,14 +1,28 @@
 #include "platform/picturebox.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "platform/accessible.h"
 #include "platform/twips.h"
 
 namespace plat {
 
+namespace {
+
+// A screen reader hears a picture as an image, named by what it shows; the words drawn on it
+// are its description.
+class PictureAccessible : public QAccessibleWidget {
+ public:
+  explicit PictureAccessible(PictureBox* p) : QAccessibleWidget(p, QAccessible::Graphic) {}
+};
+
+}  // namespace
+
 PictureBox::PictureBox(QWidget* parent, rt::Colour back)
     : QWidget(parent), m_surface(std::make_unique<ImageSurface>(1, 1, back)) {
+  installAccessible<PictureBox, PictureAccessible>();
   setAttribute(Qt::WA_OpaquePaintEvent);
   m_surface->onTouched = [this](const QRect& r) { update(r.translated(m_border ? 1 : 0, m_border ? 1 : 0)); };
   m_surface->onRefresh = [this] { refresh(); };

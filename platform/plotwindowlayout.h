@@ -4,6 +4,8 @@
 // frame's top differs) and the titles written downwards letter by letter beside the plots.
 
 #include <functional>
+#include <span>
+#include <vector>
 
 #include "platform/button.h"
 #include "platform/label.h"
@@ -45,6 +47,7 @@ inline HelpExitButtons buildHelpExit(QWidget* window, double top, std::function<
 constexpr plat::FontStyle kTitleFont{"Arial", 9.75, true};
 
 // One letter of a title written downwards in the gap left of the plots.
+constexpr double kSideLetterStep = 240;  // from one letter's top to the next one's
 constexpr plat::ControlRow sideLetterAt(const char* letter, double top) {
   return plat::ControlRow{letter, 4320, top, 255, 255, kTitleFont, rt::palette::kYellow};
 }
@@ -54,6 +57,19 @@ inline plat::Label* buildTitle(QWidget* window, const plat::ControlRow& row) {
   auto* title = plat::build<plat::Label>(window, row);
   title->setAlignment(plat::Label::Center);
   return title;
+}
+
+// The titles written downwards, from their letters' rows: letters a step apart make one word,
+// which screen readers hear whole, and none of its letters alone.
+inline void buildSideTitles(QWidget* window, std::span<const plat::ControlRow> letters) {
+  std::vector<plat::Label*> word;
+  for (size_t i = 0; i < letters.size(); ++i) {
+    word.push_back(buildTitle(window, letters[i]));
+    if (i + 1 == letters.size() || letters[i + 1].top - letters[i].top != kSideLetterStep) {
+      plat::hearAsOneWord(word);
+      word.clear();
+    }
+  }
 }
 
 }  // namespace plat::plotwindow

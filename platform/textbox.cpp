@@ -40,6 +40,10 @@ class TextBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterf
  public:
   explicit TextBoxAccessible(TextBox* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
 
+  QAccessible::Role role() const override {
+    return box()->announced() ? QAccessible::Notification : QAccessible::EditableText;
+  }
+
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Value) return box()->text();
     // A locked box that no label names is a message: its text names it, as a label's does.

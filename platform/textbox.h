@@ -64,6 +64,10 @@ class TextBox : public QPlainTextEdit {
   void setMultiLine(bool on);
   bool multiLine() const { return m_multiLine; }
   void setLocked(bool on) { setReadOnly(on); }
+  // A locked box that shows a message on its own ("Crash!!"): heard as a notification, which
+  // a screen reader announces each time it shows.
+  void setAnnounced(bool announced) { m_announced = announced; }
+  bool announced() const { return m_announced; }
   void setAlignment(Align a);
   void setBorder(bool on);
   void setForeColor(rt::Colour c);
@@ -116,6 +120,7 @@ class TextBox : public QPlainTextEdit {
   QString m_text;
   int m_maxLength = 0;
   bool m_multiLine = false;
+  bool m_announced = false;
   // The box had the focus when its window last lost the activation.
   bool m_heldWhileInactive = false;
   bool m_movingOwnText = false;

@@ -141,17 +141,21 @@ void ProbabilityWindow::buildCoinsPage(QWidget* page) {
   m_coinAxisStrip = graph.strip;
   m_coinGraph->setObjectName("coinGraph");
   m_coinAxisStrip->setObjectName("coinAxisStrip");
+  m_coinGraph->setAccessibleName("Coins graph: how often each number of heads came up, actual and theory");
+  m_coinAxisStrip->setAccessibleName("Number of heads, 0 to 5");
 
-  plat::buildCaption(page, kCoinsTitle);
+  plat::Label* coinsTitle = plat::buildCaption(page, kCoinsTitle);
   m_coinsBar = plat::buildBar<plat::HScrollBar>(page, kCoinsBar);
   m_coinsReadout = plat::buildReadout(page, kCoinsReadout);
-  plat::buildCaption(page, kFlipsTitle);
+  plat::Label* flipsTitle = plat::buildCaption(page, kFlipsTitle);
   m_flipsBar = plat::buildBar<plat::HScrollBar>(page, kFlipsBar);
   m_flipsReadout = plat::buildReadout(page, kFlipsReadout);
   m_coinsBar->setObjectName("coinsBar");
   m_coinsReadout->setObjectName("coinsReadout");
   m_flipsBar->setObjectName("flipsBar");
   m_flipsReadout->setObjectName("flipsReadout");
+  m_coinsReadout->setHeardCaptions({coinsTitle});
+  m_flipsReadout->setHeardCaptions({flipsTitle});
   buildCoinsTotals(page);
 
   m_flipButton = button(page, kFlipButton, [this] { startPauseFlips(); });
@@ -171,7 +175,9 @@ void ProbabilityWindow::buildCoinsPage(QWidget* page) {
 void ProbabilityWindow::buildCoinsTotals(QWidget* page) {
   m_coinTotalsFrame = plat::build<plat::Frame>(page, kCoinTotalsFrame);
   m_coinTotalsFrame->setObjectName("coinTotalsFrame");
-  for (const ControlRow& row : kCoinTotalsTitles) plat::buildCaption(m_coinTotalsFrame, row, plat::Label::Center);
+  std::array<plat::Label*, 3> titles{};
+  for (size_t i = 0; i < titles.size(); ++i)
+    titles[i] = plat::buildCaption(m_coinTotalsFrame, kCoinTotalsTitles[i], plat::Label::Center);
   for (size_t k = 0; k <= 5; ++k) {
     m_headsLabels[k] = plat::buildReadout(m_coinTotalsFrame, kHeadsLabels[k]);
     m_headsActual[k] = plat::buildReadout(m_coinTotalsFrame, kHeadsActual[k]);
@@ -179,6 +185,10 @@ void ProbabilityWindow::buildCoinsTotals(QWidget* page) {
     plat::nameInRow(m_headsLabels[k], "headsLabel", k);
     plat::nameInRow(m_headsActual[k], "headsActual", k);
     plat::nameInRow(m_headsTheory[k], "headsTheory", k);
+    // "Heads 3 Actual 12": each count with its row's number of heads and its column.
+    m_headsLabels[k]->setHeardCaptions({titles[0]});
+    m_headsActual[k]->setHeardCaptions({m_headsLabels[k], titles[1]});
+    m_headsTheory[k]->setHeardCaptions({m_headsLabels[k], titles[2]});
   }
 }
 
@@ -190,16 +200,18 @@ void ProbabilityWindow::buildDicePage(QWidget* page) {
   m_diceAxisStrip = graph.strip;
   m_diceGraph->setObjectName("diceGraph");
   m_diceAxisStrip->setObjectName("diceAxisStrip");
+  m_diceGraph->setAccessibleName("Dice graph: how often each total came up, actual and theory");
+  m_diceAxisStrip->setAccessibleName("Dice total");
 
-  plat::buildCaption(page, kDiceTitle);
+  plat::Label* diceTitle = plat::buildCaption(page, kDiceTitle);
   m_diceBar = plat::buildBar<plat::HScrollBar>(page, kDiceBar);
   m_diceReadout = plat::buildReadout(page, kDiceReadout);
-  plat::buildCaption(page, kRollsTitle);
+  plat::Label* rollsTitle = plat::buildCaption(page, kRollsTitle);
   m_rollsBar = plat::buildBar<plat::HScrollBar>(page, kRollsBar);
   m_rollsReadout = plat::buildReadout(page, kRollsReadout);
-  plat::buildCaption(page, kRollCountTitle);
+  plat::Label* rollCountTitle = plat::buildCaption(page, kRollCountTitle);
   m_rollCountReadout = plat::buildReadout(page, kRollCountReadout);
-  plat::buildCaption(page, kDiceTotalTitle);
+  plat::Label* diceTotalTitle = plat::buildCaption(page, kDiceTotalTitle);
   m_diceTotalReadout = plat::buildReadout(page, kDiceTotalReadout);
   m_diceBar->setObjectName("diceBar");
   m_diceReadout->setObjectName("diceReadout");
@@ -207,6 +219,10 @@ void ProbabilityWindow::buildDicePage(QWidget* page) {
   m_rollsReadout->setObjectName("rollsReadout");
   m_rollCountReadout->setObjectName("rollCountReadout");
   m_diceTotalReadout->setObjectName("diceTotalReadout");
+  m_diceReadout->setHeardCaptions({diceTitle});
+  m_rollsReadout->setHeardCaptions({rollsTitle});
+  m_rollCountReadout->setHeardCaptions({rollCountTitle});
+  m_diceTotalReadout->setHeardCaptions({diceTotalTitle});
 
   m_rollButton = button(page, kRollButton, [this] { startPauseRolls(); });
   m_clearDiceButton = button(page, kClearDiceButton, [this] { clearDice(); });
@@ -225,18 +241,22 @@ void ProbabilityWindow::buildDicePage(QWidget* page) {
 void ProbabilityWindow::buildMarblesPage(QWidget* page) {
   m_boardPicture = plat::buildFramedPicture(page, kBoardPicture, rt::palette::kPaleYellow);
   m_boardPicture->setObjectName("boardPicture");
+  m_boardPicture->setAccessibleName("Marble board: the pegs, the falling marbles and the six bins");
   m_boardPicture->surface().setFont(QStringLiteral("Arial"), 12);
   m_boardPicture->surface().setFontBold(false);
 
   m_marbleTotalsFrame = plat::build<plat::Frame>(page, kMarbleTotalsFrame);
   m_marbleTotalsFrame->setObjectName("marbleTotalsFrame");
-  for (const ControlRow& row : kMarbleTotalsTitles) plat::buildCaption(m_marbleTotalsFrame, row, plat::Label::Center);
+  plat::Label* actualTitle = plat::buildCaption(m_marbleTotalsFrame, kMarbleTotalsTitles[0], plat::Label::Center);
+  plat::Label* theoryTitle = plat::buildCaption(m_marbleTotalsFrame, kMarbleTotalsTitles[1], plat::Label::Center);
   for (size_t b = 0; b < 6; ++b) {
-    plat::buildCaption(m_marbleTotalsFrame, kBinTitles[b]);
+    plat::Label* binTitle = plat::buildCaption(m_marbleTotalsFrame, kBinTitles[b]);
     m_binActual[b] = plat::buildReadout(m_marbleTotalsFrame, kBinActual[b]);
     m_binTheory[b] = plat::buildReadout(m_marbleTotalsFrame, kBinTheory[b]);
     plat::nameInRow(m_binActual[b], "binActual", b);
     plat::nameInRow(m_binTheory[b], "binTheory", b);
+    m_binActual[b]->setHeardCaptions({binTitle, actualTitle});
+    m_binTheory[b]->setHeardCaptions({binTitle, theoryTitle});
   }
 
   m_dropMarblesButton = button(page, kDropMarblesButton, [this] { startPauseMarbles(); });
@@ -254,6 +274,7 @@ void ProbabilityWindow::buildMarblesPage(QWidget* page) {
 void ProbabilityWindow::buildToothpicksPage(QWidget* page) {
   m_sheetPicture = plat::buildFramedPicture(page, kSheetPicture, rt::palette::kBlack);
   m_sheetPicture->setObjectName("sheetPicture");
+  m_sheetPicture->setAccessibleName("Toothpick sheet: the lines and the dropped toothpicks");
   buildToothpickCounts(page);
 
   auto* frame = plat::build<plat::Frame>(page, kGroupFrame);
@@ -263,6 +284,7 @@ void ProbabilityWindow::buildToothpicksPage(QWidget* page) {
   m_clearToothpicksButton = button(frame, kClearToothpicksButton, [this] { clearToothpicks(); });
   m_groupBar->setObjectName("groupBar");
   m_groupReadout->setObjectName("groupReadout");
+  m_groupReadout->setHeardCaption(QString::fromUtf8(kGroupFrame.caption));
   m_dropToothpicksButton->setObjectName("dropToothpicksButton");
   m_clearToothpicksButton->setObjectName("clearToothpicksButton");
   addHelpAndExit(page, ToothpicksPage);
@@ -277,8 +299,10 @@ void ProbabilityWindow::buildToothpickCounts(QWidget* page) {
   const ControlRow* values[3] = {&kDropsReadout, &kCrossingsReadout, &kPiReadout};
   std::array<plat::Label*, 3> readouts{};
   for (size_t i = 0; i < 3; ++i) {
-    plat::build<plat::Label>(panel, kCountTitles[i])->setAlignment(plat::Label::Center);
+    auto* title = plat::build<plat::Label>(panel, kCountTitles[i]);
+    title->setAlignment(plat::Label::Center);
     readouts[i] = plat::buildReadout(panel, *values[i]);
+    readouts[i]->setHeardCaptions({title});
   }
   m_dropsReadout = readouts[0];
   m_crossingsReadout = readouts[1];

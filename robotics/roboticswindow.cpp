@@ -165,6 +165,7 @@ void RoboticsWindow::buildTitleAndGrid() {
 
   m_grid = plat::buildFramedPicture(this, kGrid, rt::palette::kWhite);
   m_grid->setObjectName("grid");
+  m_grid->setAccessibleName("Robot grid: the arm and its points");
   m_grid->onMouseDown = [this](int, int, double x, double y) { chooseDesiredPoint(x, y); };
 }
 
@@ -179,31 +180,37 @@ void RoboticsWindow::buildModeFrame() {
 void RoboticsWindow::buildArmPanel() {
   m_armPanel = plat::build<plat::Panel>(this, kArmPanel);
   for (size_t j = 0; j < 2; ++j) {
-    plat::buildCaption(m_armPanel, kAngleRows[j].title);
+    plat::Label* title = plat::buildCaption(m_armPanel, kAngleRows[j].title);
     m_angleReadouts[j] = plat::buildReadout(m_armPanel, kAngleRows[j].readout);
+    m_angleReadouts[j]->setHeardCaptions({title});
     plat::nameInRow(m_angleReadouts[j], "angleReadout", int(j));
     m_angleSpinners[j] = makeSpinner(m_armPanel, kAngleRows[j].spinner);
     plat::nameInRow(m_angleSpinners[j], "angleSpinner", int(j));
   }
-  plat::buildCaption(m_armPanel, kHandRows[0].title);
+  plat::Label* handXTitle = plat::buildCaption(m_armPanel, kHandRows[0].title);
   m_handXReadout = plat::buildReadout(m_armPanel, kHandRows[0].readout);
   m_handXReadout->setObjectName("handXReadout");
-  plat::buildCaption(m_armPanel, kHandRows[1].title);
+  m_handXReadout->setHeardCaptions({handXTitle});
+  plat::Label* handYTitle = plat::buildCaption(m_armPanel, kHandRows[1].title);
   m_handYReadout = plat::buildReadout(m_armPanel, kHandRows[1].readout);
   m_handYReadout->setObjectName("handYReadout");
-  plat::buildCaption(m_armPanel, kLinkRows[0].title);
+  m_handYReadout->setHeardCaptions({handYTitle});
+  plat::Label* link1Title = plat::buildCaption(m_armPanel, kLinkRows[0].title);
   m_link1Readout = plat::buildReadout(m_armPanel, kLinkRows[0].readout);
+  m_link1Readout->setHeardCaptions({link1Title});
   m_link1Readout->setObjectName("link1Readout");
   m_link1Spinner = makeSpinner(m_armPanel, kLinkRows[0].spinner);
   m_link1Spinner->setObjectName("link1Spinner");
-  plat::buildCaption(m_armPanel, kLinkRows[1].title);
+  plat::Label* link2Title = plat::buildCaption(m_armPanel, kLinkRows[1].title);
   m_link2Readout = plat::buildReadout(m_armPanel, kLinkRows[1].readout);
+  m_link2Readout->setHeardCaptions({link2Title});
   m_link2Readout->setObjectName("link2Readout");
   m_link2Spinner = makeSpinner(m_armPanel, kLinkRows[1].spinner);
   m_link2Spinner->setObjectName("link2Spinner");
   for (size_t j = 0; j < 2; ++j) {
-    plat::buildCaption(m_armPanel, kResolutionRows[j].title);
+    plat::Label* title = plat::buildCaption(m_armPanel, kResolutionRows[j].title);
     m_resolutionReadouts[j] = plat::buildReadout(m_armPanel, kResolutionRows[j].readout);
+    m_resolutionReadouts[j]->setHeardCaptions({title});
     plat::nameInRow(m_resolutionReadouts[j], "resolutionReadout", int(j));
     m_resolutionSpinners[j] = makeSpinner(m_armPanel, kResolutionRows[j].spinner);
     plat::nameInRow(m_resolutionSpinners[j], "resolutionSpinner", int(j));
@@ -245,18 +252,21 @@ void RoboticsWindow::buildTargetFrame() {
   plat::Label** readouts[2][2] = {{&m_startXReadout, &m_startYReadout}, {&m_desiredXReadout, &m_desiredYReadout}};
   const char* readoutNames[2][2] = {{"startXReadout", "startYReadout"}, {"desiredXReadout", "desiredYReadout"}};
   for (int p = 0; p < 2; ++p) {
-    plat::buildCaption(m_targetFrame, points[p]->title);
-    plat::buildCaption(m_targetFrame, points[p]->xTitle);
+    plat::Label* title = plat::buildCaption(m_targetFrame, points[p]->title);
+    plat::Label* xTitle = plat::buildCaption(m_targetFrame, points[p]->xTitle);
     *readouts[p][0] = plat::buildReadout(m_targetFrame, points[p]->x);
     (*readouts[p][0])->setObjectName(readoutNames[p][0]);
-    plat::buildCaption(m_targetFrame, points[p]->yTitle);
+    (*readouts[p][0])->setHeardCaptions({title, xTitle});
+    plat::Label* yTitle = plat::buildCaption(m_targetFrame, points[p]->yTitle);
     *readouts[p][1] = plat::buildReadout(m_targetFrame, points[p]->y);
     (*readouts[p][1])->setObjectName(readoutNames[p][1]);
+    (*readouts[p][1])->setHeardCaptions({title, yTitle});
   }
   m_stepsTitle = plat::buildCaption(m_targetFrame, kPathStepsRows.title);
   m_stepsTitle->setObjectName("stepsTitle");
   m_stepsReadout = plat::buildReadout(m_targetFrame, kPathStepsRows.readout);
   m_stepsReadout->setObjectName("stepsReadout");
+  m_stepsReadout->setHeardCaptions({m_stepsTitle});
   m_stepsSpinner = makeSpinner(m_targetFrame, kPathStepsRows.spinner);
   m_stepsSpinner->setObjectName("stepsSpinner");
   m_stepsSpinner->onSpinUp = [this] { stepPathSteps(1); };
@@ -439,7 +449,11 @@ void RoboticsWindow::printGrid() {
 
 // -- what the arm asks of the window ------------------------------------------------------
 
-void RoboticsWindow::clearGrid(int16_t mode) { clearGridPicture(m_grid->surface(), mode); }
+void RoboticsWindow::clearGrid(int16_t mode) {
+  clearGridPicture(m_grid->surface(), mode);
+  // The prompt written under the grid is heard as the grid's description.
+  m_grid->setAccessibleDescription(QString::fromLatin1(gridPrompt(mode)));
+}
 
 void RoboticsWindow::drawArm(const ArmDrawing& drawing, const ArmReadouts& r) {
   drawArmPicture(m_grid->surface(), drawing);

@@ -91,6 +91,7 @@ void RocketryWindow::buildSky() {
   m_smokePicture = inSky(m_skyPicture, "smoke.png");
   m_rocketPicture = inSky(m_skyPicture, "rocketpic.png");  // over the parachute's lines
   m_skyPicture->setObjectName("skyPicture");
+  m_skyPicture->setAccessibleName("Sky: the rocket's flight");
   m_chutePicture->setObjectName("chutePicture");
   m_smokePicture->setObjectName("smokePicture");
   m_rocketPicture->setObjectName("rocketPicture");
@@ -99,8 +100,8 @@ void RocketryWindow::buildSky() {
 
 void RocketryWindow::buildInputs() {
   m_inputPanel = plat::build<plat::Panel>(this, kInputPanel);
-  plat::buildCaption(m_inputPanel, kThrustTitle);
-  plat::buildCaption(m_inputPanel, kBurnTimeTitle);
+  plat::Label* thrustTitle = plat::buildCaption(m_inputPanel, kThrustTitle);
+  plat::Label* burnTimeTitle = plat::buildCaption(m_inputPanel, kBurnTimeTitle);
   m_massTitle = plat::buildCaption(m_inputPanel, kMassTitle);
   m_thrustBar = plat::buildBar<plat::HScrollBar>(m_inputPanel, {kThrustBar, "Thrust"});
   m_burnTimeBar = plat::buildBar<plat::HScrollBar>(m_inputPanel, {kBurnTimeBar, "Burn Time"});
@@ -121,6 +122,9 @@ void RocketryWindow::buildInputs() {
   m_thrustReadout->setObjectName("thrustReadout");
   m_burnTimeReadout->setObjectName("burnTimeReadout");
   m_massReadout->setObjectName("massReadout");
+  m_thrustReadout->setHeardCaptions({thrustTitle});
+  m_burnTimeReadout->setHeardCaptions({burnTimeTitle});
+  m_massReadout->setHeardCaptions({m_massTitle});
   // The handlers are connected once the ranges stand, so building the bars runs none.
   m_thrustBar->onChange = [this] { applyThrust(); };
   m_thrustBar->onScroll = [this] { applyThrust(); };
@@ -145,8 +149,9 @@ void RocketryWindow::buildChoices() {
 void RocketryWindow::buildResults() {
   auto* results = plat::build<plat::Panel>(this, kResultPanel);
   for (size_t i = 0; i < 6; ++i) {
-    plat::buildCaption(results, kResultTitles[i], plat::Label::Center);
+    plat::Label* title = plat::buildCaption(results, kResultTitles[i], plat::Label::Center);
     m_results[i] = plat::buildReadout(results, kResultReadouts[i]);
+    m_results[i]->setHeardCaptions({title});
     plat::nameInRow(m_results[i], "result", i);
   }
 }
@@ -159,6 +164,9 @@ void RocketryWindow::buildPlots() {
   m_altitudePlot->setObjectName("altitudePlot");
   m_speedPlot->setObjectName("speedPlot");
   m_forcePlot->setObjectName("forcePlot");
+  m_altitudePlot->setAccessibleName("Altitude profile: altitude against time");
+  m_speedPlot->setAccessibleName("Speed profile: speed against time");
+  m_forcePlot->setAccessibleName("Net force profile: net force against time");
   m_forcePlot->onPaint = [this] { replayFlight(); };
   // The zero lines stand over the plots, so clearing a plot leaves them.
   m_speedZeroLine = new plat::Line(m_speedPlot);

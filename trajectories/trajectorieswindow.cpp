@@ -91,6 +91,7 @@ void TrajectoriesWindow::buildTitle() {
 void TrajectoriesWindow::buildGrid() {
   m_gridPicture = plat::buildFramedPicture(this, kGrid, rt::palette::kWhite);
   m_gridPicture->setObjectName("gridPicture");
+  m_gridPicture->setAccessibleName("Trajectory grid: the arrows' paths and the target");
   m_gridPicture->onPaint = [this] { redrawShots(); };
   setupGrid(m_gridPicture->surface());
   buildGridLines();
@@ -118,6 +119,8 @@ void TrajectoriesWindow::buildAxisNumbers() {
   for (size_t j = 0; j < 6; ++j) {
     m_heightNumbers[j] = axisNumber(this, kHeightNumbers[j], plat::Label::Right);
     m_distanceNumbers[j] = axisNumber(this, kDistanceNumbers[j], plat::Label::Center);
+    m_heightNumbers[j]->setHeardCaption("Height (ft)");
+    m_distanceNumbers[j]->setHeardCaption("Distance (ft)");
   }
 }
 
@@ -137,11 +140,13 @@ void TrajectoriesWindow::buildMark() {
 
   m_message = plat::buildReadout(this, kMessage);
   m_message->setObjectName("message");
+  m_message->setAnnounced(true);
   m_message->hide();
 }
 
 void TrajectoriesWindow::buildIndicator() {
   m_indicatorPicture = plat::buildFramedPicture(this, kIndicator, rt::palette::kWhite);
+  m_indicatorPicture->setAccessibleName("Launch angle");
   m_indicatorAxes[0] = gridLine(m_indicatorPicture, rt::palette::kRed, 5, plat::Line::Solid);
   m_indicatorAxes[0]->setEndsTwips(0, 600, 600, 600);
   m_indicatorAxes[1] = gridLine(m_indicatorPicture, rt::palette::kRed, 5, plat::Line::Solid);
@@ -175,6 +180,10 @@ void TrajectoriesWindow::buildColumn() {
   m_clearButton->setObjectName("clearButton");
   m_markXReadout->setObjectName("markXReadout");
   m_markYReadout->setObjectName("markYReadout");
+  m_angleReadout->setHeardCaptions({m_angleTitle});
+  m_speedReadout->setHeardCaptions({m_speedTitle});
+  m_markXReadout->setHeardCaptions({m_markTitle, m_markXTitle});
+  m_markYReadout->setHeardCaptions({m_markTitle, m_markYTitle});
   m_shootButton->onClick = [this] { takeShot(); };
   m_clearButton->onClick = [this] { clearGrid(); };
   m_angleBar->onChange = [this] { applyAngle(); };

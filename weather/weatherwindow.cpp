@@ -126,6 +126,10 @@ constexpr LabelRow kAxisLabels[6] = {
     {{"28", 60, 6375, 615, 255, kBoldFont}, kRight, summary(SummaryText::PressAxisBottom)},
 };
 
+// What each axis limit is, for screen readers, by its summary text.
+constexpr const char* kAxisNames[] = {"Temperature axis top",      "Temperature axis bottom", "Precipitation axis top",
+                                      "Precipitation axis bottom", "Pressure axis top",       "Pressure axis bottom"};
+
 // The summary panel: headings, the captions of the rows and the values beside them.
 constexpr plat::ControlRow kSummaryPanel{nullptr, 5880, 720, 3495, 5055};
 constexpr LabelRow kSummaryLabels[] = {
@@ -309,9 +313,9 @@ void WeatherWindow::buildHelpAndExit(QWidget* recordPage, QWidget* plotPage) {
 void WeatherWindow::buildPlotTab(QWidget* page) {
   for (const LabelRow& row : kPlotTitles) plat::buildCaption(page, row.label, row.align);
   plat::buildCaption(page, kHighLegend.label, kHighLegend.align);
-  plat::build<plat::Label>(page, kHighKey);
+  plat::build<plat::Label>(page, kHighKey)->hideFromReaders();  // a line in the series' colour
   plat::buildCaption(page, kLowLegend.label, kLowLegend.align);
-  plat::build<plat::Label>(page, kLowKey);
+  plat::build<plat::Label>(page, kLowKey)->hideFromReaders();
 
   m_temperaturePlot = plat::buildFramedPicture(page, kTemperaturePlot, rt::palette::kWhite);
   m_temperaturePlot->setObjectName("temperaturePlot");
@@ -319,17 +323,56 @@ void WeatherWindow::buildPlotTab(QWidget* page) {
   m_precipitationPlot->setObjectName("precipitationPlot");
   m_pressurePlot = plat::buildFramedPicture(page, kPressurePlot, rt::palette::kWhite);
   m_pressurePlot->setObjectName("pressurePlot");
-  for (const LabelRow& row : kAxisLabels)
-    m_summaryLabels[size_t(row.summary)] = plat::buildCaption(page, row.label, row.align);
+  m_temperaturePlot->setAccessibleName("Temperature plot: the daily high and low against the day");
+  m_precipitationPlot->setAccessibleName("Precipitation plot: the daily precipitation against the day");
+  m_pressurePlot->setAccessibleName("Pressure plot: the barometric pressure against the day");
+  for (const LabelRow& row : kAxisLabels) {
+    plat::Label* limit = plat::buildCaption(page, row.label, row.align);
+    limit->setHeardCaption(QString::fromUtf8(kAxisNames[row.summary]));
+    m_summaryLabels[size_t(row.summary)] = limit;
+  }
 
   auto* panel = plat::build<plat::Panel>(page, kSummaryPanel);
+  std::vector<plat::Label*> built;
   for (const LabelRow& row : kSummaryLabels) {
     plat::Label* l = plat::buildCaption(panel, row.label, row.align);
+    built.push_back(l);
     if (row.summary >= 0) m_summaryLabels[size_t(row.summary)] = l;
   }
+  hearSummariesWithCaptions(built);
   for (int i = 0; i < kSummaryTexts; ++i) plat::nameInRow(m_summaryLabels[size_t(i)], "summaryLabel", i);
   m_printPlotsButton = makePictureCommand(panel, kPrintPlotsCommand, [this] { printPlots(); });
   m_printPlotsButton->setObjectName("printPlotsButton");
+}
+
+// Each summary value is heard with the captions that place it in the panel: its table's
+// heading, its row's caption and, where the table has them, its column's head ("Temperature
+// Summary Ave High 72").
+void WeatherWindow::hearSummariesWithCaptions(const std::vector<plat::Label*>& built) {
+  for (size_t v = 0; v < built.size(); ++v) {
+    const plat::ControlRow& value = kSummaryLabels[v].label;
+    if (kSummaryLabels[v].summary < 0) continue;
+    plat::Label *heading = nullptr, *rowCaption = nullptr, *columnHead = nullptr;
+    double headingTop = -1;
+    for (size_t c = 0; c < built.size(); ++c) {
+      const plat::ControlRow& caption = kSummaryLabels[c].label;
+      if (kSummaryLabels[c].summary >= 0 || caption.top > value.top) continue;
+      if (caption.left == kSummaryLabels[0].label.left && caption.top > headingTop) {
+        heading = built[c];
+        headingTop = caption.top;
+      }
+    }
+    for (size_t c = 0; c < built.size(); ++c) {
+      const plat::ControlRow& caption = kSummaryLabels[c].label;
+      if (kSummaryLabels[c].summary >= 0) continue;
+      if (caption.top == value.top && caption.left < value.left) rowCaption = built[c];
+      if (caption.left == value.left && caption.top > headingTop && caption.top < value.top) columnHead = built[c];
+    }
+    std::vector<plat::Label*> captions;
+    for (plat::Label* l : {heading, rowCaption, columnHead})
+      if (l) captions.push_back(l);
+    built[v]->setHeardCaptions(captions);
+  }
 }
 
 WeatherWindow::~WeatherWindow() = default;

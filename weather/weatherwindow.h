@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/form.h"
 #include "weather/watchfiles.h"
@@ -89,6 +90,7 @@ class WeatherWindow : public plat::Form, private WatchPrompts {
   void buildFileCommands(QWidget* page);
   void buildHelpAndExit(QWidget* recordPage, QWidget* plotPage);
   void buildPlotTab(QWidget* page);
+  void hearSummariesWithCaptions(const std::vector<plat::Label*>& built);
   void layOutGrid();
   void showFileFrame();
   void openDataFile();

@@ -80,8 +80,9 @@ WaterWheelWindow::~WaterWheelWindow() = default;
 void WaterWheelWindow::buildValve() {
   m_valvePicture = plat::build<plat::PictureBox>(this, kValvePicture, rt::palette::kRed);
   m_valvePicture->setObjectName("valvePicture");
+  m_valvePicture->setAccessibleName("Valve");
   m_valvePicture->onPaint = [this] { drawFlow(); };
-  plat::buildCaption(m_valvePicture, kFlowTitle, plat::Label::Center);
+  plat::Label* flowTitle = plat::buildCaption(m_valvePicture, kFlowTitle, plat::Label::Center);
   m_flowGauge = plat::build<plat::Panel>(m_valvePicture, kFlowGauge);
   m_flowGauge->setObjectName("flowGauge");
   m_flowGauge->setBevelOuter(plat::Panel::BevelInset);
@@ -98,24 +99,29 @@ void WaterWheelWindow::buildValve() {
   m_flowReadout->setObjectName("flowReadout");
   m_flowUnits = plat::buildCaption(m_valvePicture, kFlowUnits, plat::Label::Left);
   m_flowUnits->setObjectName("flowUnits");
+  m_flowReadout->setHeardCaptions({flowTitle});
 }
 
 void WaterWheelWindow::buildWheelAndCharts() {
   // The wheel is drawn on a hidden picture of the visible one's size and copied whole.
   m_wheelPicture = plat::build<plat::PictureBox>(this, kWheelPicture, rt::palette::kBlack);
   m_wheelPicture->setObjectName("wheelPicture");
+  m_wheelPicture->setAccessibleName("Water wheel: the cans turning under the flow");
   m_hiddenWheel = std::make_unique<plat::ImageSurface>(m_wheelPicture->surface().deviceWidth(),
                                                        m_wheelPicture->surface().deviceHeight(), rt::palette::kBlack);
   setupWheelPicture(*m_hiddenWheel);
 
   m_speedChart = plat::buildFramedPicture(this, kSpeedChart, rt::palette::kBlack);
   m_speedChart->setObjectName("speedChart");
+  m_speedChart->setAccessibleName("Speed chart: the wheel's speed against time");
   m_heightChart = plat::buildFramedPicture(this, kHeightChart, rt::palette::kBlack);
   m_heightChart->setObjectName("heightChart");
+  m_heightChart->setAccessibleName("Height chart: the height of can 1 against time");
   m_levelChart = plat::buildFramedPicture(this, kLevelChart, rt::palette::kBlack);
   m_levelChart->setObjectName("levelChart");
+  m_levelChart->setAccessibleName("Level chart: the cans' water levels");
   m_charts = std::make_unique<StripCharts>(m_speedChart->surface(), m_heightChart->surface(), m_levelChart->surface());
-  for (const plat::ControlRow& row : kChartTitles) plat::plotwindow::buildTitle(this, row);
+  plat::plotwindow::buildSideTitles(this, kChartTitles);
 }
 
 void WaterWheelWindow::buildButtons() {

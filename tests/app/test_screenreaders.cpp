@@ -11,9 +11,14 @@
 #include <QStringList>
 #include <set>
 
+#include <QRegularExpression>
+
 #include "platform/button.h"
 #include "platform/form.h"
+#include "platform/label.h"
 #include "platform/optionbutton.h"
+#include "platform/picturebox.h"
+#include "platform/textbox.h"
 #include "tests/support/controls.h"
 #include "tests/support/screenreader.h"
 
@@ -69,6 +74,90 @@ TEST_F(ScreenReaders, EveryOptionIsHeardInANamedGroupAndNoTwoAlike) {
     ASSERT_TRUE(menu->isVisible()) << name.toStdString();
   }
   EXPECT_EQ(windowsWithOptions, 4);  // pendulum, moon lander, robotics, rocketry
+}
+
+// A read-out: a label whose text is a figure ("1864", "-3.5", ".25 V"), unless a word after
+// the figure says what it is ("0.00 Seconds").
+bool showsAFigure(const QString& text) {
+  static const QRegularExpression kFigure("^\\s*[-+]?(\\d|\\.\\d)");
+  static const QRegularExpression kNamedFigure("^\\s*[-+]?[\\d.]+\\s+[A-Za-z]{3,}");
+  return kFigure.match(text).hasMatch() && !kNamedFigure.match(text).hasMatch();
+}
+
+// Every figure a window shows is heard with what it is: labelled by a caption, or named with
+// words before it; every picture is named by what it shows; and no title written a letter a
+// label is heard as a row of letters.
+TEST_F(ScreenReaders, EveryFigureIsHeardWithItsCaptionAndEveryPictureByWhatItShows) {
+  int figures = 0, pictures = 0;
+  for (int project = 1; project <= 10; ++project) {
+    control<plat::CommandButton>(*menu, "projectButton", project).click();
+    plat::Form* window = menu->currentProject();
+    ASSERT_TRUE(window) << project;
+    const std::string where = window->windowTitle().toStdString();
+    for (plat::Label* l : window->findChildren<plat::Label*>()) {
+      if (l->hiddenFromReaders()) continue;
+      const QString heard = QAccessible::queryAccessibleInterface(l)->text(QAccessible::Name);
+      if (showsAFigure(l->text()) && l->findReadouts().empty()) {
+        ++figures;
+        const bool labelled = !QAccessible::queryAccessibleInterface(l)->relations(QAccessible::Label).isEmpty();
+        EXPECT_TRUE(labelled || heard != l->text())
+            << where << ": " << l->objectName().toStdString() << " \"" << l->text().toStdString()
+            << "\" is heard with nothing to say what it is";
+      }
+      EXPECT_FALSE(heard.size() == 1 && heard.at(0).isUpper() && l->alignment() & Qt::AlignHCenter &&
+                   l->width() < l->height() * 2)
+          << where << ": the letter " << heard.toStdString() << " is heard alone";
+    }
+    for (plat::PictureBox* p : window->findChildren<plat::PictureBox*>()) {
+      ++pictures;
+      EXPECT_FALSE(QAccessible::queryAccessibleInterface(p)->text(QAccessible::Name).isEmpty())
+          << where << ": " << p->objectName().toStdString() << " is a picture with no name";
+    }
+    window->close();
+    QCoreApplication::processEvents();
+  }
+  EXPECT_GT(figures, 60);
+  EXPECT_GT(pictures, 20);
+}
+
+// The messages that appear on their own are notifications, which a screen reader announces
+// as they show: a shot's hit or miss once a shot, the short circuit, the crash.
+TEST_F(ScreenReaders, MessagesThatAppearOnTheirOwnAreAnnouncedOnceAsTheyShow) {
+  auto role = [](QObject* o) { return QAccessible::queryAccessibleInterface(o)->role(); };
+  control<plat::CommandButton>(*menu, "projectButton", 4).click();
+  EXPECT_EQ(role(&control<plat::TextBox>(*menu->currentProject(), "crashText")), QAccessible::Notification);
+  menu->currentProject()->close();
+  QCoreApplication::processEvents();
+  control<plat::CommandButton>(*menu, "projectButton", 6).click();
+  EXPECT_EQ(role(&control<plat::Label>(*menu->currentProject(), "shortWarning")), QAccessible::Notification);
+  menu->currentProject()->close();
+  QCoreApplication::processEvents();
+
+  control<plat::CommandButton>(*menu, "projectButton", 8).click();
+  plat::Form* window = menu->currentProject();
+  ASSERT_TRUE(window);
+  auto& message = control<plat::Label>(*window, "message");
+  EXPECT_EQ(role(&message), QAccessible::Notification);
+  HeardEvents heard;
+  control<plat::CommandButton>(*window, "shootButton").click();
+  ASSERT_TRUE(message.isVisible());
+  EXPECT_EQ(heard.count(&message, QAccessible::ObjectShow), 1);
+  EXPECT_TRUE(QAccessible::queryAccessibleInterface(&message)->text(QAccessible::Name).startsWith("Missed"));
+  control<plat::CommandButton>(*window, "shootButton").click();
+  EXPECT_EQ(heard.count(&message, QAccessible::ObjectShow), 2);
+}
+
+// The moon lander's figures, each with its row's title and its column's head.
+TEST_F(ScreenReaders, TheLandersAltitudeIsLabelledByItsCaption) {
+  control<plat::CommandButton>(*menu, "projectButton", 4).click();
+  plat::Form* window = menu->currentProject();
+  ASSERT_TRUE(window);
+  auto& altitude = control<plat::Label>(*window, "altitudeValue");
+  QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(&altitude);
+  QStringList labels;
+  for (const auto& [label, relation] : heard->relations(QAccessible::Label)) labels << label->text(QAccessible::Name);
+  EXPECT_EQ(labels, (QStringList{"Altitude", "Value (ft)"}));
+  EXPECT_EQ(heard->text(QAccessible::Name), "Altitude Value (ft) " + altitude.text());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QFile>
 #include <QPointer>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "levers/leverswindow.h"
 #include "platform/button.h"
 #include "platform/label.h"
+#include "platform/picturebox.h"
 #include "platform/shape.h"
 #include "platform/surface.h"
 #include "runtime/colour.h"
@@ -211,6 +213,35 @@ TEST_F(Lesson, TheExamplesAreLevelLeversOfEachClassWithTheLessonsLoad) {
   EXPECT_EQ(pixel(w, 170, 48), 0u);  // the second class's load is gone
   // The user's class text stays through the lesson.
   EXPECT_EQ(w->lever().ClassText, "1st");
+}
+
+// The words of each screen are drawn, not shown in controls: screen readers hear them as the
+// description of the window's drawing, one passage a screen, with the padding blanks gone.
+TEST_F(Lesson, ScreenReadersHearEachScreensTextAsTheDrawingsDescription) {
+  LeversWindow* w = start();
+  ASSERT_TRUE(w);
+  plat::PictureBox* drawing = w->findChild<plat::PictureBox*>();
+  ASSERT_NE(drawing, nullptr);
+  auto heard = [&](QAccessible::Text t) { return QAccessible::queryAccessibleInterface(drawing)->text(t); };
+  EXPECT_EQ(heard(QAccessible::Name), "Lever");
+  EXPECT_TRUE(heard(QAccessible::Description)
+                  .startsWith("Levers are simple devices that help you do work. By applying an effort, the lever "
+                              "rotates about a fulcrum to move a load."));
+  EXPECT_TRUE(heard(QAccessible::Description)
+                  .endsWith("have a \"mechanical advantage.\" The farther from the "
+                            "fulcrum a force is applied, the greater the advantage."));
+  next(w);
+  next(w);
+  EXPECT_EQ(heard(QAccessible::Description),
+            "Mechanical advantage is defined as: D Effort / D Load If this is equal to 1, there is no advantage "
+            "(Effort=Load), if greater than 1, an advantage (Effort<Load), and if less than 1, we call it a "
+            "disadvantage (Effort>Load).");
+  next(w);
+  next(w);
+  EXPECT_TRUE(heard(QAccessible::Description).startsWith("1st Class Lever: fulcrum between the effort and the load."));
+  // Stop: the user's lever, with no lesson text.
+  toolButton(w, 3)->click();
+  EXPECT_EQ(heard(QAccessible::Description), "");
 }
 
 TEST_F(Lesson, PreviousOnTheFirstScreenRedrawsIt) {

@@ -164,6 +164,13 @@ TEST_F(RoboticsWindowTest, ModesShowTheirFrameAndPrompt) {
   EXPECT_EQ(frame("targetFrame").caption(), "Inverse");
   EXPECT_FALSE(spinner("stepsSpinner").isVisible());
   EXPECT_EQ(grid().surface().printedTexts().back(), "Click Grid To Set Desired Point");
+  // The prompt is drawn, so screen readers hear it as the grid's description.
+  auto heard = [&](QAccessible::Text t) { return QAccessible::queryAccessibleInterface(&grid())->text(t); };
+  EXPECT_EQ(heard(QAccessible::Name), "Robot grid: the arm and its points");
+  EXPECT_EQ(heard(QAccessible::Description), "Click Grid To Set Desired Point");
+  choose("modeOption", 0);
+  EXPECT_EQ(heard(QAccessible::Description), "");
+  choose("modeOption", 1);
   choose("elbowOption", 2);
   choose("firstJointOption", 0);
   choose("directionOption0", 1);

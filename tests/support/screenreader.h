@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QString>
+#include <QStringList>
 #include <stdexcept>
 #include <vector>
 
@@ -38,11 +39,20 @@ class HeardEvents {
     for (const Heard& h : m_heard) n += h.object == object && h.type == type;
     return n;
   }
+  // The names of the objects the focus was told to land on, in order; a part that is no
+  // object of its own (a link in a text) counts too.
+  QStringList focusedNames() const {
+    QStringList names;
+    for (const Heard& h : m_heard)
+      if (h.type == QAccessible::Focus) names << h.name;
+    return names;
+  }
 
  private:
   struct Heard {
     const QObject* object;
     QAccessible::Event type;
+    QString name;  // for a focus event
   };
   static HeardEvents*& current() {
     static HeardEvents* listening = nullptr;
