@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "platform/accessible.h"
+#include "platform/accessibleroles.h"
 #include "platform/colours.h"
 
 namespace plat {
@@ -23,6 +24,10 @@ Label::Label(QWidget* parent, const QString& caption) : QLabel(caption, parent) 
   setAccessibleName(caption);
   setTextFormat(Qt::PlainText);
   setAlignment(Left);
+}
+
+void Label::announceToBuddy() {
+  if (buddy()) announceNameChange(buddy());
 }
 
 void Label::setAlignment(Align a) {

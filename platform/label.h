@@ -15,8 +15,10 @@ class Label : public QLabel {
   enum Align { Left = 0, Right = 1, Center = 2 };
   explicit Label(QWidget* parent, const QString& caption = QString());
   void setCaption(const QString& caption) {
+    const bool renamed = caption != text();
     setText(caption);
     setAccessibleName(caption);
+    if (renamed) announceToBuddy();
   }
   QString caption() const { return text(); }
   void setAlignment(Align a);
@@ -28,6 +30,8 @@ class Label : public QLabel {
 
  private:
   void applyIndent();
+  // The control this label names (its buddy) is heard by the caption: a new caption renames it.
+  void announceToBuddy();
 };
 
 // A frame: a captioned border that groups controls. Screen readers hear it as a group named

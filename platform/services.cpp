@@ -1,10 +1,13 @@
 #include "platform/services.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 
+#include "platform/accessible.h"
+#include "platform/accessibleroles.h"
 #include "platform/helpviewer.h"
 
 namespace plat {
@@ -16,6 +19,8 @@ namespace {
 class QtMessageBoxes : public MessageBoxBackend {
  public:
   int show(const QString& text, int style, const QString& title) override {
+    // The row of buttons passes the focus to its default button: a reader hears the button.
+    installAccessible<QDialogButtonBox, WrapperAccessible>();
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title);
     box.setText(text);

@@ -29,5 +29,9 @@ HeardEvents::~HeardEvents() {
 }
 
 void HeardEvents::record(QAccessibleEvent* e) {
-  if (current()) current()->m_heard.push_back({e->object(), e->type()});
+  if (!current()) return;
+  QString name;
+  if (e->type() == QAccessible::Focus)
+    if (QAccessibleInterface* a = e->accessibleInterface()) name = a->text(QAccessible::Name);
+  current()->m_heard.push_back({e->object(), e->type(), name});
 }

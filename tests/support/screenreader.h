@@ -10,6 +10,7 @@
 #include <QAccessibleValueInterface>
 #include <QString>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 // The value a screen reader reads of a control: its value interface's current value.
@@ -38,11 +39,19 @@ class HeardEvents {
     for (const Heard& h : m_heard) n += h.object == object && h.type == type;
     return n;
   }
+  // Where the focus was heard to land, in order: each focus event's object and its name then.
+  std::vector<std::pair<const QObject*, QString>> focusLandings() const {
+    std::vector<std::pair<const QObject*, QString>> landings;
+    for (const Heard& h : m_heard)
+      if (h.type == QAccessible::Focus) landings.emplace_back(h.object, h.name);
+    return landings;
+  }
 
  private:
   struct Heard {
     const QObject* object;
     QAccessible::Event type;
+    QString name;  // of a focus event: what the reader heard the focused object called
   };
   static HeardEvents*& current() {
     static HeardEvents* listening = nullptr;
