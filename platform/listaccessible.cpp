@@ -80,7 +80,8 @@ int ListAccessible::childCount() const { return list()->count(); }
 
 QAccessibleInterface* ListAccessible::child(int index) const {
   if (index < 0 || index >= list()->count()) return nullptr;
-  if (auto known = m_entries.find(index); known != m_entries.end()) return QAccessible::accessibleInterface(known->second);
+  if (auto known = m_entries.find(index); known != m_entries.end())
+    return QAccessible::accessibleInterface(known->second);
   auto* entry = new ListEntryAccessible(list(), index);
   m_entries[index] = QAccessible::registerAccessibleInterface(entry);
   return entry;

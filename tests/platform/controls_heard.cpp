@@ -55,9 +55,11 @@ struct StartWindow : ShownForm {
   CommandButton* thruster = new CommandButton(&form, "Main");
   StartWindow() {
     levels->setGeometry(0, 0, 150, 80);
-    for (int i = 0; i < 2; ++i) levelOptions.add(i, levels, i ? "Expert" : "Beginner")->setGeometry(8, 20 + 25 * i, 120, 20);
+    for (int i = 0; i < 2; ++i)
+      levelOptions.add(i, levels, i ? "Expert" : "Beginner")->setGeometry(8, 20 + 25 * i, 120, 20);
     units->setGeometry(0, 90, 150, 80);
-    for (int i = 0; i < 2; ++i) unitOptions.add(i, units, i ? "Metric" : "US (English)")->setGeometry(8, 20 + 25 * i, 120, 20);
+    for (int i = 0; i < 2; ++i)
+      unitOptions.add(i, units, i ? "Metric" : "US (English)")->setGeometry(8, 20 + 25 * i, 120, 20);
     start->setGeometry(200, 0, 80, 30);
     thruster->setGeometry(200, 40, 80, 30);
     thruster->hide();
@@ -232,7 +234,8 @@ TEST(Windows, TheHelpWindowIsTitledByTheHelpAndItsPage) {
   QTemporaryDir dir;
   QFile file(dir.filePath("vtrel.hlp"));
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("VANTREL HELP 1\n=contents Sample Help\nAll topics.\n=topic 1 Levers\nA lever.\n=topic 7 Robotics\nAn arm.\n");
+  file.write(
+      "VANTREL HELP 1\n=contents Sample Help\nAll topics.\n=topic 1 Levers\nA lever.\n=topic 7 Robotics\nAn arm.\n");
   file.close();
   HelpViewer viewer;
   viewer.open(file.fileName(), 1);
