@@ -388,7 +388,14 @@ TEST_F(WeatherWatch, ScreenReadersHearOneFocusAndTheNewFileName) {
   }
   EXPECT_EQ(oneShowingFocus(), "");
 
+  // The file frame takes the focus from the edit box, which it disables: the reader hears the
+  // file name box, and the edit box is not heard again on the way.
+  const auto before = heard.focusLandings().size();
   button("openButton").click();
+  QCoreApplication::processEvents();
+  QStringList landed;
+  for (size_t i = before; i < heard.focusLandings().size(); ++i) landed << heard.focusLandings()[i].second;
+  EXPECT_EQ(landed.join(", ").toStdString(), "File name");
   EXPECT_EQ(oneShowingFocus(), "");
   fileNameBox().setText("LONG");
   const int renamed = heard.count(window, QAccessible::NameChanged);
