@@ -209,8 +209,8 @@ void PendulumWindow::showParameter(int index) {
   v->refresh();
   // The spin button reads out the value as shown (single-precision steps of 0.01 leave
   // digits the mask drops).
-  m_parameterSpins[size_t(index)]->setValue(v->caption().toDouble(), m_params.paramMin(index),
-                                            m_params.paramMax(index));
+  m_parameterSpins[size_t(index)]->setValue(v->caption().toDouble(), m_params.paramMin(index), m_params.paramMax(index),
+                                            m_params.paramStep(index));
   drawPendulumAt(m_values.PendAngle);
 }
 

@@ -6,11 +6,26 @@
 #include <QPointer>
 #include <algorithm>
 
+#include "platform/accessible.h"
+#include "platform/accessibleroles.h"
 #include "platform/keys.h"
+#include "platform/listaccessible.h"
 
 namespace plat {
 
-ComboBox::ComboBox(QWidget* parent) : QWidget(parent), m_edit(new QLineEdit(this)), m_list(new QListWidget(this)) {
+namespace {
+
+// Screen readers meet the text field and the list; the box around them only holds them. The
+// factories stand before the first parts are made, so no reader meets a part without them.
+QLineEdit* newTextField(ComboBox* owner) {
+  installAccessible<ComboBox, WrapperAccessible>();
+  installPartAccessible<ComboBox, QListWidget, ListAccessible>();
+  return new QLineEdit(owner);
+}
+
+}  // namespace
+
+ComboBox::ComboBox(QWidget* parent) : QWidget(parent), m_edit(newTextField(this)), m_list(new EntryList(this)) {
   m_list->setSelectionMode(QAbstractItemView::SingleSelection);
   m_list->setFocusPolicy(Qt::ClickFocus);
   m_edit->installEventFilter(this);

@@ -2,9 +2,13 @@
 
 #include <QDir>
 
+#include "platform/accessible.h"
+#include "platform/listaccessible.h"
+
 namespace plat {
 
-FileList::FileList(QWidget* parent) : QListWidget(parent) {
+FileList::FileList(QWidget* parent) : EntryList(parent) {
+  installAccessible<FileList, ListAccessible>();
   setSelectionMode(QAbstractItemView::SingleSelection);
   connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row >= 0 && onClick) onClick();

@@ -4,12 +4,13 @@
 // in alphabetical order regardless of case. Folders, hidden files and names that do not
 // match are left out. The list is read when the folder or the pattern is set and on Refresh.
 
-#include <QListWidget>
 #include <functional>
+
+#include "platform/listaccessible.h"
 
 namespace plat {
 
-class FileList : public QListWidget {
+class FileList : public EntryList {
   Q_OBJECT
  public:
   explicit FileList(QWidget* parent);

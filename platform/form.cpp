@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QShortcut>
 
+#include "platform/accessible.h"
+#include "platform/accessibleroles.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
 #include "platform/picturebox.h"
@@ -80,6 +82,7 @@ class FocusLanding : public QObject {
 }  // namespace
 
 Form::Form(QWidget* parent) : QWidget(parent, Qt::Window) {
+  installAccessible<Form, WindowAccessible>();
   new FocusLanding(this);
   installFontSubstitutions();
   setFont(defaultFont());
@@ -119,6 +122,30 @@ void Form::closeEvent(QCloseEvent* e) {
   }
   e->ignore();
   closeFromTitleBar();
+}
+
+// The title names the window to screen readers, which hear of a new one only when told.
+void Form::changeEvent(QEvent* e) {
+  QWidget::changeEvent(e);
+  if (e->type() == QEvent::WindowTitleChange) announceNameChange(this);
+}
+
+// The toolkit passes the focus on at once when the control that has it hides or disables
+// itself, while the handler that did so may yet show, rename or hide other controls (Start
+// hides the level options, shows the thrusters and becomes Pause). A screen reader would
+// hear each stop on the way, some of them on controls about to hide. The focus stays where
+// it is until the handler is done and then lands once (FocusLanding), or goes where the
+// handler sends it. A second move asked for meanwhile (Tab typed before the handler's turn
+// is over) is made at once.
+bool Form::focusNextPrevChild(bool next) {
+  const QWidget* focus = focusWidget();
+  if (focus && focus != this && (!focus->isVisible() || !focus->isEnabled()) && !m_focusMoveHeld) {
+    m_focusMoveHeld = true;
+    QMetaObject::invokeMethod(
+        this, [this] { m_focusMoveHeld = false; }, Qt::QueuedConnection);
+    return true;
+  }
+  return QWidget::focusNextPrevChild(next);
 }
 
 void Form::setBackColor(rt::Colour c) {

@@ -82,6 +82,8 @@ class Form : public QWidget {
   // For a load step that fails: the window stays unloaded and open does not show it.
   void abortLoad() { m_loaded = false; }
   void closeEvent(QCloseEvent* e) override;
+  void changeEvent(QEvent* e) override;
+  bool focusNextPrevChild(bool next) override;
   void showEvent(QShowEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
@@ -99,6 +101,7 @@ class Form : public QWidget {
   bool m_loaded = false;
   bool m_kept = false;
   bool m_unloading = false;
+  bool m_focusMoveHeld = false;  // a move of the focus waits for FocusLanding
   rt::Colour m_backColor = 0xC0C0C0;
   QString m_helpFile;
   int m_helpTopic = 0;

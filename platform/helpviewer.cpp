@@ -6,6 +6,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "platform/accessible.h"
+#include "platform/accessibleroles.h"
 #include "platform/button.h"
 #include "platform/files.h"
 #include "platform/helptext.h"
@@ -118,6 +120,7 @@ void addBlocks(PageHtml& page, const HelpPage& source) {
 }  // namespace
 
 HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window) {
+  installAccessible<HelpViewer, WindowAccessible>();
   resize(560, 460);
   auto* layout = new QVBoxLayout(this);
   auto* bar = new QHBoxLayout;
@@ -186,7 +189,15 @@ void HelpViewer::showPage(int topic) {
   }
   if (page.full()) page.addHtml("<p><i>" + tr("(The rest of this page is too long to show.)") + "</i></p>");
   m_text->setHtml(page.html());
-  setWindowTitle(m_pageTitle);
+  // The title names the help and its page ("Levers - Vantrel Help"), never only the page,
+  // which is often named as the project window the help was opened from.
+  const QString help =
+      m_file && !m_file->contents.title.empty() ? QString::fromStdString(m_file->contents.title) : tr("Help");
+  const QString title = m_pageTitle == help ? help : tr("%1 - %2").arg(m_pageTitle, help);
+  if (title != windowTitle()) {
+    setWindowTitle(title);
+    announceNameChange(this);
+  }
 }
 
 }  // namespace plat

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "platform/accessible.h"
+#include "platform/accessibleroles.h"
 #include "platform/colours.h"
 
 namespace plat {
@@ -68,10 +69,12 @@ Label::Label(QWidget* parent, const QString& caption) : QLabel(parent) {
 }
 
 void Label::setCaption(const QString& caption) {
+  const bool renamed = caption != text();
   setText(caption);
   setAccessibleName(caption);
   for (const QPointer<Label>& readout : m_captionOf)
     if (readout) readout->tellNameChanged();
+  if (renamed) announceToBuddy();
 }
 
 void Label::setHeardCaptions(const std::vector<Label*>& captions) {
@@ -129,6 +132,10 @@ void hearAsOneWord(const std::vector<Label*>& letters) {
     else
       letters[i]->hideFromReaders();
   }
+}
+
+void Label::announceToBuddy() {
+  if (buddy()) announceNameChange(buddy());
 }
 
 void Label::setAlignment(Align a) {

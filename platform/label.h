@@ -55,6 +55,8 @@ class Label : public QLabel {
   QString m_heardText;
   bool m_announced = false;
   bool m_hiddenFromReaders = false;
+  // The control this label names (its buddy) is heard by the caption: a new caption renames it.
+  void announceToBuddy();
 };
 
 // A title written downwards one letter a label, as a screen reader hears it: the first label

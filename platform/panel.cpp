@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/accessibleroles.h"
 #include "platform/colours.h"
 #include "platform/fonts.h"
 
@@ -75,7 +76,10 @@ Panel::Panel(QWidget* parent, const QString& caption) : QWidget(parent) {
 }
 
 void Panel::setCaption(const QString& caption) {
+  const bool renamed = caption != m_caption;
   m_caption = caption;
+  // Screen readers hear the panel by its caption unless it was given a name.
+  if (renamed && accessibleName().isEmpty()) announceNameChange(this);
   update();
 }
 

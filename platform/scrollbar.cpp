@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "platform/accessible.h"
+#include "platform/accessibleroles.h"
 
 namespace plat {
 
@@ -108,9 +109,11 @@ class ScrollBarAccessible : public QAccessibleWidget, public QAccessibleValueInt
 };
 
 // The factory stands before the first bar is made, so no screen reader meets a bar without it:
-// the toolkit's scroll bar that stands in a platform scroll bar is that scroll bar's own.
+// the toolkit's scroll bar that stands in a platform scroll bar is that scroll bar's own, and
+// the platform scroll bar around it only holds it.
 QScrollBar* newBar(Qt::Orientation o, ScrollBar* owner) {
   installPartAccessible<ScrollBar, QScrollBar, ScrollBarAccessible>();
+  installAccessible<ScrollBar, WrapperAccessible>();
   return new KeyScrollBar(o, owner);
 }
 

@@ -1,6 +1,7 @@
 #include "platform/services.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
@@ -8,6 +9,8 @@
 #include <QPushButton>
 #include <QSpacerItem>
 
+#include "platform/accessible.h"
+#include "platform/accessibleroles.h"
 #include "platform/helpviewer.h"
 
 namespace plat {
@@ -30,6 +33,8 @@ int titleBarWidth(const QString& title) {
 class QtMessageBoxes : public MessageBoxBackend {
  public:
   int show(const QString& text, int style, const QString& title) override {
+    // The row of buttons passes the focus to its default button: a reader hears the button.
+    installAccessible<QDialogButtonBox, WrapperAccessible>();
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title);
     box.setText(text);

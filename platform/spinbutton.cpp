@@ -55,7 +55,7 @@ class SpinButtonAccessible : public QAccessibleWidget, public QAccessibleValueIn
   QVariant maximumValue() const override { return spin()->maximum(); }
   QVariant minimumValue() const override { return spin()->minimum(); }
   // The step is the window's own, and not always the same (a joint's resolution).
-  QVariant minimumStepSize() const override { return QVariant(); }
+  QVariant minimumStepSize() const override { return spin()->step(); }
 
  private:
   SpinButton* spin() const { return static_cast<SpinButton*>(widget()); }
@@ -105,12 +105,13 @@ void SpinButton::setAccessibleCaption(const QString& name) {
   setAccessibleName(name);
 }
 
-void SpinButton::setValue(double value, double minimum, double maximum) {
+void SpinButton::setValue(double value, double minimum, double maximum, double step) {
   const double shown = readable(value);
   const bool changed = shown != m_value;
   m_value = shown;
   m_minimum = readable(minimum);
   m_maximum = readable(maximum);
+  m_step = readable(step);
   if (changed && QAccessible::isActive()) {
     QAccessibleValueChangeEvent ev(this, m_value);
     QAccessible::updateAccessibility(&ev);

@@ -9,8 +9,8 @@
 // at once, the same repeat while the key is held, no step at the release.
 //
 // Screen readers hear it as a spin button named by its caption, with the value the window
-// shows beside it and that value's limits: the window tells it both whenever they change,
-// and the spin button announces a changed value.
+// shows beside it, that value's limits and its step: the window tells it them whenever they
+// change, and the spin button announces a changed value.
 
 #include <QWidget>
 #include <functional>
@@ -29,13 +29,14 @@ class SpinButton : public QWidget {
   // The name screen readers give the spin button and its two halves: "<name>",
   // "<name> up" and "<name> down".
   void setAccessibleCaption(const QString& name);
-  // The value the window shows for this spin button, and its limits, as screen readers are
-  // to read them. A value that a single-precision number holds exactly is read as the
-  // shortest decimal of that single (0.05, not 0.0500000007).
-  void setValue(double value, double minimum, double maximum);
+  // The value the window shows for this spin button, its limits and the step one press
+  // takes it by, as screen readers are to read them. A value that a single-precision number
+  // holds exactly is read as the shortest decimal of that single (0.05, not 0.0500000007).
+  void setValue(double value, double minimum, double maximum, double step);
   double value() const { return m_value; }
   double minimum() const { return m_minimum; }
   double maximum() const { return m_maximum; }
+  double step() const { return m_step; }
   // A press of one half, as the mouse, the keyboard or automation would make it.
   void spinUp();
   void spinDown();
@@ -63,6 +64,7 @@ class SpinButton : public QWidget {
   double m_value = 0;
   double m_minimum = 0;
   double m_maximum = 0;
+  double m_step = 0;
 };
 
 }  // namespace plat

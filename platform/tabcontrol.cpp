@@ -10,6 +10,7 @@
 #include <map>
 
 #include "platform/accessible.h"
+#include "platform/accessibleroles.h"
 #include "platform/colours.h"
 #include "platform/twips.h"
 
@@ -147,6 +148,12 @@ class TabRowAccessible : public QAccessibleWidget {
   QAccessibleInterface* focusChild() const override {
     return row()->hasFocus() ? child(row()->currentIndex()) : nullptr;
   }
+  // With the focus on the row, its current tab is the focused object, not the row too.
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    if (row()->currentIndex() >= 0) s.focused = false;
+    return s;
+  }
   QString text(QAccessible::Text t) const override {
     const int current = row()->currentIndex();
     if (t == QAccessible::Name && current >= 0) return tabName(row(), current);
@@ -202,9 +209,24 @@ void TabControl::setTabs(int n) {
 
 void TabControl::setTabCaption(int index, const QString& caption) {
   if (index < 0 || index >= tabs()) return;
+  const bool renamed = caption != m_bar->tabText(index);
   m_bar->setTabText(index, caption);
   QString plain = caption;
   m_pages[size_t(index)]->setAccessibleName(plain.remove('&'));
+  if (renamed) announceTabName(index);
+}
+
+// A tab is heard by its caption, and the row by its current tab's: a reader that holds
+// them hears of a new one.
+void TabControl::announceTabName(int index) {
+  if (!QAccessible::isActive()) return;
+  if (QAccessibleInterface* row = QAccessible::queryAccessibleInterface(m_bar)) {
+    if (QAccessibleInterface* tab = row->child(index)) {
+      QAccessibleEvent renamed(tab, QAccessible::NameChanged);
+      QAccessible::updateAccessibility(&renamed);
+    }
+  }
+  if (index == m_bar->currentIndex()) announceNameChange(m_bar);
 }
 
 QString TabControl::tabCaption(int index) const { return m_bar->tabText(index); }
@@ -227,6 +249,8 @@ void TabControl::setTab(int index) {
   m_current = index;
   QPointer<TabControl> alive(this);
   showCurrent(index);
+  // The row is heard by its current tab's name.
+  announceNameChange(m_bar);
   if (alive && onClick) onClick(previous);
 }
 

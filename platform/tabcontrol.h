@@ -50,6 +50,7 @@ class TabControl : public QWidget {
  private:
   void layoutParts();
   void showCurrent(int index);
+  void announceTabName(int index);
   QTabBar* m_bar;
   std::vector<QWidget*> m_pages;
   int m_current = 0;

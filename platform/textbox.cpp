@@ -207,8 +207,14 @@ void TextBox::setPaletteHidingSelection(QPalette p) {
   setPalette(p);
 }
 
-// Tab must reach keyPressEvent instead of moving the focus on its own.
-bool TextBox::focusNextPrevChild(bool) { return false; }
+// Tab must reach keyPressEvent instead of moving the focus on its own. A box that is disabled
+// while it has the focus passes it on as every control does (its window lands it once the
+// handler is done): refused here, the toolkit would clear the focus and tell screen readers
+// the box had it anew.
+bool TextBox::focusNextPrevChild(bool next) {
+  if (!isEnabled() || !isVisible()) return QWidget::focusNextPrevChild(next);
+  return false;
+}
 
 // Ctrl+Tab leaves the boxes that take Tab for themselves (a grid's cells, a dialog's rows
 // that Tab cycles through) for the window's next control that takes the focus from the

@@ -121,8 +121,19 @@ constexpr double kAngleLimit = 180;  // degrees, either way
 constexpr double kShortestLink = 1, kLongestLink = 9;
 constexpr double kFewestPathSteps = 1, kMostPathSteps = 50;
 
-void showSpinnerValue(plat::SpinButton* spinner, const std::string& shown, double minimum, double maximum) {
-  spinner->setValue(qs(shown).toDouble(), minimum, maximum);
+constexpr double kLinkStep = 1, kPathStepsStep = 1;
+
+void showSpinnerValue(plat::SpinButton* spinner, const std::string& shown, double minimum, double maximum,
+                      double step) {
+  spinner->setValue(qs(shown).toDouble(), minimum, maximum, step);
+}
+
+// A press takes a resolution to its neighbour in the table: the step is the gap up to the
+// next one, or down from the last.
+double resolutionStep(int16_t index) {
+  const size_t i = size_t(index);
+  return i + 1 < kResolutionTable.size() ? kResolutionTable[i + 1] - kResolutionTable[i]
+                                         : kResolutionTable[i] - kResolutionTable[i - 1];
 }
 
 }  // namespace
@@ -459,8 +470,9 @@ void RoboticsWindow::drawArm(const ArmDrawing& drawing, const ArmReadouts& r) {
   drawArmPicture(m_grid->surface(), drawing);
   m_angleReadouts[0]->setCaption(qs(r.A1));
   m_angleReadouts[1]->setCaption(qs(r.A2));
-  showSpinnerValue(m_angleSpinners[0], r.A1, -kAngleLimit, kAngleLimit);
-  showSpinnerValue(m_angleSpinners[1], r.A2, -kAngleLimit, kAngleLimit);
+  // A joint turns by its resolution a press.
+  showSpinnerValue(m_angleSpinners[0], r.A1, -kAngleLimit, kAngleLimit, m_arm->resolution(0));
+  showSpinnerValue(m_angleSpinners[1], r.A2, -kAngleLimit, kAngleLimit, m_arm->resolution(1));
   m_handXReadout->setCaption(qs(r.X));
   m_handYReadout->setCaption(qs(r.Y));
   for (plat::Label* l : {m_angleReadouts[0], m_angleReadouts[1], m_handXReadout, m_handYReadout}) l->refresh();
@@ -488,20 +500,21 @@ void RoboticsWindow::showDesiredPoint(const std::string& x, const std::string& y
 void RoboticsWindow::showLinks(const std::string& l1, const std::string& l2) {
   m_link1Readout->setCaption(qs(l1));
   m_link2Readout->setCaption(qs(l2));
-  showSpinnerValue(m_link1Spinner, l1, kShortestLink, kLongestLink);
-  showSpinnerValue(m_link2Spinner, l2, kShortestLink, kLongestLink);
+  showSpinnerValue(m_link1Spinner, l1, kShortestLink, kLongestLink, kLinkStep);
+  showSpinnerValue(m_link2Spinner, l2, kShortestLink, kLongestLink, kLinkStep);
 }
 
 void RoboticsWindow::showResolutions(const std::string& r1, const std::string& r2) {
   m_resolutionReadouts[0]->setCaption(qs(r1));
   m_resolutionReadouts[1]->setCaption(qs(r2));
   for (size_t j = 0; j < 2; ++j)
-    showSpinnerValue(m_resolutionSpinners[j], j == 0 ? r1 : r2, kResolutionTable.front(), kResolutionTable.back());
+    showSpinnerValue(m_resolutionSpinners[j], j == 0 ? r1 : r2, kResolutionTable.front(), kResolutionTable.back(),
+                     resolutionStep(m_arm->settings().ResolutionIndex[j]));
 }
 
 void RoboticsWindow::showPathSteps(const std::string& steps) {
   m_stepsReadout->setCaption(qs(steps));
-  showSpinnerValue(m_stepsSpinner, steps, kFewestPathSteps, kMostPathSteps);
+  showSpinnerValue(m_stepsSpinner, steps, kFewestPathSteps, kMostPathSteps, kPathStepsStep);
 }
 
 void RoboticsWindow::showMode(int16_t mode) {

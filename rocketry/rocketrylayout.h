@@ -35,7 +35,9 @@ inline constexpr ControlRow kMassReadout{nullptr, 4260, 960, 780, 285, kSmallFon
 
 // -- the parachute and the units ------------------------------------------------------------
 inline constexpr ControlRow kChoicePanel{nullptr, 7575, 105, 1860, 1395};
-inline constexpr ControlRow kChuteBox{"Use Chute?", 150, 150, 1590, 285};
+// The parachute box stands on the panel but is no choice of units: it belongs to the window,
+// placed in the window's own twips, and the panel holds the units alone.
+inline constexpr ControlRow kChuteBox{"Use Chute?", kChoicePanel.left + 150, kChoicePanel.top + 150, 1590, 285};
 inline constexpr ControlRow kUnitOptions[2] = {
     {"US Units", 150, 555, 1590, 285},
     {"Metric Units", 150, 960, 1590, 285},

@@ -136,7 +136,9 @@ void RocketryWindow::buildInputs() {
 
 void RocketryWindow::buildChoices() {
   auto* choices = plat::build<plat::Panel>(this, kChoicePanel);
-  m_chuteBox = plat::build<plat::CheckBox>(choices, kChuteBox);
+  // Over the panel, beside the units' group rather than in it: screen readers hear the group
+  // "Units" hold the two units alone.
+  m_chuteBox = plat::build<plat::CheckBox>(this, kChuteBox);
   m_chuteBox->setObjectName("chuteBox");
   m_chuteBox->onClick = [this] { applyChute(); };
   m_unitOptions.setRole("unitOption");

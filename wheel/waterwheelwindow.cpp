@@ -241,10 +241,11 @@ void WaterWheelWindow::drawFlow() {
   m_flowReadout->setCaption(QString::fromStdString(WheelRun::flowText(model.flow(), m_run->metric())));
   m_flowReadout->refresh();
   // The spin button reads out the flow as the read-out shows it, from a closed valve to a
-  // full one.
+  // full one, a valve position a step.
   const float fullFlow = float(kMaxFlowSetting) * model.derived().FlowStep;
   m_flowSpin->setValue(m_flowReadout->caption().toDouble(), 0,
-                       QString::fromStdString(WheelRun::flowText(fullFlow, m_run->metric())).toDouble());
+                       QString::fromStdString(WheelRun::flowText(fullFlow, m_run->metric())).toDouble(),
+                       WheelRun::shownFlow(model.derived().FlowStep, m_run->metric()));
   drawFallingWater(m_valvePicture->surface(), plat::leftTwips(m_flowGauge), plat::widthTwips(m_flowGauge),
                    plat::heightTwips(m_flowGauge), model.flowSetting() != 0);
 }

@@ -18,8 +18,7 @@ WheelRun::WheelRun(WheelView& view, WheelSound& sound, rt::TickClock& ticks)
 }
 
 std::string WheelRun::flowText(float flow, bool metric) {
-  if (metric) return rt::formatNumber(double(flow), "####0");
-  return rt::formatNumber(double(flow) * 35.28 / 1000, "###0.0");
+  return rt::formatNumber(shownFlow(flow, metric), metric ? "####0" : "###0.0");
 }
 
 void WheelRun::setTimerInterval(int ms) {

@@ -78,6 +78,8 @@ class WheelRun {
   // The flow read-out: grams per second through "####0", or ounces per second through
   // "###0.0".
   static std::string flowText(float flow, bool metric);
+  // A flow of grams per second in the units the read-out shows, unrounded.
+  static double shownFlow(float flow, bool metric) { return metric ? double(flow) : double(flow) * 35.28 / 1000; }
 
  private:
   void setTimerInterval(int ms);

@@ -1,6 +1,7 @@
 // Screen readers tell the controls of every window apart: each option is heard in a group
 // named by the frame's caption or by what the group chooses, and no two options of a window
-// are heard alike.
+// are heard alike. Every window is heard as a window (a dialog as a dialog) named by its
+// title, one object of the program has the focus, and a group of options holds nothing else.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QStringList>
+#include <QTest>
 #include <set>
 
 #include <QRegularExpression>
@@ -20,6 +22,7 @@
 #include "platform/picturebox.h"
 #include "platform/textbox.h"
 #include "tests/support/controls.h"
+#include "tests/support/heardtree.h"
 #include "tests/support/screenreader.h"
 
 namespace {
@@ -158,6 +161,40 @@ TEST_F(ScreenReaders, TheLandersAltitudeIsLabelledByItsCaption) {
   for (const auto& [label, relation] : heard->relations(QAccessible::Label)) labels << label->text(QAccessible::Name);
   EXPECT_EQ(labels, (QStringList{"Altitude", "Value (ft)"}));
   EXPECT_EQ(heard->text(QAccessible::Name), "Altitude Value (ft) " + altitude.text());
+}
+
+// What a reader meets as a window opens: a frame (or a dialog) named by the window's title,
+// the focus on one showing control, and groups of options that hold their options alone.
+void expectHeardAsWindow(QWidget* window, QAccessible::Role role, const std::string& where) {
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << where;
+  QAccessibleInterface* a = QAccessible::queryAccessibleInterface(window);
+  ASSERT_TRUE(a) << where;
+  EXPECT_EQ(a->role(), role) << where;
+  EXPECT_EQ(a->text(QAccessible::Name), window->windowTitle()) << where;
+  EXPECT_EQ(oneShowingFocus(), "") << where;
+  EXPECT_EQ(groupsHoldingStrangers(window).join(" | ").toStdString(), "") << where;
+}
+
+TEST_F(ScreenReaders, EveryWindowIsHeardAsAWindowWithOneFocusAndGroupsOfTheirOwn) {
+  expectHeardAsWindow(menu, QAccessible::Window, "menu");
+  for (int project = 1; project <= 10; ++project) {
+    control<plat::CommandButton>(*menu, "projectButton", project).click();
+    plat::Form* window = menu->currentProject();
+    ASSERT_TRUE(window) << project;
+    const std::string name = window->windowTitle().toStdString();
+    expectHeardAsWindow(window, QAccessible::Window, name);
+    // The water wheel's parameters dialog is a dialog over its window.
+    for (plat::CommandButton* b : window->findChildren<plat::CommandButton*>())
+      if (b->accessibleName() == "Parameters") {
+        b->click();
+        auto* dialog = window->findChild<QWidget*>("parametersDialog");
+        ASSERT_TRUE(dialog) << name;
+        expectHeardAsWindow(dialog, QAccessible::Dialog, name + " parameters");
+        dialog->close();
+      }
+    window->close();
+    QCoreApplication::processEvents();
+  }
 }
 
 }  // namespace

@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
 #include <QPointer>
 #include <QTest>
+#include <utility>
 
 #include "lander/landerlayout.h"
 #include "lander/landerwindow.h"
@@ -32,8 +34,10 @@
 #include "shell/settings.h"
 #include "tests/support/controls.h"
 #include "tests/support/doubles.h"
+#include "tests/support/heardtree.h"
 #include "tests/support/manualsources.h"
 #include "tests/support/menufixture.h"
+#include "tests/support/screenreader.h"
 
 namespace {
 
@@ -269,6 +273,30 @@ TEST_F(LanderWindowTest, LevelsHideTheThrustersTheyFlyThemselves) {
   button("exitButton").click();
   EXPECT_TRUE(label("thrustersTitle").isVisible());
   EXPECT_EQ(shell::settings().LanderLevel, 0);
+}
+
+// Start pressed (by automation, as a reader presses it) with the focus on a level option
+// hides the options: the focus lands once, on the next control that shows (Start, already
+// renamed Pause, where the level flies the thrusters itself), never on the units option that
+// was about to hide nor on Start before it is Pause.
+TEST_F(LanderWindowTest, StartWithTheFocusOnALevelIsHeardOnceWhereItLands) {
+  ASSERT_TRUE(open());
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  for (const auto& [level, landing] : {std::pair(0, "Pause"), std::pair(4, "Left thruster")}) {
+    chooseLevel(level);
+    option("levelOption", level).setFocus(Qt::TabFocusReason);
+    HeardEvents heard;
+    start();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(heard.count(&option("unitsOption", 0), QAccessible::Focus), 0);
+    EXPECT_EQ(heard.count(&option("unitsOption", 1), QAccessible::Focus), 0);
+    const auto landings = heard.focusLandings();
+    ASSERT_EQ(landings.size(), 1u) << level;
+    EXPECT_EQ(landings[0].second.toStdString(), landing);
+    EXPECT_EQ(oneShowingFocus(), "");
+    button("exitButton").click();  // Stop
+  }
 }
 
 TEST_F(LanderWindowTest, StartPauseResumeAndStopWhilePaused) {

@@ -300,6 +300,13 @@ TEST_F(PendulumWindow, SpinButtonsStoreEachStepAndRedraw) {
   QAccessibleValueInterface* mass = QAccessible::queryAccessibleInterface(parameterSpin(2))->valueInterface();
   EXPECT_EQ(mass->currentValue().toDouble(), 5000);
   EXPECT_EQ(mass->maximumValue().toDouble(), 5000);
+  // And the step a press takes each value by, in the units shown.
+  EXPECT_EQ(mass->minimumStepSize().toDouble(), 10);  // grams
+  EXPECT_EQ(friction->minimumStepSize().toDouble(), 0.01);
+  for (int i = 1; i <= 4; ++i)
+    EXPECT_GT(QAccessible::queryAccessibleInterface(parameterSpin(i))->valueInterface()->minimumStepSize().toDouble(),
+              0)
+        << i;
 }
 
 // Opened in US units, Tab meets the four spin buttons in row order, then the units at the

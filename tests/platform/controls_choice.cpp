@@ -93,13 +93,13 @@ TEST(SpinButton, AutomationPressStepsOnce) {
   EXPECT_EQ(up, 1);
 }
 
-// Screen readers read the value the window shows beside the spin button, and its limits; a
-// single-precision value reads as the number shown, not as its binary neighbour.
-TEST(SpinButton, ScreenReadersReadTheValueAndItsLimits) {
+// Screen readers read the value the window shows beside the spin button, its limits and its
+// step; a single-precision value reads as the number shown, not as its binary neighbour.
+TEST(SpinButton, ScreenReadersReadTheValueItsLimitsAndItsStep) {
   QWidget w;
   SpinButton spin(&w);
   spin.setAccessibleCaption("A1");
-  spin.setValue(-115, -180, 180);
+  spin.setValue(-115, -180, 180, 5);
   QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&spin);
   ASSERT_NE(a, nullptr);
   QAccessibleValueInterface* v = a->valueInterface();
@@ -109,13 +109,16 @@ TEST(SpinButton, ScreenReadersReadTheValueAndItsLimits) {
   EXPECT_EQ(v->minimumValue().toDouble(), -180);
   EXPECT_EQ(v->maximumValue().toDouble(), 180);
   EXPECT_EQ(a->text(QAccessible::Value), "-115");
+  EXPECT_EQ(v->minimumStepSize().toDouble(), 5);  // a joint's resolution
 
-  spin.setValue(0.05f, 0.0f, 1.0f);  // a friction as the window keeps it
+  spin.setValue(0.05f, 0.0f, 1.0f, 0.01f);  // a friction as the window keeps it
   EXPECT_EQ(v->currentValue().toDouble(), 0.05);
   EXPECT_EQ(a->text(QAccessible::Value), "0.05");
-  spin.setValue(24.5, 0, 24.5);  // a flow in ounces per second
+  EXPECT_EQ(v->minimumStepSize().toDouble(), 0.01);
+  spin.setValue(24.5, 0, 24.5, 1.2348);  // a flow in ounces per second, a valve position a step
   EXPECT_EQ(v->currentValue().toDouble(), 24.5);
   EXPECT_EQ(v->maximumValue().toDouble(), 24.5);
+  EXPECT_EQ(v->minimumStepSize().toDouble(), 1.2348);
 }
 
 namespace {

@@ -256,6 +256,18 @@ TEST_F(RoboticsWindowTest, SpinButtonsStoreEachStep) {
   QAccessibleValueInterface* steps = QAccessible::queryAccessibleInterface(&spinner("stepsSpinner"))->valueInterface();
   EXPECT_EQ(steps->minimumValue().toDouble(), 1);
   EXPECT_EQ(steps->maximumValue().toDouble(), 50);
+  // And the step of a press: a joint turns by its resolution, a resolution goes to the next of
+  // its table (6 to 10), a link and the path steps by one.
+  auto step = [&](const QString& name) {
+    return QAccessible::queryAccessibleInterface(&spinner(name))->valueInterface()->minimumStepSize().toDouble();
+  };
+  EXPECT_EQ(step("angleSpinner0"), 6);
+  EXPECT_EQ(step("angleSpinner1"), 5);
+  EXPECT_EQ(step("resolutionSpinner0"), 4);
+  EXPECT_EQ(step("resolutionSpinner1"), 1);
+  EXPECT_EQ(step("link1Spinner"), 1);
+  EXPECT_EQ(step("link2Spinner"), 1);
+  EXPECT_EQ(step("stepsSpinner"), 1);
 }
 
 // The keyboard alone: Tab reaches every spin button that shows, in the window's order, and

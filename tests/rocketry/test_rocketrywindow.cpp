@@ -183,7 +183,8 @@ TEST_F(RocketryWindowTest, TheControlsAreBuiltFromTheLayoutTable) {
   expectRow(&burnTimeReadout(), kBurnTimeReadout);
   expectRow(&massReadout(), kMassReadout);
 
-  expectRow(chuteBox().parentWidget(), kChoicePanel);
+  expectRow(unitOption(0).parentWidget(), kChoicePanel);
+  EXPECT_EQ(chuteBox().parentWidget(), window);
   expectRow(&chuteBox(), kChuteBox);
   for (int i = 0; i < 2; ++i) expectRow(&unitOption(i), kUnitOptions[i]);
 
@@ -293,6 +294,20 @@ TEST_F(RocketryWindowTest, ScreenReadersHearTheBarsAsTheReadoutsShowThem) {
   EXPECT_EQ(heardValue(thrustBar().bar()), 9.9);
 }
 
+// Screen readers hear the two units in a group "Units" of their own; the parachute box, which
+// stands on the same panel, is no choice of units and stands in no group of them.
+TEST_F(RocketryWindowTest, TheChuteBoxStandsOutsideTheUnitsGroup) {
+  ASSERT_TRUE(open());
+  for (int i = 0; i < 2; ++i) {
+    QAccessibleInterface* group = heardGroup(&unitOption(i));
+    ASSERT_TRUE(group);
+    EXPECT_EQ(group->role(), QAccessible::Grouping);
+    EXPECT_EQ(group->text(QAccessible::Name), "Units");
+  }
+  for (QAccessibleInterface* a = heardGroup(&chuteBox()); a; a = a->parent())
+    EXPECT_FALSE(a->role() == QAccessible::Grouping && a->text(QAccessible::Name) == "Units");
+}
+
 // Choosing the units runs the flight's computation, which ends with the focus on the launch
 // button: by an arrow key as by a click.
 TEST_F(RocketryWindowTest, TheUnitsChosenByAKeyOrAClickHandTheFocusToLaunch) {
@@ -381,7 +396,7 @@ TEST_F(RocketryWindowTest, TheLockedChoicesStayReadableDuringAFlight) {
   ASSERT_TRUE(window->launch().running());
   // The panel behind the three choices is the grey face.
   const QColor face(192, 192, 192);
-  const QImage panel = chuteBox().parentWidget()->grab().toImage();
+  const QImage panel = unitOption(0).parentWidget()->grab().toImage();
   ASSERT_EQ(panel.pixelColor(4, panel.height() / 2), face);
   struct Choice {
     QAbstractButton* control;

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 // The value a screen reader reads of a control: its value interface's current value.
@@ -46,6 +47,13 @@ class HeardEvents {
     for (const Heard& h : m_heard)
       if (h.type == QAccessible::Focus) names << h.name;
     return names;
+  }
+  // Where the focus was heard to land, in order: each focus event's object and its name then.
+  std::vector<std::pair<const QObject*, QString>> focusLandings() const {
+    std::vector<std::pair<const QObject*, QString>> landings;
+    for (const Heard& h : m_heard)
+      if (h.type == QAccessible::Focus) landings.emplace_back(h.object, h.name);
+    return landings;
   }
 
  private:

@@ -5,6 +5,7 @@
 
 #include "tests/support/controls.h"
 #include "tests/support/filelimit.h"
+#include "tests/support/heardtree.h"
 #include "tests/support/menufixture.h"
 #include "tests/support/pixels.h"
 #include "tests/support/screenreader.h"
@@ -447,6 +448,49 @@ TEST_F(WeatherWatch, OpenLoadsTheGridAndPlacesTheEditBoxOnTheFirstCell) {
   EXPECT_EQ(editBox().text(), "4/1");
   EXPECT_EQ(window->editRow(), 1);
   EXPECT_TRUE(window->files().saved());
+}
+
+// A screen reader meets one focused control, showing, from the moment the window opens: the
+// hidden file frame's list never claims the focus, on the grid's page, with the frame shown or
+// on the plot page. Opening a log renames the window, and the reader is told.
+TEST_F(WeatherWatch, ScreenReadersHearOneFocusAndTheNewFileName) {
+  for (const char* name : {"NEW.wwd", "LONG.wwd", "TEST1.wwd"})
+    writeFile(name, days(60, "\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
+  HeardEvents heard;
+  ASSERT_TRUE(open());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  QCoreApplication::processEvents();
+  for (const auto& [object, name] : heard.focusLandings()) {
+    const auto* landed = qobject_cast<const QWidget*>(object);
+    if (landed && landed->window() == window) {
+      EXPECT_TRUE(landed->isVisible()) << "the focus was heard on the hidden " << name.toStdString();
+    }
+  }
+  EXPECT_EQ(oneShowingFocus(), "");
+
+  // The file frame takes the focus from the edit box, which it disables: the reader hears the
+  // file name box, and the edit box is not heard again on the way.
+  const auto before = heard.focusLandings().size();
+  button("openButton").click();
+  QCoreApplication::processEvents();
+  QStringList landed;
+  for (size_t i = before; i < heard.focusLandings().size(); ++i) landed << heard.focusLandings()[i].second;
+  EXPECT_EQ(landed.join(", ").toStdString(), "File name");
+  EXPECT_EQ(oneShowingFocus(), "");
+  fileNameBox().setText("LONG");
+  const int renamed = heard.count(window, QAccessible::NameChanged);
+  button("okButton").click();
+  QAccessibleInterface* a = QAccessible::queryAccessibleInterface(window);
+  EXPECT_EQ(a->text(QAccessible::Name), "Weather Watch, Current File: LONG");
+  EXPECT_EQ(heard.count(window, QAccessible::NameChanged), renamed + 1);
+  EXPECT_EQ(oneShowingFocus(), "");
+
+  const int turned = heard.count(tabs().tabBar(), QAccessible::NameChanged);
+  tabs().setTab(1);
+  QCoreApplication::processEvents();  // the focus leaves the hidden page once the turn is done
+  EXPECT_EQ(oneShowingFocus(), "");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(tabs().tabBar())->text(QAccessible::Name), "Plot Weather Data");
+  EXPECT_EQ(heard.count(tabs().tabBar(), QAccessible::NameChanged), turned + 1);
 }
 
 // The edit box taking a cell's text is a change of the box: moving onto a cell whose text

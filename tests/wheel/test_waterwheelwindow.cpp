@@ -40,6 +40,7 @@
 #include "tests/support/layoutrows.h"
 #include "tests/support/manualsources.h"
 #include "tests/support/pixels.h"
+#include "tests/support/screenreader.h"
 #include "wheel/waterwheelwindow.h"
 #include "wheel/wheellayout.h"
 #include "wheel/wheelparametersdialog.h"
@@ -318,8 +319,27 @@ TEST_F(WheelWindow, ScreenReadersHearEachFieldByItsCaption) {
   EXPECT_EQ(cans->text(QAccessible::Value), "5");
   EXPECT_TRUE(cans->state().focused);
   EXPECT_EQ(QAccessible::queryAccessibleInterface(valueBox(1))->text(QAccessible::Name), "L Stick (in)");
-  unitsOption(1)->click();  // metric: the names follow the captions
+  // Metric: the names follow the captions, and a reader that keeps names is told of each
+  // new one, once; the rows whose captions stay the same tell nothing.
+  HeardEvents heard;
+  unitsOption(1)->click();
   EXPECT_EQ(QAccessible::queryAccessibleInterface(valueBox(1))->text(QAccessible::Name), "L Stick (cm)");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(valueBox(2))->text(QAccessible::Name), "M Stick (g)");
+  for (int row = 0; row < 9; ++row)
+    EXPECT_EQ(heard.count(valueBox(row), QAccessible::NameChanged), row >= 1 && row <= 5 ? 1 : 0) << row;
+  unitsOption(0)->click();  // and back to US: inches again, told again
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(valueBox(1))->text(QAccessible::Name), "L Stick (in)");
+  EXPECT_EQ(heard.count(valueBox(1), QAccessible::NameChanged), 2);
+}
+
+// The parameters dialog is heard as a dialog named by its title.
+TEST_F(WheelWindow, TheDialogIsHeardAsADialog) {
+  ASSERT_TRUE(open());
+  ASSERT_TRUE(openDialog());
+  QAccessibleInterface* a = QAccessible::queryAccessibleInterface(dialog);
+  EXPECT_EQ(a->role(), QAccessible::Dialog);
+  EXPECT_EQ(a->text(QAccessible::Name), "Water Wheel Parameters");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Window);
 }
 
 // The sideways valve takes Up and Down as well as Right and Left; a screen reader reads the
@@ -338,6 +358,8 @@ TEST_F(WheelWindow, TheValveTakesEveryArrowAndReadsOutTheFlow) {
   EXPECT_EQ(flow->currentValue().toDouble(), flowReadout()->caption().toDouble());
   EXPECT_EQ(flow->minimumValue().toDouble(), 0);
   EXPECT_EQ(flow->maximumValue().toDouble(), 24.5);  // the full valve, in ounces per second
+  // A press moves the valve a position: a twentieth of the full flow, in ounces per second.
+  EXPECT_NEAR(flow->minimumStepSize().toDouble(), 24.5 / 20, 0.005);
   QTest::keyClick(flowSpin(), Qt::Key_Right);
   EXPECT_EQ(window->run().model().flowSetting(), 2);
   QTest::keyClick(flowSpin(), Qt::Key_Down);
