@@ -95,7 +95,10 @@ void ComboBox::setListIndex(int index) {
   if (index < -1 || index >= m_list->count()) return;
   if (index == -1) {
     m_index = -1;
-    markEntry(-1);
+    m_choosing = true;
+    m_list->setCurrentRow(-1);
+    m_list->clearSelection();
+    m_choosing = false;
     return;
   }
   choose(index);
@@ -104,8 +107,8 @@ void ComboBox::setListIndex(int index) {
 void ComboBox::choose(int index) {
   QPointer<ComboBox> alive(this);
   m_index = index;
-  markEntry(index);
   m_choosing = true;
+  m_list->setCurrentRow(index);
   m_edit->setText(m_list->item(index)->text());
   m_choosing = false;
   if (alive && onClick) onClick();
@@ -120,40 +123,10 @@ void ComboBox::followText() {
       break;
     }
   m_index = found;
-  markEntry(found);
-}
-
-// The chosen entry is marked in the list while the list shows. A list out of sight marks
-// none, so screen readers hear no entry of it as focused; the choice is kept (listIndex) and
-// marked again when the list shows.
-void ComboBox::markEntry(int row) {
-  if (isVisible())
-    markInList(row);
-  else
-    unmarkList();
-}
-
-void ComboBox::markInList(int row) {
   m_choosing = true;
-  m_list->setCurrentRow(row);
-  if (row < 0) m_list->clearSelection();
+  m_list->setCurrentRow(found);
+  if (found < 0) m_list->clearSelection();
   m_choosing = false;
-}
-
-void ComboBox::unmarkList() {
-  m_choosing = true;
-  m_list->selectionModel()->clear();
-  m_choosing = false;
-}
-
-void ComboBox::showEvent(QShowEvent* e) {
-  QWidget::showEvent(e);
-  markInList(m_index);
-}
-
-void ComboBox::hideEvent(QHideEvent* e) {
-  QWidget::hideEvent(e);
-  unmarkList();
 }
 
 void ComboBox::setAccessibleCaption(const QString& name) {

@@ -45,16 +45,11 @@ class ComboBox : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent*) override;
-  void showEvent(QShowEvent* e) override;
-  void hideEvent(QHideEvent* e) override;
   bool eventFilter(QObject* o, QEvent* e) override;
 
  private:
   void choose(int index);
   void followText();
-  void markEntry(int row);
-  void markInList(int row);
-  void unmarkList();
   QLineEdit* m_edit;
   QListWidget* m_list;
   int m_index = -1;
