@@ -5,6 +5,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <string>
 #include <thread>
 
 #include "platform/files.h"
@@ -38,7 +39,8 @@
 // later. A server is another program, which may hang: a waiting play waits at most a quarter
 // of a second for a connection being made, and a connection that took longer than that is
 // not waited for again; meanwhile a waiting play lasts its sound, which plays once the
-// stream is up.
+// stream is up. With no server at all (none running, one gone, or a connection the library
+// gave up on), a waiting play lasts its sound's length all the same, silent.
 //
 // The stream is the program's own, on the sound library's thread, and nothing of the windows'
 // toolkit takes part in it: the program's start does not wait for the server (the connection
@@ -151,7 +153,10 @@ struct NowPlaying {
 // of it but the constructor, wake() and the destructor runs on that thread.
 class SoundStream {
  public:
-  explicit SoundStream(NowPlaying& now) : m_now(now), m_loop(pa_threaded_mainloop_new()) {
+  // The system bus's address is read here, on the caller's thread, for the real-time request
+  // the sound thread makes: the environment is the windows' thread's to change.
+  explicit SoundStream(NowPlaying& now)
+      : m_now(now), m_systemBus(systemBusAddress()), m_loop(pa_threaded_mainloop_new()) {
     // Named before it starts, so that the thread takes the name itself: a name given to a
     // running thread from outside it is given to the caller, the program's own thread.
     if (m_loop) pa_threaded_mainloop_set_name(m_loop, "sound");
@@ -171,8 +176,9 @@ class SoundStream {
     pa_mainloop_api_once(
         m_api,
         [](pa_mainloop_api*, void* self) {
-          makeThisThreadRealtime();
-          static_cast<SoundStream*>(self)->connect();
+          auto* stream = static_cast<SoundStream*>(self);
+          makeThisThreadRealtime(stream->m_systemBus);
+          stream->connect();
         },
         this);
     pa_threaded_mainloop_unlock(m_loop);
@@ -353,6 +359,7 @@ class SoundStream {
   }
 
   NowPlaying& m_now;
+  const std::string m_systemBus;
   pa_threaded_mainloop* m_loop;
   pa_mainloop_api* m_api = nullptr;
   pa_context* m_context = nullptr;
@@ -391,6 +398,7 @@ class SystemSound : public SoundBackend {
  private:
   void start(std::string image, bool wait) {
     if (!parseWave(image)) return;
+    const auto asked = Clock::now();
     StereoSound sound(std::move(image), kRate);
     const auto length = std::chrono::microseconds(int64_t(sound.frames()) * 1000000 / kRate);
     uint64_t play = 0;
@@ -409,18 +417,28 @@ class SystemSound : public SoundBackend {
     // A sound asked for as the stream is being connected waits a moment for it, and is then
     // timed; the sound plays once the stream is up, however long that takes.
     m_now.changed.wait_until(lock, m_now.connectingUntil, [&] { return m_now.output != OutputState::Connecting; });
-    if (m_now.output == OutputState::Absent) return;  // no speaker: silent and instant
+    if (m_now.output == OutputState::Absent) return lastsItsLength(lock, asked + length);
     const auto begun = Clock::now();
     // Heard to its end: all taken by the stream, and then what the server holds played.
     const auto latest = begun + length + kMostAfterSound;
     const auto held = std::min<Clock::duration>(kHeld + kHeldMargin, kMostAfterSound);
     m_now.changed.wait_until(lock, latest - held,
                              [&] { return m_now.lastTaken >= play || m_now.output == OutputState::Absent; });
-    // A server gone, or a stream not up in the sound's time (a server hung, or slow to
-    // answer): the window has waited the sound's length and goes on.
-    if (m_now.output == OutputState::Absent || (m_now.output != OutputState::Ready && m_now.lastTaken < play)) return;
+    // A server gone while the sound played: the window waits out the rest of its length.
+    if (m_now.output == OutputState::Absent) return lastsItsLength(lock, asked + length);
+    // A stream not up in the sound's time (a server hung, or slow to answer): the window has
+    // waited the sound's length and goes on.
+    if (m_now.output != OutputState::Ready && m_now.lastTaken < play) return;
     lock.unlock();
     std::this_thread::sleep_until(std::max(begun + length, std::min(Clock::now() + held, latest)));
+  }
+
+  // Without a server a sound is silent, and a waiting play lasts its length all the same, as
+  // it does with a speaker: what a window shows while its sound plays is seen by everyone, and
+  // every window keeps the same pace with sound or without.
+  static void lastsItsLength(std::unique_lock<std::mutex>& lock, Clock::time_point end) {
+    lock.unlock();
+    std::this_thread::sleep_until(end);
   }
 
   NowPlaying m_now;
