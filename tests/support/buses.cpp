@@ -333,9 +333,12 @@ void HostileBus::talk(int fd) {
     case Flooding: {
       if (!peer.authenticate() || peer.nextMessage().empty()) return;
       peer.send(wireForm({kMethodReturn, 1, 1, false, "s", [](Wire& w) { w.string(":1.1"); }}));
-      for (uint32_t serial = 2; peer.send(wireForm({kSignal, serial, 0, false, "", {}})); ++serial) {
+      // Messages by the thousand, so that the client never finds its socket empty.
+      for (uint32_t serial = 2;;) {
+        std::string batch;
+        for (int i = 0; i < 1000; ++i) batch += wireForm({kSignal, serial++, 0, false, "", {}});
+        if (!peer.send(batch)) return;
       }
-      return;
     }
     case UnknownFields: {
       if (!peer.authenticate()) return;
