@@ -323,9 +323,7 @@ void HostileBus::talk(int fd) {
   switch (m_manner) {
     case Silent: return holdOn();
     case ClosesAtOnce: return;
-    case Garbage:
-      peer.send(std::string_view("\x7f\x03zz\r\nREJECTED\x01\xfe\r\n\0\0OK\r\n", 24));
-      return holdOn();
+    case Garbage: peer.send(std::string_view("\x7f\x03zz\r\nREJECTED\x01\xfe\r\n\0\0OK\r\n", 24)); return holdOn();
     case EndlessLine:
       for (peer.send("DATA\r\nOK "); peer.send(std::string(4096, 'a'));) {
       }

@@ -82,13 +82,13 @@ Result whileServing(std::function<Result()> work) {
 class HostileBus {
  public:
   enum Manner {
-    Silent,           // takes the connection and never says a word
-    ClosesAtOnce,     // takes it and hangs up
-    Garbage,          // answers the authentication with bytes that mean nothing
-    EndlessLine,      // starts an answer to the authentication and never ends the line
-    Flooding,         // authenticates, greets, then sends messages without end, never an answer
-    UnknownFields,    // a bus that works, whose every reply carries a header field of a kind
-                      // no client knows, as the protocol lets a bus add
+    Silent,         // takes the connection and never says a word
+    ClosesAtOnce,   // takes it and hangs up
+    Garbage,        // answers the authentication with bytes that mean nothing
+    EndlessLine,    // starts an answer to the authentication and never ends the line
+    Flooding,       // authenticates, greets, then sends messages without end, never an answer
+    UnknownFields,  // a bus that works, whose every reply carries a header field of a kind
+                    // no client knows, as the protocol lets a bus add
   };
   explicit HostileBus(Manner manner);
   ~HostileBus();
