@@ -3,27 +3,36 @@
 #include <poll.h>
 #include <pthread.h>
 #include <sched.h>
-#include <sys/resource.h>
-#include <sys/socket.h>
-#include <sys/un.h>
+#include <systemd/sd-bus.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
-#include <optional>
-#include <string_view>
+#include <memory>
 #include <system_error>
 #include <thread>
-#include <vector>
 
-// The request to the real-time service is one method call on the system bus, spoken here in
-// the bus's own wire form over its socket: the bus's usual client libraries connect without a
-// time limit and keep a thread or a lock of their own, which is what must not happen here.
-// The conversation: the bus's authentication by the caller's user id, the bus's greeting
-// (Hello, which every client must send first), then the call, each answer awaited until one
-// shared deadline.
+// The request to the real-time service is one method call on the system bus, made with the
+// bus client of the system's own library, sd-bus (libsystemd, which the sound library loads
+// already). Of the bus's client libraries it is the one that fits a request nobody may wait
+// for: it connects without blocking, starts no thread of its own and holds no lock shared by
+// the process, so the connection is this thread's alone, and everything it does can be driven
+// from a poll loop here, to one deadline over every step: the connection, the bus's
+// authentication, its greeting (Hello, which sd-bus sends first), the service's limit and the
+// call. A bus that floods messages, or never lets its socket empty, is still left at the
+// deadline, as the loop looks at the time before each message it lets sd-bus take.
+//
+// Two of sd-bus's own conveniences would wait past that deadline and are not used: its
+// blocking call (sd_bus_call) keeps to its timeout only once the authentication has ended,
+// and a close that flushes what is unsent (sd_bus_flush_close_unref) waits for the bus to
+// take it. The connection is closed without flushing. The bus's address is handed to sd-bus
+// as it stands, read by the caller beforehand, and so is the calls' own time limit (which
+// sd-bus would look up in the environment), so nothing on this thread reads the environment
+// while the windows' thread may change it; and only local sockets are used, as a
+// system bus is one and other kinds of address could resolve names or start programs, which
+// no deadline here could cut short.
 
 namespace plat {
 
@@ -31,349 +40,125 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// The time a real-time thread may run without blocking before the system stops it, which
-// the real-time service asks every client to set.
-constexpr rlim_t kRealtimeLimitMicroseconds = 200000;
-// A reply larger than this is no answer to a call of ours.
-constexpr uint32_t kLongestMessage = 1 << 20;
-constexpr const char* kSystemBusSocket = "unix:path=/var/run/dbus/system_bus_socket";
+constexpr const char* kSystemBusSocket = "unix:path=/run/dbus/system_bus_socket";
+constexpr const char* kService = "org.freedesktop.RealtimeKit1";
+constexpr const char* kServiceObject = "/org/freedesktop/RealtimeKit1";
 
-// The bus's message types and the header fields used here.
-enum : uint8_t { kMethodCall = 1, kMethodReturn = 2, kError = 3 };
-enum : uint8_t {
-  kFieldPath = 1,
-  kFieldInterface = 2,
-  kFieldMember = 3,
-  kFieldReplySerial = 5,
-  kFieldDestination = 6,
-  kFieldSignature = 8
-};
-
-// A socket to the bus whose every wait ends at one deadline.
-class BusSocket {
- public:
-  explicit BusSocket(Clock::time_point deadline) : m_deadline(deadline) {}
-  ~BusSocket() {
-    if (m_fd >= 0) close(m_fd);
-  }
-  BusSocket(const BusSocket&) = delete;
-  BusSocket& operator=(const BusSocket&) = delete;
-
-  // Connects to the first address of a bus address list that answers ("unix:path=..." or
-  // "unix:abstract=...", alternatives separated by ";").
-  bool connectTo(std::string_view addresses) {
-    while (!addresses.empty()) {
-      const size_t end = addresses.find(';');
-      if (connectToOne(addresses.substr(0, end))) return true;
-      addresses = end == std::string_view::npos ? std::string_view() : addresses.substr(end + 1);
-    }
-    return false;
-  }
-
-  bool send(std::string_view bytes) {
-    while (!bytes.empty()) {
-      const ssize_t n = ::send(m_fd, bytes.data(), bytes.size(), MSG_NOSIGNAL);
-      if (n > 0) {
-        bytes.remove_prefix(size_t(n));
-      } else if (n < 0 && errno == EINTR) {
-        continue;
-      } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-        if (!waitFor(POLLOUT)) return false;
-      } else {
-        return false;
-      }
-    }
-    return true;
-  }
-
-  // Appends exactly `count` bytes to `into`.
-  bool receive(size_t count, std::string& into) {
-    char buffer[4096];
-    while (count > 0) {
-      const ssize_t n = ::recv(m_fd, buffer, std::min(count, sizeof buffer), 0);
-      if (n > 0) {
-        into.append(buffer, size_t(n));
-        count -= size_t(n);
-      } else if (n < 0 && errno == EINTR) {
-        continue;
-      } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-        if (!waitFor(POLLIN)) return false;
-      } else {
-        return false;  // the bus hung up, or the socket failed
-      }
-    }
-    return true;
-  }
-
-  // A line of the authentication, without its CR LF.
-  bool receiveLine(std::string& line) {
-    line.clear();
-    while (line.size() < 2 || line.compare(line.size() - 2, 2, "\r\n") != 0) {
-      if (line.size() > 4096 || !receive(1, line)) return false;
-    }
-    line.resize(line.size() - 2);
-    return true;
-  }
-
- private:
-  bool connectToOne(std::string_view address) {
-    if (address.substr(0, 5) != "unix:") return false;
-    sockaddr_un where{};
-    where.sun_family = AF_UNIX;
-    std::string path;
-    bool abstract = false;
-    for (std::string_view rest = address.substr(5); !rest.empty();) {
-      const size_t end = rest.find(',');
-      const std::string_view pair = rest.substr(0, end);
-      if (pair.substr(0, 5) == "path=") path = unescaped(pair.substr(5));
-      if (pair.substr(0, 9) == "abstract=") {
-        path = unescaped(pair.substr(9));
-        abstract = true;
-      }
-      rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-    }
-    const size_t offset = abstract ? 1 : 0;
-    if (path.empty() || path.size() + offset >= sizeof where.sun_path) return false;
-    std::memcpy(where.sun_path + offset, path.data(), path.size());
-    const auto length = socklen_t(offsetof(sockaddr_un, sun_path) + offset + path.size() + (abstract ? 0 : 1));
-    m_fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    if (m_fd < 0) return false;
-    // A local socket connects at once or not at all: a bus too busy to take us is no bus.
-    if (::connect(m_fd, reinterpret_cast<const sockaddr*>(&where), length) == 0) return true;
-    close(m_fd);
-    m_fd = -1;
-    return false;
-  }
-
-  // A value of a bus address, whose bytes may be written as %XX.
-  static std::string unescaped(std::string_view value) {
-    std::string out;
-    for (size_t i = 0; i < value.size(); ++i) {
-      if (value[i] == '%' && i + 2 < value.size()) {
-        out.push_back(char(std::strtol(std::string(value.substr(i + 1, 2)).c_str(), nullptr, 16)));
-        i += 2;
-      } else {
-        out.push_back(value[i]);
-      }
-    }
-    return out;
-  }
-
-  bool waitFor(short events) {
-    for (;;) {
-      const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(m_deadline - Clock::now()).count();
-      if (left <= 0) return false;
-      pollfd p{m_fd, events, 0};
-      const int n = poll(&p, 1, int(left));
-      if (n > 0) return true;
-      if (n < 0 && errno != EINTR) return false;
-    }
-  }
-
-  int m_fd = -1;
-  Clock::time_point m_deadline;
-};
-
-// A message in the bus's wire form, little-endian, every value aligned to its size from the
-// message's start.
-class WireWriter {
- public:
-  void align(size_t n) {
-    while (m_bytes.size() % n) m_bytes.push_back('\0');
-  }
-  void byte(uint8_t v) { m_bytes.push_back(char(v)); }
-  void uint32(uint32_t v) {
-    align(4);
-    for (int i = 0; i < 4; ++i) byte(uint8_t(v >> (8 * i)));
-  }
-  void uint64(uint64_t v) {
-    align(8);
-    for (int i = 0; i < 8; ++i) byte(uint8_t(v >> (8 * i)));
-  }
-  void string(std::string_view s) {
-    uint32(uint32_t(s.size()));
-    m_bytes.append(s);
-    byte(0);
-  }
-  void signature(std::string_view s) {
-    byte(uint8_t(s.size()));
-    m_bytes.append(s);
-    byte(0);
-  }
-  // A header field: its code and a variant holding a string of the given type (s, o or g).
-  void field(uint8_t code, char type, std::string_view value) {
-    align(8);
-    byte(code);
-    signature(std::string_view(&type, 1));
-    if (type == 'g') {
-      signature(value);
-    } else {
-      string(value);
-    }
-  }
-  void patch32(size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) m_bytes[at + size_t(i)] = char(uint8_t(v >> (8 * i)));
-  }
-  const std::string& bytes() const { return m_bytes; }
-  size_t size() const { return m_bytes.size(); }
-
- private:
-  std::string m_bytes;
-};
-
-struct Call {
-  const char* destination;
-  const char* path;
-  const char* interface;
-  const char* member;
-  const char* signature;  // of the body; empty for none
-  std::string body;       // already in wire form, aligned from its own start
-};
-
-std::string wireForm(const Call& call, uint32_t serial) {
-  WireWriter m;
-  m.byte('l');
-  m.byte(kMethodCall);
-  m.byte(0);  // flags: a reply is expected
-  m.byte(1);  // the protocol's version
-  m.uint32(uint32_t(call.body.size()));
-  m.uint32(serial);
-  m.uint32(0);  // the header fields' length, written below
-  const size_t fieldsBegin = m.size();
-  m.field(kFieldPath, 'o', call.path);
-  m.field(kFieldInterface, 's', call.interface);
-  m.field(kFieldMember, 's', call.member);
-  m.field(kFieldDestination, 's', call.destination);
-  if (*call.signature) m.field(kFieldSignature, 'g', call.signature);
-  m.patch32(fieldsBegin - 4, uint32_t(m.size() - fieldsBegin));
-  m.align(8);  // the body starts on a boundary of eight
-  return m.bytes() + call.body;
+// Sets the process's real-time run limit, before a thread of it takes real time. The soft
+// limit, at which the system stops a thread that has run that long without blocking, becomes
+// kRealtimeRunMicroseconds; the hard limit, at which it is killed, and above which the soft
+// limit can never be raised again, is lowered only to `hardAtMost`. Neither is ever raised.
+// False when the limit cannot be set.
+bool limitRealtimeRuns(rlim_t hardAtMost) {
+  rlimit now{};
+  if (getrlimit(RLIMIT_RTTIME, &now) != 0) return false;
+  rlimit wanted = now;
+  wanted.rlim_max = std::min(now.rlim_max, hardAtMost);  // RLIM_INFINITY is the largest of all
+  wanted.rlim_cur = std::min({now.rlim_cur, kRealtimeRunMicroseconds, wanted.rlim_max});
+  if (wanted.rlim_cur == now.rlim_cur && wanted.rlim_max == now.rlim_max) return true;
+  return setrlimit(RLIMIT_RTTIME, &wanted) == 0;
 }
 
-// Reads a message's numbers in the byte order it declares.
-class WireReader {
- public:
-  explicit WireReader(const std::string& bytes) : m_bytes(bytes), m_little(!bytes.empty() && bytes[0] == 'l') {}
-  std::optional<uint32_t> uint32At(size_t at) const {
-    if (at + 4 > m_bytes.size()) return std::nullopt;
-    uint32_t v = 0;
-    for (int i = 0; i < 4; ++i) {
-      const auto b = uint32_t(uint8_t(m_bytes[at + size_t(m_little ? i : 3 - i)]));
-      v |= b << (8 * i);
-    }
-    return v;
+// Only the local sockets of a bus address list ("unix:...;unix:...").
+std::string localAlternatives(const std::string& addresses) {
+  std::string kept;
+  for (size_t begin = 0; begin <= addresses.size();) {
+    size_t end = addresses.find(';', begin);
+    if (end == std::string::npos) end = addresses.size();
+    const std::string one = addresses.substr(begin, end - begin);
+    if (one.rfind("unix:", 0) == 0) kept += (kept.empty() ? "" : ";") + one;
+    begin = end + 1;
   }
-  // The serial of the call a reply answers, from the header fields; nullopt when absent.
-  std::optional<uint32_t> replySerial() const {
-    const auto fieldsLength = uint32At(12);
-    if (!fieldsLength) return std::nullopt;
-    const size_t end = std::min(m_bytes.size(), size_t(16) + *fieldsLength);
-    size_t at = 16;
-    while (at + 3 <= end) {
-      const auto code = uint8_t(m_bytes[at]);
-      const size_t signatureLength = uint8_t(m_bytes[at + 1]);
-      if (at + 2 + signatureLength >= end) return std::nullopt;
-      const char type = signatureLength == 1 ? m_bytes[at + 2] : '?';
-      at += 2 + signatureLength + 1;
-      if (type == 'u') {
-        at = (at + 3) / 4 * 4;
-        if (code == kFieldReplySerial) return uint32At(at);
-        at += 4;
-      } else if (type == 's' || type == 'o') {
-        at = (at + 3) / 4 * 4;
-        const auto length = uint32At(at);
-        if (!length) return std::nullopt;
-        at += 4 + size_t(*length) + 1;
-      } else if (type == 'g') {
-        if (at >= end) return std::nullopt;
-        at += 1 + size_t(uint8_t(m_bytes[at])) + 1;
-      } else {
-        return std::nullopt;  // no field of ours has another type
-      }
-      at = (at + 7) / 8 * 8;
-    }
-    return std::nullopt;
-  }
-
- private:
-  const std::string& m_bytes;
-  bool m_little;
-};
-
-// Sends a call and reads messages (the bus's own signals among them) until its answer.
-bool callAndAwait(BusSocket& bus, const Call& call, uint32_t serial) {
-  if (!bus.send(wireForm(call, serial))) return false;
-  for (;;) {
-    std::string message;
-    if (!bus.receive(16, message)) return false;
-    const WireReader head(message);
-    const uint32_t bodyLength = head.uint32At(4).value_or(kLongestMessage);
-    const uint32_t fieldsLength = head.uint32At(12).value_or(kLongestMessage);
-    if (bodyLength >= kLongestMessage || fieldsLength >= kLongestMessage) return false;
-    const size_t headerEnd = (16 + size_t(fieldsLength) + 7) / 8 * 8;
-    if (!bus.receive(headerEnd - 16 + bodyLength, message)) return false;
-    const auto type = uint8_t(message[1]);
-    if ((type == kMethodReturn || type == kError) && WireReader(message).replySerial() == serial)
-      return type == kMethodReturn;
-  }
+  return kept;
 }
 
-std::string hexOf(std::string_view text) {
-  static const char kDigits[] = "0123456789abcdef";
-  std::string out;
-  for (const char c : text) {
-    out.push_back(kDigits[uint8_t(c) >> 4]);
-    out.push_back(kDigits[uint8_t(c) & 15]);
+struct BusCloser {
+  void operator()(sd_bus* bus) const { sd_bus_close_unref(bus); }
+};
+
+// The exchange with the service: first what hard limit it allows, then the request.
+struct Exchange {
+  enum Stage { AskingLimit, AskingRealtime, Granted, Refused };
+  sd_bus* bus;
+  pid_t thread;
+  int priority;
+  Stage stage = AskingLimit;
+};
+
+int realtimeAnswered(sd_bus_message* reply, void* exchange, sd_bus_error*) {
+  auto& x = *static_cast<Exchange*>(exchange);
+  x.stage = sd_bus_message_is_method_error(reply, nullptr) ? Exchange::Refused : Exchange::Granted;
+  return 0;
+}
+
+// The service grants real time only to a process whose hard limit is at most its own
+// (RTTimeUSecMax): only then can no thread of it lift its own soft limit. The hard limit is
+// lowered to that, and not below, only once a service has said so; a process that comes
+// here could not take real time itself, so it has no real-time thread but those the service
+// grants, and a hard limit above the service's would bound nothing it could run.
+int limitAnswered(sd_bus_message* reply, void* exchange, sd_bus_error*) {
+  auto& x = *static_cast<Exchange*>(exchange);
+  int64_t serviceMost = 0;
+  if (sd_bus_message_is_method_error(reply, nullptr) || sd_bus_message_read(reply, "v", "x", &serviceMost) < 0 ||
+      serviceMost <= 0 || !limitRealtimeRuns(rlim_t(serviceMost))) {
+    x.stage = Exchange::Refused;
+    return 0;
   }
-  return out;
+  x.stage = sd_bus_call_method_async(x.bus, nullptr, kService, kServiceObject, kService, "MakeThreadRealtime",
+                                     realtimeAnswered, &x, "tu", uint64_t(x.thread), uint32_t(x.priority)) < 0
+                ? Exchange::Refused
+                : Exchange::AskingRealtime;
+  return 0;
 }
 
 }  // namespace
 
-bool askRealtimeService(pid_t thread, int priority, std::chrono::milliseconds patience, const std::string& busAddress) {
-  std::string address = busAddress;
-  if (address.empty()) {
-    const char* fromEnvironment = std::getenv("DBUS_SYSTEM_BUS_ADDRESS");
-    address = fromEnvironment && *fromEnvironment ? fromEnvironment : kSystemBusSocket;
-  }
-  BusSocket bus(Clock::now() + patience);
-  if (!bus.connectTo(address)) return false;
-  // The bus knows the caller by the socket's credentials; the caller names its user id.
-  std::string line;
-  if (!bus.send(std::string(1, '\0') + "AUTH EXTERNAL " + hexOf(std::to_string(geteuid())) + "\r\n") ||
-      !bus.receiveLine(line) || line.compare(0, 3, "OK ") != 0 || !bus.send("BEGIN\r\n"))
-    return false;
-  const Call hello{"org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "Hello", "", {}};
-  if (!callAndAwait(bus, hello, 1)) return false;
-  WireWriter arguments;
-  arguments.uint64(uint64_t(thread));
-  arguments.uint32(uint32_t(priority));
-  const Call ask{"org.freedesktop.RealtimeKit1",
-                 "/org/freedesktop/RealtimeKit1",
-                 "org.freedesktop.RealtimeKit1",
-                 "MakeThreadRealtime",
-                 "tu",
-                 arguments.bytes()};
-  return callAndAwait(bus, ask, 2);
+std::string systemBusAddress() {
+  const char* fromEnvironment = std::getenv("DBUS_SYSTEM_BUS_ADDRESS");
+  return fromEnvironment ? fromEnvironment : "";
 }
 
-void makeThisThreadRealtime(std::chrono::milliseconds patience) {
+bool askRealtimeService(pid_t thread, int priority, std::chrono::milliseconds patience, const std::string& busAddress) {
+  const auto deadline = Clock::now() + patience;
+  const std::string address = localAlternatives(busAddress.empty() ? kSystemBusSocket : busAddress);
+  sd_bus* opened = nullptr;
+  if (address.empty() || sd_bus_new(&opened) < 0) return false;
+  const std::unique_ptr<sd_bus, BusCloser> bus(opened);
+  Exchange exchange{opened, thread, priority};
+  // The calls' own time limit is given, which sd-bus would otherwise read from the environment.
+  const auto patienceMicroseconds = std::chrono::duration_cast<std::chrono::microseconds>(patience).count();
+  if (sd_bus_set_address(opened, address.c_str()) < 0 || sd_bus_set_bus_client(opened, 1) < 0 ||
+      sd_bus_negotiate_fds(opened, 0) < 0 ||
+      sd_bus_set_method_call_timeout(opened, uint64_t(std::max<int64_t>(patienceMicroseconds, 1))) < 0 ||
+      sd_bus_start(opened) < 0 ||
+      sd_bus_call_method_async(opened, nullptr, kService, kServiceObject, "org.freedesktop.DBus.Properties", "Get",
+                               limitAnswered, &exchange, "ss", kService, "RTTimeUSecMax") < 0)
+    return false;
+  while (exchange.stage == Exchange::AskingLimit || exchange.stage == Exchange::AskingRealtime) {
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    if (left <= 0) return false;
+    const int processed = sd_bus_process(opened, nullptr);
+    if (processed < 0) return false;
+    if (processed > 0) continue;  // more may be waiting: the time is looked at again first
+    const int events = sd_bus_get_events(opened);
+    pollfd socket{sd_bus_get_fd(opened), short(events), 0};
+    if (events < 0 || socket.fd < 0 || (poll(&socket, 1, int(left)) < 0 && errno != EINTR)) return false;
+  }
+  return exchange.stage == Exchange::Granted;
+}
+
+void makeThisThreadRealtime(const std::string& systemBus, std::chrono::milliseconds patience) {
+  // Taken directly, the hard limit stays as it is: the soft limit is the guard, and the
+  // program keeps the room to lift it for a thread that needs more.
+  if (!limitRealtimeRuns(RLIM_INFINITY)) return;
   sched_param param{};
   param.sched_priority = kRealtimePriority;
   if (sched_setscheduler(0, SCHED_RR | SCHED_RESET_ON_FORK, &param) == 0) return;
-  // The service grants real time only to a program that lets the system stop a thread that
-  // runs too long without blocking.
-  rlimit limit{};
-  if (getrlimit(RLIMIT_RTTIME, &limit) == 0 &&
-      (limit.rlim_max == RLIM_INFINITY || limit.rlim_max > kRealtimeLimitMicroseconds)) {
-    limit.rlim_cur = limit.rlim_max = kRealtimeLimitMicroseconds;
-    setrlimit(RLIMIT_RTTIME, &limit);
-  }
   const pid_t self = gettid();
   try {
-    std::thread([self, patience] {
+    std::thread([self, patience, systemBus] {
       pthread_setname_np(pthread_self(), "realtime ask");
-      askRealtimeService(self, kRealtimePriority, patience);
+      askRealtimeService(self, kRealtimePriority, patience, systemBus);
     }).detach();
   } catch (const std::system_error&) {
     // No thread to spare: the sound thread keeps its ordinary priority.

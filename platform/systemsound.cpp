@@ -5,6 +5,8 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
+#include <string>
 #include <thread>
 
 #include "platform/files.h"
@@ -31,14 +33,19 @@
 // server holds must last until it does. What it holds is the margin; a tenth of a second
 // outlasts the wake-ups of a busy desktop and still lets a sound be heard at once.
 //
-// A waiting play is timed by its sound: it returns once the stream has taken the sound's last
-// sample and what the server holds has been played, never before the sound's length has
-// passed and never more than 0.15 s after it. Neither the stream's own reports nor the
-// server's can say that, as a server may take a whole sound at once and play it two seconds
-// later. A server is another program, which may hang: a waiting play waits at most a quarter
-// of a second for a connection being made, and a connection that took longer than that is
-// not waited for again; meanwhile a waiting play lasts its sound, which plays once the
-// stream is up.
+// A waiting play is timed by its sound and by what the server holds ahead of the speaker as
+// the sound is asked for, measured from the server's own timing reports (what the stream has
+// written and the server not yet played, then what its device holds), not assumed: a server
+// asked for a tenth of a second still plays first whatever it worked ahead at its defaults
+// before the stream came, up to 2 s when a recorder or another program had set it going. It
+// returns once the stream has taken the sound's last sample and that time has passed, never
+// before the sound has been heard to its end, and, where the server holds what it was asked,
+// no more than 0.15 s after the sound's length. A server is another program, which may hang:
+// a waiting play waits for a stream that no longer takes its sound no longer than the sound
+// and what was measured; it waits at most a quarter of a second for a connection being made,
+// and a connection that took longer than that is not waited for again; meanwhile a waiting
+// play lasts its sound, which plays once the stream is up. With no server at all (none running, one gone, or a
+// connection the library gave up on), a waiting play lasts its sound's length all the same, silent.
 //
 // The stream is the program's own, on the sound library's thread, and nothing of the windows'
 // toolkit takes part in it: the program's start does not wait for the server (the connection
@@ -65,9 +72,12 @@ constexpr auto kAskEvery = 10ms;
 constexpr auto kQuietOnJoining = 50ms;
 // What a waiting play allows beyond what the server holds, for the speaker's own step.
 constexpr auto kHeldMargin = 10ms;
-// What a waiting play may add to its sound's length: at most 0.15 s, less a little for the
-// windows' thread to wake on a busy computer.
+// What a waiting play may add to its sound's length, beyond what the server was measured to
+// hold: at most 0.15 s, less a little for the windows' thread to wake on a busy computer.
 constexpr auto kMostAfterSound = 140ms;
+// The most a server is believed to hold ahead of its speaker: a server at its defaults works
+// up to 2 s ahead.
+constexpr auto kMostAhead = 2500ms;
 // How long a stop waits for a play that takes the stopped sound's place.
 constexpr auto kStopGrace = 20ms;
 // With nothing to play for this long, the stream pauses; it looks every half second.
@@ -151,7 +161,10 @@ struct NowPlaying {
 // of it but the constructor, wake() and the destructor runs on that thread.
 class SoundStream {
  public:
-  explicit SoundStream(NowPlaying& now) : m_now(now), m_loop(pa_threaded_mainloop_new()) {
+  // The system bus's address is read here, on the caller's thread, for the real-time request
+  // the sound thread makes: the environment is the windows' thread's to change.
+  explicit SoundStream(NowPlaying& now)
+      : m_now(now), m_systemBus(systemBusAddress()), m_loop(pa_threaded_mainloop_new()) {
     // Named before it starts, so that the thread takes the name itself: a name given to a
     // running thread from outside it is given to the caller, the program's own thread.
     if (m_loop) pa_threaded_mainloop_set_name(m_loop, "sound");
@@ -171,8 +184,9 @@ class SoundStream {
     pa_mainloop_api_once(
         m_api,
         [](pa_mainloop_api*, void* self) {
-          makeThisThreadRealtime();
-          static_cast<SoundStream*>(self)->connect();
+          auto* stream = static_cast<SoundStream*>(self);
+          makeThisThreadRealtime(stream->m_systemBus);
+          stream->connect();
         },
         this);
     pa_threaded_mainloop_unlock(m_loop);
@@ -188,6 +202,42 @@ class SoundStream {
   }
   SoundStream(const SoundStream&) = delete;
   SoundStream& operator=(const SoundStream&) = delete;
+
+  // What the server holds ahead of the speaker now, from the last sample the stream wrote,
+  // with the silence the stream still owes before the next sound: as the server's timing
+  // reports measure it, for no server works ahead as little as it is asked at once (one that
+  // worked ahead at its defaults before the stream came plays that first). None while the
+  // stream is not up or the server has not reported.
+  std::optional<Clock::duration> heldAhead() {
+    if (!m_loop) return std::nullopt;
+    std::optional<Clock::duration> held;
+    pa_threaded_mainloop_lock(m_loop);
+    const pa_timing_info* timing =
+        m_stream && pa_stream_get_state(m_stream) == PA_STREAM_READY ? pa_stream_get_timing_info(m_stream) : nullptr;
+    pa_usec_t ahead = 0;
+    int negative = 0;
+    if (timing && timing->playing) {
+      // Playing: the server's last report, carried on by the time since.
+      if (pa_stream_get_latency(m_stream, &ahead, &negative) != 0) timing = nullptr;
+      if (negative) ahead = 0;
+    } else if (timing && !timing->write_index_corrupt && !timing->read_index_corrupt) {
+      // Not yet playing (a server still playing what it worked ahead before the stream came):
+      // all the stream has written, after what the server's device held at its last report
+      // less the time since.
+      const int64_t written = std::max<int64_t>(timing->write_index - timing->read_index, 0);
+      const pa_usec_t since = pa_timeval_age(&timing->timestamp);
+      ahead = (timing->sink_usec > since ? timing->sink_usec - since : 0) +
+              pa_usec_t(written / int64_t(kFrameBytes) * 1000000 / kRate);
+    } else {
+      timing = nullptr;
+    }
+    if (timing) {
+      held = std::min<Clock::duration>(std::chrono::microseconds(int64_t(ahead)), kMostAhead) +
+             std::chrono::microseconds(int64_t(m_quietFrames) * 1000000 / kRate);
+    }
+    pa_threaded_mainloop_unlock(m_loop);
+    return held;
+  }
 
   // A sound is about to play: a resting stream runs again, and a lost server is looked for
   // again.
@@ -256,8 +306,10 @@ class SoundStream {
     attributes.prebuf = uint32_t(-1);
     attributes.minreq = bytesOf(kAskEvery);
     attributes.fragsize = uint32_t(-1);
-    if (pa_stream_connect_playback(m_stream, nullptr, &attributes, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0)
-      lose();
+    // The server's timing reports come on their own, for heldAhead().
+    const auto flags =
+        pa_stream_flags_t(PA_STREAM_ADJUST_LATENCY | PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE);
+    if (pa_stream_connect_playback(m_stream, nullptr, &attributes, flags, nullptr, nullptr) < 0) lose();
   }
 
   void streamChanged() {
@@ -353,6 +405,7 @@ class SoundStream {
   }
 
   NowPlaying& m_now;
+  const std::string m_systemBus;
   pa_threaded_mainloop* m_loop;
   pa_mainloop_api* m_api = nullptr;
   pa_context* m_context = nullptr;
@@ -391,6 +444,7 @@ class SystemSound : public SoundBackend {
  private:
   void start(std::string image, bool wait) {
     if (!parseWave(image)) return;
+    const auto asked = Clock::now();
     StereoSound sound(std::move(image), kRate);
     const auto length = std::chrono::microseconds(int64_t(sound.frames()) * 1000000 / kRate);
     uint64_t play = 0;
@@ -409,18 +463,34 @@ class SystemSound : public SoundBackend {
     // A sound asked for as the stream is being connected waits a moment for it, and is then
     // timed; the sound plays once the stream is up, however long that takes.
     m_now.changed.wait_until(lock, m_now.connectingUntil, [&] { return m_now.output != OutputState::Connecting; });
-    if (m_now.output == OutputState::Absent) return;  // no speaker: silent and instant
+    if (m_now.output == OutputState::Absent) return lastsItsLength(lock, asked + length);
     const auto begun = Clock::now();
-    // Heard to its end: all taken by the stream, and then what the server holds played.
-    const auto latest = begun + length + kMostAfterSound;
-    const auto held = std::min<Clock::duration>(kHeld + kHeldMargin, kMostAfterSound);
-    m_now.changed.wait_until(lock, latest - held,
-                             [&] { return m_now.lastTaken >= play || m_now.output == OutputState::Absent; });
-    // A server gone, or a stream not up in the sound's time (a server hung, or slow to
-    // answer): the window has waited the sound's length and goes on.
-    if (m_now.output == OutputState::Absent || (m_now.output != OutputState::Ready && m_now.lastTaken < play)) return;
+    // Heard to its end: what the server held ahead of the speaker as the sound was asked for,
+    // as the server's own timing reports measure it, then the sound itself.
     lock.unlock();
-    std::this_thread::sleep_until(std::max(begun + length, std::min(Clock::now() + held, latest)));
+    const auto ahead = m_stream->heldAhead();
+    lock.lock();
+    const auto heardBy = begun + length + (ahead ? *ahead : kHeld) + kHeldMargin;
+    const bool taken = m_now.changed.wait_until(
+        lock, heardBy, [&] { return m_now.lastTaken >= play || m_now.output == OutputState::Absent; });
+    // A server gone while the sound played: the window waits out the rest of its length.
+    if (m_now.output == OutputState::Absent) return lastsItsLength(lock, asked + length);
+    // A stream not up, or not taking the sound, in its time (a server hung, or slow to answer):
+    // the window has waited the sound's length and goes on.
+    if (!taken) return;
+    // All taken: what the stream wrote last is heard after what the server holds, which on a
+    // busy computer may be later than measured.
+    lock.unlock();
+    const auto latest = std::max(heardBy, begun + length + kMostAfterSound);
+    std::this_thread::sleep_until(std::max(heardBy, std::min(Clock::now() + kHeld + kHeldMargin, latest)));
+  }
+
+  // Without a server a sound is silent, and a waiting play lasts its length all the same, as
+  // it does with a speaker: what a window shows while its sound plays is seen by everyone, and
+  // every window keeps the same pace with sound or without.
+  static void lastsItsLength(std::unique_lock<std::mutex>& lock, Clock::time_point end) {
+    lock.unlock();
+    std::this_thread::sleep_until(end);
   }
 
   NowPlaying m_now;

@@ -4,7 +4,7 @@
 set -euo pipefail
 pkgs=(g++ cmake ninja-build make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
       clang libclang-rt-14-dev clang-format clang-tidy python3
-      qt6-base-dev qt6-base-private-dev libpulse-dev libqt6opengl6-dev
+      qt6-base-dev qt6-base-private-dev libpulse-dev libsystemd-dev libqt6opengl6-dev
       fonts-liberation fonts-comic-neue fonts-dejavu-core
       xvfb xauth xdotool imagemagick poppler-utils dbus-x11 dbus-daemon at-spi2-core python3-pyatspi python3-xlib
       qt6-qpa-plugins libqt6svg6 pulseaudio pulseaudio-utils)

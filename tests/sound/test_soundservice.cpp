@@ -12,7 +12,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -82,6 +84,44 @@ TEST_F(SystemSound, ASoundAskedForAsTheProgramStartsIsHeardWhole) {
   EXPECT_GE(s[0].length(), 0.38) << describe(s);
   EXPECT_GE(s[1].length(), 0.38) << describe(s);
   EXPECT_GE(waited, 400);
+}
+
+// A server left at its defaults works up to 2 s ahead of its speaker: a recorder that comes
+// first sets it going so, and what it worked ahead before the program's stream came is played
+// first. A sound asked for meanwhile, a second after the program starts, is heard whole once
+// that has been played, and a waiting play lasts until it has been heard to its end (no
+// sooner, and no more than 0.2 s later), as the server's own timing reports measure it.
+TEST(SystemSoundJustStarted, AWaitingPlayASecondAfterTheStartLastsUntilItsSoundHasBeenHeard) {
+  QTemporaryDir dir;
+  soundcheck::Listening::writeTone(dir.path(), "ding.wav", 0.4, 0);
+  soundcheck::Recorder recorder;
+  QString why;
+  ASSERT_TRUE(recorder.start(&why)) << why.toStdString();
+  const double recordingFrom = soundcheck::steadySeconds();  // the recording's first frame, within 5 ms
+  const auto workFor = [&](double seconds) {
+    for (const double until = soundcheck::steadySeconds() + seconds; soundcheck::steadySeconds() < until;) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+      recorder.see();
+      QThread::msleep(2);
+    }
+  };
+  workFor(0.5);
+  auto sound = plat::makeSystemSound();
+  workFor(1.0);
+  const double asked = soundcheck::steadySeconds();
+  sound->playFile(dir.filePath("ding.wav"), true);
+  const double returned = soundcheck::steadySeconds();
+  const auto s = soundcheck::loudStretches(recorder.stopAfter(2.5, "a-second-after-start.raw"), 500, 0.2);
+  ASSERT_EQ(soundcheck::soundsOf(s), "ding.wav") << describe(s);
+  EXPECT_GE(s[0].length(), 0.38) << describe(s);
+  // The speaker's clock: the silent output plays its frames one after another from when it
+  // started for the recorder, whatever it works ahead (which the recorder's own clock, taken
+  // from when frames reach it, would count as heard).
+  const double heardToItsEnd = recordingFrom + s[0].end;
+  EXPECT_GE(returned, heardToItsEnd - 0.02) << "freed before its sound was heard to its end";
+  EXPECT_LE(returned, heardToItsEnd + 0.2);
+  std::printf("heard %.3f s after the play, freed %.3f s after its end\n", recordingFrom + s[0].start - asked,
+              returned - heardToItsEnd);
 }
 
 // After 3 s without a sound the stream rests; the next sound wakes it, is heard as soon as
