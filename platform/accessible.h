@@ -5,6 +5,8 @@
 // as it is first made; once is enough for every control of its kind.
 
 #include <QAccessible>
+#include <QPointer>
+#include <QWidget>
 
 namespace plat {
 
@@ -47,5 +49,23 @@ template <class Owner, class Part, class Accessible>
 void installPartAccessible() {
   installAccessibleFactory<accessiblePartOf<Owner, Part, Accessible>>();
 }
+
+// A part of a control that is no widget of its own (a page tab, a list entry, a link in a
+// text): it holds no parts, its parent is the control that holds it, and its texts are read
+// only. Each kind says what it is, what it is called and what state it is in.
+class PartAccessible : public QAccessibleInterface {
+ public:
+  explicit PartAccessible(QWidget* holder) : m_holder(holder) {}
+  QObject* object() const override { return nullptr; }
+  QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_holder.data()); }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  void setText(QAccessible::Text, const QString&) override {}
+
+ private:
+  QPointer<QWidget> m_holder;
+};
 
 }  // namespace plat

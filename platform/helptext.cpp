@@ -32,26 +32,17 @@ QRect screenRect(HelpText* text, int start, int end) {
 
 // A link of the page: a link a screen reader can name, focus and follow, with where it stands
 // in the page's text and where it leads.
-class LinkAccessible : public QAccessibleInterface,
-                       public QAccessibleActionInterface,
-                       public QAccessibleHyperlinkInterface {
+class LinkAccessible : public PartAccessible, public QAccessibleActionInterface, public QAccessibleHyperlinkInterface {
  public:
-  LinkAccessible(HelpText* text, int index) : m_text(text), m_index(index) {}
+  LinkAccessible(HelpText* text, int index) : PartAccessible(text), m_text(text), m_index(index) {}
 
   bool isValid() const override { return m_text && m_index < int(m_text->links().size()); }
-  QObject* object() const override { return nullptr; }
-  QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_text.data()); }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   QAccessible::Role role() const override { return QAccessible::Link; }
 
   QString text(QAccessible::Text t) const override {
     if (!isValid() || t != QAccessible::Name) return QString();
     return link().text;
   }
-  void setText(QAccessible::Text, const QString&) override {}
 
   QAccessible::State state() const override {
     QAccessible::State s;

@@ -3,29 +3,24 @@
 #include <QListWidget>
 #include <QPointer>
 
+#include "platform/accessible.h"
+
 namespace plat {
 
 namespace {
 
 // One entry of a list: a list item named by its text, chosen (made current) when pressed.
-class ListEntryAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+class ListEntryAccessible : public PartAccessible, public QAccessibleActionInterface {
  public:
-  ListEntryAccessible(QListWidget* list, int row) : m_list(list), m_row(row) {}
+  ListEntryAccessible(QListWidget* list, int row) : PartAccessible(list), m_list(list), m_row(row) {}
 
   bool isValid() const override { return m_list && m_row < m_list->count(); }
-  QObject* object() const override { return nullptr; }
-  QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_list.data()); }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   QAccessible::Role role() const override { return QAccessible::ListItem; }
 
   QString text(QAccessible::Text t) const override {
     if (!isValid() || t != QAccessible::Name) return QString();
     return m_list->item(m_row)->text();
   }
-  void setText(QAccessible::Text, const QString&) override {}
 
   QAccessible::State state() const override {
     QAccessible::State s;

@@ -55,17 +55,11 @@ QString tabAccessKey(const QTabBar* row, int index) {
 // One tab of the row as a screen reader sees it: a page tab, selected while its page shows,
 // focused only while the row itself has the keyboard focus and it is the current tab (with
 // the focus on a page's control, that control alone is focused), pressed to turn to it.
-class TabAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+class TabAccessible : public PartAccessible, public QAccessibleActionInterface {
  public:
-  TabAccessible(QTabBar* row, int index) : m_row(row), m_index(index) {}
+  TabAccessible(QTabBar* row, int index) : PartAccessible(row), m_row(row), m_index(index) {}
 
   bool isValid() const override { return m_row && m_index < m_row->count(); }
-  QObject* object() const override { return nullptr; }
-  QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_row.data()); }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   QAccessible::Role role() const override { return QAccessible::PageTab; }
 
   QString text(QAccessible::Text t) const override {
@@ -78,7 +72,6 @@ class TabAccessible : public QAccessibleInterface, public QAccessibleActionInter
       default: return QString();
     }
   }
-  void setText(QAccessible::Text, const QString&) override {}
 
   QAccessible::State state() const override {
     QAccessible::State s;
