@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QPointer>
 #include <QWidget>
+#include <map>
 
 namespace plat {
 
@@ -67,5 +68,41 @@ class PartAccessible : public QAccessibleInterface {
  private:
   QPointer<QWidget> m_holder;
 };
+
+// The interfaces of a control's parts, each made as a reader first asks for it and kept until
+// the control lets them go, so a reader meets the same object each time it asks.
+class PartInterfaces {
+ public:
+  PartInterfaces() = default;
+  ~PartInterfaces() { clear(); }
+  PartInterfaces(const PartInterfaces&) = delete;
+  PartInterfaces& operator=(const PartInterfaces&) = delete;
+
+  // The part at `index`, made by `make` the first time it is asked for.
+  template <class Make>
+  QAccessibleInterface* at(int index, Make make) {
+    if (auto known = m_ids.find(index); known != m_ids.end()) return QAccessible::accessibleInterface(known->second);
+    QAccessibleInterface* part = make();
+    m_ids[index] = QAccessible::registerAccessibleInterface(part);
+    return part;
+  }
+  // Where a part stands among the first `count`; -1 for none of them.
+  int indexOf(const QAccessibleInterface* part, int count) const;
+  void clear();
+
+ private:
+  std::map<int, QAccessible::Id> m_ids;
+};
+
+inline int PartInterfaces::indexOf(const QAccessibleInterface* part, int count) const {
+  for (const auto& [index, id] : m_ids)
+    if (index < count && QAccessible::accessibleInterface(id) == part) return index;
+  return -1;
+}
+
+inline void PartInterfaces::clear() {
+  for (const auto& [index, id] : m_ids) QAccessible::deleteAccessibleInterface(id);
+  m_ids.clear();
+}
 
 }  // namespace plat

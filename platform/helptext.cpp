@@ -241,10 +241,8 @@ HelpText::HelpText(QWidget* parent) : QTextBrowser(parent) {
   connect(this, &QTextEdit::textChanged, this, &HelpText::findLinks);
 }
 
-HelpText::~HelpText() { forgetLinkAccessibles(); }
-
 void HelpText::findLinks() {
-  forgetLinkAccessibles();
+  m_linkParts.clear();
   m_links.clear();
   for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
     for (auto it = b.begin(); !it.atEnd(); ++it) {
@@ -262,7 +260,6 @@ void HelpText::findLinks() {
       }
     }
   }
-  m_linkIds.assign(m_links.size(), 0);
   if (!QAccessible::isActive()) return;
   offerHypertextOnBus();
   // A reader learns of the page's new links.
@@ -272,17 +269,9 @@ void HelpText::findLinks() {
   }
 }
 
-void HelpText::forgetLinkAccessibles() {
-  for (QAccessible::Id id : m_linkIds)
-    if (id) QAccessible::deleteAccessibleInterface(id);
-  m_linkIds.clear();
-}
-
 QAccessibleInterface* HelpText::linkAccessible(int index) {
   if (index < 0 || index >= int(m_links.size())) return nullptr;
-  QAccessible::Id& id = m_linkIds[size_t(index)];
-  if (!id) id = QAccessible::registerAccessibleInterface(new LinkAccessible(this, index));
-  return QAccessible::accessibleInterface(id);
+  return m_linkParts.at(index, [&] { return new LinkAccessible(this, index); });
 }
 
 int HelpText::focusedLink() const {

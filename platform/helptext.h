@@ -8,15 +8,14 @@
 #include <QTextBrowser>
 #include <vector>
 
+#include "platform/accessible.h"
+
 namespace plat {
 
 class HelpText : public QTextBrowser {
   Q_OBJECT
  public:
   explicit HelpText(QWidget* parent);
-  ~HelpText() override;
-  HelpText(const HelpText&) = delete;
-  HelpText& operator=(const HelpText&) = delete;
 
   // One link of the page: where its text stands in the page's text, what it says and where
   // it leads.
@@ -41,10 +40,9 @@ class HelpText : public QTextBrowser {
 
  private:
   void findLinks();
-  void forgetLinkAccessibles();
   void tellLinkFocused();
   std::vector<Link> m_links;
-  std::vector<QAccessible::Id> m_linkIds;  // 0 where none was asked for yet
+  PartInterfaces m_linkParts;
 };
 
 }  // namespace plat

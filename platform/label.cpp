@@ -72,15 +72,15 @@ void Label::setCaption(const QString& caption) {
   const bool renamed = caption != text();
   setText(caption);
   setAccessibleName(caption);
-  for (const QPointer<Label>& readout : m_captionOf)
-    if (readout) readout->tellNameChanged();
-  if (renamed) announceToBuddy();
+  // The read-outs it is a caption of, and the control it names, are heard by it.
+  for (const QPointer<Label>& readout : m_captionOf) announceNameChange(readout);
+  if (renamed) announceNameChange(buddy());
 }
 
 void Label::setHeardCaptions(const std::vector<Label*>& captions) {
   m_heardCaptions.assign(captions.begin(), captions.end());
   for (Label* caption : captions) caption->m_captionOf.emplace_back(this);
-  tellNameChanged();
+  announceNameChange(this);
 }
 
 std::vector<Label*> Label::heardCaptions() const {
@@ -99,12 +99,12 @@ std::vector<Label*> Label::findReadouts() const {
 
 void Label::setHeardCaption(const QString& words) {
   m_heardCaption = words;
-  tellNameChanged();
+  announceNameChange(this);
 }
 
 void Label::setHeardText(const QString& text) {
   m_heardText = text;
-  tellNameChanged();
+  announceNameChange(this);
 }
 
 QString Label::heardName() const {
@@ -117,12 +117,6 @@ QString Label::heardName() const {
   return words.join(' ');
 }
 
-void Label::tellNameChanged() {
-  if (!QAccessible::isActive()) return;
-  QAccessibleEvent e(this, QAccessible::NameChanged);
-  QAccessible::updateAccessibility(&e);
-}
-
 void hearAsOneWord(const std::vector<Label*>& letters) {
   QString word;
   for (Label* letter : letters) word += letter->caption();
@@ -132,10 +126,6 @@ void hearAsOneWord(const std::vector<Label*>& letters) {
     else
       letters[i]->hideFromReaders();
   }
-}
-
-void Label::announceToBuddy() {
-  if (buddy()) announceNameChange(buddy());
 }
 
 void Label::setAlignment(Align a) {

@@ -48,15 +48,12 @@ class Label : public QLabel {
 
  private:
   void applyIndent();
-  void tellNameChanged();
   std::vector<QPointer<Label>> m_heardCaptions;
   std::vector<QPointer<Label>> m_captionOf;  // the read-outs this label is a caption of
   QString m_heardCaption;
   QString m_heardText;
   bool m_announced = false;
   bool m_hiddenFromReaders = false;
-  // The control this label names (its buddy) is heard by the caption: a new caption renames it.
-  void announceToBuddy();
 };
 
 // A title written downwards one letter a label, as a screen reader hears it: the first label

@@ -65,27 +65,17 @@ class ListEntryAccessible : public PartAccessible, public QAccessibleActionInter
 
 ListAccessible::ListAccessible(QListWidget* list) : QAccessibleWidget(list, QAccessible::List) {}
 
-ListAccessible::~ListAccessible() {
-  for (const auto& [row, id] : m_entries) QAccessible::deleteAccessibleInterface(id);
-}
-
 QListWidget* ListAccessible::list() const { return static_cast<QListWidget*>(widget()); }
 
 int ListAccessible::childCount() const { return list()->count(); }
 
 QAccessibleInterface* ListAccessible::child(int index) const {
   if (index < 0 || index >= list()->count()) return nullptr;
-  if (auto known = m_entries.find(index); known != m_entries.end())
-    return QAccessible::accessibleInterface(known->second);
-  auto* entry = new ListEntryAccessible(list(), index);
-  m_entries[index] = QAccessible::registerAccessibleInterface(entry);
-  return entry;
+  return m_entries.at(index, [&] { return new ListEntryAccessible(list(), index); });
 }
 
 int ListAccessible::indexOfChild(const QAccessibleInterface* child) const {
-  for (const auto& [row, id] : m_entries)
-    if (row < list()->count() && QAccessible::accessibleInterface(id) == child) return row;
-  return -1;
+  return m_entries.indexOf(child, list()->count());
 }
 
 QAccessibleInterface* ListAccessible::childAt(int x, int y) const {

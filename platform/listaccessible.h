@@ -7,7 +7,8 @@
 
 #include <QAccessibleWidget>
 #include <QListWidget>
-#include <map>
+
+#include "platform/accessible.h"
 
 namespace plat {
 
@@ -31,10 +32,6 @@ class EntryList : public QListWidget {
 class ListAccessible : public QAccessibleWidget {
  public:
   explicit ListAccessible(QListWidget* list);
-  ~ListAccessible() override;
-  ListAccessible(const ListAccessible&) = delete;
-  ListAccessible& operator=(const ListAccessible&) = delete;
-
   int childCount() const override;
   QAccessibleInterface* child(int index) const override;
   int indexOfChild(const QAccessibleInterface* child) const override;
@@ -46,7 +43,7 @@ class ListAccessible : public QAccessibleWidget {
   QListWidget* list() const;
   // An entry's interface lives as long as the list's, so a reader finds the same object
   // each time it asks.
-  mutable std::map<int, QAccessible::Id> m_entries;
+  mutable PartInterfaces m_entries;
 };
 
 }  // namespace plat

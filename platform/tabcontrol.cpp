@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPointer>
 #include <QTabBar>
-#include <map>
 
 #include "platform/accessible.h"
 #include "platform/accessibleroles.h"
@@ -119,25 +118,13 @@ class TabAccessible : public PartAccessible, public QAccessibleActionInterface {
 class TabRowAccessible : public QAccessibleWidget {
  public:
   explicit TabRowAccessible(QTabBar* row) : QAccessibleWidget(row, QAccessible::PageTabList) {}
-  ~TabRowAccessible() override {
-    for (const auto& [index, id] : m_tabs) QAccessible::deleteAccessibleInterface(id);
-  }
-  TabRowAccessible(const TabRowAccessible&) = delete;
-  TabRowAccessible& operator=(const TabRowAccessible&) = delete;
 
   int childCount() const override { return row()->count(); }
   QAccessibleInterface* child(int index) const override {
     if (index < 0 || index >= row()->count()) return nullptr;
-    if (auto known = m_tabs.find(index); known != m_tabs.end()) return QAccessible::accessibleInterface(known->second);
-    auto* tab = new TabAccessible(row(), index);
-    m_tabs[index] = QAccessible::registerAccessibleInterface(tab);
-    return tab;
+    return m_tabs.at(index, [&] { return new TabAccessible(row(), index); });
   }
-  int indexOfChild(const QAccessibleInterface* child) const override {
-    for (const auto& [index, id] : m_tabs)
-      if (index < row()->count() && QAccessible::accessibleInterface(id) == child) return index;
-    return -1;
-  }
+  int indexOfChild(const QAccessibleInterface* child) const override { return m_tabs.indexOf(child, row()->count()); }
   QAccessibleInterface* focusChild() const override {
     return row()->hasFocus() ? child(row()->currentIndex()) : nullptr;
   }
@@ -156,7 +143,7 @@ class TabRowAccessible : public QAccessibleWidget {
 
  private:
   QTabBar* row() const { return static_cast<QTabBar*>(widget()); }
-  mutable std::map<int, QAccessible::Id> m_tabs;
+  mutable PartInterfaces m_tabs;
 };
 
 QTabBar* newTabRow(TabControl* owner) {
